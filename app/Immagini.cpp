@@ -1,0 +1,63 @@
+#include "app/Immagini.h"
+
+#include "app/Blocco.h"
+#include "app/FileSicuri.h"
+#include "BlockArt.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+constexpr qint64 FileMassimo = 32 * 1024 * 1024;
+constexpr qint64 PixelMassimi = 6000LL * 6000LL;
+constexpr int LatoRiserva = 480;
+
+QImage Decodifica(const QString& percorso, QString& motivo)
+{
+    const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
+    if (!contenuto) {
+        motivo = QStringLiteral("immagine mancante o non leggibile");
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(*contenuto);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader lettore(&buffer);
+    const QSize dimensione = lettore.size();
+    if (!dimensione.isValid() || qint64(dimensione.width()) * dimensione.height() > PixelMassimi) {
+        motivo = QStringLiteral("immagine non valida o troppo grande");
+        return {};
+    }
+    QImage immagine = lettore.read();
+    if (immagine.isNull())
+        motivo = QStringLiteral("immagine danneggiata");
+    return immagine;
+}
+
+} // namespace
+
+QString NomeFigura(const QString& percorso)
+{
+    if (const auto blocco = BloccoDaPercorso(percorso))
+        return blocco->nome();
+    const QString parola = QFileInfo(percorso).completeBaseName().toLower();
+    return parola == QLatin1String("cerchio") ? QStringLiteral("rotondo") : parola;
+}
+
+Figura CaricaFigura(const QString& percorso)
+{
+    QString motivo;
+    QImage immagine = Decodifica(percorso, motivo);
+    if (immagine.isNull()) {
+        const auto blocco = BloccoDaPercorso(percorso);
+        if (blocco) {
+            immagine = Media::disegnaBlocco(blocco->forma, blocco->colore, blocco->dimensione,
+                                            blocco->spessore, LatoRiserva);
+            motivo += QStringLiteral("; disegnata dal programma");
+        }
+        AvvisaFile(percorso, motivo);
+    }
+    return {immagine, NomeFigura(percorso)};
+}

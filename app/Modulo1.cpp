@@ -1,0 +1,136 @@
+#include "app/Modulo1.h"
+
+#include "app/Servizi.h"
+#include "resize/clsResize.h"
+#include "screens/Schermi.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <cmath>
+#include <limits>
+
+namespace Modulo1 {
+
+void Main()
+{
+    // The services (and so the clock-seeded generator) are in place before Main runs.
+    SuonoAttivo = true;
+    Schermi::Mostra(IdSchermo::FormAvvio);
+}
+
+double Rnd()
+{
+    return servizi().caso->rnd();
+}
+
+int Estrai(int k)
+{
+    return static_cast<int>(std::floor(Rnd() * k)) + 1;
+}
+
+static void Suona(const QString& nomeFile)
+{
+    servizi().suono->playSound(CartellaApplicazione() + "/suoni/" + nomeFile);
+}
+
+void SuonoEsatto()
+{
+    if (!SuonoAttivo)
+        return;
+    Suona(QStringLiteral("si%1.wav").arg(Estrai(4)));
+}
+
+void SuonoErrato()
+{
+    if (!SuonoAttivo)
+        return;
+    Suona(QStringLiteral("no.wav"));
+}
+
+double ColoreCasuale()
+{
+    return Palette[Estrai(18)];
+}
+
+void MostraInformazioni()
+{
+    const QString crediti = QString(NomeProgramma) + "\r\n"
+        + QString(20, '-') + "\r\n"
+        + IndirizzoWeb + "\r\n"
+        + IndirizzoPosta;
+    servizi().messaggio(crediti, StileInformazione, NomeProgramma);
+}
+
+void ChiediUscita()
+{
+    if (servizi().messaggio(QStringLiteral("Vuoi uscire dal programma?"), StileDomanda, NomeProgramma)
+        != RispostaSi)
+        return;
+    Ridimensionatore.reset();
+    servizi().termina();
+}
+
+static QString ParolaCasuale(const QStringList& parole)
+{
+    NumeroCasuale = static_cast<qint16>(Estrai(parole.size()));
+    return parole[NumeroCasuale - 1];
+}
+
+void FormaCasuale() { FormaBlocco = ParolaCasuale(Parole::Forme); }
+void ColoreBloccoCasuale() { ColoreBlocco = ParolaCasuale(Parole::Colori); }
+void DimensioneCasuale() { DimensioneBlocco = ParolaCasuale(Parole::Dimensioni); }
+void SpessoreCasuale() { SpessoreBlocco = ParolaCasuale(Parole::Spessori); }
+
+void BloccoCasuale()
+{
+    ColoreBloccoCasuale();
+    FormaCasuale();
+    DimensioneCasuale();
+    SpessoreCasuale();
+    PercorsoBlocco = PercorsoDi(BloccoCorrente());
+}
+
+Blocco BloccoCorrente()
+{
+    return {FormaBlocco, ColoreBlocco, DimensioneBlocco, SpessoreBlocco};
+}
+
+void ImpostaBloccoCorrente(const Blocco& blocco)
+{
+    FormaBlocco = blocco.forma;
+    ColoreBlocco = blocco.colore;
+    DimensioneBlocco = blocco.dimensione;
+    SpessoreBlocco = blocco.spessore;
+    PercorsoBlocco = PercorsoDi(blocco);
+}
+
+QString PercorsoDi(const Blocco& blocco)
+{
+    return blocco.percorso(CartellaApplicazione());
+}
+
+QString CartellaApplicazione()
+{
+    const QString& cartella = servizi().cartellaApplicazione;
+    return cartella.isEmpty() ? QCoreApplication::applicationDirPath() : cartella;
+}
+
+void Incrementa(qint16& conteggio)
+{
+    if (conteggio < std::numeric_limits<qint16>::max())
+        ++conteggio;
+}
+
+void Decrementa(qint16& conteggio)
+{
+    if (conteggio > std::numeric_limits<qint16>::min())
+        --conteggio;
+}
+
+void TerminaProgramma()
+{
+    Schermi::ChiudiTutto();
+    QCoreApplication::exit(0);
+}
+
+} // namespace Modulo1

@@ -1,0 +1,71 @@
+#pragma once
+#include "app/Blocco.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <memory>
+
+#include "resize/clsResize.h"
+
+// The state every screen shares, and the small services every game uses.
+namespace Modulo1 {
+
+// The resizer of the screen loaded last.
+inline std::unique_ptr<clsResize> Ridimensionatore;
+// Sounds on or off, for the whole run.
+inline bool SuonoAttivo = false;
+// Answers given on the game screen now open.
+inline qint16 ContatoreErrati = 0;
+inline qint16 ContatoreEsatti = 0;
+// The block drawn last, and its picture.
+inline QString ColoreBlocco, FormaBlocco, DimensioneBlocco, SpessoreBlocco, PercorsoBlocco;
+// The code drawn by the generator that ran last.
+inline qint16 NumeroCasuale = 0;
+
+// Colours as &H00BBGGRR (red in the low byte); entry 0 is never drawn.
+inline constexpr std::array<quint32, 19> Palette{
+    0x00000000,
+    0x00C0C0FF, 0x008080FF, 0x000000FF, 0x0080C0FF, 0x000080FF, 0x00C0FFFF,
+    0x0000FFFF, 0x000040C0, 0x0080FF80, 0x0000C000, 0x00FFFFC0, 0x00FFFF00,
+    0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FF0000, 0x00FF00FF};
+
+// Where the program's texts about its makers live.
+inline constexpr const char* NomeProgramma = "Tesselo";
+inline constexpr const char* IndirizzoWeb = "https://tesselo.example.org";
+inline constexpr const char* IndirizzoPosta = "info@tesselo.example.org";
+
+void Main();
+
+double Rnd();
+// floor(Rnd × k) + 1: a whole number from 1 to k, each equally likely.
+int Estrai(int k);
+
+void SuonoEsatto();
+void SuonoErrato();
+double ColoreCasuale();
+void MostraInformazioni();
+void ChiediUscita();
+
+void FormaCasuale();
+void ColoreBloccoCasuale();
+void DimensioneCasuale();
+void SpessoreCasuale();
+void BloccoCasuale();
+
+// The current block as one value, and its picture path by the path rule.
+Blocco BloccoCorrente();
+void ImpostaBloccoCorrente(const Blocco& blocco);
+QString PercorsoDi(const Blocco& blocco);
+
+// The folder that holds jpg/ and suoni/, without a trailing separator.
+QString CartellaApplicazione();
+
+// Adds one to a count and stops at 32767; lowers one and stops at -32768.
+void Incrementa(qint16& conteggio);
+void Decrementa(qint16& conteggio);
+
+// Closes every window and leaves the event loop.
+void TerminaProgramma();
+
+} // namespace Modulo1

@@ -1,0 +1,31 @@
+#include "app/Modulo1.h"
+#include "app/Servizi.h"
+#include "screens/Schermi.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tesselo"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Qt's own texts (standard buttons, context menus) in Italian.
+    QTranslator traduzione;
+    if (traduzione.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzione);
+
+    usaServiziReali();
+    Schermi::CreaTutti();
+    Modulo1::Main();
+    const int esito = QApplication::exec();
+    Schermi::DistruggiTutti();
+    servizi().suono.reset();
+    return esito;
+}

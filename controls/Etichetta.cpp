@@ -1,0 +1,81 @@
+#include "controls/Etichetta.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+void ImpostaSfondo(QWidget* controllo, const QColor& colore)
+{
+    QPalette tavolozza = controllo->palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    tavolozza.setColor(QPalette::Button, colore);
+    controllo->setPalette(tavolozza);
+    controllo->setAutoFillBackground(true);
+}
+
+QColor SfondoDi(const QWidget* controllo)
+{
+    return controllo->palette().color(QPalette::Window);
+}
+
+Etichetta::Etichetta(QWidget* genitore, const QString& testo) : QLabel(testo, genitore)
+{
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Etichetta::setCliccabile(bool attiva)
+{
+    cliccabile = attiva;
+    setFocusPolicy(attiva ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void Etichetta::mousePressEvent(QMouseEvent* evento)
+{
+    evento->accept();
+}
+
+void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
+{
+    evento->accept();
+    if (rect().contains(evento->position().toPoint()))
+        emit clicked();
+}
+
+void Etichetta::keyPressEvent(QKeyEvent* evento)
+{
+    const int tasto = evento->key();
+    if (cliccabile && (tasto == Qt::Key_Space || tasto == Qt::Key_Return || tasto == Qt::Key_Enter)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(evento);
+}
+
+Cornice::Cornice(QWidget* genitore) : QAbstractButton(genitore)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Cornice::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor scuro = palette().color(QPalette::Dark);
+    p.setPen(QPen(isEnabled() ? scuro : scuro.lighter(130), 2));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::DashLine));
+        p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 4, 4);
+    }
+}
+
+void Cornice::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(evento);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <QAbstractButton>
+#include <QLabel>
+
+// Sets the colour a control paints behind its content (labels, buttons, the
+// check box, windows).
+void ImpostaSfondo(QWidget* controllo, const QColor& colore);
+QColor SfondoDi(const QWidget* controllo);
+
+// A label: word-wrapped caption, optional background; it swallows clicks so
+// that a click on it never reaches the window behind. A label that leads
+// somewhere (setCliccabile) can also be reached with Tab and pressed with
+// Space or Enter.
+class Etichetta : public QLabel {
+    Q_OBJECT
+public:
+    explicit Etichetta(QWidget* genitore = nullptr, const QString& testo = {});
+
+    void setCliccabile(bool cliccabile);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    bool cliccabile = false;
+};
+
+// A frame without caption that holds other controls and can itself be
+// clicked; disabling it disables everything inside it.
+class Cornice : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit Cornice(QWidget* genitore = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+};

@@ -1,0 +1,73 @@
+#include "controls/Immagine.h"
+
+#include "app/Immagini.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+Immagine::Immagine(QWidget* genitore) : QAbstractButton(genitore)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Immagine::carica(const QString& percorso)
+{
+    const Figura f = CaricaFigura(percorso);
+    impostaFigura(f.immagine, f.nome);
+}
+
+void Immagine::svuota()
+{
+    impostaFigura({}, {});
+}
+
+void Immagine::copiaDa(const Immagine& altra)
+{
+    impostaFigura(altra.figura, altra.accessibleName());
+}
+
+void Immagine::impostaFigura(const QImage& immagine, const QString& nome)
+{
+    figura = immagine;
+    scalata = {};
+    setAccessibleName(nome);
+    update();
+}
+
+void Immagine::setBordo(bool conBordo)
+{
+    bordo = conBordo;
+    update();
+}
+
+void Immagine::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!figura.isNull()) {
+        const QSize lato = size() * devicePixelRatioF();
+        if (scalata.size() != lato) {
+            scalata = QPixmap::fromImage(
+                figura.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            scalata.setDevicePixelRatio(devicePixelRatioF());
+        }
+        p.drawPixmap(0, 0, scalata);
+    }
+    if (bordo) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void Immagine::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(evento);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <QAbstractButton>
+#include <QImage>
+#include <QPixmap>
+
+// A picture control: shows its picture stretched to its box, can be clicked
+// (mouse, Space or Enter) and is named for screen readers after what it shows.
+class Immagine : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit Immagine(QWidget* genitore = nullptr);
+
+    // Reads the picture afresh from its file (see CaricaFigura).
+    void carica(const QString& percorso);
+    void svuota();
+    void copiaDa(const Immagine& altra);
+    bool vuota() const { return figura.isNull(); }
+    const QImage& immagine() const { return figura; }
+
+    void setBordo(bool bordo);
+
+    QSize sizeHint() const override { return {64, 64}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    void impostaFigura(const QImage& immagine, const QString& nome);
+
+    QImage figura;
+    QPixmap scalata;  // the picture at the box's size, made when the size changes
+    bool bordo = false;
+};

@@ -1,0 +1,5 @@
+#include "screens/Schermi.h"
+
+void RegistraGiochi()
+{
+}

@@ -1,0 +1,144 @@
+// tesselo-media: writes every picture and sound the game loads from disk.
+//
+//   tesselo-media <output folder>
+//
+// Files whose content is already up to date are left alone, so rebuilding
+// does not change their timestamps.
+
+#include "BlockArt.h"
+#include "SoundSynth.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+constexpr int kLato = 480;
+constexpr int kQualitaJpeg = 90;
+
+QTextStream& errore()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+class Scrittore {
+public:
+    explicit Scrittore(const QString& radice) : radice_(radice) {}
+
+    // Writes `dati` to `relativo` unless the file already holds exactly that.
+    bool salva(const QString& relativo, const QByteArray& dati)
+    {
+        const QString percorso = QDir(radice_).filePath(relativo);
+        QFile esistente(percorso);
+        if (esistente.open(QIODevice::ReadOnly) && esistente.size() == dati.size() && esistente.readAll() == dati) {
+            ++invariati_;
+            return true;
+        }
+        esistente.close();
+
+        if (!QDir().mkpath(QFileInfo(percorso).absolutePath())) {
+            errore() << "tesselo-media: cannot create folder for " << percorso << Qt::endl;
+            return false;
+        }
+        QSaveFile file(percorso);
+        if (!file.open(QIODevice::WriteOnly) || file.write(dati) != dati.size() || !file.commit()) {
+            errore() << "tesselo-media: cannot write " << percorso << ": " << file.errorString() << Qt::endl;
+            return false;
+        }
+        ++scritti_;
+        return true;
+    }
+
+    bool salvaJpeg(const QString& relativo, const QImage& img)
+    {
+        if (img.isNull()) {
+            errore() << "tesselo-media: nothing drawn for " << relativo << Qt::endl;
+            return false;
+        }
+        QByteArray dati;
+        QBuffer buffer(&dati);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(kQualitaJpeg);
+        if (!writer.write(img)) {
+            errore() << "tesselo-media: cannot encode " << relativo << ": " << writer.errorString() << Qt::endl;
+            return false;
+        }
+        return salva(relativo, dati);
+    }
+
+    int scritti() const { return scritti_; }
+    int invariati() const { return invariati_; }
+
+private:
+    QString radice_;
+    int scritti_ = 0;
+    int invariati_ = 0;
+};
+
+bool generaBlocchi(Scrittore& s)
+{
+    const QStringList colori{"rosso", "giallo", "blu"};
+    const QStringList forme{"rotondo", "quadrato", "rettangolo", "triangolo"};
+    const QStringList dimensioni{"grande", "piccolo"};
+    const QStringList spessori{"spesso", "sottile"};
+    for (const QString& colore : colori)
+        for (const QString& forma : forme)
+            for (const QString& dimensione : dimensioni)
+                for (const QString& spessore : spessori) {
+                    const QString nome = "jpg/" + colore + '/' + forma + dimensione + spessore + ".JPG";
+                    if (!s.salvaJpeg(nome, Media::disegnaBlocco(forma, colore, dimensione, spessore, kLato)))
+                        return false;
+                }
+    return true;
+}
+
+bool generaAttributi(Scrittore& s)
+{
+    const QStringList parole{"cerchio", "rotondo", "quadrato", "rettangolo", "triangolo", "grande",
+                             "piccolo", "spesso",  "sottile",  "rosso",      "giallo",    "blu"};
+    for (const QString& parola : parole)
+        if (!s.salvaJpeg("jpg/" + parola + ".jpg", Media::disegnaAttributo(parola, kLato)))
+            return false;
+    return true;
+}
+
+bool generaSuoni(Scrittore& s)
+{
+    for (int i = 1; i <= 4; ++i)
+        if (!s.salva(QStringLiteral("suoni/si%1.wav").arg(i), Media::sintetizzaWav(i)))
+            return false;
+    return s.salva("suoni/no.wav", Media::sintetizzaWav(0));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // A core application is enough: it lets Qt find the JPEG plugin, and
+    // painting on a QImage needs no display as long as no text is drawn.
+    QCoreApplication app(argc, argv);
+    const QStringList argomenti = app.arguments();
+    if (argomenti.size() != 2) {
+        errore() << "usage: tesselo-media <output folder>" << Qt::endl;
+        return 2;
+    }
+    if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
+        errore() << "tesselo-media: this Qt has no JPEG writer" << Qt::endl;
+        return 1;
+    }
+
+    Scrittore scrittore(argomenti.at(1));
+    if (!generaBlocchi(scrittore) || !generaAttributi(scrittore) || !generaSuoni(scrittore))
+        return 1;
+    QTextStream(stdout) << "tesselo-media: " << scrittore.scritti() << " written, " << scrittore.invariati()
+                        << " unchanged" << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/setup.sh release
+exec ./build/release/tesselo/tesselo "$@"

@@ -1,0 +1,51 @@
+#include "screens/Schermo.h"
+
+#include "app/Modulo1.h"
+
+Schermo::~Schermo()
+{
+    delete finestra_.data();
+}
+
+void Schermo::Mostra()
+{
+    if (!finestra_) {
+        finestra_ = new FinestraSchermo(areaProgetto(), titolo());
+        CreaControlli(*finestra_);
+        Form_Load();
+    }
+    finestra_->show();
+    finestra_->raise();
+    finestra_->activateWindow();
+    if (!attivato) {
+        attivato = true;
+        Form_Activate();
+    }
+}
+
+void Schermo::Scarica()
+{
+    if (!finestra_)
+        return;
+    FinestraSchermo* vecchia = finestra_;
+    finestra_ = nullptr;
+    attivato = false;
+    DimenticaControlli();
+    vecchia->segnaChiusuraDelProgramma();
+    vecchia->hide();
+    // Deleted once the handler that asked for it has returned: a screen is
+    // usually unloaded from a click on one of its own controls.
+    vecchia->deleteLater();
+}
+
+void Schermo::Form_Activate()
+{
+    finestra_->riempiSchermo();
+}
+
+void Schermo::PreparaRidimensionatore()
+{
+    Modulo1::Ridimensionatore = std::make_unique<clsResize>();
+    Modulo1::Ridimensionatore->setSourceForm(finestra_);
+    Modulo1::Ridimensionatore->SizeFormToScreen(75);
+}

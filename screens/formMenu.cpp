@@ -1,0 +1,91 @@
+#include "screens/formMenu.h"
+
+#include "app/Caratteri.h"
+#include "app/Colori.h"
+#include "app/Modulo1.h"
+#include "controls/Bottone.h"
+#include "controls/Etichetta.h"
+#include "screens/Schermi.h"
+#include "BlockArt.h"
+
+#include <QCheckBox>
+
+namespace {
+
+constexpr int Sinistra = 120, Destra = 4200, LarghezzaBottone = 3500, AltezzaBottone = 735;
+
+constexpr Posto Progetto[] = {
+    {"Command1", -1, Sinistra, 120, LarghezzaBottone, AltezzaBottone},
+    {"Command2", -1, Sinistra, 960, LarghezzaBottone, AltezzaBottone},
+    {"Command3", -1, Sinistra, 1800, LarghezzaBottone, AltezzaBottone},
+    {"Command8", -1, Sinistra, 2640, LarghezzaBottone, AltezzaBottone},
+    {"Command4", -1, Sinistra, 3480, LarghezzaBottone, AltezzaBottone},
+    {"Command9", -1, Sinistra, 4320, LarghezzaBottone, AltezzaBottone},
+    {"Command7", -1, Destra, 120, LarghezzaBottone, AltezzaBottone},
+    {"Command10", -1, Destra, 960, LarghezzaBottone, AltezzaBottone},
+    {"Command11", -1, Destra, 1800, LarghezzaBottone, AltezzaBottone},
+    {"Check1", -1, 4320, 3480, 3135, 375},
+    {"Command5", -1, Destra, 4320, LarghezzaBottone, AltezzaBottone},
+};
+
+struct BottoneGioco {
+    const char* nome;
+    const char* testo;
+    IdSchermo gioco;
+};
+
+constexpr BottoneGioco Giochi[] = {
+    {"Command1", "uguale - diverso", IdSchermo::form1},
+    {"Command2", "insiemi", IdSchermo::FORM2},
+    {"Command3", "quanti sono ?", IdSchermo::zirp3},
+    {"Command8", "trova il blocco", IdSchermo::FormTrova},
+    {"Command4", "le strade 1", IdSchermo::zirp7},
+    {"Command9", "le strade 2", IdSchermo::zirp8},
+    {"Command7", "tabella", IdSchermo::zirp9},
+    {"Command10", "Cosa cambia?", IdSchermo::FormDomino},
+    {"Command11", "Cosa resta uguale?", IdSchermo::FormDomino2},
+};
+
+QCursor CursoreChiaveDiViolino()
+{
+    return QCursor(QPixmap::fromImage(Media::disegnaChiaveDiViolino(32)), 16, 16);
+}
+
+} // namespace
+
+void formMenu::CreaControlli(FinestraSchermo& f)
+{
+    const QFont caratteBottoni = CarattereSans(12, true);
+    for (std::size_t i = 0; i < std::size(Giochi); ++i) {
+        const BottoneGioco& g = Giochi[i];
+        c.giochi[i] = f.aggiungi(new Bottone(QString::fromUtf8(g.testo)), Cerca(Progetto, g.nome));
+        c.giochi[i]->setFont(caratteBottoni);
+        QObject::connect(c.giochi[i], &Bottone::clicked, [this, gioco = g.gioco] { ApriGioco(gioco); });
+    }
+    c.Check1 = f.aggiungi(new QCheckBox(QStringLiteral("Suoni attivati")), Cerca(Progetto, "Check1"));
+    c.Check1->setFont(CarattereSans(12, true));
+    c.Check1->setCursor(CursoreChiaveDiViolino());
+    QObject::connect(c.Check1, &QCheckBox::clicked, [this] { Check1_Click(); });
+    c.Command5 = f.aggiungi(new Bottone(QStringLiteral("FINE")), Cerca(Progetto, "Command5"));
+    c.Command5->setFont(caratteBottoni);
+    QObject::connect(c.Command5, &Bottone::clicked, [] { Modulo1::ChiediUscita(); });
+}
+
+void formMenu::Form_Load()
+{
+    PreparaRidimensionatore();
+    finestra()->impostaSfondo(ColoreDa(quint32(Modulo1::ColoreCasuale())));
+    ImpostaSfondo(c.Check1, finestra()->sfondo());
+    c.Check1->setChecked(Modulo1::SuonoAttivo);
+}
+
+void formMenu::Check1_Click()
+{
+    Modulo1::SuonoAttivo = c.Check1->isChecked();
+}
+
+void formMenu::ApriGioco(IdSchermo gioco)
+{
+    // A game this build does not have leaves the menu where it is.
+    Schermi::Vai(*this, gioco);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include "screens/Schermo.h"
+
+#include <array>
+
+class Bottone;
+class QCheckBox;
+
+// The main menu: nine game buttons in two columns, the sound check box and "FINE".
+class formMenu final : public Schermo {
+public:
+    formMenu() : Schermo(IdSchermo::formMenu) {}
+
+    struct Controlli {
+        std::array<Bottone*, 9> giochi{};  // in the order of the game table
+        QCheckBox* Check1 = nullptr;
+        Bottone* Command5 = nullptr;
+    };
+    const Controlli& controlli() const { return c; }
+
+protected:
+    QSize areaProgetto() const override { return {8385, 5445}; }
+    QString titolo() const override
+    {
+        return QStringLiteral("CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE");
+    }
+    void CreaControlli(FinestraSchermo& f) override;
+    void DimenticaControlli() override { c = {}; }
+    void Form_Load() override;
+
+private:
+    void Check1_Click();
+    void ApriGioco(IdSchermo gioco);
+
+    Controlli c;
+};

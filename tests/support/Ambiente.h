@@ -1,0 +1,67 @@
+#pragma once
+#include "app/Blocco.h"
+#include "app/Servizi.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+// Test doubles for the services, and a fresh program for every test.
+
+class SuonoFinto final : public SoundInterface {
+public:
+    void playSound(const QString& percorso) override { suonati.append(percorso); }
+    QStringList suonati;
+};
+
+// Hands out the values it was given, then those of a seeded generator.
+class CasoPilotato final : public RandomSource {
+public:
+    explicit CasoPilotato(std::uint64_t seme = 1) : riserva(seme) {}
+    double rnd() override;
+    void accoda(std::initializer_list<double> valori) { coda.insert(coda.end(), valori); }
+    void accoda(const QList<double>& valori) { coda.insert(coda.end(), valori.begin(), valori.end()); }
+    std::size_t inCoda() const { return coda.size(); }
+    int estratti = 0;
+
+private:
+    std::deque<double> coda;
+    SeededRandom riserva;
+};
+
+// The value of Rnd that makes floor(Rnd × k) + 1 give codice.
+double RndPer(int codice, int k);
+// The four values that make BloccoCasuale draw this block.
+QList<double> RndPerBlocco(const Blocco& blocco);
+Blocco B(const QString& forma, const QString& colore, const QString& dimensione, const QString& spessore);
+
+struct Messaggio {
+    QString testo;
+    int stile;
+    QString titolo;
+};
+
+// Installs the doubles, points the program at the generated media and creates
+// every screen; undoes it all when it goes.
+class Ambiente {
+public:
+    explicit Ambiente(std::uint64_t seme = 1);
+    ~Ambiente();
+
+    SuonoFinto& suono;
+    CasoPilotato& caso;
+    // Answers for the next message boxes (RispostaSi / RispostaNo); an empty
+    // queue answers No, so no test ever ends the program by accident.
+    std::deque<int> risposte;
+    QList<Messaggio> messaggi;
+    int terminazioni = 0;
+    int beep = 0;
+
+private:
+    static SuonoFinto& installaSuono();
+    static CasoPilotato& installaCaso(std::uint64_t seme);
+};
+
+// Lets queued deletions happen (unloaded windows go away).
+void SvuotaEventi();

@@ -1,0 +1,4 @@
+#include <QTest>
+class T : public QObject { Q_OBJECT private slots: void vuoto() {} };
+QTEST_MAIN(T)
+#include "tst_resize.moc"
