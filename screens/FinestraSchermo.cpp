@@ -29,7 +29,7 @@ int FinestraSchermo::larghezzaInterna() const
 
 int FinestraSchermo::altezzaInterna() const
 {
-    return height() - (barra ? barra->sizeHint().height() : 0);
+    return height() - altezzaBarra;
 }
 
 void FinestraSchermo::colloca(QWidget* controllo, const Posto& posto, QWidget* contenitore)
@@ -57,17 +57,27 @@ QMenuBar* FinestraSchermo::menuBar()
         // so the window grows by its height and the surface keeps its design size.
         barra = new QMenuBar(this);
         barra->setNativeMenuBar(false);
-        const int larghezza = width(), altezza = height();
-        resize(larghezza, altezza + barra->sizeHint().height());
-        disponi();
     }
     return barra;
+}
+
+void FinestraSchermo::adattaBarra()
+{
+    // The bar's height depends on its entries: keep the inner area as it was.
+    const int nuova = barra->sizeHint().height();
+    if (nuova != altezzaBarra) {
+        const int interna = altezzaInterna();
+        altezzaBarra = nuova;
+        resize(width(), interna + altezzaBarra);
+    }
+    disponi();
 }
 
 QAction* FinestraSchermo::aggiungiMenu(std::string_view nome, const QString& testo)
 {
     QAction* azione = menuBar()->addAction(testo);
     azione->setObjectName(NomeControllo(nome));
+    adattaBarra();
     elenco.append(azione);
     return azione;
 }
@@ -77,6 +87,7 @@ QMenu* FinestraSchermo::aggiungiSottomenu(std::string_view nome, const QString& 
     QMenu* menu = menuBar()->addMenu(testo);
     menu->setObjectName(NomeControllo(nome));
     menu->menuAction()->setObjectName(NomeControllo(nome));
+    adattaBarra();
     elenco.append(menu->menuAction());
     return menu;
 }
@@ -110,7 +121,7 @@ void FinestraSchermo::riempiSchermo()
 
 void FinestraSchermo::disponi()
 {
-    const int alto = barra ? barra->sizeHint().height() : 0;
+    const int alto = altezzaBarra;
     if (barra)
         barra->setGeometry(0, 0, width(), alto);
     area->setGeometry(0, alto, width(), height() - alto);

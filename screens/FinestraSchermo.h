@@ -58,8 +58,10 @@ private:
     void colloca(QWidget* controllo, const Posto& posto, QWidget* contenitore);
     void disponi();
     QMenuBar* menuBar();
+    void adattaBarra();
 
     QMenuBar* barra = nullptr;
+    int altezzaBarra = 0;
     QWidget* area;
     QList<QObject*> elenco;
     bool chiusuraDelProgramma = false;

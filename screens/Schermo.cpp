@@ -15,7 +15,6 @@ void Schermo::Mostra()
         Form_Load();
     }
     finestra_->show();
-    finestra_->raise();
     finestra_->activateWindow();
     if (!attivato) {
         attivato = true;

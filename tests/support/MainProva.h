@@ -1,0 +1,21 @@
+#pragma once
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Every suite runs offscreen on one 1024 × 768 screen at 96 dots per inch,
+// with the style the program uses.
+#define TESSELO_TEST_MAIN(Classe)                                                              \
+    int main(int argc, char* argv[])                                                           \
+    {                                                                                          \
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TESSELO_TEST_SCREEN);               \
+        QTemporaryDir runtime;                                                                 \
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());                                   \
+        QApplication app(argc, argv);                                                          \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));               \
+        QApplication::setQuitOnLastWindowClosed(false);                                        \
+        Classe prova;                                                                          \
+        return QTest::qExec(&prova, argc, argv);                                               \
+    }

@@ -1,0 +1,159 @@
+#include "app/FileSicuri.h"
+#include "app/Immagini.h"
+#include "app/Wav.h"
+#include "controls/Immagine.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/MainProva.h"
+#include "SoundSynth.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+
+namespace {
+
+void Scrivi(const QString& percorso, const QByteArray& dati)
+{
+    QDir().mkpath(QFileInfo(percorso).path());
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(dati);
+}
+
+QByteArray Jpeg(QColor colore, QSize lato = {40, 40})
+{
+    QImage img(lato, QImage::Format_RGB32);
+    img.fill(colore);
+    QByteArray dati;
+    QBuffer b(&dati);
+    b.open(QIODevice::WriteOnly);
+    QImageWriter(&b, "jpeg").write(img);
+    return dati;
+}
+
+QRgb Centro(const QImage& img)
+{
+    return img.pixel(img.width() / 2, img.height() / 2);
+}
+
+} // namespace
+
+class ProvaMedia : public QObject {
+    Q_OBJECT
+private slots:
+    void trovaFile_ignoraLeMaiuscoleMaNonPrendeCartelleNeFifo()
+    {
+        QTemporaryDir d;
+        Scrivi(d.filePath("jpg/rosso.jpg"), "x");
+        QCOMPARE(TrovaFile(d.filePath("jpg/ROSSO.jpg")), d.filePath("jpg/rosso.jpg"));
+        QCOMPARE(TrovaFile(d.filePath("JPG/Rosso.JPG")), d.filePath("jpg/rosso.jpg"));
+        QVERIFY(TrovaFile(d.filePath("jpg/blu.jpg")).isEmpty());
+        QDir().mkpath(d.filePath("jpg/giallo.jpg"));
+        QVERIFY(TrovaFile(d.filePath("jpg/giallo.jpg")).isEmpty());
+        QVERIFY(::mkfifo(qPrintable(d.filePath("jpg/blu.jpg")), 0600) == 0);
+        QVERIFY(TrovaFile(d.filePath("jpg/blu.jpg")).isEmpty());
+        QVERIFY(!LeggiFileRegolare(d.filePath("jpg/blu.jpg"), 1000)); // must not block
+    }
+
+    // A block picture that cannot be read is drawn by the program from its
+    // words; any other picture stays empty. Nothing stops or hangs.
+    void caricaFigura_resisteAFileMancantiRottiEnormi()
+    {
+        QTemporaryDir d;
+        const QString blocco = d.filePath("jpg/rosso/rotondograndespesso.JPG");
+        const QString attributo = d.filePath("jpg/rosso.jpg");
+
+        Figura f = CaricaFigura(blocco); // missing
+        QVERIFY(!f.immagine.isNull());
+        QCOMPARE(f.nome, QString("rotondo rosso grande spesso"));
+        QVERIFY(CaricaFigura(attributo).immagine.isNull());
+        QCOMPARE(CaricaFigura(attributo).nome, QString("rosso"));
+
+        Scrivi(blocco, QByteArray(1000, 'z')); // not a picture
+        QVERIFY(!CaricaFigura(blocco).immagine.isNull());
+
+        // A JPEG header that claims 65000 × 65000 pixels.
+        QByteArray enorme = Jpeg(Qt::green);
+        const int sof = enorme.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        enorme[sof + 5] = char(0xFD); enorme[sof + 6] = char(0xE8);
+        enorme[sof + 7] = char(0xFD); enorme[sof + 8] = char(0xE8);
+        Scrivi(attributo, enorme);
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(CaricaFigura(attributo).immagine.isNull());
+        QVERIFY(t.elapsed() < 2000);
+
+        QFile::remove(attributo);
+        QDir().mkpath(attributo); // a folder in place of the file
+        QVERIFY(CaricaFigura(attributo).immagine.isNull());
+    }
+
+    // Pictures are read afresh every time: a file replaced by another of the
+    // same size in the same second shows its new picture.
+    void caricaFigura_rileggeUnFileSostituito()
+    {
+        QTemporaryDir d;
+        const QString p = d.filePath("jpg/blu.jpg");
+        Scrivi(p, Jpeg(Qt::blue));
+        Immagine controllo;
+        controllo.carica(p);
+        QVERIFY(qBlue(Centro(controllo.immagine())) > 200);
+        Scrivi(p, Jpeg(Qt::red));
+        controllo.carica(p);
+        QVERIFY(qRed(Centro(controllo.immagine())) > 200);
+        QCOMPARE(controllo.accessibleName(), QString("blu"));
+        controllo.svuota();
+        QVERIFY(controllo.vuota());
+        QCOMPARE(controllo.accessibleName(), QString());
+    }
+
+    void fileGenerati_ogniBloccoEOgniAttributoSiLegge()
+    {
+        Ambiente a;
+        for (const Blocco& b : Blocco::tutti()) {
+            const QString p = b.percorso(TESSELO_APP_DIR);
+            QVERIFY2(QFileInfo(p).isFile(), qPrintable(p));
+            QImageReader r(p);
+            QVERIFY(r.size().width() >= 400 && r.size().width() == r.size().height());
+        }
+        for (const char* nome : {"cerchio", "quadrato", "rettangolo", "triangolo", "grande", "piccolo",
+                                 "spesso", "sottile", "rosso", "giallo", "blu", "rotondo"})
+            QVERIFY2(!QImage(QString(TESSELO_APP_DIR "/jpg/%1.jpg").arg(nome)).isNull(), nome);
+        for (const char* nome : {"si1", "si2", "si3", "si4", "no"}) {
+            const auto s = LeggiWav(QString(TESSELO_APP_DIR "/suoni/%1.wav").arg(nome));
+            QVERIFY2(s, nome);
+            QCOMPARE(s->bitPerCampione, 16);
+            const double secondi = double(s->campioni.size()) / (s->frequenza * s->canali * 2);
+            QVERIFY2(secondi >= 0.3 && secondi <= 1.0, nome);
+        }
+    }
+
+    // A truncated WAV, or one whose data chunk claims more than the file
+    // holds, gives nothing: such a file must never reach the audio layer.
+    void analizzaWav_rifiutaFileTroncatiOFalsi()
+    {
+        const QByteArray buono = Media::sintetizzaWav(1);
+        QVERIFY(AnalizzaWav(buono));
+        for (double frazione : {0.0, 0.01, 0.1, 0.5, 0.99})
+            QVERIFY(!AnalizzaWav(buono.left(qsizetype(buono.size() * frazione))));
+        QByteArray bugiardo = buono;
+        const int data = bugiardo.indexOf("data");
+        bugiardo[data + 7] = char(0x7F);
+        QVERIFY(!AnalizzaWav(bugiardo));
+        QVERIFY(!AnalizzaWav(Jpeg(Qt::red)));
+        QByteArray rumore(4096, 0);
+        for (int i = 0; i < rumore.size(); ++i)
+            rumore[i] = char((i * 7919) % 251);
+        QVERIFY(!AnalizzaWav(rumore));
+        QVERIFY(!LeggiWav("/percorso/che/non/esiste.wav"));
+    }
+};
+
+TESSELO_TEST_MAIN(ProvaMedia)
+#include "tst_file_media.moc"

@@ -1,4 +1,0 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT private slots: void vuoto() {} };
-QTEST_MAIN(T)
-#include "tst_media.moc"
