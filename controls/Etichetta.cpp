@@ -3,20 +3,24 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyleOptionFrame>
 
 void ImpostaSfondo(QWidget* controllo, const QColor& colore)
 {
     QPalette tavolozza = controllo->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    tavolozza.setColor(QPalette::Button, colore);
+    // A command button paints its own face in the button colour; anything
+    // else fills its box with the window colour.
+    const bool bottone = qobject_cast<QPushButton*>(controllo) != nullptr;
+    tavolozza.setColor(bottone ? QPalette::Button : QPalette::Window, colore);
     controllo->setPalette(tavolozza);
-    controllo->setAutoFillBackground(true);
+    controllo->setAutoFillBackground(!bottone);
 }
 
 QColor SfondoDi(const QWidget* controllo)
 {
-    return controllo->palette().color(QPalette::Window);
+    const bool bottone = qobject_cast<const QPushButton*>(controllo) != nullptr;
+    return controllo->palette().color(bottone ? QPalette::Button : QPalette::Window);
 }
 
 Etichetta::Etichetta(QWidget* genitore, const QString& testo) : QLabel(testo, genitore)

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace Media {
@@ -25,15 +26,18 @@ const QColor kContorno(0x1E, 0x1E, 0x26);
 const QColor kSfondo(Qt::white);
 const Tinta kGrigio{QColor(0x6E, 0x72, 0x7A), QColor(0x48, 0x4B, 0x52)};
 const QColor kTratteggio(0x9A, 0x9E, 0xA6);
+const Tinta kRosso{QColor(0xE0, 0x20, 0x20), QColor(0xA4, 0x12, 0x12)};
+const Tinta kGiallo{QColor(0xFF, 0xD0, 0x00), QColor(0xD2, 0x98, 0x00)};
+const Tinta kBlu{QColor(0x1E, 0x50, 0xE0), QColor(0x14, 0x38, 0xA8)};
 
 std::optional<Tinta> tintaDi(const QString& colore)
 {
     if (colore == u"rosso")
-        return Tinta{QColor(0xE0, 0x20, 0x20), QColor(0xA4, 0x12, 0x12)};
+        return kRosso;
     if (colore == u"giallo")
-        return Tinta{QColor(0xFF, 0xD0, 0x00), QColor(0xD2, 0x98, 0x00)};
+        return kGiallo;
     if (colore == u"blu")
-        return Tinta{QColor(0x1E, 0x50, 0xE0), QColor(0x14, 0x38, 0xA8)};
+        return kBlu;
     return std::nullopt;
 }
 
@@ -212,8 +216,9 @@ void disegnaGrandePiccolo(QPainter& p, bool grande, int lato)
     const qreal base = 0.74 * lato;
     const QRectF grandeBox(0.07 * lato, base - 0.50 * lato, 0.50 * lato, 0.50 * lato);
     const QRectF piccoloBox(0.66 * lato, base - 0.25 * lato, 0.25 * lato, 0.25 * lato);
-    disegnaLastra(p, sagomaDi(Forma::Cerchio, grandeBox), QPointF(), tintaScelta(grande), pennaScelta(grande, lato));
-    disegnaLastra(p, sagomaDi(Forma::Cerchio, piccoloBox), QPointF(), tintaScelta(!grande), pennaScelta(!grande, lato));
+    const QPointF piatto;
+    disegnaLastra(p, sagomaDi(Forma::Cerchio, grandeBox), piatto, tintaScelta(grande), pennaScelta(grande, lato));
+    disegnaLastra(p, sagomaDi(Forma::Cerchio, piccoloBox), piatto, tintaScelta(!grande), pennaScelta(!grande, lato));
 }
 
 // A board seen from the front and a little above: the top is a flat
@@ -249,7 +254,7 @@ void disegnaMacchia(QPainter& p, const Tinta& t, int lato)
     QPolygonF bordo;
     constexpr int kPassi = 240;
     for (int i = 0; i < kPassi; ++i) {
-        const qreal a = 2 * M_PI * i / kPassi;
+        const qreal a = 2 * std::numbers::pi * i / kPassi;
         const qreal r = raggio * (1 + 0.06 * std::sin(7 * a) + 0.03 * std::sin(3 * a + 1.0));
         bordo << c + QPointF(std::cos(a), std::sin(a)) * r;
     }
@@ -327,6 +332,10 @@ QList<QPainterPath> pezziChiave(qreal grossezza)
 
 // --------------------------------------------------------------- block fit
 
+// Extrusion of thick and thin blocks, relative to the block's size.
+constexpr qreal kSpesso = 0.15;
+constexpr qreal kSottile = 0.035;
+
 struct Misure {
     qreal ingombro;   // side of the square the block must fit in
     qreal profondita; // extrusion length
@@ -336,15 +345,15 @@ std::optional<Misure> misureDi(const QString& dimensione, const QString& spessor
 {
     qreal ingombro = 0;
     if (dimensione == u"grande")
-        ingombro = 0.83 * lato;
+        ingombro = 0.86 * lato;
     else if (dimensione == u"piccolo")
-        ingombro = 0.48 * lato;
+        ingombro = 0.50 * lato;
     else
         return std::nullopt;
     if (spessore == u"spesso")
-        return Misure{ingombro, 0.15 * ingombro};
+        return Misure{ingombro, kSpesso * ingombro};
     if (spessore == u"sottile")
-        return Misure{ingombro, 0.035 * ingombro};
+        return Misure{ingombro, kSottile * ingombro};
     return std::nullopt;
 }
 
@@ -363,7 +372,7 @@ QImage disegnaBlocco(const QString& forma, const QString& colore, const QString&
     // the two differ only in the visible side; it is sized so that the thick
     // version just fits the allotted square.
     const QPointF dir = direzioneSpessore();
-    const QPointF eSpesso = dir * (0.15 * m->ingombro);
+    const QPointF eSpesso = dir * (kSpesso * m->ingombro);
     const QPointF e = dir * m->profondita;
     const qreal r = proporzione(*f);
     const qreal h = std::min((m->ingombro - eSpesso.x()) / r, m->ingombro - eSpesso.y());
@@ -417,7 +426,7 @@ void disegnaFaccia(QPainter& p, const QRectF& r, bool sorridente)
     p.save();
     preparaPittore(p);
     p.setPen(pennaContorno(bordo, Qt::black));
-    p.setBrush(sorridente ? QColor(0xFF, 0xD0, 0x00) : QColor(0xE0, 0x20, 0x20));
+    p.setBrush(sorridente ? kGiallo.faccia : kRosso.faccia);
     p.drawEllipse(q);
 
     // Eyes, each with a small white glint.
@@ -514,11 +523,13 @@ QImage disegnaIcona(int lato)
 
     const QPointF e = direzioneSpessore() * (0.045 * lato);
     const QPen pen = pennaContorno(std::max(1.0, 0.018 * lato));
-    auto box = [lato](qreal x, qreal y, qreal w, qreal h) { return QRectF(x * lato, y * lato, w * lato, h * lato); };
-    disegnaLastra(p, sagomaDi(Forma::Quadrato, box(0.54, 0.13, 0.32, 0.32)), e, *tintaDi(QStringLiteral("blu")), pen);
-    disegnaLastra(p, sagomaDi(Forma::Cerchio, box(0.10, 0.12, 0.36, 0.36)), e, *tintaDi(QStringLiteral("rosso")), pen);
+    auto box = [lato](qreal x, qreal y, qreal w, qreal h) {
+        return QRectF(x * lato, y * lato, w * lato, h * lato);
+    };
+    disegnaLastra(p, sagomaDi(Forma::Quadrato, box(0.54, 0.13, 0.32, 0.32)), e, kBlu, pen);
+    disegnaLastra(p, sagomaDi(Forma::Cerchio, box(0.10, 0.12, 0.36, 0.36)), e, kRosso, pen);
     disegnaLastra(p, sagomaDi(Forma::Triangolo, box(0.27, 0.49, 0.44, 0.44 * std::sqrt(3.0) / 2)), e,
-                  *tintaDi(QStringLiteral("giallo")), pen);
+                  kGiallo, pen);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace Media {
 namespace {
 
 constexpr int kFrequenza = 22050;
-constexpr double kPicco = 0.5; // -6 dBFS
+constexpr double kPiccoSi = 0.5;  // -6 dBFS
+constexpr double kPiccoNo = 0.35; // -9 dBFS: a held tone sounds louder than a bell at the same peak
 
 struct Parziale {
     double rapporto;    // frequency relative to the note
@@ -28,7 +30,7 @@ struct Timbro {
 const Timbro kCampanella{0.005, 0.04, {{1, 1.0, 4.0}, {2, 0.35, 7.0}, {3, 0.12, 11.0}, {4, 0.05, 15.0}}};
 
 // A round, almost pure tone that stays level: gentle rather than bright.
-const Timbro kMorbido{0.03, 0.08, {{1, 1.0, 1.5}, {2, 0.12, 3.0}}};
+const Timbro kMorbido{0.03, 0.08, {{1, 1.0, 2.5}, {2, 0.12, 5.0}}};
 
 struct Nota {
     double inizio; // seconds
@@ -47,7 +49,7 @@ double rampa(double t, double durata)
 {
     if (t >= durata)
         return 1.0;
-    return 0.5 - 0.5 * std::cos(M_PI * std::max(0.0, t) / durata);
+    return 0.5 - 0.5 * std::cos(std::numbers::pi * std::max(0.0, t) / durata);
 }
 
 void suona(std::vector<double>& buffer, const Nota& n, const Timbro& timbro)
@@ -62,7 +64,7 @@ void suona(std::vector<double>& buffer, const Nota& n, const Timbro& timbro)
         const double inviluppo = n.volume * rampa(t, timbro.attacco) * rampa(n.durata - t, timbro.rilascio);
         double s = 0;
         for (const Parziale& p : timbro.parziali)
-            s += p.ampiezza * std::exp(-p.smorzamento * t) * std::sin(2 * M_PI * f * p.rapporto * t);
+            s += p.ampiezza * std::exp(-p.smorzamento * t) * std::sin(2 * std::numbers::pi * f * p.rapporto * t);
         buffer[primo + i] += inviluppo * s;
     }
 }
@@ -93,7 +95,7 @@ std::vector<double> melodia(int quale)
                         {0.36, 0.50, 84}},
                        kCampanella);
     case 4: // "ta-ta-taa": two short notes and a leap up a fourth
-        return componi({{0.0, 0.14, 79, 0.8}, {0.11, 0.14, 79, 0.8}, {0.23, 0.50, 84}}, kCampanella);
+        return componi({{0.0, 0.11, 79, 0.8}, {0.12, 0.11, 79, 0.8}, {0.24, 0.50, 84}}, kCampanella);
     default:
         return {};
     }
@@ -113,12 +115,12 @@ void aggiungi32(QByteArray& b, quint32 v)
     b.append(le, 4);
 }
 
-QByteArray wav(const std::vector<double>& buffer)
+QByteArray wav(const std::vector<double>& buffer, double picco)
 {
     double massimo = 0;
     for (double s : buffer)
         massimo = std::max(massimo, std::abs(s));
-    const double guadagno = massimo > 0 ? kPicco / massimo : 0;
+    const double guadagno = massimo > 0 ? picco / massimo : 0;
 
     const quint32 byteDati = quint32(buffer.size() * 2);
     QByteArray b;
@@ -148,7 +150,7 @@ QByteArray sintetizzaWav(int quale)
     const std::vector<double> buffer = melodia(quale);
     if (buffer.empty())
         return {};
-    return wav(buffer);
+    return wav(buffer, quale == 0 ? kPiccoNo : kPiccoSi);
 }
 
 } // namespace Media

@@ -17,6 +17,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int kLato = 480;
@@ -85,15 +87,15 @@ private:
 
 bool generaBlocchi(Scrittore& s)
 {
-    const QStringList colori{"rosso", "giallo", "blu"};
-    const QStringList forme{"rotondo", "quadrato", "rettangolo", "triangolo"};
-    const QStringList dimensioni{"grande", "piccolo"};
-    const QStringList spessori{"spesso", "sottile"};
+    const QStringList colori{u"rosso"_s, u"giallo"_s, u"blu"_s};
+    const QStringList forme{u"rotondo"_s, u"quadrato"_s, u"rettangolo"_s, u"triangolo"_s};
+    const QStringList dimensioni{u"grande"_s, u"piccolo"_s};
+    const QStringList spessori{u"spesso"_s, u"sottile"_s};
     for (const QString& colore : colori)
         for (const QString& forma : forme)
             for (const QString& dimensione : dimensioni)
                 for (const QString& spessore : spessori) {
-                    const QString nome = "jpg/" + colore + '/' + forma + dimensione + spessore + ".JPG";
+                    const QString nome = u"jpg/"_s + colore + u'/' + forma + dimensione + spessore + u".JPG"_s;
                     if (!s.salvaJpeg(nome, Media::disegnaBlocco(forma, colore, dimensione, spessore, kLato)))
                         return false;
                 }
@@ -102,10 +104,11 @@ bool generaBlocchi(Scrittore& s)
 
 bool generaAttributi(Scrittore& s)
 {
-    const QStringList parole{"cerchio", "rotondo", "quadrato", "rettangolo", "triangolo", "grande",
-                             "piccolo", "spesso",  "sottile",  "rosso",      "giallo",    "blu"};
+    const QStringList parole{u"cerchio"_s, u"rotondo"_s, u"quadrato"_s, u"rettangolo"_s,
+                             u"triangolo"_s, u"grande"_s, u"piccolo"_s, u"spesso"_s,
+                             u"sottile"_s, u"rosso"_s, u"giallo"_s, u"blu"_s};
     for (const QString& parola : parole)
-        if (!s.salvaJpeg("jpg/" + parola + ".jpg", Media::disegnaAttributo(parola, kLato)))
+        if (!s.salvaJpeg(u"jpg/"_s + parola + u".jpg"_s, Media::disegnaAttributo(parola, kLato)))
             return false;
     return true;
 }
@@ -113,9 +116,9 @@ bool generaAttributi(Scrittore& s)
 bool generaSuoni(Scrittore& s)
 {
     for (int i = 1; i <= 4; ++i)
-        if (!s.salva(QStringLiteral("suoni/si%1.wav").arg(i), Media::sintetizzaWav(i)))
+        if (!s.salva(u"suoni/si%1.wav"_s.arg(i), Media::sintetizzaWav(i)))
             return false;
-    return s.salva("suoni/no.wav", Media::sintetizzaWav(0));
+    return s.salva(u"suoni/no.wav"_s, Media::sintetizzaWav(0));
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 #include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"
+#include "controls/Cursori.h"
 #include "controls/Etichetta.h"
 #include "screens/Schermi.h"
-#include "BlockArt.h"
 
 #include <QCheckBox>
 
@@ -45,11 +45,6 @@ constexpr BottoneGioco Giochi[] = {
     {"Command10", "Cosa cambia?", IdSchermo::FormDomino},
     {"Command11", "Cosa resta uguale?", IdSchermo::FormDomino2},
 };
-
-QCursor CursoreChiaveDiViolino()
-{
-    return QCursor(QPixmap::fromImage(Media::disegnaChiaveDiViolino(32)), 16, 16);
-}
 
 } // namespace
 

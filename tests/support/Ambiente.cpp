@@ -4,6 +4,7 @@
 #include "screens/Schermi.h"
 
 #include <QCoreApplication>
+#include <QAction>
 #include <QEvent>
 
 double CasoPilotato::rnd()
@@ -84,4 +85,12 @@ void SvuotaEventi()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+QAction* Voce(IdSchermo id, const QString& nome)
+{
+    for (QObject* o : Schermi::Trova(id)->finestra()->controlli())
+        if (auto* azione = qobject_cast<QAction*>(o); azione && azione->objectName() == nome)
+            return azione;
+    qFatal("missing menu entry %s", qPrintable(nome));
 }

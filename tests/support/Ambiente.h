@@ -1,6 +1,7 @@
 #pragma once
 #include "app/Blocco.h"
 #include "app/Servizi.h"
+#include "screens/Schermi.h"
 
 #include <QList>
 #include <QString>
@@ -65,3 +66,25 @@ private:
 
 // Lets queued deletions happen (unloaded windows go away).
 void SvuotaEventi();
+
+// The screen object of a game, to read its variables.
+template <class T>
+T& Gioco(IdSchermo id)
+{
+    return static_cast<T&>(*Schermi::Trova(id));
+}
+
+// A control of a loaded screen, found by its design name ("Image1(3)" for an
+// element of a control array); the test fails if it is missing.
+template <class W = QWidget>
+W* Ctl(IdSchermo id, const QString& nome)
+{
+    Schermo* s = Schermi::Trova(id);
+    W* c = s && s->finestra() ? s->finestra()->findChild<W*>(nome) : nullptr;
+    if (!c)
+        qFatal("missing control %s", qPrintable(nome));
+    return c;
+}
+
+// A menu entry of a loaded screen ("mnu1", "mnuEsci", "mnuControlloSi"...).
+QAction* Voce(IdSchermo id, const QString& nome);

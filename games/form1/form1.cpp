@@ -1,0 +1,175 @@
+#include "games/form1/form1.h"
+
+#include "app/Caratteri.h"
+#include "app/Colori.h"
+#include "app/Modulo1.h"
+#include "controls/Bottone.h"
+#include "controls/Cursori.h"
+#include "controls/Etichetta.h"
+#include "controls/Immagine.h"
+#include "BlockArt.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr Posto Progetto[] = {
+    {"Label1", -1, 240, 120, 6615, 855},
+    {"Command1", -1, 240, 1440, 855, 735},
+    {"Image3", -1, 1320, 1200, 1095, 1095},
+    {"Image4", -1, 2640, 1200, 1095, 1095},
+    {"Image5", -1, 3960, 1200, 1095, 1095},
+    {"Image6", -1, 5280, 1200, 1095, 1095},
+    {"Image1", -1, 120, 2520, 3135, 3015},
+    {"Image2", -1, 3600, 2520, 3135, 3015},
+    {"UGUALI", -1, 360, 5640, 2535, 735},
+    {"DIVERSI", -1, 3840, 5640, 2535, 735},
+    {"bottoneavanti", -1, 7320, 5520, 1935, 975},
+    {"etEsatti", -1, 7320, 1320, 2055, 495},
+    {"etErrati", -1, 7320, 1920, 2055, 495},
+    {"ComandoIconaSi", -1, 8160, 480, 735, 615},
+};
+
+constexpr Variante Aspetto{
+    {9660, 6810}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
+    Avvio::Attivazione, true, 0x00FFFFFF, false};
+
+// What each attribute asks, how "different" agrees with its noun, which word
+// of a block is compared and which pictures the help shows.
+struct VoceAttributo {
+    const char* etichetta;
+    const char* diversi;
+    int criterio;
+    std::array<const char*, 4> aiuto;
+};
+
+constexpr VoceAttributo Attributi[] = {
+    {"FORMA", "DIVERSA", CriterioForma, {"cerchio", "quadrato", "rettangolo", "triangolo"}},
+    {"DIMENSIONE", "DIVERSA", CriterioDimensione, {"grande", "piccolo", nullptr, nullptr}},
+    {"SPESSORE", "DIVERSO", CriterioSpessore, {"spesso", "sottile", nullptr, nullptr}},
+    {"COLORE", "DIVERSO", CriterioColore, {"rosso", "giallo", "blu", nullptr}},
+};
+
+constexpr quint32 Rosso = 0x000000FF;
+constexpr quint32 GrigioChiaro = 0x00E0E0E0;
+
+QIcon IconaFaccia()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    Media::disegnaFaccia(p, QRectF(1, 1, 30, 30), true);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+form1::form1() : SchermoGioco(IdSchermo::form1, Aspetto) {}
+
+void form1::CreaControlliGioco(FinestraSchermo& f)
+{
+    c.Label1 = f.aggiungi(new Etichetta, posto("Label1"));
+    c.Label1->setFont(CarattereSans(24, true));
+    ImpostaSfondo(c.Label1, Qt::white);
+
+    c.Command1 = f.aggiungi(new Bottone(QStringLiteral("Aiuto")), posto("Command1"));
+    c.Command1->setIcon(IconaFaccia());
+    c.Command1->setCursor(CursoreFaccia());
+    QObject::connect(c.Command1, &Bottone::clicked, [this] { Command1_Click(); });
+
+    const char* nomiAiuto[] = {"Image3", "Image4", "Image5", "Image6"};
+    for (int i = 0; i < 4; ++i) {
+        c.aiuto[i] = f.aggiungi(new Immagine, posto(nomiAiuto[i]));
+        c.aiuto[i]->setFocusPolicy(Qt::NoFocus); // help pictures only show
+        c.aiuto[i]->setCursor({});
+    }
+    c.Image1 = f.aggiungi(new Immagine, posto("Image1"));
+    c.Image2 = f.aggiungi(new Immagine, posto("Image2"));
+    for (Immagine* blocco : {c.Image1, c.Image2}) {
+        blocco->setFocusPolicy(Qt::NoFocus);
+        blocco->setCursor({});
+    }
+
+    c.UGUALI = f.aggiungi(new Bottone(QStringLiteral("UGUALE")), posto("UGUALI"));
+    c.DIVERSI = f.aggiungi(new Bottone(QStringLiteral("DIVERSI")), posto("DIVERSI"));
+    for (Bottone* b : {c.UGUALI, c.DIVERSI})
+        b->setFont(CarattereSans(14.25, true));
+    QObject::connect(c.UGUALI, &Bottone::clicked, [this] { UGUALI_Click(); });
+    QObject::connect(c.DIVERSI, &Bottone::clicked, [this] { DIVERSI_Click(); });
+
+    c.bottoneavanti = CreaBottoneAvanti(f);
+    QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
+}
+
+void form1::PrimoTurno()
+{
+    ScegliAttributo();
+    NuovaCoppia();
+}
+
+void form1::ScegliAttributo()
+{
+    Attributo = qint16(Modulo1::Estrai(4));
+    const VoceAttributo& voce = Attributi[Attributo - 1];
+    c.Label1->setText(QString::fromLatin1(voce.etichetta));
+    c.DIVERSI->setText(QString::fromLatin1(voce.diversi));
+}
+
+void form1::NuovaCoppia()
+{
+    ImpostaSfondoCasuale();
+    const int criterio = Attributi[Attributo - 1].criterio;
+    Immagine* immagini[] = {c.Image1, c.Image2};
+    for (int lato = 0; lato < 2; ++lato) {
+        Modulo1::BloccoCasuale();
+        immagini[lato]->carica(Modulo1::PercorsoBlocco);
+        ValoriConfronto[lato] = Modulo1::BloccoCorrente().parola(criterio);
+    }
+}
+
+void form1::UGUALI_Click()
+{
+    Rispondi(c.UGUALI, ValoriConfronto[0] == ValoriConfronto[1]);
+}
+
+void form1::DIVERSI_Click()
+{
+    Rispondi(c.DIVERSI, ValoriConfronto[0] != ValoriConfronto[1]);
+}
+
+void form1::Rispondi(Bottone* premuto, bool giusto)
+{
+    if (!giusto) {
+        RispostaErrata();
+        return;
+    }
+    RispostaEsatta();
+    c.UGUALI->setEnabled(false);
+    c.DIVERSI->setEnabled(false);
+    c.bottoneavanti->setEnabled(true);
+    ImpostaSfondo(premuto, ColoreDa(Rosso));
+    // The next turn is one key press away for a child using the keyboard.
+    c.bottoneavanti->setFocus();
+}
+
+void form1::bottoneavanti_Click()
+{
+    for (Immagine* aiuto : c.aiuto)
+        aiuto->svuota();
+    ScegliAttributo();
+    NuovaCoppia();
+    c.bottoneavanti->setEnabled(false);
+    for (Bottone* b : {c.UGUALI, c.DIVERSI}) {
+        b->setEnabled(true);
+        ImpostaSfondo(b, ColoreDa(GrigioChiaro));
+    }
+    c.UGUALI->setFocus();
+}
+
+void form1::Command1_Click()
+{
+    const auto& aiuto = Attributi[Attributo - 1].aiuto;
+    for (int i = 0; i < 4 && aiuto[i]; ++i)
+        c.aiuto[i]->carica(Modulo1::CartellaApplicazione() + "/jpg/" + aiuto[i] + ".jpg");
+}

@@ -1,0 +1,156 @@
+#include "screens/SchermoGioco.h"
+
+#include "app/Caratteri.h"
+#include "app/Colori.h"
+#include "app/Modulo1.h"
+#include "app/Servizi.h"
+#include "controls/Bottone.h"
+#include "controls/Cursori.h"
+#include "controls/Etichetta.h"
+#include "controls/Faccia.h"
+#include "screens/Schermi.h"
+#include "BlockArt.h"
+
+#include <QAction>
+#include <QPainter>
+
+namespace {
+
+QIcon IconaFreccia()
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    Media::disegnaFreccia(p, QRectF(2, 8, 44, 32));
+    return QIcon(pixmap);
+}
+
+Etichetta* CreaPunteggio(FinestraSchermo& f, const Posto& posto, const char* testo)
+{
+    auto* e = f.aggiungi(new Etichetta(nullptr, QString::fromLatin1(testo)), posto);
+    e->setFont(CarattereSans(20.25, true));
+    e->setWordWrap(false);
+    ImpostaSfondo(e, Qt::white);
+    return e;
+}
+
+} // namespace
+
+QString SchermoGioco::Didascalia(const QString& parola, qint16 conteggio)
+{
+    // A number is written with a leading blank where its sign would stand.
+    const QString numero = conteggio < 0 ? QString::number(conteggio) : ' ' + QString::number(conteggio);
+    return parola + "  " + numero;
+}
+
+const Posto& SchermoGioco::posto(std::string_view nome, int indice) const
+{
+    return Cerca(v.progetto, nome, indice);
+}
+
+void SchermoGioco::CreaControlli(FinestraSchermo& f)
+{
+    f.setFont(CarattereSans(8.25));
+    f.impostaSfondo(ColoreDa(v.coloreProgetto));
+    QObject::connect(f.aggiungiMenu(v.menuAzzera, QString::fromLatin1(v.testoAzzera)), &QAction::triggered,
+                     [this] { mnuAzzera(); });
+    CreaMenuProprio(f);
+    QObject::connect(f.aggiungiMenu(v.menuInformazioni, QString::fromLatin1(v.testoInformazioni)),
+                     &QAction::triggered, [this] { mnuInformazioni(); });
+    QObject::connect(f.aggiungiMenu(v.menuEsci, QStringLiteral("Esci")), &QAction::triggered,
+                     [this] { mnuEsci(); });
+
+    CreaControlliGioco(f);
+
+    cc.etEsatti = CreaPunteggio(f, posto("etEsatti"), "esatti");
+    cc.etErrati = CreaPunteggio(f, posto("etErrati"), "errati");
+    const Posto& icone = posto("ComandoIconaSi");
+    cc.ComandoIconaSi = f.aggiungi(new Faccia(nullptr, true), icone);
+    cc.ComandoIconaNo = f.aggiungi(new Faccia(nullptr, false), {"ComandoIconaNo", -1, icone.a, icone.b, icone.c, icone.d});
+    cc.ComandoIconaSi->hide();
+    cc.ComandoIconaNo->hide();
+}
+
+void SchermoGioco::DimenticaControlli()
+{
+    cc = {};
+    DimenticaControlliGioco();
+}
+
+void SchermoGioco::Form_Load()
+{
+    PreparaRidimensionatore();
+    if (v.coloreCasualeAllaCarica)
+        ImpostaSfondoCasuale();
+    if (v.avvio == Avvio::Caricamento)
+        AzzeraEInizia();
+}
+
+void SchermoGioco::Form_Activate()
+{
+    finestra()->riempiSchermo();
+    if (v.avvio == Avvio::Attivazione)
+        AzzeraEInizia();
+}
+
+void SchermoGioco::AzzeraEInizia()
+{
+    Modulo1::ContatoreEsatti = 0;
+    Modulo1::ContatoreErrati = 0;
+    PrimoTurno();
+}
+
+void SchermoGioco::RispostaEsatta()
+{
+    Modulo1::Incrementa(Modulo1::ContatoreEsatti);
+    cc.ComandoIconaNo->hide();
+    cc.ComandoIconaSi->show();
+    cc.etEsatti->setText(Didascalia(v.maiuscole ? "Esatti" : "esatti", Modulo1::ContatoreEsatti));
+    Modulo1::SuonoEsatto();
+}
+
+void SchermoGioco::RispostaErrata()
+{
+    Modulo1::Incrementa(Modulo1::ContatoreErrati);
+    cc.ComandoIconaNo->show();
+    cc.ComandoIconaSi->hide();
+    cc.etErrati->setText(Didascalia(v.maiuscole ? "Errati" : "errati", Modulo1::ContatoreErrati));
+    Modulo1::SuonoErrato();
+}
+
+void SchermoGioco::mnuAzzera()
+{
+    Modulo1::ContatoreEsatti = 0;
+    Modulo1::ContatoreErrati = 0;
+    cc.etEsatti->setText(QStringLiteral("Esatti 0"));
+    cc.etErrati->setText(QStringLiteral("Errati 0"));
+}
+
+void SchermoGioco::mnuInformazioni()
+{
+    Modulo1::MostraInformazioni();
+}
+
+void SchermoGioco::mnuEsci()
+{
+    if (servizi().messaggio(QStringLiteral("Vuoi tornare al menù?"), StileDomanda, Modulo1::NomeProgramma)
+        == RispostaSi)
+        Schermi::Vai(*this, IdSchermo::formMenu);
+}
+
+void SchermoGioco::ImpostaSfondoCasuale()
+{
+    finestra()->impostaSfondo(ColoreDa(quint32(Modulo1::ColoreCasuale())));
+}
+
+Bottone* SchermoGioco::CreaBottoneAvanti(FinestraSchermo& f)
+{
+    auto* avanti = f.aggiungi(new Bottone(QStringLiteral("avanti")), posto("bottoneavanti"));
+    avanti->setFont(CarattereSans(14.25, true));
+    avanti->setIcon(IconaFreccia());
+    avanti->setIconSize(QSize(32, 24));
+    avanti->setCursor(CursoreFreccia());
+    avanti->setEnabled(false);
+    return avanti;
+}

@@ -1,0 +1,82 @@
+#pragma once
+#include "screens/Schermo.h"
+
+#include <QtGlobal>
+#include <span>
+#include <string_view>
+
+class Bottone;
+class Etichetta;
+class Faccia;
+class QAction;
+
+// Which step resets the counts and starts the first turn.
+enum class Avvio { Caricamento, Attivazione };
+
+// What sets one game screen's frame apart from the others'.
+struct Variante {
+    QSize area;                          // design client area, twips
+    std::span<const Posto> progetto;     // the screen's table of places
+    std::string_view menuAzzera;         // "mnu1" or "MenuAzzera"
+    const char* testoAzzera;
+    std::string_view menuInformazioni;   // "mnu3" or "MenuInformazioni"
+    const char* testoInformazioni;
+    std::string_view menuEsci;           // "mnuEsci" or "mnuFine"
+    Avvio avvio;
+    bool coloreCasualeAllaCarica;
+    quint32 coloreProgetto;              // design background, &H00BBGGRR
+    bool maiuscole;                      // "Esatti  " rather than "esatti  "
+};
+
+// The frame every game screen shares: the score labels, the feedback
+// pictures, the menus "Azzera conteggio", "Informazioni" and "Esci", the load,
+// activation and resize steps and the judged-answer step. A game adds its own
+// controls, its further menu and its first turn.
+class SchermoGioco : public Schermo {
+public:
+    SchermoGioco(IdSchermo id, const Variante& variante) : Schermo(id), v(variante) {}
+
+    // The judged-answer step: count, feedback picture, score label, sound.
+    void RispostaEsatta();
+    void RispostaErrata();
+
+    // "Azzera conteggio", "Informazioni", "Esci".
+    void mnuAzzera();
+    void mnuInformazioni();
+    void mnuEsci();
+
+    struct ControlliCornice {
+        Etichetta* etEsatti = nullptr;
+        Etichetta* etErrati = nullptr;
+        Faccia* ComandoIconaSi = nullptr;
+        Faccia* ComandoIconaNo = nullptr;
+    };
+    const ControlliCornice& cornice() const { return cc; }
+
+    // "esatti   12": the word, two blanks and the count as a signed number.
+    static QString Didascalia(const QString& parola, qint16 conteggio);
+
+protected:
+    // The game's further menu, between "Azzera conteggio" and "Informazioni".
+    virtual void CreaMenuProprio(FinestraSchermo&) {}
+    virtual void CreaControlliGioco(FinestraSchermo& f) = 0;
+    virtual void DimenticaControlliGioco() = 0;
+    // Starts the first turn; the frame has already set both counts to 0.
+    virtual void PrimoTurno() = 0;
+
+    void ImpostaSfondoCasuale();
+    // The "avanti" button: bold caption, arrow picture and pointer, disabled.
+    Bottone* CreaBottoneAvanti(FinestraSchermo& f);
+    const Posto& posto(std::string_view nome, int indice = -1) const;
+
+private:
+    QSize areaProgetto() const final { return v.area; }
+    void CreaControlli(FinestraSchermo& f) final;
+    void DimenticaControlli() final;
+    void Form_Load() final;
+    void Form_Activate() final;
+    void AzzeraEInizia();
+
+    const Variante& v;
+    ControlliCornice cc;
+};
