@@ -1,3 +1,4 @@
+#include "app/CanaleAudio.h"
 #include "app/FileSicuri.h"
 #include "app/Immagini.h"
 #include "app/Wav.h"
@@ -132,6 +133,26 @@ private slots:
             const double secondi = double(s->campioni.size()) / (s->frequenza * s->canali * 2);
             QVERIFY2(secondi >= 0.3 && secondi <= 1.0, nome);
         }
+    }
+
+    // The real sound channel, with whatever audio this machine has (often
+    // none): damaged files are silent, and nothing ever waits on a sound.
+    void canaleAudio_fileRottiNonBloccanoNulla()
+    {
+        QTemporaryDir d;
+        const QByteArray buono = Media::sintetizzaWav(2);
+        Scrivi(d.filePath("troncato.wav"), buono.left(buono.size() / 2));
+        Scrivi(d.filePath("buono.wav"), buono);
+        QVERIFY(::mkfifo(qPrintable(d.filePath("fifo.wav")), 0600) == 0);
+        QElapsedTimer t;
+        t.start();
+        {
+            CanaleAudio canale;
+            for (const char* nome : {"troncato.wav", "fifo.wav", "mancante.wav", "buono.wav", "troncato.wav",
+                                     "buono.wav", "buono.wav"})
+                canale.playSound(d.filePath(nome));
+        }
+        QVERIFY2(t.elapsed() < 2000, qPrintable(QString::number(t.elapsed())));
     }
 
     // A truncated WAV, or one whose data chunk claims more than the file
