@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+
+// Milliseconds since the moment the runner took just before starting this
+// process (BENCH_T0, CLOCK_MONOTONIC nanoseconds), so that the figure covers
+// the whole start: loading libraries, Qt's start-up and the first paint.
+inline double MillisecondiDallAvvio()
+{
+    timespec ora{};
+    clock_gettime(CLOCK_MONOTONIC, &ora);
+    const double adesso = ora.tv_sec * 1e3 + ora.tv_nsec / 1e6;
+    return adesso - qEnvironmentVariable("BENCH_T0").toDouble() / 1e6;
+}
+
+// Peak resident memory of this process, in KiB.
+inline long PiccoMemoriaKiB()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+inline void Riporta(double millisecondi)
+{
+    std::printf("%.2f %ld\n", millisecondi, PiccoMemoriaKiB());
+    std::fflush(stdout);
+}

@@ -1,0 +1,47 @@
+// The floor: a bare Qt program that opens one full-screen window with three
+// JPEG pictures of the same size as the start screen's, up to its first paint.
+#include "bench/Misura.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+class PrimoDisegno final : public QObject {
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint && !fatto) {
+            fatto = true;
+            QTimer::singleShot(0, [] {
+                Riporta(MillisecondiDallAvvio());
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+    bool fatto = false;
+};
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    PrimoDisegno filtro;
+    app.installEventFilter(&filtro);
+    QWidget finestra;
+    finestra.setGeometry(finestra.screen()->geometry());
+    const char* file[] = {"/jpg/rosso/rotondograndespesso.JPG", "/jpg/blu/quadratopiccolosottile.JPG",
+                          "/jpg/giallo/triangolograndesottile.JPG"};
+    for (int i = 0; i < 3; ++i) {
+        auto* figura = new QLabel(&finestra);
+        figura->setScaledContents(true);
+        figura->setPixmap(QPixmap(QStringLiteral(TESSELO_APP_DIR) + file[i]));
+        figura->setGeometry(40 + 300 * i, 100, 190, 180);
+    }
+    finestra.show();
+    return QApplication::exec();
+}
