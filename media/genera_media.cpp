@@ -1,6 +1,8 @@
 // tesselo-media: writes every picture and sound the game loads from disk.
 //
-//   tesselo-media <output folder>
+//   tesselo-media <output folder>           the jpg/ and suoni/ folders
+//   tesselo-media --icone <output folder>   the application icon as PNG files
+//                                           in the hicolor theme's layout
 //
 // Files whose content is already up to date are left alone, so rebuilding
 // does not change their timestamps.
@@ -58,7 +60,7 @@ public:
         return true;
     }
 
-    bool salvaJpeg(const QString& relativo, const QImage& img)
+    bool salvaImmagine(const QString& relativo, const QImage& img, const char* formato, int qualita)
     {
         if (img.isNull()) {
             errore() << "tesselo-media: nothing drawn for " << relativo << Qt::endl;
@@ -67,13 +69,18 @@ public:
         QByteArray dati;
         QBuffer buffer(&dati);
         buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "jpeg");
-        writer.setQuality(kQualitaJpeg);
+        QImageWriter writer(&buffer, formato);
+        writer.setQuality(qualita);
         if (!writer.write(img)) {
             errore() << "tesselo-media: cannot encode " << relativo << ": " << writer.errorString() << Qt::endl;
             return false;
         }
         return salva(relativo, dati);
+    }
+
+    bool salvaJpeg(const QString& relativo, const QImage& img)
+    {
+        return salvaImmagine(relativo, img, "jpeg", kQualitaJpeg);
     }
 
     int scritti() const { return scritti_; }
@@ -121,6 +128,14 @@ bool generaSuoni(Scrittore& s)
     return s.salva(u"suoni/no.wav"_s, Media::sintetizzaWav(0));
 }
 
+bool generaIcone(Scrittore& s)
+{
+    for (int lato : {16, 24, 32, 48, 64, 128, 256})
+        if (!s.salvaImmagine(u"%1x%1/apps/tesselo.png"_s.arg(lato), Media::disegnaIcona(lato), "png", -1))
+            return false;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -129,8 +144,9 @@ int main(int argc, char* argv[])
     // painting on a QImage needs no display as long as no text is drawn.
     QCoreApplication app(argc, argv);
     const QStringList argomenti = app.arguments();
-    if (argomenti.size() != 2) {
-        errore() << "usage: tesselo-media <output folder>" << Qt::endl;
+    const bool icone = argomenti.size() == 3 && argomenti.at(1) == u"--icone"_s;
+    if (argomenti.size() != 2 && !icone) {
+        errore() << "usage: tesselo-media [--icone] <output folder>" << Qt::endl;
         return 2;
     }
     if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
@@ -138,8 +154,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    Scrittore scrittore(argomenti.at(1));
-    if (!generaBlocchi(scrittore) || !generaAttributi(scrittore) || !generaSuoni(scrittore))
+    Scrittore scrittore(argomenti.last());
+    if (icone ? !generaIcone(scrittore)
+              : !generaBlocchi(scrittore) || !generaAttributi(scrittore) || !generaSuoni(scrittore))
         return 1;
     QTextStream(stdout) << "tesselo-media: " << scrittore.scritti() << " written, " << scrittore.invariati()
                         << " unchanged" << Qt::endl;

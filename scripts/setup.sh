@@ -10,6 +10,7 @@ PACKAGES=(
   libgl-dev fonts-liberation2
   xvfb xauth imagemagick
   pulseaudio pulseaudio-utils
+  appstream desktop-file-utils x11-utils dpkg-dev
 )
 
 missing=()
