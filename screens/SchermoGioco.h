@@ -53,6 +53,10 @@ public:
     };
     const ControlliCornice& cornice() const { return cc; }
 
+    // Why the game's own state disagrees with what its window shows; empty
+    // when they agree.
+    virtual QString Incoerenza() const { return {}; }
+
     // "esatti   12": the word, two blanks and the count as a signed number.
     static QString Didascalia(const QString& parola, qint16 conteggio);
 
