@@ -1,5 +1,8 @@
 #pragma once
+#include <QCoreApplication>
+#include <QEvent>
 #include <QString>
+#include <QTimer>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -28,3 +31,24 @@ inline void Riporta(double millisecondi)
     std::printf("%.2f %ld\n", millisecondi, PiccoMemoriaKiB());
     std::fflush(stdout);
 }
+
+// Installed on the application: at the first paint of any window it reports
+// the time since process start and the peak memory, then ends the program.
+class PrimoDisegno final : public QObject {
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint && !fatto) {
+            fatto = true;
+            // Reported once this paint pass is over.
+            QTimer::singleShot(0, [] {
+                Riporta(MillisecondiDallAvvio());
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+
+private:
+    bool fatto = false;
+};

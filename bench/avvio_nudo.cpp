@@ -3,29 +3,10 @@
 #include "bench/Misura.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 
-namespace {
-class PrimoDisegno final : public QObject {
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override
-    {
-        if (evento->type() == QEvent::Paint && !fatto) {
-            fatto = true;
-            QTimer::singleShot(0, [] {
-                Riporta(MillisecondiDallAvvio());
-                QCoreApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(oggetto, evento);
-    }
-    bool fatto = false;
-};
-} // namespace
 
 int main(int argc, char* argv[])
 {

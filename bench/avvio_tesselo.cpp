@@ -6,28 +6,8 @@
 #include "screens/Schermi.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QStyleFactory>
-#include <QTimer>
 
-namespace {
-class PrimoDisegno final : public QObject {
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override
-    {
-        if (evento->type() == QEvent::Paint && !fatto) {
-            fatto = true;
-            // Report once this paint (and its siblings in the same pass) is done.
-            QTimer::singleShot(0, [] {
-                Riporta(MillisecondiDallAvvio());
-                QCoreApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(oggetto, evento);
-    }
-    bool fatto = false;
-};
-} // namespace
 
 int main(int argc, char* argv[])
 {
