@@ -5,14 +5,14 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStyleFactory>
+#include "app/Stile.h"
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesselo"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(CreaStile());
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Qt's own texts (standard buttons, context menus) in Italian.

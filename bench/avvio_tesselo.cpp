@@ -6,13 +6,13 @@
 #include "screens/Schermi.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include "app/Stile.h"
 
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(CreaStile());
     QApplication::setQuitOnLastWindowClosed(false);
     PrimoDisegno filtro;
     app.installEventFilter(&filtro);

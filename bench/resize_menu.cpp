@@ -6,13 +6,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStyleFactory>
+#include "app/Stile.h"
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(CreaStile());
     usaServiziReali();
     servizi().cartellaApplicazione = QStringLiteral(TESSELO_APP_DIR);
     Schermi::CreaTutti();

@@ -1,7 +1,7 @@
 #pragma once
 #include <QApplication>
 #include <QDir>
-#include <QStyleFactory>
+#include "app/Stile.h"
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,7 +14,7 @@
         QTemporaryDir runtime;                                                                 \
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());                                   \
         QApplication app(argc, argv);                                                          \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));               \
+        QApplication::setStyle(CreaStile());                                                   \
         QApplication::setQuitOnLastWindowClosed(false);                                        \
         Classe prova;                                                                          \
         return QTest::qExec(&prova, argc, argv);                                               \
