@@ -1,8 +1,12 @@
 #include "screens/Schermi.h"
 
 #include "games/form1/form1.h"
+#include "games/zirp7/zirp7.h"
+#include "games/zirp9/zirp9.h"
 
 void RegistraGiochi()
 {
     Schermi::Registra(std::make_unique<form1>());
+    Schermi::Registra(std::make_unique<zirp7>());
+    Schermi::Registra(std::make_unique<zirp9>());
 }

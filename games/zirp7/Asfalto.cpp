@@ -1,0 +1,99 @@
+#include "games/zirp7/Asfalto.h"
+
+#include "controls/Linea.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+const QColor ColoreAsfalto(0x70, 0x70, 0x74);
+const QColor ColoreMezzeria(0xF4, 0xF4, 0xF4);
+} // namespace
+
+Asfalto::Asfalto(QWidget* genitore) : QWidget(genitore)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Asfalto::aggiungiStrada(std::vector<Estremo> contorno)
+{
+    strade.push_back(std::move(contorno));
+    update();
+}
+
+void Asfalto::aggiungiParcheggio(QWidget* area)
+{
+    parcheggi.emplace_back(area);
+    update();
+}
+
+void Asfalto::aggiungiMezzeria(std::vector<std::pair<Estremo, Estremo>> punti)
+{
+    mezzerie.push_back(std::move(punti));
+    update();
+}
+
+QPointF Asfalto::punto(const Estremo& e) const
+{
+    if (!e.linea)
+        return {};
+    // The lines stand in this widget's container, as this widget does.
+    const QLineF l = e.linea->linea();
+    return (e.secondo ? l.p2() : l.p1()) - QPointF(pos());
+}
+
+QRectF Asfalto::qui(const QRect& nelContenitore) const
+{
+    return QRectF(nelContenitore).translated(-QPointF(pos()));
+}
+
+void Asfalto::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ColoreAsfalto);
+    for (const auto& contorno : strade) {
+        QPolygonF poligono;
+        for (const Estremo& e : contorno)
+            poligono << punto(e);
+        p.drawPolygon(poligono);
+    }
+    for (const QWidget* area : parcheggi)
+        if (area)
+            p.drawRoundedRect(qui(area->geometry()), 4, 4);
+
+    // The white markings grow with the window, so the roads look the same at
+    // any size.
+    const double tratto = qMax(2.0, height() / 160.0);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ColoreMezzeria, tratto, Qt::SolidLine, Qt::FlatCap));
+    for (const QWidget* area : parcheggi) {
+        if (!area)
+            continue;
+        // The stalls show above and below the pictures parked in them.
+        const QRectF box = qui(area->geometry());
+        const double margine = box.height() / 12;
+        for (const QWidget* posto : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            for (const int x : {posto->x(), posto->x() + posto->width()})
+                if (x > tratto && x < box.width() - tratto) // the area's own rim needs no line
+                    p.drawLine(QPointF(box.left() + x, box.top() + margine),
+                               QPointF(box.left() + x, box.bottom() - margine));
+    }
+
+    QPen trattini(ColoreMezzeria, tratto, Qt::CustomDashLine, Qt::FlatCap);
+    trattini.setDashPattern({4, 3});
+    p.setPen(trattini);
+    for (const auto& mezzeria : mezzerie) {
+        QPainterPath percorso;
+        for (const auto& [a, b] : mezzeria) {
+            const QPointF centro = (punto(a) + punto(b)) / 2;
+            if (percorso.elementCount() == 0)
+                percorso.moveTo(centro);
+            else
+                percorso.lineTo(centro);
+        }
+        p.drawPath(percorso);
+    }
+}

@@ -1,0 +1,249 @@
+#include "app/Colori.h"
+#include "app/Modulo1.h"
+#include "controls/Etichetta.h"
+#include "controls/Immagine.h"
+#include "games/zirp7/zirp7.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/MainProva.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenuBar>
+
+namespace {
+
+constexpr IdSchermo Id = IdSchermo::zirp7;
+
+zirp7& Strade() { return Gioco<zirp7>(Id); }
+QString Testo(int i) { return Ctl<Etichetta>(Id, QString("Label1(%1)").arg(i))->text(); }
+Immagine* Slot(int i) { return Ctl<Immagine>(Id, QString("insieme(%1)").arg(i)); }
+QWidget* Area(int k) { return Ctl(Id, QString("Frame1(%1)").arg(k)); }
+void Clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+QString InAttesa() { return Ctl<Immagine>(Id, "Image1")->accessibleName(); }
+
+const Blocco RossoGrande = B("triangolo", "rosso", "grande", "spesso");
+const Blocco RossoPiccolo = B("rotondo", "rosso", "piccolo", "sottile");
+const Blocco Blu = B("quadrato", "blu", "grande", "sottile");
+const Blocco Giallo = B("rettangolo", "giallo", "piccolo", "spesso");
+
+// A turn's draws: background colour, reference block, attribute kind, first block.
+void AccodaTurno(Ambiente& a, int colore, const Blocco& riferimento, int criterio, const Blocco& primo)
+{
+    a.caso.accoda({RndPer(colore, 18)});
+    a.caso.accoda(RndPerBlocco(riferimento));
+    a.caso.accoda({RndPer(criterio, 4)});
+    a.caso.accoda(RndPerBlocco(primo));
+}
+
+// ROSSO on the left, NON ROSSO on the right.
+void ApriRosso(Ambiente& a, const Blocco& primo)
+{
+    AccodaTurno(a, 9, B("quadrato", "rosso", "piccolo", "sottile"), CriterioColore, primo);
+    Schermi::Mostra(Id);
+}
+
+// A right answer draws its sound before the next block.
+void AccodaDopoGiusta(Ambiente& a, const Blocco& prossimo)
+{
+    a.caso.accoda({RndPer(1, 4)});
+    a.caso.accoda(RndPerBlocco(prossimo));
+}
+
+void DalMenuAlleStrade(Ambiente& a)
+{
+    AccodaTurno(a, 2, RossoGrande, CriterioForma, Blu);
+    QTest::mouseClick(Ctl(IdSchermo::formMenu, "Command4"), Qt::LeftButton);
+    SvuotaEventi();
+}
+
+void DalleStradeAlMenu(Ambiente& a)
+{
+    a.risposte = {RispostaSi};
+    Voce(Id, "mnuFine")->trigger();
+    SvuotaEventi();
+}
+
+} // namespace
+
+class ProvaStrade1 : public QObject {
+    Q_OBJECT
+private slots:
+    // The load step resets the counts and starts the first turn, whose set-up
+    // draws the background colour; the load step itself draws none.
+    void apertura_primoTurnoColoreECondizione()
+    {
+        Ambiente a;
+        Modulo1::ContatoreErrati = 2;
+        ApriRosso(a, Giallo);
+        QCOMPARE(a.caso.inCoda(), std::size_t(0));
+        QCOMPARE(a.caso.estratti, 10);
+        QCOMPARE(ValoreColore(Schermi::Trova(Id)->finestra()->sfondo()), Modulo1::Palette[9]);
+        QCOMPARE(Testo(0), QString("ROSSO"));
+        QCOMPARE(Testo(1), QString("NON ROSSO"));
+        QCOMPARE(Area(1)->accessibleName(), QString("NON ROSSO"));
+        QCOMPARE(Strade().Attributi, (std::array<QString, 2>{"rosso", "giallo"}));
+        QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
+        QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
+        QStringList barra;
+        for (QAction* voce : Schermi::Trova(Id)->finestra()->findChild<QMenuBar*>()->actions())
+            barra << voce->objectName() + '=' + voce->text();
+        QCOMPARE(barra, (QStringList{"mnu1=Azzera conteggio   ", "mnuSuono=Suono?    ", "mnu3=Informazioni     ",
+                                     "mnuFine=Esci"}));
+    }
+
+    // With ROSSO, a red block sent right is wrong and waits, sent left it
+    // parks. The left area fills from its left edge, the right one from its
+    // right edge; a slot, empty or parked, counts as its area.
+    void parcheggio_daiBordiEsterniEClicSuiPosti()
+    {
+        Ambiente a;
+        ApriRosso(a, RossoGrande);
+        for (const Blocco& b : {Blu, RossoPiccolo, Giallo, Blu})
+            AccodaDopoGiusta(a, b);
+        Clic(Area(1));
+        QCOMPARE(Modulo1::ContatoreErrati, qint16(1));
+        QCOMPARE(InAttesa(), RossoGrande.nome());
+        Clic(Slot(3));                       // empty, left area: red, right
+        QCOMPARE(InAttesa(), Blu.nome());
+        Clic(Slot(0));                       // parked, left area: blue, wrong
+        Clic(Slot(4));                       // empty, right area: blue, right
+        Clic(Slot(0));                       // parked, left area: red, right
+        Clic(Slot(4));                       // parked, right area: yellow, right
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(4));
+        QCOMPARE(Modulo1::ContatoreErrati, qint16(2));
+        QCOMPARE(Slot(0)->accessibleName(), RossoGrande.nome());
+        QCOMPARE(Slot(1)->accessibleName(), RossoPiccolo.nome());
+        QCOMPARE(Slot(4)->accessibleName(), Blu.nome());
+        QCOMPARE(Slot(5)->accessibleName(), Giallo.nome());
+        auto x = [](int i) { return Slot(i)->x(); };
+        QVERIFY(x(0) < x(1) && x(1) < x(2) && x(2) < x(3));
+        QVERIFY(x(7) < x(6) && x(6) < x(5) && x(5) < x(4));
+        // Each area shows its four blocks whole, the outermost ones too.
+        for (int i = 0; i < 8; ++i)
+            QVERIFY(Slot(i)->parentWidget()->rect().contains(Slot(i)->geometry()));
+    }
+
+    // Four blocks in one area end the turn, the other area empty; no fifth
+    // block is drawn and the areas ignore clicks until "avanti".
+    void quattroInUnArea_finisconoIlTurno_data()
+    {
+        QTest::addColumn<int>("area");
+        QTest::newRow("sinistra") << 0;
+        QTest::newRow("destra") << 1;
+    }
+    void quattroInUnArea_finisconoIlTurno()
+    {
+        QFETCH(int, area);
+        Ambiente a;
+        const Blocco b = area == 0 ? RossoPiccolo : Giallo;
+        ApriRosso(a, b);
+        for (int i = 0; i < 3; ++i)
+            AccodaDopoGiusta(a, b);
+        for (int i = 0; i < 4; ++i)
+            Clic(Area(area));
+        QVERIFY(Ctl<Immagine>(Id, "Image1")->vuota());
+        QVERIFY(Ctl(Id, "bottoneavanti")->isEnabled());
+        QCOMPARE(a.caso.estratti, 10 + 3 * 5 + 1); // the turn, three blocks with sounds, one sound
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(Slot(i)->vuota(), i / 4 != area);
+            Clic(Slot(i));
+        }
+        Clic(Area(0));
+        Clic(Area(1));
+        QCOMPARE(Modulo1::ContatoreEsatti + Modulo1::ContatoreErrati, 4);
+        QCOMPARE(a.caso.estratti, 26);
+
+        AccodaTurno(a, 12, RossoGrande, CriterioDimensione, Blu);
+        Clic(Ctl(Id, "bottoneavanti"));
+        QCOMPARE(ValoreColore(Schermi::Trova(Id)->finestra()->sfondo()), Modulo1::Palette[12]);
+        QCOMPARE(Testo(1), QString("NON GRANDE"));
+        QCOMPARE(InAttesa(), Blu.nome());
+        QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
+        Clic(Slot(2));
+        QCOMPARE(Slot(0)->accessibleName(), Blu.nome());
+        QVERIFY(Slot(4)->vuota() && Slot(1)->vuota());
+    }
+
+    // The sound menu marks where the sound setting really is, whichever
+    // screen switched it; its items switch sound for the whole program.
+    void menuSuono_segnaLoStatoVeroDelSuono()
+    {
+        Ambiente a;
+        a.caso.accoda({RndPer(1, 18), RndPer(1, 18)});
+        Modulo1::Main();
+        Clic(Ctl(IdSchermo::FormAvvio, "Label1"));
+        SvuotaEventi();
+        DalMenuAlleStrade(a);
+        QVERIFY(Voce(Id, "mnuSuonoSi")->isChecked());
+        QVERIFY(!Voce(Id, "mnuSuonoNo")->isChecked());
+        Voce(Id, "mnuSuonoNo")->trigger();
+        Voce(Id, "mnuSuonoNo")->trigger();   // picking it again keeps the mark
+        QVERIFY(!Modulo1::SuonoAttivo);
+        QVERIFY(!Voce(Id, "mnuSuonoSi")->isChecked());
+        QVERIFY(Voce(Id, "mnuSuonoNo")->isChecked());
+        Clic(Area(0));
+        QVERIFY(a.suono.suonati.isEmpty());
+
+        DalleStradeAlMenu(a);
+        QVERIFY(!Ctl<QCheckBox>(IdSchermo::formMenu, "Check1")->isChecked());
+        DalMenuAlleStrade(a);
+        QVERIFY(!Voce(Id, "mnuSuonoSi")->isChecked());
+        QVERIFY(Voce(Id, "mnuSuonoNo")->isChecked());
+
+        DalleStradeAlMenu(a);
+        Ctl<QCheckBox>(IdSchermo::formMenu, "Check1")->click();
+        DalMenuAlleStrade(a);
+        QVERIFY(Voce(Id, "mnuSuonoSi")->isChecked());
+        QVERIFY(!Voce(Id, "mnuSuonoNo")->isChecked());
+    }
+
+    // Areas and slots are reached with Tab left to right; Space or Enter on
+    // an area sends the block there.
+    void tastiera_areeRaggiungibiliEAttivabili()
+    {
+        Ambiente a;
+        ApriRosso(a, RossoGrande);
+        AccodaDopoGiusta(a, Blu);
+        QApplication::setActiveWindow(Schermi::Trova(Id)->finestra());
+        Area(0)->setFocus();
+        QStringList ordine;
+        for (int i = 0; i < 10; ++i) {
+            ordine << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(ordine, (QStringList{"Frame1(0)", "insieme(0)", "insieme(1)", "insieme(2)", "insieme(3)",
+                                      "Frame1(1)", "insieme(7)", "insieme(6)", "insieme(5)", "insieme(4)"}));
+        QTest::keyClick(Area(0), Qt::Key_Space);
+        QTest::keyClick(Area(1), Qt::Key_Return);
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(2));
+    }
+
+    // The roads and parking areas are asphalt between their edge lines, and
+    // they follow the lines when the window changes size.
+    void strade_asfaltoTraLeLineeAOgniGrandezza()
+    {
+        Ambiente a;
+        ApriRosso(a, RossoGrande);
+        FinestraSchermo* f = Schermi::Trova(Id)->finestra();
+        for (QSize interna : {QSize(1024, 700), QSize(700, 500)}) {
+            f->resize(interna);
+            QWidget* superficie = f->superficie();
+            const QImage quadro = superficie->grab().toImage();
+            auto in = [&](double x, double y) {
+                return quadro.pixelColor(qRound(x * superficie->width() / 9480),
+                                         qRound(y * superficie->height() / 6795));
+            };
+            const QColor asfalto = in(4400, 6500);           // the stem, beside its centre line
+            QVERIFY(qGray(asfalto.rgb()) < 160 && asfalto != f->sfondo());
+            QCOMPARE(in(2950, 3500), asfalto);               // the left branch
+            QCOMPARE(in(6170, 3500), asfalto);               // the right branch
+            QCOMPARE(in(5760 + 1800, 120 + 1300), asfalto);  // a free stall of the right area
+            QCOMPARE(in(4560, 3800), f->sfondo());           // between the branches
+            QCOMPARE(in(3500, 6000), f->sfondo());           // beside the stem
+            QCOMPARE(in(5500, 6000), f->sfondo());
+        }
+    }
+};
+
+TESSELO_TEST_MAIN(ProvaStrade1)
+#include "tst_strade1.moc"
