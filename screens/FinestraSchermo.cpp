@@ -7,6 +7,7 @@
 #include "controls/Linea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +58,12 @@ QMenuBar* FinestraSchermo::menuBar()
         // so the window grows by its height and the surface keeps its design size.
         barra = new QMenuBar(this);
         barra->setNativeMenuBar(false);
+        // The bar keeps the standard colours, whatever colour the window takes.
+        QPalette tavolozza = barra->palette();
+        for (auto ruolo : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+            tavolozza.setColor(ruolo, QApplication::palette().color(ruolo));
+        barra->setPalette(tavolozza);
+        barra->setAutoFillBackground(true);
     }
     return barra;
 }

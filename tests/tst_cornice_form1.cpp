@@ -62,6 +62,10 @@ private slots:
         for (QAction* azione : f->findChild<QMenuBar*>()->actions())
             menu << azione->text();
         QCOMPARE(menu, (QStringList{"Azzera conteggio   ", "Informazioni     ", "Esci"}));
+        // Menus stay readable on any window colour.
+        QCOMPARE(f->findChild<QMenuBar*>()->palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Window));
+        QVERIFY(f->sfondo() != QApplication::palette().color(QPalette::Window));
         QCOMPARE(Ctl<QWidget>(F, "ComandoIconaSi")->geometry(), Ctl<QWidget>(F, "ComandoIconaNo")->geometry());
         QCOMPARE(Ctl<Faccia>(F, "ComandoIconaNo")->accessibleName(), QString("sbagliato"));
     }
