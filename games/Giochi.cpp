@@ -1,8 +1,12 @@
 #include "screens/Schermi.h"
 
+#include "games/FormTrova/FormTrova.h"
 #include "games/form1/form1.h"
+#include "games/zirp3/zirp3.h"
 
 void RegistraGiochi()
 {
     Schermi::Registra(std::make_unique<form1>());
+    Schermi::Registra(std::make_unique<zirp3>());
+    Schermi::Registra(std::make_unique<FormTrova>());
 }
