@@ -180,6 +180,9 @@ private slots:
             QVERIFY(!Numero(n)->isEnabled());
             QCOMPARE(SfondoDi(Numero(n)), n == giusti ? Rosso : Grigio);
         }
+        // What the child sees is the colour itself, not a paler tint of it.
+        const QImage faccia = Numero(giusti)->grab().toImage();
+        QCOMPARE(faccia.pixelColor(6, faccia.height() / 2), Rosso);
         auto* avanti = Ctl<Bottone>(Id, "bottoneavanti");
         QVERIFY(avanti->isEnabled());
         QCOMPARE(Quanti().finestra()->focusWidget(), avanti);
