@@ -1,0 +1,46 @@
+#pragma once
+#include "screens/SchermoGioco.h"
+
+#include <QString>
+#include <array>
+
+class Bottone;
+class Etichetta;
+class Immagine;
+class Rettangolo;
+
+// "trova il blocco": twelve random blocks in a grid and the four words of one
+// of them; the child clicks a block that fits the words.
+class FormTrova final : public SchermoGioco {
+public:
+    FormTrova();
+
+    // The element of Image1 whose block is described, 0 to 11.
+    qint16 Bersaglio = 0;
+
+    void PreparaRicerca();
+
+    void Image1_Click(int Index);
+    void bottoneavanti_Click();
+
+    struct Controlli {
+        std::array<Immagine*, 12> Image1{};
+        Etichetta* EtFrase2 = nullptr;
+        Rettangolo* Shape1 = nullptr;
+        Bottone* bottoneavanti = nullptr;
+    };
+    const Controlli& controlli() const { return c; }
+
+    // The text kept with a block picture: its four words run together.
+    static QString TagDi(const Immagine* immagine);
+
+protected:
+    void CreaControlliGioco(FinestraSchermo& f) override;
+    void DimenticaControlliGioco() override { c = {}; }
+    void PrimoTurno() override { PreparaRicerca(); }
+
+private:
+    void IncorniciaBlocco(int Index);
+
+    Controlli c;
+};

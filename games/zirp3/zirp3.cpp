@@ -1,0 +1,203 @@
+#include "games/zirp3/zirp3.h"
+
+#include "app/Caratteri.h"
+#include "app/Colori.h"
+#include "app/Modulo1.h"
+#include "controls/Bottone.h"
+#include "controls/Etichetta.h"
+#include "controls/Immagine.h"
+
+namespace {
+
+constexpr Posto Progetto[] = {
+    {"Label1", -1, 120, 120, 5895, 735},
+    {"Image2", -1, 6240, 120, 735, 735},
+    {"Image1", 0, 120, 1080, 1695, 1695},
+    {"Image1", 1, 1920, 1080, 1695, 1695},
+    {"Image1", 2, 3720, 1080, 1695, 1695},
+    {"Image1", 3, 5520, 1080, 1695, 1695},
+    {"Image1", 4, 7320, 1080, 1695, 1695},
+    {"Image1", 5, 120, 3000, 1695, 1695},
+    {"Image1", 6, 1920, 3000, 1695, 1695},
+    {"Image1", 7, 3720, 3000, 1695, 1695},
+    {"Image1", 8, 5520, 3000, 1695, 1695},
+    {"Command1", -1, 7320, 3360, 1935, 975},
+    {"bottoneavanti", -1, 7320, 4560, 1935, 975},
+    {"NUMERI", 0, 240, 4920, 495, 555},
+    {"NUMERI", 1, 960, 4920, 495, 555},
+    {"NUMERI", 2, 1680, 4920, 495, 555},
+    {"NUMERI", 3, 2400, 4920, 495, 555},
+    {"NUMERI", 4, 3120, 4920, 495, 555},
+    {"NUMERI", 5, 3840, 4920, 495, 555},
+    {"NUMERI", 6, 4560, 4920, 495, 555},
+    {"NUMERI", 7, 5280, 4920, 495, 555},
+    {"NUMERI", 8, 6000, 4920, 495, 555},
+    {"NUMERI", 9, 6720, 4920, 495, 555},
+    {"Label2", -1, 5760, 5640, 3375, 975},
+    {"etEsatti", -1, 1320, 5760, 2055, 495},
+    {"etErrati", -1, 3480, 5760, 2055, 495},
+    {"ComandoIconaSi", -1, 360, 5760, 735, 615},
+};
+
+constexpr Variante Aspetto{
+    {9480, 6795}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
+    Avvio::Attivazione, true, 0x00FFFFFF, false};
+
+constexpr quint32 Rosso = 0x000000FF;
+constexpr quint32 GrigioChiaro = 0x00E0E0E0;
+
+// Sets a number button's colour. The style paints a button's face lighter and
+// paler than its palette colour, which turns red into pink; a style sheet
+// paints the colour as given, so the right number shows pure red. A locked
+// button keeps its digit readable: white on a dark face, grey on a light one.
+void ColoraNumero(Bottone* numero, quint32 bbggrr)
+{
+    const QColor colore = ColoreDa(bbggrr);
+    ImpostaSfondo(numero, colore);
+    const bool scuro = qGray(colore.rgb()) < 128;
+    numero->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #6e6e6e;"
+                                         " border-radius: 3px; }"
+                                         "QPushButton:pressed { background-color: %2; }"
+                                         "QPushButton:focus { border: 3px solid palette(highlight); }"
+                                         "QPushButton:disabled { color: %3; }")
+                              .arg(colore.name(), colore.darker(120).name(),
+                                   scuro ? QStringLiteral("#ffffff") : QStringLiteral("#8c8c8c")));
+}
+
+} // namespace
+
+zirp3::zirp3() : SchermoGioco(IdSchermo::zirp3, Aspetto) {}
+
+void zirp3::CreaControlliGioco(FinestraSchermo& f)
+{
+    c.Label1 = f.aggiungi(new Etichetta, posto("Label1"));
+    c.Label1->setFont(CarattereSans(24, true));
+    c.Label1->setAlignment(Qt::AlignCenter);
+    ImpostaSfondo(c.Label1, Qt::white);
+
+    // The condition's picture only shows: it takes no clicks and no focus.
+    c.Image2 = f.aggiungi(new Immagine, posto("Image2"));
+    c.Image2->setFocusPolicy(Qt::NoFocus);
+    c.Image2->setCursor({});
+    c.Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    for (int i = 0; i < int(c.Image1.size()); ++i) {
+        c.Image1[i] = f.aggiungi(new Immagine, posto("Image1", i));
+        QObject::connect(c.Image1[i], &Immagine::clicked, [this, i] { Image1_Click(i); });
+    }
+
+    c.Command1 = f.aggiungi(new Bottone(QStringLiteral("ricomincia")), posto("Command1"));
+    c.Command1->setFont(CarattereSans(14.25, true));
+    QObject::connect(c.Command1, &Bottone::clicked, [this] { Command1_Click(); });
+
+    c.bottoneavanti = CreaBottoneAvanti(f);
+    QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
+
+    for (int n = 0; n < int(c.NUMERI.size()); ++n) {
+        c.NUMERI[n] = f.aggiungi(new Bottone(QString::number(n)), posto("NUMERI", n));
+        c.NUMERI[n]->setFont(CarattereSans(14.25, true));
+        ColoraNumero(c.NUMERI[n], GrigioChiaro);
+        QObject::connect(c.NUMERI[n], &Bottone::clicked, [this, n] { NUMERI_Click(n); });
+    }
+
+    c.Label2 = f.aggiungi(
+        new Etichetta(nullptr,
+                      QStringLiteral("Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli")),
+        posto("Label2"));
+    c.Label2->setFont(CarattereSans(9.75, true));
+    c.Label2->setAlignment(Qt::AlignCenter);
+    ImpostaSfondo(c.Label2, Qt::white);
+
+    // Tab follows the order of play: the blocks, the numbers, then the two
+    // buttons on the right.
+    QWidget* precedente = c.Image1.back();
+    for (QWidget* w : std::initializer_list<QWidget*>{c.NUMERI[0], c.NUMERI[1], c.NUMERI[2], c.NUMERI[3],
+                                                      c.NUMERI[4], c.NUMERI[5], c.NUMERI[6], c.NUMERI[7],
+                                                      c.NUMERI[8], c.NUMERI[9], c.Command1, c.bottoneavanti}) {
+        QWidget::setTabOrder(precedente, w);
+        precedente = w;
+    }
+}
+
+void zirp3::ScegliCondizione()
+{
+    Modulo1::BloccoCasuale();
+    ImpostaSfondoCasuale();
+    Criterio = qint16(Modulo1::Estrai(4));
+    c.Label1->setText(Modulo1::BloccoCorrente().parola(Criterio).toUpper());
+    // The picture is named after the word as shown, in capitals; the loader
+    // finds it whatever the letter case of the file's name.
+    c.Image2->carica(Modulo1::CartellaApplicazione() + "/jpg/" + c.Label1->text() + ".jpg");
+}
+
+void zirp3::PreparaTurno()
+{
+    NumeroGiusti = 0;
+    ScegliCondizione();
+    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
+    for (int k = 0; k < int(c.Image1.size()); ++k) {
+        Modulo1::BloccoCasuale();
+        c.Image1[k]->carica(Modulo1::PercorsoBlocco);
+        Attributi[k + 1] = Modulo1::BloccoCorrente().parola(Criterio);
+        if (Attributi[k + 1] == Attributi[0])
+            ++NumeroGiusti;
+    }
+}
+
+void zirp3::NUMERI_Click(int Index)
+{
+    if (Index != NumeroGiusti) {
+        RispostaErrata();
+        return;
+    }
+    RispostaEsatta();
+    c.bottoneavanti->setEnabled(true);
+    ColoraNumero(c.NUMERI[Index], Rosso);
+    // Focus moves on before the numbers are locked, so that a child using the
+    // keyboard is one key away from the next turn.
+    c.bottoneavanti->setFocus();
+    for (Bottone* numero : c.NUMERI)
+        numero->setEnabled(false);
+}
+
+void zirp3::Image1_Click(int Index)
+{
+    Immagine* blocco = c.Image1[Index];
+    if (blocco->hasFocus()) {
+        // Focus goes to the next block still shown, or back to "ricomincia"
+        // when none is left, rather than wherever the window would put it.
+        QWidget* prossimo = c.Command1;
+        for (int passo = 1; passo < int(c.Image1.size()); ++passo) {
+            Immagine* altro = c.Image1[(Index + passo) % c.Image1.size()];
+            if (!altro->isHidden()) {
+                prossimo = altro;
+                break;
+            }
+        }
+        prossimo->setFocus();
+    }
+    blocco->hide();
+}
+
+void zirp3::Command1_Click()
+{
+    MostraTuttiIBlocchi();
+}
+
+void zirp3::bottoneavanti_Click()
+{
+    PreparaTurno();
+    c.bottoneavanti->setEnabled(false);
+    for (Bottone* numero : c.NUMERI) {
+        numero->setEnabled(true);
+        ColoraNumero(numero, GrigioChiaro);
+    }
+    MostraTuttiIBlocchi();
+    c.Image1[0]->setFocus();
+}
+
+void zirp3::MostraTuttiIBlocchi()
+{
+    for (Immagine* blocco : c.Image1)
+        blocco->show();
+}
