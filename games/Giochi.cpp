@@ -5,6 +5,7 @@
 #include "games/zirp7/zirp7.h"
 #include "games/zirp9/zirp9.h"
 #include "games/zirp3/zirp3.h"
+#include "games/zirp8/zirp8.h"
 
 void RegistraGiochi()
 {
@@ -13,4 +14,5 @@ void RegistraGiochi()
     Schermi::Registra(std::make_unique<zirp9>());
     Schermi::Registra(std::make_unique<zirp3>());
     Schermi::Registra(std::make_unique<FormTrova>());
+    Schermi::Registra(std::make_unique<zirp8>());
 }

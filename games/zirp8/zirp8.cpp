@@ -1,0 +1,340 @@
+#include "games/zirp8/zirp8.h"
+
+#include "app/Caratteri.h"
+#include "app/Colori.h"
+#include "app/Modulo1.h"
+#include "controls/Bottone.h"
+#include "controls/Cursori.h"
+#include "controls/Etichetta.h"
+#include "controls/Immagine.h"
+#include "controls/Linea.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// The road surface between the edge lines: one outline that runs along every
+// edge in turn (line index, and whether its second end point is meant), its
+// open ends being the mouths of the four areas and the foot of the trunk. It
+// is read from the lines themselves, so it follows them as the window scales.
+constexpr std::array<std::pair<int, bool>, 20> ContornoStrade{{
+    {0, true}, {0, false}, {2, false}, {6, false}, {8, false}, {8, true}, {9, false},
+    {7, false}, {7, true}, {4, true}, {5, true}, {5, false}, {13, false}, {12, false},
+    {12, true}, {11, false}, {10, false}, {10, true}, {1, false}, {1, true},
+}};
+
+// Paints the road surface under the edge lines so that the roads read as
+// roads and not as a drawing of lines; clicks pass through it.
+class Asfalto final : public QWidget {
+public:
+    Asfalto() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+    // The edge lines it fills between, siblings on the same surface.
+    std::array<Linea*, 14> bordi{};
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPolygonF contorno;
+        for (const auto& [indice, secondo] : ContornoStrade) {
+            if (!bordi[indice])
+                return;
+            const QLineF bordo = bordi[indice]->linea();
+            contorno << (secondo ? bordo.p2() : bordo.p1()) - QPointF(pos());
+        }
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xC8, 0xC8, 0xC8));
+        p.drawPolygon(contorno);
+    }
+};
+
+constexpr Posto Progetto[] = {
+    // The road surface covers the whole design surface and draws under the edges.
+    {"Asfalto", -1, 0, 0, 9360, 6975},
+    // The edges of the roads, X1, Y1, X2, Y2.
+    {"Line2", 0, 4320, 4920, 4320, 6840},
+    {"Line2", 1, 4800, 4920, 4800, 6840},
+    {"Line2", 2, 2040, 3480, 4320, 4920},
+    {"Line2", 3, 7200, 3360, 4800, 4920},
+    {"Line2", 4, 2520, 3360, 4515, 4725},
+    {"Line2", 5, 6405, 3360, 4620, 4725},
+    {"Line2", 6, 420, 1575, 2040, 3480},
+    {"Line2", 7, 3675, 1575, 2520, 3360},
+    {"Line2", 8, 840, 1575, 2280, 3240},
+    {"Line2", 9, 3360, 1575, 2280, 3240},
+    {"Line2", 10, 8640, 1560, 7200, 3360},
+    {"Line2", 11, 8160, 1560, 6720, 3255},
+    {"Line2", 12, 6405, 1575, 6720, 3255},
+    {"Line2", 13, 6090, 1575, 6405, 3360},
+    {"Line1", -1, 4515, 4725, 4620, 4725},
+    // The route along the middle of the roads, one leg per line.
+    {"Line3", 0, 4515, 6720, 4515, 4935},
+    {"Line3", 1, 4515, 4935, 2310, 3465},
+    {"Line3", 2, 4515, 4935, 6615, 3465},
+    {"Line3", 3, 2310, 3465, 630, 1575},
+    {"Line3", 4, 2310, 3360, 3465, 1575},
+    {"Line3", 5, 6615, 3465, 6195, 1575},
+    {"Line3", 6, 6615, 3570, 8295, 1575},
+    {"Label1", 0, 3000, 3840, 1335, 735},
+    {"Label1", 1, 4830, 3840, 1335, 735},
+    {"Label1", 2, 720, 2160, 1335, 735},
+    {"Label1", 3, 2280, 2160, 1335, 735},
+    {"Label1", 4, 5640, 2160, 1335, 735},
+    {"Label1", 5, 7080, 2160, 1335, 735},
+    {"Frame1", 0, 120, 120, 1695, 1455},
+    {"Frame1", 1, 2640, 120, 1695, 1455},
+    {"Frame1", 2, 5520, 120, 1695, 1455},
+    {"Frame1", 3, 7320, 120, 1695, 1455},
+    // The slots, each inside its area's frame.
+    {"insieme", 0, 0, 360, 855, 855},
+    {"insieme", 1, 840, 360, 855, 855},
+    {"insieme", 2, 0, 360, 855, 855},
+    {"insieme", 3, 840, 360, 855, 855},
+    {"insieme", 4, 0, 240, 855, 855},
+    {"insieme", 5, 840, 240, 855, 855},
+    {"insieme", 6, 0, 240, 855, 855},
+    {"insieme", 7, 840, 240, 855, 855},
+    {"Image1", -1, 120, 4320, 2415, 2415},
+    {"Command2", -1, 2730, 5340, 1275, 870},
+    {"bottoneavanti", -1, 6600, 5760, 1935, 975},
+    {"etEsatti", -1, 7200, 4440, 1695, 495},
+    {"etErrati", -1, 7200, 4920, 1695, 495},
+    {"ComandoIconaSi", -1, 7920, 3840, 735, 615},
+};
+
+constexpr Variante Aspetto{
+    {9360, 6975}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
+    Avvio::Caricamento, false, 0x00C0FFFF, false};
+
+constexpr quint32 Bianco = 0x00FFFFFF;
+constexpr quint32 VerdeChiaro = 0x0080FF80;
+constexpr quint32 Rosso = 0x000000FF;
+
+constexpr int SpessoreStrada = 2;
+constexpr int SpessorePercorso = 10;
+
+// The condition labels each area's way passes: the first fork, then the second.
+constexpr std::array<std::array<int, 2>, 4> EtichetteDellArea{{{0, 2}, {0, 3}, {1, 4}, {1, 5}}};
+
+} // namespace
+
+zirp8::zirp8() : SchermoGioco(IdSchermo::zirp8, Aspetto) {}
+
+void zirp8::CreaMenuProprio(FinestraSchermo& f)
+{
+    c.mnuAiuto = f.aggiungiSottomenu("mnuAiuto", QStringLiteral("Tipo aiuto     "));
+    c.mnuAiutoCaselle = f.aggiungiVoce(c.mnuAiuto, "mnuAiutoCaselle", QStringLiteral("caselle colorate"));
+    c.mnuAiutoStrade = f.aggiungiVoce(c.mnuAiuto, "mnuAiutoStrade", QStringLiteral("strade"));
+    c.mnuAiutoStrade->setChecked(true);
+    QObject::connect(c.mnuAiutoCaselle, &QAction::triggered, [this] { mnuAiutoCaselle_Click(); });
+    QObject::connect(c.mnuAiutoStrade, &QAction::triggered, [this] { mnuAiutoStrade_Click(); });
+}
+
+void zirp8::CreaControlliGioco(FinestraSchermo& f)
+{
+    // Road surface first, then its edges, then the route over them, then
+    // the signs over all of it.
+    auto* asfalto = f.aggiungi(new Asfalto, posto("Asfalto"));
+    const QColor testoFinestra = f.palette().color(QPalette::WindowText);
+    for (int i = 0; i < 14; ++i)
+        c.Line2[i] = f.aggiungiLinea(posto("Line2", i), SpessoreStrada, testoFinestra);
+    asfalto->bordi = c.Line2;
+    c.Line1 = f.aggiungiLinea(posto("Line1"), SpessoreStrada, testoFinestra);
+    for (int i = 0; i < 7; ++i) {
+        c.Line3[i] = f.aggiungiLinea(posto("Line3", i), SpessorePercorso, ColoreDa(Rosso));
+        c.Line3[i]->hide();
+    }
+
+    for (int i = 0; i < 6; ++i) {
+        c.Label1[i] = f.aggiungi(new Etichetta, posto("Label1", i));
+        c.Label1[i]->setFont(CarattereSans(8.25, true));
+        c.Label1[i]->setAlignment(Qt::AlignCenter);
+        ImpostaSfondo(c.Label1[i], ColoreDa(Bianco));
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        c.Frame1[k] = f.aggiungi(new Cornice, posto("Frame1", k));
+        c.Frame1[k]->setCursor(Qt::PointingHandCursor);
+        QObject::connect(c.Frame1[k], &Cornice::clicked, [this, k] { Frame1_Click(k); });
+        for (int i = 2 * k; i < 2 * k + 2; ++i) {
+            c.insieme[i] = f.aggiungi(new Immagine, posto("insieme", i), c.Frame1[k]);
+            // The area itself takes the keyboard: a slot does what its area does.
+            c.insieme[i]->setFocusPolicy(Qt::NoFocus);
+            QObject::connect(c.insieme[i], &Immagine::clicked, [this, i] { insieme_Click(i); });
+        }
+    }
+
+    c.Image1 = f.aggiungi(new Immagine, posto("Image1"));
+    c.Image1->setFocusPolicy(Qt::NoFocus); // the waiting block only shows
+    c.Image1->setCursor({});
+
+    c.Command2 = f.aggiungi(new Bottone(QStringLiteral("aiuto")), posto("Command2"));
+    c.Command2->setFont(CarattereSans(12, true));
+    c.Command2->setCursor(CursoreFaccia());
+    QObject::connect(c.Command2, &Bottone::clicked, [this] { Command2_Click(); });
+
+    c.bottoneavanti = CreaBottoneAvanti(f);
+    c.bottoneavanti->setCursor(Qt::PointingHandCursor);
+    QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
+}
+
+void zirp8::PrimoTurno()
+{
+    // CostoAiuto is left as it is: the help already used on an earlier visit
+    // is still owed.
+    AiutoStrade = true;
+    NumeroInseriti = {};
+    PreparaStrade();
+    NuovoBlocco();
+}
+
+void zirp8::CancellaAiuto()
+{
+    PassoAiuto = 0;
+    for (Linea* linea : c.Line3)
+        linea->hide();
+    for (Etichetta* etichetta : c.Label1)
+        ImpostaSfondo(etichetta, ColoreDa(Bianco));
+}
+
+void zirp8::PreparaStrade()
+{
+    CancellaAiuto();
+    // The conditions come from the block drawn last anywhere in the program.
+    // Every run draws blocks on its start screen before a game can open, so
+    // the block is always there; drawing one here only guards against a
+    // condition without a word.
+    if (!Modulo1::BloccoCorrente().valido())
+        Modulo1::BloccoCasuale();
+    const Blocco riferimento = Modulo1::BloccoCorrente();
+
+    Criterio1 = qint16(Modulo1::Estrai(4));
+    Attributi[0] = riferimento.parola(Criterio1);
+    c.Label1[0]->setText(Attributi[0].toUpper());
+    c.Label1[1]->setText("NON " + c.Label1[0]->text());
+
+    do
+        Criterio2 = qint16(Modulo1::Estrai(4));
+    while (Criterio2 == Criterio1);
+    Attributi[1] = riferimento.parola(Criterio2);
+    c.Label1[2]->setText(Attributi[1].toUpper());
+    c.Label1[3]->setText("NON " + c.Label1[2]->text());
+    c.Label1[4]->setText(c.Label1[2]->text());
+    c.Label1[5]->setText("NON " + c.Label1[2]->text());
+
+    // A screen reader names each area after the signs on its way.
+    for (int k = 0; k < 4; ++k) {
+        const auto [primo, secondo] = EtichetteDellArea[k];
+        c.Frame1[k]->setAccessibleName(c.Label1[primo]->text() + ", " + c.Label1[secondo]->text());
+    }
+}
+
+bool zirp8::TurnoFinito() const
+{
+    return std::find(NumeroInseriti.begin(), NumeroInseriti.end(), 2) != NumeroInseriti.end();
+}
+
+void zirp8::NuovoBlocco()
+{
+    if (TurnoFinito()) {
+        c.bottoneavanti->setEnabled(true);
+        for (Cornice* area : c.Frame1)
+            area->setEnabled(false);
+        // The next turn is one key press away for a child using the keyboard.
+        c.bottoneavanti->setFocus();
+        return;
+    }
+    Modulo1::BloccoCasuale();
+    c.Image1->carica(Modulo1::PercorsoBlocco);
+    const Blocco blocco = Modulo1::BloccoCorrente();
+    Attributi[2] = blocco.parola(Criterio1);
+    Attributi[3] = blocco.parola(Criterio2);
+}
+
+void zirp8::Frame1_Click(int Index)
+{
+    ScegliArea(Index);
+}
+
+void zirp8::insieme_Click(int Index)
+{
+    // Empty or not, a slot stands for its area.
+    ScegliArea(Index / 2);
+}
+
+void zirp8::ScegliArea(int k)
+{
+    // A finished turn has no block to place; its areas are disabled too.
+    if (TurnoFinito())
+        return;
+    CancellaAiuto();
+    if (AreaDi(a(), b()) != k) {
+        RispostaErrata();
+        return;
+    }
+    c.insieme[2 * k + NumeroInseriti[k]]->copiaDa(*c.Image1);
+    c.Image1->svuota();
+    ++NumeroInseriti[k];
+    RispostaEsatta();
+    NuovoBlocco();
+}
+
+void zirp8::bottoneavanti_Click()
+{
+    for (Cornice* area : c.Frame1)
+        area->setEnabled(true);
+    for (Immagine* casella : c.insieme)
+        casella->svuota();
+    NumeroInseriti = {};
+    PreparaStrade();
+    NuovoBlocco();
+    c.bottoneavanti->setEnabled(false);
+    c.Frame1[0]->setFocus();
+}
+
+void zirp8::Command2_Click()
+{
+    // Every second press costs one right answer; the count may go below
+    // zero, and its label shows the lowered count from the next right answer.
+    CostoAiuto += 5;
+    if (CostoAiuto >= 10) {
+        CostoAiuto = 0;
+        Modulo1::Decrementa(Modulo1::ContatoreEsatti);
+    }
+
+    // One fork per press: the first fork, then the second; later presses
+    // show nothing new. Before a block is placed a and b are those of the
+    // block shown; once the turn is over, of the last block placed.
+    const int area = AreaDi(a(), b());
+    if (PassoAiuto == 0 || PassoAiuto == 1) {
+        if (!AiutoStrade) {
+            const int etichetta = PassoAiuto == 0 ? (a() ? 0 : 1) : 2 + area;
+            ImpostaSfondo(c.Label1[etichetta], ColoreDa(VerdeChiaro));
+        } else {
+            c.Line3[0]->show();
+            c.Line3[PassoAiuto == 0 ? (a() ? 1 : 2) : 3 + area]->show();
+        }
+    }
+    Modulo1::Incrementa(PassoAiuto);
+}
+
+void zirp8::mnuAiutoCaselle_Click()
+{
+    c.mnuAiutoStrade->setChecked(false);
+    c.mnuAiutoCaselle->setChecked(true);
+    AiutoStrade = false;
+    CancellaAiuto();
+}
+
+void zirp8::mnuAiutoStrade_Click()
+{
+    c.mnuAiutoStrade->setChecked(true);
+    c.mnuAiutoCaselle->setChecked(false);
+    AiutoStrade = true;
+    CancellaAiuto();
+}
