@@ -1,5 +1,6 @@
 #include "app/Colori.h"
 #include "app/Modulo1.h"
+#include "controls/Asfalto.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
@@ -125,7 +126,7 @@ private slots:
                                 [&](QWidget* cartello) { return cartello->geometry().contains(punto); }))
                     continue;
                 ++controllati;
-                QCOMPARE(figura.pixelColor(punto), QColor(0xC8, 0xC8, 0xC8));
+                QCOMPARE(figura.pixelColor(punto), Asfalto::Colore);
             }
         QVERIFY(controllati > 40);
     }

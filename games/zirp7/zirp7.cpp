@@ -6,7 +6,7 @@
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
 #include "controls/Linea.h"
-#include "games/zirp7/Asfalto.h"
+#include "controls/Asfalto.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,6 +3,7 @@
 #include "app/Caratteri.h"
 #include "app/Colori.h"
 #include "app/Modulo1.h"
+#include "controls/Asfalto.h"
 #include "controls/Bottone.h"
 #include "controls/Cursori.h"
 #include "controls/Etichetta.h"
@@ -26,32 +27,6 @@ constexpr std::array<std::pair<int, bool>, 20> ContornoStrade{{
     {12, true}, {11, false}, {10, false}, {10, true}, {1, false}, {1, true},
 }};
 
-// Paints the road surface under the edge lines so that the roads read as
-// roads and not as a drawing of lines; clicks pass through it.
-class Asfalto final : public QWidget {
-public:
-    Asfalto() { setAttribute(Qt::WA_TransparentForMouseEvents); }
-
-    // The edge lines it fills between, siblings on the same surface.
-    std::array<Linea*, 14> bordi{};
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPolygonF contorno;
-        for (const auto& [indice, secondo] : ContornoStrade) {
-            if (!bordi[indice])
-                return;
-            const QLineF bordo = bordi[indice]->linea();
-            contorno << (secondo ? bordo.p2() : bordo.p1()) - QPointF(pos());
-        }
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xC8, 0xC8, 0xC8));
-        p.drawPolygon(contorno);
-    }
-};
 
 constexpr Posto Progetto[] = {
     // The road surface covers the whole design surface and draws under the edges.
@@ -143,7 +118,10 @@ void zirp8::CreaControlliGioco(FinestraSchermo& f)
     const QColor testoFinestra = f.palette().color(QPalette::WindowText);
     for (int i = 0; i < 14; ++i)
         c.Line2[i] = f.aggiungiLinea(posto("Line2", i), SpessoreStrada, testoFinestra);
-    asfalto->bordi = c.Line2;
+    std::vector<Asfalto::Estremo> contorno;
+    for (const auto& [indice, secondo] : ContornoStrade)
+        contorno.push_back({c.Line2[indice], secondo});
+    asfalto->aggiungiStrada(std::move(contorno));
     c.Line1 = f.aggiungiLinea(posto("Line1"), SpessoreStrada, testoFinestra);
     for (int i = 0; i < 7; ++i) {
         c.Line3[i] = f.aggiungiLinea(posto("Line3", i), SpessorePercorso, ColoreDa(Rosso));

@@ -1,4 +1,4 @@
-#include "games/zirp7/Asfalto.h"
+#include "controls/Asfalto.h"
 
 #include "controls/Linea.h"
 
@@ -6,7 +6,6 @@
 #include <QPainterPath>
 
 namespace {
-const QColor ColoreAsfalto(0x70, 0x70, 0x74);
 const QColor ColoreMezzeria(0xF4, 0xF4, 0xF4);
 } // namespace
 
@@ -53,7 +52,7 @@ void Asfalto::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(ColoreAsfalto);
+    p.setBrush(Asfalto::Colore);
     for (const auto& contorno : strade) {
         QPolygonF poligono;
         for (const Estremo& e : contorno)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -18,6 +19,9 @@ public:
         QPointer<const Linea> linea;
         bool secondo = false;
     };
+
+    // The colour of the road surface.
+    static inline const QColor Colore{0x70, 0x70, 0x74};
 
     explicit Asfalto(QWidget* genitore = nullptr);
 
