@@ -138,6 +138,7 @@ void zirp8::CreaControlliGioco(FinestraSchermo& f)
     for (int k = 0; k < 4; ++k) {
         c.Frame1[k] = f.aggiungi(new Cornice, posto("Frame1", k));
         c.Frame1[k]->setCursor(Qt::PointingHandCursor);
+        asfalto->aggiungiParcheggio(c.Frame1[k]);
         QObject::connect(c.Frame1[k], &Cornice::clicked, [this, k] { Frame1_Click(k); });
         for (int i = 2 * k; i < 2 * k + 2; ++i) {
             c.insieme[i] = f.aggiungi(new Immagine, posto("insieme", i), c.Frame1[k]);
