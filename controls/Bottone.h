@@ -1,24 +1,23 @@
 #pragma once
-#include <QKeyEvent>
+#include <QColor>
 #include <QPushButton>
 
 // A command button that Enter presses as well as Space, wherever it stands.
+// Given a colour, it paints its face in exactly that colour (the style would
+// paint it lighter and paler, turning red into pink), keeping its caption
+// readable when it is disabled.
 class Bottone : public QPushButton {
     Q_OBJECT
 public:
-    explicit Bottone(const QString& testo = {}, QWidget* genitore = nullptr) : QPushButton(testo, genitore)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-        setCursor(Qt::PointingHandCursor);
-    }
+    explicit Bottone(const QString& testo = {}, QWidget* genitore = nullptr);
+
+    void setColore(const QColor& colore);
+    QColor colore() const { return tinta; }
 
 protected:
-    void keyPressEvent(QKeyEvent* evento) override
-    {
-        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(evento);
-    }
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QColor tinta;  // invalid: the style's own face
 };

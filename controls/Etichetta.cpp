@@ -1,5 +1,7 @@
 #include "controls/Etichetta.h"
 
+#include "controls/Bottone.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +10,10 @@
 
 void ImpostaSfondo(QWidget* controllo, const QColor& colore)
 {
+    if (auto* bottone = qobject_cast<Bottone*>(controllo)) {
+        bottone->setColore(colore);
+        return;
+    }
     QPalette tavolozza = controllo->palette();
     // A command button paints its own face in the button colour; anything
     // else fills its box with the window colour.
@@ -19,6 +25,8 @@ void ImpostaSfondo(QWidget* controllo, const QColor& colore)
 
 QColor SfondoDi(const QWidget* controllo)
 {
+    if (auto* bottone = qobject_cast<const Bottone*>(controllo); bottone && bottone->colore().isValid())
+        return bottone->colore();
     const bool bottone = qobject_cast<const QPushButton*>(controllo) != nullptr;
     return controllo->palette().color(bottone ? QPalette::Button : QPalette::Window);
 }

@@ -46,24 +46,6 @@ constexpr Variante Aspetto{
 constexpr quint32 Rosso = 0x000000FF;
 constexpr quint32 GrigioChiaro = 0x00E0E0E0;
 
-// Sets a number button's colour. The style paints a button's face lighter and
-// paler than its palette colour, which turns red into pink; a style sheet
-// paints the colour as given, so the right number shows pure red. A locked
-// button keeps its digit readable: white on a dark face, grey on a light one.
-void ColoraNumero(Bottone* numero, quint32 bbggrr)
-{
-    const QColor colore = ColoreDa(bbggrr);
-    ImpostaSfondo(numero, colore);
-    const bool scuro = qGray(colore.rgb()) < 128;
-    numero->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #6e6e6e;"
-                                         " border-radius: 3px; }"
-                                         "QPushButton:pressed { background-color: %2; }"
-                                         "QPushButton:focus { border: 3px solid palette(highlight); }"
-                                         "QPushButton:disabled { color: %3; }")
-                              .arg(colore.name(), colore.darker(120).name(),
-                                   scuro ? QStringLiteral("#ffffff") : QStringLiteral("#8c8c8c")));
-}
-
 } // namespace
 
 zirp3::zirp3() : SchermoGioco(IdSchermo::zirp3, Aspetto) {}
@@ -96,7 +78,7 @@ void zirp3::CreaControlliGioco(FinestraSchermo& f)
     for (int n = 0; n < int(c.NUMERI.size()); ++n) {
         c.NUMERI[n] = f.aggiungi(new Bottone(QString::number(n)), posto("NUMERI", n));
         c.NUMERI[n]->setFont(CarattereSans(14.25, true));
-        ColoraNumero(c.NUMERI[n], GrigioChiaro);
+        ImpostaSfondo(c.NUMERI[n], ColoreDa(GrigioChiaro));
         QObject::connect(c.NUMERI[n], &Bottone::clicked, [this, n] { NUMERI_Click(n); });
     }
 
@@ -152,7 +134,7 @@ void zirp3::NUMERI_Click(int Index)
     }
     RispostaEsatta();
     c.bottoneavanti->setEnabled(true);
-    ColoraNumero(c.NUMERI[Index], Rosso);
+    ImpostaSfondo(c.NUMERI[Index], ColoreDa(Rosso));
     // Focus moves on before the numbers are locked, so that a child using the
     // keyboard is one key away from the next turn.
     c.bottoneavanti->setFocus();
@@ -190,7 +172,7 @@ void zirp3::bottoneavanti_Click()
     c.bottoneavanti->setEnabled(false);
     for (Bottone* numero : c.NUMERI) {
         numero->setEnabled(true);
-        ColoraNumero(numero, GrigioChiaro);
+        ImpostaSfondo(numero, ColoreDa(GrigioChiaro));
     }
     MostraTuttiIBlocchi();
     c.Image1[0]->setFocus();

@@ -1,0 +1,53 @@
+#include "controls/Bottone.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+Bottone::Bottone(const QString& testo, QWidget* genitore) : QPushButton(testo, genitore)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Bottone::setColore(const QColor& colore)
+{
+    tinta = colore;
+    update();
+}
+
+void Bottone::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
+}
+
+void Bottone::paintEvent(QPaintEvent* evento)
+{
+    if (!tinta.isValid()) {
+        QPushButton::paintEvent(evento);
+        return;
+    }
+    QStylePainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF faccia = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(QColor(0x6e, 0x6e, 0x6e), 1));
+    p.setBrush(isDown() ? tinta.darker(120) : tinta);
+    p.drawRoundedRect(faccia, 3, 3);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(faccia.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+    }
+    QStyleOptionButton opzione;
+    initStyleOption(&opzione);
+    const bool scuro = qGray(tinta.rgb()) < 128;
+    const QColor testo = isEnabled() ? (scuro ? Qt::white : Qt::black) : (scuro ? Qt::white : QColor(0x8c, 0x8c, 0x8c));
+    opzione.palette.setColor(QPalette::ButtonText, testo);
+    opzione.state |= QStyle::State_Enabled; // the caption colour above already tells a locked button
+    p.drawControl(QStyle::CE_PushButtonLabel, opzione);
+}
