@@ -1,8 +1,10 @@
 #include "screens/Schermi.h"
 
+#include "games/FORM2/FORM2.h"
 #include "games/form1/form1.h"
 
 void RegistraGiochi()
 {
     Schermi::Registra(std::make_unique<form1>());
+    Schermi::Registra(std::make_unique<FORM2>());
 }
