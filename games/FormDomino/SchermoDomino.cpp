@@ -1,0 +1,216 @@
+#include "games/FormDomino/SchermoDomino.h"
+
+#include "app/Caratteri.h"
+#include "app/Modulo1.h"
+#include "controls/Bottone.h"
+#include "controls/Etichetta.h"
+#include "controls/Immagine.h"
+#include "controls/Linea.h"
+
+#include <cmath>
+
+namespace {
+
+// The chain area, the same on both screens: the blocks along the spiral, the
+// letter squares between neighbours and the walls between the runs.
+constexpr Posto ProgettoCatena[] = {
+    {"Image1", 0, 120, 120, 1455, 1455},
+    {"Image1", 1, 120, 2160, 1455, 1455},
+    {"Image1", 2, 120, 4200, 1455, 1455},
+    {"Image1", 3, 2160, 4200, 1455, 1455},
+    {"Image1", 4, 4200, 4200, 1455, 1455},
+    {"Image1", 5, 6240, 4200, 1455, 1455},
+    {"Image1", 6, 6480, 2160, 1455, 1455},
+    {"Image1", 7, 6480, 120, 1455, 1455},
+    {"Image1", 8, 4440, 120, 1455, 1455},
+    {"Image1", 9, 2400, 120, 1455, 1455},
+    {"Image1", 10, 2160, 2160, 1455, 1455},
+    {"Image1", 11, 4200, 2160, 1455, 1455},
+    {"Label1", 0, 480, 1560, 615, 615},
+    {"Label1", 1, 480, 3600, 615, 615},
+    {"Label1", 2, 1560, 4680, 615, 615},
+    {"Label1", 3, 3600, 4560, 615, 615},
+    {"Label1", 4, 5640, 4680, 615, 615},
+    {"Label1", 5, 6720, 3600, 615, 615},
+    {"Label1", 6, 6840, 1560, 615, 615},
+    {"Label1", 7, 5880, 480, 615, 615},
+    {"Label1", 8, 3840, 600, 615, 615},
+    {"Label1", 9, 2640, 1560, 615, 615},
+    {"Label1", 10, 3600, 2640, 615, 615},
+    {"Line1", 0, 1920, 120, 1920, 3960},
+    {"Line1", 1, 6120, 3960, 2040, 3960},
+    {"Line1", 2, 6120, 1920, 6120, 3840},
+    {"Line1", 3, 6120, 1920, 3960, 1920},
+};
+
+// The five answers: button caption, the word beside it, that label's name.
+struct VoceRisposta {
+    const char* lettera;
+    const char* parola;
+    const char* etichetta;
+};
+
+constexpr VoceRisposta Risposte[] = {
+    {"F", "forma", "Label3"},
+    {"C", "colore", "Label4"},
+    {"D", "dimensione", "Label5"},
+    {"S", "spessore", "Label6"},
+    {"N", "niente", "Label7"},
+};
+
+// The walls of the track are 15 pixels wide.
+constexpr int SpessoreMuro = 15;
+
+// Black writing on a light background, white on a dark one (relative
+// luminance as the accessibility guidelines define it).
+QColor ColoreTestoSu(const QColor& sfondo)
+{
+    auto lineare = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double luminanza = 0.2126 * lineare(sfondo.redF()) + 0.7152 * lineare(sfondo.greenF())
+        + 0.0722 * lineare(sfondo.blueF());
+    return luminanza > 0.179 ? Qt::black : Qt::white;
+}
+
+} // namespace
+
+SchermoDomino::SchermoDomino(IdSchermo id, const Variante& variante, const char* testoDomanda)
+    : SchermoGioco(id, variante), domanda(testoDomanda)
+{
+}
+
+void SchermoDomino::CreaControlliGioco(FinestraSchermo& f)
+{
+    for (int i = 0; i < Blocchi; ++i) {
+        c.Image1[i] = f.aggiungi(new Immagine, Cerca(ProgettoCatena, "Image1", i));
+        // The chain is only looked at: no stop for the keyboard, no hand.
+        c.Image1[i]->setBordo(true);
+        c.Image1[i]->setFocusPolicy(Qt::NoFocus);
+        c.Image1[i]->setCursor({});
+    }
+    for (int i = 0; i < Passi; ++i) {
+        auto* quadrato = f.aggiungi(new Etichetta, Cerca(ProgettoCatena, "Label1", i));
+        quadrato->setWordWrap(false);
+        quadrato->setAlignment(Qt::AlignCenter);
+        quadrato->setFrameStyle(QFrame::Box | QFrame::Plain);
+        quadrato->setLineWidth(1);
+        quadrato->setFont(CarattereSans(24, true));
+        ImpostaSfondo(quadrato, Qt::white);
+        quadrato->hide();
+        c.Label1[i] = quadrato;
+    }
+    for (int i = 0; i < 4; ++i)
+        c.Line1[i] = f.aggiungiLinea(Cerca(ProgettoCatena, "Line1", i), SpessoreMuro);
+
+    for (int i = 0; i < 5; ++i) {
+        const VoceRisposta& r = Risposte[i];
+        auto* bottone = f.aggiungi(new Bottone(QString::fromLatin1(r.lettera)), posto("Command1", i));
+        bottone->setFont(CarattereSans(27.75, true));
+        bottone->setCursor(Qt::ArrowCursor);
+        bottone->setAccessibleName(QStringLiteral("%1, %2").arg(r.lettera, r.parola));
+        // The letter on the keyboard answers too.
+        bottone->setShortcut(QKeySequence(QString::fromLatin1(r.lettera)));
+        QObject::connect(bottone, &Bottone::clicked, [this, i] { Command1_Click(i); });
+        c.Command1[i] = bottone;
+
+        auto* nome = f.aggiungi(new Etichetta(nullptr, QString::fromLatin1(r.parola)), posto(r.etichetta));
+        nome->setFont(CarattereSans(8.25, true));
+        nome->setWordWrap(false);
+        nome->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        c.nomi[i] = nome;
+    }
+
+    c.Label2 = f.aggiungi(new Etichetta(nullptr, QString::fromUtf8(domanda)), posto("Label2"));
+    c.Label2->setFont(CarattereSans(14.25, true));
+    c.Label2->setWordWrap(false);
+}
+
+void SchermoDomino::NuovaCatena()
+{
+    ImpostaSfondoCasuale();
+    LeggibiliSulloSfondo();
+    for (Immagine* blocco : c.Image1)
+        blocco->svuota();
+    for (Etichetta* quadrato : c.Label1) {
+        quadrato->clear();
+        quadrato->setAccessibleName({});
+        quadrato->hide();
+    }
+    Modulo1::BloccoCasuale();
+    c.Image1[0]->carica(Modulo1::PercorsoBlocco);
+    ScegliAltroBlocco();
+    c.Label1[0]->show();
+    c.Image1[1]->carica(Modulo1::PercorsoBlocco);
+    PassoCatena = 0;
+}
+
+void SchermoDomino::LeggibiliSulloSfondo()
+{
+    // The question and the words beside the buttons have no background of
+    // their own: they stay readable on every colour the screen may take.
+    const QColor testo = ColoreTestoSu(finestra()->sfondo());
+    auto etichette = std::to_array<Etichetta*>({c.Label2, c.nomi[0], c.nomi[1], c.nomi[2], c.nomi[3], c.nomi[4]});
+    for (Etichetta* etichetta : etichette) {
+        QPalette tavolozza = etichetta->palette();
+        tavolozza.setColor(QPalette::WindowText, testo);
+        etichetta->setPalette(tavolozza);
+    }
+}
+
+void SchermoDomino::Command1_Click(int Index)
+{
+    if (Index != RispostaGiusta) {
+        // The same pair stays asked: the child may answer again.
+        RispostaErrata();
+        return;
+    }
+    Etichetta* quadrato = c.Label1[PassoCatena];
+    quadrato->setText(c.Command1[Index]->text());
+    quadrato->setAccessibleName(QString::fromLatin1(Risposte[Index].parola));
+    RispostaEsatta();
+    ++PassoCatena;
+    if (PassoCatena == Passi) {
+        // The chain is complete: a new one replaces it at once.
+        NuovaCatena();
+        return;
+    }
+    c.Label1[PassoCatena]->show();
+    ScegliAltroBlocco();
+    c.Image1[PassoCatena + 1]->carica(Modulo1::PercorsoBlocco);
+}
+
+void SchermoDomino::NuovaForma()
+{
+    QString forma;
+    do {
+        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(4));
+        forma = Parole::Forme[Modulo1::NumeroCasuale - 1];
+    } while (forma == Modulo1::FormaBlocco);
+    Modulo1::FormaBlocco = forma;
+}
+
+void SchermoDomino::NuovoColore()
+{
+    QString colore;
+    do {
+        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(3));
+        colore = Parole::Colori[Modulo1::NumeroCasuale - 1];
+    } while (colore == Modulo1::ColoreBlocco);
+    Modulo1::ColoreBlocco = colore;
+}
+
+void SchermoDomino::InvertiDimensione()
+{
+    Modulo1::DimensioneBlocco =
+        Modulo1::DimensioneBlocco == QLatin1String("grande") ? QStringLiteral("piccolo") : QStringLiteral("grande");
+}
+
+void SchermoDomino::InvertiSpessore()
+{
+    Modulo1::SpessoreBlocco =
+        Modulo1::SpessoreBlocco == QLatin1String("spesso") ? QStringLiteral("sottile") : QStringLiteral("spesso");
+}
+
+void SchermoDomino::RicostruisciPercorso()
+{
+    Modulo1::PercorsoBlocco = Modulo1::PercorsoDi(Modulo1::BloccoCorrente());
+}
