@@ -58,3 +58,12 @@ std::optional<Blocco> BloccoDaPercorso(const QString& percorso)
             return b;
     return std::nullopt;
 }
+
+std::optional<Blocco> BloccoDaNome(const QString& nome)
+{
+    const QStringList parole = nome.split(' ');
+    if (parole.size() != 4)
+        return std::nullopt;
+    const Blocco b{parole[0], parole[1], parole[2], parole[3]};
+    return b.valido() ? std::optional<Blocco>(b) : std::nullopt;
+}

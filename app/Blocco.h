@@ -33,6 +33,9 @@ struct Blocco {
     static QList<Blocco> tutti();  // the 48 blocks
 };
 
+// The block a picture's accessible name tells ("triangolo rosso grande spesso").
+std::optional<Blocco> BloccoDaNome(const QString& nome);
+
 // Reads the block back from a path built by Blocco::percorso (letter case
 // ignored); nothing when the path does not name a block picture.
 std::optional<Blocco> BloccoDaPercorso(const QString& percorso);

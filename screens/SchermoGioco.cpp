@@ -8,6 +8,7 @@
 #include "controls/Cursori.h"
 #include "controls/Etichetta.h"
 #include "controls/Faccia.h"
+#include "controls/Immagine.h"
 #include "screens/Schermi.h"
 #include "BlockArt.h"
 
@@ -42,6 +43,11 @@ QString SchermoGioco::Didascalia(const QString& parola, qint16 conteggio)
     // A number is written with a leading blank where its sign would stand.
     const QString numero = conteggio < 0 ? QString::number(conteggio) : ' ' + QString::number(conteggio);
     return parola + "  " + numero;
+}
+
+std::optional<Blocco> SchermoGioco::BloccoDi(const Immagine* immagine)
+{
+    return BloccoDaNome(immagine->accessibleName());
 }
 
 const Posto& SchermoGioco::posto(std::string_view nome, int indice) const

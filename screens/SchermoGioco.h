@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Blocco.h"
 #include "screens/Schermo.h"
 
 #include <QtGlobal>
@@ -8,6 +9,7 @@
 class Bottone;
 class Etichetta;
 class Faccia;
+class Immagine;
 class QAction;
 
 // Which step resets the counts and starts the first turn.
@@ -56,6 +58,9 @@ public:
     // Why the game's own state disagrees with what its window shows; empty
     // when they agree.
     virtual QString Incoerenza() const { return {}; }
+
+    // The block a picture control shows, read from its accessible name.
+    static std::optional<Blocco> BloccoDi(const Immagine* immagine);
 
     // "esatti   12": the word, two blanks and the count as a signed number.
     static QString Didascalia(const QString& parola, qint16 conteggio);

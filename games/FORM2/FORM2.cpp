@@ -183,3 +183,28 @@ void FORM2::PortaAvantiIlFuoco(int da)
     if (c.Command1->isVisible())
         c.Command1->setFocus();
 }
+
+QString FORM2::Incoerenza() const
+{
+    if (c.Label1->text() != Attributi[0].toUpper())
+        return QStringLiteral("the set's caption is not its word");
+    int giusti = 0, spostati = 0;
+    for (int k = 0; k < 4; ++k) {
+        giusti += Attributi[k + 1] == Attributi[0];
+        if (c.Image1[k]->vuota()) {
+            ++spostati;
+            if (Attributi[k + 1] != Attributi[0])
+                return QStringLiteral("a block outside the set was moved into it");
+        } else if (const auto b = BloccoDi(c.Image1[k]); !b || b->parola(Criterio) != Attributi[k + 1]) {
+            return QStringLiteral("a block shown is not the block judged");
+        }
+        if (c.insieme[k]->vuota() != (k >= NumeroInseriti))
+            return QStringLiteral("the set's slots do not match its counter");
+    }
+    if (giusti != NumeroGiusti || giusti == 0 || spostati != NumeroInseriti)
+        return QStringLiteral("counters do not match the blocks");
+    if (c.Command1->isVisible() == ControlloAutomatico || c.mnuControlloSi->isChecked() != ControlloAutomatico
+        || c.mnuControlloNo->isChecked() == ControlloAutomatico)
+        return QStringLiteral("\"Fatto\" or the check marks disagree with the checking mode");
+    return {};
+}

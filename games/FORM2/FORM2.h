@@ -34,6 +34,7 @@ public:
     void Command1_Click();
     void mnuControlloSi_Click();
     void mnuControlloNo_Click();
+    QString Incoerenza() const override;
 
     struct Controlli {
         Etichetta* Label1 = nullptr;

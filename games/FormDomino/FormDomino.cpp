@@ -44,3 +44,8 @@ void FormDomino::ScegliAltroBlocco()
     }
     RicostruisciPercorso();
 }
+
+int FormDomino::RispostaPer(const Blocco& prima, const Blocco& dopo) const
+{
+    return UnicoAttributo(prima, dopo, false);
+}

@@ -7,4 +7,5 @@ class FormDomino final : public SchermoDomino {
 public:
     FormDomino();
     void ScegliAltroBlocco() override;
+    int RispostaPer(const Blocco& prima, const Blocco& dopo) const override;
 };

@@ -46,3 +46,8 @@ void FormDomino2::ScegliAltroBlocco()
         NuovaForma();
     RicostruisciPercorso();
 }
+
+int FormDomino2::RispostaPer(const Blocco& prima, const Blocco& dopo) const
+{
+    return UnicoAttributo(prima, dopo, true);
+}

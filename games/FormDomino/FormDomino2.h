@@ -7,4 +7,5 @@ class FormDomino2 final : public SchermoDomino {
 public:
     FormDomino2();
     void ScegliAltroBlocco() override;
+    int RispostaPer(const Blocco& prima, const Blocco& dopo) const override;
 };

@@ -214,3 +214,43 @@ void SchermoDomino::RicostruisciPercorso()
 {
     Modulo1::PercorsoBlocco = Modulo1::PercorsoDi(Modulo1::BloccoCorrente());
 }
+
+int SchermoDomino::UnicoAttributo(const Blocco& prima, const Blocco& dopo, bool uguali)
+{
+    int trovato = 4;
+    for (int attributo = 0; attributo < 4; ++attributo) {
+        if ((prima.parola(attributo + 1) == dopo.parola(attributo + 1)) != uguali)
+            continue;
+        if (trovato != 4)
+            return -1;
+        trovato = attributo;
+    }
+    return trovato;
+}
+
+QString SchermoDomino::Incoerenza() const
+{
+    if (PassoCatena < 0 || PassoCatena >= Passi)
+        return QStringLiteral("the chain's step is out of range");
+    for (int i = 0; i < Blocchi; ++i)
+        if (c.Image1[i]->vuota() != (i > PassoCatena + 1))
+            return QStringLiteral("the chain's pictures do not match its step");
+    for (int i = 0; i < Passi; ++i) {
+        const bool mostrato = i <= PassoCatena;
+        if (c.Label1[i]->isVisible() != mostrato || c.Label1[i]->text().isEmpty() != (i >= PassoCatena))
+            return QStringLiteral("the letters do not match the chain's step");
+    }
+    // Exactly one answer is right for every pair, and the letters written
+    // are those answers.
+    for (int i = 0; i <= PassoCatena; ++i) {
+        const auto a = BloccoDi(c.Image1[i]), b = BloccoDi(c.Image1[i + 1]);
+        if (!a || !b)
+            return QStringLiteral("a chain block cannot be read");
+        const int giusta = RispostaPer(*a, *b);
+        if (giusta < 0)
+            return QStringLiteral("two neighbours allow no single right answer");
+        if (i < PassoCatena ? c.Label1[i]->text() != c.Command1[giusta]->text() : giusta != RispostaGiusta)
+            return QStringLiteral("a letter or the expected answer is not the right one");
+    }
+    return {};
+}

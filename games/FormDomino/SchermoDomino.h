@@ -31,8 +31,12 @@ public:
     void NuovaCatena();
     // Derives the next block from the current one and sets RispostaGiusta.
     virtual void ScegliAltroBlocco() = 0;
+    // The one right answer (0 shape to 3 thickness, 4 none) for two
+    // neighbouring blocks, or -1 when the pair allows no single answer.
+    virtual int RispostaPer(const Blocco& prima, const Blocco& dopo) const = 0;
 
     void Command1_Click(int Index);
+    QString Incoerenza() const override;
 
     struct Controlli {
         std::array<Immagine*, Blocchi> Image1{};
@@ -49,6 +53,9 @@ protected:
     SchermoDomino(IdSchermo id, const Variante& variante, const char* domanda);
 
     // The drawing rules the two screens build their derivations from.
+    // The one attribute (0 shape to 3 thickness) in which two blocks are
+    // equal (uguali) or differ, 4 when there is none, -1 when there are more.
+    static int UnicoAttributo(const Blocco& prima, const Blocco& dopo, bool uguali);
     static void NuovaForma();
     static void NuovoColore();
     static void InvertiDimensione();

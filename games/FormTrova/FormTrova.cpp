@@ -136,3 +136,30 @@ void FormTrova::bottoneavanti_Click()
     c.bottoneavanti->setEnabled(false);
     c.Image1[0]->setFocus();
 }
+
+QString FormTrova::Incoerenza() const
+{
+    if (Bersaglio < 0 || Bersaglio > 11)
+        return QStringLiteral("no block described");
+    for (const Immagine* immagine : c.Image1) {
+        const auto b = BloccoDi(immagine);
+        if (!b || b->tag() != TagDi(immagine))
+            return QStringLiteral("a block's tag is not the block shown");
+    }
+    const auto descritto = BloccoDi(c.Image1[Bersaglio]);
+    const QString descrizione = QStringList{descritto->forma, descritto->colore, descritto->dimensione,
+                                            descritto->spessore}.join('\n').toUpper();
+    if (c.EtFrase2->text() != descrizione)
+        return QStringLiteral("the description is not the described block");
+    const bool trovato = c.bottoneavanti->isEnabled();
+    for (const Immagine* immagine : c.Image1)
+        if (immagine->isEnabled() == trovato)
+            return QStringLiteral("the grid is open after a right answer, or locked before it");
+    if (c.Shape1->isVisible() != trovato)
+        return QStringLiteral("the red frame disagrees with the turn");
+    if (trovato && std::none_of(c.Image1.begin(), c.Image1.end(), [&](const Immagine* i) {
+            return i->pos() == c.Shape1->pos() && TagDi(i) == TagDi(c.Image1[Bersaglio]);
+        }))
+        return QStringLiteral("the red frame is not on a copy of the described block");
+    return {};
+}

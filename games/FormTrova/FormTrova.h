@@ -22,6 +22,7 @@ public:
 
     void Image1_Click(int Index);
     void bottoneavanti_Click();
+    QString Incoerenza() const override;
 
     struct Controlli {
         std::array<Immagine*, 12> Image1{};

@@ -173,3 +173,22 @@ void form1::Command1_Click()
     for (int i = 0; i < 4 && aiuto[i]; ++i)
         c.aiuto[i]->carica(Modulo1::CartellaApplicazione() + "/jpg/" + aiuto[i] + ".jpg");
 }
+
+QString form1::Incoerenza() const
+{
+    if (Attributo < 1 || Attributo > 4)
+        return QStringLiteral("no attribute asked");
+    const VoceAttributo& voce = Attributi[Attributo - 1];
+    if (c.Label1->text() != QLatin1String(voce.etichetta) || c.DIVERSI->text() != QLatin1String(voce.diversi))
+        return QStringLiteral("captions do not name the attribute asked");
+    const Immagine* blocchi[] = {c.Image1, c.Image2};
+    for (int lato = 0; lato < 2; ++lato) {
+        const auto blocco = BloccoDi(blocchi[lato]);
+        if (!blocco || blocco->parola(voce.criterio) != ValoriConfronto[lato])
+            return QStringLiteral("a block shown is not the block compared");
+    }
+    const bool risposto = c.bottoneavanti->isEnabled();
+    if (c.UGUALI->isEnabled() == risposto || c.DIVERSI->isEnabled() == risposto)
+        return QStringLiteral("answer buttons and \"avanti\" both open or both locked");
+    return {};
+}

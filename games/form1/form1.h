@@ -26,6 +26,7 @@ public:
     void DIVERSI_Click();
     void bottoneavanti_Click();
     void Command1_Click();
+    QString Incoerenza() const override;
 
     struct Controlli {
         Etichetta* Label1 = nullptr;

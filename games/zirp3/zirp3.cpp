@@ -183,3 +183,23 @@ void zirp3::MostraTuttiIBlocchi()
     for (Immagine* blocco : c.Image1)
         blocco->show();
 }
+
+QString zirp3::Incoerenza() const
+{
+    if (c.Label1->text() != Attributi[0].toUpper())
+        return QStringLiteral("the condition's caption is not its word");
+    int giusti = 0;
+    for (int k = 0; k < 9; ++k) {
+        const auto b = BloccoDi(c.Image1[k]);
+        if (!b || b->parola(Criterio) != Attributi[k + 1])
+            return QStringLiteral("a block shown is not the block counted");
+        giusti += Attributi[k + 1] == Attributi[0];
+    }
+    if (giusti != NumeroGiusti)
+        return QStringLiteral("the right answer is not the number of fitting blocks");
+    const bool risposto = c.bottoneavanti->isEnabled();
+    for (const Bottone* numero : c.NUMERI)
+        if (numero->isEnabled() == risposto)
+            return QStringLiteral("number buttons open after a right answer, or locked before it");
+    return {};
+}

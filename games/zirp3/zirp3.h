@@ -28,6 +28,7 @@ public:
     void Image1_Click(int Index);
     void Command1_Click();
     void bottoneavanti_Click();
+    QString Incoerenza() const override;
 
     struct Controlli {
         Etichetta* Label1 = nullptr;

@@ -212,3 +212,31 @@ void zirp7::MostraSuono()
     c.mnuSuonoSi->setChecked(Modulo1::SuonoAttivo);
     c.mnuSuonoNo->setChecked(!Modulo1::SuonoAttivo);
 }
+
+QString zirp7::Incoerenza() const
+{
+    if (c.Label1[0]->text() != Attributi[0].toUpper() || c.Label1[1]->text() != "NON " + c.Label1[0]->text())
+        return QStringLiteral("the conditions are not a word and its negation");
+    const std::array<qint16, 2> parcheggiati{NumeroSinistra, NumeroDestra};
+    for (int area = 0; area < 2; ++area) {
+        if (parcheggiati[area] < 0 || parcheggiati[area] > 4)
+            return QStringLiteral("an area holds more than its room");
+        for (int i = 0; i < 4; ++i) {
+            const Immagine* posto = c.insieme[4 * area + i];
+            if (posto->vuota() != (i >= parcheggiati[area]))
+                return QStringLiteral("parked pictures do not match the counters");
+            if (const auto b = BloccoDi(posto); b && (b->parola(Criterio) == Attributi[0]) != (area == 0))
+                return QStringLiteral("a block parked on the wrong side");
+        }
+    }
+    const bool finito = NumeroSinistra == 4 || NumeroDestra == 4;
+    if (c.bottoneavanti->isEnabled() != finito || c.Frame1[0]->isEnabled() == finito
+        || c.Frame1[1]->isEnabled() == finito || c.Image1->vuota() != finito)
+        return QStringLiteral("the turn's end disagrees with the areas");
+    if (!finito) {
+        const auto b = BloccoDi(c.Image1);
+        if (!b || b->parola(Criterio) != Attributi[1])
+            return QStringLiteral("the waiting block is not the block judged");
+    }
+    return {};
+}

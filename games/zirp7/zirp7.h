@@ -36,6 +36,7 @@ public:
     void bottoneavanti_Click();
     void mnuSuonoSi_Click();
     void mnuSuonoNo_Click();
+    QString Incoerenza() const override;
 
     struct Controlli {
         Asfalto* asfalto = nullptr;

@@ -317,3 +317,41 @@ void zirp8::mnuAiutoStrade_Click()
     AiutoStrade = true;
     CancellaAiuto();
 }
+
+QString zirp8::Incoerenza() const
+{
+    if (Criterio1 == Criterio2 || Criterio1 < 1 || Criterio1 > 4 || Criterio2 < 1 || Criterio2 > 4)
+        return QStringLiteral("the two criteria are not two different attributes");
+    if (c.Label1[0]->text() != Attributi[0].toUpper() || c.Label1[1]->text() != "NON " + c.Label1[0]->text()
+        || c.Label1[2]->text() != Attributi[1].toUpper() || c.Label1[3]->text() != "NON " + c.Label1[2]->text())
+        return QStringLiteral("the captions are not words and their negations");
+    bool finito = false;
+    for (int k = 0; k < 4; ++k) {
+        if (NumeroInseriti[k] < 0 || NumeroInseriti[k] > 2)
+            return QStringLiteral("a place holds more than its room");
+        finito = finito || NumeroInseriti[k] == 2;
+        for (int i = 0; i < 2; ++i) {
+            const Immagine* posto = c.insieme[2 * k + i];
+            if (posto->vuota() != (i >= NumeroInseriti[k]))
+                return QStringLiteral("placed pictures do not match the counters");
+            if (const auto b = BloccoDi(posto);
+                b && AreaDi(b->parola(Criterio1) == Attributi[0], b->parola(Criterio2) == Attributi[1]) != k)
+                return QStringLiteral("a block placed where it does not belong");
+        }
+    }
+    if (c.bottoneavanti->isEnabled() != finito || c.Image1->vuota() != finito)
+        return QStringLiteral("the turn's end disagrees with the places");
+    for (const auto* cornice : c.Frame1)
+        if (cornice->isEnabled() == finito)
+            return QStringLiteral("a place takes clicks after the turn's end, or refuses them before");
+    if (!finito) {
+        const auto b = BloccoDi(c.Image1);
+        if (!b || b->parola(Criterio1) != Attributi[2] || b->parola(Criterio2) != Attributi[3])
+            return QStringLiteral("the waiting block is not the block judged");
+    }
+    if (c.Label1[4]->text() != c.Label1[2]->text() || c.Label1[5]->text() != c.Label1[3]->text())
+        return QStringLiteral("the second forks' signs differ");
+    if (PassoAiuto == 0 && std::any_of(c.Line3.begin(), c.Line3.end(), [](const Linea* l) { return l->isVisible(); }))
+        return QStringLiteral("help shown before any press");
+    return {};
+}

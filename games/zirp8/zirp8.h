@@ -53,6 +53,7 @@ public:
     // The area (0 to 3) that a block reaches: a when its first-fork word is
     // A, b when its second-fork word is B. Left at a fork means "yes".
     static int AreaDi(bool a, bool b) { return (a ? 0 : 2) + (b ? 0 : 1); }
+    QString Incoerenza() const override;
 
     struct Controlli {
         std::array<Linea*, 14> Line2{};

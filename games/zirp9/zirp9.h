@@ -34,6 +34,7 @@ public:
     void Frame1_Click(int Index);
     void insieme_Click(int Index);
     void bottoneavanti_Click();
+    QString Incoerenza() const override;
 
     struct Controlli {
         std::array<Etichetta*, 4> Label1{};
