@@ -98,7 +98,7 @@ constexpr std::array<std::array<int, 2>, 4> EtichetteDellArea{{{0, 2}, {0, 3}, {
 
 } // namespace
 
-zirp8::zirp8() : SchermoGioco(IdSchermo::zirp8, Aspetto) {}
+zirp8::zirp8() : SchermoQuattroPosti(IdSchermo::zirp8, Aspetto) {}
 
 void zirp8::CreaMenuProprio(FinestraSchermo& f)
 {
@@ -167,9 +167,7 @@ void zirp8::PrimoTurno()
     // CostoAiuto is left as it is: the help already used on an earlier visit
     // is still owed.
     AiutoStrade = true;
-    NumeroInseriti = {};
-    PreparaStrade();
-    NuovoBlocco();
+    SchermoQuattroPosti::PrimoTurno();
 }
 
 void zirp8::CancellaAiuto()
@@ -184,25 +182,7 @@ void zirp8::CancellaAiuto()
 void zirp8::PreparaStrade()
 {
     CancellaAiuto();
-    // The conditions come from the block drawn last anywhere in the program.
-    // Every run draws blocks on its start screen before a game can open, so
-    // the block is always there; drawing one here only guards against a
-    // condition without a word.
-    if (!Modulo1::BloccoCorrente().valido())
-        Modulo1::BloccoCasuale();
-    const Blocco riferimento = Modulo1::BloccoCorrente();
-
-    Criterio1 = qint16(Modulo1::Estrai(4));
-    Attributi[0] = riferimento.parola(Criterio1);
-    c.Label1[0]->setText(Attributi[0].toUpper());
-    c.Label1[1]->setText("NON " + c.Label1[0]->text());
-
-    do
-        Criterio2 = qint16(Modulo1::Estrai(4));
-    while (Criterio2 == Criterio1);
-    Attributi[1] = riferimento.parola(Criterio2);
-    c.Label1[2]->setText(Attributi[1].toUpper());
-    c.Label1[3]->setText("NON " + c.Label1[2]->text());
+    ScegliCriteri();
     c.Label1[4]->setText(c.Label1[2]->text());
     c.Label1[5]->setText("NON " + c.Label1[2]->text());
 
@@ -211,69 +191,6 @@ void zirp8::PreparaStrade()
         const auto [primo, secondo] = EtichetteDellArea[k];
         c.Frame1[k]->setAccessibleName(c.Label1[primo]->text() + ", " + c.Label1[secondo]->text());
     }
-}
-
-bool zirp8::TurnoFinito() const
-{
-    return std::find(NumeroInseriti.begin(), NumeroInseriti.end(), 2) != NumeroInseriti.end();
-}
-
-void zirp8::NuovoBlocco()
-{
-    if (TurnoFinito()) {
-        c.bottoneavanti->setEnabled(true);
-        for (Cornice* area : c.Frame1)
-            area->setEnabled(false);
-        // The next turn is one key press away for a child using the keyboard.
-        c.bottoneavanti->setFocus();
-        return;
-    }
-    Modulo1::BloccoCasuale();
-    c.Image1->carica(Modulo1::PercorsoBlocco);
-    const Blocco blocco = Modulo1::BloccoCorrente();
-    Attributi[2] = blocco.parola(Criterio1);
-    Attributi[3] = blocco.parola(Criterio2);
-}
-
-void zirp8::Frame1_Click(int Index)
-{
-    ScegliArea(Index);
-}
-
-void zirp8::insieme_Click(int Index)
-{
-    // Empty or not, a slot stands for its area.
-    ScegliArea(Index / 2);
-}
-
-void zirp8::ScegliArea(int k)
-{
-    // A finished turn has no block to place; its areas are disabled too.
-    if (TurnoFinito())
-        return;
-    CancellaAiuto();
-    if (AreaDi(a(), b()) != k) {
-        RispostaErrata();
-        return;
-    }
-    c.insieme[2 * k + NumeroInseriti[k]]->copiaDa(*c.Image1);
-    c.Image1->svuota();
-    ++NumeroInseriti[k];
-    RispostaEsatta();
-    NuovoBlocco();
-}
-
-void zirp8::bottoneavanti_Click()
-{
-    for (Cornice* area : c.Frame1)
-        area->setEnabled(true);
-    for (Immagine* casella : c.insieme)
-        casella->svuota();
-    NumeroInseriti = {};
-    PreparaStrade();
-    NuovoBlocco();
-    c.bottoneavanti->setEnabled(false);
-    c.Frame1[0]->setFocus();
 }
 
 void zirp8::Command2_Click()
@@ -320,35 +237,8 @@ void zirp8::mnuAiutoStrade_Click()
 
 QString zirp8::Incoerenza() const
 {
-    if (Criterio1 == Criterio2 || Criterio1 < 1 || Criterio1 > 4 || Criterio2 < 1 || Criterio2 > 4)
-        return QStringLiteral("the two criteria are not two different attributes");
-    if (c.Label1[0]->text() != Attributi[0].toUpper() || c.Label1[1]->text() != "NON " + c.Label1[0]->text()
-        || c.Label1[2]->text() != Attributi[1].toUpper() || c.Label1[3]->text() != "NON " + c.Label1[2]->text())
-        return QStringLiteral("the captions are not words and their negations");
-    bool finito = false;
-    for (int k = 0; k < 4; ++k) {
-        if (NumeroInseriti[k] < 0 || NumeroInseriti[k] > 2)
-            return QStringLiteral("a place holds more than its room");
-        finito = finito || NumeroInseriti[k] == 2;
-        for (int i = 0; i < 2; ++i) {
-            const Immagine* posto = c.insieme[2 * k + i];
-            if (posto->vuota() != (i >= NumeroInseriti[k]))
-                return QStringLiteral("placed pictures do not match the counters");
-            if (const auto b = BloccoDi(posto);
-                b && AreaDi(b->parola(Criterio1) == Attributi[0], b->parola(Criterio2) == Attributi[1]) != k)
-                return QStringLiteral("a block placed where it does not belong");
-        }
-    }
-    if (c.bottoneavanti->isEnabled() != finito || c.Image1->vuota() != finito)
-        return QStringLiteral("the turn's end disagrees with the places");
-    for (const auto* cornice : c.Frame1)
-        if (cornice->isEnabled() == finito)
-            return QStringLiteral("a place takes clicks after the turn's end, or refuses them before");
-    if (!finito) {
-        const auto b = BloccoDi(c.Image1);
-        if (!b || b->parola(Criterio1) != Attributi[2] || b->parola(Criterio2) != Attributi[3])
-            return QStringLiteral("the waiting block is not the block judged");
-    }
+    if (QString motivo = SchermoQuattroPosti::Incoerenza(); !motivo.isEmpty())
+        return motivo;
     if (c.Label1[4]->text() != c.Label1[2]->text() || c.Label1[5]->text() != c.Label1[3]->text())
         return QStringLiteral("the second forks' signs differ");
     if (PassoAiuto == 0 && std::any_of(c.Line3.begin(), c.Line3.end(), [](const Linea* l) { return l->isVisible(); }))

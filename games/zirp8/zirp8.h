@@ -1,13 +1,8 @@
 #pragma once
-#include "screens/SchermoGioco.h"
+#include "games/QuattroPosti/SchermoQuattroPosti.h"
 
-#include <QString>
 #include <array>
 
-class Bottone;
-class Cornice;
-class Etichetta;
-class Immagine;
 class Linea;
 class QAction;
 class QMenu;
@@ -17,19 +12,10 @@ class QMenu;
 // forks a value of another (GRANDE / NON GRANDE). The child parks each block
 // in the area its words lead to; "aiuto" shows the way one fork at a time,
 // and every second use of it costs one right answer.
-class zirp8 final : public SchermoGioco {
+class zirp8 final : public SchermoQuattroPosti {
 public:
     zirp8();
 
-    // Attribute kinds (1 shape, 2 colour, 3 size, 4 thickness) of the first
-    // fork and of the two second forks; never the same.
-    qint16 Criterio1 = 0;
-    qint16 Criterio2 = 0;
-    // 0: the first-fork word A; 1: the second-fork word B; 2 and 3: the
-    // current block's words of kind Criterio1 and Criterio2.
-    std::array<QString, 4> Attributi;
-    // Blocks parked in each area this turn; also the offset of its next slot.
-    std::array<qint16, 4> NumeroInseriti{};
     // Help draws the route (true) or colours the condition labels (false).
     bool AiutoStrade = true;
     // Presses of "aiuto" since the help was last cleared.
@@ -41,18 +27,14 @@ public:
 
     void CancellaAiuto();
     void PreparaStrade();
-    void NuovoBlocco();
 
-    void Frame1_Click(int Index);
-    void insieme_Click(int Index);
-    void bottoneavanti_Click();
     void Command2_Click();
     void mnuAiutoCaselle_Click();
     void mnuAiutoStrade_Click();
 
     // The area (0 to 3) that a block reaches: a when its first-fork word is
     // A, b when its second-fork word is B. Left at a fork means "yes".
-    static int AreaDi(bool a, bool b) { return (a ? 0 : 2) + (b ? 0 : 1); }
+    static int AreaDi(bool a, bool b) { return PostoDi(a, b); }
     QString Incoerenza() const override;
 
     struct Controlli {
@@ -76,12 +58,14 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override;
+    Posti posti() const override
+    {
+        return {{c.Label1[0], c.Label1[1], c.Label1[2], c.Label1[3]}, c.Frame1, c.insieme, c.Image1, c.bottoneavanti};
+    }
+    void PreparaPosti() override { PreparaStrade(); }
+    // Any click on an area or a slot, right or wrong, clears the help.
+    void PrimaDellaScelta() override { CancellaAiuto(); }
 
 private:
-    void ScegliArea(int k);
-    bool TurnoFinito() const;
-    bool a() const { return Attributi[2] == Attributi[0]; }
-    bool b() const { return Attributi[3] == Attributi[1]; }
-
     Controlli c;
 };

@@ -42,12 +42,9 @@ constexpr Variante Aspetto{
     {9360, 6645}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
     Avvio::Caricamento, false, 0x00C0E0FF, false};
 
-// For each cell, whether the block has the row word and the column word.
-constexpr std::array<std::array<bool, 2>, 4> Casella{{{true, true}, {true, false}, {false, true}, {false, false}}};
-
 } // namespace
 
-zirp9::zirp9() : SchermoGioco(IdSchermo::zirp9, Aspetto) {}
+zirp9::zirp9() : SchermoQuattroPosti(IdSchermo::zirp9, Aspetto) {}
 
 void zirp9::CreaControlliGioco(FinestraSchermo& f)
 {
@@ -80,124 +77,13 @@ void zirp9::CreaControlliGioco(FinestraSchermo& f)
     QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
 }
 
-void zirp9::PrimoTurno()
-{
-    NumeroInseriti.fill(0);
-    PreparaTabella();
-    NuovoBlocco();
-}
-
 void zirp9::PreparaTabella()
 {
-    // The words come from the block drawn last anywhere in the program: on
-    // the first turn the one before this screen opened, later the last block
-    // placed in the previous turn.
-    const Blocco riferimento = Modulo1::BloccoCorrente();
-    Criterio1 = qint16(Modulo1::Estrai(4));
-    Attributi[0] = riferimento.parola(Criterio1);
-    c.Label1[0]->setText(Attributi[0].toUpper());
-    c.Label1[1]->setText("NON " + c.Label1[0]->text());
-    do
-        Criterio2 = qint16(Modulo1::Estrai(4));
-    while (Criterio2 == Criterio1);
-    Attributi[1] = riferimento.parola(Criterio2);
-    c.Label1[2]->setText(Attributi[1].toUpper());
-    c.Label1[3]->setText("NON " + c.Label1[2]->text());
-
+    ScegliCriteri();
     for (int k = 0; k < 4; ++k) {
         const QString nome = c.Label1[k / 2]->text() + ", " + c.Label1[2 + k % 2]->text();
         c.Frame1[k]->setAccessibleName(nome);
         for (int i = 2 * k; i < 2 * k + 2; ++i)
             c.insieme[i]->setAccessibleDescription(nome);
     }
-}
-
-void zirp9::NuovoBlocco()
-{
-    if (std::ranges::find(NumeroInseriti, qint16(2)) != NumeroInseriti.end()) {
-        // The turn is over: the cells take no more blocks until "avanti".
-        c.bottoneavanti->setEnabled(true);
-        for (Cornice* cella : c.Frame1)
-            cella->setEnabled(false);
-        c.bottoneavanti->setFocus();
-        return;
-    }
-    Modulo1::BloccoCasuale();
-    c.Image1->carica(Modulo1::PercorsoBlocco);
-    const Blocco blocco = Modulo1::BloccoCorrente();
-    Attributi[2] = blocco.parola(Criterio1);
-    Attributi[3] = blocco.parola(Criterio2);
-}
-
-void zirp9::Frame1_Click(int Index)
-{
-    Inserisci(Index);
-}
-
-void zirp9::insieme_Click(int Index)
-{
-    // A slot stands for its cell, whether or not it holds a block.
-    Inserisci(Index / 2);
-}
-
-void zirp9::Inserisci(int k)
-{
-    const bool a = Attributi[2] == Attributi[0];
-    const bool b = Attributi[3] == Attributi[1];
-    if (Casella[k] != std::array{a, b}) {
-        RispostaErrata();
-        return;
-    }
-    c.insieme[2 * k + NumeroInseriti[k]]->copiaDa(*c.Image1);
-    c.Image1->svuota();
-    ++NumeroInseriti[k];
-    RispostaEsatta();
-    NuovoBlocco();
-}
-
-void zirp9::bottoneavanti_Click()
-{
-    for (Cornice* cella : c.Frame1)
-        cella->setEnabled(true);
-    for (Immagine* posto : c.insieme)
-        posto->svuota();
-    NumeroInseriti.fill(0);
-    PreparaTabella();
-    NuovoBlocco();
-    c.bottoneavanti->setEnabled(false);
-    c.Frame1[0]->setFocus();
-}
-
-QString zirp9::Incoerenza() const
-{
-    if (Criterio1 == Criterio2 || Criterio1 < 1 || Criterio1 > 4 || Criterio2 < 1 || Criterio2 > 4)
-        return QStringLiteral("the two criteria are not two different attributes");
-    if (c.Label1[0]->text() != Attributi[0].toUpper() || c.Label1[1]->text() != "NON " + c.Label1[0]->text()
-        || c.Label1[2]->text() != Attributi[1].toUpper() || c.Label1[3]->text() != "NON " + c.Label1[2]->text())
-        return QStringLiteral("the captions are not words and their negations");
-    bool finito = false;
-    for (int k = 0; k < 4; ++k) {
-        if (NumeroInseriti[k] < 0 || NumeroInseriti[k] > 2)
-            return QStringLiteral("a place holds more than its room");
-        finito = finito || NumeroInseriti[k] == 2;
-        for (int i = 0; i < 2; ++i) {
-            const Immagine* posto = c.insieme[2 * k + i];
-            if (posto->vuota() != (i >= NumeroInseriti[k]))
-                return QStringLiteral("placed pictures do not match the counters");
-            if (const auto b = BloccoDi(posto);
-                b && Casella[k] != std::array{b->parola(Criterio1) == Attributi[0], b->parola(Criterio2) == Attributi[1]})
-                return QStringLiteral("a block placed where it does not belong");
-        }
-    }
-    if (c.bottoneavanti->isEnabled() != finito || c.Image1->vuota() != finito)
-        return QStringLiteral("the turn's end disagrees with the places");
-    for (const auto* cornice : c.Frame1)
-        if (cornice->isEnabled() == finito)
-            return QStringLiteral("a place takes clicks after the turn's end, or refuses them before");
-    if (!finito) {
-        const auto b = BloccoDi(c.Image1);
-        if (!b || b->parola(Criterio1) != Attributi[2] || b->parola(Criterio2) != Attributi[3])
-            return QStringLiteral("the waiting block is not the block judged");
-    }
-    return {};
 }
