@@ -221,7 +221,10 @@ private slots:
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
         semeBase = Ambientale("TESSELO_SEME", 20260101);
         quante = int(Ambientale("TESSELO_MUTAZIONI", 2000));
-        server.avvia();
+        // Without a private server, no audio output at all: a test run never
+        // plays its thousands of variants aloud.
+        if (!server.avvia())
+            qputenv("PULSE_SERVER", "unix:/nonexistent/tesselo-no-audio");
         const QAudioDevice uscita = QMediaDevices::defaultAudioOutput();
         qInfo("first seed %llu, %d variants each; audio output: %s", semeBase, quante,
               uscita.isNull() ? "none" : qPrintable(uscita.description()));
