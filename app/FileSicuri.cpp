@@ -72,9 +72,12 @@ std::optional<QByteArray> LeggiFileRegolare(const QString& percorso, qint64 limi
 
 void AvvisaFile(const QString& percorso, const QString& motivo)
 {
+    // One file may be asked for by names that differ only in letter case
+    // ("ROSSO.jpg", "rosso.jpg"); TrovaFile takes them for the same file.
     static QSet<QString> avvisati;
-    if (avvisati.contains(percorso))
+    const QString chiave = QDir::cleanPath(percorso).toCaseFolded();
+    if (avvisati.contains(chiave))
         return;
-    avvisati.insert(percorso);
+    avvisati.insert(chiave);
     std::fprintf(stderr, "tesselo: %s: %s\n", qPrintable(QDir::toNativeSeparators(percorso)), qPrintable(motivo));
 }

@@ -14,11 +14,27 @@ constexpr qint64 FileMassimo = 32 * 1024 * 1024;
 constexpr qint64 PixelMassimi = 6000LL * 6000LL;
 constexpr int LatoRiserva = 480;
 
+// A JPEG cut short (a copy interrupted halfway) has no end-of-image marker
+// after its last scan header (the last, because a photograph's thumbnail is
+// a whole JPEG of its own among the headers). Qt would decode it in part,
+// grey below the cut, and complain on every load; it is treated as damaged.
+bool JpegTroncato(const QByteArray& dati)
+{
+    if (!dati.startsWith("\xFF\xD8"))
+        return false;
+    const qsizetype scansione = dati.lastIndexOf("\xFF\xDA");
+    return scansione < 0 || dati.indexOf("\xFF\xD9", scansione) < 0;
+}
+
 QImage Decodifica(const QString& percorso, QString& motivo)
 {
     const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
     if (!contenuto) {
         motivo = QStringLiteral("immagine mancante o non leggibile");
+        return {};
+    }
+    if (JpegTroncato(*contenuto)) {
+        motivo = QStringLiteral("immagine troncata");
         return {};
     }
     QBuffer buffer;

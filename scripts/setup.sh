@@ -8,7 +8,7 @@ PACKAGES=(
   cmake g++ make
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
   libgl-dev fonts-liberation2
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
   pulseaudio pulseaudio-utils
   appstream desktop-file-utils x11-utils dpkg-dev
 )

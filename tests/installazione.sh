@@ -25,20 +25,60 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/tesselo.desktop" | grep -v 'hint:' | grep . && fail "desktop entry invalid"
 fi
 
-if ! command -v xvfb-run >/dev/null || ! command -v xwininfo >/dev/null; then
-  echo "installed tree is complete; xvfb-run or xwininfo missing, start not tried"
+if ! command -v xvfb-run >/dev/null || ! command -v xwininfo >/dev/null || ! command -v xdotool >/dev/null; then
+  echo "installed tree is complete; xvfb-run, xwininfo or xdotool missing, start not tried"
   exit 77
 fi
-# The installed program, started through its launcher from another folder,
-# must show its start screen (its window is titled "Form1").
-cd /
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  QT_QPA_PLATFORM=xcb "$1/bin/tesselo" 2>"$1/errori.txt" & pid=$!
-  for i in $(seq 100); do
-    if xwininfo -root -tree | grep -q "\"Form1\""; then kill $pid; wait $pid 2>/dev/null; exit 0; fi
-    kill -0 $pid 2>/dev/null || { echo "the program ended"; cat "$1/errori.txt"; exit 1; }
-    sleep 0.1
-  done
-  kill $pid; echo "no start screen within 10 s"; exit 1' _ "$prefix" || fail "installed program did not show its start screen"
-if grep -q "tesselo:" "$prefix/errori.txt"; then cat "$prefix/errori.txt"; fail "media not found by the installed program"; fi
-echo "installed tree complete; start screen shown"
+
+# Starts the program as "$2" from the folder "$1" on a private display, waits
+# for its start screen (its window is titled "Form1"), then plays as a child
+# with the keyboard would: a click opens the menu, Enter opens "uguale -
+# diverso", Enter on "Aiuto" shows the attribute pictures, Tab and Space give
+# an answer, which plays a sound. What it wrote on standard error is left in
+# "$3".
+gioca() {
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    cd "$1" || exit 1
+    QT_QPA_PLATFORM=xcb "$2" 2>"$3" & pid=$!
+    for i in $(seq 100); do
+      if xwininfo -root -tree | grep -q "\"Form1\""; then
+        sleep 0.5
+        xdotool mousemove 500 100 click 1; sleep 0.7
+        xdotool key Return; sleep 0.7
+        xdotool key Return; sleep 0.5
+        xdotool key Tab; sleep 0.3
+        xdotool key space; sleep 0.7
+        kill -0 $pid 2>/dev/null || { echo "the program ended while playing"; cat "$3"; exit 1; }
+        kill $pid; wait $pid 2>/dev/null; exit 0
+      fi
+      kill -0 $pid 2>/dev/null || { echo "the program ended"; cat "$3"; exit 1; }
+      sleep 0.1
+    done
+    kill $pid; echo "no start screen within 10 s"; exit 1' _ "$@"
+}
+
+# The keyboard play really reaches the media: a copy without its sounds and
+# attribute pictures names them on standard error.
+incompleta="$prefix/copia senza suoni"
+mkdir -p "$incompleta"
+cp -r "$prefix/lib/tesselo/tesselo" "$prefix/lib/tesselo/jpg" "$incompleta/"
+rm -f "$incompleta"/jpg/*.jpg
+gioca / "$incompleta/tesselo" "$prefix/errori.txt" || fail "the copy without sounds did not play"
+grep -q "tesselo: .*/suoni/.*\.wav" "$prefix/errori.txt" || { cat "$prefix/errori.txt"; fail "the keyboard play gave no answer"; }
+grep -q "tesselo: .*/jpg/[a-z]*\.jpg" "$prefix/errori.txt" || { cat "$prefix/errori.txt"; fail "the keyboard play showed no help"; }
+
+# The installed program finds every picture and sound wherever it is started
+# from: through its launcher from the root folder, as its executable by a
+# relative path from another folder, and through a link to the launcher kept
+# in a folder of its own.
+mkdir -p "$prefix/collegamenti"
+ln -s "$prefix/bin/tesselo" "$prefix/collegamenti/gioco"
+avvii=("/|$prefix/bin/tesselo" "$prefix/share|../lib/tesselo/tesselo" "/tmp|$prefix/collegamenti/gioco")
+for avvio in "${avvii[@]}"; do
+  cartella=${avvio%%|*} comando=${avvio#*|}
+  gioca "$cartella" "$comando" "$prefix/errori.txt" || fail "$comando started from $cartella did not play"
+  if grep -q "tesselo:" "$prefix/errori.txt"; then
+    cat "$prefix/errori.txt"; fail "media not found by $comando started from $cartella"
+  fi
+done
+echo "installed tree complete; the installed program plays from every folder"
