@@ -30,7 +30,7 @@ QImage Decodifica(const QString& percorso, QString& motivo)
 {
     const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
     if (!contenuto) {
-        motivo = QStringLiteral("immagine mancante o non leggibile");
+        motivo = QStringLiteral("immagine mancante, non leggibile o troppo grande");
         return {};
     }
     if (JpegTroncato(*contenuto)) {
@@ -75,5 +75,6 @@ Figura CaricaFigura(const QString& percorso)
         }
         AvvisaFile(percorso, motivo);
     }
-    return {immagine, NomeFigura(percorso)};
+    // An empty picture has nothing for a screen reader to say.
+    return {immagine, immagine.isNull() ? QString() : NomeFigura(percorso)};
 }

@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include "app/Stile.h"
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
+    // A damaged picture is reported once, by the program, naming its file;
+    // the JPEG decoder's own complaints would repeat at every load.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesselo"));
     QApplication::setStyle(CreaStile());

