@@ -5,7 +5,6 @@
 #include "app/Modulo1.h"
 #include "app/Stile.h"
 #include "bench/Banco.h"
-#include "controls/Linea.h"
 #include "screens/Schermi.h"
 
 #include <QApplication>
@@ -29,40 +28,30 @@ int ControlliConPosto(IdSchermo id)
     return n;
 }
 
-// Every control's place as the resizer left it at one window size.
+// Every control's place as the resizer left it at one window size (a line's
+// place is the box of the widget that draws it).
 struct Posti {
     QList<QWidget*> widget;
     QList<QRect> rettangoli;
-    QList<Linea*> linee;
-    QList<QLineF> estremi;
 };
 
 Posti Fotografa(FinestraSchermo* f)
 {
     Posti p;
-    for (QObject* o : f->controlli()) {
-        if (auto* l = qobject_cast<Linea*>(o)) {
-            p.linee.append(l);
-            p.estremi.append(l->linea());
-        } else if (auto* w = qobject_cast<QWidget*>(o)) {
+    for (QObject* o : f->controlli())
+        if (auto* w = qobject_cast<QWidget*>(o)) {
             p.widget.append(w);
             p.rettangoli.append(w->geometry());
         }
-    }
     return p;
 }
 
-// The floor: the same places set directly (a line by its box, as the widget
-// it is).
+// The floor: the same places set directly.
 void Applica(FinestraSchermo* f, const Posti& p)
 {
     f->setUpdatesEnabled(false);
     for (int i = 0; i < p.widget.size(); ++i)
         p.widget[i]->setGeometry(p.rettangoli[i]);
-    for (int i = 0; i < p.linee.size(); ++i) {
-        const QLineF& e = p.estremi[i];
-        p.linee[i]->setGeometry(QRectF(e.p1(), e.p2()).normalized().toAlignedRect());
-    }
     f->setUpdatesEnabled(true);
 }
 
