@@ -14,7 +14,22 @@ constexpr qint64 FileMassimo = 32 * 1024 * 1024;
 constexpr qint64 PixelMassimi = 6000LL * 6000LL;
 constexpr int LatoRiserva = 480;
 
-QImage Decodifica(const QString& percorso, QString& motivo)
+// The size to decode a picture of this size at so that it still fills a box
+// of at most lato: JPEG decodes cheaply at k/8 of its size, so the smallest
+// k whose picture is not smaller than the box. Never larger than the file.
+QSize DimensioneDaDecodificare(QSize dimensione, QSize lato)
+{
+    if (lato.isEmpty())
+        return dimensione;
+    for (int k = 1; k < 8; ++k) {
+        const QSize ridotta((dimensione.width() * k + 7) / 8, (dimensione.height() * k + 7) / 8);
+        if (ridotta.width() >= lato.width() && ridotta.height() >= lato.height())
+            return ridotta;
+    }
+    return dimensione;
+}
+
+QImage Decodifica(const QString& percorso, QSize lato, QString& motivo)
 {
     const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
     if (!contenuto) {
@@ -30,6 +45,8 @@ QImage Decodifica(const QString& percorso, QString& motivo)
         motivo = QStringLiteral("immagine non valida o troppo grande");
         return {};
     }
+    if (const QSize ridotta = DimensioneDaDecodificare(dimensione, lato); ridotta != dimensione)
+        lettore.setScaledSize(ridotta);
     QImage immagine = lettore.read();
     if (immagine.isNull())
         motivo = QStringLiteral("immagine danneggiata");
@@ -46,10 +63,10 @@ QString NomeFigura(const QString& percorso)
     return parola == QLatin1String("cerchio") ? QStringLiteral("rotondo") : parola;
 }
 
-Figura CaricaFigura(const QString& percorso)
+Figura CaricaFigura(const QString& percorso, QSize lato)
 {
     QString motivo;
-    QImage immagine = Decodifica(percorso, motivo);
+    QImage immagine = Decodifica(percorso, lato, motivo);
     if (immagine.isNull()) {
         const auto blocco = BloccoDaPercorso(percorso);
         if (blocco) {
