@@ -6,15 +6,15 @@ Linea::Linea(QWidget* genitore, QLineF iniziali, int spessoreLinea, QColor color
     : QWidget(genitore), spessore(spessoreLinea), colore(coloreLinea)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    impostaEstremi(iniziali);
+    setEstremi(iniziali);
 }
 
-void Linea::setX1(double v) { impostaEstremi({QPointF(v, estremi.y1()), estremi.p2()}); }
-void Linea::setY1(double v) { impostaEstremi({QPointF(estremi.x1(), v), estremi.p2()}); }
-void Linea::setX2(double v) { impostaEstremi({estremi.p1(), QPointF(v, estremi.y2())}); }
-void Linea::setY2(double v) { impostaEstremi({estremi.p1(), QPointF(estremi.x2(), v)}); }
+void Linea::setX1(double v) { setEstremi({QPointF(v, estremi.y1()), estremi.p2()}); }
+void Linea::setY1(double v) { setEstremi({QPointF(estremi.x1(), v), estremi.p2()}); }
+void Linea::setX2(double v) { setEstremi({estremi.p1(), QPointF(v, estremi.y2())}); }
+void Linea::setY2(double v) { setEstremi({estremi.p1(), QPointF(estremi.x2(), v)}); }
 
-void Linea::impostaEstremi(QLineF nuovi)
+void Linea::setEstremi(QLineF nuovi)
 {
     estremi = nuovi;
     // The widget covers the line's bounding box plus half the pen on every side.

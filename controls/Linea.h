@@ -18,14 +18,14 @@ public:
     void setY1(double v);
     void setX2(double v);
     void setY2(double v);
+    // Both end points at once.
+    void setEstremi(QLineF nuovi);
     QLineF linea() const { return estremi; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void impostaEstremi(QLineF nuovi);
-
     QLineF estremi;
     int spessore;
     QColor colore;
