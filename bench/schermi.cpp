@@ -45,7 +45,10 @@ int main(int argc, char* argv[])
         ? qEnvironmentVariableIntValue("BENCH_GIRI") : 15;
 
     FileAperti file(QStringLiteral(TESSELO_APP_DIR "/jpg"));
-    const std::vector<Partita> giochi = Partite();
+    // BENCH_SOLO=<part of a name> keeps only the games it names (to profile one).
+    std::vector<Partita> giochi = Partite();
+    if (const QString solo = qEnvironmentVariable("BENCH_SOLO"); !solo.isEmpty())
+        std::erase_if(giochi, [&](const Partita& g) { return !QString::fromUtf8(g.nome).contains(solo); });
     std::map<QString, Serie> serie;
     std::vector<QString> ordine;
     const auto registra = [&](const QString& nome) -> Serie& {
