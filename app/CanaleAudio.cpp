@@ -1,67 +1,51 @@
 #include "app/CanaleAudio.h"
 
 #include "app/FileSicuri.h"
-#include "app/Wav.h"
+#include "app/UscitaAudio.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
-
-namespace {
-
-QAudioFormat FormatoDi(const SuonoPcm& suono)
-{
-    QAudioFormat formato;
-    formato.setSampleRate(suono.frequenza);
-    formato.setChannelCount(suono.canali);
-    if (suono.virgolaMobile)
-        formato.setSampleFormat(QAudioFormat::Float);
-    else if (suono.bitPerCampione == 8)
-        formato.setSampleFormat(QAudioFormat::UInt8);
-    else if (suono.bitPerCampione == 16)
-        formato.setSampleFormat(QAudioFormat::Int16);
-    else
-        formato.setSampleFormat(QAudioFormat::Int32);
-    return formato;
-}
-
-} // namespace
+#include <QCoreApplication>
+#include <QFile>
+#include <dlfcn.h>
 
 CanaleAudio::CanaleAudio() = default;
 
-CanaleAudio::~CanaleAudio()
-{
-    ferma();
-}
+CanaleAudio::~CanaleAudio() = default;
 
-void CanaleAudio::ferma()
+UscitaAudio* CanaleAudio::uscitaAudio()
 {
-    if (uscita) {
-        uscita->stop();
-        uscita.reset();
+    if (uscita || moduloProvato)
+        return uscita.get();
+    moduloProvato = true;
+    // Beside the executable, as installed; failing that, wherever the
+    // executable's own library path leads (a test run from the build tree).
+    const QString accanto = QCoreApplication::applicationDirPath() + '/' + FileModuloAudio;
+    void* modulo = nullptr;
+    if (QFile::exists(accanto))
+        modulo = dlopen(QFile::encodeName(accanto).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!modulo)
+        modulo = dlopen(FileModuloAudio, RTLD_NOW | RTLD_LOCAL);
+    const auto crea = modulo ? reinterpret_cast<CreaUscitaAudio>(dlsym(modulo, FunzioneModuloAudio)) : nullptr;
+    if (!crea) {
+        const char* errore = dlerror();
+        AvvisaFile(accanto, QStringLiteral("modulo audio mancante o non caricabile, nessun suono")
+                                + (errore ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(errore)) : QString()));
+        return nullptr;
     }
-    dati.close();
+    // The module stays loaded for the whole run.
+    uscita.reset(crea());
+    return uscita.get();
 }
 
 void CanaleAudio::playSound(const QString& percorso)
 {
-    ferma();
+    if (uscita)
+        uscita->ferma();
     const auto suono = LeggiWav(percorso);
     if (!suono) {
         AvvisaFile(percorso, QStringLiteral("suono mancante o non leggibile"));
         return;
     }
-    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-    if (dispositivo.isNull())
-        return;
-    const QAudioFormat formato = FormatoDi(*suono);
-    if (!dispositivo.isFormatSupported(formato)) {
+    UscitaAudio* u = uscitaAudio();
+    if (u && u->suona(*suono) == UscitaAudio::Esito::FormatoNonSupportato)
         AvvisaFile(percorso, QStringLiteral("formato audio non supportato"));
-        return;
-    }
-    dati.setData(suono->campioni);
-    dati.open(QIODevice::ReadOnly);
-    uscita = std::make_unique<QAudioSink>(dispositivo, formato);
-    uscita->start(&dati);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // A picture as a picture control shows it, with what a screen reader says for it.
@@ -12,8 +13,10 @@ struct Figura {
 // ignored). A file that is missing, unreadable, corrupt, absurdly large or not
 // a regular file never stops the program: a block picture is then drawn by the
 // program from its four words, any other picture stays empty, and one warning
-// naming the file goes to standard error.
-Figura CaricaFigura(const QString& percorso);
+// naming the file goes to standard error. Given the largest box the picture
+// will fill (in device pixels), a larger picture is decoded at a reduced size
+// that still covers that box.
+Figura CaricaFigura(const QString& percorso, QSize lato = {});
 
 // What a screen reader says for the picture of a path: the block's four words,
 // or the attribute word of an attribute picture.

@@ -47,9 +47,49 @@ QRectF Asfalto::qui(const QRect& nelContenitore) const
     return QRectF(nelContenitore).translated(-QPointF(pos()));
 }
 
+QList<qreal> Asfalto::chiave() const
+{
+    QList<qreal> k{qreal(width()), qreal(height()), devicePixelRatioF()};
+    const auto aggiungi = [&k](QPointF punto) { k << punto.x() << punto.y(); };
+    for (const auto& contorno : strade)
+        for (const Estremo& e : contorno)
+            aggiungi(punto(e));
+    for (const QWidget* area : parcheggi) {
+        if (!area)
+            continue;
+        const QRect box = area->geometry();
+        k << box.x() << box.y() << box.width() << box.height();
+        for (const QWidget* posto : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            k << posto->x() << posto->width();
+    }
+    for (const auto& mezzeria : mezzerie)
+        for (const auto& [a, b] : mezzeria) {
+            aggiungi(punto(a));
+            aggiungi(punto(b));
+        }
+    return k;
+}
+
 void Asfalto::paintEvent(QPaintEvent*)
 {
+    // The surface lies under every other control, so it is painted again at
+    // almost every click: it is drawn once for each layout of the roads and
+    // then copied.
+    const QList<qreal> ora = chiave();
+    if (ora != chiaveDisegno) {
+        disegno = QPixmap(size() * devicePixelRatioF());
+        disegno.setDevicePixelRatio(devicePixelRatioF());
+        disegno.fill(Qt::transparent);
+        QPainter q(&disegno);
+        disegna(q);
+        chiaveDisegno = ora;
+    }
     QPainter p(this);
+    p.drawPixmap(0, 0, disegno);
+}
+
+void Asfalto::disegna(QPainter& p) const
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Asfalto::Colore);

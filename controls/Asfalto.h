@@ -1,5 +1,7 @@
 #pragma once
 #include <QColor>
+#include <QList>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -44,8 +46,14 @@ protected:
 private:
     // A box of this widget's container in this widget's coordinates.
     QRectF qui(const QRect& nelContenitore) const;
+    // Every place the drawing depends on, and the drawing itself.
+    QList<qreal> chiave() const;
+    void disegna(QPainter& p) const;
 
     std::vector<std::vector<Estremo>> strade;
     std::vector<std::vector<std::pair<Estremo, Estremo>>> mezzerie;
     std::vector<QPointer<QWidget>> parcheggi;
+    // The surface as last drawn, and the places it was drawn for.
+    QPixmap disegno;
+    QList<qreal> chiaveDisegno;
 };

@@ -20,17 +20,24 @@ QPixmap Disegna(Disegno disegno)
 
 } // namespace
 
+// Each pointer is drawn once, the first time a screen asks for it, and kept
+// for the whole run (never destroyed: it may outlive the application object).
 QCursor CursoreFreccia()
 {
-    return QCursor(Disegna([](QPainter& p, QRectF r) { Media::disegnaFreccia(p, r); }), 30, 16);
+    static const QCursor* cursore =
+        new QCursor(Disegna([](QPainter& p, QRectF r) { Media::disegnaFreccia(p, r); }), 30, 16);
+    return *cursore;
 }
 
 QCursor CursoreFaccia()
 {
-    return QCursor(Disegna([](QPainter& p, QRectF r) { Media::disegnaFaccia(p, r, true); }), 16, 16);
+    static const QCursor* cursore =
+        new QCursor(Disegna([](QPainter& p, QRectF r) { Media::disegnaFaccia(p, r, true); }), 16, 16);
+    return *cursore;
 }
 
 QCursor CursoreChiaveDiViolino()
 {
-    return QCursor(QPixmap::fromImage(Media::disegnaChiaveDiViolino(32)), 16, 16);
+    static const QCursor* cursore = new QCursor(QPixmap::fromImage(Media::disegnaChiaveDiViolino(32)), 16, 16);
+    return *cursore;
 }

@@ -11,7 +11,16 @@ Faccia::Faccia(QWidget* genitore, bool sorridente) : QWidget(genitore), felice(s
 
 void Faccia::paintEvent(QPaintEvent*)
 {
+    // Drawn once for each size of the box and copied at every answer.
+    const qreal scala = devicePixelRatioF();
+    if (disegno.size() != size() * scala) {
+        disegno = QPixmap(size() * scala);
+        disegno.setDevicePixelRatio(scala);
+        disegno.fill(Qt::transparent);
+        QPainter q(&disegno);
+        q.setRenderHint(QPainter::Antialiasing);
+        Media::disegnaFaccia(q, QRectF(rect()), felice);
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    Media::disegnaFaccia(p, QRectF(rect()), felice);
+    p.drawPixmap(0, 0, disegno);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPixmap>
 #include <QWidget>
 
 // A feedback picture: a yellow smiling face for a right answer, a red
@@ -14,4 +15,5 @@ protected:
 
 private:
     bool felice;
+    QPixmap disegno;  // the face at the box's size, drawn when the size changes
 };

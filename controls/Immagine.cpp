@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 Immagine::Immagine(QWidget* genitore) : QAbstractButton(genitore)
 {
@@ -13,8 +15,20 @@ Immagine::Immagine(QWidget* genitore) : QAbstractButton(genitore)
 
 void Immagine::carica(const QString& percorso)
 {
-    const Figura f = CaricaFigura(percorso);
+    const Figura f = CaricaFigura(percorso, latoMassimo());
     impostaFigura(f.immagine, f.nome);
+}
+
+QSize Immagine::latoMassimo() const
+{
+    // A screen may load its pictures while its window is still smaller than
+    // the screen it is about to fill: the box as it will be then.
+    double fattore = 1;
+    const QWidget* finestra = window();
+    if (const QScreen* schermo = finestra->screen(); schermo && !finestra->size().isEmpty())
+        fattore = std::max({1.0, double(schermo->size().width()) / finestra->width(),
+                            double(schermo->size().height()) / finestra->height()});
+    return (QSizeF(size()) * fattore * devicePixelRatioF()).toSize();
 }
 
 void Immagine::svuota()
@@ -47,11 +61,12 @@ void Immagine::paintEvent(QPaintEvent*)
     if (!figura.isNull()) {
         const QSize lato = size() * devicePixelRatioF();
         if (scalata.size() != lato) {
-            scalata = QPixmap::fromImage(
-                figura.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            scalata = figura.size() == lato
+                ? figura
+                : figura.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             scalata.setDevicePixelRatio(devicePixelRatioF());
         }
-        p.drawPixmap(0, 0, scalata);
+        p.drawImage(0, 0, scalata);
     }
     if (bordo) {
         p.setPen(QPen(Qt::black, 1));

@@ -1,7 +1,6 @@
 #pragma once
 #include <QAbstractButton>
 #include <QImage>
-#include <QPixmap>
 
 // A picture control: shows its picture stretched to its box, can be clicked
 // (mouse, Space or Enter) and is named for screen readers after what it shows.
@@ -27,8 +26,11 @@ protected:
 
 private:
     void impostaFigura(const QImage& immagine, const QString& nome);
+    // The largest box, in device pixels, this control is about to show a
+    // picture in.
+    QSize latoMassimo() const;
 
     QImage figura;
-    QPixmap scalata;  // the picture at the box's size, made when the size changes
+    QImage scalata;  // the picture at the box's size, made when the size changes
     bool bordo = false;
 };

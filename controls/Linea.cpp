@@ -6,15 +6,15 @@ Linea::Linea(QWidget* genitore, QLineF iniziali, int spessoreLinea, QColor color
     : QWidget(genitore), spessore(spessoreLinea), colore(coloreLinea)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    impostaEstremi(iniziali);
+    setEstremi(iniziali);
 }
 
-void Linea::setX1(double v) { impostaEstremi({QPointF(v, estremi.y1()), estremi.p2()}); }
-void Linea::setY1(double v) { impostaEstremi({QPointF(estremi.x1(), v), estremi.p2()}); }
-void Linea::setX2(double v) { impostaEstremi({estremi.p1(), QPointF(v, estremi.y2())}); }
-void Linea::setY2(double v) { impostaEstremi({estremi.p1(), QPointF(estremi.x2(), v)}); }
+void Linea::setX1(double v) { setEstremi({QPointF(v, estremi.y1()), estremi.p2()}); }
+void Linea::setY1(double v) { setEstremi({QPointF(estremi.x1(), v), estremi.p2()}); }
+void Linea::setX2(double v) { setEstremi({estremi.p1(), QPointF(v, estremi.y2())}); }
+void Linea::setY2(double v) { setEstremi({estremi.p1(), QPointF(estremi.x2(), v)}); }
 
-void Linea::impostaEstremi(QLineF nuovi)
+void Linea::setEstremi(QLineF nuovi)
 {
     estremi = nuovi;
     // The widget covers the line's bounding box plus half the pen on every side.
@@ -27,10 +27,22 @@ void Linea::impostaEstremi(QLineF nuovi)
 
 void Linea::paintEvent(QPaintEvent*)
 {
+    // A thick line with round ends is costly to draw and is uncovered at
+    // many clicks: it is drawn once for each place and copied.
+    const QLineF qui = estremi.translated(-QPointF(pos()));
+    const qreal scala = devicePixelRatioF();
+    if (disegno.size() != size() * scala || disegnata != qui) {
+        disegno = QPixmap(size() * scala);
+        disegno.setDevicePixelRatio(scala);
+        disegno.fill(Qt::transparent);
+        QPainter q(&disegno);
+        q.setRenderHint(QPainter::Antialiasing);
+        q.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
+        q.drawLine(qui);
+        disegnata = qui;
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(estremi.translated(-QPointF(pos())));
+    p.drawPixmap(0, 0, disegno);
 }
 
 Rettangolo::Rettangolo(QWidget* genitore, QColor coloreBordo, int spessoreBordo)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QLineF>
+#include <QPixmap>
 #include <QWidget>
 
 // A line control: two end points in its container's coordinates, a width and
@@ -18,17 +19,20 @@ public:
     void setY1(double v);
     void setX2(double v);
     void setY2(double v);
+    // Both end points at once.
+    void setEstremi(QLineF nuovi);
     QLineF linea() const { return estremi; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void impostaEstremi(QLineF nuovi);
-
     QLineF estremi;
     int spessore;
     QColor colore;
+    // The line as last drawn, in this widget's coordinates.
+    QPixmap disegno;
+    QLineF disegnata;
 };
 
 // A rectangle outline (a frame drawn around something); clicks pass through it.

@@ -11,6 +11,10 @@ namespace {
 // of L, T, W, H (either case); anything else scales all four.
 std::array<bool, 4> ValoriDaScalare(const QObject* controllo)
 {
+    // Most controls have no Tag at all: that is known without looking the
+    // name up among every property of the control's class.
+    if (!controllo->dynamicPropertyNames().contains(QByteArrayLiteral("Tag")))
+        return {true, true, true, true};
     const QString tag = controllo->property("Tag").toString().toUpper();
     if (!tag.startsWith('@'))
         return {true, true, true, true};
@@ -92,10 +96,11 @@ void clsResize::ResizeControls()
         const auto scala = ValoriDaScalare(controllo);
         const auto& v = record.valori;
         if (auto* linea = qobject_cast<Linea*>(controllo)) {
-            if (scala[0]) linea->setX1(v[0] * RX);
-            if (scala[1]) linea->setY1(v[1] * RY);
-            if (scala[2]) linea->setX2(v[2] * RX);
-            if (scala[3]) linea->setY2(v[3] * RY);
+            // Both ends at once: the line's box is placed once, not four times.
+            QLineF l = linea->linea();
+            l.setLine(scala[0] ? v[0] * RX : l.x1(), scala[1] ? v[1] * RY : l.y1(),
+                      scala[2] ? v[2] * RX : l.x2(), scala[3] ? v[3] * RY : l.y2());
+            linea->setEstremi(l);
         } else if (auto* widget = qobject_cast<QWidget*>(controllo)) {
             QRect r = widget->geometry();
             if (scala[0]) r.moveLeft(qRound(v[0] * RX));

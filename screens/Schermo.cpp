@@ -14,6 +14,11 @@ void Schermo::Mostra()
         CreaControlli(*finestra_);
         Form_Load();
     }
+    if (!attivato && !finestra_->isVisible()) {
+        // Every activation step fills the screen: the window appears at that
+        // size straight away, never painted at the size it had for a moment.
+        finestra_->riempiSchermo();
+    }
     finestra_->show();
     finestra_->activateWindow();
     if (!attivato) {

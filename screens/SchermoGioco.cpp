@@ -17,14 +17,18 @@
 
 namespace {
 
+// Drawn once for the whole run, as the pointers are.
 QIcon IconaFreccia()
 {
-    QPixmap pixmap(48, 48);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    Media::disegnaFreccia(p, QRectF(2, 8, 44, 32));
-    return QIcon(pixmap);
+    static const QIcon* icona = [] {
+        QPixmap pixmap(48, 48);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        Media::disegnaFreccia(p, QRectF(2, 8, 44, 32));
+        return new QIcon(pixmap);
+    }();
+    return *icona;
 }
 
 Etichetta* CreaPunteggio(FinestraSchermo& f, const Posto& posto, const char* testo)

@@ -12,6 +12,13 @@ fail() { echo "FAIL: $*"; exit 1; }
 count() { find "$prefix/$1" -type f -name "$2" | wc -l; }
 [[ -x $prefix/bin/tesselo ]] || fail "no launcher in bin/"
 [[ -x $prefix/lib/tesselo/tesselo ]] || fail "no executable in lib/tesselo/"
+# Sounds are played by a module beside the executable; the executable itself
+# does not load Qt Multimedia at start-up.
+[[ -f $prefix/lib/tesselo/tesselo-audio.so ]] || fail "no sound module in lib/tesselo/"
+if command -v readelf >/dev/null; then
+  readelf -d "$prefix/lib/tesselo/tesselo" | grep -q Multimedia && fail "the executable links Qt Multimedia"
+  readelf -d "$prefix/lib/tesselo/tesselo-audio.so" | grep -q Multimedia || fail "the sound module does not link Qt Multimedia"
+fi
 (( $(count lib/tesselo/jpg '*.JPG') == 48 )) || fail "not 48 block pictures"
 (( $(find "$prefix/lib/tesselo/jpg" -maxdepth 1 -type f -name '*.jpg' | wc -l) == 12 )) || fail "not 12 attribute pictures"
 (( $(count lib/tesselo/suoni '*.wav') == 5 )) || fail "not 5 sounds"

@@ -53,14 +53,18 @@ constexpr VoceAttributo Attributi[] = {
 constexpr quint32 Rosso = 0x000000FF;
 constexpr quint32 GrigioChiaro = 0x00E0E0E0;
 
+// Drawn once for the whole run.
 QIcon IconaFaccia()
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    Media::disegnaFaccia(p, QRectF(1, 1, 30, 30), true);
-    return QIcon(pixmap);
+    static const QIcon* icona = [] {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        Media::disegnaFaccia(p, QRectF(1, 1, 30, 30), true);
+        return new QIcon(pixmap);
+    }();
+    return *icona;
 }
 
 } // namespace

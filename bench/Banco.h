@@ -1,0 +1,72 @@
+#pragma once
+// What the in-process benchmarks share: the program's own screens and
+// services with a silent sound and a seeded generator, a way to wait for a
+// window to finish painting, and a record of the picture files a step opened.
+#include "app/Servizi.h"
+#include "screens/Schermo.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+
+// Services for a benchmark: no audio device, no dialog (every question is
+// answered Yes, so "Esci" goes back to the menu), media from the build tree.
+void PreparaBanco(std::uint64_t seme);
+
+// The loaded screen's control named as in the design ("Image1(3)"), or null.
+QAbstractButton* Bottone_(IdSchermo id, const QString& nome);
+
+// Runs azione, then lets the program do everything it would do before the
+// child sees the result: deferred deletions, and painting until the window
+// of id has been painted and no paint is left pending. Returns milliseconds.
+double MisuraFinoAlDisegno(IdSchermo id, const std::function<void()>& azione);
+
+// Lets queued deletions and events run (between measured steps).
+void Svuota();
+
+// The files under a folder (and its subfolders) opened while it watches,
+// in order, through inotify: what a step really read, whatever it was.
+class FileAperti {
+public:
+    explicit FileAperti(const QString& cartella);
+    ~FileAperti();
+    FileAperti(const FileAperti&) = delete;
+    FileAperti& operator=(const FileAperti&) = delete;
+
+    void azzera();
+    QStringList raccogli();
+
+private:
+    int fd = -1;
+    std::vector<std::pair<int, QString>> osservate;
+};
+
+// The floor of a step that opened these pictures: decoding the same files
+// with QImageReader alone, in milliseconds.
+double DecodificaSola(const QStringList& file);
+
+double Mediana(std::vector<double> valori);
+
+// Resident memory of this process now, in KiB.
+long MemoriaResidenteKiB();
+
+// One game as the benchmarks drive it.
+struct Partita {
+    const char* nome;
+    IdSchermo id;
+    int bottoneMenu;  // index in the menu's game buttons
+    const char* turno;  // what starts a new turn
+    // Brings the game to the moment before its new turn; returns the control
+    // whose click starts it.
+    std::function<QString()> preparaTurno;
+    // The control whose click is a right answer that shows one new block (none
+    // in games without one).
+    std::function<QString()> prossimoBlocco;
+};
+
+// The nine games, in the order of the menu.
+std::vector<Partita> Partite();

@@ -1,0 +1,97 @@
+// Opening every game from its menu button, and every kind of new turn, each
+// measured from the click to the end of the window's paint; the floor of each
+// step is decoding the very pictures it read with QImageReader alone.
+// Prints one line per step: name, program ms, floor ms, "ms", ratio.
+#include "app/Modulo1.h"
+#include "app/Stile.h"
+#include "bench/Banco.h"
+#include "screens/Schermi.h"
+#include "controls/Bottone.h"
+#include "screens/SchermoGioco.h"
+#include "screens/formMenu.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+struct Serie {
+    std::vector<double> programma, pavimento;
+};
+
+// Runs a step that ends painting window id, and the floor of the files it read.
+void Misura(Serie& serie, FileAperti& file, IdSchermo id, const std::function<void()>& azione)
+{
+    Svuota();
+    file.azzera();
+    serie.programma.push_back(MisuraFinoAlDisegno(id, azione));
+    const QStringList letti = file.raccogli();
+    if (letti.isEmpty())
+        qFatal("a step that read no picture");
+    serie.pavimento.push_back(DecodificaSola(letti));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(CreaStile());
+    QApplication::setQuitOnLastWindowClosed(false);
+    PreparaBanco(20260801);
+    const int giri = qEnvironmentVariableIntValue("BENCH_GIRI") > 0
+        ? qEnvironmentVariableIntValue("BENCH_GIRI") : 15;
+
+    FileAperti file(QStringLiteral(TESSELO_APP_DIR "/jpg"));
+    // BENCH_SOLO=<part of a name> keeps only the games it names (to profile one).
+    std::vector<Partita> giochi = Partite();
+    if (const QString solo = qEnvironmentVariable("BENCH_SOLO"); !solo.isEmpty())
+        std::erase_if(giochi, [&](const Partita& g) { return !QString::fromUtf8(g.nome).contains(solo); });
+    std::map<QString, Serie> serie;
+    std::vector<QString> ordine;
+    const auto registra = [&](const QString& nome) -> Serie& {
+        if (!serie.count(nome))
+            ordine.push_back(nome);
+        return serie[nome];
+    };
+
+    // The start screen first, as in the program; then the menu.
+    Modulo1::Main();
+    Svuota();
+    Schermi::Vai(*Schermi::Trova(IdSchermo::FormAvvio), IdSchermo::formMenu);
+    Svuota();
+    auto& menu = static_cast<formMenu&>(*Schermi::Trova(IdSchermo::formMenu));
+
+    // One visit of every game before measuring: the first opening of any
+    // screen also loads fonts and styles once for the whole run.
+    for (int giro = -1; giro < giri; ++giro) {
+        for (const Partita& g : giochi) {
+            Serie scarto;
+            Serie& apertura = giro < 0 ? scarto : registra(QStringLiteral("open %1").arg(g.nome));
+            Misura(apertura, file, g.id, [&] { menu.controlli().giochi[g.bottoneMenu]->click(); });
+            for (int volta = 0; volta < 2; ++volta) {
+                if (g.prossimoBlocco) {
+                    Serie& blocco = giro < 0 ? scarto : registra(QStringLiteral("%1: next block").arg(g.nome));
+                    const QString bersaglio = g.prossimoBlocco();
+                    Misura(blocco, file, g.id, [&] { Bottone_(g.id, bersaglio)->click(); });
+                }
+                Serie& turno = giro < 0 ? scarto : registra(QStringLiteral("%1: %2").arg(g.nome, g.turno));
+                const QString bersaglio = g.preparaTurno();
+                Misura(turno, file, g.id, [&] { Bottone_(g.id, bersaglio)->click(); });
+            }
+            static_cast<SchermoGioco*>(Schermi::Trova(g.id))->mnuEsci();
+            Svuota();
+            Svuota();
+        }
+    }
+
+    for (const QString& nome : ordine) {
+        const Serie& s = serie[nome];
+        const double p = Mediana(s.programma), f = Mediana(s.pavimento);
+        std::printf("%s\t%.2f\t%.2f\tms\t%.2f\n", qPrintable(nome), p, f, p / f);
+    }
+    Schermi::DistruggiTutti();
+    return 0;
+}
