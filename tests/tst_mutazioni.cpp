@@ -9,6 +9,7 @@
 #include "app/Immagini.h"
 #include "app/Wav.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/ServerAudio.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -153,44 +154,6 @@ QByteArray Muta(const QByteArray& originale, quint64 seme, bool wav, QString& co
     return d;
 }
 
-// A private PulseAudio server with a null sink, so that the sounds that pass
-// the checks really reach an audio output; nothing when none can start here.
-class ServerAudio {
-public:
-    bool avvia()
-    {
-        const QString programma = QStandardPaths::findExecutable("pulseaudio");
-        if (programma.isEmpty() || !casa.isValid())
-            return false;
-        const QString presa = casa.filePath("pulse.sock");
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
-            ambiente.insert(v, casa.path());
-        server.setProcessEnvironment(ambiente);
-        server.start(programma, {"--daemonize=no", "-n", "--use-pid-file=no", "--exit-idle-time=-1",
-                                 "--load=module-null-sink sink_name=prova",
-                                 "--load=module-native-protocol-unix auth-anonymous=1 socket=" + presa});
-        QElapsedTimer attesa;
-        attesa.start();
-        while (!QFile::exists(presa) && attesa.elapsed() < 5000 && server.state() != QProcess::NotRunning)
-            QTest::qWait(50);
-        if (!QFile::exists(presa))
-            return false;
-        qputenv("PULSE_SERVER", ("unix:" + presa).toUtf8());
-        return true;
-    }
-    ~ServerAudio()
-    {
-        if (server.state() != QProcess::NotRunning) {
-            server.terminate();
-            server.waitForFinished(3000);
-        }
-    }
-
-private:
-    QTemporaryDir casa;
-    QProcess server;
-};
 
 struct Esito {
     qint64 peggiore = 0;
