@@ -56,7 +56,17 @@ QImage Decodifica(const QString& percorso, QSize lato, QString& motivo)
     QBuffer buffer;
     buffer.setData(*contenuto);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader lettore(&buffer);
+    // The decoder the name's extension asks for is tried alone, as when Qt
+    // reads a file by its name; the others are loaded and asked only when it
+    // cannot read the data.
+    QImageReader lettore(&buffer, QFileInfo(percorso).suffix().toLower().toLatin1());
+    lettore.setAutoDetectImageFormat(false);
+    if (!lettore.canRead()) {
+        buffer.seek(0);
+        lettore.setDevice(&buffer);
+        lettore.setFormat({});
+        lettore.setAutoDetectImageFormat(true);
+    }
     const QSize dimensione = lettore.size();
     if (!dimensione.isValid() || qint64(dimensione.width()) * dimensione.height() > PixelMassimi) {
         motivo = QStringLiteral("immagine non valida o troppo grande");

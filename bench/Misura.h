@@ -1,8 +1,10 @@
 #pragma once
 #include <QCoreApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QString>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -32,13 +34,16 @@ inline void Riporta(double millisecondi)
     std::fflush(stdout);
 }
 
-// Installed on the application: at the first paint of any window it reports
-// the time since process start and the peak memory, then ends the program.
+// Installed on the application: at the first paint of a window that fills
+// the screen (as the start screen does once shown; a paint at any size it had
+// for a moment before does not count) it reports the time since process start
+// and the peak memory, then ends the program.
 class PrimoDisegno final : public QObject {
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override
     {
-        if (evento->type() == QEvent::Paint && !fatto) {
+        if (evento->type() == QEvent::Paint && !fatto && oggetto->isWidgetType()
+            && RiempieLoSchermo(static_cast<QWidget*>(oggetto)->window())) {
             fatto = true;
             // Reported once this paint pass is over.
             QTimer::singleShot(0, [] {
@@ -50,5 +55,11 @@ protected:
     }
 
 private:
+    static bool RiempieLoSchermo(const QWidget* finestra)
+    {
+        const QScreen* schermo = finestra->screen();
+        return schermo && finestra->frameGeometry().size() == schermo->geometry().size();
+    }
+
     bool fatto = false;
 };
