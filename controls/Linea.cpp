@@ -27,22 +27,10 @@ void Linea::setEstremi(QLineF nuovi)
 
 void Linea::paintEvent(QPaintEvent*)
 {
-    // A thick line with round ends is costly to draw and is uncovered at
-    // many clicks: it is drawn once for each place and copied.
-    const QLineF qui = estremi.translated(-QPointF(pos()));
-    const qreal scala = devicePixelRatioF();
-    if (disegno.size() != size() * scala || disegnata != qui) {
-        disegno = QPixmap(size() * scala);
-        disegno.setDevicePixelRatio(scala);
-        disegno.fill(Qt::transparent);
-        QPainter q(&disegno);
-        q.setRenderHint(QPainter::Antialiasing);
-        q.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
-        q.drawLine(qui);
-        disegnata = qui;
-    }
     QPainter p(this);
-    p.drawPixmap(0, 0, disegno);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(estremi.translated(-QPointF(pos())));
 }
 
 Rettangolo::Rettangolo(QWidget* genitore, QColor coloreBordo, int spessoreBordo)

@@ -1,7 +1,6 @@
 #pragma once
 #include <QColor>
 #include <QLineF>
-#include <QPixmap>
 #include <QWidget>
 
 // A line control: two end points in its container's coordinates, a width and
@@ -30,9 +29,6 @@ private:
     QLineF estremi;
     int spessore;
     QColor colore;
-    // The line as last drawn, in this widget's coordinates.
-    QPixmap disegno;
-    QLineF disegnata;
 };
 
 // A rectangle outline (a frame drawn around something); clicks pass through it.
