@@ -15,7 +15,10 @@ Everything runs offscreen on the 1024 x 768 screen the tests use.
              end against after 100 visits
 Figures are medians of interleaved runs.
 
-  bench/run.py [--runs N] [--visits N] [--skip-memory]
+  bench/run.py [--runs N] [--rounds N] [--visits N] [--skip-memory]
+
+On a busy machine, BENCH_CPU=1 times the screens by the CPU time of the
+process instead of the clock: steadier for comparing two versions.
 """
 import argparse
 import os
