@@ -65,6 +65,19 @@ void Etichetta::keyPressEvent(QKeyEvent* evento)
     QLabel::keyPressEvent(evento);
 }
 
+// A label's text is never selected or followed as a link: the focus must not
+// make QLabel build a text document for it, which it would then lay out at
+// every paint.
+void Etichetta::focusInEvent(QFocusEvent* evento)
+{
+    QFrame::focusInEvent(evento);
+}
+
+void Etichetta::focusOutEvent(QFocusEvent* evento)
+{
+    QFrame::focusOutEvent(evento);
+}
+
 Cornice::Cornice(QWidget* genitore) : QAbstractButton(genitore)
 {
     setFocusPolicy(Qt::StrongFocus);

@@ -110,6 +110,20 @@ private slots:
         QVERIFY(S(IdSchermo::formMenu).caricato());
     }
 
+    // The title takes the focus and Space presses it.
+    void avvio_titoloDallaTastieraConSpazio()
+    {
+        Ambiente a;
+        Avvia(a);
+        QApplication::setActiveWindow(S(IdSchermo::FormAvvio).finestra());
+        auto* titolo = Controllo(IdSchermo::FormAvvio, "Label1");
+        titolo->setFocus();
+        QVERIFY(titolo->hasFocus());
+        QTest::keyClick(titolo, Qt::Key_Space);
+        SvuotaEventi();
+        QVERIFY(S(IdSchermo::formMenu).caricato());
+    }
+
     void menu_titoloColonneEColoreDellaCasella()
     {
         Ambiente a;
