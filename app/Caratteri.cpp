@@ -1,5 +1,6 @@
 #include "app/Caratteri.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
@@ -24,4 +25,10 @@ QFont CarattereSans(double punti, bool grassetto)
 QFont CarattereSerif(double punti, bool grassetto)
 {
     return Carattere({"Liberation Serif", "Times New Roman", "DejaVu Serif"}, QFont::Serif, punti, grassetto);
+}
+
+std::jthread PreparaCaratteri()
+{
+    // Every function of QFontDatabase may be called from any thread.
+    return std::jthread([] { QFontDatabase::families(); });
 }

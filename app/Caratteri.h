@@ -6,3 +6,11 @@
 // a serif one. Sizes are in points.
 QFont CarattereSans(double punti, bool grassetto = false);
 QFont CarattereSerif(double punti, bool grassetto = false);
+
+#include <thread>
+
+// Starts reading the system's list of fonts on a thread of its own and
+// returns it (joined when it goes). The first text shown needs that list, and
+// building it takes longer than anything else before the first paint; while it
+// is built, the start screen loads its pictures.
+std::jthread PreparaCaratteri();

@@ -1,3 +1,4 @@
+#include "app/Caratteri.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "screens/Schermi.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     // the JPEG decoder's own complaints would repeat at every load.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
     QApplication app(argc, argv);
+    const std::jthread caratteri = PreparaCaratteri();
     QApplication::setApplicationName(QStringLiteral("Tesselo"));
     QApplication::setStyle(CreaStile());
     QApplication::setQuitOnLastWindowClosed(false);
