@@ -86,6 +86,9 @@ void clsResize::ResizeControls()
     }
     if (RecordedWidth <= 0 || RecordedHeight <= 0)
         return; // nothing sensible to scale from
+    // Redraw waits until every control is in place (unless the window is
+    // already waiting for something else).
+    const bool ridisegnava = sourceForm->updatesEnabled();
     sourceForm->setUpdatesEnabled(false);
     const double RY = double(sourceForm->altezzaInterna()) / RecordedHeight;
     const double RX = double(sourceForm->larghezzaInterna()) / RecordedWidth;
@@ -111,5 +114,5 @@ void clsResize::ResizeControls()
         }
         // Menu items have no place: their records hold zeros and stay untouched.
     }
-    sourceForm->setUpdatesEnabled(true);
+    sourceForm->setUpdatesEnabled(ridisegnava);
 }

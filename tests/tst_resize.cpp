@@ -115,6 +115,22 @@ private slots:
         QCOMPARE(w.bottone->geometry(), QRect(200, 200, 400, 200));
     }
 
+    // Scaling suspends the window's redraw and gives back the state it found:
+    // a window kept from painting until it is ready stays so.
+    void ridisegnoSospeso_restaComeEra()
+    {
+        Finestra w;
+        w.r.ReInitialise();
+        w.interno(1200, 800);
+        w.r.ResizeControls();
+        QVERIFY(w.f.updatesEnabled());
+        w.f.setUpdatesEnabled(false);
+        w.interno(900, 600);
+        w.r.ResizeControls();
+        QCOMPARE(w.bottone->geometry(), QRect(150, 150, 300, 150));
+        QVERIFY(!w.f.updatesEnabled());
+    }
+
     void misuraRegistrataNulla_nonDivideMaiPerZero()
     {
         Finestra w;
