@@ -14,16 +14,23 @@ void Schermo::Mostra()
         CreaControlli(*finestra_);
         Form_Load();
     }
-    if (!attivato && !finestra_->isVisible()) {
+    const bool daAttivare = !attivato;
+    if (daAttivare && !finestra_->isVisible()) {
         // Every activation step fills the screen: the window appears at that
         // size straight away, never painted at the size it had for a moment.
         finestra_->riempiSchermo();
     }
+    // The window is painted once, when the activation step has put its first
+    // turn in place: not once as it appears and again for every control that
+    // step changes.
+    if (daAttivare)
+        finestra_->setUpdatesEnabled(false);
     finestra_->show();
     finestra_->activateWindow();
-    if (!attivato) {
+    if (daAttivare) {
         attivato = true;
         Form_Activate();
+        finestra_->setUpdatesEnabled(true);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Partita.h"
 
 #include <QCheckBox>
 #include <QScreen>
@@ -32,6 +33,24 @@ void Avvia(Ambiente& a, int indiceColore = 5)
     a.caso.accoda({RndPer(indiceColore, 18)});
     Modulo1::Main();
 }
+
+// How many times each widget of each window is painted.
+class ContaDisegni final : public QObject {
+public:
+    ContaDisegni() { qApp->installEventFilter(this); }
+    QHash<const QWidget*, QHash<QString, int>> volte;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint && oggetto->isWidgetType()) {
+            const auto* widget = static_cast<QWidget*>(oggetto);
+            ++volte[widget->window()][QString::fromLatin1(widget->metaObject()->className()) + ' '
+                                      + widget->objectName()];
+        }
+        return false;
+    }
+};
 
 void ApriMenu(Ambiente& a, int indiceColore)
 {
@@ -209,6 +228,29 @@ private slots:
         for (const char* nome : {"Command1", "Command2", "Command3", "Command8", "Command4", "Command9",
                                  "Command7", "Command10", "Command11", "Check1", "Command5"})
             QVERIFY2(raggiunti.contains(nome), nome);
+    }
+
+    void giochi_siDipingonoUnaVoltaSolaAllApertura_data()
+    {
+        QTest::addColumn<int>("indice");
+        for (int i = 0; i < Partita::Giochi().size(); ++i)
+            QTest::newRow(Partita::Giochi()[i].nome) << i;
+    }
+
+    // A game appears in one paint with its first turn in place: no control
+    // is painted first as loaded and again once activated.
+    void giochi_siDipingonoUnaVoltaSolaAllApertura()
+    {
+        QFETCH(int, indice);
+        const Partita::VoceGioco& gioco = Partita::Giochi()[indice];
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        const ContaDisegni conta;
+        Partita::ApriDalMenu(gioco);
+        const auto volte = conta.volte.value(S(gioco.id).finestra());
+        QVERIFY(volte.value("FinestraSchermo ") >= 1);
+        for (auto it = volte.cbegin(); it != volte.cend(); ++it)
+            QVERIFY2(it.value() == 1, qPrintable(QStringLiteral("%1 painted %2 times").arg(it.key()).arg(it.value())));
     }
 };
 
