@@ -29,8 +29,22 @@ void Linea::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(estremi.translated(-QPointF(pos())));
+    const QLineF qui = estremi.translated(-QPointF(pos()));
+    if (spessore <= 1) {
+        p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(qui);
+        return;
+    }
+    // A wide line with round ends, drawn as a flat-ended line and a disc at
+    // each end: the same pixels, but Qt rasterises a flat-ended line directly
+    // and strokes a round-ended one as a path, several times slower.
+    p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(qui);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    const double raggio = spessore / 2.0;
+    p.drawEllipse(qui.p1(), raggio, raggio);
+    p.drawEllipse(qui.p2(), raggio, raggio);
 }
 
 Rettangolo::Rettangolo(QWidget* genitore, QColor coloreBordo, int spessoreBordo)
