@@ -22,6 +22,10 @@ bool JpegTroncato(const QByteArray& dati)
 {
     if (!dati.startsWith("\xFF\xD8"))
         return false;
+    // A whole file ends with its end-of-image marker: no need to look through
+    // the compressed data for the last scan header.
+    if (dati.endsWith("\xFF\xD9"))
+        return false;
     const qsizetype scansione = dati.lastIndexOf("\xFF\xDA");
     return scansione < 0 || dati.indexOf("\xFF\xD9", scansione) < 0;
 }
