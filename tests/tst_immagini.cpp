@@ -79,6 +79,36 @@ private slots:
         QVERIFY(RossoABlu(controllo->immagine()));
     }
 
+    // What is painted fills the box edge to edge, with the picture's halves
+    // where they belong, whether the picture is a little or much larger than
+    // the box (or smaller).
+    void disegno_riempieIlRiquadro_data()
+    {
+        QTest::addColumn<int>("lato");
+        QTest::newRow("a little larger") << 300;
+        QTest::newRow("much larger") << 900;
+        QTest::newRow("smaller") << 120;
+    }
+    void disegno_riempieIlRiquadro()
+    {
+        QFETCH(int, lato);
+        QTemporaryDir d;
+        const QString file = Scrivi(d, "jpg/blu.jpg", Figura_("png", lato));
+        QWidget f;
+        f.resize(f.screen()->size());
+        auto* controllo = new Immagine(&f);
+        controllo->setFocusPolicy(Qt::NoFocus);
+        controllo->setGeometry(0, 0, 200, 160);
+        controllo->carica(file);
+        const QImage dipinto = controllo->grab().toImage();
+        QCOMPARE(dipinto.size(), QSize(200, 160));
+        QVERIFY(RossoABlu(dipinto));
+        for (const QPoint angolo : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 159), QPoint(199, 159)}) {
+            const QRgb c = dipinto.pixel(angolo);
+            QVERIFY2(qRed(c) > 200 || qBlue(c) > 200, qPrintable(QStringLiteral("corner %1,%2").arg(angolo.x()).arg(angolo.y())));
+        }
+    }
+
     // The name's extension picks the decoder, but data of another format under
     // that name is still read.
     void caricaFigura_formatoDiversoDallEstensione()
