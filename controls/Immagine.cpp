@@ -9,15 +9,16 @@
 
 namespace {
 
-// The picture at the size of its box. Pictures are decoded at most twice as
-// large as their box, and from there bilinear filtering (the painter's)
-// gives the same result as averaging every pixel, in half the time; a
-// picture much larger than its box is averaged.
+// The picture at the size of its box. Pictures are decoded about twice as
+// large as their box at most (a box a little wider than half a picture and
+// taller than half of it takes the whole picture), and from there bilinear
+// filtering (the painter's) looks the same as averaging every pixel, in half
+// the time; a picture much larger than its box is averaged.
 QImage Scalata(const QImage& figura, QSize lato)
 {
     if (figura.size() == lato)
         return figura;
-    if (figura.width() > 2 * lato.width() || figura.height() > 2 * lato.height())
+    if (figura.width() * 2 > lato.width() * 5 || figura.height() * 2 > lato.height() * 5)
         return figura.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage scalata(lato, figura.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     scalata.fill(Qt::transparent);
