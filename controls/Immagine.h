@@ -2,6 +2,10 @@
 #include <QAbstractButton>
 #include <QImage>
 
+#include "app/Immagini.h"
+
+#include <optional>
+
 // A picture control: shows its picture stretched to its box, can be clicked
 // (mouse, Space or Enter) and is named for screen readers after what it shows.
 class Immagine : public QAbstractButton {
@@ -9,12 +13,17 @@ class Immagine : public QAbstractButton {
 public:
     explicit Immagine(QWidget* genitore = nullptr);
 
-    // Reads the picture afresh from its file (see CaricaFigura).
+    // Reads the picture afresh from its file (see CaricaFigura), on another
+    // thread: it is in place when the window is next painted, when any of the
+    // calls below look at it, or when CompletaTutte is called.
     void carica(const QString& percorso);
     void svuota();
     void copiaDa(const Immagine& altra);
-    bool vuota() const { return figura.isNull(); }
-    const QImage& immagine() const { return figura; }
+    bool vuota() const { completa(); return figura.isNull(); }
+    const QImage& immagine() const { completa(); return figura; }
+
+    // Puts every picture still being read in place.
+    static void CompletaTutte();
 
     void setBordo(bool bordo);
 
@@ -30,6 +39,12 @@ private:
     // picture in.
     QSize latoMassimo() const;
 
+    // Waits for the picture being read, if any, and puts it in place.
+    void completa() const;
+    // The same without repainting; false when nothing was being read.
+    bool ricevi();
+
+    std::optional<LetturaFigura> lettura;
     QImage figura;
     QImage scalata;  // the picture at the box's size, made when the size changes
     bool bordo = false;

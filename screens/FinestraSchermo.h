@@ -51,6 +51,7 @@ public:
     void segnaChiusuraDelProgramma() { chiusuraDelProgramma = true; }
 
 protected:
+    bool event(QEvent* evento) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
