@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <cstdio>
 #include <filesystem>
-#include <mutex>
 #include <system_error>
 
 namespace {
@@ -75,11 +74,8 @@ void AvvisaFile(const QString& percorso, const QString& motivo)
 {
     // One file may be asked for by names that differ only in letter case
     // ("ROSSO.jpg", "rosso.jpg"); TrovaFile takes them for the same file.
-    // Pictures are read on several threads at once.
-    static std::mutex guardia;
     static QSet<QString> avvisati;
     const QString chiave = QDir::cleanPath(percorso).toCaseFolded();
-    const std::lock_guard blocco(guardia);
     if (avvisati.contains(chiave))
         return;
     avvisati.insert(chiave);

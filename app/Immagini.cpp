@@ -7,10 +7,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QThreadPool>
-
-#include <condition_variable>
-#include <mutex>
 
 namespace {
 
@@ -113,69 +109,4 @@ Figura CaricaFigura(const QString& percorso, QSize lato)
     }
     // An empty picture has nothing for a screen reader to say.
     return {immagine, immagine.isNull() ? QString() : NomeFigura(percorso)};
-}
-
-struct LetturaFigura::Stato {
-    Stato(const QString& percorso, QSize lato) : percorso(percorso), lato(lato) {}
-
-    const QString percorso;
-    const QSize lato;
-    std::mutex guardia;
-    std::condition_variable finita;
-    bool iniziata = false;
-    bool pronta = false;
-    Figura figura;
-
-    // Reads the picture unless another thread has begun to.
-    void esegui()
-    {
-        {
-            const std::lock_guard blocco(guardia);
-            if (iniziata)
-                return;
-            iniziata = true;
-        }
-        Figura letta = CaricaFigura(percorso, lato);
-        {
-            const std::lock_guard blocco(guardia);
-            figura = std::move(letta);
-            pronta = true;
-        }
-        finita.notify_all();
-    }
-};
-
-namespace {
-
-// Threads of their own, so that pictures never wait behind other work. They
-// end as soon as there is nothing left to read (a game spends nearly all its
-// time waiting for a click), and the next turn starts them afresh from the
-// main thread, with its rights.
-QThreadPool& ThreadFigure()
-{
-    static QThreadPool pool;
-    static const bool pronto = (pool.setExpiryTimeout(0), true);
-    Q_UNUSED(pronto);
-    return pool;
-}
-
-} // namespace
-
-LetturaFigura::LetturaFigura(const QString& percorso, QSize lato)
-    : stato(std::make_shared<Stato>(percorso, lato))
-{
-    ThreadFigure().start([s = stato] { s->esegui(); });
-}
-
-LetturaFigura::~LetturaFigura()
-{
-    risultato();
-}
-
-Figura LetturaFigura::risultato() const
-{
-    stato->esegui();
-    std::unique_lock blocco(stato->guardia);
-    stato->finita.wait(blocco, [this] { return stato->pronta; });
-    return stato->figura;
 }

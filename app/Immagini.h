@@ -3,8 +3,6 @@
 #include <QSize>
 #include <QString>
 
-#include <memory>
-
 // A picture as a picture control shows it, with what a screen reader says for it.
 struct Figura {
     QImage immagine;
@@ -23,23 +21,3 @@ Figura CaricaFigura(const QString& percorso, QSize lato = {});
 // What a screen reader says for the picture of a path: the block's four words,
 // or the attribute word of an attribute picture.
 QString NomeFigura(const QString& percorso);
-
-// A picture read on a thread of the pool, started as soon as it is asked for,
-// so that the pictures of a turn are decoded side by side. Its result is read
-// here if no thread has taken it up yet by the time it is needed.
-// A reading always takes place: one no longer wanted is still waited for
-// when it goes, so a damaged file is reported however soon it is replaced.
-class LetturaFigura {
-public:
-    LetturaFigura(const QString& percorso, QSize lato);
-    ~LetturaFigura();
-    LetturaFigura(const LetturaFigura&) = delete;
-    LetturaFigura& operator=(const LetturaFigura&) = delete;
-
-    // Waits for the picture (or reads it here).
-    Figura risultato() const;
-
-private:
-    struct Stato;
-    std::shared_ptr<Stato> stato;
-};

@@ -2,14 +2,10 @@
 
 #include "app/Immagini.h"
 
-#include <QApplication>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QTimer>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -41,57 +37,10 @@ Immagine::Immagine(QWidget* genitore) : QAbstractButton(genitore)
     setCursor(Qt::PointingHandCursor);
 }
 
-namespace {
-
-// Controls whose pictures are still being read, in the order they were asked.
-QList<QPointer<Immagine>>& InAttesa()
-{
-    static QList<QPointer<Immagine>> elenco;
-    return elenco;
-}
-
-} // namespace
-
 void Immagine::carica(const QString& percorso)
 {
-    // Read on another thread while the screen goes on with its turn; the
-    // picture is in place before anything is painted, or as soon as anybody
-    // looks at it. The name is known from the path already.
-    lettura.emplace(percorso, latoMassimo());
-    setAccessibleName(NomeFigura(percorso));
-    if (InAttesa().isEmpty())
-        QTimer::singleShot(0, qApp, &Immagine::CompletaTutte);
-    InAttesa().append(this);
-}
-
-void Immagine::CompletaTutte()
-{
-    // Taken out first: completing a picture never asks for another.
-    const QList<QPointer<Immagine>> elenco = std::exchange(InAttesa(), {});
-    for (const QPointer<Immagine>& immagine : elenco)
-        if (immagine)
-            immagine->completa();
-}
-
-void Immagine::completa() const
-{
-    // Putting in place the picture already asked for changes nothing anybody
-    // has seen of this control.
-    auto* io = const_cast<Immagine*>(this);
-    if (io->ricevi())
-        io->update();
-}
-
-bool Immagine::ricevi()
-{
-    if (!lettura)
-        return false;
-    const Figura f = lettura->risultato();
-    lettura.reset();
-    figura = f.immagine;
-    scalata = {};
-    setAccessibleName(f.nome);
-    return true;
+    const Figura f = CaricaFigura(percorso, latoMassimo());
+    impostaFigura(f.immagine, f.nome);
 }
 
 QSize Immagine::latoMassimo() const
@@ -108,14 +57,11 @@ QSize Immagine::latoMassimo() const
 
 void Immagine::svuota()
 {
-    lettura.reset();
     impostaFigura({}, {});
 }
 
 void Immagine::copiaDa(const Immagine& altra)
 {
-    altra.completa();
-    lettura.reset();
     impostaFigura(altra.figura, altra.accessibleName());
 }
 
@@ -135,9 +81,6 @@ void Immagine::setBordo(bool conBordo)
 
 void Immagine::paintEvent(QPaintEvent*)
 {
-    // A picture not yet in place as this paint began (an expose) is put in
-    // place now, without asking for another paint.
-    ricevi();
     QPainter p(this);
     if (!figura.isNull()) {
         const QSize lato = size() * devicePixelRatioF();

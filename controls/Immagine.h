@@ -2,10 +2,6 @@
 #include <QAbstractButton>
 #include <QImage>
 
-#include "app/Immagini.h"
-
-#include <optional>
-
 // A picture control: shows its picture stretched to its box, can be clicked
 // (mouse, Space or Enter) and is named for screen readers after what it shows.
 class Immagine : public QAbstractButton {
@@ -13,17 +9,12 @@ class Immagine : public QAbstractButton {
 public:
     explicit Immagine(QWidget* genitore = nullptr);
 
-    // Reads the picture afresh from its file (see CaricaFigura), on another
-    // thread: it is in place when the window is next painted, when any of the
-    // calls below look at it, or when CompletaTutte is called.
+    // Reads the picture afresh from its file (see CaricaFigura).
     void carica(const QString& percorso);
     void svuota();
     void copiaDa(const Immagine& altra);
-    bool vuota() const { completa(); return figura.isNull(); }
-    const QImage& immagine() const { completa(); return figura; }
-
-    // Puts every picture still being read in place.
-    static void CompletaTutte();
+    bool vuota() const { return figura.isNull(); }
+    const QImage& immagine() const { return figura; }
 
     void setBordo(bool bordo);
 
@@ -39,12 +30,6 @@ private:
     // picture in.
     QSize latoMassimo() const;
 
-    // Waits for the picture being read, if any, and puts it in place.
-    void completa() const;
-    // The same without repainting; false when nothing was being read.
-    bool ricevi();
-
-    std::optional<LetturaFigura> lettura;
     QImage figura;
     QImage scalata;  // the picture at the box's size, made when the size changes
     bool bordo = false;

@@ -4,7 +4,6 @@
 #include "app/Servizi.h"
 #include "app/Twips.h"
 #include "controls/Etichetta.h"
-#include "controls/Immagine.h"
 #include "controls/Linea.h"
 
 #include <QAction>
@@ -133,14 +132,6 @@ void FinestraSchermo::disponi()
     if (barra)
         barra->setGeometry(0, 0, width(), alto);
     area->setGeometry(0, alto, width(), height() - alto);
-}
-
-bool FinestraSchermo::event(QEvent* evento)
-{
-    // Pictures still being read are put in place before the window paints.
-    if (evento->type() == QEvent::UpdateRequest)
-        Immagine::CompletaTutte();
-    return FinestraRidimensionabile::event(evento);
 }
 
 void FinestraSchermo::resizeEvent(QResizeEvent* evento)

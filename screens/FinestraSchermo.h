@@ -51,7 +51,6 @@ public:
     void segnaChiusuraDelProgramma() { chiusuraDelProgramma = true; }
 
 protected:
-    bool event(QEvent* evento) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
 

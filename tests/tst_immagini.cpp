@@ -1,6 +1,5 @@
 #include "app/Immagini.h"
 #include "controls/Immagine.h"
-#include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
 
 #include <QBuffer>
@@ -108,41 +107,6 @@ private slots:
             const QRgb c = dipinto.pixel(angolo);
             QVERIFY2(qRed(c) > 200 || qBlue(c) > 200, qPrintable(QStringLiteral("corner %1,%2").arg(angolo.x()).arg(angolo.y())));
         }
-    }
-
-    // Pictures are read side by side on other threads: each control ends with
-    // the picture it asked for last, in place by the time its window paints
-    // or anybody looks at it.
-    void carica_moltiInsieme_ciascunoLaSuaUltima()
-    {
-        QTemporaryDir d;
-        QWidget f;
-        f.resize(f.screen()->size());
-        QList<Immagine*> controlli;
-        QStringList file;
-        for (int i = 0; i < 12; ++i) {
-            file << Scrivi(d, QStringLiteral("jpg/%1.jpg").arg(i), Figura_("jpeg", 48 + 8 * i));
-            auto* controllo = new Immagine(&f);
-            controllo->setGeometry(0, 0, 200, 200);
-            controlli << controllo;
-        }
-        for (int i = 0; i < 12; ++i) {
-            controlli[i]->carica(file[(i + 5) % 12]);  // asked for and replaced before it is shown
-            controlli[i]->carica(file[i]);
-        }
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        SvuotaEventi();
-        for (int i = 0; i < 12; ++i) {
-            QCOMPARE(controlli[i]->accessibleName(), QString::number(i));
-            QCOMPARE(controlli[i]->immagine().width(), 48 + 8 * i);
-        }
-        // Cleared before it was ever shown: it stays empty.
-        controlli[0]->carica(file[3]);
-        controlli[0]->svuota();
-        SvuotaEventi();
-        QVERIFY(controlli[0]->vuota());
-        QVERIFY(controlli[0]->accessibleName().isEmpty());
     }
 
     // The name's extension picks the decoder, but data of another format under
