@@ -80,27 +80,25 @@ namespace {
 
 // Wall-clock milliseconds, or with BENCH_CPU=1 the CPU time of all the
 // process's threads: steadier for comparing two versions on a busy machine.
-class Cronometro {
-public:
-    Cronometro() { t.start(); inizioCpu = TempoCpu(); }
-    double millisecondi() const
-    {
-        static const bool cpu = qEnvironmentVariableIsSet("BENCH_CPU");
-        return cpu ? (TempoCpu() - inizioCpu) / 1e6 : t.nsecsElapsed() / 1e6;
-    }
-
-private:
-    static qint64 TempoCpu()
-    {
-        timespec ts{};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-        return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-    }
-    QElapsedTimer t;
-    qint64 inizioCpu;
-};
+qint64 TempoCpu()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
 
 } // namespace
+
+Cronometro::Cronometro() : inizioCpu(TempoCpu())
+{
+    t.start();
+}
+
+double Cronometro::millisecondi() const
+{
+    static const bool cpu = qEnvironmentVariableIsSet("BENCH_CPU");
+    return cpu ? (TempoCpu() - inizioCpu) / 1e6 : t.nsecsElapsed() / 1e6;
+}
 
 void Svuota()
 {

@@ -28,6 +28,18 @@ double MisuraFinoAlDisegno(IdSchermo id, const std::function<void()>& azione);
 // Lets queued deletions and events run (between measured steps).
 void Svuota();
 
+// Milliseconds since it was made: wall-clock time, or with BENCH_CPU set the
+// process's CPU time (for comparing versions on a busy machine).
+class Cronometro {
+public:
+    Cronometro();
+    double millisecondi() const;
+
+private:
+    QElapsedTimer t;
+    qint64 inizioCpu;
+};
+
 // The files under a folder (and its subfolders) opened while it watches,
 // in order, through inotify: what a step really read, whatever it was.
 class FileAperti {

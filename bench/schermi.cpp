@@ -87,6 +87,34 @@ int main(int argc, char* argv[])
         }
     }
 
+    // Where a turn's time goes besides its pictures: the whole window painted
+    // again with nothing changed (as after a new background colour), against
+    // a plain window of the same size and colour painted again.
+    QWidget semplice;
+    semplice.setAutoFillBackground(true);
+    for (const Partita& g : giochi) {
+        menu.controlli().giochi[g.bottoneMenu]->click();
+        Svuota();
+        QWidget* finestra = Schermi::Trova(g.id)->finestra();
+        semplice.setGeometry(finestra->geometry());
+        semplice.setPalette(finestra->palette());
+        semplice.show();
+        Svuota();
+        Serie& ridisegno = registra(QStringLiteral("repaint of %1, nothing changed").arg(g.nome));
+        for (int volta = 0; volta < giri; ++volta) {
+            const Cronometro t;
+            finestra->repaint();
+            ridisegno.programma.push_back(t.millisecondi());
+            const Cronometro u;
+            semplice.repaint();
+            ridisegno.pavimento.push_back(u.millisecondi());
+        }
+        semplice.hide();
+        static_cast<SchermoGioco*>(Schermi::Trova(g.id))->mnuEsci();
+        Svuota();
+        Svuota();
+    }
+
     for (const QString& nome : ordine) {
         const Serie& s = serie[nome];
         const double p = Mediana(s.programma), f = Mediana(s.pavimento);
