@@ -49,3 +49,8 @@ void CanaleAudio::playSound(const QString& percorso)
     if (u && u->suona(*suono) == UscitaAudio::Esito::FormatoNonSupportato)
         AvvisaFile(percorso, QStringLiteral("formato audio non supportato"));
 }
+
+void CanaleAudio::playVoice(const QString& percorso)
+{
+    playSound(percorso);
+}

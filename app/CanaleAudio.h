@@ -17,6 +17,7 @@ public:
     ~CanaleAudio() override;
 
     void playSound(const QString& percorso) override;
+    void playVoice(const QString& percorso) override;
 
 private:
     // The module's output, loading the module the first time; null when it

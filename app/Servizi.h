@@ -6,11 +6,15 @@
 #include <memory>
 
 // One sound channel: a new sound replaces the one still playing; a sound that
-// cannot be played is silent and stops nothing.
+// cannot be played never stops the game.
 class SoundInterface {
 public:
     virtual ~SoundInterface() = default;
+    // An answer sound.
     virtual void playSound(const QString& percorso) = 0;
+    // A spoken word: on the same channel, but a voice that cannot be played
+    // is simply not heard.
+    virtual void playVoice(const QString& percorso) = 0;
 };
 
 // Message box styles and answers, numbered as the program's dialogs know them.

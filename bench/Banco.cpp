@@ -26,6 +26,7 @@ namespace {
 class SuonoMuto final : public SoundInterface {
 public:
     void playSound(const QString&) override {}
+    void playVoice(const QString&) override {}
 };
 
 // Counts the paint events of every top-level window.

@@ -13,7 +13,9 @@
 class SuonoFinto final : public SoundInterface {
 public:
     void playSound(const QString& percorso) override { suonati.append(percorso); }
+    void playVoice(const QString& percorso) override { voci.append(percorso); }
     QStringList suonati;
+    QStringList voci;
 };
 
 // Hands out the values it was given, then those of a seeded generator.
