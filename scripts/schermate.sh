@@ -101,7 +101,6 @@ while read -r nome fx fy; do
   menu=$(apri_menu)
   # The menu grows to the whole screen as it opens: its size is read once it
   # has stopped changing.
-  fotografa_tmp=$(mktemp); rm -f "$fotografa_tmp"
   prima=""
   for i in $(seq 60); do
     geometria=$(xdotool getwindowgeometry --shell "$menu")
