@@ -1,5 +1,6 @@
 #include "controls/Etichetta.h"
 
+#include "app/Modulo1.h"
 #include "controls/Bottone.h"
 
 #include <QKeyEvent>
@@ -48,11 +49,16 @@ void Etichetta::mousePressEvent(QMouseEvent* evento)
     evento->accept();
 }
 
+// A click on a label that shows a word of the games speaks it, before
+// whatever else the click does: a child who cannot read clicks to hear.
 void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
 {
     evento->accept();
-    if (rect().contains(evento->position().toPoint()))
-        emit clicked();
+    if (!rect().contains(evento->position().toPoint()))
+        return;
+    if (evento->button() == Qt::LeftButton)
+        Modulo1::Pronuncia(text());
+    emit clicked();
 }
 
 void Etichetta::keyPressEvent(QKeyEvent* evento)
