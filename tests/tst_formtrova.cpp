@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[7]);
         QCOMPARE(Trova().Bersaglio, qint16(5));
-        QCOMPARE(Testo("EtFrase2").split('\n'), QStringList({"TRIANGOLO", "ROSSO", "GRANDE", "SPESSO"}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"TRIANGOLO", "ROSSO", "GRANDE", "SPESSO"}));
         QCOMPARE(Blocco_(0)->property("Tag").toString(), QString("rotondogiallopiccolospesso"));
         QCOMPARE(Blocco_(0)->accessibleName(), QString("rotondo giallo piccolo spesso"));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
@@ -139,7 +139,7 @@ private slots:
         QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[12]);
-        QCOMPARE(Testo("EtFrase2").split('\n'), QStringList({"ROTONDO", "BLU", "GRANDE", "SOTTILE"}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"ROTONDO", "BLU", "GRANDE", "SOTTILE"}));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QCOMPARE(Trova().finestra()->focusWidget(), Blocco_(0));

@@ -79,7 +79,7 @@ void FormTrova::PreparaRicerca()
         c.Image1[k]->setProperty("Tag", blocco.tag());
         if (k == Bersaglio)
             c.EtFrase2->setText(QStringList{blocco.forma, blocco.colore, blocco.dimensione, blocco.spessore}
-                                    .join('\n')
+                                    .join(QStringLiteral("\r\n"))
                                     .toUpper());
     }
 }
@@ -148,7 +148,7 @@ QString FormTrova::Incoerenza() const
     }
     const auto descritto = BloccoDi(c.Image1[Bersaglio]);
     const QString descrizione = QStringList{descritto->forma, descritto->colore, descritto->dimensione,
-                                            descritto->spessore}.join('\n').toUpper();
+                                            descritto->spessore}.join(QStringLiteral("\r\n")).toUpper();
     if (c.EtFrase2->text() != descrizione)
         return QStringLiteral("the description is not the described block");
     const bool trovato = c.bottoneavanti->isEnabled();
