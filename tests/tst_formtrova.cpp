@@ -185,6 +185,25 @@ private slots:
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(Blocco_(0)->isEnabled());
     }
+
+    // Grid element n stands at row n / 3 and column n mod 3, counted from the
+    // top left, at any window size.
+    void griglia_righeEColonne()
+    {
+        Ambiente a;
+        Apri(a, 0);
+        for (QSize dimensione : {QSize(1024, 700), QSize(640, 520)}) {
+            Ridimensiona(Id, dimensione);
+            for (int n = 0; n < 12; ++n)
+                for (int m = 0; m < 12; ++m) {
+                    const QPoint p = NellaFinestra(Id, QString("Image1(%1)").arg(n)).center();
+                    const QPoint q = NellaFinestra(Id, QString("Image1(%1)").arg(m)).center();
+                    auto segno = [](int v) { return (v > 0) - (v < 0); };
+                    QCOMPARE(segno(p.x() - q.x()), segno(n % 3 - m % 3));
+                    QCOMPARE(segno(p.y() - q.y()), segno(n / 3 - m / 3));
+                }
+        }
+    }
 };
 
 TESSELO_TEST_MAIN(ProvaFormTrova)

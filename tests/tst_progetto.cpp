@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 
 namespace {
@@ -326,6 +327,73 @@ private slots:
         }();
         if (!difetti.isEmpty())
             QFAIL(qPrintable(difetti.join("\n   ")));
+    }
+
+    // form1's title and the table's headers take the desktop's colours for
+    // window contents, whatever the theme makes them.
+    void coloriDelTema_data()
+    {
+        QTest::addColumn<QString>("schermo");
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("form1") << "form1" << "Label1";
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("zirp9 %d", i) << "zirp9" << QString("Label1(%1)").arg(i);
+    }
+    void coloriDelTema()
+    {
+        QFETCH(QString, schermo);
+        QFETCH(QString, nome);
+        const QPalette prima = QApplication::palette();
+        QPalette tema = prima;
+        tema.setColor(QPalette::Base, QColor(40, 44, 52));
+        tema.setColor(QPalette::Text, QColor(220, 220, 160));
+        QApplication::setPalette(tema);
+        Ambiente a;
+        Apri(IdDi(schermo));
+        QWidget* w = Ctl(IdDi(schermo), nome);
+        const QColor dipinto = Dipinto(w, {w->width() - 4, 3});
+        const QColor testo = w->palette().color(w->foregroundRole());
+        QApplication::setPalette(prima);
+        QCOMPARE(dipinto, QColor(40, 44, 52));
+        QCOMPARE(testo, QColor(220, 220, 160));
+    }
+
+    // A click is the left button: a right or middle click on any control of
+    // any screen, or on its background, does nothing at all.
+    void soloIlTastoSinistro_data()
+    {
+        QTest::addColumn<QString>("schermo");
+        for (const Riga& r : LeggiTabella())
+            if (r.tipo == "schermo")
+                QTest::newRow(qPrintable(r.campi[0])) << r.campi[0];
+    }
+    void soloIlTastoSinistro()
+    {
+        QFETCH(QString, schermo);
+        Ambiente a;
+        const IdSchermo id = IdDi(schermo);
+        Apri(id);
+        FinestraSchermo* f = Schermi::Trova(id)->finestra();
+        QList<QPointer<QWidget>> bersagli{f->superficie()};
+        for (QWidget* w : f->superficie()->findChildren<QWidget*>())
+            if (w->isVisible())
+                bersagli << w;
+        const int suoni = a.suono.suonati.size();
+        const bool suonoAttivo = Modulo1::SuonoAttivo;
+        for (Qt::MouseButton tasto : {Qt::RightButton, Qt::MiddleButton})
+            for (const QPointer<QWidget>& w : bersagli) {
+                QVERIFY2(w, "a control went away");
+                QTest::mouseClick(w, tasto, {}, w == f->superficie() ? QPoint(3, 3) : w->rect().center());
+                SvuotaEventi();
+            }
+        QVERIFY(Schermi::Trova(id)->caricato());
+        for (const auto& altro : Partita::Giochi())
+            QCOMPARE(Schermi::Trova(altro.id)->caricato(), altro.id == id);
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
+        QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
+        QCOMPARE(a.suono.suonati.size(), suoni);
+        QCOMPARE(Modulo1::SuonoAttivo, suonoAttivo);
+        QVERIFY(a.messaggi.isEmpty());
     }
 };
 
