@@ -54,10 +54,14 @@ double ColoreCasuale()
 
 void MostraInformazioni()
 {
-    const QString crediti = QString(NomeProgramma) + "\r\n"
+    // The program and its version, a rule, then its web site and mail box;
+    // while it has neither, its licence and its year stand in their place.
+    const QString sito = *IndirizzoWeb ? QString(IndirizzoWeb) : QString(RigaLicenza);
+    const QString posta = *IndirizzoPosta ? QString(IndirizzoPosta) : QString(RigaAnno);
+    const QString crediti = QString(NomeProgramma) + ' ' + VersioneProgramma + "\r\n"
         + QString(20, '-') + "\r\n"
-        + IndirizzoWeb + "\r\n"
-        + IndirizzoPosta;
+        + sito + "\r\n"
+        + posta;
     servizi().messaggio(crediti, StileInformazione, NomeProgramma);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Blocco.h"
+#include "app/Informazioni.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -30,10 +31,6 @@ inline constexpr std::array<quint32, 19> Palette{
     0x0000FFFF, 0x000040C0, 0x0080FF80, 0x0000C000, 0x00FFFFC0, 0x00FFFF00,
     0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FF0000, 0x00FF00FF};
 
-// Where the program's texts about its makers live.
-inline constexpr const char* NomeProgramma = "Tesselo";
-inline constexpr const char* IndirizzoWeb = "https://tesselo.example.org";
-inline constexpr const char* IndirizzoPosta = "info@tesselo.example.org";
 
 void Main();
 

@@ -20,8 +20,6 @@ constexpr Posto Progetto[] = {
     {"Image3", -1, 7080, 3120, 1695, 1815},
 };
 
-constexpr const char* DataRilascio = "8 dicembre 2026";
-
 // Turns a click on the window's background into a call.
 class ClicSfondo final : public QObject {
 public:
@@ -55,7 +53,7 @@ void FormAvvio::CreaControlli(FinestraSchermo& f)
     c.Label1->setFont(CarattereSerif(90));
     c.Label1->setAlignment(Qt::AlignCenter);
     c.Label1->setCliccabile(true);
-    c.Label2 = f.aggiungi(new Etichetta(nullptr, DataRilascio), Cerca(Progetto, "Label2", 2));
+    c.Label2 = f.aggiungi(new Etichetta(nullptr, Modulo1::DataRilascio), Cerca(Progetto, "Label2", 2));
     c.Label2->setFont(CarattereSans(13.5));
     const char* nomi[] = {"Image1", "Image2", "Image3"};
     for (int i = 0; i < 3; ++i) {

@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth imagemagick xdotool
   pulseaudio pulseaudio-utils
   appstream desktop-file-utils x11-utils dpkg-dev
+  lintian reuse man-db strace procps
 )
 
 missing=()

@@ -1,41 +1,88 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, checks the installed tree and
-# starts the installed program far enough to show its start screen.
+# The installed program and its Debian package. Checks the package with
+# Debian's tools (lintian, reuse, desktop-file-validate, appstreamcli, man),
+# installs the build into a temporary prefix and plays from it, then
+# installs the package on this machine, starts the game through its launcher,
+# checks that its start screen shows pictures read from the installed
+# folders, and removes the package, leaving no file behind.
 set -euo pipefail
-build=$1
-prefix=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
-trap 'rm -rf "$prefix"' EXIT
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
+build=$(realpath "$1")
+sorgenti=$(realpath "$2")
+lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
+prefix=$lavoro/prefisso
+installato_da_noi=0
+pulisci() {
+  if ((installato_da_noi)); then "${SUDO[@]}" dpkg --purge tesselo >/dev/null 2>&1 || true; fi
+  rm -rf "$lavoro"
+}
+trap pulisci EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
+for strumento in cpack lintian reuse desktop-file-validate appstreamcli man dpkg dpkg-deb \
+                 xvfb-run xwininfo xdotool import strace flock; do
+  command -v "$strumento" >/dev/null || fail "$strumento is missing (scripts/setup.sh installs it)"
+done
+if [[ $(id -u) -eq 0 ]]; then SUDO=(); elif sudo -n true 2>/dev/null; then SUDO=(sudo -n); else
+  fail "installing the package needs root or sudo without a password"
+fi
+
+# The Debian package and its debugging symbols.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$lavoro/pacchetti" >/dev/null || fail "cpack failed"
+deb=$(echo "$lavoro"/pacchetti/tesselo_*.deb)
+ddeb=$(echo "$lavoro"/pacchetti/tesselo-dbgsym_*.ddeb)
+[[ -f $deb && -f $ddeb ]] || fail "cpack made no package or no debugging symbols package"
+# Errors and warnings fail; pedantic and informational tags are shown.
+lintian --pedantic -I -E --fail-on error,warning "$deb" "$ddeb" 2>/dev/null || fail "lintian"
+# The binaries are stripped; their symbols are in the debugging package.
+dpkg-deb -x "$deb" "$lavoro/contenuto"
+dpkg-deb -x "$ddeb" "$lavoro/simboli"
+for elf in tesselo tesselo-audio.so; do
+  file=$lavoro/contenuto/usr/lib/games/tesselo/$elf
+  readelf -S "$file" | grep -q '\.debug_info' && fail "$elf is not stripped"
+  id=$(readelf -n "$file" | awk '/Build ID/ { print $3 }')
+  readelf -S "$lavoro/simboli/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" 2>/dev/null | grep -q '\.debug_info' \
+    || fail "no debugging symbols for $elf"
+done
+
+(cd "$sorgenti" && reuse lint >"$lavoro/reuse.txt") || { cat "$lavoro/reuse.txt"; fail "reuse lint"; }
+
+desktop-file-validate "$lavoro/contenuto/usr/share/applications/tesselo.desktop" >"$lavoro/desktop.txt" || true
+if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate"; fi
+
+meta=$lavoro/contenuto/usr/share/metainfo/org.example.tesselo.metainfo.xml
+appstreamcli validate --pedantic --no-net "$meta" >"$lavoro/appstream.txt" || { cat "$lavoro/appstream.txt"; fail "appstreamcli"; }
+if grep -E '^[EWIP]: ' "$lavoro/appstream.txt"; then fail "appstreamcli has remarks"; fi
+# Every screenshot the metadata lists is one of the repository's.
+grep -o '<image>[^<]*</image>' "$meta" | sed 's#</image>##; s#.*/##' | while read -r png; do
+  [[ -f $sorgenti/docs/schermate/$png ]] || fail "the metadata lists $png, not in docs/schermate/"
+done
+
+for pagina in usr/share/man/man6/tesselo.6.gz usr/share/man/it/man6/tesselo.6.gz; do
+  [[ -f $lavoro/contenuto/$pagina ]] || fail "no $pagina"
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$lavoro/contenuto/$pagina" \
+    2>"$lavoro/man.txt" >/dev/null || fail "man -l $pagina"
+  [[ -s $lavoro/man.txt ]] && { cat "$lavoro/man.txt"; fail "man -l $pagina warns"; }
+done
+
+# The installed tree, in a prefix of its own.
+cmake --install "$build" --prefix "$prefix" >/dev/null
 count() { find "$prefix/$1" -type f -name "$2" | wc -l; }
-[[ -x $prefix/bin/tesselo ]] || fail "no launcher in bin/"
-[[ -x $prefix/lib/tesselo/tesselo ]] || fail "no executable in lib/tesselo/"
+app=$prefix/lib/games/tesselo
+[[ -x $prefix/games/tesselo ]] || fail "no launcher in games/"
+[[ -x $app/tesselo ]] || fail "no executable in lib/games/tesselo/"
 # Sounds are played by a module beside the executable; the executable itself
 # does not load Qt Multimedia at start-up.
-[[ -f $prefix/lib/tesselo/tesselo-audio.so ]] || fail "no sound module in lib/tesselo/"
-if command -v readelf >/dev/null; then
-  readelf -d "$prefix/lib/tesselo/tesselo" | grep -q Multimedia && fail "the executable links Qt Multimedia"
-  readelf -d "$prefix/lib/tesselo/tesselo-audio.so" | grep -q Multimedia || fail "the sound module does not link Qt Multimedia"
-fi
-(( $(count lib/tesselo/jpg '*.JPG') == 48 )) || fail "not 48 block pictures"
-(( $(find "$prefix/lib/tesselo/jpg" -maxdepth 1 -type f -name '*.jpg' | wc -l) == 12 )) || fail "not 12 attribute pictures"
-(( $(count lib/tesselo/suoni '*.wav') == 5 )) || fail "not 5 sounds"
+[[ -f $app/tesselo-audio.so ]] || fail "no sound module in lib/games/tesselo/"
+readelf -d "$app/tesselo" | grep -q Multimedia && fail "the executable links Qt Multimedia"
+readelf -d "$app/tesselo-audio.so" | grep -q Multimedia || fail "the sound module does not link Qt Multimedia"
+(( $(count lib/games/tesselo/jpg '*.JPG') == 48 )) || fail "not 48 block pictures"
+(( $(find "$app/jpg" -maxdepth 1 -type f -name '*.jpg' | wc -l) == 12 )) || fail "not 12 attribute pictures"
+(( $(count lib/games/tesselo/suoni '*.wav') == 5 )) || fail "not 5 sounds"
 [[ -f $prefix/share/applications/tesselo.desktop ]] || fail "no desktop entry"
 [[ -f $prefix/share/icons/hicolor/scalable/apps/tesselo.svg ]] || fail "no scalable icon"
 [[ -f $prefix/share/icons/hicolor/48x48/apps/tesselo.png ]] || fail "no PNG icon"
-meta=$prefix/share/metainfo/org.example.tesselo.metainfo.xml
-[[ -f $meta ]] || fail "no AppStream metadata"
-if command -v appstreamcli >/dev/null; then appstreamcli validate --no-net "$meta" >/dev/null || fail "metadata invalid"; fi
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$prefix/share/applications/tesselo.desktop" | grep -v 'hint:' | grep . && fail "desktop entry invalid"
-fi
-
-if ! command -v xvfb-run >/dev/null || ! command -v xwininfo >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "installed tree is complete; xvfb-run, xwininfo or xdotool missing, start not tried"
-  exit 77
-fi
+[[ -f $prefix/share/metainfo/org.example.tesselo.metainfo.xml ]] || fail "no AppStream metadata"
+[[ -f $prefix/share/doc/tesselo/copyright ]] || fail "no copyright file"
 
 # Starts the program as "$2" from the folder "$1" on a private display, waits
 # for its start screen (its window is titled "Form1"), then plays as a child
@@ -66,26 +113,82 @@ gioca() {
 
 # The keyboard play really reaches the media: a copy without its sounds and
 # attribute pictures names them on standard error.
-incompleta="$prefix/copia senza suoni"
+incompleta="$lavoro/copia senza suoni"
 mkdir -p "$incompleta"
-cp -r "$prefix/lib/tesselo/tesselo" "$prefix/lib/tesselo/jpg" "$incompleta/"
+cp -r "$app/tesselo" "$app/jpg" "$incompleta/"
 rm -f "$incompleta"/jpg/*.jpg
-gioca / "$incompleta/tesselo" "$prefix/errori.txt" || fail "the copy without sounds did not play"
-grep -q "tesselo: .*/suoni/.*\.wav" "$prefix/errori.txt" || { cat "$prefix/errori.txt"; fail "the keyboard play gave no answer"; }
-grep -q "tesselo: .*/jpg/[a-z]*\.jpg" "$prefix/errori.txt" || { cat "$prefix/errori.txt"; fail "the keyboard play showed no help"; }
+gioca / "$incompleta/tesselo" "$lavoro/errori.txt" || fail "the copy without sounds did not play"
+grep -q "tesselo: .*/suoni/.*\.wav" "$lavoro/errori.txt" || { cat "$lavoro/errori.txt"; fail "the keyboard play gave no answer"; }
+grep -q "tesselo: .*/jpg/[a-z]*\.jpg" "$lavoro/errori.txt" || { cat "$lavoro/errori.txt"; fail "the keyboard play showed no help"; }
 
 # The installed program finds every picture and sound wherever it is started
 # from: through its launcher from the root folder, as its executable by a
 # relative path from another folder, and through a link to the launcher kept
 # in a folder of its own.
-mkdir -p "$prefix/collegamenti"
-ln -s "$prefix/bin/tesselo" "$prefix/collegamenti/gioco"
-avvii=("/|$prefix/bin/tesselo" "$prefix/share|../lib/tesselo/tesselo" "/tmp|$prefix/collegamenti/gioco")
+mkdir -p "$lavoro/collegamenti"
+ln -s "$prefix/games/tesselo" "$lavoro/collegamenti/gioco"
+avvii=("/|$prefix/games/tesselo" "$prefix/share|../lib/games/tesselo/tesselo" "/tmp|$lavoro/collegamenti/gioco")
 for avvio in "${avvii[@]}"; do
   cartella=${avvio%%|*} comando=${avvio#*|}
-  gioca "$cartella" "$comando" "$prefix/errori.txt" || fail "$comando started from $cartella did not play"
-  if grep -q "tesselo:" "$prefix/errori.txt"; then
-    cat "$prefix/errori.txt"; fail "media not found by $comando started from $cartella"
+  gioca "$cartella" "$comando" "$lavoro/errori.txt" || fail "$comando started from $cartella did not play"
+  if grep -q "tesselo:" "$lavoro/errori.txt"; then
+    cat "$lavoro/errori.txt"; fail "media not found by $comando started from $cartella"
   fi
 done
-echo "installed tree complete; the installed program plays from every folder"
+
+# The package on this machine: one run at a time, whoever starts it.
+exec 9>"${TMPDIR:-/tmp}/tesselo-installazione.lock"
+flock -w 600 9 || fail "another install test holds the lock"
+if dpkg-query -W -f='${Status}' tesselo 2>/dev/null | grep -q "ok installed"; then
+  fail "tesselo is already installed on this machine: remove it (apt-get remove tesselo) and run again"
+fi
+installato_da_noi=1
+"${SUDO[@]}" dpkg -i "$deb" >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg -i"; }
+dpkg-query -L tesselo >"$lavoro/file-del-pacchetto.txt"
+# The desktop entry runs "tesselo" from the PATH Debian gives every user.
+[[ $(PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games command -v tesselo || true) == /usr/games/tesselo ]] \
+  || fail "the launcher is not /usr/games/tesselo on a user's PATH"
+
+# Started through its launcher, the start screen shows three block pictures,
+# opened from the installed folder, and complains of nothing.
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  lavoro=$1
+  cd /
+  QT_QPA_PLATFORM=xcb strace -f -qq -e trace=openat -o "$lavoro/aperti.txt" \
+    /usr/games/tesselo >/dev/null 2>"$lavoro/errori.txt" & pid=$!
+  # The game runs as the child of strace: ending it ends strace.
+  fine() { pkill -TERM -P $pid; wait $pid 2>/dev/null; }
+  for i in $(seq 300); do
+    if xwininfo -root -tree | grep -q "\"Form1\""; then
+      prima=""
+      for j in $(seq 60); do
+        sleep 0.3
+        ora=$(import -window root rgb:- | md5sum)
+        [[ $ora == "$prima" ]] && break
+        prima=$ora
+      done
+      import -window root "$lavoro/avvio.png"
+      fine; exit 0
+    fi
+    kill -0 $pid 2>/dev/null || { echo "the installed program ended"; cat "$lavoro/errori.txt"; exit 1; }
+    sleep 0.1
+  done
+  fine; echo "no start screen within 30 s"; exit 1' _ "$lavoro" || fail "the installed program did not show its start screen"
+if grep -q "tesselo:" "$lavoro/errori.txt"; then cat "$lavoro/errori.txt"; fail "the installed program misses media"; fi
+letti=$(grep -E 'openat\(.*"/usr/lib/games/tesselo/jpg/(rosso|giallo|blu)/[a-z]+\.JPG".* = [0-9]+$' "$lavoro/aperti.txt" | wc -l)
+((letti >= 3)) || { grep JPG "$lavoro/aperti.txt"; fail "the start screen read $letti block pictures from /usr/lib/games/tesselo/jpg"; }
+colori=$(convert "$lavoro/avvio.png" -format %k info:)
+((colori > 20)) || fail "the start screen shows $colori colours: no pictures on it"
+
+"${SUDO[@]}" dpkg --purge tesselo >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg --purge"; }
+installato_da_noi=0
+rimasti=0
+while read -r percorso; do
+  if [[ -e $percorso && ! -d $percorso ]]; then echo "left behind: $percorso"; rimasti=1; fi
+done <"$lavoro/file-del-pacchetto.txt"
+for cartella in /usr/lib/games/tesselo /usr/share/doc/tesselo; do
+  [[ -e $cartella ]] && { echo "left behind: $cartella"; rimasti=1; }
+done
+((rimasti == 0)) || fail "the package left files behind"
+echo "package clean for lintian, reuse, desktop-file-validate, appstreamcli and man;" \
+     "installed, started from /usr/games, removed without a trace"

@@ -92,6 +92,8 @@ private slots:
     {
         Ambiente a;
         Avvia(a);
+        // The release date, written out in Italian from the project's date.
+        QCOMPARE(Controllo<QLabel>(IdSchermo::FormAvvio, "Label2(2)")->text(), QString("8 dicembre 2026"));
         QTest::mouseClick(Controllo(IdSchermo::FormAvvio, "Label2(2)"), Qt::LeftButton);
         QVERIFY(S(IdSchermo::FormAvvio).caricato());
         QVERIFY(!S(IdSchermo::formMenu).caricato());

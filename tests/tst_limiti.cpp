@@ -90,8 +90,9 @@ private slots:
         QTest::newRow("FINE on the menu") << IdSchermo::formMenu << "Command5" << "Vuoi uscire dal programma?";
         QTest::newRow("Esci in a game") << IdSchermo::zirp7 << "mnuFine" << "Vuoi tornare al menù?";
         QTest::newRow("Informazioni in a game") << IdSchermo::FormDomino << "MenuInformazioni"
-                                                << "Tesselo\r\n--------------------\r\n"
-                                                   "https://tesselo.example.org\r\ninfo@tesselo.example.org";
+                                                << "Tesselo 1.0.0\r\n--------------------\r\n"
+                                                   "Licenza GNU GPL, versione 3 o successiva\r\n"
+                                                   "© 2026 Gli autori di Tesselo";
     }
 
     // With the real message box up and the real ending of the program, the

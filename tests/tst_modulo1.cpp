@@ -122,10 +122,13 @@ private slots:
         QCOMPARE(a.messaggi.size(), 1);
         const QStringList righe = a.messaggi[0].testo.split("\r\n");
         QCOMPARE(righe.size(), 4);
-        QCOMPARE(righe[0], QString("Tesselo"));
+        // The program and its version, a rule of hyphens, the licence and the
+        // year: no address that the project does not have.
+        QCOMPARE(righe[0], QString("Tesselo ") + VersioneProgramma);
         QVERIFY(righe[1].count('-') == righe[1].size() && !righe[1].isEmpty());
-        QVERIFY(righe[2].startsWith("https://"));
-        QVERIFY(righe[3].contains('@'));
+        QVERIFY(righe[2].contains("GPL"));
+        QVERIFY(righe[3].contains("2026"));
+        QVERIFY(!a.messaggi[0].testo.contains("http") && !a.messaggi[0].testo.contains('@'));
         QCOMPARE(a.messaggi[0].stile, int(StileInformazione));
     }
 

@@ -1,0 +1,24 @@
+# Run by cpack once the packages are built. CPack writes the debugging
+# symbols package with the build folder's absolute paths in its md5sums and
+# with executable .debug files; this rebuilds it as Debian's own dbgsym
+# packages are: paths relative to the root, files 0644, and its
+# documentation folder a link to the main package's.
+foreach(pacchetto IN LISTS CPACK_PACKAGE_FILES)
+  if(NOT pacchetto MATCHES "-dbgsym_.*\\.ddeb$")
+    continue()
+  endif()
+  set(radice ${CPACK_TOPLEVEL_DIRECTORY}/dbgsym-riparato)
+  file(REMOVE_RECURSE ${radice})
+  execute_process(COMMAND dpkg-deb -R ${pacchetto} ${radice} COMMAND_ERROR_IS_FATAL ANY)
+  file(GLOB_RECURSE simboli LIST_DIRECTORIES false RELATIVE ${radice} ${radice}/usr/*)
+  list(SORT simboli)
+  list(TRANSFORM simboli PREPEND ${radice}/ OUTPUT_VARIABLE percorsi)
+  file(CHMOD ${percorsi} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  file(MAKE_DIRECTORY ${radice}/usr/share/doc)
+  file(CREATE_LINK ${CPACK_PACKAGE_NAME} ${radice}/usr/share/doc/${CPACK_PACKAGE_NAME}-dbgsym SYMBOLIC)
+  execute_process(COMMAND md5sum ${simboli} WORKING_DIRECTORY ${radice}
+    OUTPUT_FILE ${radice}/DEBIAN/md5sums COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND dpkg-deb --root-owner-group -Zxz -b ${radice} ${pacchetto}
+    OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE ${radice})
+endforeach()

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Makes the screenshots that the AppStream metadata and the teachers' guide
+# show: the start screen, the menu and each of the nine games, as PNG files in
+# docs/schermate/. Builds what is missing first, then runs the program built
+# in build/release on a private X display of 1024 x 768. Run it again whenever
+# the screens change; pictures and colours are drawn at random, so every run
+# gives new ones.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh release >/dev/null
+programma=$PWD/build/release/tesselo/tesselo
+uscita=$PWD/docs/schermate
+mkdir -p "$uscita"
+
+# One game per line: the name of its screenshot, then the place of its button
+# on the menu as fractions of the menu window (the middle of the button's box
+# on the menu's design surface of 8385 x 5445 twips: columns at 120 and 4200,
+# rows 840 twips apart from 120, buttons 3500 x 735).
+giochi="uguale-diverso 0.2230 0.0894
+insiemi 0.2230 0.2437
+quanti-sono 0.2230 0.3979
+trova-il-blocco 0.2230 0.5522
+strade-1 0.2230 0.7064
+strade-2 0.2230 0.8607
+tabella 0.7096 0.0894
+cosa-cambia 0.7096 0.2437
+cosa-resta-uguale 0.7096 0.3979"
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$programma" "$uscita" "$giochi" <<'SUL_DISPLAY'
+set -euo pipefail
+programma=$1 uscita=$2 giochi=$3
+errori=$(mktemp)
+trap 'rm -f "$errori"' EXIT
+fallito() { echo "schermate: $*" >&2; cat "$errori" >&2; exit 1; }
+
+# Waits (up to 20 s) until a visible window has the title $1, and prints its id.
+aspetta_finestra() {
+  local i id
+  for i in $(seq 200); do
+    kill -0 "$pid" 2>/dev/null || fallito "the program ended"
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+    [[ -n $id ]] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  fallito "no window \"$1\" within 20 s"
+}
+
+# Waits (up to 20 s) until no visible window has the title $1.
+aspetta_chiusura() {
+  local i
+  for i in $(seq 200); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fallito "the window \"$1\" stayed open"
+}
+
+# Waits until the screen has stopped changing (the same picture twice in a
+# row, 0.3 s apart), then saves it as $1.
+fotografa() {
+  local prima="" ora i
+  for i in $(seq 60); do
+    sleep 0.3
+    ora=$(import -window root rgb:- | md5sum)
+    if [[ $ora == "$prima" ]]; then
+      import -window root -strip "$uscita/$1.png"
+      echo "$uscita/$1.png"
+      return
+    fi
+    prima=$ora
+  done
+  fallito "the screen kept changing for $1"
+}
+
+avvia() {
+  QT_QPA_PLATFORM=xcb "$programma" 2>>"$errori" &
+  pid=$!
+  aspetta_finestra Form1 >/dev/null
+}
+
+chiudi() {
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+menu_titolo="CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE"
+apri_menu() {
+  xdotool mousemove 512 300 click 1
+  aspetta_finestra "$menu_titolo"
+}
+
+avvia
+fotografa avvio
+apri_menu >/dev/null
+xdotool mousemove 1023 767
+fotografa menu
+chiudi
+
+while read -r nome fx fy; do
+  avvia
+  menu=$(apri_menu)
+  # The menu grows to the whole screen as it opens: its size is read once it
+  # has stopped changing.
+  prima=""
+  for i in $(seq 60); do
+    geometria=$(xdotool getwindowgeometry --shell "$menu")
+    [[ $geometria == "$prima" ]] && break
+    prima=$geometria; sleep 0.2
+  done
+  eval "$geometria"
+  x=$(awk -v a="$X" -v l="$WIDTH" -v f="$fx" 'BEGIN { printf "%d", a + l * f }')
+  y=$(awk -v a="$Y" -v l="$HEIGHT" -v f="$fy" 'BEGIN { printf "%d", a + l * f }')
+  xdotool mousemove "$x" "$y" click 1
+  aspetta_chiusura "$menu_titolo"
+  xdotool mousemove 1023 767
+  fotografa "$nome"
+  chiudi
+done <<< "$giochi"
+
+# Every picture and sound was read from the media folders.
+if grep -q "tesselo:" "$errori"; then fallito "the program could not read its media"; fi
+SUL_DISPLAY
