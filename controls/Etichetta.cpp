@@ -32,6 +32,13 @@ QColor SfondoDi(const QWidget* controllo)
     return controllo->palette().color(bottone ? QPalette::Button : QPalette::Window);
 }
 
+void UsaColoriContenuto(QWidget* controllo)
+{
+    controllo->setBackgroundRole(QPalette::Base);
+    controllo->setForegroundRole(QPalette::Text);
+    controllo->setAutoFillBackground(true);
+}
+
 Etichetta::Etichetta(QWidget* genitore, const QString& testo) : QLabel(testo, genitore)
 {
     setWordWrap(true);
@@ -54,10 +61,10 @@ void Etichetta::mousePressEvent(QMouseEvent* evento)
 void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
 {
     evento->accept();
-    if (!rect().contains(evento->position().toPoint()))
+    // Only the left button clicks.
+    if (evento->button() != Qt::LeftButton || !rect().contains(evento->position().toPoint()))
         return;
-    if (evento->button() == Qt::LeftButton)
-        Modulo1::Pronuncia(text());
+    Modulo1::Pronuncia(text());
     emit clicked();
 }
 
