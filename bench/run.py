@@ -77,6 +77,8 @@ def target_of(label):
         return TARGETS["ResizeControls"]
     if label.startswith("resident memory"):
         return TARGETS["memory"]
+    if label.startswith("decoded-picture cache"):
+        return 1.0
     if ":" in label:
         return TARGETS["turn"]
     return None
@@ -192,7 +194,10 @@ def main():
             elif label.startswith("start-up to"):
                 mark = f"{'<=2.00':>7}" + ("" if ratio <= 2.0 else " !")
             elif label.startswith("resident memory"):
-                mark = f"{'<=1.05':>7} (+ cache)"
+                # Within the decoded-picture cache's bound plus 5 %.
+                bound = next((r[2] for r in memory.get(kind, []) if r[0].startswith("decoded-picture")), 0)
+                limit = 1.05 * against + bound
+                mark = f"<= {limit:.0f} KiB (1.05 x + bound)" + ("" if after[1] <= limit else " !")
             elif (":" in label or label.startswith("open ")) and unit == "ms":
                 mark = f"{'<=16ms':>7}" + ("" if after[1] <= TURN_LIMIT_MS else " !")
             print(line + f" {against:>9.1f} {unit:<2} {ratio:>6.2f} {mark}")
