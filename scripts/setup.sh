@@ -12,6 +12,8 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   appstream desktop-file-utils x11-utils dpkg-dev
   lintian reuse man-db strace procps
+  libsndfile1-dev
+  libxxhash-dev
 )
 
 missing=()

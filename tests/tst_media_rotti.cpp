@@ -15,6 +15,7 @@
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
+#include "tests/support/Tono.h"
 #include "SoundSynth.h"
 
 #include <QBuffer>
@@ -596,6 +597,60 @@ private slots:
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.mid(0, 12).join('\n')));
         QVERIFY2(cronometro.peggiore < 2000,
                  qPrintable(QStringLiteral("%1 took %2 ms").arg(cronometro.quale).arg(cronometro.peggiore)));
+    }
+
+    void suonoRotto_ogniCodifica_data()
+    {
+        QTest::addColumn<int>("codifica");
+        QTest::addColumn<int>("canali");
+        QTest::addColumn<Danno>("danno");
+        const std::pair<int, const char*> codifiche[] = {
+            {SF_FORMAT_PCM_U8, "8-bit PCM"}, {SF_FORMAT_PCM_16, "16-bit PCM"}, {SF_FORMAT_PCM_24, "24-bit PCM"},
+            {SF_FORMAT_PCM_32, "32-bit PCM"}, {SF_FORMAT_FLOAT, "32-bit float"}, {SF_FORMAT_DOUBLE, "64-bit float"},
+            {SF_FORMAT_ULAW, "u-law"}, {SF_FORMAT_ALAW, "A-law"}, {SF_FORMAT_IMA_ADPCM, "IMA ADPCM"},
+            {SF_FORMAT_MS_ADPCM, "MS ADPCM"}};
+        const std::pair<Danno, const char*> danni[] = {
+            {Danno::Vuoto, "empty"}, {Danno::UnByte, "one byte"}, {Danno::Intestazione, "header only"},
+            {Danno::Tronco10, "cut at 10%"}, {Danno::Tronco50, "cut at 50%"}, {Danno::Tronco99, "cut at 99%"},
+            {Danno::Casuale, "random bytes"}, {Danno::Bugiardo, "data chunk claims more"}};
+        int riga = 0;
+        for (const auto& [codifica, nomeCodifica] : codifiche)
+            for (const auto& [danno, nomeDanno] : danni) {
+                const int canali = 1 + riga++ % 2;
+                QTest::addRow("%s %s: %s", nomeCodifica, canali == 1 ? "mono" : "stereo", nomeDanno)
+                    << codifica << canali << danno;
+            }
+    }
+
+    // A recording in any WAV encoding, damaged as a copy or a disk may damage
+    // it, is played by the real sound channel at once (as the program's own
+    // short sound in its place) and named by one warning line.
+    void suonoRotto_ogniCodifica()
+    {
+        QFETCH(int, codifica);
+        QFETCH(int, canali);
+        QFETCH(Danno, danno);
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath("si1.wav");
+        QVERIFY(ScriviTono(percorso, codifica, canali, 22050, 1.0));
+        Danneggia(percorso, danno, Classe::Suoni);
+
+        QString uscitaErrori;
+        QElapsedTimer t;
+        {
+            CatturaStderr cattura;
+            CanaleAudio canale;
+            t.start();
+            canale.playSound(percorso);
+            QCoreApplication::processEvents();
+            uscitaErrori = cattura.testo();
+        }
+        QVERIFY2(t.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(t.elapsed())));
+        QStringList estranei;
+        const int avvisi = ContaAvvisi(uscitaErrori, {percorso}, estranei).value(percorso);
+        QVERIFY2(avvisi == 1 && estranei.isEmpty(),
+                 qPrintable(QStringLiteral("%1 warning lines for the file; other lines: %2\n%3")
+                                .arg(avvisi).arg(estranei.join('\n')).arg(uscitaErrori)));
     }
 
     // A teacher's photograph carries a thumbnail, a whole small JPEG among
