@@ -21,7 +21,7 @@ processes alternating with this version's, for a before and after table.
 Figures are medians of interleaved runs.
 
   bench/run.py [--runs N] [--rounds N] [--repeat N] [--visits N] [--skip-memory]
-               [--no-photos] [--base BUILD]
+               [--no-photos] [--base BUILD] [--no-build]
 
 On a busy machine, BENCH_CPU=1 times the screens by the CPU time of the
 process instead of the clock: steadier for comparing two versions.
@@ -126,11 +126,13 @@ def main():
     parser.add_argument("--base", metavar="BUILD",
                         help="the build tree of an earlier version (its benchmarks built), measured "
                              "alongside in the same run; its memory is not measured")
+    parser.add_argument("--no-build", action="store_true", help="use the benchmarks as already built")
     args = parser.parse_args()
 
-    subprocess.run(["cmake", "--preset", "release"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", "--preset", "release", "--target", "benchmarks", "-j2"],
-                   cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+    if not args.no_build:
+        subprocess.run(["cmake", "--preset", "release"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+        subprocess.run(["cmake", "--build", "--preset", "release", "--target", "benchmarks", "-j2"],
+                       cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
     builds = {"after": BUILD}
     if args.base:
         builds["before"] = os.path.abspath(args.base)
