@@ -1,6 +1,7 @@
 #include "app/CanaleAudio.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/ServerAudio.h"
+#include "tests/support/Tono.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,27 +19,6 @@
 namespace {
 
 constexpr int FrequenzaRegistrazione = 22050;
-
-// A tone of secondi seconds at half of full scale, written by libsndfile in
-// the given WAV encoding; the two channels of a stereo file differ in pitch.
-bool ScriviTono(const QString& percorso, int formato, int canali, int frequenza, double secondi)
-{
-    SF_INFO info{};
-    info.samplerate = frequenza;
-    info.channels = canali;
-    info.format = SF_FORMAT_WAV | formato;
-    SNDFILE* sf = sf_open(QFile::encodeName(percorso).constData(), SFM_WRITE, &info);
-    if (!sf)
-        return false;
-    const int n = int(frequenza * secondi);
-    std::vector<float> campioni(size_t(n) * canali);
-    for (int i = 0; i < n; ++i)
-        for (int c = 0; c < canali; ++c)
-            campioni[size_t(i) * canali + c] =
-                0.5f * float(std::sin(2 * std::numbers::pi * (440.0 + 110 * c) * i / frequenza));
-    const bool scritto = sf_writef_float(sf, campioni.data(), n) == n;
-    return sf_close(sf) == 0 && scritto;
-}
 
 // What the null sink played: the peak, and how long the part louder than a
 // faint hiss lasted, from its first loud sample to its last.
