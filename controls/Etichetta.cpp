@@ -31,6 +31,13 @@ QColor SfondoDi(const QWidget* controllo)
     return controllo->palette().color(bottone ? QPalette::Button : QPalette::Window);
 }
 
+void UsaColoriContenuto(QWidget* controllo)
+{
+    controllo->setBackgroundRole(QPalette::Base);
+    controllo->setForegroundRole(QPalette::Text);
+    controllo->setAutoFillBackground(true);
+}
+
 Etichetta::Etichetta(QWidget* genitore, const QString& testo) : QLabel(testo, genitore)
 {
     setWordWrap(true);
@@ -51,7 +58,8 @@ void Etichetta::mousePressEvent(QMouseEvent* evento)
 void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
 {
     evento->accept();
-    if (rect().contains(evento->position().toPoint()))
+    // Only the left button clicks.
+    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
         emit clicked();
 }
 
