@@ -127,23 +127,25 @@ def main():
                         help="the build tree of an earlier version (its benchmarks built), measured "
                              "alongside in the same run; its memory is not measured")
     parser.add_argument("--no-build", action="store_true", help="use the benchmarks as already built")
+    parser.add_argument("--after", metavar="BUILD", default=BUILD,
+                        help="the build tree measured as this version (default build/release)")
     args = parser.parse_args()
 
     if not args.no_build:
         subprocess.run(["cmake", "--preset", "release"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
         subprocess.run(["cmake", "--build", "--preset", "release", "--target", "benchmarks", "-j2"],
                        cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
-    builds = {"after": BUILD}
+    builds = {"after": os.path.abspath(args.after)}
     if args.base:
         builds["before"] = os.path.abspath(args.base)
 
     with tempfile.TemporaryDirectory() as runtime, tempfile.TemporaryDirectory() as photos:
         env = environment(runtime)
-        drawn = os.path.join(BUILD, "tesselo")
+        drawn = os.path.join(builds["after"], "tesselo")
         media = {"drawn": drawn}
         programs = {(name, "drawn"): os.path.join(build, "tesselo", "tesselo") for name, build in builds.items()}
         if not args.no_photos:
-            subprocess.run([os.path.join(BUILD, "bench", "bench_foto"), drawn, photos], check=True,
+            subprocess.run([os.path.join(builds["after"], "bench", "bench_foto"), drawn, photos], check=True,
                            stdout=subprocess.DEVNULL)
             media["photos"] = photos
             # The program finds its media beside itself: a copy of each
@@ -162,7 +164,7 @@ def main():
         memory = {}
         if not args.skip_memory:
             for kind, folder in media.items():
-                memory[kind] = rows_of(BUILD, "memoria", dict(env, BENCH_MEDIA=folder),
+                memory[kind] = rows_of(builds["after"], "memoria", dict(env, BENCH_MEDIA=folder),
                                        {"BENCH_VISITE": str(args.visits)})
 
     versions = list(builds)
