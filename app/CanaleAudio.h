@@ -1,16 +1,21 @@
 #pragma once
 #include "app/Servizi.h"
+#include "app/Wav.h"
 
 #include <memory>
 
+class QLibrary;
 class UscitaAudio;
 
-// The program's one sound channel. Each file is read and checked by our own
-// WAV reader before any of it reaches the audio layer, and its samples are
+// The program's one sound channel. Each file is read and decoded (see
+// LeggiWav) before any of it reaches the audio layer, and its samples are
 // played by the sound module (see UscitaAudio), loaded the first time a sound
-// is played: a new sound stops the one still playing; a missing or damaged
-// file, a missing module or a machine without an audio device plays nothing.
-// Nothing here ever waits for a sound to end.
+// is played: a new sound stops the one still playing. An answer sound that is
+// missing or damaged is named once on standard error and the program's own
+// short default sound plays in its place; a voice that is missing or damaged
+// is named the same way and nothing plays. A missing module or a machine
+// without an audio device plays nothing. Nothing here ever waits for a sound
+// to end.
 class CanaleAudio final : public SoundInterface {
 public:
     CanaleAudio();
@@ -19,11 +24,18 @@ public:
     void playSound(const QString& percorso) override;
     void playVoice(const QString& percorso) override;
 
+    // The default sound: two soft, short notes made in memory.
+    static const SuonoPcm& suonoPredefinito();
+
 private:
+    // Reads and decodes percorso; names the file once when it cannot.
+    std::optional<SuonoPcm> leggi(const QString& percorso);
+    void suona(const SuonoPcm& suono, const QString& percorso);
     // The module's output, loading the module the first time; null when it
     // cannot be loaded.
     UscitaAudio* uscitaAudio();
 
+    std::unique_ptr<QLibrary> modulo;
     std::unique_ptr<UscitaAudio> uscita;
     bool moduloProvato = false;
 };

@@ -5,14 +5,57 @@
 #include "BlockArt.h"
 
 #include <QBuffer>
+#include <QCache>
 #include <QFileInfo>
 #include <QImageReader>
+#include <optional>
+#include <xxhash.h>
 
 namespace {
 
-constexpr qint64 FileMassimo = 32 * 1024 * 1024;
-constexpr qint64 PixelMassimi = 6000LL * 6000LL;
+// A phone's largest photos: 50 megapixels and more, tens of MiB.
+constexpr qint64 FileMassimo = 64 * 1024 * 1024;
+constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
 constexpr int LatoRiserva = 480;
+
+// Decoded pictures, keyed by what decides their pixels: the file's bytes
+// (their XXH3 hash and their length) and the box they are decoded for. The
+// same bytes always decode to the same pixels, so a picture from here is the
+// one a fresh decode gives; a file whose bytes changed has another key.
+// QCache counts cost in KiB here and drops the least recently used pictures
+// beyond the bound.
+class CacheFigure {
+public:
+    static QByteArray chiave(const QByteArray& dati, QSize lato)
+    {
+        const XXH128_hash_t h = XXH3_128bits(dati.constData(), size_t(dati.size()));
+        const qint64 campi[] = {qint64(h.low64), qint64(h.high64), dati.size(), lato.width(), lato.height()};
+        return QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
+    }
+    std::optional<QImage> trova(const QByteArray& chiave)
+    {
+        if (const QImage* i = cache.object(chiave))
+            return *i;
+        return std::nullopt;
+    }
+    void metti(const QByteArray& chiave, const QImage& immagine)
+    {
+        const qint64 kib = (immagine.sizeInBytes() + 1023) / 1024;
+        if (kib <= cache.maxCost())
+            cache.insert(chiave, new QImage(immagine), kib);
+    }
+    qint64 byte() const { return qint64(cache.totalCost()) * 1024; }
+    void svuota() { cache.clear(); }
+
+private:
+    QCache<QByteArray, QImage> cache{int(CacheFigureMassima / 1024)};
+};
+
+CacheFigure& cacheFigure()
+{
+    static CacheFigure c;
+    return c;
+}
 
 // A JPEG cut short (a copy interrupted halfway) has no end-of-image marker
 // after its last scan header (the last, because a photograph's thumbnail is
@@ -46,9 +89,8 @@ QSize DimensioneDaDecodificare(QSize dimensione, QSize lato)
     return dimensione;
 }
 
-QImage Decodifica(const QString& percorso, QSize lato, QString& motivo)
+QImage Decodifica(const QString& percorso, const QByteArray* contenuto, QSize lato, QString& motivo)
 {
-    const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
     if (!contenuto) {
         motivo = QStringLiteral("immagine mancante, non leggibile o troppo grande");
         return {};
@@ -76,7 +118,12 @@ QImage Decodifica(const QString& percorso, QSize lato, QString& motivo)
         motivo = QStringLiteral("immagine non valida o troppo grande");
         return {};
     }
-    if (const QSize ridotta = DimensioneDaDecodificare(dimensione, lato); ridotta != dimensione)
+    // A photo is shown as it was taken: its orientation tag is applied after
+    // decoding, so a sideways-stored photo is decoded for the box turned too.
+    lettore.setAutoTransform(true);
+    const bool girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
+    if (const QSize ridotta = DimensioneDaDecodificare(dimensione, girata ? lato.transposed() : lato);
+        ridotta != dimensione)
         lettore.setScaledSize(ridotta);
     QImage immagine = lettore.read();
     if (immagine.isNull())
@@ -97,7 +144,21 @@ QString NomeFigura(const QString& percorso)
 Figura CaricaFigura(const QString& percorso, QSize lato)
 {
     QString motivo;
-    QImage immagine = Decodifica(percorso, lato, motivo);
+    // The file is read afresh every time: its bytes as they are now decide
+    // what shows; only their decoding may be saved.
+    const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
+    QImage immagine;
+    QByteArray chiave;
+    if (contenuto) {
+        chiave = CacheFigure::chiave(*contenuto, lato);
+        if (auto trovata = cacheFigure().trova(chiave))
+            immagine = *trovata;
+    }
+    if (immagine.isNull()) {
+        immagine = Decodifica(percorso, contenuto ? &*contenuto : nullptr, lato, motivo);
+        if (!immagine.isNull())
+            cacheFigure().metti(chiave, immagine);
+    }
     if (immagine.isNull()) {
         const auto blocco = BloccoDaPercorso(percorso);
         if (blocco) {
@@ -109,4 +170,14 @@ Figura CaricaFigura(const QString& percorso, QSize lato)
     }
     // An empty picture has nothing for a screen reader to say.
     return {immagine, immagine.isNull() ? QString() : NomeFigura(percorso)};
+}
+
+qint64 ByteCacheFigure()
+{
+    return cacheFigure().byte();
+}
+
+void SvuotaCacheFigure()
+{
+    cacheFigure().svuota();
 }

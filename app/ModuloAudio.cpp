@@ -1,4 +1,4 @@
-// The sound module (tesselo-audio.so): plays checked PCM samples through a
+// The sound module (tesselo-audio): plays decoded 16-bit samples through a
 // QAudioSink. Built as a separate shared module so that the program itself
 // does not link Qt Multimedia.
 #include "app/UscitaAudio.h"
@@ -17,14 +17,7 @@ QAudioFormat FormatoDi(const SuonoPcm& suono)
     QAudioFormat formato;
     formato.setSampleRate(suono.frequenza);
     formato.setChannelCount(suono.canali);
-    if (suono.virgolaMobile)
-        formato.setSampleFormat(QAudioFormat::Float);
-    else if (suono.bitPerCampione == 8)
-        formato.setSampleFormat(QAudioFormat::UInt8);
-    else if (suono.bitPerCampione == 16)
-        formato.setSampleFormat(QAudioFormat::Int16);
-    else
-        formato.setSampleFormat(QAudioFormat::Int32);
+    formato.setSampleFormat(QAudioFormat::Int16);
     return formato;
 }
 

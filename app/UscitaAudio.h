@@ -1,11 +1,13 @@
 #pragma once
 #include "app/Wav.h"
 
-// What the sound module offers the program: the samples of a checked WAV file
-// played on the default audio output. The module is the only part of the
-// program that uses Qt Multimedia (and, through it, the audio system's
-// libraries); the program loads it the first time it plays a sound, so that
-// nothing of it is loaded at start-up.
+#include <QtGlobal>
+
+// What the sound module offers the program: decoded samples played on the
+// default audio output. The module is the only part of the program that uses
+// Qt Multimedia (and, through it, the audio system's libraries); the program
+// loads it the first time it plays a sound, so that nothing of it is loaded
+// at start-up.
 class UscitaAudio {
 public:
     enum class Esito { Suona, NessunDispositivo, FormatoNonSupportato };
@@ -18,6 +20,10 @@ public:
 
 // The module's file, installed beside the executable, and the one function it
 // exports: a new output, owned by the caller.
+#ifdef Q_OS_WIN
+inline constexpr const char* FileModuloAudio = "tesselo-audio.dll";
+#else
 inline constexpr const char* FileModuloAudio = "tesselo-audio.so";
+#endif
 inline constexpr const char* FunzioneModuloAudio = "tesselo_crea_uscita_audio";
 using CreaUscitaAudio = UscitaAudio* (*)();

@@ -3,19 +3,24 @@
 #include <QString>
 #include <optional>
 
-// The samples of a WAV file and how to play them.
+// The decoded samples of a sound file, ready for the audio output:
+// interleaved signed 16-bit samples, one or two channels.
 struct SuonoPcm {
     int canali = 0;
     int frequenza = 0;      // samples per second
-    int bitPerCampione = 0; // 8 (unsigned), 16 or 32 (signed), or 32 (float)
-    bool virgolaMobile = false;
+    int bitPerCampione = 16; // always: every encoding is decoded to it
     QByteArray campioni;    // whole frames only
 };
 
-// Checks a WAV file's bytes the way the player needs them: a RIFF/WAVE header,
-// a PCM (or float) "fmt " chunk with sane values, and a "data" chunk that fits
-// in the file. A truncated or corrupt file gives nothing, never a partial sound.
+// The longest recording accepted, in seconds.
+inline constexpr int DurataMassimaSuono = 10 * 60;
+
+// Decodes a WAV file's bytes with libsndfile, whatever its encoding (PCM 8 to
+// 32 bit, float, µ-law, A-law, IMA and MS ADPCM). A file whose chunks claim
+// more than it holds (a truncated copy), one that decodes to nothing, one
+// longer than DurataMassimaSuono or one libsndfile refuses gives nothing,
+// never a partial sound.
 std::optional<SuonoPcm> AnalizzaWav(const QByteArray& file);
 
-// Reads and checks a WAV file; only regular files of sensible size are read.
+// Reads and decodes a WAV file; only regular files of sensible size are read.
 std::optional<SuonoPcm> LeggiWav(const QString& percorso);

@@ -55,6 +55,12 @@ ContaDisegni& Disegni()
 
 } // namespace
 
+QString CartellaMedia()
+{
+    const QString altra = qEnvironmentVariable("BENCH_MEDIA");
+    return altra.isEmpty() ? QStringLiteral(TESSELO_APP_DIR) : altra;
+}
+
 void PreparaBanco(std::uint64_t seme)
 {
     auto& s = servizi();
@@ -65,7 +71,7 @@ void PreparaBanco(std::uint64_t seme)
     };
     s.termina = [] {};
     s.beep = [] {};
-    s.cartellaApplicazione = QStringLiteral(TESSELO_APP_DIR);
+    s.cartellaApplicazione = CartellaMedia();
     Modulo1::SuonoAttivo = true;
     Schermi::CreaTutti();
     Disegni();

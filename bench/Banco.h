@@ -13,8 +13,12 @@
 
 class QAbstractButton;
 
+// The folder whose jpg/ and suoni/ the benchmark uses: BENCH_MEDIA (the
+// photo set, say) or else the drawn media of the build tree.
+QString CartellaMedia();
+
 // Services for a benchmark: no audio device, no dialog (every question is
-// answered Yes, so "Esci" goes back to the menu), media from the build tree.
+// answered Yes, so "Esci" goes back to the menu), media from CartellaMedia().
 void PreparaBanco(std::uint64_t seme);
 
 // The loaded screen's control named as in the design ("Image1(3)"), or null.

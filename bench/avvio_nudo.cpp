@@ -9,6 +9,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The same media as the program timed beside it: BENCH_MEDIA, or else
+    // the drawn media of the build tree.
+    QString cartella = qEnvironmentVariable("BENCH_MEDIA");
+    if (cartella.isEmpty())
+        cartella = QStringLiteral(TESSELO_APP_DIR);
     QWidget finestra;
     finestra.setGeometry(finestra.screen()->geometry());
     const char* file[] = {"/jpg/rosso/rotondograndespesso.JPG", "/jpg/blu/quadratopiccolosottile.JPG",
@@ -16,7 +21,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < 3; ++i) {
         auto* figura = new QLabel(&finestra);
         figura->setScaledContents(true);
-        figura->setPixmap(QPixmap(QStringLiteral(TESSELO_APP_DIR) + file[i]));
+        figura->setPixmap(QPixmap(cartella + file[i]));
         figura->setGeometry(40 + 300 * i, 100, 190, 180);
     }
     finestra.show();

@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     const int giri = qEnvironmentVariableIntValue("BENCH_GIRI") > 0
         ? qEnvironmentVariableIntValue("BENCH_GIRI") : 15;
 
-    FileAperti file(QStringLiteral(TESSELO_APP_DIR "/jpg"));
+    FileAperti file(CartellaMedia() + "/jpg");
     // BENCH_SOLO=<part of a name> keeps only the games it names (to profile one).
     std::vector<Partita> giochi = Partite();
     if (const QString solo = qEnvironmentVariable("BENCH_SOLO"); !solo.isEmpty())

@@ -14,6 +14,8 @@ PACKAGES=(
   lintian reuse man-db strace procps
   espeak-ng
   sox
+  libsndfile1-dev
+  libxxhash-dev pkg-config
 )
 
 missing=()

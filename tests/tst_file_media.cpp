@@ -14,7 +14,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <sndfile.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -173,6 +175,43 @@ private slots:
             rumore[i] = char((i * 7919) % 251);
         QVERIFY(!AnalizzaWav(rumore));
         QVERIFY(!LeggiWav("/percorso/che/non/esiste.wav"));
+    }
+
+    // Recordings of up to ten minutes play whole; longer ones are refused
+    // rather than held in memory. More than two channels come out as one.
+    void leggiWav_registrazioniFinoADieciMinuti_data()
+    {
+        QTest::addColumn<int>("secondi");
+        QTest::addColumn<int>("canali");
+        QTest::addColumn<bool>("accettata");
+        QTest::newRow("ten minutes") << DurataMassimaSuono << 1 << true;
+        QTest::newRow("ten minutes and a half") << DurataMassimaSuono + 30 << 1 << false;
+        QTest::newRow("four channels") << 2 << 4 << true;
+    }
+    void leggiWav_registrazioniFinoADieciMinuti()
+    {
+        QFETCH(int, secondi);
+        QFETCH(int, canali);
+        QFETCH(bool, accettata);
+        QTemporaryDir d;
+        const QString percorso = d.filePath("lunga.wav");
+        SF_INFO info{};
+        info.samplerate = 8000;
+        info.channels = canali;
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_U8;
+        SNDFILE* sf = sf_open(QFile::encodeName(percorso).constData(), SFM_WRITE, &info);
+        QVERIFY(sf);
+        std::vector<short> campioni(size_t(info.samplerate) * canali, 8000);
+        for (int s = 0; s < secondi; ++s)
+            sf_writef_short(sf, campioni.data(), info.samplerate);
+        QCOMPARE(sf_close(sf), 0);
+        const auto suono = LeggiWav(percorso);
+        QCOMPARE(bool(suono), accettata);
+        if (suono) {
+            QCOMPARE(suono->canali, 1);
+            QCOMPARE(suono->campioni.size(), qsizetype(secondi) * info.samplerate * 2);
+            QVERIFY(std::abs(reinterpret_cast<const qint16*>(suono->campioni.constData())[100] - 8000) < 300);
+        }
     }
 };
 

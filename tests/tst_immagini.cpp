@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -34,6 +36,57 @@ QString Scrivi(const QTemporaryDir& d, const QString& nome, const QByteArray& da
     f.open(QIODevice::WriteOnly);
     f.write(dati);
     return percorso;
+}
+
+// A 320 × 240 picture in four coloured quarters, so that any turn or mirror
+// of it shows: red top left, green top right, blue bottom left, white bottom
+// right.
+QImage Quarti()
+{
+    QImage img(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const bool destra = x >= img.width() / 2, sotto = y >= img.height() / 2;
+            img.setPixel(x, y, sotto ? (destra ? qRgb(255, 255, 255) : qRgb(0, 0, 255))
+                                     : (destra ? qRgb(0, 255, 0) : qRgb(255, 0, 0)));
+        }
+    return img;
+}
+
+QString QuartiVisti(const QImage& img)
+{
+    QString visti;
+    for (auto [fx, fy] : {std::pair{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}}) {
+        const QRgb p = img.pixel(int(img.width() * fx), int(img.height() * fy));
+        visti += qRed(p) > 160 && qGreen(p) > 160 ? 'W' : qRed(p) > 160 ? 'R' : qGreen(p) > 160 ? 'G' : 'B';
+    }
+    return visti;
+}
+
+QByteArray Jpeg(const QImage& img, bool progressivo = false)
+{
+    QByteArray dati;
+    QBuffer b(&dati);
+    b.open(QIODevice::WriteOnly);
+    QImageWriter w(&b, "jpeg");
+    w.setQuality(95);
+    w.setProgressiveScanWrite(progressivo);
+    w.write(img);
+    return dati;
+}
+
+// A JPEG with an Exif block that holds only the orientation tag, right after
+// its start marker, as a phone writes it.
+QByteArray ConOrientamento(QByteArray jpeg, int tag)
+{
+    const unsigned char exif[] = {0xFF, 0xE1, 0x00, 0x22, 'E', 'x', 'i', 'f', 0, 0,
+                                  'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00,       // TIFF header
+                                  0x01, 0x00,                                           // one entry
+                                  0x12, 0x01, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00,       // orientation, SHORT, 1
+                                  static_cast<unsigned char>(tag), 0x00, 0x00, 0x00,
+                                  0x00, 0x00, 0x00, 0x00};                              // no next IFD
+    jpeg.insert(2, reinterpret_cast<const char*>(exif), sizeof exif);
+    return jpeg;
 }
 
 bool RossoABlu(const QImage& img)
@@ -120,6 +173,110 @@ private slots:
             QVERIFY2(!f.immagine.isNull(), formato);
             QVERIFY(f.immagine.width() >= 30 && RossoABlu(f.immagine));
         }
+    }
+
+    // Each of the eight orientation tags on a photo stored the way a phone
+    // stores it for that tag: the picture shows upright, four quarters in
+    // place, landscape as taken.
+    void orientamento_fotoDiritta_data()
+    {
+        QTest::addColumn<int>("tag");
+        for (int tag = 1; tag <= 8; ++tag)
+            QTest::addRow("tag %d", tag) << tag;
+    }
+    void orientamento_fotoDiritta()
+    {
+        QFETCH(int, tag);
+        const QImage dritta = Quarti();
+        const QTransform giro90 = QTransform().rotate(90);
+        // What the camera stored, so that applying the tag gives the upright picture.
+        QImage salvata;
+        switch (tag) {
+        case 1: salvata = dritta; break;
+        case 2: salvata = dritta.mirrored(true, false); break;
+        case 3: salvata = dritta.transformed(QTransform().rotate(180)); break;
+        case 4: salvata = dritta.mirrored(false, true); break;
+        case 5: salvata = dritta.transformed(giro90).mirrored(true, false); break;
+        case 6: salvata = dritta.transformed(QTransform().rotate(270)); break;
+        case 7: salvata = dritta.transformed(giro90).mirrored(false, true); break;
+        case 8: salvata = dritta.transformed(giro90); break;
+        }
+        QTemporaryDir d;
+        const Figura f = CaricaFigura(Scrivi(d, "jpg/foto.jpg", ConOrientamento(Jpeg(salvata), tag)), QSize(80, 60));
+        QVERIFY(!f.immagine.isNull());
+        QVERIFY2(f.immagine.width() > f.immagine.height(), "shown on its side");
+        // Decoded at a quarter, the smallest that covers the box once turned.
+        QCOMPARE(f.immagine.size(), QSize(80, 60));
+        QCOMPARE(QuartiVisti(f.immagine), QStringLiteral("RGBW"));
+    }
+
+    // Grey, CMYK (as photo editors write it) and progressive JPEGs show
+    // their colours.
+    void jpegGrigioCmykProgressivo()
+    {
+        QTemporaryDir d;
+        const QImage quarti = Quarti();
+        const Figura progressiva = CaricaFigura(Scrivi(d, "jpg/progressiva.jpg", Jpeg(quarti, true)), QSize(160, 120));
+        QCOMPARE(QuartiVisti(progressiva.immagine), QStringLiteral("RGBW"));
+
+        const Figura grigia =
+            CaricaFigura(Scrivi(d, "jpg/grigia.jpg", Jpeg(quarti.convertToFormat(QImage::Format_Grayscale8))),
+                         QSize(160, 120));
+        QVERIFY(!grigia.immagine.isNull());
+        const QImage g = grigia.immagine.convertToFormat(QImage::Format_RGB32);
+        const int w = g.width(), h = g.height();
+        QVERIFY(qGray(g.pixel(w * 3 / 4, h * 3 / 4)) > 240 && qGray(g.pixel(w * 3 / 4, h / 4)) > qGray(g.pixel(w / 4, h * 3 / 4)));
+
+        const QString convert = QStandardPaths::findExecutable("convert");
+        QVERIFY2(!convert.isEmpty(), "ImageMagick's convert is missing");
+        const QString rgb = Scrivi(d, "rgb.png", Figura_("png", 320));
+        const QString cmyk = d.filePath("jpg/cmyk.jpg");
+        QCOMPARE(QProcess::execute(convert, {rgb, "-colorspace", "CMYK", "-quality", "95", cmyk}), 0);
+        QVERIFY2(QFile(cmyk).open(QIODevice::ReadOnly), "no CMYK file written");
+        const Figura cmykVista = CaricaFigura(cmyk, QSize(160, 160));
+        QVERIFY(!cmykVista.immagine.isNull());
+        QVERIFY(RossoABlu(cmykVista.immagine.convertToFormat(QImage::Format_RGB32)));
+    }
+
+    // The decoded-picture cache: a file replaced by other bytes of the same
+    // length shows its new picture; a picture from the cache is the one a
+    // fresh decode gives; the cache never holds more than its bound.
+    void cache_nuoviByteNuovaFigura_limiteRispettato()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        // Uncompressed, so that both are of one length.
+        QByteArray rossa, verde;
+        for (auto [colore, dati] : {std::pair{Qt::red, &rossa}, {Qt::green, &verde}}) {
+            QImage img(640, 480, QImage::Format_RGB32);
+            img.fill(colore);
+            QBuffer b(dati);
+            b.open(QIODevice::WriteOnly);
+            QImageWriter(&b, "bmp").write(img);
+        }
+        QCOMPARE(rossa.size(), verde.size());
+        const QString percorso = Scrivi(d, "jpg/foto.bmp", rossa);
+        QCOMPARE(qRed(CaricaFigura(percorso, QSize(160, 120)).immagine.pixel(10, 10)), 255);
+        Scrivi(d, "jpg/foto.bmp", verde);
+        QVERIFY(qGreen(CaricaFigura(percorso, QSize(160, 120)).immagine.pixel(10, 10)) > 250);
+
+        const QString foto = Scrivi(d, "jpg/quarti.jpg", Jpeg(Quarti()));
+        const QImage primaVolta = CaricaFigura(foto, QSize(80, 60)).immagine;
+        const QImage dallaCache = CaricaFigura(foto, QSize(80, 60)).immagine;
+        SvuotaCacheFigure();
+        const QImage daCapo = CaricaFigura(foto, QSize(80, 60)).immagine;
+        QCOMPARE(dallaCache, daCapo);
+        QCOMPARE(primaVolta, daCapo);
+
+        // Pictures of 16 MiB each, decoded whole: more than the bound holds.
+        for (int i = 0; i < 8; ++i) {
+            QImage grande(2048, 2048, QImage::Format_RGB32);
+            grande.fill(QColor::fromHsv(i * 40, 255, 255));
+            const QString p = Scrivi(d, QStringLiteral("jpg/grande%1.jpg").arg(i), Jpeg(grande));
+            QVERIFY(!CaricaFigura(p, QSize(2048, 2048)).immagine.isNull());
+            QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
+        }
+        QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
     }
 };
 

@@ -1,6 +1,7 @@
-// Thousands of damaged variants of one real picture and one real sound: bits
+// Thousands of damaged variants of one real picture and one real sound (in
+// four WAV encodings): bits
 // flipped, bytes put in or taken out, files cut short, segment and chunk
-// sizes rewritten. The picture loader and the WAV reader must take every one
+// sizes rewritten. The picture loader and the WAV decoder must take every one
 // of them without crashing, reading out of bounds or waiting, and the sound
 // channel must play or refuse each one at once. Every variant is made from
 // its own seed, so a failure names the seed that shows it again:
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <random>
+#include <sndfile.h>
 
 namespace {
 
@@ -155,6 +157,26 @@ QByteArray Muta(const QByteArray& originale, quint64 seme, bool wav, QString& co
 }
 
 
+// The same sound in another WAV encoding, written by libsndfile (through a
+// file, as its writer needs one to seek in).
+QByteArray Ricodifica(const QByteArray& wav, int codifica, const QString& appoggio)
+{
+    const auto suono = AnalizzaWav(wav);
+    if (!suono)
+        qFatal("the sound to re-encode does not decode");
+    SF_INFO info{};
+    info.samplerate = suono->frequenza;
+    info.channels = suono->canali;
+    info.format = SF_FORMAT_WAV | codifica;
+    SNDFILE* sf = sf_open(QFile::encodeName(appoggio).constData(), SFM_WRITE, &info);
+    if (!sf)
+        qFatal("libsndfile cannot write encoding %x: %s", codifica, sf_strerror(nullptr));
+    const sf_count_t fotogrammi = suono->campioni.size() / (2 * suono->canali);
+    sf_writef_short(sf, reinterpret_cast<const short*>(suono->campioni.constData()), fotogrammi);
+    sf_close(sf);
+    return Leggi(appoggio);
+}
+
 struct Esito {
     qint64 peggiore = 0;
     quint64 semePeggiore = 0;
@@ -184,10 +206,9 @@ private slots:
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
         semeBase = Ambientale("TESSELO_SEME", 20260101);
         quante = int(Ambientale("TESSELO_MUTAZIONI", 2000));
-        // Without a private server, no audio output at all: a test run never
-        // plays its thousands of variants aloud.
-        if (!server.avvia())
-            qputenv("PULSE_SERVER", "unix:/nonexistent/tesselo-no-audio");
+        // A private server with a null sink: the accepted variants really go
+        // to an audio output, and a test run never plays them aloud.
+        QVERIFY2(server.avvia(), "no private PulseAudio server can start here (pulseaudio is missing?)");
         const QAudioDevice uscita = QMediaDevices::defaultAudioOutput();
         qInfo("first seed %llu, %d variants each; audio output: %s", semeBase, quante,
               uscita.isNull() ? "none" : qPrintable(uscita.description()));
@@ -236,14 +257,27 @@ private slots:
         QVERIFY2(esito.peggiore < 2000, qPrintable(QStringLiteral("seed %1 took %2 ms").arg(esito.semePeggiore).arg(esito.peggiore)));
     }
 
-    // The WAV reader accepts a variant only as whole frames of a format the
-    // output can be asked for, taken from inside the file; the real sound
-    // channel takes every variant, played or refused, without waiting.
+        void wav_resisteAOgniVariante_data()
+    {
+        QTest::addColumn<int>("codifica");
+        QTest::newRow("16-bit PCM") << int(SF_FORMAT_PCM_16);
+        QTest::newRow("24-bit PCM") << int(SF_FORMAT_PCM_24);
+        QTest::newRow("u-law") << int(SF_FORMAT_ULAW);
+        QTest::newRow("IMA ADPCM") << int(SF_FORMAT_IMA_ADPCM);
+    }
+
+    // Variants of a real sound in several of the encodings a teacher's file
+    // may have: the decoder accepts a variant only as whole 16-bit frames of
+    // one or two channels at a sane rate and no longer than the longest
+    // recording accepted; the real sound channel takes every variant, played
+    // or refused, without waiting.
     void wav_resisteAOgniVariante()
     {
+        QFETCH(int, codifica);
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath("si1.wav");
-        const QByteArray originale = Leggi(TESSELO_APP_DIR "/suoni/si1.wav");
+        const QByteArray originale = Ricodifica(Leggi(TESSELO_APP_DIR "/suoni/si1.wav"), codifica,
+                                                cartella.filePath("originale.wav"));
         QVERIFY(AnalizzaWav(originale));
         Esito esito;
         int accettate = 0;
@@ -256,11 +290,11 @@ private slots:
                 const auto suono = AnalizzaWav(variante);
                 if (suono) {
                     ++accettate;
-                    const int fotogramma = suono->canali * suono->bitPerCampione / 8;
-                    const bool sano = suono->canali >= 1 && suono->canali <= 8 && suono->frequenza >= 1000
-                        && suono->frequenza <= 384000 && fotogramma > 0 && !suono->campioni.isEmpty()
-                        && suono->campioni.size() % fotogramma == 0 && suono->campioni.size() <= variante.size()
-                        && variante.contains(suono->campioni);
+                    const int fotogramma = suono->canali * 2;
+                    const bool sano = suono->canali >= 1 && suono->canali <= 2 && suono->frequenza >= 1000
+                        && suono->frequenza <= 384000 && suono->bitPerCampione == 16 && !suono->campioni.isEmpty()
+                        && suono->campioni.size() % fotogramma == 0
+                        && suono->campioni.size() / fotogramma <= qint64(DurataMassimaSuono + 1) * suono->frequenza;
                     if (!sano)
                         esito.difetti << QStringLiteral("seed %1 (%2): accepted %3 channels, %4 Hz, %5 bits, %6 bytes")
                                              .arg(seme).arg(come).arg(suono->canali).arg(suono->frequenza)
