@@ -66,7 +66,8 @@ bool Collocata(IdSchermo id)
     const QRect disponibile = f->screen()->availableGeometry();
     const QRect cornice = f->frameGeometry();
     if (SuWayland())
-        return f->isMaximized() && f->size() == disponibile.size();
+        // A Wayland client never learns where its window is: only its size.
+        return f->isMaximized() && f->frameGeometry().size() == disponibile.size();
     return std::abs(cornice.left() - disponibile.left()) <= 1 && std::abs(cornice.top() - disponibile.top()) <= 1
         && std::abs(cornice.width() - disponibile.width()) <= 1
         && std::abs(cornice.height() - disponibile.height()) <= 1;
@@ -116,7 +117,8 @@ class ProvaDesktop : public QObject {
                                                  .arg(f->screen()->availableGeometry().width())
                                                  .arg(f->screen()->availableGeometry().height())),
                                   5000);
-        QVERIFY(f->screen()->geometry().contains(f->frameGeometry()));
+        if (!SuWayland())
+            QVERIFY(f->screen()->geometry().contains(f->frameGeometry()));
         const QRect interna(0, 0, f->larghezzaInterna(), f->altezzaInterna());
         const auto& r = Modulo1::Ridimensionatore;
         QVERIFY(r && r->SourceForm() == f && !r->NeedsRecording);
@@ -238,6 +240,8 @@ private slots:
     // from the control's own, at least 3 device pixels deep.
     void fuocoSuOgniColore()
     {
+        if (SuWayland())
+            QSKIP("on Wayland the compositor alone gives a window the keyboard");
         Ambiente a;
         Partita::AvviaFinoAlMenu();
         Partita::ApriDalMenu(Partita::Giochi().at(3));
