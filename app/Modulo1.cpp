@@ -1,6 +1,7 @@
 #include "app/Modulo1.h"
 
 #include "app/Servizi.h"
+#include "media/Voci.h"
 #include "resize/clsResize.h"
 #include "screens/Schermi.h"
 
@@ -45,6 +46,15 @@ void SuonoErrato()
     if (!SuonoAttivo)
         return;
     Suona(QStringLiteral("no.wav"));
+}
+
+bool Pronuncia(const QString& testo)
+{
+    if (!Voci::haVoce(testo))
+        return false;
+    if (SuonoAttivo)
+        servizi().suono->playVoice(CartellaApplicazione() + "/voci/" + Voci::nomeFile(testo));
+    return true;
 }
 
 double ColoreCasuale()

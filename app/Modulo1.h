@@ -40,6 +40,9 @@ int Estrai(int k);
 
 void SuonoEsatto();
 void SuonoErrato();
+// Speaks a word or phrase the games show, from the voci/ folder, when the
+// sounds are on and the text has a voice; returns whether it has one.
+bool Pronuncia(const QString& testo);
 double ColoreCasuale();
 void MostraInformazioni();
 void ChiediUscita();

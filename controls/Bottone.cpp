@@ -1,6 +1,7 @@
 #include "controls/Bottone.h"
 
 #include "app/Stile.h"
+#include "app/Modulo1.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,9 @@ Bottone::Bottone(const QString& testo, QWidget* genitore) : QPushButton(testo, g
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    // Connected before any handler of the screen, so the button's word is
+    // spoken first and the click then does what it always did.
+    connect(this, &QAbstractButton::clicked, this, [this] { Modulo1::Pronuncia(text()); });
 }
 
 void Bottone::setColore(const QColor& colore)

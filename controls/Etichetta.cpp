@@ -1,5 +1,6 @@
 #include "controls/Etichetta.h"
 
+#include "app/Modulo1.h"
 #include "controls/Bottone.h"
 
 #include <QKeyEvent>
@@ -31,6 +32,13 @@ QColor SfondoDi(const QWidget* controllo)
     return controllo->palette().color(bottone ? QPalette::Button : QPalette::Window);
 }
 
+void UsaColoriContenuto(QWidget* controllo)
+{
+    controllo->setBackgroundRole(QPalette::Base);
+    controllo->setForegroundRole(QPalette::Text);
+    controllo->setAutoFillBackground(true);
+}
+
 Etichetta::Etichetta(QWidget* genitore, const QString& testo) : QLabel(testo, genitore)
 {
     setWordWrap(true);
@@ -48,11 +56,16 @@ void Etichetta::mousePressEvent(QMouseEvent* evento)
     evento->accept();
 }
 
+// A click on a label that shows a word of the games speaks it, before
+// whatever else the click does: a child who cannot read clicks to hear.
 void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
 {
     evento->accept();
-    if (rect().contains(evento->position().toPoint()))
-        emit clicked();
+    // Only the left button clicks.
+    if (evento->button() != Qt::LeftButton || !rect().contains(evento->position().toPoint()))
+        return;
+    Modulo1::Pronuncia(text());
+    emit clicked();
 }
 
 void Etichetta::keyPressEvent(QKeyEvent* evento)

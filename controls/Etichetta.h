@@ -6,6 +6,9 @@
 // check box, windows).
 void ImpostaSfondo(QWidget* controllo, const QColor& colore);
 QColor SfondoDi(const QWidget* controllo);
+// The system's colours for window contents (white with black text on a
+// default desktop), followed live so that a desktop theme applies.
+void UsaColoriContenuto(QWidget* controllo);
 
 // A label: word-wrapped caption, optional background; it swallows clicks so
 // that a click on it never reaches the window behind. A label that leads

@@ -3,11 +3,14 @@
 //   tesselo-media <output folder>           the jpg/ and suoni/ folders
 //   tesselo-media --icone <output folder>   the application icon as PNG files
 //                                           in the hicolor theme's layout
+//   tesselo-media --voci <output folder>    the voci/ folder: every word the
+//                                           games show, spoken by espeak-ng
 //
 // Files whose content is already up to date are left alone, so rebuilding
 // does not change their timestamps.
 
 #include "BlockArt.h"
+#include "Voci.h"
 #include "SoundSynth.h"
 
 #include <QBuffer>
@@ -16,7 +19,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QProcess>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -136,6 +141,39 @@ bool generaIcone(Scrittore& s)
     return true;
 }
 
+// Italian, slower than an adult talks and a little higher: a pace a child of
+// four can follow, each word clearly apart.
+const QStringList kVoce{u"-v"_s, u"it"_s, u"-s"_s, u"125"_s, u"-p"_s, u"55"_s, u"-g"_s, u"6"_s};
+
+bool generaVoci(Scrittore& s)
+{
+    QTemporaryDir appoggio;
+    if (!appoggio.isValid()) {
+        errore() << "tesselo-media: no temporary folder: " << appoggio.errorString() << Qt::endl;
+        return false;
+    }
+    const QString wav = appoggio.filePath(u"voce.wav"_s);
+    for (const QString& parola : Voci::tutte()) {
+        QProcess espeak;
+        espeak.start(u"espeak-ng"_s, kVoce + QStringList{u"-w"_s, wav, Voci::daLeggere(parola)});
+        if (!espeak.waitForFinished(30000) || espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0) {
+            errore() << "tesselo-media: espeak-ng could not speak \"" << parola << "\": "
+                     << (espeak.error() == QProcess::FailedToStart ? u"espeak-ng is not installed"_s
+                                                                    : QString::fromLocal8Bit(espeak.readAllStandardError()))
+                     << Qt::endl;
+            return false;
+        }
+        QFile file(wav);
+        if (!file.open(QIODevice::ReadOnly) || file.size() <= 44) {
+            errore() << "tesselo-media: espeak-ng wrote no sound for \"" << parola << "\"" << Qt::endl;
+            return false;
+        }
+        if (!s.salva(u"voci/"_s + Voci::nomeFile(parola), file.readAll()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -145,8 +183,9 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList argomenti = app.arguments();
     const bool icone = argomenti.size() == 3 && argomenti.at(1) == u"--icone"_s;
-    if (argomenti.size() != 2 && !icone) {
-        errore() << "usage: tesselo-media [--icone] <output folder>" << Qt::endl;
+    const bool voci = argomenti.size() == 3 && argomenti.at(1) == u"--voci"_s;
+    if (argomenti.size() != 2 && !icone && !voci) {
+        errore() << "usage: tesselo-media [--icone | --voci] <output folder>" << Qt::endl;
         return 2;
     }
     if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
@@ -155,7 +194,8 @@ int main(int argc, char* argv[])
     }
 
     Scrittore scrittore(argomenti.last());
-    if (icone ? !generaIcone(scrittore)
+    if (voci ? !generaVoci(scrittore)
+        : icone ? !generaIcone(scrittore)
               : !generaBlocchi(scrittore) || !generaAttributi(scrittore) || !generaSuoni(scrittore))
         return 1;
     QTextStream(stdout) << "tesselo-media: " << scrittore.scritti() << " written, " << scrittore.invariati()

@@ -31,7 +31,9 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* evento) override
     {
-        if (evento->type() == QEvent::MouseButtonRelease) {
+        // Only the left button clicks; any other is left alone.
+        if (evento->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
             azione();
             return true;
         }

@@ -13,6 +13,7 @@
 #include "BlockArt.h"
 
 #include <QAction>
+#include <QShortcut>
 #include <QPainter>
 
 namespace {
@@ -40,7 +41,34 @@ Etichetta* CreaPunteggio(FinestraSchermo& f, const Posto& posto, const char* tes
     return e;
 }
 
+// The label that holds each game's question: the attribute asked, the set's
+// or the count's condition, the block to find, the first road sign or row
+// header, the chain's question.
+struct Domanda {
+    IdSchermo schermo;
+    const char* controllo;
+};
+constexpr Domanda Domande[] = {
+    {IdSchermo::form1, "Label1"},       {IdSchermo::FORM2, "Label1"},
+    {IdSchermo::zirp3, "Label1"},       {IdSchermo::FormTrova, "EtFrase2"},
+    {IdSchermo::zirp7, "Label1(0)"},    {IdSchermo::zirp8, "Label1(0)"},
+    {IdSchermo::zirp9, "Label1(0)"},    {IdSchermo::FormDomino, "Label2"},
+    {IdSchermo::FormDomino2, "Label2"},
+};
+
 } // namespace
+
+const QKeySequence SchermoGioco::TastoDomanda{Qt::Key_F1};
+
+void SchermoGioco::DiciDomanda()
+{
+    if (!finestra())
+        return;
+    for (const Domanda& d : Domande)
+        if (d.schermo == id())
+            if (auto* etichetta = finestra()->findChild<Etichetta*>(QString::fromLatin1(d.controllo)))
+                Modulo1::Pronuncia(etichetta->text());
+}
 
 QString SchermoGioco::Didascalia(const QString& parola, qint16 conteggio)
 {
@@ -72,6 +100,8 @@ void SchermoGioco::CreaControlli(FinestraSchermo& f)
                      [this] { mnuEsci(); });
 
     CreaControlliGioco(f);
+    // The key that speaks the question; it takes no place in the Tab order.
+    QObject::connect(new QShortcut(TastoDomanda, &f), &QShortcut::activated, [this] { DiciDomanda(); });
 
     cc.etEsatti = CreaPunteggio(f, posto("etEsatti"), "esatti");
     cc.etErrati = CreaPunteggio(f, posto("etErrati"), "errati");

@@ -2,6 +2,7 @@
 #include "app/Blocco.h"
 #include "screens/Schermo.h"
 
+#include <QKeySequence>
 #include <QtGlobal>
 #include <span>
 #include <string_view>
@@ -54,6 +55,11 @@ public:
         Faccia* ComandoIconaNo = nullptr;
     };
     const ControlliCornice& cornice() const { return cc; }
+
+    // The key that speaks the question of the screen on show, and what it
+    // does: the question's label is spoken as a click on it would speak it.
+    static const QKeySequence TastoDomanda;
+    void DiciDomanda();
 
     // Why the game's own state disagrees with what its window shows; empty
     // when they agree.

@@ -59,6 +59,9 @@ void formMenu::CreaControlli(FinestraSchermo& f)
     }
     c.Check1 = f.aggiungi(new QCheckBox(QStringLiteral("Suoni attivati")), Cerca(Progetto, "Check1"));
     c.Check1->setFont(CarattereSans(12, true));
+    // A check box fills its box in the button colour unless told otherwise:
+    // it shows the window's colour, set on it at every load.
+    c.Check1->setBackgroundRole(QPalette::Window);
     c.Check1->setCursor(CursoreChiaveDiViolino());
     QObject::connect(c.Check1, &QCheckBox::clicked, [this] { Check1_Click(); });
     c.Command5 = f.aggiungi(new Bottone(QStringLiteral("FINE")), Cerca(Progetto, "Command5"));

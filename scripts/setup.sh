@@ -13,6 +13,8 @@ PACKAGES=(
   appstream desktop-file-utils x11-utils dpkg-dev
   lintian reuse man-db strace procps
   openbox weston qt6-wayland
+  espeak-ng
+  sox
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "tests/support/MainProva.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -216,6 +217,7 @@ private slots:
         QFETCH(int, attributo);
         QFETCH(QStringList, nomi);
         Ambiente a;
+        MediaDistinti media;
         Apri(a, attributo, RossoGrande, BluGrande);
         Clic("Command1");
         Clic("Command1"); // any number of times, never counted
@@ -223,6 +225,13 @@ private slots:
             auto* figura = Ctl<Immagine>(F, QString("Image%1").arg(i + 3));
             QCOMPARE(figura->accessibleName(), nomi[i]);
             QCOMPARE(figura->vuota(), nomi[i].isEmpty());
+            if (figura->vuota())
+                continue;
+            // The file's picture: the round shape's help is cerchio.jpg.
+            const QString file = nomi[i] == "rotondo" ? QStringLiteral("cerchio") : nomi[i];
+            QImageReader lettore(media.cartella() + "/jpg/" + file + ".jpg");
+            lettore.setScaledSize(figura->immagine().size());
+            QCOMPARE(figura->immagine(), lettore.read());
         }
         QCOMPARE(Modulo1::ContatoreEsatti + Modulo1::ContatoreErrati, 0);
         QVERIFY(a.suono.suonati.isEmpty());

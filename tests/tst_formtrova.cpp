@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[7]);
         QCOMPARE(Trova().Bersaglio, qint16(5));
-        QCOMPARE(Testo("EtFrase2").split('\n'), QStringList({"TRIANGOLO", "ROSSO", "GRANDE", "SPESSO"}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"TRIANGOLO", "ROSSO", "GRANDE", "SPESSO"}));
         QCOMPARE(Blocco_(0)->property("Tag").toString(), QString("rotondogiallopiccolospesso"));
         QCOMPARE(Blocco_(0)->accessibleName(), QString("rotondo giallo piccolo spesso"));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
@@ -139,7 +139,7 @@ private slots:
         QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[12]);
-        QCOMPARE(Testo("EtFrase2").split('\n'), QStringList({"ROTONDO", "BLU", "GRANDE", "SOTTILE"}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"ROTONDO", "BLU", "GRANDE", "SOTTILE"}));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QCOMPARE(Trova().finestra()->focusWidget(), Blocco_(0));
@@ -184,6 +184,25 @@ private slots:
         QCOMPARE(Testo("etEsatti"), QString("esatti"));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(Blocco_(0)->isEnabled());
+    }
+
+    // Grid element n stands at row n / 3 and column n mod 3, counted from the
+    // top left, at any window size.
+    void griglia_righeEColonne()
+    {
+        Ambiente a;
+        Apri(a, 0);
+        for (QSize dimensione : {QSize(1024, 700), QSize(640, 520)}) {
+            Ridimensiona(Id, dimensione);
+            for (int n = 0; n < 12; ++n)
+                for (int m = 0; m < 12; ++m) {
+                    const QPoint p = NellaFinestra(Id, QString("Image1(%1)").arg(n)).center();
+                    const QPoint q = NellaFinestra(Id, QString("Image1(%1)").arg(m)).center();
+                    auto segno = [](int v) { return (v > 0) - (v < 0); };
+                    QCOMPARE(segno(p.x() - q.x()), segno(n % 3 - m % 3));
+                    QCOMPARE(segno(p.y() - q.y()), segno(n / 3 - m / 3));
+                }
+        }
     }
 };
 

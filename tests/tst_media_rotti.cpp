@@ -16,6 +16,7 @@
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 #include "SoundSynth.h"
+#include "Voci.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -41,7 +42,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Classe { Blocchi, Attributi, Suoni };
+enum class Classe { Blocchi, Attributi, Suoni, Voci };
 enum class Danno {
     Mancante, Vuoto, UnByte, Intestazione, Tronco10, Tronco50, Tronco99, Casuale,
     Png, Wav, Jpeg, Enorme, Bugiardo, Cartella, Fifo, Illeggibile, CartellaMancante
@@ -70,6 +71,10 @@ QStringList FileDi(const QString& cartella, Classe classe)
     case Classe::Suoni:
         for (const char* nome : NomiSuoni)
             file << cartella + "/suoni/" + nome + ".wav";
+        break;
+    case Classe::Voci:
+        for (const QString& parola : Voci::tutte())
+            file << cartella + "/voci/" + Voci::nomeFile(parola);
         break;
     }
     return file;
@@ -157,7 +162,7 @@ QByteArray JpegDiLunghezza(QColor colore, qsizetype n)
 
 bool FileJpeg(Classe classe)
 {
-    return classe != Classe::Suoni;
+    return classe != Classe::Suoni && classe != Classe::Voci;
 }
 
 void Danneggia(const QString& percorso, Danno danno, Classe classe)
@@ -348,7 +353,7 @@ QMap<QString, int> ContaAvvisi(const QString& testo, const QStringList& elenco, 
 
 void CopiaMedia(const QString& verso)
 {
-    for (const char* cartella : {"jpg", "suoni"})
+    for (const char* cartella : {"jpg", "suoni", "voci"})
         fs::copy(fs::path(TESSELO_APP_DIR) / cartella, fs::path(verso.toStdString()) / cartella,
                  fs::copy_options::recursive);
 }
@@ -469,10 +474,11 @@ private slots:
             {"whole folder missing", Danno::CartellaMancante, true, true, Avvisi::Uno},
         };
         const std::pair<Classe, const char*> classi[] = {
-            {Classe::Blocchi, "blocks"}, {Classe::Attributi, "attributes"}, {Classe::Suoni, "sounds"}};
+            {Classe::Blocchi, "blocks"}, {Classe::Attributi, "attributes"}, {Classe::Suoni, "sounds"},
+            {Classe::Voci, "voices"}};
         for (const auto& [classe, nomeClasse] : classi)
             for (const Riga& r : righe) {
-                if ((classe == Classe::Suoni && !r.suoni) || (classe != Classe::Suoni && !r.immagini))
+                if (!FileJpeg(classe) ? !r.suoni : !r.immagini)
                     continue;
                 // One missing folder takes both picture classes away.
                 if (r.danno == Danno::CartellaMancante && classe == Classe::Attributi)
@@ -498,16 +504,16 @@ private slots:
         CopiaMedia(cartella.path());
         QStringList danneggiati = FileDi(cartella.path(), classe);
         if (danno == Danno::CartellaMancante) {
-            const char* sotto = classe == Classe::Suoni ? "suoni" : "jpg";
+            const char* sotto = classe == Classe::Voci ? "voci" : classe == Classe::Suoni ? "suoni" : "jpg";
             fs::remove_all(fs::path(cartella.filePath(sotto).toStdString()));
-            if (classe != Classe::Suoni)
+            if (FileJpeg(classe))
                 danneggiati += FileDi(cartella.path(), Classe::Attributi);
         } else {
             for (const QString& file : danneggiati)
                 Danneggia(file, danno, classe);
         }
         QStringList tutti;
-        for (Classe c : {Classe::Blocchi, Classe::Attributi, Classe::Suoni})
+        for (Classe c : {Classe::Blocchi, Classe::Attributi, Classe::Suoni, Classe::Voci})
             tutti += FileDi(cartella.path(), c);
 
         std::optional<ComeUtenteComune> utenteComune;
@@ -528,6 +534,10 @@ private slots:
             GiocaTutto(a, cronometro, difetti);
             // Each file of the class once more, whether play reached it or not.
             for (const QString& file : danneggiati) {
+                if (classe == Classe::Voci) {
+                    cronometro("speak " + file, [&] { servizi().suono->playVoice(file); });
+                    continue;
+                }
                 if (file.endsWith(".wav")) {
                     cronometro("play " + file, [&] { servizi().suono->playSound(file); });
                     continue;

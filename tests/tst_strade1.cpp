@@ -2,6 +2,7 @@
 #include "app/Modulo1.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
+#include "controls/Linea.h"
 #include "games/zirp7/zirp7.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
@@ -118,9 +119,10 @@ private slots:
         auto x = [](int i) { return Slot(i)->x(); };
         QVERIFY(x(0) < x(1) && x(1) < x(2) && x(2) < x(3));
         QVERIFY(x(7) < x(6) && x(6) < x(5) && x(5) < x(4));
-        // Each area shows its four blocks whole, the outermost ones too.
+        // Each area holds its four slots, but the outermost slot of the right
+        // area, which stands 120 twips past its right edge.
         for (int i = 0; i < 8; ++i)
-            QVERIFY(Slot(i)->parentWidget()->rect().contains(Slot(i)->geometry()));
+            QCOMPARE(Slot(i)->parentWidget()->rect().contains(Slot(i)->geometry()), i != 4);
     }
 
     // Four blocks in one area end the turn, the other area empty; no fifth
@@ -195,6 +197,19 @@ private slots:
         DalMenuAlleStrade(a);
         QVERIFY(Voce(Id, "mnuSuonoSi")->isChecked());
         QVERIFY(!Voce(Id, "mnuSuonoNo")->isChecked());
+
+        // "sì" switches the sounds back on, here and on the menu.
+        Voce(Id, "mnuSuonoNo")->trigger();
+        Voce(Id, "mnuSuonoSi")->trigger();
+        QVERIFY(Modulo1::SuonoAttivo);
+        QVERIFY(Voce(Id, "mnuSuonoSi")->isChecked());
+        QVERIFY(!Voce(Id, "mnuSuonoNo")->isChecked());
+        a.suono.suonati.clear();
+        Clic(Area(1));
+        Clic(Area(0));
+        QCOMPARE(a.suono.suonati.size(), 2);
+        DalleStradeAlMenu(a);
+        QVERIFY(Ctl<QCheckBox>(IdSchermo::formMenu, "Check1")->isChecked());
     }
 
     // Areas and slots are reached with Tab left to right; Space or Enter on
@@ -237,10 +252,34 @@ private slots:
             QVERIFY(qGray(asfalto.rgb()) < 160 && asfalto != f->sfondo());
             QCOMPARE(in(2950, 3500), asfalto);               // the left branch
             QCOMPARE(in(6170, 3500), asfalto);               // the right branch
-            QCOMPARE(in(5760 + 1800, 120 + 1300), asfalto);  // a free stall of the right area
+            QCOMPARE(in(5760 + 2200, 120 + 1300), asfalto);  // a free stall of the right area
             QCOMPARE(in(4560, 3800), f->sfondo());           // between the branches
             QCOMPARE(in(3500, 6000), f->sfondo());           // beside the stem
             QCOMPARE(in(5500, 6000), f->sfondo());
+        }
+    }
+
+    // The left road ends at the foot of the left area and the right road at
+    // the right one; each condition stands under the area it names.
+    void strade_portanoAlleLoroAree()
+    {
+        Ambiente a;
+        ApriRosso(a, RossoGrande);
+        for (QSize dimensione : {QSize(1024, 700), QSize(640, 520)}) {
+            Ridimensiona(Id, dimensione);
+            const int lati[2][2] = {{2, 4}, {3, 5}};
+            for (int k = 0; k < 2; ++k) {
+                const QRect area = NellaFinestra(Id, QString("Frame1(%1)").arg(k));
+                for (int lato : lati[k]) {
+                    const QLineF l = Ctl<Linea>(Id, QString("Line2(%1)").arg(lato))->linea();
+                    const QPointF cima = l.p1().y() < l.p2().y() ? l.p1() : l.p2();
+                    QVERIFY(area.left() <= cima.x() && cima.x() <= area.right());
+                    QVERIFY(std::abs(cima.y() - area.bottom()) <= 2);
+                }
+                const QRect condizione = NellaFinestra(Id, QString("Label1(%1)").arg(k));
+                QVERIFY(condizione.top() > area.bottom());
+                QVERIFY(area.left() <= condizione.center().x() && condizione.center().x() <= area.right());
+            }
         }
     }
 };

@@ -171,6 +171,38 @@ private slots:
         Clic(Cella(3));                      // not round, not thin
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(3));
     }
+
+    // The cells stand two by two, 0 top left to 3 bottom right; the column
+    // headers stand above their columns, the row headers at the left of
+    // their rows, at any window size.
+    void intestazioni_sopraEAccantoAlleLoroCaselle()
+    {
+        Ambiente a;
+        ApriRossoGrande(a, B("rotondo", "blu", "piccolo", "sottile"));
+        for (QSize dimensione : {QSize(1024, 700), QSize(640, 520)}) {
+            Ridimensiona(Id, dimensione);
+            auto cella = [](int k) { return NellaFinestra(Id, QString("Frame1(%1)").arg(k)); };
+            auto testata = [](int k) { return NellaFinestra(Id, QString("Label1(%1)").arg(k)); };
+            auto x = [&](int k) { return cella(k).center().x(); };
+            auto y = [&](int k) { return cella(k).center().y(); };
+            QVERIFY(x(0) == x(2) && x(1) == x(3) && x(0) < x(1));
+            QVERIFY(y(0) == y(1) && y(2) == y(3) && y(0) < y(2));
+            for (int colonna = 0; colonna < 2; ++colonna) {
+                const QRect t = testata(2 + colonna);
+                for (int riga = 0; riga < 2; ++riga) {
+                    const QRect c = cella(2 * riga + colonna);
+                    QVERIFY(t.bottom() <= c.top() && c.left() <= t.center().x() && t.center().x() <= c.right());
+                }
+            }
+            for (int riga = 0; riga < 2; ++riga) {
+                const QRect t = testata(riga);
+                for (int colonna = 0; colonna < 2; ++colonna) {
+                    const QRect c = cella(2 * riga + colonna);
+                    QVERIFY(t.right() <= c.left() && c.top() <= t.center().y() && t.center().y() <= c.bottom());
+                }
+            }
+        }
+    }
 };
 
 TESSELO_TEST_MAIN(ProvaTabella)

@@ -100,6 +100,7 @@ private slots:
         QFETCH(int, criterio);
         QFETCH(QString, parola);
         Ambiente a;
+        MediaDistinti media;
         Blocco riferimento = RiferimentoRosso;
         QString* parole[] = {&riferimento.forma, &riferimento.colore, &riferimento.dimensione,
                              &riferimento.spessore};

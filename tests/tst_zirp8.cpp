@@ -242,6 +242,18 @@ private slots:
         Clic(C().Command2);
         Voce(Id, "mnuAiutoCaselle")->trigger(); // picking it again keeps the check
         QVERIFY(Voce(Id, "mnuAiutoCaselle")->isChecked() && Verdi().isEmpty());
+        // Back to route help: the green label goes, and help draws the route.
+        Clic(C().Command2);
+        QCOMPARE(Verdi().size(), 1);
+        const qint16 esatti = Modulo1::ContatoreEsatti;
+        Voce(Id, "mnuAiutoStrade")->trigger();
+        QVERIFY(Voce(Id, "mnuAiutoStrade")->isChecked() && !Voce(Id, "mnuAiutoCaselle")->isChecked());
+        QVERIFY(Verdi().isEmpty() && Percorso().isEmpty());
+        QCOMPARE(Modulo1::ContatoreEsatti, esatti);
+        Clic(C().Command2);
+        QVERIFY(Verdi().isEmpty());
+        QCOMPARE(Percorso().size(), 2);
+        QVERIFY(Percorso().contains(0));
     }
 
     void costoAiuto_data()
@@ -323,6 +335,55 @@ private slots:
         QTest::keyClick(C().Frame1[2], Qt::Key_Enter);
         QCOMPARE(C().insieme[5]->accessibleName(), giallo.nome());
         QCOMPARE(QApplication::focusWidget(), C().bottoneavanti);
+    }
+
+    // The road and the route from each fork lead to the area they name: the
+    // last leg of the route to area k and both edges of its road end at the
+    // foot of area k; each condition stands on the branch it names, and the
+    // legs of the route follow on from one another.
+    void strade_portanoAlleAreeCheNominano()
+    {
+        Ambiente a;
+        Apri(a, Rif);
+        auto linea = [](const char* nome, int i) { return Ctl<Linea>(Id, QString("%1(%2)").arg(nome).arg(i))->linea(); };
+        auto cima = [](QLineF l) { return l.p1().y() < l.p2().y() ? l.p1() : l.p2(); };
+        auto piede = [](QLineF l) { return l.p1().y() < l.p2().y() ? l.p2() : l.p1(); };
+        for (QSize dimensione : {QSize(1024, 700), QSize(640, 520)}) {
+            Ridimensiona(Id, dimensione);
+            const double tolleranza = 8.0 * dimensione.width() / 624;
+            const int lati[4][2] = {{6, 8}, {9, 7}, {13, 12}, {11, 10}};
+            for (int k = 0; k < 4; ++k) {
+                const QRect area = NellaFinestra(Id, QString("Frame1(%1)").arg(k));
+                for (QPointF p : {cima(linea("Line3", 3 + k)), cima(linea("Line2", lati[k][0])),
+                                  cima(linea("Line2", lati[k][1]))}) {
+                    QVERIFY(area.left() <= p.x() && p.x() <= area.right());
+                    QVERIFY(std::abs(p.y() - area.bottom()) <= 2);
+                }
+                // The last leg starts where the leg of its first fork ends.
+                const QLineF ramo = linea("Line3", k < 2 ? 1 : 2);
+                QVERIFY(QLineF(piede(linea("Line3", 3 + k)), cima(ramo)).length() <= tolleranza);
+            }
+            for (int ramo : {1, 2})
+                QVERIFY(QLineF(piede(linea("Line3", ramo)), cima(linea("Line3", 0))).length() <= tolleranza);
+            // A condition's nearest leg, at the label's height, is the one it names.
+            for (int j = 0; j < 6; ++j) {
+                const QPointF centro = NellaFinestra(Id, QString("Label1(%1)").arg(j)).center();
+                int vicina = -1;
+                double distanza = 1e9;
+                for (int leg = 1; leg <= 6; ++leg) {
+                    const QLineF l = linea("Line3", leg);
+                    if (centro.y() < cima(l).y() || centro.y() > piede(l).y())
+                        continue;
+                    const double t = (centro.y() - l.y1()) / (l.y2() - l.y1());
+                    const double d = std::abs(l.x1() + t * (l.x2() - l.x1()) - centro.x());
+                    if (d < distanza) {
+                        distanza = d;
+                        vicina = leg;
+                    }
+                }
+                QCOMPARE(vicina, j + 1);
+            }
+        }
     }
 };
 

@@ -7,7 +7,6 @@
 #include "controls/Immagine.h"
 #include "controls/Linea.h"
 
-#include <cmath>
 
 namespace {
 
@@ -60,16 +59,6 @@ constexpr VoceRisposta Risposte[] = {
 
 // The walls of the track are 15 pixels wide.
 constexpr int SpessoreMuro = 15;
-
-// Black writing on a light background, white on a dark one (relative
-// luminance as the accessibility guidelines define it).
-QColor ColoreTestoSu(const QColor& sfondo)
-{
-    auto lineare = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    const double luminanza = 0.2126 * lineare(sfondo.redF()) + 0.7152 * lineare(sfondo.greenF())
-        + 0.0722 * lineare(sfondo.blueF());
-    return luminanza > 0.179 ? Qt::black : Qt::white;
-}
 
 } // namespace
 
@@ -127,7 +116,6 @@ void SchermoDomino::CreaControlliGioco(FinestraSchermo& f)
 void SchermoDomino::NuovaCatena()
 {
     ImpostaSfondoCasuale();
-    LeggibiliSulloSfondo();
     for (Immagine* blocco : c.Image1)
         blocco->svuota();
     for (Etichetta* quadrato : c.Label1) {
@@ -141,19 +129,6 @@ void SchermoDomino::NuovaCatena()
     c.Label1[0]->show();
     c.Image1[1]->carica(Modulo1::PercorsoBlocco);
     PassoCatena = 0;
-}
-
-void SchermoDomino::LeggibiliSulloSfondo()
-{
-    // The question and the words beside the buttons have no background of
-    // their own: they stay readable on every colour the screen may take.
-    const QColor testo = ColoreTestoSu(finestra()->sfondo());
-    auto etichette = std::to_array<Etichetta*>({c.Label2, c.nomi[0], c.nomi[1], c.nomi[2], c.nomi[3], c.nomi[4]});
-    for (Etichetta* etichetta : etichette) {
-        QPalette tavolozza = etichetta->palette();
-        tavolozza.setColor(QPalette::WindowText, testo);
-        etichetta->setPalette(tavolozza);
-    }
 }
 
 void SchermoDomino::Command1_Click(int Index)

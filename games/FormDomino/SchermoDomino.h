@@ -66,7 +66,6 @@ private:
     void CreaControlliGioco(FinestraSchermo& f) final;
     void DimenticaControlliGioco() final { c = {}; }
     void PrimoTurno() final { NuovaCatena(); }
-    void LeggibiliSulloSfondo();
 
     const char* domanda;
     Controlli c;

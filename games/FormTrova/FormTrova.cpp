@@ -39,6 +39,13 @@ constexpr int NumeroBlocchi = 12;
 const QColor RossoCornice(255, 0, 0);
 constexpr int SpessoreCornice = 3;
 
+// The description of a block: its four words in capitals, one a line, the
+// lines joined by carriage return and line feed.
+QString Descrizione(const Blocco& b)
+{
+    return QStringList{b.forma, b.colore, b.dimensione, b.spessore}.join(QStringLiteral("\r\n")).toUpper();
+}
+
 } // namespace
 
 FormTrova::FormTrova() : SchermoGioco(IdSchermo::FormTrova, Aspetto) {}
@@ -78,9 +85,7 @@ void FormTrova::PreparaRicerca()
         const Blocco blocco = Modulo1::BloccoCorrente();
         c.Image1[k]->setProperty("Tag", blocco.tag());
         if (k == Bersaglio)
-            c.EtFrase2->setText(QStringList{blocco.forma, blocco.colore, blocco.dimensione, blocco.spessore}
-                                    .join('\n')
-                                    .toUpper());
+            c.EtFrase2->setText(Descrizione(blocco));
     }
 }
 
@@ -147,9 +152,7 @@ QString FormTrova::Incoerenza() const
             return QStringLiteral("a block's tag is not the block shown");
     }
     const auto descritto = BloccoDi(c.Image1[Bersaglio]);
-    const QString descrizione = QStringList{descritto->forma, descritto->colore, descritto->dimensione,
-                                            descritto->spessore}.join('\n').toUpper();
-    if (c.EtFrase2->text() != descrizione)
+    if (c.EtFrase2->text() != Descrizione(*descritto))
         return QStringLiteral("the description is not the described block");
     const bool trovato = c.bottoneavanti->isEnabled();
     for (const Immagine* immagine : c.Image1)

@@ -75,7 +75,7 @@ void form1::CreaControlliGioco(FinestraSchermo& f)
 {
     c.Label1 = f.aggiungi(new Etichetta, posto("Label1"));
     c.Label1->setFont(CarattereSans(24, true));
-    ImpostaSfondo(c.Label1, Qt::white);
+    UsaColoriContenuto(c.Label1);
 
     c.Command1 = f.aggiungi(new Bottone(QStringLiteral("Aiuto")), posto("Command1"));
     c.Command1->setIcon(IconaFaccia());

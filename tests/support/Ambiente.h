@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 
 // Test doubles for the services, and a fresh program for every test.
@@ -88,5 +89,25 @@ W* Ctl(IdSchermo id, const QString& nome)
     return c;
 }
 
+// Where a control of a loaded screen stands on its window's design surface,
+// in pixels, after the window has been given the inner size dimensione.
+QRect NellaFinestra(IdSchermo id, const QString& nome);
+void Ridimensiona(IdSchermo id, QSize dimensione);
+
 // A menu entry of a loaded screen ("mnu1", "mnuEsci", "mnuControlloSi"...).
 QAction* Voce(IdSchermo id, const QString& nome);
+
+// The program's media in a folder of its own, with one change: rotondo.jpg,
+// the same drawing as cerchio.jpg in the generated media, becomes a picture
+// of its own, so that a look-up of one is told from a look-up of the other.
+// The program reads from this folder while the object lives.
+class MediaDistinti {
+public:
+    MediaDistinti();
+    ~MediaDistinti();
+    QString cartella() const { return copia.path(); }
+
+private:
+    QTemporaryDir copia;
+    QString prima;
+};

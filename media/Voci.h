@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Every word or phrase a game screen shows the child as a question, a
+// condition, a header, a description or a caption, in the form the screen
+// shows it. Each has a voice: a WAV file of the same name in the folder voci/
+// beside the executable, made by the media program and replaceable by a
+// teacher's own recording.
+namespace Voci {
+
+// The whole list, each entry once (entries that only differ in letter case,
+// as "FORMA" and "forma", share one voice and are listed once).
+const QStringList& tutte();
+
+// The file name of a word's voice: lower case, accents dropped, every run of
+// blanks, line breaks and punctuation made one "_", ".wav" added; so
+// "NON ROSSO" is non_rosso.wav and "Cosa cambia?" cosa_cambia.wav.
+QString nomeFile(const QString& testo);
+
+// True when the text is one of the list (whatever its letter case).
+bool haVoce(const QString& testo);
+
+// The words as espeak-ng reads them: the lines of a description are read
+// as a list, with a short pause between them.
+QString daLeggere(const QString& testo);
+
+} // namespace Voci
