@@ -5,3 +5,13 @@ class QStyle;
 // colour shows, with the menu bar reachable from the keyboard by pressing Alt.
 // Also turns Qt's shared pixmap cache off (see Stile.cpp).
 QStyle* CreaStile();
+
+class QColor;
+class QPainter;
+class QRect;
+
+// The keyboard focus of a button, picture or check box: a frame 4 pixels wide
+// round box, black outside and white inside where the window is light, the
+// other way round where it is dark, so that it shows on every background
+// colour and on every control's face.
+void DisegnaFuoco(QPainter& p, const QRect& box, const QColor& sfondoFinestra);

@@ -1,5 +1,6 @@
 #include "controls/Bottone.h"
 
+#include "app/Stile.h"
 #include "app/Modulo1.h"
 
 #include <QKeyEvent>
@@ -43,11 +44,8 @@ void Bottone::paintEvent(QPaintEvent* evento)
     p.setPen(QPen(QColor(0x6e, 0x6e, 0x6e), 1));
     p.setBrush(isDown() ? tinta.darker(120) : tinta);
     p.drawRoundedRect(faccia, 3, 3);
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 3));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(faccia.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
-    }
+    if (hasFocus())
+        DisegnaFuoco(p, rect(), window()->palette().color(window()->backgroundRole()));
     QStyleOptionButton opzione;
     initStyleOption(&opzione);
     const bool scuro = qGray(tinta.rgb()) < 128;

@@ -1,6 +1,7 @@
 #include "controls/Immagine.h"
 
 #include "app/Immagini.h"
+#include "app/Stile.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -94,10 +95,8 @@ void Immagine::paintEvent(QPaintEvent*)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::DashLine));
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
+    if (hasFocus())
+        DisegnaFuoco(p, rect(), window()->palette().color(window()->backgroundRole()));
 }
 
 void Immagine::keyPressEvent(QKeyEvent* evento)

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 FinestraSchermo::FinestraSchermo(QSize areaProgettoTwips, const QString& titolo)
     : area(new QWidget(this))
@@ -118,12 +119,79 @@ QColor FinestraSchermo::sfondo() const
     return SfondoDi(this);
 }
 
+namespace {
+// The frame a window manager last put round one of our windows. Every window
+// of the program gets the same frame, so a window opened after the first one
+// is sized right before the window manager has framed it.
+QMargins corniceNota;
+} // namespace
+
+bool FinestraSchermo::PiazzaFinestre()
+{
+    // A Wayland client can neither place nor activate its own windows: the
+    // compositor does both.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QMargins FinestraSchermo::cornice() const
+{
+    // A window not yet framed reports no frame: it will get the known one.
+    if (const QWindow* w = windowHandle(); w && isVisible()) {
+        if (const QMargins m = w->frameMargins(); !m.isNull())
+            corniceNota = m;
+    }
+    return corniceNota;
+}
+
 void FinestraSchermo::riempiSchermo()
 {
-    const QRect schermo = screen()->geometry();
-    const QSize cornice = frameGeometry().size() - size();
-    move(schermo.topLeft());
-    resize(schermo.width() - cornice.width(), schermo.height() - cornice.height());
+    if (!PiazzaFinestre()) {
+        // Where the window cannot be placed, the maximised state gives it the
+        // whole available area, frame included.
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // The frame goes at the top-left corner of the available area (the screen
+    // less any panel) and, frame included, covers exactly that area.
+    QScreen* schermo = screen();
+    connect(schermo, &QScreen::availableGeometryChanged, this, &FinestraSchermo::correggi, Qt::UniqueConnection);
+    areaSupposta = schermo->availableGeometry();
+    corniceSupposta = cornice();
+    daAdattare = true;
+    move(areaSupposta.topLeft());
+    resize(areaSupposta.size().shrunkBy(corniceSupposta));
+}
+
+void FinestraSchermo::correggi()
+{
+    // Under X11 the frame is known only once the window manager has framed
+    // the window, and a panel may come or go: when either differs from what
+    // was assumed, the window is fitted again.
+    if (!daAdattare || !isVisible() || !PiazzaFinestre())
+        return;
+    if (cornice() == corniceSupposta && screen()->availableGeometry() == areaSupposta)
+        return;
+    ++correzioni;
+    riempiSchermo();
+}
+
+bool FinestraSchermo::event(QEvent* evento)
+{
+    switch (evento->type()) {
+    case QEvent::WinIdChange:
+        // Qt writes the program's name where a title is empty; a blank shows
+        // the empty title the screen has.
+        if (windowTitle().isEmpty() && windowHandle())
+            windowHandle()->setTitle(QStringLiteral(" "));
+        break;
+    case QEvent::Move:
+    case QEvent::Show:
+        correggi();
+        break;
+    default:
+        break;
+    }
+    return FinestraRidimensionabile::event(evento);
 }
 
 void FinestraSchermo::disponi()

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QList>
+#include <QMargins>
+#include <QRect>
 
 class Linea;
 class QAction;
@@ -43,14 +45,21 @@ public:
     void impostaSfondo(const QColor& colore);
     QColor sfondo() const;
 
-    // Top 0, left 0, then the screen's height and width.
+    // The window, frame included, covers the screen's available area; where
+    // the platform cannot place windows, it is maximised.
     void riempiSchermo();
+    // False where the platform places and activates windows itself (Wayland).
+    static bool PiazzaFinestre();
+    // How many times the size was set again because the frame the window
+    // manager put round the window was not the one assumed.
+    int correzioniCornice() const { return correzioni; }
 
     // Set while the program itself takes the window away, so that this is not
     // mistaken for the user closing it.
     void segnaChiusuraDelProgramma() { chiusuraDelProgramma = true; }
 
 protected:
+    bool event(QEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
@@ -59,10 +68,16 @@ private:
     void disponi();
     QMenuBar* menuBar();
     void adattaBarra();
+    QMargins cornice() const;
+    void correggi();
 
     QMenuBar* barra = nullptr;
     int altezzaBarra = 0;
     QWidget* area;
     QList<QObject*> elenco;
     bool chiusuraDelProgramma = false;
+    bool daAdattare = false;
+    QMargins corniceSupposta;
+    QRect areaSupposta;
+    int correzioni = 0;
 };

@@ -26,7 +26,8 @@ void Schermo::Mostra()
     if (daAttivare)
         finestra_->setUpdatesEnabled(false);
     finestra_->show();
-    finestra_->activateWindow();
+    if (FinestraSchermo::PiazzaFinestre())
+        finestra_->activateWindow();
     if (daAttivare) {
         attivato = true;
         Form_Activate();

@@ -12,6 +12,7 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   appstream desktop-file-utils x11-utils dpkg-dev
   lintian reuse man-db strace procps
+  openbox weston qt6-wayland
   espeak-ng
   sox
   libsndfile1-dev
