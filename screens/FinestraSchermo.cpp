@@ -169,7 +169,13 @@ void FinestraSchermo::correggi()
     // was assumed, the window is fitted again.
     if (!daAdattare || !isVisible() || !PiazzaFinestre())
         return;
-    if (cornice() == corniceSupposta && screen()->availableGeometry() == areaSupposta)
+    // A window placed before the window manager framed it may also have been
+    // framed round the place asked for, the frame sticking out of the screen.
+    if (cornice() == corniceSupposta && screen()->availableGeometry() == areaSupposta
+        && frameGeometry().topLeft() == areaSupposta.topLeft())
+        return;
+    // A window manager that will not have the window there is not chased.
+    if (correzioni >= MassimoCorrezioni)
         return;
     ++correzioni;
     riempiSchermo();

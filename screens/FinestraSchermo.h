@@ -80,4 +80,5 @@ private:
     QMargins corniceSupposta;
     QRect areaSupposta;
     int correzioni = 0;
+    static constexpr int MassimoCorrezioni = 8;
 };

@@ -36,6 +36,10 @@
 
 namespace {
 
+// How long a real display server and window manager may take to show, frame
+// or move a window: generous, since a busy machine delays them by seconds.
+constexpr int AttesaServer = 20000;
+
 QString Modo()
 {
     return QString::fromLocal8Bit(qgetenv("TESSELO_DESKTOP"));
@@ -106,7 +110,7 @@ class ProvaDesktop : public QObject {
     {
         FinestraSchermo* f = S(id).finestra();
         QVERIFY(f);
-        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(QTest::qWaitForWindowExposed(f, AttesaServer));
         QTRY_VERIFY2_WITH_TIMEOUT(Collocata(id),
                                   qPrintable(QStringLiteral("%1 frame %2,%3 %4x%5 in %6x%7")
                                                  .arg(f->objectName())
@@ -116,7 +120,7 @@ class ProvaDesktop : public QObject {
                                                  .arg(f->frameGeometry().height())
                                                  .arg(f->screen()->availableGeometry().width())
                                                  .arg(f->screen()->availableGeometry().height())),
-                                  5000);
+                                  AttesaServer);
         if (!SuWayland())
             QVERIFY(f->screen()->geometry().contains(f->frameGeometry()));
         const QRect interna(0, 0, f->larghezzaInterna(), f->altezzaInterna());
@@ -191,7 +195,7 @@ private slots:
                QStringLiteral("0,0,0,%1,0,0,0,0,0,0,0,%2").arg(alto).arg(schermo.width() - 1)});
         pannello.show();
         QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::primaryScreen()->availableGeometry(),
-                                  QRect(0, 0, schermo.width(), schermo.height() - alto), 5000);
+                                  QRect(0, 0, schermo.width(), schermo.height() - alto), AttesaServer);
         Ambiente a;
         controllaTutti(a);
     }
@@ -223,7 +227,7 @@ private slots:
         Partita::AvviaFinoAlMenu();
         Partita::ApriDalMenu(Partita::Giochi().first());
         FinestraSchermo* f = S(IdSchermo::form1).finestra();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(QTest::qWaitForWindowExposed(f, AttesaServer));
         QCOMPARE(f->windowTitle(), QString());
         QVERIFY(f->windowHandle()->title().trimmed().isEmpty());
         if (SuX11()) {
@@ -247,7 +251,7 @@ private slots:
         Partita::ApriDalMenu(Partita::Giochi().at(3));
         const IdSchermo id = Partita::Giochi().at(3).id;
         FinestraSchermo* f = S(id).finestra();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(QTest::qWaitForWindowExposed(f, AttesaServer));
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
         QList<QWidget*> controlli;
