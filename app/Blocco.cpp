@@ -67,3 +67,9 @@ std::optional<Blocco> BloccoDaNome(const QString& nome)
     const Blocco b{parole[0], parole[1], parole[2], parole[3]};
     return b.valido() ? std::optional<Blocco>(b) : std::nullopt;
 }
+
+QStringList ParoleConFigura()
+{
+    return QStringList{QStringLiteral("cerchio")} + Parole::Forme + Parole::Colori + Parole::Dimensioni
+        + Parole::Spessori;
+}

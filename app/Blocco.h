@@ -11,6 +11,10 @@ inline const QStringList Dimensioni{"grande", "piccolo"};
 inline const QStringList Spessori{"spesso", "sottile"};
 }
 
+// The names of the attribute pictures (<word>.jpg): every attribute word, and
+// "cerchio", the shape "rotondo" as the help of "uguale - diverso" shows it.
+QStringList ParoleConFigura();
+
 // Attribute kinds as most games number them.
 enum Criterio : int { CriterioForma = 1, CriterioColore = 2, CriterioDimensione = 3, CriterioSpessore = 4 };
 

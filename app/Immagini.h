@@ -1,5 +1,7 @@
 #pragma once
 #include <QImage>
+#include <QList>
+#include <QStringList>
 #include <QSize>
 #include <QString>
 
@@ -21,10 +23,31 @@ struct Figura {
 // that still covers that box.
 Figura CaricaFigura(const QString& percorso, QSize lato = {});
 
+// Several pictures loaded as CaricaFigura loads each, in the order given, but
+// read and decoded in parallel where there are cores to spare.
+struct RichiestaFigura {
+    QString percorso;
+    QSize lato;
+};
+QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
+
+// Decodes these pictures for a box of lato into the cache ahead of need, on a
+// thread of its own, while the program waits for the child (starting a moment
+// later, so that the screen asking finishes opening first): a later load of
+// the same bytes then finds them decoded. A load still reads its file, and
+// the bytes it reads decide what shows. It stops when the pictures it has
+// prepared fill the cache, and a new call replaces what is left of the last
+// one. It never warns: a damaged file is named when a screen loads it.
+void PreparaFigure(const QStringList& percorsi, QSize lato);
+// Waits at most ms milliseconds (-1: as long as needed) for the pictures
+// asked for to be prepared; true when they are.
+bool AttendiFigurePreparate(int ms = -1);
+
 // The bound of the decoded-picture cache: all 60 block pictures of a photo
 // set at the size a full-screen box needs fit in it.
 inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
-// What the cache holds now, and emptying it (for measurements and tests).
+// What the cache holds now, and emptying it (for measurements and tests; the
+// preparation under way is stopped first).
 qint64 ByteCacheFigure();
 void SvuotaCacheFigure();
 

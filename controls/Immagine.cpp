@@ -44,6 +44,16 @@ void Immagine::carica(const QString& percorso)
     impostaFigura(f.immagine, f.nome);
 }
 
+void Immagine::caricaInsieme(const QList<std::pair<Immagine*, QString>>& richieste)
+{
+    QList<RichiestaFigura> file;
+    for (const auto& [immagine, percorso] : richieste)
+        file.append({percorso, immagine->latoMassimo()});
+    const QList<Figura> figure = CaricaFigure(file);
+    for (qsizetype i = 0; i < richieste.size(); ++i)
+        richieste[i].first->impostaFigura(figure[i].immagine, figure[i].nome);
+}
+
 QSize Immagine::latoMassimo() const
 {
     // A screen may load its pictures while its window is still smaller than

@@ -1,6 +1,8 @@
 #pragma once
 #include <QAbstractButton>
 #include <QImage>
+#include <QList>
+#include <utility>
 
 // A picture control: shows its picture stretched to its box, can be clicked
 // (mouse, Space or Enter) and is named for screen readers after what it shows.
@@ -11,6 +13,9 @@ public:
 
     // Reads the picture afresh from its file (see CaricaFigura).
     void carica(const QString& percorso);
+    // Loads several controls' pictures as carica() loads each, the files read
+    // and decoded in parallel where there are cores to spare.
+    static void caricaInsieme(const QList<std::pair<Immagine*, QString>>& richieste);
     void svuota();
     void copiaDa(const Immagine& altra);
     bool vuota() const { return figura.isNull(); }
@@ -20,15 +25,16 @@ public:
 
     QSize sizeHint() const override { return {64, 64}; }
 
+    // The largest box, in device pixels, this control is about to show a
+    // picture in.
+    QSize latoMassimo() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
 
 private:
     void impostaFigura(const QImage& immagine, const QString& nome);
-    // The largest box, in device pixels, this control is about to show a
-    // picture in.
-    QSize latoMassimo() const;
 
     QImage figura;
     QImage scalata;  // the picture at the box's size, made when the size changes

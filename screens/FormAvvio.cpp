@@ -73,10 +73,12 @@ void FormAvvio::Form_Load()
 
 void FormAvvio::PreparaAvvio()
 {
+    QList<std::pair<Immagine*, QString>> figure;
     for (Immagine* immagine : c.Image) {
         Modulo1::BloccoCasuale();
-        immagine->carica(Modulo1::PercorsoBlocco);
+        figure.append({immagine, Modulo1::PercorsoBlocco});
     }
+    Immagine::caricaInsieme(figure);
 }
 
 void FormAvvio::ApriMenu()

@@ -1,6 +1,9 @@
 #include "screens/Schermo.h"
 
+#include "app/Blocco.h"
+#include "app/Immagini.h"
 #include "app/Modulo1.h"
+#include "controls/Immagine.h"
 
 Schermo::~Schermo()
 {
@@ -32,7 +35,23 @@ void Schermo::Mostra()
         attivato = true;
         Form_Activate();
         finestra_->setUpdatesEnabled(true);
+        PreparaFigureDelGioco();
     }
+}
+
+void Schermo::PreparaFigureDelGioco()
+{
+    QSize lato;
+    for (const Immagine* immagine : finestra_->findChildren<Immagine*>())
+        lato = lato.expandedTo(immagine->latoMassimo());
+    if (lato.isEmpty())
+        return;
+    QStringList percorsi;
+    for (const Blocco& blocco : Blocco::tutti())
+        percorsi.append(blocco.percorso(Modulo1::CartellaApplicazione()));
+    for (const QString& parola : ParoleConFigura())
+        percorsi.append(Modulo1::CartellaApplicazione() + "/jpg/" + parola + ".jpg");
+    PreparaFigure(percorsi, lato);
 }
 
 void Schermo::Scarica()

@@ -47,6 +47,11 @@ protected:
     void PreparaRidimensionatore();
 
 private:
+    // While the child looks at the screen, every block and attribute picture
+    // is decoded ahead of need for the screen's largest picture box, so that
+    // the turns to come find their pictures decoded.
+    void PreparaFigureDelGioco();
+
     const IdSchermo identita;
     QPointer<FinestraSchermo> finestra_;
     bool attivato = false;

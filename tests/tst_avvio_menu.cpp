@@ -1,4 +1,5 @@
 #include "app/Colori.h"
+#include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
@@ -253,6 +254,26 @@ private slots:
         QVERIFY(volte.value("FinestraSchermo ") >= 1);
         for (auto it = volte.cbegin(); it != volte.cend(); ++it)
             QVERIFY2(it.value() == 1, qPrintable(QStringLiteral("%1 painted %2 times").arg(it.key()).arg(it.value())));
+    }
+
+    void giochi_preparanoLeFigureMentreIlBambinoGuarda_data() { giochi_siDipingonoUnaVoltaSolaAllApertura_data(); }
+
+    // While the child looks at a game, the pictures of its turns to come are
+    // decoded ahead of need: all 60, not only the few on show.
+    void giochi_preparanoLeFigureMentreIlBambinoGuarda()
+    {
+        QFETCH(int, indice);
+        const Partita::VoceGioco& gioco = Partita::Giochi()[indice];
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        QVERIFY(AttendiFigurePreparate(10000));
+        SvuotaCacheFigure();
+        Partita::ApriDalMenu(gioco);
+        const qint64 inMostra = ByteCacheFigure();
+        QVERIFY(inMostra > 0);
+        QVERIFY(AttendiFigurePreparate(10000));
+        QVERIFY2(ByteCacheFigure() >= 3 * inMostra,
+                 qPrintable(QStringLiteral("%1 KiB on show, %2 KiB after").arg(inMostra / 1024).arg(ByteCacheFigure() / 1024)));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "app/Immagini.h"
 #include "controls/Immagine.h"
+#include "tests/support/CatturaStderr.h"
 #include "tests/support/MainProva.h"
 
 #include <QBuffer>
@@ -87,6 +88,19 @@ QByteArray ConOrientamento(QByteArray jpeg, int tag)
                                   0x00, 0x00, 0x00, 0x00};                              // no next IFD
     jpeg.insert(2, reinterpret_cast<const char*>(exif), sizeof exif);
     return jpeg;
+}
+
+// A plain picture of one colour, uncompressed: two colours give files of one
+// length.
+QByteArray Bmp(Qt::GlobalColor colore)
+{
+    QImage img(640, 480, QImage::Format_RGB32);
+    img.fill(colore);
+    QByteArray dati;
+    QBuffer b(&dati);
+    b.open(QIODevice::WriteOnly);
+    QImageWriter(&b, "bmp").write(img);
+    return dati;
 }
 
 bool RossoABlu(const QImage& img)
@@ -245,15 +259,7 @@ private slots:
     {
         QTemporaryDir d;
         SvuotaCacheFigure();
-        // Uncompressed, so that both are of one length.
-        QByteArray rossa, verde;
-        for (auto [colore, dati] : {std::pair{Qt::red, &rossa}, {Qt::green, &verde}}) {
-            QImage img(640, 480, QImage::Format_RGB32);
-            img.fill(colore);
-            QBuffer b(dati);
-            b.open(QIODevice::WriteOnly);
-            QImageWriter(&b, "bmp").write(img);
-        }
+        const QByteArray rossa = Bmp(Qt::red), verde = Bmp(Qt::green);
         QCOMPARE(rossa.size(), verde.size());
         const QString percorso = Scrivi(d, "jpg/foto.bmp", rossa);
         QCOMPARE(qRed(CaricaFigura(percorso, QSize(160, 120)).immagine.pixel(10, 10)), 255);
@@ -277,6 +283,79 @@ private slots:
             QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
         }
         QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
+    }
+
+    // Pictures prepared ahead of need: what shows is decided by the bytes a
+    // load reads, not by what was prepared; a preparation stays within the
+    // cache's bound and says nothing about damaged files, which their load
+    // then names once.
+    void preparazione_iByteDelCaricamentoDecidono()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        const QString foto = Scrivi(d, "jpg/quarti.jpg", Jpeg(Quarti()));
+        const QString rossa = Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::red));
+        const QString rotta = Scrivi(d, "jpg/rotta.jpg", Jpeg(Quarti()).left(600));
+        CatturaStderr errori;
+        PreparaFigure({foto, rossa, rotta, d.filePath("jpg/manca.jpg")}, QSize(80, 60));
+        QVERIFY(AttendiFigurePreparate(10000));
+        QCOMPARE(errori.testo(), QString());
+        QVERIFY(ByteCacheFigure() > 0);
+
+        Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::green));
+        QVERIFY(qGreen(CaricaFigura(rossa, QSize(80, 60)).immagine.pixel(10, 10)) > 250);
+        const QImage preparata = CaricaFigura(foto, QSize(80, 60)).immagine;
+        SvuotaCacheFigure();
+        QCOMPARE(preparata, CaricaFigura(foto, QSize(80, 60)).immagine);
+
+        CatturaStderr dopo;
+        CaricaFigura(rotta, QSize(80, 60));
+        CaricaFigura(rotta, QSize(80, 60));
+        QCOMPARE(dopo.testo().count(QStringLiteral("rotta.jpg")), 1);
+
+        // Pictures of 16 MiB each, decoded whole: more than the bound holds.
+        QStringList grandi;
+        for (int i = 0; i < 8; ++i) {
+            QImage grande(2048, 2048, QImage::Format_RGB32);
+            grande.fill(QColor::fromHsv(i * 40, 255, 255));
+            grandi << Scrivi(d, QStringLiteral("jpg/grande%1.jpg").arg(i), Jpeg(grande));
+        }
+        PreparaFigure(grandi, QSize(2048, 2048));
+        QVERIFY(AttendiFigurePreparate(20000));
+        QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
+        QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
+    }
+
+    // Several pictures loaded together give, in the order asked, what loading
+    // each alone gives, and name each damaged file once, in that order too.
+    void caricaFigure_comeUnaAllaVolta()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        QList<RichiestaFigura> richieste;
+        for (int i = 0; i < 6; ++i) {
+            QImage img = Quarti();
+            img.fill(QColor::fromHsv(i * 50, 200, 255));
+            richieste.append({Scrivi(d, QStringLiteral("jpg/foto%1.jpg").arg(i), Jpeg(img)), QSize(160, 120)});
+        }
+        richieste.insert(2, {d.filePath("jpg/rosso/triangolograndespesso.JPG"), QSize(100, 100)});
+        richieste.insert(4, {Scrivi(d, "jpg/rotto.jpg", "non una figura"), QSize(100, 100)});
+        richieste.append({richieste[0].percorso, QSize(160, 120)});
+
+        CatturaStderr errori;
+        const QList<Figura> insieme = CaricaFigure(richieste);
+        const QString avvisi = errori.testo();
+        QCOMPARE(insieme.size(), richieste.size());
+        QCOMPARE(avvisi.count('\n'), 2);
+        QVERIFY(avvisi.indexOf("triangolograndespesso") < avvisi.indexOf("rotto.jpg"));
+        SvuotaCacheFigure();
+        for (qsizetype i = 0; i < richieste.size(); ++i) {
+            const Figura sola = CaricaFigura(richieste[i].percorso, richieste[i].lato);
+            QCOMPARE(insieme[i].nome, sola.nome);
+            QCOMPARE(insieme[i].immagine, sola.immagine);
+        }
+        QVERIFY(insieme[2].nome.startsWith("triangolo"));
+        QVERIFY(insieme[4].immagine.isNull());
     }
 };
 

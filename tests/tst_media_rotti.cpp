@@ -13,6 +13,7 @@
 #include "games/zirp8/zirp8.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
+#include "tests/support/CatturaStderr.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 #include "tests/support/Tono.h"
@@ -228,38 +229,6 @@ private:
 
 // Set in the process that runs one unreadable-files case on its own.
 constexpr const char* FiglioSenzaPermessi = "TESSELO_FIGLIO_SENZA_PERMESSI";
-
-// Standard error goes to a file while alive; testo() gives what was written.
-class CatturaStderr {
-public:
-    CatturaStderr()
-    {
-        file.open();
-        std::fflush(stderr);
-        salvato = ::dup(2);
-        ::dup2(file.handle(), 2);
-    }
-    ~CatturaStderr() { Ripristina(); }
-    QString testo()
-    {
-        Ripristina();
-        file.seek(0);
-        return QString::fromLocal8Bit(file.readAll());
-    }
-
-private:
-    void Ripristina()
-    {
-        if (salvato < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(salvato, 2);
-        ::close(salvato);
-        salvato = -1;
-    }
-    QTemporaryFile file;
-    int salvato = -1;
-};
 
 // Ends the run with the name of what it was doing if one action hangs: a
 // hang would otherwise only show as the whole suite running out of time.

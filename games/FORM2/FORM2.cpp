@@ -101,13 +101,15 @@ void FORM2::PreparaTurno()
         Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
         for (Immagine* posto : c.insieme)
             posto->svuota();
+        QList<std::pair<Immagine*, QString>> figure;
         for (int k = 0; k < 4; ++k) {
             Modulo1::BloccoCasuale();
-            c.Image1[k]->carica(Modulo1::PercorsoBlocco);
+            figure.append({c.Image1[k], Modulo1::PercorsoBlocco});
             Attributi[k + 1] = Modulo1::BloccoCorrente().parola(Criterio);
             if (Attributi[k + 1] == Attributi[0])
                 ++NumeroGiusti;
         }
+        Immagine::caricaInsieme(figure);
         NumeroInseriti = 0;
     } while (NumeroGiusti == 0);
 

@@ -79,14 +79,16 @@ void FormTrova::PreparaRicerca()
 {
     ImpostaSfondoCasuale();
     Bersaglio = qint16(Modulo1::Estrai(NumeroBlocchi) - 1);
+    QList<std::pair<Immagine*, QString>> figure;
     for (int k = 0; k < NumeroBlocchi; ++k) {
         Modulo1::BloccoCasuale();
-        c.Image1[k]->carica(Modulo1::PercorsoBlocco);
+        figure.append({c.Image1[k], Modulo1::PercorsoBlocco});
         const Blocco blocco = Modulo1::BloccoCorrente();
         c.Image1[k]->setProperty("Tag", blocco.tag());
         if (k == Bersaglio)
             c.EtFrase2->setText(Descrizione(blocco));
     }
+    Immagine::caricaInsieme(figure);
 }
 
 void FormTrova::Image1_Click(int Index)

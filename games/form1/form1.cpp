@@ -125,11 +125,13 @@ void form1::NuovaCoppia()
     ImpostaSfondoCasuale();
     const int criterio = Attributi[Attributo - 1].criterio;
     Immagine* immagini[] = {c.Image1, c.Image2};
+    QList<std::pair<Immagine*, QString>> figure;
     for (int lato = 0; lato < 2; ++lato) {
         Modulo1::BloccoCasuale();
-        immagini[lato]->carica(Modulo1::PercorsoBlocco);
+        figure.append({immagini[lato], Modulo1::PercorsoBlocco});
         ValoriConfronto[lato] = Modulo1::BloccoCorrente().parola(criterio);
     }
+    Immagine::caricaInsieme(figure);
 }
 
 void form1::UGUALI_Click()
@@ -174,8 +176,10 @@ void form1::bottoneavanti_Click()
 void form1::Command1_Click()
 {
     const auto& aiuto = Attributi[Attributo - 1].aiuto;
+    QList<std::pair<Immagine*, QString>> figure;
     for (int i = 0; i < 4 && aiuto[i]; ++i)
-        c.aiuto[i]->carica(Modulo1::CartellaApplicazione() + "/jpg/" + aiuto[i] + ".jpg");
+        figure.append({c.aiuto[i], Modulo1::CartellaApplicazione() + "/jpg/" + aiuto[i] + ".jpg"});
+    Immagine::caricaInsieme(figure);
 }
 
 QString form1::Incoerenza() const

@@ -117,13 +117,15 @@ void zirp3::PreparaTurno()
     NumeroGiusti = 0;
     ScegliCondizione();
     Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
+    QList<std::pair<Immagine*, QString>> figure;
     for (int k = 0; k < int(c.Image1.size()); ++k) {
         Modulo1::BloccoCasuale();
-        c.Image1[k]->carica(Modulo1::PercorsoBlocco);
+        figure.append({c.Image1[k], Modulo1::PercorsoBlocco});
         Attributi[k + 1] = Modulo1::BloccoCorrente().parola(Criterio);
         if (Attributi[k + 1] == Attributi[0])
             ++NumeroGiusti;
     }
+    Immagine::caricaInsieme(figure);
 }
 
 void zirp3::NUMERI_Click(int Index)
