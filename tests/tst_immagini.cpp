@@ -224,6 +224,33 @@ private slots:
         QCOMPARE(QuartiVisti(f.immagine), QStringLiteral("RGBW"));
     }
 
+    // A phone's 50-megapixel photo (8192 × 6144) shows, decoded at an eighth;
+    // one of 65 megapixels is past the limit: empty, named once.
+    void fotoDa50Megapixel_oltreIlLimiteDanneggiata()
+    {
+        QTemporaryDir d;
+        const auto foto = [&](const char* nome, QSize dimensione) {
+            QImage grigia(dimensione, QImage::Format_Grayscale8);
+            for (int y = 0; y < grigia.height(); ++y) {
+                uchar* riga = grigia.scanLine(y);
+                const bool sotto = y >= grigia.height() / 2;
+                std::fill(riga, riga + grigia.width() / 2, uchar(sotto ? 170 : 0));
+                std::fill(riga + grigia.width() / 2, riga + grigia.width(), uchar(sotto ? 255 : 85));
+            }
+            return Scrivi(d, nome, Jpeg(grigia));
+        };
+        const Figura grande = CaricaFigura(foto("jpg/rosso.jpg", {8192, 6144}), QSize(800, 600));
+        QCOMPARE(grande.immagine.size(), QSize(1024, 768));
+        for (auto [x, y, grigio] : {std::tuple{256, 192, 0}, {768, 192, 85}, {256, 576, 170}, {768, 576, 255}})
+            QVERIFY(std::abs(qGray(grande.immagine.pixel(x, y)) - grigio) < 8);
+
+        const QString troppo = foto("jpg/blu.jpg", {9000, 7200});
+        CatturaStderr errori;
+        QVERIFY(CaricaFigura(troppo, QSize(800, 600)).immagine.isNull());
+        QVERIFY(CaricaFigura(troppo, QSize(800, 600)).immagine.isNull());
+        QCOMPARE(errori.testo().count(QStringLiteral("blu.jpg")), 1);
+    }
+
     // Grey, CMYK (as photo editors write it) and progressive JPEGs show
     // their colours.
     void jpegGrigioCmykProgressivo()
