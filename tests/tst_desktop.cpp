@@ -239,8 +239,8 @@ private slots:
         }
     }
 
-    // The keyboard focus of a button, a picture and a check box shows on every
-    // window colour: its frame holds pixels far from the window's colour and
+    // The keyboard focus of a button, a picture, a framed area and a check box
+    // shows on every window colour: its frame holds pixels far from the window's colour and
     // from the control's own, at least 3 device pixels deep.
     void fuocoSuOgniColore()
     {
@@ -262,18 +262,31 @@ private slots:
                     controlli.append(w);
                     break;
                 }
+        // The area and the check box go where nothing else is on show.
+        auto* area = new Cornice(f->superficie());
         auto* casella = new QCheckBox(QStringLiteral("sì"), f->superficie());
-        for (QPoint posto : {QPoint(10, 10), QPoint(10, 300), QPoint(500, 10), QPoint(500, 300)}) {
-            casella->setGeometry(QRect(posto, QSize(120, 40)));
-            if (std::none_of(controlli.begin(), controlli.end(),
-                             [&](QWidget* w) { return w->geometry().adjusted(-8, -8, 8, 8).intersects(casella->geometry()); }))
-                break;
+        casella->setBackgroundRole(QPalette::Window); // as on the menu
+        for (QWidget* nuovo : std::initializer_list<QWidget*>{area, casella}) {
+            const auto libero = [&](const QRect& posto) {
+                const QList<QWidget*> altri = f->superficie()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                return std::none_of(altri.begin(), altri.end(), [&](QWidget* w) {
+                    return w != nuovo && w->isVisible() && w->geometry().adjusted(-8, -8, 8, 8).intersects(posto);
+                });
+            };
+            QRect posto(QPoint(8, 8), QSize(120, 40));
+            while (!libero(posto) && posto.bottom() < f->superficie()->height()) {
+                posto.translate(10, 0);
+                if (posto.right() >= f->superficie()->width())
+                    posto.moveTo(8, posto.top() + 10);
+            }
+            QVERIFY2(libero(posto), nuovo->metaObject()->className());
+            nuovo->setGeometry(posto);
+            nuovo->show();
+            controlli.append(nuovo);
         }
-        casella->show();
-        controlli.append(casella);
-        QCOMPARE(controlli.size(), 3);
+        QCOMPARE(controlli.size(), 4);
         const qreal rapporto = f->devicePixelRatioF();
-        QImage foglio(QSize(3 * 140, 18 * 60) * rapporto, QImage::Format_RGB32);
+        QImage foglio(QSize(4 * 140, 18 * 60) * rapporto, QImage::Format_RGB32);
         foglio.setDevicePixelRatio(rapporto);
         QPainter pittore(&foglio);
         const auto lontano = [](QRgb p, const QColor& c) {
@@ -293,8 +306,8 @@ private slots:
                 pittore.drawImage(QRectF(j * 140, (k - 1) * 60, std::min(box.width(), 136), std::min(box.height(), 56)),
                                   vista, QRectF(QPointF(), QSizeF(std::min(box.width(), 136), std::min(box.height(), 56)) * rapporto));
                 const QColor faccia = colore.lighter(110);
-                QRect fuoco = j == 2 ? QRect() : w->rect();
-                if (j == 2) {
+                QRect fuoco = w->rect();
+                if (w == casella) {
                     QStyleOptionButton o;
                     o.initFrom(w);
                     o.text = casella->text();
