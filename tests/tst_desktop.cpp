@@ -168,6 +168,19 @@ private slots:
         SvuotaEventi();
     }
 
+    // The screen is the one the mode names, in device pixels.
+    void loSchermoEQuelloChiesto()
+    {
+        const QScreen* schermo = QGuiApplication::primaryScreen();
+        const QSize pixel = (QSizeF(schermo->geometry().size()) * schermo->devicePixelRatio()).toSize();
+        if (SuX11())
+            QCOMPARE(QStringLiteral("%1x%2").arg(pixel.width()).arg(pixel.height()), Modo().mid(4));
+        else if (Modo().startsWith("denso:"))
+            QCOMPARE(pixel, QSize(3840, 2160));
+        else
+            QSKIP("the compositor chooses the output's size");
+    }
+
     void ogniSchermoCopreLAreaDisponibile()
     {
         Ambiente a;
@@ -450,11 +463,17 @@ struct Servers {
         QFile f(file);
         if (!f.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(file));
-        // Qt's offscreen screen takes its size in device pixels.
+        // Qt's offscreen screen takes its size in device-independent pixels:
+        // 3840 × 2160 device pixels are that size divided by the ratio.
+        const double r = rapporto.toDouble();
+        if (r < 1)
+            qFatal("denso:%s is no pixel ratio", qPrintable(rapporto));
         f.write(QStringLiteral(R"({"synchronousWindowSystemEvents": true, "windowFrameMargins": false,
-  "screens": [{"name": "denso", "x": 0, "y": 0, "width": 3840, "height": 2160,
+  "screens": [{"name": "denso", "x": 0, "y": 0, "width": %2, "height": %3,
   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %1}]})")
                     .arg(rapporto)
+                    .arg(qRound(3840 / r))
+                    .arg(qRound(2160 / r))
                     .toUtf8());
         f.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file).toUtf8());
