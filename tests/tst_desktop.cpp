@@ -2,6 +2,7 @@
 //   TESSELO_DESKTOP=x11:WxH      Xvfb with the openbox window manager
 //   TESSELO_DESKTOP=wayland      Weston's headless back end
 //   TESSELO_DESKTOP=denso:DPR    the offscreen platform, a 3840 × 2160 screen
+// TESSELO_SCHERMATE=folder saves a picture of every screen checked there.
 // A server that cannot be started fails the test.
 #include "app/Colori.h"
 #include "app/Modulo1.h"
@@ -142,10 +143,29 @@ class ProvaDesktop : public QObject {
             ++controllati;
         }
         QVERIFY(controllati > 0);
+        fotografa(f, id);
         qInfo("screen %s: painted %d time(s) as it opened, size set again %d time(s) once framed",
               qPrintable(QString::number(int(id))),
               disegni.volte.value(f), f->correzioniCornice());
     }
+
+    // With TESSELO_SCHERMATE set to a folder, each screen checked is saved
+    // there as it showed: the whole X11 screen, frames and panel included,
+    // elsewhere the window alone.
+    void fotografa(FinestraSchermo* f, IdSchermo id)
+    {
+        const QString cartella = QString::fromLocal8Bit(qgetenv("TESSELO_SCHERMATE"));
+        if (cartella.isEmpty())
+            return;
+        SvuotaEventi();
+        const QPixmap foto = SuX11() ? f->screen()->grabWindow(0) : f->grab();
+        const QString nome = QStringLiteral("%1/%2-%3-schermo%4.png")
+                                 .arg(cartella, QString::fromLatin1(QTest::currentTestFunction()))
+                                 .arg(++fotografie, 2, 10, QLatin1Char('0'))
+                                 .arg(int(id));
+        QVERIFY2(QDir().mkpath(cartella) && foto.save(nome), qPrintable(nome));
+    }
+    int fotografie = 0;
 
     // How many times the surface of each window is painted.
     struct ContaDisegni final : QObject {
