@@ -7,6 +7,7 @@
 #include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "app/Stile.h"
+#include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
 #include "controls/Linea.h"
@@ -272,8 +273,9 @@ private slots:
         }
     }
 
-    // The keyboard focus of a button, a picture, a framed area and a check box
-    // shows on every window colour: its frame holds pixels far from the window's colour and
+    // The keyboard focus of a button (in a colour of its own or in the style's
+    // face), a picture, a framed area and a check box shows on every window
+    // colour round the whole control: its frame holds pixels far from the window's colour and
     // from the control's own, at least 3 device pixels deep.
     void fuocoSuOgniColore()
     {
@@ -295,11 +297,12 @@ private slots:
                     controlli.append(w);
                     break;
                 }
-        // The area and the check box go where nothing else is on show.
+        // These go where nothing else is on show.
+        auto* semplice = new Bottone(QStringLiteral("FINE"), f->superficie()); // as on the menu
         auto* area = new Cornice(f->superficie());
         auto* casella = new QCheckBox(QStringLiteral("sì"), f->superficie());
         casella->setBackgroundRole(QPalette::Window); // as on the menu
-        for (QWidget* nuovo : std::initializer_list<QWidget*>{area, casella}) {
+        for (QWidget* nuovo : std::initializer_list<QWidget*>{semplice, area, casella}) {
             const auto libero = [&](const QRect& posto) {
                 const QList<QWidget*> altri = f->superficie()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
                 return std::none_of(altri.begin(), altri.end(), [&](QWidget* w) {
@@ -317,9 +320,9 @@ private slots:
             nuovo->show();
             controlli.append(nuovo);
         }
-        QCOMPARE(controlli.size(), 4);
+        QCOMPARE(controlli.size(), 5);
         const qreal rapporto = f->devicePixelRatioF();
-        QImage foglio(QSize(4 * 140, 18 * 60) * rapporto, QImage::Format_RGB32);
+        QImage foglio(QSize(5 * 140, 18 * 60) * rapporto, QImage::Format_RGB32);
         foglio.setDevicePixelRatio(rapporto);
         QPainter pittore(&foglio);
         const auto lontano = [](QRgb p, const QColor& c) {
@@ -330,7 +333,8 @@ private slots:
             f->impostaSfondo(colore);
             for (int j = 0; j < controlli.size(); ++j) {
                 QWidget* w = controlli[j];
-                ImpostaSfondo(w, colore.lighter(110));
+                if (w != semplice)
+                    ImpostaSfondo(w, colore.lighter(110));
                 w->setFocus(Qt::TabFocusReason);
                 QVERIFY(w->hasFocus());
                 // The focus box and a strip of the window round it.
@@ -338,14 +342,8 @@ private slots:
                 const QImage vista = f->superficie()->grab(box).toImage();
                 pittore.drawImage(QRectF(j * 140, (k - 1) * 60, std::min(box.width(), 136), std::min(box.height(), 56)),
                                   vista, QRectF(QPointF(), QSizeF(std::min(box.width(), 136), std::min(box.height(), 56)) * rapporto));
-                const QColor faccia = colore.lighter(110);
-                QRect fuoco = w->rect();
-                if (w == casella) {
-                    QStyleOptionButton o;
-                    o.initFrom(w);
-                    o.text = casella->text();
-                    fuoco = w->style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &o, w);
-                }
+                const QColor faccia = SfondoDi(w);
+                const QRect fuoco = w->rect();
                 // Down the middle of the focus frame's top side.
                 const int x = qRound((6 + fuoco.center().x()) * rapporto);
                 int vicinoAllaFinestra = 0, vicinoAlControllo = 0;
@@ -362,6 +360,38 @@ private slots:
         pittore.end();
         if (const QByteArray file = qgetenv("TESSELO_FOGLIO_FUOCO"); !file.isEmpty())
             QVERIFY(foglio.save(QString::fromLocal8Bit(file)));
+    }
+
+    // The menu's check box, indicator and caption, lies inside its focus
+    // frame: without the focus, the frame's 4 pixels and one more all round
+    // show only the window's colour; with it, they change.
+    void casellaDentroIlSuoFuoco()
+    {
+        if (SuWayland())
+            QSKIP("on Wayland the compositor alone gives a window the keyboard");
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        controlla(IdSchermo::formMenu);
+        FinestraSchermo* f = S(IdSchermo::formMenu).finestra();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QWidget* casella = Ctl(IdSchermo::formMenu, "Check1");
+        casella->clearFocus();
+        const QImage senza = casella->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        casella->setFocus(Qt::TabFocusReason);
+        QVERIFY(casella->hasFocus());
+        const QImage con = casella->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int bordo = int(std::ceil(5 * casella->devicePixelRatioF()));
+        const QRgb sfondo = f->sfondo().rgb();
+        int coperti = 0, cambiati = 0;
+        for (int y = 0; y < senza.height(); ++y)
+            for (int x = 0; x < senza.width(); ++x)
+                if (x < bordo || y < bordo || x >= senza.width() - bordo || y >= senza.height() - bordo) {
+                    coperti += senza.pixel(x, y) != sfondo;
+                    cambiati += con.pixel(x, y) != senza.pixel(x, y);
+                }
+        QCOMPARE(coperti, 0);
+        QVERIFY(cambiati > 0);
     }
 
     // On a dense screen a block picture is shown pixel for pixel as decoded
