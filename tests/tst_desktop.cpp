@@ -92,13 +92,19 @@ class ProvaDesktop : public QObject {
         Modulo1::Main();
         SvuotaEventi();
         controlla(IdSchermo::FormAvvio);
+        if (QTest::currentTestFailed())
+            return;
         QTest::mouseClick(Ctl(IdSchermo::FormAvvio, "Label1"), Qt::LeftButton);
         SvuotaEventi();
         QVERIFY(!S(IdSchermo::FormAvvio).finestra());
         controlla(IdSchermo::formMenu);
+        if (QTest::currentTestFailed())
+            return;
         for (const auto& gioco : Partita::Giochi()) {
             Partita::ApriDalMenu(gioco);
             controlla(gioco.id);
+            if (QTest::currentTestFailed())
+                return;
             QVERIFY2(Partita::Giusta(gioco.id) || Partita::Sbagliata(gioco.id), gioco.nome);
             SvuotaEventi();
             QVERIFY(Collocata(gioco.id));
@@ -114,8 +120,8 @@ class ProvaDesktop : public QObject {
         QVERIFY(f);
         QVERIFY(QTest::qWaitForWindowExposed(f, AttesaServer));
         QTRY_VERIFY2_WITH_TIMEOUT(Collocata(id),
-                                  qPrintable(QStringLiteral("%1 frame %2,%3 %4x%5 in %6x%7")
-                                                 .arg(f->objectName())
+                                  qPrintable(QStringLiteral("screen %1: frame %2,%3 %4x%5 in %6x%7")
+                                                 .arg(int(id))
                                                  .arg(f->frameGeometry().x())
                                                  .arg(f->frameGeometry().y())
                                                  .arg(f->frameGeometry().width())
