@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -477,7 +478,11 @@ struct Servers {
 
     void x11(const QString& dimensioni)
     {
-        QProcess& xvfb = avvia("Xvfb", {"-displayfd", "1", "-screen", "0", dimensioni + "x24", "-nolisten", "tcp"});
+        // Without -noreset the server starts afresh whenever its last client
+        // leaves, as each xprop below does: openbox connecting just then
+        // finds no display.
+        QProcess& xvfb = avvia("Xvfb", {"-displayfd", "1", "-screen", "0", dimensioni + "x24", "-nolisten", "tcp",
+                                        "-noreset"});
         QByteArray numero;
         while (!numero.contains('\n') && xvfb.waitForReadyRead(10000))
             numero += xvfb.readAllStandardOutput();
@@ -492,6 +497,24 @@ struct Servers {
             return xprop.waitForFinished(2000) && xprop.readAllStandardOutput().contains("window id");
         }, "openbox");
         qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+
+    // openbox names itself on the root window before it handles windows, and
+    // a window mapped in between may stay unmapped for good: a first window
+    // is shown again and again until openbox has put it on the screen.
+    static void openboxPronto()
+    {
+        QWidget prova;
+        prova.resize(100, 100);
+        QElapsedTimer tempo;
+        tempo.start();
+        while (tempo.elapsed() < AttesaServer) {
+            prova.show();
+            if (QTest::qWaitForWindowExposed(&prova, 2000))
+                return;
+            prova.hide();
+        }
+        qFatal("openbox put no window on the screen");
     }
 
     void wayland()
@@ -560,6 +583,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(CreaStile());
     QApplication::setQuitOnLastWindowClosed(false);
+    if (modo.startsWith("x11:"))
+        Servers::openboxPronto();
     ProvaDesktop prova;
     return QTest::qExec(&prova, argc, argv);
 }
