@@ -30,6 +30,62 @@ public:
         }
         QProxyStyle::drawPrimitive(elemento, opzione, p, widget);
     }
+
+    // A check box's focus frame goes round the whole box, not round its
+    // caption alone, where its inner ring would cover the letters: indicator
+    // and caption move inside the frame, and a click anywhere in the box
+    // toggles it.
+    QRect subElementRect(SubElement elemento, const QStyleOption* opzione, const QWidget* widget) const override
+    {
+        const QRect r = QProxyStyle::subElementRect(elemento, opzione, widget);
+        switch (elemento) {
+        case SE_CheckBoxFocusRect:
+        case SE_CheckBoxClickRect:
+            return opzione->rect;
+        case SE_CheckBoxIndicator:
+            return r.translated(opzione->direction == Qt::RightToLeft ? -DentroIlFuoco : DentroIlFuoco, 0);
+        case SE_CheckBoxContents:
+            return r.adjusted(DentroIlFuoco, 0, -DentroIlFuoco, 0);
+        default:
+            return r;
+        }
+    }
+
+    // The base style draws a check box with the places it computes itself:
+    // this one draws it with the places above.
+    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* p,
+                     const QWidget* widget) const override
+    {
+        const auto* casella = qstyleoption_cast<const QStyleOptionButton*>(opzione);
+        if (elemento != CE_CheckBox || !casella) {
+            QProxyStyle::drawControl(elemento, opzione, p, widget);
+            return;
+        }
+        QStyleOptionButton parte = *casella;
+        parte.rect = subElementRect(SE_CheckBoxIndicator, casella, widget);
+        drawPrimitive(PE_IndicatorCheckBox, &parte, p, widget);
+        parte.rect = subElementRect(SE_CheckBoxContents, casella, widget);
+        drawControl(CE_CheckBoxLabel, &parte, p, widget);
+        if (casella->state & State_HasFocus) {
+            QStyleOptionFocusRect fuoco;
+            fuoco.QStyleOption::operator=(*casella);
+            fuoco.rect = subElementRect(SE_CheckBoxFocusRect, casella, widget);
+            drawPrimitive(PE_FrameFocusRect, &fuoco, p, widget);
+        }
+    }
+
+    QSize sizeFromContents(ContentsType tipo, const QStyleOption* opzione, const QSize& contenuto,
+                           const QWidget* widget) const override
+    {
+        const QSize misura = QProxyStyle::sizeFromContents(tipo, opzione, contenuto, widget);
+        if (tipo == CT_CheckBox)
+            return misura + QSize(2 * DentroIlFuoco, 2 * DentroIlFuoco);
+        return misura;
+    }
+
+private:
+    // The focus frame's 4 pixels and 2 of space.
+    static constexpr int DentroIlFuoco = 6;
 };
 } // namespace
 

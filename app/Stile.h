@@ -10,8 +10,8 @@ class QColor;
 class QPainter;
 class QRect;
 
-// The keyboard focus of a button, picture or check box: a frame 4 pixels wide
-// round box, black outside and white inside where the window is light, the
-// other way round where it is dark, so that it shows on every background
-// colour and on every control's face.
+// The keyboard focus of a button, picture, framed area or check box: a frame
+// 4 pixels wide round box, black outside and white inside where the window is
+// light, the other way round where it is dark, so that it shows on every
+// background colour and on every control's face.
 void DisegnaFuoco(QPainter& p, const QRect& box, const QColor& sfondoFinestra);

@@ -35,7 +35,13 @@ void Bottone::keyPressEvent(QKeyEvent* evento)
 void Bottone::paintEvent(QPaintEvent* evento)
 {
     if (!tinta.isValid()) {
+        // The style's own face shows the focus only as a thin tinted outline:
+        // the program's focus frame goes over it.
         QPushButton::paintEvent(evento);
+        if (hasFocus()) {
+            QPainter p(this);
+            DisegnaFuoco(p, rect(), window()->palette().color(window()->backgroundRole()));
+        }
         return;
     }
     QStylePainter p(this);

@@ -1,6 +1,7 @@
 #include "controls/Etichetta.h"
 
 #include "app/Modulo1.h"
+#include "app/Stile.h"
 #include "controls/Bottone.h"
 
 #include <QKeyEvent>
@@ -103,10 +104,9 @@ void Cornice::paintEvent(QPaintEvent*)
     const QColor scuro = palette().color(QPalette::Dark);
     p.setPen(QPen(isEnabled() ? scuro : scuro.lighter(130), 2));
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::DashLine));
-        p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 4, 4);
-    }
+    // The keyboard focus shows as on every other control, over the border.
+    if (hasFocus())
+        DisegnaFuoco(p, rect(), window()->palette().color(window()->backgroundRole()));
 }
 
 void Cornice::keyPressEvent(QKeyEvent* evento)

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 FinestraSchermo::FinestraSchermo(QSize areaProgettoTwips, const QString& titolo)
@@ -158,6 +159,7 @@ void FinestraSchermo::riempiSchermo()
     areaSupposta = schermo->availableGeometry();
     corniceSupposta = cornice();
     daAdattare = true;
+    attese = 0;
     move(areaSupposta.topLeft());
     resize(areaSupposta.size().shrunkBy(corniceSupposta));
 }
@@ -169,6 +171,17 @@ void FinestraSchermo::correggi()
     // was assumed, the window is fitted again.
     if (!daAdattare || !isVisible() || !PiazzaFinestre())
         return;
+    // Shown but not framed yet, though the window manager frames windows:
+    // Qt takes the frame to be none, and a window whose inside sits at the
+    // corner would look right while its frame, still to come, would stick
+    // out of the screen. The window manager may frame it without moving the
+    // inside, so no event would come to look again: it is looked at again
+    // shortly, until it is framed.
+    if (windowHandle()->frameMargins().isNull() && !corniceNota.isNull()) {
+        if (attese++ < MassimoAttese)
+            QTimer::singleShot(AttesaCornice, this, &FinestraSchermo::correggi);
+        return;
+    }
     // A window placed before the window manager framed it may also have been
     // framed round the place asked for, the frame sticking out of the screen.
     if (cornice() == corniceSupposta && screen()->availableGeometry() == areaSupposta

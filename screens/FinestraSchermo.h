@@ -81,4 +81,9 @@ private:
     QRect areaSupposta;
     int correzioni = 0;
     static constexpr int MassimoCorrezioni = 8;
+    // How often, and for how long, a window not framed yet is looked at again
+    // (milliseconds; 30 s in all, as long as a busy desktop may take).
+    int attese = 0;
+    static constexpr int AttesaCornice = 50;
+    static constexpr int MassimoAttese = 600;
 };

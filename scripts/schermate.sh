@@ -5,10 +5,26 @@
 # in build/release on a private X display of 1024 x 768. Run it again whenever
 # the screens change; pictures and colours are drawn at random, so every run
 # gives new ones.
+#
+# With --desktop FOLDER it instead saves every screen, opened as a child
+# does, as the desktop tests see it: under the openbox window manager at
+# 1024 x 768 and 1920 x 1080, each without and with a 40-pixel panel, and on a
+# 3840 x 2160 screen scaled by 2. One folder for each desktop goes in FOLDER.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh release >/dev/null
 programma=$PWD/build/release/tesselo/tesselo
+
+if [[ ${1:-} == --desktop ]]; then
+  cartella=$(realpath -m "${2:?schermate.sh --desktop FOLDER}")
+  for desktop in x11:1024x768 x11:1920x1080 denso:2; do
+    TESSELO_DESKTOP=$desktop TESSELO_SCHERMATE=$cartella/${desktop//[:.]/_} \
+      LD_LIBRARY_PATH=$PWD/build/release/tesselo \
+      build/release/tests/tst_desktop ogniSchermoCopreLAreaDisponibile accantoAUnPannello >/dev/null
+  done
+  find "$cartella" -name '*.png' | sort
+  exit
+fi
 uscita=$PWD/docs/schermate
 mkdir -p "$uscita"
 

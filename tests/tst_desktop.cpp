@@ -2,10 +2,12 @@
 //   TESSELO_DESKTOP=x11:WxH      Xvfb with the openbox window manager
 //   TESSELO_DESKTOP=wayland      Weston's headless back end
 //   TESSELO_DESKTOP=denso:DPR    the offscreen platform, a 3840 × 2160 screen
+// TESSELO_SCHERMATE=folder saves a picture of every screen checked there.
 // A server that cannot be started fails the test.
 #include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "app/Stile.h"
+#include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
 #include "controls/Linea.h"
@@ -20,6 +22,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -90,13 +93,19 @@ class ProvaDesktop : public QObject {
         Modulo1::Main();
         SvuotaEventi();
         controlla(IdSchermo::FormAvvio);
+        if (QTest::currentTestFailed())
+            return;
         QTest::mouseClick(Ctl(IdSchermo::FormAvvio, "Label1"), Qt::LeftButton);
         SvuotaEventi();
         QVERIFY(!S(IdSchermo::FormAvvio).finestra());
         controlla(IdSchermo::formMenu);
+        if (QTest::currentTestFailed())
+            return;
         for (const auto& gioco : Partita::Giochi()) {
             Partita::ApriDalMenu(gioco);
             controlla(gioco.id);
+            if (QTest::currentTestFailed())
+                return;
             QVERIFY2(Partita::Giusta(gioco.id) || Partita::Sbagliata(gioco.id), gioco.nome);
             SvuotaEventi();
             QVERIFY(Collocata(gioco.id));
@@ -112,8 +121,8 @@ class ProvaDesktop : public QObject {
         QVERIFY(f);
         QVERIFY(QTest::qWaitForWindowExposed(f, AttesaServer));
         QTRY_VERIFY2_WITH_TIMEOUT(Collocata(id),
-                                  qPrintable(QStringLiteral("%1 frame %2,%3 %4x%5 in %6x%7")
-                                                 .arg(f->objectName())
+                                  qPrintable(QStringLiteral("screen %1: frame %2,%3 %4x%5 in %6x%7")
+                                                 .arg(int(id))
                                                  .arg(f->frameGeometry().x())
                                                  .arg(f->frameGeometry().y())
                                                  .arg(f->frameGeometry().width())
@@ -142,10 +151,29 @@ class ProvaDesktop : public QObject {
             ++controllati;
         }
         QVERIFY(controllati > 0);
+        fotografa(f, id);
         qInfo("screen %s: painted %d time(s) as it opened, size set again %d time(s) once framed",
               qPrintable(QString::number(int(id))),
               disegni.volte.value(f), f->correzioniCornice());
     }
+
+    // With TESSELO_SCHERMATE set to a folder, each screen checked is saved
+    // there as it showed: the whole X11 screen, frames and panel included,
+    // elsewhere the window alone.
+    void fotografa(FinestraSchermo* f, IdSchermo id)
+    {
+        const QString cartella = QString::fromLocal8Bit(qgetenv("TESSELO_SCHERMATE"));
+        if (cartella.isEmpty())
+            return;
+        SvuotaEventi();
+        const QPixmap foto = SuX11() ? f->screen()->grabWindow(0) : f->grab();
+        const QString nome = QStringLiteral("%1/%2-%3-schermo%4.png")
+                                 .arg(cartella, QString::fromLatin1(QTest::currentTestFunction()))
+                                 .arg(++fotografie, 2, 10, QLatin1Char('0'))
+                                 .arg(int(id));
+        QVERIFY2(QDir().mkpath(cartella) && foto.save(nome), qPrintable(nome));
+    }
+    int fotografie = 0;
 
     // How many times the surface of each window is painted.
     struct ContaDisegni final : QObject {
@@ -166,6 +194,19 @@ private slots:
         Modulo1::Ridimensionatore.reset();
         Schermi::ChiudiTutto();
         SvuotaEventi();
+    }
+
+    // The screen is the one the mode names, in device pixels.
+    void loSchermoEQuelloChiesto()
+    {
+        const QScreen* schermo = QGuiApplication::primaryScreen();
+        const QSize pixel = (QSizeF(schermo->geometry().size()) * schermo->devicePixelRatio()).toSize();
+        if (SuX11())
+            QCOMPARE(QStringLiteral("%1x%2").arg(pixel.width()).arg(pixel.height()), Modo().mid(4));
+        else if (Modo().startsWith("denso:"))
+            QCOMPARE(pixel, QSize(3840, 2160));
+        else
+            QSKIP("the compositor chooses the output's size");
     }
 
     void ogniSchermoCopreLAreaDisponibile()
@@ -239,8 +280,9 @@ private slots:
         }
     }
 
-    // The keyboard focus of a button, a picture and a check box shows on every
-    // window colour: its frame holds pixels far from the window's colour and
+    // The keyboard focus of a button (in a colour of its own or in the style's
+    // face), a picture, a framed area and a check box shows on every window
+    // colour round the whole control: its frame holds pixels far from the window's colour and
     // from the control's own, at least 3 device pixels deep.
     void fuocoSuOgniColore()
     {
@@ -262,18 +304,32 @@ private slots:
                     controlli.append(w);
                     break;
                 }
+        // These go where nothing else is on show.
+        auto* semplice = new Bottone(QStringLiteral("FINE"), f->superficie()); // as on the menu
+        auto* area = new Cornice(f->superficie());
         auto* casella = new QCheckBox(QStringLiteral("sì"), f->superficie());
-        for (QPoint posto : {QPoint(10, 10), QPoint(10, 300), QPoint(500, 10), QPoint(500, 300)}) {
-            casella->setGeometry(QRect(posto, QSize(120, 40)));
-            if (std::none_of(controlli.begin(), controlli.end(),
-                             [&](QWidget* w) { return w->geometry().adjusted(-8, -8, 8, 8).intersects(casella->geometry()); }))
-                break;
+        casella->setBackgroundRole(QPalette::Window); // as on the menu
+        for (QWidget* nuovo : std::initializer_list<QWidget*>{semplice, area, casella}) {
+            const auto libero = [&](const QRect& posto) {
+                const QList<QWidget*> altri = f->superficie()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                return std::none_of(altri.begin(), altri.end(), [&](QWidget* w) {
+                    return w != nuovo && w->isVisible() && w->geometry().adjusted(-8, -8, 8, 8).intersects(posto);
+                });
+            };
+            QRect posto(QPoint(8, 8), QSize(120, 40));
+            while (!libero(posto) && posto.bottom() < f->superficie()->height()) {
+                posto.translate(10, 0);
+                if (posto.right() >= f->superficie()->width())
+                    posto.moveTo(8, posto.top() + 10);
+            }
+            QVERIFY2(libero(posto), nuovo->metaObject()->className());
+            nuovo->setGeometry(posto);
+            nuovo->show();
+            controlli.append(nuovo);
         }
-        casella->show();
-        controlli.append(casella);
-        QCOMPARE(controlli.size(), 3);
+        QCOMPARE(controlli.size(), 5);
         const qreal rapporto = f->devicePixelRatioF();
-        QImage foglio(QSize(3 * 140, 18 * 60) * rapporto, QImage::Format_RGB32);
+        QImage foglio(QSize(5 * 140, 18 * 60) * rapporto, QImage::Format_RGB32);
         foglio.setDevicePixelRatio(rapporto);
         QPainter pittore(&foglio);
         const auto lontano = [](QRgb p, const QColor& c) {
@@ -284,7 +340,8 @@ private slots:
             f->impostaSfondo(colore);
             for (int j = 0; j < controlli.size(); ++j) {
                 QWidget* w = controlli[j];
-                ImpostaSfondo(w, colore.lighter(110));
+                if (w != semplice)
+                    ImpostaSfondo(w, colore.lighter(110));
                 w->setFocus(Qt::TabFocusReason);
                 QVERIFY(w->hasFocus());
                 // The focus box and a strip of the window round it.
@@ -292,14 +349,8 @@ private slots:
                 const QImage vista = f->superficie()->grab(box).toImage();
                 pittore.drawImage(QRectF(j * 140, (k - 1) * 60, std::min(box.width(), 136), std::min(box.height(), 56)),
                                   vista, QRectF(QPointF(), QSizeF(std::min(box.width(), 136), std::min(box.height(), 56)) * rapporto));
-                const QColor faccia = colore.lighter(110);
-                QRect fuoco = j == 2 ? QRect() : w->rect();
-                if (j == 2) {
-                    QStyleOptionButton o;
-                    o.initFrom(w);
-                    o.text = casella->text();
-                    fuoco = w->style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &o, w);
-                }
+                const QColor faccia = SfondoDi(w);
+                const QRect fuoco = w->rect();
                 // Down the middle of the focus frame's top side.
                 const int x = qRound((6 + fuoco.center().x()) * rapporto);
                 int vicinoAllaFinestra = 0, vicinoAlControllo = 0;
@@ -316,6 +367,38 @@ private slots:
         pittore.end();
         if (const QByteArray file = qgetenv("TESSELO_FOGLIO_FUOCO"); !file.isEmpty())
             QVERIFY(foglio.save(QString::fromLocal8Bit(file)));
+    }
+
+    // The menu's check box, indicator and caption, lies inside its focus
+    // frame: without the focus, the frame's 4 pixels and one more all round
+    // show only the window's colour; with it, they change.
+    void casellaDentroIlSuoFuoco()
+    {
+        if (SuWayland())
+            QSKIP("on Wayland the compositor alone gives a window the keyboard");
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        controlla(IdSchermo::formMenu);
+        FinestraSchermo* f = S(IdSchermo::formMenu).finestra();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QWidget* casella = Ctl(IdSchermo::formMenu, "Check1");
+        casella->clearFocus();
+        const QImage senza = casella->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        casella->setFocus(Qt::TabFocusReason);
+        QVERIFY(casella->hasFocus());
+        const QImage con = casella->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int bordo = int(std::ceil(5 * casella->devicePixelRatioF()));
+        const QRgb sfondo = f->sfondo().rgb();
+        int coperti = 0, cambiati = 0;
+        for (int y = 0; y < senza.height(); ++y)
+            for (int x = 0; x < senza.width(); ++x)
+                if (x < bordo || y < bordo || x >= senza.width() - bordo || y >= senza.height() - bordo) {
+                    coperti += senza.pixel(x, y) != sfondo;
+                    cambiati += con.pixel(x, y) != senza.pixel(x, y);
+                }
+        QCOMPARE(coperti, 0);
+        QVERIFY(cambiati > 0);
     }
 
     // On a dense screen a block picture is shown pixel for pixel as decoded
@@ -395,7 +478,11 @@ struct Servers {
 
     void x11(const QString& dimensioni)
     {
-        QProcess& xvfb = avvia("Xvfb", {"-displayfd", "1", "-screen", "0", dimensioni + "x24", "-nolisten", "tcp"});
+        // Without -noreset the server starts afresh whenever its last client
+        // leaves, as each xprop below does: openbox connecting just then
+        // finds no display.
+        QProcess& xvfb = avvia("Xvfb", {"-displayfd", "1", "-screen", "0", dimensioni + "x24", "-nolisten", "tcp",
+                                        "-noreset"});
         QByteArray numero;
         while (!numero.contains('\n') && xvfb.waitForReadyRead(10000))
             numero += xvfb.readAllStandardOutput();
@@ -410,6 +497,24 @@ struct Servers {
             return xprop.waitForFinished(2000) && xprop.readAllStandardOutput().contains("window id");
         }, "openbox");
         qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+
+    // openbox names itself on the root window before it handles windows, and
+    // a window mapped in between may stay unmapped for good: a first window
+    // is shown again and again until openbox has put it on the screen.
+    static void openboxPronto()
+    {
+        QWidget prova;
+        prova.resize(100, 100);
+        QElapsedTimer tempo;
+        tempo.start();
+        while (tempo.elapsed() < AttesaServer) {
+            prova.show();
+            if (QTest::qWaitForWindowExposed(&prova, 2000))
+                return;
+            prova.hide();
+        }
+        qFatal("openbox put no window on the screen");
     }
 
     void wayland()
@@ -437,11 +542,17 @@ struct Servers {
         QFile f(file);
         if (!f.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(file));
-        // Qt's offscreen screen takes its size in device pixels.
+        // Qt's offscreen screen takes its size in device-independent pixels:
+        // 3840 × 2160 device pixels are that size divided by the ratio.
+        const double r = rapporto.toDouble();
+        if (r < 1)
+            qFatal("denso:%s is no pixel ratio", qPrintable(rapporto));
         f.write(QStringLiteral(R"({"synchronousWindowSystemEvents": true, "windowFrameMargins": false,
-  "screens": [{"name": "denso", "x": 0, "y": 0, "width": 3840, "height": 2160,
+  "screens": [{"name": "denso", "x": 0, "y": 0, "width": %2, "height": %3,
   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %1}]})")
                     .arg(rapporto)
+                    .arg(qRound(3840 / r))
+                    .arg(qRound(2160 / r))
                     .toUtf8());
         f.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file).toUtf8());
@@ -472,6 +583,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(CreaStile());
     QApplication::setQuitOnLastWindowClosed(false);
+    if (modo.startsWith("x11:"))
+        Servers::openboxPronto();
     ProvaDesktop prova;
     return QTest::qExec(&prova, argc, argv);
 }
