@@ -8,6 +8,7 @@
 #include <QCache>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSet>
@@ -18,7 +19,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 #include <xxhash.h>
 
 namespace {
@@ -44,6 +48,15 @@ public:
         const qint64 campi[] = {qint64(h.low64), qint64(h.high64), dati.size(), dimensione.width(),
                                 dimensione.height()};
         return QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
+    }
+
+    // The picture of chiave if the cache has it now.
+    std::optional<QImage> trova(const QByteArray& chiave)
+    {
+        const std::lock_guard blocco(mutex);
+        if (const QImage* i = cache.object(chiave))
+            return *i;
+        return std::nullopt;
     }
 
     // The picture of chiave: from the cache, or made by decodifica and kept.
@@ -124,6 +137,24 @@ QSize DimensioneDaDecodificare(QSize dimensione, QSize lato)
             return ridotta;
     }
     return dimensione;
+}
+
+// The picture at the size of its box. Pictures are decoded about twice as
+// large as their box at most (a box a little wider than half a picture and
+// taller than half of it takes the whole picture), and from there bilinear
+// filtering (the painter's) looks the same as averaging every pixel, in half
+// the time; a picture much larger than its box is averaged.
+QImage Scalata(const QImage& figura, QSize lato)
+{
+    if (figura.width() * 2 > lato.width() * 5 || figura.height() * 2 > lato.height() * 5)
+        return figura.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage scalata(lato, figura.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    scalata.fill(Qt::transparent);
+    QPainter p(&scalata);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QRect(QPoint(), lato), figura);
+    return scalata;
 }
 
 // One picture's bytes made ready to decode for a box: the decoder its name
@@ -228,26 +259,40 @@ Magazzino& magazzino()
     return m;
 }
 
-// What reading and decoding one picture gave: the picture, or why not.
+// One picture on its way: its file read, and its picture found in the cache,
+// or left to decode, or why there is none.
 struct Lettura {
     QImage immagine;
     QString motivo;
+    std::unique_ptr<Decodificatore> daDecodificare;
 };
 
 // Reads the file afresh (its bytes as they are now decide what shows) and
-// decodes it, or takes its decoding from the cache. Safe on any thread.
+// looks for their decoding in the cache.
 Lettura Leggi(const QString& percorso, QSize lato)
 {
     const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
     if (!contenuto)
-        return {{}, QStringLiteral("immagine mancante, non leggibile o troppo grande")};
-    Decodificatore d(percorso, *contenuto, lato);
-    if (!d.valido())
-        return {{}, d.motivo};
-    const QImage immagine = magazzino().cache.ottieni(d.chiave, [&] { return d.decodifica(); });
-    if (immagine.isNull())
-        return {{}, QStringLiteral("immagine danneggiata")};
-    return {immagine, {}};
+        return {{}, QStringLiteral("immagine mancante, non leggibile o troppo grande"), {}};
+    auto d = std::make_unique<Decodificatore>(percorso, *contenuto, lato);
+    if (!d->valido())
+        return {{}, d->motivo, {}};
+    if (auto trovata = magazzino().cache.trova(d->chiave))
+        return {*trovata, {}, {}};
+    return {{}, {}, std::move(d)};
+}
+
+// Decodes what Leggi did not find (unless another thread has just done so).
+// Safe on any thread.
+void Decodifica(Lettura& lettura)
+{
+    if (!lettura.daDecodificare)
+        return;
+    Decodificatore& d = *lettura.daDecodificare;
+    lettura.immagine = magazzino().cache.ottieni(d.chiave, [&] { return d.decodifica(); });
+    if (lettura.immagine.isNull())
+        lettura.motivo = QStringLiteral("immagine danneggiata");
+    lettura.daDecodificare.reset();
 }
 
 // A picture as a control shows it: one that could not be read is drawn from
@@ -299,19 +344,28 @@ QString NomeFigura(const QString& percorso)
 
 Figura CaricaFigura(const QString& percorso, QSize lato)
 {
-    return Completa(percorso, Leggi(percorso, lato));
+    Lettura lettura = Leggi(percorso, lato);
+    Decodifica(lettura);
+    return Completa(percorso, std::move(lettura));
 }
 
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste)
 {
-    QList<Lettura> letture(richieste.size());
-    // Each thread writes its own elements, through a pointer taken once: the
-    // list is never touched (nor asked whether to detach) from two threads.
-    Lettura* const uscita = letture.data();
-    InParallelo(int(richieste.size()), [&](int i) { uscita[i] = Leggi(richieste[i].percorso, richieste[i].lato); });
+    // Files are read and looked up here; only the pictures the cache does not
+    // have are decoded on several threads: for pictures already decoded,
+    // waking another thread would cost more than it saves.
+    std::vector<Lettura> letture;
+    std::vector<Lettura*> daDecodificare;
+    letture.reserve(size_t(richieste.size()));
+    for (const RichiestaFigura& r : richieste) {
+        letture.push_back(Leggi(r.percorso, r.lato));
+        if (letture.back().daDecodificare)
+            daDecodificare.push_back(&letture.back());
+    }
+    InParallelo(int(daDecodificare.size()), [&](int i) { Decodifica(*daDecodificare[size_t(i)]); });
     QList<Figura> figure;
     for (qsizetype i = 0; i < richieste.size(); ++i)
-        figure.append(Completa(richieste[i].percorso, std::move(letture[i])));
+        figure.append(Completa(richieste[i].percorso, std::move(letture[size_t(i)])));
     return figure;
 }
 
@@ -347,6 +401,19 @@ void PreparaFigure(const QStringList& percorsi, QSize lato)
 bool AttendiFigurePreparate(int ms)
 {
     return magazzino().riserva.waitForDone(ms);
+}
+
+QImage FiguraAdattata(const QImage& figura, QSize lato)
+{
+    if (figura.isNull() || figura.size() == lato || lato.isEmpty())
+        return figura;
+    // A picture is told by its data's key, which every copy of it shares (the
+    // copies the cache hands out included): the same picture at the same size
+    // is fitted once while it stays in the cache.
+    const qint64 campi[] = {figura.cacheKey(), lato.width(), lato.height()};
+    const QByteArray chiave = QByteArrayLiteral("adattata")
+        + QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
+    return magazzino().cache.ottieni(chiave, [&] { return Scalata(figura, lato); });
 }
 
 qint64 ByteCacheFigure()

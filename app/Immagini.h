@@ -43,8 +43,14 @@ void PreparaFigure(const QStringList& percorsi, QSize lato);
 // asked for to be prepared; true when they are.
 bool AttendiFigurePreparate(int ms = -1);
 
-// The bound of the decoded-picture cache: all 60 block pictures of a photo
-// set at the size a full-screen box needs fit in it.
+// A picture fitted to a box of lato device pixels, as a picture control
+// shows it. Fitted pictures are kept in the same cache as decoded ones, so a
+// picture shown again in a box of the same size is not fitted again.
+QImage FiguraAdattata(const QImage& figura, QSize lato);
+
+// The bound of the cache of decoded and fitted pictures: all 60 pictures of
+// a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
+// boxes of a 1024 × 768 screen, fit in it with their fitted copies.
 inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
 // What the cache holds now, and emptying it (for measurements and tests; the
 // preparation under way is stopped first).

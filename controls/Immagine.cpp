@@ -8,30 +8,6 @@
 #include <QScreen>
 #include <algorithm>
 
-namespace {
-
-// The picture at the size of its box. Pictures are decoded about twice as
-// large as their box at most (a box a little wider than half a picture and
-// taller than half of it takes the whole picture), and from there bilinear
-// filtering (the painter's) looks the same as averaging every pixel, in half
-// the time; a picture much larger than its box is averaged.
-QImage Scalata(const QImage& figura, QSize lato)
-{
-    if (figura.size() == lato)
-        return figura;
-    if (figura.width() * 2 > lato.width() * 5 || figura.height() * 2 > lato.height() * 5)
-        return figura.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage scalata(lato, figura.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    scalata.fill(Qt::transparent);
-    QPainter p(&scalata);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QRect(QPoint(), lato), figura);
-    return scalata;
-}
-
-} // namespace
-
 Immagine::Immagine(QWidget* genitore) : QAbstractButton(genitore)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -96,7 +72,7 @@ void Immagine::paintEvent(QPaintEvent*)
     if (!figura.isNull()) {
         const QSize lato = size() * devicePixelRatioF();
         if (scalata.size() != lato) {
-            scalata = Scalata(figura, lato);
+            scalata = FiguraAdattata(figura, lato);
             scalata.setDevicePixelRatio(devicePixelRatioF());
         }
         p.drawImage(0, 0, scalata);

@@ -301,6 +301,17 @@ private slots:
         QCOMPARE(dallaCache, daCapo);
         QCOMPARE(primaVolta, daCapo);
 
+        // Fitted to a box: the same pixels as fitted afresh, and each picture
+        // and box its own.
+        const QImage adattata = FiguraAdattata(daCapo, QSize(50, 30));
+        QCOMPARE(adattata.size(), QSize(50, 30));
+        QCOMPARE(FiguraAdattata(daCapo, QSize(50, 30)), adattata);
+        const QImage altra = CaricaFigura(Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::red)), QSize(80, 60)).immagine;
+        QCOMPARE(FiguraAdattata(altra, QSize(50, 30)).pixel(25, 15), qRgb(255, 0, 0));
+        QCOMPARE(FiguraAdattata(daCapo, QSize(40, 40)).size(), QSize(40, 40));
+        SvuotaCacheFigure();
+        QCOMPARE(FiguraAdattata(daCapo, QSize(50, 30)), adattata);
+
         // Pictures of 16 MiB each, decoded whole: more than the bound holds.
         for (int i = 0; i < 8; ++i) {
             QImage grande(2048, 2048, QImage::Format_RGB32);
