@@ -311,8 +311,10 @@ Figura Completa(const QString& percorso, Lettura lettura)
     return {lettura.immagine, lettura.immagine.isNull() ? QString() : NomeFigura(percorso)};
 }
 
-// Runs fai(0) ... fai(n - 1) on this thread and on as many idle threads of
-// the shared pool as there are further cores; returns when all are done.
+// Runs fai(0) ... fai(n - 1) on this thread and on the idle threads of the
+// shared pool (one per core); returns when all are done. One thread more
+// than the cores lets three pictures on two cores be decoded side by side,
+// rather than two together and the third alone.
 void InParallelo(int n, const std::function<void(int)>& fai)
 {
     std::atomic<int> prossimo{0};
@@ -323,7 +325,7 @@ void InParallelo(int n, const std::function<void(int)>& fai)
     QSemaphore finiti;
     int aiutanti = 0;
     QThreadPool* pool = QThreadPool::globalInstance();
-    while (aiutanti < std::min(n, QThread::idealThreadCount()) - 1 && pool->tryStart([&] {
+    while (aiutanti < std::min(n - 1, pool->maxThreadCount()) && pool->tryStart([&] {
         lavora();
         finiti.release();
     }))
