@@ -4,6 +4,7 @@
 #include "app/Wav.h"
 #include "controls/Immagine.h"
 #include "tests/support/Ambiente.h"
+#include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
 #include "SoundSynth.h"
 
@@ -32,11 +33,7 @@ QByteArray Jpeg(QColor colore, QSize lato = {40, 40})
 {
     QImage img(lato, QImage::Format_RGB32);
     img.fill(colore);
-    QByteArray dati;
-    QBuffer b(&dati);
-    b.open(QIODevice::WriteOnly);
-    QImageWriter(&b, "jpeg").write(img);
-    return dati;
+    return Codifica(img, "jpeg");
 }
 
 QRgb Centro(const QImage& img)

@@ -1,6 +1,7 @@
 #include "app/Immagini.h"
 #include "controls/Immagine.h"
 #include "tests/support/CatturaStderr.h"
+#include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
 
 #include <QBuffer>
@@ -22,11 +23,7 @@ QByteArray Figura_(const char* formato, int lato = 480)
     for (int y = 0; y < lato; ++y)
         for (int x = 0; x < lato / 2; ++x)
             img.setPixel(x, y, qRgb(255, 0, 0));
-    QByteArray dati;
-    QBuffer b(&dati);
-    b.open(QIODevice::WriteOnly);
-    QImageWriter(&b, formato).write(img);
-    return dati;
+    return Codifica(img, formato);
 }
 
 QString Scrivi(const QTemporaryDir& d, const QString& nome, const QByteArray& dati)
@@ -66,14 +63,7 @@ QString QuartiVisti(const QImage& img)
 
 QByteArray Jpeg(const QImage& img, bool progressivo = false)
 {
-    QByteArray dati;
-    QBuffer b(&dati);
-    b.open(QIODevice::WriteOnly);
-    QImageWriter w(&b, "jpeg");
-    w.setQuality(95);
-    w.setProgressiveScanWrite(progressivo);
-    w.write(img);
-    return dati;
+    return Codifica(img, "jpeg", progressivo);
 }
 
 // A JPEG with an Exif block that holds only the orientation tag, right after
@@ -96,11 +86,7 @@ QByteArray Bmp(Qt::GlobalColor colore)
 {
     QImage img(640, 480, QImage::Format_RGB32);
     img.fill(colore);
-    QByteArray dati;
-    QBuffer b(&dati);
-    b.open(QIODevice::WriteOnly);
-    QImageWriter(&b, "bmp").write(img);
-    return dati;
+    return Codifica(img, "bmp");
 }
 
 bool RossoABlu(const QImage& img)

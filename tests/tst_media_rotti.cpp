@@ -14,6 +14,7 @@
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/CatturaStderr.h"
+#include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 #include "tests/support/Tono.h"
@@ -96,14 +97,6 @@ void Scrivi(const QString& percorso, const QByteArray& dati)
         qFatal("cannot write %s", qPrintable(percorso));
 }
 
-QByteArray Codifica(const QImage& immagine, const char* formato)
-{
-    QByteArray dati;
-    QBuffer b(&dati);
-    b.open(QIODevice::WriteOnly);
-    QImageWriter(&b, formato).write(immagine);
-    return dati;
-}
 
 QImage Tinta(QColor colore)
 {
