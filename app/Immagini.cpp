@@ -41,8 +41,9 @@ constexpr std::chrono::milliseconds AttesaPreparazione{200};
 // same bytes always decode to the same pixels, so a picture from here is the
 // one a fresh decode gives; a file whose bytes changed has another key.
 // QCache counts cost in KiB here and drops the least recently used pictures
-// beyond the bound. Loads and the preparation ahead of need use it from
-// several threads.
+// beyond the bound. Pictures fitted to a box are kept here too, under keys
+// of their own. Loads and the preparation ahead of need use it from several
+// threads.
 class CacheFigure {
 public:
     static QByteArray chiave(const QByteArray& dati, QSize dimensione)
