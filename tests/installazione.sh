@@ -34,13 +34,15 @@ ddeb=$(echo "$lavoro"/pacchetti/tesselo-dbgsym_*.ddeb)
 # Errors and warnings fail; pedantic and informational tags are shown.
 lintian --pedantic -I -E --fail-on error,warning "$deb" "$ddeb" 2>/dev/null || fail "lintian"
 # The binaries are stripped; their symbols are in the debugging package.
+# (grep reads readelf's whole output: with pipefail, grep -q stopping at the
+# first match would let readelf die of a broken pipe and fail the check.)
 dpkg-deb -x "$deb" "$lavoro/contenuto"
 dpkg-deb -x "$ddeb" "$lavoro/simboli"
 for elf in tesselo tesselo-audio.so; do
   file=$lavoro/contenuto/usr/lib/games/tesselo/$elf
-  readelf -S "$file" | grep -q '\.debug_info' && fail "$elf is not stripped"
+  readelf -S "$file" | grep '\.debug_info' >/dev/null && fail "$elf is not stripped"
   id=$(readelf -n "$file" | awk '/Build ID/ { print $3 }')
-  readelf -S "$lavoro/simboli/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" 2>/dev/null | grep -q '\.debug_info' \
+  readelf -S "$lavoro/simboli/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" 2>/dev/null | grep '\.debug_info' >/dev/null \
     || fail "no debugging symbols for $elf"
 done
 
@@ -73,8 +75,8 @@ app=$prefix/lib/games/tesselo
 # Sounds are played by a module beside the executable; the executable itself
 # does not load Qt Multimedia at start-up.
 [[ -f $app/tesselo-audio.so ]] || fail "no sound module in lib/games/tesselo/"
-readelf -d "$app/tesselo" | grep -q Multimedia && fail "the executable links Qt Multimedia"
-readelf -d "$app/tesselo-audio.so" | grep -q Multimedia || fail "the sound module does not link Qt Multimedia"
+readelf -d "$app/tesselo" | grep Multimedia >/dev/null && fail "the executable links Qt Multimedia"
+readelf -d "$app/tesselo-audio.so" | grep Multimedia >/dev/null || fail "the sound module does not link Qt Multimedia"
 (( $(count lib/games/tesselo/jpg '*.JPG') == 48 )) || fail "not 48 block pictures"
 (( $(find "$app/jpg" -maxdepth 1 -type f -name '*.jpg' | wc -l) == 12 )) || fail "not 12 attribute pictures"
 (( $(count lib/games/tesselo/suoni '*.wav') == 5 )) || fail "not 5 sounds"
