@@ -298,4 +298,4 @@ private slots:
 };
 
 TESSELO_TEST_MAIN(ProvaInsiemi)
-#include "tst_insiemi.moc"
+#include "tst_FORM2.moc"

@@ -262,4 +262,4 @@ private slots:
 };
 
 TESSELO_TEST_MAIN(ProvaCorniceForm1)
-#include "tst_cornice_form1.moc"
+#include "tst_form1.moc"

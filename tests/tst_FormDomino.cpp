@@ -307,4 +307,4 @@ private slots:
 };
 
 TESSELO_TEST_MAIN(ProvaDomino)
-#include "tst_domino.moc"
+#include "tst_FormDomino.moc"

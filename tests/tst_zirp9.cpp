@@ -206,4 +206,4 @@ private slots:
 };
 
 TESSELO_TEST_MAIN(ProvaTabella)
-#include "tst_tabella.moc"
+#include "tst_zirp9.moc"

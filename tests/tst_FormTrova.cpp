@@ -207,4 +207,4 @@ private slots:
 };
 
 TESSELO_TEST_MAIN(ProvaFormTrova)
-#include "tst_formtrova.moc"
+#include "tst_FormTrova.moc"

@@ -285,4 +285,4 @@ private slots:
 };
 
 TESSELO_TEST_MAIN(ProvaStrade1)
-#include "tst_strade1.moc"
+#include "tst_zirp7.moc"
