@@ -2,32 +2,34 @@
 # The installed program and its Debian package. Checks the package with
 # Debian's tools (lintian, reuse, desktop-file-validate, appstreamcli, man),
 # installs the build into a temporary prefix and plays from it, then
-# installs the package on this machine, starts the game through its launcher,
-# checks that its start screen shows pictures read from the installed
-# folders, and removes the package, leaving no file behind.
+# installs the package with dpkg into a throwaway system made of overlays on
+# this one, starts the game through its launcher, checks that its start
+# screen shows pictures read from the installed folders, and purges the
+# package, leaving no file behind. It needs no privileges and changes
+# nothing on this machine.
 set -euo pipefail
 build=$(realpath "$1")
 sorgenti=$(realpath "$2")
 lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
 prefix=$lavoro/prefisso
-installato_da_noi=0
+# The overlays' own work folders are left without permissions for their
+# owner.
 pulisci() {
-  if ((installato_da_noi)); then "${SUDO[@]}" dpkg --purge tesselo >/dev/null 2>&1 || true; fi
+  chmod -R u+rwx "$lavoro" 2>/dev/null || true
   rm -rf "$lavoro"
 }
 trap pulisci EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 for strumento in cpack lintian reuse desktop-file-validate appstreamcli man dpkg dpkg-deb \
-                 xvfb-run xwininfo xdotool import strace flock; do
+                 xvfb-run xwininfo xdotool import strace unshare; do
   command -v "$strumento" >/dev/null || fail "$strumento is missing (scripts/setup.sh installs it)"
 done
-if [[ $(id -u) -eq 0 ]]; then SUDO=(); elif sudo -n true 2>/dev/null; then SUDO=(sudo -n); else
-  fail "installing the package needs root or sudo without a password"
-fi
 
 # The Debian package and its debugging symbols.
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$lavoro/pacchetti" >/dev/null || fail "cpack failed"
+# CPack cannot store a path outside ASCII, as the test folder's name is, under
+# the C locale.
+LC_ALL=C.UTF-8 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$lavoro/pacchetti" >/dev/null || fail "cpack failed"
 deb=$(echo "$lavoro"/pacchetti/tesselo_*.deb)
 ddeb=$(echo "$lavoro"/pacchetti/tesselo-dbgsym_*.ddeb)
 [[ -f $deb && -f $ddeb ]] || fail "cpack made no package or no debugging symbols package"
@@ -138,62 +140,139 @@ for avvio in "${avvii[@]}"; do
   fi
 done
 
-# The package on this machine: one run at a time, whoever starts it.
-exec 9>"${TMPDIR:-/tmp}/tesselo-installazione.lock"
-flock -w 600 9 || fail "another install test holds the lock"
-if dpkg-query -W -f='${Status}' tesselo 2>/dev/null | grep -q "ok installed"; then
-  fail "tesselo is already installed on this machine: remove it (apt-get remove tesselo) and run again"
-fi
-installato_da_noi=1
-"${SUDO[@]}" dpkg -i "$deb" >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg -i"; }
-dpkg-query -L tesselo >"$lavoro/file-del-pacchetto.txt"
-# The desktop entry runs "tesselo" from the PATH Debian gives every user.
-[[ $(PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games command -v tesselo || true) == /usr/games/tesselo ]] \
-  || fail "the launcher is not /usr/games/tesselo on a user's PATH"
-
-# Started through its launcher, the start screen shows three block pictures,
-# opened from the installed folder, and complains of nothing.
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  lavoro=$1
-  cd /
-  # One record per thread (-ff): pictures are read on several threads, and
-  # a single record would split their calls into unfinished and resumed
-  # halves.
-  QT_QPA_PLATFORM=xcb strace -ff -qq -e trace=openat -o "$lavoro/aperti" \
-    /usr/games/tesselo >/dev/null 2>"$lavoro/errori.txt" & pid=$!
-  # The game runs as the child of strace: ending it ends strace.
-  fine() { pkill -TERM -P $pid; wait $pid 2>/dev/null; }
-  for i in $(seq 300); do
-    if xwininfo -root -tree | grep -q "\"Form1\""; then
-      prima=""
-      for j in $(seq 60); do
-        sleep 0.3
-        ora=$(import -window root rgb:- | md5sum)
-        [[ $ora == "$prima" ]] && break
-        prima=$ora
-      done
-      import -window root "$lavoro/avvio.png"
-      fine; exit 0
-    fi
-    kill -0 $pid 2>/dev/null || { echo "the installed program ended"; cat "$lavoro/errori.txt"; exit 1; }
-    sleep 0.1
+# The package, installed by dpkg into a throwaway system and removed again.
+# The test becomes root of a user namespace of its own (unshare), where /usr
+# and /var are overlays: this machine's own files below, and above them a
+# layer in the test's folder that takes every change and is deleted with it.
+# It needs no privileges and leaves this machine as it was.
+#
+# Two limits of an overlay mounted in a user namespace shape it. A folder
+# seen from below belongs to a user the namespace does not know, so no one
+# may write in it; and a folder made under a temporary name cannot be
+# renamed (EXDEV), which is how dpkg makes its folders. Every folder the
+# package holds is therefore made beforehand in the upper layer: dpkg writes
+# in them and removes those left empty at purge, as it does on a real system.
+# The database is a copy of this machine's in the upper layer, without the
+# lock files, which are made afresh and owned by the namespace's root. The
+# manual page index is not rebuilt (man-db's trigger cannot switch to its
+# own user in the namespace), which dpkg reports and lets pass.
+sistema_provvisorio() {
+  local deb=$1 radice=$2
+  mkdir -p "$radice"/{usr,var}/{sopra,lavoro}
+  local cartella
+  dpkg-deb -c "$deb" | awk '$6 ~ /^\.\/usr\/.+\/$/ { print substr($6, 7) }' | while read -r cartella; do
+    mkdir -p "$radice/usr/sopra/$cartella"
   done
-  fine; echo "no start screen within 30 s"; exit 1' _ "$lavoro" || fail "the installed program did not show its start screen"
-if grep -q "tesselo:" "$lavoro/errori.txt"; then cat "$lavoro/errori.txt"; fail "the installed program misses media"; fi
-letti=$(cat "$lavoro"/aperti.* | grep -E 'openat\(.*"/usr/lib/games/tesselo/jpg/(rosso|giallo|blu)/[a-z]+\.JPG".* = [0-9]+$' | wc -l)
-((letti >= 3)) || { cat "$lavoro"/aperti.* | grep JPG; fail "the start screen read $letti block pictures from /usr/lib/games/tesselo/jpg"; }
+  tar -C /var/lib -c --exclude=dpkg/info --exclude='dpkg/lock*' --exclude=dpkg/triggers/Lock dpkg \
+    | tar -C "$radice/var/sopra" -x --no-same-owner --transform 's#^dpkg#lib/dpkg#'
+  mkdir -p "$radice/var/sopra/lib/dpkg/info"
+  touch "$radice/var/sopra/lib/dpkg/"{lock,lock-frontend,triggers/Lock}
+  for cartella in usr var; do
+    mount -t overlay overlay \
+      -o "lowerdir=/$cartella,upperdir=$radice/$cartella/sopra,workdir=$radice/$cartella/lavoro" "/$cartella"
+  done
+}
+
+# In the throwaway system: installs the package, starts the game through its
+# launcher, checks that its start screen shows pictures read from the
+# installed folder, purges the package and checks that none of its files is
+# left.
+installa_gioca_rimuovi() {
+  local deb=$1 lavoro=$2
+  # dpkg, as root, looks for ldconfig and start-stop-daemon in root's PATH.
+  PATH=/usr/local/sbin:/usr/sbin:/sbin:$PATH
+  sistema_provvisorio "$deb" "$lavoro/radice" || fail "the throwaway system could not be made"
+  dpkg --log="$lavoro/dpkg.log" -i "$deb" >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg -i"; }
+  dpkg-query -L tesselo >"$lavoro/file-del-pacchetto.txt"
+  # The desktop entry runs "tesselo" from the PATH Debian gives every user.
+  [[ $(PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games command -v tesselo || true) == /usr/games/tesselo ]] \
+    || fail "the launcher is not /usr/games/tesselo on a user's PATH"
+
+  # Started through its launcher, the start screen shows three block
+  # pictures, opened from the installed folder, and complains of nothing.
+  # One record per thread (-ff): pictures are read on several threads, and a
+  # single record would split their calls into unfinished and resumed halves.
+  (
+    cd /
+    QT_QPA_PLATFORM=xcb strace -ff -qq -e trace=openat -o "$lavoro/aperti" \
+      /usr/games/tesselo >/dev/null 2>"$lavoro/errori.txt" & pid=$!
+    # The game runs as the child of strace: ending it ends strace.
+    fine() { pkill -TERM -P $pid; wait $pid 2>/dev/null; }
+    for i in $(seq 300); do
+      if xwininfo -root -tree | grep -q "\"Form1\""; then
+        prima=""
+        for j in $(seq 60); do
+          sleep 0.3
+          ora=$(import -window root rgb:- | md5sum)
+          [[ $ora == "$prima" ]] && break
+          prima=$ora
+        done
+        import -window root "$lavoro/avvio.png"
+        fine; exit 0
+      fi
+      kill -0 $pid 2>/dev/null || { echo "the installed program ended"; cat "$lavoro/errori.txt"; exit 1; }
+      sleep 0.1
+    done
+    fine; echo "no start screen within 30 s"; exit 1
+  ) || fail "the installed program did not show its start screen"
+  if grep -q "tesselo:" "$lavoro/errori.txt"; then cat "$lavoro/errori.txt"; fail "the installed program misses media"; fi
+  local letti
+  letti=$(cat "$lavoro"/aperti.* | grep -E 'openat\(.*"/usr/lib/games/tesselo/jpg/(rosso|giallo|blu)/[a-z]+\.JPG".* = [0-9]+$' | wc -l)
+  ((letti >= 3)) || { cat "$lavoro"/aperti.* | grep JPG; fail "the start screen read $letti block pictures from /usr/lib/games/tesselo/jpg"; }
+
+  dpkg --log="$lavoro/dpkg.log" --purge tesselo >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg --purge"; }
+  case $(dpkg-query -W -f='${db:Status-Status}' tesselo 2>/dev/null || true) in
+    "" | not-installed) ;;
+    *) fail "dpkg still knows tesselo after the purge" ;;
+  esac
+  local rimasti=0 percorso
+  while read -r percorso; do
+    if [[ -e $percorso && ! -d $percorso ]]; then echo "left behind: $percorso"; rimasti=1; fi
+  done <"$lavoro/file-del-pacchetto.txt"
+  for percorso in /usr/lib/games/tesselo /usr/share/doc/tesselo; do
+    [[ -e $percorso ]] && { echo "left behind: $percorso"; rimasti=1; }
+  done
+  ((rimasti == 0)) || fail "the package left files behind"
+}
+
+# What installing and purging changed in /usr and /var, read from the upper
+# layers: only folders this machine has, the caches the desktop's triggers
+# rebuild, and the package database, none of whose files is the package's.
+tracce() {
+  local radice=$1 voce relativo
+  find "$radice/usr/sopra" "$radice/var/sopra" -mindepth 1 -print0 | while IFS= read -r -d '' voce; do
+    relativo=${voce#"$radice"/}
+    relativo=/${relativo/\/sopra/}
+    if [[ -d $voce && ! -L $voce ]]; then
+      [[ -d $relativo ]] || echo "left behind: $relativo"
+    elif [[ -c $voce ]]; then
+      echo "removed from the system: $relativo"
+    else
+      case $relativo in
+        /usr/share/applications/mimeinfo.cache | /usr/share/icons/hicolor/icon-theme.cache) ;;
+        /var/lib/dpkg/info/tesselo.* | /var/lib/dpkg/info/tesselo:*) echo "left behind: $relativo" ;;
+        /var/lib/dpkg/* | /var/cache/man/*) ;;
+        *) echo "left behind: $relativo" ;;
+      esac
+    fi
+  done
+}
+
+# This machine's own view of the package, before and after: unchanged.
+sul_sistema() {
+  dpkg-query -W -f='${db:Status-Status}' tesselo 2>/dev/null || true
+  ls -d /usr/games/tesselo /usr/lib/games/tesselo /usr/share/doc/tesselo 2>/dev/null || true
+}
+prima=$(sul_sistema)
+unshare --user --map-root-user --mount true 2>/dev/null \
+  || fail "unshare cannot make a user namespace here (kernel.unprivileged_userns_clone, or a container that forbids it)"
+xvfb-run -a -s "-screen 0 1024x768x24" unshare --user --map-root-user --mount \
+  bash -c "set -euo pipefail; $(declare -f fail sistema_provvisorio installa_gioca_rimuovi); installa_gioca_rimuovi \"\$@\"" \
+  _ "$deb" "$lavoro" || fail "the package in the throwaway system"
 colori=$(convert "$lavoro/avvio.png" -format %k info:)
 ((colori > 20)) || fail "the start screen shows $colori colours: no pictures on it"
-
-"${SUDO[@]}" dpkg --purge tesselo >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg --purge"; }
-installato_da_noi=0
-rimasti=0
-while read -r percorso; do
-  if [[ -e $percorso && ! -d $percorso ]]; then echo "left behind: $percorso"; rimasti=1; fi
-done <"$lavoro/file-del-pacchetto.txt"
-for cartella in /usr/lib/games/tesselo /usr/share/doc/tesselo; do
-  [[ -e $cartella ]] && { echo "left behind: $cartella"; rimasti=1; }
-done
-((rimasti == 0)) || fail "the package left files behind"
+tracce "$lavoro/radice" >"$lavoro/tracce.txt"
+[[ -s $lavoro/tracce.txt ]] && { cat "$lavoro/tracce.txt"; fail "the package left traces in the throwaway system"; }
+[[ $(sul_sistema) == "$prima" ]] || fail "this machine's own tesselo changed: before «$prima», after «$(sul_sistema)»"
 echo "package clean for lintian, reuse, desktop-file-validate, appstreamcli and man;" \
-     "installed, started from /usr/games, removed without a trace"
+     "installed, started from /usr/games and purged without a trace, in a throwaway system"
