@@ -12,7 +12,7 @@
 # 3840 x 2160 screen scaled by 2. One folder for each desktop goes in FOLDER.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh release >/dev/null
+./scripts/setup.sh release gioco prove >/dev/null
 programma=$PWD/build/release/tesselo/tesselo
 
 if [[ ${1:-} == --desktop ]]; then

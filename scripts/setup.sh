@@ -1,28 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs (only those missing), then
-# configures and builds the release build. Shared by run.sh and test.sh.
+# Installs the Debian packages missing from the lists named after the preset
+# (scripts/pacchetti-<list>.txt: "gioco", the default, for building and
+# playing; "prove" for the test suite), then configures and builds that
+# preset. Shared by run.sh, test.sh and the other scripts.
+#   scripts/setup.sh [PRESET [LIST...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(
-  cmake g++ make
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
-  libgl-dev fonts-liberation2
-  xvfb xauth imagemagick xdotool
-  pulseaudio pulseaudio-utils
-  appstream desktop-file-utils x11-utils dpkg-dev
-  lintian reuse man-db strace procps
-  openbox weston qt6-wayland
-  espeak-ng
-  sox
-  libsndfile1-dev
-  libxxhash-dev pkg-config
-)
+preset=${1:-release}
+(($#)) && shift
+liste=("${@:-gioco}")
 
 missing=()
-for p in "${PACKAGES[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+for lista in "${liste[@]}"; do
+  file=scripts/pacchetti-$lista.txt
+  [[ -f $file ]] || { echo "setup.sh: no package list $file" >&2; exit 1; }
+  for p in $(sed 's/#.*//' "$file"); do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+  done
 done
 
 if ((${#missing[@]})); then
@@ -32,6 +28,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-preset=${1:-release}
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j "$(nproc)"

@@ -23,7 +23,7 @@ trap pulisci EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 for strumento in cpack lintian reuse desktop-file-validate appstreamcli man dpkg dpkg-deb \
                  xvfb-run xwininfo xdotool import strace unshare; do
-  command -v "$strumento" >/dev/null || fail "$strumento is missing (scripts/setup.sh installs it)"
+  command -v "$strumento" >/dev/null || fail "$strumento is missing (scripts/pacchetti-prove.txt lists it, ./test.sh installs it)"
 done
 
 # The Debian package and its debugging symbols.
