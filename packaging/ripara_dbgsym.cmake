@@ -1,8 +1,13 @@
-# Run by cpack once the packages are built. CPack writes the debugging
-# symbols package with the build folder's absolute paths in its md5sums and
-# with executable .debug files; this rebuilds it as Debian's own dbgsym
-# packages are: paths relative to the root, files 0644, and its
-# documentation folder a link to the main package's.
+# Run by cpack once the packages are built. The debugging symbols package
+# that CPack 3.25.1 (Debian 12's) writes by itself fails lintian with errors:
+# its md5sums lists the files by their absolute paths in the build folder
+# (md5sums-lists-nonexistent-file, file-missing-in-md5sums), its .debug files
+# are executable (executable-in-usr-lib), and it has no copyright file or
+# changelog (no-copyright-file, no-changelog). This rebuilds it as Debian's
+# own dbgsym packages are: paths relative to the root, files 0644, and its
+# documentation folder a link to the main package's. The install test runs
+# lintian on the result; with a CPack that writes a clean package, this step
+# goes.
 foreach(pacchetto IN LISTS CPACK_PACKAGE_FILES)
   if(NOT pacchetto MATCHES "-dbgsym_.*\\.ddeb$")
     continue()
