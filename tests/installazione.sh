@@ -12,12 +12,7 @@ build=$(realpath "$1")
 sorgenti=$(realpath "$2")
 lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
 prefix=$lavoro/prefisso
-# The overlays' own work folders are left without permissions for their
-# owner.
-pulisci() {
-  chmod -R u+rwx "$lavoro" 2>/dev/null || true
-  rm -rf "$lavoro"
-}
+pulisci() { rm -rf "$lavoro"; }
 trap pulisci EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
@@ -143,8 +138,8 @@ done
 # The package, installed by dpkg into a throwaway system and removed again.
 # The test becomes root of a user namespace of its own (unshare), where /usr
 # and /var are overlays: this machine's own files below, and above them a
-# layer in the test's folder that takes every change and is deleted with it.
-# It needs no privileges and leaves this machine as it was.
+# layer in memory (tmpfs) that takes every change and goes with the
+# namespace. It needs no privileges and leaves this machine as it was.
 #
 # Two limits of an overlay mounted in a user namespace shape it. A folder
 # seen from below belongs to a user the namespace does not know, so no one
@@ -152,12 +147,15 @@ done
 # renamed (EXDEV), which is how dpkg makes its folders. Every folder the
 # package holds is therefore made beforehand in the upper layer: dpkg writes
 # in them and removes those left empty at purge, as it does on a real system.
-# The database is a copy of this machine's in the upper layer, without the
-# lock files, which are made afresh and owned by the namespace's root. The
-# manual page index is not rebuilt (man-db's trigger cannot switch to its
-# own user in the namespace), which dpkg reports and lets pass.
+# The package database is a copy of this machine's in the upper layer,
+# without the lock files, which are made afresh and so belong to the
+# namespace's root. The manual page index is not rebuilt (man-db's trigger
+# cannot switch to its own user in the namespace), which dpkg reports and
+# lets pass.
 sistema_provvisorio() {
   local deb=$1 radice=$2
+  mkdir -p "$radice"
+  mount -t tmpfs -o mode=0755 tmpfs "$radice"
   mkdir -p "$radice"/{usr,var}/{sopra,lavoro}
   local cartella
   dpkg-deb -c "$deb" | awk '$6 ~ /^\.\/usr\/.+\/$/ { print substr($6, 7) }' | while read -r cartella; do
@@ -167,7 +165,10 @@ sistema_provvisorio() {
     | tar -C "$radice/var/sopra" -x --no-same-owner --transform 's#^dpkg#lib/dpkg#'
   mkdir -p "$radice/var/sopra/lib/dpkg/info"
   touch "$radice/var/sopra/lib/dpkg/"{lock,lock-frontend,triggers/Lock}
+  # This machine's own folders stay in sight below the overlays, to compare.
   for cartella in usr var; do
+    mkdir -p "$radice/sotto/$cartella"
+    mount --bind "/$cartella" "$radice/sotto/$cartella"
     mount -t overlay overlay \
       -o "lowerdir=/$cartella,upperdir=$radice/$cartella/sopra,workdir=$radice/$cartella/lavoro" "/$cartella"
   done
@@ -233,6 +234,9 @@ installa_gioca_rimuovi() {
     [[ -e $percorso ]] && { echo "left behind: $percorso"; rimasti=1; }
   done
   ((rimasti == 0)) || fail "the package left files behind"
+  tracce "$lavoro/radice" >"$lavoro/tracce.txt"
+  [[ -s $lavoro/tracce.txt ]] && { cat "$lavoro/tracce.txt"; fail "the package left traces in the throwaway system"; }
+  return 0
 }
 
 # What installing and purging changed in /usr and /var, read from the upper
@@ -244,7 +248,7 @@ tracce() {
     relativo=${voce#"$radice"/}
     relativo=/${relativo/\/sopra/}
     if [[ -d $voce && ! -L $voce ]]; then
-      [[ -d $relativo ]] || echo "left behind: $relativo"
+      [[ -d $radice/sotto$relativo ]] || echo "left behind: $relativo"
     elif [[ -c $voce ]]; then
       echo "removed from the system: $relativo"
     else
@@ -267,12 +271,10 @@ prima=$(sul_sistema)
 unshare --user --map-root-user --mount true 2>/dev/null \
   || fail "unshare cannot make a user namespace here (kernel.unprivileged_userns_clone, or a container that forbids it)"
 xvfb-run -a -s "-screen 0 1024x768x24" unshare --user --map-root-user --mount \
-  bash -c "set -euo pipefail; $(declare -f fail sistema_provvisorio installa_gioca_rimuovi); installa_gioca_rimuovi \"\$@\"" \
+  bash -c "set -euo pipefail; $(declare -f fail sistema_provvisorio installa_gioca_rimuovi tracce); installa_gioca_rimuovi \"\$@\"" \
   _ "$deb" "$lavoro" || fail "the package in the throwaway system"
 colori=$(convert "$lavoro/avvio.png" -format %k info:)
 ((colori > 20)) || fail "the start screen shows $colori colours: no pictures on it"
-tracce "$lavoro/radice" >"$lavoro/tracce.txt"
-[[ -s $lavoro/tracce.txt ]] && { cat "$lavoro/tracce.txt"; fail "the package left traces in the throwaway system"; }
 [[ $(sul_sistema) == "$prima" ]] || fail "this machine's own tesselo changed: before «$prima», after «$(sul_sistema)»"
 echo "package clean for lintian, reuse, desktop-file-validate, appstreamcli and man;" \
      "installed, started from /usr/games and purged without a trace, in a throwaway system"
