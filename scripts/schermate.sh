@@ -42,7 +42,9 @@ tabella 0.7096 0.0894
 cosa-cambia 0.7096 0.2437
 cosa-resta-uguale 0.7096 0.3979"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$programma" "$uscita" "$giochi" <<'SUL_DISPLAY'
+# -noreset: the server would start afresh whenever its last client leaves,
+# as each xdotool search does, and refuse the program connecting just then.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$programma" "$uscita" "$giochi" <<'SUL_DISPLAY'
 set -euo pipefail
 programma=$1 uscita=$2 giochi=$3
 errori=$(mktemp)

@@ -12,12 +12,16 @@ build=$(realpath "$1")
 sorgenti=$(realpath "$2")
 lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
 prefix=$lavoro/prefisso
-pulisci() { rm -rf "$lavoro"; }
+xvfb=""
+pulisci() {
+  [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null
+  rm -rf "$lavoro"
+}
 trap pulisci EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 for strumento in cpack lintian reuse desktop-file-validate appstreamcli man dpkg dpkg-deb \
-                 xvfb-run xwininfo xdotool import strace unshare; do
+                 Xvfb xwininfo xdotool import strace unshare; do
   command -v "$strumento" >/dev/null || fail "$strumento is missing (scripts/pacchetti-prove.txt lists it, ./test.sh installs it)"
 done
 
@@ -83,14 +87,39 @@ readelf -d "$app/tesselo-audio.so" | grep Multimedia >/dev/null || fail "the sou
 [[ -f $prefix/share/metainfo/org.example.tesselo.metainfo.xml ]] || fail "no AppStream metadata"
 [[ -f $prefix/share/doc/tesselo/copyright ]] || fail "no copyright file"
 
-# Starts the program as "$2" from the folder "$1" on a private display, waits
+# One private X display for every start of the program below. Xvfb picks a
+# free number itself and writes it once it takes connections. It never
+# resets (-noreset): an X server resets when its last client leaves, and
+# the program, connecting while a polling xwininfo had just left, was
+# refused now and then ("could not connect to display").
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/schermo" 2>"$lavoro/xvfb.txt" &
+xvfb=$!
+for i in $(seq 100); do
+  [[ -s $lavoro/schermo ]] && break
+  sleep 0.1
+done
+[[ -s $lavoro/schermo ]] || { cat "$lavoro/xvfb.txt"; fail "Xvfb gave no display"; }
+export DISPLAY=:$(<"$lavoro/schermo")
+
+# Waits until the windows of an earlier start have left the display, since
+# the next start is recognised by its window.
+sgombro() {
+  for i in $(seq 50); do
+    xwininfo -root -tree | grep -q '"Form1"' || return 0
+    sleep 0.1
+  done
+  fail "a window of an earlier start is still on the display"
+}
+
+# Starts the program as "$2" from the folder "$1" on the private display, waits
 # for its start screen (its window is titled "Form1"), then plays as a child
 # with the keyboard would: a click opens the menu, Enter opens "uguale -
 # diverso", Enter on "Aiuto" shows the attribute pictures, Tab and Space give
 # an answer, which plays a sound. What it wrote on standard error is left in
 # "$3".
 gioca() {
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  sgombro
+  bash -c '
     cd "$1" || exit 1
     QT_QPA_PLATFORM=xcb "$2" 2>"$3" & pid=$!
     for i in $(seq 100); do
@@ -270,7 +299,8 @@ sul_sistema() {
 prima=$(sul_sistema)
 unshare --user --map-root-user --mount true 2>/dev/null \
   || fail "unshare cannot make a user namespace here (kernel.unprivileged_userns_clone, or a container that forbids it)"
-xvfb-run -a -s "-screen 0 1024x768x24" unshare --user --map-root-user --mount \
+sgombro
+unshare --user --map-root-user --mount \
   bash -c "set -euo pipefail; $(declare -f fail sistema_provvisorio installa_gioca_rimuovi tracce); installa_gioca_rimuovi \"\$@\"" \
   _ "$deb" "$lavoro" || fail "the package in the throwaway system"
 colori=$(convert "$lavoro/avvio.png" -format %k info:)
