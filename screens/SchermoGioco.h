@@ -6,12 +6,14 @@
 #include <QtGlobal>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class Bottone;
 class Etichetta;
 class Faccia;
 class Immagine;
 class QAction;
+class QWidget;
 
 // Which step resets the counts and starts the first turn.
 enum class Avvio { Caricamento, Attivazione };
@@ -53,6 +55,7 @@ public:
         Etichetta* etErrati = nullptr;
         Faccia* ComandoIconaSi = nullptr;
         Faccia* ComandoIconaNo = nullptr;
+        Bottone* bottoneavanti = nullptr;   // made by CreaBottoneAvanti
     };
     const ControlliCornice& cornice() const { return cc; }
 
@@ -60,6 +63,10 @@ public:
     // does: the question's label is spoken as a click on it would speak it.
     static const QKeySequence TastoDomanda;
     void DiciDomanda();
+    // The label that holds the game's question: the attribute asked, the
+    // set's or the count's condition, the block to find, the first road sign
+    // or row header, the chain's question.
+    virtual const Etichetta* EtichettaDomanda() const = 0;
 
     // Why the game's own state disagrees with what its window shows; empty
     // when they agree.
@@ -82,6 +89,17 @@ protected:
     void ImpostaSfondoCasuale();
     // The "avanti" button: bold caption, arrow picture and pointer, disabled.
     Bottone* CreaBottoneAvanti(FinestraSchermo& f);
+    // Shows the pictures of blocks drawn in a row, the first in immagini[0].
+    static void CaricaBlocchi(std::span<Immagine* const> immagini, const QStringList& percorsi);
+    // The controls that take the child's answer in a game with "avanti".
+    virtual std::vector<QWidget*> ControlliRisposta() const { return {}; }
+    // The turn is won: the answers lock, "avanti" opens and takes the focus.
+    void ChiudiTurno();
+    // A new turn: the answers open again, "avanti" locks.
+    void RiapriTurno();
+    // Why the answers and "avanti" disagree (both open, or both locked, or
+    // the answers partly locked); empty when they agree.
+    QString IncoerenzaRisposte() const;
     const Posto& posto(std::string_view nome, int indice = -1) const;
 
 private:

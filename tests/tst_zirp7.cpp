@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(Testo(0), QString("ROSSO"));
         QCOMPARE(Testo(1), QString("NON ROSSO"));
         QCOMPARE(Area(1)->accessibleName(), QString("NON ROSSO"));
-        QCOMPARE(Strade().Attributi, (std::array<QString, 2>{"rosso", "giallo"}));
+        QCOMPARE(Strade().Attributi, (std::array<QString, 4>{"rosso", "", "giallo", ""}));
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QStringList barra;

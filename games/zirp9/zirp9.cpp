@@ -44,7 +44,7 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-zirp9::zirp9() : SchermoQuattroPosti(IdSchermo::zirp9, Aspetto) {}
+zirp9::zirp9() : SchermoPosti(IdSchermo::zirp9, Aspetto, 4, 2) {}
 
 void zirp9::CreaControlliGioco(FinestraSchermo& f)
 {
