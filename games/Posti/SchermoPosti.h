@@ -5,19 +5,21 @@
 #include <array>
 #include <span>
 
-class Bottone;
 class Cornice;
 class Etichetta;
 class Immagine;
 
-// What "le strade 1", "tabella" and "le strade 2" share: each block goes into
-// the place its attribute values lead to. One condition (ROSSO or NON ROSSO)
-// makes two places; two conditions, A or not A and B or not B, make four (the
-// cells of a two-by-two table, the parking areas at the ends of a twice-forked
-// road). Every place holds the same number of blocks; the turn ends when one
-// of them is full.
+// The base of "le strade 1", "tabella" and "le strade 2". Each block goes to
+// the place its attribute values lead to: one condition (ROSSO or NON ROSSO)
+// makes two places, two conditions (A or not A, B or not B) make four, the
+// cells of a two-by-two table or the parking areas at the ends of a
+// twice-forked road. All places hold the same number of blocks, and a turn
+// ends as soon as one of them is full.
 class SchermoPosti : public SchermoGioco {
 public:
+    const int NumeroPosti;  // 2 or 4
+    const int Capienza;     // blocks a place holds
+
     // Attribute kinds (1 shape, 2 colour, 3 size, 4 thickness) of A and of
     // B; never the same. Criterio2 is 0 where there is one condition.
     qint16 Criterio1 = 0;
@@ -48,9 +50,6 @@ public:
     bool b() const { return Attributi[3] == Attributi[1]; }
 
     QString Incoerenza() const override;
-
-    const int NumeroPosti;  // 2 or 4
-    const int Capienza;     // blocks a place holds
 
 protected:
     SchermoPosti(IdSchermo id, const Variante& variante, int posti, int capienza)
