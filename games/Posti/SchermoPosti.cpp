@@ -36,6 +36,14 @@ void SchermoPosti::ScegliCriteri()
     e[3]->setText("NON " + e[2]->text());
 }
 
+void SchermoPosti::NominaPosto(int k, const QString& nome) const
+{
+    const Posti p = posti();
+    p.Frame1[k]->setAccessibleName(nome);
+    for (Immagine* casella : p.insieme.subspan(Capienza * k, Capienza))
+        casella->setAccessibleDescription(nome);
+}
+
 bool SchermoPosti::TurnoFinito() const
 {
     const auto contati = std::span(NumeroInseriti).first(NumeroPosti);

@@ -75,6 +75,8 @@ protected:
     // Draws both kinds and writes A, NON A, B and NON B, taking the words
     // from the block drawn last anywhere in the program.
     void ScegliCriteri();
+    // Gives place k a name for a screen reader, told also by each of its slots.
+    void NominaPosto(int k, const QString& nome) const;
     void PrimoTurno() override;
     const Etichetta* EtichettaDomanda() const override { return posti().condizioni[0]; }
     std::vector<QWidget*> ControlliRisposta() const override;

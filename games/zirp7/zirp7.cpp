@@ -123,11 +123,8 @@ void zirp7::PreparaStrade()
     Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio1);
     c.Label1[0]->setText(Attributi[0].toUpper());
     c.Label1[1]->setText("NON " + c.Label1[0]->text());
-    for (int area = 0; area < 2; ++area) {
-        c.Frame1[area]->setAccessibleName(c.Label1[area]->text());
-        for (int i = 4 * area; i < 4 * area + 4; ++i)
-            c.insieme[i]->setAccessibleDescription(c.Label1[area]->text());
-    }
+    for (int area = 0; area < 2; ++area)
+        NominaPosto(area, c.Label1[area]->text());
 }
 
 void zirp7::mnuSuonoSi_Click()
