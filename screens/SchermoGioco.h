@@ -35,8 +35,10 @@ struct Variante {
 
 // The frame every game screen shares: the score labels, the feedback
 // pictures, the menus "Azzera conteggio", "Informazioni" and "Esci", the load,
-// activation and resize steps and the judged-answer step. A game adds its own
-// controls, its further menu and its first turn.
+// activation and resize steps, the judged-answer step and, in the games with
+// "avanti", the locking of a won turn's answers until "avanti". A game adds
+// its own controls, its further menu and its first turn, and tells the frame
+// which label holds its question and which controls take its answers.
 class SchermoGioco : public Schermo {
 public:
     SchermoGioco(IdSchermo id, const Variante& variante) : Schermo(id), v(variante) {}
