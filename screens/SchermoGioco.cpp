@@ -41,33 +41,14 @@ Etichetta* CreaPunteggio(FinestraSchermo& f, const Posto& posto, const char* tes
     return e;
 }
 
-// The label that holds each game's question: the attribute asked, the set's
-// or the count's condition, the block to find, the first road sign or row
-// header, the chain's question.
-struct Domanda {
-    IdSchermo schermo;
-    const char* controllo;
-};
-constexpr Domanda Domande[] = {
-    {IdSchermo::form1, "Label1"},       {IdSchermo::FORM2, "Label1"},
-    {IdSchermo::zirp3, "Label1"},       {IdSchermo::FormTrova, "EtFrase2"},
-    {IdSchermo::zirp7, "Label1(0)"},    {IdSchermo::zirp8, "Label1(0)"},
-    {IdSchermo::zirp9, "Label1(0)"},    {IdSchermo::FormDomino, "Label2"},
-    {IdSchermo::FormDomino2, "Label2"},
-};
-
 } // namespace
 
 const QKeySequence SchermoGioco::TastoDomanda{Qt::Key_F1};
 
 void SchermoGioco::DiciDomanda()
 {
-    if (!finestra())
-        return;
-    for (const Domanda& d : Domande)
-        if (d.schermo == id())
-            if (auto* etichetta = finestra()->findChild<Etichetta*>(QString::fromLatin1(d.controllo)))
-                Modulo1::Pronuncia(etichetta->text());
+    if (finestra())
+        Modulo1::Pronuncia(EtichettaDomanda()->text());
 }
 
 QString SchermoGioco::Didascalia(const QString& parola, qint16 conteggio)
@@ -192,5 +173,41 @@ Bottone* SchermoGioco::CreaBottoneAvanti(FinestraSchermo& f)
     avanti->setIconSize(QSize(32, 24));
     avanti->setCursor(CursoreFreccia());
     avanti->setEnabled(false);
+    cc.bottoneavanti = avanti;
     return avanti;
+}
+
+void SchermoGioco::CaricaBlocchi(std::span<Immagine* const> immagini, const QStringList& percorsi)
+{
+    QList<std::pair<Immagine*, QString>> figure;
+    for (qsizetype k = 0; k < percorsi.size(); ++k)
+        figure.append({immagini[k], percorsi[k]});
+    Immagine::caricaInsieme(figure);
+}
+
+void SchermoGioco::ChiudiTurno()
+{
+    cc.bottoneavanti->setEnabled(true);
+    // Focus moves on before the answers lock, so that the window does not
+    // hand it to a control of its own choosing: a child using the keyboard
+    // is one key away from the next turn.
+    cc.bottoneavanti->setFocus();
+    for (QWidget* risposta : ControlliRisposta())
+        risposta->setEnabled(false);
+}
+
+void SchermoGioco::RiapriTurno()
+{
+    for (QWidget* risposta : ControlliRisposta())
+        risposta->setEnabled(true);
+    cc.bottoneavanti->setEnabled(false);
+}
+
+QString SchermoGioco::IncoerenzaRisposte() const
+{
+    const bool chiuso = cc.bottoneavanti->isEnabled();
+    for (const QWidget* risposta : ControlliRisposta())
+        if (risposta->isEnabled() == chiuso)
+            return QStringLiteral("answers and \"avanti\" both open or both locked");
+    return {};
 }

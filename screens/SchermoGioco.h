@@ -6,12 +6,14 @@
 #include <QtGlobal>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class Bottone;
 class Etichetta;
 class Faccia;
 class Immagine;
 class QAction;
+class QWidget;
 
 // Which step resets the counts and starts the first turn.
 enum class Avvio { Caricamento, Attivazione };
@@ -33,8 +35,10 @@ struct Variante {
 
 // The frame every game screen shares: the score labels, the feedback
 // pictures, the menus "Azzera conteggio", "Informazioni" and "Esci", the load,
-// activation and resize steps and the judged-answer step. A game adds its own
-// controls, its further menu and its first turn.
+// activation and resize steps, the judged-answer step and, in the games with
+// "avanti", the locking of a won turn's answers until "avanti". A game adds
+// its own controls, its further menu and its first turn, and tells the frame
+// which label holds its question and which controls take its answers.
 class SchermoGioco : public Schermo {
 public:
     SchermoGioco(IdSchermo id, const Variante& variante) : Schermo(id), v(variante) {}
@@ -53,6 +57,7 @@ public:
         Etichetta* etErrati = nullptr;
         Faccia* ComandoIconaSi = nullptr;
         Faccia* ComandoIconaNo = nullptr;
+        Bottone* bottoneavanti = nullptr;   // made by CreaBottoneAvanti
     };
     const ControlliCornice& cornice() const { return cc; }
 
@@ -60,6 +65,10 @@ public:
     // does: the question's label is spoken as a click on it would speak it.
     static const QKeySequence TastoDomanda;
     void DiciDomanda();
+    // The label that holds the game's question: the attribute asked, the
+    // set's or the count's condition, the block to find, the first road sign
+    // or row header, the chain's question.
+    virtual const Etichetta* EtichettaDomanda() const = 0;
 
     // Why the game's own state disagrees with what its window shows; empty
     // when they agree.
@@ -82,6 +91,17 @@ protected:
     void ImpostaSfondoCasuale();
     // The "avanti" button: bold caption, arrow picture and pointer, disabled.
     Bottone* CreaBottoneAvanti(FinestraSchermo& f);
+    // Shows the pictures of blocks drawn in a row, the first in immagini[0].
+    static void CaricaBlocchi(std::span<Immagine* const> immagini, const QStringList& percorsi);
+    // The controls that take the child's answer in a game with "avanti".
+    virtual std::vector<QWidget*> ControlliRisposta() const { return {}; }
+    // The turn is won: the answers lock, "avanti" opens and takes the focus.
+    void ChiudiTurno();
+    // A new turn: the answers open again, "avanti" locks.
+    void RiapriTurno();
+    // Why the answers and "avanti" disagree (both open, or both locked, or
+    // the answers partly locked); empty when they agree.
+    QString IncoerenzaRisposte() const;
     const Posto& posto(std::string_view nome, int indice = -1) const;
 
 private:

@@ -56,14 +56,15 @@ private slots:
         Modulo1::ContatoreErrati = 9;
         Apri(a, 5, {{0, B("rotondo", "giallo", "piccolo", "spesso")}});
         QVERIFY(!Schermi::Trova(IdSchermo::formMenu)->caricato());
-        QCOMPARE(a.caso.inCoda(), std::size_t(0));
-        QCOMPARE(a.caso.estratti, 1 + 1 + 2 + 12 * 4);
+        // A draw more at activation would repaint the background or the grid.
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[7]);
         QCOMPARE(Trova().Bersaglio, qint16(5));
         QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"TRIANGOLO", "ROSSO", "GRANDE", "SPESSO"}));
         QCOMPARE(Blocco_(0)->property("Tag").toString(), QString("rotondogiallopiccolospesso"));
         QCOMPARE(Blocco_(0)->accessibleName(), QString("rotondo giallo piccolo spesso"));
+        for (int k = 1; k < 12; ++k)
+            QCOMPARE(Blocco_(k)->accessibleName(), (k == 5 ? Cercato : Altro).nome());
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QCOMPARE(Voce(Id, "MenuAzzera")->text(), QString("Azzera conteggio   "));
@@ -137,7 +138,7 @@ private slots:
 
         AccodaRicerca(a, 9, {{9, B("rotondo", "blu", "grande", "sottile")}}, 12);
         QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
-        QCOMPARE(a.caso.inCoda(), std::size_t(0));
+        QCOMPARE(Blocco_(11)->accessibleName(), Altro.nome());
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[12]);
         QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"ROTONDO", "BLU", "GRANDE", "SOTTILE"}));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
@@ -162,6 +163,36 @@ private slots:
             QVERIFY(Blocco_(7)->geometry() != prima);
             QCOMPARE(Ctl(Id, "Shape1")->geometry(), Blocco_(7)->geometry());
         }
+    }
+
+    // Whatever the draws, what the child sees holds together: a random
+    // background, a description of four attribute words that fits at least
+    // one block of the grid; a block that does not fit is wrong and leaves
+    // the turn open, one that fits is right, gets the frame and locks the
+    // grid.
+    void semiDiversi_quelCheSiVedeStaInsieme()
+    {
+        GiocaConOgniSeme(Id, 3, [](int turno) {
+            const QString cercato = Testo("EtFrase2").toLower().split(QStringLiteral("\r\n")).join(' ');
+            QVERIFY2(BloccoDaNome(cercato), qPrintable(cercato));
+            QList<int> giusti, sbagliati;
+            for (int k = 0; k < 12; ++k)
+                (Blocco_(k)->accessibleName() == cercato ? giusti : sbagliati).append(k);
+            QVERIFY(!giusti.isEmpty());
+            const qint16 errati = Modulo1::ContatoreErrati;
+            if (!sbagliati.isEmpty())
+                QTest::mouseClick(Blocco_(sbagliati.last()), Qt::LeftButton);
+            QCOMPARE(Modulo1::ContatoreErrati, qint16(errati + !sbagliati.isEmpty()));
+            QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
+            const int scelto = giusti[turno % giusti.size()];
+            QTest::mouseClick(Blocco_(scelto), Qt::LeftButton);
+            QCOMPARE(Modulo1::ContatoreEsatti, qint16(turno + 1));
+            QCOMPARE(Ctl(Id, "Shape1")->geometry(), Blocco_(scelto)->geometry());
+            for (int k = 0; k < 12; ++k)
+                QVERIFY(!Blocco_(k)->isEnabled());
+            QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
+            QVERIFY(Ctl(Id, "Shape1")->isHidden());
+        });
     }
 
     // Leaving and coming back starts afresh: counts 0, a new, unlocked turn.

@@ -5,6 +5,7 @@
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
+#include "games/Conteggio.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -96,20 +97,13 @@ void FORM2::PreparaTurno()
 {
     // A drawing with no block of the set is never shown: draw everything again.
     do {
-        NumeroGiusti = 0;
         ScegliInsieme();
         Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
         for (Immagine* posto : c.insieme)
             posto->svuota();
-        QList<std::pair<Immagine*, QString>> figure;
-        for (int k = 0; k < 4; ++k) {
-            Modulo1::BloccoCasuale();
-            figure.append({c.Image1[k], Modulo1::PercorsoBlocco});
-            Attributi[k + 1] = Modulo1::BloccoCorrente().parola(Criterio);
-            if (Attributi[k + 1] == Attributi[0])
-                ++NumeroGiusti;
-        }
-        Immagine::caricaInsieme(figure);
+        const Conteggio conto = ContaUguali(Criterio, Attributi);
+        NumeroGiusti = conto.giusti;
+        CaricaBlocchi(c.Image1, conto.percorsi);
         NumeroInseriti = 0;
     } while (NumeroGiusti == 0);
 
@@ -190,9 +184,9 @@ QString FORM2::Incoerenza() const
 {
     if (c.Label1->text() != Attributi[0].toUpper())
         return QStringLiteral("the set's caption is not its word");
-    int giusti = 0, spostati = 0;
+    const int giusti = Uguali(Attributi);
+    int spostati = 0;
     for (int k = 0; k < 4; ++k) {
-        giusti += Attributi[k + 1] == Attributi[0];
         if (c.Image1[k]->vuota()) {
             ++spostati;
             if (Attributi[k + 1] != Attributi[0])

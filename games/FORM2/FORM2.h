@@ -52,6 +52,7 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override;
+    const Etichetta* EtichettaDomanda() const override { return c.Label1; }
 
 private:
     void TurnoGiusto();

@@ -60,6 +60,17 @@ constexpr VoceRisposta Risposte[] = {
 // The walls of the track are 15 pixels wide.
 constexpr int SpessoreMuro = 15;
 
+// A word of the list other than attuale: words are drawn until one differs.
+QString AltraParola(const QStringList& parole, const QString& attuale)
+{
+    QString parola;
+    do {
+        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(int(parole.size())));
+        parola = parole[Modulo1::NumeroCasuale - 1];
+    } while (parola == attuale);
+    return parola;
+}
+
 } // namespace
 
 SchermoDomino::SchermoDomino(IdSchermo id, const Variante& variante, const char* testoDomanda)
@@ -155,22 +166,12 @@ void SchermoDomino::Command1_Click(int Index)
 
 void SchermoDomino::NuovaForma()
 {
-    QString forma;
-    do {
-        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(4));
-        forma = Parole::Forme[Modulo1::NumeroCasuale - 1];
-    } while (forma == Modulo1::FormaBlocco);
-    Modulo1::FormaBlocco = forma;
+    Modulo1::FormaBlocco = AltraParola(Parole::Forme, Modulo1::FormaBlocco);
 }
 
 void SchermoDomino::NuovoColore()
 {
-    QString colore;
-    do {
-        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(3));
-        colore = Parole::Colori[Modulo1::NumeroCasuale - 1];
-    } while (colore == Modulo1::ColoreBlocco);
-    Modulo1::ColoreBlocco = colore;
+    Modulo1::ColoreBlocco = AltraParola(Parole::Colori, Modulo1::ColoreBlocco);
 }
 
 void SchermoDomino::InvertiDimensione()

@@ -66,6 +66,7 @@ private:
     void CreaControlliGioco(FinestraSchermo& f) final;
     void DimenticaControlliGioco() final { c = {}; }
     void PrimoTurno() final { NuovaCatena(); }
+    const Etichetta* EtichettaDomanda() const final { return c.Label2; }
 
     const char* domanda;
     Controlli c;

@@ -1,6 +1,7 @@
 #include "games/FormTrova/FormTrova.h"
 
 #include "app/Caratteri.h"
+#include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "controls/Bottone.h"
@@ -36,7 +37,6 @@ constexpr Variante Aspetto{
     "mnuEsci", Avvio::Caricamento, true, 0x00FFFFFF, true};
 
 constexpr int NumeroBlocchi = 12;
-const QColor RossoCornice(255, 0, 0);
 constexpr int SpessoreCornice = 3;
 
 // The description of a block: its four words in capitals, one a line, the
@@ -68,11 +68,16 @@ void FormTrova::CreaControlliGioco(FinestraSchermo& f)
     ImpostaSfondo(c.EtFrase2, Qt::white);
 
     // Created after the grid so that it is drawn over the block it frames.
-    c.Shape1 = f.aggiungi(new Rettangolo(nullptr, RossoCornice, SpessoreCornice), posto("Shape1"));
+    c.Shape1 = f.aggiungi(new Rettangolo(nullptr, ColoreDa(Colori::Rosso), SpessoreCornice), posto("Shape1"));
     c.Shape1->hide();
 
     c.bottoneavanti = CreaBottoneAvanti(f);
     QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
+}
+
+std::vector<QWidget*> FormTrova::ControlliRisposta() const
+{
+    return {c.Image1.begin(), c.Image1.end()};
 }
 
 void FormTrova::PreparaRicerca()
@@ -100,12 +105,7 @@ void FormTrova::Image1_Click(int Index)
     }
     RispostaEsatta();
     IncorniciaBlocco(Index);
-    c.bottoneavanti->setEnabled(true);
-    // Focus goes to "avanti" before the grid is locked, so that a child using
-    // the keyboard is one key away from the next turn.
-    c.bottoneavanti->setFocus();
-    for (Immagine* blocco : c.Image1)
-        blocco->setEnabled(false);
+    ChiudiTurno();
 }
 
 void FormTrova::IncorniciaBlocco(int Index)
@@ -136,11 +136,9 @@ void FormTrova::IncorniciaBlocco(int Index)
 
 void FormTrova::bottoneavanti_Click()
 {
-    for (Immagine* blocco : c.Image1)
-        blocco->setEnabled(true);
     c.Shape1->hide();
     PreparaRicerca();
-    c.bottoneavanti->setEnabled(false);
+    RiapriTurno();
     c.Image1[0]->setFocus();
 }
 
@@ -156,10 +154,9 @@ QString FormTrova::Incoerenza() const
     const auto descritto = BloccoDi(c.Image1[Bersaglio]);
     if (c.EtFrase2->text() != Descrizione(*descritto))
         return QStringLiteral("the description is not the described block");
+    if (QString motivo = IncoerenzaRisposte(); !motivo.isEmpty())
+        return motivo;
     const bool trovato = c.bottoneavanti->isEnabled();
-    for (const Immagine* immagine : c.Image1)
-        if (immagine->isEnabled() == trovato)
-            return QStringLiteral("the grid is open after a right answer, or locked before it");
     if (c.Shape1->isVisible() != trovato)
         return QStringLiteral("the red frame disagrees with the turn");
     if (trovato && std::none_of(c.Image1.begin(), c.Image1.end(), [&](const Immagine* i) {

@@ -39,6 +39,8 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override { PreparaRicerca(); }
+    const Etichetta* EtichettaDomanda() const override { return c.EtFrase2; }
+    std::vector<QWidget*> ControlliRisposta() const override;
 
 private:
     void IncorniciaBlocco(int Index);

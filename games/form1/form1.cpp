@@ -50,9 +50,6 @@ constexpr VoceAttributo Attributi[] = {
     {"COLORE", "DIVERSO", CriterioColore, {"rosso", "giallo", "blu", nullptr}},
 };
 
-constexpr quint32 Rosso = 0x000000FF;
-constexpr quint32 GrigioChiaro = 0x00E0E0E0;
-
 // Drawn once for the whole run.
 QIcon IconaFaccia()
 {
@@ -106,6 +103,11 @@ void form1::CreaControlliGioco(FinestraSchermo& f)
     QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
 }
 
+std::vector<QWidget*> form1::ControlliRisposta() const
+{
+    return {c.UGUALI, c.DIVERSI};
+}
+
 void form1::PrimoTurno()
 {
     ScegliAttributo();
@@ -151,12 +153,8 @@ void form1::Rispondi(Bottone* premuto, bool giusto)
         return;
     }
     RispostaEsatta();
-    c.UGUALI->setEnabled(false);
-    c.DIVERSI->setEnabled(false);
-    c.bottoneavanti->setEnabled(true);
-    ImpostaSfondo(premuto, ColoreDa(Rosso));
-    // The next turn is one key press away for a child using the keyboard.
-    c.bottoneavanti->setFocus();
+    ImpostaSfondo(premuto, ColoreDa(Colori::Rosso));
+    ChiudiTurno();
 }
 
 void form1::bottoneavanti_Click()
@@ -165,11 +163,9 @@ void form1::bottoneavanti_Click()
         aiuto->svuota();
     ScegliAttributo();
     NuovaCoppia();
-    c.bottoneavanti->setEnabled(false);
-    for (Bottone* b : {c.UGUALI, c.DIVERSI}) {
-        b->setEnabled(true);
-        ImpostaSfondo(b, ColoreDa(GrigioChiaro));
-    }
+    RiapriTurno();
+    for (Bottone* b : {c.UGUALI, c.DIVERSI})
+        ImpostaSfondo(b, ColoreDa(Colori::GrigioChiaro));
     c.UGUALI->setFocus();
 }
 
@@ -195,8 +191,5 @@ QString form1::Incoerenza() const
         if (!blocco || blocco->parola(voce.criterio) != ValoriConfronto[lato])
             return QStringLiteral("a block shown is not the block compared");
     }
-    const bool risposto = c.bottoneavanti->isEnabled();
-    if (c.UGUALI->isEnabled() == risposto || c.DIVERSI->isEnabled() == risposto)
-        return QStringLiteral("answer buttons and \"avanti\" both open or both locked");
-    return {};
+    return IncoerenzaRisposte();
 }

@@ -6,6 +6,7 @@
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
+#include "games/Conteggio.h"
 
 namespace {
 
@@ -43,9 +44,6 @@ constexpr Variante Aspetto{
     {9480, 6795}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
     Avvio::Attivazione, true, 0x00FFFFFF, false};
 
-constexpr quint32 Rosso = 0x000000FF;
-constexpr quint32 GrigioChiaro = 0x00E0E0E0;
-
 } // namespace
 
 zirp3::zirp3() : SchermoGioco(IdSchermo::zirp3, Aspetto) {}
@@ -78,7 +76,7 @@ void zirp3::CreaControlliGioco(FinestraSchermo& f)
     for (int n = 0; n < int(c.NUMERI.size()); ++n) {
         c.NUMERI[n] = f.aggiungi(new Bottone(QString::number(n)), posto("NUMERI", n));
         c.NUMERI[n]->setFont(CarattereSans(14.25, true));
-        ImpostaSfondo(c.NUMERI[n], ColoreDa(GrigioChiaro));
+        ImpostaSfondo(c.NUMERI[n], ColoreDa(Colori::GrigioChiaro));
         QObject::connect(c.NUMERI[n], &Bottone::clicked, [this, n] { NUMERI_Click(n); });
     }
 
@@ -101,6 +99,11 @@ void zirp3::CreaControlliGioco(FinestraSchermo& f)
     }
 }
 
+std::vector<QWidget*> zirp3::ControlliRisposta() const
+{
+    return {c.NUMERI.begin(), c.NUMERI.end()};
+}
+
 void zirp3::ScegliCondizione()
 {
     Modulo1::BloccoCasuale();
@@ -114,18 +117,11 @@ void zirp3::ScegliCondizione()
 
 void zirp3::PreparaTurno()
 {
-    NumeroGiusti = 0;
     ScegliCondizione();
     Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
-    QList<std::pair<Immagine*, QString>> figure;
-    for (int k = 0; k < int(c.Image1.size()); ++k) {
-        Modulo1::BloccoCasuale();
-        figure.append({c.Image1[k], Modulo1::PercorsoBlocco});
-        Attributi[k + 1] = Modulo1::BloccoCorrente().parola(Criterio);
-        if (Attributi[k + 1] == Attributi[0])
-            ++NumeroGiusti;
-    }
-    Immagine::caricaInsieme(figure);
+    const Conteggio conto = ContaUguali(Criterio, Attributi);
+    NumeroGiusti = conto.giusti;
+    CaricaBlocchi(c.Image1, conto.percorsi);
 }
 
 void zirp3::NUMERI_Click(int Index)
@@ -135,13 +131,8 @@ void zirp3::NUMERI_Click(int Index)
         return;
     }
     RispostaEsatta();
-    c.bottoneavanti->setEnabled(true);
-    ImpostaSfondo(c.NUMERI[Index], ColoreDa(Rosso));
-    // Focus moves on before the numbers are locked, so that a child using the
-    // keyboard is one key away from the next turn.
-    c.bottoneavanti->setFocus();
-    for (Bottone* numero : c.NUMERI)
-        numero->setEnabled(false);
+    ImpostaSfondo(c.NUMERI[Index], ColoreDa(Colori::Rosso));
+    ChiudiTurno();
 }
 
 void zirp3::Image1_Click(int Index)
@@ -171,11 +162,9 @@ void zirp3::Command1_Click()
 void zirp3::bottoneavanti_Click()
 {
     PreparaTurno();
-    c.bottoneavanti->setEnabled(false);
-    for (Bottone* numero : c.NUMERI) {
-        numero->setEnabled(true);
-        ImpostaSfondo(numero, ColoreDa(GrigioChiaro));
-    }
+    RiapriTurno();
+    for (Bottone* numero : c.NUMERI)
+        ImpostaSfondo(numero, ColoreDa(Colori::GrigioChiaro));
     MostraTuttiIBlocchi();
     c.Image1[0]->setFocus();
 }
@@ -190,18 +179,12 @@ QString zirp3::Incoerenza() const
 {
     if (c.Label1->text() != Attributi[0].toUpper())
         return QStringLiteral("the condition's caption is not its word");
-    int giusti = 0;
     for (int k = 0; k < 9; ++k) {
         const auto b = BloccoDi(c.Image1[k]);
         if (!b || b->parola(Criterio) != Attributi[k + 1])
             return QStringLiteral("a block shown is not the block counted");
-        giusti += Attributi[k + 1] == Attributi[0];
     }
-    if (giusti != NumeroGiusti)
+    if (Uguali(Attributi) != NumeroGiusti)
         return QStringLiteral("the right answer is not the number of fitting blocks");
-    const bool risposto = c.bottoneavanti->isEnabled();
-    for (const Bottone* numero : c.NUMERI)
-        if (numero->isEnabled() == risposto)
-            return QStringLiteral("number buttons open after a right answer, or locked before it");
-    return {};
+    return IncoerenzaRisposte();
 }

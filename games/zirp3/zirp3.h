@@ -45,6 +45,8 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override { PreparaTurno(); }
+    const Etichetta* EtichettaDomanda() const override { return c.Label1; }
+    std::vector<QWidget*> ControlliRisposta() const override;
 
 private:
     void MostraTuttiIBlocchi();

@@ -51,7 +51,7 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-zirp7::zirp7() : SchermoGioco(IdSchermo::zirp7, Aspetto) {}
+zirp7::zirp7() : SchermoPosti(IdSchermo::zirp7, Aspetto, 2, 4) {}
 
 void zirp7::CreaMenuProprio(FinestraSchermo& f)
 {
@@ -114,84 +114,17 @@ void zirp7::CreaControlliGioco(FinestraSchermo& f)
     QObject::connect(c.bottoneavanti, &Bottone::clicked, [this] { bottoneavanti_Click(); });
 }
 
-void zirp7::PrimoTurno()
-{
-    NumeroSinistra = 0;
-    NumeroDestra = 0;
-    PreparaStrade();
-    NuovoBlocco();
-}
-
 void zirp7::PreparaStrade()
 {
     ImpostaSfondoCasuale();
     // The reference block: only its word of the drawn kind is used.
     Modulo1::BloccoCasuale();
-    Criterio = qint16(Modulo1::Estrai(4));
-    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
+    Criterio1 = qint16(Modulo1::Estrai(4));
+    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio1);
     c.Label1[0]->setText(Attributi[0].toUpper());
     c.Label1[1]->setText("NON " + c.Label1[0]->text());
-    for (int area = 0; area < 2; ++area) {
-        c.Frame1[area]->setAccessibleName(c.Label1[area]->text());
-        for (int i = 4 * area; i < 4 * area + 4; ++i)
-            c.insieme[i]->setAccessibleDescription(c.Label1[area]->text());
-    }
-}
-
-void zirp7::NuovoBlocco()
-{
-    if (NumeroSinistra != 4 && NumeroDestra != 4) {
-        Modulo1::BloccoCasuale();
-        c.Image1->carica(Modulo1::PercorsoBlocco);
-        Attributi[1] = Modulo1::BloccoCorrente().parola(Criterio);
-        return;
-    }
-    // The turn is over: the areas take no more blocks until "avanti".
-    c.bottoneavanti->setEnabled(true);
-    for (Cornice* area : c.Frame1)
-        area->setEnabled(false);
-    c.bottoneavanti->setFocus();
-}
-
-void zirp7::Frame1_Click(int Index)
-{
-    Manda(Index);
-}
-
-void zirp7::insieme_Click(int Index)
-{
-    // A slot stands for its area, whether or not a block is parked there.
-    Manda(Index < 4 ? 0 : 1);
-}
-
-void zirp7::Manda(int area)
-{
-    const bool haIlValore = Attributi[1] == Attributi[0];
-    const bool giusto = area == 0 ? haIlValore : !haIlValore;
-    if (!giusto) {
-        RispostaErrata();
-        return;
-    }
-    qint16& parcheggiati = area == 0 ? NumeroSinistra : NumeroDestra;
-    c.insieme[parcheggiati + 4 * area]->copiaDa(*c.Image1);
-    c.Image1->svuota();
-    ++parcheggiati;
-    RispostaEsatta();
-    NuovoBlocco();
-}
-
-void zirp7::bottoneavanti_Click()
-{
-    for (Cornice* area : c.Frame1)
-        area->setEnabled(true);
-    for (Immagine* posto : c.insieme)
-        posto->svuota();
-    NumeroSinistra = 0;
-    NumeroDestra = 0;
-    PreparaStrade();
-    NuovoBlocco();
-    c.bottoneavanti->setEnabled(false);
-    c.Frame1[0]->setFocus();
+    for (int area = 0; area < 2; ++area)
+        NominaPosto(area, c.Label1[area]->text());
 }
 
 void zirp7::mnuSuonoSi_Click()
@@ -210,32 +143,4 @@ void zirp7::MostraSuono()
 {
     c.mnuSuonoSi->setChecked(Modulo1::SuonoAttivo);
     c.mnuSuonoNo->setChecked(!Modulo1::SuonoAttivo);
-}
-
-QString zirp7::Incoerenza() const
-{
-    if (c.Label1[0]->text() != Attributi[0].toUpper() || c.Label1[1]->text() != "NON " + c.Label1[0]->text())
-        return QStringLiteral("the conditions are not a word and its negation");
-    const std::array<qint16, 2> parcheggiati{NumeroSinistra, NumeroDestra};
-    for (int area = 0; area < 2; ++area) {
-        if (parcheggiati[area] < 0 || parcheggiati[area] > 4)
-            return QStringLiteral("an area holds more than its room");
-        for (int i = 0; i < 4; ++i) {
-            const Immagine* posto = c.insieme[4 * area + i];
-            if (posto->vuota() != (i >= parcheggiati[area]))
-                return QStringLiteral("parked pictures do not match the counters");
-            if (const auto b = BloccoDi(posto); b && (b->parola(Criterio) == Attributi[0]) != (area == 0))
-                return QStringLiteral("a block parked on the wrong side");
-        }
-    }
-    const bool finito = NumeroSinistra == 4 || NumeroDestra == 4;
-    if (c.bottoneavanti->isEnabled() != finito || c.Frame1[0]->isEnabled() == finito
-        || c.Frame1[1]->isEnabled() == finito || c.Image1->vuota() != finito)
-        return QStringLiteral("the turn's end disagrees with the areas");
-    if (!finito) {
-        const auto b = BloccoDi(c.Image1);
-        if (!b || b->parola(Criterio) != Attributi[1])
-            return QStringLiteral("the waiting block is not the block judged");
-    }
-    return {};
 }

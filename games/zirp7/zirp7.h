@@ -1,5 +1,5 @@
 #pragma once
-#include "screens/SchermoGioco.h"
+#include "games/Posti/SchermoPosti.h"
 
 #include <QString>
 #include <array>
@@ -14,29 +14,17 @@ class QAction;
 
 // "le strade 1": a road forks into two parking areas, one for the blocks that
 // have an attribute value (ROSSO) and one for those that do not (NON ROSSO).
-// The child sends each block down the right road by clicking its area; the
-// turn ends when an area holds four blocks.
-class zirp7 final : public SchermoGioco {
+// The child sends each block down the right road by clicking its area (place
+// 0 on the left for the value, 1 on the right for its negation); the turn
+// ends when an area holds four blocks.
+class zirp7 final : public SchermoPosti {
 public:
     zirp7();
 
-    // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
-    qint16 Criterio = 0;
-    // 0: the condition's word; 1: the current block's word of the same kind.
-    std::array<QString, 2> Attributi;
-    // Blocks parked in each area; also where the next one goes.
-    qint16 NumeroSinistra = 0;
-    qint16 NumeroDestra = 0;
-
     void PreparaStrade();
-    void NuovoBlocco();
 
-    void Frame1_Click(int Index);
-    void insieme_Click(int Index);
-    void bottoneavanti_Click();
     void mnuSuonoSi_Click();
     void mnuSuonoNo_Click();
-    QString Incoerenza() const override;
 
     struct Controlli {
         Asfalto* asfalto = nullptr;
@@ -55,11 +43,10 @@ protected:
     void CreaMenuProprio(FinestraSchermo& f) override;
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
-    void PrimoTurno() override;
+    Posti posti() const override { return {c.Label1, c.Frame1, c.insieme, c.Image1}; }
+    void PreparaPosti() override { PreparaStrade(); }
 
 private:
-    // Sends the current block to area 0 (left) or 1 (right).
-    void Manda(int area);
     // The check marks of the sound menu, where the sound setting is.
     void MostraSuono();
 

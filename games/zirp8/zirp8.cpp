@@ -27,7 +27,6 @@ constexpr std::array<std::pair<int, bool>, 20> ContornoStrade{{
     {12, true}, {11, false}, {10, false}, {10, true}, {1, false}, {1, true},
 }};
 
-
 constexpr Posto Progetto[] = {
     // The road surface covers the whole design surface and draws under the edges.
     {"Asfalto", -1, 0, 0, 9360, 6975},
@@ -86,10 +85,6 @@ constexpr Variante Aspetto{
     {9360, 6975}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
     Avvio::Caricamento, false, 0x00C0FFFF, false};
 
-constexpr quint32 Bianco = 0x00FFFFFF;
-constexpr quint32 VerdeChiaro = 0x0080FF80;
-constexpr quint32 Rosso = 0x000000FF;
-
 constexpr int SpessoreStrada = 2;
 constexpr int SpessorePercorso = 10;
 
@@ -98,7 +93,7 @@ constexpr std::array<std::array<int, 2>, 4> EtichetteDellArea{{{0, 2}, {0, 3}, {
 
 } // namespace
 
-zirp8::zirp8() : SchermoQuattroPosti(IdSchermo::zirp8, Aspetto) {}
+zirp8::zirp8() : SchermoPosti(IdSchermo::zirp8, Aspetto, 4, 2) {}
 
 void zirp8::CreaMenuProprio(FinestraSchermo& f)
 {
@@ -124,7 +119,7 @@ void zirp8::CreaControlliGioco(FinestraSchermo& f)
     asfalto->aggiungiStrada(std::move(contorno));
     c.Line1 = f.aggiungiLinea(posto("Line1"), SpessoreStrada, testoFinestra);
     for (int i = 0; i < 7; ++i) {
-        c.Line3[i] = f.aggiungiLinea(posto("Line3", i), SpessorePercorso, ColoreDa(Rosso));
+        c.Line3[i] = f.aggiungiLinea(posto("Line3", i), SpessorePercorso, ColoreDa(Colori::Rosso));
         c.Line3[i]->hide();
     }
 
@@ -132,7 +127,7 @@ void zirp8::CreaControlliGioco(FinestraSchermo& f)
         c.Label1[i] = f.aggiungi(new Etichetta, posto("Label1", i));
         c.Label1[i]->setFont(CarattereSans(8.25, true));
         c.Label1[i]->setAlignment(Qt::AlignCenter);
-        ImpostaSfondo(c.Label1[i], ColoreDa(Bianco));
+        ImpostaSfondo(c.Label1[i], ColoreDa(Colori::Bianco));
     }
 
     for (int k = 0; k < 4; ++k) {
@@ -167,7 +162,7 @@ void zirp8::PrimoTurno()
     // CostoAiuto is left as it is: the help already used on an earlier visit
     // is still owed.
     AiutoStrade = true;
-    SchermoQuattroPosti::PrimoTurno();
+    SchermoPosti::PrimoTurno();
 }
 
 void zirp8::CancellaAiuto()
@@ -176,7 +171,7 @@ void zirp8::CancellaAiuto()
     for (Linea* linea : c.Line3)
         linea->hide();
     for (Etichetta* etichetta : c.Label1)
-        ImpostaSfondo(etichetta, ColoreDa(Bianco));
+        ImpostaSfondo(etichetta, ColoreDa(Colori::Bianco));
 }
 
 void zirp8::PreparaStrade()
@@ -210,7 +205,7 @@ void zirp8::Command2_Click()
     if (PassoAiuto == 0 || PassoAiuto == 1) {
         if (!AiutoStrade) {
             const int etichetta = PassoAiuto == 0 ? (a() ? 0 : 1) : 2 + area;
-            ImpostaSfondo(c.Label1[etichetta], ColoreDa(VerdeChiaro));
+            ImpostaSfondo(c.Label1[etichetta], ColoreDa(Colori::VerdeChiaro));
         } else {
             c.Line3[0]->show();
             c.Line3[PassoAiuto == 0 ? (a() ? 1 : 2) : 3 + area]->show();
@@ -237,7 +232,7 @@ void zirp8::mnuAiutoStrade_Click()
 
 QString zirp8::Incoerenza() const
 {
-    if (QString motivo = SchermoQuattroPosti::Incoerenza(); !motivo.isEmpty())
+    if (QString motivo = SchermoPosti::Incoerenza(); !motivo.isEmpty())
         return motivo;
     if (c.Label1[4]->text() != c.Label1[2]->text() || c.Label1[5]->text() != c.Label1[3]->text())
         return QStringLiteral("the second forks' signs differ");

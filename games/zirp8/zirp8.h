@@ -1,5 +1,5 @@
 #pragma once
-#include "games/QuattroPosti/SchermoQuattroPosti.h"
+#include "games/Posti/SchermoPosti.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class QMenu;
 // forks a value of another (GRANDE / NON GRANDE). The child parks each block
 // in the area its words lead to; "aiuto" shows the way one fork at a time,
 // and every second use of it costs one right answer.
-class zirp8 final : public SchermoQuattroPosti {
+class zirp8 final : public SchermoPosti {
 public:
     zirp8();
 
@@ -60,7 +60,7 @@ protected:
     void PrimoTurno() override;
     Posti posti() const override
     {
-        return {{c.Label1[0], c.Label1[1], c.Label1[2], c.Label1[3]}, c.Frame1, c.insieme, c.Image1, c.bottoneavanti};
+        return {std::span(c.Label1).first(4), c.Frame1, c.insieme, c.Image1};
     }
     void PreparaPosti() override { PreparaStrade(); }
     // Any click on an area or a slot, right or wrong, clears the help.

@@ -1,5 +1,5 @@
 #pragma once
-#include "games/QuattroPosti/SchermoQuattroPosti.h"
+#include "games/Posti/SchermoPosti.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@ class Linea;
 // its negation (ROSSO, NON ROSSO) and whose columns are a value of another
 // attribute and its negation (GRANDE, NON GRANDE). The child puts each block
 // in its cell; the turn ends as soon as a cell holds two blocks.
-class zirp9 final : public SchermoQuattroPosti {
+class zirp9 final : public SchermoPosti {
 public:
     zirp9();
 
@@ -28,7 +28,7 @@ public:
 protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
-    Posti posti() const override { return {c.Label1, c.Frame1, c.insieme, c.Image1, c.bottoneavanti}; }
+    Posti posti() const override { return {c.Label1, c.Frame1, c.insieme, c.Image1}; }
     void PreparaPosti() override { PreparaTabella(); }
 
 private:

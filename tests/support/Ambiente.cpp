@@ -1,5 +1,6 @@
 #include "tests/support/Ambiente.h"
 
+#include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "screens/Schermi.h"
 
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QImage>
 #include <QEvent>
+#include <QTest>
+#include <algorithm>
 
 double CasoPilotato::rnd()
 {
@@ -88,6 +91,28 @@ void SvuotaEventi()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void GiocaConOgniSeme(IdSchermo id, int turni, const std::function<void(int turno)>& gioca)
+{
+    for (quint64 seme = 1; seme <= 60; ++seme) {
+        Ambiente a(seme);
+        Schermi::Mostra(id);
+        for (int turno = 0; turno < turni && !QTest::currentTestFailed(); ++turno) {
+            QVERIFY(SfondoCasuale(id));
+            gioca(turno);
+        }
+        if (QTest::currentTestFailed()) {
+            qWarning("seed %llu", static_cast<unsigned long long>(seme));
+            return;
+        }
+    }
+}
+
+bool SfondoCasuale(IdSchermo id)
+{
+    const quint32 sfondo = ValoreColore(Schermi::Trova(id)->finestra()->sfondo());
+    return std::find(Modulo1::Palette.begin() + 1, Modulo1::Palette.end(), sfondo) != Modulo1::Palette.end();
 }
 
 QRect NellaFinestra(IdSchermo id, const QString& nome)

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 
 // Test doubles for the services, and a fresh program for every test.
 
@@ -69,6 +70,14 @@ private:
 
 // Lets queued deletions happen (unloaded windows go away).
 void SvuotaEventi();
+
+// Shows a screen in a fresh program seeded with 1, then 2, and so on to 60,
+// and plays turni turns of it, each with gioca(turno) after checking that
+// the turn's background is a random one; stops at the first failure and
+// names its seed.
+void GiocaConOgniSeme(IdSchermo id, int turni, const std::function<void(int turno)>& gioca);
+// Whether a loaded screen's background is one of the random background colours.
+bool SfondoCasuale(IdSchermo id);
 
 // The screen object of a game, to read its variables.
 template <class T>

@@ -100,7 +100,7 @@ bool Rispondi(IdSchermo id, bool giusta)
         auto& g = G<zirp7>(id);
         if (!Avanti(g.controlli().bottoneavanti))
             return false;
-        const bool sinistra = g.Attributi[1] == g.Attributi[0];
+        const bool sinistra = g.a();
         Clic(g.controlli().Frame1[sinistra == giusta ? 0 : 1]);
         return true;
     }
