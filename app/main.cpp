@@ -1,4 +1,5 @@
 #include "app/Caratteri.h"
+#include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "screens/Schermi.h"
@@ -6,15 +7,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QLoggingCategory>
 #include "app/Stile.h"
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
-    // A damaged picture is reported once, by the program, naming its file;
-    // the JPEG decoder's own complaints would repeat at every load.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+    TaciDecodificatori();
     QApplication app(argc, argv);
     const std::jthread caratteri = PreparaCaratteri();
     QApplication::setApplicationName(QStringLiteral("Tesselo"));
