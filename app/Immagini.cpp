@@ -549,8 +549,11 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro)
 
 void TaciDecodificatori()
 {
+    // The colour profile a picture carries is read with it, and complains
+    // under a category of its own.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false\n"
-                                                    "qt.gui.imageio*.info=false"));
+                                                    "qt.gui.imageio*.info=false\n"
+                                                    "qt.gui.icc.warning=false"));
 }
 
 qint64 ByteCacheFigure()

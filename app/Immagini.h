@@ -62,8 +62,8 @@ inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
 qint64 ByteCacheFigure();
 void SvuotaCacheFigure();
 
-// Keeps the image decoders' own complaints (Qt's image-io logging categories)
-// off standard error: the program names a picture it cannot show itself, once
+// Keeps the image decoders' own complaints (Qt's image-io and colour-profile
+// logging categories) off standard error: the program names a picture it cannot show itself, once
 // and in one line, and the decoders would repeat theirs at every load. Other
 // messages are left alone, and QT_LOGGING_RULES can still turn these on.
 void TaciDecodificatori();
