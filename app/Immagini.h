@@ -57,8 +57,8 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 // a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
 // boxes of a 1024 × 768 screen, fit in it with their fitted copies.
 inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
-// What the cache holds now, and emptying it (for measurements and tests; the
-// preparation under way is stopped first).
+// What the cache holds now, and emptying it (at exit, and for measurements
+// and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
 void SvuotaCacheFigure();
 

@@ -30,6 +30,11 @@ int main(int argc, char* argv[])
     Modulo1::Main();
     const int esito = QApplication::exec();
     Schermi::DistruggiTutti();
+    // The preparation of pictures ahead of need stops while Qt's shared
+    // thread pool, on which its decoder scales pictures and waits, still
+    // stands: stopped only when the static objects go, it could be left
+    // waiting for work queued on a pool already gone, and the exit with it.
+    SvuotaCacheFigure();
     servizi().suono.reset();
     return esito;
 }
