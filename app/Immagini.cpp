@@ -6,8 +6,10 @@
 
 #include <QBuffer>
 #include <QCache>
+#include <QHash>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QScopeGuard>
 #include <QSemaphore>
@@ -37,8 +39,9 @@ constexpr int LatoRiserva = 480;
 constexpr std::chrono::milliseconds AttesaPreparazione{200};
 
 // Decoded pictures, keyed by what decides their pixels: the file's bytes
-// (their XXH3 hash and their length) and the size they are decoded at. The
-// same bytes always decode to the same pixels, so a picture from here is the
+// that the decoder is given (their XXH3 hash and their length, see
+// JpegEssenziale) and the size they are decoded at. The same bytes always
+// decode to the same pixels, so a picture from here is the
 // one a fresh decode gives; a file whose bytes changed has another key.
 // QCache counts cost in KiB here and drops the least recently used pictures
 // beyond the bound. Pictures fitted to a box are kept here too, under keys
@@ -65,7 +68,9 @@ public:
 
     // The picture of chiave: from the cache, or made by decodifica and kept.
     // A picture another thread is decoding right now is waited for rather
-    // than decoded twice.
+    // than decoded twice. No decodifica may wait for a thread that can be
+    // waiting here: decoding and scaling use Qt's shared thread pool, so no
+    // thread of that pool ever comes here (see InParallelo).
     QImage ottieni(const QByteArray& chiave, const std::function<QImage()>& decodifica)
     {
         std::unique_lock blocco(mutex);
@@ -127,23 +132,85 @@ bool JpegTroncato(const QByteArray& dati)
     return scansione < 0 || dati.indexOf("\xFF\xD9", scansione) < 0;
 }
 
-// The size to decode a picture of this size at so that it still fills a box
-// of at most lato: a JPEG decodes at 1/8, 1/4 and 1/2 of its size faster than
-// whole (other fractions are slower), so the smallest of those that is not
-// smaller than the box. Never larger than the file.
+// The bytes of a JPEG that decide its pixels and how it is turned, without
+// the metadata it may carry besides (camera notes, thumbnails, previews,
+// comments: tens of MiB in some files), which the decoder would otherwise
+// keep in memory and parse at every load. Kept before the first scan: the
+// frame, tables and restart interval, and the first JFIF (APP0), Exif (APP1,
+// for the orientation) and Adobe (APP14, for CMYK and the colour transform)
+// segment; from the first scan on, everything, as the decoder reads on past
+// it without keeping anything. Other data, or a JPEG whose segments run past
+// its end, is handed over as it is: its decoder says what it makes of it.
+QByteArray JpegEssenziale(const QByteArray& dati)
+{
+    if (!dati.startsWith("\xFF\xD8"))
+        return dati;
+    const auto byte = [&](qsizetype i) { return uchar(dati[i]); };
+    const auto inizia = [&](qsizetype i, QByteArrayView firma) {
+        return dati.size() - i >= firma.size() && QByteArrayView(dati).sliced(i, firma.size()) == firma;
+    };
+    QByteArray essenziale;
+    bool jfif = false, exif = false, adobe = false, scartato = false;
+    qsizetype i = 2;
+    for (;;) {
+        if (i + 4 > dati.size() || byte(i) != 0xFF)
+            return dati;
+        const uchar marcatore = byte(i + 1);
+        if (marcatore == 0xFF) {  // fill byte before a marker
+            ++i;
+            continue;
+        }
+        if (marcatore == 0xDA)  // the first scan and all that follows
+            break;
+        if (marcatore == 0x01 || (marcatore >= 0xD0 && marcatore <= 0xD8)) {  // markers without a length
+            if (scartato)
+                essenziale.append(QByteArrayView(dati).sliced(i, 2));
+            i += 2;
+            continue;
+        }
+        const qsizetype lunghezza = (qsizetype(byte(i + 2)) << 8) | byte(i + 3);
+        if (lunghezza < 2 || i + 2 + lunghezza > dati.size())
+            return dati;
+        bool tieni = marcatore < 0xE0 || marcatore > 0xFE;  // frame, tables, restarts
+        if (marcatore == 0xE0 && !jfif && inizia(i + 4, "JFIF\0"))
+            tieni = jfif = true;
+        else if (marcatore == 0xE1 && !exif && inizia(i + 4, QByteArrayView("Exif\0\0", 6)))
+            tieni = exif = true;
+        else if (marcatore == 0xEE && !adobe && inizia(i + 4, "Adobe"))
+            tieni = adobe = true;
+        if (!tieni && !scartato) {
+            scartato = true;
+            essenziale = dati.left(i);
+        } else if (tieni && scartato) {
+            essenziale.append(QByteArrayView(dati).sliced(i, 2 + lunghezza));
+        }
+        i += 2 + lunghezza;
+    }
+    if (!scartato)
+        return dati;
+    essenziale.append(QByteArrayView(dati).sliced(i));
+    return essenziale;
+}
+
+// The size to decode a picture of this size at so that it still fills the
+// part of a box of at most lato it is shown in (keeping its proportions): a
+// JPEG decodes at 1/8, 1/4 and 1/2 of its size faster than whole (other
+// fractions are slower), so the smallest of those that is not smaller than
+// the picture fitted to the box. Never larger than the file.
 QSize DimensioneDaDecodificare(QSize dimensione, QSize lato)
 {
     if (lato.isEmpty())
         return dimensione;
+    const QSize adattata = DimensioneAdattata(dimensione, lato);
     for (int k : {1, 2, 4}) {
         const QSize ridotta((dimensione.width() * k + 7) / 8, (dimensione.height() * k + 7) / 8);
-        if (ridotta.width() >= lato.width() && ridotta.height() >= lato.height())
+        if (ridotta.width() >= adattata.width() && ridotta.height() >= adattata.height())
             return ridotta;
     }
     return dimensione;
 }
 
-// The picture at the size of its box. Pictures are decoded about twice as
+// The picture at the size it is shown at. Pictures are decoded about twice as
 // large as their box at most (a box a little wider than half a picture and
 // taller than half of it takes the whole picture), and from there bilinear
 // filtering (the painter's) looks the same as averaging every pixel, in half
@@ -165,8 +232,9 @@ QImage Scalata(const QImage& figura, QSize lato)
 // asks for, the size it decodes at and the key of that decoding.
 class Decodificatore {
 public:
-    Decodificatore(const QString& percorso, const QByteArray& dati, QSize lato)
+    Decodificatore(const QString& percorso, const QByteArray& letti, QSize lato)
     {
+        const QByteArray dati = JpegEssenziale(letti);
         if (JpegTroncato(dati)) {
             motivo = QStringLiteral("immagine troncata");
             return;
@@ -187,9 +255,17 @@ public:
         }
         const QSize dimensione = lettore.size();
         if (!dimensione.isValid() || qint64(dimensione.width()) * dimensione.height() > PixelMassimi) {
-            motivo = QStringLiteral("immagine non valida o troppo grande");
+            motivo = TroppoGrande;
             return;
         }
+        // A decoder that cannot decode at a reduced size (a 16-bit or
+        // interlaced PNG, for one) needs the whole picture in memory, and Qt
+        // refuses more than its allocation limit: such a picture is too large
+        // rather than damaged.
+        const int profondita = QImage::toPixelFormat(lettore.imageFormat()).bitsPerPixel();
+        const qint64 limite = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        oltreIlLimite = limite > 0
+            && qint64(dimensione.width()) * dimensione.height() * std::max(4, profondita / 8) > limite;
         // A photo is shown as it was taken: its orientation tag is applied
         // after decoding, so a sideways-stored photo is decoded for the box
         // turned too.
@@ -202,6 +278,11 @@ public:
     }
 
     bool valido() const { return !chiave.isEmpty(); }
+    // Why a decoding that gave nothing failed.
+    QString motivoDelFallimento() const
+    {
+        return oltreIlLimite ? TroppoGrande : QStringLiteral("immagine danneggiata");
+    }
     // About what the decoded picture takes in memory.
     qint64 byte() const { return qint64(ridotta.width()) * ridotta.height() * 4; }
     QImage decodifica() { return lettore.read(); }
@@ -210,9 +291,11 @@ public:
     QString motivo;
 
 private:
+    static inline const QString TroppoGrande = QStringLiteral("immagine non valida o troppo grande");
     QBuffer buffer;
     QImageReader lettore;
     QSize ridotta;
+    bool oltreIlLimite = false;
 };
 
 // The cache, and the thread that fills it ahead of need; the thread is
@@ -226,6 +309,9 @@ struct Magazzino {
     std::mutex mutex;
     std::condition_variable cambio;
     QThreadPool riserva;
+    // The threads that decode a screen's pictures side by side with the
+    // thread that asks (see InParallelo).
+    QThreadPool aiutanti;
 
     Magazzino()
     {
@@ -242,6 +328,8 @@ struct Magazzino {
         riserva.setMaxThreadCount(1);
         riserva.setExpiryTimeout(-1);
         riserva.setThreadPriority(QThread::LowestPriority);
+        aiutanti.setMaxThreadCount(QThread::idealThreadCount());
+        aiutanti.setExpiryTimeout(-1);
     }
     ~Magazzino() { ferma(); }
     int nuovoGiro()
@@ -303,7 +391,7 @@ void Decodifica(Lettura& lettura)
     Decodificatore& d = *lettura.daDecodificare;
     lettura.immagine = magazzino().cache.ottieni(d.chiave, [&] { return d.decodifica(); });
     if (lettura.immagine.isNull())
-        lettura.motivo = QStringLiteral("immagine danneggiata");
+        lettura.motivo = d.motivoDelFallimento();
     lettura.daDecodificare.reset();
 }
 
@@ -324,9 +412,12 @@ Figura Completa(const QString& percorso, Lettura lettura)
 }
 
 // Runs fai(0) ... fai(n - 1) on this thread and on the idle threads of the
-// shared pool (one per core); returns when all are done. One thread more
-// than the cores lets three pictures on two cores be decoded side by side,
-// rather than two together and the third alone.
+// cache's own pool (one per core); returns when all are done. One thread
+// more than the cores lets three pictures on two cores be decoded side by
+// side, rather than two together and the third alone. The pool is not Qt's
+// shared one: Qt scales and converts pictures on that pool and waits for it,
+// so a thread of it waiting here for a picture being decoded would stop the
+// decoding it waits for.
 void InParallelo(int n, const std::function<void(int)>& fai)
 {
     std::atomic<int> prossimo{0};
@@ -336,8 +427,8 @@ void InParallelo(int n, const std::function<void(int)>& fai)
     };
     QSemaphore finiti;
     int aiutanti = 0;
-    QThreadPool* pool = QThreadPool::globalInstance();
-    while (aiutanti < std::min(n - 1, pool->maxThreadCount()) && pool->tryStart([&] {
+    QThreadPool& pool = magazzino().aiutanti;
+    while (aiutanti < std::min(n - 1, pool.maxThreadCount()) && pool.tryStart([&] {
         lavora();
         finiti.release();
     }))
@@ -366,20 +457,37 @@ Figura CaricaFigura(const QString& percorso, QSize lato)
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste)
 {
     // Files are read and looked up here; only the pictures the cache does not
-    // have are decoded on several threads: for pictures already decoded,
-    // waking another thread would cost more than it saves.
+    // have are decoded on several threads (for pictures already decoded,
+    // waking another thread would cost more than it saves), and the same
+    // bytes asked for at the same size in several places are decoded once.
     std::vector<Lettura> letture;
-    std::vector<Lettura*> daDecodificare;
+    std::vector<size_t> daDecodificare;
+    QHash<QByteArray, size_t> primaCon;  // the first reading of each key
+    std::vector<std::optional<size_t>> comeLa(size_t(richieste.size()));
     letture.reserve(size_t(richieste.size()));
     for (const RichiestaFigura& r : richieste) {
+        const size_t i = letture.size();
         letture.push_back(Leggi(r.percorso, r.lato));
-        if (letture.back().daDecodificare)
-            daDecodificare.push_back(&letture.back());
+        if (const auto& d = letture.back().daDecodificare) {
+            const auto prima = primaCon.constFind(d->chiave);
+            if (prima == primaCon.cend()) {
+                primaCon.insert(d->chiave, i);
+                daDecodificare.push_back(i);
+            } else {
+                comeLa[i] = *prima;
+                letture.back().daDecodificare.reset();
+            }
+        }
     }
-    InParallelo(int(daDecodificare.size()), [&](int i) { Decodifica(*daDecodificare[size_t(i)]); });
+    InParallelo(int(daDecodificare.size()), [&](int i) { Decodifica(letture[daDecodificare[size_t(i)]]); });
+    for (size_t i = 0; i < letture.size(); ++i)
+        if (comeLa[i]) {
+            letture[i].immagine = letture[*comeLa[i]].immagine;
+            letture[i].motivo = letture[*comeLa[i]].motivo;
+        }
     QList<Figura> figure;
-    for (qsizetype i = 0; i < richieste.size(); ++i)
-        figure.append(Completa(richieste[i].percorso, std::move(letture[size_t(i)])));
+    for (size_t i = 0; i < letture.size(); ++i)
+        figure.append(Completa(richieste[qsizetype(i)].percorso, std::move(letture[i])));
     return figure;
 }
 
@@ -417,8 +525,17 @@ bool AttendiFigurePreparate(int ms)
     return magazzino().riserva.waitForDone(ms);
 }
 
-QImage FiguraAdattata(const QImage& figura, QSize lato)
+QSize DimensioneAdattata(QSize figura, QSize riquadro)
 {
+    if (figura.isEmpty() || riquadro.isEmpty())
+        return riquadro;
+    // At least a pixel each way, however thin the picture.
+    return figura.scaled(riquadro, Qt::KeepAspectRatio).expandedTo({1, 1});
+}
+
+QImage FiguraAdattata(const QImage& figura, QSize riquadro)
+{
+    const QSize lato = DimensioneAdattata(figura.size(), riquadro);
     if (figura.isNull() || figura.size() == lato || lato.isEmpty())
         return figura;
     // A picture is told by its data's key, which every copy of it shares (the
@@ -428,6 +545,15 @@ QImage FiguraAdattata(const QImage& figura, QSize lato)
     const QByteArray chiave = QByteArrayLiteral("adattata")
         + QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
     return magazzino().cache.ottieni(chiave, [&] { return Scalata(figura, lato); });
+}
+
+void TaciDecodificatori()
+{
+    // The colour profile a picture carries is read with it, and complains
+    // under a category of its own.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false\n"
+                                                    "qt.gui.imageio*.info=false\n"
+                                                    "qt.gui.icc.warning=false"));
 }
 
 qint64 ByteCacheFigure()

@@ -19,8 +19,8 @@ struct Figura {
 // a regular file never stops the program: a block picture is then drawn by the
 // program from its four words, any other picture stays empty, and one warning
 // naming the file goes to standard error. Given the largest box the picture
-// will fill (in device pixels), a larger picture is decoded at a reduced size
-// that still covers that box.
+// will be shown in (in device pixels), a larger picture is decoded at a
+// reduced size that still covers the picture fitted to that box.
 Figura CaricaFigura(const QString& percorso, QSize lato = {});
 
 // Several pictures loaded as CaricaFigura loads each, in the order given, but
@@ -43,19 +43,30 @@ void PreparaFigure(const QStringList& percorsi, QSize lato);
 // asked for to be prepared; true when they are.
 bool AttendiFigurePreparate(int ms = -1);
 
-// A picture fitted to a box of lato device pixels, as a picture control
-// shows it. Fitted pictures are kept in the same cache as decoded ones, so a
-// picture shown again in a box of the same size is not fitted again.
-QImage FiguraAdattata(const QImage& figura, QSize lato);
+// The size a picture of this size is shown at in a box of riquadro: as
+// large as fits, keeping its proportions.
+QSize DimensioneAdattata(QSize figura, QSize riquadro);
+
+// A picture fitted to a box of riquadro device pixels, keeping its
+// proportions (see DimensioneAdattata), as a picture control shows it.
+// Fitted pictures are kept in the same cache as decoded ones, so a picture
+// shown again at the same size is not fitted again.
+QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 
 // The bound of the cache of decoded and fitted pictures: all 60 pictures of
 // a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
 // boxes of a 1024 × 768 screen, fit in it with their fitted copies.
 inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
-// What the cache holds now, and emptying it (for measurements and tests; the
-// preparation under way is stopped first).
+// What the cache holds now, and emptying it (at exit, and for measurements
+// and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
 void SvuotaCacheFigure();
+
+// Keeps the image decoders' own complaints (Qt's image-io and colour-profile
+// logging categories) off standard error: the program names a picture it cannot show itself, once
+// and in one line, and the decoders would repeat theirs at every load. Other
+// messages are left alone, and QT_LOGGING_RULES can still turn these on.
+void TaciDecodificatori();
 
 // What a screen reader says for the picture of a path: the block's four words,
 // or the attribute word of an attribute picture.

@@ -1,4 +1,5 @@
 #include "app/Caratteri.h"
+#include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "screens/Schermi.h"
@@ -6,15 +7,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QLoggingCategory>
 #include "app/Stile.h"
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
-    // A damaged picture is reported once, by the program, naming its file;
-    // the JPEG decoder's own complaints would repeat at every load.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+    TaciDecodificatori();
     QApplication app(argc, argv);
     const std::jthread caratteri = PreparaCaratteri();
     QApplication::setApplicationName(QStringLiteral("Tesselo"));
@@ -32,6 +30,11 @@ int main(int argc, char* argv[])
     Modulo1::Main();
     const int esito = QApplication::exec();
     Schermi::DistruggiTutti();
+    // The preparation of pictures ahead of need stops while Qt's shared
+    // thread pool, on which its decoder scales pictures and waits, still
+    // stands: stopped only when the static objects go, it could be left
+    // waiting for work queued on a pool already gone, and the exit with it.
+    SvuotaCacheFigure();
     servizi().suono.reset();
     return esito;
 }

@@ -70,12 +70,16 @@ void Immagine::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (!figura.isNull()) {
-        const QSize lato = size() * devicePixelRatioF();
-        if (scalata.size() != lato) {
-            scalata = FiguraAdattata(figura, lato);
-            scalata.setDevicePixelRatio(devicePixelRatioF());
+        // As large as fits, keeping its proportions, in the middle of the box;
+        // the box's background shows around it.
+        const qreal scala = devicePixelRatioF();
+        const QSize riquadro = size() * scala;
+        if (scalata.size() != DimensioneAdattata(figura.size(), riquadro)) {
+            scalata = FiguraAdattata(figura, riquadro);
+            scalata.setDevicePixelRatio(scala);
         }
-        p.drawImage(0, 0, scalata);
+        const QSize margine = (riquadro - scalata.size()) / 2;
+        p.drawImage(QPointF(margine.width() / scala, margine.height() / scala), scalata);
     }
     if (bordo) {
         p.setPen(QPen(Qt::black, 1));

@@ -4,7 +4,8 @@
 #include <QList>
 #include <utility>
 
-// A picture control: shows its picture stretched to its box, can be clicked
+// A picture control: shows its picture as large as fits its box, keeping its
+// proportions, centred (the box's background around it), can be clicked
 // (mouse, Space or Enter) and is named for screen readers after what it shows.
 class Immagine : public QAbstractButton {
     Q_OBJECT
@@ -37,6 +38,6 @@ private:
     void impostaFigura(const QImage& immagine, const QString& nome);
 
     QImage figura;
-    QImage scalata;  // the picture at the box's size, made when the size changes
+    QImage scalata;  // the picture at the size it is shown at, made when that changes
     bool bordo = false;
 };

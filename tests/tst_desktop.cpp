@@ -5,6 +5,7 @@
 // TESSELO_SCHERMATE=folder saves a picture of every screen checked there.
 // A server that cannot be started fails the test.
 #include "app/Colori.h"
+#include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "app/Stile.h"
 #include "controls/Bottone.h"
@@ -430,22 +431,25 @@ private slots:
         const QSize lato = (QSizeF(figura->size()) * rapporto).toSize();
         const QImage vista = figura->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(vista.size(), lato);
+        // The picture keeps its proportions: as large as fits, in the middle.
+        const QSize mostrata = DimensioneAdattata(figura->immagine().size(), lato);
+        const QRect dove(QPoint((lato.width() - mostrata.width()) / 2, (lato.height() - mostrata.height()) / 2), mostrata);
         const QImage attesa = figura->immagine()
-                                  .scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .scaled(mostrata, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                   .convertToFormat(QImage::Format_RGB32);
         // Sharp: the same picture at the same pixels, within the filter's rounding.
         int diversi = 0;
-        for (int y = 0; y < lato.height(); ++y)
-            for (int x = 0; x < lato.width(); ++x) {
-                const QRgb p = vista.pixel(x, y), q = attesa.pixel(x, y);
+        for (int y = 0; y < mostrata.height(); ++y)
+            for (int x = 0; x < mostrata.width(); ++x) {
+                const QRgb p = vista.pixel(dove.topLeft() + QPoint(x, y)), q = attesa.pixel(x, y);
                 if (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 48)
                     ++diversi;
             }
-        QVERIFY2(diversi * 50 < lato.width() * lato.height(), qPrintable(QString::number(diversi)));
+        QVERIFY2(diversi * 50 < mostrata.width() * mostrata.height(), qPrintable(QString::number(diversi)));
         // Half the picture, enlarged, would not match.
-        const QImage sfocata = attesa.scaled(lato / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                   .scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QVERIFY(sfocata != vista);
+        const QImage sfocata = attesa.scaled(mostrata / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                   .scaled(mostrata, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(sfocata != vista.copy(dove));
     }
 };
 

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QProcess>
+#include <QImageReader>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -95,54 +97,97 @@ bool RossoABlu(const QImage& img)
     return qRed(img.pixel(img.width() / 4, y)) > 200 && qBlue(img.pixel(img.width() * 3 / 4, y)) > 200;
 }
 
+
+// A JPEG with n segments of metadata that no decoder needs (colour profile,
+// Photoshop and XMP blocks, a JFIF extension, comments) of 64 KiB each, right
+// after its start marker, as photo tools pile them up.
+QByteArray ConMetadati(QByteArray jpeg, int n)
+{
+    const std::pair<char, QByteArray> tipi[] = {{'\xE2', "ICC_PROFILE"}, {'\xED', "Photoshop 3.0"},
+                                                {'\xE1', "http://ns.adobe.com/xap/1.0/"},
+                                                {'\xE0', "JFXX"}, {'\xFE', "commento"}};
+    QByteArray metadati;
+    for (int i = 0; i < n; ++i) {
+        const auto& [marcatore, firma] = tipi[i % 5];
+        QByteArray segmento = "\xFF" + QByteArray(1, marcatore) + "\xFF\xFF" + firma + '\0';
+        segmento += QByteArray(0xFFFF + 2 - segmento.size(), char('a' + i % 26));
+        metadati += segmento;
+    }
+    jpeg.insert(2, metadati);
+    return jpeg;
+}
+
+// A line of the process's memory status ("VmRSS", "VmHWM"), in KiB.
+qint64 MemoriaKiB(const QByteArray& campo)
+{
+    QFile stato("/proc/self/status");
+    if (stato.open(QIODevice::ReadOnly))
+        for (const QByteArray& riga : stato.readAll().split('\n'))
+            if (riga.startsWith(campo + ':'))
+                return riga.mid(campo.size() + 1).trimmed().split(' ').first().toLongLong();
+    qFatal("no %s in the memory status", campo.constData());
+}
+
+// Resets the peak of resident memory (VmHWM) to what is resident now.
+void AzzeraPiccoMemoria()
+{
+    QFile azzera("/proc/self/clear_refs");
+    if (!azzera.open(QIODevice::WriteOnly) || azzera.write("5") != 1)
+        qFatal("cannot reset the peak of resident memory");
+}
+
 } // namespace
 
 // A picture is decoded at a half, a quarter or an eighth of its size when that
-// still covers its box as the box will be once the window fills the screen,
-// and never smaller.
+// still covers it as shown in its box (keeping its proportions) once the
+// window fills the screen, and never smaller.
 class ProvaImmagini : public QObject {
     Q_OBJECT
 private slots:
     void carica_decodificaRidottaCheCopreIlRiquadro_data()
     {
         QTest::addColumn<double>("finestra");  // the window's share of the screen
-        QTest::addColumn<int>("riquadro");
+        QTest::addColumn<QSize>("riquadro");
         QTest::addColumn<int>("lato");         // the side decoded
-        QTest::newRow("tiny box") << 1.0 << 50 << 60;
-        QTest::newRow("just over an eighth") << 1.0 << 61 << 120;
-        QTest::newRow("a quarter") << 1.0 << 120 << 120;
-        QTest::newRow("just over a half") << 1.0 << 241 << 480;
-        QTest::newRow("larger than the file") << 1.0 << 700 << 480;
-        QTest::newRow("window at 75%, box grows to 200") << 0.75 << 150 << 240;
-        QTest::newRow("window at 75%, box grows to 112") << 0.75 << 84 << 120;
+        QTest::newRow("tiny box") << 1.0 << QSize(50, 50) << 60;
+        QTest::newRow("just over an eighth") << 1.0 << QSize(61, 61) << 120;
+        QTest::newRow("a quarter") << 1.0 << QSize(120, 120) << 120;
+        QTest::newRow("just over a half") << 1.0 << QSize(241, 241) << 480;
+        QTest::newRow("larger than the file") << 1.0 << QSize(700, 700) << 480;
+        QTest::newRow("window at 75%, box grows to 200") << 0.75 << QSize(150, 150) << 240;
+        QTest::newRow("window at 75%, box grows to 112") << 0.75 << QSize(84, 84) << 120;
+        // The square picture shows at the box's smaller side.
+        QTest::newRow("wide box, shown 100 high") << 1.0 << QSize(250, 100) << 120;
+        QTest::newRow("tall box, shown 61 wide") << 1.0 << QSize(61, 300) << 120;
     }
     void carica_decodificaRidottaCheCopreIlRiquadro()
     {
         QFETCH(double, finestra);
-        QFETCH(int, riquadro);
+        QFETCH(QSize, riquadro);
         QFETCH(int, lato);
         QTemporaryDir d;
         const QString file = Scrivi(d, "jpg/blu.jpg", Figura_("jpeg"));
         QWidget f;
         f.resize(f.screen()->size() * finestra);
         auto* controllo = new Immagine(&f);
-        controllo->setGeometry(0, 0, riquadro, riquadro);
+        controllo->setGeometry(QRect(QPoint(), riquadro));
         controllo->carica(file);
         QCOMPARE(controllo->immagine().size(), QSize(lato, lato));
         QVERIFY(RossoABlu(controllo->immagine()));
     }
 
-    // What is painted fills the box edge to edge, with the picture's halves
-    // where they belong, whether the picture is a little or much larger than
-    // the box (or smaller).
-    void disegno_riempieIlRiquadro_data()
+    // What is painted is the picture as large as fits the box, keeping its
+    // proportions, in the middle, with its halves where they belong, whether
+    // the picture is a little or much larger than the box (or smaller); the
+    // box's background shows on either side.
+    void disegno_proporzionatoAlCentro_data()
     {
         QTest::addColumn<int>("lato");
         QTest::newRow("a little larger") << 300;
         QTest::newRow("much larger") << 900;
         QTest::newRow("smaller") << 120;
     }
-    void disegno_riempieIlRiquadro()
+    void disegno_proporzionatoAlCentro()
     {
         QFETCH(int, lato);
         QTemporaryDir d;
@@ -155,10 +200,14 @@ private slots:
         controllo->carica(file);
         const QImage dipinto = controllo->grab().toImage();
         QCOMPARE(dipinto.size(), QSize(200, 160));
-        QVERIFY(RossoABlu(dipinto));
-        for (const QPoint angolo : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 159), QPoint(199, 159)}) {
-            const QRgb c = dipinto.pixel(angolo);
-            QVERIFY2(qRed(c) > 200 || qBlue(c) > 200, qPrintable(QStringLiteral("corner %1,%2").arg(angolo.x()).arg(angolo.y())));
+        // Shown 160 × 160, from x = 20 to x = 179.
+        QVERIFY(RossoABlu(dipinto.copy(20, 0, 160, 160)));
+        const auto rosso = [&](int x, int y) { return qRed(dipinto.pixel(x, y)) > 200 && qBlue(dipinto.pixel(x, y)) < 60; };
+        const auto blu = [&](int x, int y) { return qBlue(dipinto.pixel(x, y)) > 200 && qRed(dipinto.pixel(x, y)) < 60; };
+        for (int y : {0, 80, 159}) {
+            QVERIFY2(rosso(20, y) && blu(179, y), qPrintable(QStringLiteral("edges at y %1").arg(y)));
+            for (int x : {0, 18, 181, 199})
+                QVERIFY2(!rosso(x, y) && !blu(x, y), qPrintable(QStringLiteral("background at %1,%2").arg(x).arg(y)));
         }
     }
 
@@ -287,14 +336,17 @@ private slots:
         QCOMPARE(dallaCache, daCapo);
         QCOMPARE(primaVolta, daCapo);
 
-        // Fitted to a box: the same pixels as fitted afresh, and each picture
-        // and box its own.
+        // Fitted to a box, keeping its proportions: the same pixels as fitted
+        // afresh, each picture and size its own, and boxes that show it at
+        // the same size share one fitted copy.
         const QImage adattata = FiguraAdattata(daCapo, QSize(50, 30));
-        QCOMPARE(adattata.size(), QSize(50, 30));
+        QCOMPARE(adattata.size(), QSize(40, 30));
         QCOMPARE(FiguraAdattata(daCapo, QSize(50, 30)), adattata);
+        QCOMPARE(FiguraAdattata(daCapo, QSize(40, 90)).cacheKey(), adattata.cacheKey());
         const QImage altra = CaricaFigura(Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::red)), QSize(80, 60)).immagine;
-        QCOMPARE(FiguraAdattata(altra, QSize(50, 30)).pixel(25, 15), qRgb(255, 0, 0));
-        QCOMPARE(FiguraAdattata(daCapo, QSize(40, 40)).size(), QSize(40, 40));
+        QCOMPARE(FiguraAdattata(altra, QSize(50, 30)).pixel(20, 15), qRgb(255, 0, 0));
+        QCOMPARE(FiguraAdattata(daCapo, QSize(40, 40)).size(), QSize(40, 30));
+        QCOMPARE(FiguraAdattata(daCapo, QSize(200, 60)).size(), QSize(80, 60));
         SvuotaCacheFigure();
         QCOMPARE(FiguraAdattata(daCapo, QSize(50, 30)), adattata);
 
@@ -348,6 +400,73 @@ private slots:
         QVERIFY(AttendiFigurePreparate(20000));
         QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
         QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
+    }
+
+    // Tens of MiB of metadata before the picture's own segments: the picture
+    // shows as without them (its orientation tag, after them, still applied),
+    // its decoding is the one of the same picture without them, and loading it
+    // costs memory for the file's bytes but not several times over.
+    void metadati_nonArrivanoAlDecodificatore()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        const QByteArray nuda = ConOrientamento(Jpeg(Quarti().transformed(QTransform().rotate(270))), 6);
+        const Figura senza = CaricaFigura(Scrivi(d, "jpg/nuda.jpg", nuda), QSize(160, 120));
+        QCOMPARE(QuartiVisti(senza.immagine), QStringLiteral("RGBW"));
+        const qint64 inCache = ByteCacheFigure();
+
+        const QByteArray piena = ConMetadati(nuda, 960);  // 60 MiB
+        QVERIFY(piena.size() > 60 * 1024 * 1024 && piena.size() < 64 * 1024 * 1024);
+        const QString file = Scrivi(d, "jpg/piena.jpg", piena);
+        AzzeraPiccoMemoria();
+        const qint64 prima = MemoriaKiB("VmRSS");
+        CatturaStderr errori;
+        const Figura con = CaricaFigura(file, QSize(160, 120));
+        const qint64 picco = MemoriaKiB("VmHWM") - prima;
+        // The file's bytes, and some MiB besides.
+        QVERIFY2(picco < piena.size() / 1024 + 16 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(picco)));
+        QCOMPARE(errori.testo(), QString());
+        QCOMPARE(con.immagine, senza.immagine);
+        QCOMPARE(ByteCacheFigure(), inCache);
+    }
+
+    // A picture whose decoder needs it whole in memory, beyond what Qt
+    // allows (a 16-bit PNG, here under a lower limit), is too large, not
+    // damaged, and named in one line; one of the same size that decodes
+    // at a reduced size (an 8-bit PNG) shows.
+    void pngOltreIlLimite_troppoGrandeInUnaRiga_data()
+    {
+        QTest::addColumn<int>("formato");
+        QTest::addColumn<bool>("mostrata");
+        QTest::newRow("16-bit") << int(QImage::Format_Grayscale16) << false;
+        QTest::newRow("8-bit") << int(QImage::Format_RGB32) << true;
+    }
+    void pngOltreIlLimite_troppoGrandeInUnaRiga()
+    {
+        QFETCH(int, formato);
+        QFETCH(bool, mostrata);
+        QTemporaryDir d;
+        QImage grande(2000, 2000, QImage::Format(formato));
+        grande.fill(Qt::gray);
+        const QString file = Scrivi(d, "jpg/rosso/quadratograndespesso.JPG", Codifica(grande, "png"));
+        const int limite = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(8);
+        const auto ripristina = qScopeGuard([&] { QImageReader::setAllocationLimit(limite); });
+        TaciDecodificatori();
+        CatturaStderr errori;
+        const QImage vista = CaricaFigura(file, QSize(200, 200)).immagine;
+        const QString avvisi = errori.testo();
+        if (mostrata) {
+            QCOMPARE(vista.size(), QSize(250, 250));
+            QCOMPARE(avvisi, QString());
+            return;
+        }
+        QCOMPARE(avvisi.count('\n'), 1);
+        QVERIFY2(avvisi.contains("quadratograndespesso.JPG") && avvisi.contains("immagine non valida o troppo grande")
+                     && avvisi.contains("disegnata dal programma"),
+                 qPrintable(avvisi));
+        // Drawn from its words instead.
+        QVERIFY(!vista.isNull());
     }
 
     // Several pictures loaded together give, in the order asked, what loading
