@@ -146,6 +146,11 @@ QString MotivoRifiuto(const QByteArray& formato)
         return QStringLiteral("WAV in un formato sconosciuto (0x%1) non supportato")
             .arg(tag & 0xFFFF, 4, 16, QLatin1Char('0'));
     const QString nome = QString::fromUtf8(nota->nome);
+    // As WAVE_FORMAT_EXTENSIBLE, libsndfile decodes PCM, float, A-law and
+    // µ-law only.
+    const bool esteso = qFromLittleEndian<quint16>(formato.constData()) == 0xFFFE;
+    if (esteso && tag != 0x0001 && tag != 0x0003 && tag != 0x0006 && tag != 0x0007)
+        return QStringLiteral("WAV esteso in formato %1 non supportato").arg(nome);
     if (nota->canaliMassimi == 0)
         return QStringLiteral("WAV in formato %1 non supportato").arg(nome);
     if (canali > nota->canaliMassimi)
