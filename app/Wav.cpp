@@ -268,9 +268,7 @@ AperturaWav ApriWav(const QString& percorso)
                                                      : QStringLiteral("suono mancante"));
     auto file = std::make_unique<QFile>(trovato);
     if (!file->open(QIODevice::ReadOnly))
-        return Rifiuto(file->error() == QFileDevice::PermissionsError
-                           ? QStringLiteral("suono non leggibile: permesso negato")
-                           : QStringLiteral("suono non leggibile"));
+        return Rifiuto(QStringLiteral("suono non leggibile"));
     return LettoreWav::apri(std::move(file));
 }
 
