@@ -415,6 +415,32 @@ private slots:
         QVERIFY2(crescita < 40, qPrintable(QString("peak memory grew by %1 MiB").arg(crescita)));
     }
 
+    // A long recording cut short while it plays (a copy over it, a disk
+    // taken away) stops where its samples end, and is named once, as
+    // damaged, from the interface thread.
+    void registrazioneTroncataMentreSuona_siFermaEDiceIlMotivo()
+    {
+        const QString lunga = cartella.filePath("troncata mentre suona.wav");
+        QVERIFY(Sox({"-n", "-r", "48000", "-c", "2", "-b", "16", lunga, "synth", "20", "sine", "440", "vol", "0.5"}));
+        QString errori;
+        Ascolto a;
+        {
+            CatturaStderr cattura;
+            a = Registra(server, 0, [&] {
+                CanaleAudio canale;
+                canale.playVoice(lunga);
+                QTest::qWait(200);
+                // Two seconds of the twenty are left.
+                QVERIFY(QFile::resize(lunga, QFileInfo(lunga).size() / 10));
+                QTest::qWait(3500);
+            });
+            errori = cattura.testo();
+        }
+        QVERIFY2(a.secondiUdibili > 1.5 && a.secondiUdibili < 2.6,
+                 qPrintable(QString("heard for %1 s").arg(a.secondiUdibili)));
+        QCOMPARE(errori.count(QStringLiteral("tesselo: %1: suono danneggiato\n").arg(QDir::toNativeSeparators(lunga))), 1);
+    }
+
     // A file that cannot be played is named once, with why: missing, not a
     // file, empty, cut short, of no samples, another kind of file (named when
     // known), a WAV of an encoding, a channel count or a rate the game cannot
