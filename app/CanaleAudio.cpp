@@ -18,10 +18,10 @@
 namespace {
 
 // Sounds of up to this many samples (every channel counted) are decoded
-// whole at once, in a few milliseconds: the usual answer sounds and voices of
-// a second or two, even at 96 kHz in stereo. Longer ones are decoded as they
-// play.
-constexpr qint64 CampioniDecodificatiSubito = 1 << 19;
+// whole at once, in a millisecond or two: the usual answer sounds and voices
+// of a second or two (up to three seconds at 44.1 kHz in stereo). Longer ones
+// are decoded as they play, which costs the interface thread about as much.
+constexpr qint64 CampioniDecodificatiSubito = 1 << 18;
 
 } // namespace
 

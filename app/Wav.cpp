@@ -14,8 +14,10 @@
 
 namespace {
 
-// Frames read from libsndfile at a time, whatever the number of channels.
-constexpr qint64 CampioniPerBlocco = 1 << 15;
+// Samples (frames times channels) decoded at a time: a block takes a fraction
+// of a millisecond, so that stopping a long sound never waits long for the
+// thread decoding it.
+constexpr qint64 CampioniPerBlocco = 1 << 14;
 // A chunk list longer than this is not a recording.
 constexpr int ChunkMassimi = 4096;
 
