@@ -21,13 +21,13 @@ struct SuonoPcm {
 // it is read from the file's header, and a long file is never held whole.
 inline constexpr int DurataMassimaSuono = 10 * 60;
 
+struct AperturaWav;
+
 // A WAV file being decoded by libsndfile, a block at a time, into
 // interleaved signed 16-bit frames of one or two channels: a file of more
 // than two channels is mixed down to one. Every encoding libsndfile plays in
 // a WAV is taken, with the plain format tag or as WAVE_FORMAT_EXTENSIBLE
 // (PCM 8 to 32 bit, float 32 and 64, µ-law, A-law, IMA and MS ADPCM...).
-struct AperturaWav;
-
 class LettoreWav {
 public:
     // Opens a WAV file's content; see ApriWav.
