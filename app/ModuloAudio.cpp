@@ -12,14 +12,33 @@
 
 namespace {
 
-QAudioFormat FormatoDi(const SuonoPcm& suono)
+QAudioFormat Formato(int frequenza, int canali)
 {
     QAudioFormat formato;
-    formato.setSampleRate(suono.frequenza);
-    formato.setChannelCount(suono.canali);
+    formato.setSampleRate(frequenza);
+    formato.setChannelCount(canali);
     formato.setSampleFormat(QAudioFormat::Int16);
     return formato;
 }
+
+// A SorgentePcm as the device the audio output pulls from. Its size is the
+// whole sound's, as a buffer's would be, so that the output starts a sound
+// shorter than its own buffer at once.
+class Flusso final : public QIODevice {
+public:
+    explicit Flusso(SorgentePcm& s) : sorgente(s) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+    qint64 size() const override { return sorgente.byte(); }
+    bool atEnd() const override { return sorgente.finita(); }
+    qint64 bytesAvailable() const override { return sorgente.finita() ? 0 : sorgente.byte(); }
+
+protected:
+    qint64 readData(char* destinazione, qint64 massimo) override { return sorgente.leggi(destinazione, massimo); }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    SorgentePcm& sorgente;
+};
 
 class UscitaQtMultimedia final : public UscitaAudio {
 public:
@@ -28,17 +47,16 @@ public:
     Esito suona(const SuonoPcm& suono) override
     {
         ferma();
-        const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-        if (dispositivo.isNull())
-            return Esito::NessunDispositivo;
-        const QAudioFormat formato = FormatoDi(suono);
-        if (!dispositivo.isFormatSupported(formato))
-            return Esito::FormatoNonSupportato;
         dati.setData(suono.campioni);
         dati.open(QIODevice::ReadOnly);
-        uscita = std::make_unique<QAudioSink>(dispositivo, formato);
-        uscita->start(&dati);
-        return Esito::Suona;
+        return avvia(Formato(suono.frequenza, suono.canali), dati);
+    }
+
+    Esito suona(SorgentePcm& sorgente) override
+    {
+        ferma();
+        flusso = std::make_unique<Flusso>(sorgente);
+        return avvia(Formato(sorgente.frequenza(), sorgente.canali()), *flusso);
     }
 
     void ferma() override
@@ -48,11 +66,25 @@ public:
             uscita.reset();
         }
         dati.close();
+        flusso.reset();
     }
 
 private:
+    Esito avvia(const QAudioFormat& formato, QIODevice& da)
+    {
+        const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
+        if (dispositivo.isNull())
+            return Esito::NessunDispositivo;
+        if (!dispositivo.isFormatSupported(formato))
+            return Esito::FormatoNonSupportato;
+        uscita = std::make_unique<QAudioSink>(dispositivo, formato);
+        uscita->start(&da);
+        return Esito::Suona;
+    }
+
     std::unique_ptr<QAudioSink> uscita;
     QBuffer dati;
+    std::unique_ptr<Flusso> flusso;
 };
 
 } // namespace

@@ -3,6 +3,22 @@
 
 #include <QtGlobal>
 
+// Samples that arrive while they play: a long recording decoded ahead on a
+// thread of its own. Read by the audio output on the interface thread, so
+// no call ever waits for the decoder.
+class SorgentePcm {
+public:
+    virtual ~SorgentePcm() = default;
+    virtual int canali() const = 0;
+    virtual int frequenza() const = 0;
+    // The bytes of every frame of the sound (signed 16-bit samples).
+    virtual qint64 byte() const = 0;
+    // Copies up to massimo bytes of whole frames into destinazione: silence
+    // while the decoder is behind, 0 only once the sound is over.
+    virtual qint64 leggi(char* destinazione, qint64 massimo) = 0;
+    virtual bool finita() const = 0;
+};
+
 // What the sound module offers the program: decoded samples played on the
 // default audio output. The module is the only part of the program that uses
 // Qt Multimedia (and, through it, the audio system's libraries); the program
@@ -15,6 +31,9 @@ public:
     virtual ~UscitaAudio() = default;
     // Stops the sound still playing, then starts this one; never waits.
     virtual Esito suona(const SuonoPcm& suono) = 0;
+    // The same for samples read as they play; sorgente stays the caller's
+    // and must outlive the sound (until ferma() or the next suona()).
+    virtual Esito suona(SorgentePcm& sorgente) = 0;
     virtual void ferma() = 0;
 };
 

@@ -29,6 +29,7 @@
 #include <QProcess>
 #include <QAudioDevice>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <condition_variable>
@@ -325,6 +326,41 @@ void CopiaMedia(const QString& verso)
                  fs::copy_options::recursive);
 }
 
+// The reason a sound or voice damaged this way is named with.
+QRegularExpression MotivoSuono(Danno danno)
+{
+    switch (danno) {
+    case Danno::Mancante:
+    case Danno::CartellaMancante: return QRegularExpression("^suono mancante$");
+    case Danno::Vuoto: return QRegularExpression("^file vuoto$");
+    case Danno::Intestazione:
+    case Danno::Tronco10:
+    case Danno::Tronco50:
+    case Danno::Tronco99:
+    case Danno::Bugiardo: return QRegularExpression("^suono troncato$");
+    case Danno::UnByte:
+    case Danno::Fifo: return QRegularExpression("^non è un file WAV$");
+    // Random bytes may happen to begin the way another kind of file does.
+    case Danno::Casuale: return QRegularExpression("^(non è un file WAV|è un file \\S+, non un file WAV)$");
+    case Danno::Jpeg: return QRegularExpression("^è un file JPEG, non un file WAV$");
+    case Danno::Cartella: return QRegularExpression("^è una cartella, non un file WAV$");
+    case Danno::Illeggibile: return QRegularExpression("^suono non leggibile$");
+    default: return QRegularExpression("^$");
+    }
+}
+
+// The warning lines about sounds damaged this way that give another reason.
+QStringList MotiviSbagliati(const QString& testo, Danno danno)
+{
+    const QRegularExpression atteso = MotivoSuono(danno);
+    QStringList sbagliati;
+    for (const QString& riga : testo.split('\n'))
+        if (riga.startsWith(QLatin1String("tesselo: "))
+            && !atteso.match(riga.mid(riga.lastIndexOf(QLatin1String(": ")) + 2)).hasMatch())
+            sbagliati << riga;
+    return sbagliati;
+}
+
 QRgb MediaColore(const QImage& immagine)
 {
     const QImage piccola = immagine.scaled(8, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -559,6 +595,9 @@ private slots:
         }
         for (const QString& riga : estranei)
             difetti << "unexpected warning: " + riga;
+        if (!FileJpeg(classe))
+            for (const QString& riga : MotiviSbagliati(uscitaErrori, danno))
+                difetti << "wrong reason: " + riga;
         for (const Messaggio& m : a.messaggi)
             if (m.testo != QStringLiteral("Vuoi tornare al menù?"))
                 difetti << "message box: " + m.testo;
@@ -596,7 +635,7 @@ private slots:
 
     // A recording in any WAV encoding, damaged as a copy or a disk may damage
     // it, is played by the real sound channel at once (as the program's own
-    // short sound in its place) and named by one warning line.
+    // short sound in its place) and named by one warning line that says why.
     void suonoRotto_ogniCodifica()
     {
         QFETCH(int, codifica);
@@ -623,6 +662,7 @@ private slots:
         QVERIFY2(avvisi == 1 && estranei.isEmpty(),
                  qPrintable(QStringLiteral("%1 warning lines for the file; other lines: %2\n%3")
                                 .arg(avvisi).arg(estranei.join('\n')).arg(uscitaErrori)));
+        QVERIFY2(MotiviSbagliati(uscitaErrori, danno).isEmpty(), qPrintable(uscitaErrori));
     }
 
     // A teacher's photograph carries a thumbnail, a whole small JPEG among

@@ -7,14 +7,15 @@
 #include <vector>
 
 // A tone of secondi seconds at half of full scale, written by libsndfile in
-// the given WAV encoding (SF_FORMAT_PCM_16, SF_FORMAT_ULAW...); the two
-// channels of a stereo file differ in pitch.
+// the given WAV encoding (SF_FORMAT_PCM_16, SF_FORMAT_ULAW...; with a file
+// type, SF_FORMAT_WAVEX | SF_FORMAT_ULAW say, that type); the two channels of
+// a stereo file differ in pitch.
 inline bool ScriviTono(const QString& percorso, int formato, int canali, int frequenza, double secondi)
 {
     SF_INFO info{};
     info.samplerate = frequenza;
     info.channels = canali;
-    info.format = SF_FORMAT_WAV | formato;
+    info.format = (formato & SF_FORMAT_TYPEMASK) ? formato : SF_FORMAT_WAV | formato;
     SNDFILE* sf = sf_open(QFile::encodeName(percorso).constData(), SFM_WRITE, &info);
     if (!sf)
         return false;
