@@ -71,6 +71,14 @@ std::optional<SuonoPcm> CanaleAudio::leggi(const QString& percorso)
 {
     if (uscita)
         uscita->ferma();
+    // A user's own sound that cannot be played is named, and the program's
+    // own is read in its place.
+    const QStringList file = FileDaProvare(percorso);
+    for (const QString& f : file.first(file.size() - 1)) {
+        if (auto suono = LeggiWav(f))
+            return suono;
+        AvvisaFile(f, QStringLiteral("suono non leggibile; si usa quello del gioco"));
+    }
     auto suono = LeggiWav(percorso);
     if (!suono)
         AvvisaFile(percorso, QStringLiteral("suono mancante o non leggibile"));

@@ -8,9 +8,11 @@ class QLibrary;
 class UscitaAudio;
 
 // The program's one sound channel. Each file is read and decoded (see
-// LeggiWav) before any of it reaches the audio layer, and its samples are
-// played by the sound module (see UscitaAudio), loaded the first time a sound
-// is played: a new sound stops the one still playing. An answer sound that is
+// LeggiWav) before any of it reaches the audio layer: the user's own file of
+// that name when there is one and it can be read (see FileDaProvare; one that
+// cannot is named once), or else the program's. Its samples are played by
+// the sound module (see UscitaAudio), loaded the first time a sound is
+// played: a new sound stops the one still playing. An answer sound that is
 // missing or damaged is named once on standard error and the program's own
 // short default sound plays in its place; a voice that is missing or damaged
 // is named the same way and nothing plays. A missing module or a machine
