@@ -52,6 +52,7 @@ struct DueCartelle {
     {
         servizi().cartellaApplicazione.clear();
         servizi().cartellaUtente.clear();
+        servizi().apriCartella = nullptr; // it may hold a test's locals
         SvuotaCacheFigure();
     }
     QString delGioco(const QString& nome) const { return installata.filePath(nome); }
