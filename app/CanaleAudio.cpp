@@ -231,14 +231,29 @@ void CanaleAudio::ferma()
 bool CanaleAudio::avvia(const QString& percorso)
 {
     ferma();
+    // A user's own sound that cannot be played is named, and the program's
+    // own is played in its place.
+    const QStringList file = FileDaProvare(percorso);
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        const QString motivo = avviaFile(file[i]);
+        if (motivo.isEmpty())
+            return true;
+        AvvisaFile(file[i], i + 1 < file.size() ? motivo + QStringLiteral("; si usa quello del gioco") : motivo);
+    }
+    return false;
+}
+
+QString CanaleAudio::avviaFile(const QString& percorso)
+{
     AperturaWav a = ApriWav(percorso);
     if (a.lettore && a.lettore->campioniNelFile() <= CampioniDecodificatiSubito) {
         if (const auto suono = DecodificaTutto(*a.lettore)) {
             suona(*suono, percorso);
-            return true;
+            return {};
         }
-        a.motivo = QStringLiteral("suono danneggiato");
-    } else if (a.lettore) {
+        return QStringLiteral("suono danneggiato");
+    }
+    if (a.lettore) {
         auto nuovo = std::make_unique<FlussoWav>(std::move(a.lettore), [this, percorso] {
             QMetaObject::invokeMethod(
                 &avvisi, [percorso] { AvvisaFile(percorso, QStringLiteral("suono danneggiato")); },
@@ -247,12 +262,11 @@ bool CanaleAudio::avvia(const QString& percorso)
         if (nuovo->pronto) {
             flusso = std::move(nuovo);
             suona(*flusso, percorso);
-            return true;
+            return {};
         }
-        a.motivo = QStringLiteral("suono danneggiato");
+        return QStringLiteral("suono danneggiato");
     }
-    AvvisaFile(percorso, a.motivo);
-    return false;
+    return a.motivo;
 }
 
 void CanaleAudio::suona(const SuonoPcm& suono, const QString& percorso)

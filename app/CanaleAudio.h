@@ -9,8 +9,10 @@ class FlussoWav;
 class QLibrary;
 class UscitaAudio;
 
-// The program's one sound channel. Each file's header and chunk list are
-// checked (see ApriWav) before any of it reaches the audio layer; a short
+// The program's one sound channel. The user's own file of a name is played
+// when there is one and it can be played (see FileDaProvare; one that cannot
+// is named once), or else the program's. Each file's header and chunk list
+// are checked (see ApriWav) before any of it reaches the audio layer; a short
 // sound is then decoded whole at once, a long one is decoded while it plays,
 // on a thread of its own, so that a click never waits for a decode and a
 // long recording is never held whole in memory. The samples are played by
@@ -37,6 +39,8 @@ private:
     // Stops the sound still playing and starts percorso; false, once the
     // file is named with the reason, when it cannot be played.
     bool avvia(const QString& percorso);
+    // Starts one file; why it cannot be played, or nothing when it plays.
+    QString avviaFile(const QString& percorso);
     void ferma();
     void suona(const SuonoPcm& suono, const QString& percorso);
     void suona(FlussoWav& flusso, const QString& percorso);

@@ -365,21 +365,29 @@ struct Lettura {
     QImage immagine;
     QString motivo;
     std::unique_ptr<Decodificatore> daDecodificare;
+    // The file read first, then those to read if it gives no picture (see
+    // FileDaProvare).
+    QStringList file;
 };
 
-// Reads the file afresh (its bytes as they are now decide what shows) and
-// looks for their decoding in the cache.
+// Reads the first of the files afresh (its bytes as they are now decide what
+// shows) and looks for their decoding in the cache.
+Lettura LeggiPrimo(const QStringList& file, QSize lato)
+{
+    const auto contenuto = LeggiFileRegolare(file.first(), FileMassimo);
+    if (!contenuto)
+        return {{}, QStringLiteral("immagine mancante, non leggibile o troppo grande"), {}, file};
+    auto d = std::make_unique<Decodificatore>(file.first(), *contenuto, lato);
+    if (!d->valido())
+        return {{}, d->motivo, {}, file};
+    if (auto trovata = magazzino().cache.trova(d->chiave))
+        return {*trovata, {}, {}, file};
+    return {{}, {}, std::move(d), file};
+}
+
 Lettura Leggi(const QString& percorso, QSize lato)
 {
-    const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
-    if (!contenuto)
-        return {{}, QStringLiteral("immagine mancante, non leggibile o troppo grande"), {}};
-    auto d = std::make_unique<Decodificatore>(percorso, *contenuto, lato);
-    if (!d->valido())
-        return {{}, d->motivo, {}};
-    if (auto trovata = magazzino().cache.trova(d->chiave))
-        return {*trovata, {}, {}};
-    return {{}, {}, std::move(d)};
+    return LeggiPrimo(FileDaProvare(percorso), lato);
 }
 
 // Decodes what Leggi did not find (unless another thread has just done so).
@@ -395,10 +403,17 @@ void Decodifica(Lettura& lettura)
     lettura.daDecodificare.reset();
 }
 
-// A picture as a control shows it: one that could not be read is drawn from
-// its words when it is a block's, and its file is named once.
-Figura Completa(const QString& percorso, Lettura lettura)
+// A picture as a control shows it. A user's own picture that cannot be read
+// is named once, and the installed one is read in its place; one that still
+// gives nothing is drawn from its words when it is a block's, and its file is
+// named once.
+Figura Completa(const QString& percorso, Lettura lettura, QSize lato)
 {
+    while (lettura.immagine.isNull() && lettura.file.size() > 1) {
+        AvvisaFile(lettura.file.first(), lettura.motivo + QStringLiteral("; si usa quella del gioco"));
+        lettura = LeggiPrimo(lettura.file.mid(1), lato);
+        Decodifica(lettura);
+    }
     if (lettura.immagine.isNull()) {
         if (const auto blocco = BloccoDaPercorso(percorso)) {
             lettura.immagine = Media::disegnaBlocco(blocco->forma, blocco->colore, blocco->dimensione,
@@ -451,7 +466,7 @@ Figura CaricaFigura(const QString& percorso, QSize lato)
 {
     Lettura lettura = Leggi(percorso, lato);
     Decodifica(lettura);
-    return Completa(percorso, std::move(lettura));
+    return Completa(percorso, std::move(lettura), lato);
 }
 
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste)
@@ -487,7 +502,7 @@ QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste)
         }
     QList<Figura> figure;
     for (size_t i = 0; i < letture.size(); ++i)
-        figure.append(Completa(richieste[qsizetype(i)].percorso, std::move(letture[i])));
+        figure.append(Completa(richieste[qsizetype(i)].percorso, std::move(letture[i]), richieste[qsizetype(i)].lato));
     return figure;
 }
 
@@ -504,7 +519,9 @@ void PreparaFigure(const QStringList& percorsi, QSize lato)
         for (const QString& percorso : percorsi) {
             if (m.giro != mio)
                 return;
-            const auto contenuto = LeggiFileRegolare(percorso, FileMassimo);
+            // The user's own picture, when there is one: the installed one is
+            // decoded only when that cannot be.
+            const auto contenuto = LeggiFileRegolare(FileDaProvare(percorso).first(), FileMassimo);
             if (!contenuto)
                 continue;
             Decodificatore d(percorso, *contenuto, lato);

@@ -12,7 +12,9 @@ struct Figura {
 };
 
 // Reads a media picture afresh from its file (letter case of the name
-// ignored). Photos of up to 64 megapixels and 64 MiB are accepted and shown
+// ignored): the user's own file of that name when there is one (see
+// FileDaProvare), or else the program's. A user's file that cannot be shown
+// is named once on standard error and the program's file is shown instead. Photos of up to 64 megapixels and 64 MiB are accepted and shown
 // upright whatever their orientation tag. The decoding of the bytes just read
 // is saved in a cache of at most CacheFigureMassima bytes, so that a picture
 // shown again is not decoded again while its file is unchanged. A file that is missing, unreadable, corrupt, absurdly large or not

@@ -34,18 +34,31 @@ static void Suona(const QString& nomeFile)
     servizi().suono->playSound(CartellaApplicazione() + "/suoni/" + nomeFile);
 }
 
+constexpr int NumeroSuoniEsatti = 4;
+
+const QStringList& SuoniRisposta()
+{
+    static const QStringList nomi = [] {
+        QStringList n;
+        for (int i = 1; i <= NumeroSuoniEsatti; ++i)
+            n.append(QStringLiteral("si%1.wav").arg(i));
+        return n << QStringLiteral("no.wav");
+    }();
+    return nomi;
+}
+
 void SuonoEsatto()
 {
     if (!SuonoAttivo)
         return;
-    Suona(QStringLiteral("si%1.wav").arg(Estrai(4)));
+    Suona(SuoniRisposta()[Estrai(NumeroSuoniEsatti) - 1]);
 }
 
 void SuonoErrato()
 {
     if (!SuonoAttivo)
         return;
-    Suona(QStringLiteral("no.wav"));
+    Suona(SuoniRisposta().last());
 }
 
 bool Pronuncia(const QString& testo)
@@ -125,8 +138,13 @@ QString PercorsoDi(const Blocco& blocco)
 
 QString CartellaApplicazione()
 {
-    const QString& cartella = servizi().cartellaApplicazione;
+    const QString cartella = servizi().cartellaApplicazione;
     return cartella.isEmpty() ? QCoreApplication::applicationDirPath() : cartella;
+}
+
+QString CartellaUtente()
+{
+    return servizi().cartellaUtente;
 }
 
 void Incrementa(qint16& conteggio)

@@ -3,6 +3,7 @@
 #include "app/Informazioni.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 #include <memory>
@@ -58,8 +59,15 @@ Blocco BloccoCorrente();
 void ImpostaBloccoCorrente(const Blocco& blocco);
 QString PercorsoDi(const Blocco& blocco);
 
-// The folder that holds jpg/ and suoni/, without a trailing separator.
+// The folder that holds jpg/, suoni/ and voci/, without a trailing separator.
 QString CartellaApplicazione();
+// The user's own media folder, laid out as that one; empty when there is none.
+// A file there is read in place of the installed file of the same name.
+QString CartellaUtente();
+
+// The file names of the answer sounds in suoni/: the four sounds of a right
+// answer (one of them is drawn each time), then the sound of a wrong answer.
+const QStringList& SuoniRisposta();
 
 // Adds one to a count and stops at 32767; lowers one and stops at -32768.
 void Incrementa(qint16& conteggio);

@@ -5,6 +5,23 @@
 #include "app/Modulo1.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+// tesselo/ in the user's data folder ($XDG_DATA_HOME, by default
+// ~/.local/share); none without a home folder, as the root folder would
+// stand in for it.
+QString CartellaUtenteReale()
+{
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME") && qEnvironmentVariableIsEmpty("HOME"))
+        return {};
+    const QString dati = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return dati.isEmpty() ? QString() : dati + QStringLiteral("/tesselo");
+}
+
+} // namespace
 
 Servizi& servizi()
 {
@@ -20,5 +37,11 @@ void usaServiziReali()
     s.messaggio = MostraMessaggio;
     s.termina = Modulo1::TerminaProgramma;
     s.beep = [] { QApplication::beep(); };
-    s.cartellaApplicazione.clear();
+    // Named here, not at each look-up: pictures are also looked up on a
+    // thread of their own.
+    s.cartellaApplicazione = QCoreApplication::applicationDirPath();
+    s.cartellaUtente = CartellaUtenteReale();
+    s.apriCartella = [](const QString& cartella) {
+        return QProcess::startDetached(QStringLiteral("xdg-open"), {cartella});
+    };
 }

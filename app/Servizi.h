@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 // One sound channel: a new sound replaces the one still playing; a sound that
 // cannot be played never stops the game.
@@ -21,6 +22,28 @@ public:
 enum StileMessaggio : int { StileInformazione = 64, StileDomanda = 36 };
 enum RispostaMessaggio : int { RispostaOk = 1, RispostaSi = 6, RispostaNo = 7 };
 
+// A folder that any thread may read (pictures are read ahead of need on a
+// thread of their own) while the program, or a test, changes it.
+class CartellaCondivisa {
+public:
+    CartellaCondivisa& operator=(const QString& percorso)
+    {
+        const std::lock_guard blocco(mutex);
+        valore = percorso;
+        return *this;
+    }
+    operator QString() const
+    {
+        const std::lock_guard blocco(mutex);
+        return valore;
+    }
+    void clear() { *this = QString(); }
+
+private:
+    mutable std::mutex mutex;
+    QString valore;
+};
+
 // Everything the program asks of the outside world, in one place so that a
 // test can replace any of it: nothing in a test ever blocks on a dialog, a
 // sound or the clock.
@@ -33,12 +56,19 @@ struct Servizi {
     std::function<void()> termina;
     // The platform's alert beep.
     std::function<void()> beep;
-    // The folder that holds jpg/ and suoni/; empty means the executable's own.
-    QString cartellaApplicazione;
+    // The folder that holds jpg/, suoni/ and voci/; empty means the
+    // executable's own.
+    CartellaCondivisa cartellaApplicazione;
+    // The user's own media folder, laid out as that one, whose files replace
+    // the program's file by file; empty means none.
+    CartellaCondivisa cartellaUtente;
+    // Shows a folder in the desktop's file manager; false when it cannot.
+    std::function<bool(const QString& cartella)> apriCartella;
 };
 
 Servizi& servizi();
 
 // Puts back the services the real program uses (clock-seeded generator, real
-// sound channel, real message boxes).
+// sound channel, real message boxes, the executable's media folder and the
+// user's in the XDG data folder).
 void usaServiziReali();

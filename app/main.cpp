@@ -1,19 +1,70 @@
 #include "app/Caratteri.h"
+#include "app/CartellaUtente.h"
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "screens/Schermi.h"
 
 #include <QApplication>
+#include <QByteArrayView>
 #include <QLibraryInfo>
 #include <QLocale>
 #include "app/Stile.h"
 #include <QTranslator>
+#include <cstdio>
+
+namespace {
+
+constexpr char Uso[] = "uso: tesselo [--apri-cartella]\n";
+constexpr char Aiuto[] =
+    "  --apri-cartella  crea la cartella delle foto, dei suoni e delle voci\n"
+    "                   dell'insegnante e la mostra; non avvia il gioco\n";
+
+enum class Comando { Gioco, ApriCartella, Aiuto };
+
+// The program's own options, each given alone; anything else is left to Qt
+// (-platform, -style...), and whatever Qt does not take is refused later.
+Comando LeggiComando(int argc, char* argv[])
+{
+    if (argc != 2)
+        return Comando::Gioco;
+    const QByteArrayView opzione(argv[1]);
+    if (opzione == "--apri-cartella")
+        return Comando::ApriCartella;
+    if (opzione == "--help" || opzione == "-h")
+        return Comando::Aiuto;
+    return Comando::Gioco;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // The folder is made and shown without any window, nor a desktop's
+    // display to open one on.
+    switch (LeggiComando(argc, argv)) {
+    case Comando::ApriCartella: {
+        const QCoreApplication app(argc, argv);
+        usaServiziReali();
+        const int esito = ApriCartellaUtente();
+        servizi().suono.reset();
+        return esito;
+    }
+    case Comando::Aiuto:
+        std::fputs(Uso, stdout);
+        std::fputs(Aiuto, stdout);
+        return 0;
+    case Comando::Gioco:
+        break;
+    }
+
     TaciDecodificatori();
     QApplication app(argc, argv);
+    // What Qt has not taken as its own is not an option of the program.
+    if (argc > 1) {
+        std::fputs(Uso, stderr);
+        return 2;
+    }
     const std::jthread caratteri = PreparaCaratteri();
     QApplication::setApplicationName(QStringLiteral("Tesselo"));
     QApplication::setStyle(CreaStile());

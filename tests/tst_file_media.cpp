@@ -15,8 +15,11 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QThread>
 #include <sndfile.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -34,6 +37,15 @@ QByteArray Jpeg(QColor colore, QSize lato = {40, 40})
     QImage img(lato, QImage::Format_RGB32);
     img.fill(colore);
     return Codifica(img, "jpeg");
+}
+
+// Sets the time of last change of a file or folder to secondi before the
+// test run started (whole seconds, so that equal ages are equal times).
+void Eta(const QString& percorso, int secondi)
+{
+    static const std::time_t inizio = std::time(nullptr);
+    const timespec tempi[2] = {{inizio - secondi, 0}, {inizio - secondi, 0}};
+    QVERIFY(::utimensat(AT_FDCWD, qPrintable(percorso), tempi, 0) == 0);
 }
 
 QRgb Centro(const QImage& img)
@@ -58,6 +70,63 @@ private slots:
         QVERIFY(::mkfifo(qPrintable(d.filePath("jpg/blu.jpg")), 0600) == 0);
         QVERIFY(TrovaFile(d.filePath("jpg/blu.jpg")).isEmpty());
         QVERIFY(!LeggiFileRegolare(d.filePath("jpg/blu.jpg"), 1000)); // must not block
+    }
+
+    // Among names in one folder that differ only in letter case, the file
+    // changed last is read (on a tie, the one named as asked); a folder of
+    // such a name never counts.
+    void trovaFile_traNomiDiverseMaiuscoleVinceIlPiuRecente_data()
+    {
+        QTest::addColumn<QStringList>("file"); // name:seconds ago; "/" at the end makes a folder
+        QTest::addColumn<QString>("chiesto");
+        QTest::addColumn<QString>("trovato");
+        const QStringList pari{"t.JPG:50", "t.jpg:50"};
+        QTest::newRow("copy newer") << QStringList{"t.JPG:100", "t.jpg:10"} << "t.JPG" << "t.jpg";
+        QTest::newRow("original newer") << QStringList{"t.JPG:10", "t.jpg:100"} << "t.JPG" << "t.JPG";
+        QTest::newRow("tie, lower case asked") << pari << "t.jpg" << "t.jpg";
+        QTest::newRow("tie, upper case asked") << pari << "t.JPG" << "t.JPG";
+        QTest::newRow("tie, neither asked") << QStringList{"t.Jpg:50", "T.jpg:50", "t.JPG:50"} << "t.jpg" << "T.jpg";
+        QTest::newRow("newer folder") << QStringList{"t.JPG:100", "t.jpg/:10"} << "t.jpg" << "t.JPG";
+        QTest::newRow("folder in other capitals") << QStringList{"Rosso/t.JPG:100", "Rosso/T.jpg:10"} << "rosso/t.JPG"
+                                                  << "Rosso/T.jpg";
+    }
+    void trovaFile_traNomiDiverseMaiuscoleVinceIlPiuRecente()
+    {
+        QFETCH(QStringList, file);
+        QFETCH(QString, chiesto);
+        QFETCH(QString, trovato);
+        QTemporaryDir d;
+        for (const QString& f : file) {
+            const QString nome = d.filePath(f.section(':', 0, 0));
+            if (nome.endsWith('/'))
+                QDir().mkpath(nome);
+            else
+                Scrivi(nome, "x");
+            Eta(nome, f.section(':', 1).toInt());
+        }
+        QCOMPARE(TrovaFile(d.filePath(chiesto)), d.filePath(trovato));
+    }
+
+    // Listings of folders left unchanged for a while are kept from one
+    // look-up to the next: a file added since, or one whose time changed,
+    // is still seen at once.
+    void trovaFile_vedeSubitoIFileCambiati()
+    {
+        QTemporaryDir d;
+        const QString vecchia = d.filePath("t.JPG"), nuova = d.filePath("t.jpg");
+        Scrivi(vecchia, "x");
+        Eta(vecchia, 100);
+        QThread::sleep(3);
+        QCOMPARE(TrovaFile(nuova), vecchia);
+        QCOMPARE(TrovaFile(nuova), vecchia);
+        Scrivi(nuova, "y");
+        QCOMPARE(TrovaFile(vecchia), nuova);
+        QThread::sleep(3);
+        QCOMPARE(TrovaFile(vecchia), nuova);
+        Eta(nuova, 200);
+        QCOMPARE(TrovaFile(nuova), vecchia);
+        QFile::remove(vecchia);
+        QCOMPARE(TrovaFile(vecchia), nuova);
     }
 
     // A block picture that cannot be read is drawn by the program from its
