@@ -15,3 +15,8 @@ class QRect;
 // light, the other way round where it is dark, so that it shows on every
 // background colour and on every control's face.
 void DisegnaFuoco(QPainter& p, const QRect& box, const QColor& sfondoFinestra);
+
+// Black or white, whichever stands out more against sfondo (by the contrast
+// of their relative luminances): the caption of a control painted in a
+// colour of the program's own, whatever the desktop's palette.
+QColor InchiostroSu(const QColor& sfondo);
