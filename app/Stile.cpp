@@ -57,6 +57,16 @@ public:
     void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* p,
                      const QWidget* widget) const override
     {
+        // Fusion highlights a menu-bar entry only while its list is open: the
+        // entry that Alt or an arrow key chose, or the mouse points at, would
+        // not show, and Return would act on an entry nobody sees.
+        if (const auto* voce = qstyleoption_cast<const QStyleOptionMenuItem*>(opzione);
+            elemento == CE_MenuBarItem && voce && (voce->state & State_Selected)) {
+            QStyleOptionMenuItem scelta = *voce;
+            scelta.state |= State_Sunken;
+            QProxyStyle::drawControl(elemento, &scelta, p, widget);
+            return;
+        }
         const auto* casella = qstyleoption_cast<const QStyleOptionButton*>(opzione);
         if (elemento != CE_CheckBox || !casella) {
             QProxyStyle::drawControl(elemento, opzione, p, widget);

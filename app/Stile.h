@@ -2,8 +2,9 @@
 class QStyle;
 
 // The look of the program: Qt's Fusion style, where a control's background
-// colour shows, with the menu bar reachable from the keyboard by pressing Alt.
-// Also turns Qt's shared pixmap cache off (see Stile.cpp).
+// colour shows, with the menu bar reachable from the keyboard by pressing Alt
+// and its chosen entry shown in the highlight colour, whether its list is
+// open or not. Also turns Qt's shared pixmap cache off (see Stile.cpp).
 QStyle* CreaStile();
 
 class QColor;

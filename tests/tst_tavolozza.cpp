@@ -1,7 +1,8 @@
 // The program on a desktop with a dark theme, whose palette it finds already
 // set when it starts, as a desktop sets it, and on the style's light one:
 // every text it paints on a colour of its own keeps that colour, every
-// caption stands out on its button, and the keyboard focus shows.
+// caption stands out on its button, the keyboard focus shows, and the menu
+// bar shows from the keyboard what it is about to do before doing it.
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"
 #include "screens/Schermi.h"
@@ -13,6 +14,8 @@
 #include <QCheckBox>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStyleOptionButton>
 #include <cmath>
 
@@ -145,6 +148,48 @@ void Apri(Ambiente& a, IdSchermo id, bool rispondi = true)
     QVERIFY(a.messaggi.isEmpty());
 }
 
+QMenuBar* Barra(IdSchermo id)
+{
+    return Schermi::Trova(id)->finestra()->findChild<QMenuBar*>();
+}
+
+// The key goes where the keyboard is: to the open list, or to the window's
+// focus (which the offscreen platform, lacking a window manager, does not
+// give back to the window when a list closes).
+void Tasto(FinestraSchermo* f, Qt::Key tasto)
+{
+    QWidget* lista = QApplication::activePopupWidget();
+    QTest::keyClick(lista ? lista : f->focusWidget() ? f->focusWidget() : f, tasto);
+    SvuotaEventi();
+}
+
+// Alt as a keyboard gives it: pressed with its own modifier, then let go.
+void Alt(FinestraSchermo* f)
+{
+    QWidget* dove = QApplication::focusWidget() ? QApplication::focusWidget() : f;
+    QTest::keyPress(dove, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(dove, Qt::Key_Alt, Qt::AltModifier);
+    SvuotaEventi();
+}
+
+// The entry shows in the highlight colour, as painted.
+bool Evidenziata(QMenuBar* barra, QAction* voce)
+{
+    const QRect r = barra->actionGeometry(voce);
+    const QColor dipinto = barra->grab(r).toImage().pixelColor(2, r.height() / 2);
+    return dipinto == barra->palette().color(QPalette::Highlight);
+}
+
+// The list open now, if it holds the entry and shows it chosen.
+QMenu* ListaCon(QAction* voce)
+{
+    auto* lista = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!lista || !lista->isVisible())
+        return nullptr;
+    const bool dentro = lista->actions().contains(voce) || lista->menuAction() == voce;
+    return dentro ? lista : nullptr;
+}
+
 } // namespace
 
 class ProvaTavolozza : public QObject {
@@ -257,6 +302,84 @@ private slots:
                 bianco |= immagine.pixelColor(x, y) == Qt::white;
             }
         QVERIFY(nero && bianco);
+    }
+
+    // Alt chooses the first menu-bar entry and shows it in the highlight
+    // colour; Return opens that entry's list, showing "Azzera conteggio"
+    // there, and does nothing else: the count stays. Escape closes the list;
+    // Return opens it again, and Return in it sets the counts to 0.
+    void altPoiInvio_data()
+    {
+        QTest::addColumn<bool>("scura");
+        QTest::addColumn<IdSchermo>("schermo");
+        QTest::newRow("chiara zirp3") << false << IdSchermo::zirp3;
+        QTest::newRow("scura zirp3") << true << IdSchermo::zirp3;
+        QTest::newRow("scura FormDomino") << true << IdSchermo::FormDomino;
+    }
+    void altPoiInvio()
+    {
+        QFETCH(bool, scura);
+        QFETCH(IdSchermo, schermo);
+        impostaTavolozza(scura);
+        Ambiente a;
+        Apri(a, schermo);
+        FinestraSchermo* f = Schermi::Trova(schermo)->finestra();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QMenuBar* barra = Barra(schermo);
+        QAction* prima = barra->actions().first();
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
+        QVERIFY(!Evidenziata(barra, prima));
+
+        Alt(f);
+        QCOMPARE(barra->activeAction(), prima);
+        QVERIFY(Evidenziata(barra, prima));
+        Tasto(f, Qt::Key_Return);
+        QMenu* lista = ListaCon(prima);
+        QVERIFY(lista);
+        QCOMPARE(lista->activeAction(), prima);
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
+
+        Tasto(f, Qt::Key_Escape);
+        QVERIFY(!ListaCon(prima));
+        QCOMPARE(barra->activeAction(), prima);
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
+
+        Tasto(f, Qt::Key_Return);
+        QVERIFY(ListaCon(prima));
+        Tasto(f, Qt::Key_Return);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
+        QCOMPARE(Ctl<QLabel>(schermo, "etEsatti")->text(), QStringLiteral("Esatti 0"));
+        // The bar has let the keyboard go.
+        QVERIFY(!barra->activeAction());
+        QVERIFY(a.messaggi.isEmpty());
+    }
+
+    // From an open list, Right and Left open the next entry's list, whether
+    // that entry has items of its own or acts by itself; nothing acts on the
+    // way.
+    void frecceTraLeListe()
+    {
+        Ambiente a;
+        Apri(a, IdSchermo::FORM2);
+        FinestraSchermo* f = Schermi::Trova(IdSchermo::FORM2)->finestra();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        const QList<QAction*> voci = Barra(IdSchermo::FORM2)->actions();
+        QCOMPARE(voci.size(), 4);
+        Alt(f);
+        Tasto(f, Qt::Key_Return);
+        QVERIFY(ListaCon(voci[0]));
+        for (int i : {1, 2, 3, 2, 1, 0}) {
+            const int prima = Barra(IdSchermo::FORM2)->actions().indexOf(Barra(IdSchermo::FORM2)->activeAction());
+            Tasto(f, i > prima ? Qt::Key_Right : Qt::Key_Left);
+            QVERIFY2(ListaCon(voci[i]), qPrintable(voci[i]->text()));
+        }
+        Tasto(f, Qt::Key_Escape);
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
+        QVERIFY(a.messaggi.isEmpty());
+        QVERIFY(Schermi::Trova(IdSchermo::FORM2)->caricato());
     }
 };
 
