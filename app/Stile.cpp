@@ -6,6 +6,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
+#include <cmath>
 
 namespace {
 class Stile final : public QProxyStyle {
@@ -56,6 +57,16 @@ public:
     void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* p,
                      const QWidget* widget) const override
     {
+        // Fusion highlights a menu-bar entry only while its list is open: the
+        // entry that Alt or an arrow key chose, or the mouse points at, would
+        // not show, and Return would act on an entry nobody sees.
+        if (const auto* voce = qstyleoption_cast<const QStyleOptionMenuItem*>(opzione);
+            elemento == CE_MenuBarItem && voce && (voce->state & State_Selected)) {
+            QStyleOptionMenuItem scelta = *voce;
+            scelta.state |= State_Sunken;
+            QProxyStyle::drawControl(elemento, &scelta, p, widget);
+            return;
+        }
         const auto* casella = qstyleoption_cast<const QStyleOptionButton*>(opzione);
         if (elemento != CE_CheckBox || !casella) {
             QProxyStyle::drawControl(elemento, opzione, p, widget);
@@ -113,4 +124,20 @@ void DisegnaFuoco(QPainter& p, const QRect& box, const QColor& sfondoFinestra)
     p.setPen(QPen(chiaro ? Qt::white : Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(fuori.adjusted(2, 2, -2, -2));
     p.restore();
+}
+
+namespace {
+double Luminanza(const QColor& c)
+{
+    const auto lineare = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+}
+} // namespace
+
+QColor InchiostroSu(const QColor& sfondo)
+{
+    // Contrast with black is (L + 0.05) / 0.05, with white 1.05 / (L + 0.05):
+    // black stands out more where (L + 0.05)² > 0.0525.
+    const double l = Luminanza(sfondo) + 0.05;
+    return l * l > 0.0525 ? QColor(Qt::black) : QColor(Qt::white);
 }

@@ -54,8 +54,15 @@ void Bottone::paintEvent(QPaintEvent* evento)
         DisegnaFuoco(p, rect(), window()->palette().color(window()->backgroundRole()));
     QStyleOptionButton opzione;
     initStyleOption(&opzione);
-    const bool scuro = qGray(tinta.rgb()) < 128;
-    const QColor testo = isEnabled() ? (scuro ? Qt::white : Qt::black) : (scuro ? Qt::white : QColor(0x8c, 0x8c, 0x8c));
+    // The caption stands out on the face whatever the desktop's palette. A
+    // locked button's goes 40 per cent of the way towards the face: plainly
+    // paler, and still readable, as the answer a child chose must be.
+    const QColor inchiostro = InchiostroSu(tinta);
+    const auto verso = [&](int a, int b) { return a + (b - a) * 2 / 5; };
+    const QColor testo = isEnabled() ? inchiostro
+                                     : QColor(verso(inchiostro.red(), tinta.red()),
+                                              verso(inchiostro.green(), tinta.green()),
+                                              verso(inchiostro.blue(), tinta.blue()));
     opzione.palette.setColor(QPalette::ButtonText, testo);
     opzione.state |= QStyle::State_Enabled; // the caption colour above already tells a locked button
     p.drawControl(QStyle::CE_PushButtonLabel, opzione);

@@ -17,12 +17,20 @@ void ImpostaSfondo(QWidget* controllo, const QColor& colore)
         return;
     }
     QPalette tavolozza = controllo->palette();
-    // A command button paints its own face in the button colour; anything
-    // else fills its box with the window colour.
-    const bool bottone = qobject_cast<QPushButton*>(controllo) != nullptr;
-    tavolozza.setColor(bottone ? QPalette::Button : QPalette::Window, colore);
+    // A command button paints its own face in the button colour, its caption
+    // in whichever of black and white stands out on it; anything else fills
+    // its box with the window colour and writes in black, as do the controls
+    // that stand on it without a background of their own. Never the desktop's
+    // text colour: a dark theme's light text would vanish on these colours.
+    if (qobject_cast<QPushButton*>(controllo)) {
+        tavolozza.setColor(QPalette::Button, colore);
+        tavolozza.setColor(QPalette::ButtonText, InchiostroSu(colore));
+    } else {
+        tavolozza.setColor(QPalette::Window, colore);
+        tavolozza.setColor(QPalette::WindowText, Qt::black);
+        controllo->setAutoFillBackground(true);
+    }
     controllo->setPalette(tavolozza);
-    controllo->setAutoFillBackground(!bottone);
 }
 
 QColor SfondoDi(const QWidget* controllo)

@@ -3,7 +3,9 @@
 #include <QLabel>
 
 // Sets the colour a control paints behind its content (labels, buttons, the
-// check box, windows).
+// check box, windows), and a text colour that shows on it whatever the
+// desktop's palette: black on all but a button, and on everything standing
+// on it without a background of its own.
 void ImpostaSfondo(QWidget* controllo, const QColor& colore);
 QColor SfondoDi(const QWidget* controllo);
 // The system's colours for window contents (white with black text on a

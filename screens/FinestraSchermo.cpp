@@ -9,11 +9,105 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+namespace {
+
+// The menu bar. Chosen from the keyboard, an entry that acts by itself
+// ("Azzera conteggio", "Informazioni", "Esci") opens a list holding just that
+// entry, as the other entries open their items: Return after Alt shows what
+// it would do instead of doing it, so a stray key never throws a child's
+// count away, and Return in the list does it. A click still acts at once.
+class BarraMenu final : public QMenuBar {
+public:
+    explicit BarraMenu(QWidget* genitore) : QMenuBar(genitore), lista(new QMenu(this))
+    {
+        lista->setObjectName(QStringLiteral("listaVoce"));
+        lista->installEventFilter(this);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override
+    {
+        QAction* voce = activeAction();
+        if (voce && !voce->menu() && ApreLaLista(evento->key())) {
+            apri(voce);
+            return;
+        }
+        // Left and Right from an open list open the next entry's list.
+        const bool listaAperta = QApplication::activePopupWidget() != nullptr;
+        QMenuBar::keyPressEvent(evento);
+        if (QAction* vicina = activeAction(); listaAperta && vicina != voce && vicina && !vicina->menu())
+            apri(vicina);
+    }
+
+    // The bar forgets its chosen entry when the keyboard or the mouse goes
+    // elsewhere, unless to a list of its own: this one is not, but counts as one.
+    void focusOutEvent(QFocusEvent* evento) override
+    {
+        if (!lista->isVisible())
+            QMenuBar::focusOutEvent(evento);
+    }
+    void leaveEvent(QEvent* evento) override
+    {
+        if (!lista->isVisible())
+            QMenuBar::leaveEvent(evento);
+    }
+
+    // Left and Right from this list, as from the others.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (oggetto == lista && evento->type() == QEvent::KeyPress) {
+            const int tasto = static_cast<QKeyEvent*>(evento)->key();
+            if (tasto == Qt::Key_Left || tasto == Qt::Key_Right) {
+                lista->hide();
+                premi(tasto);
+                if (QAction* vicina = activeAction(); vicina && vicina->menu())
+                    setActiveAction(vicina);
+                else if (vicina)
+                    apri(vicina);
+                return true;
+            }
+        }
+        return QMenuBar::eventFilter(oggetto, evento);
+    }
+
+private:
+    static bool ApreLaLista(int tasto)
+    {
+        return tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Space
+            || tasto == Qt::Key_Down || tasto == Qt::Key_Up;
+    }
+
+    void apri(QAction* voce)
+    {
+        for (QAction* prima : lista->actions())
+            lista->removeAction(prima);
+        lista->addAction(voce);
+        // Once the entry has acted, the keyboard goes back where it was.
+        disconnect(azione);
+        azione = connect(voce, &QAction::triggered, this, [this] { premi(Qt::Key_Escape); },
+                         Qt::SingleShotConnection);
+        lista->popup(mapToGlobal(actionGeometry(voce).bottomLeft() + QPoint(0, 1)));
+        lista->setActiveAction(voce);
+    }
+
+    void premi(int tasto)
+    {
+        QKeyEvent evento(QEvent::KeyPress, tasto, Qt::NoModifier);
+        QMenuBar::keyPressEvent(&evento);
+    }
+
+    QMenu* lista;
+    QMetaObject::Connection azione;
+};
+
+} // namespace
 
 FinestraSchermo::FinestraSchermo(QSize areaProgettoTwips, const QString& titolo)
     : area(new QWidget(this))
@@ -58,7 +152,7 @@ QMenuBar* FinestraSchermo::menuBar()
     if (!barra) {
         // The menu bar sits above the design surface, outside the inner area,
         // so the window grows by its height and the surface keeps its design size.
-        barra = new QMenuBar(this);
+        barra = new BarraMenu(this);
         barra->setNativeMenuBar(false);
         // The bar keeps the standard colours, whatever colour the window takes.
         QPalette tavolozza = barra->palette();

@@ -25,6 +25,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -410,6 +412,39 @@ private slots:
                 }
         QCOMPARE(coperti, 0);
         QVERIFY(cambiati > 0);
+    }
+
+    // Alt and Return from the X server's keyboard, under openbox: after Alt
+    // the first menu shows highlighted on the screen; Return opens its list
+    // and keeps the count; Return there runs "Azzera conteggio" and gives the
+    // keyboard back to the control that had it.
+    void altPoiInvio()
+    {
+        if (!SuX11())
+            QSKIP("the keys go through the X server");
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        Partita::ApriDalMenu(Partita::Giochi().at(2));
+        controlla(IdSchermo::zirp3);
+        QVERIFY(Partita::Giusta(IdSchermo::zirp3));
+        FinestraSchermo* f = S(IdSchermo::zirp3).finestra();
+        QWidget* fuoco = QApplication::focusWidget();
+        auto* barra = f->findChild<QMenuBar*>();
+        const QPoint punto = barra->mapToGlobal(barra->actionGeometry(barra->actions().first()).topLeft() + QPoint(2, 8));
+        const auto evidenziata = [&] {
+            return f->screen()->grabWindow(0, punto.x(), punto.y(), 1, 1).toImage().pixelColor(0, 0)
+                == barra->palette().color(QPalette::Highlight);
+        };
+        const auto tasto = [](const char* nome) { QCOMPARE(QProcess::execute("xdotool", {"key", nome}), 0); };
+        QVERIFY(fuoco && !evidenziata());
+        tasto("alt");
+        QTRY_VERIFY_WITH_TIMEOUT(evidenziata(), AttesaServer);
+        tasto("Return");
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMenu*>(QApplication::activePopupWidget()), AttesaServer);
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
+        tasto("Return");
+        QTRY_COMPARE_WITH_TIMEOUT(Modulo1::ContatoreEsatti, qint16(0), AttesaServer);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), fuoco, AttesaServer);
     }
 
     // On a dense screen a block picture is shown pixel for pixel as decoded
