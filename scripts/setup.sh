@@ -14,6 +14,7 @@ PACKAGES=(
   lintian reuse man-db strace procps
   openbox weston qt6-wayland
   espeak-ng
+  cmark-gfm
   sox
   libsndfile1-dev
   libxxhash-dev pkg-config
