@@ -2,7 +2,8 @@
 # The teachers' guide, the README and the manual pages against the program:
 # every media file they name is one the game reads, every game they describe
 # is named as on the menu, the guide's HTML page is built with all its
-# pictures, and once installed the desktop entry and the manual pages lead to
+# pictures, and once installed the desktop entry, the doc-base registration
+# and the manual pages lead to
 # the installed guide.
 #   guida.sh <build folder> <source folder>
 set -euo pipefail
@@ -84,6 +85,8 @@ if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-va
 grep -qx 'Exec=tesselo --apri-cartella' "$entrata" || fail "the desktop entry does not open the photos folder"
 [[ $(sed -n '/^\[Desktop Action guida\]/,/^\[/s/^Exec=//p' "$entrata") == "xdg-open \"$installata\"" ]] \
   || fail "the desktop entry's guide action does not open $installata"
+grep -qx "Index: $installata" "$prefisso/share/doc-base/tesselo.guida-insegnanti" \
+  || fail "the doc-base registration does not name $installata"
 # Paths under /usr that the manual pages and the guide give exist in the
 # package, which installs under /usr.
 for documento in "$guida" "$sorgenti/packaging/tesselo.6.in" "$sorgenti/packaging/tesselo.it.6.in"; do
