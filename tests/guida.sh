@@ -3,8 +3,7 @@
 # every media file they name is one the game reads, every game they describe
 # is named as on the menu, the guide's HTML page is built with all its
 # pictures, and once installed the desktop entry, the doc-base registration
-# and the manual pages lead to
-# the installed guide.
+# and the manual pages lead to the installed guide.
 #   guida.sh <build folder> <source folder>
 set -euo pipefail
 export LC_ALL=C.UTF-8
