@@ -84,6 +84,10 @@ if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-va
 grep -qx 'Exec=tesselo --apri-cartella' "$entrata" || fail "the desktop entry does not open the photos folder"
 [[ $(sed -n '/^\[Desktop Action guida\]/,/^\[/s/^Exec=//p' "$entrata") == "xdg-open \"$installata\"" ]] \
   || fail "the desktop entry's guide action does not open $installata"
+# The guide names the desktop entry's actions as the desktop menu shows them.
+while read -r azione; do
+  grep -qF "«$azione»" "$guida" || fail "the guide does not name the desktop action «$azione»"
+done < <(sed -n '/^\[Desktop Action /,$s/^Name\[it\]=//p' "$entrata")
 grep -qx "Index: $installata" "$prefisso/share/doc-base/tesselo.guida-insegnanti" \
   || fail "the doc-base registration does not name $installata"
 # Paths under /usr that the manual pages and the guide give exist in the
