@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The teachers' guide, the README and the manual pages against the program:
+# every media file they name is one the game reads, every game they describe
+# is named as on the menu, the guide's HTML page is built with all its
+# pictures, and once installed the desktop entry, the doc-base registration
+# and the manual pages lead to the installed guide.
+#   guida.sh <build folder> <source folder>
+set -euo pipefail
+export LC_ALL=C.UTF-8
+build=$(realpath "$1")
+sorgenti=$(realpath "$2")
+media=$build/tesselo
+guida=$sorgenti/docs/guida-insegnanti.md
+lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo guida.XXXXXX")
+trap 'rm -rf "$lavoro"' EXIT
+errori=0
+fail() { echo "FAIL: $*"; errori=1; }
+command -v desktop-file-validate >/dev/null || { echo "FAIL: desktop-file-validate is missing (scripts/setup.sh installs it)"; exit 1; }
+[[ -d $media/voci && -d $media/jpg && -d $media/suoni ]] || { echo "FAIL: no media folders in $media: build first"; exit 1; }
+
+# The voice file of a text, as the game names it: lower case, accents
+# dropped, each run of other characters one "_", none at either end.
+voce() {
+  printf '%s' "$1" | iconv -f UTF-8 -t ASCII//TRANSLIT | tr 'A-Z' 'a-z' \
+    | sed -E 's/[^a-z0-9]+/_/g; s/^_//; s/_$//; s/$/.wav/'
+}
+
+# Media files named in inline code (Markdown) or anywhere (manual pages,
+# roff escapes taken out): each must be a file of the built media tree, in
+# the folder given, whatever its letter case, as the game finds it.
+nomi_markdown() { grep -o '`[^`<>]*`' "$1" | tr -d '`' | grep -E '\.(jpg|JPG|wav)$' || true; }
+nomi_man() { sed -E 's/\\[%&]//g; s/\\-/-/g' "$1" | grep -oE '[A-Za-z0-9_/]+\.(jpg|JPG|wav)' || true; }
+controlla_nomi() {
+  local documento=$1 nome trovati=0
+  while read -r nome; do
+    trovati=$((trovati + 1))
+    find "$media/jpg" "$media/suoni" "$media/voci" -type f -ipath "*/${nome#/}" | grep -q . \
+      || fail "$documento names $nome, which the game does not read"
+  done
+  ((trovati > 0)) || fail "$documento names no media file at all"
+}
+# (Loops read from process substitutions, not pipes, so that fail() counts.)
+controlla_nomi "the guide" < <(nomi_markdown "$guida")
+controlla_nomi "the README" < <(nomi_markdown "$sorgenti/README.md")
+for pagina in tesselo.6.in tesselo.it.6.in; do
+  controlla_nomi "$pagina" < <(nomi_man "$sorgenti/packaging/$pagina")
+done
+
+# Each game the guide describes under its own heading is named as its menu
+# button, whose words the game can speak.
+giochi=$(sed -n '/^## Come si gioca/,/^## /p' "$guida" | sed -n 's/^### //p')
+(($(wc -l <<<"$giochi") == 9)) || fail "the guide does not describe nine games"
+while read -r gioco; do
+  [[ -f $media/voci/$(voce "$gioco") ]] || fail "the guide's game «$gioco» is no name on the menu"
+done <<<"$giochi"
+
+# The HTML page: made from the current guide, titled, in UTF-8, with every
+# picture of the guide beside it and nothing fetched from elsewhere.
+html_valida() {
+  local pagina=$1 cartella src
+  cartella=$(dirname "$pagina")
+  [[ -f $pagina ]] || { fail "no $pagina"; return; }
+  grep -q '<title>[^<]' "$pagina" || fail "$pagina has no title"
+  grep -qi '<meta charset="utf-8">' "$pagina" || fail "$pagina does not say it is UTF-8"
+  grep -qiE '<link|(src|href)="(https?:)?//' "$pagina" && fail "$pagina loads something from elsewhere"
+  (($(grep -o '<img ' "$pagina" | wc -l) == $(grep -c '^!\[' "$guida"))) \
+    || fail "$pagina does not show every picture of the guide"
+  while read -r src; do
+    [[ -f $cartella/$src ]] || fail "$pagina shows $src, which is not beside it"
+  done < <(grep -o '<img src="[^"]*"' "$pagina" | sed 's/^<img src="//; s/"$//')
+}
+costruita=$build/pacchetto/guida/guida-insegnanti.html
+html_valida "$costruita"
+[[ $costruita -nt $guida ]] || fail "the HTML guide is older than the guide: build again"
+
+# The installed tree, in a prefix with a blank and an accent in it.
+prefisso="$lavoro/prefisso è"
+cmake --install "$build" --prefix "$prefisso" >"$lavoro/install.txt" || { cat "$lavoro/install.txt"; exit 1; }
+installata=$prefisso/share/doc/tesselo/guida-insegnanti.html
+html_valida "$installata"
+entrata=$prefisso/share/applications/tesselo.desktop
+desktop-file-validate "$entrata" >"$lavoro/desktop.txt" || true
+if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate"; fi
+grep -qx 'Exec=tesselo --apri-cartella' "$entrata" || fail "the desktop entry does not open the photos folder"
+[[ $(sed -n '/^\[Desktop Action guida\]/,/^\[/s/^Exec=//p' "$entrata") == "xdg-open \"$installata\"" ]] \
+  || fail "the desktop entry's guide action does not open $installata"
+# The guide names the desktop entry's actions as the desktop menu shows them.
+while read -r azione; do
+  grep -qF "«$azione»" "$guida" || fail "the guide does not name the desktop action «$azione»"
+done < <(sed -n '/^\[Desktop Action /,$s/^Name\[it\]=//p' "$entrata")
+grep -qx "Index: $installata" "$prefisso/share/doc-base/tesselo.guida-insegnanti" \
+  || fail "the doc-base registration does not name $installata"
+# Paths under /usr that the manual pages and the guide give exist in the
+# package, which installs under /usr.
+for documento in "$guida" "$sorgenti/packaging/tesselo.6.in" "$sorgenti/packaging/tesselo.it.6.in"; do
+  grep -q 'share/doc/tesselo/guida\\\?-insegnanti.html' "$documento" || fail "$documento does not point at the installed guide"
+  while read -r percorso; do
+    [[ -e $prefisso/${percorso#/usr/} ]] || fail "$(basename "$documento") names $percorso, which the package does not install"
+  done < <(sed -E 's/\\[%&]//g; s/\\-/-/g' "$documento" | grep -oE '/usr/[A-Za-z0-9_./-]+' | sed 's/[.]$//' | sort -u)
+done
+
+((errori == 0)) || exit 1
+echo "guide, README and manual pages agree with the media tree, the menu and the installed tree"
