@@ -140,7 +140,7 @@ private slots:
             canale.playSound(c.delGioco("suoni/no.wav"));
         }
         const QString testo = errori.testo();
-        QVERIFY2(testo.contains(c.mio("suoni/no.wav") + ": suono non leggibile; si usa quello del gioco"), qPrintable(testo));
+        QVERIFY2(testo.contains(c.mio("suoni/no.wav") + ": non è un file WAV; si usa quello del gioco"), qPrintable(testo));
         QVERIFY2(!testo.contains(c.delGioco("suoni/no.wav")), qPrintable(testo));
     }
 
