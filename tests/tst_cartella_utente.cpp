@@ -15,14 +15,6 @@
 
 namespace {
 
-void Scrivi(const QString& percorso, const QByteArray& dati)
-{
-    QDir().mkpath(QFileInfo(percorso).path());
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(dati);
-}
-
 QByteArray Jpeg(QColor colore)
 {
     QImage img(40, 40, QImage::Format_RGB32);

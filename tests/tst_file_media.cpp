@@ -24,14 +24,6 @@
 
 namespace {
 
-void Scrivi(const QString& percorso, const QByteArray& dati)
-{
-    QDir().mkpath(QFileInfo(percorso).path());
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(dati);
-}
-
 QByteArray Jpeg(QColor colore, QSize lato = {40, 40})
 {
     QImage img(lato, QImage::Format_RGB32);

@@ -91,13 +91,6 @@ QByteArray Leggi(const QString& percorso)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Scrivi(const QString& percorso, const QByteArray& dati)
-{
-    QFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(dati) != dati.size())
-        qFatal("cannot write %s", qPrintable(percorso));
-}
-
 
 QImage Tinta(QColor colore)
 {

@@ -9,6 +9,7 @@
 #include "app/CanaleAudio.h"
 #include "app/Immagini.h"
 #include "app/Wav.h"
+#include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/ServerAudio.h"
 
@@ -39,13 +40,6 @@ QByteArray Leggi(const QString& percorso)
     if (!f.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(percorso));
     return f.readAll();
-}
-
-void Scrivi(const QString& percorso, const QByteArray& dati)
-{
-    QFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(dati) != dati.size())
-        qFatal("cannot write %s", qPrintable(percorso));
 }
 
 // Where the sizes a reader trusts are written: JPEG segment lengths and frame
