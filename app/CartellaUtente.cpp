@@ -1,6 +1,6 @@
 #include "app/CartellaUtente.h"
 
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "media/Voci.h"

@@ -1,6 +1,6 @@
 #include "app/Immagini.h"
 
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "app/FileSicuri.h"
 #include "BlockArt.h"
 

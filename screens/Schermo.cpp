@@ -1,6 +1,6 @@
 #include "screens/Schermo.h"
 
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "controls/Immagine.h"

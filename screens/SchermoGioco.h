@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "screens/Schermo.h"
 
 #include <QKeySequence>

@@ -4,7 +4,7 @@
 // carries on: every screen opens and plays, nothing waits, no message box
 // appears, block pictures are drawn by the program and each damaged file is
 // named once on standard error.
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "app/CanaleAudio.h"
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"

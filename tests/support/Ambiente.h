@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "app/Servizi.h"
 #include "screens/Schermi.h"
 

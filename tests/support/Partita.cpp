@@ -1,6 +1,6 @@
 #include "tests/support/Partita.h"
 
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"

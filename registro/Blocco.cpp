@@ -1,4 +1,4 @@
-#include "app/Blocco.h"
+#include "registro/Blocco.h"
 
 #include <QDir>
 #include <QFileInfo>

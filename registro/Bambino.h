@@ -1,0 +1,38 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QUuid>
+#include <span>
+
+namespace Registro {
+
+// A child's symbol, the picture a child who cannot read knows as their own.
+// Drawn from the colour emoji font; the key is what the register stores.
+struct Simbolo {
+    const char* chiave;     // "gatto", stored in the register, never shown
+    const char* emoji;      // UTF-8 of the emoji drawn
+    const char* nome;       // "gatto", for the teacher, in Italian
+};
+
+// At least 30 clearly different symbols (animals, fruit, objects), in the
+// order the teachers' program offers them. "ospite" is not among them.
+std::span<const Simbolo> Simboli();
+// The symbol of a key; nothing for an unknown key.
+const Simbolo* TrovaSimbolo(const QString& chiave);
+// The symbol that stands for a child who is not in the class.
+const Simbolo& SimboloOspite();
+
+// A child of the class.
+struct Bambino {
+    qint64 id = 0;          // the row in this register; 0 before it is stored
+    QUuid uuid;             // the same child across registers, for merging
+    QString nome;           // required
+    QString cognome;        // may be empty
+    QString simbolo;        // a Simbolo's key, unique in the class
+
+    // "Nome Cognome", or the first name alone.
+    QString nomeCompleto() const;
+    bool operator==(const Bambino&) const = default;
+};
+
+} // namespace Registro

@@ -1,0 +1,37 @@
+#pragma once
+#include "registro/Archivio.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace Registro {
+
+// A class file as school administration software exports it: separated by
+// semicolons or commas, UTF-8 (with or without BOM) or Windows-1252, with a
+// header naming "Nome" and "Cognome" in any order and letter case; other
+// columns are ignored, blank lines skipped.
+struct Alunno {
+    QString nome, cognome;
+};
+struct LetturaClasse {
+    QList<Alunno> alunni;
+    QString errore;  // empty when the file was read; else names the line
+};
+LetturaClasse LeggiClasse(const QByteArray& contenuto);
+
+// Adds the children of a class file that are not in the class yet (same name
+// and surname), each with a free symbol. All or nothing: on any error nothing
+// is added. Returns how many were added, or the error naming the line.
+struct Importazione {
+    int aggiunti = 0;
+    QString errore;
+};
+Importazione ImportaClasse(Archivio& archivio, const QString& file);
+
+// Every answer as CSV, one row per answer, separated by ";" in UTF-8 with
+// BOM, under the header
+// data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi
+QByteArray EsportaCsv(const Archivio& archivio, const Periodo& periodo = {});
+
+} // namespace Registro

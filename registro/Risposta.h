@@ -1,0 +1,44 @@
+#pragma once
+#include "registro/Blocco.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QUuid>
+
+namespace Registro {
+
+// What a turn asked. An attribute alone ("uguale - diverso", the chain
+// games' "what changes"), or a condition: an attribute's value, with "NON"
+// kept apart from it ("NON rosso" is attributo "colore", valore "rosso",
+// negata true).
+struct Domanda {
+    QString attributo;   // "forma", "colore", "dimensione" or "spessore"; empty when none
+    QString valore;      // an attribute word ("rosso"); empty when only the attribute is asked
+    bool negata = false; // the condition is "NON <valore>"
+
+    // For people: "colore", "rosso", "NON rosso"; the words of a question
+    // with several conditions are joined by " e ".
+    QString testo() const;
+    bool operator==(const Domanda&) const = default;
+};
+
+// One judged answer of one child, as the rules of its game decided it.
+struct Risposta {
+    QUuid id;                   // unique across computers; given when recorded
+    QDateTime quando;           // when the answer was given
+    QString schermo;            // the game's screen: "form1", "FORM2", ... "FormDomino2"
+    QString gioco;              // its menu caption: "uguale - diverso", ...
+    QList<Domanda> domande;     // what was asked: one entry, or one per condition (le strade, tabella)
+    QList<Blocco> blocchi;      // the block or blocks shown, in the order shown
+    QString risposta;           // the answer given, in the words the screen shows ("UGUALE", "3", a block's name)
+    bool esatta = false;
+    qint64 millisecondi = 0;    // from the turn's start to this answer
+
+    bool operator==(const Risposta&) const = default;
+};
+
+// A new answer with its id and time given now; the rest is the caller's.
+Risposta NuovaRisposta();
+
+} // namespace Registro
