@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Casuale.h"
+#include "registro/Risposta.h"
 
 #include <QString>
 #include <functional>
@@ -64,6 +65,9 @@ struct Servizi {
     CartellaCondivisa cartellaUtente;
     // Shows a folder in the desktop's file manager; false when it cannot.
     std::function<bool(const QString& cartella)> apriCartella;
+    // Takes every judged answer of every game, on the interface thread, and
+    // must return at once; empty when nothing is recorded.
+    std::function<void(const Registro::Risposta& risposta)> registra;
 };
 
 Servizi& servizi();
