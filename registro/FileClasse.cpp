@@ -1,5 +1,6 @@
 #include "registro/FileClasse.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringTokenizer>
@@ -155,10 +156,10 @@ Importazione ImportaClasse(Archivio& archivio, const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return {0, QStringLiteral("impossibile leggere %1: %2").arg(file, f.errorString())};
+        return {0, QStringLiteral("impossibile leggere il file %1").arg(QDir::toNativeSeparators(file))};
     const LetturaClasse lettura = LeggiClasse(f.readAll());
     if (!lettura.errore.isEmpty())
-        return {0, QStringLiteral("%1: %2").arg(file, lettura.errore)};
+        return {0, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), lettura.errore)};
     QList<Bambino> classe = archivio.bambini();
     QList<Bambino> nuovi;
     for (const Alunno& a : lettura.alunni) {
@@ -168,7 +169,7 @@ Importazione ImportaClasse(Archivio& archivio, const QString& file)
         const auto simbolo = SimboloLibero(classe);
         if (!simbolo)
             return {0, QStringLiteral("%1: i bambini sono più dei contrassegni (%2); nessuno è stato aggiunto")
-                           .arg(file)
+                           .arg(QDir::toNativeSeparators(file))
                            .arg(Simboli().size())};
         const Bambino b{0, QUuid::createUuid(), a.nome, a.cognome, *simbolo};
         classe << b;
