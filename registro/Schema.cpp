@@ -34,7 +34,9 @@ const QList<QStringList> Migrazioni{
                     " blocchi,"
                     " risposta,"
                     " esatta INTEGER NOT NULL,"
-                    " millisecondi INTEGER NOT NULL)")},
+                    " millisecondi INTEGER NOT NULL)"),
+     // The class at a glance reads this index alone, not the answers.
+     QStringLiteral("CREATE INDEX risposte_classe ON risposte (bambino, gioco, quando, esatta)")},
 };
 static_assert(Versione == 1, "one migration step per version");
 
