@@ -37,7 +37,7 @@ double Mediana(QList<double> valori)
 
 void Riga(const char* etichetta, double valore, double base, const char* unita)
 {
-    std::printf("%s\t%.3f\t%.3f\t%s\t%.2f\n", etichetta, valore, base, unita, valore / base);
+    std::printf("%s\t%.4f\t%.4f\t%s\t%.3f\n", etichetta, valore, base, unita, valore / base);
     std::fflush(stdout);
 }
 
