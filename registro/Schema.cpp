@@ -47,12 +47,6 @@ QString Nome(const QString& percorso)
     return QDir::toNativeSeparators(percorso);
 }
 
-int VersioneDi(QSqlDatabase& db, const QString& schema = QStringLiteral("main"))
-{
-    QSqlQuery q(db);
-    return q.exec(QStringLiteral("PRAGMA %1.user_version").arg(schema)) && q.next() ? q.value(0).toInt() : -1;
-}
-
 bool HaTabelle(QSqlDatabase& db)
 {
     QSqlQuery q(db);
@@ -66,6 +60,12 @@ QString PiuRecente(const QString& percorso)
 }
 
 } // namespace
+
+int VersioneDi(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : -1;
+}
 
 Esito EsitoDi(const QSqlError& errore)
 {
