@@ -61,6 +61,28 @@ QString PiuRecente(const QString& percorso)
 
 } // namespace
 
+namespace {
+
+// SQLite's primary error code. QSqlDatabase::commit() and transaction() keep
+// only SQLite's message: the code is then found from it.
+int Codice(const QSqlError& errore)
+{
+    if (const int codice = errore.nativeErrorCode().toInt() & 0xff)
+        return codice;
+    static const std::pair<const char*, int> messaggi[] = {
+        {"database is locked", 5},          {"database table is locked", 6},
+        {"attempt to write a readonly database", 8}, {"disk I/O error", 10},
+        {"database disk image is malformed", 11}, {"database or disk is full", 13},
+        {"unable to open database file", 14}, {"file is not a database", 26},
+    };
+    for (const auto& [messaggio, codice] : messaggi)
+        if (errore.databaseText().startsWith(QLatin1String(messaggio)))
+            return codice;
+    return 0;
+}
+
+} // namespace
+
 int VersioneDi(QSqlDatabase& db)
 {
     QSqlQuery q(db);
@@ -69,7 +91,7 @@ int VersioneDi(QSqlDatabase& db)
 
 Esito EsitoDi(const QSqlError& errore)
 {
-    switch (errore.nativeErrorCode().toInt() & 0xff) {
+    switch (Codice(errore)) {
     case 5:   // SQLITE_BUSY
     case 6:   // SQLITE_LOCKED
         return Esito::Bloccato;
@@ -83,7 +105,7 @@ Esito EsitoDi(const QSqlError& errore)
 
 QString Motivo(const QSqlError& errore)
 {
-    switch (errore.nativeErrorCode().toInt() & 0xff) {
+    switch (Codice(errore)) {
     case 5:
     case 6: return QStringLiteral("è bloccato da un altro programma");
     case 8: return QStringLiteral("il file o la sua cartella è di sola lettura");
@@ -98,7 +120,7 @@ QString Motivo(const QSqlError& errore)
 
 bool Doppione(const QSqlError& errore)
 {
-    return (errore.nativeErrorCode().toInt() & 0xff) == 19;  // SQLITE_CONSTRAINT
+    return Codice(errore) == 19;  // SQLITE_CONSTRAINT
 }
 
 bool CreaFile(const QString& percorso, QString& errore)

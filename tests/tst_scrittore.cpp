@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <mutex>
+#include <sys/resource.h>
 #include <optional>
 
 using namespace Registro;
@@ -89,6 +91,7 @@ private slots:
     void nonScrivibile_data();
     void nonScrivibile();
     void danneggiatoSostituito();
+    void scritturaImpossibile();
     void bloccatoPoiLibero();
 };
 
@@ -226,6 +229,45 @@ void TestScrittore::danneggiatoSostituito()
     Archivio a;
     QCOMPARE(a.apri(percorso, false), Esito::Ok);
     QCOMPARE(a.risposte().size(), 5);
+}
+
+void TestScrittore::scritturaImpossibile()
+{
+    // The disk fills up during a sitting: a limit on file sizes makes every
+    // write past 40 KB fail, as a full disk does. The first answers are
+    // written, the rest dropped with one warning, and the register stays whole.
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("registro.sqlite");
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+    }
+    rlimit prima{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &prima) == 0);
+    const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+    QList<QUuid> scritte;
+    double peggiore = 0;
+    CatturaStderr errori;
+    {
+        rlimit limite = prima;
+        limite.rlim_cur = 40000;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limite) == 0);
+        Scrittore s(percorso);
+        s.quandoScritta([&](const QUuid& id) { scritte << id; });
+        peggiore = Registra(s, 30);
+        s.attendi();
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &prima) == 0);
+    }
+    std::signal(SIGXFSZ, segnale);
+    const QString testo = errori.testo();
+    QCOMPARE(Righe(testo), 1);
+    QVERIFY2(testo.contains("disco") && testo.endsWith("le risposte non vengono registrate\n"), qPrintable(testo));
+    QVERIFY2(!scritte.isEmpty() && scritte.size() < 30, qPrintable(QString::number(scritte.size())));
+    QVERIFY2(peggiore < 20, qPrintable(QString::number(peggiore)));
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.risposte().size(), scritte.size());
+    QVERIFY(a.fileSpostato().isEmpty());
 }
 
 void TestScrittore::bloccatoPoiLibero()
