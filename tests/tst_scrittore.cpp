@@ -200,7 +200,7 @@ void TestScrittore::nonScrivibile()
     QVERIFY2(testo.startsWith("tesselo: ") && testo.contains(motivo)
                  && testo.endsWith("le risposte non vengono registrate\n"),
              qPrintable(testo));
-    QVERIFY2(peggiore < 20, qPrintable(QString::number(peggiore)));
+    QVERIFY2(peggiore < 100, qPrintable(QString::number(peggiore)));
     QVERIFY2(tempo.elapsed() < 15000, qPrintable(QString::number(tempo.elapsed())));
     QFile f(percorso);
     QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), prima);
@@ -263,7 +263,7 @@ void TestScrittore::scritturaImpossibile()
     QCOMPARE(Righe(testo), 1);
     QVERIFY2(testo.contains("disco") && testo.endsWith("le risposte non vengono registrate\n"), qPrintable(testo));
     QVERIFY2(!scritte.isEmpty() && scritte.size() < 30, qPrintable(QString::number(scritte.size())));
-    QVERIFY2(peggiore < 20, qPrintable(QString::number(peggiore)));
+    QVERIFY2(peggiore < 100, qPrintable(QString::number(peggiore)));
     Archivio a;
     QCOMPARE(a.apri(percorso), Esito::Ok);
     QCOMPARE(a.risposte().size(), scritte.size());
@@ -291,7 +291,7 @@ void TestScrittore::bloccatoPoiLibero()
         });
         s.attendi();
         Lucchetto blocco(percorso);
-        QVERIFY(Registra(s, 3, &prime) < 20);
+        QVERIFY(Registra(s, 3, &prime) < 100);  // a call that waited would take the 200 ms lock timeout
         s.attendi();
         blocco.rilascia();
         Registra(s, 4, &dopo);
