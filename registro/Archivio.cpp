@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace Registro {
@@ -556,6 +557,36 @@ QString TestoBlocchi(const QList<Blocco>& blocchi)
     return nomi.join(QStringLiteral(", "));
 }
 
+// Wrong answers counted by their stored codes, decoded once each at the end.
+class ContaErrori {
+public:
+    void aggiungi(const QVariant& gioco, const QVariant& domande, const QVariant& blocchi)
+    {
+        auto& voce = conti[Grezzo(gioco) + '\0' + Grezzo(domande) + '\0' + Grezzo(blocchi)];
+        voce.first = {gioco, domande, blocchi};
+        ++voce.second;
+    }
+
+    // The items most often wrong, most first; ties in the order of their words.
+    QList<SchedaBambino::Errore> piuFrequenti(qsizetype quanti) const
+    {
+        QList<SchedaBambino::Errore> errori;
+        for (const auto& [voce, volte] : conti)
+            errori.append({DidascaliaGioco(Codici::Schermo(voce[0])), TestoDomande(Codici::Domande(voce[1])),
+                           TestoBlocchi(Codici::Blocchi(voce[2])), volte});
+        std::sort(errori.begin(), errori.end(), [](const auto& a, const auto& b) {
+            return a.volte != b.volte ? a.volte > b.volte
+                                      : std::tie(a.gioco, a.domanda, a.blocchi) < std::tie(b.gioco, b.domanda, b.blocchi);
+        });
+        if (errori.size() > quanti)
+            errori.resize(quanti);
+        return errori;
+    }
+
+private:
+    QHash<QByteArray, std::pair<std::array<QVariant, 3>, int>> conti;
+};
+
 } // namespace
 
 QString Archivio::TestoDomande(const QList<Domanda>& domande) { return Registro::TestoDomande(domande); }
@@ -574,11 +605,7 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
     q.addBindValue(al);
     if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
         return s;
-    // Wrong answers counted by their raw codes, decoded once each at the end.
-    struct Chiave {
-        QVariant gioco, domande, blocchi;
-    };
-    QHash<QByteArray, std::pair<Chiave, int>> sbagliati;
+    ContaErrori sbagliati;
     while (q.next()) {
         const bool esatta = q.value(4).toBool();
         const QList<Domanda> domande = Codici::Domande(q.value(2));
@@ -589,23 +616,10 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
         auto& w = s.settimane.last();
         Gruppi{&s.forma, &s.colore, &s.dimensione, &s.spessore, &s.senzaNon, &s.conNon}.conta(domande, esatta);
         Gruppi{&w.forma, &w.colore, &w.dimensione, &w.spessore, &w.senzaNon, &w.conNon}.conta(domande, esatta);
-        if (esatta)
-            continue;
-        const QByteArray chiave = Grezzo(q.value(1)) + '\0' + Grezzo(q.value(2)) + '\0' + Grezzo(q.value(3));
-        auto& voce = sbagliati[chiave];
-        voce.first = {q.value(1), q.value(2), q.value(3)};
-        ++voce.second;
+        if (!esatta)
+            sbagliati.aggiungi(q.value(1), q.value(2), q.value(3));
     }
-    for (const auto& [chiave, volte] : std::as_const(sbagliati))
-        s.piuSbagliati.append({DidascaliaGioco(Codici::Schermo(chiave.gioco)),
-                               Registro::TestoDomande(Codici::Domande(chiave.domande)),
-                               Registro::TestoBlocchi(Codici::Blocchi(chiave.blocchi)), volte});
-    std::sort(s.piuSbagliati.begin(), s.piuSbagliati.end(), [](const auto& a, const auto& b) {
-        return a.volte != b.volte ? a.volte > b.volte
-            : std::tie(a.gioco, a.domanda, a.blocchi) < std::tie(b.gioco, b.domanda, b.blocchi);
-    });
-    if (s.piuSbagliati.size() > 10)
-        s.piuSbagliati.resize(10);
+    s.piuSbagliati = sbagliati.piuFrequenti(10);
     return s;
 }
 
