@@ -456,7 +456,10 @@ void TestArchivio::danneggiatoSpostato()
 void TestArchivio::unisci()
 {
     QTemporaryDir cartelle;
-    const QString nostro = cartelle.filePath("nostro.sqlite"), loro = cartelle.filePath("loro.sqlite");
+    // A copy's name as a teacher may give it: a path SQLite reads as a URI
+    // unless every sign in it is escaped.
+    const QString nostro = cartelle.filePath("nostro.sqlite");
+    const QString loro = cartelle.filePath("copia di Zoë #2 ?100% (loro).sqlite");
     Archivio a, b;
     QCOMPARE(a.apri(nostro), Esito::Ok);
     QCOMPARE(b.apri(loro), Esito::Ok);
@@ -476,8 +479,10 @@ void TestArchivio::unisci()
     const auto condivisa = a.risposte().first().first;
     QCOMPARE(b.registra(condivisa, 0), Esito::Ok);  // already merged once the other way
 
+    const QByteArray loroPrima = Contenuto(loro) + Contenuto(loro + "-wal");
     QCOMPARE(a.unisci(loro), std::optional<int>(5));
     QCOMPARE(a.unisci(loro), std::optional<int>(0));
+    QCOMPARE(Contenuto(loro) + Contenuto(loro + "-wal"), loroPrima);
     const QList<Bambino> classe = a.bambini();
     QCOMPARE(classe.size(), 4);
     QCOMPARE(classe[0].simbolo, QStringLiteral("gatto"));   // ours kept
