@@ -27,6 +27,8 @@ struct Stato {
     std::mutex mutex;
     std::condition_variable cambiato;
     Fase fase = Fase::Ferma;
+    int generazione = 0;       // one more at every start and end: a reader left
+                               // from an earlier sitting publishes nothing
     bool rinuncia = false;     // the start screen went on without the class
     bool vociPronte = false;
     QString percorso;
@@ -61,31 +63,41 @@ QStringList NomiMostrati(const QList<Bambino>& classe)
     return nomi;
 }
 
-QList<Bambino> LeggiClasse(const QString& percorso)
+struct Lettura {
+    QList<Bambino> classe;
+    QString errore;  // the warning line, when the register could not be read
+};
+
+Lettura LeggiClasse(const QString& percorso)
 {
     Registro::Archivio archivio;
     const Registro::Esito esito = archivio.apri(percorso, false);
     if (esito == Registro::Esito::Ok)
-        return archivio.bambini();
-    if (esito != Registro::Esito::Mancante)
-        Avvisa(percorso + QStringLiteral(": ") + archivio.ultimoErrore()
-               + QStringLiteral("; si gioca senza registrare"));
-    return {};
+        return {archivio.bambini(), {}};
+    if (esito == Registro::Esito::Mancante)
+        return {};
+    return {{}, percorso + QStringLiteral(": ") + archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
 }
 
 // The reading thread: the class, its writer, then the spoken names.
-void Leggi(std::stop_token fermo, QString percorso)
+void Leggi(std::stop_token fermo, QString percorso, int generazione)
 {
-    const QList<Bambino> classe = LeggiClasse(percorso);
+    const Lettura letta = LeggiClasse(percorso);
     // The writer opens the register on its own thread; made only for a class,
     // so that a register without children is never written.
-    auto scrittore = classe.isEmpty() ? nullptr : std::make_shared<Scrittore>(percorso);
-    QStringList nomi = NomiMostrati(classe);
+    auto scrittore = letta.classe.isEmpty() ? nullptr : std::make_shared<Scrittore>(percorso);
+    QStringList nomi = NomiMostrati(letta.classe);
     bool pubblicata = false;
     {
         const std::lock_guard blocco(S().mutex);
+        if (S().generazione != generazione)
+            return;
+        // Once the start screen has gone on without the class, its warning
+        // was the one line of this run.
+        if (!S().rinuncia && !letta.errore.isEmpty())
+            Avvisa(letta.errore);
         if (!S().rinuncia && scrittore) {
-            S().bambini = classe;
+            S().bambini = letta.classe;
             S().nomi = nomi;
             S().scrittore = scrittore;
             pubblicata = true;
@@ -100,7 +112,8 @@ void Leggi(std::stop_token fermo, QString percorso)
     }
     {
         const std::lock_guard blocco(S().mutex);
-        S().vociPronte = true;
+        if (S().generazione == generazione)
+            S().vociPronte = true;
     }
     S().cambiato.notify_all();
 }
@@ -110,12 +123,14 @@ void Leggi(std::stop_token fermo, QString percorso)
 void Avvia(const QString& percorso)
 {
     Stato& s = S();
+    int generazione = 0;
     {
         const std::lock_guard blocco(s.mutex);
         s.fase = Fase::InLettura;
         s.percorso = percorso;
+        generazione = ++s.generazione;
     }
-    s.lettore = std::jthread(Leggi, percorso);
+    s.lettore = std::jthread(Leggi, percorso, generazione);
 }
 
 bool MostraChiGioca()
@@ -190,6 +205,7 @@ bool Termina(std::chrono::milliseconds attesa)
     {
         const std::lock_guard blocco(s.mutex);
         scrittore = std::move(s.scrittore);
+        ++s.generazione;
         s.fase = Fase::Ferma;
         s.rinuncia = s.vociPronte = false;
         s.bambini.clear();
