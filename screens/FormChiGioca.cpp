@@ -67,11 +67,16 @@ protected:
         if (figura.width() != qRound(lato))
             figura = Registro::ImmagineSimbolo(simbolo, qRound(lato));
         p.drawImage(quadro.topLeft(), figura);
+        const QRectF riga(carta.left() + bordo, quadro.bottom(), carta.width() - 2 * bordo, carta.bottom() - quadro.bottom());
+        // A long name is written smaller, down to two thirds, before it is cut short.
         QFont carattere = CarattereSans(10, true);
-        carattere.setPixelSize(std::max(12, qRound(carta.height() * 0.12)));
+        const int altezza = std::max(12, qRound(carta.height() * 0.12));
+        carattere.setPixelSize(altezza);
+        const double larghezza = QFontMetricsF(carattere).horizontalAdvance(text());
+        if (larghezza > riga.width())
+            carattere.setPixelSize(std::max(altezza * 2 / 3, int(altezza * riga.width() / larghezza)));
         p.setFont(carattere);
         p.setPen(Qt::black);
-        const QRectF riga(carta.left() + bordo, quadro.bottom(), carta.width() - 2 * bordo, carta.bottom() - quadro.bottom());
         p.drawText(riga, Qt::AlignCenter, QFontMetrics(carattere).elidedText(text(), Qt::ElideRight, qRound(riga.width())));
     }
 
@@ -127,10 +132,12 @@ private:
         const int righe = (n + colonne - 1) / colonne;
         const double x0 = (width() - colonne * migliore) / 2;
         const double y0 = (height() - righe * migliore * Proporzione) / 2;
+        // Each edge rounded once, so that neighbours share it and never overlap.
+        const auto x = [&](int colonna) { return qRound(x0 + colonna * migliore); };
+        const auto y = [&](int riga) { return qRound(y0 + riga * migliore * Proporzione); };
         for (int i = 0; i < n; ++i) {
-            const QRectF cella(x0 + (i % colonne) * migliore, y0 + (i / colonne) * migliore * Proporzione,
-                               migliore, migliore * Proporzione);
-            simboli[i]->setGeometry(cella.toRect());
+            const int colonna = i % colonne, riga = i / colonne;
+            simboli[i]->setGeometry(QRect(QPoint(x(colonna), y(riga)), QPoint(x(colonna + 1) - 1, y(riga + 1) - 1)));
         }
     }
 

@@ -237,12 +237,9 @@ private slots:
         QVERIFY(simboli[0]->grab().toImage() != conFuoco);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(QApplication::focusWidget(), simboli[2]);
-        const int colonne = simboli[2]->x() == simboli[0]->x() ? 2 : [&] {
-            int n = 1;
-            while (n < simboli.size() && simboli[n]->y() == simboli[0]->y())
-                ++n;
-            return n;
-        }();
+        const auto colonne = std::count_if(simboli.begin(), simboli.end(),
+                                           [&](const QAbstractButton* s) { return s->y() == simboli[0]->y(); });
+        QVERIFY(colonne > 2 && colonne < simboli.size());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), simboli[2 + colonne]);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);

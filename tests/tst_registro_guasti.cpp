@@ -11,7 +11,9 @@
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -106,6 +108,11 @@ private slots:
         const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
         QVERIFY2(righe.size() == 1, qPrintable(righe.join('\n')));
         QVERIFY2(righe.first().startsWith("tesselo: "), qPrintable(righe.first()));
+        // The register stays where it was, whole: a full disk is no damage.
+        const QStringList rimasti = QDir(punto.path()).entryList({"registro*"}, QDir::Files);
+        QVERIFY2(rimasti.contains("registro.sqlite"), qPrintable(rimasti.join(' ')));
+        for (const QString& file : rimasti)
+            QVERIFY2(QRegularExpression("^registro\\.sqlite(-wal|-shm)?$").match(file).hasMatch(), qPrintable(file));
         ::umount2(QFile::encodeName(punto.path()).constData(), MNT_DETACH);
     }
 };
