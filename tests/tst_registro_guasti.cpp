@@ -50,7 +50,11 @@ bool SolaLettura(const QString& cartella)
     return ::mount(nullptr, QFile::encodeName(cartella).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
+enum class Guasto { PienoPrima, PienoDurante, SolaLettura };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Guasto)
 
 class ProvaRegistroGuasti : public QObject {
     Q_OBJECT
@@ -61,20 +65,21 @@ private slots:
 
     void guasto_ilGiocoVaAvantiConUnAvviso_data()
     {
-        QTest::addColumn<bool>("pieno");
-        QTest::addRow("disco pieno") << true;
-        QTest::addRow("cartella di sola lettura") << false;
+        QTest::addColumn<Guasto>("guasto");
+        QTest::addRow("disco pieno") << Guasto::PienoPrima;
+        QTest::addRow("disco pieno durante la partita") << Guasto::PienoDurante;
+        QTest::addRow("cartella di sola lettura") << Guasto::SolaLettura;
     }
     void guasto_ilGiocoVaAvantiConUnAvviso()
     {
-        QFETCH(bool, pieno);
+        QFETCH(Guasto, guasto);
         QTemporaryDir punto;
         QVERIFY(Monta(punto.path()));
         const QString percorso = punto.filePath("registro.sqlite");
         ClasseProva::Crea(percorso, 4);
-        if (pieno)
+        if (guasto == Guasto::PienoPrima)
             Riempi(punto.path());
-        else
+        else if (guasto == Guasto::SolaLettura)
             QVERIFY(SolaLettura(punto.path()));
 
         Ambiente a;
@@ -86,8 +91,15 @@ private slots:
         ClasseProva::ClicAvvio();
         // Whether the class could still be read depends on the file system;
         // either way the child reaches the menu.
-        if (Schermi::Trova(IdSchermo::FormChiGioca)->caricato())
+        const bool conClasse = Schermi::Trova(IdSchermo::FormChiGioca)->caricato();
+        if (conClasse)
             ClasseProva::ScegliSimbolo(0);
+        // The class was read and its writer opened the register: the disk
+        // fills up as the child plays.
+        if (guasto == Guasto::PienoDurante) {
+            QVERIFY(conClasse);
+            Riempi(punto.path());
+        }
         QVERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
         qint64 turnoPiuLento = 0;
         int giocate = 0;
@@ -107,6 +119,7 @@ private slots:
         QVERIFY(Seduta::Termina(10s));
         const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
         QVERIFY2(righe.size() == 1, qPrintable(righe.join('\n')));
+        qInfo("%s; the warning: %s", conClasse ? "\"Chi gioca?\" shown" : "no class", qPrintable(righe.first()));
         QVERIFY2(righe.first().startsWith("tesselo: "), qPrintable(righe.first()));
         // The register stays where it was, whole: a full disk is no damage.
         const QStringList rimasti = QDir(punto.path()).entryList({"registro*"}, QDir::Files);
