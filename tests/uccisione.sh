@@ -11,7 +11,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cartella=$(mktemp -d) || fail "no temporary folder"
 trap 'kill -KILL "${pid:-}" 2>/dev/null; rm -rf "$cartella"' EXIT
-export XDG_CACHE_HOME=$cartella/cache XDG_DATA_HOME=$cartella/dati
+export XDG_CACHE_HOME=$cartella/cache XDG_DATA_HOME=$cartella/dati XDG_RUNTIME_DIR=$cartella/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 registro=$cartella/registro.sqlite
 "$prova" --prepara "$registro" || fail "the class could not be written"
 
