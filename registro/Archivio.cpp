@@ -99,7 +99,7 @@ struct Archivio::Dati {
 
     Esito fallito(const QSqlError& e, const QString& cosa)
     {
-        errore = cosa + QStringLiteral(": ") + e.databaseText();
+        errore = QStringLiteral("%1 (%2): %3").arg(cosa, QDir::toNativeSeparators(percorso), Schema::Motivo(e));
         return Schema::EsitoDi(e);
     }
 
@@ -161,9 +161,10 @@ Esito Archivio::Dati::preparaSchema()
     QSqlDatabase d = db();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return fallito(q.lastError(), QStringLiteral("registro illeggibile"));
+        return fallito(q.lastError(), QStringLiteral("impossibile leggere il registro"));
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
-        errore = QStringLiteral("il registro non ha superato il controllo di integrità");
+        errore = QStringLiteral("il registro %1 non ha superato il controllo di integrità")
+                     .arg(QDir::toNativeSeparators(percorso));
         return Esito::Danneggiato;
     }
     q.finish();
@@ -203,8 +204,8 @@ Esito Archivio::apri(const QString& percorso, bool crea)
         d->spostato = Schema::SpostaDanneggiato(percorso, d->errore);
         if (d->spostato.isEmpty())
             return Esito::Danneggiato;
-        Avvisa(QStringLiteral("%1: %2; spostato in %3, si comincia un registro nuovo")
-                   .arg(QDir::toNativeSeparators(percorso), motivo, QDir::toNativeSeparators(d->spostato)));
+        Avvisa(QStringLiteral("%1: spostato in %2, si comincia un registro nuovo")
+                   .arg(motivo, QDir::toNativeSeparators(d->spostato)));
         if (!Schema::CreaFile(percorso, d->errore))
             return Esito::NonScrivibile;
         esito = d->apriFile(percorso, crea);
@@ -415,8 +416,15 @@ Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte
 QList<std::pair<Risposta, qint64>> Archivio::risposte(const Periodo& periodo) const
 {
     QList<std::pair<Risposta, qint64>> elenco;
+    scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) { elenco.append({r, bambino}); });
+    return elenco;
+}
+
+void Archivio::scorriRisposte(const Periodo& periodo,
+                              const std::function<void(const Risposta&, qint64)>& ciascuna) const
+{
     if (!d->aperto)
-        return elenco;
+        return;
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(
         QStringLiteral("SELECT %1 FROM risposte WHERE quando >= ? AND quando < ? ORDER BY quando, id")
@@ -424,10 +432,9 @@ QList<std::pair<Risposta, qint64>> Archivio::risposte(const Periodo& periodo) co
     q.addBindValue(dal);
     q.addBindValue(al);
     if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
-        return elenco;
+        return;
     while (q.next())
-        elenco.append({LeggiRisposta(q), q.value(2).toLongLong()});
-    return elenco;
+        ciascuna(LeggiRisposta(q), q.value(2).toLongLong());
 }
 
 bool Archivio::contiene(const QUuid& id) const
@@ -607,7 +614,7 @@ std::optional<int> Archivio::unisci(const QString& altroFile)
         return std::nullopt;
     QSqlQuery attacca = d->prepara(QStringLiteral("ATTACH DATABASE ? AS altro"));
     attacca.addBindValue(Schema::UriSolaLettura(file));
-    if (!d->esegui(attacca, QStringLiteral("impossibile aprire %1").arg(QDir::toNativeSeparators(altroFile))))
+    if (!d->esegui(attacca, QStringLiteral("impossibile leggere l'altro registro %1").arg(QDir::toNativeSeparators(altroFile))))
         return std::nullopt;
     const auto aggiunte = unisciAttaccato(altroFile);
     QSqlQuery stacca(d->db());
