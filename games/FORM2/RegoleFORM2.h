@@ -18,6 +18,8 @@
 // risposta, the name of the block clicked, or "Fatto".
 class RegoleFORM2 : public RegoleGioco {
 public:
+    RegoleFORM2() : RegoleGioco("FORM2") {}
+
     // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
     qint16 Criterio = 0;
     // 0: the set's word; k + 1: the same attribute's word of block Image1(k).
@@ -45,9 +47,6 @@ public:
     // The click on block Index after which automatic checking closes the set.
     Registro::Risposta ChiusuraAutomatica(int Index) const;
     Registro::Risposta GiudicaFatto() const;
-
-protected:
-    RegoleFORM2() : RegoleGioco("FORM2") {}
 
 private:
     Registro::Domanda Domanda() const { return Condizione(Criterio, Attributi[0]); }

@@ -13,6 +13,8 @@
 // block clicked; risposta, the name of the block clicked.
 class RegoleTrova : public RegoleGioco {
 public:
+    RegoleTrova() : RegoleGioco("FormTrova") {}
+
     static constexpr int NumeroBlocchi = 12;
 
     // The element of Image1 whose block is described, 0 to 11.
@@ -26,7 +28,4 @@ public:
 
     // A click on block Index: right when it is the block described.
     Registro::Risposta GiudicaBlocco(int Index) const;
-
-protected:
-    RegoleTrova() : RegoleGioco("FormTrova") {}
 };

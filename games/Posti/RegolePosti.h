@@ -19,6 +19,11 @@
 // the screen names it ("NON ROSSO", "ROSSO, NON GRANDE").
 class RegolePosti : public RegoleGioco {
 public:
+    RegolePosti(const char* schermo, int posti, int capienza)
+        : RegoleGioco(schermo), NumeroPosti(posti), Capienza(capienza)
+    {
+    }
+
     const int NumeroPosti;  // 2 or 4
     const int Capienza;     // blocks a place holds
 
@@ -64,10 +69,4 @@ public:
     bool NuovoBlocco();
     // The waiting block sent to place k: right when its words lead there.
     Registro::Risposta GiudicaPosto(int k) const;
-
-protected:
-    RegolePosti(const char* schermo, int posti, int capienza)
-        : RegoleGioco(schermo), NumeroPosti(posti), Capienza(capienza)
-    {
-    }
 };

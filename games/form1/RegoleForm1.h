@@ -13,6 +13,8 @@
 // left then right; risposta, the caption of the button pressed.
 class RegoleForm1 : public RegoleGioco {
 public:
+    RegoleForm1() : RegoleGioco("form1") {}
+
     // What each attribute asks, how "different" agrees with its noun, which
     // word of a block is compared and which pictures the help shows.
     struct VoceAttributo {
@@ -37,9 +39,6 @@ public:
 
     Registro::Risposta GiudicaUguale() const;
     Registro::Risposta GiudicaDiverso() const;
-
-protected:
-    RegoleForm1() : RegoleGioco("form1") {}
 
 private:
     Registro::Risposta Giudica(bool uguale) const;

@@ -14,6 +14,8 @@
 // too; risposta, the number pressed.
 class RegoleZirp3 : public RegoleGioco {
 public:
+    RegoleZirp3() : RegoleGioco("zirp3") {}
+
     // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
     qint16 Criterio = 0;
     // 0: the condition's word; k + 1: the same attribute's word of block k.
@@ -30,7 +32,4 @@ public:
 
     // The number Index pressed: right when it is the count.
     Registro::Risposta GiudicaNumero(int Index) const;
-
-protected:
-    RegoleZirp3() : RegoleGioco("zirp3") {}
 };
