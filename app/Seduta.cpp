@@ -5,7 +5,9 @@
 #include "app/VociNomi.h"
 #include "registro/Scrittore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <condition_variable>
 #include <cstdio>
 #include <future>
@@ -37,6 +39,9 @@ struct Stato {
     std::shared_ptr<Scrittore> scrittore;
     std::optional<qint64> scelto;
     std::jthread lettore;
+    // The interface thread's alone: what the start screen's click waits for.
+    std::function<void(bool)> inAttesa;
+    int attese = 0;
 };
 
 Stato& S()
@@ -76,7 +81,29 @@ Lettura LeggiClasse(const QString& percorso)
         return {archivio.bambini(), {}};
     if (esito == Registro::Esito::Mancante)
         return {};
-    return {{}, percorso + QStringLiteral(": ") + archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
+    // The register's reason names its file.
+    return {{}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
+}
+
+// Answers the start screen's click, if it waits: once the class is read, or
+// when its time is up.
+void Risolvi(bool scaduto)
+{
+    Stato& s = S();
+    if (!s.inAttesa)
+        return;
+    bool chiGioca = false;
+    {
+        const std::lock_guard blocco(s.mutex);
+        if (s.fase == Fase::InLettura) {
+            if (!scaduto)
+                return;
+            s.rinuncia = true;
+            Avvisa(QStringLiteral("registro non ancora letto (%1); si gioca senza registrare").arg(s.percorso));
+        }
+        chiGioca = s.fase == Fase::Letta && !s.bambini.isEmpty();
+    }
+    std::exchange(s.inAttesa, {})(chiGioca);
 }
 
 // The reading thread: the class, its writer, then the spoken names.
@@ -105,6 +132,7 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
         S().fase = Fase::Letta;
     }
     S().cambiato.notify_all();
+    QMetaObject::invokeMethod(qApp, [] { Risolvi(false); }, Qt::QueuedConnection);
     scrittore.reset();
     if (pubblicata) {
         nomi.append(QString::fromUtf8(Registro::SimboloOspite().nome));
@@ -133,16 +161,17 @@ void Avvia(const QString& percorso)
     s.lettore = std::jthread(Leggi, percorso, generazione);
 }
 
-bool MostraChiGioca()
+void QuandoPronta(std::function<void(bool)> poi, std::chrono::milliseconds attesa)
 {
     Stato& s = S();
-    const std::lock_guard blocco(s.mutex);
-    if (s.fase == Fase::InLettura) {
-        s.rinuncia = true;
-        Avvisa(s.percorso + QStringLiteral(": registro non ancora letto; si gioca senza registrare"));
-        return false;
-    }
-    return s.fase == Fase::Letta && !s.bambini.isEmpty();
+    s.inAttesa = std::move(poi);
+    const int attesaId = ++s.attese;
+    Risolvi(false);
+    if (s.inAttesa)
+        QTimer::singleShot(attesa, qApp, [attesaId] {
+            if (S().attese == attesaId)
+                Risolvi(true);
+        });
 }
 
 const QList<Bambino>& Bambini()
@@ -212,6 +241,8 @@ bool Termina(std::chrono::milliseconds attesa)
         s.nomi.clear();
         s.scelto.reset();
     }
+    s.inAttesa = {};
+    ++s.attese;
     s.cambiato.notify_all();
     lettore.request_stop();
     // The reader is stopped and the queue written on a thread of their own,

@@ -23,9 +23,13 @@ namespace Seduta {
 // Starts reading the class of the register at percorso.
 void Avvia(const QString& percorso = Registro::Archivio::PercorsoPredefinito());
 
-// Asked once, by the start screen's click: whether "Chi gioca?" opens. A
-// class not read yet counts as no class for this run, with one warning line.
-bool MostraChiGioca();
+// Asked once, by the start screen's click: calls poi on the interface thread
+// with whether "Chi gioca?" opens, at once when the class is read (or none is
+// being read), else as soon as it is. The interface never waits meanwhile; a
+// class not read within attesa counts as no class for this run, with one
+// warning line.
+void QuandoPronta(std::function<void(bool chiGioca)> poi,
+                  std::chrono::milliseconds attesa = std::chrono::milliseconds(1500));
 
 // The class, sorted by name, and the name each child is shown and called by
 // (the first name, or first name and surname where two share it).

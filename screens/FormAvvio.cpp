@@ -84,6 +84,14 @@ void FormAvvio::PreparaAvvio()
 
 void FormAvvio::ApriMenu()
 {
-    // With a class, the child first says who plays.
-    Schermi::Vai(*this, Seduta::MostraChiGioca() ? IdSchermo::FormChiGioca : IdSchermo::formMenu);
+    // With a class, the child first says who plays. Further clicks while the
+    // class is still being read change nothing.
+    if (attendeClasse)
+        return;
+    attendeClasse = true;
+    Seduta::QuandoPronta([this](bool chiGioca) {
+        attendeClasse = false;
+        if (caricato())
+            Schermi::Vai(*this, chiGioca ? IdSchermo::FormChiGioca : IdSchermo::formMenu);
+    });
 }

@@ -33,4 +33,5 @@ private:
     void ApriMenu();
 
     Controlli c;
+    bool attendeClasse = false;
 };

@@ -309,6 +309,48 @@ private slots:
         }
         QSqlDatabase::removeDatabase("altro");
     }
+
+    // A click waits for a class still being read, without holding the
+    // interface; a class not read in time is no class this time, and the
+    // reader's own failure afterwards adds no second line.
+    void lettura_unClicAttendeLaClassePoiRinuncia()
+    {
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, 3);
+        QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
+        altro.setDatabaseName(percorso);
+        QVERIFY(altro.open());
+        {
+            QSqlQuery blocca(altro);
+            QVERIFY(blocca.exec("PRAGMA locking_mode=EXCLUSIVE"));
+            QVERIFY(blocca.exec("BEGIN EXCLUSIVE"));
+            QVERIFY(blocca.exec("SELECT count(*) FROM sqlite_master"));
+            CatturaStderr errori;
+            Seduta::Avvia(percorso);
+            std::optional<bool> esito;
+            QElapsedTimer tempo;
+            tempo.start();
+            Seduta::QuandoPronta([&](bool chiGioca) { esito = chiGioca; }, 50ms);
+            QVERIFY(!esito);
+            QTRY_VERIFY(esito.has_value());
+            QVERIFY(tempo.elapsed() < 1000);
+            QCOMPARE(*esito, false);
+            // A later click is answered at once, the same way.
+            QTRY_VERIFY(Seduta::AttendiPronta(0s));
+            std::optional<bool> ancora;
+            Seduta::QuandoPronta([&](bool chiGioca) { ancora = chiGioca; });
+            QCOMPARE(ancora, std::optional<bool>(false));
+            QVERIFY(Seduta::Termina(10s));
+            const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
+            QVERIFY2(righe.size() == 1, qPrintable(righe.join('\n')));
+            QVERIFY(righe.first().contains("registro non ancora letto"));
+            QVERIFY(blocca.exec("ROLLBACK"));
+        }
+        altro.close();
+        altro = {};
+        QSqlDatabase::removeDatabase("altro");
+    }
 };
 
 TESSELO_TEST_MAIN(ProvaChiGioca)

@@ -44,6 +44,9 @@ QList<Registro::Bambino> Crea(const QString& percorso, int n)
 void ClicAvvio()
 {
     QTest::mouseClick(Ctl(IdSchermo::FormAvvio, "Label1"), Qt::LeftButton);
+    // A class still being read is waited for, a second and a half at most.
+    if (!QTest::qWaitFor([] { return !Schermi::Trova(IdSchermo::FormAvvio)->caricato(); }, 5000))
+        qFatal("the start screen stayed");
     SvuotaEventi();
 }
 

@@ -14,8 +14,9 @@ QList<Registro::Bambino> Bambini(int n);
 // when the register cannot be written.
 QList<Registro::Bambino> Crea(const QString& percorso, int n);
 
-// From the start screen on show: the click that leads on, and the choice of
-// the symbol at indice on "Chi gioca?" (the last is the guest's).
+// From the start screen on show: the click that leads on (waiting until it
+// has), and the choice of the symbol at indice on "Chi gioca?" (the last is
+// the guest's).
 void ClicAvvio();
 void ScegliSimbolo(int indice);
 
