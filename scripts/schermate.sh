@@ -146,7 +146,8 @@ done <<< "$giochi"
 
 XDG_DATA_HOME=$classe avvia
 xdotool mousemove 512 300 click 1
-aspetta_finestra "Chi gioca?" >/dev/null
+# (The title is matched as a regular expression: its question mark escaped.)
+aspetta_finestra 'Chi gioca\?' >/dev/null
 xdotool mousemove 1023 767
 fotografa chi-gioca
 chiudi
