@@ -125,7 +125,8 @@ struct Archivio::Dati {
     }
 
     Esito apriFile(const QString& file, bool crea);
-    Esito preparaSchema();
+    // sola: opened read-only, so neither migrated nor switched to WAL.
+    Esito preparaSchema(bool sola);
     std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
 };
 
@@ -156,7 +157,7 @@ Esito Archivio::Dati::apriFile(const QString& file, bool crea)
     return Esito::Ok;
 }
 
-Esito Archivio::Dati::preparaSchema()
+Esito Archivio::Dati::preparaSchema(bool sola)
 {
     QSqlDatabase d = db();
     QSqlQuery q(d);
@@ -171,6 +172,12 @@ Esito Archivio::Dati::preparaSchema()
     const Esito versione = Schema::Verifica(d, errore);
     if (versione != Esito::Ok)
         return versione;
+    if (sola && Schema::VersioneDi(d) != Schema::Versione) {
+        errore = QStringLiteral("il registro %1 è vuoto").arg(QDir::toNativeSeparators(percorso));
+        return Esito::Mancante;
+    }
+    if (sola)
+        return Esito::Ok;
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return fallito(q.lastError(), QStringLiteral("impossibile scrivere il registro"));
     q.finish();
@@ -197,7 +204,7 @@ Esito Archivio::apri(const QString& percorso, bool crea)
     if (esito == Esito::Ok)
         esito = d->apriFile(percorso, crea);
     if (esito == Esito::Ok)
-        esito = d->preparaSchema();
+        esito = d->preparaSchema(!crea);
     if (esito == Esito::Danneggiato && crea) {
         d->chiudi();
         const QString motivo = d->errore;
@@ -210,7 +217,7 @@ Esito Archivio::apri(const QString& percorso, bool crea)
             return Esito::NonScrivibile;
         esito = d->apriFile(percorso, crea);
         if (esito == Esito::Ok)
-            esito = d->preparaSchema();
+            esito = d->preparaSchema(!crea);
     }
     if (esito != Esito::Ok) {
         d->chiudi();

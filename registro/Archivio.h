@@ -82,8 +82,9 @@ public:
     static QString Cartella();
     static QString PercorsoPredefinito();
 
-    // Opens (creating folder and file when crea is true). On failure
-    // ultimoErrore() says why, in one Italian line.
+    // Opens (creating folder and file when crea is true). With crea false
+    // the register is opened read-only: nothing is created, migrated or
+    // moved aside. On failure ultimoErrore() says why, in one Italian line.
     Esito apri(const QString& percorso, bool crea = true);
     bool aperto() const;
     QString ultimoErrore() const;

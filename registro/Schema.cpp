@@ -34,7 +34,9 @@ const QList<QStringList> Migrazioni{
                     " blocchi,"
                     " risposta,"
                     " esatta INTEGER NOT NULL,"
-                    " millisecondi INTEGER NOT NULL)")},
+                    " millisecondi INTEGER NOT NULL)"),
+     // The class at a glance reads this index alone, not the answers.
+     QStringLiteral("CREATE INDEX risposte_classe ON risposte (bambino, gioco, quando, esatta)")},
 };
 static_assert(Versione == 1, "one migration step per version");
 
@@ -43,12 +45,6 @@ const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
 QString Nome(const QString& percorso)
 {
     return QDir::toNativeSeparators(percorso);
-}
-
-int VersioneDi(QSqlDatabase& db, const QString& schema = QStringLiteral("main"))
-{
-    QSqlQuery q(db);
-    return q.exec(QStringLiteral("PRAGMA %1.user_version").arg(schema)) && q.next() ? q.value(0).toInt() : -1;
 }
 
 bool HaTabelle(QSqlDatabase& db)
@@ -65,9 +61,37 @@ QString PiuRecente(const QString& percorso)
 
 } // namespace
 
+namespace {
+
+// SQLite's primary error code. QSqlDatabase::commit() and transaction() keep
+// only SQLite's message: the code is then found from it.
+int Codice(const QSqlError& errore)
+{
+    if (const int codice = errore.nativeErrorCode().toInt() & 0xff)
+        return codice;
+    static const std::pair<const char*, int> messaggi[] = {
+        {"database is locked", 5},          {"database table is locked", 6},
+        {"attempt to write a readonly database", 8}, {"disk I/O error", 10},
+        {"database disk image is malformed", 11}, {"database or disk is full", 13},
+        {"unable to open database file", 14}, {"file is not a database", 26},
+    };
+    for (const auto& [messaggio, codice] : messaggi)
+        if (errore.databaseText().startsWith(QLatin1String(messaggio)))
+            return codice;
+    return 0;
+}
+
+} // namespace
+
+int VersioneDi(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : -1;
+}
+
 Esito EsitoDi(const QSqlError& errore)
 {
-    switch (errore.nativeErrorCode().toInt() & 0xff) {
+    switch (Codice(errore)) {
     case 5:   // SQLITE_BUSY
     case 6:   // SQLITE_LOCKED
         return Esito::Bloccato;
@@ -81,7 +105,7 @@ Esito EsitoDi(const QSqlError& errore)
 
 QString Motivo(const QSqlError& errore)
 {
-    switch (errore.nativeErrorCode().toInt() & 0xff) {
+    switch (Codice(errore)) {
     case 5:
     case 6: return QStringLiteral("è bloccato da un altro programma");
     case 8: return QStringLiteral("il file o la sua cartella è di sola lettura");
@@ -96,7 +120,7 @@ QString Motivo(const QSqlError& errore)
 
 bool Doppione(const QSqlError& errore)
 {
-    return (errore.nativeErrorCode().toInt() & 0xff) == 19;  // SQLITE_CONSTRAINT
+    return Codice(errore) == 19;  // SQLITE_CONSTRAINT
 }
 
 bool CreaFile(const QString& percorso, QString& errore)

@@ -16,6 +16,8 @@ constexpr int Versione = 1;
 // How long a statement waits for another program's lock before it gives up.
 constexpr int AttesaMs = 200;
 
+// PRAGMA user_version of an open database; -1 when it cannot be read.
+int VersioneDi(QSqlDatabase& db);
 // Why a statement failed, from SQLite's error code.
 Esito EsitoDi(const QSqlError& errore);
 // The same, in one Italian phrase.

@@ -103,6 +103,12 @@ void TestArchivio::nuovoFile()
         QCOMPARE(QFile::permissions(percorso + suffisso), soloProprietario);
     }
     QCOMPARE(Valore(percorso, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    Archivio lettore;
+    QCOMPARE(lettore.apri(percorso, false), Esito::Ok);
+    QCOMPARE(lettore.risposte().size(), 1);
+    QVERIFY(!lettore.salva({0, {}, "Anna", {}, "gatto"}));  // read-only
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
+    QCOMPARE(lettore.risposte().size(), 2);
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
 }
 
@@ -340,6 +346,8 @@ void TestArchivio::versioneVuotaMigrata()
     QVERIFY(Valore(percorso, "CREATE TABLE x (y)").isNull());
     QVERIFY(Valore(percorso, "DROP TABLE x").isNull());
     QVERIFY(QFileInfo(percorso).size() > 0);
+    Archivio lettore;
+    QCOMPARE(lettore.apri(percorso, false), Esito::Mancante);
     Archivio a;
     QCOMPARE(a.apri(percorso), Esito::Ok);
     QVERIFY(a.fileSpostato().isEmpty());

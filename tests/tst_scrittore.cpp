@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <mutex>
+#include <sys/resource.h>
 #include <optional>
 
 using namespace Registro;
@@ -88,6 +90,8 @@ private slots:
     void scriveInOrdine();
     void nonScrivibile_data();
     void nonScrivibile();
+    void danneggiatoSostituito();
+    void scritturaImpossibile();
     void bloccatoPoiLibero();
 };
 
@@ -132,6 +136,7 @@ void TestScrittore::nonScrivibile_data()
     QTest::newRow("read-only folder and file") << "file" << "sola lettura";
     QTest::newRow("newer version") << "recente" << "più recente";
     QTest::newRow("locked before it was a register") << "bloccato" << "bloccato da un altro programma";
+    QTest::newRow("damaged in a read-only folder") << "danneggiato" << "danneggiato e non si può spostare";
 }
 
 void TestScrittore::nonScrivibile()
@@ -144,6 +149,10 @@ void TestScrittore::nonScrivibile()
         Archivio a;
         QCOMPARE(a.apri(percorso), Esito::Ok);
         QCOMPARE(a.registra(Risp(0), 0), Esito::Ok);
+    }
+    if (caso == "danneggiato") {
+        QFile f(percorso);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Nome;Cognome\n") > 0);
     }
     if (caso == "recente") {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "versione");
@@ -159,12 +168,12 @@ void TestScrittore::nonScrivibile()
     std::optional<Lucchetto> blocco;
     if (caso == "bloccato")
         blocco.emplace(percorso);
-    if (caso == "file" || caso == "cartella") {
+    if (caso == "file" || caso == "cartella" || caso == "danneggiato") {
         QFile::setPermissions(percorso, QFile::ReadOwner);
         QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::ExeOwner);
     }
     std::optional<ComeUtenteComune> utente;
-    if (caso == "file" || caso == "cartella") {
+    if (caso == "file" || caso == "cartella" || caso == "danneggiato") {
         utente.emplace();
         QFile prova(cartella.filePath("prova"));
         QVERIFY2(!prova.open(QIODevice::WriteOnly), "the folder must really be read-only to this test");
@@ -196,6 +205,69 @@ void TestScrittore::nonScrivibile()
     QFile f(percorso);
     QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), prima);
     QCOMPARE(QDir(cartella.path()).entryList({"registro-danneggiato*"}), QStringList());
+}
+
+void TestScrittore::danneggiatoSostituito()
+{
+    // One warning says where the damaged register went; the answers go to
+    // the new one, without a second warning.
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("registro.sqlite");
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'z')) == 5000);
+    f.close();
+    CatturaStderr errori;
+    {
+        Scrittore s(percorso);
+        Registra(s, 5);
+    }
+    const QString testo = errori.testo();
+    QCOMPARE(Righe(testo), 1);
+    const QStringList spostati = QDir(cartella.path()).entryList({"registro-danneggiato-*.sqlite"});
+    QCOMPARE(spostati.size(), 1);
+    QVERIFY2(testo.startsWith("tesselo: ") && testo.contains(spostati.first()), qPrintable(testo));
+    Archivio a;
+    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.risposte().size(), 5);
+}
+
+void TestScrittore::scritturaImpossibile()
+{
+    // The disk fills up during a sitting: a limit on file sizes makes every
+    // write past 40 KB fail, as a full disk does. The first answers are
+    // written, the rest dropped with one warning, and the register stays whole.
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("registro.sqlite");
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+    }
+    rlimit prima{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &prima) == 0);
+    const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+    QList<QUuid> scritte;
+    double peggiore = 0;
+    CatturaStderr errori;
+    {
+        rlimit limite = prima;
+        limite.rlim_cur = 40000;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limite) == 0);
+        Scrittore s(percorso);
+        s.quandoScritta([&](const QUuid& id) { scritte << id; });
+        peggiore = Registra(s, 30);
+        s.attendi();
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &prima) == 0);
+    }
+    std::signal(SIGXFSZ, segnale);
+    const QString testo = errori.testo();
+    QCOMPARE(Righe(testo), 1);
+    QVERIFY2(testo.contains("disco") && testo.endsWith("le risposte non vengono registrate\n"), qPrintable(testo));
+    QVERIFY2(!scritte.isEmpty() && scritte.size() < 30, qPrintable(QString::number(scritte.size())));
+    QVERIFY2(peggiore < 20, qPrintable(QString::number(peggiore)));
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.risposte().size(), scritte.size());
+    QVERIFY(a.fileSpostato().isEmpty());
 }
 
 void TestScrittore::bloccatoPoiLibero()
