@@ -91,12 +91,11 @@ void FormTrova::PreparaRicerca()
 void FormTrova::Image1_Click(int Index)
 {
     const Registro::Risposta risposta = GiudicaBlocco(Index);
-    if (!risposta.esatta) {
+    if (!risposta.esatta)
         servizi().beep();
-        Esito(risposta);
-        return;
-    }
     Esito(risposta);
+    if (!risposta.esatta)
+        return;
     IncorniciaBlocco(Index);
     ChiudiTurno();
 }
