@@ -65,6 +65,9 @@ struct Servizi {
     CartellaCondivisa cartellaUtente;
     // Shows a folder in the desktop's file manager; false when it cannot.
     std::function<bool(const QString& cartella)> apriCartella;
+    // Milliseconds on a clock that never goes back, which times each answer
+    // from its turn's start; empty means the system's monotonic clock.
+    std::function<qint64()> orologio;
     // Takes every judged answer of every game, on the interface thread, and
     // must return at once; empty when nothing is recorded.
     std::function<void(const Registro::Risposta& risposta)> registra;

@@ -2,6 +2,7 @@
 #include "app/CartellaUtente.h"
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
+#include "app/Seduta.h"
 #include "app/Servizi.h"
 #include "screens/Schermi.h"
 
@@ -12,6 +13,7 @@
 #include "app/Stile.h"
 #include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -77,9 +79,14 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&traduzione);
 
     usaServiziReali();
+    // The class is read while the start screen is built and looked at.
+    Seduta::Avvia();
     Schermi::CreaTutti();
     Modulo1::Main();
     const int esito = QApplication::exec();
+    // "FINE" or the window's close box ends the sitting: what is queued for
+    // the register is written, for a few seconds at most.
+    const bool scritto = Seduta::Termina();
     Schermi::DistruggiTutti();
     // The preparation of pictures ahead of need stops while Qt's shared
     // thread pool, on which its decoder scales pictures and waits, still
@@ -87,5 +94,11 @@ int main(int argc, char* argv[])
     // waiting for work queued on a pool already gone, and the exit with it.
     SvuotaCacheFigure();
     servizi().suono.reset();
+    if (!scritto) {
+        // The writer still waits for the disk: the process ends without
+        // running the destructors that would wait with it.
+        std::fflush(nullptr);
+        std::_Exit(esito);
+    }
     return esito;
 }

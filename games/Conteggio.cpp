@@ -10,7 +10,8 @@ Conteggio ContaUguali(int criterio, std::span<QString> parole)
     for (QString& parola : parole.subspan(1)) {
         Modulo1::BloccoCasuale();
         conto.percorsi.append(Modulo1::PercorsoBlocco);
-        parola = Modulo1::BloccoCorrente().parola(criterio);
+        conto.blocchi.append(Modulo1::BloccoCorrente());
+        parola = conto.blocchi.back().parola(criterio);
     }
     conto.giusti = Uguali(parole);
     return conto;

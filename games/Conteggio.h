@@ -1,4 +1,7 @@
 #pragma once
+#include "registro/Blocco.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -8,6 +11,7 @@
 // word are counted.
 struct Conteggio {
     QStringList percorsi;  // the pictures of the blocks drawn, in the order drawn
+    QList<Blocco> blocchi; // the blocks drawn, in the same order
     qint16 giusti = 0;     // how many of them have the reference word
 };
 

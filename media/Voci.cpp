@@ -103,4 +103,10 @@ QString daLeggere(const QString& testo)
     return righe.join(u", "_s);
 }
 
+const QStringList& opzioniEspeak()
+{
+    static const QStringList opzioni{u"-v"_s, u"it"_s, u"-s"_s, u"125"_s, u"-p"_s, u"55"_s, u"-g"_s, u"6"_s};
+    return opzioni;
+}
+
 } // namespace Voci

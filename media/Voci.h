@@ -25,4 +25,9 @@ bool haVoce(const QString& testo);
 // as a list, with a short pause between them.
 QString daLeggere(const QString& testo);
 
+// The voice every spoken word has, as espeak-ng's options: Italian, slower
+// than an adult talks and a little higher, a pace a child of four can follow,
+// each word clearly apart. The game speaks a child's name with the same.
+const QStringList& opzioniEspeak();
+
 } // namespace Voci

@@ -141,10 +141,6 @@ bool generaIcone(Scrittore& s)
     return true;
 }
 
-// Italian, slower than an adult talks and a little higher: a pace a child of
-// four can follow, each word clearly apart.
-const QStringList kVoce{u"-v"_s, u"it"_s, u"-s"_s, u"125"_s, u"-p"_s, u"55"_s, u"-g"_s, u"6"_s};
-
 bool generaVoci(Scrittore& s)
 {
     QTemporaryDir appoggio;
@@ -155,7 +151,7 @@ bool generaVoci(Scrittore& s)
     const QString wav = appoggio.filePath(u"voce.wav"_s);
     for (const QString& parola : Voci::tutte()) {
         QProcess espeak;
-        espeak.start(u"espeak-ng"_s, kVoce + QStringList{u"-w"_s, wav, Voci::daLeggere(parola)});
+        espeak.start(u"espeak-ng"_s, Voci::opzioniEspeak() + QStringList{u"-w"_s, wav, Voci::daLeggere(parola)});
         if (!espeak.waitForFinished(30000) || espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0) {
             errore() << "tesselo-media: espeak-ng could not speak \"" << parola << "\": "
                      << (espeak.error() == QProcess::FailedToStart ? u"espeak-ng is not installed"_s

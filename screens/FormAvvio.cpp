@@ -3,6 +3,7 @@
 #include "app/Caratteri.h"
 #include "app/Colori.h"
 #include "app/Modulo1.h"
+#include "app/Seduta.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
 #include "screens/Schermi.h"
@@ -83,5 +84,14 @@ void FormAvvio::PreparaAvvio()
 
 void FormAvvio::ApriMenu()
 {
-    Schermi::Vai(*this, IdSchermo::formMenu);
+    // With a class, the child first says who plays. Further clicks while the
+    // class is still being read change nothing.
+    if (attendeClasse)
+        return;
+    attendeClasse = true;
+    Seduta::QuandoPronta([this](bool chiGioca) {
+        attendeClasse = false;
+        if (caricato())
+            Schermi::Vai(*this, chiGioca ? IdSchermo::FormChiGioca : IdSchermo::formMenu);
+    });
 }

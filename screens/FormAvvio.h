@@ -7,7 +7,8 @@ class Etichetta;
 class Immagine;
 
 // The start screen: the title, a date and three random blocks on a random
-// colour; any click but one on the date leads to the main menu.
+// colour; any click but one on the date leads to the main menu, or first to
+// "Chi gioca?" when the class register holds a class.
 class FormAvvio final : public Schermo {
 public:
     FormAvvio() : Schermo(IdSchermo::FormAvvio) {}
@@ -32,4 +33,5 @@ private:
     void ApriMenu();
 
     Controlli c;
+    bool attendeClasse = false;
 };

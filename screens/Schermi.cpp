@@ -1,6 +1,7 @@
 #include "screens/Schermi.h"
 
 #include "screens/FormAvvio.h"
+#include "screens/FormChiGioca.h"
 #include "screens/formMenu.h"
 
 #include <map>
@@ -19,6 +20,7 @@ void CreaTutti()
 {
     Registra(std::make_unique<FormAvvio>());
     Registra(std::make_unique<formMenu>());
+    Registra(std::make_unique<FormChiGioca>());
     RegistraGiochi();
 }
 

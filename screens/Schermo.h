@@ -7,7 +7,9 @@
 
 enum class IdSchermo {
     FormAvvio, formMenu,
-    form1, FORM2, zirp3, FormTrova, zirp7, zirp8, zirp9, FormDomino, FormDomino2
+    form1, FORM2, zirp3, FormTrova, zirp7, zirp8, zirp9, FormDomino, FormDomino2,
+    // Shown between the start screen and the menu only when a class exists.
+    FormChiGioca
 };
 
 // A screen has two lives. The object (its variables and procedures) lives for

@@ -140,6 +140,16 @@ void SchermoGioco::RispostaErrata()
     Modulo1::SuonoErrato();
 }
 
+void SchermoGioco::Esito(const Registro::Risposta& risposta)
+{
+    if (risposta.esatta)
+        RispostaEsatta();
+    else
+        RispostaErrata();
+    if (const auto& registra = servizi().registra)
+        registra(risposta);
+}
+
 void SchermoGioco::mnuAzzera()
 {
     Modulo1::ContatoreEsatti = 0;
@@ -183,6 +193,14 @@ void SchermoGioco::CaricaBlocchi(std::span<Immagine* const> immagini, const QStr
     for (qsizetype k = 0; k < percorsi.size(); ++k)
         figure.append({immagini[k], percorsi[k]});
     Immagine::caricaInsieme(figure);
+}
+
+void SchermoGioco::CaricaBlocchi(std::span<Immagine* const> immagini, std::span<const Blocco> blocchi)
+{
+    QStringList percorsi;
+    for (const Blocco& blocco : blocchi)
+        percorsi.append(Modulo1::PercorsoDi(blocco));
+    CaricaBlocchi(immagini, percorsi);
 }
 
 void SchermoGioco::ChiudiTurno()

@@ -1,5 +1,6 @@
 #pragma once
 #include "registro/Blocco.h"
+#include "registro/Risposta.h"
 #include "screens/Schermo.h"
 
 #include <QKeySequence>
@@ -46,6 +47,9 @@ public:
     // The judged-answer step: count, feedback picture, score label, sound.
     void RispostaEsatta();
     void RispostaErrata();
+    // One answer as the game's rules judged it: the step of a right or a
+    // wrong answer, then the answer handed to servizi().registra when set.
+    void Esito(const Registro::Risposta& risposta);
 
     // "Azzera conteggio", "Informazioni", "Esci".
     void mnuAzzera();
@@ -93,6 +97,8 @@ protected:
     Bottone* CreaBottoneAvanti(FinestraSchermo& f);
     // Shows the pictures of blocks drawn in a row, the first in immagini[0].
     static void CaricaBlocchi(std::span<Immagine* const> immagini, const QStringList& percorsi);
+    // The same for blocks told by their words.
+    static void CaricaBlocchi(std::span<Immagine* const> immagini, std::span<const Blocco> blocchi);
     // The controls that take the child's answer in a game with "avanti".
     virtual std::vector<QWidget*> ControlliRisposta() const { return {}; }
     // The turn is won: the answers lock, "avanti" opens and takes the focus.

@@ -6,6 +6,7 @@
 #include "controls/Bottone.h"
 #include "controls/Cursori.h"
 #include "controls/Etichetta.h"
+#include "registro/Giochi.h"
 #include "screens/Schermi.h"
 
 #include <QCheckBox>
@@ -28,22 +29,23 @@ constexpr Posto Progetto[] = {
     {"Command5", -1, Destra, 4320, LarghezzaBottone, AltezzaBottone},
 };
 
+// The games' buttons, in the order of Registro::Giochi(), which gives their
+// captions.
 struct BottoneGioco {
     const char* nome;
-    const char* testo;
     IdSchermo gioco;
 };
 
 constexpr BottoneGioco Giochi[] = {
-    {"Command1", "uguale - diverso", IdSchermo::form1},
-    {"Command2", "insiemi", IdSchermo::FORM2},
-    {"Command3", "quanti sono ?", IdSchermo::zirp3},
-    {"Command8", "trova il blocco", IdSchermo::FormTrova},
-    {"Command4", "le strade 1", IdSchermo::zirp7},
-    {"Command9", "le strade 2", IdSchermo::zirp8},
-    {"Command7", "tabella", IdSchermo::zirp9},
-    {"Command10", "Cosa cambia?", IdSchermo::FormDomino},
-    {"Command11", "Cosa resta uguale?", IdSchermo::FormDomino2},
+    {"Command1", IdSchermo::form1},
+    {"Command2", IdSchermo::FORM2},
+    {"Command3", IdSchermo::zirp3},
+    {"Command8", IdSchermo::FormTrova},
+    {"Command4", IdSchermo::zirp7},
+    {"Command9", IdSchermo::zirp8},
+    {"Command7", IdSchermo::zirp9},
+    {"Command10", IdSchermo::FormDomino},
+    {"Command11", IdSchermo::FormDomino2},
 };
 
 } // namespace
@@ -51,9 +53,11 @@ constexpr BottoneGioco Giochi[] = {
 void formMenu::CreaControlli(FinestraSchermo& f)
 {
     const QFont caratteBottoni = CarattereSans(12, true);
+    const auto didascalie = Registro::Giochi();
+    Q_ASSERT(didascalie.size() == std::size(Giochi));
     for (std::size_t i = 0; i < std::size(Giochi); ++i) {
         const BottoneGioco& g = Giochi[i];
-        c.giochi[i] = f.aggiungi(new Bottone(QString::fromUtf8(g.testo)), Cerca(Progetto, g.nome));
+        c.giochi[i] = f.aggiungi(new Bottone(QString::fromUtf8(didascalie[i].didascalia)), Cerca(Progetto, g.nome));
         c.giochi[i]->setFont(caratteBottoni);
         QObject::connect(c.giochi[i], &Bottone::clicked, [this, gioco = g.gioco] { ApriGioco(gioco); });
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the screenshots that the AppStream metadata and the teachers' guide
-# show: the start screen, the menu and each of the nine games, as PNG files in
-# docs/schermate/. Builds what is missing first, then runs the program built
+# show: the start screen, the menu, each of the nine games and "Chi gioca?"
+# (with a class of 20), as PNG files in docs/schermate/. Builds what is missing first, then runs the program built
 # in build/release on a private X display of 1024 x 768. Run it again whenever
 # the screens change; pictures and colours are drawn at random, so every run
 # gives new ones.
@@ -28,6 +28,15 @@ fi
 uscita=$PWD/docs/schermate
 mkdir -p "$uscita"
 
+# The program runs with data and cache folders of its own: without a class
+# for the start screen, the menu and the games, then with a class of 20 for
+# "Chi gioca?". Nothing of the user's own register is read or shown.
+private=$(mktemp -d)
+trap 'rm -rf "$private"' EXIT
+export XDG_DATA_HOME=$private/vuota XDG_CACHE_HOME=$private/cache
+classe=$private/classe
+QT_QPA_PLATFORM=offscreen build/release/tests/prova_uccisione --prepara "$classe/tesselo/registro.sqlite"
+
 # One game per line: the name of its screenshot, then the place of its button
 # on the menu as fractions of the menu window (the middle of the button's box
 # on the menu's design surface of 8385 x 5445 twips: columns at 120 and 4200,
@@ -44,9 +53,9 @@ cosa-resta-uguale 0.7096 0.3979"
 
 # -noreset: the server would start afresh whenever its last client leaves,
 # as each xdotool search does, and refuse the program connecting just then.
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$programma" "$uscita" "$giochi" <<'SUL_DISPLAY'
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$programma" "$uscita" "$giochi" "$classe" <<'SUL_DISPLAY'
 set -euo pipefail
-programma=$1 uscita=$2 giochi=$3
+programma=$1 uscita=$2 giochi=$3 classe=$4
 errori=$(mktemp)
 trap 'rm -f "$errori"' EXIT
 fallito() { echo "schermate: $*" >&2; cat "$errori" >&2; exit 1; }
@@ -134,6 +143,14 @@ while read -r nome fx fy; do
   fotografa "$nome"
   chiudi
 done <<< "$giochi"
+
+XDG_DATA_HOME=$classe avvia
+xdotool mousemove 512 300 click 1
+# (The title is matched as a regular expression: its question mark escaped.)
+aspetta_finestra 'Chi gioca\?' >/dev/null
+xdotool mousemove 1023 767
+fotografa chi-gioca
+chiudi
 
 # Every picture and sound was read from the media folders.
 if grep -q "tesselo:" "$errori"; then fallito "the program could not read its media"; fi

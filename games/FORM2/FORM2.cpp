@@ -85,28 +85,13 @@ void FORM2::PrimoTurno()
     PreparaTurno();
 }
 
-void FORM2::ScegliInsieme()
-{
-    ImpostaSfondoCasuale();
-    Modulo1::BloccoCasuale();
-    Criterio = qint16(Modulo1::Estrai(4));
-    c.Label1->setText(Modulo1::BloccoCorrente().parola(Criterio).toUpper());
-}
-
 void FORM2::PreparaTurno()
 {
-    // A drawing with no block of the set is never shown: draw everything again.
-    do {
-        ScegliInsieme();
-        Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
-        for (Immagine* posto : c.insieme)
-            posto->svuota();
-        const Conteggio conto = ContaUguali(Criterio, Attributi);
-        NumeroGiusti = conto.giusti;
-        CaricaBlocchi(c.Image1, conto.percorsi);
-        NumeroInseriti = 0;
-    } while (NumeroGiusti == 0);
-
+    RegoleFORM2::PreparaTurno();
+    c.Label1->setText(Attributi[0].toUpper());
+    for (Immagine* posto : c.insieme)
+        posto->svuota();
+    CaricaBlocchi(c.Image1, Blocchi);
     for (Immagine* blocco : c.Image1) {
         blocco->setFocusPolicy(Qt::StrongFocus);
         blocco->setCursor(Qt::PointingHandCursor);
@@ -118,8 +103,8 @@ void FORM2::Image1_Click(int Index)
     Immagine* blocco = c.Image1[Index];
     if (blocco->vuota())
         return;
-    if (Attributi[Index + 1] != Attributi[0]) {
-        RispostaErrata();
+    if (!NellInsieme(Index)) {
+        Esito(SceltaBlocco(Index));
     } else {
         c.insieme[NumeroInseriti]->copiaDa(*blocco);
         ++NumeroInseriti;
@@ -131,21 +116,22 @@ void FORM2::Image1_Click(int Index)
         if (avevaIlFuoco)
             PortaAvantiIlFuoco(Index);
     }
-    if (NumeroInseriti == NumeroGiusti && ControlloAutomatico)
-        TurnoGiusto();
+    if (InsiemeCompletato())
+        TurnoGiusto(ChiusuraAutomatica(Index));
 }
 
 void FORM2::Command1_Click()
 {
-    if (NumeroInseriti == NumeroGiusti && !ControlloAutomatico)
-        TurnoGiusto();
+    const Registro::Risposta fatto = GiudicaFatto();
+    if (fatto.esatta)
+        TurnoGiusto(fatto);
     else
-        RispostaErrata();
+        Esito(fatto);
 }
 
-void FORM2::TurnoGiusto()
+void FORM2::TurnoGiusto(const Registro::Risposta& risposta)
 {
-    RispostaEsatta();
+    Esito(risposta);
     PreparaTurno();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "games/FORM2/RegoleFORM2.h"
 #include "screens/SchermoGioco.h"
 
 #include <QString>
@@ -13,22 +14,11 @@ class QGroupBox;
 // "insiemi": one attribute value in large letters and four random blocks; the
 // child moves every block that has the value into the set. The turn is judged
 // on "Fatto", or at once when automatic checking is chosen in the menu.
-class FORM2 final : public SchermoGioco {
+class FORM2 final : public SchermoGioco, public RegoleFORM2 {
 public:
     FORM2();
 
-    // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
-    qint16 Criterio = 0;
-    // 0: the set's word; k + 1: the same attribute's word of block Image1(k).
-    std::array<QString, 5> Attributi;
-    // How many of the four blocks belong to the set.
-    qint16 NumeroGiusti = 0;
-    // Blocks moved into the set so far; also the next free slot.
-    qint16 NumeroInseriti = 0;
-    bool ControlloAutomatico = false;
-
     void PreparaTurno();
-    void ScegliInsieme();
 
     void Image1_Click(int Index);
     void Command1_Click();
@@ -52,10 +42,11 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override;
+    void NuovoSfondo() override { ImpostaSfondoCasuale(); }
     const Etichetta* EtichettaDomanda() const override { return c.Label1; }
 
 private:
-    void TurnoGiusto();
+    void TurnoGiusto(const Registro::Risposta& risposta);
     void SegnaModo(bool automatico);
     void PortaAvantiIlFuoco(int da);
 

@@ -1,7 +1,5 @@
 #include "games/FormDomino/FormDomino.h"
 
-#include "app/Modulo1.h"
-
 namespace {
 
 // The places of this screen's own controls; the chain area is shared.
@@ -29,23 +27,8 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-FormDomino::FormDomino() : SchermoDomino(IdSchermo::FormDomino, Aspetto, "Cosa cambia?") {}
-
-void FormDomino::ScegliAltroBlocco()
+FormDomino::FormDomino()
+    : SchermoDomino(IdSchermo::FormDomino, "FormDomino", Regola::CosaCambia,
+                    Aspetto, "Cosa cambia?")
 {
-    // The one attribute that changes; 4: none, the same block again.
-    RispostaGiusta = qint16(Modulo1::Estrai(5) - 1);
-    switch (RispostaGiusta) {
-    case 0: NuovaForma(); break;
-    case 1: NuovoColore(); break;
-    case 2: InvertiDimensione(); break;
-    case 3: InvertiSpessore(); break;
-    default: break;
-    }
-    RicostruisciPercorso();
-}
-
-int FormDomino::RispostaPer(const Blocco& prima, const Blocco& dopo) const
-{
-    return UnicoAttributo(prima, dopo, false);
 }

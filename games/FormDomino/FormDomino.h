@@ -6,6 +6,4 @@
 class FormDomino final : public SchermoDomino {
 public:
     FormDomino();
-    void ScegliAltroBlocco() override;
-    int RispostaPer(const Blocco& prima, const Blocco& dopo) const override;
 };

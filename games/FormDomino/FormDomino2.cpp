@@ -1,7 +1,5 @@
 #include "games/FormDomino/FormDomino2.h"
 
-#include "app/Modulo1.h"
-
 namespace {
 
 // The places of this screen's own controls; the chain area is shared.
@@ -29,25 +27,8 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-FormDomino2::FormDomino2() : SchermoDomino(IdSchermo::FormDomino2, Aspetto, "Cosa resta uguale?") {}
-
-void FormDomino2::ScegliAltroBlocco()
+FormDomino2::FormDomino2()
+    : SchermoDomino(IdSchermo::FormDomino2, "FormDomino2", Regola::CosaRestaUguale,
+                    Aspetto, "Cosa resta uguale?")
 {
-    // The one attribute that stays; 4: none, every attribute changes.
-    RispostaGiusta = qint16(Modulo1::Estrai(5) - 1);
-    // The others change in this fixed order: thickness, size, colour, shape.
-    if (RispostaGiusta != 3)
-        InvertiSpessore();
-    if (RispostaGiusta != 2)
-        InvertiDimensione();
-    if (RispostaGiusta != 1)
-        NuovoColore();
-    if (RispostaGiusta != 0)
-        NuovaForma();
-    RicostruisciPercorso();
-}
-
-int FormDomino2::RispostaPer(const Blocco& prima, const Blocco& dopo) const
-{
-    return UnicoAttributo(prima, dopo, true);
 }

@@ -6,6 +6,4 @@
 class FormDomino2 final : public SchermoDomino {
 public:
     FormDomino2();
-    void ScegliAltroBlocco() override;
-    int RispostaPer(const Blocco& prima, const Blocco& dopo) const override;
 };

@@ -42,39 +42,17 @@ constexpr Posto ProgettoCatena[] = {
     {"Line1", 3, 6120, 1920, 3960, 1920},
 };
 
-// The five answers: button caption, the word beside it, that label's name.
-struct VoceRisposta {
-    const char* lettera;
-    const char* parola;
-    const char* etichetta;
-};
-
-constexpr VoceRisposta Risposte[] = {
-    {"F", "forma", "Label3"},
-    {"C", "colore", "Label4"},
-    {"D", "dimensione", "Label5"},
-    {"S", "spessore", "Label6"},
-    {"N", "niente", "Label7"},
-};
+// The labels beside the five answer buttons, which show the answers' words.
+constexpr const char* EtichetteRisposte[] = {"Label3", "Label4", "Label5", "Label6", "Label7"};
 
 // The walls of the track are 15 pixels wide.
 constexpr int SpessoreMuro = 15;
 
-// A word of the list other than attuale: words are drawn until one differs.
-QString AltraParola(const QStringList& parole, const QString& attuale)
-{
-    QString parola;
-    do {
-        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(int(parole.size())));
-        parola = parole[Modulo1::NumeroCasuale - 1];
-    } while (parola == attuale);
-    return parola;
-}
-
 } // namespace
 
-SchermoDomino::SchermoDomino(IdSchermo id, const Variante& variante, const char* testoDomanda)
-    : SchermoGioco(id, variante), domanda(testoDomanda)
+SchermoDomino::SchermoDomino(IdSchermo id, const char* nome, Regola regola, const Variante& variante,
+                             const char* testoDomanda)
+    : SchermoGioco(id, variante), RegoleDomino(nome, regola), domanda(testoDomanda)
 {
 }
 
@@ -112,7 +90,7 @@ void SchermoDomino::CreaControlliGioco(FinestraSchermo& f)
         QObject::connect(bottone, &Bottone::clicked, [this, i] { Command1_Click(i); });
         c.Command1[i] = bottone;
 
-        auto* nome = f.aggiungi(new Etichetta(nullptr, QString::fromLatin1(r.parola)), posto(r.etichetta));
+        auto* nome = f.aggiungi(new Etichetta(nullptr, QString::fromLatin1(r.parola)), posto(EtichetteRisposte[i]));
         nome->setFont(CarattereSans(8.25, true));
         nome->setWordWrap(false);
         nome->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -126,7 +104,7 @@ void SchermoDomino::CreaControlliGioco(FinestraSchermo& f)
 
 void SchermoDomino::NuovaCatena()
 {
-    ImpostaSfondoCasuale();
+    RegoleDomino::NuovaCatena();
     for (Immagine* blocco : c.Image1)
         blocco->svuota();
     for (Etichetta* quadrato : c.Label1) {
@@ -134,74 +112,29 @@ void SchermoDomino::NuovaCatena()
         quadrato->setAccessibleName({});
         quadrato->hide();
     }
-    Modulo1::BloccoCasuale();
-    c.Image1[0]->carica(Modulo1::PercorsoBlocco);
-    ScegliAltroBlocco();
+    CaricaBlocchi(c.Image1, std::span(Catena).first(2));
     c.Label1[0]->show();
-    c.Image1[1]->carica(Modulo1::PercorsoBlocco);
-    PassoCatena = 0;
 }
 
 void SchermoDomino::Command1_Click(int Index)
 {
-    if (Index != RispostaGiusta) {
+    const Registro::Risposta risposta = GiudicaRisposta(Index);
+    if (!risposta.esatta) {
         // The same pair stays asked: the child may answer again.
-        RispostaErrata();
+        Esito(risposta);
         return;
     }
     Etichetta* quadrato = c.Label1[PassoCatena];
     quadrato->setText(c.Command1[Index]->text());
     quadrato->setAccessibleName(QString::fromLatin1(Risposte[Index].parola));
-    RispostaEsatta();
-    ++PassoCatena;
-    if (PassoCatena == Passi) {
+    Esito(risposta);
+    if (!Avanza()) {
         // The chain is complete: a new one replaces it at once.
         NuovaCatena();
         return;
     }
     c.Label1[PassoCatena]->show();
-    ScegliAltroBlocco();
-    c.Image1[PassoCatena + 1]->carica(Modulo1::PercorsoBlocco);
-}
-
-void SchermoDomino::NuovaForma()
-{
-    Modulo1::FormaBlocco = AltraParola(Parole::Forme, Modulo1::FormaBlocco);
-}
-
-void SchermoDomino::NuovoColore()
-{
-    Modulo1::ColoreBlocco = AltraParola(Parole::Colori, Modulo1::ColoreBlocco);
-}
-
-void SchermoDomino::InvertiDimensione()
-{
-    Modulo1::DimensioneBlocco =
-        Modulo1::DimensioneBlocco == QLatin1String("grande") ? QStringLiteral("piccolo") : QStringLiteral("grande");
-}
-
-void SchermoDomino::InvertiSpessore()
-{
-    Modulo1::SpessoreBlocco =
-        Modulo1::SpessoreBlocco == QLatin1String("spesso") ? QStringLiteral("sottile") : QStringLiteral("spesso");
-}
-
-void SchermoDomino::RicostruisciPercorso()
-{
-    Modulo1::PercorsoBlocco = Modulo1::PercorsoDi(Modulo1::BloccoCorrente());
-}
-
-int SchermoDomino::UnicoAttributo(const Blocco& prima, const Blocco& dopo, bool uguali)
-{
-    int trovato = 4;
-    for (int attributo = 0; attributo < 4; ++attributo) {
-        if ((prima.parola(attributo + 1) == dopo.parola(attributo + 1)) != uguali)
-            continue;
-        if (trovato != 4)
-            return -1;
-        trovato = attributo;
-    }
-    return trovato;
+    c.Image1[PassoCatena + 1]->carica(Modulo1::PercorsoDi(Catena[PassoCatena + 1]));
 }
 
 QString SchermoDomino::Incoerenza() const

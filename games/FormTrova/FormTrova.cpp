@@ -36,7 +36,6 @@ constexpr Variante Aspetto{
     {9195, 6660}, Progetto, "MenuAzzera", "Azzera conteggio   ", "MenuInformazioni", "Informazioni         ",
     "mnuEsci", Avvio::Caricamento, true, 0x00FFFFFF, true};
 
-constexpr int NumeroBlocchi = 12;
 constexpr int SpessoreCornice = 3;
 
 // The description of a block: its four words in capitals, one a line, the
@@ -82,28 +81,21 @@ std::vector<QWidget*> FormTrova::ControlliRisposta() const
 
 void FormTrova::PreparaRicerca()
 {
-    ImpostaSfondoCasuale();
-    Bersaglio = qint16(Modulo1::Estrai(NumeroBlocchi) - 1);
-    QList<std::pair<Immagine*, QString>> figure;
-    for (int k = 0; k < NumeroBlocchi; ++k) {
-        Modulo1::BloccoCasuale();
-        figure.append({c.Image1[k], Modulo1::PercorsoBlocco});
-        const Blocco blocco = Modulo1::BloccoCorrente();
-        c.Image1[k]->setProperty("Tag", blocco.tag());
-        if (k == Bersaglio)
-            c.EtFrase2->setText(Descrizione(blocco));
-    }
-    Immagine::caricaInsieme(figure);
+    RegoleTrova::PreparaRicerca();
+    for (int k = 0; k < NumeroBlocchi; ++k)
+        c.Image1[k]->setProperty("Tag", Blocchi[k].tag());
+    c.EtFrase2->setText(Descrizione(Blocchi[Bersaglio]));
+    CaricaBlocchi(c.Image1, Blocchi);
 }
 
 void FormTrova::Image1_Click(int Index)
 {
-    if (TagDi(c.Image1[Index]) != TagDi(c.Image1[Bersaglio])) {
+    const Registro::Risposta risposta = GiudicaBlocco(Index);
+    if (!risposta.esatta)
         servizi().beep();
-        RispostaErrata();
+    Esito(risposta);
+    if (!risposta.esatta)
         return;
-    }
-    RispostaEsatta();
     IncorniciaBlocco(Index);
     ChiudiTurno();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "games/FormTrova/RegoleTrova.h"
 #include "screens/SchermoGioco.h"
 
 #include <QString>
@@ -11,12 +12,9 @@ class Rettangolo;
 
 // "trova il blocco": twelve random blocks in a grid and the four words of one
 // of them; the child clicks a block that fits the words.
-class FormTrova final : public SchermoGioco {
+class FormTrova final : public SchermoGioco, public RegoleTrova {
 public:
     FormTrova();
-
-    // The element of Image1 whose block is described, 0 to 11.
-    qint16 Bersaglio = 0;
 
     void PreparaRicerca();
 
@@ -39,6 +37,7 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override { PreparaRicerca(); }
+    void NuovoSfondo() override { ImpostaSfondoCasuale(); }
     const Etichetta* EtichettaDomanda() const override { return c.EtFrase2; }
     std::vector<QWidget*> ControlliRisposta() const override;
 

@@ -14,40 +14,24 @@ void SchermoPosti::PrimoTurno()
     NuovoBlocco();
 }
 
-void SchermoPosti::ScegliCriteri()
+void SchermoPosti::MostraCondizioni() const
 {
-    // On the first turn the words are those of the block drawn before this
-    // screen opened, later those of the last block placed. Every run draws
-    // blocks on its start screen before a game opens; drawing one here only
-    // guards against a condition without a word.
-    if (!Modulo1::BloccoCorrente().valido())
-        Modulo1::BloccoCasuale();
-    const Blocco riferimento = Modulo1::BloccoCorrente();
     const auto e = posti().condizioni;
-    Criterio1 = qint16(Modulo1::Estrai(4));
-    Attributi[0] = riferimento.parola(Criterio1);
-    e[0]->setText(Attributi[0].toUpper());
-    e[1]->setText("NON " + e[0]->text());
-    do
-        Criterio2 = qint16(Modulo1::Estrai(4));
-    while (Criterio2 == Criterio1);
-    Attributi[1] = riferimento.parola(Criterio2);
-    e[2]->setText(Attributi[1].toUpper());
-    e[3]->setText("NON " + e[2]->text());
+    for (int i = 0; i < NumeroPosti / 2; ++i) {
+        e[2 * i]->setText(TestoCondizione(i, false));
+        e[2 * i + 1]->setText(TestoCondizione(i, true));
+    }
 }
 
-void SchermoPosti::NominaPosto(int k, const QString& nome) const
+void SchermoPosti::NominaPosti() const
 {
     const Posti p = posti();
-    p.Frame1[k]->setAccessibleName(nome);
-    for (Immagine* casella : p.insieme.subspan(Capienza * k, Capienza))
-        casella->setAccessibleDescription(nome);
-}
-
-bool SchermoPosti::TurnoFinito() const
-{
-    const auto contati = std::span(NumeroInseriti).first(NumeroPosti);
-    return std::ranges::find(contati, qint16(Capienza)) != contati.end();
+    for (int k = 0; k < NumeroPosti; ++k) {
+        const QString nome = NomePosto(k);
+        p.Frame1[k]->setAccessibleName(nome);
+        for (Immagine* casella : p.insieme.subspan(Capienza * k, Capienza))
+            casella->setAccessibleDescription(nome);
+    }
 }
 
 std::vector<QWidget*> SchermoPosti::ControlliRisposta() const
@@ -58,17 +42,12 @@ std::vector<QWidget*> SchermoPosti::ControlliRisposta() const
 
 void SchermoPosti::NuovoBlocco()
 {
-    if (TurnoFinito()) {
+    if (!RegolePosti::NuovoBlocco()) {
         // The places take no more blocks until "avanti".
         ChiudiTurno();
         return;
     }
-    Modulo1::BloccoCasuale();
-    posti().Image1->carica(Modulo1::PercorsoBlocco);
-    const Blocco blocco = Modulo1::BloccoCorrente();
-    // A kind of 0 (no second condition) has no word.
-    Attributi[2] = blocco.parola(Criterio1);
-    Attributi[3] = blocco.parola(Criterio2);
+    posti().Image1->carica(Modulo1::PercorsoDi(BloccoInAttesa));
 }
 
 void SchermoPosti::Frame1_Click(int Index)
@@ -88,15 +67,16 @@ void SchermoPosti::Inserisci(int k)
     if (TurnoFinito())
         return;
     PrimaDellaScelta();
-    if (PostoGiusto(a(), b()) != k) {
-        RispostaErrata();
+    const Registro::Risposta risposta = GiudicaPosto(k);
+    if (!risposta.esatta) {
+        Esito(risposta);
         return;
     }
     const Posti p = posti();
     p.insieme[Capienza * k + NumeroInseriti[k]]->copiaDa(*p.Image1);
     p.Image1->svuota();
     ++NumeroInseriti[k];
-    RispostaEsatta();
+    Esito(risposta);
     NuovoBlocco();
 }
 
@@ -110,11 +90,6 @@ void SchermoPosti::bottoneavanti_Click()
     NuovoBlocco();
     RiapriTurno();
     p.Frame1[0]->setFocus();
-}
-
-int SchermoPosti::PostoDelBlocco(const Blocco& blocco) const
-{
-    return PostoGiusto(blocco.parola(Criterio1) == Attributi[0], blocco.parola(Criterio2) == Attributi[1]);
 }
 
 QString SchermoPosti::Incoerenza() const

@@ -34,22 +34,6 @@ constexpr Variante Aspetto{
     {9660, 6810}, Progetto, "mnu1", "Azzera conteggio   ", "mnu3", "Informazioni     ", "mnuEsci",
     Avvio::Attivazione, true, 0x00FFFFFF, false};
 
-// What each attribute asks, how "different" agrees with its noun, which word
-// of a block is compared and which pictures the help shows.
-struct VoceAttributo {
-    const char* etichetta;
-    const char* diversi;
-    int criterio;
-    std::array<const char*, 4> aiuto;
-};
-
-constexpr VoceAttributo Attributi[] = {
-    {"FORMA", "DIVERSA", CriterioForma, {"cerchio", "quadrato", "rettangolo", "triangolo"}},
-    {"DIMENSIONE", "DIVERSA", CriterioDimensione, {"grande", "piccolo", nullptr, nullptr}},
-    {"SPESSORE", "DIVERSO", CriterioSpessore, {"spesso", "sottile", nullptr, nullptr}},
-    {"COLORE", "DIVERSO", CriterioColore, {"rosso", "giallo", "blu", nullptr}},
-};
-
 // Drawn once for the whole run.
 QIcon IconaFaccia()
 {
@@ -116,43 +100,33 @@ void form1::PrimoTurno()
 
 void form1::ScegliAttributo()
 {
-    Attributo = qint16(Modulo1::Estrai(4));
-    const VoceAttributo& voce = Attributi[Attributo - 1];
+    RegoleForm1::ScegliAttributo();
+    const VoceAttributo& voce = Voce(Attributo);
     c.Label1->setText(QString::fromLatin1(voce.etichetta));
     c.DIVERSI->setText(QString::fromLatin1(voce.diversi));
 }
 
 void form1::NuovaCoppia()
 {
-    ImpostaSfondoCasuale();
-    const int criterio = Attributi[Attributo - 1].criterio;
-    Immagine* immagini[] = {c.Image1, c.Image2};
-    QList<std::pair<Immagine*, QString>> figure;
-    for (int lato = 0; lato < 2; ++lato) {
-        Modulo1::BloccoCasuale();
-        figure.append({immagini[lato], Modulo1::PercorsoBlocco});
-        ValoriConfronto[lato] = Modulo1::BloccoCorrente().parola(criterio);
-    }
-    Immagine::caricaInsieme(figure);
+    RegoleForm1::NuovaCoppia();
+    CaricaBlocchi(std::array{c.Image1, c.Image2}, Coppia);
 }
 
 void form1::UGUALI_Click()
 {
-    Rispondi(c.UGUALI, ValoriConfronto[0] == ValoriConfronto[1]);
+    Rispondi(c.UGUALI, GiudicaUguale());
 }
 
 void form1::DIVERSI_Click()
 {
-    Rispondi(c.DIVERSI, ValoriConfronto[0] != ValoriConfronto[1]);
+    Rispondi(c.DIVERSI, GiudicaDiverso());
 }
 
-void form1::Rispondi(Bottone* premuto, bool giusto)
+void form1::Rispondi(Bottone* premuto, const Registro::Risposta& risposta)
 {
-    if (!giusto) {
-        RispostaErrata();
+    Esito(risposta);
+    if (!risposta.esatta)
         return;
-    }
-    RispostaEsatta();
     ImpostaSfondo(premuto, ColoreDa(Colori::Rosso));
     ChiudiTurno();
 }
@@ -171,7 +145,7 @@ void form1::bottoneavanti_Click()
 
 void form1::Command1_Click()
 {
-    const auto& aiuto = Attributi[Attributo - 1].aiuto;
+    const auto& aiuto = Voce(Attributo).aiuto;
     QList<std::pair<Immagine*, QString>> figure;
     for (int i = 0; i < 4 && aiuto[i]; ++i)
         figure.append({c.aiuto[i], Modulo1::CartellaApplicazione() + "/jpg/" + aiuto[i] + ".jpg"});
@@ -182,7 +156,7 @@ QString form1::Incoerenza() const
 {
     if (Attributo < 1 || Attributo > 4)
         return QStringLiteral("no attribute asked");
-    const VoceAttributo& voce = Attributi[Attributo - 1];
+    const VoceAttributo& voce = Voce(Attributo);
     if (c.Label1->text() != QLatin1String(voce.etichetta) || c.DIVERSI->text() != QLatin1String(voce.diversi))
         return QStringLiteral("captions do not name the attribute asked");
     const Immagine* blocchi[] = {c.Image1, c.Image2};

@@ -1,4 +1,5 @@
 #pragma once
+#include "games/form1/RegoleForm1.h"
 #include "screens/SchermoGioco.h"
 
 #include <QString>
@@ -10,14 +11,9 @@ class Immagine;
 
 // "uguale - diverso": two random blocks and one attribute; the child says
 // whether the two have the same value of it or a different one.
-class form1 final : public SchermoGioco {
+class form1 final : public SchermoGioco, public RegoleForm1 {
 public:
     form1();
-
-    // 1 shape, 2 size, 3 thickness, 4 colour.
-    qint16 Attributo = 0;
-    // The asked attribute's word of the left and of the right block.
-    std::array<QString, 2> ValoriConfronto;
 
     void ScegliAttributo();
     void NuovaCoppia();
@@ -44,11 +40,12 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override;
+    void NuovoSfondo() override { ImpostaSfondoCasuale(); }
     const Etichetta* EtichettaDomanda() const override { return c.Label1; }
     std::vector<QWidget*> ControlliRisposta() const override;
 
 private:
-    void Rispondi(Bottone* premuto, bool giusto);
+    void Rispondi(Bottone* premuto, const Registro::Risposta& risposta);
 
     Controlli c;
 };

@@ -104,33 +104,22 @@ std::vector<QWidget*> zirp3::ControlliRisposta() const
     return {c.NUMERI.begin(), c.NUMERI.end()};
 }
 
-void zirp3::ScegliCondizione()
+void zirp3::PreparaTurno()
 {
-    Modulo1::BloccoCasuale();
-    ImpostaSfondoCasuale();
-    Criterio = qint16(Modulo1::Estrai(4));
-    c.Label1->setText(Modulo1::BloccoCorrente().parola(Criterio).toUpper());
+    RegoleZirp3::PreparaTurno();
+    c.Label1->setText(Attributi[0].toUpper());
     // The picture is named after the word as shown, in capitals; the loader
     // finds it whatever the letter case of the file's name.
     c.Image2->carica(Modulo1::CartellaApplicazione() + "/jpg/" + c.Label1->text() + ".jpg");
-}
-
-void zirp3::PreparaTurno()
-{
-    ScegliCondizione();
-    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
-    const Conteggio conto = ContaUguali(Criterio, Attributi);
-    NumeroGiusti = conto.giusti;
-    CaricaBlocchi(c.Image1, conto.percorsi);
+    CaricaBlocchi(c.Image1, Blocchi);
 }
 
 void zirp3::NUMERI_Click(int Index)
 {
-    if (Index != NumeroGiusti) {
-        RispostaErrata();
+    const Registro::Risposta risposta = GiudicaNumero(Index);
+    Esito(risposta);
+    if (!risposta.esatta)
         return;
-    }
-    RispostaEsatta();
     ImpostaSfondo(c.NUMERI[Index], ColoreDa(Colori::Rosso));
     ChiudiTurno();
 }

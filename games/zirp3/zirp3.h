@@ -1,4 +1,5 @@
 #pragma once
+#include "games/zirp3/RegoleZirp3.h"
 #include "screens/SchermoGioco.h"
 
 #include <QString>
@@ -10,19 +11,11 @@ class Immagine;
 
 // "quanti sono ?": one attribute value and nine random blocks; the child
 // counts the blocks that have the value and presses that number.
-class zirp3 final : public SchermoGioco {
+class zirp3 final : public SchermoGioco, public RegoleZirp3 {
 public:
     zirp3();
 
-    // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
-    qint16 Criterio = 0;
-    // 0: the condition's word; k + 1: the same attribute's word of block k.
-    std::array<QString, 10> Attributi;
-    // How many of the nine blocks have the condition's word.
-    qint16 NumeroGiusti = 0;
-
     void PreparaTurno();
-    void ScegliCondizione();
 
     void NUMERI_Click(int Index);
     void Image1_Click(int Index);
@@ -45,6 +38,7 @@ protected:
     void CreaControlliGioco(FinestraSchermo& f) override;
     void DimenticaControlliGioco() override { c = {}; }
     void PrimoTurno() override { PreparaTurno(); }
+    void NuovoSfondo() override { ImpostaSfondoCasuale(); }
     const Etichetta* EtichettaDomanda() const override { return c.Label1; }
     std::vector<QWidget*> ControlliRisposta() const override;
 

@@ -51,7 +51,7 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-zirp7::zirp7() : SchermoPosti(IdSchermo::zirp7, Aspetto, 2, 4) {}
+zirp7::zirp7() : SchermoPosti(IdSchermo::zirp7, "zirp7", Aspetto, 2, 4) {}
 
 void zirp7::CreaMenuProprio(FinestraSchermo& f)
 {
@@ -116,15 +116,9 @@ void zirp7::CreaControlliGioco(FinestraSchermo& f)
 
 void zirp7::PreparaStrade()
 {
-    ImpostaSfondoCasuale();
-    // The reference block: only its word of the drawn kind is used.
-    Modulo1::BloccoCasuale();
-    Criterio1 = qint16(Modulo1::Estrai(4));
-    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio1);
-    c.Label1[0]->setText(Attributi[0].toUpper());
-    c.Label1[1]->setText("NON " + c.Label1[0]->text());
-    for (int area = 0; area < 2; ++area)
-        NominaPosto(area, c.Label1[area]->text());
+    ScegliCriterio();
+    MostraCondizioni();
+    NominaPosti();
 }
 
 void zirp7::mnuSuonoSi_Click()

@@ -88,12 +88,9 @@ constexpr Variante Aspetto{
 constexpr int SpessoreStrada = 2;
 constexpr int SpessorePercorso = 10;
 
-// The condition labels each area's way passes: the first fork, then the second.
-constexpr std::array<std::array<int, 2>, 4> EtichetteDellArea{{{0, 2}, {0, 3}, {1, 4}, {1, 5}}};
-
 } // namespace
 
-zirp8::zirp8() : SchermoPosti(IdSchermo::zirp8, Aspetto, 4, 2) {}
+zirp8::zirp8() : SchermoPosti(IdSchermo::zirp8, "zirp8", Aspetto, 4, 2) {}
 
 void zirp8::CreaMenuProprio(FinestraSchermo& f)
 {
@@ -178,14 +175,15 @@ void zirp8::PreparaStrade()
 {
     CancellaAiuto();
     ScegliCriteri();
-    c.Label1[4]->setText(c.Label1[2]->text());
-    c.Label1[5]->setText("NON " + c.Label1[2]->text());
+    MostraCondizioni();
+    c.Label1[4]->setText(TestoCondizione(1, false));
+    c.Label1[5]->setText(TestoCondizione(1, true));
 
-    // A screen reader names each area after the signs on its way.
-    for (int k = 0; k < 4; ++k) {
-        const auto [primo, secondo] = EtichetteDellArea[k];
-        c.Frame1[k]->setAccessibleName(c.Label1[primo]->text() + ", " + c.Label1[secondo]->text());
-    }
+    // A screen reader names each area after the signs on its way: the first
+    // fork's (labels 0 and 1), then its second fork's (2 and 3 on the left,
+    // 4 and 5 on the right).
+    for (int k = 0; k < 4; ++k)
+        c.Frame1[k]->setAccessibleName(NomePosto(k));
 }
 
 void zirp8::Command2_Click()

@@ -44,7 +44,7 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-zirp9::zirp9() : SchermoPosti(IdSchermo::zirp9, Aspetto, 4, 2) {}
+zirp9::zirp9() : SchermoPosti(IdSchermo::zirp9, "zirp9", Aspetto, 4, 2) {}
 
 void zirp9::CreaControlliGioco(FinestraSchermo& f)
 {
@@ -80,6 +80,6 @@ void zirp9::CreaControlliGioco(FinestraSchermo& f)
 void zirp9::PreparaTabella()
 {
     ScegliCriteri();
-    for (int k = 0; k < 4; ++k)
-        NominaPosto(k, c.Label1[k / 2]->text() + ", " + c.Label1[2 + k % 2]->text());
+    MostraCondizioni();
+    NominaPosti();
 }

@@ -1,0 +1,268 @@
+#include "app/Seduta.h"
+
+#include "app/Modulo1.h"
+#include "app/Servizi.h"
+#include "app/VociNomi.h"
+#include "registro/Scrittore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimer>
+#include <condition_variable>
+#include <cstdio>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace Seduta {
+
+namespace {
+
+using Registro::Bambino;
+using Registro::Scrittore;
+
+enum class Fase { Ferma, InLettura, Letta };
+
+// What the reading thread hands to the interface thread. Once the phase is
+// Letta, the class and the writer no longer change until Termina.
+struct Stato {
+    std::mutex mutex;
+    std::condition_variable cambiato;
+    Fase fase = Fase::Ferma;
+    int generazione = 0;       // one more at every start and end: a reader left
+                               // from an earlier sitting publishes nothing
+    bool rinuncia = false;     // the start screen went on without the class
+    bool vociPronte = false;
+    QString percorso;
+    QList<Bambino> bambini;
+    QStringList nomi;          // NomeMostrato of each child, in the same order
+    std::shared_ptr<Scrittore> scrittore;
+    std::optional<qint64> scelto;
+    std::jthread lettore;
+    // The interface thread's alone: what the start screen's click waits for.
+    std::function<void(bool)> inAttesa;
+    int attese = 0;
+};
+
+Stato& S()
+{
+    static Stato stato;
+    return stato;
+}
+
+void Avvisa(const QString& riga)
+{
+    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
+}
+
+// The first name, or name and surname where another child has the same first name.
+QStringList NomiMostrati(const QList<Bambino>& classe)
+{
+    QStringList nomi;
+    for (const Bambino& b : classe) {
+        const auto omonimi = std::count_if(classe.begin(), classe.end(), [&](const Bambino& altro) {
+            return altro.nome.compare(b.nome, Qt::CaseInsensitive) == 0;
+        });
+        nomi.append(omonimi > 1 ? b.nomeCompleto() : b.nome);
+    }
+    return nomi;
+}
+
+struct Lettura {
+    QList<Bambino> classe;
+    QString errore;  // the warning line, when the register could not be read
+};
+
+Lettura LeggiClasse(const QString& percorso)
+{
+    Registro::Archivio archivio;
+    const Registro::Esito esito = archivio.apri(percorso, false);
+    if (esito == Registro::Esito::Ok)
+        return {archivio.bambini(), {}};
+    if (esito == Registro::Esito::Mancante)
+        return {};
+    // The register's reason names its file.
+    return {{}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
+}
+
+// Answers the start screen's click, if it waits: once the class is read, or
+// when its time is up.
+void Risolvi(bool scaduto)
+{
+    Stato& s = S();
+    if (!s.inAttesa)
+        return;
+    bool chiGioca = false;
+    {
+        const std::lock_guard blocco(s.mutex);
+        if (s.fase == Fase::InLettura) {
+            if (!scaduto)
+                return;
+            s.rinuncia = true;
+            Avvisa(QStringLiteral("registro non ancora letto (%1); si gioca senza registrare").arg(s.percorso));
+        }
+        chiGioca = s.fase == Fase::Letta && !s.bambini.isEmpty();
+    }
+    std::exchange(s.inAttesa, {})(chiGioca);
+}
+
+// The reading thread: the class, its writer, then the spoken names.
+void Leggi(std::stop_token fermo, QString percorso, int generazione)
+{
+    const Lettura letta = LeggiClasse(percorso);
+    // The writer opens the register on its own thread; made only for a class,
+    // so that a register without children is never written.
+    auto scrittore = letta.classe.isEmpty() ? nullptr : std::make_shared<Scrittore>(percorso);
+    QStringList nomi = NomiMostrati(letta.classe);
+    bool pubblicata = false;
+    {
+        const std::lock_guard blocco(S().mutex);
+        if (S().generazione != generazione)
+            return;
+        // Once the start screen has gone on without the class, its warning
+        // was the one line of this run.
+        if (!S().rinuncia && !letta.errore.isEmpty())
+            Avvisa(letta.errore);
+        if (!S().rinuncia && scrittore) {
+            S().bambini = letta.classe;
+            S().nomi = nomi;
+            S().scrittore = scrittore;
+            pubblicata = true;
+        }
+        S().fase = Fase::Letta;
+    }
+    S().cambiato.notify_all();
+    QMetaObject::invokeMethod(qApp, [] { Risolvi(false); }, Qt::QueuedConnection);
+    scrittore.reset();
+    if (pubblicata) {
+        nomi.append(QString::fromUtf8(Registro::SimboloOspite().nome));
+        VociNomi::Prepara(nomi, fermo);
+    }
+    {
+        const std::lock_guard blocco(S().mutex);
+        if (S().generazione == generazione)
+            S().vociPronte = true;
+    }
+    S().cambiato.notify_all();
+}
+
+} // namespace
+
+void Avvia(const QString& percorso)
+{
+    Stato& s = S();
+    int generazione = 0;
+    {
+        const std::lock_guard blocco(s.mutex);
+        s.fase = Fase::InLettura;
+        s.percorso = percorso;
+        generazione = ++s.generazione;
+    }
+    s.lettore = std::jthread(Leggi, percorso, generazione);
+}
+
+void QuandoPronta(std::function<void(bool)> poi, std::chrono::milliseconds attesa)
+{
+    Stato& s = S();
+    s.inAttesa = std::move(poi);
+    const int attesaId = ++s.attese;
+    Risolvi(false);
+    if (s.inAttesa)
+        QTimer::singleShot(attesa, qApp, [attesaId] {
+            if (S().attese == attesaId)
+                Risolvi(true);
+        });
+}
+
+const QList<Bambino>& Bambini()
+{
+    return S().bambini;
+}
+
+QString NomeMostrato(const Bambino& bambino)
+{
+    const qsizetype i = S().bambini.indexOf(bambino);
+    return i < 0 ? bambino.nome : S().nomi.at(i);
+}
+
+void Scegli(qint64 bambino)
+{
+    Stato& s = S();
+    s.scelto = bambino;
+    if (!s.scrittore)
+        return;
+    servizi().registra = [scrittore = s.scrittore, bambino](const Registro::Risposta& risposta) {
+        scrittore->registra(risposta, bambino);
+    };
+}
+
+std::optional<qint64> Scelto()
+{
+    return S().scelto;
+}
+
+bool DiciNome(const QString& nome)
+{
+    const QString file = VociNomi::File(nome);
+    if (!Modulo1::SuonoAttivo || !QFileInfo::exists(file))
+        return false;
+    servizi().suono->playVoice(file);
+    return true;
+}
+
+void QuandoScritta(std::function<void(const QUuid&)> fatto)
+{
+    if (S().scrittore)
+        S().scrittore->quandoScritta(std::move(fatto));
+}
+
+bool AttendiPronta(std::chrono::milliseconds attesa, bool ancheVoci)
+{
+    Stato& s = S();
+    std::unique_lock blocco(s.mutex);
+    return s.cambiato.wait_for(blocco, attesa, [&] {
+        return s.fase == Fase::Ferma || (s.fase == Fase::Letta && (!ancheVoci || s.vociPronte));
+    });
+}
+
+bool Termina(std::chrono::milliseconds attesa)
+{
+    servizi().registra = {};
+    Stato& s = S();
+    std::jthread lettore = std::move(s.lettore);
+    std::shared_ptr<Scrittore> scrittore;
+    {
+        const std::lock_guard blocco(s.mutex);
+        scrittore = std::move(s.scrittore);
+        ++s.generazione;
+        s.fase = Fase::Ferma;
+        s.rinuncia = s.vociPronte = false;
+        s.bambini.clear();
+        s.nomi.clear();
+        s.scelto.reset();
+    }
+    s.inAttesa = {};
+    ++s.attese;
+    s.cambiato.notify_all();
+    lettore.request_stop();
+    // The reader is stopped and the queue written on a thread of their own,
+    // so that a disk that never answers cannot keep the program from ending.
+    auto fatto = std::make_shared<std::promise<void>>();
+    std::future<void> finito = fatto->get_future();
+    std::thread fine([lettore = std::move(lettore), scrittore = std::move(scrittore), fatto]() mutable {
+        if (lettore.joinable())
+            lettore.join();
+        scrittore.reset();
+        fatto->set_value();
+    });
+    if (finito.wait_for(attesa) == std::future_status::ready) {
+        fine.join();
+        return true;
+    }
+    // Left running to the process's end, which does not wait for it.
+    fine.detach();
+    Avvisa(QStringLiteral("il registro non ha finito di scrivere in tempo; le ultime risposte possono mancare"));
+    return false;
+}
+
+} // namespace Seduta

@@ -1,0 +1,61 @@
+#pragma once
+#include "registro/Archivio.h"
+#include "registro/Bambino.h"
+
+#include <QList>
+#include <QString>
+#include <QUuid>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+// The sitting: who plays, from "Chi gioca?" until the program ends, and the
+// register that records every judged answer of it for that child.
+//
+// The class is read on a thread of its own as the program starts, so that
+// the interface never waits for the disk or for a lock; the same thread then
+// makes the children's spoken names ahead of need. Without a register, or
+// with a register that holds no child, nothing of this shows and nothing is
+// written: the game creates no file. A register that cannot be read (locked,
+// damaged, unreadable) means no class this time, with one warning line.
+namespace Seduta {
+
+// Starts reading the class of the register at percorso.
+void Avvia(const QString& percorso = Registro::Archivio::PercorsoPredefinito());
+
+// Asked once, by the start screen's click: calls poi on the interface thread
+// with whether "Chi gioca?" opens, at once when the class is read (or none is
+// being read), else as soon as it is. The interface never waits meanwhile; a
+// class not read within attesa counts as no class for this run, with one
+// warning line.
+void QuandoPronta(std::function<void(bool chiGioca)> poi,
+                  std::chrono::milliseconds attesa = std::chrono::milliseconds(1500));
+
+// The class, sorted by name, and the name each child is shown and called by
+// (the first name, or first name and surname where two share it).
+const QList<Registro::Bambino>& Bambini();
+QString NomeMostrato(const Registro::Bambino& bambino);
+
+// Starts the sitting of a child of Bambini() (id 0: a guest): every answer
+// from now on is queued for the register with that id.
+void Scegli(qint64 bambino);
+// The child of the sitting; nothing before the choice.
+std::optional<qint64> Scelto();
+
+// Speaks a child's name when the sounds are on and its voice is made;
+// returns whether it was played.
+bool DiciNome(const QString& nome);
+
+// Called on the writer's thread after each answer is committed (for tests).
+void QuandoScritta(std::function<void(const QUuid&)> fatto);
+
+// Waits, at most attesa, until the class is read and, when ancheVoci is true,
+// until every spoken name is made as well; for tests.
+bool AttendiPronta(std::chrono::milliseconds attesa, bool ancheVoci = false);
+
+// Ends the sitting: nothing more is recorded, and what is queued is written,
+// waiting at most attesa. False when the time ran out: the writer is then
+// left to the end of the process, and one warning line says so.
+bool Termina(std::chrono::milliseconds attesa = std::chrono::seconds(3));
+
+} // namespace Seduta

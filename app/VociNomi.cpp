@@ -1,0 +1,91 @@
+#include "app/VociNomi.h"
+
+#include "media/Voci.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace VociNomi {
+
+namespace {
+
+// How long espeak-ng may take for one name; it usually needs a tenth of a second.
+constexpr int AttesaMassima = 20000;
+constexpr int Passo = 50;
+
+void Avvisa(const QString& riga)
+{
+    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
+}
+
+// Runs espeak-ng into wav; false when it failed or was stopped.
+bool Pronuncia(const QString& nome, const QString& wav, std::stop_token fermo, bool& manca)
+{
+    QProcess espeak;
+    espeak.start(QStringLiteral("espeak-ng"), Voci::opzioniEspeak() + QStringList{QStringLiteral("-w"), wav, nome});
+    if (!espeak.waitForStarted(AttesaMassima)) {
+        manca = espeak.error() == QProcess::FailedToStart;
+        return false;
+    }
+    for (int atteso = 0; !espeak.waitForFinished(Passo); atteso += Passo) {
+        if (fermo.stop_requested() || atteso >= AttesaMassima) {
+            espeak.kill();
+            espeak.waitForFinished(AttesaMassima);
+            return false;
+        }
+    }
+    return espeak.exitStatus() == QProcess::NormalExit && espeak.exitCode() == 0 && QFileInfo(wav).size() > 44;
+}
+
+} // namespace
+
+QString Cartella()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/tesselo/nomi");
+}
+
+QString File(const QString& nome)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(Voci::opzioniEspeak().join(QLatin1Char('\n')).toUtf8());
+    hash.addData("\n\n");
+    hash.addData(nome.toUtf8());
+    return Cartella() + QLatin1Char('/') + QString::fromLatin1(hash.result().toHex().left(32)) + QStringLiteral(".wav");
+}
+
+bool Prepara(const QStringList& nomi, std::stop_token fermo)
+{
+    if (!QDir().mkpath(Cartella())) {
+        Avvisa(Cartella() + QStringLiteral(": cartella non scrivibile, i nomi non si sentono"));
+        return false;
+    }
+    bool tutti = true;
+    for (const QString& nome : nomi) {
+        if (fermo.stop_requested())
+            return false;
+        const QString file = File(nome);
+        if (QFileInfo::exists(file))
+            continue;
+        // Written beside its place and renamed at the end, so that a file
+        // cut short by a kill is never taken for a voice.
+        const QString parziale = file + QStringLiteral(".parziale");
+        bool manca = false;
+        const bool fatto = Pronuncia(nome, parziale, fermo, manca)
+            && std::rename(QFile::encodeName(parziale).constData(), QFile::encodeName(file).constData()) == 0;
+        if (!fatto) {
+            QFile::remove(parziale);
+            tutti = false;
+            if (manca) {
+                Avvisa(QStringLiteral("espeak-ng non c'è: i nomi dei bambini non si sentono"));
+                return false;
+            }
+        }
+    }
+    return tutti;
+}
+
+} // namespace VociNomi

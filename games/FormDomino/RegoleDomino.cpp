@@ -1,0 +1,121 @@
+#include "games/FormDomino/RegoleDomino.h"
+
+#include "app/Modulo1.h"
+
+namespace {
+
+// A word of the list other than attuale: words are drawn until one differs.
+QString AltraParola(const QStringList& parole, const QString& attuale)
+{
+    QString parola;
+    do {
+        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(int(parole.size())));
+        parola = parole[Modulo1::NumeroCasuale - 1];
+    } while (parola == attuale);
+    return parola;
+}
+
+} // namespace
+
+void RegoleDomino::NuovaCatena()
+{
+    NuovoSfondo();
+    Catena.fill({});
+    Modulo1::BloccoCasuale();
+    Catena[0] = Modulo1::BloccoCorrente();
+    PassoCatena = 0;
+    ScegliAltroBlocco();
+    Aggiungi(1);
+}
+
+void RegoleDomino::ScegliAltroBlocco()
+{
+    // The attribute that changes (or stays); 4: none.
+    RispostaGiusta = qint16(Modulo1::Estrai(5) - 1);
+    if (regola == Regola::CosaCambia) {
+        // Only that one changes; with none, the same block comes again.
+        switch (RispostaGiusta) {
+        case 0: NuovaForma(); break;
+        case 1: NuovoColore(); break;
+        case 2: InvertiDimensione(); break;
+        case 3: InvertiSpessore(); break;
+        default: break;
+        }
+    } else {
+        // The others change in this fixed order: thickness, size, colour, shape.
+        if (RispostaGiusta != 3)
+            InvertiSpessore();
+        if (RispostaGiusta != 2)
+            InvertiDimensione();
+        if (RispostaGiusta != 1)
+            NuovoColore();
+        if (RispostaGiusta != 0)
+            NuovaForma();
+    }
+    Modulo1::PercorsoBlocco = Modulo1::PercorsoDi(Modulo1::BloccoCorrente());
+}
+
+int RegoleDomino::RispostaPer(const Blocco& prima, const Blocco& dopo) const
+{
+    return UnicoAttributo(prima, dopo, regola == Regola::CosaRestaUguale);
+}
+
+Registro::Risposta RegoleDomino::GiudicaRisposta(int Index) const
+{
+    QList<Registro::Domanda> domande;
+    if (RispostaGiusta < 4)
+        domande.append(DomandaAttributo(RispostaGiusta + 1));
+    return Giudizio(Index == RispostaGiusta, QString::fromLatin1(Risposte[Index].parola), domande,
+                    {Catena[PassoCatena], Catena[PassoCatena + 1]});
+}
+
+bool RegoleDomino::Avanza()
+{
+    ++PassoCatena;
+    if (PassoCatena == Passi)
+        return false;
+    ScegliAltroBlocco();
+    Aggiungi(PassoCatena + 1);
+    return true;
+}
+
+void RegoleDomino::Aggiungi(int posizione)
+{
+    Catena[posizione] = Modulo1::BloccoCorrente();
+    IniziaTurno();
+}
+
+void RegoleDomino::NuovaForma()
+{
+    Modulo1::FormaBlocco = AltraParola(Parole::Forme, Modulo1::FormaBlocco);
+}
+
+void RegoleDomino::NuovoColore()
+{
+    Modulo1::ColoreBlocco = AltraParola(Parole::Colori, Modulo1::ColoreBlocco);
+}
+
+void RegoleDomino::InvertiDimensione()
+{
+    Modulo1::DimensioneBlocco =
+        Modulo1::DimensioneBlocco == QLatin1String("grande") ? QStringLiteral("piccolo") : QStringLiteral("grande");
+}
+
+void RegoleDomino::InvertiSpessore()
+{
+    Modulo1::SpessoreBlocco =
+        Modulo1::SpessoreBlocco == QLatin1String("spesso") ? QStringLiteral("sottile") : QStringLiteral("spesso");
+}
+
+int RegoleDomino::UnicoAttributo(const Blocco& prima, const Blocco& dopo, bool uguali)
+{
+    int trovato = 4;
+    for (int attributo = 0; attributo < 4; ++attributo) {
+        if ((prima.parola(attributo + 1) == dopo.parola(attributo + 1)) != uguali)
+            continue;
+        if (trovato != 4)
+            return -1;
+        trovato = attributo;
+    }
+    return trovato;
+}

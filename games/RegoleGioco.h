@@ -1,0 +1,46 @@
+#pragma once
+#include "registro/Risposta.h"
+
+#include <QList>
+#include <QString>
+
+// What the rules of every game share: the screen's name, the clock of the
+// turn on show and the facts every judged answer carries. A game's rules
+// class holds its turn state and decides right and wrong, and needs no
+// widget; its screen inherits it, draws what it holds and hands each judged
+// answer to the frame.
+class RegoleGioco {
+public:
+    virtual ~RegoleGioco() = default;
+
+    // The screen's name, as answers record it ("form1" ... "FormDomino2").
+    const QString& schermo() const { return nomeSchermo; }
+
+    // The turn's question and blocks are on show from now: its answers are
+    // timed from here.
+    void IniziaTurno();
+    qint64 MillisecondiDelTurno() const;
+
+    // The attribute's name as answers record it: 1 "forma", 2 "colore",
+    // 3 "dimensione", 4 "spessore".
+    static QString NomeAttributo(int criterio);
+    // The attribute alone, asked without a value.
+    static Registro::Domanda DomandaAttributo(int criterio) { return Condizione(criterio, {}); }
+    // A condition on one attribute: its value, or "NON" its value.
+    static Registro::Domanda Condizione(int criterio, const QString& valore, bool negata = false);
+
+protected:
+    explicit RegoleGioco(const char* schermo) : nomeSchermo(QString::fromLatin1(schermo)) {}
+
+    // Where a new turn draws its random background: the screen paints it,
+    // the rules need none.
+    virtual void NuovoSfondo() {}
+
+    // One judged answer with this game's and this turn's common facts.
+    Registro::Risposta Giudizio(bool esatta, const QString& risposta, QList<Registro::Domanda> domande,
+                                QList<Blocco> blocchi) const;
+
+private:
+    QString nomeSchermo;
+    qint64 inizioTurno = 0;
+};

@@ -1,0 +1,54 @@
+#include "games/form1/RegoleForm1.h"
+
+#include "app/Modulo1.h"
+
+namespace {
+
+constexpr RegoleForm1::VoceAttributo Attributi[] = {
+    {"FORMA", "DIVERSA", CriterioForma, {"cerchio", "quadrato", "rettangolo", "triangolo"}},
+    {"DIMENSIONE", "DIVERSA", CriterioDimensione, {"grande", "piccolo", nullptr, nullptr}},
+    {"SPESSORE", "DIVERSO", CriterioSpessore, {"spesso", "sottile", nullptr, nullptr}},
+    {"COLORE", "DIVERSO", CriterioColore, {"rosso", "giallo", "blu", nullptr}},
+};
+
+} // namespace
+
+const RegoleForm1::VoceAttributo& RegoleForm1::Voce(int attributo)
+{
+    return Attributi[attributo - 1];
+}
+
+void RegoleForm1::ScegliAttributo()
+{
+    Attributo = qint16(Modulo1::Estrai(4));
+}
+
+void RegoleForm1::NuovaCoppia()
+{
+    NuovoSfondo();
+    const int criterio = Voce(Attributo).criterio;
+    for (int lato = 0; lato < 2; ++lato) {
+        Modulo1::BloccoCasuale();
+        Coppia[lato] = Modulo1::BloccoCorrente();
+        ValoriConfronto[lato] = Coppia[lato].parola(criterio);
+    }
+    IniziaTurno();
+}
+
+Registro::Risposta RegoleForm1::GiudicaUguale() const
+{
+    return Giudica(true);
+}
+
+Registro::Risposta RegoleForm1::GiudicaDiverso() const
+{
+    return Giudica(false);
+}
+
+Registro::Risposta RegoleForm1::Giudica(bool uguale) const
+{
+    const VoceAttributo& voce = Voce(Attributo);
+    const bool esatta = (ValoriConfronto[0] == ValoriConfronto[1]) == uguale;
+    return Giudizio(esatta, uguale ? QStringLiteral("UGUALE") : QString::fromLatin1(voce.diversi),
+                    {DomandaAttributo(voce.criterio)}, {Coppia[0], Coppia[1]});
+}

@@ -1,0 +1,60 @@
+#include "tests/support/ClasseProva.h"
+
+#include "registro/Archivio.h"
+#include "screens/Schermi.h"
+#include "tests/support/Ambiente.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+namespace ClasseProva {
+
+QList<Registro::Bambino> Bambini(int n)
+{
+    static const char* const nomi[][2] = {
+        {"Giulia", "Rossi"}, {"Nicolò", ""}, {"Mattia", "D'Angelo"}, {"Giulia", "Bianchi"},
+        {"Sofia", ""}, {"Leonardo", "Esposito"}, {"Aurora", ""}, {"Francesco", "Romano"},
+        {"Ginevra", ""}, {"Tommaso", "Colombo"}, {"Beatrice", ""}, {"Edoardo", "Ricci"},
+        {"Alice", ""}, {"Riccardo", "Marino"}, {"Chloé", ""}, {"Lorenzo", "Greco"},
+        {"Emma", ""}, {"Gabriele", "Bruno"}, {"Vittoria", ""}, {"Andrea", "Gallo"},
+        {"Anna", ""}, {"Diego", "Conti"}, {"Bianca", ""}, {"Samuele", "De Luca"},
+    };
+    QList<Registro::Bambino> classe;
+    for (int i = 0; i < n && i < int(std::size(nomi)); ++i)
+        classe.append({0, QUuid::createUuid(), QString::fromUtf8(nomi[i][0]), QString::fromUtf8(nomi[i][1]),
+                       QString::fromLatin1(Registro::Simboli()[i].chiave)});
+    return classe;
+}
+
+QList<Registro::Bambino> Crea(const QString& percorso, int n)
+{
+    Registro::Archivio archivio;
+    if (archivio.apri(percorso) != Registro::Esito::Ok)
+        qFatal("register %s: %s", qPrintable(percorso), qPrintable(archivio.ultimoErrore()));
+    QList<Registro::Bambino> salvati;
+    for (const Registro::Bambino& bambino : Bambini(n)) {
+        const auto salvato = archivio.salva(bambino);
+        if (!salvato)
+            qFatal("register %s: child not stored: %s", qPrintable(percorso), qPrintable(archivio.ultimoErrore()));
+        salvati.append(*salvato);
+    }
+    return salvati;
+}
+
+void ClicAvvio()
+{
+    QTest::mouseClick(Ctl(IdSchermo::FormAvvio, "Label1"), Qt::LeftButton);
+    // A class still being read is waited for, a second and a half at most.
+    if (!QTest::qWaitFor([] { return !Schermi::Trova(IdSchermo::FormAvvio)->caricato(); }, 5000))
+        qFatal("the start screen stayed");
+    SvuotaEventi();
+}
+
+void ScegliSimbolo(int indice)
+{
+    auto* simbolo = Ctl<QAbstractButton>(IdSchermo::FormChiGioca, NomeControllo("Simbolo", indice));
+    QTest::mouseClick(simbolo, Qt::LeftButton, {}, simbolo->rect().center());
+    SvuotaEventi();
+}
+
+} // namespace ClasseProva

@@ -1,0 +1,23 @@
+#pragma once
+#include "registro/Bambino.h"
+
+#include <QList>
+#include <QString>
+
+// A class for the tests of "Chi gioca?" and of the sitting.
+namespace ClasseProva {
+
+// n children (at most 24) with names as a class has them: accents, an
+// apostrophe, two with the same first name; each with its own symbol.
+QList<Registro::Bambino> Bambini(int n);
+// Writes a register at percorso holding those children; fails the program
+// when the register cannot be written.
+QList<Registro::Bambino> Crea(const QString& percorso, int n);
+
+// From the start screen on show: the click that leads on (waiting until it
+// has), and the choice of the symbol at indice on "Chi gioca?" (the last is
+// the guest's).
+void ClicAvvio();
+void ScegliSimbolo(int indice);
+
+} // namespace ClasseProva

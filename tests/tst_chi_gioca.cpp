@@ -1,0 +1,357 @@
+// "Chi gioca?" and the sitting: the start flow with a class and without,
+// the grid a small finger can use, the keyboard, the spoken name, and every
+// answer of the sitting recorded for the chosen child.
+#include "app/Modulo1.h"
+#include "app/Seduta.h"
+#include "app/VociNomi.h"
+#include "registro/Archivio.h"
+#include "screens/FormChiGioca.h"
+#include "screens/Schermi.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/CatturaStderr.h"
+#include "tests/support/ClasseProva.h"
+#include "tests/support/MainProva.h"
+#include "tests/support/Partita.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QList<QAbstractButton*> Simboli()
+{
+    QList<QAbstractButton*> simboli;
+    for (int i = 0;; ++i) {
+        auto* s = Schermi::Trova(IdSchermo::FormChiGioca)->finestra()->findChild<QAbstractButton*>(
+            NomeControllo("Simbolo", i));
+        if (!s)
+            return simboli;
+        simboli.append(s);
+    }
+}
+
+// Starts the sitting's reading of the register at percorso, then the
+// program, and waits until the class and the spoken names are ready.
+void Avvia(const QString& percorso)
+{
+    Seduta::Avvia(percorso);
+    QVERIFY(Seduta::AttendiPronta(60s, true));
+    Modulo1::Main();
+    SvuotaEventi();
+}
+
+// Plays one right and one wrong answer of "uguale - diverso" from the menu.
+void GiocaDueRisposte(Ambiente& a)
+{
+    const Partita::VoceGioco& gioco = Partita::Giochi().first();
+    Partita::ApriDalMenu(gioco);
+    QVERIFY(Partita::Giusta(gioco.id));
+    QVERIFY(Partita::Sbagliata(gioco.id));
+    Partita::TornaAlMenu(a, gioco.id);
+}
+
+QList<std::pair<Registro::Risposta, qint64>> Risposte(const QString& percorso)
+{
+    Registro::Archivio archivio;
+    if (archivio.apri(percorso, false) != Registro::Esito::Ok)
+        return {};
+    return archivio.risposte();
+}
+
+} // namespace
+
+class ProvaChiGioca : public QObject {
+    Q_OBJECT
+    QTemporaryDir cache;
+
+private slots:
+    void initTestCase()
+    {
+        // The spoken names are made once for the whole suite, in a cache of its own.
+        qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    }
+
+    void cleanup() { QVERIFY(Seduta::Termina(10s)); }
+
+    // Without a register, or with one that holds no child, the start screen
+    // leads straight to the menu, nothing is recorded and no file is made.
+    void senzaClasse_avvioPortaAlMenuSenzaRegistrare_data()
+    {
+        QTest::addColumn<bool>("registroVuoto");
+        QTest::addRow("nessun registro") << false;
+        QTest::addRow("registro senza bambini") << true;
+    }
+    void senzaClasse_avvioPortaAlMenuSenzaRegistrare()
+    {
+        QFETCH(bool, registroVuoto);
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("tesselo/registro.sqlite");
+        if (registroVuoto)
+            ClasseProva::Crea(percorso, 0);
+        Ambiente a;
+        CatturaStderr errori;
+        Avvia(percorso);
+        ClasseProva::ClicAvvio();
+        QVERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
+        QVERIFY(!Schermi::Trova(IdSchermo::FormChiGioca)->caricato());
+        QVERIFY(!servizi().registra);
+        GiocaDueRisposte(a);
+        QVERIFY(Seduta::Termina(10s));
+        QCOMPARE(QFileInfo::exists(percorso), registroVuoto);
+        QCOMPARE(QFileInfo::exists(dati.filePath("tesselo")), registroVuoto);
+        QCOMPARE(Risposte(percorso).size(), 0);
+        QCOMPARE(errori.testo(), QString());
+    }
+
+    // With a class, the start screen leads to "Chi gioca?": every child's
+    // symbol named by the child, the guest last; a click speaks the name,
+    // opens the menu, and the answers of the sitting carry that child's id.
+    void conClasse_ilSimboloSceltoRegistraPerQuelBambino_data()
+    {
+        QTest::addColumn<int>("scelto");
+        QTest::addRow("il primo") << 0;
+        QTest::addRow("uno con un omonimo") << 3;
+        QTest::addRow("l'ospite") << 5;
+    }
+    void conClasse_ilSimboloSceltoRegistraPerQuelBambino()
+    {
+        QFETCH(int, scelto);
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        const QList<Registro::Bambino> classe = ClasseProva::Crea(percorso, 5);
+        Ambiente a;
+        Avvia(percorso);
+        ClasseProva::ClicAvvio();
+        QVERIFY(!Schermi::Trova(IdSchermo::FormAvvio)->caricato());
+        QVERIFY(!Schermi::Trova(IdSchermo::formMenu)->caricato());
+        FinestraSchermo* f = Schermi::Trova(IdSchermo::FormChiGioca)->finestra();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->windowTitle(), QString("Chi gioca?"));
+
+        const QList<QAbstractButton*> simboli = Simboli();
+        QCOMPARE(simboli.size(), classe.size() + 1);
+        QStringList nomi;
+        for (const QAbstractButton* s : simboli)
+            nomi.append(s->accessibleName());
+        // Sorted by name; the two Giulias told apart by their surnames.
+        QCOMPARE(nomi, QStringList({"Giulia Bianchi", "Giulia Rossi", "Mattia", "Nicolò", "Sofia", "ospite"}));
+
+        const QString nome = nomi.at(scelto);
+        ClasseProva::ScegliSimbolo(scelto);
+        QCOMPARE(a.suono.voci, QStringList{VociNomi::File(nome)});
+        QVERIFY(QFileInfo(VociNomi::File(nome)).size() > 1000);
+        QVERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
+        QVERIFY(!Schermi::Trova(IdSchermo::FormChiGioca)->caricato());
+
+        const qint64 id = scelto < classe.size() ? Seduta::Bambini().at(scelto).id : 0;
+        QCOMPARE(Seduta::Scelto(), std::optional<qint64>(id));
+        GiocaDueRisposte(a);
+        QVERIFY(Seduta::Termina(10s));
+        const auto risposte = Risposte(percorso);
+        QCOMPARE(risposte.size(), 2);
+        for (const auto& [risposta, bambino] : risposte) {
+            QCOMPARE(bambino, id);
+            QCOMPARE(risposta.schermo, QString("form1"));
+        }
+        QCOMPARE(risposte.at(0).first.esatta != risposte.at(1).first.esatta, true);
+    }
+
+    // The name is spoken only with the sounds on, as every word of the game.
+    void conClasse_ilNomeTaceASuoniSpenti()
+    {
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, 2);
+        Ambiente a;
+        Avvia(percorso);
+        Modulo1::SuonoAttivo = false;
+        ClasseProva::ClicAvvio();
+        ClasseProva::ScegliSimbolo(0);
+        QVERIFY(a.suono.voci.isEmpty());
+        QVERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
+    }
+
+    // Every symbol is at least 100 pixels wide (2 cm on a classroom
+    // whiteboard of 1024 × 768) and grows with the screen, and none covers
+    // another or leaves the window.
+    void griglia_simboliGrandiSenzaSovrapposizioni_data()
+    {
+        QTest::addColumn<int>("bambini");
+        QTest::addColumn<QSize>("finestra");
+        QTest::addColumn<int>("latoMinimo");
+        QTest::addRow("1 bambino, 1024x768") << 1 << QSize(1024, 768) << 100;
+        QTest::addRow("20 bambini, 1024x768") << 20 << QSize(1024, 768) << 100;
+        QTest::addRow("24 bambini, 1024x768") << 24 << QSize(1024, 768) << 100;
+        QTest::addRow("20 bambini, 1920x1080") << 20 << QSize(1920, 1080) << 180;
+        QTest::addRow("20 bambini, 800x600") << 20 << QSize(800, 600) << 75;
+    }
+    void griglia_simboliGrandiSenzaSovrapposizioni()
+    {
+        QFETCH(int, bambini);
+        QFETCH(QSize, finestra);
+        QFETCH(int, latoMinimo);
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, bambini);
+        Ambiente a;
+        Avvia(percorso);
+        ClasseProva::ClicAvvio();
+        Ridimensiona(IdSchermo::FormChiGioca, finestra);
+        const QList<QAbstractButton*> simboli = Simboli();
+        QCOMPARE(simboli.size(), bambini + 1);
+        const QRect area = Schermi::Trova(IdSchermo::FormChiGioca)->finestra()->superficie()->rect();
+        for (int i = 0; i < simboli.size(); ++i) {
+            const QRect r = NellaFinestra(IdSchermo::FormChiGioca, simboli[i]->objectName());
+            QVERIFY2(r.width() >= latoMinimo, qPrintable(QString("%1: %2 px").arg(i).arg(r.width())));
+            QVERIFY(r.height() > r.width());
+            QVERIFY(area.contains(r));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!r.intersects(NellaFinestra(IdSchermo::FormChiGioca, simboli[j]->objectName())));
+        }
+    }
+
+    // Tab and the arrows move a focus that shows; Return chooses.
+    void tastiera_tabFrecceEInvio()
+    {
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, 11);
+        Ambiente a;
+        Avvia(percorso);
+        ClasseProva::ClicAvvio();
+        FinestraSchermo* f = Schermi::Trova(IdSchermo::FormChiGioca)->finestra();
+        QApplication::setActiveWindow(f);
+        const QList<QAbstractButton*> simboli = Simboli();
+        QCOMPARE(QApplication::focusWidget(), simboli[0]);
+        const QImage conFuoco = simboli[0]->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), simboli[1]);
+        // The focus shows: the card it left looks different now.
+        QVERIFY(simboli[0]->grab().toImage() != conFuoco);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), simboli[2]);
+        const auto colonne = std::count_if(simboli.begin(), simboli.end(),
+                                           [&](const QAbstractButton* s) { return s->y() == simboli[0]->y(); });
+        QVERIFY(colonne > 2 && colonne < simboli.size());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), simboli[2 + colonne]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), simboli[1]);
+        // Past the edges the focus stays where it is.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), simboli[1]);
+        const QString nome = simboli[1]->accessibleName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
+        QCOMPARE(Seduta::Scelto(), std::optional<qint64>(Seduta::Bambini().at(1).id));
+        QCOMPARE(a.suono.voci, QStringList{VociNomi::File(nome)});
+    }
+
+    // A register another program holds locked, for writing or for all: one
+    // warning line, and neither the start nor the turns wait for it.
+    void bloccato_siGiocaSenzaAttendere_data()
+    {
+        QTest::addColumn<QStringList>("istruzioni");
+        QTest::addRow("BEGIN EXCLUSIVE") << QStringList{"BEGIN EXCLUSIVE"};
+        QTest::addRow("anche per leggere")
+            << QStringList{"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE", "SELECT count(*) FROM sqlite_master"};
+    }
+    void bloccato_siGiocaSenzaAttendere()
+    {
+        QFETCH(QStringList, istruzioni);
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, 3);
+        {
+            QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
+            altro.setDatabaseName(percorso);
+            QVERIFY(altro.open());
+            QSqlQuery blocca(altro);
+            for (const QString& istruzione : istruzioni)
+                QVERIFY2(blocca.exec(istruzione), qPrintable(istruzione));
+            Ambiente a;
+            CatturaStderr errori;
+            QElapsedTimer tempo;
+            tempo.start();
+            Seduta::Avvia(percorso);
+            Modulo1::Main();
+            SvuotaEventi();
+            ClasseProva::ClicAvvio();
+            const bool conClasse = Schermi::Trova(IdSchermo::FormChiGioca)->caricato();
+            if (conClasse)
+                ClasseProva::ScegliSimbolo(0);
+            QVERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
+            const Partita::VoceGioco& gioco = Partita::Giochi().first();
+            Partita::ApriDalMenu(gioco);
+            qint64 turnoPiuLento = 0;
+            for (int i = 0; i < 20; ++i) {
+                QElapsedTimer turno;
+                turno.start();
+                QVERIFY(i % 2 ? Partita::Sbagliata(gioco.id) : Partita::Giusta(gioco.id));
+                turnoPiuLento = std::max(turnoPiuLento, turno.elapsed());
+            }
+            QVERIFY2(turnoPiuLento < 250, qPrintable(QString::number(turnoPiuLento)));
+            QVERIFY(tempo.elapsed() < 3000);
+            QVERIFY(Seduta::Termina(10s));
+            QVERIFY(blocca.exec("ROLLBACK"));
+            const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(righe.size(), 1);
+            QVERIFY2(righe.first().startsWith("tesselo: "), qPrintable(righe.first()));
+            qInfo("%s; the warning: %s", conClasse ? "\"Chi gioca?\" shown" : "no class", qPrintable(righe.first()));
+        }
+        QSqlDatabase::removeDatabase("altro");
+    }
+
+    // A click waits for a class still being read, without holding the
+    // interface; a class not read in time is no class this time, and the
+    // reader's own failure afterwards adds no second line.
+    void lettura_unClicAttendeLaClassePoiRinuncia()
+    {
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, 3);
+        QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
+        altro.setDatabaseName(percorso);
+        QVERIFY(altro.open());
+        {
+            QSqlQuery blocca(altro);
+            QVERIFY(blocca.exec("PRAGMA locking_mode=EXCLUSIVE"));
+            QVERIFY(blocca.exec("BEGIN EXCLUSIVE"));
+            QVERIFY(blocca.exec("SELECT count(*) FROM sqlite_master"));
+            CatturaStderr errori;
+            Seduta::Avvia(percorso);
+            std::optional<bool> esito;
+            QElapsedTimer tempo;
+            tempo.start();
+            Seduta::QuandoPronta([&](bool chiGioca) { esito = chiGioca; }, 50ms);
+            QVERIFY(!esito);
+            QTRY_VERIFY(esito.has_value());
+            QVERIFY(tempo.elapsed() < 1000);
+            QCOMPARE(*esito, false);
+            // A later click is answered at once, the same way.
+            QTRY_VERIFY(Seduta::AttendiPronta(0s));
+            std::optional<bool> ancora;
+            Seduta::QuandoPronta([&](bool chiGioca) { ancora = chiGioca; });
+            QCOMPARE(ancora, std::optional<bool>(false));
+            QVERIFY(Seduta::Termina(10s));
+            const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
+            QVERIFY2(righe.size() == 1, qPrintable(righe.join('\n')));
+            QVERIFY(righe.first().contains("registro non ancora letto"));
+            QVERIFY(blocca.exec("ROLLBACK"));
+        }
+        altro.close();
+        altro = {};
+        QSqlDatabase::removeDatabase("altro");
+    }
+};
+
+TESSELO_TEST_MAIN(ProvaChiGioca)
+#include "tst_chi_gioca.moc"
