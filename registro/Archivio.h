@@ -3,9 +3,12 @@
 #include "registro/Risposta.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
+
+class QSqlQuery;
 
 namespace Registro {
 
@@ -36,7 +39,8 @@ struct Conto {
     std::optional<double> quota() const;
 };
 
-// The class at a glance: one row per child (and one for guests, bambino id 0),
+// The class at a glance: one row per child (and, when guests answered in the
+// period, one for them last, bambino id 0),
 // one column per game of Giochi().
 struct RigaClasse {
     Bambino bambino;
@@ -91,6 +95,9 @@ public:
     // Adds (id 0) or updates a child; fails when the symbol is taken or the
     // name empty. Returns the stored child.
     std::optional<Bambino> salva(const Bambino& bambino);
+    // Saves several children in one transaction, all or none; on success
+    // each gets its stored values (id, uuid).
+    bool salvaTutti(QList<Bambino>& bambini);
     int risposteDi(qint64 bambino) const;
     // Removes a child and every answer of theirs.
     bool rimuovi(qint64 bambino);
@@ -98,6 +105,9 @@ public:
 
     // Answers. bambino 0 is a guest.
     Esito registra(const Risposta& risposta, qint64 bambino);
+    // Many answers in one transaction, all or none (merging, benchmarks).
+    // An answer whose id is already stored is left as it is.
+    Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte);
     QList<std::pair<Risposta, qint64>> risposte(const Periodo& periodo = {}) const;
     bool contiene(const QUuid& id) const;
     // Deletes a child's answers (bambino > 0) or everyone's before a day.
@@ -107,6 +117,13 @@ public:
     // The teacher's views, over a period.
     QList<RigaClasse> classe(const Periodo& periodo) const;
     SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const;
+    // The statement behind classe(), its two values the first and one past
+    // the last millisecond since the epoch: to time it against other tools.
+    static QString QueryClasse();
+    // What was asked and the blocks shown, as the export and the views write
+    // them: "rosso e NON quadrato"; "triangolo rosso grande spesso, ...".
+    static QString TestoDomande(const QList<Domanda>& domande);
+    static QString TestoBlocchi(const QList<Blocco>& blocchi);
 
     // Merges another register's file: children matched by their uuid, then by
     // name and surname; answers matched by their id, so merging twice adds
@@ -115,8 +132,19 @@ public:
     std::optional<int> unisci(const QString& altroFile);
 
 private:
+    static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino);
+    std::optional<int> unisciAttaccato(const QString& altroFile);
+    // Our id of each of another register's children, adding those we lack.
+    std::optional<QHash<qint64, qint64>> mappaBambini(const QList<Bambino>& altri);
+
     struct Dati;
     std::unique_ptr<Dati> d;
 };
+
+// The first symbol of Simboli() no child of the class has.
+std::optional<QString> SimboloLibero(const QList<Bambino>& classe);
+
+// One warning line on standard error: "tesselo: <riga>".
+void Avvisa(const QString& riga);
 
 } // namespace Registro

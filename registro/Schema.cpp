@@ -1,0 +1,253 @@
+#include "registro/Schema.h"
+
+#include <QAtomicInteger>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QtEndian>
+
+namespace Registro::Schema {
+
+namespace {
+
+// Each step brings the schema from its index's version to the next. Columns
+// without a type keep what is stored: codes as integers or bytes, and text
+// for what has no code.
+const QList<QStringList> Migrazioni{
+    // 0 -> 1: the class and the answers.
+    {QStringLiteral("CREATE TABLE bambini ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " nome TEXT NOT NULL,"
+                    " cognome TEXT NOT NULL DEFAULT '',"
+                    " simbolo TEXT NOT NULL UNIQUE)"),
+     QStringLiteral("CREATE TABLE risposte ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " quando INTEGER NOT NULL,"      // milliseconds since the epoch
+                    " bambino INTEGER NOT NULL DEFAULT 0,"  // 0: a guest
+                    " gioco,"                        // index in Giochi(), or the screen's name
+                    " domande,"
+                    " blocchi,"
+                    " risposta,"
+                    " esatta INTEGER NOT NULL,"
+                    " millisecondi INTEGER NOT NULL)")},
+};
+static_assert(Versione == 1, "one migration step per version");
+
+const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
+
+QString Nome(const QString& percorso)
+{
+    return QDir::toNativeSeparators(percorso);
+}
+
+int VersioneDi(QSqlDatabase& db, const QString& schema = QStringLiteral("main"))
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA %1.user_version").arg(schema)) && q.next() ? q.value(0).toInt() : -1;
+}
+
+bool HaTabelle(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && q.next() && q.value(0).toInt() > 0;
+}
+
+QString PiuRecente(const QString& percorso)
+{
+    return QStringLiteral("il registro %1 è di una versione di Tesselo più recente: non viene né letto né modificato")
+        .arg(Nome(percorso));
+}
+
+} // namespace
+
+Esito EsitoDi(const QSqlError& errore)
+{
+    switch (errore.nativeErrorCode().toInt() & 0xff) {
+    case 5:   // SQLITE_BUSY
+    case 6:   // SQLITE_LOCKED
+        return Esito::Bloccato;
+    case 11:  // SQLITE_CORRUPT
+    case 26:  // SQLITE_NOTADB
+        return Esito::Danneggiato;
+    default:  // read-only, full disk, cannot open, input/output
+        return Esito::NonScrivibile;
+    }
+}
+
+bool Doppione(const QSqlError& errore)
+{
+    return (errore.nativeErrorCode().toInt() & 0xff) == 19;  // SQLITE_CONSTRAINT
+}
+
+bool CreaFile(const QString& percorso, QString& errore)
+{
+    const QFileInfo info(percorso);
+    QFile file(percorso);
+    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
+        || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
+        errore = QStringLiteral("impossibile creare il registro %1: %2").arg(Nome(percorso), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+Esito ControllaIntestazione(const QString& percorso, QString& errore)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errore = QStringLiteral("impossibile leggere il registro %1: %2").arg(Nome(percorso), file.errorString());
+        return Esito::NonScrivibile;
+    }
+    const QByteArray inizio = file.read(100);
+    if (inizio.isEmpty())
+        return Esito::Ok;
+    if (inizio.size() < 100 || !inizio.startsWith(Firma)) {
+        errore = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(percorso));
+        return Esito::Danneggiato;
+    }
+    if (qFromBigEndian<qint32>(inizio.constData() + 60) > Versione) {
+        errore = PiuRecente(percorso);
+        return Esito::PiuRecente;
+    }
+    return Esito::Ok;
+}
+
+Esito Verifica(QSqlDatabase& db, QString& errore)
+{
+    const int versione = VersioneDi(db);
+    if (versione > Versione) {
+        errore = PiuRecente(db.databaseName());
+        return Esito::PiuRecente;
+    }
+    if (versione < 0 || (versione == 0 && HaTabelle(db))) {
+        errore = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(db.databaseName()));
+        return Esito::Danneggiato;
+    }
+    return Esito::Ok;
+}
+
+Esito Migra(QSqlDatabase& db, QString& errore)
+{
+    const int versione = VersioneDi(db);
+    if (versione == Versione)
+        return Esito::Ok;
+    QSqlQuery q(db);
+    const auto fallito = [&] {
+        const QSqlError e = q.lastError().isValid() ? q.lastError() : db.lastError();
+        errore = QStringLiteral("impossibile aggiornare il registro %1: %2").arg(Nome(db.databaseName()),
+                                                                                 e.databaseText());
+        q.finish();
+        db.rollback();
+        return EsitoDi(e);
+    };
+    if (!db.transaction())
+        return fallito();
+    for (int v = versione; v < Versione; ++v)
+        for (const QString& istruzione : Migrazioni[v])
+            if (!q.exec(istruzione))
+                return fallito();
+    if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Versione)) || !db.commit())
+        return fallito();
+    return Esito::Ok;
+}
+
+void SoloProprietario(const QString& percorso)
+{
+    for (const QString& suffisso : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        if (QFile::exists(percorso + suffisso))
+            QFile::setPermissions(percorso + suffisso, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+QString SpostaDanneggiato(const QString& percorso, QString& errore)
+{
+    const QString base = QFileInfo(percorso).absolutePath() + QStringLiteral("/registro-danneggiato-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString nuovo = base + QStringLiteral(".sqlite");
+    for (int n = 2; QFile::exists(nuovo) || QFile::exists(nuovo + QStringLiteral("-wal")); ++n)
+        nuovo = base + QStringLiteral("-%1.sqlite").arg(n);
+    // The journal files go with it: left beside a new file, SQLite would
+    // read them as the new file's.
+    for (const QString& suffisso : {QStringLiteral("-wal"), QStringLiteral("-shm"), QString()}) {
+        if (!QFile::exists(percorso + suffisso))
+            continue;
+        QFile file(percorso + suffisso);
+        if (!file.rename(nuovo + suffisso)) {
+            errore = QStringLiteral("il registro %1 è danneggiato e non si può spostare: %2")
+                         .arg(Nome(percorso), file.errorString());
+            return {};
+        }
+    }
+    return nuovo;
+}
+
+QString UriSolaLettura(const QString& file)
+{
+    return QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString(QUrl::FullyEncoded)
+        + QStringLiteral("?mode=ro");
+}
+
+QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString& errore)
+{
+    const QString nonRegistro = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(file));
+    if (!QFileInfo(file).isFile()) {
+        errore = QStringLiteral("il file %1 non esiste").arg(Nome(file));
+        return {};
+    }
+    switch (ControllaIntestazione(file, errore)) {
+    case Esito::Ok: break;
+    case Esito::Danneggiato: errore = nonRegistro; return {};
+    default: return {};
+    }
+    static QAtomicInteger<quint64> contatore;
+    const QString nome = QStringLiteral("tesselo-registro-altro-%1").arg(contatore.fetchAndAddRelaxed(1));
+    int versione = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open())
+            versione = VersioneDi(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome);
+    if (versione <= 0) {
+        errore = nonRegistro;
+        return {};
+    }
+    if (versione == Versione)
+        return file;
+    // An older register is brought up to date in a copy, never in place.
+    const QString copia = cartellaCopie + QStringLiteral("/altro.sqlite");
+    if (!QFile::copy(file, copia)) {
+        errore = QStringLiteral("impossibile copiare %1 per aggiornarlo").arg(Nome(file));
+        return {};
+    }
+    Esito esito;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(copia);
+        esito = db.open() ? Migra(db, errore) : EsitoDi(db.lastError());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome);
+    return esito == Esito::Ok ? copia : QString();
+}
+
+bool ERegistro(QSqlDatabase db, const QString& schema)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA %1.quick_check").arg(schema)) || !q.next()
+        || q.value(0).toString() != QLatin1String("ok"))
+        return false;
+    q.finish();
+    return q.exec(QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table'"
+                                 " AND name IN ('bambini', 'risposte')").arg(schema))
+        && q.next() && q.value(0).toInt() == 2;
+}
+
+} // namespace Registro::Schema

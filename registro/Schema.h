@@ -1,0 +1,50 @@
+#pragma once
+#include "registro/Archivio.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+// The register's file: its tables and their version, the checks made before
+// a file is trusted, and what is done with a damaged one.
+namespace Registro::Schema {
+
+// The version this program writes (PRAGMA user_version). Version 0 is a file
+// with no tables yet; each step of the migrations brings one version to the
+// next.
+constexpr int Versione = 1;
+// How long a statement waits for another program's lock before it gives up.
+constexpr int AttesaMs = 200;
+
+// Why a statement failed, from SQLite's error code.
+Esito EsitoDi(const QSqlError& errore);
+// A UNIQUE or other constraint refused the statement.
+bool Doppione(const QSqlError& errore);
+
+// A new empty file, readable by its owner only, with its folder.
+bool CreaFile(const QString& percorso, QString& errore);
+// Reads the file's first bytes without opening it as a database: an empty
+// file or a register of this version or older is Ok; a file that is not a
+// SQLite database is Danneggiato; a newer register PiuRecente.
+Esito ControllaIntestazione(const QString& percorso, QString& errore);
+// The version of an open database, refused when newer or not a register.
+Esito Verifica(QSqlDatabase& db, QString& errore);
+// Brings an open database to Versione, all steps in one transaction.
+Esito Migra(QSqlDatabase& db, QString& errore);
+// Owner-only permissions on the file and its -wal and -shm files.
+void SoloProprietario(const QString& percorso);
+// Moves a damaged file (and its -wal, -shm) aside as
+// registro-danneggiato-YYYYMMDD-HHMMSS.sqlite; its new path, or empty.
+QString SpostaDanneggiato(const QString& percorso, QString& errore);
+
+// Another register about to be merged: the file itself, or a copy in
+// cartellaCopie brought to Versione when it is older; empty (with errore)
+// when it is not a register or is newer.
+QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString& errore);
+// The URI that opens a file read-only (connections open with URIs allowed).
+QString UriSolaLettura(const QString& file);
+// The attached database named schema has the register's tables and passes
+// its quick check.
+bool ERegistro(QSqlDatabase db, const QString& schema);
+
+} // namespace Registro::Schema

@@ -1,0 +1,322 @@
+// The register's store: children, answers, the teacher's views, the file's
+// permissions and versions, damaged and foreign files, and merging.
+#include "registro/Archivio.h"
+#include "registro/Giochi.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Registro;
+
+namespace {
+
+Risposta Risp(const QString& schermo, QList<Domanda> domande, QList<Blocco> blocchi, const QString& risposta,
+              bool esatta, const QDateTime& quando = QDateTime::currentDateTime())
+{
+    Risposta r = NuovaRisposta();
+    r.quando = quando;
+    r.schermo = schermo;
+    r.gioco = DidascaliaGioco(schermo);
+    r.domande = std::move(domande);
+    r.blocchi = std::move(blocchi);
+    r.risposta = risposta;
+    r.esatta = esatta;
+    r.millisecondi = 1234;
+    return r;
+}
+
+const Blocco TriangoloRosso{"triangolo", "rosso", "grande", "spesso"};
+const Blocco QuadratoBlu{"quadrato", "blu", "piccolo", "sottile"};
+
+// A statement on a file of its own connection, outside the register.
+QVariant Valore(const QString& file, const QString& sql)
+{
+    QVariant v;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "prova");
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                v = q.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase("prova");
+    return v;
+}
+
+QByteArray Contenuto(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestArchivio : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir cartella;
+    QString file(const QString& nome) const { return cartella.filePath(nome); }
+
+private slots:
+    void nuovoFile();
+    void nomiEsatti_data();
+    void nomiEsatti();
+    void bambiniEContrassegni();
+    void rimuoviConLeRisposte();
+    void risposteAndataERitorno_data();
+    void risposteAndataERitorno();
+    void classeEScheda();
+    void periodi();
+};
+
+void TestArchivio::nuovoFile()
+{
+    const QString percorso = file("nuova/cartella/registro.sqlite");
+    Archivio a;
+    QCOMPARE(a.apri(percorso, false), Esito::Mancante);
+    QVERIFY(!QFile::exists(percorso));
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QVERIFY(a.aperto());
+    QVERIFY(!a.classeEsiste());
+    QCOMPARE(a.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso, QuadratoBlu}, "DIVERSO", true), 0),
+             Esito::Ok);
+    const auto soloProprietario = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    for (const QString suffisso : {"", "-wal", "-shm"}) {
+        QVERIFY2(QFile::exists(percorso + suffisso), qPrintable(suffisso));
+        QCOMPARE(QFile::permissions(percorso + suffisso), soloProprietario);
+    }
+    QCOMPARE(Valore(percorso, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
+}
+
+void TestArchivio::nomiEsatti_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("cognome");
+    QTest::newRow("quotes") << "Anna \"la rossa\"" << "D'Angelo";
+    QTest::newRow("accents") << "Niccolò" << "Àlvarez Ñúñez";
+    QTest::newRow("emoji") << "Lea 🦄" << "👩‍👧";
+    QTest::newRow("200 characters") << QString(200, QChar(u'é')) << QString(200, 'x');
+    QTest::newRow("SQL") << "Robert'); DROP TABLE bambini;--" << "x' OR '1'='1";
+    QTest::newRow("no surname") << "Ugo" << "";
+    QTest::newRow("blanks kept") << "  Eva " << " ";
+}
+
+void TestArchivio::nomiEsatti()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, cognome);
+    const QString percorso = file(QStringLiteral("nomi-%1.sqlite").arg(QTest::currentDataTag()));
+    qint64 id = 0;
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+        const auto b = a.salva({0, {}, nome, cognome, "gatto"});
+        QVERIFY2(b, qPrintable(a.ultimoErrore()));
+        id = b->id;
+        QVERIFY(id > 0);
+        QVERIFY(!b->uuid.isNull());
+    }
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    const auto b = a.bambino(id);
+    QVERIFY(b);
+    QCOMPARE(b->nome, nome);
+    QCOMPARE(b->cognome, cognome);
+    QCOMPARE(a.bambini().size(), 1);
+    QCOMPARE(a.bambini().first(), *b);
+}
+
+void TestArchivio::bambiniEContrassegni()
+{
+    Archivio a;
+    QCOMPARE(a.apri(file("bambini.sqlite")), Esito::Ok);
+    const auto zoe = a.salva({0, {}, "zoe", {}, "gatto"});
+    const auto anna = a.salva({0, {}, "Anna", "Verdi", "cane"});
+    QVERIFY(zoe && anna);
+    QVERIFY(a.classeEsiste());
+    QVERIFY(!a.salva({0, {}, "Luca", {}, "gatto"}));      // symbol taken
+    QVERIFY(a.ultimoErrore().contains("gatto"));
+    QVERIFY(!a.salva({0, {}, "  ", {}, "rana"}));         // no name
+    QVERIFY(!a.salva({0, {}, "Luca", {}, "ospite"}));     // not a child's symbol
+    QVERIFY(!a.salva({0, {}, "Luca", {}, "drago"}));      // no such symbol
+    QVERIFY(!a.salva({999, {}, "Luca", {}, "rana"}));     // no such child
+    Bambino cambiata = *anna;
+    cambiata.nome = "Annalisa";
+    cambiata.simbolo = "rana";
+    QCOMPARE(a.salva(cambiata), cambiata);
+    QVERIFY(a.salva({0, {}, "Luca", {}, "cane"}));        // anna's old symbol is free again
+    const QList<Bambino> classe = a.bambini();
+    QCOMPARE(classe.size(), 3);
+    QCOMPARE(classe[0].nome, QStringLiteral("Annalisa"));  // sorted by name, letter case aside
+    QCOMPARE(classe[1].nome, QStringLiteral("Luca"));
+    QCOMPARE(classe[2], *zoe);
+    QCOMPARE(SimboloLibero(classe), QStringLiteral("coniglio"));
+
+    QList<Bambino> nuovi{{0, {}, "Pia", {}, "orso"}, {0, {}, "Teo", {}, "orso"}};
+    QVERIFY(!a.salvaTutti(nuovi));  // the second fails: neither is added
+    QCOMPARE(a.bambini().size(), 3);
+    nuovi[1].simbolo = "leone";
+    QVERIFY(a.salvaTutti(nuovi));
+    QVERIFY(nuovi[0].id > 0 && nuovi[1].id > 0);
+    QCOMPARE(a.bambini().size(), 5);
+}
+
+void TestArchivio::rimuoviConLeRisposte()
+{
+    Archivio a;
+    QCOMPARE(a.apri(file("rimuovi.sqlite")), Esito::Ok);
+    const auto uno = a.salva({0, {}, "Uno", {}, "gatto"});
+    const auto due = a.salva({0, {}, "Due", {}, "cane"});
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), uno->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), due->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), 0), Esito::Ok);
+    QCOMPARE(a.risposteDi(uno->id), 3);
+    QVERIFY(a.rimuovi(uno->id));
+    QVERIFY(!a.bambino(uno->id));
+    QCOMPARE(a.risposteDi(uno->id), 0);
+    QCOMPARE(a.risposte().size(), 2);
+    QVERIFY(!a.rimuovi(uno->id));
+    QCOMPARE(a.cancellaRisposteDi(due->id), 1);
+    QVERIFY(a.bambino(due->id));
+    QCOMPARE(a.risposte().size(), 1);
+    QCOMPARE(a.risposte().first().second, 0);
+}
+
+void TestArchivio::risposteAndataERitorno_data()
+{
+    QTest::addColumn<Risposta>("risposta");
+    const QDateTime ora = QDateTime::currentDateTime();
+    QTest::newRow("attribute, two blocks") << Risp("form1", {{"colore", {}, false}}, {TriangoloRosso, QuadratoBlu},
+                                                   "DIVERSO", false, ora);
+    QTest::newRow("two conditions, one with NON")
+        << Risp("zirp7", {{"colore", "rosso", false}, {"forma", "quadrato", true}}, {QuadratoBlu},
+                "triangolo rosso grande spesso", true, ora);
+    QTest::newRow("number answer") << Risp("zirp3", {{"spessore", "sottile", true}}, {}, "3", true, ora);
+    QTest::newRow("every game's last") << Risp("FormDomino2", {{"dimensione", {}, false}}, Blocco::tutti(),
+                                               "piccolo", false, ora);
+    QTest::newRow("unknown screen and words")
+        << Risp("FormNuovo", {{"altezza", "alto", true}, {"colore", "viola", false}},
+                {{"stella", "verde", "grande", "spesso"}}, "Un'altra \"risposta\"; sì", true, ora);
+    QTest::newRow("nothing asked") << Risp("FormTrova", {}, {}, {}, false, ora);
+}
+
+void TestArchivio::risposteAndataERitorno()
+{
+    QFETCH(Risposta, risposta);
+    const QString percorso = file(QStringLiteral("andata-%1.sqlite").arg(QTest::currentDataTag()));
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.registra(risposta, 0), Esito::Ok);
+        QCOMPARE(a.registra(risposta, 0), Esito::Ok);  // the same id again is kept once
+    }
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    const auto lette = a.risposte();
+    QCOMPARE(lette.size(), 1);
+    Risposta attesa = risposta;
+    attesa.risposta = risposta.risposta.isNull() ? QString("") : risposta.risposta;
+    const Risposta& letta = lette.first().first;
+    QCOMPARE(letta.quando, attesa.quando);
+    QCOMPARE(letta.schermo, attesa.schermo);
+    QCOMPARE(letta.gioco, attesa.gioco);
+    QCOMPARE(letta.domande, attesa.domande);
+    QCOMPARE(letta.blocchi, attesa.blocchi);
+    QCOMPARE(letta.risposta, attesa.risposta);
+    QCOMPARE(letta, attesa);
+    QVERIFY(a.contiene(risposta.id));
+    QVERIFY(!a.contiene(QUuid::createUuid()));
+}
+
+void TestArchivio::classeEScheda()
+{
+    Archivio a;
+    QCOMPARE(a.apri(file("classe.sqlite")), Esito::Ok);
+    const auto ada = a.salva({0, {}, "Ada", {}, "gatto"});
+    const auto bea = a.salva({0, {}, "Bea", {}, "cane"});
+    // A Wednesday and the Monday after it: two weeks.
+    const QDateTime mercoledi(QDate(2026, 10, 7), QTime(10, 0));
+    const QDateTime lunedi(QDate(2026, 10, 12), QTime(9, 0));
+    QList<std::pair<Risposta, qint64>> tutte{
+        {Risp("form1", {{"forma", {}, false}}, {TriangoloRosso, QuadratoBlu}, "DIVERSO", true, mercoledi), ada->id},
+        {Risp("form1", {{"colore", {}, false}}, {TriangoloRosso, TriangoloRosso}, "DIVERSO", false, mercoledi), ada->id},
+        {Risp("zirp7", {{"colore", "rosso", false}, {"forma", "quadrato", true}}, {QuadratoBlu}, "NO", false, lunedi), ada->id},
+        {Risp("zirp7", {{"colore", "rosso", false}, {"forma", "quadrato", true}}, {QuadratoBlu}, "NO", false, lunedi), ada->id},
+        {Risp("zirp7", {{"colore", "blu", false}}, {QuadratoBlu}, "SI", true, lunedi), ada->id},
+        {Risp("FormDomino2", {{"spessore", {}, false}}, {QuadratoBlu}, "x", true, lunedi), bea->id},
+        {Risp("FormDomino2", {{"spessore", {}, false}}, {QuadratoBlu}, "x", false, lunedi), 0},
+        {Risp("FormNuovo", {{"spessore", {}, false}}, {QuadratoBlu}, "x", false, lunedi), bea->id},
+    };
+    QCOMPARE(a.registraTutte(tutte), Esito::Ok);
+
+    const QList<RigaClasse> classe = a.classe({});
+    QCOMPARE(classe.size(), 3);  // Ada, Bea, guests
+    QCOMPARE(classe[0].bambino, *ada);
+    QCOMPARE(classe[0].perGioco.size(), qsizetype(Giochi().size()));
+    QCOMPARE(classe[0].perGioco[0].esatte, 1);
+    QCOMPARE(classe[0].perGioco[0].errate, 1);
+    QCOMPARE(classe[0].perGioco[4].esatte, 1);
+    QCOMPARE(classe[0].perGioco[4].errate, 2);
+    QCOMPARE(classe[0].perGioco[8].totale(), 0);
+    QCOMPARE(classe[1].perGioco[8].esatte, 1);
+    QCOMPARE(classe[2].bambino.id, 0);
+    QCOMPARE(classe[2].bambino.simbolo, QStringLiteral("ospite"));
+    QCOMPARE(classe[2].perGioco[8].errate, 1);
+    const QList<RigaClasse> ottobre7 = a.classe({QDate(2026, 10, 7), QDate(2026, 10, 7)});
+    QCOMPARE(ottobre7.size(), 2);  // no guests that day
+    QCOMPARE(ottobre7[0].perGioco[4].totale(), 0);
+    QCOMPARE(ottobre7[0].perGioco[0].totale(), 2);
+
+    const SchedaBambino s = a.scheda(ada->id, {});
+    QCOMPARE(s.forma.esatte, 1);
+    QCOMPARE(s.forma.errate, 2);   // the le strade answers asked about the shape too
+    QCOMPARE(s.colore.esatte, 1);
+    QCOMPARE(s.colore.errate, 3);
+    QCOMPARE(s.spessore.totale(), 0);
+    QCOMPARE(s.senzaNon.esatte, 1);
+    QCOMPARE(s.senzaNon.errate, 0);
+    QCOMPARE(s.conNon.errate, 2);
+    QCOMPARE(s.settimane.size(), 2);
+    QCOMPARE(s.settimane[0].lunedi, QDate(2026, 10, 5));
+    QCOMPARE(s.settimane[0].forma.quota().value_or(-1), 1.0);
+    QCOMPARE(s.settimane[0].colore.quota().value_or(-1), 0.0);
+    QCOMPARE(s.settimane[1].lunedi, QDate(2026, 10, 12));
+    QCOMPARE(s.settimane[1].conNon.quota().value_or(-1), 0.0);
+    QCOMPARE(s.settimane[1].senzaNon.quota().value_or(-1), 1.0);
+    QVERIFY(!s.settimane[1].spessore.quota());
+    QCOMPARE(s.piuSbagliati.size(), 2);
+    QCOMPARE(s.piuSbagliati[0].gioco, QStringLiteral("le strade 1"));
+    QCOMPARE(s.piuSbagliati[0].domanda, QStringLiteral("rosso e NON quadrato"));
+    QCOMPARE(s.piuSbagliati[0].blocchi, QStringLiteral("quadrato blu piccolo sottile"));
+    QCOMPARE(s.piuSbagliati[0].volte, 2);
+    QCOMPARE(s.piuSbagliati[1].blocchi, QStringLiteral("triangolo rosso grande spesso, triangolo rosso grande spesso"));
+    QCOMPARE(a.scheda(ada->id, {QDate(2026, 10, 12), {}}).settimane.size(), 1);
+}
+
+void TestArchivio::periodi()
+{
+    Archivio a;
+    QCOMPARE(a.apri(file("periodi.sqlite")), Esito::Ok);
+    const QDate oggi(2026, 3, 10);
+    const QList<QDateTime> tempi{oggi.addDays(-1).startOfDay().addMSecs(-1), oggi.addDays(-1).startOfDay(),
+                                 oggi.startOfDay().addMSecs(-1), oggi.startOfDay()};
+    for (const QDateTime& t : tempi)
+        QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true, t), 0), Esito::Ok);
+    QCOMPARE(a.risposte({oggi.addDays(-1), oggi.addDays(-1)}).size(), 2);
+    QCOMPARE(a.risposte({{}, oggi.addDays(-1)}).size(), 3);
+    QCOMPARE(a.risposte({oggi, {}}).size(), 1);
+    QCOMPARE(a.cancellaPrimaDi(oggi.addDays(-1)), 1);
+    QCOMPARE(a.risposte().first().first.quando, tempi[1]);
+    QCOMPARE(Periodo::Settimana().dal->dayOfWeek(), 1);
+    QVERIFY(Periodo::AnnoScolastico().dal->month() == 9 && Periodo::AnnoScolastico().dal->day() == 1);
+}
+
+QTEST_GUILESS_MAIN(TestArchivio)
+#include "tst_archivio.moc"
