@@ -66,6 +66,7 @@ VistaBambino::VistaBambino(const Registro::Archivio& a, QWidget* padre)
     tabellaQuote->setVerticalHeaderLabels(VociScheda());
     tabellaQuote->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabellaQuote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabellaQuote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaQuote->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tabellaErrori->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     tabellaErrori->verticalHeader()->hide();
@@ -167,7 +168,10 @@ void VistaBambino::mostraGrafico(const Registro::SchedaBambino& scheda)
     asseY->setTickCount(6);
     chart->addAxis(asseX, Qt::AlignBottom);
     chart->addAxis(asseY, Qt::AlignLeft);
-    const QStringList nomi = VociScheda();
+    // The legend is narrower than the table: the conditions by their "NON" alone.
+    QStringList nomi = VociScheda();
+    nomi[4] = QStringLiteral("senza NON");
+    nomi[5] = QStringLiteral("con NON");
     for (int i = 0; i < nomi.size(); ++i) {
         auto* serie = new QLineSeries;
         serie->setName(nomi[i]);

@@ -377,7 +377,7 @@ private slots:
 
         const QList<QAbstractSeries*> serie = vista.grafico()->series();
         QCOMPARE(serie.size(), 6);
-        QCOMPARE(static_cast<QLineSeries*>(serie[5])->name(), QStringLiteral("condizioni con NON"));
+        QCOMPARE(static_cast<QLineSeries*>(serie[5])->name(), QStringLiteral("con NON"));
         QCOMPARE(static_cast<QLineSeries*>(serie[5])->count(), 2);   // two weeks
         QCOMPARE(static_cast<QLineSeries*>(serie[0])->count(), 1);
         QCOMPARE(static_cast<QLineSeries*>(serie[5])->at(0).y(), 0.0);
