@@ -415,8 +415,15 @@ Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte
 QList<std::pair<Risposta, qint64>> Archivio::risposte(const Periodo& periodo) const
 {
     QList<std::pair<Risposta, qint64>> elenco;
+    scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) { elenco.append({r, bambino}); });
+    return elenco;
+}
+
+void Archivio::scorriRisposte(const Periodo& periodo,
+                              const std::function<void(const Risposta&, qint64)>& ciascuna) const
+{
     if (!d->aperto)
-        return elenco;
+        return;
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(
         QStringLiteral("SELECT %1 FROM risposte WHERE quando >= ? AND quando < ? ORDER BY quando, id")
@@ -424,10 +431,9 @@ QList<std::pair<Risposta, qint64>> Archivio::risposte(const Periodo& periodo) co
     q.addBindValue(dal);
     q.addBindValue(al);
     if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
-        return elenco;
+        return;
     while (q.next())
-        elenco.append({LeggiRisposta(q), q.value(2).toLongLong()});
-    return elenco;
+        ciascuna(LeggiRisposta(q), q.value(2).toLongLong());
 }
 
 bool Archivio::contiene(const QUuid& id) const

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QSqlQuery;
@@ -109,6 +110,9 @@ public:
     // An answer whose id is already stored is left as it is.
     Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte);
     QList<std::pair<Risposta, qint64>> risposte(const Periodo& periodo = {}) const;
+    // The same answers one at a time, oldest first, without holding them all.
+    void scorriRisposte(const Periodo& periodo,
+                        const std::function<void(const Risposta&, qint64)>& ciascuna) const;
     bool contiene(const QUuid& id) const;
     // Deletes a child's answers (bambino > 0) or everyone's before a day.
     int cancellaRisposteDi(qint64 bambino);

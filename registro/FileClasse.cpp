@@ -1,10 +1,207 @@
-// Placeholder bodies, replaced by the class file reader and the export.
 #include "registro/FileClasse.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringTokenizer>
 
 namespace Registro {
 
-LetturaClasse LeggiClasse(const QByteArray&) { return {{}, QStringLiteral("non ancora")}; }
-Importazione ImportaClasse(Archivio&, const QString&) { return {0, QStringLiteral("non ancora")}; }
-QByteArray EsportaCsv(const Archivio&, const Periodo&) { return {}; }
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five holes of
+// that range are kept as the C1 controls Latin-1 gives them.
+constexpr char16_t Cp1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString DaWindows1252(const QByteArray& byte)
+{
+    QString testo(byte.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < byte.size(); ++i) {
+        const auto c = static_cast<unsigned char>(byte[i]);
+        testo[i] = QChar(c >= 0x80 && c < 0xA0 ? Cp1252[c - 0x80] : char16_t(c));
+    }
+    return testo;
+}
+
+// UTF-8 (its BOM dropped) when it is valid UTF-8, else Windows-1252.
+QString Decodifica(const QByteArray& contenuto)
+{
+    const QByteArray bom("\xEF\xBB\xBF");
+    if (contenuto.startsWith(bom))
+        return QString::fromUtf8(contenuto.mid(bom.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString testo = utf8.decode(contenuto);
+    return utf8.hasError() ? DaWindows1252(contenuto) : testo;
+}
+
+struct Record {
+    int riga = 0;  // the line it starts on, from 1
+    QStringList campi;
+};
+
+// The separator the header line (the first that is not blank) uses: the more frequent of ";" and ",".
+QChar Separatore(const QString& testo)
+{
+    QString intestazione;
+    for (const QStringView riga : QStringTokenizer(testo, QLatin1Char('\n')))
+        if (!riga.trimmed().isEmpty()) {
+            intestazione = riga.toString();
+            break;
+        }
+    return intestazione.count(QLatin1Char(',')) > intestazione.count(QLatin1Char(';')) ? QLatin1Char(',')
+                                                                                       : QLatin1Char(';');
+}
+
+// Records as RFC 4180 has them: quoted fields may hold the separator, line
+// breaks and doubled quotes; lines end in LF or CR LF.
+QList<Record> Records(const QString& testo, QChar separatore)
+{
+    QList<Record> records;
+    Record r{1, {}};
+    QString campo;
+    bool virgolette = false;
+    int riga = 1;
+    const auto chiudiCampo = [&] {
+        r.campi << campo;
+        campo.clear();
+    };
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const QChar c = testo[i];
+        if (virgolette) {
+            if (c == QLatin1Char('"') && i + 1 < testo.size() && testo[i + 1] == QLatin1Char('"'))
+                campo += testo[++i];
+            else if (c == QLatin1Char('"'))
+                virgolette = false;
+            else
+                campo += c;
+            riga += c == QLatin1Char('\n');
+        } else if (c == QLatin1Char('"')) {
+            virgolette = true;
+        } else if (c == separatore) {
+            chiudiCampo();
+        } else if (c == QLatin1Char('\n')) {
+            chiudiCampo();
+            records << r;
+            r = {++riga, {}};
+        } else if (c != QLatin1Char('\r')) {
+            campo += c;
+        }
+    }
+    if (!campo.isEmpty() || !r.campi.isEmpty()) {
+        chiudiCampo();
+        records << r;
+    }
+    return records;
+}
+
+bool Vuoto(const Record& r)
+{
+    return std::all_of(r.campi.cbegin(), r.campi.cend(), [](const QString& c) { return c.trimmed().isEmpty(); });
+}
+
+qsizetype Colonna(const QStringList& intestazione, const char* nome)
+{
+    for (qsizetype i = 0; i < intestazione.size(); ++i)
+        if (intestazione[i].trimmed().compare(QLatin1String(nome), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+// One CSV field: quoted when it holds the separator, a quote or a line break.
+QString Campo(const QString& valore)
+{
+    if (!valore.contains(QLatin1Char(';')) && !valore.contains(QLatin1Char('"')) && !valore.contains(QLatin1Char('\n'))
+        && !valore.contains(QLatin1Char('\r')))
+        return valore;
+    QString citato = valore;
+    citato.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + citato + QLatin1Char('"');
+}
+
+bool StessoNome(const Bambino& b, const Alunno& a)
+{
+    return b.nome.compare(a.nome, Qt::CaseInsensitive) == 0 && b.cognome.compare(a.cognome, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+LetturaClasse LeggiClasse(const QByteArray& contenuto)
+{
+    const QString testo = Decodifica(contenuto);
+    QList<Record> records = Records(testo, Separatore(testo));
+    records.removeIf(Vuoto);
+    if (records.isEmpty())
+        return {{}, QStringLiteral("riga 1: il file è vuoto, manca l'intestazione con Nome e Cognome")};
+    const Record& intestazione = records.first();
+    const qsizetype nome = Colonna(intestazione.campi, "Nome"), cognome = Colonna(intestazione.campi, "Cognome");
+    if (nome < 0 || cognome < 0)
+        return {{}, QStringLiteral("riga %1: manca la colonna %2")
+                        .arg(intestazione.riga)
+                        .arg(nome < 0 ? QStringLiteral("Nome") : QStringLiteral("Cognome"))};
+    LetturaClasse lettura;
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        const Alunno a{records[i].campi.value(nome).trimmed(), records[i].campi.value(cognome).trimmed()};
+        if (a.nome.isEmpty())
+            return {{}, QStringLiteral("riga %1: manca il nome").arg(records[i].riga)};
+        lettura.alunni << a;
+    }
+    return lettura;
+}
+
+Importazione ImportaClasse(Archivio& archivio, const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {0, QStringLiteral("impossibile leggere %1: %2").arg(file, f.errorString())};
+    const LetturaClasse lettura = LeggiClasse(f.readAll());
+    if (!lettura.errore.isEmpty())
+        return {0, QStringLiteral("%1: %2").arg(file, lettura.errore)};
+    QList<Bambino> classe = archivio.bambini();
+    QList<Bambino> nuovi;
+    for (const Alunno& a : lettura.alunni) {
+        const auto presente = [&](const Bambino& b) { return StessoNome(b, a); };
+        if (std::any_of(classe.cbegin(), classe.cend(), presente))
+            continue;
+        const auto simbolo = SimboloLibero(classe);
+        if (!simbolo)
+            return {0, QStringLiteral("%1: i bambini sono più dei contrassegni (%2); nessuno è stato aggiunto")
+                           .arg(file)
+                           .arg(Simboli().size())};
+        const Bambino b{0, QUuid::createUuid(), a.nome, a.cognome, *simbolo};
+        classe << b;
+        nuovi << b;
+    }
+    if (!archivio.salvaTutti(nuovi))
+        return {0, archivio.ultimoErrore()};
+    return {int(nuovi.size()), {}};
+}
+
+QByteArray EsportaCsv(const Archivio& archivio, const Periodo& periodo)
+{
+    QHash<qint64, QString> nomi;
+    for (const Bambino& b : archivio.bambini())
+        nomi.insert(b.id, b.nomeCompleto());
+    QString testo = QStringLiteral("data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi\n");
+    archivio.scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) {
+        const QStringList campi{
+            r.quando.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
+            nomi.value(bambino, QString::fromUtf8(SimboloOspite().nome)),
+            r.gioco,
+            Archivio::TestoDomande(r.domande),
+            Archivio::TestoBlocchi(r.blocchi),
+            r.risposta,
+            r.esatta ? QStringLiteral("1") : QStringLiteral("0"),
+            QString::number(r.millisecondi),
+        };
+        QStringList citati;
+        for (const QString& c : campi)
+            citati << Campo(c);
+        testo += citati.join(QLatin1Char(';')) + QLatin1Char('\n');
+    });
+    return QByteArray("\xEF\xBB\xBF") + testo.toUtf8();
+}
 
 } // namespace Registro

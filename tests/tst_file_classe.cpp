@@ -1,0 +1,189 @@
+// Class files as school administration software writes them, the import
+// into the register, and the export of every answer.
+#include "registro/FileClasse.h"
+#include "registro/Giochi.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Registro;
+
+Q_DECLARE_METATYPE(QList<Alunno>)
+
+namespace {
+
+const QByteArray Bom("\xEF\xBB\xBF");
+
+QString Scrivi(const QTemporaryDir& cartella, const QString& nome, const QByteArray& contenuto)
+{
+    const QString percorso = cartella.filePath(nome);
+    QFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly) || f.write(contenuto) != contenuto.size())
+        qFatal("cannot write %s", qPrintable(percorso));
+    return percorso;
+}
+
+} // namespace
+
+class TestFileClasse : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir cartella;
+
+private slots:
+    void leggi_data();
+    void leggi();
+    void errori_data();
+    void errori();
+    void importa();
+    void troppiBambini();
+    void esporta();
+};
+
+void TestFileClasse::leggi_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QList<Alunno>>("alunni");
+    const QList<Alunno> due{{"Niccolò", "D'Amico"}, {"Zoë", "Rossi"}};
+    QTest::newRow("semicolons, UTF-8 with BOM, CRLF")
+        << Bom + "Cognome;Nome;Classe\r\nD'Amico;Niccolò;1A\r\nRossi;Zoë;1A\r\n" << due;
+    QTest::newRow("commas, UTF-8 without BOM")
+        << QByteArray("nome,COGNOME,data di nascita\nNiccolò,D'Amico,2020-01-02\nZoë,Rossi,2020-03-04\n") << due;
+    QTest::newRow("Windows-1252, semicolons")
+        << QByteArray("Alunno;Cognome;Nome\r\n1;D\x92" "Amico;Niccol\xF2\r\n2;Rossi;Zo\xEB\r\n") << QList<Alunno>{
+               {"Niccolò", "D’Amico"}, {"Zoë", "Rossi"}};
+    QTest::newRow("Windows-1252 euro and dashes")
+        << QByteArray("Nome;Cognome\n\x80va;Lun\x96go\n") << QList<Alunno>{{"€va", "Lun–go"}};
+    QTest::newRow("blank lines, empty rows, blanks around")
+        << QByteArray("\r\n\nNome ; Cognome \n\n  Niccolò ; D'Amico \r\n;\n;;\nZoë;Rossi\n\n") << due;
+    QTest::newRow("quoted fields: separator, quotes, line break")
+        << QByteArray("\"Nome\";\"Cognome\";\"Note\"\n\"Anna; Maria\";\"Verdi \"\"la rossa\"\"\";\"due\nrighe\"\n"
+                      "Ugo;\"\";\n")
+        << QList<Alunno>{{"Anna; Maria", "Verdi \"la rossa\""}, {"Ugo", ""}};
+    QTest::newRow("commas in a semicolon file")
+        << QByteArray("Nome;Cognome;Indirizzo\nAnna;Verdi;Via Roma, 3, Milano\n") << QList<Alunno>{{"Anna", "Verdi"}};
+    QTest::newRow("no final line break, surname column missing in a row")
+        << QByteArray("Cognome,Nome\nRossi,Zoë\n,Ugo") << QList<Alunno>{{"Zoë", "Rossi"}, {"Ugo", ""}};
+    QTest::newRow("header only") << Bom + "Nome;Cognome\r\n" << QList<Alunno>{};
+}
+
+void TestFileClasse::leggi()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QList<Alunno>, alunni);
+    const LetturaClasse lettura = LeggiClasse(contenuto);
+    QCOMPARE(lettura.errore, QString());
+    QCOMPARE(lettura.alunni.size(), alunni.size());
+    for (qsizetype i = 0; i < alunni.size(); ++i) {
+        QCOMPARE(lettura.alunni[i].nome, alunni[i].nome);
+        QCOMPARE(lettura.alunni[i].cognome, alunni[i].cognome);
+    }
+}
+
+void TestFileClasse::errori_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("errore");
+    QTest::newRow("no Cognome column") << QByteArray("Nome;Classe\nAnna;1A\n") << "riga 1: manca la colonna Cognome";
+    QTest::newRow("no Nome column") << Bom + "Alunno,Cognome\nAnna,Verdi\n" << "riga 1: manca la colonna Nome";
+    QTest::newRow("header after blank lines") << QByteArray("\n\nNomi;Cognome\n") << "riga 3: manca la colonna Nome";
+    QTest::newRow("empty file") << QByteArray() << "riga 1: il file è vuoto, manca l'intestazione con Nome e Cognome";
+    QTest::newRow("a row without a name")
+        << QByteArray("Nome;Cognome\nAnna;Verdi\n\n;Rossi\nUgo;Bianchi\n") << "riga 4: manca il nome";
+    QTest::newRow("line counted across a quoted line break")
+        << QByteArray("Nome;Cognome;Note\nAnna;Verdi;\"una\ndue\"\n ;Rossi\n") << "riga 4: manca il nome";
+}
+
+void TestFileClasse::errori()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, errore);
+    const LetturaClasse lettura = LeggiClasse(contenuto);
+    QCOMPARE(lettura.errore, errore);
+    QVERIFY(lettura.alunni.isEmpty());
+}
+
+void TestFileClasse::importa()
+{
+    Archivio a;
+    QCOMPARE(a.apri(cartella.filePath("importa.sqlite")), Esito::Ok);
+    QVERIFY(a.salva({0, {}, "Anna", "Verdi", "gatto"}));
+    const QString buono = Scrivi(cartella, "classe.csv",
+                                 "Nome;Cognome\nANNA;verdi\nUgo;Bianchi\nUgo;Bianchi\nLea;\n");
+    const Importazione i = ImportaClasse(a, buono);
+    QCOMPARE(i.errore, QString());
+    QCOMPARE(i.aggiunti, 2);  // Anna is there already, Ugo is one child
+    const QList<Bambino> classe = a.bambini();
+    QCOMPARE(classe.size(), 3);
+    QCOMPARE(classe[1].nome, QStringLiteral("Lea"));
+    QCOMPARE(classe[1].simbolo, QStringLiteral("coniglio"));  // gatto is Anna's, cane went to Ugo
+    QCOMPARE(classe[2].simbolo, QStringLiteral("cane"));
+    QCOMPARE(ImportaClasse(a, buono).aggiunti, 0);
+
+    const QString cattivo = Scrivi(cartella, "cattiva.csv", "Nome;Cognome\nPia;Neri\n;Rossi\n");
+    const Importazione e = ImportaClasse(a, cattivo);
+    QCOMPARE(e.aggiunti, 0);
+    QVERIFY2(e.errore.endsWith("riga 3: manca il nome"), qPrintable(e.errore));
+    QCOMPARE(a.bambini().size(), 3);  // Pia was not added either
+    QVERIFY(!ImportaClasse(a, cartella.filePath("nessuno.csv")).errore.isEmpty());
+}
+
+void TestFileClasse::troppiBambini()
+{
+    Archivio a;
+    QCOMPARE(a.apri(cartella.filePath("troppi.sqlite")), Esito::Ok);
+    QVERIFY(a.salva({0, {}, "Primo", {}, QString::fromLatin1(Simboli()[3].chiave)}));
+    QByteArray csv("Nome;Cognome\n");
+    for (size_t n = 0; n < Simboli().size(); ++n)
+        csv += "Bimbo;" + QByteArray::number(qulonglong(n)) + "\n";
+    const Importazione i = ImportaClasse(a, Scrivi(cartella, "troppi.csv", csv));
+    QCOMPARE(i.aggiunti, 0);
+    QVERIFY2(i.errore.contains("contrassegni"), qPrintable(i.errore));
+    QCOMPARE(a.bambini().size(), 1);
+    csv.truncate(csv.lastIndexOf("Bimbo"));
+    QCOMPARE(ImportaClasse(a, Scrivi(cartella, "giusti.csv", csv)).aggiunti, qsizetype(Simboli().size()) - 1);
+    QCOMPARE(a.bambini().size(), qsizetype(Simboli().size()));
+}
+
+void TestFileClasse::esporta()
+{
+    Archivio a;
+    QCOMPARE(a.apri(cartella.filePath("esporta.sqlite")), Esito::Ok);
+    const auto anna = a.salva({0, {}, "Anna \"Bea\"", "D'Amico; Rossi", "gatto"});
+    Risposta r = NuovaRisposta();
+    r.quando = QDateTime(QDate(2026, 11, 3), QTime(9, 5, 7, 450));
+    r.schermo = "zirp7";
+    r.gioco = DidascaliaGioco(r.schermo);
+    r.domande = {{"colore", "rosso", false}, {"forma", "quadrato", true}};
+    r.blocchi = {{"triangolo", "rosso", "grande", "spesso"}, {"quadrato", "blu", "piccolo", "sottile"}};
+    r.risposta = "SI";
+    r.esatta = true;
+    r.millisecondi = 2500;
+    QCOMPARE(a.registra(r, anna->id), Esito::Ok);
+    Risposta ospite = r;
+    ospite.id = QUuid::createUuid();
+    ospite.quando = r.quando.addDays(1);
+    ospite.schermo = "form1";
+    ospite.gioco = DidascaliaGioco("form1");
+    ospite.domande = {{"spessore", {}, false}};
+    ospite.blocchi = {};
+    ospite.risposta = "riga\nnuova";
+    ospite.esatta = false;
+    QCOMPARE(a.registra(ospite, 0), Esito::Ok);
+
+    const QByteArray csv = EsportaCsv(a);
+    QVERIFY(csv.startsWith(Bom));
+    const QStringList righe = QString::fromUtf8(csv.mid(3)).split('\n');
+    QCOMPARE(righe.value(0), QStringLiteral("data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi"));
+    QCOMPARE(righe.value(1), QStringLiteral("2026-11-03T09:05:07;\"Anna \"\"Bea\"\" D'Amico; Rossi\";le strade 1;"
+                                            "rosso e NON quadrato;triangolo rosso grande spesso, quadrato blu "
+                                            "piccolo sottile;SI;1;2500"));
+    QCOMPARE(righe.value(2), QStringLiteral("2026-11-04T09:05:07;ospite;uguale - diverso;spessore;;\"riga"));
+    QCOMPARE(righe.value(3), QStringLiteral("nuova\";0;2500"));
+    QCOMPARE(righe.size(), 5);  // and the final line break
+    QCOMPARE(EsportaCsv(a, {QDate(2026, 11, 4), {}}).count('\n'), 3);
+}
+
+QTEST_GUILESS_MAIN(TestFileClasse)
+#include "tst_file_classe.moc"
