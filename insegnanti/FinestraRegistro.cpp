@@ -26,9 +26,9 @@ FinestraRegistro::FinestraRegistro(Registro::Archivio& a, QWidget* padre)
       gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
 {
     setWindowTitle(QStringLiteral("Registro di Tesselo"));
-    schede->addTab(gestione, QStringLiteral("La classe"));
-    schede->addTab(vistaClasse, QStringLiteral("I risultati della classe"));
-    schede->addTab(vistaBambino, QStringLiteral("Un bambino"));
+    schede->addTab(gestione, QStringLiteral("&La classe"));
+    schede->addTab(vistaClasse, QStringLiteral("I risul&tati della classe"));
+    schede->addTab(vistaBambino, QStringLiteral("&Un bambino"));
     auto* centro = new QWidget;
     auto* colonna = new QVBoxLayout(centro);
     colonna->addWidget(scelta);

@@ -28,7 +28,7 @@ QPushButton* Pulsante(const QString& testo, const QString& nome)
 GestioneClasse::GestioneClasse(Registro::Archivio& a, QWidget* padre)
     : QWidget(padre), archivio(a), elenco(new QListWidget),
       pulsanteModifica(Pulsante(QStringLiteral("&Modifica..."), QStringLiteral("modifica"))),
-      pulsanteRimuovi(Pulsante(QStringLiteral("&Rimuovi..."), QStringLiteral("rimuovi")))
+      pulsanteRimuovi(Pulsante(QStringLiteral("Rimuo&vi..."), QStringLiteral("rimuovi")))
 {
     elenco->setObjectName(QStringLiteral("bambini"));
     elenco->setIconSize(QSize(LatoIcona, LatoIcona));

@@ -20,10 +20,12 @@ struct Generatore {
     QRandomGenerator caso;
     int intero(int n) { return int(caso.bounded(n)); }
     bool prova(double p) { return caso.generateDouble() < p; }
-    Blocco blocco()
+    // A game shows a few blocks again and again, as a child's mistakes
+    // come back on the same ones.
+    Blocco blocco(int gioco)
     {
-        return {Parole::Forme[intero(4)], Parole::Colori[intero(3)], Parole::Dimensioni[intero(2)],
-                Parole::Spessori[intero(2)]};
+        static const QList<Blocco> tutti = Blocco::tutti();
+        return tutti[(gioco * 5 + intero(6)) % tutti.size()];
     }
     QStringList valori(int attributo)
     {
@@ -36,12 +38,10 @@ struct Generatore {
     {
         const int a = intero(4);
         Registro::Domanda d{Attributi[a], {}, false};
-        if (gioco == 1 || gioco == 2 || (gioco >= 4 && gioco <= 6)) {
+        if (gioco >= 1 && gioco <= 6) {
             d.valore = valori(a)[intero(int(valori(a).size()))];
             d.negata = gioco >= 4 && prova(0.5);
         }
-        if (gioco == 3)
-            d = {};
         return d;
     }
 };
@@ -95,7 +95,7 @@ int InventaClasse(Registro::Archivio& archivio, const ClasseInventata& classe)
                 const double p = std::min(0.97, base + 0.35 * progresso - (d.negata ? 0.2 : 0.0)
                                                      - (d.attributo == QLatin1String("spessore") ? 0.1 : 0.0));
                 const Registro::Risposta r = RispostaInventata(QString::fromLatin1(giochi[size_t(gioco)].schermo),
-                                                               quando, g.prova(p), d, {g.blocco(), g.blocco()});
+                                                               quando, g.prova(p), d, {g.blocco(gioco), g.blocco(gioco + 1)});
                 if (archivio.registra(r, id) == Registro::Esito::Ok)
                     ++scritte;
                 quando = quando.addSecs(5 + g.intero(20));
