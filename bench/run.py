@@ -13,7 +13,11 @@ Everything runs offscreen on the 1024 x 768 screen the tests use.
              window resizes, against setting the same geometries directly
   memory     the menu and each game visited in turn; resident memory at the
              end against after 100 visits
-Each is measured with the drawn media and with a photo media set (every
+  register  the class register over a generated school year (bench_registro):
+             file size, the class at a glance against the same query in the
+             sqlite3 program, one child's record, and the game's cost of
+             recording an answer
+Each of the first four is measured with the drawn media and with a photo media set (every
 picture a 12-megapixel photograph, made by bench_foto in a temporary folder),
 a photo figure printed against the same step with the drawn media. With
 --base, an earlier version's build tree is measured in the same run, its
@@ -21,7 +25,7 @@ processes alternating with this version's, for a before and after table.
 Figures are medians of interleaved runs.
 
   bench/run.py [--runs N] [--rounds N] [--repeat N] [--visits N] [--skip-memory]
-               [--no-photos] [--base BUILD] [--no-build]
+               [--no-photos] [--skip-register] [--base BUILD] [--no-build]
 
 On a busy machine, BENCH_CPU=1 times the screens by the CPU time of the
 process instead of the clock: steadier for comparing two versions.
@@ -113,6 +117,21 @@ def median_rows(runs):
     return [(label, statistics.median(p), statistics.median(f), unit) for label, (p, f, unit) in merged.items()]
 
 
+def register(build):
+    """The class register's rows, each against its limit: the file under
+    60 MB, the class at a glance within 2 x of sqlite3 and under 1 s, a
+    child's record under 1 s, an answer's cost to the game under 0.2 ms."""
+    rows = rows_of(build, "registro", dict(os.environ))
+    width = max(len(r[0]) for r in rows)
+    print("\nclass register, a school year of a class of 30")
+    print(f"{'benchmark':{width}} {'now':>12} {'against':>12} {'ratio':>6} {'target':>7}")
+    for label, value, limit, unit in rows:
+        target = 2.0 if label == "class at a glance, school year" else 1.0
+        ratio = value / limit
+        mark = f"{'<=' + format(target, '.2f'):>7}" + ("" if ratio <= target else " !")
+        print(f"{label:{width}} {value:>9.3f} {unit:<2} {limit:>9.3f} {unit:<2} {ratio:>6.2f} {mark}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", "21")),
@@ -123,6 +142,7 @@ def main():
     parser.add_argument("--visits", type=int, default=10000, help="visits in the memory benchmark")
     parser.add_argument("--skip-memory", action="store_true")
     parser.add_argument("--no-photos", action="store_true", help="only the drawn media")
+    parser.add_argument("--skip-register", action="store_true", help="leave out the class register")
     parser.add_argument("--base", metavar="BUILD",
                         help="the build tree of an earlier version (its benchmarks built), measured "
                              "alongside in the same run; its memory is not measured")
@@ -205,6 +225,8 @@ def main():
             elif (":" in label or label.startswith("open ")) and unit == "ms":
                 mark = f"{'<=16ms':>7}" + ("" if after[1] <= TURN_LIMIT_MS else " !")
             print(line + f" {against:>9.1f} {unit:<2} {ratio:>6.2f} {mark}")
+    if not args.skip_register:
+        register(builds["after"])
     print(f"\n(start-up: medians of {args.runs} interleaved runs; screens: medians of {args.rounds} rounds, "
           "each step followed by its floor; floors: bare Qt program, QImageReader alone, direct setGeometry, "
           f"memory after 100 visits; {args.repeat} run(s) of each process, versions alternating; "

@@ -99,7 +99,7 @@ struct Archivio::Dati {
 
     Esito fallito(const QSqlError& e, const QString& cosa)
     {
-        errore = cosa + QStringLiteral(": ") + e.databaseText();
+        errore = QStringLiteral("%1 (%2): %3").arg(cosa, QDir::toNativeSeparators(percorso), Schema::Motivo(e));
         return Schema::EsitoDi(e);
     }
 
@@ -161,9 +161,10 @@ Esito Archivio::Dati::preparaSchema()
     QSqlDatabase d = db();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return fallito(q.lastError(), QStringLiteral("registro illeggibile"));
+        return fallito(q.lastError(), QStringLiteral("impossibile leggere il registro"));
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
-        errore = QStringLiteral("il registro non ha superato il controllo di integrità");
+        errore = QStringLiteral("il registro %1 non ha superato il controllo di integrità")
+                     .arg(QDir::toNativeSeparators(percorso));
         return Esito::Danneggiato;
     }
     q.finish();
@@ -203,8 +204,8 @@ Esito Archivio::apri(const QString& percorso, bool crea)
         d->spostato = Schema::SpostaDanneggiato(percorso, d->errore);
         if (d->spostato.isEmpty())
             return Esito::Danneggiato;
-        Avvisa(QStringLiteral("%1: %2; spostato in %3, si comincia un registro nuovo")
-                   .arg(QDir::toNativeSeparators(percorso), motivo, QDir::toNativeSeparators(d->spostato)));
+        Avvisa(QStringLiteral("%1: spostato in %2, si comincia un registro nuovo")
+                   .arg(motivo, QDir::toNativeSeparators(d->spostato)));
         if (!Schema::CreaFile(percorso, d->errore))
             return Esito::NonScrivibile;
         esito = d->apriFile(percorso, crea);
@@ -613,7 +614,7 @@ std::optional<int> Archivio::unisci(const QString& altroFile)
         return std::nullopt;
     QSqlQuery attacca = d->prepara(QStringLiteral("ATTACH DATABASE ? AS altro"));
     attacca.addBindValue(Schema::UriSolaLettura(file));
-    if (!d->esegui(attacca, QStringLiteral("impossibile aprire %1").arg(QDir::toNativeSeparators(altroFile))))
+    if (!d->esegui(attacca, QStringLiteral("impossibile leggere l'altro registro %1").arg(QDir::toNativeSeparators(altroFile))))
         return std::nullopt;
     const auto aggiunte = unisciAttaccato(altroFile);
     QSqlQuery stacca(d->db());

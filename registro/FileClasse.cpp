@@ -155,10 +155,10 @@ Importazione ImportaClasse(Archivio& archivio, const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return {0, QStringLiteral("impossibile leggere %1: %2").arg(file, f.errorString())};
+        return {0, QStringLiteral("il file non si può leggere")};
     const LetturaClasse lettura = LeggiClasse(f.readAll());
     if (!lettura.errore.isEmpty())
-        return {0, QStringLiteral("%1: %2").arg(file, lettura.errore)};
+        return {0, lettura.errore};
     QList<Bambino> classe = archivio.bambini();
     QList<Bambino> nuovi;
     for (const Alunno& a : lettura.alunni) {
@@ -167,8 +167,7 @@ Importazione ImportaClasse(Archivio& archivio, const QString& file)
             continue;
         const auto simbolo = SimboloLibero(classe);
         if (!simbolo)
-            return {0, QStringLiteral("%1: i bambini sono più dei contrassegni (%2); nessuno è stato aggiunto")
-                           .arg(file)
+            return {0, QStringLiteral("i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto")
                            .arg(Simboli().size())};
         const Bambino b{0, QUuid::createUuid(), a.nome, a.cognome, *simbolo};
         classe << b;

@@ -22,7 +22,8 @@ LetturaClasse LeggiClasse(const QByteArray& contenuto);
 
 // Adds the children of a class file that are not in the class yet (same name
 // and surname), each with a free symbol. All or nothing: on any error nothing
-// is added. Returns how many were added, or the error naming the line.
+// is added. Returns how many were added, or the error naming the line (the
+// caller names the file).
 struct Importazione {
     int aggiunti = 0;
     QString errore;

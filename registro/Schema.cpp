@@ -34,7 +34,9 @@ const QList<QStringList> Migrazioni{
                     " blocchi,"
                     " risposta,"
                     " esatta INTEGER NOT NULL,"
-                    " millisecondi INTEGER NOT NULL)")},
+                    " millisecondi INTEGER NOT NULL)"),
+     // The class at a glance reads this index alone, not the answers.
+     QStringLiteral("CREATE INDEX risposte_classe ON risposte (bambino, gioco, quando, esatta)")},
 };
 static_assert(Versione == 1, "one migration step per version");
 
@@ -79,6 +81,21 @@ Esito EsitoDi(const QSqlError& errore)
     }
 }
 
+QString Motivo(const QSqlError& errore)
+{
+    switch (errore.nativeErrorCode().toInt() & 0xff) {
+    case 5:
+    case 6: return QStringLiteral("è bloccato da un altro programma");
+    case 8: return QStringLiteral("il file o la sua cartella è di sola lettura");
+    case 10: return QStringLiteral("errore di lettura o scrittura sul disco");
+    case 11:
+    case 26: return QStringLiteral("il file è danneggiato");
+    case 13: return QStringLiteral("il disco è pieno");
+    case 14: return QStringLiteral("il file non si può aprire");
+    default: return errore.databaseText().isEmpty() ? errore.text() : errore.databaseText();
+    }
+}
+
 bool Doppione(const QSqlError& errore)
 {
     return (errore.nativeErrorCode().toInt() & 0xff) == 19;  // SQLITE_CONSTRAINT
@@ -90,7 +107,7 @@ bool CreaFile(const QString& percorso, QString& errore)
     QFile file(percorso);
     if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
         || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
-        errore = QStringLiteral("impossibile creare il registro %1: %2").arg(Nome(percorso), file.errorString());
+        errore = QStringLiteral("impossibile creare il registro %1: la cartella non è scrivibile").arg(Nome(percorso));
         return false;
     }
     return true;
@@ -100,7 +117,7 @@ Esito ControllaIntestazione(const QString& percorso, QString& errore)
 {
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly)) {
-        errore = QStringLiteral("impossibile leggere il registro %1: %2").arg(Nome(percorso), file.errorString());
+        errore = QStringLiteral("impossibile leggere il registro %1: il file non si può leggere").arg(Nome(percorso));
         return Esito::NonScrivibile;
     }
     const QByteArray inizio = file.read(100);
@@ -139,8 +156,7 @@ Esito Migra(QSqlDatabase& db, QString& errore)
     QSqlQuery q(db);
     const auto fallito = [&] {
         const QSqlError e = q.lastError().isValid() ? q.lastError() : db.lastError();
-        errore = QStringLiteral("impossibile aggiornare il registro %1: %2").arg(Nome(db.databaseName()),
-                                                                                 e.databaseText());
+        errore = QStringLiteral("impossibile aggiornare il registro %1: %2").arg(Nome(db.databaseName()), Motivo(e));
         q.finish();
         db.rollback();
         return EsitoDi(e);
@@ -177,8 +193,8 @@ QString SpostaDanneggiato(const QString& percorso, QString& errore)
             continue;
         QFile file(percorso + suffisso);
         if (!file.rename(nuovo + suffisso)) {
-            errore = QStringLiteral("il registro %1 è danneggiato e non si può spostare: %2")
-                         .arg(Nome(percorso), file.errorString());
+            errore = QStringLiteral("il registro %1 è danneggiato e non si può spostare: la cartella non è scrivibile")
+                         .arg(Nome(percorso));
             return {};
         }
     }

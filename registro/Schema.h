@@ -18,6 +18,8 @@ constexpr int AttesaMs = 200;
 
 // Why a statement failed, from SQLite's error code.
 Esito EsitoDi(const QSqlError& errore);
+// The same, in one Italian phrase.
+QString Motivo(const QSqlError& errore);
 // A UNIQUE or other constraint refused the statement.
 bool Doppione(const QSqlError& errore);
 

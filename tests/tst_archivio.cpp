@@ -1,9 +1,13 @@
 // The register's store: children, answers, the teacher's views, the file's
 // permissions and versions, damaged and foreign files, and merging.
 #include "registro/Archivio.h"
+#include "registro/FileClasse.h"
 #include "registro/Giochi.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -72,6 +76,14 @@ private slots:
     void risposteAndataERitorno();
     void classeEScheda();
     void periodi();
+    void versioneVuotaMigrata();
+    void piuRecenteIntatto_data();
+    void piuRecenteIntatto();
+    void danneggiatoSpostato_data();
+    void danneggiatoSpostato();
+    void unisci();
+    void unisciNonRegistro_data();
+    void unisciNonRegistro();
 };
 
 void TestArchivio::nuovoFile()
@@ -316,6 +328,230 @@ void TestArchivio::periodi()
     QCOMPARE(a.risposte().first().first.quando, tempi[1]);
     QCOMPARE(Periodo::Settimana().dal->dayOfWeek(), 1);
     QVERIFY(Periodo::AnnoScolastico().dal->month() == 9 && Periodo::AnnoScolastico().dal->day() == 1);
+}
+
+void TestArchivio::versioneVuotaMigrata()
+{
+    // A database with nothing in it is version 0: opening brings it to the
+    // current version, through every step.
+    const QString percorso = file("vuoto.sqlite");
+    QVERIFY(Valore(percorso, "PRAGMA user_version").isValid());
+    QCOMPARE(QFileInfo(percorso).size(), 0);
+    QVERIFY(Valore(percorso, "CREATE TABLE x (y)").isNull());
+    QVERIFY(Valore(percorso, "DROP TABLE x").isNull());
+    QVERIFY(QFileInfo(percorso).size() > 0);
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QVERIFY(a.fileSpostato().isEmpty());
+    QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
+}
+
+void TestArchivio::piuRecenteIntatto_data()
+{
+    QTest::addColumn<bool>("crea");
+    QTest::newRow("opened to write") << true;
+    QTest::newRow("opened to read") << false;
+}
+
+void TestArchivio::piuRecenteIntatto()
+{
+    QFETCH(bool, crea);
+    const QString percorso = file(QStringLiteral("recente-%1.sqlite").arg(crea));
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
+    }
+    QVERIFY(Valore(percorso, "PRAGMA user_version = 7").isNull());
+    QVERIFY(Valore(percorso, "PRAGMA journal_mode = DELETE").isValid());
+    const QByteArray prima = Contenuto(percorso);
+    const QDateTime modificato = QFileInfo(percorso).lastModified();
+    QTest::qWait(20);
+    Archivio a;
+    QCOMPARE(a.apri(percorso, crea), Esito::PiuRecente);
+    QVERIFY(!a.aperto());
+    QVERIFY2(a.ultimoErrore().contains("più recente"), qPrintable(a.ultimoErrore()));
+    QVERIFY(a.ultimoErrore().contains(QDir::toNativeSeparators(percorso)));
+    QVERIFY(a.fileSpostato().isEmpty());
+    QCOMPARE(Contenuto(percorso), prima);
+    QCOMPARE(QFileInfo(percorso).lastModified(), modificato);
+    QCOMPARE(QDir(cartella.path()).entryList({"registro-danneggiato*"}), QStringList());
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::NonScrivibile);
+    QVERIFY(a.bambini().isEmpty());
+}
+
+void TestArchivio::danneggiatoSpostato_data()
+{
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<bool>("daRegistro");
+    QTest::newRow("text") << QByteArray("Nome;Cognome\nAnna;Verdi\n") << false;
+    QTest::newRow("short header") << QByteArray("SQLite format 3") << false;
+    QTest::newRow("another program's database") << QByteArray() << false;
+    QTest::newRow("pages overwritten") << QByteArray() << true;
+}
+
+void TestArchivio::danneggiatoSpostato()
+{
+    QFETCH(QByteArray, contenuto);
+    QFETCH(bool, daRegistro);
+    QTemporaryDir propria;
+    const QString percorso = propria.filePath("registro.sqlite");
+    if (daRegistro) {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QList<std::pair<Risposta, qint64>> molte;
+        for (int i = 0; i < 3000; ++i)
+            molte.append({Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, QString(40, 'x'), true), 0});
+        QCOMPARE(a.registraTutte(molte), Esito::Ok);
+    }
+    if (daRegistro) {
+        // Garbage over the middle of the answers' pages, the header kept.
+        QFile f(percorso);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.size() > 40000);
+        f.seek(f.size() / 2);
+        f.write(QByteArray(20000, '\x5a'));
+    } else if (contenuto.isEmpty()) {
+        QVERIFY(Valore(percorso, "CREATE TABLE clienti (nome)").isNull());
+    } else {
+        QFile f(percorso);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+    }
+    const QByteArray prima = Contenuto(percorso);
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QVERIFY(a.aperto());
+    const QString spostato = a.fileSpostato();
+    QVERIFY2(QFileInfo(spostato).fileName().contains(
+                 QRegularExpression("^registro-danneggiato-\\d{8}-\\d{6}\\.sqlite$")),
+             qPrintable(spostato));
+    QCOMPARE(QFileInfo(spostato).absolutePath(), QFileInfo(percorso).absolutePath());
+    QCOMPARE(Contenuto(spostato), prima);
+    QVERIFY(a.bambini().isEmpty());
+    QVERIFY(a.risposte().isEmpty());
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
+    QCOMPARE(Valore(percorso, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+    // Damaged twice in a second: the second is moved aside too, under another name.
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("rotto");
+    f.close();
+    Archivio b;
+    QCOMPARE(b.apri(percorso), Esito::Ok);
+    QVERIFY(b.fileSpostato() != spostato);
+    QCOMPARE(Contenuto(b.fileSpostato()), QByteArray("rotto"));
+    QCOMPARE(Contenuto(spostato), prima);
+}
+
+void TestArchivio::unisci()
+{
+    QTemporaryDir cartelle;
+    const QString nostro = cartelle.filePath("nostro.sqlite"), loro = cartelle.filePath("loro.sqlite");
+    Archivio a, b;
+    QCOMPARE(a.apri(nostro), Esito::Ok);
+    QCOMPARE(b.apri(loro), Esito::Ok);
+    // The same child on both (as after a first merge), one by name alone,
+    // one whose symbol is taken here, one new, and a guest.
+    const auto anna = a.salva({0, {}, "Anna", "Verdi", "gatto"});
+    QVERIFY(b.salva({0, anna->uuid, "Anna", "Verdi", "rana"}));
+    const auto ugoNostro = a.salva({0, {}, "Ugo", {}, "cane"});
+    QVERIFY(b.salva({0, {}, "UGO", {}, "orso"}));
+    QVERIFY(b.salva({0, {}, "Lea", "Neri", "cane"}));
+    QVERIFY(b.salva({0, {}, "Teo 🦄", "O'Neil", "leone"}));
+    const QDateTime t(QDate(2026, 10, 1), QTime(8, 0));
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "nostra", true, t), anna->id), Esito::Ok);
+    for (const Bambino& c : b.bambini())
+        QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, c.nome, true, t), c.id), Esito::Ok);
+    QCOMPARE(b.registra(Risp("FormTrova", {}, {}, "ospite", false, t), 0), Esito::Ok);
+    const auto condivisa = a.risposte().first().first;
+    QCOMPARE(b.registra(condivisa, 0), Esito::Ok);  // already merged once the other way
+
+    QCOMPARE(a.unisci(loro), std::optional<int>(5));
+    QCOMPARE(a.unisci(loro), std::optional<int>(0));
+    const QList<Bambino> classe = a.bambini();
+    QCOMPARE(classe.size(), 4);
+    QCOMPARE(classe[0].simbolo, QStringLiteral("gatto"));   // ours kept
+    QCOMPARE(classe[1].nome, QStringLiteral("Lea"));
+    QCOMPARE(classe[1].simbolo, QStringLiteral("coniglio"));  // cane is Ugo's here: the first free one
+    QCOMPARE(classe[2].nome, QStringLiteral("Teo 🦄"));
+    QCOMPARE(classe[2].cognome, QStringLiteral("O'Neil"));
+    QCOMPARE(classe[2].simbolo, QStringLiteral("leone"));
+    QCOMPARE(classe[3], *ugoNostro);
+    QCOMPARE(a.risposteDi(anna->id), 2);
+    QCOMPARE(a.risposteDi(ugoNostro->id), 1);
+    QCOMPARE(a.risposteDi(classe[2].id), 1);
+    QCOMPARE(a.risposteDi(0), 1);
+    // Every answer of theirs is here, as it was recorded.
+    QHash<QUuid, Risposta> qui;
+    for (const auto& [r, bambino] : a.risposte())
+        qui.insert(r.id, r);
+    for (const auto& [r, bambino] : b.risposte())
+        QCOMPARE(qui.value(r.id), r);
+    // An export of the merged register has every answer once.
+    QCOMPARE(EsportaCsv(a).count('\n'), 1 + 6);
+    // Merging back adds ours and theirs' once.
+    QCOMPARE(b.unisci(nostro), std::optional<int>(0));
+    QCOMPARE(b.bambini().size(), 4);
+}
+
+void TestArchivio::unisciNonRegistro_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<QString>("errore");
+    QTest::newRow("missing") << "manca.sqlite" << QByteArray() << "non esiste";
+    QTest::newRow("a class file") << "classe.csv" << QByteArray("Nome;Cognome\n") << "non è un registro di Tesselo";
+    QTest::newRow("another program's database") << "altro.sqlite" << QByteArray("tabella") << "non è un registro";
+    QTest::newRow("a newer register") << "nuovo.sqlite" << QByteArray("versione") << "più recente";
+    QTest::newRow("damaged pages") << "rotto.sqlite" << QByteArray("rotto") << "non è un registro";
+}
+
+void TestArchivio::unisciNonRegistro()
+{
+    QFETCH(QString, nome);
+    QFETCH(QByteArray, contenuto);
+    QFETCH(QString, errore);
+    QTemporaryDir cartelle;
+    const QString altro = cartelle.filePath(nome);
+    if (contenuto == "tabella") {
+        Valore(altro, "CREATE TABLE risposte (x)");
+        Valore(altro, "PRAGMA user_version = 1");
+    } else if (contenuto == "versione" || contenuto == "rotto") {
+        Archivio b;
+        QCOMPARE(b.apri(altro), Esito::Ok);
+        QList<std::pair<Risposta, qint64>> molte;
+        for (int i = 0; i < 2000; ++i)
+            molte.append({Risp("form1", {}, {}, QString(60, 'y'), true), 0});
+        QCOMPARE(b.registraTutte(molte), Esito::Ok);
+    } else if (!contenuto.isEmpty()) {
+        QFile f(altro);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+    }
+    if (contenuto == "versione")
+        Valore(altro, "PRAGMA user_version = 2");
+    if (contenuto == "rotto") {
+        Valore(altro, "PRAGMA wal_checkpoint(TRUNCATE)");
+        QFile f(altro);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek(f.size() / 2);
+        f.write(QByteArray(30000, '\x33'));
+    }
+    const QByteArray prima = Contenuto(altro);
+    Archivio a;
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
+    QCOMPARE(a.unisci(altro), std::nullopt);
+    QVERIFY2(a.ultimoErrore().contains(errore), qPrintable(a.ultimoErrore()));
+    QCOMPARE(a.bambini().size(), 1);
+    QCOMPARE(a.risposte().size(), 1);
+    QCOMPARE(Contenuto(altro), prima);
+    // The register is still whole and usable.
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
+    QCOMPARE(a.risposte().size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestArchivio)

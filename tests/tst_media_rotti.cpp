@@ -15,6 +15,7 @@
 #include "tests/support/Ambiente.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/Codifica.h"
+#include "tests/support/ComeUtenteComune.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 #include "tests/support/Tono.h"
@@ -188,31 +189,6 @@ void Danneggia(const QString& percorso, Danno danno, Classe classe)
     case Danno::CartellaMancante: break;
     }
 }
-
-// While alive, this thread reads files the way an ordinary user does even
-// when the tests run as root: the capabilities that bypass file permissions
-// are dropped from the effective set, and restored afterwards.
-class ComeUtenteComune {
-public:
-    ComeUtenteComune()
-    {
-        if (syscall(SYS_capget, &intestazione, originali) != 0)
-            return;
-        __user_cap_data_struct ridotti[2] = {originali[0], originali[1]};
-        ridotti[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        attivo = syscall(SYS_capset, &intestazione, ridotti) == 0;
-    }
-    ~ComeUtenteComune()
-    {
-        if (attivo)
-            syscall(SYS_capset, &intestazione, originali);
-    }
-
-private:
-    __user_cap_header_struct intestazione{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct originali[2]{};
-    bool attivo = false;
-};
 
 // Set in the process that runs one unreadable-files case on its own.
 constexpr const char* FiglioSenzaPermessi = "TESSELO_FIGLIO_SENZA_PERMESSI";
