@@ -185,9 +185,9 @@ void FinestraRegistro::cancellaRisposteBambino()
         return;
     }
     if (!richieste().conferma(this,
-                              QStringLiteral("Cancellare tutte le risposte di «%1»?\n\nVerranno cancellate %2. "
+                              QStringLiteral("Cancellare tutte le risposte di «%1»?\n\n%2. "
                                              "Il bambino resta nella classe.")
-                                  .arg(b->nomeCompleto(), Quante(n, QStringLiteral("risposta"), QStringLiteral("risposte"))),
+                                  .arg(b->nomeCompleto(), RisposteCancellate(n)),
                               QStringLiteral("Cancella")))
         return;
     archivio.cancellaRisposteDi(id);
@@ -207,9 +207,9 @@ void FinestraRegistro::cancellaPrimaDi()
         return;
     }
     if (!richieste().conferma(this,
-                              QStringLiteral("Cancellare le risposte date prima del %1?\n\nVerranno cancellate %2, "
+                              QStringLiteral("Cancellare le risposte date prima del %1?\n\n%2, "
                                              "di tutti i bambini e degli ospiti.")
-                                  .arg(TestoGiorno(*giorno), Quante(n, QStringLiteral("risposta"), QStringLiteral("risposte"))),
+                                  .arg(TestoGiorno(*giorno), RisposteCancellate(n)),
                               QStringLiteral("Cancella")))
         return;
     archivio.cancellaPrimaDi(*giorno);

@@ -30,10 +30,12 @@ QString Casella(const Registro::Conto& conto, const QString& testo)
     return QStringLiteral("<td align=\"center\"%1>%2</td>").arg(sfondo, testo);
 }
 
-QString Intestazione(const QString& titolo, const QString& periodoInParole)
+// The title (after a picture, when given), the period and the day printed.
+QString Intestazione(const QString& titolo, const QString& periodoInParole, const QString& figura = {})
 {
-    return QStringLiteral("<h1>%1</h1><p>Periodo: %2. Stampato il %3.</p>")
-        .arg(E(titolo), E(periodoInParole), E(QLocale(QLocale::Italian).toString(QDate::currentDate(), "d MMMM yyyy")));
+    return QStringLiteral("<h1>%1%2</h1><p>Periodo: %3. Stampato il %4.</p>")
+        .arg(figura, E(titolo), E(periodoInParole),
+             E(QLocale(QLocale::Italian).toString(QDate::currentDate(), "d MMMM yyyy")));
 }
 
 // The symbol's picture, kept in the document under its key.
@@ -89,8 +91,8 @@ Resoconto ResocontoBambino(const Registro::Archivio& archivio, qint64 id, const 
     const Registro::SchedaBambino scheda = archivio.scheda(id, periodo);
     const QStringList voci = VociScheda();
 
-    QString html = QStringLiteral("<p>%1</p>").arg(Simbolo(*r.documento, bambino.simbolo, 48))
-        + Intestazione(r.titolo, periodoInParole) + QStringLiteral("<h2>Risposte esatte ed errate</h2>") + Tabella
+    QString html = Intestazione(r.titolo, periodoInParole, Simbolo(*r.documento, bambino.simbolo, 32))
+        + QStringLiteral("<h2>Risposte esatte ed errate</h2>") + Tabella
         + QStringLiteral("<tr><th></th><th>esatte</th><th>errate</th><th>quota esatte</th></tr>");
     const auto conti = ContiScheda(scheda);
     for (int i = 0; i < voci.size(); ++i) {

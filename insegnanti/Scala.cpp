@@ -56,4 +56,10 @@ QString Quante(int n, const QString& singolare, const QString& plurale)
     return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? singolare : plurale);
 }
 
+QString RisposteCancellate(int n)
+{
+    return n == 1 ? QStringLiteral("Verrà cancellata 1 risposta")
+                  : QStringLiteral("Verranno cancellate %1 risposte").arg(n);
+}
+
 } // namespace Insegnanti
