@@ -88,11 +88,18 @@ grep -qx 'Exec=tesselo --apri-cartella' "$entrata" || fail "the desktop entry do
 while read -r azione; do
   grep -qF "«$azione»" "$guida" || fail "the guide does not name the desktop action «$azione»"
 done < <(sed -n '/^\[Desktop Action /,$s/^Name\[it\]=//p' "$entrata")
+# The guide names the teachers' program as the desktop menu shows it.
+registro=$prefisso/share/applications/tesselo-registro.desktop
+desktop-file-validate "$registro" >"$lavoro/desktop.txt" || true
+if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate tesselo-registro.desktop"; fi
+nome_registro=$(sed -n 's/^Name=//p' "$registro")
+grep -qF "**$nome_registro**" "$guida" || fail "the guide does not name the desktop entry «$nome_registro»"
 grep -qx "Index: $installata" "$prefisso/share/doc-base/tesselo.guida-insegnanti" \
   || fail "the doc-base registration does not name $installata"
 # Paths under /usr that the manual pages and the guide give exist in the
 # package, which installs under /usr.
-for documento in "$guida" "$sorgenti/packaging/tesselo.6.in" "$sorgenti/packaging/tesselo.it.6.in"; do
+for documento in "$guida" "$sorgenti"/packaging/tesselo.6.in "$sorgenti"/packaging/tesselo.it.6.in \
+                 "$sorgenti"/packaging/tesselo-registro.1.in "$sorgenti"/packaging/tesselo-registro.it.1.in; do
   grep -q 'share/doc/tesselo/guida\\\?-insegnanti.html' "$documento" || fail "$documento does not point at the installed guide"
   while read -r percorso; do
     [[ -e $prefisso/${percorso#/usr/} ]] || fail "$(basename "$documento") names $percorso, which the package does not install"

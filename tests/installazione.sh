@@ -39,8 +39,8 @@ lintian --pedantic -I -E --fail-on error,warning "$deb" "$ddeb" 2>/dev/null || f
 # first match would let readelf die of a broken pipe and fail the check.)
 dpkg-deb -x "$deb" "$lavoro/contenuto"
 dpkg-deb -x "$ddeb" "$lavoro/simboli"
-for elf in tesselo tesselo-audio.so; do
-  file=$lavoro/contenuto/usr/lib/games/tesselo/$elf
+for elf in lib/games/tesselo/tesselo lib/games/tesselo/tesselo-audio.so bin/tesselo-registro; do
+  file=$lavoro/contenuto/usr/$elf
   readelf -S "$file" | grep '\.debug_info' >/dev/null && fail "$elf is not stripped"
   id=$(readelf -n "$file" | awk '/Build ID/ { print $3 }')
   readelf -S "$lavoro/simboli/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" 2>/dev/null | grep '\.debug_info' >/dev/null \
@@ -49,8 +49,17 @@ done
 
 (cd "$sorgenti" && reuse lint >"$lavoro/reuse.txt") || { cat "$lavoro/reuse.txt"; fail "reuse lint"; }
 
-desktop-file-validate "$lavoro/contenuto/usr/share/applications/tesselo.desktop" >"$lavoro/desktop.txt" || true
-if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate"; fi
+for entrata in tesselo tesselo-registro; do
+  desktop-file-validate "$lavoro/contenuto/usr/share/applications/$entrata.desktop" >"$lavoro/desktop.txt" || true
+  if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate $entrata.desktop"; fi
+done
+# What both programs load by name at run time: the platform plugins, the
+# register's SQLite driver, the symbols' emoji font; the libraries they link,
+# Qt Charts and Print Support among them, through dpkg-shlibdeps.
+dipendenze=$(dpkg-deb -f "$deb" Depends)
+for pacchetto in qt6-qpa-plugins libqt6sql6-sqlite fonts-noto-color-emoji libqt6charts6 libqt6printsupport6 libqt6sql6; do
+  grep -qE "(^|, )$pacchetto( |,|$)" <<<"$dipendenze" || fail "the package does not depend on $pacchetto: $dipendenze"
+done
 
 meta=$lavoro/contenuto/usr/share/metainfo/org.example.tesselo.metainfo.xml
 appstreamcli validate --pedantic --no-net "$meta" >"$lavoro/appstream.txt" || { cat "$lavoro/appstream.txt"; fail "appstreamcli"; }
@@ -60,7 +69,8 @@ grep -o '<image>[^<]*</image>' "$meta" | sed 's#</image>##; s#.*/##' | while rea
   [[ -f $sorgenti/docs/schermate/$png ]] || fail "the metadata lists $png, not in docs/schermate/"
 done
 
-for pagina in usr/share/man/man6/tesselo.6.gz usr/share/man/it/man6/tesselo.6.gz; do
+for pagina in usr/share/man/man6/tesselo.6.gz usr/share/man/it/man6/tesselo.6.gz \
+              usr/share/man/man1/tesselo-registro.1.gz usr/share/man/it/man1/tesselo-registro.1.gz; do
   [[ -f $lavoro/contenuto/$pagina ]] || fail "no $pagina"
   LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$lavoro/contenuto/$pagina" \
     2>"$lavoro/man.txt" >/dev/null || fail "man -l $pagina"
@@ -86,6 +96,11 @@ readelf -d "$app/tesselo-audio.so" | grep Multimedia >/dev/null || fail "the sou
 [[ -f $prefix/share/icons/hicolor/48x48/apps/tesselo.png ]] || fail "no PNG icon"
 [[ -f $prefix/share/metainfo/org.example.tesselo.metainfo.xml ]] || fail "no AppStream metadata"
 [[ -f $prefix/share/doc/tesselo/copyright ]] || fail "no copyright file"
+[[ -x $prefix/bin/tesselo-registro ]] || fail "no tesselo-registro in bin/"
+[[ -f $prefix/share/applications/tesselo-registro.desktop ]] || fail "no desktop entry for tesselo-registro"
+# The teachers' program's options need no display.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$lavoro/dati" "$prefix/bin/tesselo-registro" --help \
+  | grep -q -- '--importa FILE.csv' || fail "tesselo-registro --help"
 
 # One private X display for every start of the program below. Xvfb picks a
 # free number itself and writes it once it takes connections. It never
@@ -214,6 +229,14 @@ installa_gioca_rimuovi() {
   sistema_provvisorio "$deb" "$lavoro/radice" || fail "the throwaway system could not be made"
   dpkg --log="$lavoro/dpkg.log" -i "$deb" >"$lavoro/dpkg.txt" 2>&1 || { cat "$lavoro/dpkg.txt"; fail "dpkg -i"; }
   dpkg-query -L tesselo >"$lavoro/file-del-pacchetto.txt"
+  # The installed teachers' program makes a class from a school's file, in
+  # a register readable by its owner only, with no display.
+  printf 'Cognome;Nome\nRossi;Anna\nBianchi;Luca\n' >"$lavoro/classe.csv"
+  env -u DISPLAY QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$lavoro/registro installato" \
+    /usr/bin/tesselo-registro --importa "$lavoro/classe.csv" >"$lavoro/importa.txt" 2>&1 \
+    || { cat "$lavoro/importa.txt"; fail "the installed tesselo-registro --importa"; }
+  grep -q '^2 bambini aggiunti' "$lavoro/importa.txt" || { cat "$lavoro/importa.txt"; fail "tesselo-registro did not add 2 children"; }
+  [[ $(stat -c %a "$lavoro/registro installato/tesselo/registro.sqlite") == 600 ]] || fail "the register is readable by others"
   # The desktop entry runs "tesselo" from the PATH Debian gives every user.
   [[ $(PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games command -v tesselo || true) == /usr/games/tesselo ]] \
     || fail "the launcher is not /usr/games/tesselo on a user's PATH"

@@ -1,0 +1,98 @@
+#include "insegnanti/DialogoBambino.h"
+
+#include "registro/DisegnoSimbolo.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Insegnanti {
+
+namespace {
+constexpr int LatoIcona = 56;
+}
+
+DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringList& liberi, QWidget* padre)
+    : QDialog(padre), iniziale(bambino), nome(new QLineEdit(bambino.nome)), cognome(new QLineEdit(bambino.cognome)),
+      simboli(new QListWidget)
+{
+    setWindowTitle(bambino.id ? QStringLiteral("Modifica bambino") : QStringLiteral("Nuovo bambino"));
+    nome->setObjectName(QStringLiteral("nome"));
+    cognome->setObjectName(QStringLiteral("cognome"));
+    simboli->setObjectName(QStringLiteral("simboli"));
+
+    auto* campi = new QFormLayout;
+    campi->addRow(QStringLiteral("&Nome:"), nome);
+    campi->addRow(QStringLiteral("&Cognome (facoltativo):"), cognome);
+
+    simboli->setViewMode(QListView::IconMode);
+    simboli->setIconSize(QSize(LatoIcona, LatoIcona));
+    simboli->setGridSize(QSize(LatoIcona + 40, LatoIcona + 30));
+    simboli->setResizeMode(QListView::Adjust);
+    simboli->setMovement(QListView::Static);
+    simboli->setWordWrap(true);
+    simboli->setMinimumSize(6 * (LatoIcona + 40) + 30, 3 * (LatoIcona + 30) + 10);
+    for (const Registro::Simbolo& s : Registro::Simboli()) {
+        const QString chiave = QString::fromLatin1(s.chiave);
+        if (!liberi.contains(chiave) && chiave != bambino.simbolo)
+            continue;
+        auto* voce = new QListWidgetItem(QPixmap::fromImage(Registro::ImmagineSimbolo(s, LatoIcona)),
+                                         QString::fromUtf8(s.nome), simboli);
+        voce->setData(Qt::UserRole, chiave);
+        if (chiave == bambino.simbolo)
+            simboli->setCurrentItem(voce);
+    }
+
+    auto* pulsanti = new QDialogButtonBox;
+    conferma = pulsanti->addButton(bambino.id ? QStringLiteral("Salva") : QStringLiteral("Aggiungi"),
+                                   QDialogButtonBox::AcceptRole);
+    pulsanti->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(nome, &QLineEdit::textChanged, this, &DialogoBambino::aggiornaConferma);
+    connect(simboli, &QListWidget::currentItemChanged, this, &DialogoBambino::aggiornaConferma);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addLayout(campi);
+    auto* etichetta = new QLabel(QStringLiteral("Il &contrassegno (quelli già dati ad altri bambini non ci sono):"));
+    etichetta->setBuddy(simboli);
+    colonna->addWidget(etichetta);
+    colonna->addWidget(simboli, 1);
+    colonna->addWidget(pulsanti);
+    aggiornaConferma();
+}
+
+Registro::Bambino DialogoBambino::bambino() const
+{
+    Registro::Bambino b = iniziale;
+    b.nome = nome->text();
+    b.cognome = cognome->text();
+    if (const QListWidgetItem* voce = simboli->currentItem())
+        b.simbolo = voce->data(Qt::UserRole).toString();
+    return b;
+}
+
+void DialogoBambino::aggiornaConferma()
+{
+    conferma->setEnabled(!nome->text().trimmed().isEmpty() && simboli->currentItem());
+}
+
+QStringList SimboliLiberi(const QList<Registro::Bambino>& classe, qint64 escluso)
+{
+    QStringList liberi;
+    for (const Registro::Simbolo& s : Registro::Simboli()) {
+        const QString chiave = QString::fromLatin1(s.chiave);
+        const bool preso = std::any_of(classe.begin(), classe.end(), [&](const Registro::Bambino& b) {
+            return b.id != escluso && b.simbolo == chiave;
+        });
+        if (!preso)
+            liberi.append(chiave);
+    }
+    return liberi;
+}
+
+} // namespace Insegnanti

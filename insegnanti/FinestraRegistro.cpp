@@ -1,0 +1,231 @@
+#include "insegnanti/FinestraRegistro.h"
+
+#include "insegnanti/GestioneClasse.h"
+#include "insegnanti/Operazioni.h"
+#include "insegnanti/Rapporti.h"
+#include "insegnanti/Richieste.h"
+#include "insegnanti/Scala.h"
+#include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/VistaBambino.h"
+#include "insegnanti/VistaClasse.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace Insegnanti {
+
+FinestraRegistro::FinestraRegistro(Registro::Archivio& a, QWidget* padre)
+    : QMainWindow(padre), archivio(a), scelta(new SceltaPeriodo), schede(new QTabWidget),
+      gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
+{
+    setWindowTitle(QStringLiteral("Registro di Tesselo"));
+    schede->addTab(gestione, QStringLiteral("&La classe"));
+    schede->addTab(vistaClasse, QStringLiteral("I risul&tati della classe"));
+    schede->addTab(vistaBambino, QStringLiteral("&Un bambino"));
+    auto* centro = new QWidget;
+    auto* colonna = new QVBoxLayout(centro);
+    colonna->addWidget(scelta);
+    colonna->addWidget(schede, 1);
+    setCentralWidget(centro);
+    statusBar()->showMessage(QStringLiteral("Registro: ") + Registro::Archivio::PercorsoPredefinito());
+    creaMenu();
+
+    connect(scelta, &SceltaPeriodo::cambiato, this, &FinestraRegistro::aggiorna);
+    connect(gestione, &GestioneClasse::cambiata, this, &FinestraRegistro::aggiorna);
+    connect(vistaClasse, &VistaClasse::bambinoScelto, this, &FinestraRegistro::mostraBambino);
+    connect(schede, &QTabWidget::currentChanged, this, [this](int pagina) {
+        // The child chosen in the class list is the one the child's page shows.
+        if (schede->widget(pagina) == vistaBambino && gestione->scelto())
+            vistaBambino->scegli(gestione->scelto());
+    });
+
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QSize spazio = schermo->availableSize();
+        resize(std::min(spazio.width(), std::max(1000, spazio.width() * 3 / 4)),
+               std::min(spazio.height(), std::max(700, spazio.height() * 3 / 4)));
+    }
+    aggiorna();
+}
+
+void FinestraRegistro::creaMenu()
+{
+    QMenu* registro = menuBar()->addMenu(QStringLiteral("&Registro"));
+    registro->addAction(QStringLiteral("&Importa una classe da un file CSV..."), gestione, &GestioneClasse::importa);
+    registro->addAction(QStringLiteral("&Esporta le risposte del periodo in CSV..."), this, &FinestraRegistro::esporta);
+    registro->addAction(QStringLiteral("&Unisci il registro di un altro computer..."), this, &FinestraRegistro::unisci);
+    registro->addSeparator();
+    registro->addAction(QStringLiteral("&Aggiorna"), QKeySequence::Refresh, this, &FinestraRegistro::aggiorna);
+    registro->addSeparator();
+    registro->addAction(QStringLiteral("E&sci"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* resoconti = menuBar()->addMenu(QStringLiteral("Re&soconti"));
+    resoconti->addAction(QStringLiteral("Resoconto della &classe in PDF..."), this, &FinestraRegistro::pdfClasse);
+    resoconti->addAction(QStringLiteral("S&tampa il resoconto della classe..."), this, &FinestraRegistro::stampaClasse);
+    resoconti->addSeparator();
+    resoconti->addAction(QStringLiteral("Resoconto del &bambino in PDF..."), this, &FinestraRegistro::pdfBambino);
+    resoconti->addAction(QStringLiteral("Stampa il resoconto del ba&mbino..."), this, &FinestraRegistro::stampaBambino);
+
+    QMenu* cancella = menuBar()->addMenu(QStringLiteral("&Cancella"));
+    cancella->addAction(QStringLiteral("Cancella le risposte di un &bambino..."), this,
+                        &FinestraRegistro::cancellaRisposteBambino);
+    cancella->addAction(QStringLiteral("Cancella le risposte &prima di una data..."), this,
+                        &FinestraRegistro::cancellaPrimaDi);
+}
+
+void FinestraRegistro::aggiorna()
+{
+    const Registro::Periodo p = scelta->periodo();
+    gestione->aggiorna();
+    vistaBambino->aggiornaClasse();
+    vistaClasse->mostra(p);
+    vistaBambino->mostra(p);
+}
+
+void FinestraRegistro::mostraBambino(qint64 id)
+{
+    if (!id)
+        return;
+    vistaBambino->scegli(id);
+    schede->setCurrentWidget(vistaBambino);
+}
+
+qint64 FinestraRegistro::bambinoScelto()
+{
+    if (!vistaBambino->scelto())
+        richieste().informa(this, QStringLiteral("La classe non ha ancora nessun bambino."), true);
+    return vistaBambino->scelto();
+}
+
+void FinestraRegistro::esporta()
+{
+    const QString file = richieste().fileDaSalvare(
+        this, QStringLiteral("Esporta le risposte"),
+        NomeFile(QStringLiteral("registro"), QDate::currentDate().toString(Qt::ISODate), QStringLiteral("csv")),
+        QStringLiteral("File CSV (*.csv)"));
+    if (file.isEmpty())
+        return;
+    const Esito esito = Esporta(archivio, file, scelta->periodo());
+    richieste().informa(this, esito.messaggio, !esito.riuscito);
+}
+
+void FinestraRegistro::unisci()
+{
+    const QString file = richieste().fileDaAprire(this, QStringLiteral("Unisci il registro di un altro computer"),
+                                                  QStringLiteral("Registro di Tesselo (*.sqlite);;Tutti i file (*)"));
+    if (file.isEmpty())
+        return;
+    const Esito esito = Unisci(archivio, file);
+    aggiorna();
+    richieste().informa(this, esito.messaggio, !esito.riuscito);
+}
+
+void FinestraRegistro::salvaPdf(const Resoconto& resoconto, const QString& proposto)
+{
+    const QString file = richieste().fileDaSalvare(this, QStringLiteral("Salva il resoconto in PDF"), proposto,
+                                                   QStringLiteral("Documenti PDF (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    QString errore;
+    if (ScriviPdf(resoconto, file, errore))
+        richieste().informa(this, QStringLiteral("Resoconto salvato nel file %1.").arg(file), false);
+    else
+        richieste().informa(this, errore, true);
+}
+
+void FinestraRegistro::stampa(const Resoconto& resoconto)
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setDocName(resoconto.titolo);
+    if (richieste().stampante(this, stampante))
+        Stampa(resoconto, stampante);
+}
+
+void FinestraRegistro::pdfClasse()
+{
+    salvaPdf(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione()),
+             NomeFile(QStringLiteral("resoconto"), QStringLiteral("classe"), QStringLiteral("pdf")));
+}
+
+void FinestraRegistro::stampaClasse()
+{
+    stampa(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione()));
+}
+
+void FinestraRegistro::pdfBambino()
+{
+    if (const qint64 id = bambinoScelto())
+        salvaPdf(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione()),
+                 NomeFile(QStringLiteral("resoconto"), archivio.bambino(id).value_or(Registro::Bambino{}).nomeCompleto(),
+                          QStringLiteral("pdf")));
+}
+
+void FinestraRegistro::stampaBambino()
+{
+    if (const qint64 id = bambinoScelto())
+        stampa(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione()));
+}
+
+void FinestraRegistro::cancellaRisposteBambino()
+{
+    const qint64 id = bambinoScelto();
+    const std::optional<Registro::Bambino> b = archivio.bambino(id);
+    if (!b)
+        return;
+    const int n = archivio.risposteDi(id);
+    if (!n) {
+        richieste().informa(this, QStringLiteral("«%1» non ha nessuna risposta nel registro.").arg(b->nomeCompleto()),
+                            false);
+        return;
+    }
+    if (!richieste().conferma(this,
+                              QStringLiteral("Cancellare tutte le risposte di «%1»?\n\n%2. "
+                                             "Il bambino resta nella classe.")
+                                  .arg(b->nomeCompleto(), RisposteCancellate(n)),
+                              QStringLiteral("Cancella")))
+        return;
+    archivio.cancellaRisposteDi(id);
+    aggiorna();
+}
+
+void FinestraRegistro::cancellaPrimaDi()
+{
+    const std::optional<QDate> giorno =
+        richieste().giorno(this, QStringLiteral("Cancellare le risposte date prima di quale giorno?"));
+    if (!giorno)
+        return;
+    const int n = RisposteNelPeriodo(archivio, {std::nullopt, giorno->addDays(-1)});
+    if (!n) {
+        richieste().informa(this, QStringLiteral("Non ci sono risposte date prima del %1.").arg(TestoGiorno(*giorno)),
+                            false);
+        return;
+    }
+    if (!richieste().conferma(this,
+                              QStringLiteral("Cancellare le risposte date prima del %1?\n\n%2, "
+                                             "di tutti i bambini e degli ospiti.")
+                                  .arg(TestoGiorno(*giorno), RisposteCancellate(n)),
+                              QStringLiteral("Cancella")))
+        return;
+    archivio.cancellaPrimaDi(*giorno);
+    aggiorna();
+}
+
+QString NomeFile(const QString& radice, const QString& nome, const QString& estensione)
+{
+    static const QRegularExpression altro(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    QString parte = nome.toLower().replace(altro, QStringLiteral("-"));
+    while (parte.startsWith(QLatin1Char('-')))
+        parte.remove(0, 1);
+    while (parte.endsWith(QLatin1Char('-')))
+        parte.chop(1);
+    parte = parte.left(60);
+    return (parte.isEmpty() ? radice : radice + QLatin1Char('-') + parte) + QLatin1Char('.') + estensione;
+}
+
+} // namespace Insegnanti

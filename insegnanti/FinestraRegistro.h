@@ -1,0 +1,62 @@
+#pragma once
+#include "registro/Archivio.h"
+
+#include <QMainWindow>
+
+class QTabWidget;
+
+namespace Insegnanti {
+
+class GestioneClasse;
+class SceltaPeriodo;
+class VistaBambino;
+class VistaClasse;
+struct Resoconto;
+
+// The teachers' program's window: the period at the top, then three pages,
+// the class, the class at a glance and one child; the menus export, merge,
+// make reports and delete answers, each deletion after a confirmation.
+class FinestraRegistro : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FinestraRegistro(Registro::Archivio& archivio, QWidget* padre = nullptr);
+
+    GestioneClasse* classe() const { return gestione; }
+    VistaClasse* sintesi() const { return vistaClasse; }
+    VistaBambino* bambino() const { return vistaBambino; }
+    SceltaPeriodo* periodo() const { return scelta; }
+    QTabWidget* pagine() const { return schede; }
+
+public slots:
+    void aggiorna();
+    void esporta();
+    void unisci();
+    void pdfClasse();
+    void pdfBambino();
+    void stampaClasse();
+    void stampaBambino();
+    void cancellaRisposteBambino();
+    void cancellaPrimaDi();
+
+private:
+    void creaMenu();
+    void mostraBambino(qint64 id);
+    void salvaPdf(const Resoconto& resoconto, const QString& proposto);
+    void stampa(const Resoconto& resoconto);
+    // The child chosen on the child's page; 0, after telling the teacher to
+    // choose one, when there is none.
+    qint64 bambinoScelto();
+
+    Registro::Archivio& archivio;
+    SceltaPeriodo* scelta;
+    QTabWidget* schede;
+    GestioneClasse* gestione;
+    VistaClasse* vistaClasse;
+    VistaBambino* vistaBambino;
+};
+
+// A file name made from a name: letters and digits kept, every other run of
+// characters one "-", in lower case ("resoconto-anna-maria.pdf").
+QString NomeFile(const QString& radice, const QString& nome, const QString& estensione);
+
+} // namespace Insegnanti

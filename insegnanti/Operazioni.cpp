@@ -1,0 +1,82 @@
+#include "insegnanti/Operazioni.h"
+
+#include "registro/FileClasse.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Insegnanti {
+
+namespace {
+QString Nome(const QString& file)
+{
+    return QStringLiteral("«%1»").arg(QFileInfo(file).fileName());
+}
+} // namespace
+
+Esito Importa(Registro::Archivio& archivio, const QString& file)
+{
+    const Registro::Importazione fatto = Registro::ImportaClasse(archivio, file);
+    if (!fatto.errore.isEmpty())
+        return {false, QStringLiteral("Il file %1 non è stato importato: %2").arg(Nome(file), fatto.errore)};
+    if (!fatto.aggiunti)
+        return {true, QStringLiteral("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.")
+                          .arg(Nome(file))};
+    return {true, fatto.aggiunti == 1
+                      ? QStringLiteral("1 bambino aggiunto alla classe dal file %1.").arg(Nome(file))
+                      : QStringLiteral("%1 bambini aggiunti alla classe dal file %2.").arg(fatto.aggiunti).arg(Nome(file))};
+}
+
+Esito Esporta(const Registro::Archivio& archivio, const QString& file, const Registro::Periodo& periodo)
+{
+    QSaveFile uscita(file);
+    if (!uscita.open(QIODevice::WriteOnly) || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
+        || !uscita.commit())
+        return {false, QStringLiteral("Il file %1 non si può scrivere: %2").arg(file, uscita.errorString())};
+    return {true, QStringLiteral("Risposte esportate nel file %1.").arg(Nome(file))};
+}
+
+Esito Unisci(Registro::Archivio& archivio, const QString& file)
+{
+    const QFileInfo altro(file);
+    if (!altro.isFile())
+        return {false, QStringLiteral("Il file %1 non c'è.").arg(file)};
+    const std::optional<int> aggiunte = archivio.unisci(file);
+    if (!aggiunte)
+        return {false, QStringLiteral("Il file %1 non è stato unito: %2").arg(Nome(file), archivio.ultimoErrore())};
+    return {true, QStringLiteral("%1 dal registro %2.")
+                      .arg(*aggiunte == 1 ? QStringLiteral("1 risposta aggiunta")
+                                          : QStringLiteral("%1 risposte aggiunte").arg(*aggiunte),
+                           Nome(file))};
+}
+
+QString NonSiApre(const Registro::Archivio& archivio, Registro::Esito esito, const QString& percorso)
+{
+    QString motivo = archivio.ultimoErrore();
+    if (motivo.isEmpty()) {
+        switch (esito) {
+        case Registro::Esito::Ok: break;
+        case Registro::Esito::Mancante: motivo = QStringLiteral("non c'è ancora"); break;
+        case Registro::Esito::NonScrivibile: motivo = QStringLiteral("non si può scrivere"); break;
+        case Registro::Esito::Bloccato: motivo = QStringLiteral("è bloccato da un altro programma"); break;
+        case Registro::Esito::Danneggiato: motivo = QStringLiteral("è danneggiato"); break;
+        case Registro::Esito::PiuRecente:
+            motivo = QStringLiteral("è stato fatto da una versione più recente del programma");
+            break;
+        }
+    }
+    if (motivo.endsWith(QLatin1Char('.')))
+        motivo.chop(1);
+    return QStringLiteral("Il registro %1 non si può aprire: %2.").arg(percorso, motivo);
+}
+
+int RisposteNelPeriodo(const Registro::Archivio& archivio, const Registro::Periodo& periodo)
+{
+    int n = 0;
+    for (const Registro::RigaClasse& riga : archivio.classe(periodo))
+        for (const Registro::Conto& conto : riga.perGioco)
+            n += conto.totale();
+    return n;
+}
+
+} // namespace Insegnanti

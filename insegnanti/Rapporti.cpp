@@ -1,0 +1,162 @@
+#include "insegnanti/Rapporti.h"
+
+#include "insegnanti/Scala.h"
+#include "insegnanti/VistaBambino.h"
+#include "insegnanti/VistaClasse.h"
+#include "registro/DisegnoSimbolo.h"
+#include "registro/Giochi.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace Insegnanti {
+
+namespace {
+constexpr int LatoSimbolo = 64;
+
+QString E(const QString& testo)
+{
+    return testo.toHtmlEscaped();
+}
+
+// A cell coloured by its share, with the count and the share in words.
+QString Casella(const Registro::Conto& conto, const QString& testo)
+{
+    const std::optional<double> q = conto.quota();
+    const QString sfondo = q ? QStringLiteral(" bgcolor=\"%1\"").arg(ColoreQuota(*q).name()) : QString();
+    return QStringLiteral("<td align=\"center\"%1>%2</td>").arg(sfondo, testo);
+}
+
+// The title (after a picture, when given), the period and the day printed.
+QString Intestazione(const QString& titolo, const QString& periodoInParole, const QString& figura = {})
+{
+    return QStringLiteral("<h1>%1%2</h1><p>Periodo: %3. Stampato il %4.</p>")
+        .arg(figura, E(titolo), E(periodoInParole),
+             E(QLocale(QLocale::Italian).toString(QDate::currentDate(), "d MMMM yyyy")));
+}
+
+// The symbol's picture, kept in the document under its key.
+QString Simbolo(QTextDocument& documento, const QString& chiave, int lato)
+{
+    const Registro::Simbolo* s = Registro::TrovaSimbolo(chiave);
+    if (!s)
+        return {};
+    const QUrl nome(QStringLiteral("simbolo:") + chiave);
+    documento.addResource(QTextDocument::ImageResource, nome, Registro::ImmagineSimbolo(*s, LatoSimbolo));
+    return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\"> ").arg(nome.toString()).arg(lato);
+}
+
+Resoconto Nuovo(const QString& titolo, bool orizzontale)
+{
+    Resoconto r{titolo, orizzontale, std::make_unique<QTextDocument>()};
+    r.documento->setMetaInformation(QTextDocument::DocumentTitle, titolo);
+    r.documento->setDefaultStyleSheet(QStringLiteral(
+        "body { font-size: 10pt; } h1 { font-size: 16pt; } h2 { font-size: 12pt; }"
+        "th { background-color: #e8e8e8; } td, th { padding: 3px; }"));
+    return r;
+}
+
+const QString Tabella = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
+} // namespace
+
+Resoconto ResocontoClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo,
+                          const QString& periodoInParole)
+{
+    Resoconto r = Nuovo(QStringLiteral("Tesselo: resoconto della classe"), true);
+    QString html = Intestazione(r.titolo, periodoInParole)
+        + QStringLiteral("<p>In ogni casella: risposte esatte / errate e la quota di esatte.</p>") + Tabella
+        + QStringLiteral("<tr><th>Bambino</th>");
+    for (const Registro::Gioco& g : Registro::Giochi())
+        html += QStringLiteral("<th>%1</th>").arg(E(QString::fromUtf8(g.didascalia)));
+    html += QStringLiteral("</tr>");
+    for (const Registro::RigaClasse& riga : RigheClasse(archivio, periodo)) {
+        html += QStringLiteral("<tr><td>%1%2</td>")
+                    .arg(Simbolo(*r.documento, riga.bambino.simbolo, 20), E(NomeRiga(riga.bambino)));
+        for (const Registro::Conto& c : riga.perGioco)
+            html += Casella(c, c.totale() ? TestoConto(c) + QStringLiteral("<br>") + TestoQuota(c) : TestoConto(c));
+        html += QStringLiteral("</tr>");
+    }
+    r.documento->setHtml(html + QStringLiteral("</table>"));
+    return r;
+}
+
+Resoconto ResocontoBambino(const Registro::Archivio& archivio, qint64 id, const Registro::Periodo& periodo,
+                           const QString& periodoInParole)
+{
+    const Registro::Bambino bambino = archivio.bambino(id).value_or(Registro::Bambino{});
+    Resoconto r = Nuovo(QStringLiteral("Tesselo: resoconto di ") + bambino.nomeCompleto(), false);
+    const Registro::SchedaBambino scheda = archivio.scheda(id, periodo);
+    const QStringList voci = VociScheda();
+
+    QString html = Intestazione(r.titolo, periodoInParole, Simbolo(*r.documento, bambino.simbolo, 32))
+        + QStringLiteral("<h2>Risposte esatte ed errate</h2>") + Tabella
+        + QStringLiteral("<tr><th></th><th>esatte</th><th>errate</th><th>quota esatte</th></tr>");
+    const auto conti = ContiScheda(scheda);
+    for (int i = 0; i < voci.size(); ++i) {
+        const Registro::Conto& c = conti[size_t(i)];
+        html += QStringLiteral("<tr><td>%1</td><td align=\"center\">%2</td><td align=\"center\">%3</td>%4</tr>")
+                    .arg(E(voci[i]))
+                    .arg(c.esatte)
+                    .arg(c.errate)
+                    .arg(Casella(c, TestoQuota(c)));
+    }
+    html += QStringLiteral("</table><h2>Settimana per settimana (quota di risposte esatte)</h2>");
+    if (scheda.settimane.isEmpty()) {
+        html += QStringLiteral("<p>Nessuna risposta nel periodo.</p>");
+    } else {
+        html += Tabella + QStringLiteral("<tr><th>settimana dal</th>");
+        for (const QString& v : voci)
+            html += QStringLiteral("<th>%1</th>").arg(E(v));
+        html += QStringLiteral("</tr>");
+        for (const Registro::SchedaBambino::Settimana& s : scheda.settimane) {
+            html += QStringLiteral("<tr><td>%1</td>").arg(E(QLocale(QLocale::Italian).toString(s.lunedi, "d MMM yyyy")));
+            for (const Registro::Conto& c : ContiScheda(s))
+                html += Casella(c, TestoQuota(c));
+            html += QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table>");
+    }
+    html += QStringLiteral("<h2>Le domande sbagliate più spesso</h2>");
+    if (scheda.piuSbagliati.isEmpty()) {
+        html += QStringLiteral("<p>Nessuna risposta errata nel periodo.</p>");
+    } else {
+        html += Tabella + QStringLiteral("<tr><th>gioco</th><th>domanda</th><th>blocchi</th><th>volte</th></tr>");
+        for (const Registro::SchedaBambino::Errore& e : scheda.piuSbagliati)
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"center\">%4</td></tr>")
+                        .arg(E(e.gioco), E(e.domanda), E(e.blocchi))
+                        .arg(e.volte);
+        html += QStringLiteral("</table>");
+    }
+    r.documento->setHtml(html);
+    return r;
+}
+
+void Stampa(const Resoconto& resoconto, QPrinter& stampante)
+{
+    stampante.setDocName(resoconto.titolo);
+    stampante.setPageOrientation(resoconto.orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
+    resoconto.documento->print(&stampante);
+}
+
+bool ScriviPdf(const Resoconto& resoconto, const QString& file, QString& errore)
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setOutputFileName(file);
+    stampante.setCreator(QStringLiteral("Registro di Tesselo"));
+    // QPrinter says nothing when it cannot write: the file itself tells.
+    const QDateTime prima = QFileInfo(file).fileTime(QFileDevice::FileModificationTime);
+    Stampa(resoconto, stampante);
+    const QFileInfo scritto(file);
+    if (!scritto.isFile() || scritto.size() == 0 || scritto.fileTime(QFileDevice::FileModificationTime) == prima) {
+        errore = QStringLiteral("Il file %1 non si può scrivere.").arg(file);
+        return false;
+    }
+    return true;
+}
+
+} // namespace Insegnanti

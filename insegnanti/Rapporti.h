@@ -1,0 +1,33 @@
+#pragma once
+#include "registro/Archivio.h"
+
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QTextDocument;
+
+namespace Insegnanti {
+
+// A report to print or to save as PDF, for parents' meetings: its title
+// (the PDF's title too), the page's orientation and the document itself.
+struct Resoconto {
+    QString titolo;
+    bool orizzontale = false;
+    std::unique_ptr<QTextDocument> documento;
+};
+
+// The class: each child's right and wrong answers in each game over the
+// period described by periodoInParole.
+Resoconto ResocontoClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo,
+                          const QString& periodoInParole);
+// One child: the six shares, week by week, and the items most often wrong.
+Resoconto ResocontoBambino(const Registro::Archivio& archivio, qint64 bambino, const Registro::Periodo& periodo,
+                           const QString& periodoInParole);
+
+// Prints on a printer already set up (by the print dialog, or for a file).
+void Stampa(const Resoconto& resoconto, QPrinter& stampante);
+// Writes a PDF file; false, with the reason in errore, when it cannot.
+bool ScriviPdf(const Resoconto& resoconto, const QString& file, QString& errore);
+
+} // namespace Insegnanti

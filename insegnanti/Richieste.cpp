@@ -1,0 +1,98 @@
+#include "insegnanti/Richieste.h"
+
+#include "insegnanti/DialogoBambino.h"
+
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Insegnanti {
+
+namespace {
+
+const QString Titolo = QStringLiteral("Registro di Tesselo");
+
+// Cancelling is the default: Enter pressed by habit deletes nothing.
+bool Conferma(QWidget* padre, const QString& testo, const QString& azione)
+{
+    QMessageBox box(QMessageBox::Warning, Titolo, testo, QMessageBox::NoButton, padre);
+    QPushButton* si = box.addButton(azione, QMessageBox::DestructiveRole);
+    QPushButton* no = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == si;
+}
+
+void Informa(QWidget* padre, const QString& testo, bool errore)
+{
+    QMessageBox box(errore ? QMessageBox::Critical : QMessageBox::Information, Titolo, testo, QMessageBox::NoButton,
+                    padre);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+QString FileDaAprire(QWidget* padre, const QString& titolo, const QString& filtro)
+{
+    return QFileDialog::getOpenFileName(padre, titolo, QDir::homePath(), filtro);
+}
+
+QString FileDaSalvare(QWidget* padre, const QString& titolo, const QString& proposto, const QString& filtro)
+{
+    return QFileDialog::getSaveFileName(padre, titolo, QDir::home().filePath(proposto), filtro);
+}
+
+bool Stampante(QWidget* padre, QPrinter& stampante)
+{
+    QPrintDialog dialogo(&stampante, padre);
+    dialogo.setWindowTitle(QStringLiteral("Stampa"));
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+std::optional<QDate> Giorno(QWidget* padre, const QString& testo)
+{
+    QDialog dialogo(padre);
+    dialogo.setWindowTitle(Titolo);
+    auto* colonna = new QVBoxLayout(&dialogo);
+    auto* spiegazione = new QLabel(testo);
+    spiegazione->setWordWrap(true);
+    colonna->addWidget(spiegazione);
+    auto* data = new QDateEdit(QDate::currentDate());
+    data->setCalendarPopup(true);
+    data->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+    colonna->addWidget(data);
+    auto* pulsanti = new QDialogButtonBox;
+    pulsanti->addButton(QStringLiteral("Avanti"), QDialogButtonBox::AcceptRole);
+    pulsanti->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    colonna->addWidget(pulsanti);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return data->date();
+}
+
+std::optional<Registro::Bambino> Bambino(QWidget* padre, const Registro::Bambino& iniziale, const QStringList& liberi)
+{
+    DialogoBambino dialogo(iniziale, liberi, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.bambino();
+}
+
+} // namespace
+
+Richieste& richieste()
+{
+    static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino};
+    return r;
+}
+
+} // namespace Insegnanti

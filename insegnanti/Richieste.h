@@ -1,0 +1,42 @@
+#pragma once
+#include "registro/Bambino.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace Insegnanti {
+
+// Everything the teachers' program asks the teacher through a dialog, in one
+// place, so that a test answers in its stead and never waits for a window.
+struct Richieste {
+    // Before something that cannot be undone: true when the teacher goes on
+    // with the button labelled azione.
+    std::function<bool(QWidget* padre, const QString& testo, const QString& azione)> conferma;
+    // What was done, or why it could not be.
+    std::function<void(QWidget* padre, const QString& testo, bool errore)> informa;
+    // A file to read, or to write (proposto is the name offered); empty when
+    // the teacher gives up.
+    std::function<QString(QWidget* padre, const QString& titolo, const QString& filtro)> fileDaAprire;
+    std::function<QString(QWidget* padre, const QString& titolo, const QString& proposto, const QString& filtro)>
+        fileDaSalvare;
+    // The printer and its settings; false when the teacher gives up.
+    std::function<bool(QWidget* padre, QPrinter& stampante)> stampante;
+    // A day, asked with testo; nothing when the teacher gives up.
+    std::function<std::optional<QDate>(QWidget* padre, const QString& testo)> giorno;
+    // A child's name and symbol, starting from iniziale, choosing among
+    // liberi (keys of Registro::Simboli()); nothing when the teacher gives up.
+    std::function<std::optional<Registro::Bambino>(QWidget* padre, const Registro::Bambino& iniziale,
+                                                   const QStringList& liberi)>
+        bambino;
+};
+
+// The dialogs in use; the real ones unless a test has replaced them.
+Richieste& richieste();
+
+} // namespace Insegnanti

@@ -1,0 +1,115 @@
+#include "insegnanti/SceltaPeriodo.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+
+namespace Insegnanti {
+
+SceltaPeriodo::SceltaPeriodo(QWidget* padre)
+    : QWidget(padre), scelta(new QComboBox), dal(new QDateEdit), al(new QDateEdit)
+{
+    scelta->setObjectName(QStringLiteral("periodo"));
+    dal->setObjectName(QStringLiteral("dal"));
+    al->setObjectName(QStringLiteral("al"));
+    scelta->addItems({QStringLiteral("oggi"), QStringLiteral("questa settimana"), QStringLiteral("questo mese"),
+                      QStringLiteral("l'anno scolastico"), QStringLiteral("tutto il registro"),
+                      QStringLiteral("date a scelta")});
+    for (QDateEdit* data : {dal, al}) {
+        data->setCalendarPopup(true);
+        data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        data->setDate(QDate::currentDate());
+    }
+    auto* riga = new QHBoxLayout(this);
+    riga->setContentsMargins(0, 0, 0, 0);
+    auto* etichetta = new QLabel(QStringLiteral("&Periodo:"));
+    etichetta->setBuddy(scelta);
+    riga->addWidget(etichetta);
+    riga->addWidget(scelta);
+    riga->addWidget(new QLabel(QStringLiteral("dal")));
+    riga->addWidget(dal);
+    riga->addWidget(new QLabel(QStringLiteral("al")));
+    riga->addWidget(al);
+    riga->addStretch();
+
+    scelta->setCurrentIndex(AnnoScolastico);
+    aggiornaDate();
+    connect(scelta, &QComboBox::currentIndexChanged, this, [this] {
+        aggiornaDate();
+        emit cambiato();
+    });
+    for (QDateEdit* data : {dal, al})
+        connect(data, &QDateEdit::dateChanged, this, [this] {
+            if (scelta->currentIndex() == DateScelte)
+                emit cambiato();
+        });
+}
+
+Registro::Periodo SceltaPeriodo::periodo() const
+{
+    switch (scelta->currentIndex()) {
+    case Oggi: return Registro::Periodo::Oggi();
+    case Settimana: return Registro::Periodo::Settimana();
+    case Mese: return Registro::Periodo::Mese();
+    case AnnoScolastico: return Registro::Periodo::AnnoScolastico();
+    case Tutto: return {};
+    }
+    // Two days given the wrong way round still mean the days between them.
+    return {std::min(dal->date(), al->date()), std::max(dal->date(), al->date())};
+}
+
+QString SceltaPeriodo::descrizione() const
+{
+    return DescriviPeriodo(periodo());
+}
+
+void SceltaPeriodo::scegli(Scelta s, QDate inizio, QDate fine)
+{
+    const QSignalBlocker fermo(this);
+    if (inizio.isValid())
+        dal->setDate(inizio);
+    if (fine.isValid())
+        al->setDate(fine);
+    scelta->setCurrentIndex(s);
+    aggiornaDate();
+}
+
+// The two fields show the days of every period, and take the teacher's only
+// with "date a scelta".
+void SceltaPeriodo::aggiornaDate()
+{
+    const bool scelte = scelta->currentIndex() == DateScelte;
+    dal->setEnabled(scelte);
+    al->setEnabled(scelte);
+    if (scelte)
+        return;
+    const QSignalBlocker fermoDal(dal), fermoAl(al);
+    const Registro::Periodo p = periodo();
+    if (p.dal)
+        dal->setDate(*p.dal);
+    if (p.al)
+        al->setDate(*p.al);
+}
+
+QString TestoGiorno(const QDate& giorno)
+{
+    return QLocale(QLocale::Italian).toString(giorno, QStringLiteral("d MMMM yyyy"));
+}
+
+QString DescriviPeriodo(const Registro::Periodo& periodo)
+{
+    if (periodo.dal && periodo.al && *periodo.dal == *periodo.al)
+        return *periodo.dal == QDate::currentDate() ? QStringLiteral("oggi, ") + TestoGiorno(*periodo.dal)
+                                                    : QStringLiteral("il ") + TestoGiorno(*periodo.dal);
+    if (periodo.dal && periodo.al)
+        return QStringLiteral("dal %1 al %2").arg(TestoGiorno(*periodo.dal), TestoGiorno(*periodo.al));
+    if (periodo.dal)
+        return QStringLiteral("dal ") + TestoGiorno(*periodo.dal);
+    if (periodo.al)
+        return QStringLiteral("fino al ") + TestoGiorno(*periodo.al);
+    return QStringLiteral("tutto il registro");
+}
+
+} // namespace Insegnanti

@@ -1,0 +1,119 @@
+#include "insegnanti/VistaClasse.h"
+
+#include "insegnanti/Scala.h"
+#include "registro/DisegnoSimbolo.h"
+#include "registro/Giochi.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace Insegnanti {
+
+namespace {
+constexpr int LatoIcona = 28;
+constexpr int LarghezzaNome = 220;
+
+QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
+{
+    const Registro::Simbolo* s =
+        bambino.id ? Registro::TrovaSimbolo(bambino.simbolo) : &Registro::SimboloOspite();
+    auto* voce = new QTableWidgetItem(NomeRiga(bambino));
+    voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    voce->setToolTip(NomeRiga(bambino));
+    voce->setData(Qt::UserRole, bambino.id);
+    if (s)
+        voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona)));
+    return voce;
+}
+} // namespace
+
+VistaClasse::VistaClasse(const Registro::Archivio& a, QWidget* padre)
+    : QWidget(padre), archivio(a), griglia(new QTableWidget)
+{
+    griglia->setObjectName(QStringLiteral("classe"));
+    QStringList intestazioni{QStringLiteral("Bambino")};
+    for (const Registro::Gioco& g : Registro::Giochi())
+        intestazioni.append(IntestazioneGioco(QString::fromUtf8(g.didascalia)));
+    griglia->setColumnCount(int(intestazioni.size()));
+    griglia->setHorizontalHeaderLabels(intestazioni);
+    for (int c = 1; c < griglia->columnCount(); ++c)
+        griglia->horizontalHeaderItem(c)->setToolTip(QString::fromUtf8(Registro::Giochi()[c - 1].didascalia));
+    griglia->verticalHeader()->hide();
+    griglia->setIconSize(QSize(LatoIcona, LatoIcona));
+    griglia->setTextElideMode(Qt::ElideRight);
+    griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
+    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    griglia->setColumnWidth(0, LarghezzaNome);
+    griglia->verticalHeader()->setDefaultSectionSize(LatoIcona + 8);
+    connect(griglia, &QTableWidget::cellDoubleClicked, this, [this](int riga) {
+        emit bambinoScelto(griglia->item(riga, 0)->data(Qt::UserRole).toLongLong());
+    });
+
+    auto* legenda = new QLabel(QStringLiteral(
+        "In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) "
+        "al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda."));
+    legenda->setWordWrap(true);
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(griglia, 1);
+    colonna->addWidget(legenda);
+}
+
+void VistaClasse::mostra(const Registro::Periodo& periodo)
+{
+    const QList<Registro::RigaClasse> righe = RigheClasse(archivio, periodo);
+    griglia->clearContents();
+    griglia->setRowCount(int(righe.size()));
+    for (int r = 0; r < righe.size(); ++r) {
+        griglia->setItem(r, 0, VoceBambino(righe[r].bambino));
+        for (int g = 0; g < righe[r].perGioco.size() && g + 1 < griglia->columnCount(); ++g) {
+            const Registro::Conto& conto = righe[r].perGioco[g];
+            QTableWidgetItem* voce = VoceConto(conto, TestoConto(conto));
+            voce->setToolTip(QStringLiteral("%1, %2: %3")
+                                 .arg(NomeRiga(righe[r].bambino), QString::fromUtf8(Registro::Giochi()[g].didascalia),
+                                      DescrizioneConto(conto)));
+            griglia->setItem(r, g + 1, voce);
+        }
+    }
+}
+
+QList<Registro::RigaClasse> RigheClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo)
+{
+    QList<Registro::RigaClasse> righe = archivio.classe(periodo);
+    const auto ospiti = std::find_if(righe.begin(), righe.end(),
+                                     [](const Registro::RigaClasse& r) { return r.bambino.id == 0; });
+    Registro::RigaClasse riga;
+    if (ospiti != righe.end()) {
+        riga = *ospiti;
+        righe.erase(ospiti);
+    } else {
+        riga.perGioco.resize(qsizetype(Registro::Giochi().size()));
+    }
+    riga.bambino.simbolo = QString::fromLatin1(Registro::SimboloOspite().chiave);
+    righe.append(riga);
+    return righe;
+}
+
+QString NomeRiga(const Registro::Bambino& bambino)
+{
+    return bambino.id ? bambino.nomeCompleto() : QStringLiteral("ospite");
+}
+
+QString IntestazioneGioco(const QString& didascalia)
+{
+    const qsizetype meta = didascalia.size() / 2;
+    qsizetype migliore = -1;
+    for (qsizetype i = 0; i < didascalia.size(); ++i)
+        if (didascalia[i] == QLatin1Char(' ') && (migliore < 0 || std::abs(i - meta) < std::abs(migliore - meta)))
+            migliore = i;
+    if (didascalia.size() <= 10 || migliore < 0)
+        return didascalia;
+    QString due = didascalia;
+    due[migliore] = QLatin1Char('\n');
+    return due;
+}
+
+} // namespace Insegnanti

@@ -1,0 +1,38 @@
+#pragma once
+#include "registro/Archivio.h"
+
+#include <QWidget>
+
+class QTableWidget;
+
+namespace Insegnanti {
+
+// The class at a glance: a row per child and one for guests, a column per
+// game, each cell the right and wrong answers of the period on the colour of
+// the share right.
+class VistaClasse : public QWidget {
+    Q_OBJECT
+public:
+    explicit VistaClasse(const Registro::Archivio& archivio, QWidget* padre = nullptr);
+    void mostra(const Registro::Periodo& periodo);
+    QTableWidget* tabella() const { return griglia; }
+
+signals:
+    // The teacher opened a child's row (0: the guests).
+    void bambinoScelto(qint64 bambino);
+
+private:
+    const Registro::Archivio& archivio;
+    QTableWidget* griglia;
+};
+
+// The rows of the class at a glance, with the guests' row last even when no
+// guest has played.
+QList<Registro::RigaClasse> RigheClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo);
+// The name a row shows: the child's full name, or "ospite".
+QString NomeRiga(const Registro::Bambino& bambino);
+// A game's caption broken into two lines near its middle, for a narrow
+// column's header.
+QString IntestazioneGioco(const QString& didascalia);
+
+} // namespace Insegnanti

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Makes the teachers' guide's screenshots of the class register,
+# docs/schermate/registro-classe.png and registro-bambino.png: fills a
+# register in a temporary folder with a made-up class of 24 children over
+# three months (registro_inventato), then shows tesselo-registro on a private
+# X display of 1024 x 768 under openbox and photographs the class at a
+# glance and one child's page. With a folder as argument, it saves them
+# there instead, also at 1920 x 1080, to look at.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+for strumento in xvfb-run openbox xdotool import; do
+  command -v "$strumento" >/dev/null || { echo "schermate-registro: $strumento is missing (./test.sh installs it)" >&2; exit 1; }
+done
+# Only the two programs it runs: the guide, which shows these pictures, is
+# built from them.
+cmake --preset release >/dev/null
+cmake --build build/release --target tesselo-registro registro_inventato >/dev/null
+uscita=$(realpath -m "${1:-docs/schermate}")
+mkdir -p "$uscita"
+dati=$(mktemp -d)
+trap 'rm -rf "$dati"' EXIT
+build/release/tests/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 >/dev/null
+dimensioni=1024x768
+[[ $# -gt 0 ]] && dimensioni="1024x768 1920x1080"
+
+for dimensione in $dimensioni; do
+  suffisso=""
+  [[ $# -gt 0 ]] && suffisso=-$dimensione
+  xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/insegnanti/tesselo-registro" \
+    "$dati" "$uscita" "$suffisso" <<'SUL_DISPLAY'
+set -euo pipefail
+programma=$1 dati=$2 uscita=$3 suffisso=$4
+openbox >/dev/null 2>&1 & wm=$!
+XDG_DATA_HOME=$dati "$programma" 2>/dev/null & pid=$!
+trap 'kill $pid $wm 2>/dev/null' EXIT
+for i in $(seq 200); do
+  id=$(xdotool search --onlyvisible --name '^Registro di Tesselo$' 2>/dev/null | head -1) || true
+  [[ -n $id ]] && break
+  sleep 0.1
+done
+[[ -n $id ]] || { echo "schermate-registro: no window within 20 s" >&2; exit 1; }
+# The window fills the screen, as a teacher would have it; the pictures show
+# the window alone.
+xdotool windowmove --sync "$id" 0 0 windowsize --sync "$id" 100% 100% windowactivate --sync "$id"
+sleep 1
+# The pages are reached from the keyboard: Alt+T the class's results, Alt+U
+# one child.
+xdotool key alt+t; sleep 1.5
+import -window "$id" "$uscita/registro-classe$suffisso.png"
+xdotool key alt+u; sleep 2
+import -window "$id" "$uscita/registro-bambino$suffisso.png"
+SUL_DISPLAY
+done
+ls "$uscita"/registro-*.png
