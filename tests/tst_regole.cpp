@@ -290,6 +290,25 @@ private slots:
         QCOMPARE(risposta.blocchi, Blocchi(blocchi));
     }
 
+    // A drawing in which no block has the set's word is drawn again whole,
+    // reference block and kind too; the turn holds the second drawing.
+    void FORM2_senzaBlocchiDellInsiemeSiPescaAncora()
+    {
+        RegoleFORM2 r;
+        Accoda({Quadrato});
+        Caso().accoda({RndPer(CriterioColore, 4)});
+        Accoda({Rotondo, QuadratoBlu, TriangoloGiallo, Rotondo});
+        Accoda({Triangolo});
+        Caso().accoda({RndPer(CriterioForma, 4)});
+        Accoda({Rotondo, Quadrato, TriangoloGiallo, QuadratoBlu});
+        r.PreparaTurno();
+        QCOMPARE(r.Attributi[0], QString("triangolo"));
+        QCOMPARE(r.NumeroGiusti, qint16(1));
+        QCOMPARE(QList<Blocco>(r.Blocchi.begin(), r.Blocchi.end()),
+                 Blocchi({Rotondo, Quadrato, TriangoloGiallo, QuadratoBlu}));
+        QCOMPARE(Caso().inCoda(), std::size_t(0));
+    }
+
     // "quanti sono ?": the number pressed against the count of blocks with
     // the condition's word; the answer carries all nine blocks.
     void zirp3_giudizio_data()
@@ -399,6 +418,29 @@ private slots:
         QCOMPARE(risposta.blocchi, Blocchi({attesa}));
     }
 
+    // As soon as one place is full the turn is over: no block is drawn.
+    void posti_unPostoPienoFinisceIlTurno_data()
+    {
+        QTest::addColumn<int>("posti");
+        QTest::addColumn<int>("capienza");
+        QTest::addColumn<int>("pieno");
+        QTest::newRow("le strade 1, NON A") << 2 << 4 << 1;
+        QTest::newRow("tabella, l'ultima cella") << 4 << 2 << 3;
+    }
+    void posti_unPostoPienoFinisceIlTurno()
+    {
+        QFETCH(int, posti);
+        QFETCH(int, capienza);
+        QFETCH(int, pieno);
+        RegolePosti r("zirp9", posti, capienza);
+        r.NumeroInseriti[pieno] = qint16(capienza - 1);
+        QVERIFY(r.NuovoBlocco());
+        ++r.NumeroInseriti[pieno];
+        const int estratti = Caso().estratti;
+        QVERIFY(!r.NuovoBlocco());
+        QCOMPARE(Caso().estratti, estratti);
+    }
+
     // The chain games: the attribute that really changes (or stays) is
     // asked, none for "niente"; the pair is recorded older block first and
     // the answer by the word beside its button.
@@ -443,6 +485,30 @@ private slots:
         QCOMPARE(r.RispostaPer(risposta.blocchi[0], risposta.blocchi[1]), int(r.RispostaGiusta));
         QCOMPARE(Modulo1::BloccoCorrente(), Bl(seconda));
         QCOMPARE(Modulo1::PercorsoBlocco, Modulo1::PercorsoDi(Bl(seconda)));
+    }
+
+    // A chain holds twelve blocks: ten right answers each add one, every
+    // pair allowing one answer only; the eleventh completes it.
+    void domino_catenaDiDodiciBlocchi_data()
+    {
+        QTest::addColumn<bool>("resta");
+        QTest::newRow("Cosa cambia?") << false;
+        QTest::newRow("Cosa resta uguale?") << true;
+    }
+    void domino_catenaDiDodiciBlocchi()
+    {
+        QFETCH(bool, resta);
+        RegoleDomino r("FormDomino", resta ? RegoleDomino::Regola::CosaRestaUguale : RegoleDomino::Regola::CosaCambia);
+        r.NuovaCatena();
+        for (int passo = 1; passo < RegoleDomino::Passi; ++passo)
+            QVERIFY(r.Avanza());
+        QCOMPARE(r.PassoCatena, qint16(RegoleDomino::Passi - 1));
+        for (int i = 0; i + 1 < RegoleDomino::Blocchi; ++i) {
+            QVERIFY(r.Catena[i + 1].valido());
+            QVERIFY(r.RispostaPer(r.Catena[i], r.Catena[i + 1]) >= 0);
+        }
+        QCOMPARE(r.RispostaPer(r.Catena[10], r.Catena[11]), int(r.RispostaGiusta));
+        QVERIFY(!r.Avanza());
     }
 
     // Every game times an answer from its turn's start, a second answer to
