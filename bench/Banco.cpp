@@ -249,8 +249,8 @@ std::vector<Partita> Partite()
 {
     using I = IdSchermo;
     const auto strade1 = [] {
-        auto& g = Gioco<zirp7>(I::zirp7);
-        return Elemento("Frame1", g.Attributi[1] == g.Attributi[0] ? 0 : 1);
+        // Left for a block with the word A: its word of that kind is Attributi(2).
+        return Elemento("Frame1", Gioco<zirp7>(I::zirp7).a() ? 0 : 1);
     };
     const auto strade2 = [] {
         auto& g = Gioco<zirp8>(I::zirp8);
