@@ -54,10 +54,11 @@ for entrata in tesselo tesselo-registro; do
   if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate $entrata.desktop"; fi
 done
 # What both programs load by name at run time: the platform plugins, the
-# register's SQLite driver, the symbols' emoji font; the libraries they link,
+# register's SQLite driver, the symbols' emoji font, espeak-ng for the
+# children's names; the libraries they link,
 # Qt Charts and Print Support among them, through dpkg-shlibdeps.
 dipendenze=$(dpkg-deb -f "$deb" Depends)
-for pacchetto in qt6-qpa-plugins libqt6sql6-sqlite fonts-noto-color-emoji libqt6charts6 libqt6printsupport6 libqt6sql6; do
+for pacchetto in qt6-qpa-plugins libqt6sql6-sqlite fonts-noto-color-emoji espeak-ng libqt6charts6 libqt6printsupport6 libqt6sql6; do
   grep -qE "(^|, )$pacchetto( |,|$)" <<<"$dipendenze" || fail "the package does not depend on $pacchetto: $dipendenze"
 done
 
