@@ -284,10 +284,7 @@ private slots:
             Seduta::Avvia(percorso);
             Modulo1::Main();
             SvuotaEventi();
-            ClasseProva::ClicAvvio();
-            const bool conClasse = Schermi::Trova(IdSchermo::FormChiGioca)->caricato();
-            if (conClasse)
-                ClasseProva::ScegliSimbolo(0);
+            const bool conClasse = ClasseProva::ArrivaAlMenu();
             QVERIFY(Schermi::Trova(IdSchermo::formMenu)->caricato());
             const Partita::VoceGioco& gioco = Partita::Giochi().first();
             Partita::ApriDalMenu(gioco);

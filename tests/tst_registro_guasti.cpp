@@ -88,12 +88,9 @@ private slots:
         QVERIFY(Seduta::AttendiPronta(60s));
         Modulo1::Main();
         SvuotaEventi();
-        ClasseProva::ClicAvvio();
         // Whether the class could still be read depends on the file system;
         // either way the child reaches the menu.
-        const bool conClasse = Schermi::Trova(IdSchermo::FormChiGioca)->caricato();
-        if (conClasse)
-            ClasseProva::ScegliSimbolo(0);
+        const bool conClasse = ClasseProva::ArrivaAlMenu();
         // The class was read and its writer opened the register: the disk
         // fills up as the child plays.
         if (guasto == Guasto::PienoDurante) {

@@ -57,4 +57,13 @@ void ScegliSimbolo(int indice)
     SvuotaEventi();
 }
 
+bool ArrivaAlMenu()
+{
+    ClicAvvio();
+    const bool conClasse = Schermi::Trova(IdSchermo::FormChiGioca)->caricato();
+    if (conClasse)
+        ScegliSimbolo(0);
+    return conClasse;
+}
+
 } // namespace ClasseProva

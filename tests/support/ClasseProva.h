@@ -19,5 +19,8 @@ QList<Registro::Bambino> Crea(const QString& percorso, int n);
 // the guest's).
 void ClicAvvio();
 void ScegliSimbolo(int indice);
+// The click on the start screen and, when "Chi gioca?" opens, the first
+// child's symbol: whether "Chi gioca?" opened.
+bool ArrivaAlMenu();
 
 } // namespace ClasseProva
