@@ -10,6 +10,7 @@
 #include "tests/support/Ambiente.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/ClasseProva.h"
+#include "tests/support/Lucchetto.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 
@@ -17,8 +18,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 using namespace std::chrono_literals;
@@ -271,12 +270,7 @@ private slots:
         const QString percorso = dati.filePath("registro.sqlite");
         ClasseProva::Crea(percorso, 3);
         {
-            QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
-            altro.setDatabaseName(percorso);
-            QVERIFY(altro.open());
-            QSqlQuery blocca(altro);
-            for (const QString& istruzione : istruzioni)
-                QVERIFY2(blocca.exec(istruzione), qPrintable(istruzione));
+            Lucchetto blocco(percorso, istruzioni);
             Ambiente a;
             CatturaStderr errori;
             QElapsedTimer tempo;
@@ -298,13 +292,12 @@ private slots:
             QVERIFY2(turnoPiuLento < 250, qPrintable(QString::number(turnoPiuLento)));
             QVERIFY(tempo.elapsed() < 3000);
             QVERIFY(Seduta::Termina(10s));
-            QVERIFY(blocca.exec("ROLLBACK"));
+            blocco.rilascia();
             const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
             QCOMPARE(righe.size(), 1);
             QVERIFY2(righe.first().startsWith("tesselo: "), qPrintable(righe.first()));
             qInfo("%s; the warning: %s", conClasse ? "\"Chi gioca?\" shown" : "no class", qPrintable(righe.first()));
         }
-        QSqlDatabase::removeDatabase("altro");
     }
 
     // A click waits for a class still being read, without holding the
@@ -315,14 +308,8 @@ private slots:
         QTemporaryDir dati;
         const QString percorso = dati.filePath("registro.sqlite");
         ClasseProva::Crea(percorso, 3);
-        QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
-        altro.setDatabaseName(percorso);
-        QVERIFY(altro.open());
         {
-            QSqlQuery blocca(altro);
-            QVERIFY(blocca.exec("PRAGMA locking_mode=EXCLUSIVE"));
-            QVERIFY(blocca.exec("BEGIN EXCLUSIVE"));
-            QVERIFY(blocca.exec("SELECT count(*) FROM sqlite_master"));
+            Lucchetto blocco(percorso, {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE", "SELECT count(*) FROM sqlite_master"});
             CatturaStderr errori;
             Seduta::Avvia(percorso);
             std::optional<bool> esito;
@@ -342,11 +329,7 @@ private slots:
             const QStringList righe = errori.testo().split('\n', Qt::SkipEmptyParts);
             QVERIFY2(righe.size() == 1, qPrintable(righe.join('\n')));
             QVERIFY(righe.first().contains("registro non ancora letto"));
-            QVERIFY(blocca.exec("ROLLBACK"));
         }
-        altro.close();
-        altro = {};
-        QSqlDatabase::removeDatabase("altro");
     }
 };
 

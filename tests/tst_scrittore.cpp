@@ -3,6 +3,7 @@
 // another program, of a newer version) drops answers with one warning line,
 // and registra() never waits for the disk.
 #include "registro/Scrittore.h"
+#include "tests/support/Lucchetto.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/ComeUtenteComune.h"
 
@@ -57,29 +58,6 @@ int Righe(const QString& testo)
     return int(testo.count(QLatin1Char('\n')));
 }
 
-// Another program's connection to the register, holding a write lock.
-class Lucchetto {
-public:
-    explicit Lucchetto(const QString& percorso)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "altro-programma");
-        db.setDatabaseName(percorso);
-        if (!db.open() || !QSqlQuery(db).exec("BEGIN EXCLUSIVE"))
-            qFatal("cannot lock %s", qPrintable(percorso));
-    }
-    void rilascia()
-    {
-        if (!QSqlDatabase::contains("altro-programma"))
-            return;
-        {
-            QSqlDatabase db = QSqlDatabase::database("altro-programma");
-            QSqlQuery(db).exec("ROLLBACK");
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("altro-programma");
-    }
-    ~Lucchetto() { rilascia(); }
-};
 
 } // namespace
 
