@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -25,12 +26,17 @@ void Avvisa(const QString& riga)
 // Runs espeak-ng into wav; false when it failed or was stopped.
 bool Pronuncia(const QString& nome, const QString& wav, std::stop_token fermo, bool& manca)
 {
+    // The name goes in on standard input, never among the arguments: a name
+    // typed as "-w x" or "--stdout" is a name to speak, not an option.
     QProcess espeak;
-    espeak.start(QStringLiteral("espeak-ng"), Voci::opzioniEspeak() + QStringList{QStringLiteral("-w"), wav, nome});
+    espeak.start(QStringLiteral("espeak-ng"),
+                 Voci::opzioniEspeak() + QStringList{QStringLiteral("-w"), wav, QStringLiteral("--stdin")});
     if (!espeak.waitForStarted(AttesaMassima)) {
         manca = espeak.error() == QProcess::FailedToStart;
         return false;
     }
+    espeak.write(nome.toUtf8());
+    espeak.closeWriteChannel();
     for (int atteso = 0; !espeak.waitForFinished(Passo); atteso += Passo) {
         if (fermo.stop_requested() || atteso >= AttesaMassima) {
             espeak.kill();
@@ -57,9 +63,23 @@ QString File(const QString& nome)
     return Cartella() + QLatin1Char('/') + QString::fromLatin1(hash.result().toHex().left(32)) + QStringLiteral(".wav");
 }
 
+void Sfoltisci(const QStringList& nomi)
+{
+    QSet<QString> tenuti;
+    for (const QString& nome : nomi)
+        tenuti.insert(QFileInfo(File(nome)).fileName());
+    QDir cartella(Cartella());
+    const QStringList files = cartella.entryList({QStringLiteral("*.wav"), QStringLiteral("*.parziale")}, QDir::Files);
+    for (const QString& file : files)
+        if (!tenuti.contains(file))
+            cartella.remove(file);
+}
+
 bool Prepara(const QStringList& nomi, std::stop_token fermo)
 {
-    if (!QDir().mkpath(Cartella())) {
+    // Children's names are personal data: their voices are their owner's alone.
+    if (!QDir().mkpath(Cartella())
+        || !QFile::setPermissions(Cartella(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         Avvisa(Cartella() + QStringLiteral(": cartella non scrivibile, i nomi non si sentono"));
         return false;
     }
@@ -85,6 +105,8 @@ bool Prepara(const QStringList& nomi, std::stop_token fermo)
             }
         }
     }
+    if (tutti)
+        Sfoltisci(nomi);
     return tutti;
 }
 

@@ -15,8 +15,12 @@ QString Cartella();
 // voice's options, so that a new voice never plays an old recording.
 QString File(const QString& nome);
 // Makes the files still missing, one name after another, and returns
-// whether every one is there. Stops as soon as fermo is asked to stop (an
-// espeak-ng still running is killed). Without espeak-ng, one warning line.
+// whether every one is there; then the folder keeps those names' voices
+// alone, so that a child taken out of the class is no longer heard, nor
+// kept. Stops as soon as fermo is asked to stop (an espeak-ng still running
+// is killed). Without espeak-ng, one warning line.
 bool Prepara(const QStringList& nomi, std::stop_token fermo);
+// Removes every voice of the folder but those of nomi.
+void Sfoltisci(const QStringList& nomi);
 
 } // namespace VociNomi

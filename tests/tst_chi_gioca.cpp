@@ -331,6 +331,24 @@ private slots:
             QVERIFY(righe.first().contains("registro non ancora letto"));
         }
     }
+
+    // A name is spoken as typed even when it reads like an option of the
+    // speech program, and a child's voice goes once the child has left the
+    // class; the folder is its owner's alone.
+    void vociNomi_nomiComeOpzioniEVociDiChiEUscito()
+    {
+        const QStringList classe{"--stdout", "-w ciao.wav", "Anna"};
+        QVERIFY(VociNomi::Prepara(classe, {}));
+        for (const QString& nome : classe)
+            QVERIFY2(QFileInfo(VociNomi::File(nome)).size() > 1000, qPrintable(nome));
+        QVERIFY(!QFileInfo::exists("ciao.wav"));
+        QCOMPARE(QFileInfo(VociNomi::Cartella()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+
+        QVERIFY(VociNomi::Prepara({"Anna"}, {}));
+        QVERIFY(QFileInfo::exists(VociNomi::File("Anna")));
+        QVERIFY(!QFileInfo::exists(VociNomi::File("--stdout")));
+        QCOMPARE(QDir(VociNomi::Cartella()).entryList(QDir::Files), QStringList{QFileInfo(VociNomi::File("Anna")).fileName()});
+    }
 };
 
 TESSELO_TEST_MAIN(ProvaChiGioca)
