@@ -37,8 +37,18 @@ const QList<QStringList> Migrazioni{
                     " millisecondi INTEGER NOT NULL)"),
      // The class at a glance reads this index alone, not the answers.
      QStringLiteral("CREATE INDEX risposte_classe ON risposte (bambino, gioco, quando, esatta)")},
+    // 1 -> 2: the queue of answers not yet on the school's server. Every
+    // answer joins it when stored, whatever wrote it (the game, a merge), and
+    // leaves it when stored elsewhere or deleted; the answers already kept
+    // join it too, so that a server set up later receives them.
+    {QStringLiteral("CREATE TABLE da_inviare (risposta INTEGER PRIMARY KEY)"),
+     QStringLiteral("INSERT INTO da_inviare SELECT id FROM risposte"),
+     QStringLiteral("CREATE TRIGGER in_coda AFTER INSERT ON risposte"
+                    " BEGIN INSERT INTO da_inviare VALUES (new.id); END"),
+     QStringLiteral("CREATE TRIGGER fuori_coda AFTER DELETE ON risposte"
+                    " BEGIN DELETE FROM da_inviare WHERE risposta = old.id; END")},
 };
-static_assert(Versione == 1, "one migration step per version");
+static_assert(Versione == 2, "one migration step per version");
 
 const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
 
@@ -248,7 +258,8 @@ QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString&
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         db.setDatabaseName(file);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open())
+        // Another program's tables are no register to migrate.
+        if (db.open() && ERegistro(db, QStringLiteral("main")))
             versione = VersioneDi(db);
         db.close();
     }
