@@ -131,7 +131,7 @@ namespace {
 [[noreturn]] void Fallisci(const QString& cosa, const QSqlError& e)
 {
     const QString testo = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    throw Guasto{QStringLiteral("%1: %2").arg(cosa, testo.trimmed())};
+    throw Guasto{QStringLiteral("%1: %2").arg(cosa, testo.simplified())};
 }
 
 void Esegui(QSqlQuery& q, const QString& cosa)
@@ -185,11 +185,14 @@ void Invio::Dati::collega()
     s.setConnectOptions(imp.opzioni(5));
     if (!s.open())
         Fallisci(QStringLiteral("server del registro non raggiungibile"), s.lastError());
-    QSqlQuery q = Prepara(s, QStringLiteral("SELECT versione FROM tesselo.versione"));
-    Esegui(q, QStringLiteral("versione del registro sul server illeggibile"));
-    const int versione = q.next() ? q.value(0).toInt() : -1;
+    int versione = -1;
+    {
+        QSqlQuery q = Prepara(s, QStringLiteral("SELECT versione FROM tesselo.versione"));
+        Esegui(q, QStringLiteral("versione del registro sul server illeggibile"));
+        if (q.next())
+            versione = q.value(0).toInt();
+    }
     if (versione > VersioneServer) {
-        q.finish();
         s.close();
         if (!std::exchange(avvisatoVersione, true))
             Avvisa(QStringLiteral("il registro sul server è di una versione di Tesselo più recente: "
@@ -306,30 +309,39 @@ void Invio::Dati::invia(const QList<DaInviare>& risposte)
     if (!s.transaction())
         Fallisci(QStringLiteral("server del registro non raggiungibile"), s.lastError());
     try {
+        // A resend is ignored: the uuid is the only unique key, and a
+        // conflict target would need the right to read the answers. An
+        // answer of a child the teacher removed meanwhile is dropped, as the
+        // removal dropped the child's others, rather than refuse the batch.
         QSqlQuery q = Prepara(s, QStringLiteral(
             "INSERT INTO tesselo.risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta,"
-            " millisecondi) VALUES (CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid), ?, CAST(? AS jsonb),"
-            " CAST(? AS jsonb), ?, ?, ?) ON CONFLICT (uuid) DO NOTHING"));
+            " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid), ?, CAST(? AS jsonb),"
+            " CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint)"
+            " WHERE CAST(? AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(? AS uuid))"
+            " ON CONFLICT DO NOTHING"));
         for (const DaInviare& a : risposte) {
             const Risposta& r = a.risposta;
             q.bindValue(0, Testo(r.id));
             q.bindValue(1, r.quando.toUTC().toString(Qt::ISODateWithMs));
-            q.bindValue(2, a.bambino.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(a.bambino));
+            const QVariant bambino = a.bambino.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(a.bambino);
+            q.bindValue(2, bambino);
             q.bindValue(3, r.schermo);
             q.bindValue(4, JsonDomande(r.domande));
             q.bindValue(5, JsonBlocchi(r.blocchi));
             q.bindValue(6, r.risposta);
             q.bindValue(7, r.esatta);
             q.bindValue(8, r.millisecondi);
+            q.bindValue(9, bambino);
+            q.bindValue(10, bambino);
             Esegui(q, QStringLiteral("risposta rifiutata dal server"));
         }
-        q.finish();
-        if (!s.commit())
-            Fallisci(QStringLiteral("risposte rifiutate dal server"), s.lastError());
     } catch (const Guasto&) {
         s.rollback();
         throw;
     }
+    // A commit refused ends the transaction on the server: nothing to undo.
+    if (!s.commit())
+        Fallisci(QStringLiteral("risposte rifiutate dal server"), s.lastError());
     // Committed on the server: only now do they leave the queue. Stopped
     // before this, they are sent again and the server keeps them once.
     QSqlDatabase l = db();

@@ -137,8 +137,12 @@ bool CreaFile(const QString& percorso, QString& errore)
 {
     const QFileInfo info(percorso);
     QFile file(percorso);
-    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
-        || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
+    const bool cartella = QDir().mkpath(info.absolutePath());
+    // Another connection of this program (the writer, the sender) may have
+    // made it just now: then it is theirs to set up, and ours to open.
+    if (cartella && !file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && QFileInfo::exists(percorso))
+        return true;
+    if (!file.isOpen() || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
         errore = QStringLiteral("impossibile creare il registro %1: la cartella non è scrivibile").arg(Nome(percorso));
         return false;
     }
@@ -182,8 +186,7 @@ Esito Verifica(QSqlDatabase& db, QString& errore)
 
 Esito Migra(QSqlDatabase& db, QString& errore)
 {
-    const int versione = VersioneDi(db);
-    if (versione == Versione)
+    if (VersioneDi(db) == Versione)
         return Esito::Ok;
     QSqlQuery q(db);
     const auto fallito = [&] {
@@ -193,8 +196,11 @@ Esito Migra(QSqlDatabase& db, QString& errore)
         db.rollback();
         return EsitoDi(e);
     };
-    if (!db.transaction())
+    // The write lock first, then the version: another connection of this
+    // program (the writer, the sender) may have migrated it meanwhile.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fallito();
+    const int versione = VersioneDi(db);
     for (int v = versione; v < Versione; ++v)
         for (const QString& istruzione : Migrazioni[v])
             if (!q.exec(istruzione))

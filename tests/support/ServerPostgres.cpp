@@ -77,6 +77,11 @@ bool ServerPostgres::avvia()
     if (!eseguiServer(QStringLiteral("initdb"), {"-D", dati(), "-U", Superutente, "-A", "trust", "-E", "UTF8",
                                                  "--locale=C.UTF-8", "--no-sync"}))
         return false;
+    return parti();
+}
+
+bool ServerPostgres::parti()
+{
     // No TCP at all; the socket and its lock file in the test's folder. The
     // cluster is thrown away at the end: nothing needs to reach the disk.
     const QString opzioni = QStringLiteral("-c listen_addresses= -c unix_socket_directories=%1 -p %2 "
@@ -85,6 +90,19 @@ bool ServerPostgres::avvia()
                                 .arg(Porta);
     avviato = eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-l", diario(), "-w", "-o", opzioni, "start"});
     return avviato;
+}
+
+bool ServerPostgres::ferma()
+{
+    if (!avviato || !eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-w", "-m", "fast", "stop"}))
+        return fallito(QStringLiteral("the server could not be stopped: %1").arg(motivo));
+    avviato = false;
+    return true;
+}
+
+bool ServerPostgres::riavvia()
+{
+    return !avviato && parti();
 }
 
 std::optional<QByteArray> ServerPostgres::client(const QString& nome, const QStringList& argomenti)

@@ -27,6 +27,10 @@ public:
     // PostgreSQL 15, the Qt PostgreSQL driver or the temporary folder is
     // missing or the server does not start.
     bool avvia();
+    // Stops the running server (fast shutdown, clients cut off) and starts
+    // it again on the same cluster and socket: a school's server going down.
+    bool ferma();
+    bool riavvia();
     // Creates an empty database owned by the superuser.
     bool creaDatabase(const QString& nome);
     // Runs a client program of PostgreSQL ("psql", "pg_dump", ...) against
@@ -51,6 +55,7 @@ private:
     QString programma(const QString& nome) const;
     QString dati() const { return radice.filePath(QStringLiteral("dati")); }
     QString diario() const { return radice.filePath(QStringLiteral("server.log")); }
+    bool parti();
 
     QTemporaryDir radice;
     bool avviato = false;
