@@ -182,7 +182,7 @@ void Invio::Dati::collega()
     s.setPort(imp.porta);
     s.setDatabaseName(imp.database);
     s.setUserName(imp.utente);
-    s.setConnectOptions(imp.opzioni(5));
+    s.setConnectOptions(imp.opzioni(AttesaConnessione));
     if (!s.open())
         Fallisci(QStringLiteral("server del registro non raggiungibile"), s.lastError());
     int versione = -1;

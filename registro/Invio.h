@@ -31,6 +31,9 @@ public:
     static constexpr int Lotto = 500;
     static constexpr std::chrono::milliseconds PrimaAttesa{1000};
     static constexpr std::chrono::milliseconds AttesaMassima{300000};
+    // Seconds a connection may take (libpq's least): the program's end
+    // waits for the sender no longer than that.
+    static constexpr int AttesaConnessione = 2;
     // How often the class is read again and the queue reported when idle.
     static constexpr std::chrono::milliseconds Controllo{60000};
 
