@@ -145,8 +145,33 @@ QSqlQuery Prepara(QSqlDatabase db, const QString& sql)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        Fallisci(QStringLiteral("istruzione rifiutata"), q.lastError());
+        Fallisci(QStringLiteral("istruzione non eseguita"), q.lastError());
     return q;
+}
+
+// A write transaction on the local register, its lock taken at once: the
+// game's writer may write meanwhile, and a read turned write would fail.
+void Scrivendo(QSqlDatabase db, const QString& cosa)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        Fallisci(cosa, q.lastError());
+}
+
+// The local class is already the server's: the same children, names and
+// symbols, and none else.
+bool Uguale(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
+{
+    QSqlQuery q = Prepara(db, QStringLiteral("SELECT uuid, nome, cognome, simbolo FROM bambini"));
+    Esegui(q, QStringLiteral("impossibile leggere la classe"));
+    int n = 0;
+    for (; q.next(); ++n) {
+        const auto b = delServer.constFind(q.value(0).toByteArray());
+        if (b == delServer.cend() || b->nome != q.value(1).toString() || b->cognome != q.value(2).toString()
+            || b->simbolo != q.value(3).toString())
+            return false;
+    }
+    return n == delServer.size();
 }
 
 } // namespace
@@ -218,8 +243,12 @@ void Invio::Dati::copiaClasse()
         delServer.insert(Codici::Uuid(uuid), {0, uuid, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
     }
     QSqlDatabase l = db();
-    if (!l.transaction())
-        Fallisci(QStringLiteral("impossibile scrivere la classe"), l.lastError());
+    if (Uguale(l, delServer)) {
+        esclusi.clear();
+        chiama(&Dati::classeCopiata);
+        return;
+    }
+    Scrivendo(l, QStringLiteral("impossibile scrivere la classe"));
     try {
         // Every local child first takes a symbol no child can have, so that
         // symbols swapped on the server never collide here.
@@ -345,8 +374,7 @@ void Invio::Dati::invia(const QList<DaInviare>& risposte)
     // Committed on the server: only now do they leave the queue. Stopped
     // before this, they are sent again and the server keeps them once.
     QSqlDatabase l = db();
-    if (!l.transaction())
-        Fallisci(QStringLiteral("impossibile aggiornare la coda"), l.lastError());
+    Scrivendo(l, QStringLiteral("impossibile aggiornare la coda"));
     QSqlQuery togli = Prepara(l, QStringLiteral("DELETE FROM da_inviare WHERE risposta = ?"));
     for (const DaInviare& a : risposte) {
         togli.bindValue(0, a.riga);
