@@ -15,13 +15,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonDocument>
+#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
+#include <csignal>
 #include <mutex>
 
 using namespace Registro;
@@ -155,6 +156,7 @@ private slots:
     void codaSoloDopoCommit();
     void versioneNuova();
     void classeCopiata();
+    void uccisoDuranteInvio();
 };
 
 void TestInvio::impostazioni_data()
@@ -431,6 +433,46 @@ void TestInvio::classeCopiata()
     QCOMPARE(inCoda(), 1);
     QCOMPARE(sulServer(), 0);
     QCOMPARE(a.risposte().size(), 1);
+}
+
+void TestInvio::uccisoDuranteInvio()
+{
+    // The sender killed with SIGKILL again and again, each time just as a
+    // batch reached the server (committed there, maybe still queued here):
+    // the register stays whole, and in the end every answer is on the
+    // server once.
+    constexpr int Totale = 12 * Invio::Lotto;
+    registra(Totale);
+    int uccisioni = 0, inSospeso = 0;
+    for (int giro = 0; giro < 10 && inCoda() > 0; ++giro) {
+        const int prima = sulServer();
+        QProcess invio;
+        invio.start(TESSELO_INVIO_UCCIDIBILE, {percorso, server.cartella(), QString::number(ServerPostgres::Porta),
+                                               UtenteGioco});
+        QVERIFY(invio.waitForStarted());
+        QElapsedTimer t;
+        t.start();
+        while (sulServer() == prima && t.elapsed() < 10000)
+            QTest::qSleep(1);
+        ::kill(invio.processId(), SIGKILL);
+        QVERIFY(invio.waitForFinished());
+        QCOMPARE(invio.exitStatus(), QProcess::CrashExit);
+        ++uccisioni;
+        // Answers on the server and still queued here: the window the kill
+        // is aimed at.
+        inSospeso += std::max(0, sulServer() - (Totale - inCoda()));
+        QCOMPARE(Valore(percorso, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+    }
+    QVERIFY(uccisioni >= 3);
+    qInfo("%d kills, %d answers committed on the server while still queued", uccisioni, inSospeso);
+    std::atomic<int> inviate = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoInviate([&](int n, int) { inviate += n; });
+        QTRY_COMPARE_WITH_TIMEOUT(inCoda(), 0, 30000);
+    }
+    QCOMPARE(sulServer(), Totale);
+    QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), Totale);
 }
 
 QTEST_GUILESS_MAIN(TestInvio)
