@@ -24,6 +24,14 @@ QString Coda(const QString& file)
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll().right(2000)) : QString();
 }
 
+// Why a program that ran did not succeed: it did not start, crashed or
+// timed out, or else its own words.
+QString Perche(QProcess& p, const QByteArray& parole)
+{
+    const QString come = p.error() == QProcess::UnknownError ? QString() : p.errorString() + QStringLiteral(": ");
+    return come + QString::fromUtf8(parole);
+}
+
 } // namespace
 
 ServerPostgres::~ServerPostgres()
@@ -59,8 +67,7 @@ bool ServerPostgres::eseguiServer(const QString& nome, const QStringList& argome
     if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         p.kill();
         p.waitForFinished();
-        return fallito(QStringLiteral("%1 failed: %2%3\n%4")
-                           .arg(nome, p.errorString(), QString::fromUtf8(p.readAll()), Coda(diario())));
+        return fallito(QStringLiteral("%1 failed: %2\n%3").arg(nome, Perche(p, p.readAll()), Coda(diario())));
     }
     return true;
 }
@@ -98,7 +105,7 @@ std::optional<QByteArray> ServerPostgres::client(const QString& nome, const QStr
     if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         p.kill();
         p.waitForFinished();
-        fallito(QStringLiteral("%1 failed: %2%3").arg(nome, p.errorString(), QString::fromUtf8(p.readAllStandardError())));
+        fallito(QStringLiteral("%1 failed: %2").arg(nome, Perche(p, p.readAllStandardError())));
         return std::nullopt;
     }
     return p.readAllStandardOutput();
