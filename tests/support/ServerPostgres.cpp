@@ -84,14 +84,31 @@ bool ServerPostgres::avvia()
     if (!eseguiServer(QStringLiteral("initdb"), {"-D", dati(), "-U", Superutente, "-A", "trust", "-E", "UTF8",
                                                  "--locale=C.UTF-8", "--no-sync"}))
         return false;
+    if (!configura())
+        return false;
+    avviato = eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-l", diario(), "-w", "start"});
+    return avviato;
+}
+
+bool ServerPostgres::configura()
+{
     // No TCP at all; the socket and its lock file in the test's folder. The
     // cluster is thrown away at the end: nothing needs to reach the disk.
-    const QString opzioni = QStringLiteral("-c listen_addresses= -c unix_socket_directories=%1 -p %2 "
-                                           "-c fsync=off -c synchronous_commit=off -c full_page_writes=off")
-                                .arg(cartella())
-                                .arg(Porta);
-    avviato = eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-l", diario(), "-w", "-o", opzioni, "start"});
-    return avviato;
+    QFile conf(dati() + QStringLiteral("/postgresql.conf"));
+    if (!conf.open(QIODevice::Append | QIODevice::Text))
+        return fallito(QStringLiteral("cannot write %1").arg(conf.fileName()));
+    QString cartellaSql = cartella();
+    cartellaSql.replace(QLatin1Char('\''), QStringLiteral("''"));
+    conf.write(QStringLiteral("\nlisten_addresses = ''\n"
+                              "unix_socket_directories = '%1'\n"
+                              "port = %2\n"
+                              "fsync = off\n"
+                              "synchronous_commit = off\n"
+                              "full_page_writes = off\n")
+                   .arg(cartellaSql)
+                   .arg(Porta)
+                   .toUtf8());
+    return conf.flush();
 }
 
 std::optional<QByteArray> ServerPostgres::client(const QString& nome, const QStringList& argomenti)
