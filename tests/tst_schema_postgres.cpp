@@ -85,7 +85,7 @@ class TestSchemaPostgres : public QObject {
     Q_OBJECT
 
     ServerPostgres server;
-    QSqlDatabase su, gioco, insegnante;
+    QSqlDatabase su, gioco, insegnante, estraneo;
 
     // A child added by the superuser; its uuid.
     QString NuovoBambino(const QString& nome, const QString& simbolo)
@@ -118,11 +118,14 @@ private slots:
         QVERIFY2(server.eseguiFile("tesselo", Schema), qPrintable(server.errore()));
         QVERIFY(server.client("psql", {"-X", "-q", "-d", "tesselo", "-c",
                                        "CREATE ROLE aula LOGIN IN ROLE tesselo_gioco;"
-                                       "CREATE ROLE maestra LOGIN IN ROLE tesselo_insegnante;"}));
+                                       "CREATE ROLE maestra LOGIN IN ROLE tesselo_insegnante;"
+                                       "CREATE ROLE ospite LOGIN;"}));
         su = server.connetti("su", ServerPostgres::Superutente, "tesselo");
         gioco = server.connetti("gioco", "aula", "tesselo");
         insegnante = server.connetti("insegnante", "maestra", "tesselo");
-        QVERIFY2(su.isOpen() && gioco.isOpen() && insegnante.isOpen(), qPrintable(server.errore()));
+        estraneo = server.connetti("estraneo", "ospite", "tesselo");
+        QVERIFY2(su.isOpen() && gioco.isOpen() && insegnante.isOpen() && estraneo.isOpen(),
+                 qPrintable(server.errore()));
         qInfo("schema applied, roles and connections ready in %lld ms", tempo.elapsed());
     }
 
@@ -229,6 +232,27 @@ private slots:
         QCOMPARE(Conta("SELECT count(*) FROM tesselo.bambini WHERE nome = 'Ada'"), 1);
     }
 
+    // A user of the database in neither role: the schema is closed to it,
+    // its security-definer function too.
+    void estraneoRifiutato_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("read class") << "SELECT count(*) FROM tesselo.bambini";
+        QTest::newRow("read version") << "SELECT versione FROM tesselo.versione";
+        QTest::newRow("insert answer")
+            << "INSERT INTO tesselo.risposte (uuid, quando, gioco, esatta, millisecondi)"
+               " VALUES (gen_random_uuid(), now(), 'form1', true, 1) ON CONFLICT DO NOTHING";
+        QTest::newRow("report queue") << "SELECT tesselo.segnala_coda('aula-1', 1)";
+    }
+    void estraneoRifiutato()
+    {
+        QFETCH(QString, sql);
+        const Esito e = Esegui(estraneo, sql);
+        QVERIFY(!e.ok);
+        QCOMPARE(e.codice, Permesso);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte") + Conta("SELECT count(*) FROM tesselo.computer"), 0);
+    }
+
     void insegnanteLeggeTutto()
     {
         const QString ada = NuovoBambino("Ada", "gatto");
@@ -259,6 +283,7 @@ private slots:
                         {{":u", ada}}).righe, 1);
         QCOMPARE(Esegui(insegnante, "UPDATE tesselo.bambini SET uuid = gen_random_uuid()").codice, Permesso);
         QCOMPARE(Esegui(insegnante, "UPDATE tesselo.risposte SET esatta = true").codice, Permesso);
+        QCOMPARE(Esegui(insegnante, "SELECT tesselo.segnala_coda('aula-1', 0)").codice, Permesso);
 
         // Merging answers in; removing the child removes its answers.
         QVERIFY(Esegui(insegnante, InserisciRisposta, Risposta(QUuid::createUuid(), ada)).ok);

@@ -24,6 +24,14 @@ QString Coda(const QString& file)
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll().right(2000)) : QString();
 }
 
+// Why a program that ran did not succeed: it did not start, crashed or
+// timed out, or else its own words.
+QString Perche(QProcess& p, const QByteArray& parole)
+{
+    const QString come = p.error() == QProcess::UnknownError ? QString() : p.errorString() + QStringLiteral(": ");
+    return come + QString::fromUtf8(parole);
+}
+
 } // namespace
 
 ServerPostgres::~ServerPostgres()
@@ -59,8 +67,7 @@ bool ServerPostgres::eseguiServer(const QString& nome, const QStringList& argome
     if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         p.kill();
         p.waitForFinished();
-        return fallito(QStringLiteral("%1 failed: %2%3\n%4")
-                           .arg(nome, p.errorString(), QString::fromUtf8(p.readAll()), Coda(diario())));
+        return fallito(QStringLiteral("%1 failed: %2\n%3").arg(nome, Perche(p, p.readAll()), Coda(diario())));
     }
     return true;
 }
@@ -77,19 +84,36 @@ bool ServerPostgres::avvia()
     if (!eseguiServer(QStringLiteral("initdb"), {"-D", dati(), "-U", Superutente, "-A", "trust", "-E", "UTF8",
                                                  "--locale=C.UTF-8", "--no-sync"}))
         return false;
+    if (!configura())
+        return false;
     return parti();
 }
 
 bool ServerPostgres::parti()
 {
+    avviato = eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-l", diario(), "-w", "start"});
+    return avviato;
+}
+
+bool ServerPostgres::configura()
+{
     // No TCP at all; the socket and its lock file in the test's folder. The
     // cluster is thrown away at the end: nothing needs to reach the disk.
-    const QString opzioni = QStringLiteral("-c listen_addresses= -c unix_socket_directories=%1 -p %2 "
-                                           "-c fsync=off -c synchronous_commit=off -c full_page_writes=off")
-                                .arg(cartella())
-                                .arg(Porta);
-    avviato = eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-l", diario(), "-w", "-o", opzioni, "start"});
-    return avviato;
+    QFile conf(dati() + QStringLiteral("/postgresql.conf"));
+    if (!conf.open(QIODevice::Append | QIODevice::Text))
+        return fallito(QStringLiteral("cannot write %1").arg(conf.fileName()));
+    QString cartellaSql = cartella();
+    cartellaSql.replace(QLatin1Char('\''), QStringLiteral("''"));
+    conf.write(QStringLiteral("\nlisten_addresses = ''\n"
+                              "unix_socket_directories = '%1'\n"
+                              "port = %2\n"
+                              "fsync = off\n"
+                              "synchronous_commit = off\n"
+                              "full_page_writes = off\n")
+                   .arg(cartellaSql)
+                   .arg(Porta)
+                   .toUtf8());
+    return conf.flush();
 }
 
 bool ServerPostgres::ferma()
@@ -116,7 +140,7 @@ std::optional<QByteArray> ServerPostgres::client(const QString& nome, const QStr
     if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         p.kill();
         p.waitForFinished();
-        fallito(QStringLiteral("%1 failed: %2%3").arg(nome, p.errorString(), QString::fromUtf8(p.readAllStandardError())));
+        fallito(QStringLiteral("%1 failed: %2").arg(nome, Perche(p, p.readAllStandardError())));
         return std::nullopt;
     }
     return p.readAllStandardOutput();

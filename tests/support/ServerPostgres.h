@@ -51,6 +51,8 @@ public:
 private:
     // The server's own programs, run as "nobody" when the test runs as root.
     bool eseguiServer(const QString& programma, const QStringList& argomenti);
+    // The cluster's settings: a socket in the folder, no TCP, no syncs.
+    bool configura();
     bool fallito(const QString& cosa);
     QString programma(const QString& nome) const;
     QString dati() const { return radice.filePath(QStringLiteral("dati")); }
