@@ -303,7 +303,9 @@ void TestInvio::serverFermo()
             QTest::qWait(20);
         }
         scrittore.attendi();
-        QVERIFY2(massimo < 5'000'000, qPrintable(QString::number(massimo)));
+        // Queuing never waits for the sender: a connection attempt takes
+        // up to seconds, far beyond a busy machine's scheduling.
+        QVERIFY2(massimo < 50'000'000, qPrintable(QString::number(massimo)));
     }
     QCOMPARE(inCoda(), 50);
     // Retries spaced further and further apart.

@@ -140,9 +140,9 @@ private slots:
         QVERIFY2(server.ferma(), qPrintable(server.errore()));
         const double fermo = Gioca(50);
         // Queuing an answer never waits for the network: the longest of 50
-        // stays within the longest with the server up (with room for the
-        // machine's scheduling).
-        QVERIFY2(fermo < std::max(2 * collegato, 5.0), qPrintable(QStringLiteral("%1 ms > %2 ms").arg(fermo).arg(collegato)));
+        // stays within the longest with the server up, with room for a busy
+        // machine's scheduling (a connection attempt takes seconds).
+        QVERIFY2(fermo < std::max(2 * collegato, 50.0), qPrintable(QStringLiteral("%1 ms > %2 ms").arg(fermo).arg(collegato)));
         QTest::qWait(1500);  // the sender has met the stopped server
         QElapsedTimer fine;
         fine.start();
