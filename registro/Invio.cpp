@@ -174,6 +174,85 @@ bool Uguale(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
     return n == delServer.size();
 }
 
+// The server's class, by the 16 bytes of each child's uuid.
+QHash<QByteArray, Bambino> ClasseDelServer(QSqlDatabase pg)
+{
+    QSqlQuery q = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"));
+    Esegui(q, QStringLiteral("impossibile leggere la classe dal server"));
+    QHash<QByteArray, Bambino> classe;
+    while (q.next()) {
+        const QUuid uuid(q.value(0).toString());
+        classe.insert(Codici::Uuid(uuid), {0, uuid, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
+    }
+    return classe;
+}
+
+// The local children the server does not have: those with answers not yet
+// sent (by id, with their symbol), kept so that nothing of theirs is lost;
+// and the others, whom the teacher removed, all their answers on the server.
+std::pair<QHash<qint64, QString>, QList<qint64>> Confronta(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
+{
+    QSqlQuery q = Prepara(db, QStringLiteral(
+        "SELECT b.id, b.uuid, b.simbolo, EXISTS (SELECT 1 FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
+        " WHERE r.bambino = b.id) FROM bambini b"));
+    Esegui(q, QStringLiteral("impossibile leggere la classe"));
+    QHash<qint64, QString> soloQui;
+    QList<qint64> rimossi;
+    while (q.next()) {
+        if (delServer.contains(q.value(1).toByteArray()))
+            continue;
+        if (q.value(3).toBool())
+            soloQui.insert(q.value(0).toLongLong(), q.value(2).toString());
+        else
+            rimossi.append(q.value(0).toLongLong());
+    }
+    return {soloQui, rimossi};
+}
+
+void TogliRimossi(QSqlDatabase db, const QList<qint64>& rimossi)
+{
+    for (const qint64 id : rimossi)
+        for (const char* sql : {"DELETE FROM risposte WHERE bambino = ?", "DELETE FROM bambini WHERE id = ?"}) {
+            QSqlQuery q = Prepara(db, QString::fromLatin1(sql));
+            q.addBindValue(id);
+            Esegui(q, QStringLiteral("impossibile scrivere la classe"));
+        }
+}
+
+// Each child of the server added, or updated by uuid.
+void SalvaClasse(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
+{
+    QSqlQuery q = Prepara(db, QStringLiteral(
+        "INSERT INTO bambini (uuid, nome, cognome, simbolo) VALUES (?, ?, ?, ?)"
+        " ON CONFLICT (uuid) DO UPDATE SET nome = excluded.nome, cognome = excluded.cognome,"
+        " simbolo = excluded.simbolo"));
+    for (auto b = delServer.cbegin(); b != delServer.cend(); ++b) {
+        q.bindValue(0, b.key());
+        q.bindValue(1, b->nome);
+        q.bindValue(2, b->cognome);
+        q.bindValue(3, b->simbolo);
+        Esegui(q, QStringLiteral("impossibile scrivere la classe"));
+    }
+}
+
+// A child known here alone keeps their symbol unless the server's class gave
+// it to another; then the first one free.
+void RimettiSimboli(QSqlDatabase db, const QHash<qint64, QString>& soloQui, const QHash<QByteArray, Bambino>& delServer)
+{
+    QList<Bambino> classe(delServer.cbegin(), delServer.cend());
+    QSqlQuery q = Prepara(db, QStringLiteral("UPDATE bambini SET simbolo = ? WHERE id = ?"));
+    for (auto i = soloQui.cbegin(); i != soloQui.cend(); ++i) {
+        const bool preso = std::any_of(classe.cbegin(), classe.cend(), [&](const Bambino& b) { return b.simbolo == *i; });
+        const std::optional<QString> simbolo = preso ? SimboloLibero(classe) : std::optional<QString>(*i);
+        if (!simbolo)
+            continue;
+        classe.append({i.key(), {}, {}, {}, *simbolo});
+        q.bindValue(0, *simbolo);
+        q.bindValue(1, i.key());
+        Esegui(q, QStringLiteral("impossibile scrivere la classe"));
+    }
+}
+
 } // namespace
 
 void Invio::Dati::apriLocale()
@@ -235,73 +314,27 @@ void Invio::Dati::chiudiServer()
 
 void Invio::Dati::copiaClasse()
 {
-    QSqlQuery q = Prepara(pg(), QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"));
-    Esegui(q, QStringLiteral("impossibile leggere la classe dal server"));
-    QHash<QByteArray, Bambino> delServer;
-    while (q.next()) {
-        const QUuid uuid(q.value(0).toString());
-        delServer.insert(Codici::Uuid(uuid), {0, uuid, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
-    }
+    const QHash<QByteArray, Bambino> delServer = ClasseDelServer(pg());
     QSqlDatabase l = db();
     if (Uguale(l, delServer)) {
         esclusi.clear();
         chiama(&Dati::classeCopiata);
         return;
     }
-    Scrivendo(l, QStringLiteral("impossibile scrivere la classe"));
+    const QString cosa = QStringLiteral("impossibile scrivere la classe");
+    Scrivendo(l, cosa);
     try {
+        const auto [soloQui, rimossi] = Confronta(l, delServer);
         // Every local child first takes a symbol no child can have, so that
         // symbols swapped on the server never collide here.
-        QSqlQuery locali = Prepara(l, QStringLiteral(
-            "SELECT b.id, b.uuid, b.simbolo, EXISTS (SELECT 1 FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
-            " WHERE r.bambino = b.id) FROM bambini b"));
-        Esegui(locali, QStringLiteral("impossibile leggere la classe"));
-        QHash<qint64, QString> soloLocali;  // children with answers not yet sent: their symbols
-        QList<qint64> daTogliere;
-        while (locali.next()) {
-            if (delServer.contains(locali.value(1).toByteArray()))
-                continue;
-            if (locali.value(3).toBool())
-                soloLocali.insert(locali.value(0).toLongLong(), locali.value(2).toString());
-            else
-                daTogliere.append(locali.value(0).toLongLong());
-        }
-        locali.finish();
         QSqlQuery temporaneo = Prepara(l, QStringLiteral("UPDATE bambini SET simbolo = '~' || id"));
-        Esegui(temporaneo, QStringLiteral("impossibile scrivere la classe"));
-        // A child the teacher removed, whose answers are all on the server.
-        for (const qint64 id : daTogliere)
-            for (const char* sql : {"DELETE FROM risposte WHERE bambino = ?", "DELETE FROM bambini WHERE id = ?"}) {
-                QSqlQuery togli = Prepara(l, QString::fromLatin1(sql));
-                togli.addBindValue(id);
-                Esegui(togli, QStringLiteral("impossibile scrivere la classe"));
-            }
-        for (const Bambino& b : std::as_const(delServer)) {
-            QSqlQuery salva = Prepara(l, QStringLiteral(
-                "INSERT INTO bambini (uuid, nome, cognome, simbolo) VALUES (?, ?, ?, ?)"
-                " ON CONFLICT (uuid) DO UPDATE SET nome = excluded.nome, cognome = excluded.cognome,"
-                " simbolo = excluded.simbolo"));
-            for (const QVariant& v : {QVariant(Codici::Uuid(b.uuid)), QVariant(b.nome), QVariant(b.cognome), QVariant(b.simbolo)})
-                salva.addBindValue(v);
-            Esegui(salva, QStringLiteral("impossibile scrivere la classe"));
-        }
-        // A child known here alone keeps their symbol unless the server's
-        // class gave it to another; then the first one free.
-        QList<Bambino> classe(delServer.cbegin(), delServer.cend());
-        for (auto i = soloLocali.cbegin(); i != soloLocali.cend(); ++i) {
-            const bool preso = std::any_of(classe.cbegin(), classe.cend(), [&](const Bambino& b) { return b.simbolo == i.value(); });
-            const std::optional<QString> simbolo = preso ? SimboloLibero(classe) : std::optional<QString>(i.value());
-            if (!simbolo)
-                continue;
-            classe.append({i.key(), {}, {}, {}, *simbolo});
-            QSqlQuery rimetti = Prepara(l, QStringLiteral("UPDATE bambini SET simbolo = ? WHERE id = ?"));
-            rimetti.addBindValue(*simbolo);
-            rimetti.addBindValue(i.key());
-            Esegui(rimetti, QStringLiteral("impossibile scrivere la classe"));
-        }
+        Esegui(temporaneo, cosa);
+        TogliRimossi(l, rimossi);
+        SalvaClasse(l, delServer);
+        RimettiSimboli(l, soloQui, delServer);
         if (!l.commit())
-            Fallisci(QStringLiteral("impossibile scrivere la classe"), l.lastError());
-        esclusi = QSet<qint64>(soloLocali.keyBegin(), soloLocali.keyEnd());
+            Fallisci(cosa, l.lastError());
+        esclusi = QSet<qint64>(soloQui.keyBegin(), soloQui.keyEnd());
     } catch (const Guasto&) {
         l.rollback();
         throw;
