@@ -151,6 +151,7 @@ private slots:
     void impostazioni();
     void migrazioneCoda();
     void inviaUnaVolta();
+    void treComputer();
     void serverFermo();
     void reinvioIgnorato();
     void codaSoloDopoCommit();
@@ -274,6 +275,29 @@ void TestInvio::inviaUnaVolta()
     // The computer reported its empty queue.
     QCOMPARE(sql("SELECT coda FROM tesselo.computer").toInt(), 0);
     QVERIFY(sql("SELECT now() - ultimo_contatto < interval '1 minute' FROM tesselo.computer").toBool());
+}
+
+void TestInvio::treComputer()
+{
+    // Three computers of a room, 100 answers each, sending at once.
+    std::atomic<int> inviate = 0;
+    std::vector<std::unique_ptr<Invio>> aula;
+    QList<QUuid> tutte;
+    for (int c = 0; c < 3; ++c) {
+        percorso = cartella->filePath(QStringLiteral("computer%1/registro.sqlite").arg(c));
+        for (const Risposta& r : registra(100))
+            tutte.append(r.id);
+    }
+    for (int c = 0; c < 3; ++c) {
+        aula.push_back(std::make_unique<Invio>(imp(), cartella->filePath(QStringLiteral("computer%1/registro.sqlite").arg(c))));
+        aula.back()->quandoInviate([&](int n, int) { inviate += n; });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 300, 20000);
+    aula.clear();
+    QCOMPARE(sulServer(), 300);
+    QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 300);
+    QCOMPARE(sql(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE uuid IN ('%1', '%2')")
+                     .arg(tutte.first().toString(QUuid::WithoutBraces), tutte.last().toString(QUuid::WithoutBraces))).toInt(), 2);
 }
 
 void TestInvio::serverFermo()
