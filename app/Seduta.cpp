@@ -3,6 +3,8 @@
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "app/VociNomi.h"
+#include "registro/Impostazioni.h"
+#include "registro/Invio.h"
 #include "registro/Scrittore.h"
 
 #include <QCoreApplication>
@@ -37,6 +39,9 @@ struct Stato {
     QList<Bambino> bambini;
     QStringList nomi;          // NomeMostrato of each child, in the same order
     std::shared_ptr<Scrittore> scrittore;
+    // The sender to the school's server, when one is set up.
+    std::shared_ptr<Registro::Invio> invio;
+    std::function<void(const QUuid&)> scritta;  // QuandoScritta's
     std::optional<qint64> scelto;
     std::jthread lettore;
     // The interface thread's alone: what the start screen's click waits for.
@@ -85,6 +90,33 @@ Lettura LeggiClasse(const QString& percorso)
     return {{}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
 }
 
+// The sender of the school's server's settings; none without them, or with
+// settings that cannot be used (one warning line).
+std::shared_ptr<Registro::Invio> AvviaInvio(const QString& percorso)
+{
+    QString errore;
+    const std::optional<Registro::Impostazioni> imp = Registro::Impostazioni::Leggi(errore);
+    if (!errore.isEmpty())
+        Avvisa(errore + QStringLiteral("; il registro resta su questo computer"));
+    return imp ? std::make_shared<Registro::Invio>(*imp, percorso) : nullptr;
+}
+
+// Each answer committed by the writer: the sender sends it now.
+void Scritta(const QUuid& id)
+{
+    std::shared_ptr<Registro::Invio> invio;
+    std::function<void(const QUuid&)> scritta;
+    {
+        const std::lock_guard blocco(S().mutex);
+        invio = S().invio;
+        scritta = S().scritta;
+    }
+    if (invio)
+        invio->sveglia();
+    if (scritta)
+        scritta(id);
+}
+
 // Answers the start screen's click, if it waits: once the class is read, or
 // when its time is up.
 void Risolvi(bool scaduto)
@@ -113,6 +145,11 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
     // The writer opens the register on its own thread; made only for a class,
     // so that a register without children is never written.
     auto scrittore = letta.classe.isEmpty() ? nullptr : std::make_shared<Scrittore>(percorso);
+    if (scrittore)
+        scrittore->quandoScritta(Scritta);
+    // Started once the class is read: it may create the register, to copy
+    // the server's class into it for the next start.
+    auto invio = AvviaInvio(percorso);
     QStringList nomi = NomiMostrati(letta.classe);
     bool pubblicata = false;
     {
@@ -123,6 +160,7 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
         // was the one line of this run.
         if (!S().rinuncia && !letta.errore.isEmpty())
             Avvisa(letta.errore);
+        S().invio = std::move(invio);
         if (!S().rinuncia && scrittore) {
             S().bambini = letta.classe;
             S().nomi = nomi;
@@ -212,8 +250,8 @@ bool DiciNome(const QString& nome)
 
 void QuandoScritta(std::function<void(const QUuid&)> fatto)
 {
-    if (S().scrittore)
-        S().scrittore->quandoScritta(std::move(fatto));
+    const std::lock_guard blocco(S().mutex);
+    S().scritta = std::move(fatto);
 }
 
 bool AttendiPronta(std::chrono::milliseconds attesa, bool ancheVoci)
@@ -231,9 +269,12 @@ bool Termina(std::chrono::milliseconds attesa)
     Stato& s = S();
     std::jthread lettore = std::move(s.lettore);
     std::shared_ptr<Scrittore> scrittore;
+    std::shared_ptr<Registro::Invio> invio;
     {
         const std::lock_guard blocco(s.mutex);
         scrittore = std::move(s.scrittore);
+        invio = std::move(s.invio);
+        s.scritta = {};
         ++s.generazione;
         s.fase = Fase::Ferma;
         s.rinuncia = s.vociPronte = false;
@@ -249,10 +290,15 @@ bool Termina(std::chrono::milliseconds attesa)
     // so that a disk that never answers cannot keep the program from ending.
     auto fatto = std::make_shared<std::promise<void>>();
     std::future<void> finito = fatto->get_future();
-    std::thread fine([lettore = std::move(lettore), scrittore = std::move(scrittore), fatto]() mutable {
+    std::thread fine([lettore = std::move(lettore), scrittore = std::move(scrittore), invio = std::move(invio),
+                      fatto]() mutable {
+        // The sender stops alongside: what it has not sent stays queued in
+        // the register for the next start.
+        std::thread fermaInvio([&invio] { invio.reset(); });
         if (lettore.joinable())
             lettore.join();
         scrittore.reset();
+        fermaInvio.join();
         fatto->set_value();
     });
     if (finito.wait_for(attesa) == std::future_status::ready) {

@@ -18,6 +18,9 @@
 // with a register that holds no child, nothing of this shows and nothing is
 // written: the game creates no file. A register that cannot be read (locked,
 // damaged, unreadable) means no class this time, with one warning line.
+// Where tesselo.conf names a school's server, the sender starts once the class
+// is read: it sends the queued answers and copies the server's class into the
+// register (creating it), for "Chi gioca?" at the next start.
 namespace Seduta {
 
 // Starts reading the class of the register at percorso.

@@ -58,7 +58,9 @@ Bambino Ospite()
 
 const char* const ColonneRisposta = "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi";
 
-Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0)
+} // namespace
+
+Risposta LeggiRisposta(const QSqlQuery& q, int primo)
 {
     Risposta r;
     r.id = Codici::Uuid(q.value(primo));
@@ -72,6 +74,8 @@ Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0)
     r.millisecondi = q.value(primo + 8).toLongLong();
     return r;
 }
+
+namespace {
 
 void Aggiungi(Conto& c, bool esatta)
 {

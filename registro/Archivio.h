@@ -149,6 +149,10 @@ private:
 // The first symbol of Simboli() no child of the class has.
 std::optional<QString> SimboloLibero(const QList<Bambino>& classe);
 
+// One answer from a row whose columns, from primo on, are the table's uuid,
+// quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi.
+Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0);
+
 // One warning line on standard error: "tesselo: <riga>".
 void Avvisa(const QString& riga);
 

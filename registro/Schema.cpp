@@ -37,8 +37,18 @@ const QList<QStringList> Migrazioni{
                     " millisecondi INTEGER NOT NULL)"),
      // The class at a glance reads this index alone, not the answers.
      QStringLiteral("CREATE INDEX risposte_classe ON risposte (bambino, gioco, quando, esatta)")},
+    // 1 -> 2: the queue of answers not yet on the school's server. Every
+    // answer joins it when stored, whatever wrote it (the game, a merge), and
+    // leaves it when stored elsewhere or deleted; the answers already kept
+    // join it too, so that a server set up later receives them.
+    {QStringLiteral("CREATE TABLE da_inviare (risposta INTEGER PRIMARY KEY)"),
+     QStringLiteral("INSERT INTO da_inviare SELECT id FROM risposte"),
+     QStringLiteral("CREATE TRIGGER in_coda AFTER INSERT ON risposte"
+                    " BEGIN INSERT INTO da_inviare VALUES (new.id); END"),
+     QStringLiteral("CREATE TRIGGER fuori_coda AFTER DELETE ON risposte"
+                    " BEGIN DELETE FROM da_inviare WHERE risposta = old.id; END")},
 };
-static_assert(Versione == 1, "one migration step per version");
+static_assert(Versione == 2, "one migration step per version");
 
 const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
 
@@ -127,8 +137,12 @@ bool CreaFile(const QString& percorso, QString& errore)
 {
     const QFileInfo info(percorso);
     QFile file(percorso);
-    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
-        || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
+    const bool cartella = QDir().mkpath(info.absolutePath());
+    // Another connection of this program (the writer, the sender) may have
+    // made it just now: then it is theirs to set up, and ours to open.
+    if (cartella && !file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && QFileInfo::exists(percorso))
+        return true;
+    if (!file.isOpen() || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
         errore = QStringLiteral("impossibile creare il registro %1: la cartella non è scrivibile").arg(Nome(percorso));
         return false;
     }
@@ -172,8 +186,7 @@ Esito Verifica(QSqlDatabase& db, QString& errore)
 
 Esito Migra(QSqlDatabase& db, QString& errore)
 {
-    const int versione = VersioneDi(db);
-    if (versione == Versione)
+    if (VersioneDi(db) == Versione)
         return Esito::Ok;
     QSqlQuery q(db);
     const auto fallito = [&] {
@@ -183,8 +196,11 @@ Esito Migra(QSqlDatabase& db, QString& errore)
         db.rollback();
         return EsitoDi(e);
     };
-    if (!db.transaction())
+    // The write lock first, then the version: another connection of this
+    // program (the writer, the sender) may have migrated it meanwhile.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fallito();
+    const int versione = VersioneDi(db);
     for (int v = versione; v < Versione; ++v)
         for (const QString& istruzione : Migrazioni[v])
             if (!q.exec(istruzione))
@@ -248,7 +264,8 @@ QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString&
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         db.setDatabaseName(file);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open())
+        // Another program's tables are no register to migrate.
+        if (db.open() && ERegistro(db, QStringLiteral("main")))
             versione = VersioneDi(db);
         db.close();
     }

@@ -3,6 +3,7 @@
 #include "registro/Archivio.h"
 #include "registro/FileClasse.h"
 #include "registro/Giochi.h"
+#include "registro/Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,7 +110,7 @@ void TestArchivio::nuovoFile()
     QVERIFY(!lettore.salva({0, {}, "Anna", {}, "gatto"}));  // read-only
     QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
     QCOMPARE(lettore.risposte().size(), 2);
-    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
 }
 
 void TestArchivio::nomiEsatti_data()
@@ -352,7 +353,7 @@ void TestArchivio::versioneVuotaMigrata()
     QCOMPARE(a.apri(percorso), Esito::Ok);
     QVERIFY(a.fileSpostato().isEmpty());
     QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
-    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
 }
 
 void TestArchivio::piuRecenteIntatto_data()
@@ -544,7 +545,7 @@ void TestArchivio::unisciNonRegistro()
         f.write(contenuto);
     }
     if (contenuto == "versione")
-        Valore(altro, "PRAGMA user_version = 2");
+        Valore(altro, QStringLiteral("PRAGMA user_version = %1").arg(Schema::Versione + 1));
     if (contenuto == "rotto") {
         Valore(altro, "PRAGMA wal_checkpoint(TRUNCATE)");
         QFile f(altro);

@@ -1,0 +1,138 @@
+-- Tesselo's class register on a school's PostgreSQL server (15 or later).
+--
+-- Applied by a superuser to the register's database (by default "tesselo"):
+--
+--   createdb tesselo
+--   psql -X -v ON_ERROR_STOP=1 -d tesselo -f schema.sql
+--
+-- it creates the schema "tesselo", its tables and two group roles (NOLOGIN):
+--   tesselo_gioco       the game: reads the class and the schema's version,
+--                       inserts answers, reports its computer's queue through
+--                       tesselo.segnala_coda(); nothing else.
+--   tesselo_insegnante  the teachers' program: reads everything, manages the
+--                       class, merges and deletes answers.
+-- Login users are members of one of them (CREATE ROLE ... LOGIN IN ROLE ...).
+--
+-- Applied again, it changes nothing; applied to a newer register, it stops
+-- with an error and changes nothing. The whole script is one transaction.
+--
+-- The version in tesselo.versione is the one the programs read: they refuse
+-- a register newer than their own. A later version adds a step at the end of
+-- the migrations below (a DO block run when the stored version is older),
+-- and raises Versione; CREATE ... IF NOT EXISTS keeps the first version's
+-- shape, which every step then brings forward.
+
+BEGIN;
+
+-- Roles are shared by the whole cluster: created once, kept when a
+-- database is dropped.
+DO $$
+BEGIN
+    IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'tesselo_gioco') THEN
+        CREATE ROLE tesselo_gioco NOLOGIN;
+    END IF;
+    IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'tesselo_insegnante') THEN
+        CREATE ROLE tesselo_insegnante NOLOGIN;
+    END IF;
+END
+$$;
+
+CREATE SCHEMA IF NOT EXISTS tesselo;
+
+-- One row: the schema's version.
+CREATE TABLE IF NOT EXISTS tesselo.versione (
+    unica boolean PRIMARY KEY DEFAULT true CHECK (unica),
+    versione integer NOT NULL CHECK (versione >= 0)
+);
+INSERT INTO tesselo.versione (versione) VALUES (0) ON CONFLICT DO NOTHING;
+
+DO $$
+BEGIN
+    IF (SELECT versione FROM tesselo.versione) > 1 THEN
+        RAISE EXCEPTION 'il registro è di una versione di Tesselo più recente (%): lo schema non viene modificato',
+            (SELECT versione FROM tesselo.versione);
+    END IF;
+END
+$$;
+
+-- Version 1: the class, the answers and the computers.
+
+-- A child of the class. The uuid is the same child on every computer and in
+-- every register merged in; the symbol is the key of the child's picture.
+CREATE TABLE IF NOT EXISTS tesselo.bambini (
+    uuid uuid PRIMARY KEY DEFAULT gen_random_uuid(),
+    nome text NOT NULL CHECK (nome <> ''),
+    cognome text NOT NULL DEFAULT '',
+    simbolo text NOT NULL UNIQUE CHECK (simbolo <> '' AND simbolo <> 'ospite')
+);
+
+-- One judged answer. Its uuid is given by the computer that recorded it, so a
+-- resend is ignored (INSERT ... ON CONFLICT DO NOTHING). Words, not the local
+-- register's codes: computers with different versions of the game share the
+-- server, and people read it.
+--   bambino   the child; NULL for a guest. Removing a child removes its
+--             answers.
+--   gioco     the game's screen: 'form1', 'FORM2', ... 'FormDomino2'
+--   domande   what was asked: [{"attributo": "colore", "valore": "rosso",
+--             "negata": true}, ...], "NON" kept apart from its value
+--   blocchi   the blocks shown, in order: [{"forma": ..., "colore": ...,
+--             "dimensione": ..., "spessore": ...}, ...]
+--   risposta  the answer in the words the screen shows
+CREATE TABLE IF NOT EXISTS tesselo.risposte (
+    uuid uuid PRIMARY KEY,
+    quando timestamptz NOT NULL,
+    bambino uuid REFERENCES tesselo.bambini (uuid) ON DELETE CASCADE,
+    gioco text NOT NULL CHECK (gioco <> ''),
+    domande jsonb NOT NULL DEFAULT '[]' CHECK (jsonb_typeof(domande) = 'array'),
+    blocchi jsonb NOT NULL DEFAULT '[]' CHECK (jsonb_typeof(blocchi) = 'array'),
+    risposta text NOT NULL DEFAULT '',
+    esatta boolean NOT NULL,
+    millisecondi bigint NOT NULL CHECK (millisecondi >= 0)
+);
+-- The class at a glance counts right and wrong answers by child and game in a
+-- period: an index-only scan of this index, without reading the answers.
+CREATE INDEX IF NOT EXISTS risposte_periodo ON tesselo.risposte (quando) INCLUDE (bambino, gioco, esatta);
+-- One child's answers, and the removal of a child's answers.
+CREATE INDEX IF NOT EXISTS risposte_bambino ON tesselo.risposte (bambino, quando);
+
+-- Each computer's queue of answers not yet sent, as it last reported it.
+CREATE TABLE IF NOT EXISTS tesselo.computer (
+    nome text PRIMARY KEY CHECK (nome <> '' AND char_length(nome) <= 255),
+    coda integer NOT NULL CHECK (coda >= 0),
+    ultimo_contatto timestamptz NOT NULL
+);
+
+-- The game reports its queue here: it may write its own line of
+-- tesselo.computer and nothing else of that table. The time is the server's.
+CREATE OR REPLACE FUNCTION tesselo.segnala_coda(nome_computer text, lunghezza integer) RETURNS void
+    LANGUAGE sql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+BEGIN ATOMIC
+    INSERT INTO tesselo.computer (nome, coda, ultimo_contatto) VALUES (nome_computer, lunghezza, now())
+        ON CONFLICT (nome) DO UPDATE SET coda = excluded.coda, ultimo_contatto = excluded.ultimo_contatto;
+END;
+
+UPDATE tesselo.versione SET versione = 1 WHERE versione < 1;
+
+-- Later versions: their steps here, e.g.
+--   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 2 THEN
+--       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 2;
+--   END IF; END $$;
+
+-- Privileges, restated whole on every run so that each role has exactly
+-- these (revoked and granted in the same transaction: an unchanged role ends
+-- unchanged). Nobody else may use the schema.
+REVOKE ALL ON SCHEMA tesselo FROM PUBLIC;
+REVOKE ALL ON ALL TABLES IN SCHEMA tesselo FROM PUBLIC, tesselo_gioco, tesselo_insegnante;
+REVOKE ALL ON FUNCTION tesselo.segnala_coda(text, integer) FROM PUBLIC, tesselo_gioco, tesselo_insegnante;
+GRANT USAGE ON SCHEMA tesselo TO tesselo_gioco, tesselo_insegnante;
+
+GRANT SELECT ON tesselo.versione, tesselo.bambini TO tesselo_gioco;
+GRANT INSERT ON tesselo.risposte TO tesselo_gioco;
+GRANT EXECUTE ON FUNCTION tesselo.segnala_coda(text, integer) TO tesselo_gioco;
+
+GRANT SELECT ON tesselo.versione, tesselo.bambini, tesselo.risposte, tesselo.computer TO tesselo_insegnante;
+GRANT INSERT, DELETE, UPDATE (nome, cognome, simbolo) ON tesselo.bambini TO tesselo_insegnante;
+GRANT INSERT, DELETE ON tesselo.risposte TO tesselo_insegnante;
+GRANT DELETE ON tesselo.computer TO tesselo_insegnante;
+
+COMMIT;

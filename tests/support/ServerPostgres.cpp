@@ -1,0 +1,170 @@
+#include "ServerPostgres.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlError>
+
+#include <csignal>
+
+#include <unistd.h>
+
+namespace {
+
+// Where Debian's postgresql-15 package puts the server and its clients.
+const QString Programmi = QStringLiteral("/usr/lib/postgresql/15/bin");
+// The user namespace's "nobody", in which a root test runs the server.
+const QStringList ComeNessuno{QStringLiteral("--user"), QStringLiteral("--map-user=65534"),
+                              QStringLiteral("--map-group=65534")};
+constexpr int AttesaMs = 60000;
+
+QString Coda(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll().right(2000)) : QString();
+}
+
+// Why a program that ran did not succeed: it did not start, crashed or
+// timed out, or else its own words.
+QString Perche(QProcess& p, const QByteArray& parole)
+{
+    const QString come = p.error() == QProcess::UnknownError ? QString() : p.errorString() + QStringLiteral(": ");
+    return come + QString::fromUtf8(parole);
+}
+
+} // namespace
+
+ServerPostgres::~ServerPostgres()
+{
+    if (!avviato || eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-w", "-m", "immediate", "stop"}))
+        return;
+    // pg_ctl could not stop it: no server may outlive its folder.
+    QFile pid(dati() + QStringLiteral("/postmaster.pid"));
+    if (pid.open(QIODevice::ReadOnly))
+        if (const pid_t numero = pid.readLine().trimmed().toInt(); numero > 0)
+            ::kill(numero, SIGKILL);
+}
+
+QString ServerPostgres::programma(const QString& nome) const
+{
+    return Programmi + QLatin1Char('/') + nome;
+}
+
+bool ServerPostgres::fallito(const QString& cosa)
+{
+    motivo = cosa;
+    return false;
+}
+
+bool ServerPostgres::eseguiServer(const QString& nome, const QStringList& argomenti)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    if (geteuid() == 0)
+        p.start(QStringLiteral("unshare"), ComeNessuno + QStringList{programma(nome)} + argomenti);
+    else
+        p.start(programma(nome), argomenti);
+    if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished();
+        return fallito(QStringLiteral("%1 failed: %2\n%3").arg(nome, Perche(p, p.readAll()), Coda(diario())));
+    }
+    return true;
+}
+
+bool ServerPostgres::avvia()
+{
+    if (!QFileInfo(programma(QStringLiteral("initdb"))).isExecutable())
+        return fallito(QStringLiteral("PostgreSQL 15 is missing (%1/initdb): install the package postgresql")
+                           .arg(Programmi));
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        return fallito(QStringLiteral("Qt's PostgreSQL driver is missing: install the package libqt6sql6-psql"));
+    if (!radice.isValid())
+        return fallito(QStringLiteral("no temporary folder: %1").arg(radice.errorString()));
+    if (!eseguiServer(QStringLiteral("initdb"), {"-D", dati(), "-U", Superutente, "-A", "trust", "-E", "UTF8",
+                                                 "--locale=C.UTF-8", "--no-sync"}))
+        return false;
+    if (!configura())
+        return false;
+    return parti();
+}
+
+bool ServerPostgres::parti()
+{
+    avviato = eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-l", diario(), "-w", "start"});
+    return avviato;
+}
+
+bool ServerPostgres::configura()
+{
+    // No TCP at all; the socket and its lock file in the test's folder. The
+    // cluster is thrown away at the end: nothing needs to reach the disk.
+    QFile conf(dati() + QStringLiteral("/postgresql.conf"));
+    if (!conf.open(QIODevice::Append | QIODevice::Text))
+        return fallito(QStringLiteral("cannot write %1").arg(conf.fileName()));
+    QString cartellaSql = cartella();
+    cartellaSql.replace(QLatin1Char('\''), QStringLiteral("''"));
+    conf.write(QStringLiteral("\nlisten_addresses = ''\n"
+                              "unix_socket_directories = '%1'\n"
+                              "port = %2\n"
+                              "fsync = off\n"
+                              "synchronous_commit = off\n"
+                              "full_page_writes = off\n")
+                   .arg(cartellaSql)
+                   .arg(Porta)
+                   .toUtf8());
+    return conf.flush();
+}
+
+bool ServerPostgres::ferma()
+{
+    if (!avviato || !eseguiServer(QStringLiteral("pg_ctl"), {"-D", dati(), "-w", "-m", "fast", "stop"}))
+        return fallito(QStringLiteral("the server could not be stopped: %1").arg(motivo));
+    avviato = false;
+    return true;
+}
+
+bool ServerPostgres::riavvia()
+{
+    return !avviato && parti();
+}
+
+std::optional<QByteArray> ServerPostgres::client(const QString& nome, const QStringList& argomenti)
+{
+    QProcess p;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("PGOPTIONS"), QStringLiteral("-c client_min_messages=warning"));
+    p.setProcessEnvironment(ambiente);
+    p.start(programma(nome), QStringList{"-h", cartella(), "-p", QString::number(Porta), "-U", Superutente}
+                                 + argomenti);
+    if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished();
+        fallito(QStringLiteral("%1 failed: %2").arg(nome, Perche(p, p.readAllStandardError())));
+        return std::nullopt;
+    }
+    return p.readAllStandardOutput();
+}
+
+bool ServerPostgres::creaDatabase(const QString& nome)
+{
+    return client(QStringLiteral("createdb"), {nome}).has_value();
+}
+
+bool ServerPostgres::eseguiFile(const QString& database, const QString& file)
+{
+    return client(QStringLiteral("psql"), {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-d", database, "-f", file})
+        .has_value();
+}
+
+QSqlDatabase ServerPostgres::connetti(const QString& nomeConnessione, const QString& utente, const QString& database)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nomeConnessione);
+    db.setHostName(cartella());
+    db.setPort(Porta);
+    db.setUserName(utente);
+    db.setDatabaseName(database);
+    if (!db.open())
+        motivo = db.lastError().text();
+    return db;
+}

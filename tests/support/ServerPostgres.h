@@ -1,0 +1,65 @@
+#pragma once
+#include <QByteArray>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+// A PostgreSQL 15 server of its own for one test: a new cluster in a
+// temporary folder, listening only on a Unix socket in that folder (no TCP
+// port), with password-less access for any role name. Stopped and removed
+// with this object.
+//
+// PostgreSQL refuses to run as root: when the test runs as root, the
+// server's programs run in a user namespace where the current user is
+// "nobody" (its files stay the test's own on disk); as an ordinary user
+// they run directly. The clients (psql, pg_dump) always run directly.
+class ServerPostgres {
+public:
+    ServerPostgres() = default;
+    ServerPostgres(const ServerPostgres&) = delete;
+    ServerPostgres& operator=(const ServerPostgres&) = delete;
+    ~ServerPostgres();
+
+    // Creates and starts the cluster; false, with the reason in errore(), when
+    // PostgreSQL 15, the Qt PostgreSQL driver or the temporary folder is
+    // missing or the server does not start.
+    bool avvia();
+    // Stops the running server (fast shutdown, clients cut off) and starts
+    // it again on the same cluster and socket: a school's server going down.
+    bool ferma();
+    bool riavvia();
+    // Creates an empty database owned by the superuser.
+    bool creaDatabase(const QString& nome);
+    // Runs a client program of PostgreSQL ("psql", "pg_dump", ...) against
+    // this server as the superuser; its standard output, or nothing (with
+    // errore()) when it fails. The connection's options come first.
+    std::optional<QByteArray> client(const QString& programma, const QStringList& argomenti);
+    // Runs an SQL file with psql as the superuser, stopping at the first error.
+    bool eseguiFile(const QString& database, const QString& file);
+    // A connection through the Qt PostgreSQL driver, opened; check isOpen().
+    QSqlDatabase connetti(const QString& nomeConnessione, const QString& utente, const QString& database);
+
+    // The socket's folder: the host of libpq and QSqlDatabase.
+    QString cartella() const { return radice.path(); }
+    static constexpr int Porta = 5432;
+    static constexpr const char* Superutente = "tesselo_prova";
+    QString errore() const { return motivo; }
+
+private:
+    // The server's own programs, run as "nobody" when the test runs as root.
+    bool eseguiServer(const QString& programma, const QStringList& argomenti);
+    // The cluster's settings: a socket in the folder, no TCP, no syncs.
+    bool configura();
+    bool fallito(const QString& cosa);
+    QString programma(const QString& nome) const;
+    QString dati() const { return radice.filePath(QStringLiteral("dati")); }
+    QString diario() const { return radice.filePath(QStringLiteral("server.log")); }
+    bool parti();
+
+    QTemporaryDir radice;
+    bool avviato = false;
+    QString motivo;
+};

@@ -1,0 +1,505 @@
+// The school's server seen from the game: its settings, the local queue of
+// the register (version 2, migrated from version 1) and the sender against a
+// real PostgreSQL server started by the test. Answers queued while the server
+// is down arrive once it is up, each once; a resend is ignored; the queue
+// empties only after the server commits; a newer server schema keeps
+// answers queued; the server's class is copied into the local register.
+#include "registro/Archivio.h"
+#include "registro/Codici.h"
+#include "registro/Impostazioni.h"
+#include "registro/Invio.h"
+#include "registro/Schema.h"
+#include "registro/Scrittore.h"
+#include "support/ServerPostgres.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <csignal>
+#include <mutex>
+
+using namespace Registro;
+
+namespace {
+
+const QString Database = QStringLiteral("tesselo");
+const QString UtenteGioco = QStringLiteral("gioco_aula");
+
+Risposta Risp(int n, const QString& testo = {})
+{
+    Risposta r = NuovaRisposta();
+    r.schermo = "FORM2";
+    r.gioco = "insiemi";
+    r.domande = {{"colore", "blu", n % 2 == 0}};
+    r.blocchi = {Blocco::tutti().value(n % 48), Blocco::tutti().value((n + 7) % 48)};
+    r.risposta = testo.isEmpty() ? QString::number(n) : testo;
+    r.esatta = n % 3 != 0;
+    r.millisecondi = n;
+    return r;
+}
+
+// One value of a statement on the local register's file.
+QVariant Valore(const QString& file, const QString& sql)
+{
+    QVariant v;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "valore");
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                v = q.value(0);
+            else if (q.lastError().isValid())
+                qWarning() << sql << q.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase("valore");
+    return v;
+}
+
+void Scrivi(const QString& file, const QString& contenuto)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(contenuto.toUtf8());
+}
+
+} // namespace
+
+class TestInvio : public QObject {
+    Q_OBJECT
+
+    ServerPostgres server;
+    std::unique_ptr<QTemporaryDir> cartella;
+    QString percorso;
+
+    Impostazioni imp() const
+    {
+        Impostazioni i;
+        i.host = server.cartella();
+        i.porta = ServerPostgres::Porta;
+        i.database = Database;
+        i.utente = UtenteGioco;
+        return i;
+    }
+    // A statement as the server's superuser.
+    QVariant sql(const QString& istruzione)
+    {
+        QSqlDatabase db = QSqlDatabase::database("super");
+        if (!db.isOpen())
+            db.open();
+        QSqlQuery q(db);
+        if (!q.exec(istruzione)) {
+            qWarning() << istruzione << q.lastError().text();
+            return {};
+        }
+        return q.next() ? q.value(0) : QVariant(true);
+    }
+    int sulServer() { return sql("SELECT count(*) FROM tesselo.risposte").toInt(); }
+    int inCoda() { return Valore(percorso, "SELECT count(*) FROM da_inviare").toInt(); }
+    // n answers stored locally, the first given text for every answer.
+    QList<Risposta> registra(int n, qint64 bambino = 0, const QString& testo = {})
+    {
+        Archivio a;
+        if (a.apri(percorso) != Esito::Ok)
+            return {};
+        QList<std::pair<Risposta, qint64>> risposte;
+        for (int i = 0; i < n; ++i)
+            risposte.append({Risp(i, testo), bambino});
+        a.registraTutte(risposte);
+        QList<Risposta> fatte;
+        for (const auto& [r, b] : std::as_const(risposte))
+            fatte.append(r);
+        return fatte;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(server.avvia(), qPrintable(server.errore()));
+        QVERIFY2(server.creaDatabase(Database), qPrintable(server.errore()));
+        QVERIFY2(server.eseguiFile(Database, TESSELO_SCHEMA_POSTGRES), qPrintable(server.errore()));
+        QVERIFY(server.client("psql", {"-X", "-q", "-d", Database, "-c",
+                                       QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE tesselo_gioco").arg(UtenteGioco)}));
+        QVERIFY(server.connetti("super", ServerPostgres::Superutente, Database).isOpen());
+    }
+    void init()
+    {
+        QVERIFY(sql("DELETE FROM tesselo.risposte").isValid());
+        QVERIFY(sql("DELETE FROM tesselo.bambini").isValid());
+        QVERIFY(sql("DELETE FROM tesselo.computer").isValid());
+        cartella = std::make_unique<QTemporaryDir>();
+        percorso = cartella->filePath("registro.sqlite");
+    }
+
+    void cleanup()
+    {
+        // A test that stopped the server and failed leaves it to the next.
+        if (server.riavvia())
+            QSqlDatabase::database("super", false).close();
+    }
+
+    void impostazioni_data();
+    void impostazioni();
+    void migrazioneCoda();
+    void inviaUnaVolta();
+    void treComputer();
+    void serverFermo();
+    void reinvioIgnorato();
+    void codaSoloDopoCommit();
+    void versioneNuova();
+    void classeCopiata();
+    void uccisoDuranteInvio();
+};
+
+void TestInvio::impostazioni_data()
+{
+    QTest::addColumn<QString>("sistema");
+    QTest::addColumn<QString>("utente");
+    QTest::addColumn<bool>("configurato");
+    QTest::addColumn<QString>("atteso");  // host|porta|database|utente|insegnante|sslmode, or the error's words
+
+    QTest::newRow("no file") << QString() << QString() << false << QString();
+    QTest::newRow("another section only") << "[lingua]\nnome=it\n" << QString() << false << QString();
+    QTest::newRow("the room's file alone")
+        << "[registro]\nhost=server.scuola\nutente=aula\nsslmode=verify-full\n" << QString() << true
+        << "server.scuola|5432|tesselo|aula|aula|verify-full";
+    QTest::newRow("the user's file wins key by key")
+        << "[registro]\nhost=server.scuola\nporta=6543\nutente=aula\n"
+        << "[registro]\nutente=maestra\nutente_insegnante=docente\ndatabase=scuola\n" << true
+        << "server.scuola|6543|scuola|maestra|docente|";
+    QTest::newRow("the user's section alone") << QString() << "[registro]\nhost=10.0.0.2\n" << true
+                                              << "10.0.0.2|5432|tesselo|||";
+    QTest::newRow("a mistyped sslmode") << "[registro]\nhost=s\nsslmode=verify_full\n" << QString() << false
+                                        << "sslmode \"verify_full\" non è valido";
+    QTest::newRow("a port that is no number") << QString() << "[registro]\nporta=cinque\n" << false
+                                              << "la porta \"cinque\" non è valida";
+}
+
+void TestInvio::impostazioni()
+{
+    QFETCH(QString, sistema);
+    QFETCH(QString, utente);
+    QFETCH(bool, configurato);
+    QFETCH(QString, atteso);
+    QTemporaryDir cartelle;
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(cartelle.filePath("sistema")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(cartelle.filePath("utente")));
+    if (!sistema.isNull())
+        Scrivi(cartelle.filePath("sistema/tesselo/tesselo.conf"), sistema);
+    if (!utente.isNull())
+        Scrivi(cartelle.filePath("utente/tesselo/tesselo.conf"), utente);
+    QString errore;
+    const std::optional<Impostazioni> letta = Impostazioni::Leggi(errore);
+    QCOMPARE(letta.has_value(), configurato);
+    if (!letta) {
+        QCOMPARE(errore.isEmpty(), atteso.isEmpty());
+        QVERIFY2(errore.contains(atteso), qPrintable(errore));
+        return;
+    }
+    const QStringList valori{letta->host, QString::number(letta->porta), letta->database, letta->utente,
+                             letta->utentePerInsegnanti(), letta->sslmode};
+    QCOMPARE(valori.join('|'), atteso);
+}
+
+void TestInvio::migrazioneCoda()
+{
+    // A version 1 register: what the first step makes, with answers in it.
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+    }
+    registra(3);
+    for (const char* indietro : {"DROP TRIGGER in_coda", "DROP TRIGGER fuori_coda", "DROP TABLE da_inviare",
+                                 "PRAGMA user_version = 1"})
+        Valore(percorso, indietro);
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
+    // Opened, it is migrated: the answers kept so far are queued, and new
+    // ones join them; deleted answers leave the queue.
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
+    QCOMPARE(inCoda(), 3);
+    const auto anna = a.salva({0, {}, "Anna", {}, "gatto"});
+    QVERIFY(anna);
+    QCOMPARE(a.registra(Risp(9), anna->id), Esito::Ok);
+    QCOMPARE(inCoda(), 4);
+    QCOMPARE(a.cancellaRisposteDi(anna->id), 1);
+    QCOMPARE(inCoda(), 3);
+}
+
+void TestInvio::inviaUnaVolta()
+{
+    // More than one batch, a child of the server's class and guests, and
+    // answers whose words are SQL and quotes.
+    const QUuid uuid = QUuid::createUuid();
+    QVERIFY(sql(QStringLiteral("INSERT INTO tesselo.bambini (uuid, nome, simbolo) VALUES ('%1', 'Anna', 'gatto')")
+                    .arg(uuid.toString(QUuid::WithoutBraces))).isValid());
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QVERIFY(a.salva({0, uuid, "Anna", {}, "gatto"}));
+    }
+    const QString strano = QStringLiteral("l'ape'); DROP TABLE tesselo.risposte; -- \"🐝\"");
+    const QList<Risposta> sue = registra(Invio::Lotto + 20, 1, strano);
+    registra(30);
+    std::atomic<int> inviate = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoInviate([&](int n, int) { inviate += n; });
+        QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), Invio::Lotto + 50, 20000);
+    }
+    QCOMPARE(inCoda(), 0);
+    QCOMPARE(sulServer(), Invio::Lotto + 50);
+    QCOMPARE(sql(QStringLiteral("SELECT count(DISTINCT uuid) FROM tesselo.risposte WHERE bambino = '%1'")
+                     .arg(uuid.toString(QUuid::WithoutBraces))).toInt(), Invio::Lotto + 20);
+    QCOMPARE(sql("SELECT count(*) FROM tesselo.risposte WHERE bambino IS NULL").toInt(), 30);
+    // One answer read back whole.
+    const Risposta& r = sue.at(5);
+    const QString dove = QStringLiteral(" FROM tesselo.risposte WHERE uuid = '%1'").arg(r.id.toString(QUuid::WithoutBraces));
+    QCOMPARE(sql("SELECT risposta" + dove).toString(), strano);
+    QCOMPARE(sql("SELECT gioco" + dove).toString(), r.schermo);
+    QCOMPARE(sql("SELECT esatta" + dove).toBool(), r.esatta);
+    QCOMPARE(sql("SELECT millisecondi" + dove).toLongLong(), r.millisecondi);
+    QCOMPARE(sql("SELECT (extract(epoch FROM quando) * 1000)::bigint" + dove).toLongLong(), r.quando.toMSecsSinceEpoch());
+    QVERIFY(sql(R"(SELECT domande = '[{"attributo": "colore", "valore": "blu", "negata": false}]')" + dove).toBool());
+    QCOMPARE(sql("SELECT blocchi->1->>'forma'" + dove).toString(), r.blocchi.at(1).forma);
+    // The computer reported its empty queue.
+    QCOMPARE(sql("SELECT coda FROM tesselo.computer").toInt(), 0);
+    QVERIFY(sql("SELECT now() - ultimo_contatto < interval '1 minute' FROM tesselo.computer").toBool());
+}
+
+void TestInvio::treComputer()
+{
+    // Three computers of a room, 100 answers each, sending at once.
+    std::atomic<int> inviate = 0;
+    std::vector<std::unique_ptr<Invio>> aula;
+    QList<QUuid> tutte;
+    for (int c = 0; c < 3; ++c) {
+        percorso = cartella->filePath(QStringLiteral("computer%1/registro.sqlite").arg(c));
+        for (const Risposta& r : registra(100))
+            tutte.append(r.id);
+    }
+    for (int c = 0; c < 3; ++c) {
+        aula.push_back(std::make_unique<Invio>(imp(), cartella->filePath(QStringLiteral("computer%1/registro.sqlite").arg(c))));
+        aula.back()->quandoInviate([&](int n, int) { inviate += n; });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 300, 20000);
+    aula.clear();
+    QCOMPARE(sulServer(), 300);
+    QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 300);
+    QCOMPARE(sql(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE uuid IN ('%1', '%2')")
+                     .arg(tutte.first().toString(QUuid::WithoutBraces), tutte.last().toString(QUuid::WithoutBraces))).toInt(), 2);
+}
+
+void TestInvio::serverFermo()
+{
+    // Answers recorded by the game while the server is down: the game's
+    // writer never waits, they stay queued, and arrive once it is back.
+    QSqlDatabase::database("super", false).close();
+    QVERIFY2(server.ferma(), qPrintable(server.errore()));
+    std::mutex mutex;
+    QList<std::chrono::milliseconds> attese;
+    std::atomic<int> inviate = 0;
+    Invio invio(imp(), percorso);
+    invio.quandoFallito([&](const QString&, std::chrono::milliseconds attesa) {
+        std::lock_guard blocco(mutex);
+        attese.append(attesa);
+    });
+    invio.quandoInviate([&](int n, int) { inviate += n; });
+    {
+        Scrittore scrittore(percorso);
+        qint64 massimo = 0;
+        for (int i = 0; i < 50; ++i) {
+            QElapsedTimer t;
+            t.start();
+            scrittore.registra(Risp(i), 0);
+            massimo = std::max(massimo, t.nsecsElapsed());
+            invio.sveglia();
+            QTest::qWait(20);
+        }
+        scrittore.attendi();
+        // Queuing never waits for the sender: a connection attempt takes
+        // up to seconds, far beyond a busy machine's scheduling.
+        QVERIFY2(massimo < 50'000'000, qPrintable(QString::number(massimo)));
+    }
+    QCOMPARE(inCoda(), 50);
+    // Retries spaced further and further apart.
+    QTRY_VERIFY_WITH_TIMEOUT(attese.size() >= 2, 10000);
+    {
+        std::lock_guard blocco(mutex);
+        QCOMPARE(attese.at(0), Invio::PrimaAttesa);
+        QCOMPARE(attese.at(1), 2 * Invio::PrimaAttesa);
+    }
+    QVERIFY2(server.riavvia(), qPrintable(server.errore()));
+    QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 50, 20000);
+    QCOMPARE(sulServer(), 50);
+    QCOMPARE(inCoda(), 0);
+}
+
+void TestInvio::reinvioIgnorato()
+{
+    // The sender stopped after the server committed and before the answers
+    // left the queue: they are sent again, and kept once.
+    registra(40);
+    std::atomic<int> inviate = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoInviate([&](int n, int) { inviate += n; });
+        QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 40, 20000);
+    }
+    Valore(percorso, "INSERT INTO da_inviare SELECT id FROM risposte");
+    registra(5);
+    QCOMPARE(inCoda(), 45);
+    inviate = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoInviate([&](int n, int) { inviate += n; });
+        QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 45, 20000);
+    }
+    QCOMPARE(sulServer(), 45);
+    QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 45);
+    QCOMPARE(inCoda(), 0);
+}
+
+void TestInvio::codaSoloDopoCommit()
+{
+    // The server refuses the batch at its commit: nothing leaves the queue.
+    QVERIFY(sql("CREATE OR REPLACE FUNCTION public.rifiuta() RETURNS trigger LANGUAGE plpgsql AS "
+                "$$ BEGIN RAISE EXCEPTION 'rifiutata al commit'; END $$").isValid());
+    QVERIFY(sql("CREATE CONSTRAINT TRIGGER rifiuta AFTER INSERT ON tesselo.risposte DEFERRABLE INITIALLY DEFERRED "
+                "FOR EACH ROW WHEN (NEW.risposta = 'rifiuta') EXECUTE FUNCTION public.rifiuta()").isValid());
+    registra(10);
+    registra(1, 0, "rifiuta");
+    std::mutex mutex;
+    QStringList motivi;
+    std::atomic<int> inviate = 0;
+    Invio invio(imp(), percorso);
+    invio.quandoInviate([&](int n, int) { inviate += n; });
+    invio.quandoFallito([&](const QString& motivo, std::chrono::milliseconds) {
+        std::lock_guard blocco(mutex);
+        motivi.append(motivo);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(motivi.size() >= 1, 10000);
+    {
+        std::lock_guard blocco(mutex);
+        QVERIFY2(motivi.first().contains("rifiutata al commit"), qPrintable(motivi.first()));
+    }
+    QCOMPARE(inCoda(), 11);
+    QCOMPARE(sulServer(), 0);
+    QVERIFY(sql("DROP TRIGGER rifiuta ON tesselo.risposte").isValid());
+    QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 11, 20000);
+    QCOMPARE(sulServer(), 11);
+}
+
+void TestInvio::versioneNuova()
+{
+    QVERIFY(sql("UPDATE tesselo.versione SET versione = 2").isValid());
+    registra(3);
+    std::atomic<int> fallimenti = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoFallito([&](const QString&, std::chrono::milliseconds) { ++fallimenti; });
+        QTRY_VERIFY_WITH_TIMEOUT(fallimenti.load() >= 2, 10000);
+    }
+    QVERIFY(sql("UPDATE tesselo.versione SET versione = 1").isValid());
+    QCOMPARE(inCoda(), 3);
+    QCOMPARE(sulServer(), 0);
+}
+
+void TestInvio::classeCopiata()
+{
+    // On the server: Anna renamed and given another symbol, Bruno new with
+    // Anna's old symbol. Here: Anna, Carlo whom the teacher removed (all his
+    // answers sent), Dario known here alone with an answer still queued.
+    const QUuid anna = QUuid::createUuid(), bruno = QUuid::createUuid(), carlo = QUuid::createUuid(),
+                dario = QUuid::createUuid();
+    const auto testo = [](const QUuid& u) { return u.toString(QUuid::WithoutBraces); };
+    QVERIFY(sql(QStringLiteral("INSERT INTO tesselo.bambini (uuid, nome, cognome, simbolo) VALUES"
+                               " ('%1', 'Anna Maria', 'D''Amico', 'cane'), ('%2', 'Bruno', '', 'gatto')")
+                    .arg(testo(anna), testo(bruno))).isValid());
+    qint64 idDario = 0;
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QVERIFY(a.salva({0, anna, "Anna", {}, "gatto"}));
+        const auto c = a.salva({0, carlo, "Carlo", {}, "cane"});
+        const auto d = a.salva({0, dario, "Dario", {}, "mela"});
+        QVERIFY(c && d);
+        idDario = d->id;
+        QCOMPARE(a.registra(Risp(1), c->id), Esito::Ok);
+        QCOMPARE(a.registra(Risp(2), idDario), Esito::Ok);
+    }
+    Valore(percorso, QStringLiteral("DELETE FROM da_inviare WHERE risposta IN"
+                                    " (SELECT id FROM risposte WHERE bambino <> %1)").arg(idDario));
+    std::atomic<int> copie = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoClasseCopiata([&] { ++copie; });
+        QTRY_VERIFY_WITH_TIMEOUT(copie.load() >= 1, 10000);
+    }
+    Archivio a;
+    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QStringList classe;
+    for (const Bambino& b : a.bambini())
+        classe.append(QStringList{b.uuid.toString(), b.nome, b.cognome, b.simbolo}.join('|'));
+    const QStringList attesa{QStringList{anna.toString(), "Anna Maria", "D'Amico", "cane"}.join('|'),
+                             QStringList{bruno.toString(), "Bruno", "", "gatto"}.join('|'),
+                             QStringList{dario.toString(), "Dario", "", "mela"}.join('|')};
+    QCOMPARE(classe, attesa);
+    // Dario's answer waits for him on the server; Carlo's went with him.
+    QCOMPARE(inCoda(), 1);
+    QCOMPARE(sulServer(), 0);
+    QCOMPARE(a.risposte().size(), 1);
+}
+
+void TestInvio::uccisoDuranteInvio()
+{
+    // The sender killed with SIGKILL again and again, each time just as a
+    // batch reached the server (committed there, maybe still queued here):
+    // the register stays whole, and in the end every answer is on the
+    // server once.
+    constexpr int Totale = 12 * Invio::Lotto;
+    registra(Totale);
+    int uccisioni = 0, inSospeso = 0;
+    for (int giro = 0; giro < 10 && inCoda() > 0; ++giro) {
+        const int prima = sulServer();
+        QProcess invio;
+        invio.start(TESSELO_INVIO_UCCIDIBILE, {percorso, server.cartella(), QString::number(ServerPostgres::Porta),
+                                               UtenteGioco});
+        QVERIFY(invio.waitForStarted());
+        QElapsedTimer t;
+        t.start();
+        while (sulServer() == prima && t.elapsed() < 10000)
+            QTest::qSleep(1);
+        ::kill(invio.processId(), SIGKILL);
+        QVERIFY(invio.waitForFinished());
+        QCOMPARE(invio.exitStatus(), QProcess::CrashExit);
+        ++uccisioni;
+        // Answers on the server and still queued here: the window the kill
+        // is aimed at.
+        inSospeso += std::max(0, sulServer() - (Totale - inCoda()));
+        QCOMPARE(Valore(percorso, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+    }
+    QVERIFY(uccisioni >= 3);
+    qInfo("%d kills, %d answers committed on the server while still queued", uccisioni, inSospeso);
+    std::atomic<int> inviate = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoInviate([&](int n, int) { inviate += n; });
+        QTRY_COMPARE_WITH_TIMEOUT(inCoda(), 0, 30000);
+    }
+    QCOMPARE(sulServer(), Totale);
+    QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), Totale);
+}
+
+QTEST_GUILESS_MAIN(TestInvio)
+#include "tst_invio.moc"

@@ -1,0 +1,329 @@
+// The register's schema on a real PostgreSQL server: applied twice it
+// changes nothing, a newer register is left alone, and each role may do
+// exactly what its program needs.
+#include "support/ServerPostgres.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+
+namespace {
+
+const QString Schema = QStringLiteral(TESSELO_SCHEMA_POSTGRES);
+const QString Permesso = QStringLiteral("42501");    // insufficient_privilege
+const QString Doppione = QStringLiteral("23505");    // unique_violation
+
+// The game's insert: a resend is ignored. Without a conflict target, which
+// would need SELECT on the answers; the only unique key is the uuid. An
+// answer of a child removed meanwhile is dropped, not refused, so that it
+// cannot hold up the rest of a batch.
+const QString InserisciRisposta = QStringLiteral(
+    "INSERT INTO tesselo.risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi)"
+    " SELECT CAST(:uuid AS uuid), CAST(:quando AS timestamptz), CAST(:bambino AS uuid), :gioco,"
+    " CAST(:domande AS jsonb), CAST(:blocchi AS jsonb), :risposta, CAST(:esatta AS boolean), CAST(:ms AS bigint)"
+    " WHERE CAST(:bambino2 AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(:bambino3 AS uuid))"
+    " ON CONFLICT DO NOTHING");
+
+// pg_dump marks its output with a random key each run; the rest is the
+// catalog's description.
+QByteArray SenzaChiave(QByteArray testo)
+{
+    static const QRegularExpression chiave(QStringLiteral("^\\\\(un)?restrict .*$"),
+                                           QRegularExpression::MultilineOption);
+    return QString::fromUtf8(testo).remove(chiave).toUtf8();
+}
+
+struct Esito {
+    bool ok;
+    QString codice;   // SQLSTATE when it failed
+    int righe;        // rows changed, or -1
+    QVariant primo;   // the first column of the first row
+};
+
+Esito Esegui(QSqlDatabase db, const QString& sql, const QVariantMap& valori = {})
+{
+    QSqlQuery q(db);
+    bool ok;
+    if (valori.isEmpty()) {
+        ok = q.exec(sql);  // also what cannot be prepared, such as CREATE TABLE
+    } else {
+        q.prepare(sql);
+        for (auto v = valori.cbegin(); v != valori.cend(); ++v)
+            q.bindValue(v.key(), v.value());
+        ok = q.exec();
+    }
+    const int righe = q.isSelect() ? -1 : q.numRowsAffected();
+    QVariant primo;
+    if (ok && q.isSelect() && q.next())
+        primo = q.value(0);
+    return {ok, q.lastError().nativeErrorCode(), righe, primo};
+}
+
+QVariantMap Risposta(const QUuid& uuid, const QVariant& bambino, const QString& risposta = QStringLiteral("UGUALE"))
+{
+    const QString b = bambino.isNull() ? QString() : bambino.toString();
+    const QVariant figlio = bambino.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(b);
+    return {{":uuid", uuid.toString(QUuid::WithoutBraces)},
+            {":quando", QDateTime::currentDateTime()},
+            {":bambino", figlio},
+            {":bambino2", figlio},
+            {":bambino3", figlio},
+            {":gioco", "form1"},
+            {":domande", R"([{"attributo": "colore", "valore": "rosso", "negata": true}])"},
+            {":blocchi", R"([{"forma": "cerchio", "colore": "blu", "dimensione": "grande", "spessore": "sottile"}])"},
+            {":risposta", risposta},
+            {":esatta", true},
+            {":ms", 1500}};
+}
+
+} // namespace
+
+class TestSchemaPostgres : public QObject {
+    Q_OBJECT
+
+    ServerPostgres server;
+    QSqlDatabase su, gioco, insegnante, estraneo;
+
+    // A child added by the superuser; its uuid.
+    QString NuovoBambino(const QString& nome, const QString& simbolo)
+    {
+        const Esito e = Esegui(su, "INSERT INTO tesselo.bambini (nome, simbolo) VALUES (:n, :s) RETURNING uuid",
+                               {{":n", nome}, {":s", simbolo}});
+        return e.primo.toString();
+    }
+    int Conta(const QString& sql, const QVariantMap& valori = {})
+    {
+        return Esegui(su, sql, valori).primo.toInt();
+    }
+    QByteArray Catalogo(const QString& database)
+    {
+        const auto schema = server.client("pg_dump", {"--schema-only", database});
+        const auto ruoli = server.client("pg_dumpall", {"--roles-only", "--no-role-passwords"});
+        const auto versione = server.client("psql", {"-X", "-At", "-d", database, "-c",
+                                                     "SELECT versione FROM tesselo.versione"});
+        return schema && ruoli && versione ? SenzaChiave(*schema + *ruoli) + *versione : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QElapsedTimer tempo;
+        tempo.start();
+        QVERIFY2(server.avvia(), qPrintable(server.errore()));
+        qInfo("server started in %lld ms", tempo.restart());
+        QVERIFY2(server.creaDatabase("tesselo"), qPrintable(server.errore()));
+        QVERIFY2(server.eseguiFile("tesselo", Schema), qPrintable(server.errore()));
+        QVERIFY(server.client("psql", {"-X", "-q", "-d", "tesselo", "-c",
+                                       "CREATE ROLE aula LOGIN IN ROLE tesselo_gioco;"
+                                       "CREATE ROLE maestra LOGIN IN ROLE tesselo_insegnante;"
+                                       "CREATE ROLE ospite LOGIN;"}));
+        su = server.connetti("su", ServerPostgres::Superutente, "tesselo");
+        gioco = server.connetti("gioco", "aula", "tesselo");
+        insegnante = server.connetti("insegnante", "maestra", "tesselo");
+        estraneo = server.connetti("estraneo", "ospite", "tesselo");
+        QVERIFY2(su.isOpen() && gioco.isOpen() && insegnante.isOpen() && estraneo.isOpen(),
+                 qPrintable(server.errore()));
+        qInfo("schema applied, roles and connections ready in %lld ms", tempo.elapsed());
+    }
+
+    void init()
+    {
+        QVERIFY(Esegui(su, "DELETE FROM tesselo.bambini").ok);
+        QVERIFY(Esegui(su, "DELETE FROM tesselo.risposte").ok);
+        QVERIFY(Esegui(su, "DELETE FROM tesselo.computer").ok);
+    }
+
+    void applicatoDueVolteNonCambiaNulla()
+    {
+        QVERIFY2(server.creaDatabase("vuoto"), qPrintable(server.errore()));
+        QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
+        const QByteArray prima = Catalogo("vuoto");
+        QVERIFY(prima.contains("CREATE TABLE tesselo.risposte"));
+        QVERIFY(prima.endsWith("1\n"));
+        QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
+        QCOMPARE(Catalogo("vuoto"), prima);
+    }
+
+    void registroPiuRecenteLasciatoStare()
+    {
+        QVERIFY(server.creaDatabase("recente"));
+        QVERIFY(server.eseguiFile("recente", Schema));
+        QVERIFY(server.client("psql", {"-X", "-q", "-d", "recente", "-c",
+                                       "UPDATE tesselo.versione SET versione = 2; DROP INDEX tesselo.risposte_bambino"}));
+        const QByteArray prima = Catalogo("recente");
+        QVERIFY(!server.eseguiFile("recente", Schema));
+        QVERIFY2(server.errore().contains("più recente"), qPrintable(server.errore()));
+        QCOMPARE(Catalogo("recente"), prima);
+    }
+
+    void giocoLeggeLaClasseEInserisce()
+    {
+        const QString ada = NuovoBambino("Ada", "gatto");
+        QCOMPARE(Esegui(gioco, "SELECT nome FROM tesselo.bambini WHERE uuid = :u", {{":u", ada}}).primo.toString(),
+                 "Ada");
+        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 1);
+
+        const QUuid id = QUuid::createUuid();
+        const Esito prima = Esegui(gioco, InserisciRisposta, Risposta(id, ada));
+        QVERIFY2(prima.ok, qPrintable(prima.codice));
+        QCOMPARE(prima.righe, 1);
+        const Esito ancora = Esegui(gioco, InserisciRisposta, Risposta(id, ada, "DIVERSO"));
+        QVERIFY2(ancora.ok, qPrintable(ancora.codice));
+        QCOMPARE(ancora.righe, 0);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte"), 1);
+        QCOMPARE(Esegui(su, "SELECT risposta FROM tesselo.risposte").primo.toString(), "UGUALE");
+
+        // A guest has no child.
+        QCOMPARE(Esegui(gioco, InserisciRisposta, Risposta(QUuid::createUuid(), QVariant())).righe, 1);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte WHERE bambino IS NULL"), 1);
+    }
+
+    void rispostaDiUnBambinoTolto()
+    {
+        const QString via = NuovoBambino("Leo", "cane");
+        QVERIFY(Esegui(su, "DELETE FROM tesselo.bambini").ok);
+        const Esito e = Esegui(gioco, InserisciRisposta, Risposta(QUuid::createUuid(), via));
+        QVERIFY2(e.ok, qPrintable(e.codice));
+        QCOMPARE(e.righe, 0);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte"), 0);
+    }
+
+    void giocoSegnalaLaSuaCoda()
+    {
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda(:c, :n)", {{":c", "aula-3"}, {":n", 12}}).ok);
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda(:c, :n)", {{":c", "aula-3"}, {":n", 0}}).ok);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.computer"), 1);
+        QCOMPARE(Conta("SELECT coda FROM tesselo.computer WHERE nome = 'aula-3'"), 0);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.computer WHERE ultimo_contatto > now() - interval '1 minute'"), 1);
+        // A name or a length that makes no sense is refused.
+        QVERIFY(!Esegui(gioco, "SELECT tesselo.segnala_coda('', 3)").ok);
+        QVERIFY(!Esegui(gioco, "SELECT tesselo.segnala_coda('aula-4', -1)").ok);
+    }
+
+    void giocoRifiutato_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("read answers") << "SELECT count(*) FROM tesselo.risposte";
+        QTest::newRow("read computers") << "SELECT count(*) FROM tesselo.computer";
+        QTest::newRow("update answer") << "UPDATE tesselo.risposte SET esatta = NOT esatta";
+        QTest::newRow("delete answer") << "DELETE FROM tesselo.risposte";
+        QTest::newRow("resend with conflict target")
+            << "INSERT INTO tesselo.risposte (uuid, quando, gioco, esatta, millisecondi)"
+               " VALUES (gen_random_uuid(), now(), 'form1', true, 1) ON CONFLICT (uuid) DO NOTHING";
+        QTest::newRow("add child") << "INSERT INTO tesselo.bambini (nome, simbolo) VALUES ('Eva', 'mela')";
+        QTest::newRow("rename child") << "UPDATE tesselo.bambini SET nome = 'X'";
+        QTest::newRow("remove child") << "DELETE FROM tesselo.bambini";
+        QTest::newRow("write computers") << "INSERT INTO tesselo.computer VALUES ('aula-9', 0, now())";
+        QTest::newRow("change version") << "UPDATE tesselo.versione SET versione = 9";
+        QTest::newRow("new table") << "CREATE TABLE tesselo.altro (x int)";
+    }
+    void giocoRifiutato()
+    {
+        QFETCH(QString, sql);
+        const QString ada = NuovoBambino("Ada", "gatto");
+        QVERIFY(Esegui(su, InserisciRisposta, Risposta(QUuid::createUuid(), ada)).ok);
+        const Esito e = Esegui(gioco, sql);
+        QVERIFY(!e.ok);
+        QCOMPARE(e.codice, Permesso);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte WHERE esatta AND bambino IS NOT NULL"), 1);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.bambini WHERE nome = 'Ada'"), 1);
+    }
+
+    // A user of the database in neither role: the schema is closed to it,
+    // its security-definer function too.
+    void estraneoRifiutato_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("read class") << "SELECT count(*) FROM tesselo.bambini";
+        QTest::newRow("read version") << "SELECT versione FROM tesselo.versione";
+        QTest::newRow("insert answer")
+            << "INSERT INTO tesselo.risposte (uuid, quando, gioco, esatta, millisecondi)"
+               " VALUES (gen_random_uuid(), now(), 'form1', true, 1) ON CONFLICT DO NOTHING";
+        QTest::newRow("report queue") << "SELECT tesselo.segnala_coda('aula-1', 1)";
+    }
+    void estraneoRifiutato()
+    {
+        QFETCH(QString, sql);
+        const Esito e = Esegui(estraneo, sql);
+        QVERIFY(!e.ok);
+        QCOMPARE(e.codice, Permesso);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte") + Conta("SELECT count(*) FROM tesselo.computer"), 0);
+    }
+
+    void insegnanteLeggeTutto()
+    {
+        const QString ada = NuovoBambino("Ada", "gatto");
+        QVERIFY(Esegui(gioco, InserisciRisposta, Risposta(QUuid::createUuid(), ada)).ok);
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda('aula-1', 4)").ok);
+        QCOMPARE(Esegui(insegnante, "SELECT count(*) FROM tesselo.bambini").primo.toInt(), 1);
+        QCOMPARE(Esegui(insegnante, "SELECT count(*) FROM tesselo.risposte WHERE bambino = :b", {{":b", ada}})
+                     .primo.toInt(), 1);
+        QCOMPARE(Esegui(insegnante, "SELECT coda FROM tesselo.computer").primo.toInt(), 4);
+        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 1);
+        // The class at a glance: right and wrong by child and game.
+        const Esito classe = Esegui(insegnante,
+            "SELECT count(*) FILTER (WHERE esatta) FROM tesselo.risposte"
+            " WHERE quando >= now() - interval '1 day' GROUP BY bambino, gioco");
+        QVERIFY2(classe.ok, qPrintable(classe.codice));
+        QCOMPARE(classe.primo.toInt(), 1);
+    }
+
+    void insegnanteGestisceLaClasse()
+    {
+        const Esito nuovo = Esegui(insegnante,
+            "INSERT INTO tesselo.bambini (nome, cognome, simbolo) VALUES ('Ada', 'Rossi', 'gatto') RETURNING uuid");
+        QVERIFY2(nuovo.ok, qPrintable(nuovo.codice));
+        const QString ada = nuovo.primo.toString();
+        QCOMPARE(Esegui(insegnante, "INSERT INTO tesselo.bambini (nome, simbolo) VALUES ('Bea', 'gatto')").codice,
+                 Doppione);
+        QCOMPARE(Esegui(insegnante, "UPDATE tesselo.bambini SET nome = 'Adele', simbolo = 'mela' WHERE uuid = :u",
+                        {{":u", ada}}).righe, 1);
+        QCOMPARE(Esegui(insegnante, "UPDATE tesselo.bambini SET uuid = gen_random_uuid()").codice, Permesso);
+        QCOMPARE(Esegui(insegnante, "UPDATE tesselo.risposte SET esatta = true").codice, Permesso);
+        QCOMPARE(Esegui(insegnante, "SELECT tesselo.segnala_coda('aula-1', 0)").codice, Permesso);
+
+        // Merging answers in; removing the child removes its answers.
+        QVERIFY(Esegui(insegnante, InserisciRisposta, Risposta(QUuid::createUuid(), ada)).ok);
+        QVERIFY(Esegui(gioco, InserisciRisposta, Risposta(QUuid::createUuid(), ada)).ok);
+        QVERIFY(Esegui(gioco, InserisciRisposta, Risposta(QUuid::createUuid(), QVariant())).ok);
+        QCOMPARE(Esegui(insegnante, "DELETE FROM tesselo.bambini WHERE uuid = :u", {{":u", ada}}).righe, 1);
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte"), 1);
+        // All records before a date; a computer taken out of the room.
+        QCOMPARE(Esegui(insegnante, "DELETE FROM tesselo.risposte WHERE quando < now() + interval '1 hour'").righe, 1);
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda('aula-1', 0)").ok);
+        QCOMPARE(Esegui(insegnante, "DELETE FROM tesselo.computer WHERE nome = 'aula-1'").righe, 1);
+    }
+
+    void nomiIntatti_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("quotes") << "D'Angelo \"Gigi\" `x`";
+        QTest::newRow("accents") << "Niccolò Àlvarez Çelik Łucja";
+        QTest::newRow("emoji") << "Zoë 🦊👩‍👧";
+        QTest::newRow("200 characters") << QString(199, u'è') + u'Z';
+        QTest::newRow("SQL") << "Robert'); DROP TABLE tesselo.bambini;--";
+        QTest::newRow("dollar quoting") << "$$; DELETE FROM tesselo.risposte; $$ \\ %_";
+    }
+    void nomiIntatti()
+    {
+        QFETCH(QString, nome);
+        const Esito e = Esegui(insegnante,
+            "INSERT INTO tesselo.bambini (nome, cognome, simbolo) VALUES (:n, :c, 'gatto') RETURNING uuid",
+            {{":n", nome}, {":c", nome}});
+        QVERIFY2(e.ok, qPrintable(e.codice));
+        QVERIFY(Esegui(gioco, InserisciRisposta, Risposta(QUuid::createUuid(), e.primo, nome)).ok);
+        QSqlQuery q(gioco);
+        QVERIFY(q.exec("SELECT nome, cognome FROM tesselo.bambini"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), nome);
+        QCOMPARE(q.value(1).toString(), nome);
+        QCOMPARE(Esegui(insegnante, "SELECT risposta FROM tesselo.risposte").primo.toString(), nome);
+        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchemaPostgres)
+#include "tst_schema_postgres.moc"

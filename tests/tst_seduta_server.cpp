@@ -1,0 +1,162 @@
+// The game with a school's server set up in tesselo.conf: the first start
+// copies the server's class into the local register, the next shows it, the
+// sitting's answers reach the server for the chosen child; with the server
+// down an answer costs the game no more, the program ends on time, and the
+// answers arrive once the server is back.
+#include "app/Seduta.h"
+#include "app/Servizi.h"
+#include "registro/Archivio.h"
+#include "tests/support/MainProva.h"
+#include "tests/support/ServerPostgres.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+using namespace std::chrono_literals;
+using namespace Registro;
+
+namespace {
+
+const QUuid Anna = QUuid::createUuid();
+
+Risposta Risp(int n)
+{
+    Risposta r = NuovaRisposta();
+    r.schermo = "form1";
+    r.gioco = "uguale - diverso";
+    r.domande = {{"colore", {}, false}};
+    r.blocchi = {Blocco::tutti().value(n % 48), Blocco::tutti().value((n + 1) % 48)};
+    r.risposta = n % 2 ? "UGUALE" : "DIVERSO";
+    r.esatta = n % 3 != 0;
+    r.millisecondi = 700 + n;
+    return r;
+}
+
+// The longest time, in ms, that n answers of the sitting took the game.
+double Gioca(int n)
+{
+    qint64 massimo = 0;
+    for (int i = 0; i < n; ++i) {
+        QElapsedTimer t;
+        t.start();
+        servizi().registra(Risp(i));
+        massimo = std::max(massimo, t.nsecsElapsed());
+    }
+    return massimo / 1e6;
+}
+
+} // namespace
+
+class TestSedutaServer : public QObject {
+    Q_OBJECT
+
+    ServerPostgres server;
+    QTemporaryDir cartella;
+    QString percorso;
+
+    QVariant sql(const QString& istruzione)
+    {
+        QSqlDatabase db = QSqlDatabase::database("super");
+        if (!db.isOpen())
+            db.open();
+        QSqlQuery q(db);
+        if (!q.exec(istruzione)) {
+            qWarning() << istruzione << q.lastError().text();
+            return {};
+        }
+        return q.next() ? q.value(0) : QVariant(true);
+    }
+    int diAnna()
+    {
+        return sql(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE bambino = '%1'")
+                       .arg(Anna.toString(QUuid::WithoutBraces))).toInt();
+    }
+    int bambiniLocali()
+    {
+        Archivio a;
+        return a.apri(percorso, false) == Esito::Ok ? int(a.bambini().size()) : -1;
+    }
+    qint64 idDiAnna()
+    {
+        for (const Bambino& b : Seduta::Bambini())
+            if (b.uuid == Anna)
+                return b.id;
+        return -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(server.avvia(), qPrintable(server.errore()));
+        QVERIFY2(server.creaDatabase("tesselo"), qPrintable(server.errore()));
+        QVERIFY2(server.eseguiFile("tesselo", TESSELO_SCHEMA_POSTGRES), qPrintable(server.errore()));
+        QVERIFY(server.client("psql", {"-X", "-q", "-d", "tesselo", "-c", "CREATE ROLE aula LOGIN IN ROLE tesselo_gioco"}));
+        QVERIFY(server.connetti("super", ServerPostgres::Superutente, "tesselo").isOpen());
+        QVERIFY(sql(QStringLiteral("INSERT INTO tesselo.bambini (uuid, nome, simbolo) VALUES ('%1', 'Anna', 'gatto'),"
+                                   " (gen_random_uuid(), 'Bruno', 'cane')")
+                        .arg(Anna.toString(QUuid::WithoutBraces))).isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(cartella.filePath("config")));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(cartella.filePath("sistema")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(cartella.filePath("dati")));
+        QDir().mkpath(cartella.filePath("config/tesselo"));
+        QFile conf(cartella.filePath("config/tesselo/tesselo.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("[registro]\nhost=%1\nporta=%2\nutente=aula\n")
+                       .arg(server.cartella()).arg(ServerPostgres::Porta).toUtf8());
+        conf.close();
+        percorso = cartella.filePath("dati/registro.sqlite");
+    }
+
+    void primaPartenzaPoiClasse()
+    {
+        // No register yet: this start has no class, and copies the server's.
+        Seduta::Avvia(percorso);
+        QVERIFY(Seduta::AttendiPronta(10s));
+        QVERIFY(Seduta::Bambini().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(bambiniLocali(), 2, 15000);
+        QVERIFY(Seduta::Termina());
+        // The next start shows it, and the sitting's answers reach the server.
+        Seduta::Avvia(percorso);
+        QVERIFY(Seduta::AttendiPronta(10s));
+        QCOMPARE(Seduta::Bambini().size(), 2);
+        QVERIFY(idDiAnna() > 0);
+        Seduta::Scegli(idDiAnna());
+        Gioca(20);
+        QTRY_COMPARE_WITH_TIMEOUT(diAnna(), 20, 15000);
+        QVERIFY(Seduta::Termina());
+    }
+
+    void serverFermo()
+    {
+        Seduta::Avvia(percorso);
+        QVERIFY(Seduta::AttendiPronta(10s));
+        Seduta::Scegli(idDiAnna());
+        const double collegato = Gioca(50);
+        QTRY_COMPARE_WITH_TIMEOUT(diAnna(), 20 + 50, 15000);
+        QSqlDatabase::database("super", false).close();
+        QVERIFY2(server.ferma(), qPrintable(server.errore()));
+        const double fermo = Gioca(50);
+        // Queuing an answer never waits for the network: the longest of 50
+        // stays within the longest with the server up, with room for a busy
+        // machine's scheduling (a connection attempt takes seconds).
+        QVERIFY2(fermo < std::max(2 * collegato, 50.0), qPrintable(QStringLiteral("%1 ms > %2 ms").arg(fermo).arg(collegato)));
+        QTest::qWait(1500);  // the sender has met the stopped server
+        QElapsedTimer fine;
+        fine.start();
+        QVERIFY(Seduta::Termina());
+        QVERIFY2(fine.elapsed() < 3000, qPrintable(QString::number(fine.elapsed())));
+        // Queued in the register, sent at the next start once the server is back.
+        QVERIFY2(server.riavvia(), qPrintable(server.errore()));
+        Seduta::Avvia(percorso);
+        QVERIFY(Seduta::AttendiPronta(10s));
+        QTRY_COMPARE_WITH_TIMEOUT(diAnna(), 20 + 100, 15000);
+        QVERIFY(Seduta::Termina());
+        QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 120);
+    }
+};
+
+TESSELO_TEST_MAIN(TestSedutaServer)
+#include "tst_seduta_server.moc"
