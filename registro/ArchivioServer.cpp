@@ -85,11 +85,15 @@ struct ArchivioServer::Dati {
     // The child's uuid as the server's statements take it: empty for a guest
     // or an id never given.
     QString uuid(qint64 id) const { return id > 0 && uuids.contains(id) ? Server::Testo(uuids.value(id)) : QString(); }
-    // Binds a child's uuid: a NULL one matches no row.
-    static QVariant Valore(const QString& uuid)
+    // The condition on a child's answers, 0 the guests'; bind with scelto.
+    static QString Chi(qint64 id) { return id == 0 ? QStringLiteral("bambino IS NULL") : QStringLiteral("bambino = CAST(? AS uuid)"); }
+    void scelto(QSqlQuery& q, qint64 id) const
     {
-        return uuid.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(uuid);
+        if (id != 0)
+            q.addBindValue(uuid(id));
     }
+    // A guest, or a child who has an id here.
+    bool noto(qint64 id) const { return id == 0 || uuids.contains(id); }
     Bambino bambino(const QSqlQuery& q) const
     {
         const QUuid u(q.value(0).toString());
@@ -210,10 +214,10 @@ bool ArchivioServer::salvaTutti(QList<Bambino>& bambini)
 
 int ArchivioServer::risposteDi(qint64 bambino) const
 {
-    if (!d->aperto || d->uuid(bambino).isEmpty())
+    if (!d->aperto || !d->noto(bambino))
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE bambino = CAST(? AS uuid)"));
-    q.addBindValue(d->uuid(bambino));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE ") + Dati::Chi(bambino));
+    d->scelto(q, bambino);
     return d->leggi(q) && q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -338,13 +342,13 @@ QList<RigaClasse> ArchivioServer::classe(const Periodo& periodo) const
 
 SchedaBambino ArchivioServer::scheda(qint64 bambino, const Periodo& periodo) const
 {
-    if (!d->aperto || d->uuid(bambino).isEmpty())
+    if (!d->aperto || !d->noto(bambino))
         return {};
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT %1, gioco, domande::text, blocchi::text, esatta FROM tesselo.risposte"
-                                            " WHERE bambino = CAST(? AS uuid) AND %2 ORDER BY quando")
-                                 .arg(Millisecondi, NelPeriodo));
-    q.addBindValue(d->uuid(bambino));
+                                            " WHERE %2 AND %3 ORDER BY quando")
+                                 .arg(Millisecondi, Dati::Chi(bambino), NelPeriodo));
+    d->scelto(q, bambino);
     q.addBindValue(Momento(dal));
     q.addBindValue(Momento(al));
     if (!d->leggi(q))
@@ -412,7 +416,7 @@ std::optional<QList<Computer>> ArchivioServer::computer() const
         return std::nullopt;
     QList<Computer> elenco;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT nome, coda, (extract(epoch FROM ultimo_contatto) * 1000)::bigint"
-                                            " FROM tesselo.computer ORDER BY coda > 0 DESC, nome"));
+                                            " FROM tesselo.computer ORDER BY coda > 0 DESC, lower(nome), nome"));
     if (!d->leggi(q))
         return elenco;
     while (q.next())
