@@ -81,6 +81,21 @@ QString SulServer(const Registro::Impostazioni& imp)
         .arg(imp.host.isEmpty() ? QStringLiteral("localhost") : imp.host, imp.database);
 }
 
+// Why the server's register could not be opened, and libpq's own words.
+QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Esito esito, const Registro::Impostazioni& imp)
+{
+    const QString utente = imp.utentePerInsegnanti().isEmpty() ? QStringLiteral("di questo account")
+                                                               : QStringLiteral("«%1»").arg(imp.utentePerInsegnanti());
+    switch (esito) {
+    case Registro::Esito::PiuRecente: return server.ultimoErrore();
+    case Registro::Esito::NonRaggiungibile:
+        return QStringLiteral("il server non risponde, o non accetta l'utente %1 (%2)").arg(utente, server.ultimoErrore());
+    default:
+        return QStringLiteral("sul server non c'è un registro di Tesselo che l'utente %1 possa leggere (%2)")
+            .arg(utente, server.ultimoErrore());
+    }
+}
+
 } // namespace
 
 RegistroAperto ApriRegistro(const QString& percorso, bool crea)
@@ -97,7 +112,8 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
         auto server = std::make_unique<Registro::ArchivioServer>();
         const Registro::Esito esito = server->apri(*imp);
         if (esito != Registro::Esito::Ok)
-            aperto.errore = NonSiApre(*server, esito, SulServer(*imp));
+            aperto.errore = QStringLiteral("Il registro %1 non si può aprire: %2.")
+                                .arg(SulServer(*imp), PercheNonSiApre(*server, esito, *imp));
         else
             aperto.deposito = std::move(server);
         return aperto;

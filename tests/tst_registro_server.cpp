@@ -316,6 +316,7 @@ private slots:
         QTest::newRow("a server that never answers") << "muto" << "server del registro non raggiungibile";
         QTest::newRow("a newer schema") << "nuovo" << "più recente (2)";
         QTest::newRow("a user the server does not know") << "utente" << "server del registro non raggiungibile";
+        QTest::newRow("a database with no register") << "database" << "non c'è un registro di Tesselo";
         QTest::newRow("a port that is no number") << "porta" << "la porta \"cinque\" non è valida";
     }
     void serverInutilizzabile()
@@ -331,7 +332,8 @@ private slots:
             QVERIFY(sql("UPDATE tesselo.versione SET versione = 2"));
         const QString conf = configurazione(caso == "vuoto" || caso == "muto" ? altrove : server.cartella(),
                                             caso == "utente" ? "utente_insegnante=sconosciuta"
-                                            : caso == "porta" ? "porta=cinque" : "");
+                                            : caso == "porta" ? "porta=cinque"
+                                            : caso == "database" ? "database=postgres" : "");
         const QString csv = cartella.filePath("classe.csv");
         Scrivi(csv, "Nome;Cognome\nAnna;Rossi\n");
         const Esecuzione e = esegui({"--importa", csv}, conf);
