@@ -273,31 +273,26 @@ std::optional<Bambino> Archivio::salva(const Bambino& bambino)
     return b;
 }
 
-bool Archivio::salvaTutti(QList<Bambino>& bambini)
+bool Archivio::inizia()
 {
-    if (!d->aperto)
-        return false;
-    QSqlDatabase db = d->db();
-    if (!db.transaction()) {
-        d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-        return false;
-    }
-    QList<Bambino> salvati;
-    for (const Bambino& b : std::as_const(bambini)) {
-        const auto salvato = salva(b);
-        if (!salvato) {
-            db.rollback();
-            return false;
-        }
-        salvati << *salvato;
-    }
-    if (!db.commit()) {
-        d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-        db.rollback();
-        return false;
-    }
-    bambini = salvati;
-    return true;
+    if (d->db().transaction())
+        return true;
+    d->fallito(d->db().lastError(), QStringLiteral("impossibile scrivere il registro"));
+    return false;
+}
+
+bool Archivio::concludi()
+{
+    if (d->db().commit())
+        return true;
+    d->fallito(d->db().lastError(), QStringLiteral("impossibile scrivere il registro"));
+    d->db().rollback();
+    return false;
+}
+
+void Archivio::annulla()
+{
+    d->db().rollback();
 }
 
 int Archivio::risposteDi(qint64 bambino) const

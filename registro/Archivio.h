@@ -40,7 +40,6 @@ public:
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;
     std::optional<Bambino> salva(const Bambino& bambino) override;
-    bool salvaTutti(QList<Bambino>& bambini) override;
     int risposteDi(qint64 bambino) const override;
     bool rimuovi(qint64 bambino) override;
     bool classeEsiste() const;
@@ -68,6 +67,11 @@ public:
     // nothing. Returns the answers added, or nothing (with ultimoErrore) when
     // the file is not a register; then nothing changes.
     std::optional<int> unisci(const QString& altroFile) override;
+
+protected:
+    bool inizia() override;
+    bool concludi() override;
+    void annulla() override;
 
 private:
     static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino);

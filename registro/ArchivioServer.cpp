@@ -54,22 +54,6 @@ struct ArchivioServer::Dati {
     }
     bool leggi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile leggere il registro sul server")); }
     bool scrivi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile scrivere il registro sul server")); }
-    bool inizia()
-    {
-        if (db().transaction())
-            return true;
-        errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), db().lastError());
-        return false;
-    }
-    bool concludi()
-    {
-        if (db().commit())
-            return true;
-        errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), db().lastError());
-        db().rollback();
-        return false;
-    }
-
     qint64 id(const QUuid& uuid) const
     {
         if (uuid.isNull())
@@ -193,23 +177,26 @@ std::optional<Bambino> ArchivioServer::salva(const Bambino& bambino)
     return b;
 }
 
-bool ArchivioServer::salvaTutti(QList<Bambino>& bambini)
+bool ArchivioServer::inizia()
 {
-    if (!d->aperto || !d->inizia())
-        return false;
-    QList<Bambino> salvati;
-    for (const Bambino& b : std::as_const(bambini)) {
-        const auto salvato = salva(b);
-        if (!salvato) {
-            d->db().rollback();
-            return false;
-        }
-        salvati << *salvato;
-    }
-    if (!d->concludi())
-        return false;
-    bambini = salvati;
-    return true;
+    if (d->db().transaction())
+        return true;
+    d->errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), d->db().lastError());
+    return false;
+}
+
+bool ArchivioServer::concludi()
+{
+    if (d->db().commit())
+        return true;
+    d->errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), d->db().lastError());
+    d->db().rollback();
+    return false;
+}
+
+void ArchivioServer::annulla()
+{
+    d->db().rollback();
 }
 
 int ArchivioServer::risposteDi(qint64 bambino) const
@@ -235,13 +222,13 @@ Esito ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& ri
 {
     if (!d->aperto)
         return Esito::NonRaggiungibile;
-    if (!d->inizia())
+    if (!inizia())
         return Esito::NonScrivibile;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     for (const auto& [r, bambino] : risposte) {
         if (bambino != 0 && d->uuid(bambino).isEmpty()) {
             d->errore = QStringLiteral("il bambino %1 non è nella classe").arg(bambino);
-            d->db().rollback();
+            annulla();
             return Esito::NonScrivibile;
         }
         Risposta conId = r;
@@ -249,11 +236,11 @@ Esito ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& ri
             conId.id = QUuid::createUuid();
         Server::Lega(q, conId, d->uuid(bambino));
         if (!d->scrivi(q)) {
-            d->db().rollback();
+            annulla();
             return Esito::NonScrivibile;
         }
     }
-    return d->concludi() ? Esito::Ok : Esito::NonScrivibile;
+    return concludi() ? Esito::Ok : Esito::NonScrivibile;
 }
 
 QString ArchivioServer::Momento(qint64 ms)
@@ -381,11 +368,11 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile)
         return std::nullopt;
     }
     const QList<Bambino> altri = altro.bambini();
-    if (!d->inizia())
+    if (!inizia())
         return std::nullopt;
     const auto mappa = mappaBambini(altri, d->errore);
     if (!mappa) {
-        d->db().rollback();
+        annulla();
         return std::nullopt;
     }
     // Answers of a child the other register no longer has count as a guest's.
@@ -402,10 +389,10 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile)
     if (!riuscito || !altro.ultimoErrore().isEmpty()) {
         if (riuscito)
             d->errore = altro.ultimoErrore();
-        d->db().rollback();
+        annulla();
         return std::nullopt;
     }
-    if (!d->concludi())
+    if (!concludi())
         return std::nullopt;
     return aggiunte;
 }

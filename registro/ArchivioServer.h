@@ -36,7 +36,6 @@ public:
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;
     std::optional<Bambino> salva(const Bambino& bambino) override;
-    bool salvaTutti(QList<Bambino>& bambini) override;
     int risposteDi(qint64 bambino) const override;
     bool rimuovi(qint64 bambino) override;
 
@@ -57,6 +56,11 @@ public:
     // A period's end as classe() binds it: an ISO time in UTC, or
     // "-infinity" / "infinity" for an open end.
     static QString Momento(qint64 millisecondi);
+
+protected:
+    bool inizia() override;
+    bool concludi() override;
+    void annulla() override;
 
 private:
     struct Dati;

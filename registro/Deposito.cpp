@@ -83,6 +83,25 @@ QList<std::pair<Risposta, qint64>> Deposito::risposte(const Periodo& periodo) co
     return elenco;
 }
 
+bool Deposito::salvaTutti(QList<Bambino>& bambini)
+{
+    if (!aperto() || !inizia())
+        return false;
+    QList<Bambino> salvati;
+    for (const Bambino& b : std::as_const(bambini)) {
+        const auto salvato = salva(b);
+        if (!salvato) {
+            annulla();
+            return false;
+        }
+        salvati << *salvato;
+    }
+    if (!concludi())
+        return false;
+    bambini = salvati;
+    return true;
+}
+
 std::optional<QHash<qint64, qint64>> Deposito::mappaBambini(const QList<Bambino>& altri, QString& errore)
 {
     QHash<qint64, qint64> mappa;

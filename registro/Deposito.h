@@ -96,7 +96,7 @@ public:
     virtual std::optional<Bambino> salva(const Bambino& bambino) = 0;
     // Saves several children in one transaction, all or none; on success
     // each gets its stored values (id, uuid).
-    virtual bool salvaTutti(QList<Bambino>& bambini) = 0;
+    bool salvaTutti(QList<Bambino>& bambini);
     virtual int risposteDi(qint64 bambino) const = 0;
     // Removes a child and every answer of theirs.
     virtual bool rimuovi(qint64 bambino) = 0;
@@ -130,6 +130,11 @@ public:
     virtual std::optional<QList<Computer>> computer() const { return std::nullopt; }
 
 protected:
+    // A transaction of the store's own: begun, committed (undone when the
+    // commit fails), undone; false with ultimoErrore set on failure.
+    virtual bool inizia() = 0;
+    virtual bool concludi() = 0;
+    virtual void annulla() = 0;
     // Our id of each of another register's children, adding those we lack
     // (through salva, inside the caller's transaction); nothing, with the
     // error set through errore, when a child cannot be added.
