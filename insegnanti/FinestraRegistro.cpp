@@ -41,7 +41,7 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
     colonna->addWidget(schede, 1);
     setCentralWidget(centro);
     // A permanent label: a menu's hints in the status bar do not wipe it out.
-    auto* quale = new QLabel(a.descrizione());
+    quale = new QLabel(a.descrizione());
     quale->setObjectName(QStringLiteral("registro"));
     statusBar()->addPermanentWidget(quale, 1);
     creaMenu();
@@ -97,6 +97,11 @@ void FinestraRegistro::aggiorna()
     vistaBambino->mostra(p);
     if (vistaComputer)
         vistaComputer->mostra();
+    const QString errore = archivio.erroreLettura();
+    quale->setText(errore.isEmpty() ? archivio.descrizione()
+                                    : QStringLiteral("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "
+                                                     "Riprovare con «Aggiorna».")
+                                          .arg(archivio.descrizione(), errore));
 }
 
 void FinestraRegistro::mostraBambino(qint64 id)

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QTabWidget;
 
 namespace Insegnanti {
@@ -59,6 +60,7 @@ private:
     VistaClasse* vistaClasse;
     VistaBambino* vistaBambino;
     VistaComputer* vistaComputer = nullptr;
+    QLabel* quale;  // which register is open, or why it could not be read
 };
 
 // A file name made from a name: letters and digits kept, every other run of

@@ -7,6 +7,7 @@
 #include "registro/Server.h"
 
 #include <QAtomicInteger>
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QTemporaryDir>
@@ -31,7 +32,15 @@ struct ArchivioServer::Dati {
     QString connessione;
     QString nome;  // host and database, for the teacher
     mutable QString errore;
+    // Why the last read failed; empty after a read that succeeded.
+    mutable QString erroreLettura;
     bool aperto = false;
+    bool inTransazione = false;
+    // Since the last attempt to connect again that failed: one attempt in
+    // Pausa, so that a view's many reads wait for one connection timeout,
+    // not for one each.
+    mutable QElapsedTimer tentativo;
+    static constexpr int Pausa = 10000;
     // The integer ids given to the server's children, both ways.
     mutable QHash<QUuid, qint64> ids;
     mutable QHash<qint64, QUuid> uuids;
@@ -40,6 +49,9 @@ struct ArchivioServer::Dati {
 
     QSqlQuery prepara(const QString& sql) const
     {
+        // Closed by a reconnection that failed: tried again first.
+        if (aperto && !db().isOpen())
+            riconnessa();
         QSqlQuery q(db());
         q.setForwardOnly(true);
         q.prepare(sql);
@@ -47,12 +59,46 @@ struct ArchivioServer::Dati {
     }
     bool esegui(QSqlQuery& q, const QString& cosa) const
     {
-        if (q.exec())
+        if (q.exec() || (riconnessa() && ancora(q)))
             return true;
         errore = Server::Motivo(cosa, q.lastError());
         return false;
     }
-    bool leggi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile leggere il registro sul server")); }
+    // The connection was lost (a server restarted, a network that came
+    // back) and is open again. A lost connection never comes back by
+    // itself: without this the program would show an empty class until it
+    // is started again. Never inside a transaction, whose earlier
+    // statements went with the connection.
+    bool riconnessa() const
+    {
+        if (inTransazione || (tentativo.isValid() && !tentativo.hasExpired(Pausa))
+            || (db().isOpen() && QSqlQuery(db()).exec(QStringLiteral("SELECT 1"))))
+            return false;
+        QSqlDatabase c = db();
+        c.close();
+        if (c.open()) {
+            tentativo.invalidate();
+            return true;
+        }
+        tentativo.start();
+        return false;
+    }
+    // The statement of q prepared and run again on the new connection.
+    bool ancora(QSqlQuery& q) const
+    {
+        QSqlQuery di_nuovo = prepara(q.lastQuery());
+        for (const QVariant& v : q.boundValues())
+            di_nuovo.addBindValue(v);
+        const bool fatto = di_nuovo.exec();
+        q = std::move(di_nuovo);
+        return fatto;
+    }
+    bool leggi(QSqlQuery& q) const
+    {
+        const bool fatto = esegui(q, QStringLiteral("impossibile leggere il registro sul server"));
+        erroreLettura = fatto ? QString() : errore;
+        return fatto;
+    }
     bool scrivi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile scrivere il registro sul server")); }
     qint64 id(const QUuid& uuid) const
     {
@@ -112,6 +158,7 @@ Esito ArchivioServer::apri(const Impostazioni& imp, int secondi)
 
 QString ArchivioServer::descrizione() const { return QStringLiteral("Registro sul server ") + d->nome; }
 bool ArchivioServer::aperto() const { return d->aperto; }
+QString ArchivioServer::erroreLettura() const { return d->erroreLettura; }
 QString ArchivioServer::ultimoErrore() const { return d->errore; }
 
 QList<Bambino> ArchivioServer::bambini() const
@@ -179,14 +226,15 @@ std::optional<Bambino> ArchivioServer::salva(const Bambino& bambino)
 
 bool ArchivioServer::inizia()
 {
-    if (d->db().transaction())
-        return true;
-    d->errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), d->db().lastError());
-    return false;
+    d->inTransazione = d->db().transaction() || (d->riconnessa() && d->db().transaction());
+    if (!d->inTransazione)
+        d->errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), d->db().lastError());
+    return d->inTransazione;
 }
 
 bool ArchivioServer::concludi()
 {
+    d->inTransazione = false;
     if (d->db().commit())
         return true;
     d->errore = Server::Motivo(QStringLiteral("impossibile scrivere il registro sul server"), d->db().lastError());
@@ -196,6 +244,7 @@ bool ArchivioServer::concludi()
 
 void ArchivioServer::annulla()
 {
+    d->inTransazione = false;
     d->db().rollback();
 }
 

@@ -12,7 +12,8 @@ namespace Registro {
 // their uuid alone; here each gets an integer id the first time it is seen,
 // the same for as long as this object lives. Answers are the server's
 // (words and JSON, see schema.sql), read back into the same values as the
-// local register's.
+// local register's. A connection lost meanwhile (the server restarted) is
+// opened again by the next statement outside a transaction.
 class ArchivioServer : public Deposito {
 public:
     // Seconds a connection may take before the server counts as unreachable.
@@ -32,6 +33,7 @@ public:
     QString descrizione() const override;
     bool aperto() const override;
     QString ultimoErrore() const override;
+    QString erroreLettura() const override;
 
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;

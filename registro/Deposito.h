@@ -87,6 +87,9 @@ public:
     virtual bool aperto() const = 0;
     // Why the last operation failed, in one Italian line.
     virtual QString ultimoErrore() const = 0;
+    // Why the last reading failed, empty when it succeeded: views that came
+    // out empty because the register could not be read say so.
+    virtual QString erroreLettura() const { return {}; }
 
     // The class, sorted by name then surname (see Ordina).
     virtual QList<Bambino> bambini() const = 0;

@@ -383,6 +383,30 @@ private slots:
         QVERIFY(sulFile.statusBar()->findChild<QLabel*>("registro")->text().endsWith("locale.sqlite"));
     }
 
+    // The server restarted while the window is open: the views say that the
+    // register cannot be read rather than show an empty class, and come back
+    // by themselves once the server does.
+    void serverRiavviato()
+    {
+        auto registro = apri();
+        Bambino anna{0, {}, "Anna", NomeSql, "gatto"};
+        QVERIFY(registro->salva(anna));
+        Insegnanti::FinestraRegistro finestra(*registro);
+        QLabel* quale = finestra.statusBar()->findChild<QLabel*>("registro");
+        QVERIFY(server.ferma());
+        finestra.aggiorna();
+        QVERIFY2(quale->text().contains("non si riesce a leggerlo"), qPrintable(quale->text()));
+        QVERIFY(!registro->erroreLettura().isEmpty());
+        QVERIFY(server.riavvia());
+        QSqlDatabase::database("super", false).close();
+        QTRY_COMPARE_WITH_TIMEOUT((finestra.aggiorna(), registro->bambini().size()), 1, 15000);
+        finestra.aggiorna();
+        QVERIFY2(!quale->text().contains("non si riesce"), qPrintable(quale->text()));
+        QCOMPARE(registro->bambini().first().nomeCompleto(), "Anna " + NomeSql);
+        Bambino bruno{0, {}, "Bruno", {}, "cane"};
+        QVERIFY2(registro->salva(bruno), qPrintable(registro->ultimoErrore()));
+    }
+
     void momento_data()
     {
         QTest::addColumn<QDateTime>("momento");
