@@ -91,18 +91,7 @@ class TestInvio : public QObject {
         return i;
     }
     // A statement as the server's superuser.
-    QVariant sql(const QString& istruzione)
-    {
-        QSqlDatabase db = QSqlDatabase::database("super");
-        if (!db.isOpen())
-            db.open();
-        QSqlQuery q(db);
-        if (!q.exec(istruzione)) {
-            qWarning() << istruzione << q.lastError().text();
-            return {};
-        }
-        return q.next() ? q.value(0) : QVariant(true);
-    }
+    QVariant sql(const QString& istruzione) { return Interroga(QStringLiteral("super"), istruzione); }
     int sulServer() { return sql("SELECT count(*) FROM tesselo.risposte").toInt(); }
     int inCoda() { return Valore(percorso, "SELECT count(*) FROM da_inviare").toInt(); }
     // n answers stored locally, the first given text for every answer.

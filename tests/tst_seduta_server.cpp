@@ -57,18 +57,7 @@ class TestSedutaServer : public QObject {
     QTemporaryDir cartella;
     QString percorso;
 
-    QVariant sql(const QString& istruzione)
-    {
-        QSqlDatabase db = QSqlDatabase::database("super");
-        if (!db.isOpen())
-            db.open();
-        QSqlQuery q(db);
-        if (!q.exec(istruzione)) {
-            qWarning() << istruzione << q.lastError().text();
-            return {};
-        }
-        return q.next() ? q.value(0) : QVariant(true);
-    }
+    QVariant sql(const QString& istruzione) { return Interroga(QStringLiteral("super"), istruzione); }
     int diAnna()
     {
         return sql(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE bambino = '%1'")
