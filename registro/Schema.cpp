@@ -47,8 +47,21 @@ const QList<QStringList> Migrazioni{
                     " BEGIN INSERT INTO da_inviare VALUES (new.id); END"),
      QStringLiteral("CREATE TRIGGER fuori_coda AFTER DELETE ON risposte"
                     " BEGIN DELETE FROM da_inviare WHERE risposta = old.id; END")},
+    // 2 -> 3: answers the school's server refused (a check, a child no
+    // longer there), out of the queue and kept with the server's reason, so
+    // that one answer never holds back the others; and a random id of this
+    // register, which names its queue on the server apart from a cloned
+    // computer's with the same host name.
+    {QStringLiteral("CREATE TABLE rifiutate ("
+                    " risposta INTEGER PRIMARY KEY,"
+                    " quando INTEGER NOT NULL,"      // milliseconds since the epoch
+                    " motivo TEXT NOT NULL)"),
+     QStringLiteral("CREATE TRIGGER fuori_rifiutate AFTER DELETE ON risposte"
+                    " BEGIN DELETE FROM rifiutate WHERE risposta = old.id; END"),
+     QStringLiteral("CREATE TABLE questo_registro (unico INTEGER PRIMARY KEY CHECK (unico = 1), id BLOB NOT NULL)"),
+     QStringLiteral("INSERT INTO questo_registro VALUES (1, randomblob(16))")},
 };
-static_assert(Versione == 2, "one migration step per version");
+static_assert(Versione == 3, "one migration step per version");
 
 const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
 
