@@ -111,6 +111,7 @@ struct Invio::Dati {
     // Only the sender's thread touches these.
     QString locale, server;     // connection names
     QString nome;               // NomeComputer() of this register
+    Schema::Uso uso;            // held while the local connection is open
     QSet<qint64> esclusi;       // local children the server does not know
     bool avvisatoServer = false, avvisatoVersione = false, avvisatoEsclusi = false;
 
@@ -295,6 +296,9 @@ void Invio::Dati::apriLocale()
         Archivio archivio;
         if (archivio.apri(percorso) != Esito::Ok)
             throw Guasto{archivio.ultimoErrore()};
+        QString errore;
+        if (uso.prendi(percorso, errore) != Esito::Ok)
+            throw Guasto{errore};
     }
     if (locale.isEmpty())
         locale = NuovoNome("locale");
@@ -577,12 +581,13 @@ void Invio::Dati::lavora()
             attesa = std::min(attesa * 2, AttesaMassima);
         }
     }
-    for (QString* nome : {&server, &locale}) {
-        if (nome->isEmpty())
+    for (QString* connessione : {&server, &locale}) {
+        if (connessione->isEmpty())
             continue;
-        QSqlDatabase::database(*nome, false).close();
-        QSqlDatabase::removeDatabase(*nome);
+        QSqlDatabase::database(*connessione, false).close();
+        QSqlDatabase::removeDatabase(*connessione);
     }
+    uso.lascia();
 }
 
 Invio::Invio(const Impostazioni& imp, const QString& percorso) : d(std::make_unique<Dati>())
