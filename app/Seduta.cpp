@@ -44,6 +44,8 @@ struct Stato {
     std::function<void(const QUuid&)> scritta;  // QuandoScritta's
     std::optional<qint64> scelto;
     std::jthread lettore;
+    // The spoken names of a class that came from the server after the start.
+    std::jthread voci;
     // The interface thread's alone: what the start screen's click waits for.
     std::function<void(bool)> inAttesa;
     int attese = 0;
@@ -117,6 +119,18 @@ void Scritta(const QUuid& id)
         scritta(id);
 }
 
+void ClasseCopiata(int generazione);
+
+// The sender of the school's server's settings, for the register at
+// percorso; when no class was read, the server's is taken once copied.
+std::shared_ptr<Registro::Invio> AvviaInvio(const QString& percorso, bool senzaClasse, int generazione)
+{
+    auto invio = AvviaInvio(percorso);
+    if (invio && senzaClasse)
+        invio->quandoClasseCopiata([generazione] { ClasseCopiata(generazione); });
+    return invio;
+}
+
 // Answers the start screen's click, if it waits: once the class is read, or
 // when its time is up.
 void Risolvi(bool scaduto)
@@ -149,7 +163,7 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
         scrittore->quandoScritta(Scritta);
     // Started once the class is read: it may create the register, to copy
     // the server's class into it for the next start.
-    auto invio = AvviaInvio(percorso);
+    auto invio = AvviaInvio(percorso, letta.classe.isEmpty(), generazione);
     QStringList nomi = NomiMostrati(letta.classe);
     bool pubblicata = false;
     {
@@ -177,11 +191,67 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
         VociNomi::Prepara(nomi, fermo);
     }
     {
+        // A class taken from the server meanwhile has its own voices to wait for.
         const std::lock_guard blocco(S().mutex);
-        if (S().generazione == generazione)
+        if (S().generazione == generazione && !S().voci.joinable())
             S().vociPronte = true;
     }
     S().cambiato.notify_all();
+}
+
+// The class can still be taken: the start read none, the start screen did
+// not go on without it, and nobody was chosen. Under the mutex.
+bool SenzaClasse(int generazione)
+{
+    const Stato& s = S();
+    return s.generazione == generazione && s.fase == Fase::Letta && !s.rinuncia && !s.scrittore && !s.scelto;
+}
+
+// On the sender's thread, each time it has copied the server's class: on a
+// computer whose register held no class at the start, the class is read
+// again and published, so that the next click of the start screen opens
+// "Chi gioca?" in this run. Nobody waits for it: a click before it goes to
+// the menu as without a class.
+void ClasseCopiata(int generazione)
+{
+    Stato& s = S();
+    QString percorso;
+    {
+        // The start's reader publishes just after starting the sender.
+        std::unique_lock blocco(s.mutex);
+        s.cambiato.wait_for(blocco, std::chrono::seconds(2), [&] {
+            return s.fase != Fase::InLettura || s.generazione != generazione;
+        });
+        if (!SenzaClasse(generazione))
+            return;
+        percorso = s.percorso;
+    }
+    const Lettura letta = LeggiClasse(percorso);
+    if (letta.classe.isEmpty())
+        return;
+    auto scrittore = std::make_shared<Scrittore>(percorso);
+    scrittore->quandoScritta(Scritta);
+    QStringList nomi = NomiMostrati(letta.classe);
+    {
+        const std::lock_guard blocco(s.mutex);
+        if (!SenzaClasse(generazione))
+            return;
+        s.bambini = letta.classe;
+        s.nomi = nomi;
+        s.scrittore = std::move(scrittore);
+        s.vociPronte = false;
+        nomi.append(QString::fromUtf8(Registro::SimboloOspite().nome));
+        s.voci = std::jthread([nomi, generazione](std::stop_token fermo) {
+            VociNomi::Prepara(nomi, fermo);
+            {
+                const std::lock_guard blocco(S().mutex);
+                if (S().generazione == generazione)
+                    S().vociPronte = true;
+            }
+            S().cambiato.notify_all();
+        });
+    }
+    s.cambiato.notify_all();
 }
 
 } // namespace
@@ -268,10 +338,12 @@ bool Termina(std::chrono::milliseconds attesa)
     servizi().registra = {};
     Stato& s = S();
     std::jthread lettore = std::move(s.lettore);
+    std::jthread voci;
     std::shared_ptr<Scrittore> scrittore;
     std::shared_ptr<Registro::Invio> invio;
     {
         const std::lock_guard blocco(s.mutex);
+        voci = std::move(s.voci);
         scrittore = std::move(s.scrittore);
         invio = std::move(s.invio);
         s.scritta = {};
@@ -286,17 +358,20 @@ bool Termina(std::chrono::milliseconds attesa)
     ++s.attese;
     s.cambiato.notify_all();
     lettore.request_stop();
+    voci.request_stop();
     // The reader is stopped and the queue written on a thread of their own,
     // so that a disk that never answers cannot keep the program from ending.
     auto fatto = std::make_shared<std::promise<void>>();
     std::future<void> finito = fatto->get_future();
-    std::thread fine([lettore = std::move(lettore), scrittore = std::move(scrittore), invio = std::move(invio),
-                      fatto]() mutable {
+    std::thread fine([lettore = std::move(lettore), voci = std::move(voci), scrittore = std::move(scrittore),
+                      invio = std::move(invio), fatto]() mutable {
         // The sender stops alongside: what it has not sent stays queued in
         // the register for the next start.
         std::thread fermaInvio([&invio] { invio.reset(); });
         if (lettore.joinable())
             lettore.join();
+        if (voci.joinable())
+            voci.join();
         scrittore.reset();
         fermaInvio.join();
         fatto->set_value();

@@ -20,7 +20,9 @@
 // damaged, unreadable) means no class this time, with one warning line.
 // Where tesselo.conf names a school's server, the sender starts once the class
 // is read: it sends the queued answers and copies the server's class into the
-// register (creating it), for "Chi gioca?" at the next start.
+// register (creating it). When the start read no class, the copied one is
+// read as it arrives, so that a later click of the start screen opens
+// "Chi gioca?" in this run; a click before it never waits for the network.
 namespace Seduta {
 
 // Starts reading the class of the register at percorso.

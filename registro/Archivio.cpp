@@ -54,6 +54,7 @@ struct Archivio::Dati {
     QString errore;
     QString spostato;
     bool aperto = false;
+    Schema::Uso uso;  // held while the connection is open
 
     QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
 
@@ -82,15 +83,16 @@ struct Archivio::Dati {
 
     void chiudi()
     {
-        if (connessione.isEmpty())
-            return;
-        {
-            QSqlDatabase d = db();
-            d.close();
+        if (!connessione.isEmpty()) {
+            {
+                QSqlDatabase d = db();
+                d.close();
+            }
+            QSqlDatabase::removeDatabase(connessione);
+            connessione.clear();
+            aperto = false;
         }
-        QSqlDatabase::removeDatabase(connessione);
-        connessione.clear();
-        aperto = false;
+        uso.lascia();
     }
 
     Esito apriFile(const QString& file, bool crea);
@@ -169,7 +171,7 @@ Esito Archivio::apri(const QString& percorso, bool crea)
         if (!Schema::CreaFile(percorso, d->errore))
             return Esito::NonScrivibile;
     }
-    Esito esito = Schema::ControllaIntestazione(percorso, d->errore);
+    Esito esito = d->uso.prendi(percorso, d->errore);
     if (esito == Esito::Ok)
         esito = d->apriFile(percorso, crea);
     if (esito == Esito::Ok)
@@ -184,7 +186,9 @@ Esito Archivio::apri(const QString& percorso, bool crea)
                    .arg(motivo, QDir::toNativeSeparators(d->spostato)));
         if (!Schema::CreaFile(percorso, d->errore))
             return Esito::NonScrivibile;
-        esito = d->apriFile(percorso, crea);
+        esito = d->uso.prendi(percorso, d->errore);
+        if (esito == Esito::Ok)
+            esito = d->apriFile(percorso, crea);
         if (esito == Esito::Ok)
             esito = d->preparaSchema(!crea);
     }

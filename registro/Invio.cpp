@@ -5,6 +5,8 @@
 #include "registro/Server.h"
 
 #include <QAtomicInteger>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -29,11 +31,16 @@ QString NuovoNome(const char* tipo)
     return QStringLiteral("tesselo-invio-%1-%2").arg(QLatin1String(tipo)).arg(contatore.fetchAndAddRelaxed(1));
 }
 
-// The name the computer reports its queue under.
-QString NomeComputer()
+// The name the computer reports its queue under: its host name and a code
+// of this machine and this register. The computers of a room cloned from one
+// image often share their host name, and two accounts of one computer have a
+// queue each: by host name alone they would overwrite each other's line.
+QString NomeComputer(const QByteArray& idRegistro)
 {
-    const QString nome = QSysInfo::machineHostName();
-    return nome.isEmpty() ? QString::fromLatin1(QSysInfo::machineUniqueId().toHex()) : nome.left(255);
+    const QByteArray codice = QCryptographicHash::hash(QSysInfo::machineUniqueId() + idRegistro,
+                                                       QCryptographicHash::Sha256).toHex().left(8);
+    const QString host = QSysInfo::machineHostName().left(200);
+    return QStringLiteral("%1 (%2)").arg(host.isEmpty() ? QStringLiteral("computer") : host, QLatin1String(codice));
 }
 
 // One queued answer, as the server stores it.
@@ -43,8 +50,22 @@ struct DaInviare {
     QString bambino;      // the child's uuid; empty for a guest
 };
 
-// A failed step: why, in one line.
+// A failed step: why, in one line, and the server's SQLSTATE when it gave one.
 struct Guasto {
+    QString motivo;
+    QString codice = {};
+    // The server refused the data (a data exception or a constraint, such as
+    // a check or a child no longer there): sending it again cannot help.
+    // Anything else (a lost connection, a privilege, a lock) may pass later.
+    bool rifiuto() const
+    {
+        return codice.size() == 5 && (codice.startsWith(QLatin1String("22")) || codice.startsWith(QLatin1String("23")));
+    }
+};
+
+// An answer the server refused, with its reason.
+struct Rifiutata {
+    qint64 riga;
     QString motivo;
 };
 
@@ -65,6 +86,8 @@ struct Invio::Dati {
 
     // Only the sender's thread touches these.
     QString locale, server;     // connection names
+    QString nome;               // NomeComputer() of this register
+    Schema::Uso uso;            // held while the local connection is open
     QSet<qint64> esclusi;       // local children the server does not know
     bool avvisatoServer = false, avvisatoVersione = false, avvisatoEsclusi = false;
 
@@ -79,7 +102,16 @@ struct Invio::Dati {
     void chiudiServer();
     void copiaClasse();
     QList<DaInviare> lotto();
-    void invia(const QList<DaInviare>& risposte);
+    // Sends a batch and takes it out of the queue; when the server refuses
+    // it, each answer alone, setting aside those it refuses. Returns how many
+    // reached the server.
+    int invia(const QList<DaInviare>& risposte);
+    int inviaUnaAllaVolta(const QList<DaInviare>& risposte);
+    // One transaction on the server.
+    void inviaLotto(const QList<DaInviare>& risposte);
+    // Out of the queue: the answers the server committed, and those it
+    // refused, kept aside with the reason.
+    void togliDallaCoda(const QList<qint64>& inviate, const QList<Rifiutata>& rifiutate = {});
     int inCoda();
     void segnala(int coda);
     // Waits attesa or until woken (by sveglia() when svegliabile) or the end;
@@ -106,7 +138,7 @@ namespace {
 
 [[noreturn]] void Fallisci(const QString& cosa, const QSqlError& e)
 {
-    throw Guasto{Server::Motivo(cosa, e)};
+    throw Guasto{Server::Motivo(cosa, e), e.nativeErrorCode()};
 }
 
 void Esegui(QSqlQuery& q, const QString& cosa)
@@ -239,6 +271,9 @@ void Invio::Dati::apriLocale()
         Archivio archivio;
         if (archivio.apri(percorso) != Esito::Ok)
             throw Guasto{archivio.ultimoErrore()};
+        QString errore;
+        if (uso.prendi(percorso, errore) != Esito::Ok)
+            throw Guasto{errore};
     }
     if (locale.isEmpty())
         locale = NuovoNome("locale");
@@ -248,6 +283,9 @@ void Invio::Dati::apriLocale()
     if (!l.open())
         Fallisci(QStringLiteral("impossibile aprire il registro %1").arg(QDir::toNativeSeparators(percorso)),
                  l.lastError());
+    QSqlQuery q = Prepara(l, QStringLiteral("SELECT id FROM questo_registro"));
+    Esegui(q, QStringLiteral("impossibile leggere il registro"));
+    nome = NomeComputer(q.next() ? q.value(0).toByteArray() : QByteArray());
 }
 
 void Invio::Dati::collega()
@@ -329,13 +367,57 @@ QList<DaInviare> Invio::Dati::lotto()
     return risposte;
 }
 
-void Invio::Dati::invia(const QList<DaInviare>& risposte)
+int Invio::Dati::invia(const QList<DaInviare>& risposte)
+{
+    try {
+        inviaLotto(risposte);
+    } catch (const Guasto& g) {
+        if (!g.rifiuto())
+            throw;
+        return inviaUnaAllaVolta(risposte);
+    }
+    QList<qint64> righe;
+    for (const DaInviare& a : risposte)
+        righe.append(a.riga);
+    togliDallaCoda(righe);
+    return int(risposte.size());
+}
+
+int Invio::Dati::inviaUnaAllaVolta(const QList<DaInviare>& risposte)
+{
+    QList<qint64> inviate;
+    QList<Rifiutata> rifiutate;
+    for (const DaInviare& a : risposte) {
+        try {
+            inviaLotto({a});
+            inviate.append(a.riga);
+        } catch (const Guasto& g) {
+            if (!g.rifiuto()) {
+                // What the server took stays taken; the rest waits.
+                togliDallaCoda(inviate, rifiutate);
+                throw;
+            }
+            rifiutate.append({a.riga, g.motivo});
+        }
+    }
+    togliDallaCoda(inviate, rifiutate);
+    if (!rifiutate.isEmpty())
+        Avvisa(QStringLiteral("risposte rifiutate dal server del registro: %1 (%2); restano in questo computer,"
+                              " fuori dalla coda, e le altre vengono inviate")
+                   .arg(rifiutate.size()).arg(rifiutate.first().motivo));
+    return int(inviate.size());
+}
+
+void Invio::Dati::inviaLotto(const QList<DaInviare>& risposte)
 {
     QSqlDatabase s = pg();
     if (!s.transaction())
         Fallisci(QStringLiteral("server del registro non raggiungibile"), s.lastError());
+    // Outside the try: the statement is freed after the rollback, as the
+    // server frees nothing in a transaction that failed.
+    QSqlQuery q(s);
     try {
-        QSqlQuery q = Prepara(s, Server::InserisciRisposta());
+        q = Prepara(s, Server::InserisciRisposta());
         for (const DaInviare& a : risposte) {
             Server::Lega(q, a.risposta, a.bambino);
             Esegui(q, QStringLiteral("risposta rifiutata dal server"));
@@ -347,22 +429,42 @@ void Invio::Dati::invia(const QList<DaInviare>& risposte)
     // A commit refused ends the transaction on the server: nothing to undo.
     if (!s.commit())
         Fallisci(QStringLiteral("risposte rifiutate dal server"), s.lastError());
+}
+
+void Invio::Dati::togliDallaCoda(const QList<qint64>& inviate, const QList<Rifiutata>& rifiutate)
+{
     // Committed on the server: only now do they leave the queue. Stopped
     // before this, they are sent again and the server keeps them once.
+    if (inviate.isEmpty() && rifiutate.isEmpty())
+        return;
+    const QString cosa = QStringLiteral("impossibile aggiornare la coda");
     QSqlDatabase l = db();
-    Scrivendo(l, QStringLiteral("impossibile aggiornare la coda"));
-    QSqlQuery togli = Prepara(l, QStringLiteral("DELETE FROM da_inviare WHERE risposta = ?"));
-    for (const DaInviare& a : risposte) {
-        togli.bindValue(0, a.riga);
-        if (!togli.exec()) {
-            const QSqlError e = togli.lastError();
-            togli.finish();
-            l.rollback();
-            Fallisci(QStringLiteral("impossibile aggiornare la coda"), e);
+    Scrivendo(l, cosa);
+    try {
+        QSqlQuery togli = Prepara(l, QStringLiteral("DELETE FROM da_inviare WHERE risposta = ?"));
+        const auto fuori = [&](qint64 riga) {
+            togli.bindValue(0, riga);
+            Esegui(togli, cosa);
+        };
+        for (const qint64 riga : inviate)
+            fuori(riga);
+        QSqlQuery daParte = Prepara(l, QStringLiteral(
+            "INSERT OR REPLACE INTO rifiutate (risposta, quando, motivo) VALUES (?, ?, ?)"));
+        for (const Rifiutata& r : rifiutate) {
+            fuori(r.riga);
+            daParte.bindValue(0, r.riga);
+            daParte.bindValue(1, QDateTime::currentMSecsSinceEpoch());
+            daParte.bindValue(2, r.motivo);
+            Esegui(daParte, cosa);
         }
+        togli.finish();
+        daParte.finish();
+        if (!l.commit())
+            Fallisci(cosa, l.lastError());
+    } catch (const Guasto&) {
+        l.rollback();
+        throw;
     }
-    if (!l.commit())
-        Fallisci(QStringLiteral("impossibile aggiornare la coda"), l.lastError());
 }
 
 int Invio::Dati::inCoda()
@@ -375,7 +477,7 @@ int Invio::Dati::inCoda()
 void Invio::Dati::segnala(int coda)
 {
     QSqlQuery q = Prepara(pg(), QStringLiteral("SELECT tesselo.segnala_coda(?, ?)"));
-    q.addBindValue(NomeComputer());
+    q.addBindValue(nome);
     q.addBindValue(coda);
     Esegui(q, QStringLiteral("impossibile segnalare la coda al server"));
 }
@@ -387,10 +489,10 @@ void Invio::Dati::giro()
     copiaClasse();
     segnala(inCoda());
     for (QList<DaInviare> risposte = lotto(); !risposte.isEmpty() && !finito(); risposte = lotto()) {
-        invia(risposte);
+        const int arrivate = invia(risposte);
         const int coda = inCoda();
         segnala(coda);
-        chiama(&Dati::inviate, int(risposte.size()), coda);
+        chiama(&Dati::inviate, arrivate, coda);
     }
 }
 
@@ -422,12 +524,13 @@ void Invio::Dati::lavora()
             attesa = std::min(attesa * 2, AttesaMassima);
         }
     }
-    for (QString* nome : {&server, &locale}) {
-        if (nome->isEmpty())
+    for (QString* connessione : {&server, &locale}) {
+        if (connessione->isEmpty())
             continue;
-        QSqlDatabase::database(*nome, false).close();
-        QSqlDatabase::removeDatabase(*nome);
+        QSqlDatabase::database(*connessione, false).close();
+        QSqlDatabase::removeDatabase(*connessione);
     }
+    uso.lascia();
 }
 
 Invio::Invio(const Impostazioni& imp, const QString& percorso) : d(std::make_unique<Dati>())

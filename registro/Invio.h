@@ -19,8 +19,12 @@ namespace Registro {
 // once, as the server ignores a uuid it has. Answers go in batches, one
 // transaction each. A lost or refused connection is retried after 1 s, then
 // after twice as long each time, up to 5 min, and at once after a success.
-// After each batch, and when it connects, the computer reports its queue
-// and its last contact. It also copies the server's class into the local
+// An answer the server itself refuses (a check or a key it breaks) is found
+// by sending that batch's answers one by one: it leaves the queue for the
+// table rifiutate of the local register, with the server's reason, with one
+// warning line, and the others go on. After each batch, and when it
+// connects, the computer reports its queue and its last contact, under its
+// host name and a code of this machine and register. It also copies the server's class into the local
 // register (children by uuid), so that "Chi gioca?" works while the server
 // is down. Against a server whose schema is newer than this program's, one
 // warning line, and answers stay queued.
@@ -52,8 +56,9 @@ public:
     void sveglia();
 
     // Called on the sender's thread after each batch is committed on the
-    // server and left the local queue: how many it held, and how many are
-    // still queued. For tests and the benchmark.
+    // server and left the local queue: how many of it reached the server
+    // (those refused are set aside), and how many are still queued. For
+    // tests and the benchmark.
     void quandoInviate(std::function<void(int inviate, int inCoda)> fatto);
     // Called on the sender's thread after each attempt that failed, with its
     // reason and the wait before the next one.

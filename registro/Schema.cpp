@@ -9,6 +9,12 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <map>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <vector>
+
 namespace Registro::Schema {
 
 namespace {
@@ -47,8 +53,21 @@ const QList<QStringList> Migrazioni{
                     " BEGIN INSERT INTO da_inviare VALUES (new.id); END"),
      QStringLiteral("CREATE TRIGGER fuori_coda AFTER DELETE ON risposte"
                     " BEGIN DELETE FROM da_inviare WHERE risposta = old.id; END")},
+    // 2 -> 3: answers the school's server refused (a check, a child no
+    // longer there), out of the queue and kept with the server's reason, so
+    // that one answer never holds back the others; and a random id of this
+    // register, which names its queue on the server apart from a cloned
+    // computer's with the same host name.
+    {QStringLiteral("CREATE TABLE rifiutate ("
+                    " risposta INTEGER PRIMARY KEY,"
+                    " quando INTEGER NOT NULL,"      // milliseconds since the epoch
+                    " motivo TEXT NOT NULL)"),
+     QStringLiteral("CREATE TRIGGER fuori_rifiutate AFTER DELETE ON risposte"
+                    " BEGIN DELETE FROM rifiutate WHERE risposta = old.id; END"),
+     QStringLiteral("CREATE TABLE questo_registro (unico INTEGER PRIMARY KEY CHECK (unico = 1), id BLOB NOT NULL)"),
+     QStringLiteral("INSERT INTO questo_registro VALUES (1, randomblob(16))")},
 };
-static_assert(Versione == 2, "one migration step per version");
+static_assert(Versione == 3, "one migration step per version");
 
 const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
 
@@ -149,11 +168,18 @@ bool CreaFile(const QString& percorso, QString& errore)
     return true;
 }
 
-Esito ControllaIntestazione(const QString& percorso, QString& errore)
+namespace {
+
+QString NonLeggibile(const QString& percorso)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
-        errore = QStringLiteral("impossibile leggere il registro %1: il file non si può leggere").arg(Nome(percorso));
+    return QStringLiteral("impossibile leggere il registro %1: il file non si può leggere").arg(Nome(percorso));
+}
+
+// ControllaIntestazione on a file already open.
+Esito Intestazione(QFile& file, const QString& percorso, QString& errore)
+{
+    if (!file.seek(0)) {
+        errore = NonLeggibile(percorso);
         return Esito::NonScrivibile;
     }
     const QByteArray inizio = file.read(100);
@@ -168,6 +194,87 @@ Esito ControllaIntestazione(const QString& percorso, QString& errore)
         return Esito::PiuRecente;
     }
     return Esito::Ok;
+}
+
+} // namespace
+
+Esito ControllaIntestazione(const QString& percorso, QString& errore)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        errore = NonLeggibile(percorso);
+        return Esito::NonScrivibile;
+    }
+    return Intestazione(file, percorso, errore);
+}
+
+namespace {
+
+// A register file in use by this process: its connections, and the
+// descriptors its header is read through, closed only once none is left.
+struct InUso {
+    int connessioni = 0;
+    std::vector<std::unique_ptr<QFile>> descrittori;
+};
+
+std::mutex mutexUsi;
+std::map<QString, InUso> usi;  // by the file's canonical path
+
+bool StessoFile(const QFile& file, const struct stat& percorso)
+{
+    struct stat aperto;
+    return ::fstat(file.handle(), &aperto) == 0 && aperto.st_dev == percorso.st_dev && aperto.st_ino == percorso.st_ino;
+}
+
+// A descriptor of the file now at percorso: one kept, or a new one kept from
+// now on (a file moved aside and made again is another file).
+QFile* Descrittore(InUso& uso, const QString& percorso)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(percorso).constData(), &info) != 0)
+        return nullptr;
+    for (const auto& file : uso.descrittori)
+        if (StessoFile(*file, info))
+            return file.get();
+    auto file = std::make_unique<QFile>(percorso);
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return nullptr;
+    uso.descrittori.push_back(std::move(file));
+    return uso.descrittori.back().get();
+}
+
+} // namespace
+
+Esito Uso::prendi(const QString& percorso, QString& errore)
+{
+    lascia();
+    const QFileInfo info(percorso);
+    const QString file = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+    const std::lock_guard blocco(mutexUsi);
+    InUso& uso = usi[file];
+    QFile* descrittore = Descrittore(uso, percorso);
+    const Esito esito = descrittore ? Intestazione(*descrittore, percorso, errore) : Esito::NonScrivibile;
+    if (!descrittore)
+        errore = NonLeggibile(percorso);
+    if (esito != Esito::Ok) {
+        // Closing is safe only with no connection of this process left.
+        if (uso.connessioni == 0)
+            usi.erase(file);
+        return esito;
+    }
+    ++uso.connessioni;
+    chiave = file;
+    return Esito::Ok;
+}
+
+void Uso::lascia()
+{
+    if (chiave.isEmpty())
+        return;
+    const std::lock_guard blocco(mutexUsi);
+    if (--usi[chiave].connessioni <= 0)
+        usi.erase(chiave);
+    chiave.clear();
 }
 
 Esito Verifica(QSqlDatabase& db, QString& errore)

@@ -12,7 +12,7 @@ namespace Registro::Schema {
 // The version this program writes (PRAGMA user_version). Version 0 is a file
 // with no tables yet; each step of the migrations brings one version to the
 // next.
-constexpr int Versione = 2;
+constexpr int Versione = 3;
 // How long a statement waits for another program's lock before it gives up.
 constexpr int AttesaMs = 200;
 
@@ -31,6 +31,29 @@ bool CreaFile(const QString& percorso, QString& errore);
 // file or a register of this version or older is Ok; a file that is not a
 // SQLite database is Danneggiato; a newer register PiuRecente.
 Esito ControllaIntestazione(const QString& percorso, QString& errore);
+// One connection of this process to a register file, counted from before it
+// opens until after it closes. POSIX locks belong to the process, and any
+// close of the file drops them all: reading the header (a descriptor of its
+// own, then closed) while a connection holds the file would let another
+// program take it for unused, checkpoint it and delete its WAL under that
+// connection, whose next writes nobody else would see. So the header is read
+// through descriptors kept open until the last connection of this process
+// to the file has closed.
+class Uso {
+public:
+    Uso() = default;
+    Uso(const Uso&) = delete;
+    Uso& operator=(const Uso&) = delete;
+    ~Uso() { lascia(); }
+    // ControllaIntestazione unless the file is in use here; on Ok, counted
+    // until lascia().
+    Esito prendi(const QString& percorso, QString& errore);
+    void lascia();
+
+private:
+    QString chiave;
+};
+
 // The version of an open database, refused when newer or not a register.
 Esito Verifica(QSqlDatabase& db, QString& errore);
 // Brings an open database to Versione, all steps in one transaction.

@@ -54,13 +54,17 @@ for entrata in tesselo tesselo-registro; do
   if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate $entrata.desktop"; fi
 done
 # What both programs load by name at run time: the platform plugins, the
-# register's SQLite driver, the symbols' emoji font, espeak-ng for the
-# children's names; the libraries they link,
+# register's SQLite and PostgreSQL drivers, the symbols' emoji font,
+# espeak-ng for the children's names; the libraries they link,
 # Qt Charts and Print Support among them, through dpkg-shlibdeps.
 dipendenze=$(dpkg-deb -f "$deb" Depends)
-for pacchetto in qt6-qpa-plugins libqt6sql6-sqlite fonts-noto-color-emoji espeak-ng libqt6charts6 libqt6printsupport6 libqt6sql6; do
+for pacchetto in qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql fonts-noto-color-emoji espeak-ng libqt6charts6 \
+                 libqt6printsupport6 libqt6sql6; do
   grep -qE "(^|, )$pacchetto( |,|$)" <<<"$dipendenze" || fail "the package does not depend on $pacchetto: $dipendenze"
 done
+# The schema a school's technician applies to the server, the one the tests apply.
+cmp -s "$lavoro/contenuto/usr/share/tesselo/postgresql/schema.sql" "$sorgenti/registro/postgresql/schema.sql" \
+  || fail "the package does not ship usr/share/tesselo/postgresql/schema.sql as in the sources"
 
 meta=$lavoro/contenuto/usr/share/metainfo/org.example.tesselo.metainfo.xml
 appstreamcli validate --pedantic --no-net "$meta" >"$lavoro/appstream.txt" || { cat "$lavoro/appstream.txt"; fail "appstreamcli"; }

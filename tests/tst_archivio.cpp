@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -83,6 +84,7 @@ private slots:
     void danneggiatoSpostato_data();
     void danneggiatoSpostato();
     void unisci();
+    void altroProgrammaDopoSecondaApertura();
     void unisciNonRegistro_data();
     void unisciNonRegistro();
 };
@@ -566,6 +568,42 @@ void TestArchivio::unisciNonRegistro()
     // The register is still whole and usable.
     QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
     QCOMPARE(a.risposte().size(), 2);
+}
+
+// How many answers another program sees in the register, through the sqlite3
+// program; -1 when it cannot.
+int RisposteViste(const QString& file)
+{
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"), {file, QStringLiteral("SELECT count(*) FROM risposte")});
+    if (!sqlite.waitForFinished(10000) || sqlite.exitCode() != 0) {
+        qWarning() << "sqlite3 (in scripts/pacchetti-prove.txt):" << sqlite.errorString() << sqlite.readAllStandardError();
+        return -1;
+    }
+    bool numero = false;
+    const int n = sqlite.readAllStandardOutput().trimmed().toInt(&numero);
+    return numero ? n : -1;
+}
+
+void TestArchivio::altroProgrammaDopoSecondaApertura()
+{
+    // The game holds the register open (its writer) while opening it again
+    // (the class read, the sender). Then another program (the teachers'
+    // program, sqlite3) opens and closes it: it must not take the file as
+    // unused, checkpoint it and delete its WAL under the open connection,
+    // whose next answers would then be seen by nobody else, and lost.
+    const QString percorso = file("aperto-due-volte.sqlite");
+    Archivio scrittore;
+    QCOMPARE(scrittore.apri(percorso), Esito::Ok);
+    QCOMPARE(scrittore.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, "UGUALE", true), 0), Esito::Ok);
+    for (const bool crea : {false, true}) {
+        Archivio lettore;
+        QCOMPARE(lettore.apri(percorso, crea), Esito::Ok);
+    }
+    QCOMPARE(RisposteViste(percorso), 1);
+    QVERIFY(QFile::exists(percorso + "-wal"));
+    QCOMPARE(scrittore.registra(Risp("form1", {{"colore", {}, false}}, {QuadratoBlu}, "DIVERSO", true), 0), Esito::Ok);
+    QCOMPARE(RisposteViste(percorso), 2);
 }
 
 QTEST_GUILESS_MAIN(TestArchivio)

@@ -10,6 +10,7 @@
 #include "registro/Invio.h"
 #include "registro/Schema.h"
 #include "registro/Scrittore.h"
+#include "support/CatturaStderr.h"
 #include "support/ServerPostgres.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,18 +93,7 @@ class TestInvio : public QObject {
         return i;
     }
     // A statement as the server's superuser.
-    QVariant sql(const QString& istruzione)
-    {
-        QSqlDatabase db = QSqlDatabase::database("super");
-        if (!db.isOpen())
-            db.open();
-        QSqlQuery q(db);
-        if (!q.exec(istruzione)) {
-            qWarning() << istruzione << q.lastError().text();
-            return {};
-        }
-        return q.next() ? q.value(0) : QVariant(true);
-    }
+    QVariant sql(const QString& istruzione) { return Interroga(QStringLiteral("super"), istruzione); }
     int sulServer() { return sql("SELECT count(*) FROM tesselo.risposte").toInt(); }
     int inCoda() { return Valore(percorso, "SELECT count(*) FROM da_inviare").toInt(); }
     // n answers stored locally, the first given text for every answer.
@@ -149,12 +140,15 @@ private slots:
 
     void impostazioni_data();
     void impostazioni();
+    void migrazioneCoda_data();
     void migrazioneCoda();
     void inviaUnaVolta();
     void treComputer();
     void serverFermo();
     void reinvioIgnorato();
     void codaSoloDopoCommit();
+    void rifiutateDaParte_data();
+    void rifiutateDaParte();
     void versioneNuova();
     void classeCopiata();
     void uccisoDuranteInvio();
@@ -210,30 +204,45 @@ void TestInvio::impostazioni()
     QCOMPARE(valori.join('|'), atteso);
 }
 
+void TestInvio::migrazioneCoda_data()
+{
+    QTest::addColumn<int>("versione");
+    QTest::newRow("version 1, before the queue") << 1;
+    QTest::newRow("version 2, before refused answers and the register's id") << 2;
+}
+
 void TestInvio::migrazioneCoda()
 {
-    // A version 1 register: what the first step makes, with answers in it.
+    // An older register: what its steps made, with answers in it.
+    QFETCH(int, versione);
     {
         Archivio a;
         QCOMPARE(a.apri(percorso), Esito::Ok);
     }
     registra(3);
-    for (const char* indietro : {"DROP TRIGGER in_coda", "DROP TRIGGER fuori_coda", "DROP TABLE da_inviare",
-                                 "PRAGMA user_version = 1"})
-        Valore(percorso, indietro);
-    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), 1);
+    QStringList indietro{"DROP TRIGGER fuori_rifiutate", "DROP TABLE rifiutate", "DROP TABLE questo_registro"};
+    if (versione < 2)
+        indietro << "DROP TRIGGER in_coda" << "DROP TRIGGER fuori_coda" << "DROP TABLE da_inviare";
+    indietro << QStringLiteral("PRAGMA user_version = %1").arg(versione);
+    for (const QString& istruzione : std::as_const(indietro))
+        Valore(percorso, istruzione);
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), versione);
     // Opened, it is migrated: the answers kept so far are queued, and new
-    // ones join them; deleted answers leave the queue.
+    // ones join them; deleted answers leave the queue and the refused ones.
     Archivio a;
     QCOMPARE(a.apri(percorso), Esito::Ok);
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
     QCOMPARE(inCoda(), 3);
+    QCOMPARE(Valore(percorso, "SELECT length(id) FROM questo_registro").toInt(), 16);
     const auto anna = a.salva({0, {}, "Anna", {}, "gatto"});
     QVERIFY(anna);
     QCOMPARE(a.registra(Risp(9), anna->id), Esito::Ok);
-    QCOMPARE(inCoda(), 4);
-    QCOMPARE(a.cancellaRisposteDi(anna->id), 1);
+    QCOMPARE(a.registra(Risp(10), anna->id), Esito::Ok);
+    QCOMPARE(inCoda(), 5);
+    Valore(percorso, "INSERT INTO rifiutate SELECT id, 0, 'prova' FROM risposte WHERE bambino <> 0");
+    QCOMPARE(a.cancellaRisposteDi(anna->id), 2);
     QCOMPARE(inCoda(), 3);
+    QCOMPARE(Valore(percorso, "SELECT count(*) FROM rifiutate").toInt(), 0);
 }
 
 void TestInvio::inviaUnaVolta()
@@ -295,6 +304,9 @@ void TestInvio::treComputer()
     QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 300, 20000);
     aula.clear();
     QCOMPARE(sulServer(), 300);
+    // One host name, as on computers cloned from one image: three lines.
+    QCOMPARE(sql(QStringLiteral("SELECT count(DISTINCT nome) FROM tesselo.computer WHERE starts_with(nome, '%1 (')")
+                     .arg(QSysInfo::machineHostName())).toInt(), 3);
     QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 300);
     QCOMPARE(sql(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE uuid IN ('%1', '%2')")
                      .arg(tutte.first().toString(QUuid::WithoutBraces), tutte.last().toString(QUuid::WithoutBraces))).toInt(), 2);
@@ -368,6 +380,8 @@ void TestInvio::reinvioIgnorato()
     QCOMPARE(sulServer(), 45);
     QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 45);
     QCOMPARE(inCoda(), 0);
+    // The same register, started again, reports under the same name.
+    QCOMPARE(sql("SELECT count(*) FROM tesselo.computer").toInt(), 1);
 }
 
 void TestInvio::codaSoloDopoCommit()
@@ -398,6 +412,57 @@ void TestInvio::codaSoloDopoCommit()
     QVERIFY(sql("DROP TRIGGER rifiuta ON tesselo.risposte").isValid());
     QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), 11, 20000);
     QCOMPARE(sulServer(), 11);
+}
+
+void TestInvio::rifiutateDaParte_data()
+{
+    QTest::addColumn<QString>("preparazione");  // what the server refuses, set up by its superuser
+    QTest::addColumn<QString>("qui");           // the local answer it refuses
+    QTest::addColumn<QString>("motivo");        // in the reason kept
+
+    QTest::newRow("a check, at the insert")
+        << QString() << "UPDATE risposte SET millisecondi = -1 WHERE id = 8" << "risposte_millisecondi_check";
+    QTest::newRow("a child's key, at the commit")
+        << "CREATE FUNCTION public.tolto() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
+           " RAISE foreign_key_violation USING MESSAGE = 'bambino tolto dalla classe'; END $$;"
+           " CREATE CONSTRAINT TRIGGER tolto AFTER INSERT ON tesselo.risposte DEFERRABLE INITIALLY DEFERRED"
+           " FOR EACH ROW WHEN (NEW.risposta = '7') EXECUTE FUNCTION public.tolto()"
+        << QString() << "bambino tolto dalla classe";
+}
+
+void TestInvio::rifiutateDaParte()
+{
+    // One answer the server refuses, in the first of two batches: it is set
+    // aside with the reason, kept here, and every other answer arrives.
+    QFETCH(QString, preparazione);
+    QFETCH(QString, qui);
+    QFETCH(QString, motivo);
+    if (!preparazione.isEmpty())
+        QVERIFY(sql(preparazione).isValid());
+    const QList<Risposta> risposte = registra(Invio::Lotto + 20);
+    if (!qui.isEmpty())
+        Valore(percorso, qui);
+    CatturaStderr errori;
+    std::atomic<int> inviate = 0;
+    {
+        Invio invio(imp(), percorso);
+        invio.quandoInviate([&](int n, int) { inviate += n; });
+        QTRY_COMPARE_WITH_TIMEOUT(inviate.load(), Invio::Lotto + 19, 30000);
+    }
+    const QString avvisi = errori.testo();
+    sql("DROP TRIGGER IF EXISTS tolto ON tesselo.risposte");
+    sql("DROP FUNCTION IF EXISTS public.tolto");
+    QCOMPARE(inCoda(), 0);
+    QCOMPARE(sulServer(), Invio::Lotto + 19);
+    QCOMPARE(sql(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE uuid = '%1'")
+                     .arg(risposte.at(7).id.toString(QUuid::WithoutBraces))).toInt(), 0);
+    QCOMPARE(Valore(percorso, "SELECT count(*) FROM risposte").toInt(), Invio::Lotto + 20);
+    QCOMPARE(Valore(percorso, "SELECT group_concat(risposta) FROM rifiutate").toString(), QStringLiteral("8"));
+    const QString kept = Valore(percorso, "SELECT motivo FROM rifiutate").toString();
+    QVERIFY2(kept.contains(motivo), qPrintable(kept));
+    QCOMPARE(avvisi.count(QStringLiteral("risposte rifiutate dal server del registro: 1 (")), 1);
+    QCOMPARE(avvisi.count('\n'), 1);
+    QCOMPARE(sql("SELECT coda FROM tesselo.computer").toInt(), 0);
 }
 
 void TestInvio::versioneNuova()

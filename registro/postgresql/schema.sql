@@ -96,6 +96,10 @@ CREATE INDEX IF NOT EXISTS risposte_periodo ON tesselo.risposte (quando) INCLUDE
 CREATE INDEX IF NOT EXISTS risposte_bambino ON tesselo.risposte (bambino, quando);
 
 -- Each computer's queue of answers not yet sent, as it last reported it.
+-- The name is the computer's host name and, in brackets, a code of that
+-- machine and its local register, e.g. 'aula-pc (3f9a0c1e)': computers
+-- cloned from one image share their host name, and each account of a
+-- computer keeps a register, and a queue, of its own.
 CREATE TABLE IF NOT EXISTS tesselo.computer (
     nome text PRIMARY KEY CHECK (nome <> '' AND char_length(nome) <= 255),
     coda integer NOT NULL CHECK (coda >= 0),

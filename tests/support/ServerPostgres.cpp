@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QDebug>
 #include <QSqlError>
+#include <QSqlQuery>
 
 #include <csignal>
 
@@ -167,4 +169,17 @@ QSqlDatabase ServerPostgres::connetti(const QString& nomeConnessione, const QStr
     if (!db.open())
         motivo = db.lastError().text();
     return db;
+}
+
+QVariant Interroga(const QString& connessione, const QString& istruzione)
+{
+    QSqlDatabase db = QSqlDatabase::database(connessione);
+    if (!db.isOpen())
+        db.open();
+    QSqlQuery q(db);
+    if (!q.exec(istruzione)) {
+        qWarning() << istruzione << q.lastError().text();
+        return {};
+    }
+    return q.next() ? q.value(0) : QVariant(true);
 }

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -63,3 +64,8 @@ private:
     bool avviato = false;
     QString motivo;
 };
+
+// One statement on the named connection (reopened when the server dropped
+// it): the first value of its first row, true when it returns no row, and
+// nothing, with a warning, when it fails.
+QVariant Interroga(const QString& connessione, const QString& istruzione);
