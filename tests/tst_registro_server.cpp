@@ -216,6 +216,7 @@ private slots:
         QTest::newRow("answers before a day deleted") << 4;
         QTest::newRow("a class file imported") << 5;
         QTest::newRow("another computer's register merged twice") << 6;
+        QTest::newRow("a symbol already taken refused") << 7;
     }
     void stesseViste()
     {
@@ -250,6 +251,9 @@ private slots:
             case 4: return QString::number(d.cancellaPrimaDi(QDate::currentDate().addDays(-10)));
             case 5: return QString::number(ImportaClasse(d, csv).aggiunti);
             case 6: return QString::number(d.unisci(altro).value_or(-1)) + ' ' + QString::number(d.unisci(altro).value_or(-1));
+            case 7:
+                b.simbolo = classe.value(0).simbolo;
+                return d.salva(b) ? QStringLiteral("saved") : d.ultimoErrore();
             }
             return {};
         };
@@ -257,6 +261,8 @@ private slots:
         QCOMPARE(la, qui);
         if (operazione == 1)
             QCOMPARE(qui, NomeSql + ' ' + NomeStrano);
+        if (operazione == 7)
+            QVERIFY2(qui.contains(QStringLiteral("è già di un altro bambino")), qPrintable(qui));
         const QDate oggi = QDate::currentDate();
         for (const Periodo& p : {Periodo{}, Periodo{oggi.addDays(-6), oggi}, Periodo{oggi.addDays(-12), oggi.addDays(-12)}})
             QCOMPARE(Viste(*server, p), Viste(locale, p));
