@@ -8,6 +8,7 @@
 //   the caller's cost of Scrittore::registra, median and 99th percentile of
 //   10,000 calls, against the 0.2 ms an answer may cost the game.
 // With an argument, the file is kept there instead.
+#include "bench/AnnoScolastico.h"
 #include "registro/Archivio.h"
 #include "registro/Giochi.h"
 #include "registro/Scrittore.h"
@@ -24,99 +25,9 @@
 #include <cstdio>
 
 using namespace Registro;
+using namespace AnnoScolastico;
 
 namespace {
-
-constexpr int Bambini = 30, Giorni = 180, AlGiorno = 100, Prove = 11;
-
-double Mediana(QList<double> valori)
-{
-    std::sort(valori.begin(), valori.end());
-    return valori[valori.size() / 2];
-}
-
-void Riga(const char* etichetta, double valore, double base, const char* unita)
-{
-    std::printf("%s\t%.4f\t%.4f\t%s\t%.3f\n", etichetta, valore, base, unita, valore / base);
-    std::fflush(stdout);
-}
-
-// The school days: weekdays from 1 September on.
-QList<QDate> GiorniDiScuola(const QDate& inizio)
-{
-    QList<QDate> giorni;
-    for (QDate g = inizio; giorni.size() < Giorni; g = g.addDays(1))
-        if (g.dayOfWeek() <= 5)
-            giorni << g;
-    return giorni;
-}
-
-// One answer as a game gives it: one or two conditions, one to four blocks,
-// a word, a number or a block's name as the answer.
-Risposta Casuale(QRandomGenerator& caso, const QDateTime& quando)
-{
-    static const QList<Blocco> blocchi = Blocco::tutti();
-    static const QStringList attributi{"forma", "colore", "dimensione", "spessore"};
-    static const QList<QStringList> parole{Parole::Forme, Parole::Colori, Parole::Dimensioni, Parole::Spessori};
-    Risposta r = NuovaRisposta();
-    r.quando = quando;
-    const Gioco& g = Giochi()[caso.bounded(int(Giochi().size()))];
-    r.schermo = QString::fromLatin1(g.schermo);
-    r.gioco = QString::fromUtf8(g.didascalia);
-    for (int n = 1 + caso.bounded(2); n > 0; --n) {
-        const int a = caso.bounded(4);
-        r.domande << Domanda{attributi[a], caso.bounded(3) ? parole[a][caso.bounded(int(parole[a].size()))] : QString(),
-                             caso.bounded(3) == 0};
-        if (r.domande.last().valore.isEmpty())
-            r.domande.last().negata = false;
-    }
-    for (int n = 1 + caso.bounded(4); n > 0; --n)
-        r.blocchi << blocchi[caso.bounded(int(blocchi.size()))];
-    static const QStringList parola{"SI", "NO", "UGUALE", "DIVERSO", "3", "7"};
-    r.risposta = caso.bounded(3) ? parola[caso.bounded(int(parola.size()))] : blocchi[caso.bounded(48)].nome();
-    r.esatta = caso.bounded(10) < 7;
-    r.millisecondi = 400 + caso.bounded(20000);
-    return r;
-}
-
-QList<qint64> Classe(Archivio& a)
-{
-    QList<qint64> ids;
-    for (int i = 0; i < Bambini; ++i)
-        ids << a.salva({0, {}, QStringLiteral("Bambino %1").arg(i + 1), QStringLiteral("Cognome"),
-                        QString::fromLatin1(Simboli()[i].chiave)})
-                   ->id;
-    return ids;
-}
-
-void Genera(Archivio& a, const QList<QDate>& giorni)
-{
-    QRandomGenerator caso(2026);
-    const QList<qint64> ids = Classe(a);
-    for (const QDate& giorno : giorni) {
-        QList<std::pair<Risposta, qint64>> delGiorno;
-        for (int b = 0; b < Bambini; ++b) {
-            QDateTime t(giorno, QTime(9, 0).addSecs(b * 600));
-            for (int n = 0; n < AlGiorno; ++n, t = t.addMSecs(2000 + caso.bounded(8000)))
-                delGiorno.append({Casuale(caso, t), ids[b]});
-        }
-        if (a.registraTutte(delGiorno) != Esito::Ok)
-            qFatal("cannot write: %s", qPrintable(a.ultimoErrore()));
-    }
-}
-
-template<typename F>
-QList<double> Tempi(int volte, F f)
-{
-    QList<double> ms;
-    for (int i = 0; i < volte; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        ms << t.nsecsElapsed() / 1e6;
-    }
-    return ms;
-}
 
 // The sqlite3 program's own timer (".timer on", read from its standard
 // input: given as arguments, it prints nothing) for the query classe() runs.

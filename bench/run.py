@@ -17,7 +17,9 @@ Everything runs offscreen on the 1024 x 768 screen the tests use.
              file size, the class at a glance against the same query in the
              sqlite3 program, one child's record, and the game's cost of
              recording an answer; then 10,000 queued answers sent to a
-             PostgreSQL server of its own (bench_invio)
+             PostgreSQL server of its own (bench_invio), and the class at a
+             glance of the same school year on that server against the same
+             statement in psql (bench_registro_server)
 Each of the first four is measured with the drawn media and with a photo media set (every
 picture a 12-megapixel photograph, made by bench_foto in a temporary folder),
 a photo figure printed against the same step with the drawn media. With
@@ -122,13 +124,15 @@ def register(build):
     """The class register's rows, each against its limit: the file under
     60 MB, the class at a glance within 2 x of sqlite3 and under 1 s, a
     child's record under 1 s, an answer's cost to the game under 0.2 ms,
-    10,000 queued answers sent to the school's server under 5 s."""
-    rows = rows_of(build, "registro", dict(os.environ)) + rows_of(build, "invio", dict(os.environ))
+    10,000 queued answers sent to the school's server under 5 s, the class
+    at a glance on the server within 2 x of psql."""
+    rows = (rows_of(build, "registro", dict(os.environ)) + rows_of(build, "invio", dict(os.environ))
+            + rows_of(build, "registro_server", dict(os.environ)))
     width = max(len(r[0]) for r in rows)
     print("\nclass register, a school year of a class of 30")
     print(f"{'benchmark':{width}} {'now':>12} {'against':>12} {'ratio':>6} {'target':>7}")
     for label, value, limit, unit in rows:
-        target = 2.0 if label == "class at a glance, school year" else 1.0
+        target = 2.0 if label.startswith("class at a glance") and "against" not in label else 1.0
         ratio = value / limit
         mark = f"{'<=' + format(target, '.2f'):>7}" + ("" if ratio <= target else " !")
         print(f"{label:{width}} {value:>9.3f} {unit:<2} {limit:>9.3f} {unit:<2} {ratio:>6.2f} {mark}")

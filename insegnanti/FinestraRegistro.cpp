@@ -8,8 +8,10 @@
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
+#include "insegnanti/VistaComputer.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -21,7 +23,7 @@
 
 namespace Insegnanti {
 
-FinestraRegistro::FinestraRegistro(Registro::Archivio& a, QWidget* padre)
+FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
     : QMainWindow(padre), archivio(a), scelta(new SceltaPeriodo), schede(new QTabWidget),
       gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
 {
@@ -29,12 +31,19 @@ FinestraRegistro::FinestraRegistro(Registro::Archivio& a, QWidget* padre)
     schede->addTab(gestione, QStringLiteral("&La classe"));
     schede->addTab(vistaClasse, QStringLiteral("I risul&tati della classe"));
     schede->addTab(vistaBambino, QStringLiteral("&Un bambino"));
+    if (a.computer()) {
+        vistaComputer = new VistaComputer(a);
+        schede->addTab(vistaComputer, QStringLiteral("C&omputer"));
+    }
     auto* centro = new QWidget;
     auto* colonna = new QVBoxLayout(centro);
     colonna->addWidget(scelta);
     colonna->addWidget(schede, 1);
     setCentralWidget(centro);
-    statusBar()->showMessage(QStringLiteral("Registro: ") + Registro::Archivio::PercorsoPredefinito());
+    // A permanent label: a menu's hints in the status bar do not wipe it out.
+    quale = new QLabel(a.descrizione());
+    quale->setObjectName(QStringLiteral("registro"));
+    statusBar()->addPermanentWidget(quale, 1);
     creaMenu();
 
     connect(scelta, &SceltaPeriodo::cambiato, this, &FinestraRegistro::aggiorna);
@@ -86,6 +95,13 @@ void FinestraRegistro::aggiorna()
     vistaBambino->aggiornaClasse();
     vistaClasse->mostra(p);
     vistaBambino->mostra(p);
+    if (vistaComputer)
+        vistaComputer->mostra();
+    const QString errore = archivio.erroreLettura();
+    quale->setText(errore.isEmpty() ? archivio.descrizione()
+                                    : QStringLiteral("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "
+                                                     "Riprovare con «Aggiorna».")
+                                          .arg(archivio.descrizione(), errore));
 }
 
 void FinestraRegistro::mostraBambino(qint64 id)

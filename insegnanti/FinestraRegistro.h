@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QTabWidget;
 
 namespace Insegnanti {
@@ -11,19 +12,24 @@ class GestioneClasse;
 class SceltaPeriodo;
 class VistaBambino;
 class VistaClasse;
+class VistaComputer;
 struct Resoconto;
 
 // The teachers' program's window: the period at the top, then three pages,
-// the class, the class at a glance and one child; the menus export, merge,
-// make reports and delete answers, each deletion after a confirmation.
+// the class, the class at a glance and one child, and a fourth, the school's
+// computers and their queues, when the register is on the server; the
+// menus export, merge, make reports and delete answers, each deletion after
+// a confirmation. The status bar names the register open.
 class FinestraRegistro : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FinestraRegistro(Registro::Archivio& archivio, QWidget* padre = nullptr);
+    explicit FinestraRegistro(Registro::Deposito& archivio, QWidget* padre = nullptr);
 
     GestioneClasse* classe() const { return gestione; }
     VistaClasse* sintesi() const { return vistaClasse; }
     VistaBambino* bambino() const { return vistaBambino; }
+    // The computers' page; none when the register is a local file.
+    VistaComputer* computer() const { return vistaComputer; }
     SceltaPeriodo* periodo() const { return scelta; }
     QTabWidget* pagine() const { return schede; }
 
@@ -47,12 +53,14 @@ private:
     // choose one, when there is none.
     qint64 bambinoScelto();
 
-    Registro::Archivio& archivio;
+    Registro::Deposito& archivio;
     SceltaPeriodo* scelta;
     QTabWidget* schede;
     GestioneClasse* gestione;
     VistaClasse* vistaClasse;
     VistaBambino* vistaBambino;
+    VistaComputer* vistaComputer = nullptr;
+    QLabel* quale;  // which register is open, or why it could not be read
 };
 
 // A file name made from a name: letters and digits kept, every other run of

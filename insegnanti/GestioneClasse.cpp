@@ -25,7 +25,7 @@ QPushButton* Pulsante(const QString& testo, const QString& nome)
 }
 } // namespace
 
-GestioneClasse::GestioneClasse(Registro::Archivio& a, QWidget* padre)
+GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), elenco(new QListWidget),
       pulsanteModifica(Pulsante(QStringLiteral("&Modifica..."), QStringLiteral("modifica"))),
       pulsanteRimuovi(Pulsante(QStringLiteral("Rimuo&vi..."), QStringLiteral("rimuovi")))

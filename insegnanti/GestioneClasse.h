@@ -14,7 +14,7 @@ namespace Insegnanti {
 class GestioneClasse : public QWidget {
     Q_OBJECT
 public:
-    explicit GestioneClasse(Registro::Archivio& archivio, QWidget* padre = nullptr);
+    explicit GestioneClasse(Registro::Deposito& archivio, QWidget* padre = nullptr);
 
     // The child chosen in the list; 0 when none.
     qint64 scelto() const;
@@ -35,7 +35,7 @@ private:
     bool salva(const Registro::Bambino& bambino);
     void aggiornaPulsanti();
 
-    Registro::Archivio& archivio;
+    Registro::Deposito& archivio;
     QListWidget* elenco;
     QPushButton* pulsanteModifica;
     QPushButton* pulsanteRimuovi;

@@ -1,6 +1,8 @@
 #include "insegnanti/Operazioni.h"
 
+#include "registro/ArchivioServer.h"
 #include "registro/FileClasse.h"
+#include "registro/Impostazioni.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,7 +16,7 @@ QString Nome(const QString& file)
 }
 } // namespace
 
-Esito Importa(Registro::Archivio& archivio, const QString& file)
+Esito Importa(Registro::Deposito& archivio, const QString& file)
 {
     const Registro::Importazione fatto = Registro::ImportaClasse(archivio, file);
     if (!fatto.errore.isEmpty())
@@ -27,7 +29,7 @@ Esito Importa(Registro::Archivio& archivio, const QString& file)
                       : QStringLiteral("%1 bambini aggiunti alla classe dal file %2.").arg(fatto.aggiunti).arg(Nome(file))};
 }
 
-Esito Esporta(const Registro::Archivio& archivio, const QString& file, const Registro::Periodo& periodo)
+Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
 {
     QSaveFile uscita(file);
     if (!uscita.open(QIODevice::WriteOnly) || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
@@ -36,7 +38,7 @@ Esito Esporta(const Registro::Archivio& archivio, const QString& file, const Reg
     return {true, QStringLiteral("Risposte esportate nel file %1.").arg(Nome(file))};
 }
 
-Esito Unisci(Registro::Archivio& archivio, const QString& file)
+Esito Unisci(Registro::Deposito& archivio, const QString& file)
 {
     const QFileInfo altro(file);
     if (!altro.isFile())
@@ -50,7 +52,7 @@ Esito Unisci(Registro::Archivio& archivio, const QString& file)
                            Nome(file))};
 }
 
-QString NonSiApre(const Registro::Archivio& archivio, Registro::Esito esito, const QString& percorso)
+QString NonSiApre(const Registro::Deposito& archivio, Registro::Esito esito, const QString& nome)
 {
     QString motivo = archivio.ultimoErrore();
     if (motivo.isEmpty()) {
@@ -63,14 +65,76 @@ QString NonSiApre(const Registro::Archivio& archivio, Registro::Esito esito, con
         case Registro::Esito::PiuRecente:
             motivo = QStringLiteral("è stato fatto da una versione più recente del programma");
             break;
+        case Registro::Esito::NonRaggiungibile: motivo = QStringLiteral("il server non risponde"); break;
         }
     }
     if (motivo.endsWith(QLatin1Char('.')))
         motivo.chop(1);
-    return QStringLiteral("Il registro %1 non si può aprire: %2.").arg(percorso, motivo);
+    return QStringLiteral("Il registro %1 non si può aprire: %2.").arg(nome, motivo);
 }
 
-int RisposteNelPeriodo(const Registro::Archivio& archivio, const Registro::Periodo& periodo)
+namespace {
+
+QString SulServer(const Registro::Impostazioni& imp)
+{
+    return QStringLiteral("sul server %1, database %2")
+        .arg(imp.host.isEmpty() ? QStringLiteral("localhost") : imp.host, imp.database);
+}
+
+// Why the server's register could not be opened, and libpq's own words.
+QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Esito esito, const Registro::Impostazioni& imp)
+{
+    const QString utente = imp.utentePerInsegnanti().isEmpty() ? QStringLiteral("di questo account")
+                                                               : QStringLiteral("«%1»").arg(imp.utentePerInsegnanti());
+    switch (esito) {
+    case Registro::Esito::PiuRecente: return server.ultimoErrore();
+    case Registro::Esito::NonRaggiungibile:
+        return QStringLiteral("il server non risponde, o non accetta l'utente %1 (%2)").arg(utente, server.ultimoErrore());
+    default:
+        return QStringLiteral("sul server non c'è un registro di Tesselo che l'utente %1 possa leggere (%2)")
+            .arg(utente, server.ultimoErrore());
+    }
+}
+
+} // namespace
+
+RegistroAperto ApriRegistro(const QString& percorso, bool crea)
+{
+    RegistroAperto aperto;
+    QString sbagliate;
+    const std::optional<Registro::Impostazioni> imp = Registro::Impostazioni::Leggi(sbagliate);
+    if (!sbagliate.isEmpty()) {
+        aperto.errore = QStringLiteral("Il registro non si può aprire: %1 (in %2).")
+                            .arg(sbagliate, Registro::Impostazioni::File().join(QStringLiteral(", ")));
+        return aperto;
+    }
+    if (imp) {
+        auto server = std::make_unique<Registro::ArchivioServer>();
+        const Registro::Esito esito = server->apri(*imp);
+        if (esito != Registro::Esito::Ok)
+            aperto.errore = QStringLiteral("Il registro %1 non si può aprire: %2.")
+                                .arg(SulServer(*imp), PercheNonSiApre(*server, esito, *imp));
+        else
+            aperto.deposito = std::move(server);
+        return aperto;
+    }
+    auto archivio = std::make_unique<Registro::Archivio>();
+    const Registro::Esito esito = archivio->apri(percorso, crea);
+    if (esito != Registro::Esito::Ok)
+        return {nullptr, NonSiApre(*archivio, esito, percorso), {}};
+    aperto.spostato = archivio->fileSpostato();
+    aperto.deposito = std::move(archivio);
+    return aperto;
+}
+
+QString NomeRegistro(const QString& percorso)
+{
+    QString errore;
+    const std::optional<Registro::Impostazioni> imp = Registro::Impostazioni::Leggi(errore);
+    return imp ? SulServer(*imp) : percorso;
+}
+
+int RisposteNelPeriodo(const Registro::Deposito& archivio, const Registro::Periodo& periodo)
 {
     int n = 0;
     for (const Registro::RigaClasse& riga : archivio.classe(periodo))

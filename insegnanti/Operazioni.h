@@ -1,6 +1,8 @@
 #pragma once
 #include "registro/Archivio.h"
 
+#include <memory>
+
 #include <QString>
 
 namespace Insegnanti {
@@ -15,16 +17,30 @@ struct Esito {
 
 // The children of a class file not in the class yet; nothing on any error,
 // which names the line.
-Esito Importa(Registro::Archivio& archivio, const QString& file);
+Esito Importa(Registro::Deposito& archivio, const QString& file);
 // The answers of a period as CSV, written whole or not at all.
-Esito Esporta(const Registro::Archivio& archivio, const QString& file, const Registro::Periodo& periodo = {});
+Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {});
 // The answers of another register's file that this one does not hold yet.
-Esito Unisci(Registro::Archivio& archivio, const QString& file);
+Esito Unisci(Registro::Deposito& archivio, const QString& file);
 
-// Why the register at percorso could not be opened, for the teacher.
-QString NonSiApre(const Registro::Archivio& archivio, Registro::Esito esito, const QString& percorso);
+// Why a register could not be opened, for the teacher; nome is the file, or
+// "sul server ..." for the school's server.
+QString NonSiApre(const Registro::Deposito& archivio, Registro::Esito esito, const QString& nome);
+
+// The register the teacher works on: the school's server when the settings
+// name one (see Registro::Impostazioni), the local file at percorso
+// otherwise, created when crea is true.
+struct RegistroAperto {
+    std::unique_ptr<Registro::Deposito> deposito;  // none when it could not be opened
+    QString errore;    // why not, in one Italian sentence
+    QString spostato;  // where a damaged local file was moved aside
+};
+RegistroAperto ApriRegistro(const QString& percorso, bool crea);
+// What the help calls the register: the file at percorso, or the server the
+// settings name.
+QString NomeRegistro(const QString& percorso);
 
 // How many answers a period holds, over every child and guest.
-int RisposteNelPeriodo(const Registro::Archivio& archivio, const Registro::Periodo& periodo);
+int RisposteNelPeriodo(const Registro::Deposito& archivio, const Registro::Periodo& periodo);
 
 } // namespace Insegnanti

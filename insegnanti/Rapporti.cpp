@@ -62,7 +62,7 @@ Resoconto Nuovo(const QString& titolo, bool orizzontale)
 const QString Tabella = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
 } // namespace
 
-Resoconto ResocontoClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo,
+Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
                           const QString& periodoInParole)
 {
     Resoconto r = Nuovo(QStringLiteral("Tesselo: resoconto della classe"), true);
@@ -83,7 +83,7 @@ Resoconto ResocontoClasse(const Registro::Archivio& archivio, const Registro::Pe
     return r;
 }
 
-Resoconto ResocontoBambino(const Registro::Archivio& archivio, qint64 id, const Registro::Periodo& periodo,
+Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const Registro::Periodo& periodo,
                            const QString& periodoInParole)
 {
     const Registro::Bambino bambino = archivio.bambino(id).value_or(Registro::Bambino{});

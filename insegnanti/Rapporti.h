@@ -19,10 +19,10 @@ struct Resoconto {
 
 // The class: each child's right and wrong answers in each game over the
 // period described by periodoInParole.
-Resoconto ResocontoClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo,
+Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
                           const QString& periodoInParole);
 // One child: the six shares, week by week, and the items most often wrong.
-Resoconto ResocontoBambino(const Registro::Archivio& archivio, qint64 bambino, const Registro::Periodo& periodo,
+Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 bambino, const Registro::Periodo& periodo,
                            const QString& periodoInParole);
 
 // Prints on a printer already set up (by the print dialog, or for a file).

@@ -46,7 +46,7 @@ int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTe
 {
     switch (richiesta.comando) {
     case Comando::Aiuto:
-        uscita << Aiuto(percorso);
+        uscita << Aiuto(NomeRegistro(percorso));
         return 0;
     case Comando::Sbagliato:
     case Comando::Finestra:
@@ -55,13 +55,13 @@ int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTe
     default:
         break;
     }
-    Registro::Archivio archivio;
     // Exporting makes no register where there is none.
-    const Registro::Esito aperto = archivio.apri(percorso, richiesta.comando != Comando::Esporta);
-    if (aperto != Registro::Esito::Ok) {
-        errori << "tesselo-registro: " << NonSiApre(archivio, aperto, percorso) << '\n';
+    const RegistroAperto aperto = ApriRegistro(percorso, richiesta.comando != Comando::Esporta);
+    if (!aperto.deposito) {
+        errori << "tesselo-registro: " << aperto.errore << '\n';
         return 1;
     }
+    Registro::Deposito& archivio = *aperto.deposito;
     const Esito esito = richiesta.comando == Comando::Importa ? Importa(archivio, richiesta.file)
                       : richiesta.comando == Comando::Esporta ? Esporta(archivio, richiesta.file)
                                                               : Unisci(archivio, richiesta.file);

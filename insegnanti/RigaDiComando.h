@@ -23,10 +23,11 @@ Richiesta LeggiRigaDiComando(const QStringList& argomenti);
 QString Uso();
 QString Aiuto(const QString& registro);
 
-// Runs an option on the register at percorso with no window at all: what was
-// done goes to uscita, an error to errori. Returns the exit status: 0 done,
-// 1 a file or the register could not be used (nothing changed), 2 a wrong
-// command line.
+// Runs an option with no window at all, on the school's server when the
+// settings name one, else on the register at percorso: what was done goes
+// to uscita, an error to errori. Returns the exit status: 0 done, 1 a file
+// or the register could not be used (nothing changed), 2 a wrong command
+// line.
 int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTextStream& uscita,
                         QTextStream& errori);
 

@@ -50,7 +50,7 @@ QStringList VociScheda()
             QStringLiteral("spessore"), QStringLiteral("condizioni senza NON"), QStringLiteral("condizioni con NON")};
 }
 
-VistaBambino::VistaBambino(const Registro::Archivio& a, QWidget* padre)
+VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), bambini(new QComboBox),
       tabellaQuote(Tabella(QStringLiteral("quote"), {QStringLiteral("esatte"), QStringLiteral("errate"),
                                                       QStringLiteral("quota esatte")})),

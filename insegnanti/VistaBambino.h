@@ -27,7 +27,7 @@ std::array<Registro::Conto, 6> ContiScheda(const T& s)
 class VistaBambino : public QWidget {
     Q_OBJECT
 public:
-    explicit VistaBambino(const Registro::Archivio& archivio, QWidget* padre = nullptr);
+    explicit VistaBambino(const Registro::Deposito& archivio, QWidget* padre = nullptr);
 
     // The children to choose from, keeping the one chosen where it still is.
     void aggiornaClasse();
@@ -47,7 +47,7 @@ private:
     void mostraGrafico(const Registro::SchedaBambino& scheda);
     void mostraErrori(const Registro::SchedaBambino& scheda);
 
-    const Registro::Archivio& archivio;
+    const Registro::Deposito& archivio;
     Registro::Periodo ultimo;
     QComboBox* bambini;
     QTableWidget* tabellaQuote;

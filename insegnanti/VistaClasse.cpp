@@ -29,7 +29,7 @@ QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
 }
 } // namespace
 
-VistaClasse::VistaClasse(const Registro::Archivio& a, QWidget* padre)
+VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), griglia(new QTableWidget)
 {
     griglia->setObjectName(QStringLiteral("classe"));
@@ -80,7 +80,7 @@ void VistaClasse::mostra(const Registro::Periodo& periodo)
     }
 }
 
-QList<Registro::RigaClasse> RigheClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo)
+QList<Registro::RigaClasse> RigheClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo)
 {
     QList<Registro::RigaClasse> righe = archivio.classe(periodo);
     const auto ospiti = std::find_if(righe.begin(), righe.end(),

@@ -13,7 +13,7 @@ namespace Insegnanti {
 class VistaClasse : public QWidget {
     Q_OBJECT
 public:
-    explicit VistaClasse(const Registro::Archivio& archivio, QWidget* padre = nullptr);
+    explicit VistaClasse(const Registro::Deposito& archivio, QWidget* padre = nullptr);
     void mostra(const Registro::Periodo& periodo);
     QTableWidget* tabella() const { return griglia; }
 
@@ -22,13 +22,13 @@ signals:
     void bambinoScelto(qint64 bambino);
 
 private:
-    const Registro::Archivio& archivio;
+    const Registro::Deposito& archivio;
     QTableWidget* griglia;
 };
 
 // The rows of the class at a glance, with the guests' row last even when no
 // guest has played.
-QList<Registro::RigaClasse> RigheClasse(const Registro::Archivio& archivio, const Registro::Periodo& periodo);
+QList<Registro::RigaClasse> RigheClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo);
 // The name a row shows: the child's full name, or "ospite".
 QString NomeRiga(const Registro::Bambino& bambino);
 // A game's caption broken into two lines near its middle, for a narrow

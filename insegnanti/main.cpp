@@ -40,22 +40,19 @@ int ConFinestra(int argc, char* argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
 
-    Registro::Archivio archivio;
-    const QString percorso = Registro::Archivio::PercorsoPredefinito();
-    const Registro::Esito aperto = archivio.apri(percorso);
-    if (aperto != Registro::Esito::Ok) {
-        const QString motivo = NonSiApre(archivio, aperto, percorso);
-        std::fprintf(stderr, "tesselo-registro: %s\n", qPrintable(motivo));
-        richieste().informa(nullptr, motivo, true);
+    const RegistroAperto aperto = ApriRegistro(Registro::Archivio::PercorsoPredefinito(), true);
+    if (!aperto.deposito) {
+        std::fprintf(stderr, "tesselo-registro: %s\n", qPrintable(aperto.errore));
+        richieste().informa(nullptr, aperto.errore, true);
         return 1;
     }
-    if (!archivio.fileSpostato().isEmpty())
+    if (!aperto.spostato.isEmpty())
         richieste().informa(nullptr,
                             QStringLiteral("Il registro era danneggiato: è stato messo da parte come %1, "
                                            "e ne è stato cominciato uno nuovo.")
-                                .arg(archivio.fileSpostato()),
+                                .arg(aperto.spostato),
                             true);
-    FinestraRegistro finestra(archivio);
+    FinestraRegistro finestra(*aperto.deposito);
     finestra.show();
     return QApplication::exec();
 }

@@ -5,7 +5,6 @@
 #include "registro/Schema.h"
 
 #include <QAtomicInteger>
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,20 +21,6 @@
 
 namespace Registro {
 
-std::optional<double> Conto::quota() const
-{
-    return totale() ? std::optional<double>(double(esatte) / totale()) : std::nullopt;
-}
-
-Periodo Periodo::Oggi() { return {QDate::currentDate(), QDate::currentDate()}; }
-Periodo Periodo::Settimana() { const QDate o = QDate::currentDate(); return {o.addDays(1 - o.dayOfWeek()), o}; }
-Periodo Periodo::Mese() { const QDate o = QDate::currentDate(); return {QDate(o.year(), o.month(), 1), o}; }
-Periodo Periodo::AnnoScolastico()
-{
-    const QDate o = QDate::currentDate();
-    return {QDate(o.month() >= 9 ? o.year() : o.year() - 1, 9, 1), o};
-}
-
 void Avvisa(const QString& riga)
 {
     std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
@@ -43,18 +28,6 @@ void Avvisa(const QString& riga)
 }
 
 namespace {
-
-// The first and one past the last millisecond of a period, in local time.
-std::pair<qint64, qint64> Estremi(const Periodo& p)
-{
-    return {p.dal ? p.dal->startOfDay().toMSecsSinceEpoch() : std::numeric_limits<qint64>::min(),
-            p.al ? p.al->addDays(1).startOfDay().toMSecsSinceEpoch() : std::numeric_limits<qint64>::max()};
-}
-
-Bambino Ospite()
-{
-    return {0, {}, QString::fromUtf8(SimboloOspite().nome), {}, QString::fromLatin1(SimboloOspite().chiave)};
-}
 
 const char* const ColonneRisposta = "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi";
 
@@ -74,15 +47,6 @@ Risposta LeggiRisposta(const QSqlQuery& q, int primo)
     r.millisecondi = q.value(primo + 8).toLongLong();
     return r;
 }
-
-namespace {
-
-void Aggiungi(Conto& c, bool esatta)
-{
-    ++(esatta ? c.esatte : c.errate);
-}
-
-} // namespace
 
 struct Archivio::Dati {
     QString connessione;
@@ -238,6 +202,7 @@ Esito Archivio::apri(const QString& percorso, bool crea)
 }
 
 bool Archivio::aperto() const { return d->aperto; }
+QString Archivio::descrizione() const { return QStringLiteral("Registro: ") + QDir::toNativeSeparators(d->percorso); }
 QString Archivio::ultimoErrore() const { return d->errore; }
 QString Archivio::fileSpostato() const { return d->spostato; }
 
@@ -259,12 +224,7 @@ QList<Bambino> Archivio::bambini() const
         return elenco;
     while (const auto b = d->leggiBambino(q))
         elenco << *b;
-    QCollator ordine;
-    ordine.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(elenco.begin(), elenco.end(), [&](const Bambino& a, const Bambino& b) {
-        const int c = ordine.compare(a.nome, b.nome);
-        return c != 0 ? c < 0 : ordine.compare(a.cognome, b.cognome) < 0;
-    });
+    Ordina(elenco);
     return elenco;
 }
 
@@ -284,13 +244,8 @@ std::optional<Bambino> Archivio::salva(const Bambino& bambino)
     if (!d->aperto)
         return std::nullopt;
     Bambino b = bambino;
-    if (b.nome.trimmed().isEmpty()) {
-        d->errore = QStringLiteral("il nome non può essere vuoto");
-        return std::nullopt;
-    }
-    const Simbolo* s = TrovaSimbolo(b.simbolo);
-    if (!s || s == &SimboloOspite()) {
-        d->errore = QStringLiteral("il contrassegno \"%1\" non esiste").arg(b.simbolo);
+    if (const QString errore = ControllaBambino(b); !errore.isEmpty()) {
+        d->errore = errore;
         return std::nullopt;
     }
     if (b.uuid.isNull())
@@ -322,31 +277,26 @@ std::optional<Bambino> Archivio::salva(const Bambino& bambino)
     return b;
 }
 
-bool Archivio::salvaTutti(QList<Bambino>& bambini)
+bool Archivio::inizia()
 {
-    if (!d->aperto)
-        return false;
-    QSqlDatabase db = d->db();
-    if (!db.transaction()) {
-        d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-        return false;
-    }
-    QList<Bambino> salvati;
-    for (const Bambino& b : std::as_const(bambini)) {
-        const auto salvato = salva(b);
-        if (!salvato) {
-            db.rollback();
-            return false;
-        }
-        salvati << *salvato;
-    }
-    if (!db.commit()) {
-        d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-        db.rollback();
-        return false;
-    }
-    bambini = salvati;
-    return true;
+    if (d->db().transaction())
+        return true;
+    d->fallito(d->db().lastError(), QStringLiteral("impossibile scrivere il registro"));
+    return false;
+}
+
+bool Archivio::concludi()
+{
+    if (d->db().commit())
+        return true;
+    d->fallito(d->db().lastError(), QStringLiteral("impossibile scrivere il registro"));
+    d->db().rollback();
+    return false;
+}
+
+void Archivio::annulla()
+{
+    d->db().rollback();
 }
 
 int Archivio::risposteDi(qint64 bambino) const
@@ -399,11 +349,6 @@ bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
     return q.exec();
 }
 
-Esito Archivio::registra(const Risposta& risposta, qint64 bambino)
-{
-    return registraTutte({{risposta, bambino}});
-}
-
 Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
 {
     if (!d->aperto)
@@ -427,13 +372,6 @@ Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte
         return d->fallito(e, QStringLiteral("impossibile scrivere la risposta"));
     }
     return Esito::Ok;
-}
-
-QList<std::pair<Risposta, qint64>> Archivio::risposte(const Periodo& periodo) const
-{
-    QList<std::pair<Risposta, qint64>> elenco;
-    scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) { elenco.append({r, bambino}); });
-    return elenco;
 }
 
 void Archivio::scorriRisposte(const Periodo& periodo,
@@ -488,66 +426,26 @@ QString Archivio::QueryClasse()
 
 QList<RigaClasse> Archivio::classe(const Periodo& periodo) const
 {
-    QList<RigaClasse> righe;
     if (!d->aperto)
-        return righe;
+        return {};
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QueryClasse());
     q.addBindValue(dal);
     q.addBindValue(al);
     if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
-        return righe;
-    const int giochi = int(Giochi().size());
+        return {};
     QHash<qint64, QList<Conto>> conti;
     while (q.next()) {
         const QVariant gioco = q.value(1);
-        if (gioco.typeId() == QMetaType::QString || gioco.toInt() < 0 || gioco.toInt() >= giochi)
+        if (gioco.typeId() == QMetaType::QString)
             continue;  // a game this version does not know
-        QList<Conto>& riga = conti[q.value(0).toLongLong()];
-        riga.resize(giochi);
         const int esatte = int(q.value(2).toLongLong());
-        riga[gioco.toInt()] = {esatte, int(q.value(3).toLongLong()) - esatte};
+        ContaGioco(conti, q.value(0).toLongLong(), gioco.toInt(), esatte, int(q.value(3).toLongLong()));
     }
-    for (const Bambino& b : bambini())
-        righe.append({b, conti.value(b.id, QList<Conto>(giochi))});
-    if (conti.contains(0))
-        righe.append({Ospite(), conti.value(0)});
-    return righe;
+    return ComponiClasse(bambini(), conti);
 }
 
 namespace {
-
-// An answer's counts in the groups it belongs to: each attribute it asked
-// about, and conditions with or without "NON".
-struct Gruppi {
-    Conto *forma, *colore, *dimensione, *spessore, *senzaNon, *conNon;
-
-    void conta(const QList<Domanda>& domande, bool esatta) const
-    {
-        bool attributo[4] = {}, condizione = false, negata = false;
-        static const QStringList nomi{QStringLiteral("forma"), QStringLiteral("colore"),
-                                      QStringLiteral("dimensione"), QStringLiteral("spessore")};
-        for (const Domanda& d : domande) {
-            if (const qsizetype i = nomi.indexOf(d.attributo); i >= 0)
-                attributo[i] = true;
-            condizione |= !d.valore.isEmpty();
-            negata |= d.negata;
-        }
-        Conto* conti[] = {forma, colore, dimensione, spessore};
-        for (int i = 0; i < 4; ++i)
-            if (attributo[i])
-                Aggiungi(*conti[i], esatta);
-        if (condizione)
-            Aggiungi(negata ? *conNon : *senzaNon, esatta);
-    }
-};
-
-// A stored value as bytes that tell text from codes.
-QByteArray Grezzo(const QVariant& v)
-{
-    return v.typeId() == QMetaType::QString ? 'T' + v.toString().toUtf8()
-        : v.typeId() == QMetaType::QByteArray ? 'B' + v.toByteArray() : 'N' + v.toByteArray();
-}
 
 QString TestoDomande(const QList<Domanda>& domande)
 {
@@ -565,36 +463,6 @@ QString TestoBlocchi(const QList<Blocco>& blocchi)
     return nomi.join(QStringLiteral(", "));
 }
 
-// Wrong answers counted by their stored codes, decoded once each at the end.
-class ContaErrori {
-public:
-    void aggiungi(const QVariant& gioco, const QVariant& domande, const QVariant& blocchi)
-    {
-        auto& voce = conti[Grezzo(gioco) + '\0' + Grezzo(domande) + '\0' + Grezzo(blocchi)];
-        voce.first = {gioco, domande, blocchi};
-        ++voce.second;
-    }
-
-    // The items most often wrong, most first; ties in the order of their words.
-    QList<SchedaBambino::Errore> piuFrequenti(qsizetype quanti) const
-    {
-        QList<SchedaBambino::Errore> errori;
-        for (const auto& [voce, volte] : conti)
-            errori.append({DidascaliaGioco(Codici::Schermo(voce[0])), TestoDomande(Codici::Domande(voce[1])),
-                           TestoBlocchi(Codici::Blocchi(voce[2])), volte});
-        std::sort(errori.begin(), errori.end(), [](const auto& a, const auto& b) {
-            return a.volte != b.volte ? a.volte > b.volte
-                                      : std::tie(a.gioco, a.domanda, a.blocchi) < std::tie(b.gioco, b.domanda, b.blocchi);
-        });
-        if (errori.size() > quanti)
-            errori.resize(quanti);
-        return errori;
-    }
-
-private:
-    QHash<QByteArray, std::pair<std::array<QVariant, 3>, int>> conti;
-};
-
 } // namespace
 
 QString Archivio::TestoDomande(const QList<Domanda>& domande) { return Registro::TestoDomande(domande); }
@@ -602,9 +470,8 @@ QString Archivio::TestoBlocchi(const QList<Blocco>& blocchi) { return Registro::
 
 SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
 {
-    SchedaBambino s;
     if (!d->aperto)
-        return s;
+        return {};
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT quando, gioco, domande, blocchi, esatta FROM risposte"
                                             " WHERE bambino = ? AND quando >= ? AND quando < ? ORDER BY quando"));
@@ -612,23 +479,15 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
     q.addBindValue(dal);
     q.addBindValue(al);
     if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
-        return s;
-    ContaErrori sbagliati;
-    while (q.next()) {
-        const bool esatta = q.value(4).toBool();
-        const QList<Domanda> domande = Codici::Domande(q.value(2));
-        const QDate giorno = QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong()).date();
-        const QDate lunedi = giorno.addDays(1 - giorno.dayOfWeek());
-        if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi)
-            s.settimane.append({lunedi, {}, {}, {}, {}, {}, {}});
-        auto& w = s.settimane.last();
-        Gruppi{&s.forma, &s.colore, &s.dimensione, &s.spessore, &s.senzaNon, &s.conNon}.conta(domande, esatta);
-        Gruppi{&w.forma, &w.colore, &w.dimensione, &w.spessore, &w.senzaNon, &w.conNon}.conta(domande, esatta);
-        if (!esatta)
-            sbagliati.aggiungi(q.value(1), q.value(2), q.value(3));
-    }
-    s.piuSbagliati = sbagliati.piuFrequenti(10);
-    return s;
+        return {};
+    RaccoltaScheda raccolta([](const RaccoltaScheda::Voce& v) {
+        return SchedaBambino::Errore{DidascaliaGioco(Codici::Schermo(v[0])), TestoDomande(Codici::Domande(v[1])),
+                                     TestoBlocchi(Codici::Blocchi(v[2])), 0};
+    });
+    while (q.next())
+        raccolta.aggiungi(QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong()), Codici::Domande(q.value(2)),
+                          q.value(4).toBool(), {q.value(1), q.value(2), q.value(3)});
+    return raccolta.fine();
 }
 
 std::optional<int> Archivio::unisci(const QString& altroFile)
@@ -677,7 +536,7 @@ std::optional<int> Archivio::unisciAttaccato(const QString& altroFile)
         db.rollback();
         return std::nullopt;
     };
-    const auto mappa = mappaBambini(altri);
+    const auto mappa = mappaBambini(altri, d->errore);
     if (!mappa)
         return fallisce();
     if (!q.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS mappa (altro INTEGER PRIMARY KEY, nostro INTEGER)"))
@@ -705,53 +564,6 @@ std::optional<int> Archivio::unisciAttaccato(const QString& altroFile)
         return fallisce();
     }
     return aggiunte;
-}
-
-std::optional<QHash<qint64, qint64>> Archivio::mappaBambini(const QList<Bambino>& altri)
-{
-    QHash<qint64, qint64> mappa;
-    QList<Bambino> nostri = bambini();
-    for (const Bambino& a : altri) {
-        const auto stesso = std::find_if(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) {
-            return b.uuid == a.uuid;
-        });
-        const auto omonimo = std::find_if(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) {
-            return b.nome.compare(a.nome, Qt::CaseInsensitive) == 0
-                && b.cognome.compare(a.cognome, Qt::CaseInsensitive) == 0;
-        });
-        const auto trovato = stesso != nostri.cend() ? stesso : omonimo;
-        if (trovato != nostri.cend()) {
-            mappa.insert(a.id, trovato->id);
-            continue;
-        }
-        Bambino nuovo = a;
-        nuovo.id = 0;
-        if (std::any_of(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) { return b.simbolo == a.simbolo; })
-            || !TrovaSimbolo(a.simbolo)) {
-            const auto libero = SimboloLibero(nostri);
-            if (!libero) {
-                d->errore = QStringLiteral("non ci sono più contrassegni liberi per %1").arg(a.nomeCompleto());
-                return std::nullopt;
-            }
-            nuovo.simbolo = *libero;
-        }
-        const auto salvato = salva(nuovo);
-        if (!salvato)
-            return std::nullopt;
-        nostri.append(*salvato);
-        mappa.insert(a.id, salvato->id);
-    }
-    return mappa;
-}
-
-std::optional<QString> SimboloLibero(const QList<Bambino>& classe)
-{
-    for (const Simbolo& s : Simboli()) {
-        const QString chiave = QString::fromLatin1(s.chiave);
-        if (std::none_of(classe.cbegin(), classe.cend(), [&](const Bambino& b) { return b.simbolo == chiave; }))
-            return chiave;
-    }
-    return std::nullopt;
 }
 
 } // namespace Registro

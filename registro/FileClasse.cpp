@@ -151,7 +151,7 @@ LetturaClasse LeggiClasse(const QByteArray& contenuto)
     return lettura;
 }
 
-Importazione ImportaClasse(Archivio& archivio, const QString& file)
+Importazione ImportaClasse(Deposito& archivio, const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
@@ -178,7 +178,7 @@ Importazione ImportaClasse(Archivio& archivio, const QString& file)
     return {int(nuovi.size()), {}};
 }
 
-QByteArray EsportaCsv(const Archivio& archivio, const Periodo& periodo)
+QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo)
 {
     QHash<qint64, QString> nomi;
     for (const Bambino& b : archivio.bambini())

@@ -28,11 +28,11 @@ struct Importazione {
     int aggiunti = 0;
     QString errore;
 };
-Importazione ImportaClasse(Archivio& archivio, const QString& file);
+Importazione ImportaClasse(Deposito& archivio, const QString& file);
 
 // Every answer as CSV, one row per answer, separated by ";" in UTF-8 with
 // BOM, under the header
 // data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi
-QByteArray EsportaCsv(const Archivio& archivio, const Periodo& periodo = {});
+QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo = {});
 
 } // namespace Registro

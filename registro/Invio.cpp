@@ -2,15 +2,13 @@
 
 #include "registro/Codici.h"
 #include "registro/Schema.h"
+#include "registro/Server.h"
 
 #include <QAtomicInteger>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -31,28 +29,6 @@ QString NuovoNome(const char* tipo)
 {
     static QAtomicInteger<quint64> contatore;
     return QStringLiteral("tesselo-invio-%1-%2").arg(QLatin1String(tipo)).arg(contatore.fetchAndAddRelaxed(1));
-}
-
-QString JsonDomande(const QList<Domanda>& domande)
-{
-    QJsonArray a;
-    for (const Domanda& d : domande)
-        a.append(QJsonObject{{"attributo", d.attributo}, {"valore", d.valore}, {"negata", d.negata}});
-    return QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact));
-}
-
-QString JsonBlocchi(const QList<Blocco>& blocchi)
-{
-    QJsonArray a;
-    for (const Blocco& b : blocchi)
-        a.append(QJsonObject{{"forma", b.forma}, {"colore", b.colore}, {"dimensione", b.dimensione},
-                             {"spessore", b.spessore}});
-    return QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact));
-}
-
-QString Testo(const QUuid& uuid)
-{
-    return uuid.toString(QUuid::WithoutBraces);
 }
 
 // The name the computer reports its queue under: its host name and a code
@@ -162,8 +138,7 @@ namespace {
 
 [[noreturn]] void Fallisci(const QString& cosa, const QSqlError& e)
 {
-    const QString testo = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    throw Guasto{QStringLiteral("%1: %2").arg(cosa, testo.simplified()), e.nativeErrorCode()};
+    throw Guasto{Server::Motivo(cosa, e), e.nativeErrorCode()};
 }
 
 void Esegui(QSqlQuery& q, const QString& cosa)
@@ -319,28 +294,17 @@ void Invio::Dati::collega()
         return;
     if (server.isEmpty())
         server = NuovoNome("server");
-    QSqlDatabase s = QSqlDatabase::contains(server) ? pg() : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), server);
-    s.setHostName(imp.host);
-    s.setPort(imp.porta);
-    s.setDatabaseName(imp.database);
-    s.setUserName(imp.utente);
-    s.setConnectOptions(imp.opzioni(AttesaConnessione));
-    if (!s.open())
-        Fallisci(QStringLiteral("server del registro non raggiungibile"), s.lastError());
+    QString errore;
     int versione = -1;
-    {
-        QSqlQuery q = Prepara(s, QStringLiteral("SELECT versione FROM tesselo.versione"));
-        Esegui(q, QStringLiteral("versione del registro sul server illeggibile"));
-        if (q.next())
-            versione = q.value(0).toInt();
-    }
-    if (versione > VersioneServer) {
-        s.close();
+    const Esito esito = Server::Apri(imp, imp.utente, server, AttesaConnessione, errore, versione);
+    if (esito == Esito::PiuRecente) {
         if (!std::exchange(avvisatoVersione, true))
             Avvisa(QStringLiteral("il registro sul server è di una versione di Tesselo più recente: "
                                   "le risposte restano su questo computer"));
         throw Guasto{QStringLiteral("versione del server più recente (%1)").arg(versione)};
     }
+    if (esito != Esito::Ok)
+        throw Guasto{errore};
 }
 
 void Invio::Dati::chiudiServer()
@@ -398,7 +362,7 @@ QList<DaInviare> Invio::Dati::lotto()
     QList<DaInviare> risposte;
     while (q.next()) {
         const QUuid bambino = q.value(10).isNull() ? QUuid() : Codici::Uuid(q.value(10));
-        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q), bambino.isNull() ? QString() : Testo(bambino)});
+        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q), bambino.isNull() ? QString() : Server::Testo(bambino)});
     }
     return risposte;
 }
@@ -453,30 +417,9 @@ void Invio::Dati::inviaLotto(const QList<DaInviare>& risposte)
     // server frees nothing in a transaction that failed.
     QSqlQuery q(s);
     try {
-        // A resend is ignored: the uuid is the only unique key, and a
-        // conflict target would need the right to read the answers. An
-        // answer of a child the teacher removed meanwhile is dropped, as the
-        // removal dropped the child's others, rather than refuse the batch.
-        q = Prepara(s, QStringLiteral(
-            "INSERT INTO tesselo.risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta,"
-            " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid), ?, CAST(? AS jsonb),"
-            " CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint)"
-            " WHERE CAST(? AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(? AS uuid))"
-            " ON CONFLICT DO NOTHING"));
+        q = Prepara(s, Server::InserisciRisposta());
         for (const DaInviare& a : risposte) {
-            const Risposta& r = a.risposta;
-            q.bindValue(0, Testo(r.id));
-            q.bindValue(1, r.quando.toUTC().toString(Qt::ISODateWithMs));
-            const QVariant bambino = a.bambino.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(a.bambino);
-            q.bindValue(2, bambino);
-            q.bindValue(3, r.schermo);
-            q.bindValue(4, JsonDomande(r.domande));
-            q.bindValue(5, JsonBlocchi(r.blocchi));
-            q.bindValue(6, r.risposta);
-            q.bindValue(7, r.esatta);
-            q.bindValue(8, r.millisecondi);
-            q.bindValue(9, bambino);
-            q.bindValue(10, bambino);
+            Server::Lega(q, a.risposta, a.bambino);
             Esegui(q, QStringLiteral("risposta rifiutata dal server"));
         }
     } catch (const Guasto&) {

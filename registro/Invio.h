@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/Archivio.h"
 #include "registro/Impostazioni.h"
+#include "registro/Server.h"
 
 #include <QString>
 #include <chrono>
@@ -30,7 +31,7 @@ namespace Registro {
 class Invio {
 public:
     // The server's schema version this program writes.
-    static constexpr int VersioneServer = 1;
+    static constexpr int VersioneServer = Server::Versione;
     // Answers per transaction on the server.
     static constexpr int Lotto = 500;
     static constexpr std::chrono::milliseconds PrimaAttesa{1000};

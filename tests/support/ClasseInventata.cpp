@@ -63,7 +63,7 @@ Registro::Risposta RispostaInventata(const QString& schermo, const QDateTime& qu
     return r;
 }
 
-int InventaClasse(Registro::Archivio& archivio, const ClasseInventata& classe)
+int InventaClasse(Registro::Deposito& archivio, const ClasseInventata& classe)
 {
     Generatore g{QRandomGenerator(classe.seme)};
     QList<std::pair<qint64, double>> abilita;  // each child's share right at the start

@@ -15,9 +15,10 @@ struct ClasseInventata {
     quint32 seme = 1;
 };
 
-// Adds the children and their answers (and some guests') to archivio;
+// Adds the children and their answers (and some guests') to archivio, a
+// local register or the school's server;
 // returns how many answers it recorded.
-int InventaClasse(Registro::Archivio& archivio, const ClasseInventata& classe);
+int InventaClasse(Registro::Deposito& archivio, const ClasseInventata& classe);
 
 // One answer of a game, as its rules would record it.
 Registro::Risposta RispostaInventata(const QString& schermo, const QDateTime& quando, bool esatta,

@@ -1,0 +1,84 @@
+#include "insegnanti/VistaComputer.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace Insegnanti {
+
+namespace {
+
+QTableWidgetItem* Voce(const QString& testo, Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* voce = new QTableWidgetItem(testo);
+    voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    voce->setTextAlignment(allineamento);
+    return voce;
+}
+
+} // namespace
+
+VistaComputer::VistaComputer(const Registro::Deposito& a, QWidget* padre)
+    : QWidget(padre), archivio(a), griglia(new QTableWidget), riassunto(new QLabel)
+{
+    griglia->setObjectName(QStringLiteral("computer"));
+    griglia->setColumnCount(3);
+    griglia->setHorizontalHeaderLabels(
+        {QStringLiteral("Computer"), QStringLiteral("Risposte in coda"), QStringLiteral("Ultimo contatto")});
+    griglia->verticalHeader()->hide();
+    griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
+    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    riassunto->setWordWrap(true);
+    auto* legenda = new QLabel(QStringLiteral(
+        "Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano "
+        "quando il computer è acceso e raggiunge il server. In cima i computer che ne hanno ancora."));
+    legenda->setWordWrap(true);
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(riassunto);
+    colonna->addWidget(griglia, 1);
+    colonna->addWidget(legenda);
+}
+
+void VistaComputer::mostra()
+{
+    const QList<Registro::Computer> elenco = archivio.computer().value_or(QList<Registro::Computer>{});
+    griglia->clearContents();
+    griglia->setRowCount(int(elenco.size()));
+    int conCoda = 0;
+    for (int r = 0; r < elenco.size(); ++r) {
+        const Registro::Computer& c = elenco[r];
+        conCoda += c.coda > 0;
+        griglia->setItem(r, 0, Voce(c.nome));
+        griglia->setItem(r, 1, Voce(QString::number(c.coda), Qt::AlignRight | Qt::AlignVCenter));
+        griglia->setItem(r, 2, Voce(TestoMomento(c.ultimoContatto)));
+        if (c.coda > 0)
+            for (int colonna = 0; colonna < 3; ++colonna) {
+                QFont grassetto = griglia->item(r, colonna)->font();
+                grassetto.setBold(true);
+                griglia->item(r, colonna)->setFont(grassetto);
+            }
+    }
+    riassunto->setText(elenco.isEmpty() ? QStringLiteral("Nessun computer ha ancora inviato risposte al server.")
+                       : conCoda == 0  ? QStringLiteral("Tutti i computer hanno inviato le loro risposte.")
+                       : conCoda == 1  ? QStringLiteral("1 computer ha ancora risposte in coda.")
+                                       : QStringLiteral("%1 computer hanno ancora risposte in coda.").arg(conCoda));
+}
+
+QString TestoMomento(const QDateTime& momento, const QDate& oggi)
+{
+    if (!momento.isValid())
+        return QStringLiteral("mai");
+    const QDateTime locale = momento.toLocalTime();
+    const QString ora = locale.time().toString(QStringLiteral("H:mm"));
+    const QDate giorno = locale.date();
+    if (giorno == oggi)
+        return QStringLiteral("oggi alle %1").arg(ora);
+    if (giorno == oggi.addDays(-1))
+        return QStringLiteral("ieri alle %1").arg(ora);
+    return QStringLiteral("%1 alle %2").arg(QLocale(QLocale::Italian).toString(giorno, QStringLiteral("d MMMM yyyy")), ora);
+}
+
+} // namespace Insegnanti

@@ -1,0 +1,72 @@
+#pragma once
+#include "registro/Deposito.h"
+#include "registro/Impostazioni.h"
+
+#include <memory>
+
+namespace Registro {
+
+// The class register on the school's PostgreSQL server, as the teachers'
+// program uses it: one connection, as the teacher's user of the settings,
+// used from the thread that opened it. Children are known on the server by
+// their uuid alone; here each gets an integer id the first time it is seen,
+// the same for as long as this object lives. Answers are the server's
+// (words and JSON, see schema.sql), read back into the same values as the
+// local register's. A connection lost meanwhile (the server restarted) is
+// opened again by the next statement outside a transaction.
+class ArchivioServer : public Deposito {
+public:
+    // Seconds a connection may take before the server counts as unreachable.
+    static constexpr int AttesaConnessione = 5;
+
+    ArchivioServer();
+    ~ArchivioServer() override;
+    ArchivioServer(const ArchivioServer&) = delete;
+    ArchivioServer& operator=(const ArchivioServer&) = delete;
+
+    // Connects as imp.utentePerInsegnanti(). NonRaggiungibile when the
+    // server does not answer within secondi or refuses the user;
+    // Danneggiato when it holds no register we may read; PiuRecente when its
+    // schema is newer than this program's.
+    Esito apri(const Impostazioni& imp, int secondi = AttesaConnessione);
+
+    QString descrizione() const override;
+    bool aperto() const override;
+    QString ultimoErrore() const override;
+    QString erroreLettura() const override;
+
+    QList<Bambino> bambini() const override;
+    std::optional<Bambino> bambino(qint64 id) const override;
+    std::optional<Bambino> salva(const Bambino& bambino) override;
+    int risposteDi(qint64 bambino) const override;
+    bool rimuovi(qint64 bambino) override;
+
+    Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
+    void scorriRisposte(const Periodo& periodo,
+                        const std::function<void(const Risposta&, qint64)>& ciascuna) const override;
+    int cancellaRisposteDi(qint64 bambino) override;
+    int cancellaPrimaDi(const QDate& giorno) override;
+
+    QList<RigaClasse> classe(const Periodo& periodo) const override;
+    SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const override;
+    std::optional<int> unisci(const QString& altroFile) override;
+    std::optional<QList<Computer>> computer() const override;
+
+    // The statement behind classe(), its two values the period's first and
+    // one past its last moment (timestamptz): to time it against psql.
+    static QString QueryClasse();
+    // A period's end as classe() binds it: an ISO time in UTC, or
+    // "-infinity" / "infinity" for an open end.
+    static QString Momento(qint64 millisecondi);
+
+protected:
+    bool inizia() override;
+    bool concludi() override;
+    void annulla() override;
+
+private:
+    struct Dati;
+    std::unique_ptr<Dati> d;
+};
+
+} // namespace Registro

@@ -1,0 +1,188 @@
+#pragma once
+#include "registro/Bambino.h"
+#include "registro/Risposta.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace Registro {
+
+// Why a register could not be opened or written.
+enum class Esito {
+    Ok,
+    Mancante,       // no such file (only when opening without creating)
+    NonScrivibile,  // read-only folder or file, full disk
+    Bloccato,       // another program holds the database locked
+    Danneggiato,    // not a register, or failed its integrity check
+    PiuRecente,     // made by a newer version of the program: left untouched
+    NonRaggiungibile, // the school's server did not answer, or refused the connection
+};
+
+// A period to look at, both days included, in local time. Unset ends are open.
+struct Periodo {
+    std::optional<QDate> dal, al;
+    static Periodo Oggi();
+    static Periodo Settimana();   // Monday of this week to today
+    static Periodo Mese();        // the 1st of this month to today
+    static Periodo AnnoScolastico(); // 1 September (of this or last year) to today
+};
+
+// Right and wrong answers of one group (a child in a game, an attribute...).
+struct Conto {
+    int esatte = 0, errate = 0;
+    int totale() const { return esatte + errate; }
+    // The share right, 0 to 1; nothing when no answer.
+    std::optional<double> quota() const;
+};
+
+// The class at a glance: one row per child (and, when guests answered in the
+// period, one for them last, bambino id 0),
+// one column per game of Giochi().
+struct RigaClasse {
+    Bambino bambino;
+    QList<Conto> perGioco;   // in Giochi() order
+};
+
+// One child in detail.
+struct SchedaBambino {
+    // forma, colore, dimensione, spessore; then conditions without and with "NON".
+    Conto forma, colore, dimensione, spessore, senzaNon, conNon;
+    struct Settimana {
+        QDate lunedi;
+        Conto forma, colore, dimensione, spessore, senzaNon, conNon;
+    };
+    QList<Settimana> settimane;  // oldest first; weeks without answers left out
+    struct Errore {
+        QString gioco, domanda, blocchi;  // as the export writes them
+        int volte = 0;
+    };
+    QList<Errore> piuSbagliati;  // most often wrong first, at most 10
+};
+
+// A computer of the school that sends its answers to the server: how many
+// it still holds, and when it last reported.
+struct Computer {
+    QString nome;
+    int coda = 0;
+    QDateTime ultimoContatto;
+};
+
+// A class register as the teachers' program and the class files use it,
+// whatever keeps it: the local SQLite file (Archivio) or the school's
+// PostgreSQL server (ArchivioServer). Children have integer ids here; 0 is a
+// guest. Every operation on a register that is not open does nothing.
+class Deposito {
+public:
+    virtual ~Deposito() = default;
+
+    // Which register this is, for the teacher: a file, or a server's
+    // database.
+    virtual QString descrizione() const = 0;
+    virtual bool aperto() const = 0;
+    // Why the last operation failed, in one Italian line.
+    virtual QString ultimoErrore() const = 0;
+    // Why the last reading failed, empty when it succeeded: views that came
+    // out empty because the register could not be read say so.
+    virtual QString erroreLettura() const { return {}; }
+
+    // The class, sorted by name then surname (see Ordina).
+    virtual QList<Bambino> bambini() const = 0;
+    virtual std::optional<Bambino> bambino(qint64 id) const = 0;
+    // Adds (id 0) or updates a child; fails when the symbol is taken or the
+    // name empty. Returns the stored child.
+    virtual std::optional<Bambino> salva(const Bambino& bambino) = 0;
+    // Saves several children in one transaction, all or none; on success
+    // each gets its stored values (id, uuid).
+    bool salvaTutti(QList<Bambino>& bambini);
+    virtual int risposteDi(qint64 bambino) const = 0;
+    // Removes a child and every answer of theirs.
+    virtual bool rimuovi(qint64 bambino) = 0;
+
+    // Many answers in one transaction, all or none. An answer whose id is
+    // already stored is left as it is.
+    virtual Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) = 0;
+    Esito registra(const Risposta& risposta, qint64 bambino) { return registraTutte({{risposta, bambino}}); }
+    // The answers of a period one at a time, oldest first, without holding
+    // them all.
+    virtual void scorriRisposte(const Periodo& periodo,
+                                const std::function<void(const Risposta&, qint64)>& ciascuna) const = 0;
+    QList<std::pair<Risposta, qint64>> risposte(const Periodo& periodo = {}) const;
+    // Deletes a child's answers (bambino > 0) or everyone's before a day.
+    virtual int cancellaRisposteDi(qint64 bambino) = 0;
+    virtual int cancellaPrimaDi(const QDate& giorno) = 0;
+
+    // The teacher's views, over a period.
+    virtual QList<RigaClasse> classe(const Periodo& periodo) const = 0;
+    virtual SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const = 0;
+
+    // Merges a register's file (another computer's): children matched by
+    // their uuid, then by name and surname; answers matched by their id, so
+    // merging twice adds nothing. Returns the answers added, or nothing
+    // (with ultimoErrore) when the file is not a register; then nothing
+    // changes.
+    virtual std::optional<int> unisci(const QString& altroFile) = 0;
+
+    // The school's computers and their queues, those with answers still
+    // queued first; nothing when this register is not on a server.
+    virtual std::optional<QList<Computer>> computer() const { return std::nullopt; }
+
+protected:
+    // A transaction of the store's own: begun, committed (undone when the
+    // commit fails), undone; false with ultimoErrore set on failure.
+    virtual bool inizia() = 0;
+    virtual bool concludi() = 0;
+    virtual void annulla() = 0;
+    // Our id of each of another register's children, adding those we lack
+    // (through salva, inside the caller's transaction); nothing, with the
+    // error set through errore, when a child cannot be added.
+    std::optional<QHash<qint64, qint64>> mappaBambini(const QList<Bambino>& altri, QString& errore);
+};
+
+// The first and one past the last moment of a period, in local time, as
+// milliseconds since the epoch; an open end is the least or greatest value.
+std::pair<qint64, qint64> Estremi(const Periodo& periodo);
+// Children in the order every view shows them: name, then surname, letter
+// case and accents as a person sorts them.
+void Ordina(QList<Bambino>& bambini);
+// The first symbol of Simboli() no child of the class has.
+std::optional<QString> SimboloLibero(const QList<Bambino>& classe);
+// Why a child cannot be stored (an empty name, a symbol that does not
+// exist); empty when they can.
+QString ControllaBambino(const Bambino& bambino);
+// The row that stands for guests.
+Bambino Ospite();
+// The class at a glance from each child's counts (indexed by game, bambino
+// 0 the guests): one row per child of the class, then the guests' when they
+// answered.
+QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64, QList<Conto>>& conti);
+// Adds one group's count of a game, given as its stored value (an index of
+// Giochi(), or a screen's name): a game this version does not know is left
+// out.
+void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, int gioco, int esatte, int totale);
+
+// One child's record built from their answers, oldest first: the counts by
+// attribute and by condition, week by week, and the items most often wrong.
+// The items are told apart by the stored values given (whatever the store
+// keeps), and turned into words once each at the end by leggi.
+class RaccoltaScheda {
+public:
+    using Voce = std::array<QVariant, 3>;  // game, questions, blocks as stored
+    using Leggi = std::function<SchedaBambino::Errore(const Voce&)>;
+    explicit RaccoltaScheda(Leggi leggi);
+    void aggiungi(const QDateTime& quando, const QList<Domanda>& domande, bool esatta, const Voce& voce);
+    // The record, with at most quanti items most often wrong.
+    SchedaBambino fine(qsizetype quanti = 10);
+
+private:
+    SchedaBambino s;
+    Leggi leggi;
+    QHash<QByteArray, std::pair<Voce, int>> sbagliati;
+};
+
+} // namespace Registro

@@ -1,0 +1,44 @@
+#pragma once
+#include "registro/Deposito.h"
+#include "registro/Impostazioni.h"
+
+#include <QSqlQuery>
+#include <QString>
+
+// What the game's sender and the teachers' program share on the school's
+// PostgreSQL server: opening a connection from the settings, the schema's
+// version, and an answer as the server stores it (uuids as text, questions
+// and blocks as JSON, the game's screen by name).
+namespace Registro::Server {
+
+// The server's schema version this program reads and writes.
+constexpr int Versione = 1;
+
+// Opens the QPSQL connection nome (added when there is none) to imp's
+// server as utente, trying to connect for at most secondi, and reads the
+// schema's version into versione. Ok; NonRaggiungibile when the server did
+// not answer or refused the connection; Danneggiato when the version cannot
+// be read (no register there, or no right to read it); PiuRecente, the
+// connection closed again, when the schema is newer than Versione. errore
+// says why, in one line.
+Esito Apri(const Impostazioni& imp, const QString& utente, const QString& nome, int secondi, QString& errore,
+           int& versione);
+// "cosa: the server's words", in one line.
+QString Motivo(const QString& cosa, const QSqlError& e);
+
+QString Testo(const QUuid& uuid);
+QString JsonDomande(const QList<Domanda>& domande);
+QString JsonBlocchi(const QList<Blocco>& blocchi);
+QList<Domanda> Domande(const QString& json);
+QList<Blocco> Blocchi(const QString& json);
+
+// The statement that inserts one answer, bound by Lega. A resend is ignored
+// (the uuid is the only unique key, and a conflict target would need the
+// right to read the answers); an answer of a child no longer on the server
+// is dropped, as the child's removal dropped their others.
+QString InserisciRisposta();
+// Binds an answer to InserisciRisposta; bambino is the child's uuid as text,
+// empty for a guest.
+void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino);
+
+} // namespace Registro::Server
