@@ -86,10 +86,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     ServerPostgres server;
-    if (!server.avvia() || !server.creaDatabase(QStringLiteral("tesselo"))
-        || !server.eseguiFile(QStringLiteral("tesselo"), QStringLiteral(TESSELO_SCHEMA_POSTGRES))
-        || !server.client(QStringLiteral("psql"), {"-X", "-q", "-d", "tesselo", "-c",
-                                                   "CREATE ROLE banco LOGIN IN ROLE tesselo_gioco"})) {
+    if (!server.avvia() || !server.creaRegistro(QStringLiteral("tesselo"), {{"banco", "tesselo_gioco"}})) {
         std::fprintf(stderr, "bench_invio: %s\n", qPrintable(server.errore()));
         return 1;
     }

@@ -58,10 +58,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     ServerPostgres server;
-    if (!server.avvia() || !server.creaDatabase(Database)
-        || !server.eseguiFile(Database, QStringLiteral(TESSELO_SCHEMA_POSTGRES))
-        || !server.client(QStringLiteral("psql"), {"-X", "-q", "-d", Database, "-c",
-                                                   "CREATE ROLE maestra LOGIN IN ROLE tesselo_insegnante"}))
+    if (!server.avvia() || !server.creaRegistro(Database, {{"maestra", "tesselo_insegnante"}}))
         Fallito(server.errore());
     Impostazioni imp;
     imp.host = server.cartella();

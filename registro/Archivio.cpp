@@ -480,14 +480,9 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
     q.addBindValue(al);
     if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
         return {};
-    RaccoltaScheda raccolta([](const RaccoltaScheda::Voce& v) {
-        return SchedaBambino::Errore{DidascaliaGioco(Codici::Schermo(v[0])), TestoDomande(Codici::Domande(v[1])),
-                                     TestoBlocchi(Codici::Blocchi(v[2])), 0};
-    });
-    while (q.next())
-        raccolta.aggiungi(QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong()), Codici::Domande(q.value(2)),
-                          q.value(4).toBool(), {q.value(1), q.value(2), q.value(3)});
-    return raccolta.fine();
+    return LeggiScheda(q, {[](const QVariant& v) { return Codici::Schermo(v); },
+                           [](const QVariant& v) { return Codici::Domande(v); },
+                           [](const QVariant& v) { return Codici::Blocchi(v); }});
 }
 
 std::optional<int> Archivio::unisci(const QString& altroFile)

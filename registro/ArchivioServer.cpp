@@ -389,16 +389,9 @@ SchedaBambino ArchivioServer::scheda(qint64 bambino, const Periodo& periodo) con
     q.addBindValue(Momento(al));
     if (!d->leggi(q))
         return {};
-    RaccoltaScheda raccolta([](const RaccoltaScheda::Voce& v) {
-        return SchedaBambino::Errore{DidascaliaGioco(v[0].toString()),
-                                     Archivio::TestoDomande(Server::Domande(v[1].toString())),
-                                     Archivio::TestoBlocchi(Server::Blocchi(v[2].toString())), 0};
-    });
-    while (q.next())
-        raccolta.aggiungi(QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong()),
-                          Server::Domande(q.value(2).toString()), q.value(4).toBool(),
-                          {q.value(1), q.value(2), q.value(3)});
-    return raccolta.fine();
+    return LeggiScheda(q, {[](const QVariant& v) { return v.toString(); },
+                           [](const QVariant& v) { return Server::Domande(v.toString()); },
+                           [](const QVariant& v) { return Server::Blocchi(v.toString()); }});
 }
 
 std::optional<int> ArchivioServer::unisci(const QString& altroFile)

@@ -1,10 +1,13 @@
 #include "registro/Deposito.h"
+#include "registro/Archivio.h"
 
 #include "registro/Giochi.h"
 
 #include <QCollator>
+#include <QSqlQuery>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace Registro {
@@ -190,40 +193,39 @@ QByteArray Grezzo(const QVariant& v)
 
 } // namespace
 
-RaccoltaScheda::RaccoltaScheda(Leggi l) : leggi(std::move(l)) {}
-
-void RaccoltaScheda::aggiungi(const QDateTime& quando, const QList<Domanda>& domande, bool esatta, const Voce& voce)
+SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype quanti)
 {
-    const QDate giorno = quando.toLocalTime().date();
-    const QDate lunedi = giorno.addDays(1 - giorno.dayOfWeek());
-    if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi)
-        s.settimane.append({lunedi, {}, {}, {}, {}, {}, {}});
-    auto& w = s.settimane.last();
-    Gruppi{&s.forma, &s.colore, &s.dimensione, &s.spessore, &s.senzaNon, &s.conNon}.conta(domande, esatta);
-    Gruppi{&w.forma, &w.colore, &w.dimensione, &w.spessore, &w.senzaNon, &w.conNon}.conta(domande, esatta);
-    if (esatta)
-        return;
-    auto& conto = sbagliati[Grezzo(voce[0]) + '\0' + Grezzo(voce[1]) + '\0' + Grezzo(voce[2])];
-    conto.first = voce;
-    ++conto.second;
-}
-
-SchedaBambino RaccoltaScheda::fine(qsizetype quanti)
-{
-    QList<SchedaBambino::Errore> errori;
-    for (const auto& [voce, volte] : std::as_const(sbagliati)) {
-        SchedaBambino::Errore e = leggi(voce);
-        e.volte = volte;
-        errori.append(e);
+    SchedaBambino s;
+    using Voce = std::array<QVariant, 3>;  // game, questions, blocks as stored
+    QHash<QByteArray, std::pair<Voce, int>> sbagliati;
+    while (righe.next()) {
+        const QDate giorno = QDateTime::fromMSecsSinceEpoch(righe.value(0).toLongLong()).date();
+        const QDate lunedi = giorno.addDays(1 - giorno.dayOfWeek());
+        if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi)
+            s.settimane.append({lunedi, {}, {}, {}, {}, {}, {}});
+        auto& w = s.settimane.last();
+        const QList<Domanda> domande = lettori.domande(righe.value(2));
+        const bool esatta = righe.value(4).toBool();
+        Gruppi{&s.forma, &s.colore, &s.dimensione, &s.spessore, &s.senzaNon, &s.conNon}.conta(domande, esatta);
+        Gruppi{&w.forma, &w.colore, &w.dimensione, &w.spessore, &w.senzaNon, &w.conNon}.conta(domande, esatta);
+        if (esatta)
+            continue;
+        const Voce voce{righe.value(1), righe.value(2), righe.value(3)};
+        auto& conto = sbagliati[Grezzo(voce[0]) + '\0' + Grezzo(voce[1]) + '\0' + Grezzo(voce[2])];
+        conto.first = voce;
+        ++conto.second;
     }
+    for (const auto& [voce, volte] : std::as_const(sbagliati))
+        s.piuSbagliati.append({DidascaliaGioco(lettori.schermo(voce[0])),
+                               Archivio::TestoDomande(lettori.domande(voce[1])),
+                               Archivio::TestoBlocchi(lettori.blocchi(voce[2])), volte});
     // Most often wrong first; ties in the order of their words.
-    std::sort(errori.begin(), errori.end(), [](const auto& a, const auto& b) {
+    std::sort(s.piuSbagliati.begin(), s.piuSbagliati.end(), [](const auto& a, const auto& b) {
         return a.volte != b.volte ? a.volte > b.volte
                                   : std::tie(a.gioco, a.domanda, a.blocchi) < std::tie(b.gioco, b.domanda, b.blocchi);
     });
-    if (errori.size() > quanti)
-        errori.resize(quanti);
-    s.piuSbagliati = errori;
+    if (s.piuSbagliati.size() > quanti)
+        s.piuSbagliati.resize(quanti);
     return s;
 }
 

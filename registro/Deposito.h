@@ -7,9 +7,10 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <array>
 #include <functional>
 #include <optional>
+
+class QSqlQuery;
 
 namespace Registro {
 
@@ -166,23 +167,20 @@ QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64
 // out.
 void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, int gioco, int esatte, int totale);
 
-// One child's record built from their answers, oldest first: the counts by
-// attribute and by condition, week by week, and the items most often wrong.
-// The items are told apart by the stored values given (whatever the store
-// keeps), and turned into words once each at the end by leggi.
-class RaccoltaScheda {
-public:
-    using Voce = std::array<QVariant, 3>;  // game, questions, blocks as stored
-    using Leggi = std::function<SchedaBambino::Errore(const Voce&)>;
-    explicit RaccoltaScheda(Leggi leggi);
-    void aggiungi(const QDateTime& quando, const QList<Domanda>& domande, bool esatta, const Voce& voce);
-    // The record, with at most quanti items most often wrong.
-    SchedaBambino fine(qsizetype quanti = 10);
-
-private:
-    SchedaBambino s;
-    Leggi leggi;
-    QHash<QByteArray, std::pair<Voce, int>> sbagliati;
+// How a store keeps what an answer was about: its own readers of the stored
+// game (the screen's name), questions and blocks.
+struct Lettori {
+    std::function<QString(const QVariant&)> schermo;
+    std::function<QList<Domanda>(const QVariant&)> domande;
+    std::function<QList<Blocco>(const QVariant&)> blocchi;
 };
+
+// One child's record from the rows of a query, oldest first, whose columns
+// are the moment (milliseconds since the epoch), the game, the questions,
+// the blocks and whether the answer was right, as the store keeps them: the
+// counts by attribute and by condition, week by week, and at most quanti
+// items most often wrong. The items are told apart by their stored values
+// and put into words once each, at the end.
+SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype quanti = 10);
 
 } // namespace Registro

@@ -116,10 +116,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(server.avvia(), qPrintable(server.errore()));
-        QVERIFY2(server.creaDatabase(Database), qPrintable(server.errore()));
-        QVERIFY2(server.eseguiFile(Database, TESSELO_SCHEMA_POSTGRES), qPrintable(server.errore()));
-        QVERIFY(server.client("psql", {"-X", "-q", "-d", Database, "-c",
-                                       QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE tesselo_gioco").arg(UtenteGioco)}));
+        QVERIFY2(server.creaRegistro(Database, {{UtenteGioco, "tesselo_gioco"}}), qPrintable(server.errore()));
         QVERIFY(server.connetti("super", ServerPostgres::Superutente, Database).isOpen());
     }
     void init()

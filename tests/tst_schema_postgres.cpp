@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString Schema = QStringLiteral(TESSELO_SCHEMA_POSTGRES);
+const QString Schema = ServerPostgres::FileSchema();
 const QString Permesso = QStringLiteral("42501");    // insufficient_privilege
 const QString Doppione = QStringLiteral("23505");    // unique_violation
 
@@ -114,12 +114,9 @@ private slots:
         tempo.start();
         QVERIFY2(server.avvia(), qPrintable(server.errore()));
         qInfo("server started in %lld ms", tempo.restart());
-        QVERIFY2(server.creaDatabase("tesselo"), qPrintable(server.errore()));
-        QVERIFY2(server.eseguiFile("tesselo", Schema), qPrintable(server.errore()));
-        QVERIFY(server.client("psql", {"-X", "-q", "-d", "tesselo", "-c",
-                                       "CREATE ROLE aula LOGIN IN ROLE tesselo_gioco;"
-                                       "CREATE ROLE maestra LOGIN IN ROLE tesselo_insegnante;"
-                                       "CREATE ROLE ospite LOGIN;"}));
+        QVERIFY2(server.creaRegistro("tesselo", {{"aula", "tesselo_gioco"}, {"maestra", "tesselo_insegnante"},
+                                                 {"ospite", ""}}),
+                 qPrintable(server.errore()));
         su = server.connetti("su", ServerPostgres::Superutente, "tesselo");
         gioco = server.connetti("gioco", "aula", "tesselo");
         insegnante = server.connetti("insegnante", "maestra", "tesselo");

@@ -81,9 +81,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(server.avvia(), qPrintable(server.errore()));
-        QVERIFY2(server.creaDatabase("tesselo"), qPrintable(server.errore()));
-        QVERIFY2(server.eseguiFile("tesselo", TESSELO_SCHEMA_POSTGRES), qPrintable(server.errore()));
-        QVERIFY(server.client("psql", {"-X", "-q", "-d", "tesselo", "-c", "CREATE ROLE aula LOGIN IN ROLE tesselo_gioco"}));
+        QVERIFY2(server.creaRegistro("tesselo", {{"aula", "tesselo_gioco"}}), qPrintable(server.errore()));
         QVERIFY(server.connetti("super", ServerPostgres::Superutente, "tesselo").isOpen());
         QVERIFY(sql(QStringLiteral("INSERT INTO tesselo.bambini (uuid, nome, simbolo) VALUES ('%1', 'Anna', 'gatto'),"
                                    " (gen_random_uuid(), 'Bruno', 'cane')")

@@ -159,6 +159,15 @@ bool ServerPostgres::eseguiFile(const QString& database, const QString& file)
         .has_value();
 }
 
+bool ServerPostgres::creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti)
+{
+    QString ruoli;
+    for (const auto& [nome, ruolo] : utenti)
+        ruoli += QStringLiteral("CREATE ROLE %1 LOGIN%2;").arg(nome, ruolo.isEmpty() ? QString() : " IN ROLE " + ruolo);
+    return creaDatabase(database) && eseguiFile(database, FileSchema())
+        && (ruoli.isEmpty() || client(QStringLiteral("psql"), {"-X", "-q", "-d", database, "-c", ruoli}));
+}
+
 QSqlDatabase ServerPostgres::connetti(const QString& nomeConnessione, const QString& utente, const QString& database)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nomeConnessione);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QSqlDatabase>
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QStringList>
@@ -40,6 +41,12 @@ public:
     std::optional<QByteArray> client(const QString& programma, const QStringList& argomenti);
     // Runs an SQL file with psql as the superuser, stopping at the first error.
     bool eseguiFile(const QString& database, const QString& file);
+    // A school's register: the database created, the register's schema
+    // (FileSchema) applied, and each login user, a name and the role it is a
+    // member of (none when empty), created.
+    bool creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti);
+    // The register's schema in the source tree.
+    static QString FileSchema() { return QStringLiteral(TESSELO_SCHEMA_POSTGRES); }
     // A connection through the Qt PostgreSQL driver, opened; check isOpen().
     QSqlDatabase connetti(const QString& nomeConnessione, const QString& utente, const QString& database);
 
