@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>quanti sono ?</source>
-        <translation>wie viele ?</translation>
+        <translation>wie viele?</translation>
     </message>
     <message>
         <source>trova il blocco</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>le strade 1</source>
-        <translation>die Straßen 1</translation>
+        <translation>Straßen 1</translation>
     </message>
     <message>
         <source>le strade 2</source>
-        <translation>die Straßen 2</translation>
+        <translation>Straßen 2</translation>
     </message>
     <message>
         <source>tabella</source>
@@ -297,6 +297,10 @@
     <message>
         <source>Licenza GNU GPL, versione 3 o successiva</source>
         <translation>Lizenz GNU GPL, Version 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
+        <translation>KLICKE AUF EINEN KNOPF, UM EIN SPIEL ZU STARTEN ODER ZU BEENDEN</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>quanti sono ?</source>
-        <translation>how many ?</translation>
+        <translation>how many?</translation>
     </message>
     <message>
         <source>trova il blocco</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>le strade 1</source>
-        <translation>the roads 1</translation>
+        <translation>roads 1</translation>
     </message>
     <message>
         <source>le strade 2</source>
-        <translation>the roads 2</translation>
+        <translation>roads 2</translation>
     </message>
     <message>
         <source>tabella</source>
@@ -297,6 +297,10 @@
     <message>
         <source>Licenza GNU GPL, versione 3 o successiva</source>
         <translation>Licence: GNU GPL, version 3 or later</translation>
+    </message>
+    <message>
+        <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
+        <translation>CLICK A BUTTON TO START A GAME OR TO FINISH</translation>
     </message>
 </context>
 </TS>

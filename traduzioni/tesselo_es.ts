@@ -298,5 +298,9 @@
         <source>Licenza GNU GPL, versione 3 o successiva</source>
         <translation>Licencia GNU GPL, versión 3 o posterior</translation>
     </message>
+    <message>
+        <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
+        <translation>HAZ CLIC EN UN BOTÓN PARA EMPEZAR UN JUEGO O PARA TERMINAR</translation>
+    </message>
 </context>
 </TS>

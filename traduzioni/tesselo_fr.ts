@@ -298,5 +298,9 @@
         <source>Licenza GNU GPL, versione 3 o successiva</source>
         <translation>Licence GNU GPL, version 3 ou ultérieure</translation>
     </message>
+    <message>
+        <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
+        <translation>CLIQUE SUR UN BOUTON POUR LANCER UN JEU OU POUR TERMINER</translation>
+    </message>
 </context>
 </TS>
