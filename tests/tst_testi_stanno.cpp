@@ -6,6 +6,7 @@
 // In the chain games no two answers share a letter or a key.
 #include "app/LinguaGioco.h"
 #include "app/Modulo1.h"
+#include "app/Seduta.h"
 #include "app/Servizi.h"
 #include "app/Stile.h"
 #include "controls/Bottone.h"
@@ -16,6 +17,7 @@
 #include "registro/Blocco.h"
 #include "screens/SchermoGioco.h"
 #include "tests/support/Ambiente.h"
+#include "tests/support/ClasseProva.h"
 #include "tests/support/Partita.h"
 
 #include <QApplication>
@@ -191,6 +193,36 @@ private slots:
         // Every screen has its captions: the start screen its title and date,
         // the menu its ten buttons and check box, a game its counts and more.
         QVERIFY2(misurati >= (gioco < 0 ? 13 : 4), qPrintable(QString::number(misurati)));
+    }
+
+    // "Chi gioca?" with a class of 24: its title and the guest's name.
+    void chiGioca_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        for (const QString& lingua : Lingua::Disponibili())
+            QTest::newRow(qPrintable(lingua)) << lingua;
+    }
+    void chiGioca()
+    {
+        QFETCH(QString, lingua);
+        QTemporaryDir d;
+        qputenv("XDG_CACHE_HOME", d.filePath("cache").toUtf8());
+        const QString registro = d.filePath("registro.sqlite");
+        ClasseProva::Crea(registro, 24);
+        Ambiente a;
+        QVERIFY(ImpostaLinguaDelGioco(lingua));
+        Seduta::Avvia(registro);
+        QVERIFY(Seduta::AttendiPronta(std::chrono::seconds(30)));
+        Modulo1::Main();
+        SvuotaEventi();
+        ClasseProva::ClicAvvio();
+        QVERIFY(Schermi::Trova(IdSchermo::FormChiGioca)->caricato());
+        int misurati = 0;
+        const QStringList difetti = ControllaSchermo(IdSchermo::FormChiGioca, misurati);
+        QVERIFY(Seduta::Termina(std::chrono::seconds(10)));
+        ImpostaLinguaDelGioco(QStringLiteral("it"));
+        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+        QVERIFY(misurati >= 1);
     }
 
     // Each answer of the chain games has a letter and a key of its own.
