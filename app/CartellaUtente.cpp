@@ -3,8 +3,11 @@
 #include "registro/Blocco.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
+#include "app/LinguaGioco.h"
+#include "media/Lingua.h"
 #include "media/Voci.h"
 
+#include <QLocale>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,10 +24,23 @@ struct FileGioco {
     QString descrizione;
 };
 
-// Every file the game reads, in groups, named as the game names them.
+// Every spoken word of one language, named as the game names them.
+QList<FileGioco> VociDellaLingua(const QString& lingua)
+{
+    QList<FileGioco> voci;
+    if (!ImpostaLinguaDelGioco(lingua))
+        return voci;
+    for (const QString& testo : Voci::tutte())
+        voci.append({QStringLiteral("voci/") + Lingua::SottocartellaVoci(lingua) + Voci::nomeFile(testo),
+                     QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))});
+    return voci;
+}
+
+// Every file the game reads, in groups, named as the game names them; the
+// voices of every language, each in a group of its own.
 QList<std::pair<QString, QList<FileGioco>>> FileDelGioco()
 {
-    QList<FileGioco> blocchi, attributi, suoni, voci;
+    QList<FileGioco> blocchi, attributi, suoni;
     for (const Blocco& b : Blocco::tutti())
         blocchi.append({b.percorso(QString()).mid(1), b.nome()});
     for (const QString& parola : ParoleConFigura())
@@ -33,13 +49,19 @@ QList<std::pair<QString, QList<FileGioco>>> FileDelGioco()
     for (const QString& nome : risposte)
         suoni.append({QStringLiteral("suoni/") + nome,
                       nome == risposte.last() ? QStringLiteral("risposta sbagliata") : QStringLiteral("risposta giusta")});
-    for (const QString& testo : Voci::tutte())
-        voci.append({QStringLiteral("voci/") + Voci::nomeFile(testo),
-                     QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))});
-    return {{QStringLiteral("Foto dei blocchi"), blocchi},
-            {QStringLiteral("Foto degli attributi"), attributi},
-            {QStringLiteral("Suoni delle risposte"), suoni},
-            {QStringLiteral("Voci, ognuna dice il testo scritto accanto"), voci}};
+    QList<std::pair<QString, QList<FileGioco>>> gruppi{{QStringLiteral("Foto dei blocchi"), blocchi},
+                                                     {QStringLiteral("Foto degli attributi"), attributi},
+                                                     {QStringLiteral("Suoni delle risposte"), suoni}};
+    const QString mostrata = Lingua::Attuale();
+    for (const QString& lingua : Lingua::Disponibili()) {
+        const QString titolo = lingua == Lingua::Disponibili().first()
+            ? QStringLiteral("Voci, ognuna dice il testo scritto accanto")
+            : QStringLiteral("Voci in %1 (voci/%2), ognuna dice il testo scritto accanto")
+                  .arg(QLocale(lingua).nativeLanguageName(), Lingua::SottocartellaVoci(lingua));
+        gruppi.append({titolo, VociDellaLingua(lingua)});
+    }
+    ImpostaLinguaDelGioco(mostrata);
+    return gruppi;
 }
 
 constexpr qsizetype ColonnaMassima = 44;

@@ -1,4 +1,5 @@
 #include "app/Dialoghi.h"
+#include "media/Testi.h"
 
 #include "app/Servizi.h"
 
@@ -13,14 +14,14 @@ int MostraMessaggio(const QString& testo, int stile, const QString& titolo)
     box.setText(testo);
     if (stile == StileDomanda) {
         box.setIcon(QMessageBox::Question);
-        auto* si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        auto* si = box.addButton(Tesselo::tr("Sì"), QMessageBox::YesRole);
+        box.addButton(Tesselo::tr("No"), QMessageBox::NoRole);
         box.setDefaultButton(si);
         box.exec();
         return box.clickedButton() == si ? RispostaSi : RispostaNo;
     }
     box.setIcon(QMessageBox::Information);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(Tesselo::tr("OK"), QMessageBox::AcceptRole);
     box.exec();
     return RispostaOk;
 }

@@ -1,6 +1,8 @@
 #include "app/Modulo1.h"
+#include "media/Testi.h"
 
 #include "app/Servizi.h"
+#include "media/Lingua.h"
 #include "media/Voci.h"
 #include "resize/clsResize.h"
 #include "screens/Schermi.h"
@@ -66,7 +68,8 @@ bool Pronuncia(const QString& testo)
     if (!Voci::haVoce(testo))
         return false;
     if (SuonoAttivo)
-        servizi().suono->playVoice(CartellaApplicazione() + "/voci/" + Voci::nomeFile(testo));
+        servizi().suono->playVoice(CartellaApplicazione() + "/voci/" + Lingua::SottocartellaVoci(Lingua::Attuale())
+                                    + Voci::nomeFile(testo));
     return true;
 }
 
@@ -79,7 +82,7 @@ void MostraInformazioni()
 {
     // The program and its version, a rule, then its web site and mail box;
     // while it has neither, its licence and its year stand in their place.
-    const QString sito = *IndirizzoWeb ? QString(IndirizzoWeb) : QString(RigaLicenza);
+    const QString sito = *IndirizzoWeb ? QString(IndirizzoWeb) : Tesselo::tr(RigaLicenza);
     const QString posta = *IndirizzoPosta ? QString(IndirizzoPosta) : QString(RigaAnno);
     const QString crediti = QString(NomeProgramma) + ' ' + VersioneProgramma + "\r\n"
         + QString(20, '-') + "\r\n"
@@ -90,7 +93,7 @@ void MostraInformazioni()
 
 void ChiediUscita()
 {
-    if (servizi().messaggio(QStringLiteral("Vuoi uscire dal programma?"), StileDomanda, NomeProgramma)
+    if (servizi().messaggio(Tesselo::tr("Vuoi uscire dal programma?"), StileDomanda, NomeProgramma)
         != RispostaSi)
         return;
     Ridimensionatore.reset();

@@ -41,6 +41,7 @@ void usaServiziReali()
     // thread of their own.
     s.cartellaApplicazione = QCoreApplication::applicationDirPath();
     s.cartellaUtente = CartellaUtenteReale();
+    s.cartellaTraduzioni.clear();
     s.orologio = nullptr;
     s.apriCartella = [](const QString& cartella) {
         return QProcess::startDetached(QStringLiteral("xdg-open"), {cartella});

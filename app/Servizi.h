@@ -60,6 +60,10 @@ struct Servizi {
     // The folder that holds jpg/, suoni/ and voci/; empty means the
     // executable's own.
     CartellaCondivisa cartellaApplicazione;
+    // The folder of the translations (tesselo_<code>.qm); empty means
+    // traduzioni/ beside the executable. They are the program's own, not
+    // media: a media folder given here holds none.
+    CartellaCondivisa cartellaTraduzioni;
     // The user's own media folder, laid out as that one, whose files replace
     // the program's file by file; empty means none.
     CartellaCondivisa cartellaUtente;

@@ -1,6 +1,7 @@
 #include "app/Caratteri.h"
 #include "app/CartellaUtente.h"
 #include "app/Immagini.h"
+#include "app/LinguaGioco.h"
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
 #include "app/Servizi.h"
@@ -8,10 +9,8 @@
 
 #include <QApplication>
 #include <QByteArrayView>
-#include <QLibraryInfo>
-#include <QLocale>
 #include "app/Stile.h"
-#include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,7 +19,9 @@ namespace {
 constexpr char Uso[] = "uso: tesselo [--apri-cartella]\n";
 constexpr char Aiuto[] =
     "  --apri-cartella  crea la cartella delle foto, dei suoni e delle voci\n"
-    "                   dell'insegnante e la mostra; non avvia il gioco\n";
+    "                   dell'insegnante e la mostra; non avvia il gioco\n"
+    "  --lingua CODICE  la lingua del gioco: it, en, fr, es o de; senza, quella\n"
+    "                   di tesselo.conf o del sistema, altrimenti l'italiano\n";
 
 enum class Comando { Gioco, ApriCartella, Aiuto };
 
@@ -38,16 +39,60 @@ Comando LeggiComando(int argc, char* argv[])
     return Comando::Gioco;
 }
 
+// Takes "--lingua CODE" (or "--lingua=CODE") out of the arguments, wherever
+// it stands; false when the code is missing.
+bool TogliLingua(int& argc, char* argv[], QString& lingua)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView opzione(argv[i]);
+        int presi = 0;
+        if (opzione == "--lingua") {
+            if (i + 1 >= argc)
+                return false;
+            lingua = QString::fromLocal8Bit(argv[i + 1]);
+            presi = 2;
+        } else if (opzione.startsWith("--lingua=")) {
+            lingua = QString::fromLocal8Bit(argv[i] + 9);
+            presi = 1;
+        } else {
+            continue;
+        }
+        std::copy(argv + i + presi, argv + argc + 1, argv + i);
+        argc -= presi;
+        return true;
+    }
+    return true;
+}
+
+// The language of this run, with one line on standard error for a code the
+// game does not have.
+void ScegliLingua(const QString& opzione)
+{
+    QString avviso;
+    const QString codice = LinguaDelGioco(opzione, avviso);
+    if (!avviso.isEmpty())
+        std::fprintf(stderr, "tesselo: %s\n", qPrintable(avviso));
+    if (!ImpostaLinguaDelGioco(codice))
+        std::fprintf(stderr, "tesselo: traduzione \"%s\" mancante o non leggibile; si usa l'italiano\n",
+                     qPrintable(codice));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    QString lingua;
+    if (!TogliLingua(argc, argv, lingua)) {
+        std::fputs(Uso, stderr);
+        return 2;
+    }
     // The folder is made and shown without any window, nor a desktop's
     // display to open one on.
     switch (LeggiComando(argc, argv)) {
     case Comando::ApriCartella: {
         const QCoreApplication app(argc, argv);
         usaServiziReali();
+        ScegliLingua(lingua);
         const int esito = ApriCartellaUtente();
         servizi().suono.reset();
         return esito;
@@ -72,13 +117,10 @@ int main(int argc, char* argv[])
     QApplication::setStyle(CreaStile());
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Qt's own texts (standard buttons, context menus) in Italian.
-    QTranslator traduzione;
-    if (traduzione.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzione);
-
     usaServiziReali();
+    // The game's texts, and Qt's own (standard buttons, context menus), in
+    // the language chosen before any window is made.
+    ScegliLingua(lingua);
     // The class is read while the start screen is built and looked at.
     Seduta::Avvia();
     Schermi::CreaTutti();

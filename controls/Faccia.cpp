@@ -1,4 +1,5 @@
 #include "controls/Faccia.h"
+#include "media/Testi.h"
 
 #include "BlockArt.h"
 
@@ -6,7 +7,7 @@
 
 Faccia::Faccia(QWidget* genitore, bool sorridente) : QWidget(genitore), felice(sorridente)
 {
-    setAccessibleName(sorridente ? QStringLiteral("giusto") : QStringLiteral("sbagliato"));
+    setAccessibleName(sorridente ? Tesselo::tr("giusto") : Tesselo::tr("sbagliato"));
 }
 
 void Faccia::paintEvent(QPaintEvent*)

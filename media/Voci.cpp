@@ -1,5 +1,8 @@
 #include "Voci.h"
 
+#include "Lingua.h"
+#include "Testi.h"
+
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -12,42 +15,46 @@ QStringList costruisci()
 {
     // Attribute values, as the games write them in capitals; each shape,
     // colour, size and thickness word.
-    const QStringList forme{u"ROTONDO"_s, u"QUADRATO"_s, u"RETTANGOLO"_s, u"TRIANGOLO"_s};
-    const QStringList colori{u"ROSSO"_s, u"GIALLO"_s, u"BLU"_s};
-    const QStringList dimensioni{u"GRANDE"_s, u"PICCOLO"_s};
-    const QStringList spessori{u"SPESSO"_s, u"SOTTILE"_s};
+    const QStringList forme{u"rotondo"_s, u"quadrato"_s, u"rettangolo"_s, u"triangolo"_s};
+    const QStringList colori{u"rosso"_s, u"giallo"_s, u"blu"_s};
+    const QStringList dimensioni{u"grande"_s, u"piccolo"_s};
+    const QStringList spessori{u"spesso"_s, u"sottile"_s};
+    const QStringList attributi{u"forma"_s, u"dimensione"_s, u"spessore"_s, u"colore"_s};
 
     QStringList parole;
     // "uguale - diverso": the attribute asked and the two answers.
-    parole << u"FORMA"_s << u"DIMENSIONE"_s << u"SPESSORE"_s << u"COLORE"_s
-           << u"UGUALE"_s << u"DIVERSA"_s << u"DIVERSO"_s << u"Aiuto"_s;
+    for (const QString& attributo : attributi)
+        parole << Testi::Maiuscola(attributo);
+    parole << Tesselo::tr("UGUALE") << Tesselo::tr("DIVERSA") << Tesselo::tr("DIVERSO") << Tesselo::tr("Aiuto");
     // Every condition: a value, and the same value after "NON " (the sets,
     // how many, both roads games and the table).
     for (const QStringList* gruppo : {&forme, &colori, &dimensioni, &spessori})
         for (const QString& valore : *gruppo)
-            parole << valore << u"NON "_s + valore;
+            parole << Testi::Condizione(valore, false) << Testi::Condizione(valore, true);
     // "trova il blocco": the four lines that describe a block.
     for (const QString& forma : forme)
         for (const QString& colore : colori)
             for (const QString& dimensione : dimensioni)
                 for (const QString& spessore : spessori)
-                    parole << QStringList{forma, colore, dimensione, spessore}.join(u"\r\n"_s);
+                    parole << Testi::Descrizione(forma, colore, dimensione, spessore);
     // "quanti sono ?": the condition's hint, the numbers and "ricomincia".
-    parole << u"Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli"_s;
+    parole << Tesselo::tr("Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli");
     for (int n = 0; n <= 9; ++n)
         parole << QString::number(n);
-    parole << u"ricomincia"_s;
+    parole << Tesselo::tr("ricomincia");
     // The sets: the button that asks for judgement.
-    parole << u"Fatto"_s;
+    parole << Tesselo::tr("Fatto");
     // The two chain games: their questions and the answer words.
-    parole << u"Cosa cambia?"_s << u"Cosa resta uguale?"_s
-           << u"forma"_s << u"colore"_s << u"dimensione"_s << u"spessore"_s << u"niente"_s;
+    parole << Testi::NomeGioco("Cosa cambia?") << Testi::NomeGioco("Cosa resta uguale?");
+    for (const char* risposta : {"forma", "colore", "dimensione", "spessore", "niente"})
+        parole << Testi::Parola(QString::fromLatin1(risposta));
     // Buttons shared by several games.
-    parole << u"avanti"_s << u"aiuto"_s;
+    parole << Tesselo::tr("avanti") << Tesselo::tr("aiuto");
     // The main menu's buttons, so that a child can hear which game each one
     // opens ("Cosa cambia?" and "Cosa resta uguale?" are among the above).
-    parole << u"uguale - diverso"_s << u"insiemi"_s << u"quanti sono ?"_s << u"trova il blocco"_s
-           << u"le strade 1"_s << u"le strade 2"_s << u"tabella"_s;
+    for (const char* gioco : {"uguale - diverso", "insiemi", "quanti sono ?", "trova il blocco", "le strade 1",
+                              "le strade 2", "tabella"})
+        parole << Testi::NomeGioco(gioco);
 
     QStringList uniche;
     QSet<QString> nomi;
@@ -59,19 +66,42 @@ QStringList costruisci()
     return uniche;
 }
 
+// The list and its file names in the language shown, made again when the
+// language changes.
+struct Elenco {
+    QString lingua;
+    QStringList parole;
+    QSet<QString> nomi;
+};
+
+const Elenco& elenco()
+{
+    static Elenco e;
+    if (e.parole.isEmpty() || e.lingua != Lingua::Attuale()) {
+        e.lingua = Lingua::Attuale();
+        e.parole = costruisci();
+        e.nomi.clear();
+        for (const QString& parola : std::as_const(e.parole))
+            e.nomi.insert(nomeFile(parola));
+    }
+    return e;
+}
+
 } // namespace
 
 const QStringList& tutte()
 {
-    static const QStringList elenco = costruisci();
-    return elenco;
+    return elenco().parole;
 }
 
 QString nomeFile(const QString& testo)
 {
     QString nome;
     bool separa = false;
-    for (const QChar c : testo.normalized(QString::NormalizationForm_D).toLower()) {
+    // "ß" has no capital of its own and is written "ss" in capitals: both
+    // spellings of a German word name one file.
+    const QString minuscolo = testo.toLower().replace(u'ß', u"ss"_s);
+    for (const QChar c : minuscolo.normalized(QString::NormalizationForm_D)) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
         if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')) {
@@ -88,13 +118,7 @@ QString nomeFile(const QString& testo)
 
 bool haVoce(const QString& testo)
 {
-    static const QSet<QString> nomi = [] {
-        QSet<QString> s;
-        for (const QString& parola : tutte())
-            s.insert(nomeFile(parola));
-        return s;
-    }();
-    return !testo.trimmed().isEmpty() && nomi.contains(nomeFile(testo));
+    return !testo.trimmed().isEmpty() && elenco().nomi.contains(nomeFile(testo));
 }
 
 QString daLeggere(const QString& testo)
@@ -103,10 +127,9 @@ QString daLeggere(const QString& testo)
     return righe.join(u", "_s);
 }
 
-const QStringList& opzioniEspeak()
+QStringList opzioniEspeak(const QString& lingua)
 {
-    static const QStringList opzioni{u"-v"_s, u"it"_s, u"-s"_s, u"125"_s, u"-p"_s, u"55"_s, u"-g"_s, u"6"_s};
-    return opzioni;
+    return {u"-v"_s, Lingua::VoceEspeak(lingua), u"-s"_s, u"125"_s, u"-p"_s, u"55"_s, u"-g"_s, u"6"_s};
 }
 
 } // namespace Voci

@@ -4,12 +4,15 @@
 //   tesselo-media --icone <output folder>   the application icon as PNG files
 //                                           in the hicolor theme's layout
 //   tesselo-media --voci <output folder>    the voci/ folder: every word the
-//                                           games show, spoken by espeak-ng
+//                                           games show, spoken by espeak-ng in
+//                                           every language (the translations
+//                                           are read from traduzioni/ there)
 //
 // Files whose content is already up to date are left alone, so rebuilding
 // does not change their timestamps.
 
 #include "BlockArt.h"
+#include "Lingua.h"
 #include "Voci.h"
 #include "SoundSynth.h"
 
@@ -21,6 +24,7 @@
 #include <QImageWriter>
 #include <QProcess>
 #include <QSaveFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -88,6 +92,7 @@ public:
         return salvaImmagine(relativo, img, "jpeg", kQualitaJpeg);
     }
 
+    QString percorso(const QString& relativo) const { return QDir(radice_).filePath(relativo); }
     int scritti() const { return scritti_; }
     int invariati() const { return invariati_; }
 
@@ -141,17 +146,25 @@ bool generaIcone(Scrittore& s)
     return true;
 }
 
-bool generaVoci(Scrittore& s)
+// Removes the voices of a folder that are no longer among its words (a
+// translation that changed leaves its old words behind).
+void togliVociVecchie(const QString& cartella, const QSet<QString>& nomi)
 {
-    QTemporaryDir appoggio;
-    if (!appoggio.isValid()) {
-        errore() << "tesselo-media: no temporary folder: " << appoggio.errorString() << Qt::endl;
-        return false;
-    }
-    const QString wav = appoggio.filePath(u"voce.wav"_s);
+    const QDir dir(cartella);
+    for (const QString& nome : dir.entryList({u"*.wav"_s}, QDir::Files))
+        if (!nomi.contains(nome) && !QFile::remove(dir.filePath(nome)))
+            errore() << "tesselo-media: cannot remove " << dir.filePath(nome) << Qt::endl;
+}
+
+// One language's words, into voci/ for Italian and voci/<code>/ for the others.
+bool generaVociLingua(Scrittore& s, const QString& lingua, const QString& wav)
+{
+    QSet<QString> nomi;
     for (const QString& parola : Voci::tutte()) {
+        nomi.insert(Voci::nomeFile(parola));
         QProcess espeak;
-        espeak.start(u"espeak-ng"_s, Voci::opzioniEspeak() + QStringList{u"-w"_s, wav, Voci::daLeggere(parola)});
+        espeak.start(u"espeak-ng"_s,
+                     Voci::opzioniEspeak(lingua) + QStringList{u"-w"_s, wav, Voci::daLeggere(parola)});
         if (!espeak.waitForFinished(30000) || espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0) {
             errore() << "tesselo-media: espeak-ng could not speak \"" << parola << "\": "
                      << (espeak.error() == QProcess::FailedToStart ? u"espeak-ng is not installed"_s
@@ -164,7 +177,29 @@ bool generaVoci(Scrittore& s)
             errore() << "tesselo-media: espeak-ng wrote no sound for \"" << parola << "\"" << Qt::endl;
             return false;
         }
-        if (!s.salva(u"voci/"_s + Voci::nomeFile(parola), file.readAll()))
+        if (!s.salva(u"voci/"_s + Lingua::SottocartellaVoci(lingua) + Voci::nomeFile(parola), file.readAll()))
+            return false;
+    }
+    togliVociVecchie(s.percorso(u"voci/"_s + Lingua::SottocartellaVoci(lingua)), nomi);
+    return true;
+}
+
+// Every language's words, each language's texts from the translations in
+// traduzioni/ of the same folder.
+bool generaVoci(Scrittore& s, const QString& radice)
+{
+    QTemporaryDir appoggio;
+    if (!appoggio.isValid()) {
+        errore() << "tesselo-media: no temporary folder: " << appoggio.errorString() << Qt::endl;
+        return false;
+    }
+    const QString traduzioni = QDir(radice).filePath(u"traduzioni"_s);
+    for (const QString& lingua : Lingua::Disponibili()) {
+        if (!Lingua::Imposta(lingua, traduzioni)) {
+            errore() << "tesselo-media: no translation tesselo_" << lingua << ".qm in " << traduzioni << Qt::endl;
+            return false;
+        }
+        if (!generaVociLingua(s, lingua, appoggio.filePath(u"voce.wav"_s)))
             return false;
     }
     return true;
@@ -190,7 +225,7 @@ int main(int argc, char* argv[])
     }
 
     Scrittore scrittore(argomenti.last());
-    if (voci ? !generaVoci(scrittore)
+    if (voci ? !generaVoci(scrittore, argomenti.last())
         : icone ? !generaIcone(scrittore)
               : !generaBlocchi(scrittore) || !generaAttributi(scrittore) || !generaSuoni(scrittore))
         return 1;

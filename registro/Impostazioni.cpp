@@ -57,6 +57,18 @@ QStringList Impostazioni::File()
     return file;
 }
 
+QString Impostazioni::Valore(const QString& sezione, const QString& chiave)
+{
+    QString valore;
+    for (const QString& file : File()) {
+        QSettings ini(file, QSettings::IniFormat);
+        const QString nome = sezione + QLatin1Char('/') + chiave;
+        if (ini.contains(nome))
+            valore = ini.value(nome).toString().trimmed();
+    }
+    return valore;
+}
+
 std::optional<Impostazioni> Impostazioni::Leggi(QString& errore)
 {
     Impostazioni imp;

@@ -25,6 +25,9 @@ struct Impostazioni {
 
     // The files read, the system's first and the user's last.
     static QStringList File();
+    // One key of any section of those files ("gioco", "lingua"), trimmed:
+    // the user's file wins over the system's; empty where none sets it.
+    static QString Valore(const QString& sezione, const QString& chiave);
     // Nothing without a [registro] section (the local register alone). A
     // value that cannot be used (a port that is not a number, an sslmode
     // libpq does not know) gives nothing too, with errore set: a mistyped "verify-full" must not

@@ -1,4 +1,6 @@
 #include "screens/FormAvvio.h"
+#include "media/Lingua.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -8,6 +10,8 @@
 #include "controls/Immagine.h"
 #include "screens/Schermi.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QMouseEvent>
 #include <functional>
 
@@ -45,6 +49,16 @@ private:
     std::function<void()> azione;
 };
 
+// The release date, written as the language shown writes a date.
+QString DataMostrata()
+{
+    if (Lingua::Attuale() == Lingua::Disponibili().first())
+        return QString::fromUtf8(Modulo1::DataRilascio);
+    const QDate data = QDate::fromString(QString::fromLatin1(Modulo1::DataRilascioIso), Qt::ISODate);
+    //: How the start screen writes its date, in QDate's format: "8 dicembre 2026".
+    return QLocale(Lingua::Attuale()).toString(data, Tesselo::tr("d MMMM yyyy"));
+}
+
 } // namespace
 
 void FormAvvio::CreaControlli(FinestraSchermo& f)
@@ -54,7 +68,7 @@ void FormAvvio::CreaControlli(FinestraSchermo& f)
     c.Label1->setFont(CarattereSerif(90));
     c.Label1->setAlignment(Qt::AlignCenter);
     c.Label1->setCliccabile(true);
-    c.Label2 = f.aggiungi(new Etichetta(nullptr, Modulo1::DataRilascio), Cerca(Progetto, "Label2", 2));
+    c.Label2 = f.aggiungi(new Etichetta(nullptr, DataMostrata()), Cerca(Progetto, "Label2", 2));
     c.Label2->setFont(CarattereSans(13.5));
     const char* nomi[] = {"Image1", "Image2", "Image3"};
     for (int i = 0; i < 3; ++i) {

@@ -1,4 +1,5 @@
 #include "screens/FormChiGioca.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -156,7 +157,7 @@ private:
 
 void FormChiGioca::CreaControlli(FinestraSchermo& f)
 {
-    c.Titolo = f.aggiungi(new Etichetta(nullptr, QStringLiteral("Chi gioca?")), Cerca(Progetto, "Titolo"));
+    c.Titolo = f.aggiungi(new Etichetta(nullptr, Tesselo::tr("Chi gioca?")), Cerca(Progetto, "Titolo"));
     c.Titolo->setFont(CarattereSans(28, true));
     c.Titolo->setAlignment(Qt::AlignCenter);
     auto* griglia = f.aggiungi(new GrigliaSimboli, Cerca(Progetto, "Griglia"));
@@ -175,7 +176,7 @@ void FormChiGioca::CreaControlli(FinestraSchermo& f)
         aggiungi(simbolo ? *simbolo : Registro::SimboloOspite(), Seduta::NomeMostrato(bambino), bambino.id, indice++);
     }
     const Registro::Simbolo& ospite = Registro::SimboloOspite();
-    aggiungi(ospite, QString::fromUtf8(ospite.nome), 0, indice);
+    aggiungi(ospite, Tesselo::tr("ospite"), 0, indice);
 }
 
 void FormChiGioca::Form_Load()

@@ -1,4 +1,5 @@
 #pragma once
+#include "media/Testi.h"
 #include "screens/Schermo.h"
 
 #include <QList>
@@ -24,7 +25,7 @@ public:
 
 protected:
     QSize areaProgetto() const override { return {9360, 6360}; }
-    QString titolo() const override { return QStringLiteral("Chi gioca?"); }
+    QString titolo() const override { return Tesselo::tr("Chi gioca?"); }
     void CreaControlli(FinestraSchermo& f) override;
     void DimenticaControlli() override { c = {}; }
     void Form_Load() override;

@@ -1,4 +1,5 @@
 #include "screens/SchermoGioco.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -32,9 +33,13 @@ QIcon IconaFreccia()
     return *icona;
 }
 
+// The menu captions every game's table gives, with its own blanks after them.
+[[maybe_unused]] constexpr const char* MenuComuni[] = {QT_TRANSLATE_NOOP("Tesselo", "Azzera conteggio"),
+                                                       QT_TRANSLATE_NOOP("Tesselo", "Informazioni")};
+
 Etichetta* CreaPunteggio(FinestraSchermo& f, const Posto& posto, const char* testo)
 {
-    auto* e = f.aggiungi(new Etichetta(nullptr, QString::fromLatin1(testo)), posto);
+    auto* e = f.aggiungi(new Etichetta(nullptr, Tesselo::tr(testo)), posto);
     e->setFont(CarattereSans(20.25, true));
     e->setWordWrap(false);
     ImpostaSfondo(e, Qt::white);
@@ -72,20 +77,20 @@ void SchermoGioco::CreaControlli(FinestraSchermo& f)
 {
     f.setFont(CarattereSans(8.25));
     f.impostaSfondo(ColoreDa(v.coloreProgetto));
-    QObject::connect(f.aggiungiMenu(v.menuAzzera, QString::fromLatin1(v.testoAzzera)), &QAction::triggered,
+    QObject::connect(f.aggiungiMenu(v.menuAzzera, Testi::ConSpazi(v.testoAzzera)), &QAction::triggered,
                      [this] { mnuAzzera(); });
     CreaMenuProprio(f);
-    QObject::connect(f.aggiungiMenu(v.menuInformazioni, QString::fromLatin1(v.testoInformazioni)),
+    QObject::connect(f.aggiungiMenu(v.menuInformazioni, Testi::ConSpazi(v.testoInformazioni)),
                      &QAction::triggered, [this] { mnuInformazioni(); });
-    QObject::connect(f.aggiungiMenu(v.menuEsci, QStringLiteral("Esci")), &QAction::triggered,
+    QObject::connect(f.aggiungiMenu(v.menuEsci, Tesselo::tr("Esci")), &QAction::triggered,
                      [this] { mnuEsci(); });
 
     CreaControlliGioco(f);
     // The key that speaks the question; it takes no place in the Tab order.
     QObject::connect(new QShortcut(TastoDomanda, &f), &QShortcut::activated, [this] { DiciDomanda(); });
 
-    cc.etEsatti = CreaPunteggio(f, posto("etEsatti"), "esatti");
-    cc.etErrati = CreaPunteggio(f, posto("etErrati"), "errati");
+    cc.etEsatti = CreaPunteggio(f, posto("etEsatti"), QT_TRANSLATE_NOOP("Tesselo", "esatti"));
+    cc.etErrati = CreaPunteggio(f, posto("etErrati"), QT_TRANSLATE_NOOP("Tesselo", "errati"));
     const Posto& icone = posto("ComandoIconaSi");
     cc.ComandoIconaSi = f.aggiungi(new Faccia(nullptr, true), icone);
     cc.ComandoIconaNo = f.aggiungi(new Faccia(nullptr, false), {"ComandoIconaNo", -1, icone.a, icone.b, icone.c, icone.d});
@@ -127,7 +132,7 @@ void SchermoGioco::RispostaEsatta()
     Modulo1::Incrementa(Modulo1::ContatoreEsatti);
     cc.ComandoIconaNo->hide();
     cc.ComandoIconaSi->show();
-    cc.etEsatti->setText(Didascalia(v.maiuscole ? "Esatti" : "esatti", Modulo1::ContatoreEsatti));
+    cc.etEsatti->setText(Didascalia(v.maiuscole ? Tesselo::tr("Esatti") : Tesselo::tr("esatti"), Modulo1::ContatoreEsatti));
     Modulo1::SuonoEsatto();
 }
 
@@ -136,7 +141,7 @@ void SchermoGioco::RispostaErrata()
     Modulo1::Incrementa(Modulo1::ContatoreErrati);
     cc.ComandoIconaNo->show();
     cc.ComandoIconaSi->hide();
-    cc.etErrati->setText(Didascalia(v.maiuscole ? "Errati" : "errati", Modulo1::ContatoreErrati));
+    cc.etErrati->setText(Didascalia(v.maiuscole ? Tesselo::tr("Errati") : Tesselo::tr("errati"), Modulo1::ContatoreErrati));
     Modulo1::SuonoErrato();
 }
 
@@ -154,8 +159,8 @@ void SchermoGioco::mnuAzzera()
 {
     Modulo1::ContatoreEsatti = 0;
     Modulo1::ContatoreErrati = 0;
-    cc.etEsatti->setText(QStringLiteral("Esatti 0"));
-    cc.etErrati->setText(QStringLiteral("Errati 0"));
+    cc.etEsatti->setText(Tesselo::tr("Esatti") + QStringLiteral(" 0"));
+    cc.etErrati->setText(Tesselo::tr("Errati") + QStringLiteral(" 0"));
 }
 
 void SchermoGioco::mnuInformazioni()
@@ -165,7 +170,7 @@ void SchermoGioco::mnuInformazioni()
 
 void SchermoGioco::mnuEsci()
 {
-    if (servizi().messaggio(QStringLiteral("Vuoi tornare al menù?"), StileDomanda, Modulo1::NomeProgramma)
+    if (servizi().messaggio(Tesselo::tr("Vuoi tornare al menù?"), StileDomanda, Modulo1::NomeProgramma)
         == RispostaSi)
         Schermi::Vai(*this, IdSchermo::formMenu);
 }
@@ -177,7 +182,7 @@ void SchermoGioco::ImpostaSfondoCasuale()
 
 Bottone* SchermoGioco::CreaBottoneAvanti(FinestraSchermo& f)
 {
-    auto* avanti = f.aggiungi(new Bottone(QStringLiteral("avanti")), posto("bottoneavanti"));
+    auto* avanti = f.aggiungi(new Bottone(Tesselo::tr("avanti")), posto("bottoneavanti"));
     avanti->setFont(CarattereSans(14.25, true));
     avanti->setIcon(IconaFreccia());
     avanti->setIconSize(QSize(32, 24));

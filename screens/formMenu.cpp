@@ -1,4 +1,5 @@
 #include "screens/formMenu.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -57,18 +58,18 @@ void formMenu::CreaControlli(FinestraSchermo& f)
     Q_ASSERT(didascalie.size() == std::size(Giochi));
     for (std::size_t i = 0; i < std::size(Giochi); ++i) {
         const BottoneGioco& g = Giochi[i];
-        c.giochi[i] = f.aggiungi(new Bottone(QString::fromUtf8(didascalie[i].didascalia)), Cerca(Progetto, g.nome));
+        c.giochi[i] = f.aggiungi(new Bottone(Testi::NomeGioco(didascalie[i].didascalia)), Cerca(Progetto, g.nome));
         c.giochi[i]->setFont(caratteBottoni);
         QObject::connect(c.giochi[i], &Bottone::clicked, [this, gioco = g.gioco] { ApriGioco(gioco); });
     }
-    c.Check1 = f.aggiungi(new QCheckBox(QStringLiteral("Suoni attivati")), Cerca(Progetto, "Check1"));
+    c.Check1 = f.aggiungi(new QCheckBox(Tesselo::tr("Suoni attivati")), Cerca(Progetto, "Check1"));
     c.Check1->setFont(CarattereSans(12, true));
     // A check box fills its box in the button colour unless told otherwise:
     // it shows the window's colour, set on it at every load.
     c.Check1->setBackgroundRole(QPalette::Window);
     c.Check1->setCursor(CursoreChiaveDiViolino());
     QObject::connect(c.Check1, &QCheckBox::clicked, [this] { Check1_Click(); });
-    c.Command5 = f.aggiungi(new Bottone(QStringLiteral("FINE")), Cerca(Progetto, "Command5"));
+    c.Command5 = f.aggiungi(new Bottone(Tesselo::tr("FINE")), Cerca(Progetto, "Command5"));
     c.Command5->setFont(caratteBottoni);
     QObject::connect(c.Command5, &Bottone::clicked, [] { Modulo1::ChiediUscita(); });
 }

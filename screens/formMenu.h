@@ -1,4 +1,5 @@
 #pragma once
+#include "media/Testi.h"
 #include "screens/Schermo.h"
 
 #include <array>
@@ -22,7 +23,7 @@ protected:
     QSize areaProgetto() const override { return {8385, 5445}; }
     QString titolo() const override
     {
-        return QStringLiteral("CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE");
+        return Tesselo::tr("CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE");
     }
     void CreaControlli(FinestraSchermo& f) override;
     void DimenticaControlli() override { c = {}; }

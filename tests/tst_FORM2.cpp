@@ -6,6 +6,7 @@
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAction>
 #include <QLabel>
@@ -92,7 +93,7 @@ private slots:
         QVERIFY(!Schermi::Trova(IdSchermo::formMenu)->caricato());
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
         QCOMPARE(Sfondo(), Modulo1::Palette[5]);
-        QCOMPARE(Testo("Label1"), QString("ROSSO"));
+        QCOMPARE(Testo("Label1"), Su("rosso"));
         QCOMPARE(Gioco().NumeroGiusti, qint16(2));
         QVERIFY(Voce(Id, "mnuControlloNo")->isChecked());
         QVERIFY(!Voce(Id, "mnuControlloSi")->isChecked());
@@ -130,7 +131,7 @@ private slots:
         Ambiente a;
         Apri(a, DueRossi);
         Clic(Blocco_(1));
-        QCOMPARE(Testo("etErrati"), QString("errati   1"));
+        QCOMPARE(Testo("etErrati"), (Tr("errati") + "   1"));
         QVERIFY(a.suono.suonati.last().endsWith("/suoni/no.wav"));
         QVERIFY(!Blocco_(1)->vuota());
         Clic(Fatto());
@@ -144,9 +145,9 @@ private slots:
         AccodaDopoGiusto(a, UnQuadrato);
         Clic(Fatto());
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
-        QCOMPARE(Testo("etEsatti"), QString("esatti   1"));
+        QCOMPARE(Testo("etEsatti"), (Tr("esatti") + "   1"));
         QVERIFY(Visibile("ComandoIconaSi") && !Visibile("ComandoIconaNo"));
-        QCOMPARE(Testo("Label1"), QString("QUADRATO"));
+        QCOMPARE(Testo("Label1"), Su("quadrato"));
         QCOMPARE(Sfondo(), Modulo1::Palette[11]);
         for (int i = 0; i < 4; ++i)
             QVERIFY(Posto_(i)->vuota() && !Blocco_(i)->vuota());
@@ -172,7 +173,7 @@ private slots:
         AccodaDopoGiusto(a, UnQuadrato);
         Clic(Blocco_(2));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
-        QCOMPARE(Testo("Label1"), QString("QUADRATO"));
+        QCOMPARE(Testo("Label1"), Su("quadrato"));
         QVERIFY(Posto_(0)->vuota());
         Voce(Id, "mnuControlloNo")->trigger();
         QVERIFY(Fatto()->isVisible() && Voce(Id, "mnuControlloNo")->isChecked());
@@ -190,14 +191,14 @@ private slots:
         Schermi::Mostra(Id);
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
         QCOMPARE(Sfondo(), Modulo1::Palette[13]);
-        QCOMPARE(Testo("Label1"), QString("PICCOLO"));
+        QCOMPARE(Testo("Label1"), Su("piccolo"));
         QCOMPARE(Gioco().NumeroGiusti, qint16(1));
 
         Voce(Id, "mnuControlloSi")->trigger();
         for (int turno = 0; turno < 200; ++turno) {
             QList<int> nellInsieme;
             for (int i = 0; i < 4; ++i)
-                if (Blocco_(i)->accessibleName().split(' ')[Gioco().Criterio - 1] == Testo("Label1").toLower())
+                if (Su(Blocco_(i)->accessibleName().split(' ')[Gioco().Criterio - 1]) == Testo("Label1"))
                     nellInsieme.append(i);
             QVERIFY(!nellInsieme.isEmpty());
             QCOMPARE(Gioco().NumeroGiusti, qint16(nellInsieme.size()));
@@ -225,7 +226,7 @@ private slots:
         AccodaDopoGiusto(a, UnQuadrato);
         Clic(Fatto());
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
-        QCOMPARE(Testo("Label1"), QString("QUADRATO"));
+        QCOMPARE(Testo("Label1"), Su("quadrato"));
     }
 
     // A complete set, then automatic checking: the next click on a block
@@ -243,7 +244,7 @@ private slots:
         QVERIFY(a.suono.suonati[0].endsWith("/no.wav") && a.suono.suonati[1].endsWith("/si1.wav"));
         QCOMPARE(Modulo1::ContatoreErrati, qint16(1));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
-        QCOMPARE(Testo("Label1"), QString("QUADRATO"));
+        QCOMPARE(Testo("Label1"), Su("quadrato"));
     }
 
     // Leaving and coming back starts again from the design's state, whatever
@@ -263,7 +264,7 @@ private slots:
         QVERIFY(Voce(Id, "mnuControlloNo")->isChecked() && !Voce(Id, "mnuControlloSi")->isChecked());
         QVERIFY(Fatto()->isVisible());
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
-        QCOMPARE(Testo("etErrati"), QString("errati"));
+        QCOMPARE(Testo("etErrati"), Tr("errati"));
         QVERIFY(!Visibile("ComandoIconaNo"));
     }
 

@@ -6,6 +6,7 @@
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAction>
 #include <QLabel>
@@ -64,8 +65,8 @@ void DueSchermi()
 {
     QTest::addColumn<IdSchermo>("schermo");
     QTest::addColumn<QString>("domanda");
-    QTest::newRow("Cosa cambia?") << IdSchermo::FormDomino << "Cosa cambia?";
-    QTest::newRow("Cosa resta uguale?") << IdSchermo::FormDomino2 << "Cosa resta uguale?";
+    QTest::newRow("Cosa cambia?") << IdSchermo::FormDomino << Testi::NomeGioco("Cosa cambia?");
+    QTest::newRow("Cosa resta uguale?") << IdSchermo::FormDomino2 << Testi::NomeGioco("Cosa resta uguale?");
 }
 
 const Blocco TriRossoGS = B("triangolo", "rosso", "grande", "spesso");
@@ -104,7 +105,7 @@ private slots:
         for (int i = 2; i < 12; ++i)
             QVERIFY(Blocco_(i)->vuota());
         QCOMPARE(Quadrati(), QStringList({"+", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-"}));
-        QCOMPARE(Testo("etEsatti"), QString("esatti"));
+        QCOMPARE(Testo("etEsatti"), Tr("esatti"));
     }
 
     // Nothing changing on "Cosa cambia?" shows the same picture twice, and
@@ -120,7 +121,7 @@ private slots:
         a.caso.accoda({RndPer(1, 4), RndPer(1, 5), RndPer(4, 4), RndPer(4, 4), RndPer(2, 4)});
         Clic(Risposta(4));
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
-        QCOMPARE(Quadrato(0)->text(), QString("N"));
+        QCOMPARE(Quadrato(0)->text(), RegoleDomino::Lettera(4));
         QCOMPARE(Blocco_(2)->accessibleName(), QString("quadrato rosso grande spesso"));
         QCOMPARE(Modulo1::PercorsoBlocco, Modulo1::PercorsoDi(B("quadrato", "rosso", "grande", "spesso")));
     }
@@ -193,7 +194,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             if (i != Gioco().RispostaGiusta)
                 Clic(Risposta(i));
-        QCOMPARE(Testo("etErrati"), QString("errati   4"));
+        QCOMPARE(Testo("etErrati"), (Tr("errati") + "   4"));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(2));
         QVERIFY(Ctl(id, "ComandoIconaNo")->isVisible() && !Ctl(id, "ComandoIconaSi")->isVisible());
         QVERIFY(a.suono.suonati.last().endsWith("/suoni/no.wav"));
@@ -246,12 +247,12 @@ private slots:
         Clic(Risposta((Gioco().RispostaGiusta + 1) % 5));
         const QStringList quadrati = Quadrati();
         Voce(id, "MenuAzzera")->trigger();
-        QCOMPARE(Testo("etEsatti"), QString("Esatti 0"));
-        QCOMPARE(Testo("etErrati"), QString("Errati 0"));
+        QCOMPARE(Testo("etEsatti"), (Tr("Esatti") + " 0"));
+        QCOMPARE(Testo("etErrati"), (Tr("Errati") + " 0"));
         QCOMPARE(Gioco().PassoCatena, qint16(3));
         QCOMPARE(Quadrati(), quadrati);
         RispondiGiusto();
-        QCOMPARE(Testo("etEsatti"), QString("esatti   1"));
+        QCOMPARE(Testo("etEsatti"), (Tr("esatti") + "   1"));
         QCOMPARE(Gioco().PassoCatena, qint16(4));
     }
 
@@ -277,12 +278,13 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(Gioco().PassoCatena, qint16(2));
 
-        const Qt::Key tasti[] = {Qt::Key_F, Qt::Key_C, Qt::Key_D, Qt::Key_S, Qt::Key_N};
+        // Each answer's key, F C D S N in Italian.
+        const auto tasto = [](int i) { return RegoleDomino::Tasto(i)[0].key(); };
         QWindow* finestra = Schermi::Trova(id)->finestra()->windowHandle();
         // A shortcut presses its button visibly, so the click comes a moment later.
-        QTest::keyClick(finestra, tasti[Gioco().RispostaGiusta]);
+        QTest::keyClick(finestra, tasto(Gioco().RispostaGiusta));
         QTRY_COMPARE(Gioco().PassoCatena, qint16(3));
-        QTest::keyClick(finestra, tasti[(Gioco().RispostaGiusta + 2) % 5]);
+        QTest::keyClick(finestra, tasto((Gioco().RispostaGiusta + 2) % 5));
         QTRY_COMPARE(Modulo1::ContatoreErrati, qint16(1));
         QCOMPARE(Gioco().PassoCatena, qint16(3));
     }

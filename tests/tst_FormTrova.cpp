@@ -6,6 +6,7 @@
 #include "games/FormTrova/FormTrova.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAction>
 #include <map>
@@ -60,15 +61,15 @@ private slots:
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[7]);
         QCOMPARE(Trova().Bersaglio, qint16(5));
-        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"TRIANGOLO", "ROSSO", "GRANDE", "SPESSO"}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({Su("triangolo"), Su("rosso"), Su("grande"), Su("spesso")}));
         QCOMPARE(Blocco_(0)->property("Tag").toString(), QString("rotondogiallopiccolospesso"));
         QCOMPARE(Blocco_(0)->accessibleName(), QString("rotondo giallo piccolo spesso"));
         for (int k = 1; k < 12; ++k)
             QCOMPARE(Blocco_(k)->accessibleName(), (k == 5 ? Cercato : Altro).nome());
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
-        QCOMPARE(Voce(Id, "MenuAzzera")->text(), QString("Azzera conteggio   "));
-        QCOMPARE(Voce(Id, "MenuInformazioni")->text(), QString("Informazioni         "));
+        QCOMPARE(Voce(Id, "MenuAzzera")->text(), (Tr("Azzera conteggio") + "   "));
+        QCOMPARE(Voce(Id, "MenuInformazioni")->text(), (Tr("Informazioni") + "         "));
     }
 
     // The described block drawn twice: either copy is right, the red frame
@@ -93,7 +94,7 @@ private slots:
         } else {
             QTest::mouseClick(Blocco_(cliccato), Qt::LeftButton);
         }
-        QCOMPARE(Testo("etEsatti"), QString("Esatti   1"));
+        QCOMPARE(Testo("etEsatti"), (Tr("Esatti") + "   1"));
         QVERIFY(Trova().cornice().ComandoIconaSi->isVisible());
         QCOMPARE(a.beep, 0);
         QVERIFY(Ctl(Id, "Shape1")->isVisible());
@@ -115,7 +116,7 @@ private slots:
         QCOMPARE(a.beep, 4);
         QCOMPARE(a.suono.suonati.size(), 4);
         QVERIFY(a.suono.suonati.last().endsWith("/suoni/no.wav"));
-        QCOMPARE(Testo("etErrati"), QString("Errati   4"));
+        QCOMPARE(Testo("etErrati"), (Tr("Errati") + "   4"));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QTest::mouseClick(Blocco_(6), Qt::LeftButton);
@@ -140,14 +141,14 @@ private slots:
         QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
         QCOMPARE(Blocco_(11)->accessibleName(), Altro.nome());
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[12]);
-        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({"ROTONDO", "BLU", "GRANDE", "SOTTILE"}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({Su("rotondo"), Su("blu"), Su("grande"), Su("sottile")}));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QCOMPARE(Trova().finestra()->focusWidget(), Blocco_(0));
         QTest::mouseClick(Blocco_(3), Qt::LeftButton);
         QTest::mouseClick(Blocco_(9), Qt::LeftButton);
-        QCOMPARE(Testo("etErrati"), QString("Errati   1"));
-        QCOMPARE(Testo("etEsatti"), QString("Esatti   2"));
+        QCOMPARE(Testo("etErrati"), (Tr("Errati") + "   1"));
+        QCOMPARE(Testo("etEsatti"), (Tr("Esatti") + "   2"));
     }
 
     // The resizer scales from the places it recorded at load; the frame must
@@ -173,7 +174,10 @@ private slots:
     void semiDiversi_quelCheSiVedeStaInsieme()
     {
         GiocaConOgniSeme(Id, 3, [](int turno) {
-            const QString cercato = Testo("EtFrase2").toLower().split(QStringLiteral("\r\n")).join(' ');
+            QStringList parole;
+            for (const QString& riga : Testo("EtFrase2").split(QStringLiteral("\r\n")))
+                parole << Interna(riga);
+            const QString cercato = parole.join(' ');
             QVERIFY2(BloccoDaNome(cercato), qPrintable(cercato));
             QList<int> giusti, sbagliati;
             for (int k = 0; k < 12; ++k)
@@ -212,7 +216,7 @@ private slots:
         SvuotaEventi();
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
         QCOMPARE(Trova().Bersaglio, qint16(1));
-        QCOMPARE(Testo("etEsatti"), QString("esatti"));
+        QCOMPARE(Testo("etEsatti"), Tr("esatti"));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(Blocco_(0)->isEnabled());
     }

@@ -7,6 +7,7 @@
 #include "games/form1/form1.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAction>
 #include <QImageReader>
@@ -55,20 +56,20 @@ private slots:
         FinestraSchermo* f = Gioco<form1>(F).finestra();
         QCOMPARE(f->geometry(), f->screen()->geometry());
         QCOMPARE(f->windowTitle(), QString());
-        QCOMPARE(Testo("etEsatti"), QString("esatti"));
-        QCOMPARE(Testo("etErrati"), QString("errati"));
+        QCOMPARE(Testo("etEsatti"), Tr("esatti"));
+        QCOMPARE(Testo("etErrati"), Tr("errati"));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
         QVERIFY(!Visibile("ComandoIconaSi") && !Visibile("ComandoIconaNo"));
         QStringList menu;
         for (QAction* azione : f->findChild<QMenuBar*>()->actions())
             menu << azione->text();
-        QCOMPARE(menu, (QStringList{"Azzera conteggio   ", "Informazioni     ", "Esci"}));
+        QCOMPARE(menu, (QStringList{Tr("Azzera conteggio") + "   ", Tr("Informazioni") + "     ", Tr("Esci")}));
         // Menus stay readable on any window colour.
         QCOMPARE(f->findChild<QMenuBar*>()->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Window));
         QVERIFY(f->sfondo() != QApplication::palette().color(QPalette::Window));
         QCOMPARE(Ctl<QWidget>(F, "ComandoIconaSi")->geometry(), Ctl<QWidget>(F, "ComandoIconaNo")->geometry());
-        QCOMPARE(Ctl<Faccia>(F, "ComandoIconaNo")->accessibleName(), QString("sbagliato"));
+        QCOMPARE(Ctl<Faccia>(F, "ComandoIconaNo")->accessibleName(), Tr("sbagliato"));
     }
 
     void risposte_didascalieEFacceSiScambiano()
@@ -76,14 +77,14 @@ private slots:
         Ambiente a;
         Apri(a, Colore, RossoGrande, BluGrande);
         Clic("UGUALI");
-        QCOMPARE(Testo("etErrati"), QString("errati   1"));
+        QCOMPARE(Testo("etErrati"), (Tr("errati") + "   1"));
         QVERIFY(Visibile("ComandoIconaNo") && !Visibile("ComandoIconaSi"));
         QCOMPARE(a.suono.suonati.last().section('/', -1), QString("no.wav"));
         Clic("UGUALI");
-        QCOMPARE(Testo("etErrati"), QString("errati   2"));
+        QCOMPARE(Testo("etErrati"), (Tr("errati") + "   2"));
         QVERIFY(Ctl(F, "UGUALI")->isEnabled());
         Clic("DIVERSI");
-        QCOMPARE(Testo("etEsatti"), QString("esatti   1"));
+        QCOMPARE(Testo("etEsatti"), (Tr("esatti") + "   1"));
         QVERIFY(Visibile("ComandoIconaSi") && !Visibile("ComandoIconaNo"));
         QVERIFY(a.suono.suonati.last().section('/', -1).startsWith("si"));
         QCOMPARE(Modulo1::ContatoreErrati, qint16(2));
@@ -95,12 +96,12 @@ private slots:
         Apri(a, Colore, BluGrande, BluPiccolo);
         Modulo1::ContatoreEsatti = 9;
         Clic("UGUALI");
-        QCOMPARE(Testo("etEsatti"), QString("esatti   10"));
+        QCOMPARE(Testo("etEsatti"), (Tr("esatti") + "   10"));
         Modulo1::ContatoreErrati = 32767;
         Gioco<form1>(F).RispostaErrata();
         QCOMPARE(Modulo1::ContatoreErrati, qint16(32767));
-        QCOMPARE(Testo("etErrati"), QString("errati   32767"));
-        QCOMPARE(SchermoGioco::Didascalia("esatti", -3), QString("esatti  -3"));
+        QCOMPARE(Testo("etErrati"), (Tr("errati") + "   32767"));
+        QCOMPARE(SchermoGioco::Didascalia(Tr("esatti"), -3), (Tr("esatti") + "  -3"));
     }
 
     void azzera_soloIConteggiEDidascalie()
@@ -109,14 +110,14 @@ private slots:
         form1& g = Apri(a, Colore, RossoGrande, BluGrande);
         Clic("UGUALI");
         Voce(F, "mnu1")->trigger();
-        QCOMPARE(Testo("etEsatti"), QString("Esatti 0"));
-        QCOMPARE(Testo("etErrati"), QString("Errati 0"));
+        QCOMPARE(Testo("etEsatti"), (Tr("Esatti") + " 0"));
+        QCOMPARE(Testo("etErrati"), (Tr("Errati") + " 0"));
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QVERIFY(Visibile("ComandoIconaNo"));
         QCOMPARE(g.Attributo, qint16(Colore));
         Clic("DIVERSI");
-        QCOMPARE(Testo("etEsatti"), QString("esatti   1"));
-        QCOMPARE(Testo("etErrati"), QString("Errati 0"));
+        QCOMPARE(Testo("etEsatti"), (Tr("esatti") + "   1"));
+        QCOMPARE(Testo("etErrati"), (Tr("Errati") + " 0"));
     }
 
     // Closing a message box over the window must not run the activation
@@ -129,13 +130,13 @@ private slots:
         const int estratti = a.caso.estratti;
         a.risposte = {RispostaNo};
         Voce(F, "mnuEsci")->trigger();
-        QCOMPARE(a.messaggi.last().testo, QString("Vuoi tornare al menù?"));
+        QCOMPARE(a.messaggi.last().testo, Tr("Vuoi tornare al menù?"));
         QCOMPARE(a.messaggi.last().stile, int(StileDomanda));
         Voce(F, "mnu3")->trigger();
         QCOMPARE(a.messaggi.last().stile, int(StileInformazione));
         Schermi::Mostra(F); // the window shown again, as after a message box
         QCOMPARE(a.caso.estratti, estratti);
-        QCOMPARE(Testo("etErrati"), QString("errati   1"));
+        QCOMPARE(Testo("etErrati"), (Tr("errati") + "   1"));
         QCOMPARE(g.ValoriConfronto[1], QString("blu"));
         QVERIFY(!Schermi::Trova(IdSchermo::formMenu)->caricato());
     }
@@ -157,8 +158,8 @@ private slots:
         SvuotaEventi();
         QVERIFY(!Schermi::Trova(IdSchermo::formMenu)->caricato());
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
-        QCOMPARE(Testo("etErrati"), QString("errati"));
-        QCOMPARE(Testo("Label1"), QString("FORMA"));
+        QCOMPARE(Testo("etErrati"), Tr("errati"));
+        QCOMPARE(Testo("Label1"), Su("forma"));
         QVERIFY(!Visibile("ComandoIconaNo"));
     }
 
@@ -167,10 +168,10 @@ private slots:
         QTest::addColumn<int>("attributo");
         QTest::addColumn<QString>("etichetta");
         QTest::addColumn<QString>("diversi");
-        QTest::newRow("forma") << int(Forma) << "FORMA" << "DIVERSA";
-        QTest::newRow("dimensione") << int(Dimensione) << "DIMENSIONE" << "DIVERSA";
-        QTest::newRow("spessore") << int(Spessore) << "SPESSORE" << "DIVERSO";
-        QTest::newRow("colore") << int(Colore) << "COLORE" << "DIVERSO";
+        QTest::newRow("forma") << int(Forma) << Su("forma") << Tr("DIVERSA");
+        QTest::newRow("dimensione") << int(Dimensione) << Su("dimensione") << Tr("DIVERSA");
+        QTest::newRow("spessore") << int(Spessore) << Su("spessore") << Tr("DIVERSO");
+        QTest::newRow("colore") << int(Colore) << Su("colore") << Tr("DIVERSO");
     }
     void stessoBlocco_ugualeEGiustoPerOgniAttributo()
     {
@@ -181,7 +182,7 @@ private slots:
         Apri(a, attributo, BluPiccolo, BluPiccolo);
         QCOMPARE(Testo("Label1"), etichetta);
         QCOMPARE(Ctl<Bottone>(F, "DIVERSI")->text(), diversi);
-        QCOMPARE(Ctl<Bottone>(F, "UGUALI")->text(), QString("UGUALE"));
+        QCOMPARE(Ctl<Bottone>(F, "UGUALI")->text(), Tr("UGUALE"));
         Clic("DIVERSI");
         QCOMPARE(Modulo1::ContatoreErrati, qint16(1));
         Clic("UGUALI");
@@ -247,7 +248,7 @@ private slots:
         auto* avanti = Ctl<Bottone>(F, "bottoneavanti");
         avanti->setFocus();
         QTest::keyClick(avanti, Qt::Key_Space);
-        QCOMPARE(Testo("Label1"), QString("SPESSORE"));
+        QCOMPARE(Testo("Label1"), Su("spessore"));
         QCOMPARE(ValoreColore(Gioco<form1>(F).finestra()->sfondo()), Modulo1::Palette[13]);
         QCOMPARE(Ctl<Immagine>(F, "Image1")->accessibleName(), QString("triangolo blu grande spesso"));
         for (int i = 3; i <= 6; ++i)

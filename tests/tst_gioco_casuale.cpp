@@ -9,6 +9,7 @@
 #include "screens/SchermoGioco.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -54,7 +55,7 @@ public:
             if (stile != StileDomanda)
                 return int(RispostaOk);
             // The program is never ended here; leaving a game often is.
-            if (testo == QLatin1String("Vuoi uscire dal programma?"))
+            if (testo == Tr("Vuoi uscire dal programma?"))
                 return int(RispostaNo);
             return caso() % 3 == 0 ? int(RispostaSi) : int(RispostaNo);
         };
@@ -184,23 +185,23 @@ private:
             return QStringLiteral("both feedback faces visible");
         const qint16 e = Modulo1::ContatoreEsatti, r = Modulo1::ContatoreErrati;
         if (s != prima.schermo) {
-            if (e != 0 || r != 0 || c.etEsatti->text() != "esatti" || c.etErrati->text() != "errati")
+            if (e != 0 || r != 0 || c.etEsatti->text() != Tr("esatti") || c.etErrati->text() != Tr("errati"))
                 return QStringLiteral("a game opened without fresh counts");
             return g->Incoerenza();
         }
         const bool azzera = azione == QLatin1String("menu mnu1") || azione == QLatin1String("menu MenuAzzera");
         if (azzera) {
-            if (e != 0 || r != 0 || c.etEsatti->text() != "Esatti 0" || c.etErrati->text() != "Errati 0")
+            if (e != 0 || r != 0 || c.etEsatti->text() != Tr("Esatti") + " 0" || c.etErrati->text() != Tr("Errati") + " 0")
                 return QStringLiteral("reset left counts or captions");
             return g->Incoerenza();
         }
         const bool maiuscole = s->id() == IdSchermo::FormTrova;
         if (QString err = ControllaConteggio(prima.esatti, e, prima.etEsatti, c.etEsatti->text(),
-                                             maiuscole ? "Esatti" : "esatti", s->id() == IdSchermo::zirp8);
+                                             Tr(maiuscole ? "Esatti" : "esatti"), s->id() == IdSchermo::zirp8);
             !err.isEmpty())
             return "right answers: " + err;
         if (QString err = ControllaConteggio(prima.errati, r, prima.etErrati, c.etErrati->text(),
-                                             maiuscole ? "Errati" : "errati", false);
+                                             Tr(maiuscole ? "Errati" : "errati"), false);
             !err.isEmpty())
             return "wrong answers: " + err;
         return g->Incoerenza();
@@ -210,7 +211,7 @@ private:
     // down by one with its label left as it was); its label shows it as last
     // written.
     static QString ControllaConteggio(qint16 prima, qint16 dopo, const QString& etichettaPrima,
-                                      const QString& etichetta, const char* parola, bool aiutoCosta)
+                                      const QString& etichetta, const QString& parola, bool aiutoCosta)
     {
         if (dopo == prima)
             return etichetta == etichettaPrima ? QString() : QStringLiteral("label changed alone");

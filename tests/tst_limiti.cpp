@@ -9,6 +9,7 @@
 #include "screens/SchermoGioco.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 #include "tests/support/Partita.h"
 
 #include <QAction>
@@ -55,11 +56,11 @@ private slots:
         QVERIFY(Partita::Giusta(gioco));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(32767));
         QCOMPARE(Modulo1::ContatoreErrati, qint16(32767));
-        QCOMPARE(cornice.etEsatti->text(), SchermoGioco::Didascalia(maiuscole ? "Esatti" : "esatti", 32767));
+        QCOMPARE(cornice.etEsatti->text(), SchermoGioco::Didascalia(Tr(maiuscole ? "Esatti" : "esatti"), 32767));
         QVERIFY(Partita::Sbagliata(gioco));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(32767));
         QCOMPARE(Modulo1::ContatoreErrati, qint16(32767));
-        QCOMPARE(cornice.etErrati->text(), SchermoGioco::Didascalia(maiuscole ? "Errati" : "errati", 32767));
+        QCOMPARE(cornice.etErrati->text(), SchermoGioco::Didascalia(Tr(maiuscole ? "Errati" : "errati"), 32767));
         QVERIFY(cornice.ComandoIconaNo->isVisible());
         QVERIFY(a.messaggi.isEmpty());
     }
@@ -79,7 +80,7 @@ private slots:
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(-32768));
         QVERIFY(Partita::Giusta(IdSchermo::zirp8));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(-32767));
-        QCOMPARE(g.cornice().etEsatti->text(), QString("esatti  -32767"));
+        QCOMPARE(g.cornice().etEsatti->text(), (Tr("esatti") + "  -32767"));
     }
 
     void chiusuraConMessaggioAperto_data()
@@ -87,12 +88,12 @@ private slots:
         QTest::addColumn<IdSchermo>("schermo");
         QTest::addColumn<QString>("voce");
         QTest::addColumn<QString>("testo");
-        QTest::newRow("FINE on the menu") << IdSchermo::formMenu << "Command5" << "Vuoi uscire dal programma?";
-        QTest::newRow("Esci in a game") << IdSchermo::zirp7 << "mnuFine" << "Vuoi tornare al menù?";
+        QTest::newRow("FINE on the menu") << IdSchermo::formMenu << "Command5" << Tr("Vuoi uscire dal programma?");
+        QTest::newRow("Esci in a game") << IdSchermo::zirp7 << "mnuFine" << Tr("Vuoi tornare al menù?");
         QTest::newRow("Informazioni in a game") << IdSchermo::FormDomino << "MenuInformazioni"
                                                 << "Tesselo 1.0.0\r\n--------------------\r\n"
-                                                   "Licenza GNU GPL, versione 3 o successiva\r\n"
-                                                   "© 2026 Gli autori di Tesselo";
+                                                       + Tr("Licenza GNU GPL, versione 3 o successiva")
+                                                       + "\r\n© 2026 Gli autori di Tesselo";
     }
 
     // With the real message box up and the real ending of the program, the

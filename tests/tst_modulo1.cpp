@@ -2,6 +2,7 @@
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QSet>
 #include <map>
@@ -105,7 +106,7 @@ private slots:
         ChiediUscita();
         QCOMPARE(a.terminazioni, 0);
         QVERIFY(Ridimensionatore);
-        QCOMPARE(a.messaggi.last().testo, QString("Vuoi uscire dal programma?"));
+        QCOMPARE(a.messaggi.last().testo, Tr("Vuoi uscire dal programma?"));
         QCOMPARE(a.messaggi.last().titolo, QString("Tesselo"));
         QCOMPARE(a.messaggi.last().stile, int(StileDomanda));
         a.risposte = {RispostaSi};

@@ -7,6 +7,7 @@
 #include "games/zirp3/zirp3.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QImageReader>
 
@@ -73,9 +74,9 @@ private slots:
         QCOMPARE(Quanti().NumeroGiusti, qint16(4));
         QCOMPARE(Quanti().Attributi[0], QString("rosso"));
         QCOMPARE(Quanti().Attributi[2], QString("blu"));
-        QCOMPARE(Ctl<Etichetta>(Id, "Label1")->text(), QString("ROSSO"));
+        QCOMPARE(Ctl<Etichetta>(Id, "Label1")->text(), Su("rosso"));
         QCOMPARE(Ctl<Etichetta>(Id, "Label2")->text(),
-                 QString("Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli"));
+                 Tr("Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli"));
         for (int n = 0; n < 10; ++n)
             QVERIFY(Numero(n)->text() == QString::number(n) && Numero(n)->isEnabled());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
@@ -106,7 +107,7 @@ private slots:
                              &riferimento.spessore};
         *parole[criterio - 1] = parola;
         Apri(a, riferimento, criterio);
-        QCOMPARE(Ctl<Etichetta>(Id, "Label1")->text(), parola.toUpper());
+        QCOMPARE(Ctl<Etichetta>(Id, "Label1")->text(), Su(parola));
         const Immagine* figura = Ctl<Immagine>(Id, "Image2");
         QVERIFY(!figura->vuota());
         // The file's picture, at the size the control decoded it for its box.
@@ -135,7 +136,7 @@ private slots:
         Ambiente a;
         Apri(a, RiferimentoRosso, CriterioColore, blocchi);
         QTest::mouseClick(Numero(giusti), Qt::LeftButton);
-        QCOMPARE(Ctl<Etichetta>(Id, "etEsatti")->text(), QString("esatti   1"));
+        QCOMPARE(Ctl<Etichetta>(Id, "etEsatti")->text(), (Tr("esatti") + "   1"));
         QVERIFY(Quanti().cornice().ComandoIconaSi->isVisible());
         for (int n = 0; n < 10; ++n) {
             QVERIFY(!Numero(n)->isEnabled());
@@ -158,7 +159,7 @@ private slots:
         QTest::mouseClick(Numero(5), Qt::LeftButton);
         Numero(0)->setFocus();
         QTest::keyClick(Numero(0), Qt::Key_Space);
-        QCOMPARE(Ctl<Etichetta>(Id, "etErrati")->text(), QString("errati   3"));
+        QCOMPARE(Ctl<Etichetta>(Id, "etErrati")->text(), (Tr("errati") + "   3"));
         QCOMPARE(a.suono.suonati.size(), 3);
         QVERIFY(a.suono.suonati.last().endsWith("/suoni/no.wav"));
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
@@ -202,7 +203,7 @@ private slots:
         QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
         QCOMPARE(ValoreColore(Quanti().finestra()->sfondo()), Modulo1::Palette[13]);
-        QCOMPARE(Ctl<Etichetta>(Id, "Label1")->text(), QString("ROTONDO"));
+        QCOMPARE(Ctl<Etichetta>(Id, "Label1")->text(), Su("rotondo"));
         for (int n = 0; n < 10; ++n)
             QVERIFY(Numero(n)->isEnabled() && SfondoDi(Numero(n)) == Grigio);
         for (int k = 0; k < 9; ++k)

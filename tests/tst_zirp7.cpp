@@ -5,6 +5,7 @@
 #include "controls/Linea.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -79,9 +80,9 @@ private slots:
         ApriRosso(a, Giallo);
         // A colour drawn at load as well would shift every draw after it.
         QCOMPARE(Sfondo(), Modulo1::Palette[9]);
-        QCOMPARE(Testo(0), QString("ROSSO"));
-        QCOMPARE(Testo(1), QString("NON ROSSO"));
-        QCOMPARE(Area(1)->accessibleName(), QString("NON ROSSO"));
+        QCOMPARE(Testo(0), Su("rosso"));
+        QCOMPARE(Testo(1), Non("rosso"));
+        QCOMPARE(Area(1)->accessibleName(), Non("rosso"));
         QCOMPARE(InAttesa(), Giallo.nome());
         for (int i = 0; i < 8; ++i)
             QVERIFY(Slot(i)->vuota());
@@ -90,8 +91,8 @@ private slots:
         QStringList barra;
         for (QAction* voce : Schermi::Trova(Id)->finestra()->findChild<QMenuBar*>()->actions())
             barra << voce->objectName() + '=' + voce->text();
-        QCOMPARE(barra, (QStringList{"mnu1=Azzera conteggio   ", "mnuSuono=Suono?    ", "mnu3=Informazioni     ",
-                                     "mnuFine=Esci"}));
+        QCOMPARE(barra, (QStringList{"mnu1=" + Tr("Azzera conteggio") + "   ", "mnuSuono=" + Tr("Suono?") + "    ",
+                                     "mnu3=" + Tr("Informazioni") + "     ", "mnuFine=" + Tr("Esci")}));
     }
 
     // With ROSSO, a red block sent right is wrong and waits, sent left it
@@ -164,7 +165,7 @@ private slots:
         AccodaTurno(a, 12, RossoGrande, CriterioDimensione, Blu);
         Clic(Ctl(Id, "bottoneavanti"));
         QCOMPARE(Sfondo(), Modulo1::Palette[12]);
-        QCOMPARE(Testo(1), QString("NON GRANDE"));
+        QCOMPARE(Testo(1), Non("grande"));
         QCOMPARE(InAttesa(), Blu.nome());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         Clic(Slot(2));
@@ -180,9 +181,9 @@ private slots:
     void semiDiversi_quelCheSiVedeStaInsieme()
     {
         GiocaConOgniSeme(Id, 2, [](int) {
-            const QString parola = Testo(0).toLower();
+            const QString parola = Interna(Testo(0));
             QVERIFY2(ParoleAttributi().contains(parola), qPrintable(parola));
-            QCOMPARE(Testo(1), "NON " + Testo(0));
+            QCOMPARE(Testo(1), Tr("NON %1").arg(Testo(0)));
             const qint16 esatti = Modulo1::ContatoreEsatti;
             std::array<int, 2> parcheggiati{};
             while (!Ctl(Id, "bottoneavanti")->isEnabled()) {

@@ -8,6 +8,7 @@
 #include "games/zirp8/zirp8.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -96,10 +97,9 @@ private slots:
         SvuotaEventi();
         QVERIFY(Z().caricato() && !Schermi::Trova(IdSchermo::formMenu)->caricato());
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
-        QCOMPARE(Cartelli(), QStringList({"SOTTILE", "NON SOTTILE", "RETTANGOLO", "NON RETTANGOLO", "RETTANGOLO",
-                                          "NON RETTANGOLO"}));
-        QCOMPARE(C().Frame1[1]->accessibleName(), QString("SOTTILE, NON RETTANGOLO"));
-        QCOMPARE(C().Frame1[2]->accessibleName(), QString("NON SOTTILE, RETTANGOLO"));
+        QCOMPARE(Cartelli(), QStringList({Su("sottile"), Non("sottile"), Su("rettangolo"), Non("rettangolo"), Su("rettangolo"), Non("rettangolo")}));
+        QCOMPARE(C().Frame1[1]->accessibleName(), (Su("sottile") + ", " + Non("rettangolo")));
+        QCOMPARE(C().Frame1[2]->accessibleName(), (Non("sottile") + ", " + Su("rettangolo")));
         QCOMPARE(ValoreColore(Z().finestra()->sfondo()), 0x00C0FFFFu);
         QVERIFY(!C().bottoneavanti->isEnabled());
         QCOMPARE(C().bottoneavanti->cursor().shape(), Qt::PointingHandCursor);
@@ -107,7 +107,8 @@ private slots:
         QStringList barra;
         for (QAction* voce : Z().finestra()->findChild<QMenuBar*>()->actions())
             barra << voce->text();
-        QCOMPARE(barra, QStringList({"Azzera conteggio   ", "Tipo aiuto     ", "Informazioni     ", "Esci"}));
+        QCOMPARE(barra, QStringList({Tr("Azzera conteggio") + "   ", Tr("Tipo aiuto") + "     ",
+                                     Tr("Informazioni") + "     ", Tr("Esci")}));
         QVERIFY(Voce(Id, "mnuAiutoStrade")->isChecked() && !Voce(Id, "mnuAiutoCaselle")->isChecked());
     }
 
@@ -173,7 +174,7 @@ private slots:
         Clic(C().insieme[3]); // empty slot of area 1: parks in its left slot
         QCOMPARE(C().insieme[2]->accessibleName(), rossoPiccolo.nome());
         Clic(C().insieme[0]); // empty slot of area 0: wrong
-        QCOMPARE(Z().cornice().etErrati->text(), QString("errati   1"));
+        QCOMPARE(Z().cornice().etErrati->text(), (Tr("errati") + "   1"));
         QVERIFY(!C().bottoneavanti->isEnabled());
         Clic(C().insieme[2]); // full slot of area 1: right, and the turn ends
         QCOMPARE(C().insieme[3]->accessibleName(), rossoPiccolo.nome());
@@ -193,7 +194,7 @@ private slots:
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
         AccodaTurno(a, Rif, CriterioForma, CriterioSpessore);
         Clic(C().bottoneavanti);
-        QCOMPARE(Cartelli().first(), QString("ROTONDO"));
+        QCOMPARE(Cartelli().first(), Su("rotondo"));
         QVERIFY(Percorso().isEmpty() && C().insieme[2]->vuota() && C().Frame1[0]->isEnabled());
         Clic(C().Command2);
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
@@ -261,9 +262,9 @@ private slots:
         QTest::addColumn<int>("pressioni");
         QTest::addColumn<int>("costo");
         QTest::addColumn<QString>("dopo");
-        QTest::newRow("due") << 2 << 0 << "esatti   0";
-        QTest::newRow("tre") << 3 << 5 << "esatti   0";
-        QTest::newRow("quattro") << 4 << 0 << "esatti  -1";
+        QTest::newRow("due") << 2 << 0 << Tr("esatti") + "   0";
+        QTest::newRow("tre") << 3 << 5 << Tr("esatti") + "   0";
+        QTest::newRow("quattro") << 4 << 0 << Tr("esatti") + "  -1";
     }
     // Every second press takes one right answer off, below zero too; the
     // label shows it from the next right answer on.
@@ -278,7 +279,7 @@ private slots:
             Clic(C().Command2);
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(-(pressioni / 2)));
         QCOMPARE(Z().CostoAiuto, qint16(costo));
-        QCOMPARE(Z().cornice().etEsatti->text(), QString("esatti"));
+        QCOMPARE(Z().cornice().etEsatti->text(), Tr("esatti"));
         Colloca(a, 0, Rif);
         QCOMPARE(Z().cornice().etEsatti->text(), dopo);
         Modulo1::ContatoreEsatti = -32768;
@@ -299,7 +300,7 @@ private slots:
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
         Clic(C().Command2);
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(-1));
-        QCOMPARE(Z().cornice().etEsatti->text(), QString("Esatti 0"));
+        QCOMPARE(Z().cornice().etEsatti->text(), (Tr("Esatti") + " 0"));
         Clic(C().Command2);
         a.risposte = {RispostaSi};
         Voce(Id, "mnuEsci")->trigger();

@@ -5,6 +5,7 @@
 #include "games/zirp9/zirp9.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Tradotto.h"
 
 #include <QSet>
 
@@ -58,10 +59,10 @@ private slots:
              {CriterioForma, CriterioForma, CriterioSpessore}, B("rotondo", "giallo", "grande", "sottile"));
         QCOMPARE(a.caso.inCoda(), std::size_t(0));
         QCOMPARE((QStringList{Testo(0), Testo(1), Testo(2), Testo(3)}),
-                 (QStringList{"TRIANGOLO", "NON TRIANGOLO", "SPESSO", "NON SPESSO"}));
+                 (QStringList{Su("triangolo"), Non("triangolo"), Su("spesso"), Non("spesso")}));
         QCOMPARE(Tabella().Attributi, (std::array<QString, 4>{"triangolo", "spesso", "rotondo", "sottile"}));
-        QCOMPARE(Cella(1)->accessibleName(), QString("TRIANGOLO, NON SPESSO"));
-        QCOMPARE(Cella(2)->accessibleName(), QString("NON TRIANGOLO, SPESSO"));
+        QCOMPARE(Cella(1)->accessibleName(), (Su("triangolo") + ", " + Non("spesso")));
+        QCOMPARE(Cella(2)->accessibleName(), (Non("triangolo") + ", " + Su("spesso")));
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(0));
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QCOMPARE(ValoreColore(Schermi::Trova(Id)->finestra()->sfondo()), 0x00C0E0FFu);
@@ -81,10 +82,10 @@ private slots:
             const int r = Tabella().Criterio1, c = Tabella().Criterio2;
             QVERIFY(r != c);
             coppie.insert({r, c});
-            QCOMPARE(Testo(0), ultimo.parola(r).toUpper());
-            QCOMPARE(Testo(1), "NON " + Testo(0));
-            QCOMPARE(Testo(2), ultimo.parola(c).toUpper());
-            QCOMPARE(Testo(3), "NON " + Testo(2));
+            QCOMPARE(Testo(0), Su(ultimo.parola(r)));
+            QCOMPARE(Testo(1), Tr("NON %1").arg(Testo(0)));
+            QCOMPARE(Testo(2), Su(ultimo.parola(c)));
+            QCOMPARE(Testo(3), Tr("NON %1").arg(Testo(2)));
         }
         QCOMPARE(coppie.size(), 12); // every ordered pair of two kinds
     }
@@ -161,8 +162,8 @@ private slots:
         a.caso.accoda({RndPer(CriterioForma, 4), RndPer(CriterioSpessore, 4)});
         a.caso.accoda(RndPerBlocco(B("rettangolo", "rosso", "piccolo", "spesso")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(Testo(0), QString("ROTONDO"));
-        QCOMPARE(Testo(3), QString("NON SOTTILE"));
+        QCOMPARE(Testo(0), Su("rotondo"));
+        QCOMPARE(Testo(3), Non("sottile"));
         QCOMPARE(Tabella().NumeroInseriti, (std::array<qint16, 4>{0, 0, 0, 0}));
         for (int i = 0; i < 8; ++i)
             QVERIFY(Slot(i)->vuota());

@@ -1,4 +1,5 @@
 #include "games/FORM2/FORM2.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Modulo1.h"
@@ -42,9 +43,9 @@ FORM2::FORM2() : SchermoGioco(IdSchermo::FORM2, Aspetto) {}
 
 void FORM2::CreaMenuProprio(FinestraSchermo& f)
 {
-    QMenu* controllo = f.aggiungiSottomenu("mnuControllo", QStringLiteral("Controllo automatico?     "));
-    c.mnuControlloSi = f.aggiungiVoce(controllo, "mnuControlloSi", QStringLiteral("controlla automaticamente"));
-    c.mnuControlloNo = f.aggiungiVoce(controllo, "mnuControlloNo", QStringLiteral("usa bottone FATTO"));
+    QMenu* controllo = f.aggiungiSottomenu("mnuControllo", Tesselo::tr("Controllo automatico?") + QStringLiteral("     "));
+    c.mnuControlloSi = f.aggiungiVoce(controllo, "mnuControlloSi", Tesselo::tr("controlla automaticamente"));
+    c.mnuControlloNo = f.aggiungiVoce(controllo, "mnuControlloNo", Tesselo::tr("usa bottone FATTO"));
     c.mnuControlloNo->setChecked(true);
     QObject::connect(c.mnuControlloSi, &QAction::triggered, [this] { mnuControlloSi_Click(); });
     QObject::connect(c.mnuControlloNo, &QAction::triggered, [this] { mnuControlloNo_Click(); });
@@ -59,7 +60,7 @@ void FORM2::CreaControlliGioco(FinestraSchermo& f)
     ImpostaSfondo(c.Label1, Qt::white);
 
     c.Frame1 = f.aggiungi(new QGroupBox, posto("Frame1"));
-    c.Frame1->setAccessibleName(QStringLiteral("insieme"));
+    c.Frame1->setAccessibleName(Tesselo::tr("insieme"));
     for (int i = 0; i < 4; ++i) {
         c.insieme[i] = f.aggiungi(new Immagine, posto("insieme", i), c.Frame1);
         // A slot only shows; its outline marks the free places of the set.
@@ -73,7 +74,7 @@ void FORM2::CreaControlliGioco(FinestraSchermo& f)
         QObject::connect(c.Image1[i], &Immagine::clicked, [this, i] { Image1_Click(i); });
     }
 
-    c.Command1 = f.aggiungi(new Bottone(QStringLiteral("Fatto")), posto("Command1"));
+    c.Command1 = f.aggiungi(new Bottone(Tesselo::tr("Fatto")), posto("Command1"));
     c.Command1->setFont(CarattereSans(12, true));
     QObject::connect(c.Command1, &Bottone::clicked, [this] { Command1_Click(); });
 }
@@ -88,7 +89,7 @@ void FORM2::PrimoTurno()
 void FORM2::PreparaTurno()
 {
     RegoleFORM2::PreparaTurno();
-    c.Label1->setText(Attributi[0].toUpper());
+    c.Label1->setText(Testi::Maiuscola(Attributi[0]));
     for (Immagine* posto : c.insieme)
         posto->svuota();
     CaricaBlocchi(c.Image1, Blocchi);
@@ -168,7 +169,7 @@ void FORM2::PortaAvantiIlFuoco(int da)
 
 QString FORM2::Incoerenza() const
 {
-    if (c.Label1->text() != Attributi[0].toUpper())
+    if (c.Label1->text() != Testi::Maiuscola(Attributi[0]))
         return QStringLiteral("the set's caption is not its word");
     const int giusti = Uguali(Attributi);
     int spostati = 0;

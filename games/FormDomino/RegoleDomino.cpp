@@ -2,6 +2,8 @@
 
 #include "app/Modulo1.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A word of the list other than attuale: words are drawn until one differs.
@@ -58,6 +60,16 @@ void RegoleDomino::ScegliAltroBlocco()
 int RegoleDomino::RispostaPer(const Blocco& prima, const Blocco& dopo) const
 {
     return UnicoAttributo(prima, dopo, regola == Regola::CosaRestaUguale);
+}
+
+QString RegoleDomino::Lettera(int i)
+{
+    return QCoreApplication::translate("Lettere", Risposte[i].lettera);
+}
+
+QKeySequence RegoleDomino::Tasto(int i)
+{
+    return QKeySequence(Lettera(i).right(1).toUpper());
 }
 
 Registro::Risposta RegoleDomino::GiudicaRisposta(int Index) const

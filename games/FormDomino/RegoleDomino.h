@@ -1,6 +1,7 @@
 #pragma once
 #include "games/RegoleGioco.h"
 
+#include <QKeySequence>
 #include <array>
 
 // The rules of the two chain games. A chain of up to twelve blocks grows
@@ -25,17 +26,18 @@ public:
     enum class Regola { CosaCambia, CosaRestaUguale };
 
     // The five answers, in button order: the letter on the button and the
-    // word beside it.
+    // word beside it. A language whose words share an initial shows two
+    // letters on the buttons of those words.
     struct VoceRisposta {
         const char* lettera;
         const char* parola;
     };
     static constexpr std::array<VoceRisposta, 5> Risposte{{
-        {"F", "forma"},
-        {"C", "colore"},
-        {"D", "dimensione"},
-        {"S", "spessore"},
-        {"N", "niente"},
+        {QT_TRANSLATE_NOOP("Lettere", "F"), "forma"},
+        {QT_TRANSLATE_NOOP("Lettere", "C"), "colore"},
+        {QT_TRANSLATE_NOOP("Lettere", "D"), "dimensione"},
+        {QT_TRANSLATE_NOOP("Lettere", "S"), "spessore"},
+        {QT_TRANSLATE_NOOP("Lettere", "N"), "niente"},
     }};
 
     static constexpr int Blocchi = 12;
@@ -60,6 +62,11 @@ public:
     // The one right answer (0 shape to 3 thickness, 4 none) for two
     // neighbouring blocks, or -1 when the pair allows no single answer.
     int RispostaPer(const Blocco& prima, const Blocco& dopo) const;
+
+    // The caption of answer i's button in the language shown ("F"), and the
+    // key that presses it: the caption's last letter.
+    static QString Lettera(int i);
+    static QKeySequence Tasto(int i);
 
     // Button Index pressed for the pair asked.
     Registro::Risposta GiudicaRisposta(int Index) const;

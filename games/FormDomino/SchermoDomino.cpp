@@ -1,4 +1,5 @@
 #include "games/FormDomino/SchermoDomino.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Modulo1.h"
@@ -81,23 +82,23 @@ void SchermoDomino::CreaControlliGioco(FinestraSchermo& f)
 
     for (int i = 0; i < 5; ++i) {
         const VoceRisposta& r = Risposte[i];
-        auto* bottone = f.aggiungi(new Bottone(QString::fromLatin1(r.lettera)), posto("Command1", i));
+        auto* bottone = f.aggiungi(new Bottone(Lettera(i)), posto("Command1", i));
         bottone->setFont(CarattereSans(27.75, true));
         bottone->setCursor(Qt::ArrowCursor);
-        bottone->setAccessibleName(QStringLiteral("%1, %2").arg(r.lettera, r.parola));
+        bottone->setAccessibleName(QStringLiteral("%1, %2").arg(Lettera(i), Testi::Parola(QString::fromLatin1(r.parola))));
         // The letter on the keyboard answers too.
-        bottone->setShortcut(QKeySequence(QString::fromLatin1(r.lettera)));
+        bottone->setShortcut(Tasto(i));
         QObject::connect(bottone, &Bottone::clicked, [this, i] { Command1_Click(i); });
         c.Command1[i] = bottone;
 
-        auto* nome = f.aggiungi(new Etichetta(nullptr, QString::fromLatin1(r.parola)), posto(EtichetteRisposte[i]));
+        auto* nome = f.aggiungi(new Etichetta(nullptr, Testi::Parola(QString::fromLatin1(r.parola))), posto(EtichetteRisposte[i]));
         nome->setFont(CarattereSans(8.25, true));
         nome->setWordWrap(false);
         nome->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         c.nomi[i] = nome;
     }
 
-    c.Label2 = f.aggiungi(new Etichetta(nullptr, QString::fromUtf8(domanda)), posto("Label2"));
+    c.Label2 = f.aggiungi(new Etichetta(nullptr, Testi::NomeGioco(domanda)), posto("Label2"));
     c.Label2->setFont(CarattereSans(14.25, true));
     c.Label2->setWordWrap(false);
 }
@@ -126,7 +127,7 @@ void SchermoDomino::Command1_Click(int Index)
     }
     Etichetta* quadrato = c.Label1[PassoCatena];
     quadrato->setText(c.Command1[Index]->text());
-    quadrato->setAccessibleName(QString::fromLatin1(Risposte[Index].parola));
+    quadrato->setAccessibleName(Testi::Parola(QString::fromLatin1(Risposte[Index].parola)));
     Esito(risposta);
     if (!Avanza()) {
         // The chain is complete: a new one replaces it at once.

@@ -1,4 +1,5 @@
 #include "games/FormTrova/FormTrova.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -42,7 +43,7 @@ constexpr int SpessoreCornice = 3;
 // lines joined by carriage return and line feed.
 QString Descrizione(const Blocco& b)
 {
-    return QStringList{b.forma, b.colore, b.dimensione, b.spessore}.join(QStringLiteral("\r\n")).toUpper();
+    return Testi::Descrizione(b.forma, b.colore, b.dimensione, b.spessore);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "games/Posti/RegolePosti.h"
+#include "media/Testi.h"
 
 #include "app/Modulo1.h"
 
@@ -16,17 +17,19 @@ bool RegolePosti::TurnoFinito() const
     return std::ranges::find(contati, qint16(Capienza)) != contati.end();
 }
 
-QString RegolePosti::TestoCondizione(int i, bool negata) const
+QString RegolePosti::TestoCondizione(int i, bool negata, bool mostrata) const
 {
+    if (mostrata)
+        return Testi::Condizione(Attributi[i], negata);
     const QString parola = Attributi[i].toUpper();
     return negata ? QStringLiteral("NON ") + parola : parola;
 }
 
-QString RegolePosti::NomePosto(int k) const
+QString RegolePosti::NomePosto(int k, bool mostrato) const
 {
     if (NumeroPosti == 2)
-        return TestoCondizione(0, k == 1);
-    return TestoCondizione(0, k / 2 == 1) + QStringLiteral(", ") + TestoCondizione(1, k % 2 == 1);
+        return TestoCondizione(0, k == 1, mostrato);
+    return TestoCondizione(0, k / 2 == 1, mostrato) + QStringLiteral(", ") + TestoCondizione(1, k % 2 == 1, mostrato);
 }
 
 void RegolePosti::ScegliCriterio()

@@ -54,10 +54,12 @@ public:
     bool a() const { return Attributi[2] == Attributi[0]; }
     bool b() const { return Attributi[3] == Attributi[1]; }
 
-    // Condition i (0 A, 1 B) as the screen writes it: "ROSSO", "NON ROSSO".
-    QString TestoCondizione(int i, bool negata) const;
-    // Place k named by its conditions: "NON ROSSO", "ROSSO, NON GRANDE".
-    QString NomePosto(int k) const;
+    // Condition i (0 A, 1 B) as the Italian screen writes it, and as answers
+    // record it: "ROSSO", "NON ROSSO"; mostrata: in the language shown.
+    QString TestoCondizione(int i, bool negata, bool mostrata = false) const;
+    // Place k named by its conditions: "NON ROSSO", "ROSSO, NON GRANDE";
+    // mostrato: in the language shown.
+    QString NomePosto(int k, bool mostrato = false) const;
 
     // One condition, A, from a block drawn now, after the turn's background.
     void ScegliCriterio();

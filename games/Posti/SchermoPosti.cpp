@@ -1,4 +1,5 @@
 #include "games/Posti/SchermoPosti.h"
+#include "media/Testi.h"
 
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"
@@ -18,8 +19,8 @@ void SchermoPosti::MostraCondizioni() const
 {
     const auto e = posti().condizioni;
     for (int i = 0; i < NumeroPosti / 2; ++i) {
-        e[2 * i]->setText(TestoCondizione(i, false));
-        e[2 * i + 1]->setText(TestoCondizione(i, true));
+        e[2 * i]->setText(TestoCondizione(i, false, true));
+        e[2 * i + 1]->setText(TestoCondizione(i, true, true));
     }
 }
 
@@ -27,7 +28,7 @@ void SchermoPosti::NominaPosti() const
 {
     const Posti p = posti();
     for (int k = 0; k < NumeroPosti; ++k) {
-        const QString nome = NomePosto(k);
+        const QString nome = NomePosto(k, true);
         p.Frame1[k]->setAccessibleName(nome);
         for (Immagine* casella : p.insieme.subspan(Capienza * k, Capienza))
             casella->setAccessibleDescription(nome);
@@ -100,7 +101,7 @@ QString SchermoPosti::Incoerenza() const
     for (int i = 0; i < NumeroPosti / 2; ++i) {
         if (criteri[i] < 1 || criteri[i] > 4)
             return QStringLiteral("a condition has no attribute kind");
-        if (e[2 * i]->text() != Attributi[i].toUpper() || e[2 * i + 1]->text() != "NON " + e[2 * i]->text())
+        if (e[2 * i]->text() != TestoCondizione(i, false, true) || e[2 * i + 1]->text() != TestoCondizione(i, true, true))
             return QStringLiteral("the conditions are not words and their negations");
     }
     if (NumeroPosti == 4 && Criterio1 == Criterio2)

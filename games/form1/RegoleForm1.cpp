@@ -5,10 +5,14 @@
 namespace {
 
 constexpr RegoleForm1::VoceAttributo Attributi[] = {
-    {"FORMA", "DIVERSA", CriterioForma, {"cerchio", "quadrato", "rettangolo", "triangolo"}},
-    {"DIMENSIONE", "DIVERSA", CriterioDimensione, {"grande", "piccolo", nullptr, nullptr}},
-    {"SPESSORE", "DIVERSO", CriterioSpessore, {"spesso", "sottile", nullptr, nullptr}},
-    {"COLORE", "DIVERSO", CriterioColore, {"rosso", "giallo", "blu", nullptr}},
+    {"FORMA", QT_TRANSLATE_NOOP("Tesselo", "DIVERSA"), CriterioForma,
+     {"cerchio", "quadrato", "rettangolo", "triangolo"}},
+    {"DIMENSIONE", QT_TRANSLATE_NOOP("Tesselo", "DIVERSA"), CriterioDimensione,
+     {"grande", "piccolo", nullptr, nullptr}},
+    {"SPESSORE", QT_TRANSLATE_NOOP("Tesselo", "DIVERSO"), CriterioSpessore,
+     {"spesso", "sottile", nullptr, nullptr}},
+    {"COLORE", QT_TRANSLATE_NOOP("Tesselo", "DIVERSO"), CriterioColore,
+     {"rosso", "giallo", "blu", nullptr}},
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "games/form1/form1.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -58,7 +59,7 @@ void form1::CreaControlliGioco(FinestraSchermo& f)
     c.Label1->setFont(CarattereSans(24, true));
     UsaColoriContenuto(c.Label1);
 
-    c.Command1 = f.aggiungi(new Bottone(QStringLiteral("Aiuto")), posto("Command1"));
+    c.Command1 = f.aggiungi(new Bottone(Tesselo::tr("Aiuto")), posto("Command1"));
     c.Command1->setIcon(IconaFaccia());
     c.Command1->setCursor(CursoreFaccia());
     QObject::connect(c.Command1, &Bottone::clicked, [this] { Command1_Click(); });
@@ -76,8 +77,8 @@ void form1::CreaControlliGioco(FinestraSchermo& f)
         blocco->setCursor({});
     }
 
-    c.UGUALI = f.aggiungi(new Bottone(QStringLiteral("UGUALE")), posto("UGUALI"));
-    c.DIVERSI = f.aggiungi(new Bottone(QStringLiteral("DIVERSI")), posto("DIVERSI"));
+    c.UGUALI = f.aggiungi(new Bottone(Tesselo::tr("UGUALE")), posto("UGUALI"));
+    c.DIVERSI = f.aggiungi(new Bottone(Tesselo::tr("DIVERSI")), posto("DIVERSI"));
     for (Bottone* b : {c.UGUALI, c.DIVERSI})
         b->setFont(CarattereSans(14.25, true));
     QObject::connect(c.UGUALI, &Bottone::clicked, [this] { UGUALI_Click(); });
@@ -102,8 +103,8 @@ void form1::ScegliAttributo()
 {
     RegoleForm1::ScegliAttributo();
     const VoceAttributo& voce = Voce(Attributo);
-    c.Label1->setText(QString::fromLatin1(voce.etichetta));
-    c.DIVERSI->setText(QString::fromLatin1(voce.diversi));
+    c.Label1->setText(Testi::Maiuscola(NomeAttributo(voce.criterio)));
+    c.DIVERSI->setText(Tesselo::tr(voce.diversi));
 }
 
 void form1::NuovaCoppia()
@@ -157,7 +158,7 @@ QString form1::Incoerenza() const
     if (Attributo < 1 || Attributo > 4)
         return QStringLiteral("no attribute asked");
     const VoceAttributo& voce = Voce(Attributo);
-    if (c.Label1->text() != QLatin1String(voce.etichetta) || c.DIVERSI->text() != QLatin1String(voce.diversi))
+    if (c.Label1->text() != Testi::Maiuscola(NomeAttributo(voce.criterio)) || c.DIVERSI->text() != Tesselo::tr(voce.diversi))
         return QStringLiteral("captions do not name the attribute asked");
     const Immagine* blocchi[] = {c.Image1, c.Image2};
     for (int lato = 0; lato < 2; ++lato) {

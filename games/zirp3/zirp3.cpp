@@ -1,4 +1,5 @@
 #include "games/zirp3/zirp3.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -66,7 +67,7 @@ void zirp3::CreaControlliGioco(FinestraSchermo& f)
         QObject::connect(c.Image1[i], &Immagine::clicked, [this, i] { Image1_Click(i); });
     }
 
-    c.Command1 = f.aggiungi(new Bottone(QStringLiteral("ricomincia")), posto("Command1"));
+    c.Command1 = f.aggiungi(new Bottone(Tesselo::tr("ricomincia")), posto("Command1"));
     c.Command1->setFont(CarattereSans(14.25, true));
     QObject::connect(c.Command1, &Bottone::clicked, [this] { Command1_Click(); });
 
@@ -82,7 +83,7 @@ void zirp3::CreaControlliGioco(FinestraSchermo& f)
 
     c.Label2 = f.aggiungi(
         new Etichetta(nullptr,
-                      QStringLiteral("Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli")),
+                      Tesselo::tr("Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli")),
         posto("Label2"));
     c.Label2->setFont(CarattereSans(9.75, true));
     c.Label2->setAlignment(Qt::AlignCenter);
@@ -107,10 +108,11 @@ std::vector<QWidget*> zirp3::ControlliRisposta() const
 void zirp3::PreparaTurno()
 {
     RegoleZirp3::PreparaTurno();
-    c.Label1->setText(Attributi[0].toUpper());
-    // The picture is named after the word as shown, in capitals; the loader
-    // finds it whatever the letter case of the file's name.
-    c.Image2->carica(Modulo1::CartellaApplicazione() + "/jpg/" + c.Label1->text() + ".jpg");
+    c.Label1->setText(Testi::Maiuscola(Attributi[0]));
+    // The picture is named after the word in capitals, as the Italian caption
+    // shows it; the loader finds it whatever the letter case of the file's
+    // name.
+    c.Image2->carica(Modulo1::CartellaApplicazione() + "/jpg/" + Attributi[0].toUpper() + ".jpg");
     CaricaBlocchi(c.Image1, Blocchi);
 }
 
@@ -166,7 +168,7 @@ void zirp3::MostraTuttiIBlocchi()
 
 QString zirp3::Incoerenza() const
 {
-    if (c.Label1->text() != Attributi[0].toUpper())
+    if (c.Label1->text() != Testi::Maiuscola(Attributi[0]))
         return QStringLiteral("the condition's caption is not its word");
     for (int k = 0; k < 9; ++k) {
         const auto b = BloccoDi(c.Image1[k]);

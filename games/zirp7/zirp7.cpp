@@ -1,4 +1,5 @@
 #include "games/zirp7/zirp7.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Modulo1.h"
@@ -55,9 +56,9 @@ zirp7::zirp7() : SchermoPosti(IdSchermo::zirp7, "zirp7", Aspetto, 2, 4) {}
 
 void zirp7::CreaMenuProprio(FinestraSchermo& f)
 {
-    QMenu* suono = f.aggiungiSottomenu("mnuSuono", QStringLiteral("Suono?    "));
-    c.mnuSuonoSi = f.aggiungiVoce(suono, "mnuSuonoSi", QStringLiteral("sì"));
-    c.mnuSuonoNo = f.aggiungiVoce(suono, "mnuSuonoNo", QStringLiteral("no"));
+    QMenu* suono = f.aggiungiSottomenu("mnuSuono", Tesselo::tr("Suono?") + QStringLiteral("    "));
+    c.mnuSuonoSi = f.aggiungiVoce(suono, "mnuSuonoSi", Tesselo::tr("sì"));
+    c.mnuSuonoNo = f.aggiungiVoce(suono, "mnuSuonoNo", Tesselo::tr("no"));
     QObject::connect(c.mnuSuonoSi, &QAction::triggered, [this] { mnuSuonoSi_Click(); });
     QObject::connect(c.mnuSuonoNo, &QAction::triggered, [this] { mnuSuonoNo_Click(); });
     // The marks tell where the sound setting really is, which may have been

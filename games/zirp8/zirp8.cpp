@@ -1,4 +1,5 @@
 #include "games/zirp8/zirp8.h"
+#include "media/Testi.h"
 
 #include "app/Caratteri.h"
 #include "app/Colori.h"
@@ -94,9 +95,9 @@ zirp8::zirp8() : SchermoPosti(IdSchermo::zirp8, "zirp8", Aspetto, 4, 2) {}
 
 void zirp8::CreaMenuProprio(FinestraSchermo& f)
 {
-    c.mnuAiuto = f.aggiungiSottomenu("mnuAiuto", QStringLiteral("Tipo aiuto     "));
-    c.mnuAiutoCaselle = f.aggiungiVoce(c.mnuAiuto, "mnuAiutoCaselle", QStringLiteral("caselle colorate"));
-    c.mnuAiutoStrade = f.aggiungiVoce(c.mnuAiuto, "mnuAiutoStrade", QStringLiteral("strade"));
+    c.mnuAiuto = f.aggiungiSottomenu("mnuAiuto", Tesselo::tr("Tipo aiuto") + QStringLiteral("     "));
+    c.mnuAiutoCaselle = f.aggiungiVoce(c.mnuAiuto, "mnuAiutoCaselle", Tesselo::tr("caselle colorate"));
+    c.mnuAiutoStrade = f.aggiungiVoce(c.mnuAiuto, "mnuAiutoStrade", Tesselo::tr("strade"));
     c.mnuAiutoStrade->setChecked(true);
     QObject::connect(c.mnuAiutoCaselle, &QAction::triggered, [this] { mnuAiutoCaselle_Click(); });
     QObject::connect(c.mnuAiutoStrade, &QAction::triggered, [this] { mnuAiutoStrade_Click(); });
@@ -144,7 +145,7 @@ void zirp8::CreaControlliGioco(FinestraSchermo& f)
     c.Image1->setFocusPolicy(Qt::NoFocus); // the waiting block only shows
     c.Image1->setCursor({});
 
-    c.Command2 = f.aggiungi(new Bottone(QStringLiteral("aiuto")), posto("Command2"));
+    c.Command2 = f.aggiungi(new Bottone(Tesselo::tr("aiuto")), posto("Command2"));
     c.Command2->setFont(CarattereSans(12, true));
     c.Command2->setCursor(CursoreFaccia());
     QObject::connect(c.Command2, &Bottone::clicked, [this] { Command2_Click(); });
@@ -176,14 +177,14 @@ void zirp8::PreparaStrade()
     CancellaAiuto();
     ScegliCriteri();
     MostraCondizioni();
-    c.Label1[4]->setText(TestoCondizione(1, false));
-    c.Label1[5]->setText(TestoCondizione(1, true));
+    c.Label1[4]->setText(TestoCondizione(1, false, true));
+    c.Label1[5]->setText(TestoCondizione(1, true, true));
 
     // A screen reader names each area after the signs on its way: the first
     // fork's (labels 0 and 1), then its second fork's (2 and 3 on the left,
     // 4 and 5 on the right).
     for (int k = 0; k < 4; ++k)
-        c.Frame1[k]->setAccessibleName(NomePosto(k));
+        c.Frame1[k]->setAccessibleName(NomePosto(k, true));
 }
 
 void zirp8::Command2_Click()

@@ -1,12 +1,26 @@
 #pragma once
+#include "app/LinguaGioco.h"
+#include "app/Servizi.h"
+
 #include <QApplication>
 #include <QDir>
 #include "app/Stile.h"
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+
+// The language a suite runs in: TESSELO_LINGUA's ("en"), Italian without.
+inline bool LinguaDelleProve()
+{
+    const QString lingua = qEnvironmentVariable("TESSELO_LINGUA");
+    if (lingua.isEmpty() || ImpostaLinguaDelGioco(lingua))
+        return true;
+    std::fprintf(stderr, "TESSELO_LINGUA: no translation \"%s\"\n", qPrintable(lingua));
+    return false;
+}
 
 // Every suite runs offscreen on one 1024 × 768 screen at 96 dots per inch,
-// with the style the program uses.
+// with the style the program uses and the build's translations.
 #define TESSELO_TEST_MAIN(Classe)                                                              \
     int main(int argc, char* argv[])                                                           \
     {                                                                                          \
@@ -14,6 +28,9 @@
         QTemporaryDir runtime;                                                                 \
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());                                   \
         QApplication app(argc, argv);                                                          \
+        servizi().cartellaTraduzioni = QStringLiteral(TESSELO_APP_DIR "/traduzioni");          \
+        if (!LinguaDelleProve())                                                               \
+            return 1;                                                                          \
         QApplication::setStyle(CreaStile());                                                   \
         QApplication::setQuitOnLastWindowClosed(false);                                        \
         Classe prova;                                                                          \

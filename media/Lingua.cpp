@@ -1,0 +1,94 @@
+#include "Lingua.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace Lingua {
+
+namespace {
+
+QString attuale = u"it"_s;
+// The translations installed now: the game's and Qt's own.
+std::unique_ptr<QTranslator> gioco, qt;
+
+// The language part of an interface language ("de" of "de-Latn-CH").
+QString CodiceDi(const QString& linguaggio)
+{
+    return linguaggio.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+}
+
+void Rimuovi(std::unique_ptr<QTranslator>& traduzione)
+{
+    if (traduzione)
+        QCoreApplication::removeTranslator(traduzione.get());
+    traduzione.reset();
+}
+
+std::unique_ptr<QTranslator> Carica(const QString& file, const QString& cartella)
+{
+    auto traduzione = std::make_unique<QTranslator>();
+    if (!traduzione->load(file, cartella) || !QCoreApplication::installTranslator(traduzione.get()))
+        return nullptr;
+    return traduzione;
+}
+
+} // namespace
+
+const QStringList& Disponibili()
+{
+    static const QStringList codici{u"it"_s, u"en"_s, u"fr"_s, u"es"_s, u"de"_s};
+    return codici;
+}
+
+QString Scegli(const QString& richiesta, const QStringList& sistema, bool* sconosciuta)
+{
+    const QString chiesta = richiesta.trimmed().toLower();
+    if (sconosciuta)
+        *sconosciuta = !chiesta.isEmpty() && !Disponibili().contains(chiesta);
+    if (Disponibili().contains(chiesta))
+        return chiesta;
+    for (const QString& linguaggio : sistema)
+        if (Disponibili().contains(CodiceDi(linguaggio)))
+            return CodiceDi(linguaggio);
+    return Disponibili().first();
+}
+
+bool Imposta(const QString& codice, const QString& cartella)
+{
+    Rimuovi(gioco);
+    Rimuovi(qt);
+    const QString italiano = Disponibili().first();
+    if (codice != italiano)
+        gioco = Carica(u"tesselo_"_s + codice, cartella);
+    const bool riuscita = codice == italiano || gioco;
+    attuale = riuscita ? codice : italiano;
+    qt = Carica(u"qtbase_"_s + attuale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return riuscita;
+}
+
+QString Attuale()
+{
+    return attuale;
+}
+
+QString SottocartellaVoci(const QString& codice)
+{
+    return codice == Disponibili().first() ? QString() : codice + u'/';
+}
+
+QString VoceEspeak(const QString& codice)
+{
+    // British English, and the French of France, as a teacher in Europe speaks them.
+    if (codice == u"en"_s)
+        return u"en-gb"_s;
+    if (codice == u"fr"_s)
+        return u"fr-fr"_s;
+    return codice;
+}
+
+} // namespace Lingua

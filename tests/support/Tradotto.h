@@ -1,0 +1,36 @@
+#pragma once
+#include "media/Testi.h"
+#include "registro/Blocco.h"
+
+#include <QString>
+
+// What the game suites compare, in the language they run in (TESSELO_LINGUA,
+// Italian without): the program's texts and the words of the blocks go
+// through the translations, as the screens' own do.
+
+// A text of the program: Tr("esatti").
+inline QString Tr(const char* testo)
+{
+    return Tesselo::tr(testo);
+}
+// A word of the blocks in capitals, as captions and conditions show it:
+// Su("rosso") is "ROSSO" in Italian.
+inline QString Su(const QString& parola)
+{
+    return Testi::Maiuscola(parola);
+}
+// Its negation: Non("rosso") is "NON ROSSO" in Italian.
+inline QString Non(const QString& parola)
+{
+    return Testi::Condizione(parola, true);
+}
+// The program's own word of a word shown in capitals ("ROSSO" gives
+// "rosso"); empty when it is none.
+inline QString Interna(const QString& mostrata)
+{
+    for (const QStringList* gruppo : {&Parole::Forme, &Parole::Colori, &Parole::Dimensioni, &Parole::Spessori})
+        for (const QString& parola : *gruppo)
+            if (Su(parola) == mostrata)
+                return parola;
+    return {};
+}
