@@ -1,7 +1,10 @@
 #include "insegnanti/Scala.h"
 
 #include "app/Stile.h"
+#include "insegnanti/Testo.h"
+#include "media/Testi.h"
 
+#include <QRegularExpression>
 #include <QTableWidgetItem>
 #include <cmath>
 
@@ -31,10 +34,9 @@ QString TestoQuota(const Registro::Conto& conto)
 QString DescrizioneConto(const Registro::Conto& conto)
 {
     if (!conto.totale())
-        return QStringLiteral("nessuna risposta");
-    return QStringLiteral("%1 e %2 (%3)")
-        .arg(Quante(conto.esatte, QStringLiteral("esatta"), QStringLiteral("esatte")),
-             Quante(conto.errate, QStringLiteral("errata"), QStringLiteral("errate")), TestoQuota(conto));
+        return Testo::tr("nessuna risposta");
+    return Testo::tr("%1 e %2 (%3)")
+        .arg(Testo::conta("%n esatte", "", conto.esatte), Testo::conta("%n errate", "", conto.errate), TestoQuota(conto));
 }
 
 QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo)
@@ -51,15 +53,21 @@ QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo)
     return voce;
 }
 
-QString Quante(int n, const QString& singolare, const QString& plurale)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? singolare : plurale);
-}
-
 QString RisposteCancellate(int n)
 {
-    return n == 1 ? QStringLiteral("Verrà cancellata 1 risposta")
-                  : QStringLiteral("Verranno cancellate %1 risposte").arg(n);
+    return Testo::conta("Verranno cancellate %n risposte", "", n);
+}
+
+QString ParoleMostrate(const QString& testo)
+{
+    static const QRegularExpression parola(QStringLiteral("\\p{L}+"));
+    QString mostrato;
+    qsizetype dopo = 0;
+    for (const QRegularExpressionMatch& m : parola.globalMatch(testo)) {
+        mostrato += testo.mid(dopo, m.capturedStart() - dopo) + Testi::Parola(m.captured());
+        dopo = m.capturedEnd();
+    }
+    return mostrato + testo.mid(dopo);
 }
 
 } // namespace Insegnanti

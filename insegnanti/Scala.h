@@ -23,10 +23,13 @@ QString DescrizioneConto(const Registro::Conto& conto);
 // there is no answer.
 QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo);
 
-// "1 risposta", "3 risposte": a number with its noun in the singular or plural.
-QString Quante(int n, const QString& singolare, const QString& plurale);
 // "Verrà cancellata 1 risposta", "Verranno cancellate 3 risposte": what a
 // deletion takes, for its confirmation.
 QString RisposteCancellate(int n);
+
+// A question or blocks as the register keeps them, in the program's own
+// words ("triangolo blu grande spesso"), with each word in the language
+// shown.
+QString ParoleMostrate(const QString& testo);
 
 } // namespace Insegnanti

@@ -5,7 +5,8 @@
 # three months (registro_inventato), then shows tesselo-registro on a private
 # X display of 1024 x 768 under openbox and photographs the class at a
 # glance and one child's page. With a folder as argument, it saves them
-# there instead, also at 1920 x 1080, to look at.
+# there instead, also at 1920 x 1080, to look at. TESSELO_LINGUA=en (fr, es,
+# de) shows the program in that language.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for strumento in xvfb-run openbox xdotool import; do
@@ -26,15 +27,15 @@ dimensioni=1024x768
 for dimensione in $dimensioni; do
   suffisso=""
   [[ $# -gt 0 ]] && suffisso=-$dimensione
-  xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/insegnanti/tesselo-registro" \
-    "$dati" "$uscita" "$suffisso" <<'SUL_DISPLAY'
+  xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/tesselo/tesselo-registro" \
+    "$dati" "$uscita" "$suffisso" "${TESSELO_LINGUA:-it}" <<'SUL_DISPLAY'
 set -euo pipefail
-programma=$1 dati=$2 uscita=$3 suffisso=$4
+programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5
 openbox >/dev/null 2>&1 & wm=$!
-XDG_DATA_HOME=$dati "$programma" 2>/dev/null & pid=$!
+XDG_DATA_HOME=$dati "$programma" --lingua "$lingua" 2>/dev/null & pid=$!
 trap 'kill $pid $wm 2>/dev/null' EXIT
 for i in $(seq 200); do
-  id=$(xdotool search --onlyvisible --name '^Registro di Tesselo$' 2>/dev/null | head -1) || true
+  id=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1) || true
   [[ -n $id ]] && break
   sleep 0.1
 done
@@ -43,11 +44,16 @@ done
 # the window alone.
 xdotool windowmove --sync "$id" 0 0 windowsize --sync "$id" 100% 100% windowactivate --sync "$id"
 sleep 1
-# The pages are reached from the keyboard: Alt+T the class's results, Alt+U
-# one child.
-xdotool key alt+t; sleep 1.5
+# The pages are reached from the keyboard, by their underlined letters in
+# the language shown: the class's results, then one child.
+case $lingua in
+  en) risultati=t bambino=o ;;
+  de) risultati=e bambino=n ;;
+  *) risultati=t bambino=u ;;
+esac
+xdotool key alt+$risultati; sleep 1.5
 import -window "$id" "$uscita/registro-classe$suffisso.png"
-xdotool key alt+u; sleep 2
+xdotool key alt+$bambino; sleep 2
 import -window "$id" "$uscita/registro-bambino$suffisso.png"
 SUL_DISPLAY
 done
