@@ -124,7 +124,7 @@ grep -qx "Index: $installata_en" "$prefisso/share/doc-base/tesselo.teachers-guid
 # Paths under /usr that the manual pages and the guide give exist in the
 # package, which installs under /usr.
 for documento in "$guida" "$guida_en" "$sorgenti"/packaging/tesselo{,.it,.fr,.es,.de}.6.in \
-                 "$sorgenti"/packaging/tesselo-registro.1.in "$sorgenti"/packaging/tesselo-registro.it.1.in; do
+                 "$sorgenti"/packaging/tesselo-registro{,.it,.fr,.es,.de}.1.in; do
   grep -q 'share/doc/tesselo/guida\\\?-insegnanti.html' "$documento" || fail "$documento does not point at the installed guide"
   while read -r percorso; do
     [[ -e $prefisso/${percorso#/usr/} ]] || fail "$(basename "$documento") names $percorso, which the package does not install"
