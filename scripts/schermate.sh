@@ -32,23 +32,14 @@ uscita=$PWD/docs/schermate
 lingua=""
 if [[ ${1:-} == --lingua ]]; then
   lingua=${2:?schermate.sh --lingua CODE}
-  traduzioni=$PWD/traduzioni/tesselo_$lingua.ts
-  [[ -f $traduzioni ]] || { echo "schermate: no translation $traduzioni" >&2; exit 1; }
   uscita=$uscita/$lingua
 fi
 mkdir -p "$uscita"
 
-# A window's title as the language shown writes it: the translation of the
-# Italian text $1, the text itself in Italian.
-titolo() {
-  if [[ -z $lingua ]]; then printf '%s' "$1"; return; fi
-  local tradotto
-  tradotto=$(xmllint --xpath "string(//message[source=\"$1\"]/translation)" "$traduzioni")
-  [[ -n $tradotto ]] || { echo "schermate: «$1» has no translation in $traduzioni" >&2; exit 1; }
-  printf '%s' "$tradotto"
-}
-menu_titolo=$(titolo "CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE")
-chi_gioca=$(titolo "Chi gioca?")
+# The windows' titles as the language shown writes them.
+. scripts/traduzione.sh
+menu_titolo=$(traduzione "${lingua:-it}" "CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE")
+chi_gioca=$(traduzione "${lingua:-it}" "Chi gioca?")
 
 # The program runs with data and cache folders of its own: without a class
 # for the start screen, the menu and the games, then with a class of 20 for
