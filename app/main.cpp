@@ -39,44 +39,6 @@ Comando LeggiComando(int argc, char* argv[])
     return Comando::Gioco;
 }
 
-// Takes "--lingua CODE" (or "--lingua=CODE") out of the arguments, wherever
-// it stands; false when the code is missing.
-bool TogliLingua(int& argc, char* argv[], QString& lingua)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArrayView opzione(argv[i]);
-        int presi = 0;
-        if (opzione == "--lingua") {
-            if (i + 1 >= argc)
-                return false;
-            lingua = QString::fromLocal8Bit(argv[i + 1]);
-            presi = 2;
-        } else if (opzione.startsWith("--lingua=")) {
-            lingua = QString::fromLocal8Bit(argv[i] + 9);
-            presi = 1;
-        } else {
-            continue;
-        }
-        std::copy(argv + i + presi, argv + argc + 1, argv + i);
-        argc -= presi;
-        return true;
-    }
-    return true;
-}
-
-// The language of this run, with one line on standard error for a code the
-// game does not have.
-void ScegliLingua(const QString& opzione)
-{
-    QString avviso;
-    const QString codice = LinguaDelGioco(opzione, avviso);
-    if (!avviso.isEmpty())
-        std::fprintf(stderr, "tesselo: %s\n", qPrintable(avviso));
-    if (!ImpostaLinguaDelGioco(codice))
-        std::fprintf(stderr, "tesselo: traduzione \"%s\" mancante o non leggibile; si usa l'italiano\n",
-                     qPrintable(codice));
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -92,7 +54,7 @@ int main(int argc, char* argv[])
     case Comando::ApriCartella: {
         const QCoreApplication app(argc, argv);
         usaServiziReali();
-        ScegliLingua(lingua);
+        ScegliLingua(lingua, "tesselo", ImpostaLinguaDelGioco);
         const int esito = ApriCartellaUtente();
         servizi().suono.reset();
         return esito;
@@ -120,7 +82,7 @@ int main(int argc, char* argv[])
     usaServiziReali();
     // The game's texts, and Qt's own (standard buttons, context menus), in
     // the language chosen before any window is made.
-    ScegliLingua(lingua);
+    ScegliLingua(lingua, "tesselo", ImpostaLinguaDelGioco);
     // The class is read while the start screen is built and looked at.
     Seduta::Avvia();
     Schermi::CreaTutti();

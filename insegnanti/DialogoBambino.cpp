@@ -1,5 +1,6 @@
 #include "insegnanti/DialogoBambino.h"
 
+#include "insegnanti/Testo.h"
 #include "registro/DisegnoSimbolo.h"
 
 #include <QDialogButtonBox>
@@ -20,14 +21,14 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
     : QDialog(padre), iniziale(bambino), nome(new QLineEdit(bambino.nome)), cognome(new QLineEdit(bambino.cognome)),
       simboli(new QListWidget)
 {
-    setWindowTitle(bambino.id ? QStringLiteral("Modifica bambino") : QStringLiteral("Nuovo bambino"));
+    setWindowTitle(bambino.id ? Testo::tr("Modifica bambino") : Testo::tr("Nuovo bambino"));
     nome->setObjectName(QStringLiteral("nome"));
     cognome->setObjectName(QStringLiteral("cognome"));
     simboli->setObjectName(QStringLiteral("simboli"));
 
     auto* campi = new QFormLayout;
-    campi->addRow(QStringLiteral("&Nome:"), nome);
-    campi->addRow(QStringLiteral("&Cognome (facoltativo):"), cognome);
+    campi->addRow(Testo::tr("&Nome:"), nome);
+    campi->addRow(Testo::tr("&Cognome (facoltativo):"), cognome);
 
     simboli->setViewMode(QListView::IconMode);
     simboli->setIconSize(QSize(LatoIcona, LatoIcona));
@@ -48,9 +49,9 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
     }
 
     auto* pulsanti = new QDialogButtonBox;
-    conferma = pulsanti->addButton(bambino.id ? QStringLiteral("Salva") : QStringLiteral("Aggiungi"),
+    conferma = pulsanti->addButton(bambino.id ? Testo::tr("Salva") : Testo::tr("Aggiungi"),
                                    QDialogButtonBox::AcceptRole);
-    pulsanti->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    pulsanti->addButton(Testo::tr("Annulla"), QDialogButtonBox::RejectRole);
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(nome, &QLineEdit::textChanged, this, &DialogoBambino::aggiornaConferma);
@@ -58,7 +59,7 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
 
     auto* colonna = new QVBoxLayout(this);
     colonna->addLayout(campi);
-    auto* etichetta = new QLabel(QStringLiteral("Il &contrassegno (quelli già dati ad altri bambini non ci sono):"));
+    auto* etichetta = new QLabel(Testo::tr("Il &contrassegno (quelli già dati ad altri bambini non ci sono):"));
     etichetta->setBuddy(simboli);
     colonna->addWidget(etichetta);
     colonna->addWidget(simboli, 1);

@@ -6,6 +6,7 @@
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/Testo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
 #include "insegnanti/VistaComputer.h"
@@ -27,13 +28,13 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
     : QMainWindow(padre), archivio(a), scelta(new SceltaPeriodo), schede(new QTabWidget),
       gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
 {
-    setWindowTitle(QStringLiteral("Registro di Tesselo"));
-    schede->addTab(gestione, QStringLiteral("&La classe"));
-    schede->addTab(vistaClasse, QStringLiteral("I risul&tati della classe"));
-    schede->addTab(vistaBambino, QStringLiteral("&Un bambino"));
+    setWindowTitle(Testo::tr("Registro di Tesselo"));
+    schede->addTab(gestione, Testo::tr("&La classe"));
+    schede->addTab(vistaClasse, Testo::tr("I risul&tati della classe"));
+    schede->addTab(vistaBambino, Testo::tr("&Un bambino"));
     if (a.computer()) {
         vistaComputer = new VistaComputer(a);
-        schede->addTab(vistaComputer, QStringLiteral("C&omputer"));
+        schede->addTab(vistaComputer, Testo::tr("C&omputer"));
     }
     auto* centro = new QWidget;
     auto* colonna = new QVBoxLayout(centro);
@@ -65,26 +66,26 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
 
 void FinestraRegistro::creaMenu()
 {
-    QMenu* registro = menuBar()->addMenu(QStringLiteral("&Registro"));
-    registro->addAction(QStringLiteral("&Importa una classe da un file CSV..."), gestione, &GestioneClasse::importa);
-    registro->addAction(QStringLiteral("&Esporta le risposte del periodo in CSV..."), this, &FinestraRegistro::esporta);
-    registro->addAction(QStringLiteral("&Unisci il registro di un altro computer..."), this, &FinestraRegistro::unisci);
+    QMenu* registro = menuBar()->addMenu(Testo::tr("&Registro"));
+    registro->addAction(Testo::tr("&Importa una classe da un file CSV..."), gestione, &GestioneClasse::importa);
+    registro->addAction(Testo::tr("&Esporta le risposte del periodo in CSV..."), this, &FinestraRegistro::esporta);
+    registro->addAction(Testo::tr("&Unisci il registro di un altro computer..."), this, &FinestraRegistro::unisci);
     registro->addSeparator();
-    registro->addAction(QStringLiteral("&Aggiorna"), QKeySequence::Refresh, this, &FinestraRegistro::aggiorna);
+    registro->addAction(Testo::tr("&Aggiorna"), QKeySequence::Refresh, this, &FinestraRegistro::aggiorna);
     registro->addSeparator();
-    registro->addAction(QStringLiteral("E&sci"), QKeySequence::Quit, this, &QWidget::close);
+    registro->addAction(Testo::tr("E&sci"), QKeySequence::Quit, this, &QWidget::close);
 
-    QMenu* resoconti = menuBar()->addMenu(QStringLiteral("Re&soconti"));
-    resoconti->addAction(QStringLiteral("Resoconto della &classe in PDF..."), this, &FinestraRegistro::pdfClasse);
-    resoconti->addAction(QStringLiteral("S&tampa il resoconto della classe..."), this, &FinestraRegistro::stampaClasse);
+    QMenu* resoconti = menuBar()->addMenu(Testo::tr("Re&soconti"));
+    resoconti->addAction(Testo::tr("Resoconto della &classe in PDF..."), this, &FinestraRegistro::pdfClasse);
+    resoconti->addAction(Testo::tr("S&tampa il resoconto della classe..."), this, &FinestraRegistro::stampaClasse);
     resoconti->addSeparator();
-    resoconti->addAction(QStringLiteral("Resoconto del &bambino in PDF..."), this, &FinestraRegistro::pdfBambino);
-    resoconti->addAction(QStringLiteral("Stampa il resoconto del ba&mbino..."), this, &FinestraRegistro::stampaBambino);
+    resoconti->addAction(Testo::tr("Resoconto del &bambino in PDF..."), this, &FinestraRegistro::pdfBambino);
+    resoconti->addAction(Testo::tr("Stampa il resoconto del ba&mbino..."), this, &FinestraRegistro::stampaBambino);
 
-    QMenu* cancella = menuBar()->addMenu(QStringLiteral("&Cancella"));
-    cancella->addAction(QStringLiteral("Cancella le risposte di un &bambino..."), this,
+    QMenu* cancella = menuBar()->addMenu(Testo::tr("&Cancella"));
+    cancella->addAction(Testo::tr("Cancella le risposte di un &bambino..."), this,
                         &FinestraRegistro::cancellaRisposteBambino);
-    cancella->addAction(QStringLiteral("Cancella le risposte &prima di una data..."), this,
+    cancella->addAction(Testo::tr("Cancella le risposte &prima di una data..."), this,
                         &FinestraRegistro::cancellaPrimaDi);
 }
 
@@ -99,7 +100,7 @@ void FinestraRegistro::aggiorna()
         vistaComputer->mostra();
     const QString errore = archivio.erroreLettura();
     quale->setText(errore.isEmpty() ? archivio.descrizione()
-                                    : QStringLiteral("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "
+                                    : Testo::tr("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "
                                                      "Riprovare con «Aggiorna».")
                                           .arg(archivio.descrizione(), errore));
 }
@@ -115,16 +116,16 @@ void FinestraRegistro::mostraBambino(qint64 id)
 qint64 FinestraRegistro::bambinoScelto()
 {
     if (!vistaBambino->scelto())
-        richieste().informa(this, QStringLiteral("La classe non ha ancora nessun bambino."), true);
+        richieste().informa(this, Testo::tr("La classe non ha ancora nessun bambino."), true);
     return vistaBambino->scelto();
 }
 
 void FinestraRegistro::esporta()
 {
     const QString file = richieste().fileDaSalvare(
-        this, QStringLiteral("Esporta le risposte"),
-        NomeFile(QStringLiteral("registro"), QDate::currentDate().toString(Qt::ISODate), QStringLiteral("csv")),
-        QStringLiteral("File CSV (*.csv)"));
+        this, Testo::tr("Esporta le risposte"),
+        NomeFile(Testo::tr("registro"), QDate::currentDate().toString(Qt::ISODate), QStringLiteral("csv")),
+        Testo::tr("File CSV (*.csv)"));
     if (file.isEmpty())
         return;
     const Esito esito = Esporta(archivio, file, scelta->periodo());
@@ -133,8 +134,8 @@ void FinestraRegistro::esporta()
 
 void FinestraRegistro::unisci()
 {
-    const QString file = richieste().fileDaAprire(this, QStringLiteral("Unisci il registro di un altro computer"),
-                                                  QStringLiteral("Registro di Tesselo (*.sqlite);;Tutti i file (*)"));
+    const QString file = richieste().fileDaAprire(this, Testo::tr("Unisci il registro di un altro computer"),
+                                                  Testo::tr("Registro di Tesselo (*.sqlite);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
     const Esito esito = Unisci(archivio, file);
@@ -144,13 +145,13 @@ void FinestraRegistro::unisci()
 
 void FinestraRegistro::salvaPdf(const Resoconto& resoconto, const QString& proposto)
 {
-    const QString file = richieste().fileDaSalvare(this, QStringLiteral("Salva il resoconto in PDF"), proposto,
-                                                   QStringLiteral("Documenti PDF (*.pdf)"));
+    const QString file = richieste().fileDaSalvare(this, Testo::tr("Salva il resoconto in PDF"), proposto,
+                                                   Testo::tr("Documenti PDF (*.pdf)"));
     if (file.isEmpty())
         return;
     QString errore;
     if (ScriviPdf(resoconto, file, errore))
-        richieste().informa(this, QStringLiteral("Resoconto salvato nel file %1.").arg(file), false);
+        richieste().informa(this, Testo::tr("Resoconto salvato nel file %1.").arg(file), false);
     else
         richieste().informa(this, errore, true);
 }
@@ -166,7 +167,7 @@ void FinestraRegistro::stampa(const Resoconto& resoconto)
 void FinestraRegistro::pdfClasse()
 {
     salvaPdf(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione()),
-             NomeFile(QStringLiteral("resoconto"), QStringLiteral("classe"), QStringLiteral("pdf")));
+             NomeFile(Testo::tr("resoconto"), Testo::tr("classe"), QStringLiteral("pdf")));
 }
 
 void FinestraRegistro::stampaClasse()
@@ -178,7 +179,7 @@ void FinestraRegistro::pdfBambino()
 {
     if (const qint64 id = bambinoScelto())
         salvaPdf(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione()),
-                 NomeFile(QStringLiteral("resoconto"), archivio.bambino(id).value_or(Registro::Bambino{}).nomeCompleto(),
+                 NomeFile(Testo::tr("resoconto"), archivio.bambino(id).value_or(Registro::Bambino{}).nomeCompleto(),
                           QStringLiteral("pdf")));
 }
 
@@ -196,15 +197,15 @@ void FinestraRegistro::cancellaRisposteBambino()
         return;
     const int n = archivio.risposteDi(id);
     if (!n) {
-        richieste().informa(this, QStringLiteral("«%1» non ha nessuna risposta nel registro.").arg(b->nomeCompleto()),
+        richieste().informa(this, Testo::tr("«%1» non ha nessuna risposta nel registro.").arg(b->nomeCompleto()),
                             false);
         return;
     }
     if (!richieste().conferma(this,
-                              QStringLiteral("Cancellare tutte le risposte di «%1»?\n\n%2. "
+                              Testo::tr("Cancellare tutte le risposte di «%1»?\n\n%2. "
                                              "Il bambino resta nella classe.")
                                   .arg(b->nomeCompleto(), RisposteCancellate(n)),
-                              QStringLiteral("Cancella")))
+                              Testo::tr("Cancella")))
         return;
     archivio.cancellaRisposteDi(id);
     aggiorna();
@@ -213,20 +214,20 @@ void FinestraRegistro::cancellaRisposteBambino()
 void FinestraRegistro::cancellaPrimaDi()
 {
     const std::optional<QDate> giorno =
-        richieste().giorno(this, QStringLiteral("Cancellare le risposte date prima di quale giorno?"));
+        richieste().giorno(this, Testo::tr("Cancellare le risposte date prima di quale giorno?"));
     if (!giorno)
         return;
     const int n = RisposteNelPeriodo(archivio, {std::nullopt, giorno->addDays(-1)});
     if (!n) {
-        richieste().informa(this, QStringLiteral("Non ci sono risposte date prima del %1.").arg(TestoGiorno(*giorno)),
+        richieste().informa(this, Testo::tr("Non ci sono risposte date prima del %1.").arg(TestoGiorno(*giorno)),
                             false);
         return;
     }
     if (!richieste().conferma(this,
-                              QStringLiteral("Cancellare le risposte date prima del %1?\n\n%2, "
+                              Testo::tr("Cancellare le risposte date prima del %1?\n\n%2, "
                                              "di tutti i bambini e degli ospiti.")
                                   .arg(TestoGiorno(*giorno), RisposteCancellate(n)),
-                              QStringLiteral("Cancella")))
+                              Testo::tr("Cancella")))
         return;
     archivio.cancellaPrimaDi(*giorno);
     aggiorna();

@@ -4,6 +4,7 @@
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
+#include "insegnanti/Testo.h"
 #include "registro/DisegnoSimbolo.h"
 
 #include <QHBoxLayout>
@@ -27,15 +28,15 @@ QPushButton* Pulsante(const QString& testo, const QString& nome)
 
 GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), elenco(new QListWidget),
-      pulsanteModifica(Pulsante(QStringLiteral("&Modifica..."), QStringLiteral("modifica"))),
-      pulsanteRimuovi(Pulsante(QStringLiteral("Rimuo&vi..."), QStringLiteral("rimuovi")))
+      pulsanteModifica(Pulsante(Testo::tr("&Modifica..."), QStringLiteral("modifica"))),
+      pulsanteRimuovi(Pulsante(Testo::tr("Rimuo&vi..."), QStringLiteral("rimuovi")))
 {
     elenco->setObjectName(QStringLiteral("bambini"));
     elenco->setIconSize(QSize(LatoIcona, LatoIcona));
     elenco->setTextElideMode(Qt::ElideRight);
     elenco->setUniformItemSizes(true);
-    auto* aggiungiP = Pulsante(QStringLiteral("&Aggiungi un bambino..."), QStringLiteral("aggiungi"));
-    auto* importaP = Pulsante(QStringLiteral("&Importa una classe da un file CSV..."), QStringLiteral("importa"));
+    auto* aggiungiP = Pulsante(Testo::tr("&Aggiungi un bambino..."), QStringLiteral("aggiungi"));
+    auto* importaP = Pulsante(Testo::tr("&Importa una classe da un file CSV..."), QStringLiteral("importa"));
     connect(aggiungiP, &QPushButton::clicked, this, &GestioneClasse::aggiungi);
     connect(pulsanteModifica, &QPushButton::clicked, this, &GestioneClasse::modifica);
     connect(pulsanteRimuovi, &QPushButton::clicked, this, &GestioneClasse::rimuovi);
@@ -93,7 +94,7 @@ bool GestioneClasse::salva(const Registro::Bambino& bambino)
 {
     const std::optional<Registro::Bambino> salvato = archivio.salva(bambino);
     if (!salvato) {
-        richieste().informa(this, QStringLiteral("«%1» non è stato salvato: %2")
+        richieste().informa(this, Testo::tr("«%1» non è stato salvato: %2")
                                       .arg(bambino.nomeCompleto(), archivio.ultimoErrore()),
                             true);
         return false;
@@ -109,7 +110,7 @@ void GestioneClasse::aggiungi()
     const QList<Registro::Bambino> classe = archivio.bambini();
     const QStringList liberi = SimboliLiberi(classe);
     if (liberi.isEmpty()) {
-        richieste().informa(this, QStringLiteral("Ogni contrassegno è già di un bambino della classe."), true);
+        richieste().informa(this, Testo::tr("Ogni contrassegno è già di un bambino della classe."), true);
         return;
     }
     Registro::Bambino nuovo;
@@ -135,14 +136,13 @@ void GestioneClasse::rimuovi()
         return;
     const int risposte = archivio.risposteDi(bambino->id);
     const QString testo =
-        QStringLiteral("Rimuovere «%1» dalla classe?\n\n").arg(bambino->nomeCompleto())
-        + (risposte ? QStringLiteral("Verranno cancellate anche tutte le sue risposte: %1.")
-                          .arg(Quante(risposte, QStringLiteral("risposta"), QStringLiteral("risposte")))
-                    : QStringLiteral("Non ha ancora nessuna risposta nel registro."));
-    if (!richieste().conferma(this, testo, QStringLiteral("Rimuovi")))
+        Testo::tr("Rimuovere «%1» dalla classe?\n\n").arg(bambino->nomeCompleto())
+        + (risposte ? Testo::conta("Verranno cancellate anche tutte le sue risposte: %n risposte.", "", risposte)
+                    : Testo::tr("Non ha ancora nessuna risposta nel registro."));
+    if (!richieste().conferma(this, testo, Testo::tr("Rimuovi")))
         return;
     if (!archivio.rimuovi(bambino->id))
-        richieste().informa(this, QStringLiteral("«%1» non è stato rimosso: %2")
+        richieste().informa(this, Testo::tr("«%1» non è stato rimosso: %2")
                                       .arg(bambino->nomeCompleto(), archivio.ultimoErrore()),
                             true);
     aggiorna();
@@ -151,8 +151,8 @@ void GestioneClasse::rimuovi()
 
 void GestioneClasse::importa()
 {
-    const QString file = richieste().fileDaAprire(this, QStringLiteral("Importa una classe"),
-                                                  QStringLiteral("File CSV (*.csv *.CSV *.txt);;Tutti i file (*)"));
+    const QString file = richieste().fileDaAprire(this, Testo::tr("Importa una classe"),
+                                                  Testo::tr("File CSV (*.csv *.CSV *.txt);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
     const Esito esito = Importa(archivio, file);

@@ -1,5 +1,6 @@
 #include "insegnanti/Operazioni.h"
 
+#include "insegnanti/Testo.h"
 #include "registro/ArchivioServer.h"
 #include "registro/FileClasse.h"
 #include "registro/Impostazioni.h"
@@ -20,13 +21,11 @@ Esito Importa(Registro::Deposito& archivio, const QString& file)
 {
     const Registro::Importazione fatto = Registro::ImportaClasse(archivio, file);
     if (!fatto.errore.isEmpty())
-        return {false, QStringLiteral("Il file %1 non è stato importato: %2").arg(Nome(file), fatto.errore)};
+        return {false, Testo::tr("Il file %1 non è stato importato: %2").arg(Nome(file), fatto.errore)};
     if (!fatto.aggiunti)
-        return {true, QStringLiteral("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.")
+        return {true, Testo::tr("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.")
                           .arg(Nome(file))};
-    return {true, fatto.aggiunti == 1
-                      ? QStringLiteral("1 bambino aggiunto alla classe dal file %1.").arg(Nome(file))
-                      : QStringLiteral("%1 bambini aggiunti alla classe dal file %2.").arg(fatto.aggiunti).arg(Nome(file))};
+    return {true, Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(Nome(file))};
 }
 
 Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
@@ -34,21 +33,20 @@ Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Reg
     QSaveFile uscita(file);
     if (!uscita.open(QIODevice::WriteOnly) || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
         || !uscita.commit())
-        return {false, QStringLiteral("Il file %1 non si può scrivere: %2").arg(file, uscita.errorString())};
-    return {true, QStringLiteral("Risposte esportate nel file %1.").arg(Nome(file))};
+        return {false, Testo::tr("Il file %1 non si può scrivere: %2").arg(file, uscita.errorString())};
+    return {true, Testo::tr("Risposte esportate nel file %1.").arg(Nome(file))};
 }
 
 Esito Unisci(Registro::Deposito& archivio, const QString& file)
 {
     const QFileInfo altro(file);
     if (!altro.isFile())
-        return {false, QStringLiteral("Il file %1 non c'è.").arg(file)};
+        return {false, Testo::tr("Il file %1 non c'è.").arg(file)};
     const std::optional<int> aggiunte = archivio.unisci(file);
     if (!aggiunte)
-        return {false, QStringLiteral("Il file %1 non è stato unito: %2").arg(Nome(file), archivio.ultimoErrore())};
-    return {true, QStringLiteral("%1 dal registro %2.")
-                      .arg(*aggiunte == 1 ? QStringLiteral("1 risposta aggiunta")
-                                          : QStringLiteral("%1 risposte aggiunte").arg(*aggiunte),
+        return {false, Testo::tr("Il file %1 non è stato unito: %2").arg(Nome(file), archivio.ultimoErrore())};
+    return {true, Testo::tr("%1 dal registro %2.")
+                      .arg(Testo::conta("%n risposte aggiunte", "", *aggiunte),
                            Nome(file))};
 }
 
@@ -58,40 +56,40 @@ QString NonSiApre(const Registro::Deposito& archivio, Registro::Esito esito, con
     if (motivo.isEmpty()) {
         switch (esito) {
         case Registro::Esito::Ok: break;
-        case Registro::Esito::Mancante: motivo = QStringLiteral("non c'è ancora"); break;
-        case Registro::Esito::NonScrivibile: motivo = QStringLiteral("non si può scrivere"); break;
-        case Registro::Esito::Bloccato: motivo = QStringLiteral("è bloccato da un altro programma"); break;
-        case Registro::Esito::Danneggiato: motivo = QStringLiteral("è danneggiato"); break;
+        case Registro::Esito::Mancante: motivo = Testo::tr("non c'è ancora"); break;
+        case Registro::Esito::NonScrivibile: motivo = Testo::tr("non si può scrivere"); break;
+        case Registro::Esito::Bloccato: motivo = Testo::tr("è bloccato da un altro programma"); break;
+        case Registro::Esito::Danneggiato: motivo = Testo::tr("è danneggiato"); break;
         case Registro::Esito::PiuRecente:
-            motivo = QStringLiteral("è stato fatto da una versione più recente del programma");
+            motivo = Testo::tr("è stato fatto da una versione più recente del programma");
             break;
-        case Registro::Esito::NonRaggiungibile: motivo = QStringLiteral("il server non risponde"); break;
+        case Registro::Esito::NonRaggiungibile: motivo = Testo::tr("il server non risponde"); break;
         }
     }
     if (motivo.endsWith(QLatin1Char('.')))
         motivo.chop(1);
-    return QStringLiteral("Il registro %1 non si può aprire: %2.").arg(nome, motivo);
+    return Testo::tr("Il registro %1 non si può aprire: %2.").arg(nome, motivo);
 }
 
 namespace {
 
 QString SulServer(const Registro::Impostazioni& imp)
 {
-    return QStringLiteral("sul server %1, database %2")
+    return Testo::tr("sul server %1, database %2")
         .arg(imp.host.isEmpty() ? QStringLiteral("localhost") : imp.host, imp.database);
 }
 
 // Why the server's register could not be opened, and libpq's own words.
 QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Esito esito, const Registro::Impostazioni& imp)
 {
-    const QString utente = imp.utentePerInsegnanti().isEmpty() ? QStringLiteral("di questo account")
-                                                               : QStringLiteral("«%1»").arg(imp.utentePerInsegnanti());
+    const QString utente = imp.utentePerInsegnanti().isEmpty() ? Testo::tr("di questo account")
+                                                               : Testo::tr("«%1»").arg(imp.utentePerInsegnanti());
     switch (esito) {
     case Registro::Esito::PiuRecente: return server.ultimoErrore();
     case Registro::Esito::NonRaggiungibile:
-        return QStringLiteral("il server non risponde, o non accetta l'utente %1 (%2)").arg(utente, server.ultimoErrore());
+        return Testo::tr("il server non risponde, o non accetta l'utente %1 (%2)").arg(utente, server.ultimoErrore());
     default:
-        return QStringLiteral("sul server non c'è un registro di Tesselo che l'utente %1 possa leggere (%2)")
+        return Testo::tr("sul server non c'è un registro di Tesselo che l'utente %1 possa leggere (%2)")
             .arg(utente, server.ultimoErrore());
     }
 }
@@ -104,7 +102,7 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
     QString sbagliate;
     const std::optional<Registro::Impostazioni> imp = Registro::Impostazioni::Leggi(sbagliate);
     if (!sbagliate.isEmpty()) {
-        aperto.errore = QStringLiteral("Il registro non si può aprire: %1 (in %2).")
+        aperto.errore = Testo::tr("Il registro non si può aprire: %1 (in %2).")
                             .arg(sbagliate, Registro::Impostazioni::File().join(QStringLiteral(", ")));
         return aperto;
     }
@@ -112,7 +110,7 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
         auto server = std::make_unique<Registro::ArchivioServer>();
         const Registro::Esito esito = server->apri(*imp);
         if (esito != Registro::Esito::Ok)
-            aperto.errore = QStringLiteral("Il registro %1 non si può aprire: %2.")
+            aperto.errore = Testo::tr("Il registro %1 non si può aprire: %2.")
                                 .arg(SulServer(*imp), PercheNonSiApre(*server, esito, *imp));
         else
             aperto.deposito = std::move(server);

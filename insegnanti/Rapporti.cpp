@@ -1,8 +1,11 @@
 #include "insegnanti/Rapporti.h"
 
 #include "insegnanti/Scala.h"
+#include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/Testo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
+#include "media/Testi.h"
 #include "registro/DisegnoSimbolo.h"
 #include "registro/Giochi.h"
 
@@ -33,9 +36,9 @@ QString Casella(const Registro::Conto& conto, const QString& testo)
 // The title (after a picture, when given), the period and the day printed.
 QString Intestazione(const QString& titolo, const QString& periodoInParole, const QString& figura = {})
 {
-    return QStringLiteral("<h1>%1%2</h1><p>Periodo: %3. Stampato il %4.</p>")
+    return Testo::tr("<h1>%1%2</h1><p>Periodo: %3. Stampato il %4.</p>")
         .arg(figura, E(titolo), E(periodoInParole),
-             E(QLocale(QLocale::Italian).toString(QDate::currentDate(), "d MMMM yyyy")));
+             E(TestoGiorno(QDate::currentDate())));
 }
 
 // The symbol's picture, kept in the document under its key.
@@ -65,12 +68,12 @@ const QString Tabella = QStringLiteral("<table border=\"1\" cellspacing=\"0\" ce
 Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
                           const QString& periodoInParole)
 {
-    Resoconto r = Nuovo(QStringLiteral("Tesselo: resoconto della classe"), true);
+    Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto della classe"), true);
     QString html = Intestazione(r.titolo, periodoInParole)
-        + QStringLiteral("<p>In ogni casella: risposte esatte / errate e la quota di esatte.</p>") + Tabella
-        + QStringLiteral("<tr><th>Bambino</th>");
+        + Testo::tr("<p>In ogni casella: risposte esatte / errate e la quota di esatte.</p>") + Tabella
+        + Testo::tr("<tr><th>Bambino</th>");
     for (const Registro::Gioco& g : Registro::Giochi())
-        html += QStringLiteral("<th>%1</th>").arg(E(QString::fromUtf8(g.didascalia)));
+        html += QStringLiteral("<th>%1</th>").arg(E(Testi::NomeGioco(g.didascalia)));
     html += QStringLiteral("</tr>");
     for (const Registro::RigaClasse& riga : RigheClasse(archivio, periodo)) {
         html += QStringLiteral("<tr><td>%1%2</td>")
@@ -87,13 +90,13 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
                            const QString& periodoInParole)
 {
     const Registro::Bambino bambino = archivio.bambino(id).value_or(Registro::Bambino{});
-    Resoconto r = Nuovo(QStringLiteral("Tesselo: resoconto di ") + bambino.nomeCompleto(), false);
+    Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto di %1").arg(bambino.nomeCompleto()), false);
     const Registro::SchedaBambino scheda = archivio.scheda(id, periodo);
     const QStringList voci = VociScheda();
 
     QString html = Intestazione(r.titolo, periodoInParole, Simbolo(*r.documento, bambino.simbolo, 32))
-        + QStringLiteral("<h2>Risposte esatte ed errate</h2>") + Tabella
-        + QStringLiteral("<tr><th></th><th>esatte</th><th>errate</th><th>quota esatte</th></tr>");
+        + Testo::tr("<h2>Risposte esatte ed errate</h2>") + Tabella
+        + Testo::tr("<tr><th></th><th>esatte</th><th>errate</th><th>quota esatte</th></tr>");
     const auto conti = ContiScheda(scheda);
     for (int i = 0; i < voci.size(); ++i) {
         const Registro::Conto& c = conti[size_t(i)];
@@ -103,30 +106,30 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
                     .arg(c.errate)
                     .arg(Casella(c, TestoQuota(c)));
     }
-    html += QStringLiteral("</table><h2>Settimana per settimana (quota di risposte esatte)</h2>");
+    html += Testo::tr("</table><h2>Settimana per settimana (quota di risposte esatte)</h2>");
     if (scheda.settimane.isEmpty()) {
-        html += QStringLiteral("<p>Nessuna risposta nel periodo.</p>");
+        html += Testo::tr("<p>Nessuna risposta nel periodo.</p>");
     } else {
-        html += Tabella + QStringLiteral("<tr><th>settimana dal</th>");
+        html += Tabella + Testo::tr("<tr><th>settimana dal</th>");
         for (const QString& v : voci)
             html += QStringLiteral("<th>%1</th>").arg(E(v));
         html += QStringLiteral("</tr>");
         for (const Registro::SchedaBambino::Settimana& s : scheda.settimane) {
-            html += QStringLiteral("<tr><td>%1</td>").arg(E(QLocale(QLocale::Italian).toString(s.lunedi, "d MMM yyyy")));
+            html += QStringLiteral("<tr><td>%1</td>").arg(E(LocaleMostrata().toString(s.lunedi, Testo::tr("d MMM yyyy"))));
             for (const Registro::Conto& c : ContiScheda(s))
                 html += Casella(c, TestoQuota(c));
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");
     }
-    html += QStringLiteral("<h2>Le domande sbagliate più spesso</h2>");
+    html += Testo::tr("<h2>Le domande sbagliate più spesso</h2>");
     if (scheda.piuSbagliati.isEmpty()) {
-        html += QStringLiteral("<p>Nessuna risposta errata nel periodo.</p>");
+        html += Testo::tr("<p>Nessuna risposta errata nel periodo.</p>");
     } else {
-        html += Tabella + QStringLiteral("<tr><th>gioco</th><th>domanda</th><th>blocchi</th><th>volte</th></tr>");
+        html += Tabella + Testo::tr("<tr><th>gioco</th><th>domanda</th><th>blocchi</th><th>volte</th></tr>");
         for (const Registro::SchedaBambino::Errore& e : scheda.piuSbagliati)
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"center\">%4</td></tr>")
-                        .arg(E(e.gioco), E(e.domanda), E(e.blocchi))
+                        .arg(E(Testi::NomeGioco(e.gioco.toUtf8().constData())), E(e.domanda), E(e.blocchi))
                         .arg(e.volte);
         html += QStringLiteral("</table>");
     }
@@ -153,7 +156,7 @@ bool ScriviPdf(const Resoconto& resoconto, const QString& file, QString& errore)
     Stampa(resoconto, stampante);
     const QFileInfo scritto(file);
     if (!scritto.isFile() || scritto.size() == 0 || scritto.fileTime(QFileDevice::FileModificationTime) == prima) {
-        errore = QStringLiteral("Il file %1 non si può scrivere.").arg(file);
+        errore = Testo::tr("Il file %1 non si può scrivere.").arg(file);
         return false;
     }
     return true;

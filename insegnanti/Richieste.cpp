@@ -1,6 +1,7 @@
 #include "insegnanti/Richieste.h"
 
 #include "insegnanti/DialogoBambino.h"
+#include "insegnanti/Testo.h"
 
 #include <QDateEdit>
 #include <QDialog>
@@ -17,14 +18,17 @@ namespace Insegnanti {
 
 namespace {
 
-const QString Titolo = QStringLiteral("Registro di Tesselo");
+QString Titolo()
+{
+    return Testo::tr("Registro di Tesselo");
+}
 
 // Cancelling is the default: Enter pressed by habit deletes nothing.
 bool Conferma(QWidget* padre, const QString& testo, const QString& azione)
 {
-    QMessageBox box(QMessageBox::Warning, Titolo, testo, QMessageBox::NoButton, padre);
+    QMessageBox box(QMessageBox::Warning, Titolo(), testo, QMessageBox::NoButton, padre);
     QPushButton* si = box.addButton(azione, QMessageBox::DestructiveRole);
-    QPushButton* no = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    QPushButton* no = box.addButton(Testo::tr("Annulla"), QMessageBox::RejectRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -33,9 +37,9 @@ bool Conferma(QWidget* padre, const QString& testo, const QString& azione)
 
 void Informa(QWidget* padre, const QString& testo, bool errore)
 {
-    QMessageBox box(errore ? QMessageBox::Critical : QMessageBox::Information, Titolo, testo, QMessageBox::NoButton,
+    QMessageBox box(errore ? QMessageBox::Critical : QMessageBox::Information, Titolo(), testo, QMessageBox::NoButton,
                     padre);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(Testo::tr("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
@@ -52,25 +56,26 @@ QString FileDaSalvare(QWidget* padre, const QString& titolo, const QString& prop
 bool Stampante(QWidget* padre, QPrinter& stampante)
 {
     QPrintDialog dialogo(&stampante, padre);
-    dialogo.setWindowTitle(QStringLiteral("Stampa"));
+    dialogo.setWindowTitle(Testo::tr("Stampa"));
     return dialogo.exec() == QDialog::Accepted;
 }
 
 std::optional<QDate> Giorno(QWidget* padre, const QString& testo)
 {
     QDialog dialogo(padre);
-    dialogo.setWindowTitle(Titolo);
+    dialogo.setWindowTitle(Titolo());
     auto* colonna = new QVBoxLayout(&dialogo);
     auto* spiegazione = new QLabel(testo);
     spiegazione->setWordWrap(true);
     colonna->addWidget(spiegazione);
     auto* data = new QDateEdit(QDate::currentDate());
     data->setCalendarPopup(true);
-    data->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+    data->setLocale(LocaleMostrata());
+    data->setDisplayFormat(Testo::tr("d MMMM yyyy"));
     colonna->addWidget(data);
     auto* pulsanti = new QDialogButtonBox;
-    pulsanti->addButton(QStringLiteral("Avanti"), QDialogButtonBox::AcceptRole);
-    pulsanti->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    pulsanti->addButton(Testo::tr("Avanti"), QDialogButtonBox::AcceptRole);
+    pulsanti->addButton(Testo::tr("Annulla"), QDialogButtonBox::RejectRole);
     QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
     QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     colonna->addWidget(pulsanti);

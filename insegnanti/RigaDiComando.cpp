@@ -1,6 +1,7 @@
 #include "insegnanti/RigaDiComando.h"
 
 #include "insegnanti/Operazioni.h"
+#include "insegnanti/Testo.h"
 
 #include <QTextStream>
 
@@ -24,18 +25,20 @@ Richiesta LeggiRigaDiComando(const QStringList& argomenti)
 
 QString Uso()
 {
-    return QStringLiteral("uso: tesselo-registro [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]\n");
+    return Testo::tr("uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]\n");
 }
 
 QString Aiuto(const QString& registro)
 {
     return Uso()
-        + QStringLiteral(
+        + Testo::tr(
               "Senza opzioni apre il registro della classe in una finestra.\n"
               "  --importa FILE.csv     aggiunge alla classe i bambini di un file della\n"
               "                         segreteria e scrive quanti ne ha aggiunti\n"
               "  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV\n"
               "  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer\n"
+              "  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,\n"
+              "                         quella di tesselo.conf o del sistema, altrimenti l'italiano\n"
               "  --help                 mostra questo aiuto\n"
               "Il registro è %1\n")
               .arg(registro);

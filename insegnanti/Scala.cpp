@@ -1,6 +1,7 @@
 #include "insegnanti/Scala.h"
 
 #include "app/Stile.h"
+#include "insegnanti/Testo.h"
 
 #include <QTableWidgetItem>
 #include <cmath>
@@ -31,10 +32,9 @@ QString TestoQuota(const Registro::Conto& conto)
 QString DescrizioneConto(const Registro::Conto& conto)
 {
     if (!conto.totale())
-        return QStringLiteral("nessuna risposta");
-    return QStringLiteral("%1 e %2 (%3)")
-        .arg(Quante(conto.esatte, QStringLiteral("esatta"), QStringLiteral("esatte")),
-             Quante(conto.errate, QStringLiteral("errata"), QStringLiteral("errate")), TestoQuota(conto));
+        return Testo::tr("nessuna risposta");
+    return Testo::tr("%1 e %2 (%3)")
+        .arg(Testo::conta("%n esatte", "", conto.esatte), Testo::conta("%n errate", "", conto.errate), TestoQuota(conto));
 }
 
 QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo)
@@ -51,15 +51,9 @@ QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo)
     return voce;
 }
 
-QString Quante(int n, const QString& singolare, const QString& plurale)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? singolare : plurale);
-}
-
 QString RisposteCancellate(int n)
 {
-    return n == 1 ? QStringLiteral("Verrà cancellata 1 risposta")
-                  : QStringLiteral("Verranno cancellate %1 risposte").arg(n);
+    return Testo::conta("Verranno cancellate %n risposte", "", n);
 }
 
 } // namespace Insegnanti

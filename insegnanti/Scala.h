@@ -23,8 +23,6 @@ QString DescrizioneConto(const Registro::Conto& conto);
 // there is no answer.
 QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo);
 
-// "1 risposta", "3 risposte": a number with its noun in the singular or plural.
-QString Quante(int n, const QString& singolare, const QString& plurale);
 // "Verrà cancellata 1 risposta", "Verranno cancellate 3 risposte": what a
 // deletion takes, for its confirmation.
 QString RisposteCancellate(int n);

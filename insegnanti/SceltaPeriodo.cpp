@@ -1,5 +1,8 @@
 #include "insegnanti/SceltaPeriodo.h"
 
+#include "insegnanti/Testo.h"
+
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -14,9 +17,9 @@ SceltaPeriodo::SceltaPeriodo(QWidget* padre)
     scelta->setObjectName(QStringLiteral("periodo"));
     dal->setObjectName(QStringLiteral("dal"));
     al->setObjectName(QStringLiteral("al"));
-    scelta->addItems({QStringLiteral("oggi"), QStringLiteral("questa settimana"), QStringLiteral("questo mese"),
-                      QStringLiteral("l'anno scolastico"), QStringLiteral("tutto il registro"),
-                      QStringLiteral("date a scelta")});
+    scelta->addItems({Testo::tr("oggi"), Testo::tr("questa settimana"), Testo::tr("questo mese"),
+                      Testo::tr("l'anno scolastico"), Testo::tr("tutto il registro"),
+                      Testo::tr("date a scelta")});
     for (QDateEdit* data : {dal, al}) {
         data->setCalendarPopup(true);
         data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
@@ -24,13 +27,13 @@ SceltaPeriodo::SceltaPeriodo(QWidget* padre)
     }
     auto* riga = new QHBoxLayout(this);
     riga->setContentsMargins(0, 0, 0, 0);
-    auto* etichetta = new QLabel(QStringLiteral("&Periodo:"));
+    auto* etichetta = new QLabel(Testo::tr("&Periodo:"));
     etichetta->setBuddy(scelta);
     riga->addWidget(etichetta);
     riga->addWidget(scelta);
-    riga->addWidget(new QLabel(QStringLiteral("dal")));
+    riga->addWidget(new QLabel(Testo::tr("dal")));
     riga->addWidget(dal);
-    riga->addWidget(new QLabel(QStringLiteral("al")));
+    riga->addWidget(new QLabel(Testo::tr("al")));
     riga->addWidget(al);
     riga->addStretch();
 
@@ -95,21 +98,21 @@ void SceltaPeriodo::aggiornaDate()
 
 QString TestoGiorno(const QDate& giorno)
 {
-    return QLocale(QLocale::Italian).toString(giorno, QStringLiteral("d MMMM yyyy"));
+    return LocaleMostrata().toString(giorno, Testo::tr("d MMMM yyyy"));
 }
 
 QString DescriviPeriodo(const Registro::Periodo& periodo)
 {
     if (periodo.dal && periodo.al && *periodo.dal == *periodo.al)
-        return *periodo.dal == QDate::currentDate() ? QStringLiteral("oggi, ") + TestoGiorno(*periodo.dal)
-                                                    : QStringLiteral("il ") + TestoGiorno(*periodo.dal);
+        return *periodo.dal == QDate::currentDate() ? Testo::tr("oggi, %1").arg(TestoGiorno(*periodo.dal))
+                                                    : Testo::tr("il %1").arg(TestoGiorno(*periodo.dal));
     if (periodo.dal && periodo.al)
-        return QStringLiteral("dal %1 al %2").arg(TestoGiorno(*periodo.dal), TestoGiorno(*periodo.al));
+        return Testo::tr("dal %1 al %2").arg(TestoGiorno(*periodo.dal), TestoGiorno(*periodo.al));
     if (periodo.dal)
-        return QStringLiteral("dal ") + TestoGiorno(*periodo.dal);
+        return Testo::tr("dal %1").arg(TestoGiorno(*periodo.dal));
     if (periodo.al)
-        return QStringLiteral("fino al ") + TestoGiorno(*periodo.al);
-    return QStringLiteral("tutto il registro");
+        return Testo::tr("fino al %1").arg(TestoGiorno(*periodo.al));
+    return Testo::tr("tutto il registro");
 }
 
 } // namespace Insegnanti

@@ -1,7 +1,9 @@
 #include "insegnanti/VistaBambino.h"
 
 #include "insegnanti/Scala.h"
+#include "insegnanti/Testo.h"
 #include "insegnanti/VistaClasse.h"
+#include "media/Testi.h"
 #include "registro/DisegnoSimbolo.h"
 
 #include <QChart>
@@ -36,7 +38,7 @@ QTableWidget* Tabella(const QString& nome, const QStringList& colonne)
     return t;
 }
 
-QTableWidgetItem* Testo(const QString& testo)
+QTableWidgetItem* Cella(const QString& testo)
 {
     auto* voce = new QTableWidgetItem(testo);
     voce->setToolTip(testo);
@@ -46,17 +48,17 @@ QTableWidgetItem* Testo(const QString& testo)
 
 QStringList VociScheda()
 {
-    return {QStringLiteral("forma"), QStringLiteral("colore"), QStringLiteral("dimensione"),
-            QStringLiteral("spessore"), QStringLiteral("condizioni senza NON"), QStringLiteral("condizioni con NON")};
+    return {Testi::Parola(QStringLiteral("forma")), Testi::Parola(QStringLiteral("colore")),
+            Testi::Parola(QStringLiteral("dimensione")), Testi::Parola(QStringLiteral("spessore")), Testo::tr("condizioni senza NON"), Testo::tr("condizioni con NON")};
 }
 
 VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), bambini(new QComboBox),
-      tabellaQuote(Tabella(QStringLiteral("quote"), {QStringLiteral("esatte"), QStringLiteral("errate"),
-                                                      QStringLiteral("quota esatte")})),
+      tabellaQuote(Tabella(QStringLiteral("quote"), {Testo::tr("esatte"), Testo::tr("errate"),
+                                                      Testo::tr("quota esatte")})),
       vistaGrafico(new QChartView),
-      tabellaErrori(Tabella(QStringLiteral("errori"), {QStringLiteral("gioco"), QStringLiteral("domanda"),
-                                                        QStringLiteral("blocchi"), QStringLiteral("volte")}))
+      tabellaErrori(Tabella(QStringLiteral("errori"), {Testo::tr("gioco"), Testo::tr("domanda"),
+                                                        Testo::tr("blocchi"), Testo::tr("volte")}))
 {
     bambini->setObjectName(QStringLiteral("bambino"));
     bambini->setIconSize(QSize(LatoIcona, LatoIcona));
@@ -74,9 +76,9 @@ VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
     vistaGrafico->setRenderHint(QPainter::Antialiasing);
     vistaGrafico->setMinimumSize(360, 240);
 
-    auto* etichetta = new QLabel(QStringLiteral("&Bambino:"));
+    auto* etichetta = new QLabel(Testo::tr("&Bambino:"));
     etichetta->setBuddy(bambini);
-    auto* titoloErrori = new QLabel(QStringLiteral("Le domande sbagliate più spesso"));
+    auto* titoloErrori = new QLabel(Testo::tr("Le domande sbagliate più spesso"));
     auto* griglia = new QGridLayout(this);
     auto* scelta = new QHBoxLayout;
     scelta->addWidget(etichetta);
@@ -156,12 +158,12 @@ void VistaBambino::mostraQuote(const Registro::SchedaBambino& scheda)
 void VistaBambino::mostraGrafico(const Registro::SchedaBambino& scheda)
 {
     auto* chart = new QChart;
-    chart->setTitle(scheda.settimane.isEmpty() ? QStringLiteral("Nessuna risposta nel periodo")
-                                               : QStringLiteral("Quota di risposte esatte, settimana per settimana"));
+    chart->setTitle(scheda.settimane.isEmpty() ? Testo::tr("Nessuna risposta nel periodo")
+                                               : Testo::tr("Quota di risposte esatte, settimana per settimana"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* asseX = new QDateTimeAxis;
     asseX->setFormat(QStringLiteral("d/M"));
-    asseX->setTitleText(QStringLiteral("settimana dal lunedì"));
+    asseX->setTitleText(Testo::tr("settimana dal lunedì"));
     auto* asseY = new QValueAxis;
     asseY->setRange(0, 100);
     asseY->setLabelFormat(QStringLiteral("%d%%"));
@@ -170,8 +172,8 @@ void VistaBambino::mostraGrafico(const Registro::SchedaBambino& scheda)
     chart->addAxis(asseY, Qt::AlignLeft);
     // The legend is narrower than the table: the conditions by their "NON" alone.
     QStringList nomi = VociScheda();
-    nomi[4] = QStringLiteral("senza NON");
-    nomi[5] = QStringLiteral("con NON");
+    nomi[4] = Testo::tr("senza NON");
+    nomi[5] = Testo::tr("con NON");
     for (int i = 0; i < nomi.size(); ++i) {
         auto* serie = new QLineSeries;
         serie->setName(nomi[i]);
@@ -201,9 +203,9 @@ void VistaBambino::mostraErrori(const Registro::SchedaBambino& scheda)
     tabellaErrori->setRowCount(int(scheda.piuSbagliati.size()));
     for (int r = 0; r < scheda.piuSbagliati.size(); ++r) {
         const Registro::SchedaBambino::Errore& e = scheda.piuSbagliati[r];
-        tabellaErrori->setItem(r, 0, Testo(e.gioco));
-        tabellaErrori->setItem(r, 1, Testo(e.domanda));
-        tabellaErrori->setItem(r, 2, Testo(e.blocchi));
+        tabellaErrori->setItem(r, 0, Cella(Testi::NomeGioco(e.gioco.toUtf8().constData())));
+        tabellaErrori->setItem(r, 1, Cella(e.domanda));
+        tabellaErrori->setItem(r, 2, Cella(e.blocchi));
         auto* volte = new QTableWidgetItem(QString::number(e.volte));
         volte->setTextAlignment(Qt::AlignCenter);
         tabellaErrori->setItem(r, 3, volte);

@@ -1,6 +1,8 @@
 #include "insegnanti/VistaClasse.h"
 
 #include "insegnanti/Scala.h"
+#include "insegnanti/Testo.h"
+#include "media/Testi.h"
 #include "registro/DisegnoSimbolo.h"
 #include "registro/Giochi.h"
 
@@ -33,13 +35,13 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), griglia(new QTableWidget)
 {
     griglia->setObjectName(QStringLiteral("classe"));
-    QStringList intestazioni{QStringLiteral("Bambino")};
+    QStringList intestazioni{Testo::tr("Bambino")};
     for (const Registro::Gioco& g : Registro::Giochi())
-        intestazioni.append(IntestazioneGioco(QString::fromUtf8(g.didascalia)));
+        intestazioni.append(IntestazioneGioco(Testi::NomeGioco(g.didascalia)));
     griglia->setColumnCount(int(intestazioni.size()));
     griglia->setHorizontalHeaderLabels(intestazioni);
     for (int c = 1; c < griglia->columnCount(); ++c)
-        griglia->horizontalHeaderItem(c)->setToolTip(QString::fromUtf8(Registro::Giochi()[c - 1].didascalia));
+        griglia->horizontalHeaderItem(c)->setToolTip(Testi::NomeGioco(Registro::Giochi()[c - 1].didascalia));
     griglia->verticalHeader()->hide();
     griglia->setIconSize(QSize(LatoIcona, LatoIcona));
     griglia->setTextElideMode(Qt::ElideRight);
@@ -53,7 +55,7 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre)
         emit bambinoScelto(griglia->item(riga, 0)->data(Qt::UserRole).toLongLong());
     });
 
-    auto* legenda = new QLabel(QStringLiteral(
+    auto* legenda = new QLabel(Testo::tr(
         "In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) "
         "al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda."));
     legenda->setWordWrap(true);
@@ -73,7 +75,7 @@ void VistaClasse::mostra(const Registro::Periodo& periodo)
             const Registro::Conto& conto = righe[r].perGioco[g];
             QTableWidgetItem* voce = VoceConto(conto, TestoConto(conto));
             voce->setToolTip(QStringLiteral("%1, %2: %3")
-                                 .arg(NomeRiga(righe[r].bambino), QString::fromUtf8(Registro::Giochi()[g].didascalia),
+                                 .arg(NomeRiga(righe[r].bambino), Testi::NomeGioco(Registro::Giochi()[g].didascalia),
                                       DescrizioneConto(conto)));
             griglia->setItem(r, g + 1, voce);
         }
@@ -99,7 +101,7 @@ QList<Registro::RigaClasse> RigheClasse(const Registro::Deposito& archivio, cons
 
 QString NomeRiga(const Registro::Bambino& bambino)
 {
-    return bambino.id ? bambino.nomeCompleto() : QStringLiteral("ospite");
+    return bambino.id ? bambino.nomeCompleto() : Testo::tr("ospite");
 }
 
 QString IntestazioneGioco(const QString& didascalia)

@@ -1,5 +1,9 @@
 #include "insegnanti/VistaComputer.h"
 
+#include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/Testo.h"
+
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -26,13 +30,13 @@ VistaComputer::VistaComputer(const Registro::Deposito& a, QWidget* padre)
     griglia->setObjectName(QStringLiteral("computer"));
     griglia->setColumnCount(3);
     griglia->setHorizontalHeaderLabels(
-        {QStringLiteral("Computer"), QStringLiteral("Risposte in coda"), QStringLiteral("Ultimo contatto")});
+        {Testo::tr("Computer"), Testo::tr("Risposte in coda"), Testo::tr("Ultimo contatto")});
     griglia->verticalHeader()->hide();
     griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
     griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     riassunto->setWordWrap(true);
-    auto* legenda = new QLabel(QStringLiteral(
+    auto* legenda = new QLabel(Testo::tr(
         "Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano "
         "quando il computer è acceso e raggiunge il server. In cima i computer che ne hanno ancora."));
     legenda->setWordWrap(true);
@@ -61,24 +65,23 @@ void VistaComputer::mostra()
                 griglia->item(r, colonna)->setFont(grassetto);
             }
     }
-    riassunto->setText(elenco.isEmpty() ? QStringLiteral("Nessun computer ha ancora inviato risposte al server.")
-                       : conCoda == 0  ? QStringLiteral("Tutti i computer hanno inviato le loro risposte.")
-                       : conCoda == 1  ? QStringLiteral("1 computer ha ancora risposte in coda.")
-                                       : QStringLiteral("%1 computer hanno ancora risposte in coda.").arg(conCoda));
+    riassunto->setText(elenco.isEmpty() ? Testo::tr("Nessun computer ha ancora inviato risposte al server.")
+                       : conCoda == 0  ? Testo::tr("Tutti i computer hanno inviato le loro risposte.")
+                                       : Testo::conta("%n computer hanno ancora risposte in coda.", "", conCoda));
 }
 
 QString TestoMomento(const QDateTime& momento, const QDate& oggi)
 {
     if (!momento.isValid())
-        return QStringLiteral("mai");
+        return Testo::tr("mai");
     const QDateTime locale = momento.toLocalTime();
     const QString ora = locale.time().toString(QStringLiteral("H:mm"));
     const QDate giorno = locale.date();
     if (giorno == oggi)
-        return QStringLiteral("oggi alle %1").arg(ora);
+        return Testo::tr("oggi alle %1").arg(ora);
     if (giorno == oggi.addDays(-1))
-        return QStringLiteral("ieri alle %1").arg(ora);
-    return QStringLiteral("%1 alle %2").arg(QLocale(QLocale::Italian).toString(giorno, QStringLiteral("d MMMM yyyy")), ora);
+        return Testo::tr("ieri alle %1").arg(ora);
+    return Testo::tr("%1 alle %2").arg(TestoGiorno(giorno), ora);
 }
 
 } // namespace Insegnanti

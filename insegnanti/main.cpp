@@ -1,44 +1,48 @@
+#include "app/SceltaLingua.h"
 #include "app/Stile.h"
+
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/RigaDiComando.h"
+#include "insegnanti/Testo.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTextStream>
-#include <QTranslator>
 #include <cstdio>
 
 using namespace Insegnanti;
 
 namespace {
 
+// The texts of this run in the language asked for with --lingua, or the
+// game's choice; Qt's own (standard buttons, the print dialog) with them.
+void ScegliLingua(const QString& lingua)
+{
+    ::ScegliLingua(lingua, "tesselo-registro", [](const QString& codice) { return ImpostaLingua(codice); });
+}
+
 // The options run without a window, nor a display to open one on.
-int SenzaFinestra(int argc, char* argv[], const Richiesta& richiesta)
+int SenzaFinestra(int argc, char* argv[], const Richiesta& richiesta, const QString& lingua)
 {
     const QCoreApplication app(argc, argv);
+    ScegliLingua(lingua);
     QTextStream uscita(stdout), errori(stderr);
     return EseguiRigaDiComando(richiesta, Registro::Archivio::PercorsoPredefinito(), uscita, errori);
 }
 
-int ConFinestra(int argc, char* argv[])
+int ConFinestra(int argc, char* argv[], const QString& lingua)
 {
     QApplication app(argc, argv);
+    ScegliLingua(lingua);
     // What the toolkit has not taken as its own is not an option of the program.
     if (argc > 1) {
         std::fputs(qPrintable(Uso()), stderr);
         return 2;
     }
-    QApplication::setApplicationName(QStringLiteral("Registro di Tesselo"));
+    QApplication::setApplicationName(Testo::tr("Registro di Tesselo"));
     QApplication::setDesktopFileName(QStringLiteral("tesselo-registro"));
     QApplication::setStyle(CreaStile());
-    // Qt's own texts (standard buttons, the print dialog) in Italian.
-    QTranslator traduzione;
-    if (traduzione.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzione);
 
     const RegistroAperto aperto = ApriRegistro(Registro::Archivio::PercorsoPredefinito(), true);
     if (!aperto.deposito) {
@@ -48,7 +52,7 @@ int ConFinestra(int argc, char* argv[])
     }
     if (!aperto.spostato.isEmpty())
         richieste().informa(nullptr,
-                            QStringLiteral("Il registro era danneggiato: è stato messo da parte come %1, "
+                            Testo::tr("Il registro era danneggiato: è stato messo da parte come %1, "
                                            "e ne è stato cominciato uno nuovo.")
                                 .arg(aperto.spostato),
                             true);
@@ -61,9 +65,12 @@ int ConFinestra(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    QString lingua;
+    const bool linguaData = TogliLingua(argc, argv, lingua);
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti.append(QString::fromLocal8Bit(argv[i]));
-    const Richiesta richiesta = LeggiRigaDiComando(argomenti);
-    return richiesta.comando == Comando::Finestra ? ConFinestra(argc, argv) : SenzaFinestra(argc, argv, richiesta);
+    const Richiesta richiesta = linguaData ? LeggiRigaDiComando(argomenti) : Richiesta{Comando::Sbagliato, {}};
+    return richiesta.comando == Comando::Finestra ? ConFinestra(argc, argv, lingua)
+                                                  : SenzaFinestra(argc, argv, richiesta, lingua);
 }

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -13,8 +14,9 @@ namespace Lingua {
 namespace {
 
 QString attuale = u"it"_s;
-// The translations installed now: the game's and Qt's own.
-std::unique_ptr<QTranslator> gioco, qt;
+// The translations installed now: the programs' and Qt's own.
+std::vector<std::unique_ptr<QTranslator>> programmiCaricati;
+std::unique_ptr<QTranslator> qt;
 
 // The language part of an interface language ("de" of "de-Latn-CH").
 QString CodiceDi(const QString& linguaggio)
@@ -58,17 +60,25 @@ QString Scegli(const QString& richiesta, const QStringList& sistema, bool* scono
     return Disponibili().first();
 }
 
-bool Imposta(const QString& codice, const QString& cartella)
+bool Imposta(const QString& codice, const QString& cartella, const QStringList& programmi)
 {
-    Rimuovi(gioco);
+    for (auto& traduzione : programmiCaricati)
+        Rimuovi(traduzione);
+    programmiCaricati.clear();
     Rimuovi(qt);
     const QString italiano = Disponibili().first();
-    if (codice != italiano)
-        gioco = Carica(u"tesselo_"_s + codice, cartella);
-    const bool riuscita = codice == italiano || gioco;
-    attuale = riuscita ? codice : italiano;
+    bool riuscita = true;
+    for (const QString& programma : programmi) {
+        if (codice == italiano)
+            break;
+        programmiCaricati.push_back(Carica(programma + u'_' + codice, cartella));
+        riuscita = riuscita && programmiCaricati.back();
+    }
+    if (!riuscita)
+        return Imposta(italiano, cartella, programmi), false;
+    attuale = codice;
     qt = Carica(u"qtbase_"_s + attuale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return riuscita;
+    return true;
 }
 
 QString Attuale()

@@ -22,8 +22,11 @@ QString Scegli(const QString& richiesta, const QStringList& sistema, bool* scono
 // Shows the game in a language from now on: its translation from the folder
 // cartella and Qt's own texts (standard buttons, context menus) take the
 // place of those installed before. False, and Italian, when the game's
-// translation cannot be read.
-bool Imposta(const QString& codice, const QString& cartella);
+// translation cannot be read. programmi names the translations to load,
+// <programma>_<code>.qm each; the teachers' program also shows the game's
+// captions and words, so it loads the game's file beside its own.
+bool Imposta(const QString& codice, const QString& cartella,
+             const QStringList& programmi = {QStringLiteral("tesselo")});
 
 // The language shown now ("it" until another is set).
 QString Attuale();

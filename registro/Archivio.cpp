@@ -5,6 +5,7 @@
 #include "registro/Schema.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -202,7 +203,10 @@ Esito Archivio::apri(const QString& percorso, bool crea)
 }
 
 bool Archivio::aperto() const { return d->aperto; }
-QString Archivio::descrizione() const { return QStringLiteral("Registro: ") + QDir::toNativeSeparators(d->percorso); }
+QString Archivio::descrizione() const
+{
+    return QCoreApplication::translate("Registro", "Registro: %1").arg(QDir::toNativeSeparators(d->percorso));
+}
 QString Archivio::ultimoErrore() const { return d->errore; }
 QString Archivio::fileSpostato() const { return d->spostato; }
 

@@ -7,6 +7,7 @@
 #include "registro/Server.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -156,7 +157,10 @@ Esito ArchivioServer::apri(const Impostazioni& imp, int secondi)
     return esito;
 }
 
-QString ArchivioServer::descrizione() const { return QStringLiteral("Registro sul server ") + d->nome; }
+QString ArchivioServer::descrizione() const
+{
+    return QCoreApplication::translate("Registro", "Registro sul server %1").arg(d->nome);
+}
 bool ArchivioServer::aperto() const { return d->aperto; }
 QString ArchivioServer::erroreLettura() const { return d->erroreLettura; }
 QString ArchivioServer::ultimoErrore() const { return d->errore; }

@@ -1,0 +1,671 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Insegnanti</name>
+    <message>
+        <source>Modifica bambino</source>
+        <translation>Kind bearbeiten</translation>
+    </message>
+    <message>
+        <source>Nuovo bambino</source>
+        <translation>Neues Kind</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Vorname:</translation>
+    </message>
+    <message>
+        <source>&amp;Cognome (facoltativo):</source>
+        <translation>&amp;Nachname (freiwillig):</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>Das &amp;Zeichen (die schon anderen Kindern gegebenen fehlen):</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo</source>
+        <translation>Tesselo-Klassenbuch</translation>
+    </message>
+    <message>
+        <source>&amp;La classe</source>
+        <translation>Die &amp;Klasse</translation>
+    </message>
+    <message>
+        <source>I risul&amp;tati della classe</source>
+        <translation>Die &amp;Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>&amp;Un bambino</source>
+        <translation>Ein Ki&amp;nd</translation>
+    </message>
+    <message>
+        <source>C&amp;omputer</source>
+        <translation>C&amp;omputer</translation>
+    </message>
+    <message>
+        <source>&amp;Registro</source>
+        <translation>Klassen&amp;buch</translation>
+    </message>
+    <message>
+        <source>&amp;Importa una classe da un file CSV...</source>
+        <translation>Klasse aus CSV-Datei &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta le risposte del periodo in CSV...</source>
+        <translation>Antworten des Zeitraums als CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci il registro di un altro computer...</source>
+        <translation>Klassenbuch eines anderen Computers &amp;zusammenführen...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiorna</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>E&amp;sci</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Re&amp;soconti</source>
+        <translation>Be&amp;richte</translation>
+    </message>
+    <message>
+        <source>Resoconto della &amp;classe in PDF...</source>
+        <translation>Bericht der &amp;Klasse als PDF...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa il resoconto della classe...</source>
+        <translation>Bericht der Klasse &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Resoconto del &amp;bambino in PDF...</source>
+        <translation>Bericht des K&amp;indes als PDF...</translation>
+    </message>
+    <message>
+        <source>Stampa il resoconto del ba&amp;mbino...</source>
+        <translation>Bericht des Kindes dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte di un &amp;bambino...</source>
+        <translation>Antworten eines &amp;Kindes löschen...</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte &amp;prima di una data...</source>
+        <translation>Antworten &amp;vor einem Datum löschen...</translation>
+    </message>
+    <message>
+        <source>%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). Riprovare con «Aggiorna».</source>
+        <translation>%1 — es lässt sich nicht lesen, das Angezeigte kann unvollständig sein (%2). Mit „Aktualisieren“ erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora nessun bambino.</source>
+        <translation>Die Klasse hat noch keine Kinder.</translation>
+    </message>
+    <message>
+        <source>Esporta le risposte</source>
+        <translation>Antworten exportieren</translation>
+    </message>
+    <message>
+        <source>registro</source>
+        <translation>klassenbuch</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unisci il registro di un altro computer</source>
+        <translation>Klassenbuch eines anderen Computers zusammenführen</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo (*.sqlite);;Tutti i file (*)</source>
+        <translation>Tesselo-Klassenbücher (*.sqlite);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Salva il resoconto in PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Resoconto salvato nel file %1.</source>
+        <translation>Bericht in der Datei %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>resoconto</source>
+        <translation>bericht</translation>
+    </message>
+    <message>
+        <source>classe</source>
+        <translation>klasse</translation>
+    </message>
+    <message>
+        <source>«%1» non ha nessuna risposta nel registro.</source>
+        <translation>„%1“ hat keine Antworten im Klassenbuch.</translation>
+    </message>
+    <message>
+        <source>Cancellare tutte le risposte di «%1»?
+
+%2. Il bambino resta nella classe.</source>
+        <translation>Alle Antworten von „%1“ löschen?
+
+%2. Das Kind bleibt in der Klasse.</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima di quale giorno?</source>
+        <translation>Die vor welchem Tag gegebenen Antworten löschen?</translation>
+    </message>
+    <message>
+        <source>Non ci sono risposte date prima del %1.</source>
+        <translation>Es gibt keine vor dem %1 gegebenen Antworten.</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima del %1?
+
+%2, di tutti i bambini e degli ospiti.</source>
+        <translation>Die vor dem %1 gegebenen Antworten löschen?
+
+%2, von allen Kindern und Gästen.</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Rimuo&amp;vi...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un bambino...</source>
+        <translation>Kind &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato salvato: %2</source>
+        <translation>„%1“ wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Ogni contrassegno è già di un bambino della classe.</source>
+        <translation>Jedes Zeichen gehört schon einem Kind der Klasse.</translation>
+    </message>
+    <message>
+        <source>Rimuovere «%1» dalla classe?
+
+</source>
+        <translation>„%1“ aus der Klasse entfernen?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate anche tutte le sue risposte: %n risposte.</source>
+        <translation>
+            <numerusform>Auch alle seine Antworten werden gelöscht: %n Antwort.</numerusform>
+            <numerusform>Auch alle seine Antworten werden gelöscht: %n Antworten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha ancora nessuna risposta nel registro.</source>
+        <translation>Es hat noch keine Antworten im Klassenbuch.</translation>
+    </message>
+    <message>
+        <source>Rimuovi</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato rimosso: %2</source>
+        <translation>„%1“ wurde nicht entfernt: %2</translation>
+    </message>
+    <message>
+        <source>Importa una classe</source>
+        <translation>Klasse importieren</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv *.CSV *.txt);;Tutti i file (*)</source>
+        <translation>CSV-Dateien (*.csv *.CSV *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato importato: %2</source>
+        <translation>Die Datei %1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <source>Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.</source>
+        <translation>Kein Kind hinzugefügt: die der Datei %1 sind schon alle in der Klasse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini aggiunti alla classe dal file %1.</source>
+        <translation>
+            <numerusform>%n Kind aus der Datei %1 zur Klasse hinzugefügt.</numerusform>
+            <numerusform>%n Kinder aus der Datei %1 zur Klasse hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere: %2</source>
+        <translation>Die Datei %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Risposte esportate nel file %1.</source>
+        <translation>Antworten in die Datei %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non c&apos;è.</source>
+        <translation>Die Datei %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato unito: %2</source>
+        <translation>Die Datei %1 wurde nicht zusammengeführt: %2</translation>
+    </message>
+    <message>
+        <source>%1 dal registro %2.</source>
+        <translation>%1 aus dem Klassenbuch %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte aggiunte</source>
+        <translation>
+            <numerusform>%n Antwort hinzugefügt</numerusform>
+            <numerusform>%n Antworten hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non c&apos;è ancora</source>
+        <translation>es gibt es noch nicht</translation>
+    </message>
+    <message>
+        <source>non si può scrivere</source>
+        <translation>es lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>è bloccato da un altro programma</source>
+        <translation>es ist von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>è danneggiato</source>
+        <translation>es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>è stato fatto da una versione più recente del programma</source>
+        <translation>es wurde von einer neueren Version des Programms angelegt</translation>
+    </message>
+    <message>
+        <source>il server non risponde</source>
+        <translation>der Server antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può aprire: %2.</source>
+        <translation>Das Klassenbuch %1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>sul server %1, database %2</source>
+        <translation>auf dem Server %1, Datenbank %2</translation>
+    </message>
+    <message>
+        <source>di questo account</source>
+        <translation>dieses Kontos</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>il server non risponde, o non accetta l&apos;utente %1 (%2)</source>
+        <translation>der Server antwortet nicht oder nimmt den Benutzer %1 nicht an (%2)</translation>
+    </message>
+    <message>
+        <source>sul server non c&apos;è un registro di Tesselo che l&apos;utente %1 possa leggere (%2)</source>
+        <translation>auf dem Server gibt es kein Tesselo-Klassenbuch, das der Benutzer %1 lesen darf (%2)</translation>
+    </message>
+    <message>
+        <source>Il registro non si può aprire: %1 (in %2).</source>
+        <translation>Das Klassenbuch lässt sich nicht öffnen: %1 (in %2).</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Periodo: %3. Stampato il %4.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Zeitraum: %3. Gedruckt am %4.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto della classe</source>
+        <translation>Tesselo: Bericht der Klasse</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In jedem Feld: richtige / falsche Antworten und der Anteil der richtigen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Kind&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Risposte esatte ed errate&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Richtige und falsche Antworten&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;esatte&lt;/th&gt;&lt;th&gt;errate&lt;/th&gt;&lt;th&gt;quota esatte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;richtig&lt;/th&gt;&lt;th&gt;falsch&lt;/th&gt;&lt;th&gt;Anteil richtig&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/table&gt;&lt;h2&gt;Settimana per settimana (quota di risposte esatte)&lt;/h2&gt;</source>
+        <translation>&lt;/table&gt;&lt;h2&gt;Woche für Woche (Anteil richtiger Antworten)&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Keine Antworten im Zeitraum.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;settimana dal&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Woche ab&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Le domande sbagliate più spesso&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Die am häufigsten falsch beantworteten Fragen&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Keine falschen Antworten im Zeitraum.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Blöcke&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere.</source>
+        <translation>Die Datei %1 lässt sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Avanti</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+</source>
+        <translation>Aufruf: tesselo-registro [--lingua CODE] [--importa DATEI.csv | --esporta DATEI.csv | --unisci DATEI.sqlite]
+</translation>
+    </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Ohne Optionen öffnet es das Klassenbuch in einem Fenster.
+  --importa DATEI.csv     fügt der Klasse die Kinder einer Datei des
+                          Sekretariats hinzu und schreibt, wie viele es waren
+  --esporta DATEI.csv     schreibt jede Antwort des Klassenbuchs in eine CSV-Datei
+  --unisci DATEI.sqlite   fügt die Antworten des Klassenbuchs eines anderen Computers hinzu
+  --lingua CODE           die Sprache des Programms: it, en, fr, es oder de; ohne
+                          die aus tesselo.conf oder des Systems, sonst Italienisch
+  --help                  zeigt diese Hilfe
+Das Klassenbuch ist %1
+</translation>
+    </message>
+    <message>
+        <source>nessuna risposta</source>
+        <translation>keine Antworten</translation>
+    </message>
+    <message>
+        <source>%1 e %2 (%3)</source>
+        <translation>%1 und %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte</source>
+        <translation>
+            <numerusform>%n richtig</numerusform>
+            <numerusform>%n richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errate</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate %n risposte</source>
+        <translation>
+            <numerusform>%n Antwort wird gelöscht</numerusform>
+            <numerusform>%n Antworten werden gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>diese Woche</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>diesen Monat</translation>
+    </message>
+    <message>
+        <source>l&apos;anno scolastico</source>
+        <translation>das Schuljahr</translation>
+    </message>
+    <message>
+        <source>tutto il registro</source>
+        <translation>das ganze Klassenbuch</translation>
+    </message>
+    <message>
+        <source>date a scelta</source>
+        <translation>frei gewählte Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>dal</source>
+        <translation>vom</translation>
+    </message>
+    <message>
+        <source>al</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>dal %1 al %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>condizioni senza NON</source>
+        <translation>Bedingungen ohne NICHT</translation>
+    </message>
+    <message>
+        <source>condizioni con NON</source>
+        <translation>Bedingungen mit NICHT</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>quota esatte</source>
+        <translation>Anteil richtig</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>volte</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>&amp;Bambino:</source>
+        <translation>K&amp;ind:</translation>
+    </message>
+    <message>
+        <source>Le domande sbagliate più spesso</source>
+        <translation>Die am häufigsten falsch beantworteten Fragen</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta nel periodo</source>
+        <translation>Keine Antworten im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Quota di risposte esatte, settimana per settimana</source>
+        <translation>Anteil richtiger Antworten, Woche für Woche</translation>
+    </message>
+    <message>
+        <source>settimana dal lunedì</source>
+        <translation>Woche ab Montag</translation>
+    </message>
+    <message>
+        <source>senza NON</source>
+        <translation>ohne NICHT</translation>
+    </message>
+    <message>
+        <source>con NON</source>
+        <translation>mit NICHT</translation>
+    </message>
+    <message>
+        <source>Bambino</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>In jedem Feld: richtige / falsche Antworten. Die Farbe geht von Rot (wenige richtig) über Gelb (die Hälfte) zu Grün (fast alle richtig). Ein Doppelklick auf ein Kind öffnet sein Blatt.</translation>
+    </message>
+    <message>
+        <source>ospite</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Risposte in coda</source>
+        <translation>Wartende Antworten</translation>
+    </message>
+    <message>
+        <source>Ultimo contatto</source>
+        <translation>Letzter Kontakt</translation>
+    </message>
+    <message>
+        <source>Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano quando il computer è acceso e raggiunge il server. In cima i computer che ne hanno ancora.</source>
+        <translation>Wartende Antworten liegen auf diesem Computer und noch nicht im Klassenbuch des Servers: Sie kommen an, wenn der Computer eingeschaltet ist und den Server erreicht. Oben die Computer, die noch welche haben.</translation>
+    </message>
+    <message>
+        <source>Nessun computer ha ancora inviato risposte al server.</source>
+        <translation>Noch kein Computer hat Antworten an den Server geschickt.</translation>
+    </message>
+    <message>
+        <source>Tutti i computer hanno inviato le loro risposte.</source>
+        <translation>Alle Computer haben ihre Antworten geschickt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n computer hanno ancora risposte in coda.</source>
+        <translation>
+            <numerusform>%n Computer hat noch wartende Antworten.</numerusform>
+            <numerusform>%n Computer haben noch wartende Antworten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>oggi alle %1</source>
+        <translation>heute um %1</translation>
+    </message>
+    <message>
+        <source>ieri alle %1</source>
+        <translation>gestern um %1</translation>
+    </message>
+    <message>
+        <source>%1 alle %2</source>
+        <translation>%1 um %2</translation>
+    </message>
+    <message>
+        <source>Il registro era danneggiato: è stato messo da parte come %1, e ne è stato cominciato uno nuovo.</source>
+        <translation>Das Klassenbuch war beschädigt: Es wurde als %1 beiseitegelegt, und ein neues wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto di %1</source>
+        <translation>Tesselo: Bericht über %1</translation>
+    </message>
+    <message>
+        <source>oggi, %1</source>
+        <translation>heute, %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <translation>am %1</translation>
+    </message>
+    <message>
+        <source>dal %1</source>
+        <translation>ab %1</translation>
+    </message>
+    <message>
+        <source>fino al %1</source>
+        <translation>bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>Registro</name>
+    <message>
+        <source>Registro: %1</source>
+        <translation>Klassenbuch: %1</translation>
+    </message>
+    <message>
+        <source>Registro sul server %1</source>
+        <translation>Klassenbuch auf dem Server %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,671 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Insegnanti</name>
+    <message>
+        <source>Modifica bambino</source>
+        <translation>Edit child</translation>
+    </message>
+    <message>
+        <source>Nuovo bambino</source>
+        <translation>New child</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>&amp;Cognome (facoltativo):</source>
+        <translation>&amp;Surname (optional):</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>The &amp;symbol (those already given to other children are not shown):</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo</source>
+        <translation>Tesselo Register</translation>
+    </message>
+    <message>
+        <source>&amp;La classe</source>
+        <translation>The c&amp;lass</translation>
+    </message>
+    <message>
+        <source>I risul&amp;tati della classe</source>
+        <translation>Class resul&amp;ts</translation>
+    </message>
+    <message>
+        <source>&amp;Un bambino</source>
+        <translation>&amp;One child</translation>
+    </message>
+    <message>
+        <source>C&amp;omputer</source>
+        <translation>Co&amp;mputers</translation>
+    </message>
+    <message>
+        <source>&amp;Registro</source>
+        <translation>&amp;Register</translation>
+    </message>
+    <message>
+        <source>&amp;Importa una classe da un file CSV...</source>
+        <translation>&amp;Import a class from a CSV file...</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta le risposte del periodo in CSV...</source>
+        <translation>&amp;Export the period&apos;s answers to CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci il registro di un altro computer...</source>
+        <translation>&amp;Merge another computer&apos;s register...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiorna</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>E&amp;sci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Re&amp;soconti</source>
+        <translation>R&amp;eports</translation>
+    </message>
+    <message>
+        <source>Resoconto della &amp;classe in PDF...</source>
+        <translation>&amp;Class report as PDF...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa il resoconto della classe...</source>
+        <translation>Print the class &amp;report...</translation>
+    </message>
+    <message>
+        <source>Resoconto del &amp;bambino in PDF...</source>
+        <translation>C&amp;hild&apos;s report as PDF...</translation>
+    </message>
+    <message>
+        <source>Stampa il resoconto del ba&amp;mbino...</source>
+        <translation>Print the chil&amp;d&apos;s report...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte di un &amp;bambino...</source>
+        <translation>Delete a &amp;child&apos;s answers...</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte &amp;prima di una data...</source>
+        <translation>Delete answers &amp;before a date...</translation>
+    </message>
+    <message>
+        <source>%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). Riprovare con «Aggiorna».</source>
+        <translation>%1 — it cannot be read, what is shown may be incomplete (%2). Try again with “Refresh”.</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora nessun bambino.</source>
+        <translation>The class has no children yet.</translation>
+    </message>
+    <message>
+        <source>Esporta le risposte</source>
+        <translation>Export the answers</translation>
+    </message>
+    <message>
+        <source>registro</source>
+        <translation>register</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unisci il registro di un altro computer</source>
+        <translation>Merge another computer&apos;s register</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo (*.sqlite);;Tutti i file (*)</source>
+        <translation>Tesselo registers (*.sqlite);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Salva il resoconto in PDF</source>
+        <translation>Save the report as PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Resoconto salvato nel file %1.</source>
+        <translation>Report saved in the file %1.</translation>
+    </message>
+    <message>
+        <source>resoconto</source>
+        <translation>report</translation>
+    </message>
+    <message>
+        <source>classe</source>
+        <translation>class</translation>
+    </message>
+    <message>
+        <source>«%1» non ha nessuna risposta nel registro.</source>
+        <translation>“%1” has no answers in the register.</translation>
+    </message>
+    <message>
+        <source>Cancellare tutte le risposte di «%1»?
+
+%2. Il bambino resta nella classe.</source>
+        <translation>Delete all the answers of “%1”?
+
+%2. The child stays in the class.</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima di quale giorno?</source>
+        <translation>Delete the answers given before which day?</translation>
+    </message>
+    <message>
+        <source>Non ci sono risposte date prima del %1.</source>
+        <translation>There are no answers given before %1.</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima del %1?
+
+%2, di tutti i bambini e degli ospiti.</source>
+        <translation>Delete the answers given before %1?
+
+%2, of all the children and of guests.</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica...</source>
+        <translation>Chan&amp;ge...</translation>
+    </message>
+    <message>
+        <source>Rimuo&amp;vi...</source>
+        <translation>Remo&amp;ve...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un bambino...</source>
+        <translation>&amp;Add a child...</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato salvato: %2</source>
+        <translation>“%1” was not saved: %2</translation>
+    </message>
+    <message>
+        <source>Ogni contrassegno è già di un bambino della classe.</source>
+        <translation>Every symbol already belongs to a child of the class.</translation>
+    </message>
+    <message>
+        <source>Rimuovere «%1» dalla classe?
+
+</source>
+        <translation>Remove “%1” from the class?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate anche tutte le sue risposte: %n risposte.</source>
+        <translation>
+            <numerusform>All their answers will be deleted too: %n answer.</numerusform>
+            <numerusform>All their answers will be deleted too: %n answers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha ancora nessuna risposta nel registro.</source>
+        <translation>They have no answers in the register yet.</translation>
+    </message>
+    <message>
+        <source>Rimuovi</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato rimosso: %2</source>
+        <translation>“%1” was not removed: %2</translation>
+    </message>
+    <message>
+        <source>Importa una classe</source>
+        <translation>Import a class</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv *.CSV *.txt);;Tutti i file (*)</source>
+        <translation>CSV files (*.csv *.CSV *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato importato: %2</source>
+        <translation>The file %1 was not imported: %2</translation>
+    </message>
+    <message>
+        <source>Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.</source>
+        <translation>No child added: those of the file %1 are all in the class already.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini aggiunti alla classe dal file %1.</source>
+        <translation>
+            <numerusform>%n child added to the class from the file %1.</numerusform>
+            <numerusform>%n children added to the class from the file %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Risposte esportate nel file %1.</source>
+        <translation>Answers exported to the file %1.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non c&apos;è.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato unito: %2</source>
+        <translation>The file %1 was not merged: %2</translation>
+    </message>
+    <message>
+        <source>%1 dal registro %2.</source>
+        <translation>%1 from the register %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte aggiunte</source>
+        <translation>
+            <numerusform>%n answer added</numerusform>
+            <numerusform>%n answers added</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non c&apos;è ancora</source>
+        <translation>it does not exist yet</translation>
+    </message>
+    <message>
+        <source>non si può scrivere</source>
+        <translation>it cannot be written</translation>
+    </message>
+    <message>
+        <source>è bloccato da un altro programma</source>
+        <translation>it is locked by another program</translation>
+    </message>
+    <message>
+        <source>è danneggiato</source>
+        <translation>it is damaged</translation>
+    </message>
+    <message>
+        <source>è stato fatto da una versione più recente del programma</source>
+        <translation>it was made by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>il server non risponde</source>
+        <translation>the server does not answer</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può aprire: %2.</source>
+        <translation>The register %1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>sul server %1, database %2</source>
+        <translation>on the server %1, database %2</translation>
+    </message>
+    <message>
+        <source>di questo account</source>
+        <translation>of this account</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>il server non risponde, o non accetta l&apos;utente %1 (%2)</source>
+        <translation>the server does not answer, or does not accept the user %1 (%2)</translation>
+    </message>
+    <message>
+        <source>sul server non c&apos;è un registro di Tesselo che l&apos;utente %1 possa leggere (%2)</source>
+        <translation>the server has no Tesselo register that the user %1 may read (%2)</translation>
+    </message>
+    <message>
+        <source>Il registro non si può aprire: %1 (in %2).</source>
+        <translation>The register cannot be opened: %1 (in %2).</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Periodo: %3. Stampato il %4.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Period: %3. Printed on %4.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto della classe</source>
+        <translation>Tesselo: class report</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In each cell: right / wrong answers and the share of right ones.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Child&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Risposte esatte ed errate&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Right and wrong answers&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;esatte&lt;/th&gt;&lt;th&gt;errate&lt;/th&gt;&lt;th&gt;quota esatte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;right&lt;/th&gt;&lt;th&gt;wrong&lt;/th&gt;&lt;th&gt;share right&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/table&gt;&lt;h2&gt;Settimana per settimana (quota di risposte esatte)&lt;/h2&gt;</source>
+        <translation>&lt;/table&gt;&lt;h2&gt;Week by week (share of right answers)&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No answers in the period.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;settimana dal&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;week from&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Le domande sbagliate più spesso&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;The questions most often answered wrongly&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No wrong answers in the period.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;game&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocks&lt;/th&gt;&lt;th&gt;times&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Avanti</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+</source>
+        <translation>usage: tesselo-registro [--lingua CODE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+</translation>
+    </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Without options it opens the class register in a window.
+  --importa FILE.csv     adds to the class the children of a file from the
+                         school office and writes how many it added
+  --esporta FILE.csv     writes every answer of the register to a CSV file
+  --unisci FILE.sqlite   adds the answers of another computer&apos;s register
+  --lingua CODE          the program&apos;s language: it, en, fr, es or de; without,
+                         that of tesselo.conf or of the system, else Italian
+  --help                 shows this help
+The register is %1
+</translation>
+    </message>
+    <message>
+        <source>nessuna risposta</source>
+        <translation>no answers</translation>
+    </message>
+    <message>
+        <source>%1 e %2 (%3)</source>
+        <translation>%1 and %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte</source>
+        <translation>
+            <numerusform>%n right</numerusform>
+            <numerusform>%n right</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errate</source>
+        <translation>
+            <numerusform>%n wrong</numerusform>
+            <numerusform>%n wrong</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate %n risposte</source>
+        <translation>
+            <numerusform>%n answer will be deleted</numerusform>
+            <numerusform>%n answers will be deleted</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>this week</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>this month</translation>
+    </message>
+    <message>
+        <source>l&apos;anno scolastico</source>
+        <translation>the school year</translation>
+    </message>
+    <message>
+        <source>tutto il registro</source>
+        <translation>the whole register</translation>
+    </message>
+    <message>
+        <source>date a scelta</source>
+        <translation>chosen dates</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Period:</translation>
+    </message>
+    <message>
+        <source>dal</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>al</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>dal %1 al %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>condizioni senza NON</source>
+        <translation>conditions without NOT</translation>
+    </message>
+    <message>
+        <source>condizioni con NON</source>
+        <translation>conditions with NOT</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>quota esatte</source>
+        <translation>share right</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>game</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <translation>blocks</translation>
+    </message>
+    <message>
+        <source>volte</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>&amp;Bambino:</source>
+        <translation>&amp;Child:</translation>
+    </message>
+    <message>
+        <source>Le domande sbagliate più spesso</source>
+        <translation>The questions most often answered wrongly</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta nel periodo</source>
+        <translation>No answers in the period</translation>
+    </message>
+    <message>
+        <source>Quota di risposte esatte, settimana per settimana</source>
+        <translation>Share of right answers, week by week</translation>
+    </message>
+    <message>
+        <source>settimana dal lunedì</source>
+        <translation>week from Monday</translation>
+    </message>
+    <message>
+        <source>senza NON</source>
+        <translation>without NOT</translation>
+    </message>
+    <message>
+        <source>con NON</source>
+        <translation>with NOT</translation>
+    </message>
+    <message>
+        <source>Bambino</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>In each cell: right / wrong answers. The colour goes from red (few right) through yellow (half) to green (nearly all right). A double click on a child opens their page.</translation>
+    </message>
+    <message>
+        <source>ospite</source>
+        <translation>guest</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Risposte in coda</source>
+        <translation>Answers waiting</translation>
+    </message>
+    <message>
+        <source>Ultimo contatto</source>
+        <translation>Last contact</translation>
+    </message>
+    <message>
+        <source>Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano quando il computer è acceso e raggiunge il server. In cima i computer che ne hanno ancora.</source>
+        <translation>Waiting answers are on that computer and not yet in the server&apos;s register: they arrive when the computer is on and reaches the server. The computers that still have some are at the top.</translation>
+    </message>
+    <message>
+        <source>Nessun computer ha ancora inviato risposte al server.</source>
+        <translation>No computer has sent answers to the server yet.</translation>
+    </message>
+    <message>
+        <source>Tutti i computer hanno inviato le loro risposte.</source>
+        <translation>Every computer has sent its answers.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n computer hanno ancora risposte in coda.</source>
+        <translation>
+            <numerusform>%n computer still has answers waiting.</numerusform>
+            <numerusform>%n computers still have answers waiting.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>oggi alle %1</source>
+        <translation>today at %1</translation>
+    </message>
+    <message>
+        <source>ieri alle %1</source>
+        <translation>yesterday at %1</translation>
+    </message>
+    <message>
+        <source>%1 alle %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>Il registro era danneggiato: è stato messo da parte come %1, e ne è stato cominciato uno nuovo.</source>
+        <translation>The register was damaged: it was put aside as %1, and a new one was started.</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto di %1</source>
+        <translation>Tesselo: report on %1</translation>
+    </message>
+    <message>
+        <source>oggi, %1</source>
+        <translation>today, %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <translation>on %1</translation>
+    </message>
+    <message>
+        <source>dal %1</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
+        <source>fino al %1</source>
+        <translation>until %1</translation>
+    </message>
+</context>
+<context>
+    <name>Registro</name>
+    <message>
+        <source>Registro: %1</source>
+        <translation>Register: %1</translation>
+    </message>
+    <message>
+        <source>Registro sul server %1</source>
+        <translation>Register on the server %1</translation>
+    </message>
+</context>
+</TS>

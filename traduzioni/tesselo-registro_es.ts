@@ -1,0 +1,671 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Insegnanti</name>
+    <message>
+        <source>Modifica bambino</source>
+        <translation>Modificar niño</translation>
+    </message>
+    <message>
+        <source>Nuovo bambino</source>
+        <translation>Nuevo niño</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Cognome (facoltativo):</source>
+        <translation>&amp;Apellido (opcional):</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>El &amp;símbolo (no están los que ya tienen otros niños):</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo</source>
+        <translation>Registro de Tesselo</translation>
+    </message>
+    <message>
+        <source>&amp;La classe</source>
+        <translation>&amp;La clase</translation>
+    </message>
+    <message>
+        <source>I risul&amp;tati della classe</source>
+        <translation>Los resul&amp;tados de la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Un bambino</source>
+        <translation>&amp;Un niño</translation>
+    </message>
+    <message>
+        <source>C&amp;omputer</source>
+        <translation>&amp;Ordenadores</translation>
+    </message>
+    <message>
+        <source>&amp;Registro</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Importa una classe da un file CSV...</source>
+        <translation>&amp;Importar una clase de un archivo CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta le risposte del periodo in CSV...</source>
+        <translation>&amp;Exportar las respuestas del periodo a CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci il registro di un altro computer...</source>
+        <translation>&amp;Unir el registro de otro ordenador...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiorna</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>E&amp;sci</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Re&amp;soconti</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <source>Resoconto della &amp;classe in PDF...</source>
+        <translation>Informe de la &amp;clase en PDF...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa il resoconto della classe...</source>
+        <translation>Imprimir el informe de la cla&amp;se...</translation>
+    </message>
+    <message>
+        <source>Resoconto del &amp;bambino in PDF...</source>
+        <translation>Informe del &amp;niño en PDF...</translation>
+    </message>
+    <message>
+        <source>Stampa il resoconto del ba&amp;mbino...</source>
+        <translation>Imprimir el informe del ni&amp;ño...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte di un &amp;bambino...</source>
+        <translation>Borrar las respuestas de un &amp;niño...</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte &amp;prima di una data...</source>
+        <translation>Borrar las respuestas &amp;anteriores a una fecha...</translation>
+    </message>
+    <message>
+        <source>%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). Riprovare con «Aggiorna».</source>
+        <translation>%1 — no se puede leer, lo que se ve puede estar incompleto (%2). Vuelva a intentarlo con «Actualizar».</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora nessun bambino.</source>
+        <translation>La clase todavía no tiene ningún niño.</translation>
+    </message>
+    <message>
+        <source>Esporta le risposte</source>
+        <translation>Exportar las respuestas</translation>
+    </message>
+    <message>
+        <source>registro</source>
+        <translation>registro</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unisci il registro di un altro computer</source>
+        <translation>Unir el registro de otro ordenador</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo (*.sqlite);;Tutti i file (*)</source>
+        <translation>Registros de Tesselo (*.sqlite);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Salva il resoconto in PDF</source>
+        <translation>Guardar el informe en PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Resoconto salvato nel file %1.</source>
+        <translation>Informe guardado en el archivo %1.</translation>
+    </message>
+    <message>
+        <source>resoconto</source>
+        <translation>informe</translation>
+    </message>
+    <message>
+        <source>classe</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>«%1» non ha nessuna risposta nel registro.</source>
+        <translation>«%1» no tiene ninguna respuesta en el registro.</translation>
+    </message>
+    <message>
+        <source>Cancellare tutte le risposte di «%1»?
+
+%2. Il bambino resta nella classe.</source>
+        <translation>¿Borrar todas las respuestas de «%1»?
+
+%2. El niño sigue en la clase.</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima di quale giorno?</source>
+        <translation>¿Borrar las respuestas dadas antes de qué día?</translation>
+    </message>
+    <message>
+        <source>Non ci sono risposte date prima del %1.</source>
+        <translation>No hay respuestas dadas antes del %1.</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima del %1?
+
+%2, di tutti i bambini e degli ospiti.</source>
+        <translation>¿Borrar las respuestas dadas antes del %1?
+
+%2, de todos los niños y de los invitados.</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica...</source>
+        <translation>&amp;Modificar...</translation>
+    </message>
+    <message>
+        <source>Rimuo&amp;vi...</source>
+        <translation>&amp;Quitar...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un bambino...</source>
+        <translation>&amp;Añadir un niño...</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato salvato: %2</source>
+        <translation>«%1» no se ha guardado: %2</translation>
+    </message>
+    <message>
+        <source>Ogni contrassegno è già di un bambino della classe.</source>
+        <translation>Cada símbolo ya es de un niño de la clase.</translation>
+    </message>
+    <message>
+        <source>Rimuovere «%1» dalla classe?
+
+</source>
+        <translation>¿Quitar a «%1» de la clase?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate anche tutte le sue risposte: %n risposte.</source>
+        <translation>
+            <numerusform>También se borrarán todas sus respuestas: %n respuesta.</numerusform>
+            <numerusform>También se borrarán todas sus respuestas: %n respuestas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha ancora nessuna risposta nel registro.</source>
+        <translation>Todavía no tiene ninguna respuesta en el registro.</translation>
+    </message>
+    <message>
+        <source>Rimuovi</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato rimosso: %2</source>
+        <translation>«%1» no se ha quitado: %2</translation>
+    </message>
+    <message>
+        <source>Importa una classe</source>
+        <translation>Importar una clase</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv *.CSV *.txt);;Tutti i file (*)</source>
+        <translation>Archivos CSV (*.csv *.CSV *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato importato: %2</source>
+        <translation>El archivo %1 no se ha importado: %2</translation>
+    </message>
+    <message>
+        <source>Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.</source>
+        <translation>Ningún niño añadido: los del archivo %1 ya están todos en la clase.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini aggiunti alla classe dal file %1.</source>
+        <translation>
+            <numerusform>%n niño añadido a la clase desde el archivo %1.</numerusform>
+            <numerusform>%n niños añadidos a la clase desde el archivo %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Risposte esportate nel file %1.</source>
+        <translation>Respuestas exportadas al archivo %1.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non c&apos;è.</source>
+        <translation>El archivo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato unito: %2</source>
+        <translation>El archivo %1 no se ha unido: %2</translation>
+    </message>
+    <message>
+        <source>%1 dal registro %2.</source>
+        <translation>%1 desde el registro %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte aggiunte</source>
+        <translation>
+            <numerusform>%n respuesta añadida</numerusform>
+            <numerusform>%n respuestas añadidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non c&apos;è ancora</source>
+        <translation>todavía no existe</translation>
+    </message>
+    <message>
+        <source>non si può scrivere</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>è bloccato da un altro programma</source>
+        <translation>está bloqueado por otro programa</translation>
+    </message>
+    <message>
+        <source>è danneggiato</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>è stato fatto da una versione più recente del programma</source>
+        <translation>lo hizo una versión más reciente del programa</translation>
+    </message>
+    <message>
+        <source>il server non risponde</source>
+        <translation>el servidor no responde</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può aprire: %2.</source>
+        <translation>No se puede abrir el registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>sul server %1, database %2</source>
+        <translation>en el servidor %1, base de datos %2</translation>
+    </message>
+    <message>
+        <source>di questo account</source>
+        <translation>de esta cuenta</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>il server non risponde, o non accetta l&apos;utente %1 (%2)</source>
+        <translation>el servidor no responde, o no acepta al usuario %1 (%2)</translation>
+    </message>
+    <message>
+        <source>sul server non c&apos;è un registro di Tesselo che l&apos;utente %1 possa leggere (%2)</source>
+        <translation>en el servidor no hay un registro de Tesselo que el usuario %1 pueda leer (%2)</translation>
+    </message>
+    <message>
+        <source>Il registro non si può aprire: %1 (in %2).</source>
+        <translation>No se puede abrir el registro: %1 (en %2).</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Periodo: %3. Stampato il %4.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Periodo: %3. Impreso el %4.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto della classe</source>
+        <translation>Tesselo: informe de la clase</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;En cada casilla: respuestas correctas / incorrectas y la proporción de correctas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Niño&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Risposte esatte ed errate&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Respuestas correctas e incorrectas&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;esatte&lt;/th&gt;&lt;th&gt;errate&lt;/th&gt;&lt;th&gt;quota esatte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;correctas&lt;/th&gt;&lt;th&gt;incorrectas&lt;/th&gt;&lt;th&gt;% correctas&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/table&gt;&lt;h2&gt;Settimana per settimana (quota di risposte esatte)&lt;/h2&gt;</source>
+        <translation>&lt;/table&gt;&lt;h2&gt;Semana a semana (proporción de respuestas correctas)&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ninguna respuesta en el periodo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;settimana dal&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;semana del&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Le domande sbagliate più spesso&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Las preguntas falladas más a menudo&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ninguna respuesta incorrecta en el periodo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;juego&lt;/th&gt;&lt;th&gt;pregunta&lt;/th&gt;&lt;th&gt;bloques&lt;/th&gt;&lt;th&gt;veces&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Avanti</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+</source>
+        <translation>uso: tesselo-registro [--lingua CÓDIGO] [--importa ARCHIVO.csv | --esporta ARCHIVO.csv | --unisci ARCHIVO.sqlite]
+</translation>
+    </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Sin opciones abre el registro de la clase en una ventana.
+  --importa ARCHIVO.csv     añade a la clase los niños de un archivo de la
+                            secretaría y escribe cuántos ha añadido
+  --esporta ARCHIVO.csv     escribe cada respuesta del registro en un archivo CSV
+  --unisci ARCHIVO.sqlite   añade las respuestas del registro de otro ordenador
+  --lingua CÓDIGO           el idioma del programa: it, en, fr, es o de; sin él,
+                            el de tesselo.conf o del sistema, si no el italiano
+  --help                    muestra esta ayuda
+El registro es %1
+</translation>
+    </message>
+    <message>
+        <source>nessuna risposta</source>
+        <translation>ninguna respuesta</translation>
+    </message>
+    <message>
+        <source>%1 e %2 (%3)</source>
+        <translation>%1 y %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte</source>
+        <translation>
+            <numerusform>%n correcta</numerusform>
+            <numerusform>%n correctas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errate</source>
+        <translation>
+            <numerusform>%n incorrecta</numerusform>
+            <numerusform>%n incorrectas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate %n risposte</source>
+        <translation>
+            <numerusform>Se borrará %n respuesta</numerusform>
+            <numerusform>Se borrarán %n respuestas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>esta semana</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>este mes</translation>
+    </message>
+    <message>
+        <source>l&apos;anno scolastico</source>
+        <translation>el curso escolar</translation>
+    </message>
+    <message>
+        <source>tutto il registro</source>
+        <translation>todo el registro</translation>
+    </message>
+    <message>
+        <source>date a scelta</source>
+        <translation>fechas a elegir</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>dal</source>
+        <translation>del</translation>
+    </message>
+    <message>
+        <source>al</source>
+        <translation>al</translation>
+    </message>
+    <message>
+        <source>dal %1 al %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>condizioni senza NON</source>
+        <translation>condiciones sin NO</translation>
+    </message>
+    <message>
+        <source>condizioni con NON</source>
+        <translation>condiciones con NO</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>correctas</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>incorrectas</translation>
+    </message>
+    <message>
+        <source>quota esatte</source>
+        <translation>% correctas</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>juego</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <translation>pregunta</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <translation>bloques</translation>
+    </message>
+    <message>
+        <source>volte</source>
+        <translation>veces</translation>
+    </message>
+    <message>
+        <source>&amp;Bambino:</source>
+        <translation>&amp;Niño:</translation>
+    </message>
+    <message>
+        <source>Le domande sbagliate più spesso</source>
+        <translation>Las preguntas falladas más a menudo</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta nel periodo</source>
+        <translation>Ninguna respuesta en el periodo</translation>
+    </message>
+    <message>
+        <source>Quota di risposte esatte, settimana per settimana</source>
+        <translation>Proporción de respuestas correctas, semana a semana</translation>
+    </message>
+    <message>
+        <source>settimana dal lunedì</source>
+        <translation>semana desde el lunes</translation>
+    </message>
+    <message>
+        <source>senza NON</source>
+        <translation>sin NO</translation>
+    </message>
+    <message>
+        <source>con NON</source>
+        <translation>con NO</translation>
+    </message>
+    <message>
+        <source>Bambino</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>En cada casilla: respuestas correctas / incorrectas. El color va del rojo (pocas correctas) al amarillo (la mitad) y al verde (casi todas correctas). Un doble clic en un niño abre su ficha.</translation>
+    </message>
+    <message>
+        <source>ospite</source>
+        <translation>invitado</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Risposte in coda</source>
+        <translation>Respuestas pendientes</translation>
+    </message>
+    <message>
+        <source>Ultimo contatto</source>
+        <translation>Último contacto</translation>
+    </message>
+    <message>
+        <source>Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano quando il computer è acceso e raggiunge il server. In cima i computer che ne hanno ancora.</source>
+        <translation>Las respuestas pendientes están en ese ordenador y aún no en el registro del servidor: llegan cuando el ordenador está encendido y alcanza el servidor. Arriba, los ordenadores que aún tienen.</translation>
+    </message>
+    <message>
+        <source>Nessun computer ha ancora inviato risposte al server.</source>
+        <translation>Ningún ordenador ha enviado todavía respuestas al servidor.</translation>
+    </message>
+    <message>
+        <source>Tutti i computer hanno inviato le loro risposte.</source>
+        <translation>Todos los ordenadores han enviado sus respuestas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n computer hanno ancora risposte in coda.</source>
+        <translation>
+            <numerusform>%n ordenador todavía tiene respuestas pendientes.</numerusform>
+            <numerusform>%n ordenadores todavía tienen respuestas pendientes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>oggi alle %1</source>
+        <translation>hoy a las %1</translation>
+    </message>
+    <message>
+        <source>ieri alle %1</source>
+        <translation>ayer a las %1</translation>
+    </message>
+    <message>
+        <source>%1 alle %2</source>
+        <translation>%1 a las %2</translation>
+    </message>
+    <message>
+        <source>Il registro era danneggiato: è stato messo da parte come %1, e ne è stato cominciato uno nuovo.</source>
+        <translation>El registro estaba dañado: se ha apartado como %1 y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto di %1</source>
+        <translation>Tesselo: informe de %1</translation>
+    </message>
+    <message>
+        <source>oggi, %1</source>
+        <translation>hoy, %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <translation>el %1</translation>
+    </message>
+    <message>
+        <source>dal %1</source>
+        <translation>desde el %1</translation>
+    </message>
+    <message>
+        <source>fino al %1</source>
+        <translation>hasta el %1</translation>
+    </message>
+</context>
+<context>
+    <name>Registro</name>
+    <message>
+        <source>Registro: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Registro sul server %1</source>
+        <translation>Registro en el servidor %1</translation>
+    </message>
+</context>
+</TS>

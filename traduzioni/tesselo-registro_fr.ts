@@ -1,0 +1,671 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Insegnanti</name>
+    <message>
+        <source>Modifica bambino</source>
+        <translation>Modifier l&apos;enfant</translation>
+    </message>
+    <message>
+        <source>Nuovo bambino</source>
+        <translation>Nouvel enfant</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Prénom :</translation>
+    </message>
+    <message>
+        <source>&amp;Cognome (facoltativo):</source>
+        <translation>&amp;Nom (facultatif) :</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>Le &amp;symbole (ceux déjà donnés à d&apos;autres enfants n&apos;y sont pas) :</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo</source>
+        <translation>Registre de Tesselo</translation>
+    </message>
+    <message>
+        <source>&amp;La classe</source>
+        <translation>&amp;La classe</translation>
+    </message>
+    <message>
+        <source>I risul&amp;tati della classe</source>
+        <translation>Les résul&amp;tats de la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Un bambino</source>
+        <translation>&amp;Un enfant</translation>
+    </message>
+    <message>
+        <source>C&amp;omputer</source>
+        <translation>O&amp;rdinateurs</translation>
+    </message>
+    <message>
+        <source>&amp;Registro</source>
+        <translation>Re&amp;gistre</translation>
+    </message>
+    <message>
+        <source>&amp;Importa una classe da un file CSV...</source>
+        <translation>&amp;Importer une classe d&apos;un fichier CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta le risposte del periodo in CSV...</source>
+        <translation>E&amp;xporter les réponses de la période en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Unisci il registro di un altro computer...</source>
+        <translation>&amp;Fusionner le registre d&apos;un autre ordinateur...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiorna</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>E&amp;sci</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Re&amp;soconti</source>
+        <translation>&amp;Bilans</translation>
+    </message>
+    <message>
+        <source>Resoconto della &amp;classe in PDF...</source>
+        <translation>Bilan de la &amp;classe en PDF...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa il resoconto della classe...</source>
+        <translation>Imprimer le bilan de la cla&amp;sse...</translation>
+    </message>
+    <message>
+        <source>Resoconto del &amp;bambino in PDF...</source>
+        <translation>Bilan de l&apos;&amp;enfant en PDF...</translation>
+    </message>
+    <message>
+        <source>Stampa il resoconto del ba&amp;mbino...</source>
+        <translation>Imprimer le bilan de l&apos;e&amp;nfant...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte di un &amp;bambino...</source>
+        <translation>Effacer les réponses d&apos;un &amp;enfant...</translation>
+    </message>
+    <message>
+        <source>Cancella le risposte &amp;prima di una data...</source>
+        <translation>Effacer les réponses &amp;avant une date...</translation>
+    </message>
+    <message>
+        <source>%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). Riprovare con «Aggiorna».</source>
+        <translation>%1 — impossible de le lire, ce qui est affiché peut être incomplet (%2). Réessayer avec « Actualiser ».</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora nessun bambino.</source>
+        <translation>La classe n&apos;a encore aucun enfant.</translation>
+    </message>
+    <message>
+        <source>Esporta le risposte</source>
+        <translation>Exporter les réponses</translation>
+    </message>
+    <message>
+        <source>registro</source>
+        <translation>registre</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unisci il registro di un altro computer</source>
+        <translation>Fusionner le registre d&apos;un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Registro di Tesselo (*.sqlite);;Tutti i file (*)</source>
+        <translation>Registres de Tesselo (*.sqlite);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Salva il resoconto in PDF</source>
+        <translation>Enregistrer le bilan en PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Resoconto salvato nel file %1.</source>
+        <translation>Bilan enregistré dans le fichier %1.</translation>
+    </message>
+    <message>
+        <source>resoconto</source>
+        <translation>bilan</translation>
+    </message>
+    <message>
+        <source>classe</source>
+        <translation>classe</translation>
+    </message>
+    <message>
+        <source>«%1» non ha nessuna risposta nel registro.</source>
+        <translation>« %1 » n&apos;a aucune réponse dans le registre.</translation>
+    </message>
+    <message>
+        <source>Cancellare tutte le risposte di «%1»?
+
+%2. Il bambino resta nella classe.</source>
+        <translation>Effacer toutes les réponses de « %1 » ?
+
+%2. L&apos;enfant reste dans la classe.</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima di quale giorno?</source>
+        <translation>Effacer les réponses données avant quel jour ?</translation>
+    </message>
+    <message>
+        <source>Non ci sono risposte date prima del %1.</source>
+        <translation>Il n&apos;y a pas de réponses données avant le %1.</translation>
+    </message>
+    <message>
+        <source>Cancellare le risposte date prima del %1?
+
+%2, di tutti i bambini e degli ospiti.</source>
+        <translation>Effacer les réponses données avant le %1 ?
+
+%2, de tous les enfants et des invités.</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>Rimuo&amp;vi...</source>
+        <translation>&amp;Retirer...</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un bambino...</source>
+        <translation>&amp;Ajouter un enfant...</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato salvato: %2</source>
+        <translation>« %1 » n&apos;a pas été enregistré : %2</translation>
+    </message>
+    <message>
+        <source>Ogni contrassegno è già di un bambino della classe.</source>
+        <translation>Chaque symbole est déjà celui d&apos;un enfant de la classe.</translation>
+    </message>
+    <message>
+        <source>Rimuovere «%1» dalla classe?
+
+</source>
+        <translation>Retirer « %1 » de la classe ?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate anche tutte le sue risposte: %n risposte.</source>
+        <translation>
+            <numerusform>Toutes ses réponses seront aussi effacées : %n réponse.</numerusform>
+            <numerusform>Toutes ses réponses seront aussi effacées : %n réponses.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha ancora nessuna risposta nel registro.</source>
+        <translation>Il n&apos;a encore aucune réponse dans le registre.</translation>
+    </message>
+    <message>
+        <source>Rimuovi</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato rimosso: %2</source>
+        <translation>« %1 » n&apos;a pas été retiré : %2</translation>
+    </message>
+    <message>
+        <source>Importa una classe</source>
+        <translation>Importer une classe</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv *.CSV *.txt);;Tutti i file (*)</source>
+        <translation>Fichiers CSV (*.csv *.CSV *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato importato: %2</source>
+        <translation>Le fichier %1 n&apos;a pas été importé : %2</translation>
+    </message>
+    <message>
+        <source>Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.</source>
+        <translation>Aucun enfant ajouté : ceux du fichier %1 sont déjà tous dans la classe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini aggiunti alla classe dal file %1.</source>
+        <translation>
+            <numerusform>%n enfant ajouté à la classe depuis le fichier %1.</numerusform>
+            <numerusform>%n enfants ajoutés à la classe depuis le fichier %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Risposte esportate nel file %1.</source>
+        <translation>Réponses exportées dans le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non c&apos;è.</source>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato unito: %2</source>
+        <translation>Le fichier %1 n&apos;a pas été fusionné : %2</translation>
+    </message>
+    <message>
+        <source>%1 dal registro %2.</source>
+        <translation>%1 depuis le registre %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte aggiunte</source>
+        <translation>
+            <numerusform>%n réponse ajoutée</numerusform>
+            <numerusform>%n réponses ajoutées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>non c&apos;è ancora</source>
+        <translation>il n&apos;existe pas encore</translation>
+    </message>
+    <message>
+        <source>non si può scrivere</source>
+        <translation>il n&apos;est pas possible d&apos;y écrire</translation>
+    </message>
+    <message>
+        <source>è bloccato da un altro programma</source>
+        <translation>il est bloqué par un autre programme</translation>
+    </message>
+    <message>
+        <source>è danneggiato</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>è stato fatto da una versione più recente del programma</source>
+        <translation>il a été créé par une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>il server non risponde</source>
+        <translation>le serveur ne répond pas</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può aprire: %2.</source>
+        <translation>Impossible d&apos;ouvrir le registre %1 : %2.</translation>
+    </message>
+    <message>
+        <source>sul server %1, database %2</source>
+        <translation>sur le serveur %1, base de données %2</translation>
+    </message>
+    <message>
+        <source>di questo account</source>
+        <translation>de ce compte</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>il server non risponde, o non accetta l&apos;utente %1 (%2)</source>
+        <translation>le serveur ne répond pas, ou n&apos;accepte pas l&apos;utilisateur %1 (%2)</translation>
+    </message>
+    <message>
+        <source>sul server non c&apos;è un registro di Tesselo che l&apos;utente %1 possa leggere (%2)</source>
+        <translation>le serveur n&apos;a pas de registre de Tesselo que l&apos;utilisateur %1 puisse lire (%2)</translation>
+    </message>
+    <message>
+        <source>Il registro non si può aprire: %1 (in %2).</source>
+        <translation>Impossible d&apos;ouvrir le registre : %1 (dans %2).</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Periodo: %3. Stampato il %4.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;%1%2&lt;/h1&gt;&lt;p&gt;Période : %3. Imprimé le %4.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto della classe</source>
+        <translation>Tesselo : bilan de la classe</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Dans chaque case : réponses justes / fausses et la part de justes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Enfant&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Risposte esatte ed errate&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Réponses justes et fausses&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;esatte&lt;/th&gt;&lt;th&gt;errate&lt;/th&gt;&lt;th&gt;quota esatte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;justes&lt;/th&gt;&lt;th&gt;fausses&lt;/th&gt;&lt;th&gt;part de justes&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/table&gt;&lt;h2&gt;Settimana per settimana (quota di risposte esatte)&lt;/h2&gt;</source>
+        <translation>&lt;/table&gt;&lt;h2&gt;Semaine par semaine (part de réponses justes)&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aucune réponse dans la période.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;settimana dal&lt;/th&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;semaine du&lt;/th&gt;</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Le domande sbagliate più spesso&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Les questions le plus souvent ratées&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aucune réponse fausse dans la période.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;jeu&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocs&lt;/th&gt;&lt;th&gt;fois&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si può scrivere.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Avanti</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+</source>
+        <translation>usage : tesselo-registro [--lingua CODE] [--importa FICHIER.csv | --esporta FICHIER.csv | --unisci FICHIER.sqlite]
+</translation>
+    </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Sans option, ouvre le registre de la classe dans une fenêtre.
+  --importa FICHIER.csv     ajoute à la classe les enfants d&apos;un fichier du
+                            secrétariat et écrit combien il en a ajouté
+  --esporta FICHIER.csv     écrit chaque réponse du registre dans un fichier CSV
+  --unisci FICHIER.sqlite   ajoute les réponses du registre d&apos;un autre ordinateur
+  --lingua CODE             la langue du programme : it, en, fr, es ou de ; sans,
+                            celle de tesselo.conf ou du système, sinon l&apos;italien
+  --help                    affiche cette aide
+Le registre est %1
+</translation>
+    </message>
+    <message>
+        <source>nessuna risposta</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message>
+        <source>%1 e %2 (%3)</source>
+        <translation>%1 et %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte</source>
+        <translation>
+            <numerusform>%n juste</numerusform>
+            <numerusform>%n justes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errate</source>
+        <translation>
+            <numerusform>%n fausse</numerusform>
+            <numerusform>%n fausses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Verranno cancellate %n risposte</source>
+        <translation>
+            <numerusform>%n réponse sera effacée</numerusform>
+            <numerusform>%n réponses seront effacées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation>cette semaine</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>ce mois-ci</translation>
+    </message>
+    <message>
+        <source>l&apos;anno scolastico</source>
+        <translation>l&apos;année scolaire</translation>
+    </message>
+    <message>
+        <source>tutto il registro</source>
+        <translation>tout le registre</translation>
+    </message>
+    <message>
+        <source>date a scelta</source>
+        <translation>dates au choix</translation>
+    </message>
+    <message>
+        <source>&amp;Periodo:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>dal</source>
+        <translation>du</translation>
+    </message>
+    <message>
+        <source>al</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>dal %1 al %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>condizioni senza NON</source>
+        <translation>conditions sans PAS</translation>
+    </message>
+    <message>
+        <source>condizioni con NON</source>
+        <translation>conditions avec PAS</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>justes</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>fausses</translation>
+    </message>
+    <message>
+        <source>quota esatte</source>
+        <translation>part de justes</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <translation>blocs</translation>
+    </message>
+    <message>
+        <source>volte</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>&amp;Bambino:</source>
+        <translation>&amp;Enfant :</translation>
+    </message>
+    <message>
+        <source>Le domande sbagliate più spesso</source>
+        <translation>Les questions le plus souvent ratées</translation>
+    </message>
+    <message>
+        <source>Nessuna risposta nel periodo</source>
+        <translation>Aucune réponse dans la période</translation>
+    </message>
+    <message>
+        <source>Quota di risposte esatte, settimana per settimana</source>
+        <translation>Part de réponses justes, semaine par semaine</translation>
+    </message>
+    <message>
+        <source>settimana dal lunedì</source>
+        <translation>semaine du lundi</translation>
+    </message>
+    <message>
+        <source>senza NON</source>
+        <translation>sans PAS</translation>
+    </message>
+    <message>
+        <source>con NON</source>
+        <translation>avec PAS</translation>
+    </message>
+    <message>
+        <source>Bambino</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>Dans chaque case : réponses justes / fausses. La couleur va du rouge (peu de justes) au jaune (la moitié) au vert (presque toutes justes). Un double clic sur un enfant ouvre sa fiche.</translation>
+    </message>
+    <message>
+        <source>ospite</source>
+        <translation>invité</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Risposte in coda</source>
+        <translation>Réponses en attente</translation>
+    </message>
+    <message>
+        <source>Ultimo contatto</source>
+        <translation>Dernier contact</translation>
+    </message>
+    <message>
+        <source>Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano quando il computer è acceso e raggiunge il server. In cima i computer che ne hanno ancora.</source>
+        <translation>Les réponses en attente sont sur cet ordinateur et pas encore dans le registre du serveur : elles arrivent quand l&apos;ordinateur est allumé et atteint le serveur. En haut, les ordinateurs qui en ont encore.</translation>
+    </message>
+    <message>
+        <source>Nessun computer ha ancora inviato risposte al server.</source>
+        <translation>Aucun ordinateur n&apos;a encore envoyé de réponses au serveur.</translation>
+    </message>
+    <message>
+        <source>Tutti i computer hanno inviato le loro risposte.</source>
+        <translation>Tous les ordinateurs ont envoyé leurs réponses.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n computer hanno ancora risposte in coda.</source>
+        <translation>
+            <numerusform>%n ordinateur a encore des réponses en attente.</numerusform>
+            <numerusform>%n ordinateurs ont encore des réponses en attente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>oggi alle %1</source>
+        <translation>aujourd&apos;hui à %1</translation>
+    </message>
+    <message>
+        <source>ieri alle %1</source>
+        <translation>hier à %1</translation>
+    </message>
+    <message>
+        <source>%1 alle %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Il registro era danneggiato: è stato messo da parte come %1, e ne è stato cominciato uno nuovo.</source>
+        <translation>Le registre était endommagé : il a été mis de côté sous le nom %1, et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>Tesselo: resoconto di %1</source>
+        <translation>Tesselo : bilan de %1</translation>
+    </message>
+    <message>
+        <source>oggi, %1</source>
+        <translation>aujourd&apos;hui, %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>dal %1</source>
+        <translation>depuis le %1</translation>
+    </message>
+    <message>
+        <source>fino al %1</source>
+        <translation>jusqu&apos;au %1</translation>
+    </message>
+</context>
+<context>
+    <name>Registro</name>
+    <message>
+        <source>Registro: %1</source>
+        <translation>Registre : %1</translation>
+    </message>
+    <message>
+        <source>Registro sul server %1</source>
+        <translation>Registre sur le serveur %1</translation>
+    </message>
+</context>
+</TS>
