@@ -42,7 +42,7 @@ tasto() { local dopo=${1#*&}; printf 'alt+%s' "${dopo:0:1}" | tr 'A-Z' 'a-z'; }
 for dimensione in $dimensioni; do
   suffisso=""
   [[ $# -gt 0 ]] && suffisso=-$dimensione
-  xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/insegnanti/tesselo-registro" \
+  xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/tesselo/tesselo-registro" \
     "$dati" "$uscita" "$suffisso" "$lingua" "$titolo" "$(tasto "$pagina_classe")" "$(tasto "$pagina_bambino")" <<'SUL_DISPLAY'
 set -euo pipefail
 programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5 titolo=$6 tasto_classe=$7 tasto_bambino=$8
