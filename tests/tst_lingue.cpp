@@ -43,6 +43,9 @@ void Configura(const QString& cartella, const QString& lingua)
 // One message of a .ts file.
 struct VoceTs {
     QString contesto, sorgente, traduzione, tipo;
+    // A text that counts something has a form for each plural of its language.
+    bool numerus = false;
+    QStringList forme;
 };
 
 QList<VoceTs> LeggiTs(const QString& file, QString& lingua)
@@ -64,7 +67,11 @@ QList<VoceTs> LeggiTs(const QString& file, QString& lingua)
             messaggi.append({contesto, xml.readElementText(), {}, {}});
         else if (xml.name() == u"translation") {
             messaggi.last().tipo = xml.attributes().value("type").toString();
-            messaggi.last().traduzione = xml.readElementText();
+            messaggi.last().numerus = messaggi.last().sorgente.contains(u"%n");
+            if (!messaggi.last().numerus)
+                messaggi.last().traduzione = xml.readElementText();
+        } else if (xml.name() == u"numerusform") {
+            messaggi.last().forme << xml.readElementText();
         }
     }
     if (xml.hasError())
@@ -213,29 +220,47 @@ private slots:
         QVERIFY2(QString::fromUtf8(leggimi.readAll()).contains(voce), qPrintable(voce));
     }
 
-    // The translation files as they are: each complete, nothing left
-    // unfinished or obsolete, the same texts in all four, and every "%1" of
-    // a text kept by its translation.
+    // The translation files as they are, the game's and the teachers'
+    // program's: each complete, nothing left unfinished or obsolete, the
+    // same texts in all four, every "%1" of a text kept by its translation,
+    // and a text that counts something with two plural forms (the Italian
+    // file of the teachers' program holds only these).
+    void fileTraduzioni_data()
+    {
+        QTest::addColumn<QString>("programma");
+        QTest::addColumn<QStringList>("lingue");
+        QTest::newRow("game") << "tesselo" << Lingua::Disponibili().mid(1);
+        QTest::newRow("teachers") << "tesselo-registro" << Lingua::Disponibili().mid(1);
+        QTest::newRow("teachers, Italian plurals") << "tesselo-registro" << QStringList{"it"};
+    }
     void fileTraduzioni()
     {
+        QFETCH(QString, programma);
+        QFETCH(QStringList, lingue);
         const QDir cartella(TESSELO_TRADUZIONI);
-        const QStringList file = cartella.entryList({"tesselo_*.ts"}, QDir::Files, QDir::Name);
-        QCOMPARE(file.size(), Lingua::Disponibili().size() - 1);
+        QStringList file = cartella.entryList({programma + "_*.ts"}, QDir::Files, QDir::Name);
+        file.removeIf([&](const QString& nome) { return !lingue.contains(nome.section('_', 1).section('.', 0, 0)); });
+        QCOMPARE(file.size(), lingue.size());
         QSet<QString> sorgentiPrime;
         for (const QString& nome : file) {
             QString lingua;
             const QList<VoceTs> messaggi = LeggiTs(cartella.filePath(nome), lingua);
-            QCOMPARE(nome, QStringLiteral("tesselo_%1.ts").arg(lingua));
+            QCOMPARE(nome, QStringLiteral("%1_%2.ts").arg(programma, lingua));
             QVERIFY(Lingua::Disponibili().contains(lingua));
             QSet<QString> sorgenti;
             for (const VoceTs& m : messaggi) {
                 const QString dove = nome + ": " + m.contesto + "/" + m.sorgente;
                 QVERIFY2(m.tipo.isEmpty(), qPrintable(dove + " is " + m.tipo));
-                QVERIFY2(!m.traduzione.trimmed().isEmpty(), qPrintable(dove + " has no translation"));
-                QCOMPARE(m.traduzione.count("%1"), m.sorgente.count("%1"));
+                const QStringList testi = m.numerus ? m.forme : QStringList{m.traduzione};
+                QCOMPARE(testi.size(), m.numerus ? 2 : 1);
+                for (const QString& t : testi) {
+                    QVERIFY2(!t.trimmed().isEmpty(), qPrintable(dove + " has no translation"));
+                    QCOMPARE(t.count("%1"), m.sorgente.count("%1"));
+                    QCOMPARE(t.count("%n"), m.sorgente.count("%n"));
+                }
                 sorgenti.insert(m.contesto + '/' + m.sorgente);
             }
-            QVERIFY(sorgenti.size() > 60);
+            QVERIFY(sorgenti.size() > (lingua == u"it" ? 5 : 60));
             if (sorgentiPrime.isEmpty())
                 sorgentiPrime = sorgenti;
             QCOMPARE(sorgenti, sorgentiPrime);
