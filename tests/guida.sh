@@ -113,9 +113,12 @@ done < <(sed -n '/^\[Desktop Action /,$s/^Name=//p' "$entrata")
 registro=$prefisso/share/applications/tesselo-registro.desktop
 desktop-file-validate "$registro" >"$lavoro/desktop.txt" || true
 if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate tesselo-registro.desktop"; fi
-nome_registro=$(sed -n 's/^Name=//p' "$registro")
-for documento in "$guida" "$guida_en"; do
-  grep -qF "**$nome_registro**" "$documento" || fail "$(basename "$documento") does not name the desktop entry «$nome_registro»"
+# The entry's name in a language: Name[CODE], or Name where it has none.
+nome_in() { sed -n "s/^Name\[$1\]=//p" "$registro" | grep . || sed -n 's/^Name=//p' "$registro"; }
+for documento in "$guida:it" "$guida_en:en"; do
+  nome_registro=$(nome_in "${documento##*:}")
+  grep -qF "**$nome_registro**" "${documento%:*}" \
+    || fail "$(basename "${documento%:*}") does not name the desktop entry «$nome_registro»"
 done
 grep -qx "Index: $installata" "$prefisso/share/doc-base/tesselo.guida-insegnanti" \
   || fail "the doc-base registration does not name $installata"
