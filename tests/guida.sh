@@ -101,13 +101,14 @@ grep -qx 'Exec=tesselo --apri-cartella' "$entrata" || fail "the desktop entry do
   || fail "the desktop entry's guide action does not open $installata"
 [[ $(sed -n '/^\[Desktop Action guida-en\]/,/^\[/s/^Exec=//p' "$entrata") == "xdg-open \"$installata_en\"" ]] \
   || fail "the desktop entry's English guide action does not open $installata_en"
-# Each guide names the desktop entry's actions as the desktop menu shows them
-# in its language (English is the entry's own, untranslated text).
+# Each guide names the desktop entry's actions, in its own quotation marks,
+# as the desktop menu shows them in its language (English is the entry's
+# own, untranslated text).
 while read -r azione; do
   grep -qF "«$azione»" "$guida" || fail "the guide does not name the desktop action «$azione»"
 done < <(sed -n '/^\[Desktop Action /,$s/^Name\[it\]=//p' "$entrata")
 while read -r azione; do
-  grep -qF "«$azione»" "$guida_en" || fail "the English guide does not name the desktop action «$azione»"
+  grep -qF "“$azione”" "$guida_en" || fail "the English guide does not name the desktop action «$azione»"
 done < <(sed -n '/^\[Desktop Action /,$s/^Name=//p' "$entrata")
 # The guides name the teachers' program as the desktop menu shows it.
 registro=$prefisso/share/applications/tesselo-registro.desktop
