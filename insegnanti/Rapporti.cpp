@@ -129,7 +129,7 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
         html += Tabella + Testo::tr("<tr><th>gioco</th><th>domanda</th><th>blocchi</th><th>volte</th></tr>");
         for (const Registro::SchedaBambino::Errore& e : scheda.piuSbagliati)
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"center\">%4</td></tr>")
-                        .arg(E(Testi::NomeGioco(e.gioco.toUtf8().constData())), E(e.domanda), E(e.blocchi))
+                        .arg(E(Testi::NomeGioco(e.gioco.toUtf8().constData())), E(ParoleMostrate(e.domanda)), E(ParoleMostrate(e.blocchi)))
                         .arg(e.volte);
         html += QStringLiteral("</table>");
     }

@@ -2,7 +2,9 @@
 
 #include "app/Stile.h"
 #include "insegnanti/Testo.h"
+#include "media/Testi.h"
 
+#include <QRegularExpression>
 #include <QTableWidgetItem>
 #include <cmath>
 
@@ -54,6 +56,18 @@ QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo)
 QString RisposteCancellate(int n)
 {
     return Testo::conta("Verranno cancellate %n risposte", "", n);
+}
+
+QString ParoleMostrate(const QString& testo)
+{
+    static const QRegularExpression parola(QStringLiteral("\\p{L}+"));
+    QString mostrato;
+    qsizetype dopo = 0;
+    for (const QRegularExpressionMatch& m : parola.globalMatch(testo)) {
+        mostrato += testo.mid(dopo, m.capturedStart() - dopo) + Testi::Parola(m.captured());
+        dopo = m.capturedEnd();
+    }
+    return mostrato + testo.mid(dopo);
 }
 
 } // namespace Insegnanti

@@ -27,4 +27,9 @@ QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo);
 // deletion takes, for its confirmation.
 QString RisposteCancellate(int n);
 
+// A question or blocks as the register keeps them, in the program's own
+// words ("triangolo blu grande spesso"), with each word in the language
+// shown.
+QString ParoleMostrate(const QString& testo);
+
 } // namespace Insegnanti

@@ -22,7 +22,7 @@ SceltaPeriodo::SceltaPeriodo(QWidget* padre)
                       Testo::tr("date a scelta")});
     for (QDateEdit* data : {dal, al}) {
         data->setCalendarPopup(true);
-        data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        data->setDisplayFormat(Testo::tr("dd/MM/yyyy"));
         data->setDate(QDate::currentDate());
     }
     auto* riga = new QHBoxLayout(this);

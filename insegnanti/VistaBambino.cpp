@@ -204,8 +204,8 @@ void VistaBambino::mostraErrori(const Registro::SchedaBambino& scheda)
     for (int r = 0; r < scheda.piuSbagliati.size(); ++r) {
         const Registro::SchedaBambino::Errore& e = scheda.piuSbagliati[r];
         tabellaErrori->setItem(r, 0, Cella(Testi::NomeGioco(e.gioco.toUtf8().constData())));
-        tabellaErrori->setItem(r, 1, Cella(e.domanda));
-        tabellaErrori->setItem(r, 2, Cella(e.blocchi));
+        tabellaErrori->setItem(r, 1, Cella(ParoleMostrate(e.domanda)));
+        tabellaErrori->setItem(r, 2, Cella(ParoleMostrate(e.blocchi)));
         auto* volte = new QTableWidgetItem(QString::number(e.volte));
         volte->setTextAlignment(Qt::AlignCenter);
         tabellaErrori->setItem(r, 3, volte);

@@ -6,11 +6,12 @@
 # X display of 1024 x 768 under openbox and photographs the class at a
 # glance and one child's page. With a folder as argument, it saves them
 # there instead, also at 1920 x 1080, to look at. With --lingua CODE first
-# (en...), it shows the program in that language and saves the pictures in
-# docs/schermate/CODE/ (or the folder given).
+# (en, fr, es, de; or TESSELO_LINGUA=CODE), it shows the program in that
+# language and saves the pictures in docs/schermate/CODE/ (or the folder
+# given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-lingua=it
+lingua=${TESSELO_LINGUA:-it}
 if [[ ${1:-} == --lingua ]]; then
   lingua=${2:?schermate-registro.sh --lingua CODE [FOLDER]}
   shift 2
@@ -30,10 +31,9 @@ dati=$(mktemp -d)
 trap 'rm -rf "$dati"' EXIT
 build/release/tests/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 >/dev/null
 dimensioni=1024x768
-# The window's title and the letters that open its two pages (Alt with the
-# underlined letter of the page's tab), as the language shown writes them.
+# The letters that open its two pages (Alt with the underlined letter of the
+# page's tab), as the language shown writes them.
 . scripts/traduzione.sh
-titolo=$(traduzione "$lingua" "Registro di Tesselo")
 pagina_classe=$(traduzione "$lingua" "I risul&tati della classe")
 pagina_bambino=$(traduzione "$lingua" "&Un bambino")
 tasto() { local dopo=${1#*&}; printf 'alt+%s' "${dopo:0:1}" | tr 'A-Z' 'a-z'; }
@@ -43,16 +43,16 @@ for dimensione in $dimensioni; do
   suffisso=""
   [[ $# -gt 0 ]] && suffisso=-$dimensione
   xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/tesselo/tesselo-registro" \
-    "$dati" "$uscita" "$suffisso" "$lingua" "$titolo" "$(tasto "$pagina_classe")" "$(tasto "$pagina_bambino")" <<'SUL_DISPLAY'
+    "$dati" "$uscita" "$suffisso" "$lingua" "$(tasto "$pagina_classe")" "$(tasto "$pagina_bambino")" <<'SUL_DISPLAY'
 set -euo pipefail
-programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5 titolo=$6 tasto_classe=$7 tasto_bambino=$8
+programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5 tasto_classe=$6 tasto_bambino=$7
 opzioni=()
 [[ $lingua != it ]] && opzioni=(--lingua "$lingua")
 openbox >/dev/null 2>&1 & wm=$!
 XDG_DATA_HOME=$dati "$programma" "${opzioni[@]}" 2>/dev/null & pid=$!
 trap 'kill $pid $wm 2>/dev/null' EXIT
 for i in $(seq 200); do
-  id=$(xdotool search --onlyvisible --name "^$titolo\$" 2>/dev/null | head -1) || true
+  id=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1) || true
   [[ -n $id ]] && break
   sleep 0.1
 done

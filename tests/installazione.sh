@@ -106,6 +106,12 @@ readelf -d "$app/tesselo-audio.so" | grep Multimedia >/dev/null || fail "the sou
 # The teachers' program's options need no display.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$lavoro/dati" "$prefix/bin/tesselo-registro" --help \
   | grep -q -- '--importa FILE.csv' || fail "tesselo-registro --help"
+# Its translations stand with the game's, and the program in bin/ finds them.
+for lingua in en fr es de; do
+  [[ -f $prefix/lib/games/tesselo/traduzioni/tesselo-registro_$lingua.qm ]] || fail "no tesselo-registro_$lingua.qm"
+done
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$lavoro/dati" "$prefix/bin/tesselo-registro" --lingua de --help \
+  | grep -q '^Aufruf: tesselo-registro' || fail "tesselo-registro --lingua de --help"
 
 # One private X display for every start of the program below. Xvfb picks a
 # free number itself and writes it once it takes connections. It never

@@ -263,6 +263,28 @@ private slots:
         QCOMPARE(DescrizioneConto(Registro::Conto{n, n}), conto);
     }
 
+    void paroleDelRegistro_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QString>("registrate");
+        QTest::addColumn<QString>("mostrate");
+        QTest::newRow("it") << "it" << "triangolo blu grande spesso, rotondo rosso" << "triangolo blu grande spesso, rotondo rosso";
+        QTest::newRow("en blocks") << "en" << "triangolo blu grande spesso, rotondo rosso" << "triangle blue big thick, circle red";
+        QTest::newRow("de question") << "de" << "spessore" << "Dicke";
+        QTest::newRow("fr unknown word kept") << "fr" << "quadrato; zzz" << "carré; zzz";
+    }
+    // The questions and blocks of the most frequent mistakes, kept in the
+    // program's own words, are shown word by word in the language shown.
+    void paroleDelRegistro()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QString, registrate);
+        QFETCH(QString, mostrate);
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        QCOMPARE(ParoleMostrate(registrate), mostrate);
+    }
+
     void rigaDiComando_data()
     {
         QTest::addColumn<QStringList>("argomenti");

@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Blöcke&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Klötze&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>
@@ -539,7 +539,7 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>blocchi</source>
-        <translation>Blöcke</translation>
+        <translation>Klötze</translation>
     </message>
     <message>
         <source>volte</source>
@@ -655,6 +655,10 @@ Das Klassenbuch ist %1
     <message>
         <source>fino al %1</source>
         <translation>bis %1</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd.MM.yyyy</translation>
     </message>
 </context>
 <context>

@@ -656,6 +656,10 @@ The register is %1
         <source>fino al %1</source>
         <translation>until %1</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -656,6 +656,10 @@ El registro es %1
         <source>fino al %1</source>
         <translation>hasta el %1</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -656,6 +656,10 @@ Le registre est %1
         <source>fino al %1</source>
         <translation>jusqu&apos;au %1</translation>
     </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>
