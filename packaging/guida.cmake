@@ -1,10 +1,20 @@
-# Turns the teachers' guide from Markdown into one HTML page with its
+# Turns a teachers' guide from Markdown into one HTML page with its
 # screenshots beside it, laid out as it is installed:
 #   cmake -DCMARK=<cmark-gfm> -DGUIDA=<guide.md> -DSCHERMATE=<folder of PNGs>
-#         -DUSCITA=<output folder> -P guida.cmake
+#         -DUSCITA=<output folder> [-DPAGINA=<page.html>] [-DLINGUA=<code>]
+#         -P guida.cmake
+# PAGINA is the page's file name (guida-insegnanti.html by default), LINGUA
+# the language it is written in (it by default). A picture may stand in a
+# subfolder of schermate/ (schermate/en/menu.png), and keeps it.
 # The page needs nothing from the net: its few rules of style are inside it,
 # and its pictures are the PNG files in schermate/ beside it.
 cmake_minimum_required(VERSION 3.25)
+if(NOT PAGINA)
+  set(PAGINA guida-insegnanti.html)
+endif()
+if(NOT LINGUA)
+  set(LINGUA it)
+endif()
 
 # The title is the guide's first line, its heading.
 file(STRINGS ${GUIDA} titolo LIMIT_COUNT 1 ENCODING UTF-8)
@@ -18,9 +28,9 @@ execute_process(COMMAND ${CMARK} --extension table --validate-utf8 ${GUIDA}
 
 file(REMOVE_RECURSE ${USCITA})
 file(MAKE_DIRECTORY ${USCITA})
-file(WRITE ${USCITA}/guida-insegnanti.html
+file(WRITE ${USCITA}/${PAGINA}
 "<!DOCTYPE html>
-<html lang=\"it\">
+<html lang=\"${LINGUA}\">
 <head>
 <meta charset=\"utf-8\">
 <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">
@@ -46,5 +56,6 @@ foreach(immagine IN LISTS immagini)
   if(NOT EXISTS ${SCHERMATE}/${file})
     message(FATAL_ERROR "The guide shows schermate/${file}, which is not in ${SCHERMATE}")
   endif()
-  file(COPY ${SCHERMATE}/${file} DESTINATION ${USCITA}/schermate)
+  get_filename_component(cartella "${file}" DIRECTORY)
+  file(COPY ${SCHERMATE}/${file} DESTINATION ${USCITA}/schermate/${cartella})
 endforeach()

@@ -5,10 +5,17 @@
 # three months (registro_inventato), then shows tesselo-registro on a private
 # X display of 1024 x 768 under openbox and photographs the class at a
 # glance and one child's page. With a folder as argument, it saves them
-# there instead, also at 1920 x 1080, to look at. TESSELO_LINGUA=en (fr, es,
-# de) shows the program in that language.
+# there instead, also at 1920 x 1080, to look at. With --lingua CODE first
+# (en, fr, es, de; or TESSELO_LINGUA=CODE), it shows the program in that
+# language and saves the pictures in docs/schermate/CODE/ (or the folder
+# given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+lingua=${TESSELO_LINGUA:-it}
+if [[ ${1:-} == --lingua ]]; then
+  lingua=${2:?schermate-registro.sh --lingua CODE [FOLDER]}
+  shift 2
+fi
 for strumento in xvfb-run openbox xdotool import; do
   command -v "$strumento" >/dev/null || { echo "schermate-registro: $strumento is missing (./test.sh installs it)" >&2; exit 1; }
 done
@@ -16,23 +23,33 @@ done
 # built from them.
 cmake --preset release >/dev/null
 cmake --build build/release --target tesselo-registro registro_inventato >/dev/null
-uscita=$(realpath -m "${1:-docs/schermate}")
+predefinita=docs/schermate
+[[ $lingua != it ]] && predefinita=docs/schermate/$lingua
+uscita=$(realpath -m "${1:-$predefinita}")
 mkdir -p "$uscita"
 dati=$(mktemp -d)
 trap 'rm -rf "$dati"' EXIT
 build/release/tests/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 >/dev/null
 dimensioni=1024x768
+# The letters that open its two pages (Alt with the underlined letter of the
+# page's tab), as the language shown writes them.
+. scripts/traduzione.sh
+pagina_classe=$(traduzione "$lingua" "I risul&tati della classe")
+pagina_bambino=$(traduzione "$lingua" "&Un bambino")
+tasto() { local dopo=${1#*&}; printf 'alt+%s' "${dopo:0:1}" | tr 'A-Z' 'a-z'; }
 [[ $# -gt 0 ]] && dimensioni="1024x768 1920x1080"
 
 for dimensione in $dimensioni; do
   suffisso=""
   [[ $# -gt 0 ]] && suffisso=-$dimensione
   xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/tesselo/tesselo-registro" \
-    "$dati" "$uscita" "$suffisso" "${TESSELO_LINGUA:-it}" <<'SUL_DISPLAY'
+    "$dati" "$uscita" "$suffisso" "$lingua" "$(tasto "$pagina_classe")" "$(tasto "$pagina_bambino")" <<'SUL_DISPLAY'
 set -euo pipefail
-programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5
+programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5 tasto_classe=$6 tasto_bambino=$7
+opzioni=()
+[[ $lingua != it ]] && opzioni=(--lingua "$lingua")
 openbox >/dev/null 2>&1 & wm=$!
-XDG_DATA_HOME=$dati "$programma" --lingua "$lingua" 2>/dev/null & pid=$!
+XDG_DATA_HOME=$dati "$programma" "${opzioni[@]}" 2>/dev/null & pid=$!
 trap 'kill $pid $wm 2>/dev/null' EXIT
 for i in $(seq 200); do
   id=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1) || true
@@ -44,16 +61,11 @@ done
 # the window alone.
 xdotool windowmove --sync "$id" 0 0 windowsize --sync "$id" 100% 100% windowactivate --sync "$id"
 sleep 1
-# The pages are reached from the keyboard, by their underlined letters in
-# the language shown: the class's results, then one child.
-case $lingua in
-  en) risultati=t bambino=o ;;
-  de) risultati=e bambino=n ;;
-  *) risultati=t bambino=u ;;
-esac
-xdotool key alt+$risultati; sleep 1.5
+# The pages are reached from the keyboard: Alt with the underlined letter of
+# the class's results' tab, then of one child's.
+xdotool key "$tasto_classe"; sleep 1.5
 import -window "$id" "$uscita/registro-classe$suffisso.png"
-xdotool key alt+$bambino; sleep 2
+xdotool key "$tasto_bambino"; sleep 2
 import -window "$id" "$uscita/registro-bambino$suffisso.png"
 SUL_DISPLAY
 done

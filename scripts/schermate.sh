@@ -10,6 +10,9 @@
 # does, as the desktop tests see it: under the openbox window manager at
 # 1024 x 768 and 1920 x 1080, each without and with a 40-pixel panel, and on a
 # 3840 x 2160 screen scaled by 2. One folder for each desktop goes in FOLDER.
+#
+# With --lingua CODE (en, fr, es, de) it shows the game in that language and
+# saves the same screenshots, with the same names, in docs/schermate/CODE/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh release gioco prove >/dev/null
@@ -26,7 +29,17 @@ if [[ ${1:-} == --desktop ]]; then
   exit
 fi
 uscita=$PWD/docs/schermate
+lingua=""
+if [[ ${1:-} == --lingua ]]; then
+  lingua=${2:?schermate.sh --lingua CODE}
+  uscita=$uscita/$lingua
+fi
 mkdir -p "$uscita"
+
+# The windows' titles as the language shown writes them.
+. scripts/traduzione.sh
+menu_titolo=$(traduzione "${lingua:-it}" "CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE")
+chi_gioca=$(traduzione "${lingua:-it}" "Chi gioca?")
 
 # The program runs with data and cache folders of its own: without a class
 # for the start screen, the menu and the games, then with a class of 20 for
@@ -53,9 +66,12 @@ cosa-resta-uguale 0.7096 0.3979"
 
 # -noreset: the server would start afresh whenever its last client leaves,
 # as each xdotool search does, and refuse the program connecting just then.
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$programma" "$uscita" "$giochi" "$classe" <<'SUL_DISPLAY'
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$programma" "$uscita" "$giochi" "$classe" \
+  "$menu_titolo" "$chi_gioca" "$lingua" <<'SUL_DISPLAY'
 set -euo pipefail
-programma=$1 uscita=$2 giochi=$3 classe=$4
+programma=$1 uscita=$2 giochi=$3 classe=$4 menu_titolo=$5 chi_gioca=$6 lingua=$7
+opzioni=()
+[[ -n $lingua ]] && opzioni=(--lingua "$lingua")
 errori=$(mktemp)
 trap 'rm -f "$errori"' EXIT
 fallito() { echo "schermate: $*" >&2; cat "$errori" >&2; exit 1; }
@@ -100,7 +116,7 @@ fotografa() {
 }
 
 avvia() {
-  QT_QPA_PLATFORM=xcb "$programma" 2>>"$errori" &
+  QT_QPA_PLATFORM=xcb "$programma" "${opzioni[@]}" 2>>"$errori" &
   pid=$!
   aspetta_finestra Form1 >/dev/null
 }
@@ -110,7 +126,6 @@ chiudi() {
   wait "$pid" 2>/dev/null || true
 }
 
-menu_titolo="CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE"
 apri_menu() {
   xdotool mousemove 512 300 click 1
   aspetta_finestra "$menu_titolo"
@@ -147,7 +162,7 @@ done <<< "$giochi"
 XDG_DATA_HOME=$classe avvia
 xdotool mousemove 512 300 click 1
 # (The title is matched as a regular expression: its question mark escaped.)
-aspetta_finestra 'Chi gioca\?' >/dev/null
+aspetta_finestra "${chi_gioca//\?/\\?}" >/dev/null
 xdotool mousemove 1023 767
 fotografa chi-gioca
 chiudi

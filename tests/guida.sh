@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The teachers' guide, the README and the manual pages against the program:
-# every media file they name is one the game reads, every game they describe
-# is named as on the menu, the guide's HTML page is built with all its
-# pictures, and once installed the desktop entry, the doc-base registration
-# and the manual pages lead to the installed guide.
+# The teachers' guides (Italian and English), the README and the manual pages
+# against the program: every media file they name is one the game reads,
+# every game they describe is named as on the menu in the guide's language,
+# each guide's HTML page is built with all its pictures, and once installed
+# the desktop entry, the doc-base registrations and the manual pages lead to
+# the installed guides.
 #   guida.sh <build folder> <source folder>
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -11,6 +12,7 @@ build=$(realpath "$1")
 sorgenti=$(realpath "$2")
 media=$build/tesselo
 guida=$sorgenti/docs/guida-insegnanti.md
+guida_en=$sorgenti/docs/teachers-guide.md
 lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo guida.XXXXXX")
 trap 'rm -rf "$lavoro"' EXIT
 errori=0
@@ -41,65 +43,92 @@ controlla_nomi() {
 }
 # (Loops read from process substitutions, not pipes, so that fail() counts.)
 controlla_nomi "the guide" < <(nomi_markdown "$guida")
+controlla_nomi "the English guide" < <(nomi_markdown "$guida_en")
 controlla_nomi "the README" < <(nomi_markdown "$sorgenti/README.md")
-for pagina in tesselo.6.in tesselo.it.6.in; do
+for pagina in tesselo.6.in tesselo.it.6.in tesselo.fr.6.in tesselo.es.6.in tesselo.de.6.in; do
   controlla_nomi "$pagina" < <(nomi_man "$sorgenti/packaging/$pagina")
 done
 
-# Each game the guide describes under its own heading is named as its menu
-# button, whose words the game can speak.
-giochi=$(sed -n '/^## Come si gioca/,/^## /p' "$guida" | sed -n 's/^### //p')
-(($(wc -l <<<"$giochi") == 9)) || fail "the guide does not describe nine games"
-while read -r gioco; do
-  [[ -f $media/voci/$(voce "$gioco") ]] || fail "the guide's game «$gioco» is no name on the menu"
-done <<<"$giochi"
+# Each game a guide describes under its own heading (in the chapter $2) is
+# named as its menu button in the guide's language, whose words the game
+# speaks from the voices' folder $3.
+controlla_giochi() {
+  local documento=$1 capitolo=$2 voci=$3 giochi gioco
+  giochi=$(sed -n "/^## $capitolo/,/^## /p" "$documento" | sed -n 's/^### //p')
+  (($(wc -l <<<"$giochi") == 9)) || fail "$(basename "$documento") does not describe nine games"
+  while read -r gioco; do
+    [[ -f $voci/$(voce "$gioco") ]] || fail "$(basename "$documento")'s game «$gioco» is no name on the menu"
+  done <<<"$giochi"
+}
+controlla_giochi "$guida" "Come si gioca" "$media/voci"
+controlla_giochi "$guida_en" "How to play" "$media/voci/en"
 
-# The HTML page: made from the current guide, titled, in UTF-8, with every
+# An HTML page: made from the current guide $2, titled, in UTF-8, with every
 # picture of the guide beside it and nothing fetched from elsewhere.
 html_valida() {
-  local pagina=$1 cartella src
+  local pagina=$1 sorgente=$2 cartella src
   cartella=$(dirname "$pagina")
   [[ -f $pagina ]] || { fail "no $pagina"; return; }
   grep -q '<title>[^<]' "$pagina" || fail "$pagina has no title"
   grep -qi '<meta charset="utf-8">' "$pagina" || fail "$pagina does not say it is UTF-8"
   grep -qiE '<link|(src|href)="(https?:)?//' "$pagina" && fail "$pagina loads something from elsewhere"
-  (($(grep -o '<img ' "$pagina" | wc -l) == $(grep -c '^!\[' "$guida"))) \
+  (($(grep -o '<img ' "$pagina" | wc -l) == $(grep -c '^!\[' "$sorgente"))) \
     || fail "$pagina does not show every picture of the guide"
   while read -r src; do
     [[ -f $cartella/$src ]] || fail "$pagina shows $src, which is not beside it"
   done < <(grep -o '<img src="[^"]*"' "$pagina" | sed 's/^<img src="//; s/"$//')
 }
 costruita=$build/pacchetto/guida/guida-insegnanti.html
-html_valida "$costruita"
+html_valida "$costruita" "$guida"
 [[ $costruita -nt $guida ]] || fail "the HTML guide is older than the guide: build again"
+costruita_en=$build/pacchetto/guida-en/teachers-guide.html
+html_valida "$costruita_en" "$guida_en"
+[[ $costruita_en -nt $guida_en ]] || fail "the English HTML guide is older than its guide: build again"
+grep -q '<html lang="en">' "$costruita_en" || fail "$costruita_en does not say it is in English"
 
 # The installed tree, in a prefix with a blank and an accent in it.
 prefisso="$lavoro/prefisso è"
 cmake --install "$build" --prefix "$prefisso" >"$lavoro/install.txt" || { cat "$lavoro/install.txt"; exit 1; }
 installata=$prefisso/share/doc/tesselo/guida-insegnanti.html
-html_valida "$installata"
+html_valida "$installata" "$guida"
+installata_en=$prefisso/share/doc/tesselo/teachers-guide.html
+html_valida "$installata_en" "$guida_en"
 entrata=$prefisso/share/applications/tesselo.desktop
 desktop-file-validate "$entrata" >"$lavoro/desktop.txt" || true
 if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate"; fi
 grep -qx 'Exec=tesselo --apri-cartella' "$entrata" || fail "the desktop entry does not open the photos folder"
 [[ $(sed -n '/^\[Desktop Action guida\]/,/^\[/s/^Exec=//p' "$entrata") == "xdg-open \"$installata\"" ]] \
   || fail "the desktop entry's guide action does not open $installata"
-# The guide names the desktop entry's actions as the desktop menu shows them.
+[[ $(sed -n '/^\[Desktop Action guida-en\]/,/^\[/s/^Exec=//p' "$entrata") == "xdg-open \"$installata_en\"" ]] \
+  || fail "the desktop entry's English guide action does not open $installata_en"
+# Each guide names the desktop entry's actions, in its own quotation marks,
+# as the desktop menu shows them in its language (English is the entry's
+# own, untranslated text).
 while read -r azione; do
   grep -qF "«$azione»" "$guida" || fail "the guide does not name the desktop action «$azione»"
 done < <(sed -n '/^\[Desktop Action /,$s/^Name\[it\]=//p' "$entrata")
-# The guide names the teachers' program as the desktop menu shows it.
+while read -r azione; do
+  grep -qF "“$azione”" "$guida_en" || fail "the English guide does not name the desktop action «$azione»"
+done < <(sed -n '/^\[Desktop Action /,$s/^Name=//p' "$entrata")
+# The guides name the teachers' program as the desktop menu shows it.
 registro=$prefisso/share/applications/tesselo-registro.desktop
 desktop-file-validate "$registro" >"$lavoro/desktop.txt" || true
 if grep -v ': hint: ' "$lavoro/desktop.txt" | grep .; then fail "desktop-file-validate tesselo-registro.desktop"; fi
-nome_registro=$(sed -n 's/^Name=//p' "$registro")
-grep -qF "**$nome_registro**" "$guida" || fail "the guide does not name the desktop entry «$nome_registro»"
+# The entry's name in a language: Name[CODE], or Name where it has none.
+nome_in() { sed -n "s/^Name\[$1\]=//p" "$registro" | grep . || sed -n 's/^Name=//p' "$registro"; }
+for documento in "$guida:it" "$guida_en:en"; do
+  nome_registro=$(nome_in "${documento##*:}")
+  grep -qF "**$nome_registro**" "${documento%:*}" \
+    || fail "$(basename "${documento%:*}") does not name the desktop entry «$nome_registro»"
+done
 grep -qx "Index: $installata" "$prefisso/share/doc-base/tesselo.guida-insegnanti" \
   || fail "the doc-base registration does not name $installata"
+grep -qx "Index: $installata_en" "$prefisso/share/doc-base/tesselo.teachers-guide" \
+  || fail "the English guide's doc-base registration does not name $installata_en"
 # Paths under /usr that the manual pages and the guide give exist in the
 # package, which installs under /usr.
-for documento in "$guida" "$sorgenti"/packaging/tesselo.6.in "$sorgenti"/packaging/tesselo.it.6.in \
-                 "$sorgenti"/packaging/tesselo-registro.1.in "$sorgenti"/packaging/tesselo-registro.it.1.in; do
+for documento in "$guida" "$guida_en" "$sorgenti"/packaging/tesselo{,.it,.fr,.es,.de}.6.in \
+                 "$sorgenti"/packaging/tesselo-registro{,.it,.fr,.es,.de}.1.in; do
   grep -q 'share/doc/tesselo/guida\\\?-insegnanti.html' "$documento" || fail "$documento does not point at the installed guide"
   while read -r percorso; do
     [[ -e $prefisso/${percorso#/usr/} ]] || fail "$(basename "$documento") names $percorso, which the package does not install"
@@ -107,4 +136,4 @@ for documento in "$guida" "$sorgenti"/packaging/tesselo.6.in "$sorgenti"/packagi
 done
 
 ((errori == 0)) || exit 1
-echo "guide, README and manual pages agree with the media tree, the menu and the installed tree"
+echo "guides, README and manual pages agree with the media tree, the menu and the installed tree"

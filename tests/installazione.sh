@@ -74,8 +74,8 @@ grep -o '<image>[^<]*</image>' "$meta" | sed 's#</image>##; s#.*/##' | while rea
   [[ -f $sorgenti/docs/schermate/$png ]] || fail "the metadata lists $png, not in docs/schermate/"
 done
 
-for pagina in usr/share/man/man6/tesselo.6.gz usr/share/man/it/man6/tesselo.6.gz \
-              usr/share/man/man1/tesselo-registro.1.gz usr/share/man/it/man1/tesselo-registro.1.gz; do
+for pagina in usr/share/man/man6/tesselo.6.gz usr/share/man/{it,fr,es,de}/man6/tesselo.6.gz \
+              usr/share/man/man1/tesselo-registro.1.gz usr/share/man/{it,fr,es,de}/man1/tesselo-registro.1.gz; do
   [[ -f $lavoro/contenuto/$pagina ]] || fail "no $pagina"
   LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$lavoro/contenuto/$pagina" \
     2>"$lavoro/man.txt" >/dev/null || fail "man -l $pagina"
