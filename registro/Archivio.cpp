@@ -245,13 +245,10 @@ std::optional<Bambino> Archivio::bambino(qint64 id) const
 
 std::optional<Bambino> Archivio::salva(const Bambino& bambino)
 {
-    if (!d->aperto)
+    const std::optional<Bambino> valido = daSalvare(bambino, d->errore);
+    if (!valido)
         return std::nullopt;
-    Bambino b = bambino;
-    if (const QString errore = ControllaBambino(b); !errore.isEmpty()) {
-        d->errore = errore;
-        return std::nullopt;
-    }
+    Bambino b = *valido;
     if (b.uuid.isNull())
         b.uuid = QUuid::createUuid();
     QSqlQuery q = d->prepara(

@@ -193,13 +193,10 @@ std::optional<Bambino> ArchivioServer::bambino(qint64 id) const
 
 std::optional<Bambino> ArchivioServer::salva(const Bambino& bambino)
 {
-    if (!d->aperto)
+    const std::optional<Bambino> valido = daSalvare(bambino, d->errore);
+    if (!valido)
         return std::nullopt;
-    Bambino b = bambino;
-    if (const QString errore = ControllaBambino(b); !errore.isEmpty()) {
-        d->errore = errore;
-        return std::nullopt;
-    }
+    Bambino b = *valido;
     if (b.id != 0 && d->uuid(b.id).isEmpty()) {
         d->errore = QStringLiteral("il bambino non è nella classe");
         return std::nullopt;

@@ -105,6 +105,17 @@ bool Deposito::salvaTutti(QList<Bambino>& bambini)
     return true;
 }
 
+std::optional<Bambino> Deposito::daSalvare(const Bambino& bambino, QString& errore) const
+{
+    if (!aperto())
+        return std::nullopt;
+    if (QString motivo = ControllaBambino(bambino); !motivo.isEmpty()) {
+        errore = std::move(motivo);
+        return std::nullopt;
+    }
+    return bambino;
+}
+
 std::optional<QHash<qint64, qint64>> Deposito::mappaBambini(const QList<Bambino>& altri, QString& errore)
 {
     QHash<qint64, qint64> mappa;

@@ -143,6 +143,10 @@ protected:
     // (through salva, inside the caller's transaction); nothing, with the
     // error set through errore, when a child cannot be added.
     std::optional<QHash<qint64, qint64>> mappaBambini(const QList<Bambino>& altri, QString& errore);
+    // The child salva is given, when the register is open and the child may
+    // be stored; otherwise nothing, with the reason in errore when the child
+    // is at fault.
+    std::optional<Bambino> daSalvare(const Bambino& bambino, QString& errore) const;
 };
 
 // The first and one past the last moment of a period, in local time, as
