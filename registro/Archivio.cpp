@@ -213,7 +213,10 @@ std::optional<Bambino> Archivio::Dati::leggiBambino(QSqlQuery& q) const
 {
     if (!q.next())
         return std::nullopt;
-    return Bambino{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), q.value(2).toString(), q.value(3).toString(),
+    // Names are shown as read: a register written before names were cleaned
+    // on the way in may still hold direction controls.
+    return Bambino{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), NomePulito(q.value(2).toString()),
+                   NomePulito(q.value(3).toString()),
                    q.value(4).toString()};
 }
 

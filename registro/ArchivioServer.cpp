@@ -127,7 +127,7 @@ struct ArchivioServer::Dati {
     Bambino bambino(const QSqlQuery& q) const
     {
         const QUuid u(q.value(0).toString());
-        return {id(u), u, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()};
+        return {id(u), u, NomePulito(q.value(1).toString()), NomePulito(q.value(2).toString()), q.value(3).toString()};
     }
 };
 

@@ -77,6 +77,7 @@ private slots:
     void nomiEsatti_data();
     void nomiEsatti();
     void bambiniEContrassegni();
+    void nomiInerti();
     void rimuoviConLeRisposte();
     void risposteAndataERitorno_data();
     void risposteAndataERitorno();
@@ -197,6 +198,23 @@ void TestArchivio::bambiniEContrassegni()
     QVERIFY(a.salvaTutti(nuovi));
     QVERIFY(nuovi[0].id > 0 && nuovi[1].id > 0);
     QCOMPARE(a.bambini().size(), 5);
+}
+
+// A name is stored without NUL characters and shown without the controls
+// that would turn it, or the text around it, right to left: also a name an
+// older program stored with them.
+void TestArchivio::nomiInerti()
+{
+    const QString percorso = file("nomi-inerti.sqlite");
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    const QString rlo(QChar(0x202E)), isolato = QString(QChar(0x2067)) + "x" + QChar(0x2069);
+    const auto b = a.salva({0, {}, "Ann" + QString(QChar(0)) + "a" + rlo, isolato + "Blu", "gatto"});
+    QVERIFY(b);
+    QCOMPARE(b->nomeCompleto(), QStringLiteral("Anna xBlu"));
+    QCOMPARE(Valore(percorso, "SELECT nome || '|' || cognome FROM bambini").toString(), QStringLiteral("Anna|xBlu"));
+    Valore(percorso, "UPDATE bambini SET nome = char(8238) || 'issoR'");
+    QCOMPARE(a.bambini().value(0).nome, QStringLiteral("issoR"));
 }
 
 void TestArchivio::rimuoviConLeRisposte()
