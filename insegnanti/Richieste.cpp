@@ -97,7 +97,7 @@ Registro::Identita StessoCodice(QWidget* padre, const QString& registro, const R
                                 const Registro::Bambino& altro)
 {
     QMessageBox box(QMessageBox::Question, Titolo(),
-                    Testo::tr("Nel registro %1, «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. "
+                    Testo::tr("Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. "
                               "È lo stesso bambino?")
                         .arg(registro, altro.nomeCompleto(), nostro.nomeCompleto()),
                     QMessageBox::NoButton, padre);

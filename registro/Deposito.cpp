@@ -181,9 +181,11 @@ std::optional<QList<Bambino>> Decidi(QList<Bambino> altri, const QList<Bambino>&
         case Identita::Unisci: break;
         case Identita::Separa: a.uuid = QUuid::createUuid(); break;
         case Identita::Annulla:
-            errore = QStringLiteral("«%1» del file ha lo stesso codice di «%2» di questa classe, ma un altro nome:"
-                                    " unisci il file dalla finestra del programma per scegliere")
+            errore = QStringLiteral("«%1» del file ha lo stesso codice di «%2» di questa classe, ma un altro nome")
                          .arg(a.nomeCompleto(), stesso->nomeCompleto());
+            // Nobody was asked: say where one is.
+            if (!chiedi)
+                errore += QStringLiteral(": unisci il file dalla finestra del programma per scegliere");
             return std::nullopt;
         }
     }

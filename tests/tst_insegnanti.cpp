@@ -552,16 +552,23 @@ private slots:
 
         Dialoghi d;
         QStringList chiesti;
+        Registro::Identita scelta = Registro::Identita::Annulla;
         richieste().stessoCodice = [&](QWidget*, const QString& file, const Registro::Bambino& nostro,
                                        const Registro::Bambino& suo) {
             chiesti << file + ": " + nostro.nomeCompleto() + " / " + suo.nomeCompleto();
-            return Registro::Identita::Separa;
+            return scelta;
         };
         FinestraRegistro finestra(*archivio);
         d.file = altro;
         finestra.unisci();
-        QCOMPARE(chiesti, QStringList{QStringLiteral("registro.sqlite: Giulia Rossi / Anna")});
-        QVERIFY2(d.messaggi.value(0).contains(QStringLiteral("1 risposta aggiunta")), qPrintable(d.messaggi.value(0)));
+        QVERIFY2(d.messaggi.value(0).contains(QStringLiteral("non è stato unito"))
+                     && !d.messaggi.value(0).contains(QStringLiteral("dalla finestra")),
+                 qPrintable(d.messaggi.value(0)));
+        QCOMPARE(risposteTotali(), 0);
+        scelta = Registro::Identita::Separa;
+        finestra.unisci();
+        QCOMPARE(chiesti, QStringList(2, QStringLiteral("registro.sqlite: Giulia Rossi / Anna")));
+        QVERIFY2(d.messaggi.value(1).contains(QStringLiteral("1 risposta aggiunta")), qPrintable(d.messaggi.value(1)));
         QCOMPARE(archivio->bambini().size(), 2);
         QCOMPARE(archivio->risposteDi(giulia.id), 0);
     }

@@ -413,8 +413,8 @@
         <translation>Weiter</translation>
     </message>
     <message>
-        <source>Nel registro %1, «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>Im Klassenbuch %1 hat „%2“ den Code von „%3“ aus dieser Klasse, aber einen anderen Namen. Ist es dasselbe Kind?</translation>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>Im Klassenbuch „%1“ hat „%2“ den Code von „%3“ aus dieser Klasse, aber einen anderen Namen. Ist es dasselbe Kind?</translation>
     </message>
     <message>
         <source>Stesso bambino: unisci</source>

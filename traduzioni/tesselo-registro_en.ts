@@ -413,8 +413,8 @@
         <translation>Next</translation>
     </message>
     <message>
-        <source>Nel registro %1, «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>In the register %1, “%2” has the code of “%3” of this class, but another name. Is it the same child?</translation>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>In the register “%1”, “%2” has the code of “%3” of this class, but another name. Is it the same child?</translation>
     </message>
     <message>
         <source>Stesso bambino: unisci</source>

@@ -413,8 +413,8 @@
         <translation>Siguiente</translation>
     </message>
     <message>
-        <source>Nel registro %1, «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>En el registro %1, «%2» tiene el código de «%3» de esta clase, pero otro nombre. ¿Es el mismo niño?</translation>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>En el registro «%1», «%2» tiene el código de «%3» de esta clase, pero otro nombre. ¿Es el mismo niño?</translation>
     </message>
     <message>
         <source>Stesso bambino: unisci</source>

@@ -413,8 +413,8 @@
         <translation>Suivant</translation>
     </message>
     <message>
-        <source>Nel registro %1, «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>Dans le registre %1, « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>Dans le registre « %1 », « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
     </message>
     <message>
         <source>Stesso bambino: unisci</source>
