@@ -1,6 +1,5 @@
 #include "registro/Schema.h"
 
-#include <QAtomicInteger>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
