@@ -88,13 +88,15 @@ bool Prepara(const QStringList& nomi, std::stop_token fermo)
         if (fermo.stop_requested())
             return false;
         const QString file = File(nome);
-        if (QFileInfo::exists(file))
+        // A name spoken is the child's name: the owner's alone, like the folder.
+        if (QFileInfo::exists(file) && QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner))
             continue;
         // Written beside its place and renamed at the end, so that a file
         // cut short by a kill is never taken for a voice.
         const QString parziale = file + QStringLiteral(".parziale");
         bool manca = false;
         const bool fatto = Pronuncia(nome, parziale, fermo, manca)
+            && QFile::setPermissions(parziale, QFile::ReadOwner | QFile::WriteOwner)
             && std::rename(QFile::encodeName(parziale).constData(), QFile::encodeName(file).constData()) == 0;
         if (!fatto) {
             QFile::remove(parziale);

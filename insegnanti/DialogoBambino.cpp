@@ -24,6 +24,8 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
     setWindowTitle(bambino.id ? Testo::tr("Modifica bambino") : Testo::tr("Nuovo bambino"));
     nome->setObjectName(QStringLiteral("nome"));
     cognome->setObjectName(QStringLiteral("cognome"));
+    nome->setMaxLength(Registro::LunghezzaNome);
+    cognome->setMaxLength(Registro::LunghezzaNome);
     simboli->setObjectName(QStringLiteral("simboli"));
 
     auto* campi = new QFormLayout;

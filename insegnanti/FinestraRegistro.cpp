@@ -1,5 +1,7 @@
 #include "insegnanti/FinestraRegistro.h"
 
+#include <QFileInfo>
+
 #include "insegnanti/GestioneClasse.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Rapporti.h"
@@ -11,6 +13,7 @@
 #include "insegnanti/VistaClasse.h"
 #include "insegnanti/VistaComputer.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -138,7 +141,9 @@ void FinestraRegistro::unisci()
                                                   Testo::tr("Registro di Tesselo (*.sqlite);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
-    const Esito esito = Unisci(archivio, file);
+    const Esito esito = Unisci(archivio, file, [&](const Registro::Bambino& nostro, const Registro::Bambino& altro) {
+        return richieste().stessoCodice(this, QFileInfo(file).fileName(), nostro, altro);
+    });
     aggiorna();
     richieste().informa(this, esito.messaggio, !esito.riuscito);
 }

@@ -30,19 +30,21 @@ Esito Importa(Registro::Deposito& archivio, const QString& file)
 
 Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
 {
+    // The children's names and answers: readable by the teacher alone.
     QSaveFile uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly) || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
+    if (!uscita.open(QIODevice::WriteOnly) || !uscita.setPermissions(QFile::ReadOwner | QFile::WriteOwner)
+        || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
         || !uscita.commit())
         return {false, Testo::tr("Il file %1 non si può scrivere: %2").arg(file, uscita.errorString())};
     return {true, Testo::tr("Risposte esportate nel file %1.").arg(Nome(file))};
 }
 
-Esito Unisci(Registro::Deposito& archivio, const QString& file)
+Esito Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi)
 {
     const QFileInfo altro(file);
     if (!altro.isFile())
         return {false, Testo::tr("Il file %1 non c'è.").arg(file)};
-    const std::optional<int> aggiunte = archivio.unisci(file);
+    const std::optional<int> aggiunte = archivio.unisci(file, chiedi);
     if (!aggiunte)
         return {false, Testo::tr("Il file %1 non è stato unito: %2").arg(Nome(file), archivio.ultimoErrore())};
     return {true, Testo::tr("%1 dal registro %2.")

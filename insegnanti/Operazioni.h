@@ -20,8 +20,10 @@ struct Esito {
 Esito Importa(Registro::Deposito& archivio, const QString& file);
 // The answers of a period as CSV, written whole or not at all.
 Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {});
-// The answers of another register's file that this one does not hold yet.
-Esito Unisci(Registro::Deposito& archivio, const QString& file);
+// The answers of another register's file that this one does not hold yet;
+// chiedi decides on a child whose code is ours but whose name is not (none:
+// such a file is refused, as on the command line).
+Esito Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi = {});
 
 // Why a register could not be opened, for the teacher; nome is the file, or
 // "sul server ..." for the school's server.

@@ -153,9 +153,20 @@ bool ScriviPdf(const Resoconto& resoconto, const QString& file, QString& errore)
     stampante.setCreator(QStringLiteral("Registro di Tesselo"));
     // QPrinter says nothing when it cannot write: the file itself tells.
     const QDateTime prima = QFileInfo(file).fileTime(QFileDevice::FileModificationTime);
+    // Made first, readable by the teacher alone, so that the children's names
+    // are never readable by others, not even while QPrinter writes into it
+    // (it keeps the file's mode).
+    QFile vuoto(file);
+    const bool nuovo = !vuoto.exists();
+    if (vuoto.open(QIODevice::WriteOnly | QIODevice::Append))
+        vuoto.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    vuoto.close();
     Stampa(resoconto, stampante);
     const QFileInfo scritto(file);
-    if (!scritto.isFile() || scritto.size() == 0 || scritto.fileTime(QFileDevice::FileModificationTime) == prima) {
+    if (!scritto.isFile() || scritto.size() == 0 || scritto.fileTime(QFileDevice::FileModificationTime) == prima
+        || !QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner)) {
+        if (nuovo)
+            QFile::remove(file);
         errore = Testo::tr("Il file %1 non si può scrivere.").arg(file);
         return false;
     }

@@ -92,11 +92,31 @@ std::optional<Registro::Bambino> Bambino(QWidget* padre, const Registro::Bambino
     return dialogo.bambino();
 }
 
+// Giving up is the default: nothing is merged by a habitual Enter.
+Registro::Identita StessoCodice(QWidget* padre, const QString& registro, const Registro::Bambino& nostro,
+                                const Registro::Bambino& altro)
+{
+    QMessageBox box(QMessageBox::Question, Titolo(),
+                    Testo::tr("Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. "
+                              "È lo stesso bambino?")
+                        .arg(registro, altro.nomeCompleto(), nostro.nomeCompleto()),
+                    QMessageBox::NoButton, padre);
+    QPushButton* unisci = box.addButton(Testo::tr("Stesso bambino: unisci"), QMessageBox::AcceptRole);
+    QPushButton* separa = box.addButton(Testo::tr("Due bambini: tieni separati"), QMessageBox::AcceptRole);
+    QPushButton* annulla = box.addButton(Testo::tr("Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(annulla);
+    box.setEscapeButton(annulla);
+    box.exec();
+    return box.clickedButton() == unisci ? Registro::Identita::Unisci
+        : box.clickedButton() == separa  ? Registro::Identita::Separa
+                                         : Registro::Identita::Annulla;
+}
+
 } // namespace
 
 Richieste& richieste()
 {
-    static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino};
+    static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino, StessoCodice};
     return r;
 }
 

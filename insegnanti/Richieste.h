@@ -1,4 +1,5 @@
 #pragma once
+#include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
 
 #include <QDate>
@@ -34,6 +35,12 @@ struct Richieste {
     std::function<std::optional<Registro::Bambino>(QWidget* padre, const Registro::Bambino& iniziale,
                                                    const QStringList& liberi)>
         bambino;
+    // A child of the register being merged (registro names its file) with
+    // the code of a child of this class but another name: the same child,
+    // two children, or no merge at all.
+    std::function<Registro::Identita(QWidget* padre, const QString& registro, const Registro::Bambino& nostro,
+                                     const Registro::Bambino& altro)>
+        stessoCodice;
 };
 
 // The dialogs in use; the real ones unless a test has replaced them.

@@ -14,7 +14,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
@@ -214,7 +213,10 @@ std::optional<Bambino> Archivio::Dati::leggiBambino(QSqlQuery& q) const
 {
     if (!q.next())
         return std::nullopt;
-    return Bambino{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), q.value(2).toString(), q.value(3).toString(),
+    // Names are shown as read: a register written before names were cleaned
+    // on the way in may still hold direction controls.
+    return Bambino{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), NomePulito(q.value(2).toString()),
+                   NomePulito(q.value(3).toString()),
                    q.value(4).toString()};
 }
 
@@ -486,80 +488,23 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
                            [](const QVariant& v) { return Codici::Blocchi(v); }});
 }
 
-std::optional<int> Archivio::unisci(const QString& altroFile)
+std::optional<int> Archivio::unisci(const QString& altroFile, const ChiediIdentita& chiedi)
 {
     if (!d->aperto) {
         d->errore = QStringLiteral("il registro non è aperto");
         return std::nullopt;
     }
-    QTemporaryDir copie;
-    const QString file = Schema::PreparaAltro(altroFile, copie.path(), d->errore);
-    if (file.isEmpty())
-        return std::nullopt;
-    QSqlQuery attacca = d->prepara(QStringLiteral("ATTACH DATABASE ? AS altro"));
-    attacca.addBindValue(Schema::UriSolaLettura(file));
-    if (!d->esegui(attacca, QStringLiteral("impossibile leggere l'altro registro %1").arg(QDir::toNativeSeparators(altroFile))))
-        return std::nullopt;
-    const auto aggiunte = unisciAttaccato(altroFile);
-    QSqlQuery stacca(d->db());
-    stacca.exec(QStringLiteral("DETACH DATABASE altro"));
-    return aggiunte;
-}
-
-std::optional<int> Archivio::unisciAttaccato(const QString& altroFile)
-{
-    const QString nome = QDir::toNativeSeparators(altroFile);
-    if (!Schema::ERegistro(d->db(), QStringLiteral("altro"))) {
-        d->errore = QStringLiteral("%1 non è un registro di Tesselo, o è danneggiato").arg(nome);
-        return std::nullopt;
-    }
-    QList<Bambino> altri;
-    QSqlQuery leggi = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM altro.bambini"));
-    if (!d->esegui(leggi, QStringLiteral("impossibile leggere %1").arg(nome)))
-        return std::nullopt;
-    while (const auto b = d->leggiBambino(leggi))
-        altri << *b;
-    leggi.finish();
-
-    QSqlDatabase db = d->db();
-    QSqlQuery q(db);
-    if (!db.transaction()) {
-        d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-        return std::nullopt;
-    }
-    const auto fallisce = [&]() -> std::optional<int> {
-        q.finish();
-        db.rollback();
-        return std::nullopt;
-    };
-    const auto mappa = mappaBambini(altri, d->errore);
-    if (!mappa)
-        return fallisce();
-    if (!q.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS mappa (altro INTEGER PRIMARY KEY, nostro INTEGER)"))
-        || !q.exec(QStringLiteral("DELETE FROM temp.mappa"))) {
-        d->fallito(q.lastError(), QStringLiteral("impossibile unire il registro"));
-        return fallisce();
-    }
-    q.prepare(QStringLiteral("INSERT INTO temp.mappa (altro, nostro) VALUES (?, ?)"));
-    for (auto i = mappa->cbegin(); i != mappa->cend(); ++i) {
-        q.bindValue(0, i.key());
-        q.bindValue(1, i.value());
+    // Values already checked, written as the other register stores them.
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                 .arg(QLatin1String(ColonneRisposta)));
+    return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
+        for (int i = 0; i < 9; ++i)
+            q.bindValue(i, i == 2 ? QVariant(nostro) : riga.value(i));
         if (!d->esegui(q, QStringLiteral("impossibile unire il registro")))
-            return fallisce();
-    }
-    q.prepare(QStringLiteral("INSERT OR IGNORE INTO main.risposte (%1) SELECT r.uuid, r.quando, coalesce(m.nostro, 0),"
-                             " r.gioco, r.domande, r.blocchi, r.risposta, r.esatta, r.millisecondi"
-                             " FROM altro.risposte r LEFT JOIN temp.mappa m ON m.altro = r.bambino ORDER BY r.id")
-                  .arg(QLatin1String(ColonneRisposta)));
-    if (!d->esegui(q, QStringLiteral("impossibile unire il registro")))
-        return fallisce();
-    const int aggiunte = q.numRowsAffected();
-    q.finish();
-    if (!db.commit()) {
-        d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-        return fallisce();
-    }
-    return aggiunte;
+            return false;
+        aggiunte += q.numRowsAffected();
+        return true;
+    });
 }
 
 } // namespace Registro

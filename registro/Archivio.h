@@ -62,11 +62,8 @@ public:
     static QString TestoDomande(const QList<Domanda>& domande);
     static QString TestoBlocchi(const QList<Blocco>& blocchi);
 
-    // Merges another register's file: children matched by their uuid, then by
-    // name and surname; answers matched by their id, so merging twice adds
-    // nothing. Returns the answers added, or nothing (with ultimoErrore) when
-    // the file is not a register; then nothing changes.
-    std::optional<int> unisci(const QString& altroFile) override;
+    // See Deposito::unisci.
+    std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
 
 protected:
     bool inizia() override;
@@ -75,7 +72,6 @@ protected:
 
 private:
     static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino);
-    std::optional<int> unisciAttaccato(const QString& altroFile);
 
     struct Dati;
     std::unique_ptr<Dati> d;

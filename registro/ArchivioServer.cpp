@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <limits>
@@ -128,7 +127,7 @@ struct ArchivioServer::Dati {
     Bambino bambino(const QSqlQuery& q) const
     {
         const QUuid u(q.value(0).toString());
-        return {id(u), u, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()};
+        return {id(u), u, NomePulito(q.value(1).toString()), NomePulito(q.value(2).toString()), q.value(3).toString()};
     }
 };
 
@@ -395,49 +394,20 @@ SchedaBambino ArchivioServer::scheda(qint64 bambino, const Periodo& periodo) con
                            [](const QVariant& v) { return Server::Blocchi(v.toString()); }});
 }
 
-std::optional<int> ArchivioServer::unisci(const QString& altroFile)
+std::optional<int> ArchivioServer::unisci(const QString& altroFile, const ChiediIdentita& chiedi)
 {
     if (!d->aperto) {
         d->errore = QStringLiteral("il registro sul server non è aperto");
         return std::nullopt;
     }
-    QTemporaryDir copie;
-    const QString file = Schema::PreparaAltro(altroFile, copie.path(), d->errore);
-    if (file.isEmpty())
-        return std::nullopt;
-    Archivio altro;
-    if (altro.apri(file, false) != Esito::Ok) {
-        d->errore = altro.ultimoErrore();
-        return std::nullopt;
-    }
-    const QList<Bambino> altri = altro.bambini();
-    if (!inizia())
-        return std::nullopt;
-    const auto mappa = mappaBambini(altri, d->errore);
-    if (!mappa) {
-        annulla();
-        return std::nullopt;
-    }
-    // Answers of a child the other register no longer has count as a guest's.
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
-    int aggiunte = 0;
-    bool riuscito = true;
-    altro.scorriRisposte({}, [&](const Risposta& r, qint64 bambino) {
-        if (!riuscito)
-            return;
-        Server::Lega(q, r, d->uuid(mappa->value(bambino, 0)));
-        riuscito = d->scrivi(q);
-        aggiunte += riuscito ? q.numRowsAffected() : 0;
+    return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
+        Server::Lega(q, LeggiRisposta(riga), d->uuid(nostro));
+        if (!d->scrivi(q))
+            return false;
+        aggiunte += q.numRowsAffected();
+        return true;
     });
-    if (!riuscito || !altro.ultimoErrore().isEmpty()) {
-        if (riuscito)
-            d->errore = altro.ultimoErrore();
-        annulla();
-        return std::nullopt;
-    }
-    if (!concludi())
-        return std::nullopt;
-    return aggiunte;
 }
 
 std::optional<QList<Computer>> ArchivioServer::computer() const

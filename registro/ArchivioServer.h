@@ -49,7 +49,7 @@ public:
 
     QList<RigaClasse> classe(const Periodo& periodo) const override;
     SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const override;
-    std::optional<int> unisci(const QString& altroFile) override;
+    std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
     std::optional<QList<Computer>> computer() const override;
 
     // The statement behind classe(), its two values the period's first and

@@ -75,6 +75,15 @@ const Simbolo& SimboloOspite()
     return Ospite;
 }
 
+QString NomePulito(QString nome)
+{
+    nome.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0 || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    });
+    return nome;
+}
+
 QString Bambino::nomeCompleto() const
 {
     return cognome.isEmpty() ? nome : nome + QLatin1Char(' ') + cognome;

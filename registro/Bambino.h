@@ -22,6 +22,13 @@ const Simbolo* TrovaSimbolo(const QString& chiave);
 // The symbol that stands for a child who is not in the class.
 const Simbolo& SimboloOspite();
 
+// The longest name or surname a child may have, in characters.
+constexpr int LunghezzaNome = 100;
+// A name as it is stored and shown: without NUL characters, and without the
+// controls that embed, override or isolate a text's direction, which would
+// turn the name, or the text around it, right to left.
+QString NomePulito(QString nome);
+
 // A child of the class.
 struct Bambino {
     qint64 id = 0;          // the row in this register; 0 before it is stored

@@ -4,6 +4,8 @@
 #include "registro/Giochi.h"
 
 #include <QCollator>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -109,12 +111,24 @@ std::optional<Bambino> Deposito::daSalvare(const Bambino& bambino, QString& erro
 {
     if (!aperto())
         return std::nullopt;
-    if (QString motivo = ControllaBambino(bambino); !motivo.isEmpty()) {
+    Bambino pulito = bambino;
+    pulito.nome = NomePulito(bambino.nome);
+    pulito.cognome = bambino.cognome.isNull() ? QString() : NomePulito(bambino.cognome);
+    if (QString motivo = ControllaBambino(pulito); !motivo.isEmpty()) {
         errore = std::move(motivo);
         return std::nullopt;
     }
-    return bambino;
+    return pulito;
 }
+
+namespace {
+
+bool StessoNome(const Bambino& a, const Bambino& b)
+{
+    return a.nome.compare(b.nome, Qt::CaseInsensitive) == 0 && a.cognome.compare(b.cognome, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
 
 std::optional<QHash<qint64, qint64>> Deposito::mappaBambini(const QList<Bambino>& altri, QString& errore)
 {
@@ -124,10 +138,7 @@ std::optional<QHash<qint64, qint64>> Deposito::mappaBambini(const QList<Bambino>
         const auto stesso = std::find_if(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) {
             return b.uuid == a.uuid;
         });
-        const auto omonimo = std::find_if(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) {
-            return b.nome.compare(a.nome, Qt::CaseInsensitive) == 0
-                && b.cognome.compare(a.cognome, Qt::CaseInsensitive) == 0;
-        });
+        const auto omonimo = std::find_if(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) { return StessoNome(b, a); });
         const auto trovato = stesso != nostri.cend() ? stesso : omonimo;
         if (trovato != nostri.cend()) {
             mappa.insert(a.id, trovato->id);
@@ -151,6 +162,85 @@ std::optional<QHash<qint64, qint64>> Deposito::mappaBambini(const QList<Bambino>
         mappa.insert(a.id, salvato->id);
     }
     return mappa;
+}
+
+namespace {
+
+// The other register's children as they are to be merged: one with the
+// uuid of a child of ours but another name merged into ours, or given a
+// uuid of their own to be kept apart, as chiedi decides; nothing when the
+// merge is given up (or nobody can be asked).
+std::optional<QList<Bambino>> Decidi(QList<Bambino> altri, const QList<Bambino>& nostri, const ChiediIdentita& chiedi,
+                                     QString& errore)
+{
+    for (Bambino& a : altri) {
+        const auto stesso = std::find_if(nostri.cbegin(), nostri.cend(), [&](const Bambino& b) { return b.uuid == a.uuid; });
+        if (stesso == nostri.cend() || StessoNome(*stesso, a))
+            continue;
+        switch (chiedi ? chiedi(*stesso, a) : Identita::Annulla) {
+        case Identita::Unisci: break;
+        case Identita::Separa: a.uuid = QUuid::createUuid(); break;
+        case Identita::Annulla:
+            errore = QStringLiteral("«%1» del file ha lo stesso codice di «%2» di questa classe, ma un altro nome")
+                         .arg(a.nomeCompleto(), stesso->nomeCompleto());
+            // Nobody was asked: say where one is.
+            if (!chiedi)
+                errore += QStringLiteral(": unisci il file dalla finestra del programma per scegliere");
+            return std::nullopt;
+        }
+    }
+    return altri;
+}
+
+} // namespace
+
+std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIdentita& chiedi, QString& errore,
+                                       const std::function<bool(const QSqlQuery&, qint64, int&)>& scrivi)
+{
+    AltroRegistro altro;
+    if (!altro.apri(altroFile)) {
+        errore = altro.errore();
+        return std::nullopt;
+    }
+    const auto decisi = Decidi(altro.bambini(), bambini(), chiedi, errore);
+    if (!decisi || !inizia())
+        return std::nullopt;
+    const auto mappa = mappaBambini(*decisi, errore);
+    if (!mappa) {
+        annulla();
+        return std::nullopt;
+    }
+    if (!concludi())
+        return std::nullopt;
+    int aggiunte = 0, nelLotto = 0;
+    QElapsedTimer lotto;
+    lotto.start();
+    bool aperta = inizia();
+    const bool letto = aperta && altro.scorri([&](const QSqlQuery& riga) {
+        if (!scrivi(riga, mappa->value(riga.value(2).toLongLong(), 0), aggiunte))
+            return false;
+        if (++nelLotto < Lotto && lotto.elapsed() < LottoMs)
+            return true;
+        aperta = concludi();
+        // The game's writer retries a locked register at most 25 ms apart
+        // at first: a pause that long after each short transaction lets it
+        // in before its wait runs out.
+        QThread::msleep(PausaMs);
+        aperta = aperta && inizia();
+        nelLotto = 0;
+        lotto.start();
+        return aperta;
+    });
+    if (!letto) {
+        if (aperta)
+            annulla();
+        if (!altro.errore().isEmpty())
+            errore = altro.errore();
+        return std::nullopt;
+    }
+    if (!concludi())
+        return std::nullopt;
+    return aggiunte;
 }
 
 std::optional<QString> SimboloLibero(const QList<Bambino>& classe)

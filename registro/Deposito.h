@@ -1,4 +1,5 @@
 #pragma once
+#include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
 #include "registro/Risposta.h"
 
@@ -124,10 +125,14 @@ public:
 
     // Merges a register's file (another computer's): children matched by
     // their uuid, then by name and surname; answers matched by their id, so
-    // merging twice adds nothing. Returns the answers added, or nothing
-    // (with ultimoErrore) when the file is not a register; then nothing
-    // changes.
-    virtual std::optional<int> unisci(const QString& altroFile) = 0;
+    // merging twice adds nothing. A child of the file with the uuid of one
+    // of ours but another name is asked about through chiedi; without it,
+    // the merge is refused. Returns the answers added, or nothing (with
+    // ultimoErrore) when the file is refused (see AltroRegistro); then
+    // nothing changes. The answers are written in short transactions, so
+    // that the game is never kept waiting: a merge cut short leaves whole
+    // answers, and merging again adds the rest.
+    virtual std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) = 0;
 
     // The school's computers and their queues, those with answers still
     // queued first; nothing when this register is not on a server.
@@ -143,6 +148,20 @@ protected:
     // (through salva, inside the caller's transaction); nothing, with the
     // error set through errore, when a child cannot be added.
     std::optional<QHash<qint64, qint64>> mappaBambini(const QList<Bambino>& altri, QString& errore);
+    // A merge's transactions: at most Lotto answers and about LottoMs
+    // milliseconds each, then a pause of PausaMs, so that the game's writer
+    // (which waits 200 ms for a lock) always gets its turn.
+    static constexpr int Lotto = 500;
+    static constexpr int LottoMs = 10;
+    static constexpr int PausaMs = 25;
+    // The merge of unisci, the same for every store: the file read through
+    // AltroRegistro, its children decided on and added in one transaction,
+    // then each answer given to scrivi with our id of its child (0, a
+    // guest, for a child the file no longer has), Lotto answers per
+    // transaction. scrivi adds to aggiunte the answers it stored; false
+    // when it failed, with the error set.
+    std::optional<int> unisciCon(const QString& altroFile, const ChiediIdentita& chiedi, QString& errore,
+                                 const std::function<bool(const QSqlQuery& riga, qint64 nostro, int& aggiunte)>& scrivi);
     // The child salva is given, when the register is open and the child may
     // be stored; otherwise nothing, with the reason in errore when the child
     // is at fault.

@@ -26,15 +26,52 @@ QString DaWindows1252(const QByteArray& byte)
     return testo;
 }
 
-// UTF-8 (its BOM dropped) when it is valid UTF-8, else Windows-1252.
-QString Decodifica(const QByteArray& contenuto)
+// The length of the UTF-8 sequence of several bytes that starts at i, or 0
+// when none does.
+qsizetype SequenzaUtf8(const QByteArray& byte, qsizetype i)
 {
-    const QByteArray bom("\xEF\xBB\xBF");
-    if (contenuto.startsWith(bom))
-        return QString::fromUtf8(contenuto.mid(bom.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString testo = utf8.decode(contenuto);
-    return utf8.hasError() ? DaWindows1252(contenuto) : testo;
+    const auto c = static_cast<unsigned char>(byte[i]);
+    const qsizetype n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (n == 0 || i + n > byte.size())
+        return 0;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString carattere = utf8.decode(byte.mid(i, n));
+    return utf8.hasError() || carattere.isEmpty() ? 0 : n;
+}
+
+// The file's text, decoded as a whole: UTF-8 (its BOM dropped) when it all
+// is, Windows-1252 when it holds no UTF-8 sequence of several bytes at all.
+// A file that mixes the two (a name pasted from elsewhere) would turn some
+// names into nonsense without a word: refused, naming the line of its first
+// byte that is not UTF-8.
+struct Decodificato {
+    QString testo;
+    int rigaMista = 0;  // from 1, when the file mixes the two
+};
+
+Decodificato Decodifica(const QByteArray& contenuto)
+{
+    qsizetype primoSbagliato = -1;
+    bool utf8 = false;
+    for (qsizetype i = 0; i < contenuto.size();) {
+        if (static_cast<unsigned char>(contenuto[i]) < 0x80) {
+            ++i;
+        } else if (const qsizetype n = SequenzaUtf8(contenuto, i)) {
+            utf8 = true;
+            i += n;
+        } else {
+            if (primoSbagliato < 0)
+                primoSbagliato = i;
+            ++i;
+        }
+    }
+    if (primoSbagliato < 0) {
+        const QByteArray bom("\xEF\xBB\xBF");
+        return {QString::fromUtf8(contenuto.startsWith(bom) ? contenuto.mid(bom.size()) : contenuto)};
+    }
+    if (!utf8)
+        return {DaWindows1252(contenuto)};
+    return {{}, int(contenuto.left(primoSbagliato).count('\n')) + 1};
 }
 
 struct Record {
@@ -110,9 +147,29 @@ qsizetype Colonna(const QStringList& intestazione, const char* nome)
     return -1;
 }
 
-// One CSV field: quoted when it holds the separator, a quote or a line break.
-QString Campo(const QString& valore)
+// What a spreadsheet would run as a formula, starting with one of these
+// characters, is written after a "'", as OWASP advises against CSV
+// injection; so is a text that starts with "'" before such a text, so that
+// every cell reads back as it was.
+bool DaProteggere(QStringView valore)
 {
+    while (valore.startsWith(QLatin1Char('\'')))
+        valore = valore.mid(1);
+    return !valore.isEmpty() && QStringView(u"=+-@\t\r").contains(valore.front());
+}
+
+// A cell as it was before the "'" that the export puts before a formula.
+QString SenzaApostrofo(const QString& cella)
+{
+    return cella.startsWith(QLatin1Char('\'')) && DaProteggere(QStringView(cella).mid(1)) ? cella.mid(1) : cella;
+}
+
+// One CSV field: a formula made inert, and quoted when it holds the
+// separator, a quote or a line break.
+QString Campo(QString valore)
+{
+    if (DaProteggere(valore))
+        valore.prepend(QLatin1Char('\''));
     if (!valore.contains(QLatin1Char(';')) && !valore.contains(QLatin1Char('"')) && !valore.contains(QLatin1Char('\n'))
         && !valore.contains(QLatin1Char('\r')))
         return valore;
@@ -130,7 +187,10 @@ bool StessoNome(const Bambino& b, const Alunno& a)
 
 LetturaClasse LeggiClasse(const QByteArray& contenuto)
 {
-    const QString testo = Decodifica(contenuto);
+    const auto [testo, rigaMista] = Decodifica(contenuto);
+    if (rigaMista)
+        return {{}, QStringLiteral("riga %1: il file mescola UTF-8 e un'altra codifica; salvalo di nuovo in UTF-8")
+                        .arg(rigaMista)};
     QList<Record> records = Records(testo, Separatore(testo));
     records.removeIf(Vuoto);
     if (records.isEmpty())
@@ -143,9 +203,16 @@ LetturaClasse LeggiClasse(const QByteArray& contenuto)
                         .arg(nome < 0 ? QStringLiteral("Nome") : QStringLiteral("Cognome"))};
     LetturaClasse lettura;
     for (qsizetype i = 1; i < records.size(); ++i) {
-        const Alunno a{records[i].campi.value(nome).trimmed(), records[i].campi.value(cognome).trimmed()};
+        const auto cella = [&](qsizetype colonna) {
+            return NomePulito(SenzaApostrofo(records[i].campi.value(colonna).trimmed())).trimmed();
+        };
+        const Alunno a{cella(nome), cella(cognome)};
         if (a.nome.isEmpty())
             return {{}, QStringLiteral("riga %1: manca il nome").arg(records[i].riga)};
+        if (a.nome.size() > LunghezzaNome || a.cognome.size() > LunghezzaNome)
+            return {{}, QStringLiteral("riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno")
+                            .arg(records[i].riga)
+                            .arg(LunghezzaNome)};
         lettura.alunni << a;
     }
     return lettura;

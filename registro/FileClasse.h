@@ -8,9 +8,12 @@
 namespace Registro {
 
 // A class file as school administration software exports it: separated by
-// semicolons or commas, UTF-8 (with or without BOM) or Windows-1252, with a
-// header naming "Nome" and "Cognome" in any order and letter case; other
-// columns are ignored, blank lines skipped.
+// semicolons or commas, UTF-8 (with or without BOM) or Windows-1252, decided
+// for the whole file (one that mixes them is refused), with a header naming
+// "Nome" and "Cognome" in any order and letter case; other columns are
+// ignored, blank lines skipped. Names are cleaned (see NomePulito) and at
+// most LunghezzaNome characters; a cell that the export wrote after a "'"
+// reads back as it was.
 struct Alunno {
     QString nome, cognome;
 };
@@ -31,7 +34,9 @@ struct Importazione {
 Importazione ImportaClasse(Deposito& archivio, const QString& file);
 
 // Every answer as CSV, one row per answer, separated by ";" in UTF-8 with
-// BOM, under the header
+// BOM, a cell that a spreadsheet would run as a formula (starting with "=",
+// "+", "-", "@", a tab or a carriage return) written after a "'", under the
+// header
 // data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi
 QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo = {});
 

@@ -1,12 +1,10 @@
 #include "registro/Schema.h"
 
-#include <QAtomicInteger>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QtEndian>
 
 #include <map>
@@ -68,6 +66,16 @@ const QList<QStringList> Migrazioni{
      QStringLiteral("INSERT INTO questo_registro VALUES (1, randomblob(16))")},
 };
 static_assert(Versione == 3, "one migration step per version");
+
+} // namespace
+
+const QStringList& Passo(int versione)
+{
+    static const QStringList nessuno;
+    return versione >= 0 && versione < Migrazioni.size() ? Migrazioni[versione] : nessuno;
+}
+
+namespace {
 
 const QByteArray Firma("SQLite format 3", 16);  // with its final NUL
 
@@ -308,6 +316,14 @@ Esito Migra(QSqlDatabase& db, QString& errore)
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fallito();
     const int versione = VersioneDi(db);
+    if (versione < 0 || versione > Versione) {
+        // Changed by another program since it was checked: neither a step
+        // from an unknown version nor a newer file stamped back to this one.
+        errore = versione < 0 ? QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(db.databaseName()))
+                              : PiuRecente(db.databaseName());
+        db.rollback();
+        return versione < 0 ? Esito::Danneggiato : Esito::PiuRecente;
+    }
     for (int v = versione; v < Versione; ++v)
         for (const QString& istruzione : Migrazioni[v])
             if (!q.exec(istruzione))
@@ -343,73 +359,10 @@ QString SpostaDanneggiato(const QString& percorso, QString& errore)
             return {};
         }
     }
+    // A damaged register still holds the children's names: as private as
+    // the register, whatever mode it had.
+    SoloProprietario(nuovo);
     return nuovo;
-}
-
-QString UriSolaLettura(const QString& file)
-{
-    return QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString(QUrl::FullyEncoded)
-        + QStringLiteral("?mode=ro");
-}
-
-QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString& errore)
-{
-    const QString nonRegistro = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(file));
-    if (!QFileInfo(file).isFile()) {
-        errore = QStringLiteral("il file %1 non esiste").arg(Nome(file));
-        return {};
-    }
-    switch (ControllaIntestazione(file, errore)) {
-    case Esito::Ok: break;
-    case Esito::Danneggiato: errore = nonRegistro; return {};
-    default: return {};
-    }
-    static QAtomicInteger<quint64> contatore;
-    const QString nome = QStringLiteral("tesselo-registro-altro-%1").arg(contatore.fetchAndAddRelaxed(1));
-    int versione = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
-        db.setDatabaseName(file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        // Another program's tables are no register to migrate.
-        if (db.open() && ERegistro(db, QStringLiteral("main")))
-            versione = VersioneDi(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nome);
-    if (versione <= 0) {
-        errore = nonRegistro;
-        return {};
-    }
-    if (versione == Versione)
-        return file;
-    // An older register is brought up to date in a copy, never in place.
-    const QString copia = cartellaCopie + QStringLiteral("/altro.sqlite");
-    if (!QFile::copy(file, copia)) {
-        errore = QStringLiteral("impossibile copiare %1 per aggiornarlo").arg(Nome(file));
-        return {};
-    }
-    Esito esito;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
-        db.setDatabaseName(copia);
-        esito = db.open() ? Migra(db, errore) : EsitoDi(db.lastError());
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nome);
-    return esito == Esito::Ok ? copia : QString();
-}
-
-bool ERegistro(QSqlDatabase db, const QString& schema)
-{
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA %1.quick_check").arg(schema)) || !q.next()
-        || q.value(0).toString() != QLatin1String("ok"))
-        return false;
-    q.finish();
-    return q.exec(QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table'"
-                                 " AND name IN ('bambini', 'risposte')").arg(schema))
-        && q.next() && q.value(0).toInt() == 2;
 }
 
 } // namespace Registro::Schema

@@ -16,6 +16,9 @@ constexpr int Versione = 3;
 // How long a statement waits for another program's lock before it gives up.
 constexpr int AttesaMs = 200;
 
+// The statements that bring a register from versione to versione + 1;
+// none outside 0 to Versione - 1.
+const QStringList& Passo(int versione);
 // PRAGMA user_version of an open database; -1 when it cannot be read.
 int VersioneDi(QSqlDatabase& db);
 // Why a statement failed, from SQLite's error code.
@@ -63,15 +66,5 @@ void SoloProprietario(const QString& percorso);
 // Moves a damaged file (and its -wal, -shm) aside as
 // registro-danneggiato-YYYYMMDD-HHMMSS.sqlite; its new path, or empty.
 QString SpostaDanneggiato(const QString& percorso, QString& errore);
-
-// Another register about to be merged: the file itself, or a copy in
-// cartellaCopie brought to Versione when it is older; empty (with errore)
-// when it is not a register or is newer.
-QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString& errore);
-// The URI that opens a file read-only (connections open with URIs allowed).
-QString UriSolaLettura(const QString& file);
-// The attached database named schema has the register's tables and passes
-// its quick check.
-bool ERegistro(QSqlDatabase db, const QString& schema);
 
 } // namespace Registro::Schema

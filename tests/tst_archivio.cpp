@@ -11,9 +11,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <thread>
 
 using namespace Registro;
 
@@ -73,6 +77,7 @@ private slots:
     void nomiEsatti_data();
     void nomiEsatti();
     void bambiniEContrassegni();
+    void nomiInerti();
     void rimuoviConLeRisposte();
     void risposteAndataERitorno_data();
     void risposteAndataERitorno();
@@ -87,6 +92,13 @@ private slots:
     void altroProgrammaDopoSecondaApertura();
     void unisciNonRegistro_data();
     void unisciNonRegistro();
+    void unisciFileOstile_data();
+    void unisciFileOstile();
+    void unisciColSuoWal();
+    void unisciWalEstraneo();
+    void unisciStessoCodiceAltroNome();
+    void unisciNonFermaIlGioco();
+    void migraRiletta();
 };
 
 void TestArchivio::nuovoFile()
@@ -186,6 +198,23 @@ void TestArchivio::bambiniEContrassegni()
     QVERIFY(a.salvaTutti(nuovi));
     QVERIFY(nuovi[0].id > 0 && nuovi[1].id > 0);
     QCOMPARE(a.bambini().size(), 5);
+}
+
+// A name is stored without NUL characters and shown without the controls
+// that would turn it, or the text around it, right to left: also a name an
+// older program stored with them.
+void TestArchivio::nomiInerti()
+{
+    const QString percorso = file("nomi-inerti.sqlite");
+    Archivio a;
+    QCOMPARE(a.apri(percorso), Esito::Ok);
+    const QString rlo(QChar(0x202E)), isolato = QString(QChar(0x2067)) + "x" + QChar(0x2069);
+    const auto b = a.salva({0, {}, "Ann" + QString(QChar(0)) + "a" + rlo, isolato + "Blu", "gatto"});
+    QVERIFY(b);
+    QCOMPARE(b->nomeCompleto(), QStringLiteral("Anna xBlu"));
+    QCOMPARE(Valore(percorso, "SELECT nome || '|' || cognome FROM bambini").toString(), QStringLiteral("Anna|xBlu"));
+    Valore(percorso, "UPDATE bambini SET nome = char(8238) || 'issoR'");
+    QCOMPARE(a.bambini().value(0).nome, QStringLiteral("issoR"));
 }
 
 void TestArchivio::rimuoviConLeRisposte()
@@ -568,6 +597,344 @@ void TestArchivio::unisciNonRegistro()
     // The register is still whole and usable.
     QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
     QCOMPARE(a.risposte().size(), 2);
+}
+
+namespace {
+
+// A connection of a test's own to a file, kept open until it goes.
+struct Connessione {
+    QString nome = QStringLiteral("prova-%1").arg(quintptr(this));
+    explicit Connessione(const QString& file)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome);
+        db.setDatabaseName(file);
+        db.open();
+    }
+    ~Connessione()
+    {
+        QSqlDatabase::database(nome, false).close();
+        QSqlDatabase::removeDatabase(nome);
+    }
+    bool operator()(const QString& sql) const
+    {
+        QSqlQuery q(QSqlDatabase::database(nome, false));
+        if (q.exec(sql))
+            return true;
+        qWarning() << sql << q.lastError().text();
+        return false;
+    }
+};
+
+// An answer written the way the game stores one, in SQL.
+QString RispostaSql(qint64 bambino)
+{
+    return QStringLiteral("INSERT INTO risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta,"
+                          " millisecondi) VALUES (randomblob(16), %1, %2, 0, x'01', x'0203', 'UGUALE', 1, 900)")
+        .arg(QDateTime(QDate(2026, 10, 1), QTime(9, 0)).toMSecsSinceEpoch())
+        .arg(bambino);
+}
+
+// The local register and its -wal, as they are on disk.
+QByteArray SuDisco(const QString& file)
+{
+    return Contenuto(file) + Contenuto(file + "-wal");
+}
+
+bool CopiaCon(const QString& da, const QString& a)
+{
+    QDir().mkpath(QFileInfo(a).absolutePath());
+    QFile::remove(a);
+    return QFile::copy(da, a);
+}
+
+// A register of another computer: two children, three answers, closed.
+void Loro(const QString& file)
+{
+    Archivio b;
+    QCOMPARE(b.apri(file), Esito::Ok);
+    const auto lea = b.salva({0, {}, "Lea", {}, "rana"});
+    QVERIFY(b.salva({0, {}, "Teo", {}, "leone"}));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, "SI", true,
+                                 QDateTime(QDate(2026, 10, 1), QTime(8, i))),
+                            lea->id),
+                 Esito::Ok);
+}
+
+} // namespace
+
+// Each attack on the merge found by an audit, in a file otherwise written by
+// this program: refused whole, naming what is wrong, and the local register
+// left byte for byte as it was, still usable.
+void TestArchivio::unisciFileOstile_data()
+{
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QString>("errore");
+    const QString tabelle = "ha tabelle che Tesselo non scrive";
+    const QString colonne = "id INTEGER PRIMARY KEY, uuid BLOB NOT NULL UNIQUE, quando INTEGER NOT NULL,"
+                            " bambino INTEGER NOT NULL DEFAULT 0, gioco, blocchi, risposta, esatta INTEGER NOT NULL,"
+                            " millisecondi INTEGER NOT NULL";
+    QTest::newRow("questions generated as 10 MB") << QStringList{
+        "DROP TABLE risposte",
+        "CREATE TABLE risposte (" + colonne + ", domande AS (zeroblob(10000000)))",
+        "INSERT INTO risposte (uuid, quando, esatta, millisecondi) VALUES (randomblob(16), 1790000000000, 1, 5)"}
+                                                  << tabelle;
+    QTest::newRow("answers as an FTS4 table") << QStringList{
+        "DROP TABLE risposte",
+        "CREATE VIRTUAL TABLE risposte USING fts4(uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta,"
+        " millisecondi)"} << tabelle;
+    QTest::newRow("a trigger") << QStringList{"CREATE TRIGGER spia AFTER INSERT ON bambini"
+                                              " BEGIN DELETE FROM risposte; END"} << tabelle;
+    QTest::newRow("a view") << QStringList{"CREATE VIEW tutte AS SELECT * FROM risposte"} << tabelle;
+    QTest::newRow("a table more") << QStringList{"CREATE TABLE altro (x)"} << tabelle;
+    const QString riga2 = "la riga 2 della tabella risposte non è valida (%1)";
+    QTest::newRow("text uuid") << QStringList{"UPDATE risposte SET uuid = 'non un uuid' WHERE id = 2"}
+                               << riga2.arg("uuid");
+    QTest::newRow("3-byte uuid") << QStringList{"UPDATE risposte SET uuid = x'010203' WHERE id = 2"} << riga2.arg("uuid");
+    QTest::newRow("nil uuid") << QStringList{"UPDATE risposte SET uuid = zeroblob(16) WHERE id = 2"} << riga2.arg("uuid");
+    QTest::newRow("time 2^63 - 1") << QStringList{"UPDATE risposte SET quando = 9223372036854775807 WHERE id = 2"}
+                                   << riga2.arg("quando");
+    QTest::newRow("time -2^63") << QStringList{"UPDATE risposte SET quando = -9223372036854775808 WHERE id = 2"}
+                                << riga2.arg("quando");
+    QTest::newRow("time in 1999") << QStringList{"UPDATE risposte SET quando = 944000000000 WHERE id = 2"}
+                                  << riga2.arg("quando");
+    QTest::newRow("esatta 'sì'") << QStringList{"UPDATE risposte SET esatta = 'sì' WHERE id = 2"} << riga2.arg("esatta");
+    QTest::newRow("negative milliseconds") << QStringList{"UPDATE risposte SET millisecondi = -5 WHERE id = 2"}
+                                           << riga2.arg("millisecondi");
+    QTest::newRow("text milliseconds") << QStringList{"UPDATE risposte SET millisecondi = 'tanti' WHERE id = 2"}
+                                       << riga2.arg("millisecondi");
+    QTest::newRow("10 MB game name") << QStringList{"UPDATE risposte SET gioco = hex(zeroblob(5000000)) WHERE id = 2"}
+                                     << riga2.arg("gioco");
+    QTest::newRow("unknown game code") << QStringList{"UPDATE risposte SET gioco = 99 WHERE id = 2"} << riga2.arg("gioco");
+    QTest::newRow("a block that does not exist") << QStringList{"UPDATE risposte SET blocchi = x'C8' WHERE id = 2"}
+                                                 << riga2.arg("blocchi");
+    QTest::newRow("an unknown question code") << QStringList{"UPDATE risposte SET domande = x'07' WHERE id = 2"}
+                                              << riga2.arg("domande");
+    QTest::newRow("a child's 3-byte uuid") << QStringList{"UPDATE bambini SET uuid = x'010203' WHERE id = 1"}
+                                           << "la riga 1 della tabella bambini non è valida (uuid)";
+    QTest::newRow("a child's 10 MB name") << QStringList{"UPDATE bambini SET nome = hex(zeroblob(5000000)) WHERE id = 2"}
+                                          << "la riga 2 della tabella bambini non è valida (nome)";
+    QTest::newRow("a child's name of 101 characters")
+        << QStringList{"UPDATE bambini SET nome = substr(hex(zeroblob(60)), 1, 101) WHERE id = 2"}
+        << "la riga 2 della tabella bambini non è valida (nome)";
+}
+
+void TestArchivio::unisciFileOstile()
+{
+    QFETCH(QStringList, sql);
+    QFETCH(QString, errore);
+    QTemporaryDir cartelle;
+    const QString loro = cartelle.filePath("loro.sqlite");
+    Loro(loro);
+    {
+        Connessione c(loro);
+        for (const QString& istruzione : sql)
+            QVERIFY(c(istruzione));
+    }
+    Archivio a;
+    const QString nostro = cartelle.filePath("nostro.sqlite");
+    QCOMPARE(a.apri(nostro), Esito::Ok);
+    const auto anna = a.salva({0, {}, "Anna", {}, "gatto"});
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), anna->id), Esito::Ok);
+    const QByteArray prima = SuDisco(nostro);
+    QCOMPARE(a.unisci(loro), std::nullopt);
+    QVERIFY2(a.ultimoErrore().contains(errore), qPrintable(a.ultimoErrore()));
+    QCOMPARE(SuDisco(nostro), prima);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), anna->id), Esito::Ok);
+    QCOMPARE(a.risposte().size(), 2);
+}
+
+// A version-2 register copied from a computer whose game still held it: the
+// answers in its -wal are merged with the rest, and the copy is left as it
+// was.
+void TestArchivio::unisciColSuoWal()
+{
+    QTemporaryDir cartelle;
+    const QString suo = cartelle.filePath("portatile/registro.sqlite");
+    const QString chiavetta = cartelle.filePath("chiavetta/registro.sqlite");
+    QDir().mkpath(QFileInfo(suo).absolutePath());
+    {
+        Connessione c(suo);
+        QVERIFY(c("PRAGMA journal_mode = WAL"));
+        QVERIFY(c("PRAGMA wal_autocheckpoint = 0"));
+        for (const QString& istruzione : Schema::Passo(0) + Schema::Passo(1))
+            QVERIFY(c(istruzione));
+        QVERIFY(c("PRAGMA user_version = 2"));
+        QVERIFY(c("INSERT INTO bambini (uuid, nome, simbolo) VALUES (randomblob(16), 'Zoë', 'gatto')"));
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(c(RispostaSql(1)));
+        QVERIFY(c("PRAGMA wal_checkpoint(TRUNCATE)"));
+        for (int i = 0; i < 7; ++i)
+            QVERIFY(c(RispostaSql(1)));
+        QVERIFY(QFileInfo(suo + "-wal").size() > 0);
+        QVERIFY(CopiaCon(suo, chiavetta) && CopiaCon(suo + "-wal", chiavetta + "-wal"));
+    }
+    const QByteArray copiata = SuDisco(chiavetta);
+    Archivio a;
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    QCOMPARE(a.unisci(chiavetta), std::optional<int>(12));
+    QCOMPARE(a.bambini().value(0).nome, QStringLiteral("Zoë"));
+    QCOMPARE(a.risposteDi(a.bambini().value(0).id), 12);
+    QCOMPARE(SuDisco(chiavetta), copiata);
+    QCOMPARE(a.unisci(chiavetta), std::optional<int>(0));
+}
+
+// A -wal that is not the file's own (another register's, or no WAL at all)
+// would rewrite what the file holds: refused, saying so.
+void TestArchivio::unisciWalEstraneo()
+{
+    QTemporaryDir cartelle;
+    const QString questo = cartelle.filePath("questo.sqlite"), quello = cartelle.filePath("quello.sqlite");
+    {
+        Archivio x;
+        QCOMPARE(x.apri(questo), Esito::Ok);
+        const auto zoe = x.salva({0, {}, "Zoë", {}, "gatto"});
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(x.registra(Risp("form1", {}, {TriangoloRosso}, "UGUALE", true), zoe->id), Esito::Ok);
+    }
+    QVERIFY(!QFile::exists(questo + "-wal"));
+    Archivio y;
+    QCOMPARE(y.apri(quello), Esito::Ok);
+    const auto ugo = y.salva({0, {}, "Ugo", {}, "cane"});
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(y.registra(Risp("form1", {}, {QuadratoBlu}, "DIVERSO", false), ugo->id), Esito::Ok);
+    QVERIFY(Connessione(quello)("PRAGMA wal_checkpoint(TRUNCATE)"));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(y.registra(Risp("form1", {}, {QuadratoBlu}, "UGUALE", true), ugo->id), Esito::Ok);
+    QVERIFY(QFileInfo(quello + "-wal").size() > 0);
+
+    const QString copia = cartelle.filePath("chiavetta/registro.sqlite");
+    Archivio a;
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    for (const QByteArray& wal : {Contenuto(quello + "-wal"), QByteArray(4096, 'w')}) {
+        QVERIFY(CopiaCon(questo, copia));
+        QFile f(copia + "-wal");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(wal);
+        f.close();
+        QCOMPARE(a.unisci(copia), std::nullopt);
+        QVERIFY2(a.ultimoErrore().contains("-wal") && a.ultimoErrore().contains("non è il suo"),
+                 qPrintable(a.ultimoErrore()));
+        QVERIFY(a.bambini().isEmpty());
+    }
+    QFile::remove(copia + "-wal");
+    QCOMPARE(a.unisci(copia), std::optional<int>(5));  // the file alone is whole
+}
+
+// Another register's child with the uuid of one of ours but another name:
+// refused when nobody can be asked (the command line), otherwise merged into
+// ours, kept apart, or not merged at all, as the teacher decides.
+void TestArchivio::unisciStessoCodiceAltroNome()
+{
+    QTemporaryDir cartelle;
+    const QUuid giulia = QUuid::createUuid();
+    const QString loro = cartelle.filePath("loro.sqlite");
+    {
+        Archivio b;
+        QCOMPARE(b.apri(loro), Esito::Ok);
+        const auto impostore = b.salva({0, giulia, "Anna", "Blu", "gatto"});
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(b.registra(Risp("form1", {}, {}, "x", true), impostore->id), Esito::Ok);
+    }
+    const auto nostro = [&](const QString& nome, Archivio& a) {
+        QCOMPARE(a.apri(cartelle.filePath(nome)), Esito::Ok);
+        QVERIFY(a.salva({0, giulia, "Giulia", "Rossi", "gatto"}));
+    };
+    Archivio a;
+    nostro("riga-di-comando.sqlite", a);
+    const QByteArray prima = SuDisco(cartelle.filePath("riga-di-comando.sqlite"));
+    QCOMPARE(a.unisci(loro), std::nullopt);
+    QVERIFY2(a.ultimoErrore().contains("«Anna Blu»") && a.ultimoErrore().contains("«Giulia Rossi»"),
+             qPrintable(a.ultimoErrore()));
+    QList<std::pair<QString, QString>> chiesti;
+    QCOMPARE(a.unisci(loro, [&](const Bambino& qui, const Bambino& la) {
+        chiesti.append({qui.nome, la.nome});
+        return Identita::Annulla;
+    }),
+             std::nullopt);
+    QCOMPARE(chiesti, (QList<std::pair<QString, QString>>{{"Giulia", "Anna"}}));
+    QCOMPARE(SuDisco(cartelle.filePath("riga-di-comando.sqlite")), prima);
+
+    Archivio insieme;
+    nostro("insieme.sqlite", insieme);
+    QCOMPARE(insieme.unisci(loro, [](const Bambino&, const Bambino&) { return Identita::Unisci; }), std::optional<int>(2));
+    QCOMPARE(insieme.bambini().size(), 1);
+    QCOMPARE(insieme.risposteDi(insieme.bambini().first().id), 2);
+
+    Archivio separati;
+    nostro("separati.sqlite", separati);
+    QCOMPARE(separati.unisci(loro, [](const Bambino&, const Bambino&) { return Identita::Separa; }), std::optional<int>(2));
+    const QList<Bambino> classe = separati.bambini();
+    QCOMPARE(classe.size(), 2);
+    QCOMPARE(classe[0].nome, QStringLiteral("Anna"));
+    QVERIFY(classe[0].uuid != giulia);
+    QVERIFY(classe[0].simbolo != QStringLiteral("gatto"));
+    QCOMPARE(separati.risposteDi(classe[0].id), 2);
+    QCOMPARE(separati.risposteDi(classe[1].id), 0);
+}
+
+// A large merge writes in short transactions: the game, answering all the
+// while on its own connection with its 200 ms wait for a lock, loses none.
+void TestArchivio::unisciNonFermaIlGioco()
+{
+    QTemporaryDir cartelle;
+    const QString loro = cartelle.filePath("loro.sqlite"), nostro = cartelle.filePath("nostro.sqlite");
+    constexpr int Tante = 60000;
+    {
+        Archivio b;
+        QCOMPARE(b.apri(loro), Esito::Ok);
+        QList<std::pair<Risposta, qint64>> molte;
+        for (int i = 0; i < Tante; ++i)
+            molte.append({Risp("zirp3", {{"colore", "rosso", false}}, {TriangoloRosso, QuadratoBlu}, "3", i % 2), 0});
+        QCOMPARE(b.registraTutte(molte), Esito::Ok);
+    }
+    Archivio a;
+    QCOMPARE(a.apri(nostro), Esito::Ok);
+    std::atomic<bool> finito = false;
+    std::atomic<int> scritte = 0, perse = 0;
+    std::thread gioco([&] {
+        Archivio g;
+        if (g.apri(nostro) != Esito::Ok) {
+            perse = -1;
+            return;
+        }
+        while (!finito) {
+            ++(g.registra(Risp("form1", {}, {}, "x", true), 0) == Esito::Ok ? scritte : perse);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    const auto aggiunte = a.unisci(loro);
+    finito = true;
+    gioco.join();
+    QCOMPARE(aggiunte, std::optional<int>(Tante));
+    QCOMPARE(perse.load(), 0);
+    QVERIFY(scritte > 10);
+    QCOMPARE(a.risposteDi(0), Tante + scritte);
+}
+
+// The version read again once the write lock is held is checked again: a
+// file made newer meanwhile is left as it is, never stamped back.
+void TestArchivio::migraRiletta()
+{
+    const QString percorso = file("riletta.sqlite");
+    {
+        Connessione c(percorso);
+        for (const QString& istruzione : Schema::Passo(0))
+            QVERIFY(c(istruzione));
+        QVERIFY(c(QStringLiteral("PRAGMA user_version = %1").arg(Schema::Versione + 1)));
+    }
+    QString errore;
+    Esito esito = Esito::Ok;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "riletta");
+        db.setDatabaseName(percorso);
+        QVERIFY(db.open());
+        esito = Schema::Migra(db, errore);
+    }
+    QSqlDatabase::removeDatabase("riletta");
+    QCOMPARE(esito, Esito::PiuRecente);
+    QVERIFY2(errore.contains("più recente"), qPrintable(errore));
+    QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione + 1);
 }
 
 // How many answers another program sees in the register, through the sqlite3

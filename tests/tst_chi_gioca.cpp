@@ -20,6 +20,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -348,6 +350,24 @@ private slots:
         QVERIFY(QFileInfo::exists(VociNomi::File("Anna")));
         QVERIFY(!QFileInfo::exists(VociNomi::File("--stdout")));
         QCOMPARE(QDir(VociNomi::Cartella()).entryList(QDir::Files), QStringList{QFileInfo(VociNomi::File("Anna")).fileName()});
+    }
+
+    // Each spoken name is its owner's alone too, whatever the umask, and so
+    // becomes one left readable by an older version.
+    void vociNomi_fileDelProprietario()
+    {
+        const mode_t prima = ::umask(022);
+        const bool fatto = VociNomi::Prepara({"Zoë", "Ugo"}, {});
+        QFile::setPermissions(VociNomi::File("Ugo"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        const bool ancora = VociNomi::Prepara({"Zoë", "Ugo"}, {});
+        ::umask(prima);
+        QVERIFY(fatto && ancora);
+        for (const char* nome : {"Zoë", "Ugo"}) {
+            QVERIFY(QFileInfo(VociNomi::File(QString::fromUtf8(nome))).size() > 1000);
+            QCOMPARE(QFileInfo(VociNomi::File(QString::fromUtf8(nome))).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup
+                                                                      | QFile::WriteOther),
+                     QFile::Permissions());
+        }
     }
 };
 

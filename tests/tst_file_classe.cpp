@@ -39,6 +39,7 @@ private slots:
     void importa();
     void troppiBambini();
     void esporta();
+    void formuleInerti();
 };
 
 void TestFileClasse::leggi_data()
@@ -66,6 +67,11 @@ void TestFileClasse::leggi_data()
     QTest::newRow("no final line break, surname column missing in a row")
         << QByteArray("Cognome,Nome\nRossi,Zoë\n,Ugo") << QList<Alunno>{{"Zoë", "Rossi"}, {"Ugo", ""}};
     QTest::newRow("header only") << Bom + "Nome;Cognome\r\n" << QList<Alunno>{};
+    QTest::newRow("NUL and direction controls dropped")
+        << QByteArray("Nome;Cognome\nZo\xC3\xAB\x00;\xE2\x80\xAEissoR\xE2\x80\xAC\n", 31)
+        << QList<Alunno>{{"Zoë", "issoR"}};
+    QTest::newRow("100 characters") << "Nome;Cognome\n" + QByteArray(100, 'a') + ";" + QByteArray(50, 'b') + "\n"
+                                    << QList<Alunno>{{QString(100, 'a'), QString(50, 'b')}};
 }
 
 void TestFileClasse::leggi()
@@ -93,6 +99,16 @@ void TestFileClasse::errori_data()
         << QByteArray("Nome;Cognome\nAnna;Verdi\n\n;Rossi\nUgo;Bianchi\n") << "riga 4: manca il nome";
     QTest::newRow("line counted across a quoted line break")
         << QByteArray("Nome;Cognome;Note\nAnna;Verdi;\"una\ndue\"\n ;Rossi\n") << "riga 4: manca il nome";
+    // "Zoë" in UTF-8, then one Windows-1252 byte: neither reading is right.
+    const QString misto = "riga %1: il file mescola UTF-8 e un'altra codifica; salvalo di nuovo in UTF-8";
+    QTest::newRow("UTF-8 with one Windows-1252 byte")
+        << QByteArray("Nome;Cognome\nZo\xC3\xAB;Rossi\nNiccol\xF2;D'Amico\n") << misto.arg(3);
+    QTest::newRow("with BOM, one Windows-1252 byte") << Bom + "Nome;Cognome\nZo\xEB;Rossi\n" << misto.arg(2);
+    QTest::newRow("a name of 101 characters")
+        << "Nome;Cognome\nAnna;Verdi\n" + QByteArray(101, 'a') + ";\n"
+        << "riga 3: il nome e il cognome possono avere al massimo 100 caratteri ciascuno";
+    QTest::newRow("a 10 MB surname") << "Nome;Cognome\nAnna;" + QByteArray(10'000'000, 'v') + "\n"
+                                     << "riga 2: il nome e il cognome possono avere al massimo 100 caratteri ciascuno";
 }
 
 void TestFileClasse::errori()
@@ -183,6 +199,40 @@ void TestFileClasse::esporta()
     QCOMPARE(righe.value(3), QStringLiteral("nuova\";0;2500"));
     QCOMPARE(righe.size(), 5);  // and the final line break
     QCOMPARE(EsportaCsv(a, {QDate(2026, 11, 4), {}}).count('\n'), 3);
+}
+
+// Names a spreadsheet would run as formulas are exported after a "'", and a
+// class file made from the exported cells reads back the names as typed.
+void TestFileClasse::formuleInerti()
+{
+    const QStringList nomi{"=HYPERLINK(\"http://x\",\"y\")", "+cmd|'/c calc'!A0", "@SUM(1)", "-2+3", "'=già così"};
+    Archivio a;
+    QCOMPARE(a.apri(cartella.filePath("formule.sqlite")), Esito::Ok);
+    for (int i = 0; i < nomi.size(); ++i) {
+        const auto b = a.salva({0, {}, nomi[i], {}, QString::fromLatin1(Simboli()[i].chiave)});
+        QVERIFY(b);
+        Risposta r = NuovaRisposta();
+        r.schermo = "form1";
+        r.gioco = DidascaliaGioco(r.schermo);
+        r.risposta = i == 0 ? "@risposta" : "UGUALE";
+        QCOMPARE(a.registra(r, b->id), Esito::Ok);
+    }
+    const QStringList righe = QString::fromUtf8(EsportaCsv(a).mid(3)).split('\n', Qt::SkipEmptyParts).mid(1);
+    QCOMPARE(righe.size(), nomi.size());
+    QByteArray classe("Nome;Cognome\n");
+    for (const QString& riga : righe) {
+        const QString cella = riga.section(';', 1, 1);
+        QVERIFY2(cella.startsWith('\'') || cella.startsWith("\"'"), qPrintable(riga));
+        QVERIFY2(!riga.section(';', 5, 5).startsWith('@'), qPrintable(riga));
+        classe += cella.toUtf8() + ";\n";
+    }
+    QStringList letti;
+    for (const Alunno& alunno : LeggiClasse(classe).alunni)
+        letti << alunno.nome;
+    QStringList attesi = nomi;
+    attesi.sort();
+    letti.sort();
+    QCOMPARE(letti, attesi);
 }
 
 QTEST_GUILESS_MAIN(TestFileClasse)

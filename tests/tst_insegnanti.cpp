@@ -10,6 +10,7 @@
 #include "insegnanti/DialogoBambino.h"
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/GestioneClasse.h"
+#include "insegnanti/Operazioni.h"
 #include "insegnanti/Rapporti.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+
+#include <sys/stat.h>
 
 using namespace Insegnanti;
 
@@ -523,6 +526,72 @@ private slots:
         QCOMPARE(archivio->bambini().size(), 1);
         finestra.cancellaRisposteBambino();
         QCOMPARE(d.domande.size(), 2);  // nothing left to ask about
+    }
+
+    // A child of the merged file with the uuid of one of ours but another
+    // name: the command line refuses the file, naming both; the window asks,
+    // and keeps them apart when told so.
+    void unisciStessoCodice()
+    {
+        const Registro::Bambino giulia = aggiungi(QStringLiteral("Giulia"), QStringLiteral("Rossi"), "gatto");
+        const QString altro = cartella.filePath(QStringLiteral("altro/registro.sqlite"));
+        {
+            Registro::Archivio a;
+            QCOMPARE(int(a.apri(altro)), int(Registro::Esito::Ok));
+            const qint64 id = a.salva({0, giulia.uuid, QStringLiteral("Anna"), {}, QStringLiteral("cane")}).value().id;
+            Risposta(a, id, "FORM2", true, D("colore", "blu"));
+        }
+        archivio.reset();
+        const Esecuzione e = esegui({QStringLiteral("--unisci"), altro});
+        QCOMPARE_NE(e.uscita, 0);
+        QVERIFY2(e.err.contains(QStringLiteral("«Anna»")) && e.err.contains(QStringLiteral("«Giulia Rossi»")),
+                 qPrintable(e.err));
+        archivio = std::make_unique<Registro::Archivio>();
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(risposteTotali(), 0);
+
+        Dialoghi d;
+        QStringList chiesti;
+        Registro::Identita scelta = Registro::Identita::Annulla;
+        richieste().stessoCodice = [&](QWidget*, const QString& file, const Registro::Bambino& nostro,
+                                       const Registro::Bambino& suo) {
+            chiesti << file + ": " + nostro.nomeCompleto() + " / " + suo.nomeCompleto();
+            return scelta;
+        };
+        FinestraRegistro finestra(*archivio);
+        d.file = altro;
+        finestra.unisci();
+        QVERIFY2(d.messaggi.value(0).contains(QStringLiteral("non è stato unito"))
+                     && !d.messaggi.value(0).contains(QStringLiteral("dalla finestra")),
+                 qPrintable(d.messaggi.value(0)));
+        QCOMPARE(risposteTotali(), 0);
+        scelta = Registro::Identita::Separa;
+        finestra.unisci();
+        QCOMPARE(chiesti, QStringList(2, QStringLiteral("registro.sqlite: Giulia Rossi / Anna")));
+        QVERIFY2(d.messaggi.value(1).contains(QStringLiteral("1 risposta aggiunta")), qPrintable(d.messaggi.value(1)));
+        QCOMPARE(archivio->bambini().size(), 2);
+        QCOMPARE(archivio->risposteDi(giulia.id), 0);
+    }
+
+    // Exports and reports hold the children's names: readable by their owner
+    // alone, whatever the umask.
+    void filePrivati()
+    {
+        const Registro::Bambino b = aggiungi(NomeStrano, {}, "gatto");
+        Risposta(*archivio, b.id, "form1", true, D("forma"));
+        const mode_t prima = ::umask(022);
+        const QString csv = cartella.filePath(QStringLiteral("esportate.csv"));
+        Scrivi(csv, "vecchio\n");
+        QFile::setPermissions(csv, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
+        const Esito esportato = Esporta(*archivio, csv);
+        QString errore;
+        const QString pdf = cartella.filePath(QStringLiteral("resoconto.pdf"));
+        const bool scritto = ScriviPdf(ResocontoClasse(*archivio, {}, QStringLiteral("tutto")), pdf, errore);
+        ::umask(prima);
+        QVERIFY2(esportato.riuscito && scritto, qPrintable(esportato.messaggio + errore));
+        for (const QString& file : {csv, pdf})
+            QCOMPARE(QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser),
+                     QFile::ReadOwner | QFile::WriteOwner);
     }
 
     // The window's import, export and period, with the teacher's file.

@@ -265,6 +265,38 @@ private slots:
         QVERIFY(Viste(*server, {}).join('\n').contains(operazione == 5 ? NomeStrano : QStringLiteral("ospite")));
     }
 
+    // A file with one bad answer among many reaches the server in nothing:
+    // neither its children nor its answers, nor a nil uuid in place of a
+    // malformed one. Its good answers, alone, merge whole.
+    void unisciFileOstile()
+    {
+        const QString altro = altroComputer("ostile", 3);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ostile");
+            db.setDatabaseName(altro);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("UPDATE risposte SET uuid = x'010203' WHERE id = 50"));
+        }
+        QSqlDatabase::removeDatabase("ostile");
+        auto server = apri();
+        QCOMPARE(server->unisci(altro), std::nullopt);
+        QVERIFY2(server->ultimoErrore().contains("la riga 50 della tabella risposte non è valida (uuid)"),
+                 qPrintable(server->ultimoErrore()));
+        QVERIFY(server->bambini().isEmpty());
+        QVERIFY(server->risposte().isEmpty());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ostile");
+            db.setDatabaseName(altro);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("DELETE FROM risposte WHERE id = 50"));
+        }
+        QSqlDatabase::removeDatabase("ostile");
+        Archivio buono;
+        QCOMPARE(int(buono.apri(altro, false)), int(Esito::Ok));
+        QCOMPARE(server->unisci(altro).value_or(-1), int(buono.risposte().size()));
+        QCOMPARE(server->bambini().size(), 4);
+    }
+
     // The command line works on the server the settings name: import,
     // export, and merge a computer's register, twice adding nothing.
     void rigaDiComando()

@@ -413,6 +413,18 @@
         <translation>Weiter</translation>
     </message>
     <message>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>Im Klassenbuch „%1“ hat „%2“ den Code von „%3“ aus dieser Klasse, aber einen anderen Namen. Ist es dasselbe Kind?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Dasselbe Kind: zusammenführen</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Zwei Kinder: getrennt halten</translation>
+    </message>
+    <message>
         <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
         <translation>Aufruf: tesselo-registro [--lingua CODE] [--importa DATEI.csv | --esporta DATEI.csv | --unisci DATEI.sqlite]

@@ -413,6 +413,18 @@
         <translation>Next</translation>
     </message>
     <message>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>In the register “%1”, “%2” has the code of “%3” of this class, but another name. Is it the same child?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Same child: merge</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Two children: keep apart</translation>
+    </message>
+    <message>
         <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
         <translation>usage: tesselo-registro [--lingua CODE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]

@@ -413,6 +413,18 @@
         <translation>Siguiente</translation>
     </message>
     <message>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>En el registro «%1», «%2» tiene el código de «%3» de esta clase, pero otro nombre. ¿Es el mismo niño?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Mismo niño: unir</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Dos niños: mantener separados</translation>
+    </message>
+    <message>
         <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
         <translation>uso: tesselo-registro [--lingua CÓDIGO] [--importa ARCHIVO.csv | --esporta ARCHIVO.csv | --unisci ARCHIVO.sqlite]

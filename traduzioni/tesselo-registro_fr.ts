@@ -413,6 +413,18 @@
         <translation>Suivant</translation>
     </message>
     <message>
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>Dans le registre « %1 », « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Même enfant : fusionner</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Deux enfants : garder séparés</translation>
+    </message>
+    <message>
         <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
         <translation>usage : tesselo-registro [--lingua CODE] [--importa FICHIER.csv | --esporta FICHIER.csv | --unisci FICHIER.sqlite]
