@@ -506,6 +506,29 @@ std::optional<int> Archivio::unisci(const QString& altroFile)
     return aggiunte;
 }
 
+bool Archivio::giochiNoti(const QString& nome, const QString& schema)
+{
+    // Answers are copied with their games' codes as they are: a code this
+    // version does not know would be read as no game, and as a wrong one if
+    // a later game were given it. A game kept by its screen's name is text.
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT DISTINCT typeof(gioco), gioco FROM %1.risposte"
+                                            " WHERE typeof(gioco) <> 'text'").arg(schema));
+    if (!d->esegui(q, QStringLiteral("impossibile leggere %1").arg(nome)))
+        return false;
+    while (q.next()) {
+        if (q.value(0).toString() == QLatin1String("integer") && GiocoDiCodice(q.value(1).toLongLong()))
+            continue;
+        const QVariant v = q.value(1);
+        const QString codice = v.typeId() == QMetaType::QByteArray
+            ? QStringLiteral("x'%1'").arg(QString::fromLatin1(v.toByteArray().toHex()))
+            : v.toString();
+        d->errore = QStringLiteral("%1 ha risposte di un gioco che questa versione non conosce (codice %2)")
+                        .arg(nome, codice);
+        return false;
+    }
+    return true;
+}
+
 std::optional<int> Archivio::unisciAttaccato(const QString& altroFile)
 {
     const QString nome = QDir::toNativeSeparators(altroFile);
@@ -513,6 +536,8 @@ std::optional<int> Archivio::unisciAttaccato(const QString& altroFile)
         d->errore = QStringLiteral("%1 non è un registro di Tesselo, o è danneggiato").arg(nome);
         return std::nullopt;
     }
+    if (!giochiNoti(nome, QStringLiteral("altro")))
+        return std::nullopt;
     QList<Bambino> altri;
     QSqlQuery leggi = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM altro.bambini"));
     if (!d->esegui(leggi, QStringLiteral("impossibile leggere %1").arg(nome)))

@@ -65,8 +65,13 @@ public:
     // Merges another register's file: children matched by their uuid, then by
     // name and surname; answers matched by their id, so merging twice adds
     // nothing. Returns the answers added, or nothing (with ultimoErrore) when
-    // the file is not a register; then nothing changes.
+    // the file is not a register, or has answers of a game this version
+    // does not know; then nothing changes.
     std::optional<int> unisci(const QString& altroFile) override;
+    // Whether every answer in the schema (main, or an attached register)
+    // names a game this version knows, by its code or its screen's name; if
+    // not, ultimoErrore names nome and the first unknown code.
+    bool giochiNoti(const QString& nome, const QString& schema = QStringLiteral("main"));
 
 protected:
     bool inizia() override;

@@ -8,6 +8,7 @@
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -406,7 +407,7 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile)
     if (file.isEmpty())
         return std::nullopt;
     Archivio altro;
-    if (altro.apri(file, false) != Esito::Ok) {
+    if (altro.apri(file, false) != Esito::Ok || !altro.giochiNoti(QDir::toNativeSeparators(altroFile))) {
         d->errore = altro.ultimoErrore();
         return std::nullopt;
     }
