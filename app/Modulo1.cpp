@@ -4,31 +4,23 @@
 #include "app/Servizi.h"
 #include "media/Lingua.h"
 #include "media/Voci.h"
-#include "resize/clsResize.h"
-#include "screens/Schermi.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <cmath>
 #include <limits>
 
 namespace Modulo1 {
 
-void Main()
-{
-    // The services (and so the clock-seeded generator) are in place before Main runs.
-    SuonoAttivo = true;
-    Schermi::Mostra(IdSchermo::FormAvvio);
-}
+Estrazioni EstrazioniGioco{[] { return servizi().caso->rnd(); },
+                           [](const Blocco& blocco) { return blocco.percorso(CartellaApplicazione()); }};
 
 double Rnd()
 {
-    return servizi().caso->rnd();
+    return EstrazioniGioco.Rnd();
 }
 
 int Estrai(int k)
 {
-    return static_cast<int>(std::floor(Rnd() * k)) + 1;
+    return EstrazioniGioco.Estrai(k);
 }
 
 static void Suona(const QString& nomeFile)
@@ -91,52 +83,25 @@ void MostraInformazioni()
     servizi().messaggio(crediti, StileInformazione, NomeProgramma);
 }
 
-void ChiediUscita()
-{
-    if (servizi().messaggio(Tesselo::tr("Vuoi uscire dal programma?"), StileDomanda, NomeProgramma)
-        != RispostaSi)
-        return;
-    Ridimensionatore.reset();
-    servizi().termina();
-}
-
-static QString ParolaCasuale(const QStringList& parole)
-{
-    NumeroCasuale = static_cast<qint16>(Estrai(parole.size()));
-    return parole[NumeroCasuale - 1];
-}
-
-void FormaCasuale() { FormaBlocco = ParolaCasuale(Parole::Forme); }
-void ColoreBloccoCasuale() { ColoreBlocco = ParolaCasuale(Parole::Colori); }
-void DimensioneCasuale() { DimensioneBlocco = ParolaCasuale(Parole::Dimensioni); }
-void SpessoreCasuale() { SpessoreBlocco = ParolaCasuale(Parole::Spessori); }
-
-void BloccoCasuale()
-{
-    ColoreBloccoCasuale();
-    FormaCasuale();
-    DimensioneCasuale();
-    SpessoreCasuale();
-    PercorsoBlocco = PercorsoDi(BloccoCorrente());
-}
+void FormaCasuale() { EstrazioniGioco.FormaCasuale(); }
+void ColoreBloccoCasuale() { EstrazioniGioco.ColoreBloccoCasuale(); }
+void DimensioneCasuale() { EstrazioniGioco.DimensioneCasuale(); }
+void SpessoreCasuale() { EstrazioniGioco.SpessoreCasuale(); }
+void BloccoCasuale() { EstrazioniGioco.BloccoCasuale(); }
 
 Blocco BloccoCorrente()
 {
-    return {FormaBlocco, ColoreBlocco, DimensioneBlocco, SpessoreBlocco};
+    return EstrazioniGioco.BloccoCorrente();
 }
 
 void ImpostaBloccoCorrente(const Blocco& blocco)
 {
-    FormaBlocco = blocco.forma;
-    ColoreBlocco = blocco.colore;
-    DimensioneBlocco = blocco.dimensione;
-    SpessoreBlocco = blocco.spessore;
-    PercorsoBlocco = PercorsoDi(blocco);
+    EstrazioniGioco.ImpostaBloccoCorrente(blocco);
 }
 
 QString PercorsoDi(const Blocco& blocco)
 {
-    return blocco.percorso(CartellaApplicazione());
+    return EstrazioniGioco.PercorsoDi(blocco);
 }
 
 QString CartellaApplicazione()
@@ -160,12 +125,6 @@ void Decrementa(qint16& conteggio)
 {
     if (conteggio > std::numeric_limits<qint16>::min())
         --conteggio;
-}
-
-void TerminaProgramma()
-{
-    Schermi::ChiudiTutto();
-    QCoreApplication::exit(0);
 }
 
 } // namespace Modulo1

@@ -1,29 +1,33 @@
 #pragma once
 #include "registro/Blocco.h"
 #include "app/Informazioni.h"
+#include "regole/Estrazioni.h"
 
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 #include <array>
-#include <memory>
-
-#include "resize/clsResize.h"
 
 // The state every screen shares, and the small services every game uses.
 namespace Modulo1 {
 
-// The resizer of the screen loaded last.
-inline std::unique_ptr<clsResize> Ridimensionatore;
+// The program's draws, which the games' rules are given: Rnd from the
+// services' generator, pictures from the application folder.
+extern Estrazioni EstrazioniGioco;
+
 // Sounds on or off, for the whole run.
 inline bool SuonoAttivo = false;
 // Answers given on the game screen now open.
 inline qint16 ContatoreErrati = 0;
 inline qint16 ContatoreEsatti = 0;
-// The block drawn last, and its picture.
-inline QString ColoreBlocco, FormaBlocco, DimensioneBlocco, SpessoreBlocco, PercorsoBlocco;
+// The block drawn last, and its picture: the program's draws' own.
+inline QString& ColoreBlocco = EstrazioniGioco.ColoreBlocco;
+inline QString& FormaBlocco = EstrazioniGioco.FormaBlocco;
+inline QString& DimensioneBlocco = EstrazioniGioco.DimensioneBlocco;
+inline QString& SpessoreBlocco = EstrazioniGioco.SpessoreBlocco;
+inline QString& PercorsoBlocco = EstrazioniGioco.PercorsoBlocco;
 // The code drawn by the generator that ran last.
-inline qint16 NumeroCasuale = 0;
+inline qint16& NumeroCasuale = EstrazioniGioco.NumeroCasuale;
 
 // Colours as &H00BBGGRR (red in the low byte); entry 0 is never drawn.
 inline constexpr std::array<quint32, 19> Palette{
@@ -33,7 +37,8 @@ inline constexpr std::array<quint32, 19> Palette{
     0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FF0000, 0x00FF00FF};
 
 
-void Main();
+// Main, ChiediUscita, TerminaProgramma and the resizer Ridimensionatore move
+// between screens: they are in screens/Programma.h.
 
 double Rnd();
 // floor(Rnd × k) + 1: a whole number from 1 to k, each equally likely.
@@ -46,7 +51,6 @@ void SuonoErrato();
 bool Pronuncia(const QString& testo);
 double ColoreCasuale();
 void MostraInformazioni();
-void ChiediUscita();
 
 void FormaCasuale();
 void ColoreBloccoCasuale();
@@ -72,8 +76,5 @@ const QStringList& SuoniRisposta();
 // Adds one to a count and stops at 32767; lowers one and stops at -32768.
 void Incrementa(qint16& conteggio);
 void Decrementa(qint16& conteggio);
-
-// Closes every window and leaves the event loop.
-void TerminaProgramma();
 
 } // namespace Modulo1

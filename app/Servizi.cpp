@@ -2,7 +2,6 @@
 
 #include "app/CanaleAudio.h"
 #include "app/Dialoghi.h"
-#include "app/Modulo1.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -35,7 +34,9 @@ void usaServiziReali()
     s.caso = std::make_unique<SeededRandom>(SeededRandom::semeDalloOrologio());
     s.suono = std::make_unique<CanaleAudio>();
     s.messaggio = MostraMessaggio;
-    s.termina = Modulo1::TerminaProgramma;
+    // The game closes its screens first (Modulo1::TerminaProgramma, set by
+    // its entry); without screens, the event loop is left.
+    s.termina = [] { QCoreApplication::exit(0); };
     s.beep = [] { QApplication::beep(); };
     // Named here, not at each look-up: pictures are also looked up on a
     // thread of their own.

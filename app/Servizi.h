@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Casuale.h"
+#include "regole/Casuale.h"
 #include "registro/Risposta.h"
 
 #include <QString>

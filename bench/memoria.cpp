@@ -11,6 +11,7 @@
 #include "app/Stile.h"
 #include "bench/Banco.h"
 #include "controls/Bottone.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 #include "screens/SchermoGioco.h"
 #include "screens/formMenu.h"

@@ -3,15 +3,13 @@
 // blocks and answer), against giving an answer only its id and time.
 // Prints one line per game: name, microseconds per answer, floor
 // microseconds, "us", ratio. BENCH_RISPOSTE sets the answers per batch.
-#include "app/Casuale.h"
-#include "app/Modulo1.h"
-#include "app/Servizi.h"
 #include "games/FORM2/RegoleFORM2.h"
 #include "games/FormDomino/RegoleDomino.h"
 #include "games/FormTrova/RegoleTrova.h"
 #include "games/Posti/RegolePosti.h"
 #include "games/form1/RegoleForm1.h"
 #include "games/zirp3/RegoleZirp3.h"
+#include "regole/Casuale.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -57,27 +55,29 @@ struct Gioco {
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    servizi().caso = std::make_unique<SeededRandom>(20260801);
+    SeededRandom generatore(20260801);
+    Estrazioni caso([&] { return generatore.rnd(); }, [](const Blocco& b) { return b.percorso(QStringLiteral(".")); });
+    const RegoleGioco::Orologio orologio;
     const int risposte = qEnvironmentVariableIntValue("BENCH_RISPOSTE") > 0
         ? qEnvironmentVariableIntValue("BENCH_RISPOSTE") : 2000;
 
     // One turn of each game, as it stands when the child answers.
-    RegoleForm1 form1;
+    RegoleForm1 form1(caso, orologio);
     form1.ScegliAttributo();
     form1.NuovaCoppia();
-    RegoleFORM2 insiemi;
+    RegoleFORM2 insiemi(caso, orologio);
     insiemi.PreparaTurno();
-    RegoleZirp3 quanti;
+    RegoleZirp3 quanti(caso, orologio);
     quanti.PreparaTurno();
-    RegoleTrova trova;
+    RegoleTrova trova(caso, orologio);
     trova.PreparaRicerca();
-    RegolePosti strade1("zirp7", 2, 4);
+    RegolePosti strade1("zirp7", 2, 4, caso, orologio);
     strade1.ScegliCriterio();
     strade1.NuovoBlocco();
-    RegolePosti strade2("zirp8", 4, 2);
+    RegolePosti strade2("zirp8", 4, 2, caso, orologio);
     strade2.ScegliCriteri();
     strade2.NuovoBlocco();
-    RegoleDomino cambia("FormDomino", RegoleDomino::Regola::CosaCambia);
+    RegoleDomino cambia("FormDomino", RegoleDomino::Regola::CosaCambia, caso, orologio);
     cambia.NuovaCatena();
 
     const std::vector<Gioco> giochi{

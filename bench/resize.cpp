@@ -5,6 +5,7 @@
 #include "app/Modulo1.h"
 #include "app/Stile.h"
 #include "bench/Banco.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 
 #include <QApplication>

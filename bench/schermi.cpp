@@ -6,6 +6,7 @@
 #include "app/Modulo1.h"
 #include "app/Stile.h"
 #include "bench/Banco.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 #include "controls/Bottone.h"
 #include "screens/SchermoGioco.h"

@@ -1,5 +1,8 @@
 #include "Testi.h"
 
+// The menu's captions, kept by the register in Italian.
+#include "media/DidascalieGiochi.h"
+
 #include <QStringList>
 
 namespace Testi {
@@ -17,15 +20,6 @@ namespace {
     QT_TRANSLATE_NOOP("Parole", "sottile"), QT_TRANSLATE_NOOP("Parole", "forma"),
     QT_TRANSLATE_NOOP("Parole", "colore"), QT_TRANSLATE_NOOP("Parole", "dimensione"),
     QT_TRANSLATE_NOOP("Parole", "spessore"), QT_TRANSLATE_NOOP("Parole", "niente"),
-};
-
-// The menu's captions, kept by the register in Italian.
-[[maybe_unused]] constexpr const char* Giochi[] = {
-    QT_TRANSLATE_NOOP("Giochi", "uguale - diverso"), QT_TRANSLATE_NOOP("Giochi", "insiemi"),
-    QT_TRANSLATE_NOOP("Giochi", "quanti sono ?"), QT_TRANSLATE_NOOP("Giochi", "trova il blocco"),
-    QT_TRANSLATE_NOOP("Giochi", "le strade 1"), QT_TRANSLATE_NOOP("Giochi", "le strade 2"),
-    QT_TRANSLATE_NOOP("Giochi", "tabella"), QT_TRANSLATE_NOOP("Giochi", "Cosa cambia?"),
-    QT_TRANSLATE_NOOP("Giochi", "Cosa resta uguale?"),
 };
 
 } // namespace
@@ -64,6 +58,14 @@ QString ConSpazi(const char* testo)
 QString NomeGioco(const char* didascalia)
 {
     return QCoreApplication::translate("Giochi", didascalia);
+}
+
+QStringList NomiGiochi()
+{
+    QStringList nomi;
+    for (const char* didascalia : DidascalieGiochi)
+        nomi << NomeGioco(didascalia);
+    return nomi;
 }
 
 } // namespace Testi

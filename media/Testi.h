@@ -1,6 +1,7 @@
 #pragma once
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // The program's shown texts are written in Italian as Tesselo::tr("...") and
 // shown in the language set by Lingua (the Italian text itself in Italian).
@@ -27,5 +28,7 @@ QString Descrizione(const QString& forma, const QString& colore, const QString& 
 QString ConSpazi(const char* testo);
 // The caption of a game, as the menu's button shows it ("uguale - diverso").
 QString NomeGioco(const char* didascalia);
+// Every game's caption, in the menu's order, in the language shown.
+QStringList NomiGiochi();
 
 } // namespace Testi

@@ -52,9 +52,7 @@ QStringList costruisci()
     parole << Tesselo::tr("avanti") << Tesselo::tr("aiuto");
     // The main menu's buttons, so that a child can hear which game each one
     // opens ("Cosa cambia?" and "Cosa resta uguale?" are among the above).
-    for (const char* gioco : {"uguale - diverso", "insiemi", "quanti sono ?", "trova il blocco", "le strade 1",
-                              "le strade 2", "tabella"})
-        parole << Testi::NomeGioco(gioco);
+    parole << Testi::NomiGiochi();
 
     QStringList uniche;
     QSet<QString> nomi;

@@ -234,11 +234,22 @@ const char* Sbagliata(const QSqlQuery& q, const Colonna (&colonne)[N])
     return nullptr;
 }
 
-QString RigaSbagliata(qint64 id, const char* tabella, const char* colonna)
+// The refusal names the file, the row and the column; a game's code is
+// shown as read, so the teacher can tell a newer program's game from damage.
+QString RigaSbagliata(const QString& file, const QSqlQuery& q, const char* tabella, const char* colonna)
 {
-    return QStringLiteral("la riga %1 della tabella %2 non è valida (%3)")
-        .arg(id)
-        .arg(QLatin1String(tabella), QLatin1String(colonna));
+    QString motivo = QLatin1String(colonna);
+    if (qstrcmp(colonna, "gioco") == 0) {
+        const QVariant v = q.value(2 + 2 * 3);
+        const QString codice = v.typeId() == QMetaType::QByteArray
+            ? QStringLiteral("x'%1'").arg(QString::fromLatin1(v.toByteArray().toHex()))
+            : v.toString();
+        motivo += QStringLiteral(": un gioco che questa versione non conosce, codice %1").arg(codice);
+    }
+    return QStringLiteral("%1: la riga %2 della tabella %3 non è valida (%4)")
+        .arg(Nome(file))
+        .arg(q.value(0).toLongLong())
+        .arg(QLatin1String(tabella), motivo);
 }
 
 } // namespace
@@ -401,7 +412,7 @@ bool AltroRegistro::Dati::leggiBambini()
         if (bambini.size() == MassimoBambini)
             return rifiuta(QStringLiteral("%1 ha più di %2 bambini").arg(Nome(file)).arg(MassimoBambini));
         if (const char* colonna = Sbagliata(q, ColonneBambini))
-            return rifiuta(RigaSbagliata(q.value(0).toLongLong(), "bambini", colonna));
+            return rifiuta(RigaSbagliata(file, q, "bambini", colonna));
         bambini << Bambino{q.value(0).toLongLong(), QUuid::fromRfc4122(q.value(2).toByteArray()),
                            NomePulito(q.value(4).toString()), NomePulito(q.value(6).toString()), q.value(8).toString()};
     }
@@ -416,7 +427,7 @@ bool AltroRegistro::Dati::controllaRisposte()
         return rifiuta(NonRegistro(file));
     while (q.next())
         if (const char* colonna = Sbagliata(q, ColonneRisposte))
-            return rifiuta(RigaSbagliata(q.value(0).toLongLong(), "risposte", colonna));
+            return rifiuta(RigaSbagliata(file, q, "risposte", colonna));
     return true;
 }
 

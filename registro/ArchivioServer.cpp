@@ -8,6 +8,7 @@
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>

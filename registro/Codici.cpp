@@ -73,10 +73,8 @@ QList<QStringList> Dividi(const QString& testo)
 
 QVariant Gioco(const QString& schermo)
 {
-    const auto giochi = Giochi();
-    for (size_t i = 0; i < giochi.size(); ++i)
-        if (schermo == QLatin1String(giochi[i].schermo))
-            return int(i);
+    if (const Registro::Gioco* g = GiocoDiSchermo(schermo))
+        return g->codice;
     return schermo;
 }
 
@@ -84,9 +82,8 @@ QString Schermo(const QVariant& valore)
 {
     if (valore.typeId() == QMetaType::QString)
         return valore.toString();
-    const qsizetype i = valore.toLongLong();
-    const auto giochi = Giochi();
-    return i >= 0 && i < qsizetype(giochi.size()) ? QString::fromLatin1(giochi[i].schermo) : QString();
+    const Registro::Gioco* g = GiocoDiCodice(valore.toLongLong());
+    return g ? QString::fromLatin1(g->schermo) : QString();
 }
 
 QVariant Domande(const QList<Domanda>& domande)

@@ -59,15 +59,16 @@ QString ControllaBambino(const Bambino& b)
     return {};
 }
 
-void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, int gioco, int esatte, int totale)
+void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco, int esatte, int totale)
 {
-    const int giochi = int(Giochi().size());
-    if (gioco < 0 || gioco >= giochi)
+    const Gioco* g = GiocoDiCodice(gioco);
+    if (!g)
         return;  // a game this version does not know
+    const auto posto = g - Giochi().data();
     QList<Conto>& riga = conti[bambino];
-    riga.resize(giochi);
-    riga[gioco].esatte += esatte;
-    riga[gioco].errate += totale - esatte;
+    riga.resize(qsizetype(Giochi().size()));
+    riga[posto].esatte += esatte;
+    riga[posto].errate += totale - esatte;
 }
 
 QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64, QList<Conto>>& conti)

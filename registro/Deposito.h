@@ -185,10 +185,9 @@ Bambino Ospite();
 // 0 the guests): one row per child of the class, then the guests' when they
 // answered.
 QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64, QList<Conto>>& conti);
-// Adds one group's count of a game, given as its stored value (an index of
-// Giochi(), or a screen's name): a game this version does not know is left
-// out.
-void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, int gioco, int esatte, int totale);
+// Adds one group's count of a game, given as its stored code, into the
+// game's place in Giochi(): a code this version does not know is left out.
+void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco, int esatte, int totale);
 
 // How a store keeps what an answer was about: its own readers of the stored
 // game (the screen's name), questions and blocks.

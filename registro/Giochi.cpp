@@ -4,15 +4,7 @@ namespace Registro {
 
 namespace {
 constexpr Gioco Elenco[] = {
-    {"form1", "uguale - diverso"},
-    {"FORM2", "insiemi"},
-    {"zirp3", "quanti sono ?"},
-    {"FormTrova", "trova il blocco"},
-    {"zirp7", "le strade 1"},
-    {"zirp8", "le strade 2"},
-    {"zirp9", "tabella"},
-    {"FormDomino", "Cosa cambia?"},
-    {"FormDomino2", "Cosa resta uguale?"},
+#include "registro/ElencoGiochi.inc"
 };
 } // namespace
 
@@ -21,12 +13,26 @@ std::span<const Gioco> Giochi()
     return Elenco;
 }
 
-QString DidascaliaGioco(const QString& schermo)
+const Gioco* GiocoDiCodice(qint64 codice)
+{
+    for (const Gioco& g : Elenco)
+        if (g.codice == codice)
+            return &g;
+    return nullptr;
+}
+
+const Gioco* GiocoDiSchermo(const QString& schermo)
 {
     for (const Gioco& g : Elenco)
         if (schermo == QLatin1String(g.schermo))
-            return QString::fromUtf8(g.didascalia);
-    return schermo;
+            return &g;
+    return nullptr;
+}
+
+QString DidascaliaGioco(const QString& schermo)
+{
+    const Gioco* g = GiocoDiSchermo(schermo);
+    return g ? QString::fromUtf8(g->didascalia) : schermo;
 }
 
 } // namespace Registro

@@ -33,7 +33,7 @@ const QList<QStringList> Migrazioni{
                     " uuid BLOB NOT NULL UNIQUE,"
                     " quando INTEGER NOT NULL,"      // milliseconds since the epoch
                     " bambino INTEGER NOT NULL DEFAULT 0,"  // 0: a guest
-                    " gioco,"                        // index in Giochi(), or the screen's name
+                    " gioco,"                        // the game's code, or the screen's name
                     " domande,"
                     " blocchi,"
                     " risposta,"

@@ -5,6 +5,7 @@
 #include "app/Twips.h"
 #include "controls/Etichetta.h"
 #include "controls/Linea.h"
+#include "screens/Programma.h"
 
 #include <QAction>
 #include <QApplication>

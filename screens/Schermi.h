@@ -26,5 +26,6 @@ void ChiudiTutto();
 
 } // namespace Schermi
 
-// Registers the nine game screens; defined with the games.
+// Registers every game's screen; defined with the games, made by CMake from
+// the catalogue of the games.
 void RegistraGiochi();

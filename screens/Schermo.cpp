@@ -4,6 +4,7 @@
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
 #include "controls/Immagine.h"
+#include "screens/Programma.h"
 
 Schermo::~Schermo()
 {

@@ -1,16 +1,12 @@
 #pragma once
 #include "screens/FinestraSchermo.h"
+// IdSchermo: the start screen, the menu, every game of the catalogue of the
+// games (giochi.cmake) and "Chi gioca?".
+#include "screens/IdSchermo.h"
 
 #include <QPointer>
 #include <QSize>
 #include <QString>
-
-enum class IdSchermo {
-    FormAvvio, formMenu,
-    form1, FORM2, zirp3, FormTrova, zirp7, zirp8, zirp9, FormDomino, FormDomino2,
-    // Shown between the start screen and the menu only when a class exists.
-    FormChiGioca
-};
 
 // A screen has two lives. The object (its variables and procedures) lives for
 // the whole run; its window and controls are created by its load step and

@@ -234,3 +234,11 @@ QString SchermoGioco::IncoerenzaRisposte() const
             return QStringLiteral("answers and \"avanti\" both open or both locked");
     return {};
 }
+
+RegoleGioco::Orologio SchermoGioco::OrologioDelGioco()
+{
+    return [] {
+        const auto& orologio = servizi().orologio;
+        return orologio ? orologio() : RegoleGioco::OrologioDiSistema();
+    };
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/Blocco.h"
 #include "registro/Risposta.h"
+#include "regole/RegoleGioco.h"
 #include "screens/Schermo.h"
 
 #include <QKeySequence>
@@ -42,6 +43,10 @@ struct Variante {
 // which label holds its question and which controls take its answers.
 class SchermoGioco : public Schermo {
 public:
+    // The clock the games' rules time answers by: the services' own when a
+    // test sets one, else the system's.
+    static RegoleGioco::Orologio OrologioDelGioco();
+
     SchermoGioco(IdSchermo id, const Variante& variante) : Schermo(id), v(variante) {}
 
     // The judged-answer step: count, feedback picture, score label, sound.

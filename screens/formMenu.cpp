@@ -7,58 +7,35 @@
 #include "controls/Bottone.h"
 #include "controls/Cursori.h"
 #include "controls/Etichetta.h"
-#include "registro/Giochi.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 
 #include <QCheckBox>
 
 namespace {
 
-constexpr int Sinistra = 120, Destra = 4200, LarghezzaBottone = 3500, AltezzaBottone = 735;
+constexpr int LarghezzaBottone = 3500, AltezzaBottone = 735;
 
+// The game buttons, with their places, come from the catalogue of the games;
+// every one is as large as "FINE".
 constexpr Posto Progetto[] = {
-    {"Command1", -1, Sinistra, 120, LarghezzaBottone, AltezzaBottone},
-    {"Command2", -1, Sinistra, 960, LarghezzaBottone, AltezzaBottone},
-    {"Command3", -1, Sinistra, 1800, LarghezzaBottone, AltezzaBottone},
-    {"Command8", -1, Sinistra, 2640, LarghezzaBottone, AltezzaBottone},
-    {"Command4", -1, Sinistra, 3480, LarghezzaBottone, AltezzaBottone},
-    {"Command9", -1, Sinistra, 4320, LarghezzaBottone, AltezzaBottone},
-    {"Command7", -1, Destra, 120, LarghezzaBottone, AltezzaBottone},
-    {"Command10", -1, Destra, 960, LarghezzaBottone, AltezzaBottone},
-    {"Command11", -1, Destra, 1800, LarghezzaBottone, AltezzaBottone},
     {"Check1", -1, 4320, 3480, 3135, 375},
-    {"Command5", -1, Destra, 4320, LarghezzaBottone, AltezzaBottone},
+    {"Command5", -1, 4200, 4320, LarghezzaBottone, AltezzaBottone},
 };
 
-// The games' buttons, in the order of Registro::Giochi(), which gives their
-// captions.
-struct BottoneGioco {
-    const char* nome;
-    IdSchermo gioco;
-};
-
-constexpr BottoneGioco Giochi[] = {
-    {"Command1", IdSchermo::form1},
-    {"Command2", IdSchermo::FORM2},
-    {"Command3", IdSchermo::zirp3},
-    {"Command8", IdSchermo::FormTrova},
-    {"Command4", IdSchermo::zirp7},
-    {"Command9", IdSchermo::zirp8},
-    {"Command7", IdSchermo::zirp9},
-    {"Command10", IdSchermo::FormDomino},
-    {"Command11", IdSchermo::FormDomino2},
-};
+constexpr Posto PostoDi(const BottoneGioco& b)
+{
+    return {b.nome, -1, b.sinistra, b.alto, LarghezzaBottone, AltezzaBottone};
+}
 
 } // namespace
 
 void formMenu::CreaControlli(FinestraSchermo& f)
 {
     const QFont caratteBottoni = CarattereSans(12, true);
-    const auto didascalie = Registro::Giochi();
-    Q_ASSERT(didascalie.size() == std::size(Giochi));
-    for (std::size_t i = 0; i < std::size(Giochi); ++i) {
-        const BottoneGioco& g = Giochi[i];
-        c.giochi[i] = f.aggiungi(new Bottone(Testi::NomeGioco(didascalie[i].didascalia)), Cerca(Progetto, g.nome));
+    for (std::size_t i = 0; i < std::size(BottoniGiochi); ++i) {
+        const BottoneGioco& g = BottoniGiochi[i];
+        c.giochi[i] = f.aggiungi(new Bottone(Testi::NomeGioco(g.didascalia)), PostoDi(g));
         c.giochi[i]->setFont(caratteBottoni);
         QObject::connect(c.giochi[i], &Bottone::clicked, [this, gioco = g.gioco] { ApriGioco(gioco); });
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include "media/Testi.h"
+#include "screens/MenuGiochi.h"
 #include "screens/Schermo.h"
 
 #include <array>
@@ -7,13 +8,14 @@
 class Bottone;
 class QCheckBox;
 
-// The main menu: nine game buttons in two columns, the sound check box and "FINE".
+// The main menu: a button for each game of the catalogue, in two columns, the
+// sound check box and "FINE".
 class formMenu final : public Schermo {
 public:
     formMenu() : Schermo(IdSchermo::formMenu) {}
 
     struct Controlli {
-        std::array<Bottone*, 9> giochi{};  // in the order of the game table
+        std::array<Bottone*, std::size(BottoniGiochi)> giochi{};  // in the menu's order
         QCheckBox* Check1 = nullptr;
         Bottone* Command5 = nullptr;
     };

@@ -5,8 +5,9 @@
 # each guide's HTML page is built with all its pictures, and once installed
 # the desktop entry, the doc-base registrations and the manual pages lead to
 # the installed guides.
-#   guida.sh <build folder> <source folder>
+#   TESSELO_NUMERO_GIOCHI=<games in the catalogue> guida.sh <build folder> <source folder>
 set -euo pipefail
+: "${TESSELO_NUMERO_GIOCHI:?how many games the catalogue has, as ctest gives it}"
 export LC_ALL=C.UTF-8
 build=$(realpath "$1")
 sorgenti=$(realpath "$2")
@@ -55,7 +56,8 @@ done
 controlla_giochi() {
   local documento=$1 capitolo=$2 voci=$3 giochi gioco
   giochi=$(sed -n "/^## $capitolo/,/^## /p" "$documento" | sed -n 's/^### //p')
-  (($(wc -l <<<"$giochi") == 9)) || fail "$(basename "$documento") does not describe nine games"
+  (($(wc -l <<<"$giochi") == TESSELO_NUMERO_GIOCHI)) ||
+    fail "$(basename "$documento") does not describe the $TESSELO_NUMERO_GIOCHI games of the catalogue"
   while read -r gioco; do
     [[ -f $voci/$(voce "$gioco") ]] || fail "$(basename "$documento")'s game «$gioco» is no name on the menu"
   done <<<"$giochi"

@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(Gioco().PassoCatena, qint16(2));
 
         // Each answer's key, F C D S N in Italian.
-        const auto tasto = [](int i) { return RegoleDomino::Tasto(i)[0].key(); };
+        const auto tasto = [](int i) { return SchermoDomino::Tasto(i)[0].key(); };
         QWindow* finestra = Schermi::Trova(id)->finestra()->windowHandle();
         // A shortcut presses its button visibly, so the click comes a moment later.
         QTest::keyClick(finestra, tasto(Gioco().RispostaGiusta));

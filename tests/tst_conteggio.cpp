@@ -1,4 +1,5 @@
-#include "games/Conteggio.h"
+#include "app/Modulo1.h"
+#include "regole/Conteggio.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
 
@@ -53,7 +54,7 @@ private slots:
             a.caso.accoda(RndPerBlocco(b));
         std::vector<QString> parole(c.blocchi.size() + 1);
         parole[0] = QString::fromLatin1(c.riferimento);
-        const Conteggio conto = ContaUguali(c.criterio, parole);
+        const Conteggio conto = ContaUguali(Modulo1::EstrazioniGioco, c.criterio, parole);
         QCOMPARE(parole[0], QString::fromLatin1(c.riferimento));
         QCOMPARE(conto.percorsi.size(), c.blocchi.size());
         for (qsizetype k = 0; k < c.blocchi.size(); ++k) {

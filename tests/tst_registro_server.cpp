@@ -340,6 +340,25 @@ private slots:
         QVERIFY2(!QFile::exists(cartella.filePath("dati/tesselo/registro.sqlite")), "no local register is made");
     }
 
+    // A laptop's register with an answer under a game code this version does
+    // not know is not merged into the server: the command says which code,
+    // and the server keeps none of the register's answers.
+    void unisciCodiceSconosciuto()
+    {
+        const QString portatile = altroComputer("sconosciuto", 4);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "sconosciuto");
+            db.setDatabaseName(portatile);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("UPDATE risposte SET gioco = 42 WHERE id = (SELECT max(id) FROM risposte)"));
+        }
+        QSqlDatabase::removeDatabase("sconosciuto");
+        const Esecuzione e = esegui({"--unisci", portatile}, configurazione(server.cartella()));
+        QVERIFY2(e.uscita != 0 && (e.out + e.err).contains("codice 42)"), qPrintable(e.out + e.err));
+        QCOMPARE(int(apri()->risposte().size()), 0);
+    }
+
     // A server that cannot be used: one line on standard error, status 1,
     // and no longer than the connection may take.
     void serverInutilizzabile_data()

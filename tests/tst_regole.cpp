@@ -1,8 +1,6 @@
 // The rules of the nine games on their own, without a widget: what each turn
 // draws, which answers are right, and the facts each judged answer carries
 // for the class register.
-#include "app/Modulo1.h"
-#include "app/Servizi.h"
 #include "games/FORM2/RegoleFORM2.h"
 #include "games/FormDomino/RegoleDomino.h"
 #include "games/FormTrova/RegoleTrova.h"
@@ -10,7 +8,7 @@
 #include "games/form1/RegoleForm1.h"
 #include "games/zirp3/RegoleZirp3.h"
 #include "registro/Giochi.h"
-#include "tests/support/Ambiente.h"
+#include "tests/support/CasoPilotato.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -23,10 +21,20 @@ namespace {
 
 // The clock the turns are timed by, moved on by hand.
 qint64 adesso = 0;
+qint64 Orologio()
+{
+    return adesso;
+}
+
+// The draws the rules are given: a generator each test pins, pictures under
+// a folder of the suite's own.
+std::unique_ptr<CasoPilotato> pilotato;
+Estrazioni caso([] { return pilotato->rnd(); },
+                [](const Blocco& blocco) { return blocco.percorso(QStringLiteral("cartella")); });
 
 CasoPilotato& Caso()
 {
-    return static_cast<CasoPilotato&>(*servizi().caso);
+    return *pilotato;
 }
 
 // Blocks written by their names: "triangolo rosso grande spesso".
@@ -136,7 +144,7 @@ const QList<Guida>& Guide()
     static const QList<Guida> guide{
         {"form1",
          [] {
-             RegoleForm1 r;
+             RegoleForm1 r(caso, Orologio);
              const auto rispondi = [&](bool giusta) {
                  const bool uguali = r.ValoriConfronto[0] == r.ValoriConfronto[1];
                  return uguali == giusta ? r.GiudicaUguale() : r.GiudicaDiverso();
@@ -149,7 +157,7 @@ const QList<Guida>& Guide()
          }},
         {"FORM2",
          [] {
-             RegoleFORM2 r;
+             RegoleFORM2 r(caso, Orologio);
              const auto rispondi = [&](bool giusta) {
                  r.NumeroInseriti = giusta ? r.NumeroGiusti : 0;
                  return r.GiudicaFatto();
@@ -158,7 +166,7 @@ const QList<Guida>& Guide()
          }},
         {"zirp3",
          [] {
-             RegoleZirp3 r;
+             RegoleZirp3 r(caso, Orologio);
              const auto rispondi = [&](bool giusta) {
                  return r.GiudicaNumero(giusta ? r.NumeroGiusti : (r.NumeroGiusti + 1) % 10);
              };
@@ -166,7 +174,7 @@ const QList<Guida>& Guide()
          }},
         {"FormTrova",
          [] {
-             RegoleTrova r;
+             RegoleTrova r(caso, Orologio);
              const auto rispondi = [&](bool giusta) {
                  for (int k = 0; k < RegoleTrova::NumeroBlocchi; ++k)
                      if ((r.Blocchi[k] == r.Blocchi[r.Bersaglio]) == giusta)
@@ -175,12 +183,12 @@ const QList<Guida>& Guide()
              };
              return Gioca([&] { r.PreparaRicerca(); }, rispondi, [&] { r.PreparaRicerca(); });
          }},
-        {"zirp7", [] { return GiocaPosti(RegolePosti("zirp7", 2, 4), false); }},
-        {"zirp8", [] { return GiocaPosti(RegolePosti("zirp8", 4, 2), true); }},
-        {"zirp9", [] { return GiocaPosti(RegolePosti("zirp9", 4, 2), true); }},
-        {"FormDomino", [] { return GiocaDomino(RegoleDomino("FormDomino", RegoleDomino::Regola::CosaCambia)); }},
+        {"zirp7", [] { return GiocaPosti(RegolePosti("zirp7", 2, 4, caso, Orologio), false); }},
+        {"zirp8", [] { return GiocaPosti(RegolePosti("zirp8", 4, 2, caso, Orologio), true); }},
+        {"zirp9", [] { return GiocaPosti(RegolePosti("zirp9", 4, 2, caso, Orologio), true); }},
+        {"FormDomino", [] { return GiocaDomino(RegoleDomino("FormDomino", RegoleDomino::Regola::CosaCambia, caso, Orologio)); }},
         {"FormDomino2",
-         [] { return GiocaDomino(RegoleDomino("FormDomino2", RegoleDomino::Regola::CosaRestaUguale)); }},
+         [] { return GiocaDomino(RegoleDomino("FormDomino2", RegoleDomino::Regola::CosaRestaUguale, caso, Orologio)); }},
     };
     return guide;
 }
@@ -194,16 +202,13 @@ private slots:
     {
         // The rules need no window: this suite runs without a GUI application.
         QVERIFY(!QCoreApplication::instance()->inherits("QGuiApplication"));
-        servizi().orologio = [] { return adesso; };
     }
 
     void init()
     {
-        servizi().caso = std::make_unique<CasoPilotato>(7);
-        Modulo1::ImpostaBloccoCorrente(Bl(Quadrato));
+        pilotato = std::make_unique<CasoPilotato>(7);
+        caso.ImpostaBloccoCorrente(Bl(Quadrato));
     }
-
-    void cleanupTestCase() { servizi().orologio = nullptr; }
 
     // "uguale - diverso": the attribute asked, both blocks left to right and
     // the caption of the button pressed, which agrees with the attribute's
@@ -227,7 +232,7 @@ private slots:
         QFETCH(int, attributo);
         QFETCH(QStringList, coppia);
         QFETCH(bool, uguale);
-        RegoleForm1 r;
+        RegoleForm1 r(caso, Orologio);
         Caso().accoda({RndPer(attributo, 4)});
         Accoda(coppia);
         r.ScegliAttributo();
@@ -268,7 +273,7 @@ private slots:
     {
         QFETCH(QString, azione);
         QFETCH(int, indice);
-        RegoleFORM2 r;
+        RegoleFORM2 r(caso, Orologio);
         Accoda({Quadrato});
         Caso().accoda({RndPer(CriterioColore, 4)});
         Accoda({Triangolo, Rotondo, QuadratoBlu, Quadrato});
@@ -294,7 +299,7 @@ private slots:
     // reference block and kind too; the turn holds the second drawing.
     void FORM2_senzaBlocchiDellInsiemeSiPescaAncora()
     {
-        RegoleFORM2 r;
+        RegoleFORM2 r(caso, Orologio);
         Accoda({Quadrato});
         Caso().accoda({RndPer(CriterioColore, 4)});
         Accoda({Rotondo, QuadratoBlu, TriangoloGiallo, Rotondo});
@@ -325,7 +330,7 @@ private slots:
         QFETCH(int, numero);
         const QStringList nove{Quadrato, Triangolo, Rotondo, TriangoloGiallo, Rotondo,
                                Quadrato, QuadratoBlu, Quadrato, Rotondo};
-        RegoleZirp3 r;
+        RegoleZirp3 r(caso, Orologio);
         Accoda({Triangolo});
         Caso().accoda({RndPer(CriterioSpessore, 4)});
         Accoda(nove);
@@ -355,7 +360,7 @@ private slots:
         QFETCH(int, indice);
         const QStringList dodici{Rotondo, Quadrato, Triangolo, Rotondo, QuadratoBlu, "triangolo rosso piccolo spesso",
                                  Quadrato, TriangoloGiallo, Rotondo, Triangolo, QuadratoBlu, Quadrato};
-        RegoleTrova r;
+        RegoleTrova r(caso, Orologio);
         Caso().accoda({RndPer(3, 12)});
         Accoda(dodici);
         r.PreparaRicerca();
@@ -397,7 +402,7 @@ private slots:
         QFETCH(int, capienza);
         QFETCH(QString, attesa);
         QFETCH(int, posto);
-        RegolePosti r(schermo.constData(), posti, capienza);
+        RegolePosti r(schermo.constData(), posti, capienza, caso, Orologio);
         if (posti == 2) {
             // One condition, from a block drawn for it.
             Accoda({Quadrato});
@@ -432,7 +437,7 @@ private slots:
         QFETCH(int, posti);
         QFETCH(int, capienza);
         QFETCH(int, pieno);
-        RegolePosti r("zirp9", posti, capienza);
+        RegolePosti r("zirp9", posti, capienza, caso, Orologio);
         r.NumeroInseriti[pieno] = qint16(capienza - 1);
         QVERIFY(r.NuovoBlocco());
         ++r.NumeroInseriti[pieno];
@@ -470,7 +475,7 @@ private slots:
         QFETCH(QList<double>, estrazioni);
         QFETCH(int, bottone);
         RegoleDomino r(resta ? "FormDomino2" : "FormDomino",
-                       resta ? RegoleDomino::Regola::CosaRestaUguale : RegoleDomino::Regola::CosaCambia);
+                       resta ? RegoleDomino::Regola::CosaRestaUguale : RegoleDomino::Regola::CosaCambia, caso, Orologio);
         Accoda({Quadrato});
         Caso().accoda(estrazioni);
         r.NuovaCatena();
@@ -483,8 +488,8 @@ private slots:
         QFETCH(QString, seconda);
         QCOMPARE(risposta.blocchi, Blocchi({Quadrato, seconda}));
         QCOMPARE(r.RispostaPer(risposta.blocchi[0], risposta.blocchi[1]), int(r.RispostaGiusta));
-        QCOMPARE(Modulo1::BloccoCorrente(), Bl(seconda));
-        QCOMPARE(Modulo1::PercorsoBlocco, Modulo1::PercorsoDi(Bl(seconda)));
+        QCOMPARE(caso.BloccoCorrente(), Bl(seconda));
+        QCOMPARE(caso.PercorsoBlocco, caso.PercorsoDi(Bl(seconda)));
     }
 
     // A chain holds twelve blocks: ten right answers each add one, every
@@ -498,7 +503,8 @@ private slots:
     void domino_catenaDiDodiciBlocchi()
     {
         QFETCH(bool, resta);
-        RegoleDomino r("FormDomino", resta ? RegoleDomino::Regola::CosaRestaUguale : RegoleDomino::Regola::CosaCambia);
+        RegoleDomino r("FormDomino", resta ? RegoleDomino::Regola::CosaRestaUguale : RegoleDomino::Regola::CosaCambia,
+                       caso, Orologio);
         r.NuovaCatena();
         for (int passo = 1; passo < RegoleDomino::Passi; ++passo)
             QVERIFY(r.Avanza());

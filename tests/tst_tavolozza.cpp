@@ -4,6 +4,7 @@
 // keyboard what it would do before doing it.
 #include "app/Modulo1.h"
 #include "controls/Bottone.h"
+#include "screens/MenuGiochi.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
@@ -101,9 +102,13 @@ private slots:
     {
         QTest::addColumn<QPalette>("tavolozza");
         QTest::addColumn<IdSchermo>("schermo");
-        for (int id = int(IdSchermo::FormAvvio); id <= int(IdSchermo::FormDomino2); ++id) {
-            QTest::addRow("chiara %d", id) << chiara << IdSchermo(id);
-            QTest::addRow("scura %d", id) << Scura() << IdSchermo(id);
+        // The start screen, the menu and every game of the catalogue.
+        QList<IdSchermo> schermi{IdSchermo::FormAvvio, IdSchermo::formMenu};
+        for (const BottoneGioco& gioco : BottoniGiochi)
+            schermi << gioco.gioco;
+        for (const IdSchermo id : schermi) {
+            QTest::addRow("chiara %d", int(id)) << chiara << id;
+            QTest::addRow("scura %d", int(id)) << Scura() << id;
         }
     }
     void testiLeggibili()

@@ -11,7 +11,7 @@
 #include "app/Stile.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
-#include "games/FormDomino/RegoleDomino.h"
+#include "games/FormDomino/SchermoDomino.h"
 #include "media/Lingua.h"
 #include "media/Testi.h"
 #include "registro/Blocco.h"
@@ -204,9 +204,9 @@ private slots:
         QSet<QString> lettere, tasti, parole;
         for (int i = 0; i < int(RegoleDomino::Risposte.size()); ++i) {
             lettere.insert(RegoleDomino::Lettera(i).toUpper());
-            tasti.insert(RegoleDomino::Tasto(i).toString());
+            tasti.insert(SchermoDomino::Tasto(i).toString());
             parole.insert(Testi::Parola(QString::fromLatin1(RegoleDomino::Risposte[i].parola)));
-            QVERIFY(!RegoleDomino::Tasto(i).isEmpty());
+            QVERIFY(!SchermoDomino::Tasto(i).isEmpty());
         }
         ImpostaLinguaDelGioco(QStringLiteral("it"));
         QCOMPARE(lettere.size(), 5);

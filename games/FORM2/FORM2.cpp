@@ -6,7 +6,7 @@
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
-#include "games/Conteggio.h"
+#include "regole/Conteggio.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -39,7 +39,7 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-FORM2::FORM2() : SchermoGioco(IdSchermo::FORM2, Aspetto) {}
+FORM2::FORM2() : SchermoGioco(IdSchermo::FORM2, Aspetto), RegoleFORM2(Modulo1::EstrazioniGioco, OrologioDelGioco()) {}
 
 void FORM2::CreaMenuProprio(FinestraSchermo& f)
 {

@@ -1,23 +1,22 @@
 #include "games/FORM2/RegoleFORM2.h"
 
-#include "app/Modulo1.h"
-#include "games/Conteggio.h"
+#include "regole/Conteggio.h"
 
 #include <algorithm>
 
 void RegoleFORM2::ScegliInsieme()
 {
     NuovoSfondo();
-    Modulo1::BloccoCasuale();
-    Criterio = qint16(Modulo1::Estrai(4));
+    caso.BloccoCasuale();
+    Criterio = qint16(caso.Attributo());
 }
 
 void RegoleFORM2::PreparaTurno()
 {
     do {
         ScegliInsieme();
-        Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
-        const Conteggio conto = ContaUguali(Criterio, Attributi);
+        Attributi[0] = caso.BloccoCorrente().parola(Criterio);
+        const Conteggio conto = ContaUguali(caso, Criterio, Attributi);
         NumeroGiusti = conto.giusti;
         std::ranges::copy(conto.blocchi, Blocchi.begin());
         NumeroInseriti = 0;

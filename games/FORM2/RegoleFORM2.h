@@ -1,5 +1,5 @@
 #pragma once
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
 #include <QString>
 #include <array>
@@ -18,7 +18,7 @@
 // risposta, the name of the block clicked, or "Fatto".
 class RegoleFORM2 : public RegoleGioco {
 public:
-    RegoleFORM2() : RegoleGioco("FORM2") {}
+    RegoleFORM2(Estrazioni& caso, Orologio orologio) : RegoleGioco("FORM2", caso, std::move(orologio)) {}
 
     // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
     qint16 Criterio = 0;

@@ -1,19 +1,17 @@
 #include "games/FormDomino/RegoleDomino.h"
 
-#include "app/Modulo1.h"
 
 #include <QCoreApplication>
 
 namespace {
 
 // A word of the list other than attuale: words are drawn until one differs.
-QString AltraParola(const QStringList& parole, const QString& attuale)
+QString AltraParola(Estrazioni& caso, const QStringList& parole, const QString& attuale)
 {
     QString parola;
-    do {
-        Modulo1::NumeroCasuale = qint16(Modulo1::Estrai(int(parole.size())));
-        parola = parole[Modulo1::NumeroCasuale - 1];
-    } while (parola == attuale);
+    do
+        parola = caso.ParolaCasuale(parole);
+    while (parola == attuale);
     return parola;
 }
 
@@ -23,8 +21,8 @@ void RegoleDomino::NuovaCatena()
 {
     NuovoSfondo();
     Catena.fill({});
-    Modulo1::BloccoCasuale();
-    Catena[0] = Modulo1::BloccoCorrente();
+    caso.BloccoCasuale();
+    Catena[0] = caso.BloccoCorrente();
     PassoCatena = 0;
     ScegliAltroBlocco();
     Aggiungi(1);
@@ -33,7 +31,7 @@ void RegoleDomino::NuovaCatena()
 void RegoleDomino::ScegliAltroBlocco()
 {
     // The attribute that changes (or stays); 4: none.
-    RispostaGiusta = qint16(Modulo1::Estrai(5) - 1);
+    RispostaGiusta = qint16(caso.Estrai(5) - 1);
     if (regola == Regola::CosaCambia) {
         // Only that one changes; with none, the same block comes again.
         switch (RispostaGiusta) {
@@ -54,7 +52,7 @@ void RegoleDomino::ScegliAltroBlocco()
         if (RispostaGiusta != 0)
             NuovaForma();
     }
-    Modulo1::PercorsoBlocco = Modulo1::PercorsoDi(Modulo1::BloccoCorrente());
+    caso.PercorsoBlocco = caso.PercorsoDi(caso.BloccoCorrente());
 }
 
 int RegoleDomino::RispostaPer(const Blocco& prima, const Blocco& dopo) const
@@ -65,11 +63,6 @@ int RegoleDomino::RispostaPer(const Blocco& prima, const Blocco& dopo) const
 QString RegoleDomino::Lettera(int i)
 {
     return QCoreApplication::translate("Lettere", Risposte[i].lettera);
-}
-
-QKeySequence RegoleDomino::Tasto(int i)
-{
-    return QKeySequence(Lettera(i).right(1).toUpper());
 }
 
 Registro::Risposta RegoleDomino::GiudicaRisposta(int Index) const
@@ -93,30 +86,30 @@ bool RegoleDomino::Avanza()
 
 void RegoleDomino::Aggiungi(int posizione)
 {
-    Catena[posizione] = Modulo1::BloccoCorrente();
+    Catena[posizione] = caso.BloccoCorrente();
     IniziaTurno();
 }
 
 void RegoleDomino::NuovaForma()
 {
-    Modulo1::FormaBlocco = AltraParola(Parole::Forme, Modulo1::FormaBlocco);
+    caso.FormaBlocco = AltraParola(caso, Parole::Forme, caso.FormaBlocco);
 }
 
 void RegoleDomino::NuovoColore()
 {
-    Modulo1::ColoreBlocco = AltraParola(Parole::Colori, Modulo1::ColoreBlocco);
+    caso.ColoreBlocco = AltraParola(caso, Parole::Colori, caso.ColoreBlocco);
 }
 
 void RegoleDomino::InvertiDimensione()
 {
-    Modulo1::DimensioneBlocco =
-        Modulo1::DimensioneBlocco == QLatin1String("grande") ? QStringLiteral("piccolo") : QStringLiteral("grande");
+    caso.DimensioneBlocco =
+        caso.DimensioneBlocco == QLatin1String("grande") ? QStringLiteral("piccolo") : QStringLiteral("grande");
 }
 
 void RegoleDomino::InvertiSpessore()
 {
-    Modulo1::SpessoreBlocco =
-        Modulo1::SpessoreBlocco == QLatin1String("spesso") ? QStringLiteral("sottile") : QStringLiteral("spesso");
+    caso.SpessoreBlocco =
+        caso.SpessoreBlocco == QLatin1String("spesso") ? QStringLiteral("sottile") : QStringLiteral("spesso");
 }
 
 int RegoleDomino::UnicoAttributo(const Blocco& prima, const Blocco& dopo, bool uguali)

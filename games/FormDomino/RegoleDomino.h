@@ -1,7 +1,6 @@
 #pragma once
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
-#include <QKeySequence>
 #include <array>
 
 // The rules of the two chain games. A chain of up to twelve blocks grows
@@ -19,8 +18,9 @@
 // stays), none for "niente"; blocchi, the pair, older block first;
 // risposta, the word of the button pressed ("forma" ... "niente").
 //
-// The chain's newest block is the shared current block of Modulo1; the rules
-// change its words in place and rebuild its picture path.
+// The chain's newest block is the current block of the draws the rules are
+// given (the program's is Modulo1's); the rules change its words in place and
+// rebuild its picture path.
 class RegoleDomino : public RegoleGioco {
 public:
     enum class Regola { CosaCambia, CosaRestaUguale };
@@ -52,7 +52,10 @@ public:
     // The chain's blocks shown so far, first to newest.
     std::array<Blocco, Blocchi> Catena;
 
-    RegoleDomino(const char* schermo, Regola regola) : RegoleGioco(schermo), regola(regola) {}
+    RegoleDomino(const char* schermo, Regola regola, Estrazioni& caso, Orologio orologio)
+        : RegoleGioco(schermo, caso, std::move(orologio)), regola(regola)
+    {
+    }
 
     // Draws the background and the first block, derives the second; the
     // first pair is asked.
@@ -63,10 +66,9 @@ public:
     // neighbouring blocks, or -1 when the pair allows no single answer.
     int RispostaPer(const Blocco& prima, const Blocco& dopo) const;
 
-    // The caption of answer i's button in the language shown ("F"), and the
-    // key that presses it: the caption's last letter.
+    // The caption of answer i's button in the language shown ("F"); the key
+    // that presses it is the caption's last letter.
     static QString Lettera(int i);
-    static QKeySequence Tasto(int i);
 
     // Button Index pressed for the pair asked.
     Registro::Risposta GiudicaRisposta(int Index) const;

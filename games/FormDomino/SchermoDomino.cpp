@@ -51,9 +51,14 @@ constexpr int SpessoreMuro = 15;
 
 } // namespace
 
+QKeySequence SchermoDomino::Tasto(int i)
+{
+    return QKeySequence(Lettera(i).right(1).toUpper());
+}
+
 SchermoDomino::SchermoDomino(IdSchermo id, const char* nome, Regola regola, const Variante& variante,
                              const char* testoDomanda)
-    : SchermoGioco(id, variante), RegoleDomino(nome, regola), domanda(testoDomanda)
+    : SchermoGioco(id, variante), RegoleDomino(nome, regola, Modulo1::EstrazioniGioco, OrologioDelGioco()), domanda(testoDomanda)
 {
 }
 

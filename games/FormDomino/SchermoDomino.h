@@ -2,6 +2,7 @@
 #include "games/FormDomino/RegoleDomino.h"
 #include "screens/SchermoGioco.h"
 
+#include <QKeySequence>
 #include <array>
 
 class Bottone;
@@ -20,6 +21,8 @@ public:
 
     void Command1_Click(int Index);
     QString Incoerenza() const override;
+    // The key that presses answer i's button: its caption's last letter.
+    static QKeySequence Tasto(int i);
 
     struct Controlli {
         std::array<Immagine*, Blocchi> Image1{};

@@ -9,6 +9,7 @@
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
 #include "controls/Linea.h"
+#include "screens/Programma.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ QString Descrizione(const Blocco& b)
 
 } // namespace
 
-FormTrova::FormTrova() : SchermoGioco(IdSchermo::FormTrova, Aspetto) {}
+FormTrova::FormTrova() : SchermoGioco(IdSchermo::FormTrova, Aspetto), RegoleTrova(Modulo1::EstrazioniGioco, OrologioDelGioco()) {}
 
 QString FormTrova::TagDi(const Immagine* immagine)
 {

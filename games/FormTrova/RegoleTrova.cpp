@@ -1,14 +1,13 @@
 #include "games/FormTrova/RegoleTrova.h"
 
-#include "app/Modulo1.h"
 
 void RegoleTrova::PreparaRicerca()
 {
     NuovoSfondo();
-    Bersaglio = qint16(Modulo1::Estrai(NumeroBlocchi) - 1);
+    Bersaglio = qint16(caso.Estrai(NumeroBlocchi) - 1);
     for (Blocco& blocco : Blocchi) {
-        Modulo1::BloccoCasuale();
-        blocco = Modulo1::BloccoCorrente();
+        caso.BloccoCasuale();
+        blocco = caso.BloccoCorrente();
     }
     IniziaTurno();
 }

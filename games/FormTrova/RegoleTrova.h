@@ -1,5 +1,5 @@
 #pragma once
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@
 // block clicked; risposta, the name of the block clicked.
 class RegoleTrova : public RegoleGioco {
 public:
-    RegoleTrova() : RegoleGioco("FormTrova") {}
+    RegoleTrova(Estrazioni& caso, Orologio orologio) : RegoleGioco("FormTrova", caso, std::move(orologio)) {}
 
     static constexpr int NumeroBlocchi = 12;
 

@@ -1,7 +1,5 @@
 #include "games/Posti/RegolePosti.h"
-#include "media/Testi.h"
 
-#include "app/Modulo1.h"
 
 #include <algorithm>
 #include <span>
@@ -17,28 +15,31 @@ bool RegolePosti::TurnoFinito() const
     return std::ranges::find(contati, qint16(Capienza)) != contati.end();
 }
 
-QString RegolePosti::TestoCondizione(int i, bool negata, bool mostrata) const
+QString RegolePosti::CondizioneItaliana(const QString& parola, bool negata)
 {
-    if (mostrata)
-        return Testi::Condizione(Attributi[i], negata);
-    const QString parola = Attributi[i].toUpper();
-    return negata ? QStringLiteral("NON ") + parola : parola;
+    const QString maiuscola = parola.toUpper();
+    return negata ? QStringLiteral("NON ") + maiuscola : maiuscola;
 }
 
-QString RegolePosti::NomePosto(int k, bool mostrato) const
+QString RegolePosti::TestoCondizione(int i, bool negata, Scrittura scrivi) const
+{
+    return scrivi(Attributi[i], negata);
+}
+
+QString RegolePosti::NomePosto(int k, Scrittura scrivi) const
 {
     if (NumeroPosti == 2)
-        return TestoCondizione(0, k == 1, mostrato);
-    return TestoCondizione(0, k / 2 == 1, mostrato) + QStringLiteral(", ") + TestoCondizione(1, k % 2 == 1, mostrato);
+        return TestoCondizione(0, k == 1, scrivi);
+    return TestoCondizione(0, k / 2 == 1, scrivi) + QStringLiteral(", ") + TestoCondizione(1, k % 2 == 1, scrivi);
 }
 
 void RegolePosti::ScegliCriterio()
 {
     NuovoSfondo();
     // The reference block: only its word of the drawn kind is used.
-    Modulo1::BloccoCasuale();
-    Criterio1 = qint16(Modulo1::Estrai(4));
-    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio1);
+    caso.BloccoCasuale();
+    Criterio1 = qint16(caso.Attributo());
+    Attributi[0] = caso.BloccoCorrente().parola(Criterio1);
 }
 
 void RegolePosti::ScegliCriteri()
@@ -47,13 +48,13 @@ void RegolePosti::ScegliCriteri()
     // screen opened, later those of the last block placed. Every run draws
     // blocks on its start screen before a game opens; drawing one here only
     // guards against a condition without a word.
-    if (!Modulo1::BloccoCorrente().valido())
-        Modulo1::BloccoCasuale();
-    const Blocco riferimento = Modulo1::BloccoCorrente();
-    Criterio1 = qint16(Modulo1::Estrai(4));
+    if (!caso.BloccoCorrente().valido())
+        caso.BloccoCasuale();
+    const Blocco riferimento = caso.BloccoCorrente();
+    Criterio1 = qint16(caso.Attributo());
     Attributi[0] = riferimento.parola(Criterio1);
     do
-        Criterio2 = qint16(Modulo1::Estrai(4));
+        Criterio2 = qint16(caso.Attributo());
     while (Criterio2 == Criterio1);
     Attributi[1] = riferimento.parola(Criterio2);
 }
@@ -62,8 +63,8 @@ bool RegolePosti::NuovoBlocco()
 {
     if (TurnoFinito())
         return false;
-    Modulo1::BloccoCasuale();
-    BloccoInAttesa = Modulo1::BloccoCorrente();
+    caso.BloccoCasuale();
+    BloccoInAttesa = caso.BloccoCorrente();
     // A kind of 0 (no second condition) has no word.
     Attributi[2] = BloccoInAttesa.parola(Criterio1);
     Attributi[3] = BloccoInAttesa.parola(Criterio2);

@@ -1,5 +1,5 @@
 #pragma once
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
 #include <QString>
 #include <array>
@@ -19,8 +19,8 @@
 // the screen names it ("NON ROSSO", "ROSSO, NON GRANDE").
 class RegolePosti : public RegoleGioco {
 public:
-    RegolePosti(const char* schermo, int posti, int capienza)
-        : RegoleGioco(schermo), NumeroPosti(posti), Capienza(capienza)
+    RegolePosti(const char* schermo, int posti, int capienza, Estrazioni& caso, Orologio orologio)
+        : RegoleGioco(schermo, caso, std::move(orologio)), NumeroPosti(posti), Capienza(capienza)
     {
     }
 
@@ -54,12 +54,16 @@ public:
     bool a() const { return Attributi[2] == Attributi[0]; }
     bool b() const { return Attributi[3] == Attributi[1]; }
 
+    // How a condition is written from its word: in capitals, "NON" before
+    // a negation.
+    using Scrittura = QString (*)(const QString& parola, bool negata);
     // Condition i (0 A, 1 B) as the Italian screen writes it, and as answers
-    // record it: "ROSSO", "NON ROSSO"; mostrata: in the language shown.
-    QString TestoCondizione(int i, bool negata, bool mostrata = false) const;
-    // Place k named by its conditions: "NON ROSSO", "ROSSO, NON GRANDE";
-    // mostrato: in the language shown.
-    QString NomePosto(int k, bool mostrato = false) const;
+    // record it: "ROSSO", "NON ROSSO"; or as scrivi writes it (the screen
+    // writes it in the language shown).
+    QString TestoCondizione(int i, bool negata, Scrittura scrivi = CondizioneItaliana) const;
+    // Place k named by its conditions: "NON ROSSO", "ROSSO, NON GRANDE".
+    QString NomePosto(int k, Scrittura scrivi = CondizioneItaliana) const;
+    static QString CondizioneItaliana(const QString& parola, bool negata);
 
     // One condition, A, from a block drawn now, after the turn's background.
     void ScegliCriterio();

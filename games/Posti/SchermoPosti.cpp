@@ -19,8 +19,8 @@ void SchermoPosti::MostraCondizioni() const
 {
     const auto e = posti().condizioni;
     for (int i = 0; i < NumeroPosti / 2; ++i) {
-        e[2 * i]->setText(TestoCondizione(i, false, true));
-        e[2 * i + 1]->setText(TestoCondizione(i, true, true));
+        e[2 * i]->setText(TestoCondizione(i, false, Testi::Condizione));
+        e[2 * i + 1]->setText(TestoCondizione(i, true, Testi::Condizione));
     }
 }
 
@@ -28,7 +28,7 @@ void SchermoPosti::NominaPosti() const
 {
     const Posti p = posti();
     for (int k = 0; k < NumeroPosti; ++k) {
-        const QString nome = NomePosto(k, true);
+        const QString nome = NomePosto(k, Testi::Condizione);
         p.Frame1[k]->setAccessibleName(nome);
         for (Immagine* casella : p.insieme.subspan(Capienza * k, Capienza))
             casella->setAccessibleDescription(nome);
@@ -101,7 +101,8 @@ QString SchermoPosti::Incoerenza() const
     for (int i = 0; i < NumeroPosti / 2; ++i) {
         if (criteri[i] < 1 || criteri[i] > 4)
             return QStringLiteral("a condition has no attribute kind");
-        if (e[2 * i]->text() != TestoCondizione(i, false, true) || e[2 * i + 1]->text() != TestoCondizione(i, true, true))
+        if (e[2 * i]->text() != TestoCondizione(i, false, Testi::Condizione)
+            || e[2 * i + 1]->text() != TestoCondizione(i, true, Testi::Condizione))
             return QStringLiteral("the conditions are not words and their negations");
     }
     if (NumeroPosti == 4 && Criterio1 == Criterio2)

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Modulo1.h"
 #include "games/Posti/RegolePosti.h"
 #include "screens/SchermoGioco.h"
 
@@ -27,7 +28,7 @@ public:
 
 protected:
     SchermoPosti(IdSchermo id, const char* nome, const Variante& variante, int posti, int capienza)
-        : SchermoGioco(id, variante), RegolePosti(nome, posti, capienza)
+        : SchermoGioco(id, variante), RegolePosti(nome, posti, capienza, Modulo1::EstrazioniGioco, OrologioDelGioco())
     {
     }
 

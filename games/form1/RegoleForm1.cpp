@@ -1,6 +1,5 @@
 #include "games/form1/RegoleForm1.h"
 
-#include "app/Modulo1.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ const RegoleForm1::VoceAttributo& RegoleForm1::Voce(int attributo)
 
 void RegoleForm1::ScegliAttributo()
 {
-    Attributo = qint16(Modulo1::Estrai(4));
+    Attributo = qint16(caso.Attributo());
 }
 
 void RegoleForm1::NuovaCoppia()
@@ -32,8 +31,8 @@ void RegoleForm1::NuovaCoppia()
     NuovoSfondo();
     const int criterio = Voce(Attributo).criterio;
     for (int lato = 0; lato < 2; ++lato) {
-        Modulo1::BloccoCasuale();
-        Coppia[lato] = Modulo1::BloccoCorrente();
+        caso.BloccoCasuale();
+        Coppia[lato] = caso.BloccoCorrente();
         ValoriConfronto[lato] = Coppia[lato].parola(criterio);
     }
     IniziaTurno();

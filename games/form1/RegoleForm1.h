@@ -1,5 +1,5 @@
 #pragma once
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
 #include <QString>
 #include <array>
@@ -13,7 +13,7 @@
 // left then right; risposta, the caption of the button pressed.
 class RegoleForm1 : public RegoleGioco {
 public:
-    RegoleForm1() : RegoleGioco("form1") {}
+    RegoleForm1(Estrazioni& caso, Orologio orologio) : RegoleGioco("form1", caso, std::move(orologio)) {}
 
     // What each attribute asks, how "different" agrees with its noun, which
     // word of a block is compared and which pictures the help shows.

@@ -51,7 +51,7 @@ QIcon IconaFaccia()
 
 } // namespace
 
-form1::form1() : SchermoGioco(IdSchermo::form1, Aspetto) {}
+form1::form1() : SchermoGioco(IdSchermo::form1, Aspetto), RegoleForm1(Modulo1::EstrazioniGioco, OrologioDelGioco()) {}
 
 void form1::CreaControlliGioco(FinestraSchermo& f)
 {

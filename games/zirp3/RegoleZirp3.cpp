@@ -1,22 +1,21 @@
 #include "games/zirp3/RegoleZirp3.h"
 
-#include "app/Modulo1.h"
-#include "games/Conteggio.h"
+#include "regole/Conteggio.h"
 
 #include <algorithm>
 
 void RegoleZirp3::ScegliCondizione()
 {
-    Modulo1::BloccoCasuale();
+    caso.BloccoCasuale();
     NuovoSfondo();
-    Criterio = qint16(Modulo1::Estrai(4));
+    Criterio = qint16(caso.Attributo());
 }
 
 void RegoleZirp3::PreparaTurno()
 {
     ScegliCondizione();
-    Attributi[0] = Modulo1::BloccoCorrente().parola(Criterio);
-    const Conteggio conto = ContaUguali(Criterio, Attributi);
+    Attributi[0] = caso.BloccoCorrente().parola(Criterio);
+    const Conteggio conto = ContaUguali(caso, Criterio, Attributi);
     NumeroGiusti = conto.giusti;
     std::ranges::copy(conto.blocchi, Blocchi.begin());
     IniziaTurno();

@@ -1,5 +1,5 @@
 #pragma once
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
 #include <QString>
 #include <array>
@@ -14,7 +14,7 @@
 // too; risposta, the number pressed.
 class RegoleZirp3 : public RegoleGioco {
 public:
-    RegoleZirp3() : RegoleGioco("zirp3") {}
+    RegoleZirp3(Estrazioni& caso, Orologio orologio) : RegoleGioco("zirp3", caso, std::move(orologio)) {}
 
     // The attribute kind of the turn: 1 shape, 2 colour, 3 size, 4 thickness.
     qint16 Criterio = 0;

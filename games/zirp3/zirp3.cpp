@@ -7,7 +7,7 @@
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
-#include "games/Conteggio.h"
+#include "regole/Conteggio.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ constexpr Variante Aspetto{
 
 } // namespace
 
-zirp3::zirp3() : SchermoGioco(IdSchermo::zirp3, Aspetto) {}
+zirp3::zirp3() : SchermoGioco(IdSchermo::zirp3, Aspetto), RegoleZirp3(Modulo1::EstrazioniGioco, OrologioDelGioco()) {}
 
 void zirp3::CreaControlliGioco(FinestraSchermo& f)
 {

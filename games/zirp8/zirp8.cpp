@@ -177,14 +177,14 @@ void zirp8::PreparaStrade()
     CancellaAiuto();
     ScegliCriteri();
     MostraCondizioni();
-    c.Label1[4]->setText(TestoCondizione(1, false, true));
-    c.Label1[5]->setText(TestoCondizione(1, true, true));
+    c.Label1[4]->setText(TestoCondizione(1, false, Testi::Condizione));
+    c.Label1[5]->setText(TestoCondizione(1, true, Testi::Condizione));
 
     // A screen reader names each area after the signs on its way: the first
     // fork's (labels 0 and 1), then its second fork's (2 and 3 on the left,
     // 4 and 5 on the right).
     for (int k = 0; k < 4; ++k)
-        c.Frame1[k]->setAccessibleName(NomePosto(k, true));
+        c.Frame1[k]->setAccessibleName(NomePosto(k, Testi::Condizione));
 }
 
 void zirp8::Command2_Click()

@@ -2,6 +2,7 @@
 
 #include "app/Colori.h"
 #include "app/Modulo1.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 
 #include <QCoreApplication>
@@ -12,33 +13,6 @@
 #include <QEvent>
 #include <QTest>
 #include <algorithm>
-
-double CasoPilotato::rnd()
-{
-    ++estratti;
-    if (coda.empty())
-        return riserva.rnd();
-    const double v = coda.front();
-    coda.pop_front();
-    return v;
-}
-
-double RndPer(int codice, int k)
-{
-    return (codice - 0.5) / k;
-}
-
-QList<double> RndPerBlocco(const Blocco& b)
-{
-    return {RndPer(Parole::Colori.indexOf(b.colore) + 1, 3), RndPer(Parole::Forme.indexOf(b.forma) + 1, 4),
-            RndPer(Parole::Dimensioni.indexOf(b.dimensione) + 1, 2),
-            RndPer(Parole::Spessori.indexOf(b.spessore) + 1, 2)};
-}
-
-Blocco B(const QString& forma, const QString& colore, const QString& dimensione, const QString& spessore)
-{
-    return {forma, colore, dimensione, spessore};
-}
 
 SuonoFinto& Ambiente::installaSuono()
 {

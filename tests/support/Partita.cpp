@@ -13,6 +13,8 @@
 #include "games/zirp7/zirp7.h"
 #include "games/zirp8/zirp8.h"
 #include "games/zirp9/zirp9.h"
+#include "screens/MenuGiochi.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 
@@ -133,19 +135,36 @@ bool Rispondi(IdSchermo id, bool giusta)
 
 } // namespace
 
+namespace {
+
+// The block pictures a game shows as a turn starts: what the game is about,
+// so each game of the catalogue must have its count here.
+int BlocchiAllInizio(IdSchermo id)
+{
+    switch (id) {
+    case IdSchermo::form1: return 2;
+    case IdSchermo::FORM2: return 4;
+    case IdSchermo::zirp3: return 9;
+    case IdSchermo::FormTrova: return 12;
+    case IdSchermo::zirp7:
+    case IdSchermo::zirp8:
+    case IdSchermo::zirp9: return 1;
+    case IdSchermo::FormDomino:
+    case IdSchermo::FormDomino2: return 2;
+    default: qFatal("no count of the blocks a turn of game %d shows", int(id));
+    }
+}
+
+} // namespace
+
 const QList<VoceGioco>& Giochi()
 {
-    static const QList<VoceGioco> giochi{
-        {IdSchermo::form1, "uguale - diverso", "Command1", 2},
-        {IdSchermo::FORM2, "insiemi", "Command2", 4},
-        {IdSchermo::zirp3, "quanti sono ?", "Command3", 9},
-        {IdSchermo::FormTrova, "trova il blocco", "Command8", 12},
-        {IdSchermo::zirp7, "le strade 1", "Command4", 1},
-        {IdSchermo::zirp8, "le strade 2", "Command9", 1},
-        {IdSchermo::zirp9, "tabella", "Command7", 1},
-        {IdSchermo::FormDomino, "Cosa cambia?", "Command10", 2},
-        {IdSchermo::FormDomino2, "Cosa resta uguale?", "Command11", 2},
-    };
+    static const QList<VoceGioco> giochi = [] {
+        QList<VoceGioco> elenco;
+        for (const BottoneGioco& b : BottoniGiochi)
+            elenco.append({b.gioco, b.didascalia, b.nome, BlocchiAllInizio(b.gioco)});
+        return elenco;
+    }();
     return giochi;
 }
 

@@ -18,7 +18,7 @@ struct VoceGioco {
     int blocchiAllInizio;      // block pictures shown as a turn starts
 };
 
-// The nine games, in the menu's order.
+// The games of the catalogue, in the menu's order.
 const QList<VoceGioco>& Giochi();
 
 // Starts the program and clicks through the start screen to the menu.

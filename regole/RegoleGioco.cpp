@@ -1,16 +1,11 @@
-#include "games/RegoleGioco.h"
+#include "regole/RegoleGioco.h"
 
-#include "app/Servizi.h"
 #include "registro/Giochi.h"
 
 #include <QElapsedTimer>
 
-namespace {
-
-qint64 Adesso()
+qint64 RegoleGioco::OrologioDiSistema()
 {
-    if (const auto& orologio = servizi().orologio)
-        return orologio();
     static const QElapsedTimer avvio = [] {
         QElapsedTimer t;
         t.start();
@@ -19,16 +14,14 @@ qint64 Adesso()
     return avvio.elapsed();
 }
 
-} // namespace
-
 void RegoleGioco::IniziaTurno()
 {
-    inizioTurno = Adesso();
+    inizioTurno = orologio ? orologio() : OrologioDiSistema();
 }
 
 qint64 RegoleGioco::MillisecondiDelTurno() const
 {
-    return Adesso() - inizioTurno;
+    return (orologio ? orologio() : OrologioDiSistema()) - inizioTurno;
 }
 
 QString RegoleGioco::NomeAttributo(int criterio)

@@ -1,16 +1,14 @@
-#include "games/Conteggio.h"
-
-#include "app/Modulo1.h"
+#include "regole/Conteggio.h"
 
 #include <algorithm>
 
-Conteggio ContaUguali(int criterio, std::span<QString> parole)
+Conteggio ContaUguali(Estrazioni& caso, int criterio, std::span<QString> parole)
 {
     Conteggio conto;
     for (QString& parola : parole.subspan(1)) {
-        Modulo1::BloccoCasuale();
-        conto.percorsi.append(Modulo1::PercorsoBlocco);
-        conto.blocchi.append(Modulo1::BloccoCorrente());
+        caso.BloccoCasuale();
+        conto.percorsi.append(caso.PercorsoBlocco);
+        conto.blocchi.append(caso.BloccoCorrente());
         parola = conto.blocchi.back().parola(criterio);
     }
     conto.giusti = Uguali(parole);

@@ -5,6 +5,7 @@
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
 #include "app/Servizi.h"
+#include "screens/Programma.h"
 #include "screens/Schermi.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     usaServiziReali();
+    servizi().termina = Modulo1::TerminaProgramma;
     // The game's texts, and Qt's own (standard buttons, context menus), in
     // the language chosen before any window is made.
     ScegliLingua(lingua, "tesselo", ImpostaLinguaDelGioco);

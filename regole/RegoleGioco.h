@@ -1,16 +1,22 @@
 #pragma once
 #include "registro/Risposta.h"
+#include "regole/Estrazioni.h"
 
 #include <QList>
 #include <QString>
+#include <functional>
 
-// What the rules of every game share: the screen's name, the clock of the
-// turn on show and the facts every judged answer carries. A game's rules
-// class holds its turn state and decides right and wrong, and needs no
-// widget; its screen inherits it, draws what it holds and hands each judged
-// answer to the frame.
+// What the rules of every game share: the screen's name, the draws and the
+// clock they are given, the clock of the turn on show and the facts every
+// judged answer carries. A game's rules class holds its turn state and
+// decides right and wrong, and needs no widget; its screen inherits it, draws
+// what it holds and hands each judged answer to the frame.
 class RegoleGioco {
 public:
+    // Milliseconds on a clock that never goes back; empty: the system's
+    // monotonic clock.
+    using Orologio = std::function<qint64()>;
+
     virtual ~RegoleGioco() = default;
 
     // The screen's name, as answers record it ("form1" ... "FormDomino2").
@@ -20,6 +26,8 @@ public:
     // timed from here.
     void IniziaTurno();
     qint64 MillisecondiDelTurno() const;
+    // Milliseconds on the system's monotonic clock, from its first reading.
+    static qint64 OrologioDiSistema();
 
     // The attribute's name as answers record it: 1 "forma", 2 "colore",
     // 3 "dimensione", 4 "spessore".
@@ -30,7 +38,10 @@ public:
     static Registro::Domanda Condizione(int criterio, const QString& valore, bool negata = false);
 
 protected:
-    explicit RegoleGioco(const char* schermo) : nomeSchermo(QString::fromLatin1(schermo)) {}
+    RegoleGioco(const char* schermo, Estrazioni& caso, Orologio orologio)
+        : caso(caso), nomeSchermo(QString::fromLatin1(schermo)), orologio(std::move(orologio))
+    {
+    }
 
     // Where a new turn draws its random background: the screen paints it,
     // the rules need none.
@@ -40,7 +51,11 @@ protected:
     Registro::Risposta Giudizio(bool esatta, const QString& risposta, QList<Registro::Domanda> domande,
                                 QList<Blocco> blocchi) const;
 
+    // Where every random draw of the rules comes from.
+    Estrazioni& caso;
+
 private:
     QString nomeSchermo;
+    Orologio orologio;
     qint64 inizioTurno = 0;
 };

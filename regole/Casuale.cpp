@@ -1,4 +1,4 @@
-#include "app/Casuale.h"
+#include "regole/Casuale.h"
 
 #include <chrono>
 

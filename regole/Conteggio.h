@@ -1,5 +1,6 @@
 #pragma once
 #include "registro/Blocco.h"
+#include "regole/Estrazioni.h"
 
 #include <QList>
 #include <QString>
@@ -15,10 +16,10 @@ struct Conteggio {
     qint16 giusti = 0;     // how many of them have the reference word
 };
 
-// parole[0] is the reference word. Draws parole.size() - 1 blocks, one
-// BloccoCasuale each, and writes the word of kind criterio of block k into
+// parole[0] is the reference word. Draws parole.size() - 1 blocks from caso,
+// one BloccoCasuale each, and writes the word of kind criterio of block k into
 // parole[k + 1].
-Conteggio ContaUguali(int criterio, std::span<QString> parole);
+Conteggio ContaUguali(Estrazioni& caso, int criterio, std::span<QString> parole);
 
 // How many of parole[1] onwards equal parole[0].
 qint16 Uguali(std::span<const QString> parole);
