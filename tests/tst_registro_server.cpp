@@ -194,7 +194,7 @@ private slots:
     void init()
     {
         QVERIFY(sql("DELETE FROM tesselo.risposte") && sql("DELETE FROM tesselo.bambini")
-                && sql("DELETE FROM tesselo.computer") && sql("UPDATE tesselo.versione SET versione = 1"));
+                && sql("DELETE FROM tesselo.computer") && sql("UPDATE tesselo.versione SET versione = 2"));
         QDir(cartella.path()).removeRecursively();
         QDir().mkpath(cartella.path());
     }
@@ -331,7 +331,7 @@ private slots:
         if (caso == "muto")
             muto.emplace(altrove);
         if (caso == "nuovo")
-            QVERIFY(sql("UPDATE tesselo.versione SET versione = 2"));
+            QVERIFY(sql("UPDATE tesselo.versione SET versione = 3"));
         const QString conf = configurazione(caso == "vuoto" || caso == "muto" ? altrove : server.cartella(),
                                             caso == "utente" ? "utente_insegnante=sconosciuta"
                                             : caso == "porta" ? "porta=cinque"
@@ -343,7 +343,7 @@ private slots:
         QVERIFY2(e.err.startsWith("tesselo-registro: Il registro") && e.err.count('\n') == 1 && e.err.contains(parole),
                  qPrintable(e.err));
         QVERIFY2(e.ms < (ArchivioServer::AttesaConnessione + 4) * 1000, qPrintable(QString::number(e.ms)));
-        QVERIFY(sql("UPDATE tesselo.versione SET versione = 1"));
+        QVERIFY(sql("UPDATE tesselo.versione SET versione = 2"));
         QCOMPARE(apri()->bambini().size(), 0);
     }
 
