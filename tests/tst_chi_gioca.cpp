@@ -356,11 +356,13 @@ private slots:
             for (const QString& istruzione : {
                      QStringLiteral("PRAGMA journal_mode=OFF"), QStringLiteral("PRAGMA synchronous=OFF"),
                      QStringLiteral("PRAGMA cache_size=-200000"),
-                     QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
-                                    " INSERT INTO risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta,"
-                                    " esatta, millisecondi) SELECT CAST(printf('%016d', i) AS BLOB),"
-                                    " 1600000000000 + i * 20000, 1 + i % 4, i % 9, x'0102', x'030405060708090a0b',"
-                                    " 'UGUALE', i % 3 != 0, 1000 + i % 5000 FROM n").arg(Risposte),
+                     // (printf's format would read as a place marker of QString::arg.)
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                         + QString::number(Risposte)
+                         + ") INSERT INTO risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta,"
+                           " esatta, millisecondi) SELECT CAST(printf('%016d', i) AS BLOB),"
+                           " 1600000000000 + i * 20000, 1 + i % 4, i % 9, x'0102', x'030405060708090a0b',"
+                           " 'UGUALE', i % 3 != 0, 1000 + i % 5000 FROM n",
                      QStringLiteral("PRAGMA journal_mode=WAL")})
                 QVERIFY2(q.exec(istruzione), qPrintable(q.lastError().text()));
             q.finish();
