@@ -77,13 +77,24 @@ bool FinestraRegistro::event(QEvent* evento)
     if (daRiempire && evento->type() == QEvent::Paint) {
         daRiempire = false;
         // Queued: the painted window reaches the screen first.
-        QMetaObject::invokeMethod(this, &FinestraRegistro::aggiorna, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                aggiorna();
+                if (std::exchange(controlloDopo, false))
+                    controllaSeScaduto();
+            },
+            Qt::QueuedConnection);
     }
     return fatto;
 }
 
 void FinestraRegistro::controllaSeScaduto()
 {
+    if (daRiempire) {
+        controlloDopo = true;
+        return;
+    }
     const auto* locale = dynamic_cast<const Registro::Archivio*>(&archivio);
     if (verifica && ControlloCompleto::Scaduto(locale->file()))
         verifica->avvia(locale->file());

@@ -40,7 +40,8 @@ public:
     // The check of the whole file; none when the register is on the server.
     ControlloCompleto* controllo() const { return verifica; }
     // Checks the local register's whole file on its thread when a week has
-    // passed since the last check; only damage is then told.
+    // passed since the last check, once the views are filled (so that its
+    // reading never delays them); only damage is then told.
     void controllaSeScaduto();
 
 public slots:
@@ -79,6 +80,7 @@ private:
     QLabel* quale;  // which register is open, or why it could not be read
     ControlloCompleto* verifica = nullptr;
     bool daRiempire = false;  // the views wait for the first paint
+    bool controlloDopo = false;  // the week's check waits for them
     bool richiesto = false;   // the running check was asked for by the teacher
 };
 

@@ -11,6 +11,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
 #include <optional>
 #include <unistd.h>
@@ -137,13 +139,16 @@ Risposte Leggi(const QString& registro, int& rifiutate, QString& errore)
 {
     rifiutate = 0;
     const QString nome = File(registro);
-    struct stat info;
-    if (::lstat(QFile::encodeName(nome).constData(), &info) != 0)
-        return {};
     // Only a regular file of this user, never a link planted to read another.
-    QFile file(nome);
-    if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid() || info.st_size > MassimoByte
-        || !file.open(QIODevice::ReadOnly)) {
+    const int fd = ::open(QFile::encodeName(nome).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ENOENT)
+        return {};
+    struct stat info;
+    QFile file;
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()
+        || info.st_size > MassimoByte || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0 && !file.isOpen())
+            ::close(fd);
         errore = QStringLiteral("il file %1 non è un file di risposte in attesa di questo utente")
                      .arg(QDir::toNativeSeparators(nome));
         return {};

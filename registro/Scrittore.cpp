@@ -160,7 +160,10 @@ bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lott
     const Esito esito = archivio->registraTutte(lotto);
     if (esito != Esito::Ok) {
         motivo = archivio->ultimoErrore();
-        // A lock passes on the same connection; anything else opens afresh.
+        // A lock passes on the same connection; anything else opens afresh,
+        // and damage found while writing has the whole file checked (and
+        // moved aside) at that opening.
+        controllaTutto = esito == Esito::Danneggiato;
         if (esito != Esito::Bloccato)
             archivio.reset();
         return false;
