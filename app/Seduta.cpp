@@ -83,7 +83,8 @@ struct Lettura {
 Lettura LeggiClasse(const QString& percorso)
 {
     Registro::Archivio archivio;
-    const Registro::Esito esito = archivio.apri(percorso, false);
+    // The header and schema only: the start never waits for a large file.
+    const Registro::Esito esito = archivio.apri(percorso, false, Registro::Controllo::Rapido);
     if (esito == Registro::Esito::Ok)
         return {archivio.bambini(), {}};
     if (esito == Registro::Esito::Mancante)
@@ -100,6 +101,8 @@ std::shared_ptr<Registro::Invio> AvviaInvio(const QString& percorso)
     const std::optional<Registro::Impostazioni> imp = Registro::Impostazioni::Leggi(errore);
     if (!errore.isEmpty())
         Avvisa(errore + QStringLiteral("; il registro resta su questo computer"));
+    if (imp && !imp->avvisoSsl().isEmpty())
+        Avvisa(imp->avvisoSsl());
     return imp ? std::make_shared<Registro::Invio>(*imp, percorso) : nullptr;
 }
 

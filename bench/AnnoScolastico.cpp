@@ -1,6 +1,10 @@
 #include "bench/AnnoScolastico.h"
 
+#include "registro/Archivio.h"
 #include "registro/Giochi.h"
+
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -84,6 +88,31 @@ void Genera(Deposito& a, const QList<QDate>& giorni)
         if (a.registraTutte(delGiorno) != Esito::Ok)
             qFatal("cannot write: %s", qPrintable(a.ultimoErrore()));
     }
+}
+
+// The sqlite3 program's own timer (".timer on", read from its standard
+// input: given as arguments, it prints nothing).
+double TempoSqlite3(const QString& file, const Periodo& periodo)
+{
+    const qint64 dal = periodo.dal->startOfDay().toMSecsSinceEpoch();
+    const qint64 al = periodo.al->addDays(1).startOfDay().toMSecsSinceEpoch();
+    QString query = Archivio::QueryClasse();
+    query.replace(query.indexOf('?'), 1, QString::number(dal));
+    query.replace(query.indexOf('?'), 1, QString::number(al));
+    QList<double> tempi;
+    for (int i = 0; i < Prove; ++i) {
+        QProcess p;
+        p.start("sqlite3", {file});
+        p.write(".timer on\n" + query.toUtf8() + ";\n");
+        p.closeWriteChannel();
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            qFatal("sqlite3 failed: %s", p.readAllStandardError().constData());
+        const auto m = QRegularExpression("Run Time: real ([0-9.]+)").match(QString::fromUtf8(p.readAllStandardOutput()));
+        if (!m.hasMatch())
+            qFatal("sqlite3 printed no time");
+        tempi << m.captured(1).toDouble() * 1000;
+    }
+    return Mediana(tempi);
 }
 
 } // namespace AnnoScolastico

@@ -21,6 +21,9 @@ Registro::Risposta Casuale(QRandomGenerator& caso, const QDateTime& quando);
 void Genera(Registro::Deposito& registro, const QList<QDate>& giorni);
 
 double Mediana(QList<double> valori);
+// The sqlite3 program's own time for the statement Archivio::classe() runs
+// over periodo on file, median of Prove runs, in milliseconds.
+double TempoSqlite3(const QString& file, const Registro::Periodo& periodo);
 // One row of the benchmark's table: label, figure, floor, unit, ratio.
 void Riga(const char* etichetta, double valore, double base, const char* unita);
 

@@ -16,9 +16,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -28,31 +26,6 @@ using namespace Registro;
 using namespace AnnoScolastico;
 
 namespace {
-
-// The sqlite3 program's own timer (".timer on", read from its standard
-// input: given as arguments, it prints nothing) for the query classe() runs.
-double TempoSqlite3(const QString& file, const Periodo& periodo)
-{
-    const qint64 dal = periodo.dal->startOfDay().toMSecsSinceEpoch();
-    const qint64 al = periodo.al->addDays(1).startOfDay().toMSecsSinceEpoch();
-    QString query = Archivio::QueryClasse();
-    query.replace(query.indexOf('?'), 1, QString::number(dal));
-    query.replace(query.indexOf('?'), 1, QString::number(al));
-    QList<double> tempi;
-    for (int i = 0; i < Prove; ++i) {
-        QProcess p;
-        p.start("sqlite3", {file});
-        p.write(".timer on\n" + query.toUtf8() + ";\n");
-        p.closeWriteChannel();
-        if (!p.waitForFinished(60000) || p.exitCode() != 0)
-            qFatal("sqlite3 failed: %s", p.readAllStandardError().constData());
-        const auto m = QRegularExpression("Run Time: real ([0-9.]+)").match(QString::fromUtf8(p.readAllStandardOutput()));
-        if (!m.hasMatch())
-            qFatal("sqlite3 printed no time");
-        tempi << m.captured(1).toDouble() * 1000;
-    }
-    return Mediana(tempi);
-}
 
 void CostoRegistra(const QString& cartella)
 {

@@ -20,6 +20,10 @@ Everything runs offscreen on the 1024 x 768 screen the tests use.
              PostgreSQL server of its own (bench_invio), and the class at a
              glance of the same school year on that server against the same
              statement in psql (bench_registro_server)
+  large register  registers of 54,000 to 4 million answers (bench_registro_grande):
+             the game's click on the start screen to "Chi gioca?" and the
+             teachers' program's first paint, each against an empty register
+             in the same run, and the class at a glance against sqlite3
 Each of the first four is measured with the drawn media and with a photo media set (every
 picture a 12-megapixel photograph, made by bench_foto in a temporary folder),
 a photo figure printed against the same step with the drawn media. With
@@ -28,7 +32,8 @@ processes alternating with this version's, for a before and after table.
 Figures are medians of interleaved runs.
 
   bench/run.py [--runs N] [--rounds N] [--repeat N] [--visits N] [--skip-memory]
-               [--no-photos] [--skip-register] [--base BUILD] [--no-build]
+               [--no-photos] [--skip-register] [--skip-large-register]
+               [--only-large-register] [--large-runs N] [--base BUILD] [--no-build]
 
 On a busy machine, BENCH_CPU=1 times the screens by the CPU time of the
 process instead of the clock: steadier for comparing two versions.
@@ -138,6 +143,69 @@ def register(build):
         print(f"{label:{width}} {value:>9.3f} {unit:<2} {limit:>9.3f} {unit:<2} {ratio:>6.2f} {mark}")
 
 
+# The large register's goals: each figure against the same step with an empty
+# register, up to the number of answers given; the class at a glance against
+# sqlite3 at every size.
+LARGE_SIZES = (0, 54000, 540000, 1620000, 4000000)
+LARGE_GOALS = {"chi-gioca": (1.2, 4000000), "finestra": (1.5, 1620000)}
+LARGE_LABELS = {"chi-gioca": 'click to "Chi gioca?"', "finestra": "teachers' program, first paint"}
+
+
+def probe(sonda, program, env, mode, data):
+    """Milliseconds a run of program reports through bench_sonda_registro."""
+    env = dict(env, LD_PRELOAD=sonda, BENCH_T0=str(time.monotonic_ns()), BENCH_SONDA=mode, XDG_DATA_HOME=data)
+    out = subprocess.run([program], env=env, check=True, capture_output=True, text=True, timeout=300).stdout
+    return float(out.split()[-2])
+
+
+def large_register(builds, env, runs):
+    """The large register's table: the game and the teachers' program of each
+    version, run alternately on registers of each size, medians of runs."""
+    after = builds["after"]
+    sonda = os.path.join(after, "bench", "libbench_sonda_registro.so")
+    with tempfile.TemporaryDirectory() as folder, tempfile.TemporaryDirectory() as cache, \
+            tempfile.TemporaryDirectory() as config:
+        out = subprocess.run([os.path.join(after, "bench", "bench_registro_grande"), folder]
+                             + [str(n) for n in LARGE_SIZES], env=env, check=True, capture_output=True,
+                             text=True).stdout
+        glance = [line.split("\t")[:4] for line in out.splitlines()]
+        env = dict(env, XDG_CACHE_HOME=cache, XDG_CONFIG_HOME=config, XDG_CONFIG_DIRS=config)
+        programs = {(v, "chi-gioca"): os.path.join(b, "tesselo", "tesselo") for v, b in builds.items()}
+        programs.update({(v, "finestra"): os.path.join(b, "tesselo", "tesselo-registro") for v, b in builds.items()})
+        times = {}
+        for repeat in range(runs + 1):  # the first round warms the caches and is not counted
+            for size in LARGE_SIZES:
+                data = os.path.join(folder, str(size))
+                for (version, mode), program in programs.items():
+                    ms = probe(sonda, program, env, mode, data)
+                    if repeat:
+                        times.setdefault((version, mode, size), []).append(ms)
+    versions = list(builds)
+    print(f"\nlarge register, against an empty register in the same run (medians of {runs} runs)")
+    width = 48
+    print(f"{'benchmark':{width}}" + "".join(f" {v:>12}" for v in reversed(versions))
+          + f" {'against':>12} {'ratio':>6} goal")
+    for mode in ("chi-gioca", "finestra"):
+        goal, up_to = LARGE_GOALS[mode]
+        for size in LARGE_SIZES[1:]:
+            line = f"{LARGE_LABELS[mode] + f', {size:,} answers':{width}}"
+            for v in reversed(versions):
+                runs_of = times[(v, mode, size)]
+                # -1: "Chi gioca?" never came, the class not read in time.
+                line += (f" {statistics.median(runs_of):>9.1f} ms" if min(runs_of) >= 0
+                         else f" {'never':>12}")
+            value = statistics.median(times[("after", mode, size)])
+            empty = statistics.median(times[("after", mode, 0)])
+            ratio = value / empty if value >= 0 else float("inf")
+            mark = (f"<= {goal:.2f}" + ("" if ratio <= goal else " !")) if size <= up_to else "(no goal)"
+            print(line + f" {empty:>9.1f} ms {ratio:>6.2f} {mark}")
+    for label, value, limit, unit in glance[1:]:  # an empty register has no class at a glance to time
+        ratio = float(value) / float(limit)
+        print(f"{label + ', against sqlite3':{width}} {float(value):>9.1f} {unit:<2}"
+              + "".join(f" {'':>12}" for _ in versions[1:])
+              + f" {float(limit):>9.1f} {unit:<2} {ratio:>6.2f} <= 1.20" + ("" if ratio <= 1.2 else " !"))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", "21")),
@@ -149,6 +217,12 @@ def main():
     parser.add_argument("--skip-memory", action="store_true")
     parser.add_argument("--no-photos", action="store_true", help="only the drawn media")
     parser.add_argument("--skip-register", action="store_true", help="leave out the class register")
+    parser.add_argument("--skip-large-register", action="store_true",
+                        help="leave out the registers of up to 4 million answers")
+    parser.add_argument("--only-large-register", action="store_true",
+                        help="measure the registers of up to 4 million answers alone")
+    parser.add_argument("--large-runs", type=int, default=5,
+                        help="runs of each program on each large register (default 5)")
     parser.add_argument("--base", metavar="BUILD",
                         help="the build tree of an earlier version (its benchmarks built), measured "
                              "alongside in the same run; its memory is not measured")
@@ -164,6 +238,10 @@ def main():
     builds = {"after": os.path.abspath(args.after)}
     if args.base:
         builds["before"] = os.path.abspath(args.base)
+    if args.only_large_register:
+        with tempfile.TemporaryDirectory() as runtime:
+            large_register(builds, environment(runtime), args.large_runs)
+        return 0
 
     with tempfile.TemporaryDirectory() as runtime, tempfile.TemporaryDirectory() as photos:
         env = environment(runtime)
@@ -233,6 +311,9 @@ def main():
             print(line + f" {against:>9.1f} {unit:<2} {ratio:>6.2f} {mark}")
     if not args.skip_register:
         register(builds["after"])
+    if not args.skip_large_register:
+        with tempfile.TemporaryDirectory() as runtime:
+            large_register(builds, environment(runtime), args.large_runs)
     print(f"\n(start-up: medians of {args.runs} interleaved runs; screens: medians of {args.rounds} rounds, "
           "each step followed by its floor; floors: bare Qt program, QImageReader alone, direct setGeometry, "
           f"memory after 100 visits; {args.repeat} run(s) of each process, versions alternating; "

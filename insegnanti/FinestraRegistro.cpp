@@ -1,7 +1,6 @@
 #include "insegnanti/FinestraRegistro.h"
 
-#include <QFileInfo>
-
+#include "insegnanti/Controllo.h"
 #include "insegnanti/GestioneClasse.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Rapporti.h"
@@ -27,7 +26,7 @@
 
 namespace Insegnanti {
 
-FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
+FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi quando)
     : QMainWindow(padre), archivio(a), scelta(new SceltaPeriodo), schede(new QTabWidget),
       gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
 {
@@ -48,6 +47,10 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
     quale = new QLabel(a.descrizione());
     quale->setObjectName(QStringLiteral("registro"));
     statusBar()->addPermanentWidget(quale, 1);
+    if (dynamic_cast<Registro::Archivio*>(&a)) {
+        verifica = new ControlloCompleto(this);
+        connect(verifica, &ControlloCompleto::finito, this, &FinestraRegistro::controllato);
+    }
     creaMenu();
 
     connect(scelta, &SceltaPeriodo::cambiato, this, &FinestraRegistro::aggiorna);
@@ -64,7 +67,64 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre)
         resize(std::min(spazio.width(), std::max(1000, spazio.width() * 3 / 4)),
                std::min(spazio.height(), std::max(700, spazio.height() * 3 / 4)));
     }
-    aggiorna();
+    daRiempire = quando == Riempi::DopoLaPrimaPittura;
+    if (!daRiempire)
+        aggiorna();
+}
+
+bool FinestraRegistro::event(QEvent* evento)
+{
+    const bool fatto = QMainWindow::event(evento);
+    if (daRiempire && evento->type() == QEvent::Paint) {
+        daRiempire = false;
+        // Queued: the painted window reaches the screen first.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                aggiorna();
+                if (std::exchange(controlloDopo, false))
+                    controllaSeScaduto();
+            },
+            Qt::QueuedConnection);
+    }
+    return fatto;
+}
+
+void FinestraRegistro::controllaSeScaduto()
+{
+    if (daRiempire) {
+        controlloDopo = true;
+        return;
+    }
+    const auto* locale = dynamic_cast<const Registro::Archivio*>(&archivio);
+    if (verifica && ControlloCompleto::Scaduto(locale->file()))
+        verifica->avvia(locale->file());
+}
+
+void FinestraRegistro::controlla()
+{
+    if (!verifica)
+        return;
+    richiesto = true;
+    if (!verifica->inCorso())
+        verifica->avvia(dynamic_cast<const Registro::Archivio&>(archivio).file());
+}
+
+void FinestraRegistro::controllato(Registro::Esito esito, const QString& motivo)
+{
+    const bool chiesto = std::exchange(richiesto, false);
+    if (esito == Registro::Esito::Ok) {
+        if (chiesto)
+            richieste().informa(this, Testo::tr("Il registro è integro."), false);
+    } else if (esito == Registro::Esito::Danneggiato) {
+        richieste().informa(this,
+                            Testo::tr("Il registro è danneggiato (%1). Chiudere il gioco e riaprire il Registro di "
+                                      "Tesselo: il file sarà messo da parte e ne sarà cominciato uno nuovo.")
+                                .arg(motivo),
+                            true);
+    } else if (chiesto) {
+        richieste().informa(this, Testo::tr("Il registro non si può controllare: %1.").arg(motivo), true);
+    }
 }
 
 void FinestraRegistro::creaMenu()
@@ -75,6 +135,9 @@ void FinestraRegistro::creaMenu()
     registro->addAction(Testo::tr("&Unisci il registro di un altro computer..."), this, &FinestraRegistro::unisci);
     registro->addSeparator();
     registro->addAction(Testo::tr("&Aggiorna"), QKeySequence::Refresh, this, &FinestraRegistro::aggiorna);
+    if (verifica)
+        registro->addAction(Testo::tr("&Controlla il registro"), this, &FinestraRegistro::controlla)
+            ->setObjectName(QStringLiteral("controlla"));
     registro->addSeparator();
     registro->addAction(Testo::tr("E&sci"), QKeySequence::Quit, this, &QWidget::close);
 

@@ -8,6 +8,7 @@ class QTabWidget;
 
 namespace Insegnanti {
 
+class ControlloCompleto;
 class GestioneClasse;
 class SceltaPeriodo;
 class VistaBambino;
@@ -23,7 +24,11 @@ struct Resoconto;
 class FinestraRegistro : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FinestraRegistro(Registro::Deposito& archivio, QWidget* padre = nullptr);
+    // Subito fills the views at once; DopoLaPrimaPittura paints the window
+    // first and fills it right after, so that a large register never keeps
+    // the teacher before an empty screen.
+    enum class Riempi { Subito, DopoLaPrimaPittura };
+    explicit FinestraRegistro(Registro::Deposito& archivio, QWidget* padre = nullptr, Riempi quando = Riempi::Subito);
 
     GestioneClasse* classe() const { return gestione; }
     VistaClasse* sintesi() const { return vistaClasse; }
@@ -32,6 +37,12 @@ public:
     VistaComputer* computer() const { return vistaComputer; }
     SceltaPeriodo* periodo() const { return scelta; }
     QTabWidget* pagine() const { return schede; }
+    // The check of the whole file; none when the register is on the server.
+    ControlloCompleto* controllo() const { return verifica; }
+    // Checks the local register's whole file on its thread when a week has
+    // passed since the last check, once the views are filled (so that its
+    // reading never delays them); only damage is then told.
+    void controllaSeScaduto();
 
 public slots:
     void aggiorna();
@@ -43,8 +54,14 @@ public slots:
     void stampaBambino();
     void cancellaRisposteBambino();
     void cancellaPrimaDi();
+    // The whole file checked now, on request; the outcome told.
+    void controlla();
+
+protected:
+    bool event(QEvent* evento) override;
 
 private:
+    void controllato(Registro::Esito esito, const QString& motivo);
     void creaMenu();
     void mostraBambino(qint64 id);
     void salvaPdf(const Resoconto& resoconto, const QString& proposto);
@@ -61,6 +78,10 @@ private:
     VistaBambino* vistaBambino;
     VistaComputer* vistaComputer = nullptr;
     QLabel* quale;  // which register is open, or why it could not be read
+    ControlloCompleto* verifica = nullptr;
+    bool daRiempire = false;  // the views wait for the first paint
+    bool controlloDopo = false;  // the week's check waits for them
+    bool richiesto = false;   // the running check was asked for by the teacher
 };
 
 // A file name made from a name: letters and digits kept, every other run of

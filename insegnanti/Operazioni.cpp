@@ -4,6 +4,7 @@
 #include "registro/ArchivioServer.h"
 #include "registro/FileClasse.h"
 #include "registro/Impostazioni.h"
+#include "registro/Scrittore.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -109,6 +110,8 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
         return aperto;
     }
     if (imp) {
+        if (!imp->avvisoSsl().isEmpty())
+            Registro::Avvisa(imp->avvisoSsl());
         auto server = std::make_unique<Registro::ArchivioServer>();
         const Registro::Esito esito = server->apri(*imp);
         if (esito != Registro::Esito::Ok)
@@ -118,8 +121,15 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
             aperto.deposito = std::move(server);
         return aperto;
     }
+    // The whole file is read only after an unclean end of the game, or once
+    // a check found it damaged; otherwise a week's check does it on a thread.
     auto archivio = std::make_unique<Registro::Archivio>();
-    const Registro::Esito esito = archivio->apri(percorso, crea);
+    const bool tutto = Registro::Scrittore::DaControllare(percorso);
+    const Registro::Esito esito
+        = archivio->apri(percorso, crea, tutto ? Registro::Controllo::Completo : Registro::Controllo::Rapido);
+    // Read whole, and moved aside if it was damaged: the mark has served.
+    if (tutto && crea && esito == Registro::Esito::Ok)
+        QFile::remove(Registro::Scrittore::FileInUso(percorso));
     if (esito != Registro::Esito::Ok)
         return {nullptr, NonSiApre(*archivio, esito, percorso), {}};
     aperto.spostato = archivio->fileSpostato();

@@ -56,8 +56,9 @@ int ConFinestra(int argc, char* argv[], const QString& lingua)
                                            "e ne è stato cominciato uno nuovo.")
                                 .arg(aperto.spostato),
                             true);
-    FinestraRegistro finestra(*aperto.deposito);
+    FinestraRegistro finestra(*aperto.deposito, nullptr, FinestraRegistro::Riempi::DopoLaPrimaPittura);
     finestra.show();
+    finestra.controllaSeScaduto();
     return QApplication::exec();
 }
 

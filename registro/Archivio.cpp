@@ -97,7 +97,8 @@ struct Archivio::Dati {
 
     Esito apriFile(const QString& file, bool crea);
     // sola: opened read-only, so neither migrated nor switched to WAL.
-    Esito preparaSchema(bool sola);
+    Esito preparaSchema(bool sola, Controllo controllo);
+    Esito controlla();
     std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
 };
 
@@ -128,10 +129,9 @@ Esito Archivio::Dati::apriFile(const QString& file, bool crea)
     return Esito::Ok;
 }
 
-Esito Archivio::Dati::preparaSchema(bool sola)
+Esito Archivio::Dati::controlla()
 {
-    QSqlDatabase d = db();
-    QSqlQuery q(d);
+    QSqlQuery q(db());
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
         return fallito(q.lastError(), QStringLiteral("impossibile leggere il registro"));
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
@@ -139,6 +139,20 @@ Esito Archivio::Dati::preparaSchema(bool sola)
                      .arg(QDir::toNativeSeparators(percorso));
         return Esito::Danneggiato;
     }
+    return Esito::Ok;
+}
+
+Esito Archivio::Dati::preparaSchema(bool sola, Controllo controllo)
+{
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    if (controllo == Controllo::Completo)
+        if (const Esito esito = controlla(); esito != Esito::Ok)
+            return esito;
+    // The first read of the file: a lock held by another program says so
+    // here, rather than passing for a version that cannot be read.
+    if (!q.exec(QStringLiteral("PRAGMA user_version")))
+        return fallito(q.lastError(), QStringLiteral("impossibile leggere il registro"));
     q.finish();
     const Esito versione = Schema::Verifica(d, errore);
     if (versione != Esito::Ok)
@@ -155,7 +169,7 @@ Esito Archivio::Dati::preparaSchema(bool sola)
     return Schema::Migra(d, errore);
 }
 
-Esito Archivio::apri(const QString& percorso, bool crea)
+Esito Archivio::apri(const QString& percorso, bool crea, Controllo controllo)
 {
     d->chiudi();
     d->errore.clear();
@@ -175,7 +189,7 @@ Esito Archivio::apri(const QString& percorso, bool crea)
     if (esito == Esito::Ok)
         esito = d->apriFile(percorso, crea);
     if (esito == Esito::Ok)
-        esito = d->preparaSchema(!crea);
+        esito = d->preparaSchema(!crea, controllo);
     if (esito == Esito::Danneggiato && crea) {
         d->chiudi();
         const QString motivo = d->errore;
@@ -190,7 +204,7 @@ Esito Archivio::apri(const QString& percorso, bool crea)
         if (esito == Esito::Ok)
             esito = d->apriFile(percorso, crea);
         if (esito == Esito::Ok)
-            esito = d->preparaSchema(!crea);
+            esito = d->preparaSchema(!crea, controllo);
     }
     if (esito != Esito::Ok) {
         d->chiudi();
@@ -201,6 +215,14 @@ Esito Archivio::apri(const QString& percorso, bool crea)
     return Esito::Ok;
 }
 
+Esito Archivio::controlla()
+{
+    if (!d->aperto)
+        return Esito::Mancante;
+    d->errore.clear();
+    return d->controlla();
+}
+
 bool Archivio::aperto() const { return d->aperto; }
 QString Archivio::descrizione() const
 {
@@ -208,6 +230,7 @@ QString Archivio::descrizione() const
 }
 QString Archivio::ultimoErrore() const { return d->errore; }
 QString Archivio::fileSpostato() const { return d->spostato; }
+QString Archivio::file() const { return d->percorso; }
 
 std::optional<Bambino> Archivio::Dati::leggiBambino(QSqlQuery& q) const
 {

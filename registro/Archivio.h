@@ -7,6 +7,12 @@ class QSqlQuery;
 
 namespace Registro {
 
+// How much of a register's file is read when it is opened: its header and
+// schema only, or every page too (PRAGMA quick_check), which takes seconds
+// with a few years of answers. The whole file is checked only when there is
+// reason to: after an unclean end, or when the teacher asks.
+enum class Controllo { Rapido, Completo };
+
 // The SQLite register: one database file, one connection, used from the
 // thread that opened it. Every statement is prepared; every answer is written
 // in a transaction of its own. The file is readable by its owner only, uses
@@ -28,13 +34,17 @@ public:
     // Opens (creating folder and file when crea is true). With crea false
     // the register is opened read-only: nothing is created, migrated or
     // moved aside. On failure ultimoErrore() says why, in one Italian line.
-    Esito apri(const QString& percorso, bool crea = true);
+    Esito apri(const QString& percorso, bool crea = true, Controllo controllo = Controllo::Completo);
+    // Reads the whole open file: Ok, or Danneggiato with ultimoErrore.
+    Esito controlla();
     bool aperto() const override;
     QString ultimoErrore() const override;
     // "Registro: " and the file.
     QString descrizione() const override;
     // When apri moved a damaged file aside, where it went.
     QString fileSpostato() const;
+    // The file last given to apri.
+    QString file() const;
 
     // The class.
     QList<Bambino> bambini() const override;

@@ -39,9 +39,35 @@ bool LeggiFile(const QString& file, Impostazioni& imp, QString& porta)
 QString Impostazioni::opzioni(int secondiAttesa) const
 {
     QString o = QStringLiteral("connect_timeout=%1").arg(secondiAttesa);
-    if (!sslmode.isEmpty())
-        o += QStringLiteral(";sslmode=") + sslmode;
+    if (const QString modo = sslEffettivo(); !modo.isEmpty())
+        o += QStringLiteral(";sslmode=") + modo;
     return o;
+}
+
+bool Impostazioni::suSocket() const
+{
+    // With no host, libpq takes PGHOST, and else its default socket.
+    const QString h = host.isEmpty() ? qEnvironmentVariable("PGHOST") : host;
+    return h.isEmpty() || h.startsWith(QLatin1Char('/')) || h.startsWith(QLatin1Char('@'));
+}
+
+QString Impostazioni::sslEffettivo() const
+{
+    if (!sslmode.isEmpty() || suSocket())
+        return sslmode;
+    return QStringLiteral("verify-full");
+}
+
+QString Impostazioni::avvisoSsl() const
+{
+    if (suSocket() || ModiSsl.indexOf(sslEffettivo()) >= ModiSsl.indexOf(QStringLiteral("verify-ca")))
+        return {};
+    return QStringLiteral("impostazioni del registro: sslmode=%1 per %2, il certificato del server non viene "
+                          "verificato%3")
+        .arg(sslmode, host.isEmpty() ? qEnvironmentVariable("PGHOST") : host,
+             ModiSsl.indexOf(sslmode) < ModiSsl.indexOf(QStringLiteral("require"))
+                 ? QStringLiteral(" e le risposte possono viaggiare in chiaro")
+                 : QString());
 }
 
 QStringList Impostazioni::File()

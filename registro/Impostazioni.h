@@ -16,12 +16,22 @@ struct Impostazioni {
     QString database = QStringLiteral("tesselo");
     QString utente;             // empty: libpq's default (the system user)
     QString utenteInsegnante;   // the teachers' program; empty: utente
-    QString sslmode;            // one of libpq's values; empty: libpq's default
+    QString sslmode;            // one of libpq's values; empty: verify-full over a network, none on a socket
 
     // The user for the teachers' program.
     QString utentePerInsegnanti() const { return utenteInsegnante.isEmpty() ? utente : utenteInsegnante; }
     // The options of a QPSQL connection: sslmode and how long to try.
     QString opzioni(int secondiAttesa) const;
+    // The host is a Unix socket's folder (or libpq's default socket): no
+    // network, so no TLS.
+    bool suSocket() const;
+    // The sslmode a connection uses: the one written, or verify-full over a
+    // network, so that neither the password nor a child's answer ever
+    // travels in clear or to a server that is not the school's.
+    QString sslEffettivo() const;
+    // One warning line when the settings ask for less than a checked
+    // certificate over a network; empty otherwise.
+    QString avvisoSsl() const;
 
     // The files read, the system's first and the user's last.
     static QStringList File();

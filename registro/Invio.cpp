@@ -267,9 +267,10 @@ void Invio::Dati::apriLocale()
     if (db().isOpen())
         return;
     {
-        // Creates or migrates the register, moving a damaged one aside.
+        // Creates or migrates the register, moving a damaged one aside; the
+        // whole file is the writer's to check, after an unclean end.
         Archivio archivio;
-        if (archivio.apri(percorso) != Esito::Ok)
+        if (archivio.apri(percorso, true, Controllo::Rapido) != Esito::Ok)
             throw Guasto{archivio.ultimoErrore()};
         QString errore;
         if (uso.prendi(percorso, errore) != Esito::Ok)

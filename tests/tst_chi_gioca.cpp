@@ -18,6 +18,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -332,6 +335,73 @@ private slots:
             QVERIFY2(righe.size() == 1, qPrintable(righe.join('\n')));
             QVERIFY(righe.first().contains("registro non ancora letto"));
         }
+    }
+
+    // Years of answers (4 million, some 400 MB) change nothing at the start:
+    // the register is not read whole on the game's path, so "Chi gioca?"
+    // shows within a second and a half of the click, and the sitting is
+    // recorded.
+    void registroGrande_chiGiocaSubitoERegistra()
+    {
+        constexpr qint64 Risposte = 4000000;
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        ClasseProva::Crea(percorso, 4);
+        QElapsedTimer creazione;
+        creazione.start();
+        {
+            // One bulk statement, with ids in order so that each index only grows.
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "grande");
+            db.setDatabaseName(percorso);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const QString& istruzione : {
+                     QStringLiteral("PRAGMA journal_mode=OFF"), QStringLiteral("PRAGMA synchronous=OFF"),
+                     QStringLiteral("PRAGMA cache_size=-200000"),
+                     // (printf's format would read as a place marker of QString::arg.)
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                         + QString::number(Risposte)
+                         + ") INSERT INTO risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta,"
+                           " esatta, millisecondi) SELECT CAST(printf('%016d', i) AS BLOB),"
+                           " 1600000000000 + i * 20000, 1 + i % 4, i % 9, x'0102', x'030405060708090a0b',"
+                           " 'UGUALE', i % 3 != 0, 1000 + i % 5000 FROM n",
+                     QStringLiteral("PRAGMA journal_mode=WAL")})
+                QVERIFY2(q.exec(istruzione), qPrintable(q.lastError().text()));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("grande");
+        qInfo("register of %lld answers, %.0f MB, made in %lld ms", Risposte, QFileInfo(percorso).size() / 1e6,
+              creazione.elapsed());
+
+        Ambiente a;
+        CatturaStderr errori;
+        Seduta::Avvia(percorso);
+        Modulo1::Main();
+        SvuotaEventi();
+        QElapsedTimer tempo;
+        tempo.start();
+        QTest::mouseClick(Ctl(IdSchermo::FormAvvio, "Label1"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(Schermi::Trova(IdSchermo::FormChiGioca)->caricato(), 5000);
+        const qint64 ms = tempo.elapsed();
+        qInfo("\"Chi gioca?\" %lld ms after the click", ms);
+        QVERIFY2(ms < 1500, qPrintable(QString::number(ms)));
+        ClasseProva::ScegliSimbolo(0);
+        GiocaDueRisposte(a);
+        QVERIFY(Seduta::Termina(20s));
+        QCOMPARE(errori.testo(), QString());
+        qint64 nuove = -1;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "conta");
+            db.setDatabaseName(percorso);
+            QSqlQuery q(db);
+            // The sitting's two answers, after all those made up above.
+            if (db.open() && q.exec(QStringLiteral("SELECT count(*) FROM risposte WHERE quando > %1")
+                                        .arg(1600000000000 + Risposte * 20000)) && q.next())
+                nuove = q.value(0).toLongLong();
+        }
+        QSqlDatabase::removeDatabase("conta");
+        QCOMPARE(nuove, 2);
     }
 
     // A name is spoken as typed even when it reads like an option of the

@@ -8,6 +8,7 @@
 
 #include "app/Stile.h"
 #include "insegnanti/DialogoBambino.h"
+#include "insegnanti/Controllo.h"
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/GestioneClasse.h"
 #include "insegnanti/Operazioni.h"
@@ -18,7 +19,9 @@
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
 #include "registro/Giochi.h"
+#include "registro/Scrittore.h"
 
+#include <QAction>
 #include <QChart>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -620,6 +623,71 @@ private slots:
         QFile f(d.file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().trimmed().count('\n'), 2);
+    }
+
+    // A window asked to paint first shows its frame with the views still
+    // empty, and fills them once it has painted.
+    void primaDipingePoiRiempie()
+    {
+        const Registro::Bambino anna = aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        Risposta(*archivio, anna.id, "form1", true, D("forma"));
+        Dialoghi d;
+        const int righe = FinestraRegistro(*archivio).sintesi()->tabella()->rowCount();
+        QVERIFY(righe > 0);
+        FinestraRegistro finestra(*archivio, nullptr, FinestraRegistro::Riempi::DopoLaPrimaPittura);
+        QCOMPARE(finestra.sintesi()->tabella()->rowCount(), 0);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        QTRY_COMPARE(finestra.sintesi()->tabella()->rowCount(), righe);
+    }
+
+    // The whole file checked on request, on a thread: an intact register is
+    // said so and its day kept, so that the week's check waits; a damaged
+    // one is told, and its next opening moves it aside.
+    void controlloCompleto()
+    {
+        QList<std::pair<Registro::Risposta, qint64>> molte;
+        const Registro::Bambino anna = aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        for (int i = 0; i < 3000; ++i)
+            molte.append({RispostaInventata("form1", QDateTime::currentDateTime(), i % 2, D("forma"),
+                                            {Blocco{"triangolo", "rosso", "grande", "spesso"}}),
+                          anna.id});
+        QCOMPARE(int(archivio->registraTutte(molte)), int(Registro::Esito::Ok));
+        Dialoghi d;
+        const QString percorso = registro();
+        QVERIFY(ControlloCompleto::Scaduto(percorso));
+        {
+            FinestraRegistro finestra(*archivio);
+            QVERIFY(finestra.controllo());
+            auto* voce = finestra.findChild<QAction*>(QStringLiteral("controlla"));
+            QVERIFY(voce);
+            voce->trigger();
+            QTRY_COMPARE(d.messaggi.size(), 1);
+            QCOMPARE(d.messaggi.first(), QStringLiteral("Il registro è integro."));
+        }
+        QVERIFY(!ControlloCompleto::Scaduto(percorso));
+        QVERIFY(ControlloCompleto::Scaduto(percorso, QDateTime::currentDateTime().addDays(8)));
+        archivio.reset();
+        {
+            // Garbage over the answers' pages, the header kept.
+            QFile f(percorso);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.seek(f.size() / 2);
+            f.write(QByteArray(20000, '\x5a'));
+        }
+        archivio = std::make_unique<Registro::Archivio>();
+        QCOMPARE(int(archivio->apri(percorso, true, Registro::Controllo::Rapido)), int(Registro::Esito::Ok));
+        {
+            FinestraRegistro finestra(*archivio);
+            finestra.controlla();
+            QTRY_COMPARE(d.messaggi.size(), 2);
+            QVERIFY2(d.messaggi.last().startsWith(QStringLiteral("Il registro è danneggiato")), qPrintable(d.messaggi.last()));
+        }
+        archivio.reset();
+        const RegistroAperto aperto = ApriRegistro(percorso, true);
+        QVERIFY(aperto.deposito);
+        QVERIFY2(aperto.spostato.contains("registro-danneggiato-"), qPrintable(aperto.spostato));
+        QVERIFY(!QFile::exists(Registro::Scrittore::FileInUso(percorso)));
     }
 
     // File names offered for a report keep a name's letters.

@@ -9,6 +9,7 @@
 #include "registro/Impostazioni.h"
 #include "registro/Invio.h"
 #include "registro/Schema.h"
+#include "registro/Server.h"
 #include "registro/Scrittore.h"
 #include "support/CatturaStderr.h"
 #include "support/ServerPostgres.h"
@@ -24,6 +25,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <map>
 #include <csignal>
 #include <mutex>
 
@@ -80,6 +82,8 @@ class TestInvio : public QObject {
     Q_OBJECT
 
     ServerPostgres server;
+    // Servers on 127.0.0.1, by kind ("chiaro", "tls"), started when first needed.
+    std::map<QString, std::unique_ptr<ServerPostgres>> serverInRete;
     std::unique_ptr<QTemporaryDir> cartella;
     QString percorso;
 
@@ -137,6 +141,8 @@ private slots:
 
     void impostazioni_data();
     void impostazioni();
+    void cifratura_data();
+    void cifratura();
     void migrazioneCoda_data();
     void migrazioneCoda();
     void inviaUnaVolta();
@@ -199,6 +205,74 @@ void TestInvio::impostazioni()
     const QStringList valori{letta->host, QString::number(letta->porta), letta->database, letta->utente,
                              letta->utentePerInsegnanti(), letta->sslmode};
     QCOMPARE(valori.join('|'), atteso);
+}
+
+void TestInvio::cifratura_data()
+{
+    // rete: the server listens on 127.0.0.1 (with TLS or without) and the
+    // game connects there; otherwise on the socket. fidato: the client
+    // trusts the server's self-signed certificate (PGSSLROOTCERT).
+    QTest::addColumn<QString>("rete");
+    QTest::addColumn<bool>("fidato");
+    QTest::addColumn<QString>("sslmode");
+    QTest::addColumn<bool>("collegato");
+    QTest::addColumn<QString>("avviso");  // words of the warning; empty: none
+    QTest::newRow("no sslmode, server without TLS: refused") << "chiaro" << false << "" << false << "";
+    QTest::newRow("prefer written, server without TLS: a warning") << "chiaro" << false << "prefer" << true
+                                                                   << "sslmode=prefer per 127.0.0.1";
+    QTest::newRow("disable written: a warning") << "chiaro" << false << "disable" << true << "in chiaro";
+    QTest::newRow("no sslmode, certificate trusted") << "tls" << true << "" << true << "";
+    QTest::newRow("no sslmode, certificate unknown: refused") << "tls" << false << "" << false << "";
+    QTest::newRow("require written, certificate unknown: a warning") << "tls" << false << "require" << true
+                                                                     << "non viene verificato";
+    QTest::newRow("verify-ca written, certificate trusted") << "tls" << true << "verify-ca" << true << "";
+    QTest::newRow("a socket needs no TLS") << "socket" << false << "" << true << "";
+}
+
+void TestInvio::cifratura()
+{
+    QFETCH(QString, rete);
+    QFETCH(bool, fidato);
+    QFETCH(QString, sslmode);
+    QFETCH(bool, collegato);
+    QFETCH(QString, avviso);
+    ServerPostgres* s = &server;
+    if (rete != "socket") {
+        auto& nuovo = serverInRete[rete];
+        if (!nuovo) {
+            nuovo = std::make_unique<ServerPostgres>();
+            nuovo->ascoltaTcp(rete == "tls" ? ServerPostgres::Tls::Si : ServerPostgres::Tls::No);
+            QVERIFY2(nuovo->avvia(), qPrintable(nuovo->errore()));
+            QVERIFY2(nuovo->creaRegistro(Database, {{UtenteGioco, "tesselo_gioco"}}), qPrintable(nuovo->errore()));
+        }
+        s = nuovo.get();
+    }
+    Impostazioni i = imp();
+    if (s != &server) {
+        i.host = "127.0.0.1";
+        i.porta = s->portaTcp();
+    }
+    i.sslmode = sslmode;
+    const QByteArray radice = fidato ? QFile::encodeName(s->certificato()) : QFile::encodeName(cartella->filePath("nessuno.crt"));
+    qputenv("PGSSLROOTCERT", radice);
+    QCOMPARE(i.avvisoSsl().isEmpty(), avviso.isEmpty());
+    QVERIFY2(i.avvisoSsl().contains(avviso), qPrintable(i.avvisoSsl()));
+    QString errore;
+    int versione = -1;
+    const Esito esito = Server::Apri(i, UtenteGioco, "cifratura", 5, errore, versione);
+    qunsetenv("PGSSLROOTCERT");
+    QCOMPARE(esito == Esito::Ok, collegato);
+    if (!collegato) {
+        QVERIFY2(errore.startsWith("server del registro non raggiungibile"), qPrintable(errore));
+    } else {
+        QCOMPARE(versione, Server::Versione);
+        // What travels is encrypted exactly when TLS was there to use.
+        QSqlQuery q(QSqlDatabase::database("cifratura", false));
+        QVERIFY(q.exec("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()") && q.next());
+        QCOMPARE(q.value(0).toBool(), rete == "tls");
+    }
+    QSqlDatabase::database("cifratura", false).close();
+    QSqlDatabase::removeDatabase("cifratura");
 }
 
 void TestInvio::migrazioneCoda_data()
@@ -464,7 +538,7 @@ void TestInvio::rifiutateDaParte()
 
 void TestInvio::versioneNuova()
 {
-    QVERIFY(sql("UPDATE tesselo.versione SET versione = 2").isValid());
+    QVERIFY(sql("UPDATE tesselo.versione SET versione = 3").isValid());
     registra(3);
     std::atomic<int> fallimenti = 0;
     {
@@ -472,7 +546,7 @@ void TestInvio::versioneNuova()
         invio.quandoFallito([&](const QString&, std::chrono::milliseconds) { ++fallimenti; });
         QTRY_VERIFY_WITH_TIMEOUT(fallimenti.load() >= 2, 10000);
     }
-    QVERIFY(sql("UPDATE tesselo.versione SET versione = 1").isValid());
+    QVERIFY(sql("UPDATE tesselo.versione SET versione = 2").isValid());
     QCOMPARE(inCoda(), 3);
     QCOMPARE(sulServer(), 0);
 }

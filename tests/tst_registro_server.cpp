@@ -194,7 +194,7 @@ private slots:
     void init()
     {
         QVERIFY(sql("DELETE FROM tesselo.risposte") && sql("DELETE FROM tesselo.bambini")
-                && sql("DELETE FROM tesselo.computer") && sql("UPDATE tesselo.versione SET versione = 1"));
+                && sql("DELETE FROM tesselo.computer") && sql("UPDATE tesselo.versione SET versione = 2"));
         QDir(cartella.path()).removeRecursively();
         QDir().mkpath(cartella.path());
     }
@@ -367,7 +367,7 @@ private slots:
         QTest::addColumn<QString>("parole");
         QTest::newRow("nobody listening") << "vuoto" << "server del registro non raggiungibile";
         QTest::newRow("a server that never answers") << "muto" << "server del registro non raggiungibile";
-        QTest::newRow("a newer schema") << "nuovo" << "più recente (2)";
+        QTest::newRow("a newer schema") << "nuovo" << "più recente (3)";
         QTest::newRow("a user the server does not know") << "utente" << "server del registro non raggiungibile";
         QTest::newRow("a database with no register") << "database" << "non c'è un registro di Tesselo";
         QTest::newRow("a port that is no number") << "porta" << "la porta \"cinque\" non è valida";
@@ -382,7 +382,7 @@ private slots:
         if (caso == "muto")
             muto.emplace(altrove);
         if (caso == "nuovo")
-            QVERIFY(sql("UPDATE tesselo.versione SET versione = 2"));
+            QVERIFY(sql("UPDATE tesselo.versione SET versione = 3"));
         const QString conf = configurazione(caso == "vuoto" || caso == "muto" ? altrove : server.cartella(),
                                             caso == "utente" ? "utente_insegnante=sconosciuta"
                                             : caso == "porta" ? "porta=cinque"
@@ -394,7 +394,7 @@ private slots:
         QVERIFY2(e.err.startsWith("tesselo-registro: Il registro") && e.err.count('\n') == 1 && e.err.contains(parole),
                  qPrintable(e.err));
         QVERIFY2(e.ms < (ArchivioServer::AttesaConnessione + 4) * 1000, qPrintable(QString::number(e.ms)));
-        QVERIFY(sql("UPDATE tesselo.versione SET versione = 1"));
+        QVERIFY(sql("UPDATE tesselo.versione SET versione = 2"));
         QCOMPARE(apri()->bambini().size(), 0);
     }
 

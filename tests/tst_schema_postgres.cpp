@@ -85,7 +85,7 @@ class TestSchemaPostgres : public QObject {
     Q_OBJECT
 
     ServerPostgres server;
-    QSqlDatabase su, gioco, insegnante, estraneo;
+    QSqlDatabase su, gioco, insegnante, estraneo, altroGioco;
 
     // A child added by the superuser; its uuid.
     QString NuovoBambino(const QString& nome, const QString& simbolo)
@@ -115,13 +115,14 @@ private slots:
         QVERIFY2(server.avvia(), qPrintable(server.errore()));
         qInfo("server started in %lld ms", tempo.restart());
         QVERIFY2(server.creaRegistro("tesselo", {{"aula", "tesselo_gioco"}, {"maestra", "tesselo_insegnante"},
-                                                 {"ospite", ""}}),
+                                                 {"ospite", ""}, {"aula2", "tesselo_gioco"}}),
                  qPrintable(server.errore()));
         su = server.connetti("su", ServerPostgres::Superutente, "tesselo");
         gioco = server.connetti("gioco", "aula", "tesselo");
         insegnante = server.connetti("insegnante", "maestra", "tesselo");
         estraneo = server.connetti("estraneo", "ospite", "tesselo");
-        QVERIFY2(su.isOpen() && gioco.isOpen() && insegnante.isOpen() && estraneo.isOpen(),
+        altroGioco = server.connetti("altroGioco", "aula2", "tesselo");
+        QVERIFY2(su.isOpen() && gioco.isOpen() && insegnante.isOpen() && estraneo.isOpen() && altroGioco.isOpen(),
                  qPrintable(server.errore()));
         qInfo("schema applied, roles and connections ready in %lld ms", tempo.elapsed());
     }
@@ -139,7 +140,7 @@ private slots:
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         const QByteArray prima = Catalogo("vuoto");
         QVERIFY(prima.contains("CREATE TABLE tesselo.risposte"));
-        QVERIFY(prima.endsWith("1\n"));
+        QVERIFY(prima.endsWith("2\n"));
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         QCOMPARE(Catalogo("vuoto"), prima);
     }
@@ -149,7 +150,7 @@ private slots:
         QVERIFY(server.creaDatabase("recente"));
         QVERIFY(server.eseguiFile("recente", Schema));
         QVERIFY(server.client("psql", {"-X", "-q", "-d", "recente", "-c",
-                                       "UPDATE tesselo.versione SET versione = 2; DROP INDEX tesselo.risposte_bambino"}));
+                                       "UPDATE tesselo.versione SET versione = 3; DROP INDEX tesselo.risposte_bambino"}));
         const QByteArray prima = Catalogo("recente");
         QVERIFY(!server.eseguiFile("recente", Schema));
         QVERIFY2(server.errore().contains("più recente"), qPrintable(server.errore()));
@@ -161,7 +162,7 @@ private slots:
         const QString ada = NuovoBambino("Ada", "gatto");
         QCOMPARE(Esegui(gioco, "SELECT nome FROM tesselo.bambini WHERE uuid = :u", {{":u", ada}}).primo.toString(),
                  "Ada");
-        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 1);
+        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 2);
 
         const QUuid id = QUuid::createUuid();
         const Esito prima = Esegui(gioco, InserisciRisposta, Risposta(id, ada));
@@ -198,6 +199,74 @@ private slots:
         // A name or a length that makes no sense is refused.
         QVERIFY(!Esegui(gioco, "SELECT tesselo.segnala_coda('', 3)").ok);
         QVERIFY(!Esegui(gioco, "SELECT tesselo.segnala_coda('aula-4', -1)").ok);
+    }
+
+    // A computer's line of the queues belongs to the login user that first
+    // reported it: another computer's user can neither overwrite it nor
+    // fill the table with lines of its own.
+    void giocoSegnalaSoloLaPropria()
+    {
+        const QString codaDi = "SELECT coda FROM tesselo.computer WHERE nome = :c";
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda('aula-1 (3f9a0c1e)', 3)").ok);
+        const Esito altrui = Esegui(altroGioco, "SELECT tesselo.segnala_coda('aula-1 (3f9a0c1e)', 0)");
+        QVERIFY(!altrui.ok);
+        QCOMPARE(altrui.codice, Permesso);
+        QCOMPARE(Conta(codaDi, {{":c", "aula-1 (3f9a0c1e)"}}), 3);
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda('aula-1 (3f9a0c1e)', 1)").ok);
+        QCOMPARE(Conta(codaDi, {{":c", "aula-1 (3f9a0c1e)"}}), 1);
+        // A line from before owners were kept goes to the first to report it.
+        QVERIFY(Esegui(su, "INSERT INTO tesselo.computer (nome, coda, ultimo_contatto) VALUES ('vecchio', 5, now())").ok);
+        QVERIFY(Esegui(altroGioco, "SELECT tesselo.segnala_coda('vecchio', 2)").ok);
+        QVERIFY(!Esegui(gioco, "SELECT tesselo.segnala_coda('vecchio', 0)").ok);
+        QCOMPARE(Esegui(su, "SELECT utente FROM tesselo.computer WHERE nome = 'vecchio'").primo.toString(), "aula2");
+        // At most massimo_computer() lines a login user.
+        const int massimo = Conta("SELECT tesselo.massimo_computer()");
+        for (int i = 1; i < massimo; ++i)
+            QVERIFY(Esegui(altroGioco, "SELECT tesselo.segnala_coda(:c, 0)", {{":c", QString("pc-%1").arg(i)}}).ok);
+        const Esito troppi = Esegui(altroGioco, "SELECT tesselo.segnala_coda('pc-oltre', 0)");
+        QVERIFY(!troppi.ok);
+        QCOMPARE(troppi.codice, QStringLiteral("54000"));  // program_limit_exceeded
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.computer WHERE utente = 'aula2'"), massimo);
+        QVERIFY(Esegui(gioco, "SELECT tesselo.segnala_coda('aula-2', 0)").ok);
+    }
+
+    // What the game writes is as large as the game makes it, no larger.
+    void giocoScriveMisurato_data()
+    {
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QVariant>("valore");
+        QTest::addColumn<bool>("accettato");
+        const auto elenco = [](int n, const QString& elemento) {
+            QStringList e;
+            for (int i = 0; i < n; ++i)
+                e << elemento;
+            return QVariant("[" + e.join(',') + "]");
+        };
+        const QString blocco = R"({"forma": "quadrato", "colore": "blu", "dimensione": "grande", "spessore": "sottile"})";
+        const QString domanda = R"({"attributo": "colore", "valore": "rosso", "negata": true})";
+        QTest::newRow("48 blocks") << ":blocchi" << elenco(48, blocco) << true;
+        QTest::newRow("49 blocks") << ":blocchi" << elenco(49, blocco) << false;
+        QTest::newRow("one block of 10 kB") << ":blocchi" << QVariant("[\"" + QString(10000, 'x') + "\"]") << false;
+        QTest::newRow("8 questions") << ":domande" << elenco(8, domanda) << true;
+        QTest::newRow("9 questions") << ":domande" << elenco(9, domanda) << false;
+        QTest::newRow("a question of 3 kB") << ":domande" << QVariant("[\"" + QString(3000, 'x') + "\"]") << false;
+        QTest::newRow("an answer of 200 characters") << ":risposta" << QVariant(QString(200, 'x')) << true;
+        QTest::newRow("an answer of 10 MB") << ":risposta" << QVariant(QString(10000000, 'x')) << false;
+        QTest::newRow("a game of 65 characters") << ":gioco" << QVariant(QString(65, 'x')) << false;
+        QTest::newRow("a turn longer than a day") << ":ms" << QVariant(86400001) << false;
+    }
+    void giocoScriveMisurato()
+    {
+        QFETCH(QString, chiave);
+        QFETCH(QVariant, valore);
+        QFETCH(bool, accettato);
+        QVariantMap risposta = Risposta(QUuid::createUuid(), QVariant());
+        risposta[chiave] = valore;
+        const Esito e = Esegui(gioco, InserisciRisposta, risposta);
+        QCOMPARE(e.ok, accettato);
+        if (!accettato)
+            QCOMPARE(e.codice, QStringLiteral("23514"));  // check_violation
+        QCOMPARE(Conta("SELECT count(*) FROM tesselo.risposte"), accettato ? 1 : 0);
     }
 
     void giocoRifiutato_data()
@@ -259,7 +328,7 @@ private slots:
         QCOMPARE(Esegui(insegnante, "SELECT count(*) FROM tesselo.risposte WHERE bambino = :b", {{":b", ada}})
                      .primo.toInt(), 1);
         QCOMPARE(Esegui(insegnante, "SELECT coda FROM tesselo.computer").primo.toInt(), 4);
-        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 1);
+        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 2);
         // The class at a glance: right and wrong by child and game.
         const Esito classe = Esegui(insegnante,
             "SELECT count(*) FILTER (WHERE esatta) FROM tesselo.risposte"

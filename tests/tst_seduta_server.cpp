@@ -7,6 +7,7 @@
 #include "app/Seduta.h"
 #include "app/Servizi.h"
 #include "registro/Archivio.h"
+#include "tests/support/CatturaStderr.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/ServerPostgres.h"
 
@@ -164,6 +165,36 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(diAnna(), 20 + 100, 15000);
         QVERIFY(Seduta::Termina());
         QCOMPARE(sql("SELECT count(DISTINCT uuid) FROM tesselo.risposte").toInt(), 120);
+    }
+
+    // A weaker sslmode written for a network host is named in one line at
+    // every start, and never when the settings leave it out.
+    void sslDeboleAOgniAvvio()
+    {
+        QFile conf(cartella.filePath("config/tesselo/tesselo.conf"));
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        const QByteArray prima = conf.readAll();
+        conf.close();
+        const auto scrivi = [&](const QByteArray& testo) {
+            QVERIFY(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            conf.write(testo);
+            conf.close();
+        };
+        // A port nobody listens on: the sender only tries.
+        scrivi("[registro]\nhost=127.0.0.1\nporta=9\nutente=aula\nsslmode=require\n");
+        for (int avvio = 0; avvio < 2; ++avvio) {
+            CatturaStderr errori;
+            Seduta::Avvia(percorso);
+            QVERIFY(Seduta::AttendiPronta(10s));
+            QVERIFY(Seduta::Termina());
+            QCOMPARE(errori.testo().count("sslmode=require per 127.0.0.1"), 1);
+        }
+        scrivi(prima);
+        CatturaStderr errori;
+        Seduta::Avvia(percorso);
+        QVERIFY(Seduta::AttendiPronta(10s));
+        QVERIFY(Seduta::Termina());
+        QVERIFY2(!errori.testo().contains("sslmode"), qPrintable(errori.testo()));
     }
 };
 

@@ -672,6 +672,22 @@ Das Klassenbuch ist %1
         <source>dd/MM/yyyy</source>
         <translation>dd.MM.yyyy</translation>
     </message>
+    <message>
+        <source>&amp;Controlla il registro</source>
+        <translation>Register &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Il registro è integro.</source>
+        <translation>Das Register ist unversehrt.</translation>
+    </message>
+    <message>
+        <source>Il registro è danneggiato (%1). Chiudere il gioco e riaprire il Registro di Tesselo: il file sarà messo da parte e ne sarà cominciato uno nuovo.</source>
+        <translation>Das Register ist beschädigt (%1). Schließen Sie das Spiel und öffnen Sie das Tesselo-Register erneut: Die Datei wird beiseitegelegt und eine neue begonnen.</translation>
+    </message>
+    <message>
+        <source>Il registro non si può controllare: %1.</source>
+        <translation>Das Register lässt sich nicht prüfen: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -672,6 +672,22 @@ The register is %1
         <source>dd/MM/yyyy</source>
         <translation>dd/MM/yyyy</translation>
     </message>
+    <message>
+        <source>&amp;Controlla il registro</source>
+        <translation>&amp;Check the register</translation>
+    </message>
+    <message>
+        <source>Il registro è integro.</source>
+        <translation>The register is whole.</translation>
+    </message>
+    <message>
+        <source>Il registro è danneggiato (%1). Chiudere il gioco e riaprire il Registro di Tesselo: il file sarà messo da parte e ne sarà cominciato uno nuovo.</source>
+        <translation>The register is damaged (%1). Close the game and open the Tesselo Register again: the file will be put aside and a new one begun.</translation>
+    </message>
+    <message>
+        <source>Il registro non si può controllare: %1.</source>
+        <translation>The register cannot be checked: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -672,6 +672,22 @@ El registro es %1
         <source>dd/MM/yyyy</source>
         <translation>dd/MM/yyyy</translation>
     </message>
+    <message>
+        <source>&amp;Controlla il registro</source>
+        <translation>&amp;Comprobar el registro</translation>
+    </message>
+    <message>
+        <source>Il registro è integro.</source>
+        <translation>El registro está íntegro.</translation>
+    </message>
+    <message>
+        <source>Il registro è danneggiato (%1). Chiudere il gioco e riaprire il Registro di Tesselo: il file sarà messo da parte e ne sarà cominciato uno nuovo.</source>
+        <translation>El registro está dañado (%1). Cierre el juego y vuelva a abrir el Registro de Tesselo: el archivo se apartará y se empezará uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Il registro non si può controllare: %1.</source>
+        <translation>El registro no se puede comprobar: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -672,6 +672,22 @@ Le registre est %1
         <source>dd/MM/yyyy</source>
         <translation>dd/MM/yyyy</translation>
     </message>
+    <message>
+        <source>&amp;Controlla il registro</source>
+        <translation>&amp;Vérifier le registre</translation>
+    </message>
+    <message>
+        <source>Il registro è integro.</source>
+        <translation>Le registre est intact.</translation>
+    </message>
+    <message>
+        <source>Il registro è danneggiato (%1). Chiudere il gioco e riaprire il Registro di Tesselo: il file sarà messo da parte e ne sarà cominciato uno nuovo.</source>
+        <translation>Le registre est endommagé (%1). Fermez le jeu et rouvrez le Registre de Tesselo : le fichier sera mis de côté et un nouveau sera commencé.</translation>
+    </message>
+    <message>
+        <source>Il registro non si può controllare: %1.</source>
+        <translation>Le registre ne peut pas être vérifié : %1.</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

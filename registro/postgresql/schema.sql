@@ -8,7 +8,12 @@
 -- it creates the schema "tesselo", its tables and two group roles (NOLOGIN):
 --   tesselo_gioco       the game: reads the class and the schema's version,
 --                       inserts answers, reports its computer's queue through
---                       tesselo.segnala_coda(); nothing else.
+--                       tesselo.segnala_coda(); nothing else. Every login
+--                       user may change its own password (ALTER ROLE): make
+--                       the game's users unable to log in with a password
+--                       they chose, e.g. by authenticating them with
+--                       certificates or by resetting it from a cron job, as
+--                       the guide says.
 --   tesselo_insegnante  the teachers' program: reads everything, manages the
 --                       class, merges and deletes answers.
 -- Login users are members of one of them (CREATE ROLE ... LOGIN IN ROLE ...).
@@ -48,7 +53,7 @@ INSERT INTO tesselo.versione (versione) VALUES (0) ON CONFLICT DO NOTHING;
 
 DO $$
 BEGIN
-    IF (SELECT versione FROM tesselo.versione) > 1 THEN
+    IF (SELECT versione FROM tesselo.versione) > 2 THEN
         RAISE EXCEPTION 'il registro è di una versione di Tesselo più recente (%): lo schema non viene modificato',
             (SELECT versione FROM tesselo.versione);
     END IF;
@@ -106,20 +111,67 @@ CREATE TABLE IF NOT EXISTS tesselo.computer (
     ultimo_contatto timestamptz NOT NULL
 );
 
--- The game reports its queue here: it may write its own line of
--- tesselo.computer and nothing else of that table. The time is the server's.
-CREATE OR REPLACE FUNCTION tesselo.segnala_coda(nome_computer text, lunghezza integer) RETURNS void
-    LANGUAGE sql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
-BEGIN ATOMIC
-    INSERT INTO tesselo.computer (nome, coda, ultimo_contatto) VALUES (nome_computer, lunghezza, now())
-        ON CONFLICT (nome) DO UPDATE SET coda = excluded.coda, ultimo_contatto = excluded.ultimo_contatto;
-END;
-
 UPDATE tesselo.versione SET versione = 1 WHERE versione < 1;
 
+-- Version 2: what the game's login users write is bounded. An answer's
+-- texts and JSON have the sizes the game gives them (NOT VALID: rows already
+-- stored stay as they are, new ones are checked), and each line of
+-- tesselo.computer belongs to the login user that first reported it.
+DO $$
+BEGIN
+    IF (SELECT versione FROM tesselo.versione) < 2 THEN
+        ALTER TABLE tesselo.risposte
+            ADD CONSTRAINT gioco_breve CHECK (char_length(gioco) <= 64) NOT VALID,
+            ADD CONSTRAINT risposta_breve CHECK (char_length(risposta) <= 200) NOT VALID,
+            ADD CONSTRAINT domande_brevi CHECK (jsonb_array_length(domande) <= 8
+                AND octet_length(domande::text) <= 2000) NOT VALID,
+            ADD CONSTRAINT blocchi_brevi CHECK (jsonb_array_length(blocchi) <= 48
+                AND octet_length(blocchi::text) <= 8000) NOT VALID,
+            ADD CONSTRAINT millisecondi_in_un_giorno CHECK (millisecondi <= 86400000) NOT VALID;
+        -- Lines reported before this version have no owner: the first login
+        -- user to report them again takes them.
+        ALTER TABLE tesselo.computer ADD COLUMN utente name;
+        CREATE INDEX computer_utente ON tesselo.computer (utente);
+        UPDATE tesselo.versione SET versione = 2;
+    END IF;
+END
+$$;
+
+-- How many lines of tesselo.computer one login user may have: a computer
+-- keeps one queue for each account and register on it.
+CREATE OR REPLACE FUNCTION tesselo.massimo_computer() RETURNS integer
+    LANGUAGE sql IMMUTABLE RETURN 16;
+
+-- The game reports its queue here: it may write only the lines of
+-- tesselo.computer that its own login user (session_user, whatever the
+-- function runs as) reported, at most massimo_computer() of them, and
+-- nothing else of that table. The time is the server's.
+CREATE OR REPLACE FUNCTION tesselo.segnala_coda(nome_computer text, lunghezza integer) RETURNS void
+    LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+BEGIN
+    UPDATE tesselo.computer SET coda = lunghezza, ultimo_contatto = now(), utente = session_user
+        WHERE nome = nome_computer AND (utente = session_user OR utente IS NULL);
+    IF FOUND THEN
+        RETURN;
+    END IF;
+    IF EXISTS (SELECT FROM tesselo.computer WHERE nome = nome_computer) THEN
+        RAISE EXCEPTION 'il computer % è di un altro utente', nome_computer USING ERRCODE = 'insufficient_privilege';
+    END IF;
+    -- One report at a time per login user, so that two cannot both pass the count.
+    PERFORM pg_advisory_xact_lock(hashtext('tesselo.segnala_coda ' || session_user));
+    IF (SELECT count(*) FROM tesselo.computer WHERE utente = session_user) >= tesselo.massimo_computer() THEN
+        RAISE EXCEPTION 'l''utente % ha già % computer', session_user, tesselo.massimo_computer()
+            USING ERRCODE = 'program_limit_exceeded';
+    END IF;
+    INSERT INTO tesselo.computer (nome, coda, ultimo_contatto, utente)
+        VALUES (nome_computer, lunghezza, now(), session_user);
+END
+$$;
+
 -- Later versions: their steps here, e.g.
---   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 2 THEN
---       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 2;
+--   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 3 THEN
+--       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 3;
 --   END IF; END $$;
 
 -- Privileges, restated whole on every run so that each role has exactly
@@ -127,7 +179,8 @@ UPDATE tesselo.versione SET versione = 1 WHERE versione < 1;
 -- unchanged). Nobody else may use the schema.
 REVOKE ALL ON SCHEMA tesselo FROM PUBLIC;
 REVOKE ALL ON ALL TABLES IN SCHEMA tesselo FROM PUBLIC, tesselo_gioco, tesselo_insegnante;
-REVOKE ALL ON FUNCTION tesselo.segnala_coda(text, integer) FROM PUBLIC, tesselo_gioco, tesselo_insegnante;
+REVOKE ALL ON FUNCTION tesselo.segnala_coda(text, integer), tesselo.massimo_computer()
+    FROM PUBLIC, tesselo_gioco, tesselo_insegnante;
 GRANT USAGE ON SCHEMA tesselo TO tesselo_gioco, tesselo_insegnante;
 
 GRANT SELECT ON tesselo.versione, tesselo.bambini TO tesselo_gioco;

@@ -9,6 +9,8 @@
 
 #include <csignal>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +34,22 @@ QString Perche(QProcess& p, const QByteArray& parole)
 {
     const QString come = p.error() == QProcess::UnknownError ? QString() : p.errorString() + QStringLiteral(": ");
     return come + QString::fromUtf8(parole);
+}
+
+// A TCP port of 127.0.0.1 nobody listens on now: the one the system gives
+// a socket bound to port 0.
+int PortaLibera()
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in indirizzo{};
+    indirizzo.sin_family = AF_INET;
+    indirizzo.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t lunghezza = sizeof indirizzo;
+    const bool ok = s >= 0 && ::bind(s, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) == 0
+        && ::getsockname(s, reinterpret_cast<sockaddr*>(&indirizzo), &lunghezza) == 0;
+    if (s >= 0)
+        ::close(s);
+    return ok ? ntohs(indirizzo.sin_port) : 0;
 }
 
 } // namespace
@@ -106,6 +124,15 @@ bool ServerPostgres::configura()
         return fallito(QStringLiteral("cannot write %1").arg(conf.fileName()));
     QString cartellaSql = cartella();
     cartellaSql.replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (tcp) {
+        porta = PortaLibera();
+        if (porta == 0)
+            return fallito(QStringLiteral("no free TCP port on 127.0.0.1"));
+        if (*tcp == Tls::Si && !creaCertificato())
+            return false;
+    }
+    const QString rete = !tcp ? QString()
+        : QStringLiteral("listen_addresses = '127.0.0.1'\nssl = %1\n").arg(*tcp == Tls::Si ? "on" : "off");
     conf.write(QStringLiteral("\nlisten_addresses = ''\n"
                               "unix_socket_directories = '%1'\n"
                               "port = %2\n"
@@ -113,9 +140,24 @@ bool ServerPostgres::configura()
                               "synchronous_commit = off\n"
                               "full_page_writes = off\n")
                    .arg(cartellaSql)
-                   .arg(Porta)
-                   .toUtf8());
+                   .arg(tcp ? porta : Porta)
+                   .toUtf8()
+               + rete.toUtf8());
     return conf.flush();
+}
+
+bool ServerPostgres::creaCertificato()
+{
+    // server.crt and server.key beside postgresql.conf, where ssl = on looks.
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("openssl"),
+            {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+             "subjectAltName=IP:127.0.0.1", "-keyout", dati() + "/server.key", "-out", certificato()});
+    if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return fallito(QStringLiteral("openssl could not make a certificate (install the package openssl): %1")
+                           .arg(Perche(p, p.readAll())));
+    return QFile::setPermissions(dati() + "/server.key", QFile::ReadOwner | QFile::WriteOwner);
 }
 
 bool ServerPostgres::ferma()
@@ -137,7 +179,7 @@ std::optional<QByteArray> ServerPostgres::client(const QString& nome, const QStr
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("PGOPTIONS"), QStringLiteral("-c client_min_messages=warning"));
     p.setProcessEnvironment(ambiente);
-    p.start(programma(nome), QStringList{"-h", cartella(), "-p", QString::number(Porta), "-U", Superutente}
+    p.start(programma(nome), QStringList{"-h", cartella(), "-p", QString::number(tcp ? porta : Porta), "-U", Superutente}
                                  + argomenti);
     if (!p.waitForFinished(AttesaMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         p.kill();
@@ -172,7 +214,7 @@ QSqlDatabase ServerPostgres::connetti(const QString& nomeConnessione, const QStr
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nomeConnessione);
     db.setHostName(cartella());
-    db.setPort(Porta);
+    db.setPort(tcp ? porta : Porta);
     db.setUserName(utente);
     db.setDatabaseName(database);
     if (!db.open())

@@ -10,9 +10,10 @@
 #include <optional>
 
 // A PostgreSQL 15 server of its own for one test: a new cluster in a
-// temporary folder, listening only on a Unix socket in that folder (no TCP
-// port), with password-less access for any role name. Stopped and removed
-// with this object.
+// temporary folder, listening on a Unix socket in that folder and, when
+// asked before avvia(), on a free TCP port of 127.0.0.1 too (with TLS on a
+// self-signed certificate, or without), with password-less access for any
+// role name. Stopped and removed with this object.
 //
 // PostgreSQL refuses to run as root: when the test runs as root, the
 // server's programs run in a user namespace where the current user is
@@ -29,6 +30,15 @@ public:
     // PostgreSQL 15, the Qt PostgreSQL driver or the temporary folder is
     // missing or the server does not start.
     bool avvia();
+    // Before avvia(): listen on 127.0.0.1 too, at portaTcp(), with TLS
+    // (a certificate made by openssl for 127.0.0.1, at certificato()) or
+    // with ssl=off.
+    enum class Tls { No, Si };
+    void ascoltaTcp(Tls tls) { tcp = tls; }
+    // The port of the socket too, then.
+    int portaTcp() const { return porta; }
+    // The server's certificate, the root a client must trust.
+    QString certificato() const { return radice.filePath(QStringLiteral("dati/server.crt")); }
     // Stops the running server (fast shutdown, clients cut off) and starts
     // it again on the same cluster and socket: a school's server going down.
     bool ferma();
@@ -66,8 +76,12 @@ private:
     QString dati() const { return radice.filePath(QStringLiteral("dati")); }
     QString diario() const { return radice.filePath(QStringLiteral("server.log")); }
     bool parti();
+    // The certificate and key of Tls::Si.
+    bool creaCertificato();
 
     QTemporaryDir radice;
+    std::optional<Tls> tcp;
+    int porta = 0;
     bool avviato = false;
     QString motivo;
 };
