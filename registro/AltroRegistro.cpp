@@ -213,7 +213,7 @@ const Colonna ColonneBambini[] = {
 // A statement that reads, after the row's id, each column's type and, when
 // no longer than its bound, its value: a huge value is never loaded.
 template <size_t N>
-QString Controllo(const Colonna (&colonne)[N], const char* tabella)
+QString LetturaControllata(const Colonna (&colonne)[N], const char* tabella)
 {
     QStringList parti{QStringLiteral("id")};
     for (const Colonna& c : colonne)
@@ -406,7 +406,7 @@ bool AltroRegistro::Dati::leggiBambini()
 {
     QSqlQuery q(db());
     q.setForwardOnly(true);
-    if (!q.exec(Controllo(ColonneBambini, "bambini")))
+    if (!q.exec(LetturaControllata(ColonneBambini, "bambini")))
         return rifiuta(NonRegistro(file));
     while (q.next()) {
         if (bambini.size() == MassimoBambini)
@@ -423,7 +423,7 @@ bool AltroRegistro::Dati::controllaRisposte()
 {
     QSqlQuery q(db());
     q.setForwardOnly(true);
-    if (!q.exec(Controllo(ColonneRisposte, "risposte")))
+    if (!q.exec(LetturaControllata(ColonneRisposte, "risposte")))
         return rifiuta(NonRegistro(file));
     while (q.next())
         if (const char* colonna = Sbagliata(q, ColonneRisposte))

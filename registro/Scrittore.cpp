@@ -30,19 +30,19 @@ constexpr int Lotto = 100;
 // The wait before trying a register that failed again, doubled each time.
 constexpr milliseconds PrimaAttesa{250}, UltimaAttesa{5000};
 
-struct Identita {
+struct IdentitaFile {
     dev_t dispositivo = 0;
     ino_t inode = 0;
-    bool operator==(const Identita&) const = default;
+    bool operator==(const IdentitaFile&) const = default;
 };
 
 // The regular file now at percorso; nothing when there is none.
-std::optional<Identita> IdentitaDi(const QString& percorso)
+std::optional<IdentitaFile> IdentitaDi(const QString& percorso)
 {
     struct stat info;
     if (::stat(QFile::encodeName(percorso).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return Identita{info.st_dev, info.st_ino};
+    return IdentitaFile{info.st_dev, info.st_ino};
 }
 
 // The process that wrote the file in use is gone without removing it.
@@ -93,7 +93,7 @@ struct Scrittore::Dati {
 
     // Only the writer's thread touches these.
     std::unique_ptr<Archivio> archivio;
-    std::optional<Identita> identita;  // of the file the register was opened on
+    std::optional<IdentitaFile> identita;  // of the file the register was opened on
     bool controllaTutto = false;       // the last writer did not end cleanly
     bool segnato = false;              // this writer made the file in use
     QString motivo;                    // why the last try failed
