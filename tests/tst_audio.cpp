@@ -23,60 +23,118 @@ namespace {
 
 constexpr int FrequenzaRegistrazione = 22050;
 
-// What the null sink played: the peak, and how long the part louder than a
-// faint hiss lasted, from its first loud sample to its last.
+// What the null sink played, read from the samples its monitor recorded (so
+// by the sound server's clock, whatever the load on this machine): the
+// peak; how long the part louder than a faint hiss lasted, from its first
+// loud sample to its last; how long the loud parts themselves lasted, the
+// silences between them left out (a sound server that ran short of samples
+// on a busy machine plays silence until they come, and then plays them all);
+// the longest silence between two loud parts and the silence after the last.
 struct Ascolto {
     int picco = 0;
     double secondiUdibili = 0;
-    double pausaPiuLunga = 0; // seconds of faint hiss between two loud parts
+    double secondiSuonati = 0;
+    double pausaPiuLunga = 0;
+    double silenzioFinale = 0;
+    double secondiRegistrati = 0;
     qsizetype byte = 0;
 };
 
-// Records the private server's null sink while fai() runs and attesaMs more.
-template <typename F>
-Ascolto Registra(const ServerAudio& server, int attesaMs, F&& fai)
+Ascolto Analizza(const QByteArray& grezzo)
 {
-    QTemporaryDir casa;
-    QProcess registratore;
-    registratore.setProcessEnvironment(server.ambiente());
-    registratore.start(QStandardPaths::findExecutable("parec"),
-                       {"-d", "prova.monitor", "--raw", "--format=s16le",
-                        QStringLiteral("--rate=%1").arg(FrequenzaRegistrazione), "--channels=1",
-                        "--latency-msec=20", casa.filePath("registrazione.raw")});
-    if (!registratore.waitForStarted())
-        return {};
-    // The recorder has connected once silence starts arriving in its file.
-    QElapsedTimer attesa;
-    attesa.start();
-    while (QFileInfo(casa.filePath("registrazione.raw")).size() == 0 && attesa.elapsed() < 5000)
-        QTest::qWait(20);
-    fai();
-    QTest::qWait(attesaMs);
-    registratore.terminate();
-    registratore.waitForFinished(3000);
-
-    QFile file(casa.filePath("registrazione.raw"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray grezzo = file.readAll();
+    // Within one sound, loud samples come at least once every 5 ms (the
+    // tones are 110 Hz or higher); a longer silence splits two loud parts.
+    constexpr qsizetype Pausa = FrequenzaRegistrazione / 200;
     Ascolto a;
     a.byte = grezzo.size();
-    qsizetype primo = -1, ultimo = -1;
-    for (qsizetype i = 0; i + 1 < grezzo.size(); i += 2) {
-        const int v = std::abs(int(qFromLittleEndian<qint16>(grezzo.constData() + i)));
+    const qsizetype campioni = grezzo.size() / 2;
+    qsizetype primo = -1, ultimo = -1, inizioParte = -1;
+    for (qsizetype i = 0; i < campioni; ++i) {
+        const int v = std::abs(int(qFromLittleEndian<qint16>(grezzo.constData() + 2 * i)));
         a.picco = std::max(a.picco, v);
-        if (v > 1000) {
-            if (primo < 0)
-                primo = i / 2;
-            else
-                a.pausaPiuLunga = std::max(a.pausaPiuLunga, double(i / 2 - ultimo) / FrequenzaRegistrazione);
-            ultimo = i / 2;
+        if (v <= 1000)
+            continue;
+        if (primo < 0) {
+            primo = inizioParte = i;
+        } else if (i - ultimo > Pausa) {
+            a.secondiSuonati += double(ultimo - inizioParte + 1) / FrequenzaRegistrazione;
+            a.pausaPiuLunga = std::max(a.pausaPiuLunga, double(i - ultimo) / FrequenzaRegistrazione);
+            inizioParte = i;
         }
+        ultimo = i;
     }
-    if (primo >= 0)
+    if (primo >= 0) {
         a.secondiUdibili = double(ultimo - primo + 1) / FrequenzaRegistrazione;
+        a.secondiSuonati += double(ultimo - inizioParte + 1) / FrequenzaRegistrazione;
+    }
+    a.silenzioFinale = double(campioni - 1 - ultimo) / FrequenzaRegistrazione;
+    a.secondiRegistrati = double(campioni) / FrequenzaRegistrazione;
     return a;
 }
+
+// Records the private server's null sink from construction to destruction.
+class Registrazione {
+public:
+    explicit Registrazione(const ServerAudio& server)
+    {
+        registratore.setProcessEnvironment(server.ambiente());
+        registratore.start(QStandardPaths::findExecutable("parec"),
+                           {"-d", "prova.monitor", "--raw", "--format=s16le",
+                            QStringLiteral("--rate=%1").arg(FrequenzaRegistrazione), "--channels=1",
+                            "--latency-msec=20", file()});
+        registratore.waitForStarted();
+        // The recorder has connected once silence starts arriving in its file.
+        attendi([](const Ascolto& finora) { return finora.byte > 0; });
+    }
+    ~Registrazione()
+    {
+        registratore.terminate();
+        registratore.waitForFinished(3000);
+    }
+
+    Ascolto ascolto() const
+    {
+        QFile f(file());
+        return f.open(QIODevice::ReadOnly) ? Analizza(f.readAll()) : Ascolto{};
+    }
+
+    // Goes on recording, with the event loop running, until fine holds for
+    // what was recorded, or for 30 s at most: the test then fails on what
+    // it heard. Returns what was recorded.
+    template <typename F>
+    Ascolto attendi(F&& fine) const
+    {
+        QElapsedTimer limite;
+        limite.start();
+        Ascolto a = ascolto();
+        while (!fine(a) && limite.elapsed() < 30000 && registratore.state() == QProcess::Running) {
+            QTest::qWait(20);
+            a = ascolto();
+        }
+        return a;
+    }
+
+    // Until a sound of at least secondi seconds has played and 0.3 s of
+    // silence have followed it.
+    Ascolto finoAllaFine(double secondi) const
+    {
+        return attendi([=](const Ascolto& finora) {
+            return finora.secondiSuonati >= secondi && finora.silenzioFinale >= 0.3;
+        });
+    }
+
+    // Until secondi more seconds have been recorded.
+    Ascolto perAltri(double secondi) const
+    {
+        const double da = ascolto().secondiRegistrati;
+        return attendi([=](const Ascolto& finora) { return finora.secondiRegistrati >= da + secondi; });
+    }
+
+private:
+    QString file() const { return casa.filePath("registrazione.raw"); }
+    QTemporaryDir casa;
+    QProcess registratore;
+};
 
 bool Sox(const QStringList& argomenti)
 {
@@ -179,14 +237,17 @@ class ProvaAudio : public QObject {
     // One channel for the table-driven cases, as the program has one.
     std::unique_ptr<CanaleAudio> canale;
 
+    // Played for as long as the file lasts: the samples the server played,
+    // counted, not the time it took, which a busy machine stretches.
     void SuonaPerTuttaLaDurata(const QString& percorso, double durata)
     {
-        const Ascolto a = Registra(server, 1200, [&] {
-            canale->playSound(percorso);
-        });
+        constexpr double Tolleranza = 0.12;
+        Registrazione r(server);
+        canale->playSound(percorso);
+        const Ascolto a = r.finoAllaFine(durata - Tolleranza / 2);
         QVERIFY2(a.picco > 8000, qPrintable(QString("peak %1: silence or too faint").arg(a.picco)));
-        QVERIFY2(std::abs(a.secondiUdibili - durata) < 0.12,
-                 qPrintable(QString("heard for %1 s of %2 s").arg(a.secondiUdibili).arg(durata)));
+        QVERIFY2(std::abs(a.secondiSuonati - durata) < Tolleranza,
+                 qPrintable(QString("heard for %1 s of %2 s").arg(a.secondiSuonati).arg(durata)));
     }
 
 private slots:
@@ -202,11 +263,10 @@ private slots:
 
     void suonoEsatto_arrivaAlServerAudio()
     {
-        const Ascolto a = Registra(server, 1500, [] {
-            CanaleAudio canale;
-            canale.playSound(TESSELO_APP_DIR "/suoni/si1.wav");
-            QTest::qWait(1200);
-        });
+        CanaleAudio canale;
+        Registrazione r(server);
+        canale.playSound(TESSELO_APP_DIR "/suoni/si1.wav");
+        const Ascolto a = r.attendi([](const Ascolto& finora) { return finora.secondiSuonati >= 0.1; });
         QVERIFY2(a.byte > 4410, "nothing was recorded");
         QVERIFY2(a.picco > 1000, qPrintable(QString("peak %1: silence").arg(a.picco)));
     }
@@ -337,13 +397,14 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, voce);
         QFETCH(bool, udibile);
-        const Ascolto a = Registra(server, 800, [&] {
-            voce ? canale->playVoice(file) : canale->playSound(file);
-        });
+        Registrazione r(server);
+        voce ? canale->playVoice(file) : canale->playSound(file);
+        // Nothing tells that nothing plays: 0.8 s of the server's output.
+        const Ascolto a = udibile ? r.finoAllaFine(0.05) : r.perAltri(0.8);
         QVERIFY2(a.byte > 4410, "nothing was recorded");
         if (udibile) {
             QVERIFY2(a.picco > 3000, qPrintable(QString("peak %1: silence").arg(a.picco)));
-            QVERIFY2(a.secondiUdibili < 0.5, qPrintable(QString("default sound %1 s long").arg(a.secondiUdibili)));
+            QVERIFY2(a.secondiSuonati < 0.5, qPrintable(QString("default sound %1 s long").arg(a.secondiSuonati)));
         } else {
             QVERIFY2(a.picco < 100, qPrintable(QString("peak %1: something played").arg(a.picco)));
         }
@@ -356,15 +417,16 @@ private slots:
         QVERIFY(ScriviTono(lunga, SF_FORMAT_PCM_16, 1, 22050, 3.0));
         const QString breve = cartella.filePath("breve.wav");
         QVERIFY(ScriviTono(breve, SF_FORMAT_PCM_16, 1, 22050, 0.3));
-        const Ascolto a = Registra(server, 1000, [&] {
-            CanaleAudio canale;
-            canale.playVoice(lunga);
-            QTest::qWait(400);
-            canale.playSound(breve);
-            QTest::qWait(800);
-        });
-        QVERIFY2(a.secondiUdibili > 0.5 && a.secondiUdibili < 1.4,
-                 qPrintable(QString("heard for %1 s").arg(a.secondiUdibili)));
+        CanaleAudio canale;
+        Registrazione r(server);
+        canale.playVoice(lunga);
+        r.attendi([](const Ascolto& finora) { return finora.secondiSuonati >= 0.2; });
+        canale.playSound(breve);
+        // The voice's part and most of the short sound; three seconds more
+        // were the voice not cut off.
+        const Ascolto a = r.finoAllaFine(0.45);
+        QVERIFY2(a.secondiSuonati >= 0.45 && a.secondiSuonati < 2.5,
+                 qPrintable(QString("heard for %1 s").arg(a.secondiSuonati)));
     }
 
     // A long float recording (a minute at 96 kHz, stereo, 64-bit float)
@@ -379,16 +441,20 @@ private slots:
                      "sine", "440", "vol", "0.5"}));
         const long memoriaPrima = PiccoMemoriaKiB();
         qint64 clicPiuLento = 0;
-        const Ascolto a = Registra(server, 0, [&] {
-            CanaleAudio canale;
-            for (int i = 0; i < 12; ++i) {
-                QElapsedTimer t;
-                t.start();
-                canale.playSound(lunga);
-                clicPiuLento = std::max(clicPiuLento, t.elapsed());
-                QTest::qWait(100);
-            }
-            QTest::qWait(3000);
+        CanaleAudio canale;
+        // The channel has played before, as in a game, so that the clicks
+        // time the long sound alone, not the sound module's first load.
+        canale.playSound(TESSELO_APP_DIR "/suoni/no.wav");
+        Registrazione r(server);
+        for (int i = 0; i < 12; ++i) {
+            QElapsedTimer t;
+            t.start();
+            canale.playSound(lunga);
+            clicPiuLento = std::max(clicPiuLento, t.elapsed());
+            QTest::qWait(100);
+        }
+        const Ascolto a = r.attendi([](const Ascolto& finora) {
+            return finora.secondiUdibili > 3.8 || finora.pausaPiuLunga >= 0.25;
         });
         const long crescita = (PiccoMemoriaKiB() - memoriaPrima) / 1024;
         qInfo("slowest click %lld ms; peak memory grew by %ld MiB", clicPiuLento, crescita);
@@ -409,18 +475,19 @@ private slots:
         Ascolto a;
         {
             CatturaStderr cattura;
-            a = Registra(server, 0, [&] {
-                CanaleAudio canale;
-                canale.playVoice(lunga);
-                QTest::qWait(200);
-                // Two seconds of the twenty are left.
-                QVERIFY(QFile::resize(lunga, QFileInfo(lunga).size() / 10));
-                QTest::qWait(3500);
+            CanaleAudio canale;
+            Registrazione r(server);
+            canale.playVoice(lunga);
+            QTest::qWait(200);
+            // Two seconds of the twenty are left.
+            QVERIFY(QFile::resize(lunga, QFileInfo(lunga).size() / 10));
+            a = r.attendi([](const Ascolto& finora) {
+                return finora.secondiSuonati > 1.5 && finora.silenzioFinale >= 0.5;
             });
             errori = cattura.testo();
         }
-        QVERIFY2(a.secondiUdibili > 1.5 && a.secondiUdibili < 2.6,
-                 qPrintable(QString("heard for %1 s").arg(a.secondiUdibili)));
+        QVERIFY2(a.secondiSuonati > 1.5 && a.secondiSuonati < 2.6,
+                 qPrintable(QString("heard for %1 s").arg(a.secondiSuonati)));
         QCOMPARE(errori.count(QStringLiteral("tesselo: %1: suono danneggiato\n").arg(QDir::toNativeSeparators(lunga))), 1);
     }
 

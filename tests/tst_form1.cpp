@@ -45,6 +45,8 @@ bool Visibile(const char* nome) { return Ctl(F, nome)->isVisible(); }
 
 } // namespace
 
+Q_DECLARE_METATYPE(Blocco)
+
 class ProvaCorniceForm1 : public QObject {
     Q_OBJECT
 private slots:
@@ -189,15 +191,31 @@ private slots:
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
     }
 
+    // A right answer, with either button, turns the button just clicked red
+    // and leaves the other as it was; both are locked until "avanti".
+    void rispostaGiusta_bloccaIBottoniESegnaInRosso_data()
+    {
+        QTest::addColumn<QString>("premuto");
+        QTest::addColumn<QString>("altro");
+        QTest::addColumn<Blocco>("destra");
+        QTest::newRow("DIVERSA") << "DIVERSI" << "UGUALI" << BluPiccolo;
+        QTest::newRow("UGUALE") << "UGUALI" << "DIVERSI" << B("quadrato", "blu", "grande", "sottile");
+    }
     void rispostaGiusta_bloccaIBottoniESegnaInRosso()
     {
+        QFETCH(QString, premuto);
+        QFETCH(QString, altro);
+        QFETCH(Blocco, destra);
         Ambiente a;
-        Apri(a, Dimensione, RossoGrande, BluPiccolo);
-        Clic("DIVERSI");
+        Apri(a, Dimensione, RossoGrande, destra);
+        const QColor prima = SfondoDi(Ctl(F, altro));
+        Clic(qPrintable(premuto));
+        QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));
         QVERIFY(!Ctl(F, "UGUALI")->isEnabled() && !Ctl(F, "DIVERSI")->isEnabled());
         QVERIFY(Ctl(F, "bottoneavanti")->isEnabled());
-        QCOMPARE(ValoreColore(SfondoDi(Ctl(F, "DIVERSI"))), quint32(0x000000FF));
-        QVERIFY(ValoreColore(SfondoDi(Ctl(F, "UGUALI"))) != quint32(0x000000FF));
+        QCOMPARE(ValoreColore(SfondoDi(Ctl(F, premuto))), quint32(0x000000FF));
+        QCOMPARE(SfondoDi(Ctl(F, altro)), prima);
+        QVERIFY(ValoreColore(prima) != quint32(0x000000FF));
         Clic("DIVERSI"); // disabled: nothing happens
         Clic("UGUALI");
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(1));

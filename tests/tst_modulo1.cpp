@@ -1,3 +1,4 @@
+#include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
@@ -25,6 +26,22 @@ private slots:
         for (const auto& [colore, volte] : visti) {
             const double atteso = colore == 0x00FFC0FF ? 2.0 * n / 18 : 1.0 * n / 18;
             QVERIFY2(std::abs(volte - atteso) < 6 * std::sqrt(atteso), qPrintable(QString::number(colore, 16)));
+        }
+    }
+
+    // The palette's values are &H00BBGGRR, red in the low byte: read through
+    // the colour model, each is the colour the design names by its red,
+    // green and blue, and a colour's value is its entry again.
+    void tavolozza_rossoNelByteBasso()
+    {
+        const int rgb[18][3] = {{255, 192, 192}, {255, 128, 128}, {255, 0, 0},     {255, 192, 128}, {255, 128, 0},
+                                {255, 255, 192}, {255, 255, 0},   {192, 64, 0},    {128, 255, 128}, {0, 192, 0},
+                                {192, 255, 255}, {0, 255, 255},   {192, 192, 255}, {255, 192, 255}, {255, 192, 255},
+                                {224, 224, 224}, {0, 0, 255},     {255, 0, 255}};
+        for (int i = 0; i < 18; ++i) {
+            const QColor colore(rgb[i][0], rgb[i][1], rgb[i][2]);
+            QCOMPARE(ColoreDa(Palette[i + 1]), colore);
+            QCOMPARE(ValoreColore(colore), Palette[i + 1]);
         }
     }
 

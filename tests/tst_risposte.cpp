@@ -13,6 +13,7 @@
 #include "tests/support/Partita.h"
 
 #include <QAbstractButton>
+#include <QSet>
 
 using Registro::Domanda;
 using Registro::Risposta;
@@ -262,6 +263,28 @@ private slots:
         if (id != IdSchermo::FormTrova)
             QCOMPARE(r.blocchi, m.blocchi);
         ControllaDomande(id, m, r);
+    }
+
+    // «uguale - diverso» numbers its attributes in an order of its own; the
+    // register receives each as the register numbers it, whichever of the
+    // four a turn asks.
+    void ugualeDiverso_ogniAttributoComeLoChiedeLoSchermo()
+    {
+        Ambiente a;
+        QList<Risposta> registrate;
+        servizi().registra = [&](const Risposta& r) { registrate.append(r); };
+        Partita::AvviaFinoAlMenu();
+        Partita::ApriDalMenu(Partita::Giochi()[0]);
+        QSet<QString> chiesti;
+        for (int turno = 0; turno < 100 && chiesti.size() < 4; ++turno) {
+            QVERIFY(Partita::Giusta(IdSchermo::form1));
+            // A right answer leaves the turn on show until "avanti".
+            ControllaDomande(IdSchermo::form1, Leggi(IdSchermo::form1), registrate.last());
+            if (QTest::currentTestFailed())
+                return;
+            chiesti.insert(registrate.last().domande[0].attributo);
+        }
+        QCOMPARE(chiesti.size(), 4);
     }
 
     // Without a register, answers are judged as ever and nothing else

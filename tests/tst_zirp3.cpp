@@ -214,6 +214,32 @@ private slots:
         QCOMPARE(Modulo1::ContatoreEsatti, qint16(2));
     }
 
+    // "ricomincia" and "avanti" show all nine blocks again, the last one
+    // too, whichever were hidden.
+    void ricominciaEAvanti_mostranoTuttiINove()
+    {
+        Ambiente a;
+        Apri(a);
+        const auto tuttiVisibili = [] {
+            for (int k = 0; k < 9; ++k)
+                if (!Blocco_(k)->isVisible())
+                    return false;
+            return true;
+        };
+        const auto nascondiTutti = [] {
+            for (int k = 0; k < 9; ++k)
+                QTest::mouseClick(Blocco_(k), Qt::LeftButton);
+        };
+        nascondiTutti();
+        QTest::mouseClick(Ctl(Id, "Command1"), Qt::LeftButton);
+        QVERIFY(tuttiVisibili());
+        nascondiTutti();
+        QTest::mouseClick(Numero(4), Qt::LeftButton);
+        AccodaTurno(a, RiferimentoRosso, CriterioColore, QuattroRossi);
+        QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
+        QVERIFY(tuttiVisibili());
+    }
+
     // A block hidden from the keyboard hands the focus to the next block
     // still shown; with every block hidden, to "ricomincia".
     void tastiera_ilFuocoSegueIBlocchiRimasti()

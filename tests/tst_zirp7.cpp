@@ -3,8 +3,10 @@
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"
 #include "controls/Linea.h"
+#include "games/zirp7/zirp7.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Partita.h"
 #include "tests/support/Tradotto.h"
 
 #include <QAction>
@@ -322,6 +324,19 @@ private slots:
                 QVERIFY(area.left() <= condizione.center().x() && condizione.center().x() <= area.right());
             }
         }
+    }
+
+    // Leaving through "Esci" and coming back from the menu starts afresh:
+    // every place empty and counted empty, and a block waiting.
+    void riaperto_postiVuotiEUnBloccoInAttesa()
+    {
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        Partita::RiapriDopoUnaRisposta(a, Id);
+        QCOMPARE(Gioco<zirp7>(Id).NumeroInseriti, (std::array<qint16, 4>{}));
+        for (const Immagine* casella : Gioco<zirp7>(Id).controlli().insieme)
+            QVERIFY(casella->vuota());
+        QVERIFY(!Gioco<zirp7>(Id).controlli().Image1->vuota());
     }
 };
 

@@ -8,6 +8,7 @@
 #include "games/zirp8/zirp8.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Partita.h"
 #include "tests/support/Tradotto.h"
 
 #include <QAction>
@@ -385,6 +386,19 @@ private slots:
                 QCOMPARE(vicina, j + 1);
             }
         }
+    }
+
+    // Leaving through "Esci" and coming back from the menu starts afresh:
+    // every place empty and counted empty, and a block waiting.
+    void riaperto_postiVuotiEUnBloccoInAttesa()
+    {
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        Partita::RiapriDopoUnaRisposta(a, Id);
+        QCOMPARE(Z().NumeroInseriti, (std::array<qint16, 4>{}));
+        for (const Immagine* casella : Z().controlli().insieme)
+            QVERIFY(casella->vuota());
+        QVERIFY(!Z().controlli().Image1->vuota());
     }
 };
 

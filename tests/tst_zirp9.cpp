@@ -5,6 +5,7 @@
 #include "games/zirp9/zirp9.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/Partita.h"
 #include "tests/support/Tradotto.h"
 
 #include <QSet>
@@ -203,6 +204,19 @@ private slots:
                 }
             }
         }
+    }
+
+    // Leaving through "Esci" and coming back from the menu starts afresh:
+    // every place empty and counted empty, and a block waiting.
+    void riaperto_postiVuotiEUnBloccoInAttesa()
+    {
+        Ambiente a;
+        Partita::AvviaFinoAlMenu();
+        Partita::RiapriDopoUnaRisposta(a, Id);
+        QCOMPARE(Tabella().NumeroInseriti, (std::array<qint16, 4>{}));
+        for (const Immagine* casella : Tabella().controlli().insieme)
+            QVERIFY(casella->vuota());
+        QVERIFY(!Tabella().controlli().Image1->vuota());
     }
 };
 

@@ -192,6 +192,20 @@ void TornaAlMenu(Ambiente& a, IdSchermo id)
     qFatal("no exit menu");
 }
 
+void RiapriDopoUnaRisposta(Ambiente& a, IdSchermo id)
+{
+    for (const VoceGioco& gioco : Giochi())
+        if (gioco.id == id) {
+            ApriDalMenu(gioco);
+            if (!Giusta(id))
+                qFatal("no right answer to give");
+            TornaAlMenu(a, id);
+            ApriDalMenu(gioco);
+            return;
+        }
+    qFatal("not a game of the menu");
+}
+
 bool Giusta(IdSchermo id)
 {
     return Rispondi(id, true);

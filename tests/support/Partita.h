@@ -28,6 +28,10 @@ void ApriDalMenu(const VoceGioco& gioco);
 // Leaves a game for the menu with "Esci", answering its question Yes.
 void TornaAlMenu(Ambiente& a, IdSchermo id);
 
+// From the menu, which must be on show: opens the game, gives it one right
+// answer, leaves it with "Esci" and Yes, and opens it again.
+void RiapriDopoUnaRisposta(Ambiente& a, IdSchermo id);
+
 // One answer the game judges right, or wrong, given by clicking; a finished
 // turn is moved on with "avanti" first. False when the game on show has no
 // such answer now.
