@@ -25,8 +25,11 @@ using Registro::Scrittore;
 
 enum class Fase { Ferma, InLettura, Letta };
 
-// What the reading thread hands to the interface thread. Once the phase is
-// Letta, the class and the writer no longer change until Termina.
+// What the reading thread hands to the interface thread. Every field but
+// the reader and the last two, the interface thread's alone, is read and
+// written under the mutex: the class and its writer may still arrive from
+// the school's server after the phase is Letta (ClasseCopiata, on the
+// sender's thread), while the interface reads them.
 struct Stato {
     std::mutex mutex;
     std::condition_variable cambiato;
@@ -282,30 +285,37 @@ void QuandoPronta(std::function<void(bool)> poi, std::chrono::milliseconds attes
         });
 }
 
-const QList<Bambino>& Bambini()
+QList<Bambino> Bambini()
 {
+    const std::lock_guard blocco(S().mutex);
     return S().bambini;
 }
 
 QString NomeMostrato(const Bambino& bambino)
 {
+    const std::lock_guard blocco(S().mutex);
     const qsizetype i = S().bambini.indexOf(bambino);
     return i < 0 ? bambino.nome : S().nomi.at(i);
 }
 
 void Scegli(qint64 bambino)
 {
-    Stato& s = S();
-    s.scelto = bambino;
-    if (!s.scrittore)
+    std::shared_ptr<Scrittore> scrittore;
+    {
+        const std::lock_guard blocco(S().mutex);
+        S().scelto = bambino;
+        scrittore = S().scrittore;
+    }
+    if (!scrittore)
         return;
-    servizi().registra = [scrittore = s.scrittore, bambino](const Registro::Risposta& risposta) {
+    servizi().registra = [scrittore = std::move(scrittore), bambino](const Registro::Risposta& risposta) {
         scrittore->registra(risposta, bambino);
     };
 }
 
 std::optional<qint64> Scelto()
 {
+    const std::lock_guard blocco(S().mutex);
     return S().scelto;
 }
 

@@ -92,6 +92,7 @@ void FinestraRegistro::creaMenu()
 void FinestraRegistro::aggiorna()
 {
     const Registro::Periodo p = scelta->periodo();
+    archivio.nuovaLettura();
     gestione->aggiorna();
     vistaBambino->aggiornaClasse();
     vistaClasse->mostra(p);

@@ -210,6 +210,14 @@ QString Archivio::descrizione() const
 QString Archivio::ultimoErrore() const { return d->errore; }
 QString Archivio::fileSpostato() const { return d->spostato; }
 
+bool Archivio::leggi(QSqlQuery& q, const QString& cosa) const
+{
+    if (d->esegui(q, cosa))
+        return true;
+    letturaFallita(d->errore);
+    return false;
+}
+
 std::optional<Bambino> Archivio::Dati::leggiBambino(QSqlQuery& q) const
 {
     if (!q.next())
@@ -224,7 +232,7 @@ QList<Bambino> Archivio::bambini() const
     if (!d->aperto)
         return elenco;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini"));
-    if (!d->esegui(q, QStringLiteral("impossibile leggere la classe")))
+    if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return elenco;
     while (const auto b = d->leggiBambino(q))
         elenco << *b;
@@ -238,7 +246,7 @@ std::optional<Bambino> Archivio::bambino(qint64 id) const
         return std::nullopt;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini WHERE id = ?"));
     q.addBindValue(id);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere la classe")))
+    if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return std::nullopt;
     return d->leggiBambino(q);
 }
@@ -306,7 +314,7 @@ int Archivio::risposteDi(qint64 bambino) const
         return 0;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM risposte WHERE bambino = ?"));
     q.addBindValue(bambino);
-    return d->esegui(q, QStringLiteral("impossibile leggere il registro")) && q.next() ? q.value(0).toInt() : 0;
+    return leggi(q, QStringLiteral("impossibile leggere il registro")) && q.next() ? q.value(0).toInt() : 0;
 }
 
 bool Archivio::rimuovi(qint64 bambino)
@@ -333,7 +341,7 @@ bool Archivio::classeEsiste() const
     if (!d->aperto)
         return false;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT EXISTS (SELECT 1 FROM bambini)"));
-    return d->esegui(q, QStringLiteral("impossibile leggere la classe")) && q.next() && q.value(0).toBool();
+    return leggi(q, QStringLiteral("impossibile leggere la classe")) && q.next() && q.value(0).toBool();
 }
 
 bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
@@ -386,7 +394,7 @@ void Archivio::scorriRisposte(const Periodo& periodo,
             .arg(QLatin1String(ColonneRisposta)));
     q.addBindValue(dal);
     q.addBindValue(al);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
+    if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return;
     while (q.next())
         ciascuna(LeggiRisposta(q), q.value(2).toLongLong());
@@ -398,7 +406,7 @@ bool Archivio::contiene(const QUuid& id) const
         return false;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT 1 FROM risposte WHERE uuid = ?"));
     q.addBindValue(Codici::Uuid(id));
-    return d->esegui(q, QStringLiteral("impossibile leggere il registro")) && q.next();
+    return leggi(q, QStringLiteral("impossibile leggere il registro")) && q.next();
 }
 
 int Archivio::cancellaRisposteDi(qint64 bambino)
@@ -433,7 +441,7 @@ QList<RigaClasse> Archivio::classe(const Periodo& periodo) const
     QSqlQuery q = d->prepara(QueryClasse());
     q.addBindValue(dal);
     q.addBindValue(al);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
+    if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return {};
     QHash<qint64, QList<Conto>> conti;
     while (q.next()) {
@@ -479,7 +487,7 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
     q.addBindValue(bambino);
     q.addBindValue(dal);
     q.addBindValue(al);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
+    if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return {};
     return LeggiScheda(q, {[](const QVariant& v) { return Codici::Schermo(v); },
                            [](const QVariant& v) { return Codici::Domande(v); },

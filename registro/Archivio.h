@@ -74,6 +74,8 @@ protected:
     void annulla() override;
 
 private:
+    // Runs a reading of this register; one that fails is told to the views.
+    bool leggi(QSqlQuery& q, const QString& cosa) const;
     static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino);
     std::optional<int> unisciAttaccato(const QString& altroFile);
 

@@ -33,8 +33,8 @@ struct ArchivioServer::Dati {
     QString connessione;
     QString nome;  // host and database, for the teacher
     mutable QString errore;
-    // Why the last read failed; empty after a read that succeeded.
-    mutable QString erroreLettura;
+    // The register these are of, told of every read that failed.
+    const ArchivioServer* registro = nullptr;
     bool aperto = false;
     bool inTransazione = false;
     // Since the last attempt to connect again that failed: one attempt in
@@ -97,7 +97,8 @@ struct ArchivioServer::Dati {
     bool leggi(QSqlQuery& q) const
     {
         const bool fatto = esegui(q, QStringLiteral("impossibile leggere il registro sul server"));
-        erroreLettura = fatto ? QString() : errore;
+        if (!fatto)
+            registro->letturaFallita(errore);
         return fatto;
     }
     bool scrivi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile scrivere il registro sul server")); }
@@ -132,7 +133,10 @@ struct ArchivioServer::Dati {
     }
 };
 
-ArchivioServer::ArchivioServer() : d(std::make_unique<Dati>()) {}
+ArchivioServer::ArchivioServer() : d(std::make_unique<Dati>())
+{
+    d->registro = this;
+}
 
 ArchivioServer::~ArchivioServer()
 {
@@ -162,7 +166,6 @@ QString ArchivioServer::descrizione() const
     return QCoreApplication::translate("Registro", "Registro sul server %1").arg(d->nome);
 }
 bool ArchivioServer::aperto() const { return d->aperto; }
-QString ArchivioServer::erroreLettura() const { return d->erroreLettura; }
 QString ArchivioServer::ultimoErrore() const { return d->errore; }
 
 QList<Bambino> ArchivioServer::bambini() const

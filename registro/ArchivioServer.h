@@ -33,7 +33,6 @@ public:
     QString descrizione() const override;
     bool aperto() const override;
     QString ultimoErrore() const override;
-    QString erroreLettura() const override;
 
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;

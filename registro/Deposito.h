@@ -88,9 +88,13 @@ public:
     virtual bool aperto() const = 0;
     // Why the last operation failed, in one Italian line.
     virtual QString ultimoErrore() const = 0;
-    // Why the last reading failed, empty when it succeeded: views that came
-    // out empty because the register could not be read say so.
-    virtual QString erroreLettura() const { return {}; }
+    // Why the first reading that failed since nuovaLettura() failed, empty
+    // when every one succeeded: a window's refresh starts with nuovaLettura()
+    // and, when its views came out empty or short because the register could
+    // not be read, says so, even when later readings of the same refresh
+    // succeeded.
+    QString erroreLettura() const { return primaLetturaFallita; }
+    void nuovaLettura() const { primaLetturaFallita.clear(); }
 
     // The class, sorted by name then surname (see Ordina).
     virtual QList<Bambino> bambini() const = 0;
@@ -134,6 +138,13 @@ public:
     virtual std::optional<QList<Computer>> computer() const { return std::nullopt; }
 
 protected:
+    // A reading failed, for the reason given: kept unless an earlier one of
+    // this refresh failed too.
+    void letturaFallita(const QString& motivo) const
+    {
+        if (primaLetturaFallita.isEmpty())
+            primaLetturaFallita = motivo;
+    }
     // A transaction of the store's own: begun, committed (undone when the
     // commit fails), undone; false with ultimoErrore set on failure.
     virtual bool inizia() = 0;
@@ -147,6 +158,9 @@ protected:
     // be stored; otherwise nothing, with the reason in errore when the child
     // is at fault.
     std::optional<Bambino> daSalvare(const Bambino& bambino, QString& errore) const;
+
+private:
+    mutable QString primaLetturaFallita;
 };
 
 // The first and one past the last moment of a period, in local time, as

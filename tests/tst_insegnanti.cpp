@@ -21,10 +21,14 @@
 #include <QChart>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStatusBar>
 #include <QTableWidget>
 
 using namespace Insegnanti;
@@ -551,6 +555,34 @@ private slots:
         QFile f(d.file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().trimmed().count('\n'), 2);
+    }
+
+    // A register that can no longer be read while the window is open (its
+    // answers' table gone): the refresh says so, though the class itself was
+    // read, and says no more once the register is whole again.
+    void registroIlleggibile()
+    {
+        aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        FinestraRegistro finestra(*archivio);
+        QLabel* quale = finestra.statusBar()->findChild<QLabel*>(QStringLiteral("registro"));
+        const auto rinomina = [&](const char* da, const char* a) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("guasto"));
+            db.setDatabaseName(registro());
+            const bool fatto = db.open() && QSqlQuery(db).exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(da, a));
+            db = {};
+            QSqlDatabase::removeDatabase(QStringLiteral("guasto"));
+            return fatto;
+        };
+        QVERIFY(rinomina("risposte", "altrove"));
+        finestra.aggiorna();
+        QVERIFY2(quale->text().contains(QStringLiteral("non si riesce a leggerlo")), qPrintable(quale->text()));
+        QVERIFY2(archivio->erroreLettura().contains(QStringLiteral("impossibile leggere il registro")),
+                 qPrintable(archivio->erroreLettura()));
+        QCOMPARE(archivio->bambini().size(), 1);
+        QVERIFY(rinomina("altrove", "risposte"));
+        finestra.aggiorna();
+        QVERIFY2(!quale->text().contains(QStringLiteral("non si riesce")), qPrintable(quale->text()));
+        QVERIFY(archivio->erroreLettura().isEmpty());
     }
 
     // File names offered for a report keep a name's letters.

@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStatusBar>
@@ -407,6 +408,34 @@ private slots:
         QCOMPARE(registro->bambini().first().nomeCompleto(), "Anna " + NomeSql);
         Bambino bruno{0, {}, "Bruno", {}, "cane"};
         QVERIFY2(registro->salva(bruno), qPrintable(registro->ultimoErrore()));
+    }
+
+    // A refresh in which one reading is refused and later ones succeed (the
+    // computers' list, read last, is still allowed): the window still says
+    // that what it shows may be incomplete.
+    void letturaRifiutataNelRefresh()
+    {
+        auto registro = apri();
+        Bambino anna{0, {}, "Anna", {}, "gatto"};
+        QVERIFY(registro->salva(anna));
+        Insegnanti::FinestraRegistro finestra(*registro);
+        QLabel* quale = finestra.statusBar()->findChild<QLabel*>("registro");
+        QVERIFY(sql("REVOKE SELECT ON tesselo.risposte FROM tesselo_insegnante"));
+        const auto ridai = qScopeGuard([&] { sql("GRANT SELECT ON tesselo.risposte TO tesselo_insegnante"); });
+        finestra.aggiorna();
+        QVERIFY2(quale->text().contains("non si riesce a leggerlo"), qPrintable(quale->text()));
+        // The same through the register alone: the first failure stays until
+        // the next refresh begins.
+        registro->nuovaLettura();
+        QCOMPARE(registro->risposteDi(0), 0);
+        QVERIFY(registro->computer());
+        QCOMPARE(registro->bambini().size(), 1);
+        QVERIFY(!registro->erroreLettura().isEmpty());
+        registro->nuovaLettura();
+        QVERIFY(registro->erroreLettura().isEmpty());
+        QVERIFY(sql("GRANT SELECT ON tesselo.risposte TO tesselo_insegnante"));
+        finestra.aggiorna();
+        QVERIFY2(!quale->text().contains("non si riesce"), qPrintable(quale->text()));
     }
 
     void momento_data()
