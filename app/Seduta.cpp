@@ -3,6 +3,7 @@
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "app/VociNomi.h"
+#include "registro/Avviso.h"
 #include "registro/Impostazioni.h"
 #include "registro/Invio.h"
 #include "registro/Scrittore.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <condition_variable>
-#include <cstdio>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -20,6 +20,7 @@ namespace Seduta {
 
 namespace {
 
+using Registro::Avvisa;
 using Registro::Bambino;
 using Registro::Scrittore;
 
@@ -60,11 +61,6 @@ Stato& S()
     return stato;
 }
 
-void Avvisa(const QString& riga)
-{
-    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
-}
-
 // The first name, or name and surname where another child has the same first name.
 QStringList NomiMostrati(const QList<Bambino>& classe)
 {
@@ -86,10 +82,10 @@ struct Lettura {
 Lettura LeggiClasse(const QString& percorso)
 {
     Registro::Archivio archivio;
-    const Registro::Esito esito = archivio.apri(percorso, false);
-    if (esito == Registro::Esito::Ok)
+    const Registro::Accesso esito = archivio.apri(percorso, false);
+    if (esito == Registro::Accesso::Ok)
         return {archivio.bambini(), {}};
-    if (esito == Registro::Esito::Mancante)
+    if (esito == Registro::Accesso::Mancante)
         return {};
     // The register's reason names its file.
     return {{}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};

@@ -1,15 +1,15 @@
 #include "app/Caratteri.h"
 #include "app/CartellaUtente.h"
 #include "app/Immagini.h"
-#include "app/LinguaGioco.h"
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
 #include "app/Servizi.h"
+#include "comune/LinguaDelProgramma.h"
+#include "comune/Stile.h"
 #include "screens/Schermi.h"
 
 #include <QApplication>
 #include <QByteArrayView>
-#include "app/Stile.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

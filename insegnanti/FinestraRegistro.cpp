@@ -129,7 +129,7 @@ void FinestraRegistro::esporta()
         Testo::tr("File CSV (*.csv)"));
     if (file.isEmpty())
         return;
-    const Esito esito = Esporta(archivio, file, scelta->periodo());
+    const EsitoOperazione esito = Esporta(archivio, file, scelta->periodo());
     richieste().informa(this, esito.messaggio, !esito.riuscito);
 }
 
@@ -139,7 +139,7 @@ void FinestraRegistro::unisci()
                                                   Testo::tr("Registro di Tesselo (*.sqlite);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
-    const Esito esito = Unisci(archivio, file);
+    const EsitoOperazione esito = Unisci(archivio, file);
     aggiorna();
     richieste().informa(this, esito.messaggio, !esito.riuscito);
 }

@@ -17,7 +17,7 @@ QString Nome(const QString& file)
 }
 } // namespace
 
-Esito Importa(Registro::Deposito& archivio, const QString& file)
+EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file)
 {
     const Registro::Importazione fatto = Registro::ImportaClasse(archivio, file);
     if (!fatto.errore.isEmpty())
@@ -28,7 +28,7 @@ Esito Importa(Registro::Deposito& archivio, const QString& file)
     return {true, Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(Nome(file))};
 }
 
-Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
+EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
 {
     QSaveFile uscita(file);
     if (!uscita.open(QIODevice::WriteOnly) || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
@@ -37,7 +37,7 @@ Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Reg
     return {true, Testo::tr("Risposte esportate nel file %1.").arg(Nome(file))};
 }
 
-Esito Unisci(Registro::Deposito& archivio, const QString& file)
+EsitoOperazione Unisci(Registro::Deposito& archivio, const QString& file)
 {
     const QFileInfo altro(file);
     if (!altro.isFile())
@@ -50,20 +50,20 @@ Esito Unisci(Registro::Deposito& archivio, const QString& file)
                            Nome(file))};
 }
 
-QString NonSiApre(const Registro::Deposito& archivio, Registro::Esito esito, const QString& nome)
+QString NonSiApre(const Registro::Deposito& archivio, Registro::Accesso esito, const QString& nome)
 {
     QString motivo = archivio.ultimoErrore();
     if (motivo.isEmpty()) {
         switch (esito) {
-        case Registro::Esito::Ok: break;
-        case Registro::Esito::Mancante: motivo = Testo::tr("non c'è ancora"); break;
-        case Registro::Esito::NonScrivibile: motivo = Testo::tr("non si può scrivere"); break;
-        case Registro::Esito::Bloccato: motivo = Testo::tr("è bloccato da un altro programma"); break;
-        case Registro::Esito::Danneggiato: motivo = Testo::tr("è danneggiato"); break;
-        case Registro::Esito::PiuRecente:
+        case Registro::Accesso::Ok: break;
+        case Registro::Accesso::Mancante: motivo = Testo::tr("non c'è ancora"); break;
+        case Registro::Accesso::NonScrivibile: motivo = Testo::tr("non si può scrivere"); break;
+        case Registro::Accesso::Bloccato: motivo = Testo::tr("è bloccato da un altro programma"); break;
+        case Registro::Accesso::Danneggiato: motivo = Testo::tr("è danneggiato"); break;
+        case Registro::Accesso::PiuRecente:
             motivo = Testo::tr("è stato fatto da una versione più recente del programma");
             break;
-        case Registro::Esito::NonRaggiungibile: motivo = Testo::tr("il server non risponde"); break;
+        case Registro::Accesso::NonRaggiungibile: motivo = Testo::tr("il server non risponde"); break;
         }
     }
     if (motivo.endsWith(QLatin1Char('.')))
@@ -80,13 +80,13 @@ QString SulServer(const Registro::Impostazioni& imp)
 }
 
 // Why the server's register could not be opened, and libpq's own words.
-QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Esito esito, const Registro::Impostazioni& imp)
+QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Accesso esito, const Registro::Impostazioni& imp)
 {
     const QString utente = imp.utentePerInsegnanti().isEmpty() ? Testo::tr("di questo account")
                                                                : Testo::tr("«%1»").arg(imp.utentePerInsegnanti());
     switch (esito) {
-    case Registro::Esito::PiuRecente: return server.ultimoErrore();
-    case Registro::Esito::NonRaggiungibile:
+    case Registro::Accesso::PiuRecente: return server.ultimoErrore();
+    case Registro::Accesso::NonRaggiungibile:
         return Testo::tr("il server non risponde, o non accetta l'utente %1 (%2)").arg(utente, server.ultimoErrore());
     default:
         return Testo::tr("sul server non c'è un registro di Tesselo che l'utente %1 possa leggere (%2)")
@@ -108,8 +108,8 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
     }
     if (imp) {
         auto server = std::make_unique<Registro::ArchivioServer>();
-        const Registro::Esito esito = server->apri(*imp);
-        if (esito != Registro::Esito::Ok)
+        const Registro::Accesso esito = server->apri(*imp);
+        if (esito != Registro::Accesso::Ok)
             aperto.errore = Testo::tr("Il registro %1 non si può aprire: %2.")
                                 .arg(SulServer(*imp), PercheNonSiApre(*server, esito, *imp));
         else
@@ -117,8 +117,8 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
         return aperto;
     }
     auto archivio = std::make_unique<Registro::Archivio>();
-    const Registro::Esito esito = archivio->apri(percorso, crea);
-    if (esito != Registro::Esito::Ok)
+    const Registro::Accesso esito = archivio->apri(percorso, crea);
+    if (esito != Registro::Accesso::Ok)
         return {nullptr, NonSiApre(*archivio, esito, percorso), {}};
     aperto.spostato = archivio->fileSpostato();
     aperto.deposito = std::move(archivio);

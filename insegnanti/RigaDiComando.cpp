@@ -65,7 +65,7 @@ int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTe
         return 1;
     }
     Registro::Deposito& archivio = *aperto.deposito;
-    const Esito esito = richiesta.comando == Comando::Importa ? Importa(archivio, richiesta.file)
+    const EsitoOperazione esito = richiesta.comando == Comando::Importa ? Importa(archivio, richiesta.file)
                       : richiesta.comando == Comando::Esporta ? Esporta(archivio, richiesta.file)
                                                               : Unisci(archivio, richiesta.file);
     (esito.riuscito ? uscita : errori) << (esito.riuscito ? "" : "tesselo-registro: ") << esito.messaggio << '\n';

@@ -1,5 +1,5 @@
-#include "app/SceltaLingua.h"
-#include "app/Stile.h"
+#include "comune/LinguaDelProgramma.h"
+#include "comune/Stile.h"
 
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/Operazioni.h"

@@ -1,5 +1,6 @@
 #include "registro/Archivio.h"
 
+#include "registro/Avviso.h"
 #include "registro/Codici.h"
 #include "registro/Giochi.h"
 #include "registro/Schema.h"
@@ -18,15 +19,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace Registro {
-
-void Avvisa(const QString& riga)
-{
-    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
-    std::fflush(stderr);
-}
 
 namespace {
 
@@ -68,7 +62,7 @@ struct Archivio::Dati {
         return q;
     }
 
-    Esito fallito(const QSqlError& e, const QString& cosa)
+    Accesso fallito(const QSqlError& e, const QString& cosa)
     {
         errore = QStringLiteral("%1 (%2): %3").arg(cosa, QDir::toNativeSeparators(percorso), Schema::Motivo(e));
         return Schema::EsitoDi(e);
@@ -96,9 +90,9 @@ struct Archivio::Dati {
         uso.lascia();
     }
 
-    Esito apriFile(const QString& file, bool crea);
+    Accesso apriFile(const QString& file, bool crea);
     // sola: opened read-only, so neither migrated nor switched to WAL.
-    Esito preparaSchema(bool sola);
+    Accesso preparaSchema(bool sola);
     std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
 };
 
@@ -116,7 +110,7 @@ QString Archivio::Cartella()
 
 QString Archivio::PercorsoPredefinito() { return Cartella() + QStringLiteral("/registro.sqlite"); }
 
-Esito Archivio::Dati::apriFile(const QString& file, bool crea)
+Accesso Archivio::Dati::apriFile(const QString& file, bool crea)
 {
     static QAtomicInteger<quint64> contatore;
     connessione = QStringLiteral("tesselo-registro-%1").arg(contatore.fetchAndAddRelaxed(1));
@@ -126,10 +120,10 @@ Esito Archivio::Dati::apriFile(const QString& file, bool crea)
                         + (crea ? QString() : QStringLiteral(";QSQLITE_OPEN_READONLY")));
     if (!d.open())
         return fallito(d.lastError(), QStringLiteral("impossibile aprire il registro"));
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
-Esito Archivio::Dati::preparaSchema(bool sola)
+Accesso Archivio::Dati::preparaSchema(bool sola)
 {
     QSqlDatabase d = db();
     QSqlQuery q(d);
@@ -138,25 +132,25 @@ Esito Archivio::Dati::preparaSchema(bool sola)
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
         errore = QStringLiteral("il registro %1 non ha superato il controllo di integrità")
                      .arg(QDir::toNativeSeparators(percorso));
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     }
     q.finish();
-    const Esito versione = Schema::Verifica(d, errore);
-    if (versione != Esito::Ok)
+    const Accesso versione = Schema::Verifica(d, errore);
+    if (versione != Accesso::Ok)
         return versione;
     if (sola && Schema::VersioneDi(d) != Schema::Versione) {
         errore = QStringLiteral("il registro %1 è vuoto").arg(QDir::toNativeSeparators(percorso));
-        return Esito::Mancante;
+        return Accesso::Mancante;
     }
     if (sola)
-        return Esito::Ok;
+        return Accesso::Ok;
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return fallito(q.lastError(), QStringLiteral("impossibile scrivere il registro"));
     q.finish();
     return Schema::Migra(d, errore);
 }
 
-Esito Archivio::apri(const QString& percorso, bool crea)
+Accesso Archivio::apri(const QString& percorso, bool crea)
 {
     d->chiudi();
     d->errore.clear();
@@ -167,39 +161,39 @@ Esito Archivio::apri(const QString& percorso, bool crea)
     if (!info.exists()) {
         if (!crea) {
             d->errore = QStringLiteral("il registro %1 non esiste").arg(QDir::toNativeSeparators(percorso));
-            return Esito::Mancante;
+            return Accesso::Mancante;
         }
         if (!Schema::CreaFile(percorso, d->errore))
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
     }
-    Esito esito = d->uso.prendi(percorso, d->errore);
-    if (esito == Esito::Ok)
+    Accesso esito = d->uso.prendi(percorso, d->errore);
+    if (esito == Accesso::Ok)
         esito = d->apriFile(percorso, crea);
-    if (esito == Esito::Ok)
+    if (esito == Accesso::Ok)
         esito = d->preparaSchema(!crea);
-    if (esito == Esito::Danneggiato && crea) {
+    if (esito == Accesso::Danneggiato && crea) {
         d->chiudi();
         const QString motivo = d->errore;
         d->spostato = Schema::SpostaDanneggiato(percorso, d->errore);
         if (d->spostato.isEmpty())
-            return Esito::Danneggiato;
+            return Accesso::Danneggiato;
         Avvisa(QStringLiteral("%1: spostato in %2, si comincia un registro nuovo")
                    .arg(motivo, QDir::toNativeSeparators(d->spostato)));
         if (!Schema::CreaFile(percorso, d->errore))
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
         esito = d->uso.prendi(percorso, d->errore);
-        if (esito == Esito::Ok)
+        if (esito == Accesso::Ok)
             esito = d->apriFile(percorso, crea);
-        if (esito == Esito::Ok)
+        if (esito == Accesso::Ok)
             esito = d->preparaSchema(!crea);
     }
-    if (esito != Esito::Ok) {
+    if (esito != Accesso::Ok) {
         d->chiudi();
         return esito;
     }
     Schema::SoloProprietario(percorso);
     d->aperto = true;
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 bool Archivio::aperto() const { return d->aperto; }
@@ -358,10 +352,10 @@ bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
     return q.exec();
 }
 
-Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
+Accesso Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
 {
     if (!d->aperto)
-        return d->errore.isEmpty() ? Esito::Mancante : Esito::NonScrivibile;
+        return d->errore.isEmpty() ? Accesso::Mancante : Accesso::NonScrivibile;
     QSqlDatabase db = d->db();
     if (!db.transaction())
         return d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
@@ -380,7 +374,7 @@ Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte
         db.rollback();
         return d->fallito(e, QStringLiteral("impossibile scrivere la risposta"));
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 void Archivio::scorriRisposte(const Periodo& periodo,

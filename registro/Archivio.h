@@ -28,7 +28,7 @@ public:
     // Opens (creating folder and file when crea is true). With crea false
     // the register is opened read-only: nothing is created, migrated or
     // moved aside. On failure ultimoErrore() says why, in one Italian line.
-    Esito apri(const QString& percorso, bool crea = true);
+    Accesso apri(const QString& percorso, bool crea = true);
     bool aperto() const override;
     QString ultimoErrore() const override;
     // "Registro: " and the file.
@@ -45,7 +45,7 @@ public:
     bool classeEsiste() const;
 
     // Answers. bambino 0 is a guest.
-    Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
+    Accesso registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
     void scorriRisposte(const Periodo& periodo,
                         const std::function<void(const Risposta&, qint64)>& ciascuna) const override;
     bool contiene(const QUuid& id) const;
@@ -86,8 +86,5 @@ private:
 // One answer from a row whose columns, from primo on, are the table's uuid,
 // quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi.
 Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0);
-
-// One warning line on standard error: "tesselo: <riga>".
-void Avvisa(const QString& riga);
 
 } // namespace Registro

@@ -146,7 +146,7 @@ ArchivioServer::~ArchivioServer()
     QSqlDatabase::removeDatabase(d->connessione);
 }
 
-Esito ArchivioServer::apri(const Impostazioni& imp, int secondi)
+Accesso ArchivioServer::apri(const Impostazioni& imp, int secondi)
 {
     static QAtomicInteger<quint64> contatore;
     if (d->connessione.isEmpty())
@@ -156,8 +156,8 @@ Esito ArchivioServer::apri(const Impostazioni& imp, int secondi)
                        imp.porta == Impostazioni().porta ? QString() : QStringLiteral(":%1").arg(imp.porta),
                        imp.database);
     int versione = -1;
-    const Esito esito = Server::Apri(imp, imp.utentePerInsegnanti(), d->connessione, secondi, d->errore, versione);
-    d->aperto = esito == Esito::Ok;
+    const Accesso esito = Server::Apri(imp, imp.utentePerInsegnanti(), d->connessione, secondi, d->errore, versione);
+    d->aperto = esito == Accesso::Ok;
     return esito;
 }
 
@@ -271,18 +271,18 @@ bool ArchivioServer::rimuovi(qint64 bambino)
     return d->esegui(q, QStringLiteral("impossibile cancellare il bambino")) && q.numRowsAffected() == 1;
 }
 
-Esito ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
+Accesso ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
 {
     if (!d->aperto)
-        return Esito::NonRaggiungibile;
+        return Accesso::NonRaggiungibile;
     if (!inizia())
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     for (const auto& [r, bambino] : risposte) {
         if (bambino != 0 && d->uuid(bambino).isEmpty()) {
             d->errore = QStringLiteral("il bambino %1 non è nella classe").arg(bambino);
             annulla();
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
         }
         Risposta conId = r;
         if (conId.id.isNull())
@@ -290,10 +290,10 @@ Esito ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& ri
         Server::Lega(q, conId, d->uuid(bambino));
         if (!d->scrivi(q)) {
             annulla();
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
         }
     }
-    return concludi() ? Esito::Ok : Esito::NonScrivibile;
+    return concludi() ? Accesso::Ok : Accesso::NonScrivibile;
 }
 
 QString ArchivioServer::Momento(qint64 ms)
@@ -409,7 +409,7 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile)
     if (file.isEmpty())
         return std::nullopt;
     Archivio altro;
-    if (altro.apri(file, false) != Esito::Ok) {
+    if (altro.apri(file, false) != Accesso::Ok) {
         d->errore = altro.ultimoErrore();
         return std::nullopt;
     }

@@ -15,7 +15,7 @@ class QSqlQuery;
 namespace Registro {
 
 // Why a register could not be opened or written.
-enum class Esito {
+enum class Accesso {
     Ok,
     Mancante,       // no such file (only when opening without creating)
     NonScrivibile,  // read-only folder or file, full disk
@@ -111,8 +111,8 @@ public:
 
     // Many answers in one transaction, all or none. An answer whose id is
     // already stored is left as it is.
-    virtual Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) = 0;
-    Esito registra(const Risposta& risposta, qint64 bambino) { return registraTutte({{risposta, bambino}}); }
+    virtual Accesso registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) = 0;
+    Accesso registra(const Risposta& risposta, qint64 bambino) { return registraTutte({{risposta, bambino}}); }
     // The answers of a period one at a time, oldest first, without holding
     // them all.
     virtual void scorriRisposte(const Periodo& periodo,

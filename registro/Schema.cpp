@@ -118,17 +118,17 @@ int VersioneDi(QSqlDatabase& db)
     return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : -1;
 }
 
-Esito EsitoDi(const QSqlError& errore)
+Accesso EsitoDi(const QSqlError& errore)
 {
     switch (Codice(errore)) {
     case 5:   // SQLITE_BUSY
     case 6:   // SQLITE_LOCKED
-        return Esito::Bloccato;
+        return Accesso::Bloccato;
     case 11:  // SQLITE_CORRUPT
     case 26:  // SQLITE_NOTADB
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     default:  // read-only, full disk, cannot open, input/output
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     }
 }
 
@@ -176,34 +176,34 @@ QString NonLeggibile(const QString& percorso)
 }
 
 // ControllaIntestazione on a file already open.
-Esito Intestazione(QFile& file, const QString& percorso, QString& errore)
+Accesso Intestazione(QFile& file, const QString& percorso, QString& errore)
 {
     if (!file.seek(0)) {
         errore = NonLeggibile(percorso);
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     }
     const QByteArray inizio = file.read(100);
     if (inizio.isEmpty())
-        return Esito::Ok;
+        return Accesso::Ok;
     if (inizio.size() < 100 || !inizio.startsWith(Firma)) {
         errore = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(percorso));
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     }
     if (qFromBigEndian<qint32>(inizio.constData() + 60) > Versione) {
         errore = PiuRecente(percorso);
-        return Esito::PiuRecente;
+        return Accesso::PiuRecente;
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 } // namespace
 
-Esito ControllaIntestazione(const QString& percorso, QString& errore)
+Accesso ControllaIntestazione(const QString& percorso, QString& errore)
 {
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         errore = NonLeggibile(percorso);
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     }
     return Intestazione(file, percorso, errore);
 }
@@ -245,7 +245,7 @@ QFile* Descrittore(InUso& uso, const QString& percorso)
 
 } // namespace
 
-Esito Uso::prendi(const QString& percorso, QString& errore)
+Accesso Uso::prendi(const QString& percorso, QString& errore)
 {
     lascia();
     const QFileInfo info(percorso);
@@ -253,10 +253,10 @@ Esito Uso::prendi(const QString& percorso, QString& errore)
     const std::lock_guard blocco(mutexUsi);
     InUso& uso = usi[file];
     QFile* descrittore = Descrittore(uso, percorso);
-    const Esito esito = descrittore ? Intestazione(*descrittore, percorso, errore) : Esito::NonScrivibile;
+    const Accesso esito = descrittore ? Intestazione(*descrittore, percorso, errore) : Accesso::NonScrivibile;
     if (!descrittore)
         errore = NonLeggibile(percorso);
-    if (esito != Esito::Ok) {
+    if (esito != Accesso::Ok) {
         // Closing is safe only with no connection of this process left.
         if (uso.connessioni == 0)
             usi.erase(file);
@@ -264,7 +264,7 @@ Esito Uso::prendi(const QString& percorso, QString& errore)
     }
     ++uso.connessioni;
     chiave = file;
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 void Uso::lascia()
@@ -277,24 +277,24 @@ void Uso::lascia()
     chiave.clear();
 }
 
-Esito Verifica(QSqlDatabase& db, QString& errore)
+Accesso Verifica(QSqlDatabase& db, QString& errore)
 {
     const int versione = VersioneDi(db);
     if (versione > Versione) {
         errore = PiuRecente(db.databaseName());
-        return Esito::PiuRecente;
+        return Accesso::PiuRecente;
     }
     if (versione < 0 || (versione == 0 && HaTabelle(db))) {
         errore = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(db.databaseName()));
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
-Esito Migra(QSqlDatabase& db, QString& errore)
+Accesso Migra(QSqlDatabase& db, QString& errore)
 {
     if (VersioneDi(db) == Versione)
-        return Esito::Ok;
+        return Accesso::Ok;
     QSqlQuery q(db);
     const auto fallito = [&] {
         const QSqlError e = q.lastError().isValid() ? q.lastError() : db.lastError();
@@ -314,7 +314,7 @@ Esito Migra(QSqlDatabase& db, QString& errore)
                 return fallito();
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Versione)) || !db.commit())
         return fallito();
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 void SoloProprietario(const QString& percorso)
@@ -360,8 +360,8 @@ QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString&
         return {};
     }
     switch (ControllaIntestazione(file, errore)) {
-    case Esito::Ok: break;
-    case Esito::Danneggiato: errore = nonRegistro; return {};
+    case Accesso::Ok: break;
+    case Accesso::Danneggiato: errore = nonRegistro; return {};
     default: return {};
     }
     static QAtomicInteger<quint64> contatore;
@@ -389,7 +389,7 @@ QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString&
         errore = QStringLiteral("impossibile copiare %1 per aggiornarlo").arg(Nome(file));
         return {};
     }
-    Esito esito;
+    Accesso esito;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         db.setDatabaseName(copia);
@@ -397,7 +397,7 @@ QString PreparaAltro(const QString& file, const QString& cartellaCopie, QString&
         db.close();
     }
     QSqlDatabase::removeDatabase(nome);
-    return esito == Esito::Ok ? copia : QString();
+    return esito == Accesso::Ok ? copia : QString();
 }
 
 bool ERegistro(QSqlDatabase db, const QString& schema)

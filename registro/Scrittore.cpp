@@ -1,4 +1,5 @@
 #include "registro/Scrittore.h"
+#include "registro/Avviso.h"
 
 #include <QDir>
 
@@ -44,11 +45,11 @@ bool Scrittore::Dati::apri()
     if (archivio && archivio->aperto())
         return true;
     archivio = std::make_unique<Archivio>();
-    const Esito esito = archivio->apri(percorso);
-    if (esito == Esito::Ok)
+    const Accesso esito = archivio->apri(percorso);
+    if (esito == Accesso::Ok)
         return true;
     // A lock or a full disk may pass; a newer or damaged register stays so.
-    rinuncia = esito == Esito::PiuRecente || esito == Esito::Danneggiato;
+    rinuncia = esito == Accesso::PiuRecente || esito == Accesso::Danneggiato;
     avvisa(archivio->ultimoErrore());
     archivio.reset();
     return false;
@@ -58,7 +59,7 @@ void Scrittore::Dati::scrivi(const Risposta& r, qint64 bambino)
 {
     if (rinuncia || !apri())
         return;
-    if (archivio->registra(r, bambino) != Esito::Ok) {
+    if (archivio->registra(r, bambino) != Accesso::Ok) {
         avvisa(archivio->ultimoErrore());
         return;
     }

@@ -93,13 +93,13 @@ void TestArchivio::nuovoFile()
 {
     const QString percorso = file("nuova/cartella/registro.sqlite");
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Mancante);
+    QCOMPARE(a.apri(percorso, false), Accesso::Mancante);
     QVERIFY(!QFile::exists(percorso));
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QVERIFY(a.aperto());
     QVERIFY(!a.classeEsiste());
     QCOMPARE(a.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso, QuadratoBlu}, "DIVERSO", true), 0),
-             Esito::Ok);
+             Accesso::Ok);
     const auto soloProprietario = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     for (const QString suffisso : {"", "-wal", "-shm"}) {
         QVERIFY2(QFile::exists(percorso + suffisso), qPrintable(suffisso));
@@ -107,10 +107,10 @@ void TestArchivio::nuovoFile()
     }
     QCOMPARE(Valore(percorso, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
     Archivio lettore;
-    QCOMPARE(lettore.apri(percorso, false), Esito::Ok);
+    QCOMPARE(lettore.apri(percorso, false), Accesso::Ok);
     QCOMPARE(lettore.risposte().size(), 1);
     QVERIFY(!lettore.salva({0, {}, "Anna", {}, "gatto"}));  // read-only
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Accesso::Ok);
     QCOMPARE(lettore.risposte().size(), 2);
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
 }
@@ -136,7 +136,7 @@ void TestArchivio::nomiEsatti()
     qint64 id = 0;
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         const auto b = a.salva({0, {}, nome, cognome, "gatto"});
         QVERIFY2(b, qPrintable(a.ultimoErrore()));
         id = b->id;
@@ -144,7 +144,7 @@ void TestArchivio::nomiEsatti()
         QVERIFY(!b->uuid.isNull());
     }
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     const auto b = a.bambino(id);
     QVERIFY(b);
     QCOMPARE(b->nome, nome);
@@ -156,7 +156,7 @@ void TestArchivio::nomiEsatti()
 void TestArchivio::bambiniEContrassegni()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("bambini.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("bambini.sqlite")), Accesso::Ok);
     const auto zoe = a.salva({0, {}, "zoe", {}, "gatto"});
     const auto anna = a.salva({0, {}, "Anna", "Verdi", "cane"});
     QVERIFY(zoe && anna);
@@ -191,13 +191,13 @@ void TestArchivio::bambiniEContrassegni()
 void TestArchivio::rimuoviConLeRisposte()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("rimuovi.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("rimuovi.sqlite")), Accesso::Ok);
     const auto uno = a.salva({0, {}, "Uno", {}, "gatto"});
     const auto due = a.salva({0, {}, "Due", {}, "cane"});
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), uno->id), Esito::Ok);
-    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), due->id), Esito::Ok);
-    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), 0), Esito::Ok);
+        QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), uno->id), Accesso::Ok);
+    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), due->id), Accesso::Ok);
+    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), 0), Accesso::Ok);
     QCOMPARE(a.risposteDi(uno->id), 3);
     QVERIFY(a.rimuovi(uno->id));
     QVERIFY(!a.bambino(uno->id));
@@ -234,12 +234,12 @@ void TestArchivio::risposteAndataERitorno()
     const QString percorso = file(QStringLiteral("andata-%1.sqlite").arg(QTest::currentDataTag()));
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
-        QCOMPARE(a.registra(risposta, 0), Esito::Ok);
-        QCOMPARE(a.registra(risposta, 0), Esito::Ok);  // the same id again is kept once
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
+        QCOMPARE(a.registra(risposta, 0), Accesso::Ok);
+        QCOMPARE(a.registra(risposta, 0), Accesso::Ok);  // the same id again is kept once
     }
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     const auto lette = a.risposte();
     QCOMPARE(lette.size(), 1);
     Risposta attesa = risposta;
@@ -259,7 +259,7 @@ void TestArchivio::risposteAndataERitorno()
 void TestArchivio::classeEScheda()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("classe.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("classe.sqlite")), Accesso::Ok);
     const auto ada = a.salva({0, {}, "Ada", {}, "gatto"});
     const auto bea = a.salva({0, {}, "Bea", {}, "cane"});
     // A Wednesday and the Monday after it: two weeks.
@@ -275,7 +275,7 @@ void TestArchivio::classeEScheda()
         {Risp("FormDomino2", {{"spessore", {}, false}}, {QuadratoBlu}, "x", false, lunedi), 0},
         {Risp("FormNuovo", {{"spessore", {}, false}}, {QuadratoBlu}, "x", false, lunedi), bea->id},
     };
-    QCOMPARE(a.registraTutte(tutte), Esito::Ok);
+    QCOMPARE(a.registraTutte(tutte), Accesso::Ok);
 
     const QList<RigaClasse> classe = a.classe({});
     QCOMPARE(classe.size(), 3);  // Ada, Bea, guests
@@ -324,12 +324,12 @@ void TestArchivio::classeEScheda()
 void TestArchivio::periodi()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("periodi.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("periodi.sqlite")), Accesso::Ok);
     const QDate oggi(2026, 3, 10);
     const QList<QDateTime> tempi{oggi.addDays(-1).startOfDay().addMSecs(-1), oggi.addDays(-1).startOfDay(),
                                  oggi.startOfDay().addMSecs(-1), oggi.startOfDay()};
     for (const QDateTime& t : tempi)
-        QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true, t), 0), Esito::Ok);
+        QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true, t), 0), Accesso::Ok);
     QCOMPARE(a.risposte({oggi.addDays(-1), oggi.addDays(-1)}).size(), 2);
     QCOMPARE(a.risposte({{}, oggi.addDays(-1)}).size(), 3);
     QCOMPARE(a.risposte({oggi, {}}).size(), 1);
@@ -350,9 +350,9 @@ void TestArchivio::versioneVuotaMigrata()
     QVERIFY(Valore(percorso, "DROP TABLE x").isNull());
     QVERIFY(QFileInfo(percorso).size() > 0);
     Archivio lettore;
-    QCOMPARE(lettore.apri(percorso, false), Esito::Mancante);
+    QCOMPARE(lettore.apri(percorso, false), Accesso::Mancante);
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QVERIFY(a.fileSpostato().isEmpty());
     QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
@@ -371,7 +371,7 @@ void TestArchivio::piuRecenteIntatto()
     const QString percorso = file(QStringLiteral("recente-%1.sqlite").arg(crea));
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
     }
     QVERIFY(Valore(percorso, "PRAGMA user_version = 7").isNull());
@@ -380,7 +380,7 @@ void TestArchivio::piuRecenteIntatto()
     const QDateTime modificato = QFileInfo(percorso).lastModified();
     QTest::qWait(20);
     Archivio a;
-    QCOMPARE(a.apri(percorso, crea), Esito::PiuRecente);
+    QCOMPARE(a.apri(percorso, crea), Accesso::PiuRecente);
     QVERIFY(!a.aperto());
     QVERIFY2(a.ultimoErrore().contains("più recente"), qPrintable(a.ultimoErrore()));
     QVERIFY(a.ultimoErrore().contains(QDir::toNativeSeparators(percorso)));
@@ -388,7 +388,7 @@ void TestArchivio::piuRecenteIntatto()
     QCOMPARE(Contenuto(percorso), prima);
     QCOMPARE(QFileInfo(percorso).lastModified(), modificato);
     QCOMPARE(QDir(cartella.path()).entryList({"registro-danneggiato*"}), QStringList());
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::NonScrivibile);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Accesso::NonScrivibile);
     QVERIFY(a.bambini().isEmpty());
 }
 
@@ -410,11 +410,11 @@ void TestArchivio::danneggiatoSpostato()
     const QString percorso = propria.filePath("registro.sqlite");
     if (daRegistro) {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QList<std::pair<Risposta, qint64>> molte;
         for (int i = 0; i < 3000; ++i)
             molte.append({Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, QString(40, 'x'), true), 0});
-        QCOMPARE(a.registraTutte(molte), Esito::Ok);
+        QCOMPARE(a.registraTutte(molte), Accesso::Ok);
     }
     if (daRegistro) {
         // Garbage over the middle of the answers' pages, the header kept.
@@ -432,7 +432,7 @@ void TestArchivio::danneggiatoSpostato()
     }
     const QByteArray prima = Contenuto(percorso);
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QVERIFY(a.aperto());
     const QString spostato = a.fileSpostato();
     QVERIFY2(QFileInfo(spostato).fileName().contains(
@@ -442,7 +442,7 @@ void TestArchivio::danneggiatoSpostato()
     QCOMPARE(Contenuto(spostato), prima);
     QVERIFY(a.bambini().isEmpty());
     QVERIFY(a.risposte().isEmpty());
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Accesso::Ok);
     QCOMPARE(Valore(percorso, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
     // Damaged twice in a second: the second is moved aside too, under another name.
     QFile f(percorso);
@@ -450,7 +450,7 @@ void TestArchivio::danneggiatoSpostato()
     f.write("rotto");
     f.close();
     Archivio b;
-    QCOMPARE(b.apri(percorso), Esito::Ok);
+    QCOMPARE(b.apri(percorso), Accesso::Ok);
     QVERIFY(b.fileSpostato() != spostato);
     QCOMPARE(Contenuto(b.fileSpostato()), QByteArray("rotto"));
     QCOMPARE(Contenuto(spostato), prima);
@@ -464,8 +464,8 @@ void TestArchivio::unisci()
     const QString nostro = cartelle.filePath("nostro.sqlite");
     const QString loro = cartelle.filePath("copia di Zoë #2 ?100% (loro).sqlite");
     Archivio a, b;
-    QCOMPARE(a.apri(nostro), Esito::Ok);
-    QCOMPARE(b.apri(loro), Esito::Ok);
+    QCOMPARE(a.apri(nostro), Accesso::Ok);
+    QCOMPARE(b.apri(loro), Accesso::Ok);
     // The same child on both (as after a first merge), one by name alone,
     // one whose symbol is taken here, one new, and a guest.
     const auto anna = a.salva({0, {}, "Anna", "Verdi", "gatto"});
@@ -475,12 +475,12 @@ void TestArchivio::unisci()
     QVERIFY(b.salva({0, {}, "Lea", "Neri", "cane"}));
     QVERIFY(b.salva({0, {}, "Teo 🦄", "O'Neil", "leone"}));
     const QDateTime t(QDate(2026, 10, 1), QTime(8, 0));
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "nostra", true, t), anna->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "nostra", true, t), anna->id), Accesso::Ok);
     for (const Bambino& c : b.bambini())
-        QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, c.nome, true, t), c.id), Esito::Ok);
-    QCOMPARE(b.registra(Risp("FormTrova", {}, {}, "ospite", false, t), 0), Esito::Ok);
+        QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, c.nome, true, t), c.id), Accesso::Ok);
+    QCOMPARE(b.registra(Risp("FormTrova", {}, {}, "ospite", false, t), 0), Accesso::Ok);
     const auto condivisa = a.risposte().first().first;
-    QCOMPARE(b.registra(condivisa, 0), Esito::Ok);  // already merged once the other way
+    QCOMPARE(b.registra(condivisa, 0), Accesso::Ok);  // already merged once the other way
 
     const QByteArray loroPrima = Contenuto(loro) + Contenuto(loro + "-wal");
     QCOMPARE(a.unisci(loro), std::optional<int>(5));
@@ -536,11 +536,11 @@ void TestArchivio::unisciNonRegistro()
         Valore(altro, "PRAGMA user_version = 1");
     } else if (contenuto == "versione" || contenuto == "rotto") {
         Archivio b;
-        QCOMPARE(b.apri(altro), Esito::Ok);
+        QCOMPARE(b.apri(altro), Accesso::Ok);
         QList<std::pair<Risposta, qint64>> molte;
         for (int i = 0; i < 2000; ++i)
             molte.append({Risp("form1", {}, {}, QString(60, 'y'), true), 0});
-        QCOMPARE(b.registraTutte(molte), Esito::Ok);
+        QCOMPARE(b.registraTutte(molte), Accesso::Ok);
     } else if (!contenuto.isEmpty()) {
         QFile f(altro);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -557,16 +557,16 @@ void TestArchivio::unisciNonRegistro()
     }
     const QByteArray prima = Contenuto(altro);
     Archivio a;
-    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Accesso::Ok);
     QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Accesso::Ok);
     QCOMPARE(a.unisci(altro), std::nullopt);
     QVERIFY2(a.ultimoErrore().contains(errore), qPrintable(a.ultimoErrore()));
     QCOMPARE(a.bambini().size(), 1);
     QCOMPARE(a.risposte().size(), 1);
     QCOMPARE(Contenuto(altro), prima);
     // The register is still whole and usable.
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Accesso::Ok);
     QCOMPARE(a.risposte().size(), 2);
 }
 
@@ -594,15 +594,15 @@ void TestArchivio::altroProgrammaDopoSecondaApertura()
     // whose next answers would then be seen by nobody else, and lost.
     const QString percorso = file("aperto-due-volte.sqlite");
     Archivio scrittore;
-    QCOMPARE(scrittore.apri(percorso), Esito::Ok);
-    QCOMPARE(scrittore.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, "UGUALE", true), 0), Esito::Ok);
+    QCOMPARE(scrittore.apri(percorso), Accesso::Ok);
+    QCOMPARE(scrittore.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, "UGUALE", true), 0), Accesso::Ok);
     for (const bool crea : {false, true}) {
         Archivio lettore;
-        QCOMPARE(lettore.apri(percorso, crea), Esito::Ok);
+        QCOMPARE(lettore.apri(percorso, crea), Accesso::Ok);
     }
     QCOMPARE(RisposteViste(percorso), 1);
     QVERIFY(QFile::exists(percorso + "-wal"));
-    QCOMPARE(scrittore.registra(Risp("form1", {{"colore", {}, false}}, {QuadratoBlu}, "DIVERSO", true), 0), Esito::Ok);
+    QCOMPARE(scrittore.registra(Risp("form1", {{"colore", {}, false}}, {QuadratoBlu}, "DIVERSO", true), 0), Accesso::Ok);
     QCOMPARE(RisposteViste(percorso), 2);
 }
 

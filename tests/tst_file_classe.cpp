@@ -107,7 +107,7 @@ void TestFileClasse::errori()
 void TestFileClasse::importa()
 {
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("importa.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("importa.sqlite")), Accesso::Ok);
     QVERIFY(a.salva({0, {}, "Anna", "Verdi", "gatto"}));
     const QString buono = Scrivi(cartella, "classe.csv",
                                  "Nome;Cognome\nANNA;verdi\nUgo;Bianchi\nUgo;Bianchi\nLea;\n");
@@ -132,7 +132,7 @@ void TestFileClasse::importa()
 void TestFileClasse::troppiBambini()
 {
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("troppi.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("troppi.sqlite")), Accesso::Ok);
     QVERIFY(a.salva({0, {}, "Primo", {}, QString::fromLatin1(Simboli()[3].chiave)}));
     QByteArray csv("Nome;Cognome\n");
     for (size_t n = 0; n < Simboli().size(); ++n)
@@ -149,7 +149,7 @@ void TestFileClasse::troppiBambini()
 void TestFileClasse::esporta()
 {
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("esporta.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("esporta.sqlite")), Accesso::Ok);
     const auto anna = a.salva({0, {}, "Anna \"Bea\"", "D'Amico; Rossi", "gatto"});
     Risposta r = NuovaRisposta();
     r.quando = QDateTime(QDate(2026, 11, 3), QTime(9, 5, 7, 450));
@@ -160,7 +160,7 @@ void TestFileClasse::esporta()
     r.risposta = "SI";
     r.esatta = true;
     r.millisecondi = 2500;
-    QCOMPARE(a.registra(r, anna->id), Esito::Ok);
+    QCOMPARE(a.registra(r, anna->id), Accesso::Ok);
     Risposta ospite = r;
     ospite.id = QUuid::createUuid();
     ospite.quando = r.quando.addDays(1);
@@ -170,7 +170,7 @@ void TestFileClasse::esporta()
     ospite.blocchi = {};
     ospite.risposta = "riga\nnuova";
     ospite.esatta = false;
-    QCOMPARE(a.registra(ospite, 0), Esito::Ok);
+    QCOMPARE(a.registra(ospite, 0), Accesso::Ok);
 
     const QByteArray csv = EsportaCsv(a);
     QVERIFY(csv.startsWith(Bom));

@@ -6,7 +6,7 @@
 #include "support/Codifica.h"
 #include "support/MainProva.h"
 
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "insegnanti/DialogoBambino.h"
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/GestioneClasse.h"
@@ -68,7 +68,7 @@ void Risposta(Registro::Archivio& a, qint64 bambino, const char* schermo, bool e
 {
     const Registro::Risposta r = RispostaInventata(QString::fromLatin1(schermo), QDateTime(giorno, QTime(ora, 0)),
                                                    esatta, domanda, {Blocco{"triangolo", "rosso", "grande", "spesso"}});
-    QCOMPARE_NE(int(a.registra(r, bambino)), int(Registro::Esito::NonScrivibile));
+    QCOMPARE_NE(int(a.registra(r, bambino)), int(Registro::Accesso::NonScrivibile));
 }
 
 // The dialogs answered by the test: confirmations as conferme says (no by
@@ -159,7 +159,7 @@ private slots:
         QDir(cartella.path()).removeRecursively();
         QDir().mkpath(cartella.path());
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
     }
     void cleanup() { archivio.reset(); }
 
@@ -212,7 +212,7 @@ private slots:
         QVERIFY2(e.err.contains(QStringLiteral("rotto.csv")) && e.err.contains(QStringLiteral("riga 3")),
                  qPrintable(e.err));
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
         QStringList nomi;
         for (const Registro::Bambino& b : archivio->bambini())
             nomi.append(b.nomeCompleto());
@@ -244,7 +244,7 @@ private slots:
         const QString altro = cartella.filePath(QStringLiteral("altro/registro.sqlite"));
         {
             Registro::Archivio a;
-            QCOMPARE(int(a.apri(altro)), int(Registro::Esito::Ok));
+            QCOMPARE(int(a.apri(altro)), int(Registro::Accesso::Ok));
             Registro::Bambino b;
             b.uuid = QUuid::createUuid();
             b.nome = NomeStrano;
@@ -267,7 +267,7 @@ private slots:
         QVERIFY2(e.err.contains(QStringLiteral("non-registro.sqlite")), qPrintable(e.err));
 
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
         QCOMPARE(risposteTotali(), 5);
         QCOMPARE(archivio->bambini().size(), 2);
     }

@@ -127,7 +127,7 @@ class TestRegistroServer : public QObject {
     std::unique_ptr<ArchivioServer> apri()
     {
         auto a = std::make_unique<ArchivioServer>();
-        if (a->apri(imp()) != Esito::Ok)
+        if (a->apri(imp()) != Accesso::Ok)
             qFatal("server register not opened: %s", qPrintable(a->ultimoErrore()));
         return a;
     }
@@ -173,7 +173,7 @@ class TestRegistroServer : public QObject {
     {
         const QString file = cartella.filePath(nome + "/registro.sqlite");
         Archivio a;
-        if (a.apri(file) != Esito::Ok)
+        if (a.apri(file) != Accesso::Ok)
             qFatal("%s", qPrintable(a.ultimoErrore()));
         ClasseInventata c;
         c.bambini = 4;
@@ -219,7 +219,7 @@ private slots:
     {
         QFETCH(int, operazione);
         Archivio locale;
-        QCOMPARE(int(locale.apri(cartella.filePath("locale/registro.sqlite"))), int(Esito::Ok));
+        QCOMPARE(int(locale.apri(cartella.filePath("locale/registro.sqlite"))), int(Accesso::Ok));
         ClasseInventata c;
         c.bambini = 6;
         c.dal = QDate::currentDate().addDays(-30);
@@ -284,7 +284,7 @@ private slots:
         const QString portatile = altroComputer("portatile", 3);
         {
             Archivio a;
-            QCOMPARE(int(a.apri(portatile)), int(Esito::Ok));
+            QCOMPARE(int(a.apri(portatile)), int(Accesso::Ok));
             Bambino anna = a.bambini().first();
             anna.nome = "anna";
             anna.cognome = "ROSSI";
@@ -379,7 +379,7 @@ private slots:
         QVERIFY(finestra.statusBar()->findChild<QLabel*>("registro")->text().startsWith("Registro sul server "));
 
         Archivio locale;
-        QCOMPARE(int(locale.apri(cartella.filePath("locale.sqlite"))), int(Esito::Ok));
+        QCOMPARE(int(locale.apri(cartella.filePath("locale.sqlite"))), int(Accesso::Ok));
         Insegnanti::FinestraRegistro sulFile(locale);
         QVERIFY(!sulFile.computer());
         QCOMPARE(sulFile.pagine()->count(), 3);

@@ -97,7 +97,7 @@ void TestScrittore::scriveInOrdine()
     QCOMPARE(errori.testo(), QString());
     QCOMPARE(scritte, accodate);
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     const auto lette = a.risposte();
     QCOMPARE(lette.size(), accodate.size());
     for (const auto& [r, bambino] : lette)
@@ -125,8 +125,8 @@ void TestScrittore::nonScrivibile()
     const QString percorso = cartella.filePath("registro.sqlite");
     if (caso == "file" || caso == "recente") {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
-        QCOMPARE(a.registra(Risp(0), 0), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
+        QCOMPARE(a.registra(Risp(0), 0), Accesso::Ok);
     }
     if (caso == "danneggiato") {
         QFile f(percorso);
@@ -205,7 +205,7 @@ void TestScrittore::danneggiatoSostituito()
     QCOMPARE(spostati.size(), 1);
     QVERIFY2(testo.startsWith("tesselo: ") && testo.contains(spostati.first()), qPrintable(testo));
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     QCOMPARE(a.risposte().size(), 5);
 }
 
@@ -218,7 +218,7 @@ void TestScrittore::scritturaImpossibile()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     rlimit prima{};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &prima) == 0);
@@ -243,7 +243,7 @@ void TestScrittore::scritturaImpossibile()
     QVERIFY2(!scritte.isEmpty() && scritte.size() < 30, qPrintable(QString::number(scritte.size())));
     QVERIFY2(peggiore < 100, qPrintable(QString::number(peggiore)));
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QCOMPARE(a.risposte().size(), scritte.size());
     QVERIFY(a.fileSpostato().isEmpty());
 }
@@ -256,7 +256,7 @@ void TestScrittore::bloccatoPoiLibero()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     CatturaStderr errori;
     QList<QUuid> prime, dopo, scritte;
@@ -280,7 +280,7 @@ void TestScrittore::bloccatoPoiLibero()
     QVERIFY2(testo.contains("bloccato da un altro programma"), qPrintable(testo));
     QCOMPARE(scritte, dopo);
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QCOMPARE(a.risposte().size(), dopo.size());
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "controllo");
     db.setDatabaseName(percorso);

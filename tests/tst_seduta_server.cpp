@@ -67,7 +67,7 @@ class TestSedutaServer : public QObject {
     int bambiniLocali()
     {
         Archivio a;
-        return a.apri(percorso, false) == Esito::Ok ? int(a.bambini().size()) : -1;
+        return a.apri(percorso, false) == Accesso::Ok ? int(a.bambini().size()) : -1;
     }
     qint64 idDiAnna()
     {

@@ -3,7 +3,8 @@
 
 #include <functional>
 
-// The choice of language shared by the game and the teachers' program.
+// The language a run of the game or of the teachers' program shows: the
+// same choice for both, each showing it with its own translations.
 
 // Which language a run shows: the command line's --lingua, otherwise the key
 // lingua of the section [gioco] in tesselo/tesselo.conf (the user's file over
