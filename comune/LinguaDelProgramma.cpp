@@ -15,9 +15,14 @@ QString LinguaDelGioco(const QString& opzione, QString& avviso)
     bool sconosciuta = false;
     const QString codice = Lingua::Scegli(richiesta, QLocale::system().uiLanguages(), &sconosciuta);
     avviso = sconosciuta ? QStringLiteral("lingua \"%1\" non disponibile (%2); si usa \"%3\"")
-                               .arg(richiesta, Lingua::Disponibili().join(QStringLiteral(", ")), codice)
+                               .arg(richiesta, ElencoLingue(), codice)
                          : QString();
     return codice;
+}
+
+QString ElencoLingue()
+{
+    return Lingua::Disponibili().join(QStringLiteral(", "));
 }
 
 bool TogliLingua(int& argc, char* argv[], QString& lingua)

@@ -13,6 +13,9 @@
 // have counts as not given, and sets avviso to the one line that says so.
 QString LinguaDelGioco(const QString& opzione, QString& avviso);
 
+// The codes --lingua takes, as the help lists them: "it, en, fr, es, de".
+QString ElencoLingue();
+
 // Takes "--lingua CODE" (or "--lingua=CODE") out of the arguments, wherever
 // it stands; false when the code is missing.
 bool TogliLingua(int& argc, char* argv[], QString& lingua);

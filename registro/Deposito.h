@@ -7,8 +7,10 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QRgb>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QSqlQuery;
 
@@ -50,13 +52,39 @@ struct RigaClasse {
     QList<Conto> perGioco;   // in Giochi() order
 };
 
-// One child in detail.
-struct SchedaBambino {
-    // forma, colore, dimensione, spessore; then conditions without and with "NON".
+// What a child's record counts, over a period and week by week: the answers
+// that asked about each attribute, and those whose questions set a
+// condition, without and with "NON". GruppiScheda() lists the groups.
+struct ContiScheda {
     Conto forma, colore, dimensione, spessore, senzaNon, conNon;
-    struct Settimana {
+};
+
+// One group of a child's record, as the views, the reports and every estimate
+// of what a child has learned read it.
+struct GruppoScheda {
+    Conto ContiScheda::*conto;
+    // The attribute whose questions it counts ("forma"...), shown as the
+    // blocks' word for it; none for a group of conditions.
+    const char* attributo;
+    // A group of conditions: whether they have "NON"; its name, and a
+    // shorter one for a chart's legend, among the teachers' program's texts
+    // (context "Insegnanti").
+    bool negata;
+    const char* nome;
+    const char* nomeBreve;
+    // Its line in a chart: a colour told apart from the others in print
+    // too, dashed or not.
+    QRgb colore;
+    bool tratteggiata;
+};
+// Every group, in the order the views show them: the four attributes, then
+// conditions without and with "NON".
+std::span<const GruppoScheda> GruppiScheda();
+
+// One child in detail.
+struct SchedaBambino : ContiScheda {
+    struct Settimana : ContiScheda {
         QDate lunedi;
-        Conto forma, colore, dimensione, spessore, senzaNon, conNon;
     };
     QList<Settimana> settimane;  // oldest first; weeks without answers left out
     struct Errore {

@@ -403,6 +403,43 @@ private slots:
     }
 
     // A report saved as PDF is a real PDF whose title names the child.
+    // A child's record is read through one table of groups: the page's
+    // rows, the chart's lines and the report's columns follow it, in its
+    // order and with its colours, which stay told apart; and each group
+    // counts the answers its attribute or condition names.
+    void gruppiDellaScheda()
+    {
+        const auto gruppi = Registro::GruppiScheda();
+        const Registro::Bambino anna = aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        Risposta(*archivio, anna.id, "form1", true, D("spessore"));
+        Risposta(*archivio, anna.id, "zirp7", false, D("colore", "rosso", true));
+        VistaBambino vista(*archivio);
+        vista.scegli(anna.id);
+        vista.mostra({});
+        QTableWidget* q = vista.quote();
+        const QList<QAbstractSeries*> serie = vista.grafico()->series();
+        QCOMPARE(q->rowCount(), int(gruppi.size()));
+        QCOMPARE(serie.size(), qsizetype(gruppi.size()));
+        const QString resoconto =
+            ResocontoBambino(*archivio, anna.id, {}, QStringLiteral("tutto")).documento->toPlainText();
+        QStringList contati;
+        for (size_t i = 0; i < gruppi.size(); ++i) {
+            const Registro::GruppoScheda& g = gruppi[i];
+            QCOMPARE(q->verticalHeaderItem(int(i))->text(), NomeGruppo(g));
+            QVERIFY2(resoconto.contains(NomeGruppo(g)), qPrintable(NomeGruppo(g)));
+            const auto* linea = static_cast<QLineSeries*>(serie[qsizetype(i)]);
+            QCOMPARE(linea->name(), NomeGruppo(g, true));
+            QCOMPARE(linea->pen().color(), QColor::fromRgb(g.colore));
+            QCOMPARE(linea->pen().style(), g.tratteggiata ? Qt::DashLine : Qt::SolidLine);
+            for (size_t j = 0; j < i; ++j)
+                QVERIFY(gruppi[j].colore != g.colore);
+            if (q->item(int(i), 0)->text() != QStringLiteral("0") || q->item(int(i), 1)->text() != QStringLiteral("0"))
+                contati << (g.attributo ? QString::fromLatin1(g.attributo) : QString::fromLatin1(g.nome));
+        }
+        QCOMPARE(contati, (QStringList{QStringLiteral("colore"), QStringLiteral("spessore"),
+                                       QStringLiteral("condizioni con NON")}));
+    }
+
     void resocontoPdf_data()
     {
         QTest::addColumn<bool>("perBambino");
