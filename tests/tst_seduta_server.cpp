@@ -172,7 +172,7 @@ private slots:
     // no register several times, so that reads meet the publication.
     void classeLettaMentreArriva()
     {
-        for (int giro = 0; giro < 5; ++giro) {
+        for (int giro = 0; giro < 10; ++giro) {
             const QDir dati(cartella.filePath("dati"));
             for (const QString& file : dati.entryList({"registro*"}, QDir::Files))
                 QVERIFY(QFile::remove(dati.filePath(file)));
