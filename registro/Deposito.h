@@ -116,11 +116,11 @@ public:
     virtual bool aperto() const = 0;
     // Why the last operation failed, in one Italian line.
     virtual QString ultimoErrore() const = 0;
-    // Why the first reading that failed since nuovaLettura() failed, empty
-    // when every one succeeded: a window's refresh starts with nuovaLettura()
-    // and, when its views came out empty or short because the register could
-    // not be read, says so, even when later readings of the same refresh
-    // succeeded.
+    // Why a reading failed: the first failure since nuovaLettura(), empty
+    // when every reading since succeeded. A window's refresh starts with
+    // nuovaLettura() and, when its views came out empty or short because the
+    // register could not be read, says so, even when later readings of the
+    // same refresh succeeded.
     QString erroreLettura() const { return primaLetturaFallita; }
     void nuovaLettura() const { primaLetturaFallita.clear(); }
 
