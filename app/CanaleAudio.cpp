@@ -213,9 +213,9 @@ UscitaAudio* CanaleAudio::uscitaAudio()
 
 namespace {
 
-void AvvisaSeNonSupportato(UscitaAudio::Esito esito, const QString& percorso)
+void AvvisaSeNonSupportato(UscitaAudio::Riproduzione esito, const QString& percorso)
 {
-    if (esito == UscitaAudio::Esito::FormatoNonSupportato)
+    if (esito == UscitaAudio::Riproduzione::FormatoNonSupportato)
         AvvisaFile(percorso, QStringLiteral("formato audio non supportato"));
 }
 
@@ -278,10 +278,10 @@ void CanaleAudio::suona(const SuonoPcm& suono, const QString& percorso)
 void CanaleAudio::suona(FlussoWav& f, const QString& percorso)
 {
     UscitaAudio* u = uscitaAudio();
-    const auto esito = u ? u->suona(f) : UscitaAudio::Esito::NessunDispositivo;
+    const auto esito = u ? u->suona(f) : UscitaAudio::Riproduzione::NessunDispositivo;
     AvvisaSeNonSupportato(esito, percorso);
     // Nothing reads it: its thread need not go on.
-    if (esito != UscitaAudio::Esito::Suona) {
+    if (esito != UscitaAudio::Riproduzione::Suona) {
         if (u)
             u->ferma();
         flusso.reset();

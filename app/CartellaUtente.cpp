@@ -1,11 +1,11 @@
 #include "app/CartellaUtente.h"
 
-#include "registro/Blocco.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
-#include "app/LinguaGioco.h"
 #include "media/Lingua.h"
 #include "media/Voci.h"
+#include "registro/Avviso.h"
+#include "registro/Blocco.h"
 
 #include <QLocale>
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -68,7 +67,7 @@ constexpr qsizetype ColonnaMassima = 44;
 
 void Errore(const QString& testo)
 {
-    std::fprintf(stderr, "tesselo: %s\n", qPrintable(testo));
+    Registro::Avvisa(testo);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/FileSicuri.h"
 
 #include "app/Modulo1.h"
+#include "registro/Avviso.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QList>
 #include <QSet>
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -234,5 +234,5 @@ void AvvisaFile(const QString& percorso, const QString& motivo)
     if (avvisati.contains(chiave))
         return;
     avvisati.insert(chiave);
-    std::fprintf(stderr, "tesselo: %s: %s\n", qPrintable(QDir::toNativeSeparators(percorso)), qPrintable(motivo));
+    Registro::Avvisa(QDir::toNativeSeparators(percorso) + QStringLiteral(": ") + motivo);
 }

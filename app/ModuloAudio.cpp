@@ -44,7 +44,7 @@ class UscitaQtMultimedia final : public UscitaAudio {
 public:
     ~UscitaQtMultimedia() override { ferma(); }
 
-    Esito suona(const SuonoPcm& suono) override
+    Riproduzione suona(const SuonoPcm& suono) override
     {
         ferma();
         dati.setData(suono.campioni);
@@ -52,7 +52,7 @@ public:
         return avvia(Formato(suono.frequenza, suono.canali), dati);
     }
 
-    Esito suona(SorgentePcm& sorgente) override
+    Riproduzione suona(SorgentePcm& sorgente) override
     {
         ferma();
         flusso = std::make_unique<Flusso>(sorgente);
@@ -70,16 +70,16 @@ public:
     }
 
 private:
-    Esito avvia(const QAudioFormat& formato, QIODevice& da)
+    Riproduzione avvia(const QAudioFormat& formato, QIODevice& da)
     {
         const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
         if (dispositivo.isNull())
-            return Esito::NessunDispositivo;
+            return Riproduzione::NessunDispositivo;
         if (!dispositivo.isFormatSupported(formato))
-            return Esito::FormatoNonSupportato;
+            return Riproduzione::FormatoNonSupportato;
         uscita = std::make_unique<QAudioSink>(dispositivo, formato);
         uscita->start(&da);
-        return Esito::Suona;
+        return Riproduzione::Suona;
     }
 
     std::unique_ptr<QAudioSink> uscita;

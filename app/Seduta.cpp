@@ -3,6 +3,7 @@
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "app/VociNomi.h"
+#include "registro/Avviso.h"
 #include "registro/Impostazioni.h"
 #include "registro/Invio.h"
 #include "registro/Scrittore.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <condition_variable>
-#include <cstdio>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -20,13 +20,17 @@ namespace Seduta {
 
 namespace {
 
+using Registro::Avvisa;
 using Registro::Bambino;
 using Registro::Scrittore;
 
 enum class Fase { Ferma, InLettura, Letta };
 
-// What the reading thread hands to the interface thread. Once the phase is
-// Letta, the class and the writer no longer change until Termina.
+// What the reading thread hands to the interface thread. Every field but
+// the reader and the last two, the interface thread's alone, is read and
+// written under the mutex: the class and its writer may still arrive from
+// the school's server after the phase is Letta (ClasseCopiata, on the
+// sender's thread), while the interface reads them.
 struct Stato {
     std::mutex mutex;
     std::condition_variable cambiato;
@@ -57,11 +61,6 @@ Stato& S()
     return stato;
 }
 
-void Avvisa(const QString& riga)
-{
-    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
-}
-
 // The first name, or name and surname where another child has the same first name.
 QStringList NomiMostrati(const QList<Bambino>& classe)
 {
@@ -84,10 +83,10 @@ Lettura LeggiClasse(const QString& percorso)
 {
     Registro::Archivio archivio;
     // The header and schema only: the start never waits for a large file.
-    const Registro::Esito esito = archivio.apri(percorso, false, Registro::Controllo::Rapido);
-    if (esito == Registro::Esito::Ok)
+    const Registro::Accesso esito = archivio.apri(percorso, false, Registro::Controllo::Rapido);
+    if (esito == Registro::Accesso::Ok)
         return {archivio.bambini(), {}};
-    if (esito == Registro::Esito::Mancante)
+    if (esito == Registro::Accesso::Mancante)
         return {};
     // The register's reason names its file.
     return {{}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
@@ -285,30 +284,37 @@ void QuandoPronta(std::function<void(bool)> poi, std::chrono::milliseconds attes
         });
 }
 
-const QList<Bambino>& Bambini()
+QList<Bambino> Bambini()
 {
+    const std::lock_guard blocco(S().mutex);
     return S().bambini;
 }
 
 QString NomeMostrato(const Bambino& bambino)
 {
+    const std::lock_guard blocco(S().mutex);
     const qsizetype i = S().bambini.indexOf(bambino);
     return i < 0 ? bambino.nome : S().nomi.at(i);
 }
 
 void Scegli(qint64 bambino)
 {
-    Stato& s = S();
-    s.scelto = bambino;
-    if (!s.scrittore)
+    std::shared_ptr<Scrittore> scrittore;
+    {
+        const std::lock_guard blocco(S().mutex);
+        S().scelto = bambino;
+        scrittore = S().scrittore;
+    }
+    if (!scrittore)
         return;
-    servizi().registra = [scrittore = s.scrittore, bambino](const Registro::Risposta& risposta) {
+    servizi().registra = [scrittore = std::move(scrittore), bambino](const Registro::Risposta& risposta) {
         scrittore->registra(risposta, bambino);
     };
 }
 
 std::optional<qint64> Scelto()
 {
+    const std::lock_guard blocco(S().mutex);
     return S().scelto;
 }
 

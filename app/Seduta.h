@@ -37,8 +37,10 @@ void QuandoPronta(std::function<void(bool chiGioca)> poi,
                   std::chrono::milliseconds attesa = std::chrono::milliseconds(1500));
 
 // The class, sorted by name, and the name each child is shown and called by
-// (the first name, or first name and surname where two share it).
-const QList<Registro::Bambino>& Bambini();
+// (the first name, or first name and surname where two share it). The class
+// may arrive from the school's server on another thread: Bambini() is a copy
+// of the class as it is now.
+QList<Registro::Bambino> Bambini();
 QString NomeMostrato(const Registro::Bambino& bambino);
 
 // Starts the sitting of a child of Bambini() (id 0: a guest): every answer

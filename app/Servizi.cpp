@@ -2,6 +2,8 @@
 
 #include "app/CanaleAudio.h"
 #include "app/Dialoghi.h"
+#include "app/Modulo1.h"
+#include "media/Lingua.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -47,4 +49,12 @@ void usaServiziReali()
     s.apriCartella = [](const QString& cartella) {
         return QProcess::startDetached(QStringLiteral("xdg-open"), {cartella});
     };
+}
+
+bool ImpostaLinguaDelGioco(const QString& codice)
+{
+    const QString cartella = servizi().cartellaTraduzioni;
+    return Lingua::Imposta(codice, cartella.isEmpty()
+                                       ? QCoreApplication::applicationDirPath() + QStringLiteral("/traduzioni")
+                                       : cartella);
 }

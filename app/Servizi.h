@@ -79,6 +79,11 @@ struct Servizi {
 
 Servizi& servizi();
 
+// Shows the game in that language from now on, from the translations in
+// servizi().cartellaTraduzioni (traduzioni/ beside the executable unless it
+// is set); false (and Italian) when its file cannot be read.
+bool ImpostaLinguaDelGioco(const QString& codice);
+
 // Puts back the services the real program uses (clock-seeded generator, real
 // sound channel, real message boxes, the executable's media folder and the
 // user's in the XDG data folder).

@@ -26,14 +26,14 @@ public:
 // at start-up.
 class UscitaAudio {
 public:
-    enum class Esito { Suona, NessunDispositivo, FormatoNonSupportato };
+    enum class Riproduzione { Suona, NessunDispositivo, FormatoNonSupportato };
 
     virtual ~UscitaAudio() = default;
     // Stops the sound still playing, then starts this one; never waits.
-    virtual Esito suona(const SuonoPcm& suono) = 0;
+    virtual Riproduzione suona(const SuonoPcm& suono) = 0;
     // The same for samples read as they play; sorgente stays the caller's
     // and must outlive the sound (until ferma() or the next suona()).
-    virtual Esito suona(SorgentePcm& sorgente) = 0;
+    virtual Riproduzione suona(SorgentePcm& sorgente) = 0;
     virtual void ferma() = 0;
 };
 

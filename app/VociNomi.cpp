@@ -1,6 +1,7 @@
 #include "app/VociNomi.h"
 
 #include "media/Voci.h"
+#include "registro/Avviso.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -18,10 +19,7 @@ namespace {
 constexpr int AttesaMassima = 20000;
 constexpr int Passo = 50;
 
-void Avvisa(const QString& riga)
-{
-    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
-}
+using Registro::Avvisa;
 
 // Runs espeak-ng into wav; false when it failed or was stopped.
 bool Pronuncia(const QString& nome, const QString& wav, std::stop_token fermo, bool& manca)

@@ -85,7 +85,7 @@ void Genera(Deposito& a, const QList<QDate>& giorni)
             for (int n = 0; n < AlGiorno; ++n, t = t.addMSecs(2000 + caso.bounded(8000)))
                 delGiorno.append({Casuale(caso, t), ids[b]});
         }
-        if (a.registraTutte(delGiorno) != Esito::Ok)
+        if (a.registraTutte(delGiorno) != Accesso::Ok)
             qFatal("cannot write: %s", qPrintable(a.ultimoErrore()));
     }
 }

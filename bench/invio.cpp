@@ -50,7 +50,7 @@ double Prova(ServerPostgres& server, QSqlDatabase super, const QList<Bambino>& c
     const QString percorso = cartella.filePath(QStringLiteral("registro.sqlite"));
     {
         Archivio a;
-        if (a.apri(percorso) != Esito::Ok)
+        if (a.apri(percorso) != Accesso::Ok)
             return -1;
         QList<Bambino> locale = classe;
         if (!a.salvaTutti(locale))
@@ -58,7 +58,7 @@ double Prova(ServerPostgres& server, QSqlDatabase super, const QList<Bambino>& c
         QList<std::pair<Risposta, qint64>> risposte;
         for (int i = 0; i < Risposte; ++i)
             risposte.append({Numero(i), i % 2 ? locale[i % locale.size()].id : 0});
-        if (a.registraTutte(risposte) != Esito::Ok)
+        if (a.registraTutte(risposte) != Accesso::Ok)
             return -1;
     }
     if (!Esegui(super, QStringLiteral("DELETE FROM tesselo.risposte")))

@@ -8,7 +8,7 @@
 // "KiB", ratio; and, on standard error, the heap in use now and then.
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "bench/Banco.h"
 #include "controls/Bottone.h"
 #include "screens/Programma.h"

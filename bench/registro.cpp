@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     const Periodo anno{giorni.first(), giorni.last()};
     {
         Archivio a;
-        if (a.apri(file) != Esito::Ok)
+        if (a.apri(file) != Accesso::Ok)
             qFatal("cannot open %s: %s", qPrintable(file), qPrintable(a.ultimoErrore()));
         Genera(a, giorni);
     }

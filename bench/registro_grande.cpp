@@ -43,7 +43,7 @@ void Crea(const QString& file, qint64 quante, const QList<QDate>& giorni)
         QFile::remove(file + suffisso);
     {
         Archivio a;
-        if (a.apri(file) != Esito::Ok)
+        if (a.apri(file) != Accesso::Ok)
             qFatal("cannot open %s: %s", qPrintable(file), qPrintable(a.ultimoErrore()));
         Genera(a, quante > 0 ? giorni : QList<QDate>{});
     }

@@ -66,7 +66,7 @@ int main(int argc, char** argv)
     imp.database = Database;
     imp.utente = QStringLiteral("maestra");
     ArchivioServer registro;
-    if (registro.apri(imp) != Esito::Ok)
+    if (registro.apri(imp) != Accesso::Ok)
         Fallito(registro.ultimoErrore());
     const QList<QDate> giorni = GiorniDiScuola(QDate(QDate::currentDate().year() - 1, 9, 1));
     const Periodo anno{giorni.first(), giorni.last()};

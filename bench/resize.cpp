@@ -3,7 +3,7 @@
 // its new size), then whole window resizes with everything they trigger.
 // Prints one line per figure: name, program us, floor us, "us", ratio.
 #include "app/Modulo1.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "bench/Banco.h"
 #include "screens/Programma.h"
 #include "screens/Schermi.h"

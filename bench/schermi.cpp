@@ -4,7 +4,7 @@
 // Prints one line per step: name, program ms, floor ms, "ms", ratio.
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "bench/Banco.h"
 #include "screens/Programma.h"
 #include "screens/Schermi.h"

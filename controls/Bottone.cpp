@@ -1,6 +1,6 @@
 #include "controls/Bottone.h"
 
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "app/Modulo1.h"
 
 #include <QKeyEvent>

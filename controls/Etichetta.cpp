@@ -1,7 +1,7 @@
 #include "controls/Etichetta.h"
 
 #include "app/Modulo1.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "controls/Bottone.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "controls/Immagine.h"
 
 #include "app/Immagini.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 
 #include <QKeyEvent>
 #include <QPainter>

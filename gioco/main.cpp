@@ -1,16 +1,16 @@
 #include "app/Caratteri.h"
 #include "app/CartellaUtente.h"
 #include "app/Immagini.h"
-#include "app/LinguaGioco.h"
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
 #include "app/Servizi.h"
 #include "screens/Programma.h"
+#include "comune/LinguaDelProgramma.h"
+#include "comune/Stile.h"
 #include "screens/Schermi.h"
 
 #include <QApplication>
 #include <QByteArrayView>
-#include "app/Stile.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,11 +18,14 @@
 namespace {
 
 constexpr char Uso[] = "uso: tesselo [--apri-cartella]\n";
-constexpr char Aiuto[] =
-    "  --apri-cartella  crea la cartella delle foto, dei suoni e delle voci\n"
-    "                   dell'insegnante e la mostra; non avvia il gioco\n"
-    "  --lingua CODICE  la lingua del gioco: it, en, fr, es o de; senza, quella\n"
-    "                   di tesselo.conf o del sistema, altrimenti l'italiano\n";
+QString Aiuto()
+{
+    return QStringLiteral("  --apri-cartella  crea la cartella delle foto, dei suoni e delle voci\n"
+                          "                   dell'insegnante e la mostra; non avvia il gioco\n"
+                          "  --lingua CODICE  la lingua del gioco: %1; senza, quella\n"
+                          "                   di tesselo.conf o del sistema, altrimenti l'italiano\n")
+        .arg(ElencoLingue());
+}
 
 enum class Comando { Gioco, ApriCartella, Aiuto };
 
@@ -62,7 +65,7 @@ int main(int argc, char* argv[])
     }
     case Comando::Aiuto:
         std::fputs(Uso, stdout);
-        std::fputs(Aiuto, stdout);
+        std::fputs(qPrintable(Aiuto()), stdout);
         return 0;
     case Comando::Gioco:
         break;

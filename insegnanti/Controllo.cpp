@@ -45,12 +45,12 @@ void ControlloCompleto::avvia(const QString& percorso)
     concluso = false;
     filo = std::jthread([this, percorso] {
         Registro::Archivio archivio;
-        Registro::Esito esito = archivio.apri(percorso, false, Registro::Controllo::Completo);
-        if (esito == Registro::Esito::Ok)
+        Registro::Accesso esito = archivio.apri(percorso, false, Registro::Controllo::Completo);
+        if (esito == Registro::Accesso::Ok)
             Segna(percorso);
-        if (esito == Registro::Esito::Mancante)
-            esito = Registro::Esito::Ok;  // no register yet is no damage
-        else if (esito == Registro::Esito::Danneggiato)
+        if (esito == Registro::Accesso::Mancante)
+            esito = Registro::Accesso::Ok;  // no register yet is no damage
+        else if (esito == Registro::Accesso::Danneggiato)
             Registro::Scrittore::ControllaAllaProssima(percorso);
         const QString motivo = archivio.ultimoErrore();
         QMetaObject::invokeMethod(this, [this, esito, motivo] {

@@ -31,7 +31,7 @@ public:
 signals:
     // Ok; Danneggiato; or why the file could not be read, in one line
     // naming it.
-    void finito(Registro::Esito esito, const QString& motivo);
+    void finito(Registro::Accesso esito, const QString& motivo);
 
 private:
     std::jthread filo;

@@ -110,13 +110,13 @@ void FinestraRegistro::controlla()
         verifica->avvia(dynamic_cast<const Registro::Archivio&>(archivio).file());
 }
 
-void FinestraRegistro::controllato(Registro::Esito esito, const QString& motivo)
+void FinestraRegistro::controllato(Registro::Accesso esito, const QString& motivo)
 {
     const bool chiesto = std::exchange(richiesto, false);
-    if (esito == Registro::Esito::Ok) {
+    if (esito == Registro::Accesso::Ok) {
         if (chiesto)
             richieste().informa(this, Testo::tr("Il registro è integro."), false);
-    } else if (esito == Registro::Esito::Danneggiato) {
+    } else if (esito == Registro::Accesso::Danneggiato) {
         richieste().informa(this,
                             Testo::tr("Il registro è danneggiato (%1). Chiudere il gioco e riaprire il Registro di "
                                       "Tesselo: il file sarà messo da parte e ne sarà cominciato uno nuovo.")
@@ -158,6 +158,7 @@ void FinestraRegistro::creaMenu()
 void FinestraRegistro::aggiorna()
 {
     const Registro::Periodo p = scelta->periodo();
+    archivio.nuovaLettura();
     gestione->aggiorna();
     vistaBambino->aggiornaClasse();
     vistaClasse->mostra(p);
@@ -194,7 +195,7 @@ void FinestraRegistro::esporta()
         Testo::tr("File CSV (*.csv)"));
     if (file.isEmpty())
         return;
-    const Esito esito = Esporta(archivio, file, scelta->periodo());
+    const EsitoOperazione esito = Esporta(archivio, file, scelta->periodo());
     richieste().informa(this, esito.messaggio, !esito.riuscito);
 }
 
@@ -204,7 +205,7 @@ void FinestraRegistro::unisci()
                                                   Testo::tr("Registro di Tesselo (*.sqlite);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
-    const Esito esito = Unisci(archivio, file, [&](const Registro::Bambino& nostro, const Registro::Bambino& altro) {
+    const EsitoOperazione esito = Unisci(archivio, file, [&](const Registro::Bambino& nostro, const Registro::Bambino& altro) {
         return richieste().stessoCodice(this, QFileInfo(file).fileName(), nostro, altro);
     });
     aggiorna();

@@ -61,7 +61,7 @@ protected:
     bool event(QEvent* evento) override;
 
 private:
-    void controllato(Registro::Esito esito, const QString& motivo);
+    void controllato(Registro::Accesso esito, const QString& motivo);
     void creaMenu();
     void mostraBambino(qint64 id);
     void salvaPdf(const Resoconto& resoconto, const QString& proposto);

@@ -155,7 +155,7 @@ void GestioneClasse::importa()
                                                   Testo::tr("File CSV (*.csv *.CSV *.txt);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
-    const Esito esito = Importa(archivio, file);
+    const EsitoOperazione esito = Importa(archivio, file);
     aggiorna();
     emit cambiata();
     richieste().informa(this, esito.messaggio, !esito.riuscito);

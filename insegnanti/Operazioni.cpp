@@ -2,6 +2,7 @@
 
 #include "insegnanti/Testo.h"
 #include "registro/ArchivioServer.h"
+#include "registro/Avviso.h"
 #include "registro/FileClasse.h"
 #include "registro/Impostazioni.h"
 #include "registro/Scrittore.h"
@@ -18,7 +19,7 @@ QString Nome(const QString& file)
 }
 } // namespace
 
-Esito Importa(Registro::Deposito& archivio, const QString& file)
+EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file)
 {
     const Registro::Importazione fatto = Registro::ImportaClasse(archivio, file);
     if (!fatto.errore.isEmpty())
@@ -29,7 +30,7 @@ Esito Importa(Registro::Deposito& archivio, const QString& file)
     return {true, Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(Nome(file))};
 }
 
-Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
+EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
 {
     // The children's names and answers: readable by the teacher alone.
     QSaveFile uscita(file);
@@ -40,7 +41,7 @@ Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Reg
     return {true, Testo::tr("Risposte esportate nel file %1.").arg(Nome(file))};
 }
 
-Esito Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi)
+EsitoOperazione Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi)
 {
     const QFileInfo altro(file);
     if (!altro.isFile())
@@ -53,20 +54,20 @@ Esito Unisci(Registro::Deposito& archivio, const QString& file, const Registro::
                            Nome(file))};
 }
 
-QString NonSiApre(const Registro::Deposito& archivio, Registro::Esito esito, const QString& nome)
+QString NonSiApre(const Registro::Deposito& archivio, Registro::Accesso esito, const QString& nome)
 {
     QString motivo = archivio.ultimoErrore();
     if (motivo.isEmpty()) {
         switch (esito) {
-        case Registro::Esito::Ok: break;
-        case Registro::Esito::Mancante: motivo = Testo::tr("non c'è ancora"); break;
-        case Registro::Esito::NonScrivibile: motivo = Testo::tr("non si può scrivere"); break;
-        case Registro::Esito::Bloccato: motivo = Testo::tr("è bloccato da un altro programma"); break;
-        case Registro::Esito::Danneggiato: motivo = Testo::tr("è danneggiato"); break;
-        case Registro::Esito::PiuRecente:
+        case Registro::Accesso::Ok: break;
+        case Registro::Accesso::Mancante: motivo = Testo::tr("non c'è ancora"); break;
+        case Registro::Accesso::NonScrivibile: motivo = Testo::tr("non si può scrivere"); break;
+        case Registro::Accesso::Bloccato: motivo = Testo::tr("è bloccato da un altro programma"); break;
+        case Registro::Accesso::Danneggiato: motivo = Testo::tr("è danneggiato"); break;
+        case Registro::Accesso::PiuRecente:
             motivo = Testo::tr("è stato fatto da una versione più recente del programma");
             break;
-        case Registro::Esito::NonRaggiungibile: motivo = Testo::tr("il server non risponde"); break;
+        case Registro::Accesso::NonRaggiungibile: motivo = Testo::tr("il server non risponde"); break;
         }
     }
     if (motivo.endsWith(QLatin1Char('.')))
@@ -83,13 +84,13 @@ QString SulServer(const Registro::Impostazioni& imp)
 }
 
 // Why the server's register could not be opened, and libpq's own words.
-QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Esito esito, const Registro::Impostazioni& imp)
+QString PercheNonSiApre(const Registro::ArchivioServer& server, Registro::Accesso esito, const Registro::Impostazioni& imp)
 {
     const QString utente = imp.utentePerInsegnanti().isEmpty() ? Testo::tr("di questo account")
                                                                : Testo::tr("«%1»").arg(imp.utentePerInsegnanti());
     switch (esito) {
-    case Registro::Esito::PiuRecente: return server.ultimoErrore();
-    case Registro::Esito::NonRaggiungibile:
+    case Registro::Accesso::PiuRecente: return server.ultimoErrore();
+    case Registro::Accesso::NonRaggiungibile:
         return Testo::tr("il server non risponde, o non accetta l'utente %1 (%2)").arg(utente, server.ultimoErrore());
     default:
         return Testo::tr("sul server non c'è un registro di Tesselo che l'utente %1 possa leggere (%2)")
@@ -113,8 +114,8 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
         if (!imp->avvisoSsl().isEmpty())
             Registro::Avvisa(imp->avvisoSsl());
         auto server = std::make_unique<Registro::ArchivioServer>();
-        const Registro::Esito esito = server->apri(*imp);
-        if (esito != Registro::Esito::Ok)
+        const Registro::Accesso esito = server->apri(*imp);
+        if (esito != Registro::Accesso::Ok)
             aperto.errore = Testo::tr("Il registro %1 non si può aprire: %2.")
                                 .arg(SulServer(*imp), PercheNonSiApre(*server, esito, *imp));
         else
@@ -125,12 +126,12 @@ RegistroAperto ApriRegistro(const QString& percorso, bool crea)
     // a check found it damaged; otherwise a week's check does it on a thread.
     auto archivio = std::make_unique<Registro::Archivio>();
     const bool tutto = Registro::Scrittore::DaControllare(percorso);
-    const Registro::Esito esito
+    const Registro::Accesso esito
         = archivio->apri(percorso, crea, tutto ? Registro::Controllo::Completo : Registro::Controllo::Rapido);
     // Read whole, and moved aside if it was damaged: the mark has served.
-    if (tutto && crea && esito == Registro::Esito::Ok)
+    if (tutto && crea && esito == Registro::Accesso::Ok)
         QFile::remove(Registro::Scrittore::FileInUso(percorso));
-    if (esito != Registro::Esito::Ok)
+    if (esito != Registro::Accesso::Ok)
         return {nullptr, NonSiApre(*archivio, esito, percorso), {}};
     aperto.spostato = archivio->fileSpostato();
     aperto.deposito = std::move(archivio);

@@ -10,24 +10,24 @@ namespace Insegnanti {
 // What the teacher asks of the register, the same from the window and from
 // the command line: whether it was done, and one Italian sentence that says
 // what was done or why nothing was.
-struct Esito {
+struct EsitoOperazione {
     bool riuscito = false;
     QString messaggio;
 };
 
 // The children of a class file not in the class yet; nothing on any error,
 // which names the line.
-Esito Importa(Registro::Deposito& archivio, const QString& file);
+EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file);
 // The answers of a period as CSV, written whole or not at all.
-Esito Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {});
+EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {});
 // The answers of another register's file that this one does not hold yet;
 // chiedi decides on a child whose code is ours but whose name is not (none:
 // such a file is refused, as on the command line).
-Esito Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi = {});
+EsitoOperazione Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi = {});
 
 // Why a register could not be opened, for the teacher; nome is the file, or
 // "sul server ..." for the school's server.
-QString NonSiApre(const Registro::Deposito& archivio, Registro::Esito esito, const QString& nome);
+QString NonSiApre(const Registro::Deposito& archivio, Registro::Accesso esito, const QString& nome);
 
 // The register the teacher works on: the school's server when the settings
 // name one (see Registro::Impostazioni), the local file at percorso

@@ -92,16 +92,14 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
     const Registro::Bambino bambino = archivio.bambino(id).value_or(Registro::Bambino{});
     Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto di %1").arg(bambino.nomeCompleto()), false);
     const Registro::SchedaBambino scheda = archivio.scheda(id, periodo);
-    const QStringList voci = VociScheda();
 
     QString html = Intestazione(r.titolo, periodoInParole, Simbolo(*r.documento, bambino.simbolo, 32))
         + Testo::tr("<h2>Risposte esatte ed errate</h2>") + Tabella
         + Testo::tr("<tr><th></th><th>esatte</th><th>errate</th><th>quota esatte</th></tr>");
-    const auto conti = ContiScheda(scheda);
-    for (int i = 0; i < voci.size(); ++i) {
-        const Registro::Conto& c = conti[size_t(i)];
+    for (const Registro::GruppoScheda& g : Registro::GruppiScheda()) {
+        const Registro::Conto& c = scheda.*g.conto;
         html += QStringLiteral("<tr><td>%1</td><td align=\"center\">%2</td><td align=\"center\">%3</td>%4</tr>")
-                    .arg(E(voci[i]))
+                    .arg(E(NomeGruppo(g)))
                     .arg(c.esatte)
                     .arg(c.errate)
                     .arg(Casella(c, TestoQuota(c)));
@@ -111,13 +109,13 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
         html += Testo::tr("<p>Nessuna risposta nel periodo.</p>");
     } else {
         html += Tabella + Testo::tr("<tr><th>settimana dal</th>");
-        for (const QString& v : voci)
-            html += QStringLiteral("<th>%1</th>").arg(E(v));
+        for (const Registro::GruppoScheda& g : Registro::GruppiScheda())
+            html += QStringLiteral("<th>%1</th>").arg(E(NomeGruppo(g)));
         html += QStringLiteral("</tr>");
         for (const Registro::SchedaBambino::Settimana& s : scheda.settimane) {
             html += QStringLiteral("<tr><td>%1</td>").arg(E(LocaleMostrata().toString(s.lunedi, Testo::tr("d MMM yyyy"))));
-            for (const Registro::Conto& c : ContiScheda(s))
-                html += Casella(c, TestoQuota(c));
+            for (const Registro::GruppoScheda& g : Registro::GruppiScheda())
+                html += Casella(s.*g.conto, TestoQuota(s.*g.conto));
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");

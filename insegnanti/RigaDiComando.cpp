@@ -2,6 +2,7 @@
 
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Testo.h"
+#include "comune/LinguaDelProgramma.h"
 
 #include <QTextStream>
 
@@ -37,11 +38,11 @@ QString Aiuto(const QString& registro)
               "                         segreteria e scrive quanti ne ha aggiunti\n"
               "  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV\n"
               "  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer\n"
-              "  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,\n"
+              "  --lingua CODICE        la lingua del programma: %2; senza,\n"
               "                         quella di tesselo.conf o del sistema, altrimenti l'italiano\n"
               "  --help                 mostra questo aiuto\n"
               "Il registro è %1\n")
-              .arg(registro);
+              .arg(registro, ElencoLingue());
 }
 
 int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTextStream& uscita,
@@ -65,7 +66,7 @@ int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTe
         return 1;
     }
     Registro::Deposito& archivio = *aperto.deposito;
-    const Esito esito = richiesta.comando == Comando::Importa ? Importa(archivio, richiesta.file)
+    const EsitoOperazione esito = richiesta.comando == Comando::Importa ? Importa(archivio, richiesta.file)
                       : richiesta.comando == Comando::Esporta ? Esporta(archivio, richiesta.file)
                                                               : Unisci(archivio, richiesta.file);
     (esito.riuscito ? uscita : errori) << (esito.riuscito ? "" : "tesselo-registro: ") << esito.messaggio << '\n';

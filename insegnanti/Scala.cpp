@@ -1,6 +1,6 @@
 #include "insegnanti/Scala.h"
 
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "insegnanti/Testo.h"
 #include "media/Testi.h"
 

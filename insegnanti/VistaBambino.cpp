@@ -22,10 +22,6 @@ namespace Insegnanti {
 namespace {
 constexpr int LatoIcona = 28;
 
-// Six colours told apart also in print; the "NON" line is dashed.
-const QColor ColoriSerie[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
-                              QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b), QColor(0x10, 0x10, 0x10)};
-
 QTableWidget* Tabella(const QString& nome, const QStringList& colonne)
 {
     auto* t = new QTableWidget(0, int(colonne.size()));
@@ -46,10 +42,19 @@ QTableWidgetItem* Cella(const QString& testo)
 }
 } // namespace
 
+QString NomeGruppo(const Registro::GruppoScheda& gruppo, bool breve)
+{
+    if (gruppo.attributo)
+        return Testi::Parola(QString::fromLatin1(gruppo.attributo));
+    return QCoreApplication::translate("Insegnanti", breve ? gruppo.nomeBreve : gruppo.nome);
+}
+
 QStringList VociScheda()
 {
-    return {Testi::Parola(QStringLiteral("forma")), Testi::Parola(QStringLiteral("colore")),
-            Testi::Parola(QStringLiteral("dimensione")), Testi::Parola(QStringLiteral("spessore")), Testo::tr("condizioni senza NON"), Testo::tr("condizioni con NON")};
+    QStringList voci;
+    for (const Registro::GruppoScheda& g : Registro::GruppiScheda())
+        voci << NomeGruppo(g);
+    return voci;
 }
 
 VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
@@ -144,14 +149,15 @@ void VistaBambino::mostra(const Registro::Periodo& periodo)
 
 void VistaBambino::mostraQuote(const Registro::SchedaBambino& scheda)
 {
-    const auto conti = ContiScheda(scheda);
-    for (int r = 0; r < int(conti.size()); ++r) {
-        const Registro::Conto& c = conti[size_t(r)];
+    int r = 0;
+    for (const Registro::GruppoScheda& g : Registro::GruppiScheda()) {
+        const Registro::Conto& c = scheda.*g.conto;
         tabellaQuote->setItem(r, 0, VoceConto({}, QString::number(c.esatte)));
         tabellaQuote->setItem(r, 1, VoceConto({}, QString::number(c.errate)));
         tabellaQuote->setItem(r, 2, VoceConto(c, TestoQuota(c)));
         for (int col = 0; col < 2; ++col)
             tabellaQuote->item(r, col)->setToolTip(DescrizioneConto(c));
+        ++r;
     }
 }
 
@@ -171,17 +177,14 @@ void VistaBambino::mostraGrafico(const Registro::SchedaBambino& scheda)
     chart->addAxis(asseX, Qt::AlignBottom);
     chart->addAxis(asseY, Qt::AlignLeft);
     // The legend is narrower than the table: the conditions by their "NON" alone.
-    QStringList nomi = VociScheda();
-    nomi[4] = Testo::tr("senza NON");
-    nomi[5] = Testo::tr("con NON");
-    for (int i = 0; i < nomi.size(); ++i) {
+    for (const Registro::GruppoScheda& g : Registro::GruppiScheda()) {
         auto* serie = new QLineSeries;
-        serie->setName(nomi[i]);
-        QPen penna(ColoriSerie[i], 2.5, i == 5 ? Qt::DashLine : Qt::SolidLine);
+        serie->setName(NomeGruppo(g, true));
+        QPen penna(QColor::fromRgb(g.colore), 2.5, g.tratteggiata ? Qt::DashLine : Qt::SolidLine);
         serie->setPen(penna);
         serie->setPointsVisible(true);
         for (const Registro::SchedaBambino::Settimana& s : scheda.settimane)
-            if (const std::optional<double> q = ContiScheda(s)[size_t(i)].quota())
+            if (const std::optional<double> q = (s.*g.conto).quota())
                 serie->append(double(QDateTime(s.lunedi, QTime(0, 0)).toMSecsSinceEpoch()), *q * 100);
         chart->addSeries(serie);
         serie->attachAxis(asseX);

@@ -2,7 +2,6 @@
 #include "registro/Archivio.h"
 
 #include <QWidget>
-#include <array>
 
 class QChart;
 class QChartView;
@@ -12,14 +11,12 @@ class QTableWidget;
 
 namespace Insegnanti {
 
-// The six shares a child's page shows, in order: the four attributes, then
-// conditions without and with "NON". Fits SchedaBambino and its weeks alike.
+// A group of a child's record as the teacher reads it: an attribute by the
+// blocks' word for it, conditions by their name (breve: the shorter one of
+// a chart's legend), in the language shown.
+QString NomeGruppo(const Registro::GruppoScheda& gruppo, bool breve = false);
+// The names of every group of Registro::GruppiScheda(), in order.
 QStringList VociScheda();
-template <class T>
-std::array<Registro::Conto, 6> ContiScheda(const T& s)
-{
-    return {s.forma, s.colore, s.dimensione, s.spessore, s.senzaNon, s.conNon};
-}
 
 // One child over a period: the share right for each attribute and for
 // conditions with and without "NON", a chart of each share week by week, and

@@ -1,11 +1,12 @@
-#include "app/SceltaLingua.h"
-#include "app/Stile.h"
+#include "comune/LinguaDelProgramma.h"
+#include "comune/Stile.h"
 
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/RigaDiComando.h"
 #include "insegnanti/Testo.h"
+#include "registro/Avviso.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -46,7 +47,7 @@ int ConFinestra(int argc, char* argv[], const QString& lingua)
 
     const RegistroAperto aperto = ApriRegistro(Registro::Archivio::PercorsoPredefinito(), true);
     if (!aperto.deposito) {
-        std::fprintf(stderr, "tesselo-registro: %s\n", qPrintable(aperto.errore));
+        Registro::Avvisa(aperto.errore, "tesselo-registro");
         richieste().informa(nullptr, aperto.errore, true);
         return 1;
     }

@@ -43,7 +43,8 @@ std::unique_ptr<QTranslator> Carica(const QString& file, const QString& cartella
 
 const QStringList& Disponibili()
 {
-    static const QStringList codici{u"it"_s, u"en"_s, u"fr"_s, u"es"_s, u"de"_s};
+    // As the build lists them, Italian first.
+    static const QStringList codici = QStringLiteral(TESSELO_LINGUE).split(u',');
     return codici;
 }
 

@@ -10,7 +10,8 @@
 // shown and spoken is translated.
 namespace Lingua {
 
-// The languages with a translation, Italian first: "it", "en", "fr", "es", "de".
+// The languages of the program, Italian first, as the top CMakeLists.txt
+// lists them: "it", "en", "fr", "es", "de".
 const QStringList& Disponibili();
 
 // The language of a run: the code asked for (from the command line or the

@@ -303,8 +303,8 @@ bool AltroRegistro::Dati::copiaFile()
     if (!QFileInfo(file).isFile())
         return rifiuta(QStringLiteral("il file %1 non esiste").arg(Nome(file)));
     switch (Schema::ControllaIntestazione(file, errore)) {
-    case Esito::Ok: break;
-    case Esito::Danneggiato: return rifiuta(NonRegistro(file));
+    case Accesso::Ok: break;
+    case Accesso::Danneggiato: return rifiuta(NonRegistro(file));
     default: return rifiuta(errore);
     }
     if (!cartella.isValid())
@@ -389,7 +389,7 @@ bool AltroRegistro::Dati::aggiorna(int versione)
         return true;
     chiudi();
     const QString nome = QStringLiteral("tesselo-registro-altro-aggiorna");
-    Esito esito;
+    Accesso esito;
     {
         QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         d.setDatabaseName(copia);
@@ -397,7 +397,7 @@ bool AltroRegistro::Dati::aggiorna(int versione)
         d.close();
     }
     QSqlDatabase::removeDatabase(nome);
-    if (esito != Esito::Ok)
+    if (esito != Accesso::Ok)
         return rifiuta(QStringLiteral("impossibile aggiornare la copia di %1").arg(Nome(file)));
     return apriDuro() && (VersioneEsatta(db(), QStringLiteral("main")) == Schema::Versione || rifiuta(NonRegistro(file)));
 }

@@ -1,5 +1,6 @@
 #include "registro/Archivio.h"
 
+#include "registro/Avviso.h"
 #include "registro/Codici.h"
 #include "registro/Giochi.h"
 #include "registro/Schema.h"
@@ -17,15 +18,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace Registro {
-
-void Avvisa(const QString& riga)
-{
-    std::fprintf(stderr, "tesselo: %s\n", qPrintable(riga));
-    std::fflush(stderr);
-}
 
 namespace {
 
@@ -67,7 +61,7 @@ struct Archivio::Dati {
         return q;
     }
 
-    Esito fallito(const QSqlError& e, const QString& cosa)
+    Accesso fallito(const QSqlError& e, const QString& cosa)
     {
         errore = QStringLiteral("%1 (%2): %3").arg(cosa, QDir::toNativeSeparators(percorso), Schema::Motivo(e));
         return Schema::EsitoDi(e);
@@ -95,10 +89,10 @@ struct Archivio::Dati {
         uso.lascia();
     }
 
-    Esito apriFile(const QString& file, bool crea);
+    Accesso apriFile(const QString& file, bool crea);
     // sola: opened read-only, so neither migrated nor switched to WAL.
-    Esito preparaSchema(bool sola, Controllo controllo);
-    Esito controlla();
+    Accesso preparaSchema(bool sola, Controllo controllo);
+    Accesso controlla();
     std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
 };
 
@@ -116,7 +110,7 @@ QString Archivio::Cartella()
 
 QString Archivio::PercorsoPredefinito() { return Cartella() + QStringLiteral("/registro.sqlite"); }
 
-Esito Archivio::Dati::apriFile(const QString& file, bool crea)
+Accesso Archivio::Dati::apriFile(const QString& file, bool crea)
 {
     static QAtomicInteger<quint64> contatore;
     connessione = QStringLiteral("tesselo-registro-%1").arg(contatore.fetchAndAddRelaxed(1));
@@ -126,10 +120,10 @@ Esito Archivio::Dati::apriFile(const QString& file, bool crea)
                         + (crea ? QString() : QStringLiteral(";QSQLITE_OPEN_READONLY")));
     if (!d.open())
         return fallito(d.lastError(), QStringLiteral("impossibile aprire il registro"));
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
-Esito Archivio::Dati::controlla()
+Accesso Archivio::Dati::controlla()
 {
     QSqlQuery q(db());
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
@@ -137,39 +131,39 @@ Esito Archivio::Dati::controlla()
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
         errore = QStringLiteral("il registro %1 non ha superato il controllo di integrità")
                      .arg(QDir::toNativeSeparators(percorso));
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
-Esito Archivio::Dati::preparaSchema(bool sola, Controllo controllo)
+Accesso Archivio::Dati::preparaSchema(bool sola, Controllo controllo)
 {
     QSqlDatabase d = db();
     QSqlQuery q(d);
     if (controllo == Controllo::Completo)
-        if (const Esito esito = controlla(); esito != Esito::Ok)
+        if (const Accesso esito = controlla(); esito != Accesso::Ok)
             return esito;
     // The first read of the file: a lock held by another program says so
     // here, rather than passing for a version that cannot be read.
     if (!q.exec(QStringLiteral("PRAGMA user_version")))
         return fallito(q.lastError(), QStringLiteral("impossibile leggere il registro"));
     q.finish();
-    const Esito versione = Schema::Verifica(d, errore);
-    if (versione != Esito::Ok)
+    const Accesso versione = Schema::Verifica(d, errore);
+    if (versione != Accesso::Ok)
         return versione;
     if (sola && Schema::VersioneDi(d) != Schema::Versione) {
         errore = QStringLiteral("il registro %1 è vuoto").arg(QDir::toNativeSeparators(percorso));
-        return Esito::Mancante;
+        return Accesso::Mancante;
     }
     if (sola)
-        return Esito::Ok;
+        return Accesso::Ok;
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return fallito(q.lastError(), QStringLiteral("impossibile scrivere il registro"));
     q.finish();
     return Schema::Migra(d, errore);
 }
 
-Esito Archivio::apri(const QString& percorso, bool crea, Controllo controllo)
+Accesso Archivio::apri(const QString& percorso, bool crea, Controllo controllo)
 {
     d->chiudi();
     d->errore.clear();
@@ -180,45 +174,45 @@ Esito Archivio::apri(const QString& percorso, bool crea, Controllo controllo)
     if (!info.exists()) {
         if (!crea) {
             d->errore = QStringLiteral("il registro %1 non esiste").arg(QDir::toNativeSeparators(percorso));
-            return Esito::Mancante;
+            return Accesso::Mancante;
         }
         if (!Schema::CreaFile(percorso, d->errore))
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
     }
-    Esito esito = d->uso.prendi(percorso, d->errore);
-    if (esito == Esito::Ok)
+    Accesso esito = d->uso.prendi(percorso, d->errore);
+    if (esito == Accesso::Ok)
         esito = d->apriFile(percorso, crea);
-    if (esito == Esito::Ok)
+    if (esito == Accesso::Ok)
         esito = d->preparaSchema(!crea, controllo);
-    if (esito == Esito::Danneggiato && crea) {
+    if (esito == Accesso::Danneggiato && crea) {
         d->chiudi();
         const QString motivo = d->errore;
         d->spostato = Schema::SpostaDanneggiato(percorso, d->errore);
         if (d->spostato.isEmpty())
-            return Esito::Danneggiato;
+            return Accesso::Danneggiato;
         Avvisa(QStringLiteral("%1: spostato in %2, si comincia un registro nuovo")
                    .arg(motivo, QDir::toNativeSeparators(d->spostato)));
         if (!Schema::CreaFile(percorso, d->errore))
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
         esito = d->uso.prendi(percorso, d->errore);
-        if (esito == Esito::Ok)
+        if (esito == Accesso::Ok)
             esito = d->apriFile(percorso, crea);
-        if (esito == Esito::Ok)
+        if (esito == Accesso::Ok)
             esito = d->preparaSchema(!crea, controllo);
     }
-    if (esito != Esito::Ok) {
+    if (esito != Accesso::Ok) {
         d->chiudi();
         return esito;
     }
     Schema::SoloProprietario(percorso);
     d->aperto = true;
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
-Esito Archivio::controlla()
+Accesso Archivio::controlla()
 {
     if (!d->aperto)
-        return Esito::Mancante;
+        return Accesso::Mancante;
     d->errore.clear();
     return d->controlla();
 }
@@ -231,6 +225,14 @@ QString Archivio::descrizione() const
 QString Archivio::ultimoErrore() const { return d->errore; }
 QString Archivio::fileSpostato() const { return d->spostato; }
 QString Archivio::file() const { return d->percorso; }
+
+bool Archivio::leggi(QSqlQuery& q, const QString& cosa) const
+{
+    if (d->esegui(q, cosa))
+        return true;
+    letturaFallita(d->errore);
+    return false;
+}
 
 std::optional<Bambino> Archivio::Dati::leggiBambino(QSqlQuery& q) const
 {
@@ -249,7 +251,7 @@ QList<Bambino> Archivio::bambini() const
     if (!d->aperto)
         return elenco;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini"));
-    if (!d->esegui(q, QStringLiteral("impossibile leggere la classe")))
+    if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return elenco;
     while (const auto b = d->leggiBambino(q))
         elenco << *b;
@@ -263,7 +265,7 @@ std::optional<Bambino> Archivio::bambino(qint64 id) const
         return std::nullopt;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini WHERE id = ?"));
     q.addBindValue(id);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere la classe")))
+    if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return std::nullopt;
     return d->leggiBambino(q);
 }
@@ -331,7 +333,7 @@ int Archivio::risposteDi(qint64 bambino) const
         return 0;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM risposte WHERE bambino = ?"));
     q.addBindValue(bambino);
-    return d->esegui(q, QStringLiteral("impossibile leggere il registro")) && q.next() ? q.value(0).toInt() : 0;
+    return leggi(q, QStringLiteral("impossibile leggere il registro")) && q.next() ? q.value(0).toInt() : 0;
 }
 
 bool Archivio::rimuovi(qint64 bambino)
@@ -358,7 +360,7 @@ bool Archivio::classeEsiste() const
     if (!d->aperto)
         return false;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT EXISTS (SELECT 1 FROM bambini)"));
-    return d->esegui(q, QStringLiteral("impossibile leggere la classe")) && q.next() && q.value(0).toBool();
+    return leggi(q, QStringLiteral("impossibile leggere la classe")) && q.next() && q.value(0).toBool();
 }
 
 bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
@@ -375,10 +377,10 @@ bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
     return q.exec();
 }
 
-Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
+Accesso Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
 {
     if (!d->aperto)
-        return d->errore.isEmpty() ? Esito::Mancante : Esito::NonScrivibile;
+        return d->errore.isEmpty() ? Accesso::Mancante : Accesso::NonScrivibile;
     QSqlDatabase db = d->db();
     if (!db.transaction())
         return d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
@@ -397,7 +399,7 @@ Esito Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte
         db.rollback();
         return d->fallito(e, QStringLiteral("impossibile scrivere la risposta"));
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 void Archivio::scorriRisposte(const Periodo& periodo,
@@ -411,7 +413,7 @@ void Archivio::scorriRisposte(const Periodo& periodo,
             .arg(QLatin1String(ColonneRisposta)));
     q.addBindValue(dal);
     q.addBindValue(al);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
+    if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return;
     while (q.next())
         ciascuna(LeggiRisposta(q), q.value(2).toLongLong());
@@ -423,7 +425,7 @@ bool Archivio::contiene(const QUuid& id) const
         return false;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT 1 FROM risposte WHERE uuid = ?"));
     q.addBindValue(Codici::Uuid(id));
-    return d->esegui(q, QStringLiteral("impossibile leggere il registro")) && q.next();
+    return leggi(q, QStringLiteral("impossibile leggere il registro")) && q.next();
 }
 
 int Archivio::cancellaRisposteDi(qint64 bambino)
@@ -458,7 +460,7 @@ QList<RigaClasse> Archivio::classe(const Periodo& periodo) const
     QSqlQuery q = d->prepara(QueryClasse());
     q.addBindValue(dal);
     q.addBindValue(al);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
+    if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return {};
     QHash<qint64, QList<Conto>> conti;
     while (q.next()) {
@@ -504,7 +506,7 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
     q.addBindValue(bambino);
     q.addBindValue(dal);
     q.addBindValue(al);
-    if (!d->esegui(q, QStringLiteral("impossibile leggere il registro")))
+    if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return {};
     return LeggiScheda(q, {[](const QVariant& v) { return Codici::Schermo(v); },
                            [](const QVariant& v) { return Codici::Domande(v); },

@@ -34,9 +34,9 @@ public:
     // Opens (creating folder and file when crea is true). With crea false
     // the register is opened read-only: nothing is created, migrated or
     // moved aside. On failure ultimoErrore() says why, in one Italian line.
-    Esito apri(const QString& percorso, bool crea = true, Controllo controllo = Controllo::Completo);
+    Accesso apri(const QString& percorso, bool crea = true, Controllo controllo = Controllo::Completo);
     // Reads the whole open file: Ok, or Danneggiato with ultimoErrore.
-    Esito controlla();
+    Accesso controlla();
     bool aperto() const override;
     QString ultimoErrore() const override;
     // "Registro: " and the file.
@@ -55,7 +55,7 @@ public:
     bool classeEsiste() const;
 
     // Answers. bambino 0 is a guest.
-    Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
+    Accesso registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
     void scorriRisposte(const Periodo& periodo,
                         const std::function<void(const Risposta&, qint64)>& ciascuna) const override;
     bool contiene(const QUuid& id) const;
@@ -81,6 +81,8 @@ protected:
     void annulla() override;
 
 private:
+    // Runs a reading of this register; one that fails is told to the views.
+    bool leggi(QSqlQuery& q, const QString& cosa) const;
     static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino);
 
     struct Dati;
@@ -90,8 +92,5 @@ private:
 // One answer from a row whose columns, from primo on, are the table's uuid,
 // quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi.
 Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0);
-
-// One warning line on standard error: "tesselo: <riga>".
-void Avvisa(const QString& riga);
 
 } // namespace Registro

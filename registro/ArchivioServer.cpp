@@ -33,8 +33,8 @@ struct ArchivioServer::Dati {
     QString connessione;
     QString nome;  // host and database, for the teacher
     mutable QString errore;
-    // Why the last read failed; empty after a read that succeeded.
-    mutable QString erroreLettura;
+    // The register these are of, told of every read that failed.
+    const ArchivioServer* registro = nullptr;
     bool aperto = false;
     bool inTransazione = false;
     // Since the last attempt to connect again that failed: one attempt in
@@ -97,7 +97,8 @@ struct ArchivioServer::Dati {
     bool leggi(QSqlQuery& q) const
     {
         const bool fatto = esegui(q, QStringLiteral("impossibile leggere il registro sul server"));
-        erroreLettura = fatto ? QString() : errore;
+        if (!fatto)
+            registro->letturaFallita(errore);
         return fatto;
     }
     bool scrivi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile scrivere il registro sul server")); }
@@ -132,7 +133,10 @@ struct ArchivioServer::Dati {
     }
 };
 
-ArchivioServer::ArchivioServer() : d(std::make_unique<Dati>()) {}
+ArchivioServer::ArchivioServer() : d(std::make_unique<Dati>())
+{
+    d->registro = this;
+}
 
 ArchivioServer::~ArchivioServer()
 {
@@ -142,7 +146,7 @@ ArchivioServer::~ArchivioServer()
     QSqlDatabase::removeDatabase(d->connessione);
 }
 
-Esito ArchivioServer::apri(const Impostazioni& imp, int secondi)
+Accesso ArchivioServer::apri(const Impostazioni& imp, int secondi)
 {
     static QAtomicInteger<quint64> contatore;
     if (d->connessione.isEmpty())
@@ -152,8 +156,8 @@ Esito ArchivioServer::apri(const Impostazioni& imp, int secondi)
                        imp.porta == Impostazioni().porta ? QString() : QStringLiteral(":%1").arg(imp.porta),
                        imp.database);
     int versione = -1;
-    const Esito esito = Server::Apri(imp, imp.utentePerInsegnanti(), d->connessione, secondi, d->errore, versione);
-    d->aperto = esito == Esito::Ok;
+    const Accesso esito = Server::Apri(imp, imp.utentePerInsegnanti(), d->connessione, secondi, d->errore, versione);
+    d->aperto = esito == Accesso::Ok;
     return esito;
 }
 
@@ -162,7 +166,6 @@ QString ArchivioServer::descrizione() const
     return QCoreApplication::translate("Registro", "Registro sul server %1").arg(d->nome);
 }
 bool ArchivioServer::aperto() const { return d->aperto; }
-QString ArchivioServer::erroreLettura() const { return d->erroreLettura; }
 QString ArchivioServer::ultimoErrore() const { return d->errore; }
 
 QList<Bambino> ArchivioServer::bambini() const
@@ -268,18 +271,18 @@ bool ArchivioServer::rimuovi(qint64 bambino)
     return d->esegui(q, QStringLiteral("impossibile cancellare il bambino")) && q.numRowsAffected() == 1;
 }
 
-Esito ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
+Accesso ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& risposte)
 {
     if (!d->aperto)
-        return Esito::NonRaggiungibile;
+        return Accesso::NonRaggiungibile;
     if (!inizia())
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     for (const auto& [r, bambino] : risposte) {
         if (bambino != 0 && d->uuid(bambino).isEmpty()) {
             d->errore = QStringLiteral("il bambino %1 non è nella classe").arg(bambino);
             annulla();
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
         }
         Risposta conId = r;
         if (conId.id.isNull())
@@ -287,10 +290,10 @@ Esito ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& ri
         Server::Lega(q, conId, d->uuid(bambino));
         if (!d->scrivi(q)) {
             annulla();
-            return Esito::NonScrivibile;
+            return Accesso::NonScrivibile;
         }
     }
-    return concludi() ? Esito::Ok : Esito::NonScrivibile;
+    return concludi() ? Accesso::Ok : Accesso::NonScrivibile;
 }
 
 QString ArchivioServer::Momento(qint64 ms)

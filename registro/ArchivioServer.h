@@ -28,12 +28,11 @@ public:
     // server does not answer within secondi or refuses the user;
     // Danneggiato when it holds no register we may read; PiuRecente when its
     // schema is newer than this program's.
-    Esito apri(const Impostazioni& imp, int secondi = AttesaConnessione);
+    Accesso apri(const Impostazioni& imp, int secondi = AttesaConnessione);
 
     QString descrizione() const override;
     bool aperto() const override;
     QString ultimoErrore() const override;
-    QString erroreLettura() const override;
 
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;
@@ -41,7 +40,7 @@ public:
     int risposteDi(qint64 bambino) const override;
     bool rimuovi(qint64 bambino) override;
 
-    Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
+    Accesso registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) override;
     void scorriRisposte(const Periodo& periodo,
                         const std::function<void(const Risposta&, qint64)>& ciascuna) const override;
     int cancellaRisposteDi(qint64 bambino) override;

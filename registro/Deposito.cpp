@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -254,6 +255,21 @@ std::optional<QString> SimboloLibero(const QList<Bambino>& classe)
     return std::nullopt;
 }
 
+std::span<const GruppoScheda> GruppiScheda()
+{
+    static const GruppoScheda gruppi[] = {
+        {&ContiScheda::forma, "forma", false, nullptr, nullptr, qRgb(0x1f, 0x77, 0xb4), false},
+        {&ContiScheda::colore, "colore", false, nullptr, nullptr, qRgb(0xd6, 0x27, 0x28), false},
+        {&ContiScheda::dimensione, "dimensione", false, nullptr, nullptr, qRgb(0x2c, 0xa0, 0x2c), false},
+        {&ContiScheda::spessore, "spessore", false, nullptr, nullptr, qRgb(0x94, 0x67, 0xbd), false},
+        {&ContiScheda::senzaNon, nullptr, false, QT_TRANSLATE_NOOP("Insegnanti", "condizioni senza NON"),
+         QT_TRANSLATE_NOOP("Insegnanti", "senza NON"), qRgb(0x8c, 0x56, 0x4b), false},
+        {&ContiScheda::conNon, nullptr, true, QT_TRANSLATE_NOOP("Insegnanti", "condizioni con NON"),
+         QT_TRANSLATE_NOOP("Insegnanti", "con NON"), qRgb(0x10, 0x10, 0x10), true},
+    };
+    return gruppi;
+}
+
 namespace {
 
 void Aggiungi(Conto& c, bool esatta)
@@ -263,28 +279,22 @@ void Aggiungi(Conto& c, bool esatta)
 
 // An answer's counts in the groups it belongs to: each attribute it asked
 // about, and conditions with or without "NON".
-struct Gruppi {
-    Conto *forma, *colore, *dimensione, *spessore, *senzaNon, *conNon;
-
-    void conta(const QList<Domanda>& domande, bool esatta) const
-    {
-        bool attributo[4] = {}, condizione = false, negata = false;
-        static const QStringList nomi{QStringLiteral("forma"), QStringLiteral("colore"),
-                                      QStringLiteral("dimensione"), QStringLiteral("spessore")};
-        for (const Domanda& d : domande) {
-            if (const qsizetype i = nomi.indexOf(d.attributo); i >= 0)
-                attributo[i] = true;
-            condizione |= !d.valore.isEmpty();
-            negata |= d.negata;
-        }
-        Conto* conti[] = {forma, colore, dimensione, spessore};
-        for (int i = 0; i < 4; ++i)
-            if (attributo[i])
-                Aggiungi(*conti[i], esatta);
-        if (condizione)
-            Aggiungi(negata ? *conNon : *senzaNon, esatta);
+void Conta(ContiScheda& conti, const QList<Domanda>& domande, bool esatta)
+{
+    bool condizione = false, negata = false;
+    for (const Domanda& d : domande) {
+        condizione |= !d.valore.isEmpty();
+        negata |= d.negata;
     }
-};
+    for (const GruppoScheda& g : GruppiScheda()) {
+        const bool suo = g.attributo ? std::any_of(domande.cbegin(), domande.cend(), [&](const Domanda& d) {
+            return d.attributo == QLatin1String(g.attributo);
+        })
+                                     : condizione && negata == g.negata;
+        if (suo)
+            Aggiungi(conti.*g.conto, esatta);
+    }
+}
 
 // A stored value as bytes that tell text from codes.
 QByteArray Grezzo(const QVariant& v)
@@ -303,13 +313,15 @@ SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype qu
     while (righe.next()) {
         const QDate giorno = QDateTime::fromMSecsSinceEpoch(righe.value(0).toLongLong()).date();
         const QDate lunedi = giorno.addDays(1 - giorno.dayOfWeek());
-        if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi)
-            s.settimane.append({lunedi, {}, {}, {}, {}, {}, {}});
-        auto& w = s.settimane.last();
+        if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi) {
+            SchedaBambino::Settimana nuova;
+            nuova.lunedi = lunedi;
+            s.settimane.append(nuova);
+        }
         const QList<Domanda> domande = lettori.domande(righe.value(2));
         const bool esatta = righe.value(4).toBool();
-        Gruppi{&s.forma, &s.colore, &s.dimensione, &s.spessore, &s.senzaNon, &s.conNon}.conta(domande, esatta);
-        Gruppi{&w.forma, &w.colore, &w.dimensione, &w.spessore, &w.senzaNon, &w.conNon}.conta(domande, esatta);
+        Conta(s, domande, esatta);
+        Conta(s.settimane.last(), domande, esatta);
         if (esatta)
             continue;
         const Voce voce{righe.value(1), righe.value(2), righe.value(3)};

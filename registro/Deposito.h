@@ -8,15 +8,17 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QRgb>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QSqlQuery;
 
 namespace Registro {
 
 // Why a register could not be opened or written.
-enum class Esito {
+enum class Accesso {
     Ok,
     Mancante,       // no such file (only when opening without creating)
     NonScrivibile,  // read-only folder or file, full disk
@@ -51,13 +53,39 @@ struct RigaClasse {
     QList<Conto> perGioco;   // in Giochi() order
 };
 
-// One child in detail.
-struct SchedaBambino {
-    // forma, colore, dimensione, spessore; then conditions without and with "NON".
+// What a child's record counts, over a period and week by week: the answers
+// that asked about each attribute, and those whose questions set a
+// condition, without and with "NON". GruppiScheda() lists the groups.
+struct ContiScheda {
     Conto forma, colore, dimensione, spessore, senzaNon, conNon;
-    struct Settimana {
+};
+
+// One group of a child's record, as the views, the reports and every estimate
+// of what a child has learned read it.
+struct GruppoScheda {
+    Conto ContiScheda::*conto;
+    // The attribute whose questions it counts ("forma"...), shown as the
+    // blocks' word for it; none for a group of conditions.
+    const char* attributo;
+    // A group of conditions: whether they have "NON"; its name, and a
+    // shorter one for a chart's legend, among the teachers' program's texts
+    // (context "Insegnanti").
+    bool negata;
+    const char* nome;
+    const char* nomeBreve;
+    // Its line in a chart: a colour told apart from the others in print
+    // too, dashed or not.
+    QRgb colore;
+    bool tratteggiata;
+};
+// Every group, in the order the views show them: the four attributes, then
+// conditions without and with "NON".
+std::span<const GruppoScheda> GruppiScheda();
+
+// One child in detail.
+struct SchedaBambino : ContiScheda {
+    struct Settimana : ContiScheda {
         QDate lunedi;
-        Conto forma, colore, dimensione, spessore, senzaNon, conNon;
     };
     QList<Settimana> settimane;  // oldest first; weeks without answers left out
     struct Errore {
@@ -89,9 +117,13 @@ public:
     virtual bool aperto() const = 0;
     // Why the last operation failed, in one Italian line.
     virtual QString ultimoErrore() const = 0;
-    // Why the last reading failed, empty when it succeeded: views that came
-    // out empty because the register could not be read say so.
-    virtual QString erroreLettura() const { return {}; }
+    // Why a reading failed: the first failure since nuovaLettura(), empty
+    // when every reading since succeeded. A window's refresh starts with
+    // nuovaLettura() and, when its views came out empty or short because the
+    // register could not be read, says so, even when later readings of the
+    // same refresh succeeded.
+    QString erroreLettura() const { return primaLetturaFallita; }
+    void nuovaLettura() const { primaLetturaFallita.clear(); }
 
     // The class, sorted by name then surname (see Ordina).
     virtual QList<Bambino> bambini() const = 0;
@@ -108,8 +140,8 @@ public:
 
     // Many answers in one transaction, all or none. An answer whose id is
     // already stored is left as it is.
-    virtual Esito registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) = 0;
-    Esito registra(const Risposta& risposta, qint64 bambino) { return registraTutte({{risposta, bambino}}); }
+    virtual Accesso registraTutte(const QList<std::pair<Risposta, qint64>>& risposte) = 0;
+    Accesso registra(const Risposta& risposta, qint64 bambino) { return registraTutte({{risposta, bambino}}); }
     // The answers of a period one at a time, oldest first, without holding
     // them all.
     virtual void scorriRisposte(const Periodo& periodo,
@@ -139,6 +171,13 @@ public:
     virtual std::optional<QList<Computer>> computer() const { return std::nullopt; }
 
 protected:
+    // A reading failed, for the reason given: kept unless an earlier one of
+    // this refresh failed too.
+    void letturaFallita(const QString& motivo) const
+    {
+        if (primaLetturaFallita.isEmpty())
+            primaLetturaFallita = motivo;
+    }
     // A transaction of the store's own: begun, committed (undone when the
     // commit fails), undone; false with ultimoErrore set on failure.
     virtual bool inizia() = 0;
@@ -166,6 +205,9 @@ protected:
     // be stored; otherwise nothing, with the reason in errore when the child
     // is at fault.
     std::optional<Bambino> daSalvare(const Bambino& bambino, QString& errore) const;
+
+private:
+    mutable QString primaLetturaFallita;
 };
 
 // The first and one past the last moment of a period, in local time, as

@@ -1,5 +1,6 @@
 #include "registro/Invio.h"
 
+#include "registro/Avviso.h"
 #include "registro/Codici.h"
 #include "registro/Schema.h"
 #include "registro/Server.h"
@@ -270,10 +271,10 @@ void Invio::Dati::apriLocale()
         // Creates or migrates the register, moving a damaged one aside; the
         // whole file is the writer's to check, after an unclean end.
         Archivio archivio;
-        if (archivio.apri(percorso, true, Controllo::Rapido) != Esito::Ok)
+        if (archivio.apri(percorso, true, Controllo::Rapido) != Accesso::Ok)
             throw Guasto{archivio.ultimoErrore()};
         QString errore;
-        if (uso.prendi(percorso, errore) != Esito::Ok)
+        if (uso.prendi(percorso, errore) != Accesso::Ok)
             throw Guasto{errore};
     }
     if (locale.isEmpty())
@@ -297,14 +298,14 @@ void Invio::Dati::collega()
         server = NuovoNome("server");
     QString errore;
     int versione = -1;
-    const Esito esito = Server::Apri(imp, imp.utente, server, AttesaConnessione, errore, versione);
-    if (esito == Esito::PiuRecente) {
+    const Accesso esito = Server::Apri(imp, imp.utente, server, AttesaConnessione, errore, versione);
+    if (esito == Accesso::PiuRecente) {
         if (!std::exchange(avvisatoVersione, true))
             Avvisa(QStringLiteral("il registro sul server è di una versione di Tesselo più recente: "
                                   "le risposte restano su questo computer"));
         throw Guasto{QStringLiteral("versione del server più recente (%1)").arg(versione)};
     }
-    if (esito != Esito::Ok)
+    if (esito != Accesso::Ok)
         throw Guasto{errore};
 }
 

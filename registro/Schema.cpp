@@ -126,17 +126,17 @@ int VersioneDi(QSqlDatabase& db)
     return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : -1;
 }
 
-Esito EsitoDi(const QSqlError& errore)
+Accesso EsitoDi(const QSqlError& errore)
 {
     switch (Codice(errore)) {
     case 5:   // SQLITE_BUSY
     case 6:   // SQLITE_LOCKED
-        return Esito::Bloccato;
+        return Accesso::Bloccato;
     case 11:  // SQLITE_CORRUPT
     case 26:  // SQLITE_NOTADB
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     default:  // read-only, full disk, cannot open, input/output
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     }
 }
 
@@ -184,34 +184,34 @@ QString NonLeggibile(const QString& percorso)
 }
 
 // ControllaIntestazione on a file already open.
-Esito Intestazione(QFile& file, const QString& percorso, QString& errore)
+Accesso Intestazione(QFile& file, const QString& percorso, QString& errore)
 {
     if (!file.seek(0)) {
         errore = NonLeggibile(percorso);
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     }
     const QByteArray inizio = file.read(100);
     if (inizio.isEmpty())
-        return Esito::Ok;
+        return Accesso::Ok;
     if (inizio.size() < 100 || !inizio.startsWith(Firma)) {
         errore = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(percorso));
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     }
     if (qFromBigEndian<qint32>(inizio.constData() + 60) > Versione) {
         errore = PiuRecente(percorso);
-        return Esito::PiuRecente;
+        return Accesso::PiuRecente;
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 } // namespace
 
-Esito ControllaIntestazione(const QString& percorso, QString& errore)
+Accesso ControllaIntestazione(const QString& percorso, QString& errore)
 {
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         errore = NonLeggibile(percorso);
-        return Esito::NonScrivibile;
+        return Accesso::NonScrivibile;
     }
     return Intestazione(file, percorso, errore);
 }
@@ -253,7 +253,7 @@ QFile* Descrittore(InUso& uso, const QString& percorso)
 
 } // namespace
 
-Esito Uso::prendi(const QString& percorso, QString& errore)
+Accesso Uso::prendi(const QString& percorso, QString& errore)
 {
     lascia();
     const QFileInfo info(percorso);
@@ -261,10 +261,10 @@ Esito Uso::prendi(const QString& percorso, QString& errore)
     const std::lock_guard blocco(mutexUsi);
     InUso& uso = usi[file];
     QFile* descrittore = Descrittore(uso, percorso);
-    const Esito esito = descrittore ? Intestazione(*descrittore, percorso, errore) : Esito::NonScrivibile;
+    const Accesso esito = descrittore ? Intestazione(*descrittore, percorso, errore) : Accesso::NonScrivibile;
     if (!descrittore)
         errore = NonLeggibile(percorso);
-    if (esito != Esito::Ok) {
+    if (esito != Accesso::Ok) {
         // Closing is safe only with no connection of this process left.
         if (uso.connessioni == 0)
             usi.erase(file);
@@ -272,7 +272,7 @@ Esito Uso::prendi(const QString& percorso, QString& errore)
     }
     ++uso.connessioni;
     chiave = file;
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 void Uso::lascia()
@@ -285,24 +285,24 @@ void Uso::lascia()
     chiave.clear();
 }
 
-Esito Verifica(QSqlDatabase& db, QString& errore)
+Accesso Verifica(QSqlDatabase& db, QString& errore)
 {
     const int versione = VersioneDi(db);
     if (versione > Versione) {
         errore = PiuRecente(db.databaseName());
-        return Esito::PiuRecente;
+        return Accesso::PiuRecente;
     }
     if (versione < 0 || (versione == 0 && HaTabelle(db))) {
         errore = QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(db.databaseName()));
-        return Esito::Danneggiato;
+        return Accesso::Danneggiato;
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
-Esito Migra(QSqlDatabase& db, QString& errore)
+Accesso Migra(QSqlDatabase& db, QString& errore)
 {
     if (VersioneDi(db) == Versione)
-        return Esito::Ok;
+        return Accesso::Ok;
     QSqlQuery q(db);
     const auto fallito = [&] {
         const QSqlError e = q.lastError().isValid() ? q.lastError() : db.lastError();
@@ -322,7 +322,7 @@ Esito Migra(QSqlDatabase& db, QString& errore)
         errore = versione < 0 ? QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(db.databaseName()))
                               : PiuRecente(db.databaseName());
         db.rollback();
-        return versione < 0 ? Esito::Danneggiato : Esito::PiuRecente;
+        return versione < 0 ? Accesso::Danneggiato : Accesso::PiuRecente;
     }
     for (int v = versione; v < Versione; ++v)
         for (const QString& istruzione : Migrazioni[v])
@@ -330,7 +330,7 @@ Esito Migra(QSqlDatabase& db, QString& errore)
                 return fallito();
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Versione)) || !db.commit())
         return fallito();
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 void SoloProprietario(const QString& percorso)

@@ -22,7 +22,7 @@ const QStringList& Passo(int versione);
 // PRAGMA user_version of an open database; -1 when it cannot be read.
 int VersioneDi(QSqlDatabase& db);
 // Why a statement failed, from SQLite's error code.
-Esito EsitoDi(const QSqlError& errore);
+Accesso EsitoDi(const QSqlError& errore);
 // The same, in one Italian phrase.
 QString Motivo(const QSqlError& errore);
 // A UNIQUE or other constraint refused the statement.
@@ -33,7 +33,7 @@ bool CreaFile(const QString& percorso, QString& errore);
 // Reads the file's first bytes without opening it as a database: an empty
 // file or a register of this version or older is Ok; a file that is not a
 // SQLite database is Danneggiato; a newer register PiuRecente.
-Esito ControllaIntestazione(const QString& percorso, QString& errore);
+Accesso ControllaIntestazione(const QString& percorso, QString& errore);
 // One connection of this process to a register file, counted from before it
 // opens until after it closes. POSIX locks belong to the process, and any
 // close of the file drops them all: reading the header (a descriptor of its
@@ -50,7 +50,7 @@ public:
     ~Uso() { lascia(); }
     // ControllaIntestazione unless the file is in use here; on Ok, counted
     // until lascia().
-    Esito prendi(const QString& percorso, QString& errore);
+    Accesso prendi(const QString& percorso, QString& errore);
     void lascia();
 
 private:
@@ -58,9 +58,9 @@ private:
 };
 
 // The version of an open database, refused when newer or not a register.
-Esito Verifica(QSqlDatabase& db, QString& errore);
+Accesso Verifica(QSqlDatabase& db, QString& errore);
 // Brings an open database to Versione, all steps in one transaction.
-Esito Migra(QSqlDatabase& db, QString& errore);
+Accesso Migra(QSqlDatabase& db, QString& errore);
 // Owner-only permissions on the file and its -wal and -shm files.
 void SoloProprietario(const QString& percorso);
 // Moves a damaged file (and its -wal, -shm) aside as

@@ -1,4 +1,5 @@
 #include "registro/Scrittore.h"
+#include "registro/Avviso.h"
 
 #include "registro/Recupero.h"
 
@@ -127,7 +128,7 @@ void Scrittore::Dati::aggiungiRecupero()
     }
     if (risposte.isEmpty() && rifiutate == 0)
         return;
-    if (!risposte.isEmpty() && archivio->registraTutte(risposte) != Esito::Ok)
+    if (!risposte.isEmpty() && archivio->registraTutte(risposte) != Accesso::Ok)
         return;  // tried again at the next start
     if (rifiutate > 0)
         Avvisa(QStringLiteral("%1: %2 righe rifiutate, non sono risposte di Tesselo").arg(file).arg(rifiutate));
@@ -140,8 +141,8 @@ bool Scrittore::Dati::pronto()
         return true;
     // Never opened, failed, or replaced under us (moved, deleted, made a folder).
     archivio = std::make_unique<Archivio>();
-    const Esito esito = archivio->apri(percorso, true, controllaTutto ? Controllo::Completo : Controllo::Rapido);
-    if (esito != Esito::Ok) {
+    const Accesso esito = archivio->apri(percorso, true, controllaTutto ? Controllo::Completo : Controllo::Rapido);
+    if (esito != Accesso::Ok) {
         motivo = archivio->ultimoErrore();
         archivio.reset();
         return false;
@@ -157,14 +158,14 @@ bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lott
 {
     if (!pronto())
         return false;
-    const Esito esito = archivio->registraTutte(lotto);
-    if (esito != Esito::Ok) {
+    const Accesso esito = archivio->registraTutte(lotto);
+    if (esito != Accesso::Ok) {
         motivo = archivio->ultimoErrore();
         // A lock passes on the same connection; anything else opens afresh,
         // and damage found while writing has the whole file checked (and
         // moved aside) at that opening.
-        controllaTutto = esito == Esito::Danneggiato;
-        if (esito != Esito::Bloccato)
+        controllaTutto = esito == Accesso::Danneggiato;
+        if (esito != Accesso::Bloccato)
             archivio.reset();
         return false;
     }

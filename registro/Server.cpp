@@ -14,7 +14,7 @@ QString Motivo(const QString& cosa, const QSqlError& e)
     return QStringLiteral("%1: %2").arg(cosa, testo.simplified());
 }
 
-Esito Apri(const Impostazioni& imp, const QString& utente, const QString& nome, int secondi, QString& errore,
+Accesso Apri(const Impostazioni& imp, const QString& utente, const QString& nome, int secondi, QString& errore,
            int& versione)
 {
     QSqlDatabase s = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome, false)
@@ -26,7 +26,7 @@ Esito Apri(const Impostazioni& imp, const QString& utente, const QString& nome, 
     s.setConnectOptions(imp.opzioni(secondi));
     if (!s.open()) {
         errore = Motivo(QStringLiteral("server del registro non raggiungibile"), s.lastError());
-        return Esito::NonRaggiungibile;
+        return Accesso::NonRaggiungibile;
     }
     versione = -1;
     {
@@ -34,7 +34,7 @@ Esito Apri(const Impostazioni& imp, const QString& utente, const QString& nome, 
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT versione FROM tesselo.versione"))) {
             errore = Motivo(QStringLiteral("versione del registro sul server illeggibile"), q.lastError());
-            return Esito::Danneggiato;
+            return Accesso::Danneggiato;
         }
         if (q.next())
             versione = q.value(0).toInt();
@@ -42,9 +42,9 @@ Esito Apri(const Impostazioni& imp, const QString& utente, const QString& nome, 
     if (versione > Versione) {
         s.close();
         errore = QStringLiteral("è di una versione di Tesselo più recente (%1): va aggiornato il programma").arg(versione);
-        return Esito::PiuRecente;
+        return Accesso::PiuRecente;
     }
-    return Esito::Ok;
+    return Accesso::Ok;
 }
 
 QString Testo(const QUuid& uuid)

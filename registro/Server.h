@@ -21,7 +21,7 @@ constexpr int Versione = 2;
 // be read (no register there, or no right to read it); PiuRecente, the
 // connection closed again, when the schema is newer than Versione. errore
 // says why, in one line.
-Esito Apri(const Impostazioni& imp, const QString& utente, const QString& nome, int secondi, QString& errore,
+Accesso Apri(const Impostazioni& imp, const QString& utente, const QString& nome, int secondi, QString& errore,
            int& versione);
 // "cosa: the server's words", in one line.
 QString Motivo(const QString& cosa, const QSqlError& e);

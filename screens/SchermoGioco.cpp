@@ -145,7 +145,7 @@ void SchermoGioco::RispostaErrata()
     Modulo1::SuonoErrato();
 }
 
-void SchermoGioco::Esito(const Registro::Risposta& risposta)
+void SchermoGioco::RispostaGiudicata(const Registro::Risposta& risposta)
 {
     if (risposta.esatta)
         RispostaEsatta();

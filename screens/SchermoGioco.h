@@ -54,7 +54,7 @@ public:
     void RispostaErrata();
     // One answer as the game's rules judged it: the step of a right or a
     // wrong answer, then the answer handed to servizi().registra when set.
-    void Esito(const Registro::Risposta& risposta);
+    void RispostaGiudicata(const Registro::Risposta& risposta);
 
     // "Azzera conteggio", "Informazioni", "Esci".
     void mnuAzzera();

@@ -5,12 +5,23 @@
 # each guide's HTML page is built with all its pictures, and once installed
 # the desktop entry, the doc-base registrations and the manual pages lead to
 # the installed guides.
-#   TESSELO_NUMERO_GIOCHI=<games in the catalogue> guida.sh <build folder> <source folder>
+#   TESSELO_NUMERO_GIOCHI=<games in the catalogue> guida.sh <build folder> <source folder> <languages, as "it;en;fr;es;de">
 set -euo pipefail
 : "${TESSELO_NUMERO_GIOCHI:?how many games the catalogue has, as ctest gives it}"
 export LC_ALL=C.UTF-8
 build=$(realpath "$1")
 sorgenti=$(realpath "$2")
+IFS=';' read -r -a lingue <<<"${3:-}"
+(( ${#lingue[@]} > 1 )) || { echo "guida.sh: no languages given" >&2; exit 1; }
+# Each program's manual page in every language: English's is the default
+# page, every other language's is named after its code.
+pagine_gioco=() pagine_registro=()
+for lingua in "${lingue[@]}"; do
+  suffisso=.$lingua
+  [[ $lingua == en ]] && suffisso=
+  pagine_gioco+=("tesselo$suffisso.6.in")
+  pagine_registro+=("tesselo-registro$suffisso.1.in")
+done
 media=$build/tesselo
 guida=$sorgenti/docs/guida-insegnanti.md
 guida_en=$sorgenti/docs/teachers-guide.md
@@ -46,7 +57,7 @@ controlla_nomi() {
 controlla_nomi "the guide" < <(nomi_markdown "$guida")
 controlla_nomi "the English guide" < <(nomi_markdown "$guida_en")
 controlla_nomi "the README" < <(nomi_markdown "$sorgenti/README.md")
-for pagina in tesselo.6.in tesselo.it.6.in tesselo.fr.6.in tesselo.es.6.in tesselo.de.6.in; do
+for pagina in "${pagine_gioco[@]}"; do
   controlla_nomi "$pagina" < <(nomi_man "$sorgenti/packaging/$pagina")
 done
 
@@ -129,8 +140,8 @@ grep -qx "Index: $installata_en" "$prefisso/share/doc-base/tesselo.teachers-guid
   || fail "the English guide's doc-base registration does not name $installata_en"
 # Paths under /usr that the manual pages and the guide give exist in the
 # package, which installs under /usr.
-for documento in "$guida" "$guida_en" "$sorgenti"/packaging/tesselo{,.it,.fr,.es,.de}.6.in \
-                 "$sorgenti"/packaging/tesselo-registro{,.it,.fr,.es,.de}.1.in; do
+for documento in "$guida" "$guida_en" "${pagine_gioco[@]/#/$sorgenti/packaging/}" \
+                 "${pagine_registro[@]/#/$sorgenti/packaging/}"; do
   grep -q 'share/doc/tesselo/guida\\\?-insegnanti.html' "$documento" || fail "$documento does not point at the installed guide"
   while read -r percorso; do
     [[ -e $prefisso/${percorso#/usr/} ]] || fail "$(basename "$documento") names $percorso, which the package does not install"

@@ -10,6 +10,10 @@
 set -euo pipefail
 build=$(realpath "$1")
 sorgenti=$(realpath "$2")
+# The program's languages, Italian first, as the build lists them
+# ("it;en;fr;es;de").
+IFS=';' read -r -a lingue <<<"${3:-}"
+(( ${#lingue[@]} > 1 )) || { echo "installazione.sh: no languages given" >&2; exit 1; }
 lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
 prefix=$lavoro/prefisso
 xvfb=""
@@ -74,8 +78,15 @@ grep -o '<image>[^<]*</image>' "$meta" | sed 's#</image>##; s#.*/##' | while rea
   [[ -f $sorgenti/docs/schermate/$png ]] || fail "the metadata lists $png, not in docs/schermate/"
 done
 
-for pagina in usr/share/man/man6/tesselo.6.gz usr/share/man/{it,fr,es,de}/man6/tesselo.6.gz \
-              usr/share/man/man1/tesselo-registro.1.gz usr/share/man/{it,fr,es,de}/man1/tesselo-registro.1.gz; do
+# Both programs' pages in every language: English's in man6/ and man1/
+# themselves, every other language's in a folder of its own.
+pagine=()
+for lingua in "${lingue[@]}"; do
+  cartella=usr/share/man/$lingua
+  [[ $lingua == en ]] && cartella=usr/share/man
+  pagine+=("$cartella/man6/tesselo.6.gz" "$cartella/man1/tesselo-registro.1.gz")
+done
+for pagina in "${pagine[@]}"; do
   [[ -f $lavoro/contenuto/$pagina ]] || fail "no $pagina"
   LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$lavoro/contenuto/$pagina" \
     2>"$lavoro/man.txt" >/dev/null || fail "man -l $pagina"
@@ -107,7 +118,7 @@ readelf -d "$app/tesselo-audio.so" | grep Multimedia >/dev/null || fail "the sou
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$lavoro/dati" "$prefix/bin/tesselo-registro" --help \
   | grep -q -- '--importa FILE.csv' || fail "tesselo-registro --help"
 # Its translations stand with the game's, and the program in bin/ finds them.
-for lingua in en fr es de; do
+for lingua in "${lingue[@]:1}"; do
   [[ -f $prefix/lib/games/tesselo/traduzioni/tesselo-registro_$lingua.qm ]] || fail "no tesselo-registro_$lingua.qm"
 done
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$lavoro/dati" "$prefix/bin/tesselo-registro" --lingua de --help \

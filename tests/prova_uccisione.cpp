@@ -61,7 +61,7 @@ int Verifica(const QString& percorso, const QString& elenco)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
     Registro::Archivio archivio;
-    if (archivio.apri(percorso, false) != Registro::Esito::Ok) {
+    if (archivio.apri(percorso, false) != Registro::Accesso::Ok) {
         std::fprintf(stderr, "not opened: %s\n", qPrintable(archivio.ultimoErrore()));
         return 1;
     }

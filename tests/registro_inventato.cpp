@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     if (a.size() > 4)
         classe.rispostePerGiornata = a[4].toInt();
     Registro::Archivio archivio;
-    if (archivio.apri(a[1]) != Registro::Esito::Ok) {
+    if (archivio.apri(a[1]) != Registro::Accesso::Ok) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(a[1]), qPrintable(archivio.ultimoErrore()));
         return 1;
     }

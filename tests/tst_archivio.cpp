@@ -105,13 +105,13 @@ void TestArchivio::nuovoFile()
 {
     const QString percorso = file("nuova/cartella/registro.sqlite");
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Mancante);
+    QCOMPARE(a.apri(percorso, false), Accesso::Mancante);
     QVERIFY(!QFile::exists(percorso));
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QVERIFY(a.aperto());
     QVERIFY(!a.classeEsiste());
     QCOMPARE(a.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso, QuadratoBlu}, "DIVERSO", true), 0),
-             Esito::Ok);
+             Accesso::Ok);
     const auto soloProprietario = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     for (const QString suffisso : {"", "-wal", "-shm"}) {
         QVERIFY2(QFile::exists(percorso + suffisso), qPrintable(suffisso));
@@ -119,10 +119,10 @@ void TestArchivio::nuovoFile()
     }
     QCOMPARE(Valore(percorso, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
     Archivio lettore;
-    QCOMPARE(lettore.apri(percorso, false), Esito::Ok);
+    QCOMPARE(lettore.apri(percorso, false), Accesso::Ok);
     QCOMPARE(lettore.risposte().size(), 1);
     QVERIFY(!lettore.salva({0, {}, "Anna", {}, "gatto"}));  // read-only
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Accesso::Ok);
     QCOMPARE(lettore.risposte().size(), 2);
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
 }
@@ -148,7 +148,7 @@ void TestArchivio::nomiEsatti()
     qint64 id = 0;
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         const auto b = a.salva({0, {}, nome, cognome, "gatto"});
         QVERIFY2(b, qPrintable(a.ultimoErrore()));
         id = b->id;
@@ -156,7 +156,7 @@ void TestArchivio::nomiEsatti()
         QVERIFY(!b->uuid.isNull());
     }
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     const auto b = a.bambino(id);
     QVERIFY(b);
     QCOMPARE(b->nome, nome);
@@ -168,7 +168,7 @@ void TestArchivio::nomiEsatti()
 void TestArchivio::bambiniEContrassegni()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("bambini.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("bambini.sqlite")), Accesso::Ok);
     const auto zoe = a.salva({0, {}, "zoe", {}, "gatto"});
     const auto anna = a.salva({0, {}, "Anna", "Verdi", "cane"});
     QVERIFY(zoe && anna);
@@ -207,7 +207,7 @@ void TestArchivio::nomiInerti()
 {
     const QString percorso = file("nomi-inerti.sqlite");
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     const QString rlo(QChar(0x202E)), isolato = QString(QChar(0x2067)) + "x" + QChar(0x2069);
     const auto b = a.salva({0, {}, "Ann" + QString(QChar(0)) + "a" + rlo, isolato + "Blu", "gatto"});
     QVERIFY(b);
@@ -220,13 +220,13 @@ void TestArchivio::nomiInerti()
 void TestArchivio::rimuoviConLeRisposte()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("rimuovi.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("rimuovi.sqlite")), Accesso::Ok);
     const auto uno = a.salva({0, {}, "Uno", {}, "gatto"});
     const auto due = a.salva({0, {}, "Due", {}, "cane"});
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), uno->id), Esito::Ok);
-    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), due->id), Esito::Ok);
-    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), 0), Esito::Ok);
+        QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), uno->id), Accesso::Ok);
+    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), due->id), Accesso::Ok);
+    QCOMPARE(a.registra(Risp("FORM2", {}, {TriangoloRosso}, "SI", true), 0), Accesso::Ok);
     QCOMPARE(a.risposteDi(uno->id), 3);
     QVERIFY(a.rimuovi(uno->id));
     QVERIFY(!a.bambino(uno->id));
@@ -263,12 +263,12 @@ void TestArchivio::risposteAndataERitorno()
     const QString percorso = file(QStringLiteral("andata-%1.sqlite").arg(QTest::currentDataTag()));
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
-        QCOMPARE(a.registra(risposta, 0), Esito::Ok);
-        QCOMPARE(a.registra(risposta, 0), Esito::Ok);  // the same id again is kept once
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
+        QCOMPARE(a.registra(risposta, 0), Accesso::Ok);
+        QCOMPARE(a.registra(risposta, 0), Accesso::Ok);  // the same id again is kept once
     }
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     const auto lette = a.risposte();
     QCOMPARE(lette.size(), 1);
     Risposta attesa = risposta;
@@ -288,7 +288,7 @@ void TestArchivio::risposteAndataERitorno()
 void TestArchivio::classeEScheda()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("classe.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("classe.sqlite")), Accesso::Ok);
     const auto ada = a.salva({0, {}, "Ada", {}, "gatto"});
     const auto bea = a.salva({0, {}, "Bea", {}, "cane"});
     // A Wednesday and the Monday after it: two weeks.
@@ -304,7 +304,7 @@ void TestArchivio::classeEScheda()
         {Risp("FormDomino2", {{"spessore", {}, false}}, {QuadratoBlu}, "x", false, lunedi), 0},
         {Risp("FormNuovo", {{"spessore", {}, false}}, {QuadratoBlu}, "x", false, lunedi), bea->id},
     };
-    QCOMPARE(a.registraTutte(tutte), Esito::Ok);
+    QCOMPARE(a.registraTutte(tutte), Accesso::Ok);
 
     const QList<RigaClasse> classe = a.classe({});
     QCOMPARE(classe.size(), 3);  // Ada, Bea, guests
@@ -353,12 +353,12 @@ void TestArchivio::classeEScheda()
 void TestArchivio::periodi()
 {
     Archivio a;
-    QCOMPARE(a.apri(file("periodi.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(file("periodi.sqlite")), Accesso::Ok);
     const QDate oggi(2026, 3, 10);
     const QList<QDateTime> tempi{oggi.addDays(-1).startOfDay().addMSecs(-1), oggi.addDays(-1).startOfDay(),
                                  oggi.startOfDay().addMSecs(-1), oggi.startOfDay()};
     for (const QDateTime& t : tempi)
-        QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true, t), 0), Esito::Ok);
+        QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true, t), 0), Accesso::Ok);
     QCOMPARE(a.risposte({oggi.addDays(-1), oggi.addDays(-1)}).size(), 2);
     QCOMPARE(a.risposte({{}, oggi.addDays(-1)}).size(), 3);
     QCOMPARE(a.risposte({oggi, {}}).size(), 1);
@@ -379,9 +379,9 @@ void TestArchivio::versioneVuotaMigrata()
     QVERIFY(Valore(percorso, "DROP TABLE x").isNull());
     QVERIFY(QFileInfo(percorso).size() > 0);
     Archivio lettore;
-    QCOMPARE(lettore.apri(percorso, false), Esito::Mancante);
+    QCOMPARE(lettore.apri(percorso, false), Accesso::Mancante);
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QVERIFY(a.fileSpostato().isEmpty());
     QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
@@ -400,7 +400,7 @@ void TestArchivio::piuRecenteIntatto()
     const QString percorso = file(QStringLiteral("recente-%1.sqlite").arg(crea));
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
     }
     QVERIFY(Valore(percorso, "PRAGMA user_version = 7").isNull());
@@ -409,7 +409,7 @@ void TestArchivio::piuRecenteIntatto()
     const QDateTime modificato = QFileInfo(percorso).lastModified();
     QTest::qWait(20);
     Archivio a;
-    QCOMPARE(a.apri(percorso, crea), Esito::PiuRecente);
+    QCOMPARE(a.apri(percorso, crea), Accesso::PiuRecente);
     QVERIFY(!a.aperto());
     QVERIFY2(a.ultimoErrore().contains("più recente"), qPrintable(a.ultimoErrore()));
     QVERIFY(a.ultimoErrore().contains(QDir::toNativeSeparators(percorso)));
@@ -417,7 +417,7 @@ void TestArchivio::piuRecenteIntatto()
     QCOMPARE(Contenuto(percorso), prima);
     QCOMPARE(QFileInfo(percorso).lastModified(), modificato);
     QCOMPARE(QDir(cartella.path()).entryList({"registro-danneggiato*"}), QStringList());
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::NonScrivibile);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Accesso::NonScrivibile);
     QVERIFY(a.bambini().isEmpty());
 }
 
@@ -439,11 +439,11 @@ void TestArchivio::danneggiatoSpostato()
     const QString percorso = propria.filePath("registro.sqlite");
     if (daRegistro) {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QList<std::pair<Risposta, qint64>> molte;
         for (int i = 0; i < 3000; ++i)
             molte.append({Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, QString(40, 'x'), true), 0});
-        QCOMPARE(a.registraTutte(molte), Esito::Ok);
+        QCOMPARE(a.registraTutte(molte), Accesso::Ok);
     }
     if (daRegistro) {
         // Garbage over the middle of the answers' pages, the header kept.
@@ -461,7 +461,7 @@ void TestArchivio::danneggiatoSpostato()
     }
     const QByteArray prima = Contenuto(percorso);
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QVERIFY(a.aperto());
     const QString spostato = a.fileSpostato();
     QVERIFY2(QFileInfo(spostato).fileName().contains(
@@ -471,7 +471,7 @@ void TestArchivio::danneggiatoSpostato()
     QCOMPARE(Contenuto(spostato), prima);
     QVERIFY(a.bambini().isEmpty());
     QVERIFY(a.risposte().isEmpty());
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 0), Accesso::Ok);
     QCOMPARE(Valore(percorso, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
     // Damaged twice in a second: the second is moved aside too, under another name.
     QFile f(percorso);
@@ -479,7 +479,7 @@ void TestArchivio::danneggiatoSpostato()
     f.write("rotto");
     f.close();
     Archivio b;
-    QCOMPARE(b.apri(percorso), Esito::Ok);
+    QCOMPARE(b.apri(percorso), Accesso::Ok);
     QVERIFY(b.fileSpostato() != spostato);
     QCOMPARE(Contenuto(b.fileSpostato()), QByteArray("rotto"));
     QCOMPARE(Contenuto(spostato), prima);
@@ -493,8 +493,8 @@ void TestArchivio::unisci()
     const QString nostro = cartelle.filePath("nostro.sqlite");
     const QString loro = cartelle.filePath("copia di Zoë #2 ?100% (loro).sqlite");
     Archivio a, b;
-    QCOMPARE(a.apri(nostro), Esito::Ok);
-    QCOMPARE(b.apri(loro), Esito::Ok);
+    QCOMPARE(a.apri(nostro), Accesso::Ok);
+    QCOMPARE(b.apri(loro), Accesso::Ok);
     // The same child on both (as after a first merge), one by name alone,
     // one whose symbol is taken here, one new, and a guest.
     const auto anna = a.salva({0, {}, "Anna", "Verdi", "gatto"});
@@ -504,12 +504,12 @@ void TestArchivio::unisci()
     QVERIFY(b.salva({0, {}, "Lea", "Neri", "cane"}));
     QVERIFY(b.salva({0, {}, "Teo 🦄", "O'Neil", "leone"}));
     const QDateTime t(QDate(2026, 10, 1), QTime(8, 0));
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "nostra", true, t), anna->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "nostra", true, t), anna->id), Accesso::Ok);
     for (const Bambino& c : b.bambini())
-        QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, c.nome, true, t), c.id), Esito::Ok);
-    QCOMPARE(b.registra(Risp("FormTrova", {}, {}, "ospite", false, t), 0), Esito::Ok);
+        QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, c.nome, true, t), c.id), Accesso::Ok);
+    QCOMPARE(b.registra(Risp("FormTrova", {}, {}, "ospite", false, t), 0), Accesso::Ok);
     const auto condivisa = a.risposte().first().first;
-    QCOMPARE(b.registra(condivisa, 0), Esito::Ok);  // already merged once the other way
+    QCOMPARE(b.registra(condivisa, 0), Accesso::Ok);  // already merged once the other way
 
     const QByteArray loroPrima = Contenuto(loro) + Contenuto(loro + "-wal");
     QCOMPARE(a.unisci(loro), std::optional<int>(5));
@@ -565,11 +565,11 @@ void TestArchivio::unisciNonRegistro()
         Valore(altro, "PRAGMA user_version = 1");
     } else if (contenuto == "versione" || contenuto == "rotto") {
         Archivio b;
-        QCOMPARE(b.apri(altro), Esito::Ok);
+        QCOMPARE(b.apri(altro), Accesso::Ok);
         QList<std::pair<Risposta, qint64>> molte;
         for (int i = 0; i < 2000; ++i)
             molte.append({Risp("form1", {}, {}, QString(60, 'y'), true), 0});
-        QCOMPARE(b.registraTutte(molte), Esito::Ok);
+        QCOMPARE(b.registraTutte(molte), Accesso::Ok);
     } else if (!contenuto.isEmpty()) {
         QFile f(altro);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -586,16 +586,16 @@ void TestArchivio::unisciNonRegistro()
     }
     const QByteArray prima = Contenuto(altro);
     Archivio a;
-    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Accesso::Ok);
     QVERIFY(a.salva({0, {}, "Anna", {}, "gatto"}));
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Accesso::Ok);
     QCOMPARE(a.unisci(altro), std::nullopt);
     QVERIFY2(a.ultimoErrore().contains(errore), qPrintable(a.ultimoErrore()));
     QCOMPARE(a.bambini().size(), 1);
     QCOMPARE(a.risposte().size(), 1);
     QCOMPARE(Contenuto(altro), prima);
     // The register is still whole and usable.
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), 1), Accesso::Ok);
     QCOMPARE(a.risposte().size(), 2);
 }
 
@@ -651,14 +651,14 @@ bool CopiaCon(const QString& da, const QString& a)
 void Loro(const QString& file)
 {
     Archivio b;
-    QCOMPARE(b.apri(file), Esito::Ok);
+    QCOMPARE(b.apri(file), Accesso::Ok);
     const auto lea = b.salva({0, {}, "Lea", {}, "rana"});
     QVERIFY(b.salva({0, {}, "Teo", {}, "leone"}));
     for (int i = 0; i < 3; ++i)
         QCOMPARE(b.registra(Risp("zirp9", {{"colore", "blu", true}}, {QuadratoBlu}, "SI", true,
                                  QDateTime(QDate(2026, 10, 1), QTime(8, i))),
                             lea->id),
-                 Esito::Ok);
+                 Accesso::Ok);
 }
 
 } // namespace
@@ -733,14 +733,14 @@ void TestArchivio::unisciFileOstile()
     }
     Archivio a;
     const QString nostro = cartelle.filePath("nostro.sqlite");
-    QCOMPARE(a.apri(nostro), Esito::Ok);
+    QCOMPARE(a.apri(nostro), Accesso::Ok);
     const auto anna = a.salva({0, {}, "Anna", {}, "gatto"});
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), anna->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), anna->id), Accesso::Ok);
     const QByteArray prima = SuDisco(nostro);
     QCOMPARE(a.unisci(loro), std::nullopt);
     QVERIFY2(a.ultimoErrore().contains(errore), qPrintable(a.ultimoErrore()));
     QCOMPARE(SuDisco(nostro), prima);
-    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), anna->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp("form1", {}, {}, "x", true), anna->id), Accesso::Ok);
     QCOMPARE(a.risposte().size(), 2);
 }
 
@@ -771,7 +771,7 @@ void TestArchivio::unisciColSuoWal()
     }
     const QByteArray copiata = SuDisco(chiavetta);
     Archivio a;
-    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Accesso::Ok);
     QCOMPARE(a.unisci(chiavetta), std::optional<int>(12));
     QCOMPARE(a.bambini().value(0).nome, QStringLiteral("Zoë"));
     QCOMPARE(a.risposteDi(a.bambini().value(0).id), 12);
@@ -787,25 +787,25 @@ void TestArchivio::unisciWalEstraneo()
     const QString questo = cartelle.filePath("questo.sqlite"), quello = cartelle.filePath("quello.sqlite");
     {
         Archivio x;
-        QCOMPARE(x.apri(questo), Esito::Ok);
+        QCOMPARE(x.apri(questo), Accesso::Ok);
         const auto zoe = x.salva({0, {}, "Zoë", {}, "gatto"});
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(x.registra(Risp("form1", {}, {TriangoloRosso}, "UGUALE", true), zoe->id), Esito::Ok);
+            QCOMPARE(x.registra(Risp("form1", {}, {TriangoloRosso}, "UGUALE", true), zoe->id), Accesso::Ok);
     }
     QVERIFY(!QFile::exists(questo + "-wal"));
     Archivio y;
-    QCOMPARE(y.apri(quello), Esito::Ok);
+    QCOMPARE(y.apri(quello), Accesso::Ok);
     const auto ugo = y.salva({0, {}, "Ugo", {}, "cane"});
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(y.registra(Risp("form1", {}, {QuadratoBlu}, "DIVERSO", false), ugo->id), Esito::Ok);
+        QCOMPARE(y.registra(Risp("form1", {}, {QuadratoBlu}, "DIVERSO", false), ugo->id), Accesso::Ok);
     QVERIFY(Connessione(quello)("PRAGMA wal_checkpoint(TRUNCATE)"));
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(y.registra(Risp("form1", {}, {QuadratoBlu}, "UGUALE", true), ugo->id), Esito::Ok);
+        QCOMPARE(y.registra(Risp("form1", {}, {QuadratoBlu}, "UGUALE", true), ugo->id), Accesso::Ok);
     QVERIFY(QFileInfo(quello + "-wal").size() > 0);
 
     const QString copia = cartelle.filePath("chiavetta/registro.sqlite");
     Archivio a;
-    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartelle.filePath("nostro.sqlite")), Accesso::Ok);
     for (const QByteArray& wal : {Contenuto(quello + "-wal"), QByteArray(4096, 'w')}) {
         QVERIFY(CopiaCon(questo, copia));
         QFile f(copia + "-wal");
@@ -831,13 +831,13 @@ void TestArchivio::unisciStessoCodiceAltroNome()
     const QString loro = cartelle.filePath("loro.sqlite");
     {
         Archivio b;
-        QCOMPARE(b.apri(loro), Esito::Ok);
+        QCOMPARE(b.apri(loro), Accesso::Ok);
         const auto impostore = b.salva({0, giulia, "Anna", "Blu", "gatto"});
         for (int i = 0; i < 2; ++i)
-            QCOMPARE(b.registra(Risp("form1", {}, {}, "x", true), impostore->id), Esito::Ok);
+            QCOMPARE(b.registra(Risp("form1", {}, {}, "x", true), impostore->id), Accesso::Ok);
     }
     const auto nostro = [&](const QString& nome, Archivio& a) {
-        QCOMPARE(a.apri(cartelle.filePath(nome)), Esito::Ok);
+        QCOMPARE(a.apri(cartelle.filePath(nome)), Accesso::Ok);
         QVERIFY(a.salva({0, giulia, "Giulia", "Rossi", "gatto"}));
     };
     Archivio a;
@@ -882,24 +882,24 @@ void TestArchivio::unisciNonFermaIlGioco()
     constexpr int Tante = 60000;
     {
         Archivio b;
-        QCOMPARE(b.apri(loro), Esito::Ok);
+        QCOMPARE(b.apri(loro), Accesso::Ok);
         QList<std::pair<Risposta, qint64>> molte;
         for (int i = 0; i < Tante; ++i)
             molte.append({Risp("zirp3", {{"colore", "rosso", false}}, {TriangoloRosso, QuadratoBlu}, "3", i % 2), 0});
-        QCOMPARE(b.registraTutte(molte), Esito::Ok);
+        QCOMPARE(b.registraTutte(molte), Accesso::Ok);
     }
     Archivio a;
-    QCOMPARE(a.apri(nostro), Esito::Ok);
+    QCOMPARE(a.apri(nostro), Accesso::Ok);
     std::atomic<bool> finito = false;
     std::atomic<int> scritte = 0, perse = 0;
     std::thread gioco([&] {
         Archivio g;
-        if (g.apri(nostro) != Esito::Ok) {
+        if (g.apri(nostro) != Accesso::Ok) {
             perse = -1;
             return;
         }
         while (!finito) {
-            ++(g.registra(Risp("form1", {}, {}, "x", true), 0) == Esito::Ok ? scritte : perse);
+            ++(g.registra(Risp("form1", {}, {}, "x", true), 0) == Accesso::Ok ? scritte : perse);
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     });
@@ -924,7 +924,7 @@ void TestArchivio::migraRiletta()
         QVERIFY(c(QStringLiteral("PRAGMA user_version = %1").arg(Schema::Versione + 1)));
     }
     QString errore;
-    Esito esito = Esito::Ok;
+    Accesso esito = Accesso::Ok;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "riletta");
         db.setDatabaseName(percorso);
@@ -932,7 +932,7 @@ void TestArchivio::migraRiletta()
         esito = Schema::Migra(db, errore);
     }
     QSqlDatabase::removeDatabase("riletta");
-    QCOMPARE(esito, Esito::PiuRecente);
+    QCOMPARE(esito, Accesso::PiuRecente);
     QVERIFY2(errore.contains("più recente"), qPrintable(errore));
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione + 1);
 }
@@ -961,15 +961,15 @@ void TestArchivio::altroProgrammaDopoSecondaApertura()
     // whose next answers would then be seen by nobody else, and lost.
     const QString percorso = file("aperto-due-volte.sqlite");
     Archivio scrittore;
-    QCOMPARE(scrittore.apri(percorso), Esito::Ok);
-    QCOMPARE(scrittore.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, "UGUALE", true), 0), Esito::Ok);
+    QCOMPARE(scrittore.apri(percorso), Accesso::Ok);
+    QCOMPARE(scrittore.registra(Risp("form1", {{"forma", {}, false}}, {TriangoloRosso}, "UGUALE", true), 0), Accesso::Ok);
     for (const bool crea : {false, true}) {
         Archivio lettore;
-        QCOMPARE(lettore.apri(percorso, crea), Esito::Ok);
+        QCOMPARE(lettore.apri(percorso, crea), Accesso::Ok);
     }
     QCOMPARE(RisposteViste(percorso), 1);
     QVERIFY(QFile::exists(percorso + "-wal"));
-    QCOMPARE(scrittore.registra(Risp("form1", {{"colore", {}, false}}, {QuadratoBlu}, "DIVERSO", true), 0), Esito::Ok);
+    QCOMPARE(scrittore.registra(Risp("form1", {{"colore", {}, false}}, {QuadratoBlu}, "DIVERSO", true), 0), Accesso::Ok);
     QCOMPARE(RisposteViste(percorso), 2);
 }
 

@@ -64,7 +64,7 @@ void GiocaDueRisposte(Ambiente& a)
 QList<std::pair<Registro::Risposta, qint64>> Risposte(const QString& percorso)
 {
     Registro::Archivio archivio;
-    if (archivio.apri(percorso, false) != Registro::Esito::Ok)
+    if (archivio.apri(percorso, false) != Registro::Accesso::Ok)
         return {};
     return archivio.risposte();
 }

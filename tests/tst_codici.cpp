@@ -51,7 +51,7 @@ bool ScriviRisposte(const QString& file, const QList<QVariant>& giochi)
 bool NuovoRegistro(const QString& file)
 {
     Archivio a;
-    return a.apri(file) == Esito::Ok;
+    return a.apri(file) == Accesso::Ok;
 }
 
 QStringList Schermi(const Deposito& archivio)
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(ScriviRisposte(file, codici));
 
         Archivio a;
-        QCOMPARE(a.apri(file), Esito::Ok);
+        QCOMPARE(a.apri(file), Accesso::Ok);
         QCOMPARE(Schermi(a), SchermiDiPrima);
         QStringList didascalie;
         for (const auto& [r, bambino] : a.risposte())
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(ScriviRisposte(loro, {2, gioco, 6}));
 
         Archivio a;
-        QCOMPARE(a.apri(nostro), Esito::Ok);
+        QCOMPARE(a.apri(nostro), Accesso::Ok);
         const std::optional<int> aggiunte = a.unisci(loro);
         if (codice.isEmpty()) {
             QCOMPARE(aggiunte, std::optional<int>(3));

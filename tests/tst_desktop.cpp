@@ -7,7 +7,7 @@
 #include "app/Colori.h"
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "controls/Immagine.h"

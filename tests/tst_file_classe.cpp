@@ -123,7 +123,7 @@ void TestFileClasse::errori()
 void TestFileClasse::importa()
 {
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("importa.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("importa.sqlite")), Accesso::Ok);
     QVERIFY(a.salva({0, {}, "Anna", "Verdi", "gatto"}));
     const QString buono = Scrivi(cartella, "classe.csv",
                                  "Nome;Cognome\nANNA;verdi\nUgo;Bianchi\nUgo;Bianchi\nLea;\n");
@@ -148,7 +148,7 @@ void TestFileClasse::importa()
 void TestFileClasse::troppiBambini()
 {
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("troppi.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("troppi.sqlite")), Accesso::Ok);
     QVERIFY(a.salva({0, {}, "Primo", {}, QString::fromLatin1(Simboli()[3].chiave)}));
     QByteArray csv("Nome;Cognome\n");
     for (size_t n = 0; n < Simboli().size(); ++n)
@@ -165,7 +165,7 @@ void TestFileClasse::troppiBambini()
 void TestFileClasse::esporta()
 {
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("esporta.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("esporta.sqlite")), Accesso::Ok);
     const auto anna = a.salva({0, {}, "Anna \"Bea\"", "D'Amico; Rossi", "gatto"});
     Risposta r = NuovaRisposta();
     r.quando = QDateTime(QDate(2026, 11, 3), QTime(9, 5, 7, 450));
@@ -176,7 +176,7 @@ void TestFileClasse::esporta()
     r.risposta = "SI";
     r.esatta = true;
     r.millisecondi = 2500;
-    QCOMPARE(a.registra(r, anna->id), Esito::Ok);
+    QCOMPARE(a.registra(r, anna->id), Accesso::Ok);
     Risposta ospite = r;
     ospite.id = QUuid::createUuid();
     ospite.quando = r.quando.addDays(1);
@@ -186,7 +186,7 @@ void TestFileClasse::esporta()
     ospite.blocchi = {};
     ospite.risposta = "riga\nnuova";
     ospite.esatta = false;
-    QCOMPARE(a.registra(ospite, 0), Esito::Ok);
+    QCOMPARE(a.registra(ospite, 0), Accesso::Ok);
 
     const QByteArray csv = EsportaCsv(a);
     QVERIFY(csv.startsWith(Bom));
@@ -207,7 +207,7 @@ void TestFileClasse::formuleInerti()
 {
     const QStringList nomi{"=HYPERLINK(\"http://x\",\"y\")", "+cmd|'/c calc'!A0", "@SUM(1)", "-2+3", "'=già così"};
     Archivio a;
-    QCOMPARE(a.apri(cartella.filePath("formule.sqlite")), Esito::Ok);
+    QCOMPARE(a.apri(cartella.filePath("formule.sqlite")), Accesso::Ok);
     for (int i = 0; i < nomi.size(); ++i) {
         const auto b = a.salva({0, {}, nomi[i], {}, QString::fromLatin1(Simboli()[i].chiave)});
         QVERIFY(b);
@@ -215,7 +215,7 @@ void TestFileClasse::formuleInerti()
         r.schermo = "form1";
         r.gioco = DidascaliaGioco(r.schermo);
         r.risposta = i == 0 ? "@risposta" : "UGUALE";
-        QCOMPARE(a.registra(r, b->id), Esito::Ok);
+        QCOMPARE(a.registra(r, b->id), Accesso::Ok);
     }
     const QStringList righe = QString::fromUtf8(EsportaCsv(a).mid(3)).split('\n', Qt::SkipEmptyParts).mid(1);
     QCOMPARE(righe.size(), nomi.size());

@@ -6,7 +6,7 @@
 #include "support/Codifica.h"
 #include "support/MainProva.h"
 
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "insegnanti/DialogoBambino.h"
 #include "insegnanti/Controllo.h"
 #include "insegnanti/FinestraRegistro.h"
@@ -25,10 +25,14 @@
 #include <QChart>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <sys/stat.h>
@@ -70,7 +74,7 @@ void Risposta(Registro::Archivio& a, qint64 bambino, const char* schermo, bool e
 {
     const Registro::Risposta r = RispostaInventata(QString::fromLatin1(schermo), QDateTime(giorno, QTime(ora, 0)),
                                                    esatta, domanda, {Blocco{"triangolo", "rosso", "grande", "spesso"}});
-    QCOMPARE_NE(int(a.registra(r, bambino)), int(Registro::Esito::NonScrivibile));
+    QCOMPARE_NE(int(a.registra(r, bambino)), int(Registro::Accesso::NonScrivibile));
 }
 
 // The dialogs answered by the test: confirmations as conferme says (no by
@@ -161,7 +165,7 @@ private slots:
         QDir(cartella.path()).removeRecursively();
         QDir().mkpath(cartella.path());
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
     }
     void cleanup() { archivio.reset(); }
 
@@ -214,7 +218,7 @@ private slots:
         QVERIFY2(e.err.contains(QStringLiteral("rotto.csv")) && e.err.contains(QStringLiteral("riga 3")),
                  qPrintable(e.err));
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
         QStringList nomi;
         for (const Registro::Bambino& b : archivio->bambini())
             nomi.append(b.nomeCompleto());
@@ -246,7 +250,7 @@ private slots:
         const QString altro = cartella.filePath(QStringLiteral("altro/registro.sqlite"));
         {
             Registro::Archivio a;
-            QCOMPARE(int(a.apri(altro)), int(Registro::Esito::Ok));
+            QCOMPARE(int(a.apri(altro)), int(Registro::Accesso::Ok));
             Registro::Bambino b;
             b.uuid = QUuid::createUuid();
             b.nome = NomeStrano;
@@ -269,7 +273,7 @@ private slots:
         QVERIFY2(e.err.contains(QStringLiteral("non-registro.sqlite")), qPrintable(e.err));
 
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
         QCOMPARE(risposteTotali(), 5);
         QCOMPARE(archivio->bambini().size(), 2);
     }
@@ -405,6 +409,43 @@ private slots:
     }
 
     // A report saved as PDF is a real PDF whose title names the child.
+    // A child's record is read through one table of groups: the page's
+    // rows, the chart's lines and the report's columns follow it, in its
+    // order and with its colours, which stay told apart; and each group
+    // counts the answers its attribute or condition names.
+    void gruppiDellaScheda()
+    {
+        const auto gruppi = Registro::GruppiScheda();
+        const Registro::Bambino anna = aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        Risposta(*archivio, anna.id, "form1", true, D("spessore"));
+        Risposta(*archivio, anna.id, "zirp7", false, D("colore", "rosso", true));
+        VistaBambino vista(*archivio);
+        vista.scegli(anna.id);
+        vista.mostra({});
+        QTableWidget* q = vista.quote();
+        const QList<QAbstractSeries*> serie = vista.grafico()->series();
+        QCOMPARE(q->rowCount(), int(gruppi.size()));
+        QCOMPARE(serie.size(), qsizetype(gruppi.size()));
+        const QString resoconto =
+            ResocontoBambino(*archivio, anna.id, {}, QStringLiteral("tutto")).documento->toPlainText();
+        QStringList contati;
+        for (size_t i = 0; i < gruppi.size(); ++i) {
+            const Registro::GruppoScheda& g = gruppi[i];
+            QCOMPARE(q->verticalHeaderItem(int(i))->text(), NomeGruppo(g));
+            QVERIFY2(resoconto.contains(NomeGruppo(g)), qPrintable(NomeGruppo(g)));
+            const auto* linea = static_cast<QLineSeries*>(serie[qsizetype(i)]);
+            QCOMPARE(linea->name(), NomeGruppo(g, true));
+            QCOMPARE(linea->pen().color(), QColor::fromRgb(g.colore));
+            QCOMPARE(linea->pen().style(), g.tratteggiata ? Qt::DashLine : Qt::SolidLine);
+            for (size_t j = 0; j < i; ++j)
+                QVERIFY(gruppi[j].colore != g.colore);
+            if (q->item(int(i), 0)->text() != QStringLiteral("0") || q->item(int(i), 1)->text() != QStringLiteral("0"))
+                contati << (g.attributo ? QString::fromLatin1(g.attributo) : QString::fromLatin1(g.nome));
+        }
+        QCOMPARE(contati, (QStringList{QStringLiteral("colore"), QStringLiteral("spessore"),
+                                       QStringLiteral("condizioni con NON")}));
+    }
+
     void resocontoPdf_data()
     {
         QTest::addColumn<bool>("perBambino");
@@ -540,7 +581,7 @@ private slots:
         const QString altro = cartella.filePath(QStringLiteral("altro/registro.sqlite"));
         {
             Registro::Archivio a;
-            QCOMPARE(int(a.apri(altro)), int(Registro::Esito::Ok));
+            QCOMPARE(int(a.apri(altro)), int(Registro::Accesso::Ok));
             const qint64 id = a.salva({0, giulia.uuid, QStringLiteral("Anna"), {}, QStringLiteral("cane")}).value().id;
             Risposta(a, id, "FORM2", true, D("colore", "blu"));
         }
@@ -550,7 +591,7 @@ private slots:
         QVERIFY2(e.err.contains(QStringLiteral("«Anna»")) && e.err.contains(QStringLiteral("«Giulia Rossi»")),
                  qPrintable(e.err));
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(registro())), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
         QCOMPARE(risposteTotali(), 0);
 
         Dialoghi d;
@@ -586,7 +627,7 @@ private slots:
         const QString csv = cartella.filePath(QStringLiteral("esportate.csv"));
         Scrivi(csv, "vecchio\n");
         QFile::setPermissions(csv, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
-        const Esito esportato = Esporta(*archivio, csv);
+        const EsitoOperazione esportato = Esporta(*archivio, csv);
         QString errore;
         const QString pdf = cartella.filePath(QStringLiteral("resoconto.pdf"));
         const bool scritto = ScriviPdf(ResocontoClasse(*archivio, {}, QStringLiteral("tutto")), pdf, errore);
@@ -652,7 +693,7 @@ private slots:
             molte.append({RispostaInventata("form1", QDateTime::currentDateTime(), i % 2, D("forma"),
                                             {Blocco{"triangolo", "rosso", "grande", "spesso"}}),
                           anna.id});
-        QCOMPARE(int(archivio->registraTutte(molte)), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->registraTutte(molte)), int(Registro::Accesso::Ok));
         Dialoghi d;
         const QString percorso = registro();
         QVERIFY(ControlloCompleto::Scaduto(percorso));
@@ -676,7 +717,7 @@ private slots:
             f.write(QByteArray(20000, '\x5a'));
         }
         archivio = std::make_unique<Registro::Archivio>();
-        QCOMPARE(int(archivio->apri(percorso, true, Registro::Controllo::Rapido)), int(Registro::Esito::Ok));
+        QCOMPARE(int(archivio->apri(percorso, true, Registro::Controllo::Rapido)), int(Registro::Accesso::Ok));
         {
             FinestraRegistro finestra(*archivio);
             finestra.controlla();
@@ -688,6 +729,34 @@ private slots:
         QVERIFY(aperto.deposito);
         QVERIFY2(aperto.spostato.contains("registro-danneggiato-"), qPrintable(aperto.spostato));
         QVERIFY(!QFile::exists(Registro::Scrittore::FileInUso(percorso)));
+    }
+
+    // A register that can no longer be read while the window is open (its
+    // answers' table gone): the refresh says so, though the class itself was
+    // read, and says no more once the register is whole again.
+    void registroIlleggibile()
+    {
+        aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        FinestraRegistro finestra(*archivio);
+        QLabel* quale = finestra.statusBar()->findChild<QLabel*>(QStringLiteral("registro"));
+        const auto rinomina = [&](const char* da, const char* a) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("guasto"));
+            db.setDatabaseName(registro());
+            const bool fatto = db.open() && QSqlQuery(db).exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(da, a));
+            db = {};
+            QSqlDatabase::removeDatabase(QStringLiteral("guasto"));
+            return fatto;
+        };
+        QVERIFY(rinomina("risposte", "altrove"));
+        finestra.aggiorna();
+        QVERIFY2(quale->text().contains(QStringLiteral("non si riesce a leggerlo")), qPrintable(quale->text()));
+        QVERIFY2(archivio->erroreLettura().contains(QStringLiteral("impossibile leggere il registro")),
+                 qPrintable(archivio->erroreLettura()));
+        QCOMPARE(archivio->bambini().size(), 1);
+        QVERIFY(rinomina("altrove", "risposte"));
+        finestra.aggiorna();
+        QVERIFY2(!quale->text().contains(QStringLiteral("non si riesce")), qPrintable(quale->text()));
+        QVERIFY(archivio->erroreLettura().isEmpty());
     }
 
     // File names offered for a report keep a name's letters.

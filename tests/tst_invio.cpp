@@ -104,7 +104,7 @@ class TestInvio : public QObject {
     QList<Risposta> registra(int n, qint64 bambino = 0, const QString& testo = {})
     {
         Archivio a;
-        if (a.apri(percorso) != Esito::Ok)
+        if (a.apri(percorso) != Accesso::Ok)
             return {};
         QList<std::pair<Risposta, qint64>> risposte;
         for (int i = 0; i < n; ++i)
@@ -259,9 +259,9 @@ void TestInvio::cifratura()
     QVERIFY2(i.avvisoSsl().contains(avviso), qPrintable(i.avvisoSsl()));
     QString errore;
     int versione = -1;
-    const Esito esito = Server::Apri(i, UtenteGioco, "cifratura", 5, errore, versione);
+    const Accesso esito = Server::Apri(i, UtenteGioco, "cifratura", 5, errore, versione);
     qunsetenv("PGSSLROOTCERT");
-    QCOMPARE(esito == Esito::Ok, collegato);
+    QCOMPARE(esito == Accesso::Ok, collegato);
     if (!collegato) {
         QVERIFY2(errore.startsWith("server del registro non raggiungibile"), qPrintable(errore));
     } else {
@@ -288,7 +288,7 @@ void TestInvio::migrazioneCoda()
     QFETCH(int, versione);
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     registra(3);
     QStringList indietro{"DROP TRIGGER fuori_rifiutate", "DROP TABLE rifiutate", "DROP TABLE questo_registro"};
@@ -301,14 +301,14 @@ void TestInvio::migrazioneCoda()
     // Opened, it is migrated: the answers kept so far are queued, and new
     // ones join them; deleted answers leave the queue and the refused ones.
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QCOMPARE(Valore(percorso, "PRAGMA user_version").toInt(), Schema::Versione);
     QCOMPARE(inCoda(), 3);
     QCOMPARE(Valore(percorso, "SELECT length(id) FROM questo_registro").toInt(), 16);
     const auto anna = a.salva({0, {}, "Anna", {}, "gatto"});
     QVERIFY(anna);
-    QCOMPARE(a.registra(Risp(9), anna->id), Esito::Ok);
-    QCOMPARE(a.registra(Risp(10), anna->id), Esito::Ok);
+    QCOMPARE(a.registra(Risp(9), anna->id), Accesso::Ok);
+    QCOMPARE(a.registra(Risp(10), anna->id), Accesso::Ok);
     QCOMPARE(inCoda(), 5);
     Valore(percorso, "INSERT INTO rifiutate SELECT id, 0, 'prova' FROM risposte WHERE bambino <> 0");
     QCOMPARE(a.cancellaRisposteDi(anna->id), 2);
@@ -325,7 +325,7 @@ void TestInvio::inviaUnaVolta()
                     .arg(uuid.toString(QUuid::WithoutBraces))).isValid());
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QVERIFY(a.salva({0, uuid, "Anna", {}, "gatto"}));
     }
     const QString strano = QStringLiteral("l'ape'); DROP TABLE tesselo.risposte; -- \"🐝\"");
@@ -565,14 +565,14 @@ void TestInvio::classeCopiata()
     qint64 idDario = 0;
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QVERIFY(a.salva({0, anna, "Anna", {}, "gatto"}));
         const auto c = a.salva({0, carlo, "Carlo", {}, "cane"});
         const auto d = a.salva({0, dario, "Dario", {}, "mela"});
         QVERIFY(c && d);
         idDario = d->id;
-        QCOMPARE(a.registra(Risp(1), c->id), Esito::Ok);
-        QCOMPARE(a.registra(Risp(2), idDario), Esito::Ok);
+        QCOMPARE(a.registra(Risp(1), c->id), Accesso::Ok);
+        QCOMPARE(a.registra(Risp(2), idDario), Accesso::Ok);
     }
     Valore(percorso, QStringLiteral("DELETE FROM da_inviare WHERE risposta IN"
                                     " (SELECT id FROM risposte WHERE bambino <> %1)").arg(idDario));
@@ -583,7 +583,7 @@ void TestInvio::classeCopiata()
         QTRY_VERIFY_WITH_TIMEOUT(copie.load() >= 1, 10000);
     }
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     QStringList classe;
     for (const Bambino& b : a.bambini())
         classe.append(QStringList{b.uuid.toString(), b.nome, b.cognome, b.simbolo}.join('|'));

@@ -2,9 +2,9 @@
 // files themselves, the register's answers whatever the language, and each
 // language's spoken words.
 #include "app/FileSicuri.h"
-#include "app/LinguaGioco.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
+#include "comune/LinguaDelProgramma.h"
 #include "controls/Etichetta.h"
 #include "media/Lingua.h"
 #include "media/Testi.h"

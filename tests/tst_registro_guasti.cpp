@@ -192,7 +192,7 @@ private slots:
         QVERIFY(Seduta::Termina(20s));
         QCOMPARE(errori.testo(), QString());
         Registro::Archivio registro;
-        QCOMPARE(registro.apri(percorso, false), Registro::Esito::Ok);
+        QCOMPARE(registro.apri(percorso, false), Registro::Accesso::Ok);
         QCOMPARE(registro.risposte().size(), giocate);
         ::umount2(QFile::encodeName(punto.path()).constData(), MNT_DETACH);
     }

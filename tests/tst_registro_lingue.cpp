@@ -133,7 +133,7 @@ struct Finestra {
     std::unique_ptr<FinestraRegistro> finestra;
     Finestra()
     {
-        if (archivio.apri(cartella.filePath(QStringLiteral("registro.sqlite"))) != Registro::Esito::Ok)
+        if (archivio.apri(cartella.filePath(QStringLiteral("registro.sqlite"))) != Registro::Accesso::Ok)
             qFatal("no register");
         RiempiRegistro(archivio);
         finestra = std::make_unique<FinestraRegistro>(archivio);

@@ -110,7 +110,7 @@ void TestScrittore::scriveInOrdine()
     QCOMPARE(errori.testo(), QString());
     QCOMPARE(scritte, accodate);
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     const auto lette = a.risposte();
     QCOMPARE(lette.size(), accodate.size());
     for (const auto& [r, bambino] : lette)
@@ -141,8 +141,8 @@ void TestScrittore::nonScrivibile()
     const QString percorso = cartella.filePath("registro.sqlite");
     if (caso == "file" || caso == "recente") {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
-        QCOMPARE(a.registra(Risp(0), 0), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
+        QCOMPARE(a.registra(Risp(0), 0), Accesso::Ok);
     }
     if (caso == "danneggiato") {
         QFile f(percorso);
@@ -226,7 +226,7 @@ void TestScrittore::danneggiatoSostituito()
     QCOMPARE(spostati.size(), 1);
     QVERIFY2(testo.startsWith("tesselo: ") && testo.contains(spostati.first()), qPrintable(testo));
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     QCOMPARE(a.risposte().size(), 5);
 }
 
@@ -242,7 +242,7 @@ void TestScrittore::scritturaImpossibile()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     rlimit prima{};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &prima) == 0);
@@ -279,7 +279,7 @@ void TestScrittore::scritturaImpossibile()
     QCOMPARE(scritte.size(), Quante);
     QVERIFY2(peggiore < 100, qPrintable(QString::number(peggiore)));
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QCOMPARE(a.risposte().size(), Quante);
     QVERIFY(a.fileSpostato().isEmpty());
 }
@@ -292,7 +292,7 @@ void TestScrittore::bloccatoPoiLibero()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     CatturaStderr errori;
     QList<QUuid> prime, dopo, scritte;
@@ -314,7 +314,7 @@ void TestScrittore::bloccatoPoiLibero()
     QCOMPARE(errori.testo(), QString());
     QCOMPARE(scritte, prime + dopo);
     Archivio a;
-    QCOMPARE(a.apri(percorso), Esito::Ok);
+    QCOMPARE(a.apri(percorso), Accesso::Ok);
     QCOMPARE(a.risposte().size(), prime.size() + dopo.size());
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "controllo");
     db.setDatabaseName(percorso);
@@ -344,9 +344,9 @@ void TestScrittore::sostituito()
     const QString nuovo = cartella.filePath("nuovo.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         Archivio b;
-        QCOMPARE(b.apri(nuovo), Esito::Ok);
+        QCOMPARE(b.apri(nuovo), Accesso::Ok);
     }
     CatturaStderr errori;
     QList<QUuid> prima, dopo;
@@ -375,10 +375,10 @@ void TestScrittore::sostituito()
     }
     QCOMPARE(errori.testo(), QString());
     Archivio vecchio;
-    QCOMPARE(vecchio.apri(cartella.filePath("vecchio.sqlite"), false), Esito::Ok);
+    QCOMPARE(vecchio.apri(cartella.filePath("vecchio.sqlite"), false), Accesso::Ok);
     QCOMPARE(vecchio.risposte().size(), prima.size());
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     QList<QUuid> lette;
     for (const auto& [r, bambino] : a.risposte())
         lette << r.id;
@@ -395,7 +395,7 @@ void TestScrittore::recupero()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     QList<QUuid> accodate;
     {
@@ -435,7 +435,7 @@ void TestScrittore::recupero()
     QVERIFY2(Righe(errori.testo()) == 1 && errori.testo().contains("3 righe rifiutate"), qPrintable(errori.testo()));
     QVERIFY(!QFile::exists(Recupero::File(percorso)));
     Archivio a;
-    QCOMPARE(a.apri(percorso, false), Esito::Ok);
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
     QList<QUuid> lette;
     for (const auto& [r, bambino] : a.risposte())
         lette << r.id;
@@ -465,7 +465,7 @@ void TestScrittore::codaPiena()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
     }
     CatturaStderr errori;
     {
@@ -496,11 +496,11 @@ void TestScrittore::fineSporca()
     const QString percorso = cartella.filePath("registro.sqlite");
     {
         Archivio a;
-        QCOMPARE(a.apri(percorso), Esito::Ok);
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
         QList<std::pair<Risposta, qint64>> molte;
         for (int i = 0; i < 3000; ++i)
             molte.append({Risp(i), 0});
-        QCOMPARE(a.registraTutte(molte), Esito::Ok);
+        QCOMPARE(a.registraTutte(molte), Accesso::Ok);
     }
     {
         // Garbage over the answers' pages, the header and schema kept.

@@ -4,11 +4,10 @@
 // caption a control can take (each condition, each description, the counts),
 // measured with the control's own font against the room its contents have.
 // In the chain games no two answers share a letter or a key.
-#include "app/LinguaGioco.h"
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
 #include "app/Servizi.h"
-#include "app/Stile.h"
+#include "comune/Stile.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
 #include "games/FormDomino/SchermoDomino.h"

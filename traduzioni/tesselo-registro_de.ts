@@ -436,7 +436,7 @@
                          segreteria e scrive quanti ne ha aggiunti
   --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
-  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+  --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
 Il registro è %1
@@ -446,7 +446,7 @@ Il registro è %1
                           Sekretariats hinzu und schreibt, wie viele es waren
   --esporta DATEI.csv     schreibt jede Antwort des Klassenbuchs in eine CSV-Datei
   --unisci DATEI.sqlite   fügt die Antworten des Klassenbuchs eines anderen Computers hinzu
-  --lingua CODE           die Sprache des Programms: it, en, fr, es oder de; ohne
+  --lingua CODE           die Sprache des Programms: %2; ohne
                           die aus tesselo.conf oder des Systems, sonst Italienisch
   --help                  zeigt diese Hilfe
 Das Klassenbuch ist %1

@@ -436,7 +436,7 @@
                          segreteria e scrive quanti ne ha aggiunti
   --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
-  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+  --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
 Il registro è %1
@@ -446,7 +446,7 @@ Il registro è %1
                          school office and writes how many it added
   --esporta FILE.csv     writes every answer of the register to a CSV file
   --unisci FILE.sqlite   adds the answers of another computer&apos;s register
-  --lingua CODE          the program&apos;s language: it, en, fr, es or de; without,
+  --lingua CODE          the program&apos;s language: %2; without,
                          that of tesselo.conf or of the system, else Italian
   --help                 shows this help
 The register is %1

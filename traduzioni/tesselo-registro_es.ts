@@ -436,7 +436,7 @@
                          segreteria e scrive quanti ne ha aggiunti
   --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
-  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+  --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
 Il registro è %1
@@ -446,7 +446,7 @@ Il registro è %1
                             secretaría y escribe cuántos ha añadido
   --esporta ARCHIVO.csv     escribe cada respuesta del registro en un archivo CSV
   --unisci ARCHIVO.sqlite   añade las respuestas del registro de otro ordenador
-  --lingua CÓDIGO           el idioma del programa: it, en, fr, es o de; sin él,
+  --lingua CÓDIGO           el idioma del programa: %2; sin él,
                             el de tesselo.conf o del sistema, si no el italiano
   --help                    muestra esta ayuda
 El registro es %1

@@ -436,7 +436,7 @@
                          segreteria e scrive quanti ne ha aggiunti
   --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
-  --lingua CODICE        la lingua del programma: it, en, fr, es o de; senza,
+  --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
 Il registro è %1
@@ -446,7 +446,7 @@ Il registro è %1
                             secrétariat et écrit combien il en a ajouté
   --esporta FICHIER.csv     écrit chaque réponse du registre dans un fichier CSV
   --unisci FICHIER.sqlite   ajoute les réponses du registre d&apos;un autre ordinateur
-  --lingua CODE             la langue du programme : it, en, fr, es ou de ; sans,
+  --lingua CODE             la langue du programme : %2 ; sans,
                             celle de tesselo.conf ou du système, sinon l&apos;italien
   --help                    affiche cette aide
 Le registre est %1

@@ -105,7 +105,7 @@ void FORM2::Image1_Click(int Index)
     if (blocco->vuota())
         return;
     if (!NellInsieme(Index)) {
-        Esito(SceltaBlocco(Index));
+        RispostaGiudicata(SceltaBlocco(Index));
     } else {
         c.insieme[NumeroInseriti]->copiaDa(*blocco);
         ++NumeroInseriti;
@@ -127,12 +127,12 @@ void FORM2::Command1_Click()
     if (fatto.esatta)
         TurnoGiusto(fatto);
     else
-        Esito(fatto);
+        RispostaGiudicata(fatto);
 }
 
 void FORM2::TurnoGiusto(const Registro::Risposta& risposta)
 {
-    Esito(risposta);
+    RispostaGiudicata(risposta);
     PreparaTurno();
 }
 

@@ -127,13 +127,13 @@ void SchermoDomino::Command1_Click(int Index)
     const Registro::Risposta risposta = GiudicaRisposta(Index);
     if (!risposta.esatta) {
         // The same pair stays asked: the child may answer again.
-        Esito(risposta);
+        RispostaGiudicata(risposta);
         return;
     }
     Etichetta* quadrato = c.Label1[PassoCatena];
     quadrato->setText(c.Command1[Index]->text());
     quadrato->setAccessibleName(Testi::Parola(QString::fromLatin1(Risposte[Index].parola)));
-    Esito(risposta);
+    RispostaGiudicata(risposta);
     if (!Avanza()) {
         // The chain is complete: a new one replaces it at once.
         NuovaCatena();

@@ -95,7 +95,7 @@ void FormTrova::Image1_Click(int Index)
     const Registro::Risposta risposta = GiudicaBlocco(Index);
     if (!risposta.esatta)
         servizi().beep();
-    Esito(risposta);
+    RispostaGiudicata(risposta);
     if (!risposta.esatta)
         return;
     IncorniciaBlocco(Index);

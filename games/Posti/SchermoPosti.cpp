@@ -70,14 +70,14 @@ void SchermoPosti::Inserisci(int k)
     PrimaDellaScelta();
     const Registro::Risposta risposta = GiudicaPosto(k);
     if (!risposta.esatta) {
-        Esito(risposta);
+        RispostaGiudicata(risposta);
         return;
     }
     const Posti p = posti();
     p.insieme[Capienza * k + NumeroInseriti[k]]->copiaDa(*p.Image1);
     p.Image1->svuota();
     ++NumeroInseriti[k];
-    Esito(risposta);
+    RispostaGiudicata(risposta);
     NuovoBlocco();
 }
 

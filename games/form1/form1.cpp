@@ -125,7 +125,7 @@ void form1::DIVERSI_Click()
 
 void form1::Rispondi(Bottone* premuto, const Registro::Risposta& risposta)
 {
-    Esito(risposta);
+    RispostaGiudicata(risposta);
     if (!risposta.esatta)
         return;
     ImpostaSfondo(premuto, ColoreDa(Colori::Rosso));

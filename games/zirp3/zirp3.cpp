@@ -119,7 +119,7 @@ void zirp3::PreparaTurno()
 void zirp3::NUMERI_Click(int Index)
 {
     const Registro::Risposta risposta = GiudicaNumero(Index);
-    Esito(risposta);
+    RispostaGiudicata(risposta);
     if (!risposta.esatta)
         return;
     ImpostaSfondo(c.NUMERI[Index], ColoreDa(Colori::Rosso));

@@ -96,7 +96,7 @@ int InventaClasse(Registro::Deposito& archivio, const ClasseInventata& classe)
                                                      - (d.attributo == QLatin1String("spessore") ? 0.1 : 0.0));
                 const Registro::Risposta r = RispostaInventata(QString::fromLatin1(giochi[size_t(gioco)].schermo),
                                                                quando, g.prova(p), d, {g.blocco(gioco), g.blocco(gioco + 1)});
-                if (archivio.registra(r, id) == Registro::Esito::Ok)
+                if (archivio.registra(r, id) == Registro::Accesso::Ok)
                     ++scritte;
                 quando = quando.addSecs(5 + g.intero(20));
             }

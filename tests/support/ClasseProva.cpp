@@ -29,7 +29,7 @@ QList<Registro::Bambino> Bambini(int n)
 QList<Registro::Bambino> Crea(const QString& percorso, int n)
 {
     Registro::Archivio archivio;
-    if (archivio.apri(percorso) != Registro::Esito::Ok)
+    if (archivio.apri(percorso) != Registro::Accesso::Ok)
         qFatal("register %s: %s", qPrintable(percorso), qPrintable(archivio.ultimoErrore()));
     QList<Registro::Bambino> salvati;
     for (const Registro::Bambino& bambino : Bambini(n)) {

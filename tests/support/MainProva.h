@@ -1,10 +1,9 @@
 #pragma once
-#include "app/LinguaGioco.h"
 #include "app/Servizi.h"
+#include "comune/Stile.h"
 
 #include <QApplication>
 #include <QDir>
-#include "app/Stile.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>

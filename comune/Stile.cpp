@@ -1,4 +1,4 @@
-#include "app/Stile.h"
+#include "comune/Stile.h"
 
 #include <QPainter>
 #include <QPixmapCache>

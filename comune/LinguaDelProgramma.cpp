@@ -1,12 +1,12 @@
-#include "app/SceltaLingua.h"
+#include "comune/LinguaDelProgramma.h"
 
 #include "media/Lingua.h"
+#include "registro/Avviso.h"
 #include "registro/Impostazioni.h"
 
 #include <QByteArrayView>
 #include <QLocale>
 #include <algorithm>
-#include <cstdio>
 
 QString LinguaDelGioco(const QString& opzione, QString& avviso)
 {
@@ -15,9 +15,14 @@ QString LinguaDelGioco(const QString& opzione, QString& avviso)
     bool sconosciuta = false;
     const QString codice = Lingua::Scegli(richiesta, QLocale::system().uiLanguages(), &sconosciuta);
     avviso = sconosciuta ? QStringLiteral("lingua \"%1\" non disponibile (%2); si usa \"%3\"")
-                               .arg(richiesta, Lingua::Disponibili().join(QStringLiteral(", ")), codice)
+                               .arg(richiesta, ElencoLingue(), codice)
                          : QString();
     return codice;
+}
+
+QString ElencoLingue()
+{
+    return Lingua::Disponibili().join(QStringLiteral(", "));
 }
 
 bool TogliLingua(int& argc, char* argv[], QString& lingua)
@@ -48,8 +53,8 @@ void ScegliLingua(const QString& opzione, const char* programma, const std::func
     QString avviso;
     const QString codice = LinguaDelGioco(opzione, avviso);
     if (!avviso.isEmpty())
-        std::fprintf(stderr, "%s: %s\n", programma, qPrintable(avviso));
+        Registro::Avvisa(avviso, programma);
     if (!imposta(codice))
-        std::fprintf(stderr, "%s: traduzione \"%s\" mancante o non leggibile; si usa l'italiano\n", programma,
-                     qPrintable(codice));
+        Registro::Avvisa(QStringLiteral("traduzione \"%1\" mancante o non leggibile; si usa l'italiano").arg(codice),
+                         programma);
 }

@@ -3,7 +3,8 @@
 
 #include <functional>
 
-// The choice of language shared by the game and the teachers' program.
+// The language a run of the game or of the teachers' program shows: the
+// same choice for both, each showing it with its own translations.
 
 // Which language a run shows: the command line's --lingua, otherwise the key
 // lingua of the section [gioco] in tesselo/tesselo.conf (the user's file over
@@ -11,6 +12,9 @@
 // LC_ALL, LC_MESSAGES, LANG), otherwise Italian. A code the program does not
 // have counts as not given, and sets avviso to the one line that says so.
 QString LinguaDelGioco(const QString& opzione, QString& avviso);
+
+// The codes --lingua takes, as the help lists them: "it, en, fr, es, de".
+QString ElencoLingue();
 
 // Takes "--lingua CODE" (or "--lingua=CODE") out of the arguments, wherever
 // it stands; false when the code is missing.

@@ -1,0 +1,40 @@
+# Configures small projects that declare their tests through Etichette.cmake
+# and checks which of them configure: every test labelled, yes; a test
+# without a label, even one declared last, or with a label not in the list,
+# no, with a message naming it.
+#   cmake -DETICHETTE=<Etichette.cmake> -P prova_etichette.cmake
+string(RANDOM LENGTH 8 caso)
+set(radice ${CMAKE_CURRENT_BINARY_DIR}/prova_etichette_${caso})
+set(errori 0)
+
+# Configures a project whose tests are declared by righe and checks that it
+# configures (atteso empty) or that it fails with the message atteso.
+function(prova nome righe atteso)
+  set(cartella ${radice}/${nome})
+  file(WRITE ${cartella}/CMakeLists.txt
+    "cmake_minimum_required(VERSION 3.25)\nproject(prova NONE)\nenable_testing()\n"
+    "include(${ETICHETTE})\n"
+    "add_test(NAME prima COMMAND true)\ntesselo_etichetta(prima regole)\n${righe}\n")
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${cartella} -B ${cartella}/build
+    RESULT_VARIABLE uscita OUTPUT_VARIABLE uscito ERROR_VARIABLE uscito)
+  if(atteso STREQUAL "")
+    if(NOT uscita EQUAL 0)
+      message(SEND_ERROR "${nome}: configuring failed:\n${uscito}")
+    endif()
+  elseif(uscita EQUAL 0)
+    message(SEND_ERROR "${nome}: configured, but should have failed with \"${atteso}\"")
+  else()
+    string(FIND "${uscito}" "${atteso}" dove)
+    if(dove EQUAL -1)
+      message(SEND_ERROR "${nome}: failed without \"${atteso}\":\n${uscito}")
+    endif()
+  endif()
+endfunction()
+
+prova(tutte "add_test(NAME ultima COMMAND true)\ntesselo_etichetta(ultima media)" "")
+prova(ultima_senza "add_test(NAME ultima COMMAND true)" "test ultima has no label")
+prova(in_mezzo_senza "add_test(NAME mezzo COMMAND true)\nadd_test(NAME ultima COMMAND true)\ntesselo_etichetta(ultima media)"
+      "test mezzo has no label")
+prova(sconosciuta "add_test(NAME ultima COMMAND true)\ntesselo_etichetta(ultima nessuna)"
+      "ultima: label \"nessuna\" is not one of")
+file(REMOVE_RECURSE ${radice})
