@@ -238,18 +238,20 @@ const char* Sbagliata(const QSqlQuery& q, const Colonna (&colonne)[N])
 // shown as read, so the teacher can tell a newer program's game from damage.
 QString RigaSbagliata(const QString& file, const QSqlQuery& q, const char* tabella, const char* colonna)
 {
-    QString motivo = QLatin1String(colonna);
+    QString riga = QStringLiteral("%1: la riga %2 della tabella %3 non è valida (%4)")
+                       .arg(Nome(file))
+                       .arg(q.value(0).toLongLong())
+                       .arg(QLatin1String(tabella), QLatin1String(colonna));
     if (qstrcmp(colonna, "gioco") == 0) {
+        // Read only when short: a huge value is never loaded.
         const QVariant v = q.value(2 + 2 * 3);
         const QString codice = v.typeId() == QMetaType::QByteArray
             ? QStringLiteral("x'%1'").arg(QString::fromLatin1(v.toByteArray().toHex()))
             : v.toString();
-        motivo += QStringLiteral(": un gioco che questa versione non conosce, codice %1").arg(codice);
+        riga += codice.isEmpty() ? QStringLiteral(": un gioco che questa versione non conosce")
+                                 : QStringLiteral(": un gioco che questa versione non conosce, codice %1").arg(codice);
     }
-    return QStringLiteral("%1: la riga %2 della tabella %3 non è valida (%4)")
-        .arg(Nome(file))
-        .arg(q.value(0).toLongLong())
-        .arg(QLatin1String(tabella), motivo);
+    return riga;
 }
 
 } // namespace

@@ -161,7 +161,7 @@ private slots:
             return;
         }
         QCOMPARE(aggiunte, std::nullopt);
-        QVERIFY2(a.ultimoErrore().contains("loro.sqlite") && a.ultimoErrore().contains("codice " + codice + ")"),
+        QVERIFY2(a.ultimoErrore().contains("loro.sqlite") && a.ultimoErrore().contains("codice " + codice),
                  qPrintable(a.ultimoErrore()));
         QCOMPARE(a.risposte().size(), 0);
     }

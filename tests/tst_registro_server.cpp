@@ -356,7 +356,7 @@ private slots:
         }
         QSqlDatabase::removeDatabase("sconosciuto");
         const Esecuzione e = esegui({"--unisci", portatile}, configurazione(server.cartella()));
-        QVERIFY2(e.uscita != 0 && (e.out + e.err).contains("codice 42)"), qPrintable(e.out + e.err));
+        QVERIFY2(e.uscita != 0 && (e.out + e.err).contains("codice 42"), qPrintable(e.out + e.err));
         QCOMPARE(int(apri()->risposte().size()), 0);
     }
 
