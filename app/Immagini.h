@@ -40,7 +40,11 @@ QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
 // the bytes it reads decide what shows. It stops when the pictures it has
 // prepared fill the cache, and a new call replaces what is left of the last
 // one. It never warns: a damaged file is named when a screen loads it.
+// On Linux that thread is in the idle scheduling class, so that it never takes
+// the processor from the program's own work or from another program, and
+// ps -L shows it by this name.
 void PreparaFigure(const QStringList& percorsi, QSize lato);
+inline constexpr char NomeFiloPreparazione[] = "figure-anticipo";
 // Waits at most ms milliseconds (-1: as long as needed) for the pictures
 // asked for to be prepared; true when they are.
 bool AttendiFigurePreparate(int ms = -1);

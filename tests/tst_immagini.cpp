@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QMap>
 #include <QProcess>
 #include <QImageReader>
 #include <QScopeGuard>
@@ -400,6 +401,32 @@ private slots:
         QVERIFY(AttendiFigurePreparate(20000));
         QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
         QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
+    }
+
+    // The thread that prepares pictures ahead of need is in Linux's idle
+    // scheduling class, as ps shows it, and the program's other threads keep
+    // the ordinary class: it never slows down a screen that is opening.
+    void preparazione_classeIdle()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        PreparaFigure({Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::red))}, QSize(80, 60));
+        QVERIFY(AttendiFigurePreparate(10000));
+        QProcess ps;
+        ps.start(QStringLiteral("ps"), {QStringLiteral("-L"), QStringLiteral("-o"), QStringLiteral("cls=,ni=,comm="),
+                                        QStringLiteral("-p"), QString::number(QCoreApplication::applicationPid())});
+        QVERIFY2(ps.waitForFinished(10000) && ps.exitCode() == 0, "ps (procps) is needed");
+        QMap<QString, QString> classi;
+        for (const QString& riga : QString::fromLocal8Bit(ps.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList campi = riga.simplified().split(' ');
+            QVERIFY2(campi.size() >= 3, qPrintable(riga));
+            classi.insert(campi.mid(2).join(' '), campi[0] + ' ' + campi[1]);
+        }
+        QVERIFY2(classi.contains(NomeFiloPreparazione), qPrintable(QStringList(classi.keys()).join(", ")));
+        QCOMPARE(classi.value(NomeFiloPreparazione).section(' ', 0, 0), QStringLiteral("IDL"));
+        classi.remove(NomeFiloPreparazione);
+        for (auto c = classi.cbegin(); c != classi.cend(); ++c)
+            QVERIFY2(c.value().startsWith(QLatin1String("TS")), qPrintable(c.key() + ": " + c.value()));
     }
 
     // Tens of MiB of metadata before the picture's own segments: the picture
