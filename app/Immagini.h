@@ -34,15 +34,15 @@ struct RichiestaFigura {
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
 
 // Decodes these pictures for a box of lato into the cache ahead of need, on a
-// thread of its own, while the program waits for the child (starting a moment
-// later, so that the screen asking finishes opening first): a later load of
+// thread of its own, while the program waits for the child: a later load of
 // the same bytes then finds them decoded. A load still reads its file, and
 // the bytes it reads decide what shows. It stops when the pictures it has
 // prepared fill the cache, and a new call replaces what is left of the last
 // one. It never warns: a damaged file is named when a screen loads it.
 // On Linux that thread is in the idle scheduling class, so that it never takes
 // the processor from the program's own work or from another program, and
-// ps -L shows it by this name.
+// ps -L shows it by this name; a load never waits for it, but decodes a
+// picture that thread is still decoding itself.
 void PreparaFigure(const QStringList& percorsi, QSize lato);
 inline constexpr char NomeFiloPreparazione[] = "figure-anticipo";
 // Waits at most ms milliseconds (-1: as long as needed) for the pictures
