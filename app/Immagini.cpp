@@ -315,19 +315,56 @@ private:
     bool oltreIlLimite = false;
 };
 
-// Makes the calling thread one that runs only when no other thread of the
-// machine wants the processor (Linux's idle class), and names it so that
-// ps -L shows which one it is. Qt's lowest thread priority would change
-// nothing for an ordinary Linux thread.
-void InSecondoPiano()
-{
+// The priority of the thread that prepares pictures ahead of need. While it
+// prepares, it runs only when no other thread of the machine wants the
+// processor (Linux's idle class; Qt's lowest thread priority would change
+// nothing for an ordinary Linux thread), and it is named so that ps -L shows
+// which one it is. Once stopped, it finishes the picture it is decoding at
+// the ordinary priority: whoever stops it waits for that picture, and on a
+// busy machine an idle-class thread might not get the processor for seconds.
+class PrioritaPreparazione {
+public:
+    // On the preparing thread, as each preparation starts and as it ends.
+    void inSecondoPiano()
+    {
 #ifdef Q_OS_LINUX
-    pthread_setname_np(pthread_self(), NomeFiloPreparazione);
-    const sched_param parametri{};
-    if (const int errore = pthread_setschedparam(pthread_self(), SCHED_IDLE, &parametri))
-        qWarning("tesselo: the thread of the pictures ahead of need keeps its priority (%s)", strerror(errore));
+        const std::lock_guard blocco(mutex);
+        filo = pthread_self();
+        pthread_setname_np(*filo, NomeFiloPreparazione);
+        imposta(SCHED_IDLE);
 #endif
-}
+    }
+    void finita()
+    {
+#ifdef Q_OS_LINUX
+        const std::lock_guard blocco(mutex);
+        filo.reset();
+#endif
+    }
+    // On any thread, once the preparation has been told to stop.
+    void inPrimoPiano()
+    {
+#ifdef Q_OS_LINUX
+        const std::lock_guard blocco(mutex);
+        if (filo)
+            imposta(SCHED_OTHER);
+#endif
+    }
+
+private:
+#ifdef Q_OS_LINUX
+    void imposta(int classe)
+    {
+        const sched_param parametri{};
+        if (const int errore = pthread_setschedparam(*filo, classe, &parametri))
+            qWarning("tesselo: the priority of the pictures ahead of need stays as it is (%s)", strerror(errore));
+    }
+    // The thread while it prepares: it cannot end meanwhile, as it clears
+    // this under the mutex first.
+    std::mutex mutex;
+    std::optional<pthread_t> filo;
+#endif
+};
 
 // The cache, and the thread that fills it ahead of need; the thread is
 // stopped before the cache goes.
@@ -337,6 +374,7 @@ struct Magazzino {
     // Each preparation has a number; one whose number is no longer the last
     // stops.
     std::atomic<int> giro{0};
+    PrioritaPreparazione priorita;
     QThreadPool riserva;
     // The threads that decode a screen's pictures side by side with the
     // thread that asks (see InParallelo).
@@ -364,6 +402,7 @@ struct Magazzino {
     void ferma()
     {
         nuovoGiro();
+        priorita.inPrimoPiano();
         riserva.waitForDone();
     }
 };
@@ -528,7 +567,8 @@ void PreparaFigure(const QStringList& percorsi, QSize lato)
     m.riserva.start([&m, mio, percorsi, lato] {
         // It may start at once: in the idle class, it takes only a processor
         // that the screen opening now leaves unused.
-        InSecondoPiano();
+        m.priorita.inSecondoPiano();
+        const auto finita = qScopeGuard([&m] { m.priorita.finita(); });
         qint64 preparati = 0;
         for (const QString& percorso : percorsi) {
             if (m.giro != mio)

@@ -59,10 +59,12 @@ QSize DimensioneAdattata(QSize figura, QSize riquadro);
 // shown again at the same size is not fitted again.
 QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 
-// The bound of the cache of decoded and fitted pictures: all 60 pictures of
-// a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
-// boxes of a 1024 × 768 screen, fit in it with their fitted copies.
-inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
+// The bound of the cache of decoded and fitted pictures: what the next
+// screens need, not every picture of the game. A turn shows at most twelve
+// pictures, and twelve 12-megapixel photos decoded at an eighth (750 KB each)
+// for the boxes of a 1024 × 768 screen take 9 MB; the preparation ahead of
+// need stops at the bound.
+inline constexpr qint64 CacheFigureMassima = 16LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
