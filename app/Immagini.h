@@ -64,7 +64,7 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 // pictures, and twelve 12-megapixel photos decoded at an eighth (750 KB each)
 // for the boxes of a 1024 × 768 screen take 9 MB; the preparation ahead of
 // need stops at the bound.
-inline constexpr qint64 CacheFigureMassima = 16LL * 1024 * 1024;
+inline constexpr qint64 CacheFigureMassima = 20LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
