@@ -17,6 +17,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -39,6 +40,7 @@ namespace {
 constexpr qint64 FileMassimo = 64 * 1024 * 1024;
 constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
 constexpr int LatoRiserva = 480;
+constexpr std::chrono::milliseconds AttesaPreparazione{200};
 
 // Decoded pictures, keyed by what decides their pixels: the file's bytes
 // that the decoder is given (their XXH3 hash and their length, see
@@ -374,6 +376,8 @@ struct Magazzino {
     // Each preparation has a number; one whose number is no longer the last
     // stops.
     std::atomic<int> giro{0};
+    std::mutex mutex;
+    std::condition_variable cambio;
     PrioritaPreparazione priorita;
     QThreadPool riserva;
     // The threads that decode a screen's pictures side by side with the
@@ -398,12 +402,25 @@ struct Magazzino {
         aiutanti.setExpiryTimeout(-1);
     }
     ~Magazzino() { ferma(); }
-    int nuovoGiro() { return ++giro; }
+    int nuovoGiro()
+    {
+        const std::lock_guard blocco(mutex);
+        const int g = ++giro;
+        cambio.notify_all();
+        return g;
+    }
     void ferma()
     {
         nuovoGiro();
         priorita.inPrimoPiano();
         riserva.waitForDone();
+    }
+    // Waits for a while, unless the preparation of number g is replaced
+    // meanwhile; true when it is still the last.
+    bool aspetta(int g, std::chrono::milliseconds durata)
+    {
+        std::unique_lock blocco(mutex);
+        return !cambio.wait_for(blocco, durata, [&] { return giro != g; });
     }
 };
 
@@ -565,10 +582,12 @@ void PreparaFigure(const QStringList& percorsi, QSize lato)
     Magazzino& m = magazzino();
     const int mio = m.nuovoGiro();
     m.riserva.start([&m, mio, percorsi, lato] {
-        // It may start at once: in the idle class, it takes only a processor
-        // that the screen opening now leaves unused.
         m.priorita.inSecondoPiano();
         const auto finita = qScopeGuard([&m] { m.priorita.finita(); });
+        // A moment's wait: a screen that has just asked is still opening, and
+        // its own pictures come first.
+        if (!m.aspetta(mio, AttesaPreparazione))
+            return;
         qint64 preparati = 0;
         for (const QString& percorso : percorsi) {
             if (m.giro != mio)

@@ -34,7 +34,8 @@ struct RichiestaFigura {
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
 
 // Decodes these pictures for a box of lato into the cache ahead of need, on a
-// thread of its own, while the program waits for the child: a later load of
+// thread of its own, while the program waits for the child (starting a moment
+// later, so that the screen asking finishes opening first): a later load of
 // the same bytes then finds them decoded. A load still reads its file, and
 // the bytes it reads decide what shows. It stops when the pictures it has
 // prepared fill the cache, and a new call replaces what is left of the last
@@ -59,12 +60,12 @@ QSize DimensioneAdattata(QSize figura, QSize riquadro);
 // shown again at the same size is not fitted again.
 QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 
-// The bound of the cache of decoded and fitted pictures: what the next
-// screens need, not every picture of the game. A turn shows at most twelve
-// pictures, and twelve 12-megapixel photos decoded at an eighth (750 KB each)
-// for the boxes of a 1024 × 768 screen take 9 MB; the preparation ahead of
-// need stops at the bound.
-inline constexpr qint64 CacheFigureMassima = 20LL * 1024 * 1024;
+// The bound of the cache of decoded and fitted pictures: all 60 pictures of
+// a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
+// boxes of a 1024 × 768 screen, fit in it with their fitted copies. (A bound
+// of 20 MiB keeps resident memory within 1.5 times the menu's, but then a
+// turn with photos decodes most of its pictures while the child waits.)
+inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();

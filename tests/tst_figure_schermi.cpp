@@ -165,17 +165,17 @@ private slots:
         for (int giro = 0; giro < 12; ++giro) {
             SvuotaCacheFigure();
             const IdSchermo id = giro % 2 ? IdSchermo::FormTrova : IdSchermo::FormAvvio;
-            // The preparation starts at once: the screen's own load lands
-            // before its decoding, inside it or after it.
+            // The preparation waits a moment before it starts: the screen's
+            // own load lands before it, inside it or after it.
             PreparaFigure(media.percorsi, QSize(200 + giro, 180));
-            QThread::msleep(8 * giro);
+            QThread::msleep(150 + 10 * giro);
             ApriSchermo(id);
             for (Immagine* figura : Schermi::Trova(id)->finestra()->findChildren<Immagine*>())
                 QVERIFY2(!figura->vuota() || !figura->isVisible(), qPrintable(figura->objectName()));
             // The same files asked for from this thread while the other
             // prepares them at the box size the screen asks for.
             PreparaFigure(media.percorsi, Schermi::Trova(id)->finestra()->findChild<Immagine*>()->latoMassimo());
-            QThread::msleep(5 * giro);
+            QThread::msleep(190 + 3 * giro);
             QList<RichiestaFigura> richieste;
             for (const QString& p : media.percorsi.mid(0, 12))
                 richieste.append({p, QSize(300, 220)});
