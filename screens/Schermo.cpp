@@ -41,25 +41,17 @@ void Schermo::Mostra()
 
 void Schermo::PreparaFigureDelGioco()
 {
-    // The largest picture box of the last screen shown that has pictures:
-    // the size the game screens show blocks at, as far as is known.
-    static QSize latoDelGioco;
     QSize lato;
     for (const Immagine* immagine : finestra_->findChildren<Immagine*>())
         lato = lato.expandedTo(immagine->latoMassimo());
-    if (!lato.isEmpty())
-        latoDelGioco = lato;
-    // The start screen leads to the menu or to "Chi gioca?", which show no
-    // block: the games' pictures are prepared from there, while the child
-    // chooses, and the start screen takes no memory for them.
-    if (id() == IdSchermo::FormAvvio || latoDelGioco.isEmpty())
+    if (lato.isEmpty())
         return;
     QStringList percorsi;
     for (const Blocco& blocco : Blocco::tutti())
         percorsi.append(blocco.percorso(Modulo1::CartellaApplicazione()));
     for (const QString& parola : ParoleConFigura())
         percorsi.append(Modulo1::CartellaApplicazione() + "/jpg/" + parola + ".jpg");
-    PreparaFigure(percorsi, latoDelGioco);
+    PreparaFigure(percorsi, lato);
 }
 
 void Schermo::Scarica()

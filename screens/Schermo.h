@@ -50,10 +50,8 @@ protected:
 
 private:
     // While the child looks at the screen, every block and attribute picture
-    // is decoded ahead of need for the screen's largest picture box (on a
-    // screen without pictures, the last one's), so that the turns to come
-    // find their pictures decoded; the start screen leaves it to the screen
-    // after it.
+    // is decoded ahead of need for the screen's largest picture box, so that
+    // the turns to come find their pictures decoded.
     void PreparaFigureDelGioco();
 
     const IdSchermo identita;
