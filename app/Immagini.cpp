@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QScopeGuard>
 #include <QSemaphore>
-#include <QSet>
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
@@ -29,6 +28,11 @@
 #include <optional>
 #include <vector>
 #include <xxhash.h>
+#ifdef Q_OS_LINUX
+#include <cstring>
+#include <pthread.h>
+#include <sched.h>
+#endif
 
 namespace {
 
@@ -66,31 +70,46 @@ public:
         return std::nullopt;
     }
 
+    // Who asks for a picture: a screen's load (or a paint), or the
+    // preparation ahead of need.
+    enum class Chi { Caricamento, Preparazione };
+
     // The picture of chiave: from the cache, or made by decodifica and kept.
-    // A picture another thread is decoding right now is waited for rather
-    // than decoded twice. No decodifica may wait for a thread that can be
-    // waiting here: decoding and scaling use Qt's shared thread pool, so no
-    // thread of that pool ever comes here (see InParallelo).
-    QImage ottieni(const QByteArray& chiave, const std::function<QImage()>& decodifica)
+    // A load waits for a picture another load is decoding right now rather
+    // than decode it twice, but never for the preparation ahead of need: that
+    // thread runs only when the processor has nothing else to do, so the
+    // load decodes the picture itself. The preparation never waits at all: a
+    // picture someone is decoding is left to them, and it gets a null
+    // picture. No decodifica may wait for a thread that can be waiting here:
+    // decoding and scaling use Qt's shared thread pool, so no thread of that
+    // pool ever comes here (see InParallelo).
+    QImage ottieni(const QByteArray& chiave, const std::function<QImage()>& decodifica,
+                   Chi chi = Chi::Caricamento)
     {
         std::unique_lock blocco(mutex);
         for (;;) {
             if (const QImage* i = cache.object(chiave))
                 return *i;
-            if (!inCorso.contains(chiave))
+            const auto altro = inCorso.constFind(chiave);
+            if (altro == inCorso.cend() || (chi == Chi::Caricamento && *altro == Chi::Preparazione))
                 break;
+            if (chi == Chi::Preparazione)
+                return {};
             finito.wait(blocco);
         }
-        inCorso.insert(chiave);
+        inCorso.insert(chiave, chi);
         blocco.unlock();
         QImage immagine;
         {
             // Whatever happens while decoding, the waiting threads are told.
             const auto avvisa = qScopeGuard([&] {
                 const std::lock_guard dopo(mutex);
-                inCorso.remove(chiave);
+                // A load that took over from the preparation leaves its mark
+                // for the loads waiting on it.
+                if (inCorso.value(chiave) == chi)
+                    inCorso.remove(chiave);
                 const qint64 kib = (immagine.sizeInBytes() + 1023) / 1024;
-                if (!immagine.isNull() && kib <= cache.maxCost())
+                if (!immagine.isNull() && kib <= cache.maxCost() && !cache.contains(chiave))
                     cache.insert(chiave, new QImage(immagine), kib);
                 finito.notify_all();
             });
@@ -113,7 +132,7 @@ private:
     mutable std::mutex mutex;
     std::condition_variable finito;
     QCache<QByteArray, QImage> cache{int(CacheFigureMassima / 1024)};
-    QSet<QByteArray> inCorso;
+    QHash<QByteArray, Chi> inCorso;
 };
 
 // A JPEG cut short (a copy interrupted halfway) has no end-of-image marker
@@ -298,6 +317,57 @@ private:
     bool oltreIlLimite = false;
 };
 
+// The priority of the thread that prepares pictures ahead of need. While it
+// prepares, it runs only when no other thread of the machine wants the
+// processor (Linux's idle class; Qt's lowest thread priority would change
+// nothing for an ordinary Linux thread), and it is named so that ps -L shows
+// which one it is. Once stopped, it finishes the picture it is decoding at
+// the ordinary priority: whoever stops it waits for that picture, and on a
+// busy machine an idle-class thread might not get the processor for seconds.
+class PrioritaPreparazione {
+public:
+    // On the preparing thread, as each preparation starts and as it ends.
+    void inSecondoPiano()
+    {
+#ifdef Q_OS_LINUX
+        const std::lock_guard blocco(mutex);
+        filo = pthread_self();
+        pthread_setname_np(*filo, NomeFiloPreparazione);
+        imposta(SCHED_IDLE);
+#endif
+    }
+    void finita()
+    {
+#ifdef Q_OS_LINUX
+        const std::lock_guard blocco(mutex);
+        filo.reset();
+#endif
+    }
+    // On any thread, once the preparation has been told to stop.
+    void inPrimoPiano()
+    {
+#ifdef Q_OS_LINUX
+        const std::lock_guard blocco(mutex);
+        if (filo)
+            imposta(SCHED_OTHER);
+#endif
+    }
+
+private:
+#ifdef Q_OS_LINUX
+    void imposta(int classe)
+    {
+        const sched_param parametri{};
+        if (const int errore = pthread_setschedparam(*filo, classe, &parametri))
+            qWarning("tesselo: the priority of the pictures ahead of need stays as it is (%s)", strerror(errore));
+    }
+    // The thread while it prepares: it cannot end meanwhile, as it clears
+    // this under the mutex first.
+    std::mutex mutex;
+    std::optional<pthread_t> filo;
+#endif
+};
+
 // The cache, and the thread that fills it ahead of need; the thread is
 // stopped before the cache goes.
 struct Magazzino {
@@ -308,6 +378,7 @@ struct Magazzino {
     std::atomic<int> giro{0};
     std::mutex mutex;
     std::condition_variable cambio;
+    PrioritaPreparazione priorita;
     QThreadPool riserva;
     // The threads that decode a screen's pictures side by side with the
     // thread that asks (see InParallelo).
@@ -327,7 +398,6 @@ struct Magazzino {
         // preparation would leave the allocator an arena of its own each time.
         riserva.setMaxThreadCount(1);
         riserva.setExpiryTimeout(-1);
-        riserva.setThreadPriority(QThread::LowestPriority);
         aiutanti.setMaxThreadCount(QThread::idealThreadCount());
         aiutanti.setExpiryTimeout(-1);
     }
@@ -342,6 +412,7 @@ struct Magazzino {
     void ferma()
     {
         nuovoGiro();
+        priorita.inPrimoPiano();
         riserva.waitForDone();
     }
     // Waits for a while, unless the preparation of number g is replaced
@@ -511,6 +582,8 @@ void PreparaFigure(const QStringList& percorsi, QSize lato)
     Magazzino& m = magazzino();
     const int mio = m.nuovoGiro();
     m.riserva.start([&m, mio, percorsi, lato] {
+        m.priorita.inSecondoPiano();
+        const auto finita = qScopeGuard([&m] { m.priorita.finita(); });
         // A moment's wait: a screen that has just asked is still opening, and
         // its own pictures come first.
         if (!m.aspetta(mio, AttesaPreparazione))
@@ -532,7 +605,7 @@ void PreparaFigure(const QStringList& percorsi, QSize lato)
             preparati += d.byte();
             if (preparati > CacheFigureMassima)
                 return;
-            m.cache.ottieni(d.chiave, [&] { return d.decodifica(); });
+            m.cache.ottieni(d.chiave, [&] { return d.decodifica(); }, CacheFigure::Chi::Preparazione);
         }
     });
 }

@@ -40,7 +40,12 @@ QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
 // the bytes it reads decide what shows. It stops when the pictures it has
 // prepared fill the cache, and a new call replaces what is left of the last
 // one. It never warns: a damaged file is named when a screen loads it.
+// On Linux that thread is in the idle scheduling class, so that it never takes
+// the processor from the program's own work or from another program, and
+// ps -L shows it by this name; a load never waits for it, but decodes a
+// picture that thread is still decoding itself.
 void PreparaFigure(const QStringList& percorsi, QSize lato);
+inline constexpr char NomeFiloPreparazione[] = "figure-anticipo";
 // Waits at most ms milliseconds (-1: as long as needed) for the pictures
 // asked for to be prepared; true when they are.
 bool AttendiFigurePreparate(int ms = -1);
@@ -57,7 +62,9 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 
 // The bound of the cache of decoded and fitted pictures: all 60 pictures of
 // a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
-// boxes of a 1024 × 768 screen, fit in it with their fitted copies.
+// boxes of a 1024 × 768 screen, fit in it with their fitted copies. (A bound
+// of 20 MiB keeps resident memory within 1.5 times the menu's, but then a
+// turn with photos decodes most of its pictures while the child waits.)
 inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).

@@ -37,7 +37,7 @@ inline void Riporta(double millisecondi)
 // Installed on the application: at the first paint of a window that fills
 // the screen (as the start screen does once shown; a paint at any size it had
 // for a moment before does not count) it reports the time since process start
-// and the peak memory, then ends the program.
+// and the peak memory (see BENCH_PICCO_MS), then ends the program.
 class PrimoDisegno final : public QObject {
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override
@@ -45,10 +45,15 @@ protected:
         if (evento->type() == QEvent::Paint && !fatto && oggetto->isWidgetType()
             && RiempieLoSchermo(static_cast<QWidget*>(oggetto)->window())) {
             fatto = true;
-            // Reported once this paint pass is over.
+            // Timed once this paint pass is over; the peak memory is taken
+            // BENCH_PICCO_MS later (0 by default), so that it covers what the
+            // program does while the child looks at its first screen.
             QTimer::singleShot(0, [] {
-                Riporta(MillisecondiDallAvvio());
-                QCoreApplication::exit(0);
+                const double ms = MillisecondiDallAvvio();
+                QTimer::singleShot(qEnvironmentVariableIntValue("BENCH_PICCO_MS"), [ms] {
+                    Riporta(ms);
+                    QCoreApplication::exit(0);
+                });
             });
         }
         return QObject::eventFilter(oggetto, evento);

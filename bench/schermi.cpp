@@ -14,6 +14,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -36,6 +39,14 @@ void Misura(Serie& serie, FileAperti& file, IdSchermo id, const std::function<vo
     if (letti.isEmpty())
         qFatal("a step that read no picture");
     serie.pavimento.push_back(DecodificaSola(letti));
+}
+
+// The child looks at the screen for this long, the program running meanwhile.
+void Guarda(double secondi)
+{
+    QEventLoop attesa;
+    QTimer::singleShot(int(secondi * 1000), &attesa, &QEventLoop::quit);
+    attesa.exec();
 }
 
 } // namespace
@@ -118,6 +129,33 @@ int main(int argc, char* argv[])
         static_cast<SchermoGioco*>(Schermi::Trova(g.id))->mnuEsci();
         Svuota();
         Svuota();
+    }
+
+    // At a child's pace, from a start with nothing decoded: the start screen,
+    // a click, the menu, a click on "trova il blocco", each screen looked at
+    // for pausa seconds; click to the end of the game's first paint, against
+    // a frame of 16 ms (the median, and the worst of the rounds).
+    const auto trova = std::find_if(giochi.begin(), giochi.end(), [](const Partita& g) { return g.id == IdSchermo::FormTrova; });
+    for (const double pausa : {0.15, 1.0}) {
+        if (trova == giochi.end())
+            break;
+        std::vector<double> tempi;
+        for (int volta = 0; volta < giri; ++volta) {
+            SvuotaCacheFigure();
+            Schermi::Vai(menu, IdSchermo::FormAvvio);
+            Svuota();
+            Guarda(pausa);
+            Schermi::Vai(*Schermi::Trova(IdSchermo::FormAvvio), IdSchermo::formMenu);
+            Svuota();
+            Guarda(pausa);
+            tempi.push_back(MisuraFinoAlDisegno(IdSchermo::FormTrova,
+                                                [&] { menu.controlli().giochi[trova->bottoneMenu]->click(); }));
+            static_cast<SchermoGioco*>(Schermi::Trova(IdSchermo::FormTrova))->mnuEsci();
+            Svuota();
+        }
+        const QString passo = QStringLiteral("pace %1 s a screen: open %2").arg(pausa).arg(trova->nome);
+        registra(passo + QStringLiteral(", median")) = {{Mediana(tempi)}, {16.0}};
+        registra(passo + QStringLiteral(", worst")) = {{*std::max_element(tempi.begin(), tempi.end())}, {16.0}};
     }
 
     for (const QString& nome : ordine) {

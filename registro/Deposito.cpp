@@ -305,13 +305,24 @@ QByteArray Grezzo(const QVariant& v)
 
 } // namespace
 
+QDate GiornoLocale::operator()(qint64 ms)
+{
+    if (!giorno.isValid() || ms < inizio || ms >= fine) {
+        giorno = QDateTime::fromMSecsSinceEpoch(ms).date();
+        inizio = giorno.startOfDay().toMSecsSinceEpoch();
+        fine = giorno.addDays(1).startOfDay().toMSecsSinceEpoch();
+    }
+    return giorno;
+}
+
 SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype quanti)
 {
     SchedaBambino s;
+    GiornoLocale giornoDi;
     using Voce = std::array<QVariant, 3>;  // game, questions, blocks as stored
     QHash<QByteArray, std::pair<Voce, int>> sbagliati;
     while (righe.next()) {
-        const QDate giorno = QDateTime::fromMSecsSinceEpoch(righe.value(0).toLongLong()).date();
+        const QDate giorno = giornoDi(righe.value(0).toLongLong());
         const QDate lunedi = giorno.addDays(1 - giorno.dayOfWeek());
         if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi) {
             SchedaBambino::Settimana nuova;

@@ -247,4 +247,18 @@ struct Lettori {
 // and put into words once each, at the end.
 SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype quanti = 10);
 
+// The local day of moments given in milliseconds since the epoch, as
+// QDateTime::fromMSecsSinceEpoch(ms).date() gives it, converting to local
+// time only when a moment falls outside the day found last: each conversion
+// reads the system's time zone afresh (glibc's tzset re-reads the zone file
+// when TZ is not set), and a child's answers come day after day.
+class GiornoLocale {
+public:
+    QDate operator()(qint64 ms);
+
+private:
+    qint64 inizio = 0, fine = 0;  // the day found last, [inizio, fine)
+    QDate giorno;
+};
+
 } // namespace Registro

@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
+#include <mutex>
 
 namespace Registro {
 
@@ -11,7 +13,7 @@ namespace {
 // drawing there and scaling the result keeps every size sharp and the same.
 constexpr int LatoFonte = 128;
 
-QImage Disegno(const Simbolo& simbolo)
+QImage DisegnoNuovo(const Simbolo& simbolo)
 {
     QImage immagine(LatoFonte, LatoFonte, QImage::Format_ARGB32_Premultiplied);
     immagine.fill(Qt::transparent);
@@ -30,6 +32,33 @@ QImage Disegno(const Simbolo& simbolo)
     p.drawText(QPointF(-box.center().x(), -box.center().y()), testo);
     return immagine;
 }
+
+// Each symbol at each size is drawn once per run: the lists of the teachers'
+// program show the same symbols again at every refresh, and drawing one from
+// the colour font costs a third of a millisecond. A few dozen symbols at a
+// few sizes: a few MiB at most. The size LatoFonte is the drawing itself.
+QImage Memorizzato(const Simbolo& simbolo, int lato)
+{
+    static std::mutex mutex;
+    static QHash<std::pair<QByteArray, int>, QImage> disegni;
+    const std::pair chiave(QByteArray(simbolo.emoji), lato);
+    {
+        const std::lock_guard blocco(mutex);
+        if (const auto trovato = disegni.constFind(chiave); trovato != disegni.cend())
+            return *trovato;
+    }
+    const QImage immagine = lato == LatoFonte
+        ? DisegnoNuovo(simbolo)
+        : Memorizzato(simbolo, LatoFonte).scaled(lato, lato, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const std::lock_guard blocco(mutex);
+    disegni.insert(chiave, immagine);
+    return immagine;
+}
+
+QImage Disegno(const Simbolo& simbolo)
+{
+    return Memorizzato(simbolo, LatoFonte);
+}
 } // namespace
 
 void DisegnaSimbolo(QPainter& p, const QRectF& rect, const Simbolo& simbolo)
@@ -44,7 +73,7 @@ void DisegnaSimbolo(QPainter& p, const QRectF& rect, const Simbolo& simbolo)
 
 QImage ImmagineSimbolo(const Simbolo& simbolo, int lato)
 {
-    return Disegno(simbolo).scaled(lato, lato, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return Memorizzato(simbolo, lato);
 }
 
 } // namespace Registro

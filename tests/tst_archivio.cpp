@@ -1,6 +1,7 @@
 // The register's store: children, answers, the teacher's views, the file's
 // permissions and versions, damaged and foreign files, and merging.
 #include "registro/Archivio.h"
+#include "registro/Deposito.h"
 #include "registro/FileClasse.h"
 #include "registro/Giochi.h"
 #include "registro/Schema.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -83,6 +85,7 @@ private slots:
     void risposteAndataERitorno();
     void classeEScheda();
     void periodi();
+    void giornoLocale_comeOgniConversione();
     void versioneVuotaMigrata();
     void piuRecenteIntatto_data();
     void piuRecenteIntatto();
@@ -348,6 +351,35 @@ void TestArchivio::classeEScheda()
     QCOMPARE(s.piuSbagliati[0].volte, 2);
     QCOMPARE(s.piuSbagliati[1].blocchi, QStringLiteral("triangolo rosso grande spesso, triangolo rosso grande spesso"));
     QCOMPARE(a.scheda(ada->id, {QDate(2026, 10, 12), {}}).settimane.size(), 1);
+}
+
+// The local day of moments, converted once per day, is the day each
+// moment's own conversion gives: across both changes of summer time in a
+// zone that has them, at midnight and either side of it, moving forward day
+// after day as a child's answers come, and back again.
+void TestArchivio::giornoLocale_comeOgniConversione()
+{
+    const QByteArray prima = qgetenv("TZ");
+    const auto ripristina = qScopeGuard([&] {
+        prima.isNull() ? qunsetenv("TZ") : qputenv("TZ", prima);
+    });
+    for (const char* zona : {"Europe/Rome", "America/Santiago", "UTC"}) {
+        qputenv("TZ", zona);
+        for (const QDate inizio : {QDate(2026, 3, 27), QDate(2026, 10, 23), QDate(2026, 4, 3), QDate(2026, 9, 4)}) {
+            Registro::GiornoLocale giornoDi;
+            const qint64 da = inizio.startOfDay().toMSecsSinceEpoch() - 1;
+            QList<qint64> momenti;
+            for (qint64 ms = da; ms < da + 5 * 86400000LL; ms += 7 * 60 * 1000 + 13)
+                momenti << ms;
+            for (qint64 ms = da + 5 * 86400000LL; ms > da; ms -= 11 * 60 * 1000 + 7)
+                momenti << ms;
+            for (int giorno = 0; giorno < 5; ++giorno)
+                for (qint64 scarto : {-1LL, 0LL, 1LL})
+                    momenti << QDate(inizio.addDays(giorno)).startOfDay().toMSecsSinceEpoch() + scarto;
+            for (const qint64 ms : std::as_const(momenti))
+                QCOMPARE(giornoDi(ms), QDateTime::fromMSecsSinceEpoch(ms).date());
+        }
+    }
 }
 
 void TestArchivio::periodi()

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QMultiMap>
 #include <QProcess>
 #include <QImageReader>
 #include <QScopeGuard>
@@ -400,6 +401,43 @@ private slots:
         QVERIFY(AttendiFigurePreparate(20000));
         QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
         QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
+    }
+
+    // The thread that prepares pictures ahead of need is in Linux's idle
+    // scheduling class while it prepares, as ps shows it, and the program's
+    // other threads keep the ordinary class: it never slows down a screen
+    // that is opening. Stopping it mid-way does not wait for the idle class.
+    void preparazione_classeIdle()
+    {
+        const auto classi = [] {
+            QProcess ps;
+            ps.start(QStringLiteral("ps"), {QStringLiteral("-L"), QStringLiteral("-o"), QStringLiteral("cls=,comm="),
+                                            QStringLiteral("-p"), QString::number(QCoreApplication::applicationPid())});
+            if (!ps.waitForFinished(10000) || ps.exitCode() != 0)
+                qFatal("ps (procps) is needed");
+            QMultiMap<QString, QString> perNome;
+            for (const QString& riga : QString::fromLocal8Bit(ps.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+                perNome.insert(riga.simplified().section(' ', 1), riga.simplified().section(' ', 0, 0));
+            return perNome;
+        };
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        // Enough to decode for a while: 2048 x 2048 pictures, decoded whole.
+        QStringList grandi;
+        for (int i = 0; i < 4; ++i) {
+            QImage grande(2048, 2048, QImage::Format_RGB32);
+            grande.fill(QColor::fromHsv(i * 90, 255, 255));
+            grandi << Scrivi(d, QStringLiteral("jpg/grande%1.jpg").arg(i), Jpeg(grande));
+        }
+        PreparaFigure(grandi, QSize(2048, 2048));
+        QMultiMap<QString, QString> mentre;
+        QTRY_VERIFY_WITH_TIMEOUT((mentre = classi()).contains(NomeFiloPreparazione), 10000);
+        QCOMPARE(mentre.values(NomeFiloPreparazione), QStringList{"IDL"});
+        mentre.remove(NomeFiloPreparazione);
+        for (auto c = mentre.cbegin(); c != mentre.cend(); ++c)
+            QVERIFY2(c.value() == QLatin1String("TS"), qPrintable(c.key() + ": " + c.value()));
+        SvuotaCacheFigure();
+        QVERIFY(AttendiFigurePreparate(0));
     }
 
     // Tens of MiB of metadata before the picture's own segments: the picture

@@ -18,6 +18,7 @@
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
+#include "registro/DisegnoSimbolo.h"
 #include "registro/Giochi.h"
 #include "registro/Scrittore.h"
 
@@ -27,6 +28,8 @@
 #include <QLineSeries>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QSet>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -168,6 +171,35 @@ private slots:
         QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
     }
     void cleanup() { archivio.reset(); }
+
+    // Each symbol at each size is drawn once and then handed out again (the
+    // very same picture); different symbols stay different, every size has
+    // its own picture, and a symbol painted into a box still shows.
+    void simboli_disegnatiUnaVolta()
+    {
+        const auto simboli = Registro::Simboli();
+        QVERIFY(simboli.size() >= 2);
+        QSet<qint64> disegni;
+        for (const Registro::Simbolo& s : simboli.first(2)) {
+            for (int lato : {20, 32, 64, 128}) {
+                const QImage primo = Registro::ImmagineSimbolo(s, lato);
+                QCOMPARE(primo.size(), QSize(lato, lato));
+                QCOMPARE(Registro::ImmagineSimbolo(s, lato).cacheKey(), primo.cacheKey());
+                disegni.insert(primo.cacheKey());
+            }
+            QImage dipinto(64, 64, QImage::Format_ARGB32_Premultiplied);
+            dipinto.fill(Qt::transparent);
+            {
+                QPainter p(&dipinto);
+                Registro::DisegnaSimbolo(p, QRectF(0, 0, 64, 64), s);
+            }
+            QImage vuoto(64, 64, QImage::Format_ARGB32_Premultiplied);
+            vuoto.fill(Qt::transparent);
+            QVERIFY(dipinto != vuoto);
+        }
+        QCOMPARE(disegni.size(), 8);
+        QVERIFY(Registro::ImmagineSimbolo(simboli[0], 64) != Registro::ImmagineSimbolo(simboli[1], 64));
+    }
 
     // --help lists every option and the register's file; a wrong command
     // line gets the usage line and status 2.

@@ -4,36 +4,55 @@
 # and again. After every kill the register passes SQLite's integrity check and
 # holds every answer the program printed as written.
 #   uccisione.sh <prova_uccisione> [kills]
+# The kills are shared between two registers killed side by side: each kill
+# mostly waits (for the first answer, then for its random moment), so two
+# take about the time of one.
 set -u
 prova=$1
 volte=${2:-200}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cartella=$(mktemp -d) || fail "no temporary folder"
-trap 'kill -KILL "${pid:-}" 2>/dev/null; rm -rf "$cartella"' EXIT
-export XDG_CACHE_HOME=$cartella/cache XDG_DATA_HOME=$cartella/dati XDG_RUNTIME_DIR=$cartella/runtime
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-registro=$cartella/registro.sqlite
-"$prova" --prepara "$registro" || fail "the class could not be written"
+# On the way out, whatever happened: both loops and the games they started.
+trap 'kill -KILL $(jobs -p) $(cat "$cartella"/*/pid 2>/dev/null) 2>/dev/null; rm -rf "$cartella"' EXIT
+
+# Kills the game "$2" times while it writes to the register in the folder
+# "$1", checking the register after each; prints the answers found.
+uccidi() {
+    local dove=$1 quante=$2 pid verificate=0 i attesa trovate
+    mkdir -p "$dove/runtime" && chmod 0700 "$dove/runtime"
+    export XDG_CACHE_HOME=$dove/cache XDG_DATA_HOME=$dove/dati XDG_RUNTIME_DIR=$dove/runtime
+    local registro=$dove/registro.sqlite
+    "$prova" --prepara "$registro" || fail "the class could not be written"
+    for ((i = 1; i <= quante; i++)); do
+        : >"$dove/scritte.txt"
+        "$prova" --gioca "$registro" >"$dove/scritte.txt" 2>"$dove/errori.txt" &
+        pid=$!
+        echo "$pid" >"$dove/pid"
+        # From the first answer written on, a random moment up to half a second.
+        for ((attesa = 0; attesa < 600; attesa++)); do
+            [ -s "$dove/scritte.txt" ] && break
+            kill -0 "$pid" 2>/dev/null || fail "kill $i: the program ended by itself: $(cat "$dove/errori.txt")"
+            sleep 0.05
+        done
+        [ -s "$dove/scritte.txt" ] || fail "kill $i: no answer written in 30 s: $(cat "$dove/errori.txt")"
+        sleep "0.$(printf %03d $((RANDOM % 500)))"
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+        pid=
+        : >"$dove/pid"
+        trovate=$("$prova" --verifica "$registro" "$dove/scritte.txt") || fail "kill $i"
+        verificate=$((verificate + trovate))
+    done
+    echo "$verificate"
+}
 
 inizio=$SECONDS
-verificate=0
-for ((i = 1; i <= volte; i++)); do
-    : >"$cartella/scritte.txt"
-    "$prova" --gioca "$registro" >"$cartella/scritte.txt" 2>"$cartella/errori.txt" &
-    pid=$!
-    # From the first answer written on, a random moment up to half a second.
-    for ((attesa = 0; attesa < 600; attesa++)); do
-        [ -s "$cartella/scritte.txt" ] && break
-        kill -0 "$pid" 2>/dev/null || fail "kill $i: the program ended by itself: $(cat "$cartella/errori.txt")"
-        sleep 0.05
-    done
-    [ -s "$cartella/scritte.txt" ] || fail "kill $i: no answer written in 30 s: $(cat "$cartella/errori.txt")"
-    sleep "0.$(printf %03d $((RANDOM % 500)))"
-    kill -KILL "$pid"
-    wait "$pid" 2>/dev/null
-    pid=
-    trovate=$("$prova" --verifica "$registro" "$cartella/scritte.txt") || fail "kill $i"
-    verificate=$((verificate + trovate))
-done
+uccidi "$cartella/a" $((volte / 2)) >"$cartella/a.txt" &
+primo=$!
+uccidi "$cartella/b" $((volte - volte / 2)) >"$cartella/b.txt" &
+secondo=$!
+wait "$primo" || fail "in the first register"
+wait "$secondo" || fail "in the second register"
+verificate=$(($(<"$cartella/a.txt") + $(<"$cartella/b.txt")))
 echo "$volte kills in $((SECONDS - inizio)) s: every one of $verificate answers printed as written was in the register, which passed its integrity check each time"
