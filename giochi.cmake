@@ -2,7 +2,7 @@
 # the screens' factory, the spoken words, the translations and the tests are
 # all configured from it. Adding a game is one entry here and its folder in
 # games/ (its screen class, named as its screen, in games/<folder>/<screen>.h,
-# and its suite tests/tst_<folder>.cpp).
+# and its suite tests/regole/tst_<folder>.cpp).
 #
 #   tesselo_gioco(SCREEN CODICE code CARTELLA folder DIDASCALIA "caption"
 #                 BOTTONE button POSTO left top)

@@ -29,7 +29,7 @@ uscita=$(realpath -m "${1:-$predefinita}")
 mkdir -p "$uscita"
 dati=$(mktemp -d)
 trap 'rm -rf "$dati"' EXIT
-build/release/tests/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 >/dev/null
+build/release/tests/insegnanti/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 >/dev/null
 dimensioni=1024x768
 # The letters that open its two pages (Alt with the underlined letter of the
 # page's tab), as the language shown writes them.

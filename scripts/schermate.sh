@@ -23,7 +23,7 @@ if [[ ${1:-} == --desktop ]]; then
   for desktop in x11:1024x768 x11:1920x1080 denso:2; do
     TESSELO_DESKTOP=$desktop TESSELO_SCHERMATE=$cartella/${desktop//[:.]/_} \
       LD_LIBRARY_PATH=$PWD/build/release/tesselo \
-      build/release/tests/tst_desktop ogniSchermoCopreLAreaDisponibile accantoAUnPannello >/dev/null
+      build/release/tests/desktop/tst_desktop ogniSchermoCopreLAreaDisponibile accantoAUnPannello >/dev/null
   done
   find "$cartella" -name '*.png' | sort
   exit
@@ -48,7 +48,7 @@ private=$(mktemp -d)
 trap 'rm -rf "$private"' EXIT
 export XDG_DATA_HOME=$private/vuota XDG_CACHE_HOME=$private/cache
 classe=$private/classe
-QT_QPA_PLATFORM=offscreen build/release/tests/prova_uccisione --prepara "$classe/tesselo/registro.sqlite"
+QT_QPA_PLATFORM=offscreen build/release/tests/registro/prova_uccisione --prepara "$classe/tesselo/registro.sqlite"
 
 # One game per line: the name of its screenshot, then the place of its button
 # on the menu as fractions of the menu window (the middle of the button's box

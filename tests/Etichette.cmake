@@ -13,18 +13,30 @@ function(tesselo_etichetta prova etichetta)
     message(FATAL_ERROR "${prova}: label \"${etichetta}\" is not one of ${etichette}")
   endif()
   set_tests_properties(${prova} PROPERTIES LABELS ${etichetta})
+  set_property(GLOBAL APPEND PROPERTY TESSELO_PROVE_ETICHETTATE ${prova})
 endfunction()
 
 # A test added without a label would run only with the whole suite. The check
 # is deferred to the end of the folder that includes this file, so that it
-# sees every test the folder declares, wherever it declares it.
-function(tesselo_controlla_etichette)
-  get_directory_property(prove TESTS)
+# sees every test that folder and its subfolders declare, wherever they
+# declare it. A test counts as labelled once tesselo_etichetta() has checked
+# its label.
+function(tesselo_prove_della_cartella cartella uscita)
+  get_directory_property(prove DIRECTORY ${cartella} TESTS)
+  get_directory_property(sottocartelle DIRECTORY ${cartella} SUBDIRECTORIES)
+  foreach(sottocartella IN LISTS sottocartelle)
+    tesselo_prove_della_cartella(${sottocartella} altre)
+    list(APPEND prove ${altre})
+  endforeach()
+  set(${uscita} ${prove} PARENT_SCOPE)
+endfunction()
+function(tesselo_controlla_etichette cartella)
+  tesselo_prove_della_cartella(${cartella} prove)
+  get_property(etichettate GLOBAL PROPERTY TESSELO_PROVE_ETICHETTATE)
   foreach(prova IN LISTS prove)
-    get_test_property(${prova} LABELS etichetta)
-    if(NOT etichetta)
+    if(NOT prova IN_LIST etichettate)
       message(FATAL_ERROR "test ${prova} has no label: give it one with tesselo_etichetta()")
     endif()
   endforeach()
 endfunction()
-cmake_language(DEFER CALL tesselo_controlla_etichette)
+cmake_language(DEFER CALL tesselo_controlla_etichette ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,16 +1,20 @@
 # Configures small projects that declare their tests through Etichette.cmake
 # and checks which of them configure: every test labelled, yes; a test
-# without a label, even one declared last, or with a label not in the list,
-# no, with a message naming it.
+# without a label, even one declared last or in a subfolder, or with a label
+# not in the list, no, with a message naming it.
 #   cmake -DETICHETTE=<Etichette.cmake> -P prova_etichette.cmake
 string(RANDOM LENGTH 8 caso)
 set(radice ${CMAKE_CURRENT_BINARY_DIR}/prova_etichette_${caso})
 set(errori 0)
 
 # Configures a project whose tests are declared by righe and checks that it
-# configures (atteso empty) or that it fails with the message atteso.
+# configures (atteso empty) or that it fails with the message atteso. An
+# argument after atteso is the CMakeLists.txt of the project's subfolder sotto.
 function(prova nome righe atteso)
   set(cartella ${radice}/${nome})
+  if(ARGC GREATER 3)
+    file(WRITE ${cartella}/sotto/CMakeLists.txt "${ARGV3}\n")
+  endif()
   file(WRITE ${cartella}/CMakeLists.txt
     "cmake_minimum_required(VERSION 3.25)\nproject(prova NONE)\nenable_testing()\n"
     "include(${ETICHETTE})\n"
@@ -37,4 +41,8 @@ prova(in_mezzo_senza "add_test(NAME mezzo COMMAND true)\nadd_test(NAME ultima CO
       "test mezzo has no label")
 prova(sconosciuta "add_test(NAME ultima COMMAND true)\ntesselo_etichetta(ultima nessuna)"
       "ultima: label \"nessuna\" is not one of")
+prova(sotto "add_subdirectory(sotto)" ""
+      "add_test(NAME sotto COMMAND true)\ntesselo_etichetta(sotto schermi)")
+prova(sotto_senza "add_subdirectory(sotto)\nadd_test(NAME ultima COMMAND true)\ntesselo_etichetta(ultima media)"
+      "test sotto has no label" "add_test(NAME sotto COMMAND true)")
 file(REMOVE_RECURSE ${radice})

@@ -1,6 +1,6 @@
 // Fills a register with a made-up class, for screenshots and timings:
 //   registro_inventato FILE.sqlite [children] [months] [answers a day]
-#include "support/ClasseInventata.h"
+#include "tests/support/ClasseInventata.h"
 
 #include <QCoreApplication>
 #include <cstdio>

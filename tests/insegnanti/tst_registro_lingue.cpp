@@ -3,9 +3,9 @@
 // each language's plural forms; the command line's messages in the language
 // chosen as the game chooses it; the texts of buttons, labels, tabs and
 // headers fit their room.
-#include "support/ClasseInventata.h"
-#include "support/MainProva.h"
-#include "support/TestoSta.h"
+#include "tests/support/ClasseInventata.h"
+#include "tests/support/MainProva.h"
+#include "tests/support/TestoSta.h"
 
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/Scala.h"

@@ -2,9 +2,9 @@
 // program without a display, its views offscreen against a register seeded
 // through the register's own API, its reports, and the class management with
 // every dialog answered by the test.
-#include "support/ClasseInventata.h"
-#include "support/Codifica.h"
-#include "support/MainProva.h"
+#include "tests/support/ClasseInventata.h"
+#include "tests/support/Codifica.h"
+#include "tests/support/MainProva.h"
 
 #include "comune/Stile.h"
 #include "insegnanti/DialogoBambino.h"

@@ -1,7 +1,7 @@
 // The register's schema on a real PostgreSQL server: applied twice it
 // changes nothing, a newer register is left alone, and each role may do
 // exactly what its program needs.
-#include "support/ServerPostgres.h"
+#include "tests/support/ServerPostgres.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

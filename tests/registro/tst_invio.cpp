@@ -11,8 +11,8 @@
 #include "registro/Schema.h"
 #include "registro/Server.h"
 #include "registro/Scrittore.h"
-#include "support/CatturaStderr.h"
-#include "support/ServerPostgres.h"
+#include "tests/support/CatturaStderr.h"
+#include "tests/support/ServerPostgres.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,10 +3,10 @@
 // local register give the same views; the command line's options work on the
 // server, and a server that is missing, silent or newer ends the program at
 // once with one line; the computers' page lists the queues reported.
-#include "support/ClasseInventata.h"
-#include "support/Codifica.h"
-#include "support/MainProva.h"
-#include "support/ServerPostgres.h"
+#include "tests/support/ClasseInventata.h"
+#include "tests/support/Codifica.h"
+#include "tests/support/MainProva.h"
+#include "tests/support/ServerPostgres.h"
 
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/VistaComputer.h"

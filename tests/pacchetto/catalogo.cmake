@@ -2,7 +2,7 @@
 # -DGIOCHI=<giochi.cmake> -P catalogo.cmake): every screen class in a game's
 # folder (class X final : public ...) has its entry in the catalogue, in that
 # folder; every entry has its screen class in games/<folder>/<screen>.h and
-# its suite tests/tst_<folder>.cpp. Fails naming each mismatch.
+# its suite tests/regole/tst_<folder>.cpp. Fails naming each mismatch.
 cmake_minimum_required(VERSION 3.25)
 include(${GIOCHI})
 
@@ -37,8 +37,8 @@ foreach(schermo IN LISTS TESSELO_GIOCHI)
   if(NOT classi)
     errore("giochi.cmake: ${schermo} has no screen class in games/${cartella}/${schermo}.h")
   endif()
-  if(NOT EXISTS ${SORGENTI}/tests/tst_${cartella}.cpp)
-    errore("giochi.cmake: ${schermo} has no suite tests/tst_${cartella}.cpp")
+  if(NOT EXISTS ${SORGENTI}/tests/regole/tst_${cartella}.cpp)
+    errore("giochi.cmake: ${schermo} has no suite tests/regole/tst_${cartella}.cpp")
   endif()
 endforeach()
 
