@@ -1,0 +1,276 @@
+// Each game's draws with fewer attributes in play, on the rules library
+// alone: a turn asks only about attributes in play, each about equally
+// often, mapped onto them in the game's own order; with all four in play the
+// draws are the design's.
+#include "games/FORM2/RegoleFORM2.h"
+#include "games/FormDomino/RegoleDomino.h"
+#include "games/FormTrova/RegoleTrova.h"
+#include "games/Posti/RegolePosti.h"
+#include "games/form1/RegoleForm1.h"
+#include "games/zirp3/RegoleZirp3.h"
+#include "tests/support/CasoPilotato.h"
+
+#include <QTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(AttributiInGioco)
+
+namespace {
+
+// What each turn asked, as attribute kinds (1 shape, 2 colour, 3 size,
+// 4 thickness; Estrazioni::Niente for "none"), one list per turn: one kind,
+// or two for the games of two conditions, first condition first.
+using Turni = QList<QList<int>>;
+
+// A game's rules told the attributes in play, then played for n turns; no
+// turn when they refuse them.
+template <class Regole, class Turno>
+Turni Gioca(Regole r, const AttributiInGioco& inGioco, int n, Turno turno)
+{
+    Turni turni;
+    if (!r.ImpostaAttributiInGioco(inGioco))
+        return turni;
+    for (int i = 0; i < n; ++i)
+        turni.append(turno(r));
+    return turni;
+}
+
+Turni Domino(RegoleDomino::Regola regola, const char* schermo, Estrazioni& caso, const AttributiInGioco& in, int n)
+{
+    bool catena = false;
+    return Gioca(RegoleDomino(schermo, regola, caso, {}), in, n, [&catena](RegoleDomino& r) {
+        if (!catena || !r.Avanza()) {
+            r.NuovaCatena();
+            catena = true;
+        }
+        return QList<int>{r.RispostaGiusta + 1};
+    });
+}
+
+Turni Posti(const char* schermo, Estrazioni& caso, const AttributiInGioco& in, int n)
+{
+    const bool due = QByteArray(schermo) != "zirp7";
+    return Gioca(RegolePosti(schermo, due ? 4 : 2, due ? 2 : 4, caso, {}), in, n, [due](RegolePosti& r) {
+        if (due)
+            r.ScegliCriteri();
+        else
+            r.ScegliCriterio();
+        r.NuovoBlocco();
+        return due ? QList<int>{r.Criterio1, r.Criterio2} : QList<int>{r.Criterio1};
+    });
+}
+
+using Partita = std::function<Turni(Estrazioni& caso, const AttributiInGioco& inGioco, int turni)>;
+
+struct Gioco {
+    const char* schermo;
+    int minimo;  // the fewest attributes in play it takes
+    bool niente;  // "none" is an answer
+    Partita gioca;
+};
+
+const QList<Gioco>& Giochi()
+{
+    static const QList<Gioco> giochi{
+        {"form1", 1, false,
+         [](Estrazioni& caso, const AttributiInGioco& in, int n) {
+             return Gioca(RegoleForm1(caso, {}), in, n, [](RegoleForm1& r) {
+                 r.ScegliAttributo();
+                 r.NuovaCoppia();
+                 return QList<int>{RegoleForm1::Voce(r.Attributo).criterio};
+             });
+         }},
+        // A set's draw: a turn shown draws again a set that none of its four
+        // blocks belongs to, which happens more often to an attribute of more
+        // values, so the design shows the sets of the others more often.
+        {"FORM2", 1, false,
+         [](Estrazioni& caso, const AttributiInGioco& in, int n) {
+             return Gioca(RegoleFORM2(caso, {}), in, n, [](RegoleFORM2& r) {
+                 r.ScegliInsieme();
+                 return QList<int>{r.Criterio};
+             });
+         }},
+        {"zirp3", 1, false,
+         [](Estrazioni& caso, const AttributiInGioco& in, int n) {
+             return Gioca(RegoleZirp3(caso, {}), in, n, [](RegoleZirp3& r) {
+                 r.PreparaTurno();
+                 return QList<int>{r.Criterio};
+             });
+         }},
+        {"zirp7", 1, false, [](Estrazioni& c, const AttributiInGioco& in, int n) { return Posti("zirp7", c, in, n); }},
+        {"zirp8", 2, false, [](Estrazioni& c, const AttributiInGioco& in, int n) { return Posti("zirp8", c, in, n); }},
+        {"zirp9", 2, false, [](Estrazioni& c, const AttributiInGioco& in, int n) { return Posti("zirp9", c, in, n); }},
+        {"FormDomino", 1, true,
+         [](Estrazioni& c, const AttributiInGioco& in, int n) {
+             return Domino(RegoleDomino::Regola::CosaCambia, "FormDomino", c, in, n);
+         }},
+        {"FormDomino2", 1, true,
+         [](Estrazioni& c, const AttributiInGioco& in, int n) {
+             return Domino(RegoleDomino::Regola::CosaRestaUguale, "FormDomino2", c, in, n);
+         }},
+    };
+    return giochi;
+}
+
+// Draws through a seeded generator, counting them.
+struct Seminato {
+    explicit Seminato(std::uint64_t seme) : generatore(seme) {}
+    SeededRandom generatore;
+    int estratti = 0;
+    Estrazioni caso{[this] {
+                        ++estratti;
+                        return generatore.rnd();
+                    },
+                    [](const Blocco& b) { return b.percorso(QStringLiteral("cartella")); }};
+};
+
+// Every subset of the four of one to three attributes.
+QList<AttributiInGioco> Sottoinsiemi()
+{
+    QList<AttributiInGioco> tutti;
+    for (int maschera = 1; maschera < 15; ++maschera) {
+        QList<int> criteri;
+        for (int c = 1; c <= 4; ++c)
+            if (maschera & (1 << (c - 1)))
+                criteri.append(c);
+        tutti.append(AttributiInGioco::Di(criteri));
+    }
+    return tutti;
+}
+
+} // namespace
+
+class ProvaInGioco : public QObject {
+    Q_OBJECT
+private slots:
+    // The draw itself: floor(Rnd × k) + 1 among the k in play, mapped onto
+    // them in the order of the game's numbering; "none" comes after them.
+    // "uguale - diverso" numbers size before colour, the others colour
+    // before size, so the same Rnd asks each its own first.
+    void estrazione_data()
+    {
+        QTest::addColumn<double>("rnd");
+        QTest::addColumn<AttributiInGioco>("inGioco");
+        QTest::addColumn<bool>("ordineForm1");
+        QTest::addColumn<bool>("niente");
+        QTest::addColumn<int>("atteso");
+        for (const double r : {0.0, 0.2499, 0.25, 0.5, 0.75, 0.9999})
+            QTest::addRow("all four, Rnd %g", r) << r << AttributiInGioco{} << false << false << int(std::floor(r * 4)) + 1;
+        for (const double r : {0.0, 0.1999, 0.2, 0.6, 0.8, 0.9999})
+            QTest::addRow("all four or none, Rnd %g", r) << r << AttributiInGioco{} << false << true << int(std::floor(r * 5)) + 1;
+        QTest::newRow("colour and size, low") << 0.3 << AttributiInGioco{2, 3} << false << false << 2;
+        QTest::newRow("colour and size, high") << 0.7 << AttributiInGioco{2, 3} << false << false << 3;
+        QTest::newRow("form1: colour and size, low") << 0.3 << AttributiInGioco{2, 3} << true << false << 2;
+        QTest::newRow("form1: colour and size, high") << 0.7 << AttributiInGioco{2, 3} << true << false << 4;
+        QTest::newRow("thickness alone") << 0.9 << AttributiInGioco{4} << false << false << 4;
+        QTest::newRow("form1: thickness alone") << 0.1 << AttributiInGioco{4} << true << false << 3;
+        QTest::newRow("shape or none, none") << 0.5 << AttributiInGioco{1} << false << true << Estrazioni::Niente;
+        QTest::newRow("shape or none, shape") << 0.4999 << AttributiInGioco{1} << false << true << 1;
+        QTest::newRow("three or none, thickness") << 0.7 << AttributiInGioco{1, 3, 4} << false << true << 4;
+    }
+    void estrazione()
+    {
+        QFETCH(double, rnd);
+        QFETCH(AttributiInGioco, inGioco);
+        QFETCH(bool, ordineForm1);
+        QFETCH(bool, niente);
+        QFETCH(int, atteso);
+        int estratti = 0;
+        Estrazioni caso([&] { return ++estratti, rnd; }, [](const Blocco&) { return QString(); });
+        const Estrazioni::OrdineAttributi ordine = ordineForm1 ? Estrazioni::OrdineAttributi{1, 3, 4, 2}
+                                                               : Estrazioni::OrdineComune;
+        QCOMPARE(niente ? caso.AttributoONiente(inGioco, ordine) : caso.Attributo(inGioco, ordine), atteso);
+        QCOMPARE(estratti, 1);
+    }
+
+    // A turn asks only about attributes in play (or none, where the game
+    // has it), each as often as the others: every place of a turn's kinds
+    // is uniform over them, within four standard deviations, for a fixed
+    // seed. Two conditions are always two different kinds.
+    void soloQuelliInGioco_data()
+    {
+        QTest::addColumn<int>("gioco");
+        QTest::addColumn<AttributiInGioco>("inGioco");
+        for (int g = 0; g < Giochi().size(); ++g)
+            for (const AttributiInGioco& in : Sottoinsiemi())
+                if (in.quanti() >= Giochi()[g].minimo)
+                    QTest::addRow("%s %s", Giochi()[g].schermo, qPrintable(in.nomi().join('+'))) << g << in;
+    }
+    void soloQuelliInGioco()
+    {
+        QFETCH(int, gioco);
+        QFETCH(AttributiInGioco, inGioco);
+        constexpr int N = 3000;
+        const Gioco& g = Giochi()[gioco];
+        Seminato s(20261209 + gioco);
+        const Turni turni = g.gioca(s.caso, inGioco, N);
+        QCOMPARE(turni.size(), N);
+
+        QList<int> esiti;
+        for (int c = 1; c <= 4; ++c)
+            if (inGioco.contiene(c))
+                esiti.append(c);
+        if (g.niente)
+            esiti.append(Estrazioni::Niente);
+        const double p = 1.0 / esiti.size();
+        const double tolleranza = 4 * std::sqrt(N * p * (1 - p));
+        for (qsizetype posto = 0; posto < turni[0].size(); ++posto) {
+            QMap<int, int> conti;
+            for (const QList<int>& turno : turni) {
+                QVERIFY2(esiti.contains(turno[posto]), qPrintable(QString::number(turno[posto])));
+                ++conti[turno[posto]];
+            }
+            for (const int esito : esiti)
+                QVERIFY2(std::abs(conti[esito] - N * p) <= tolleranza,
+                         qPrintable(QStringLiteral("kind %1 asked %2 times of %3").arg(esito).arg(conti[esito]).arg(N)));
+        }
+        for (const QList<int>& turno : turni)
+            if (turno.size() == 2)
+                QVERIFY(turno[0] != turno[1]);
+    }
+
+    // With all four in play a game draws exactly what it draws without a
+    // path, the design's draws: the same kinds turn after turn and the same
+    // number of Rnd taken, for the same seed.
+    void tuttiEQuattroComeIlDisegno_data()
+    {
+        QTest::addColumn<int>("gioco");
+        for (int g = 0; g < Giochi().size(); ++g)
+            QTest::newRow(Giochi()[g].schermo) << g;
+    }
+    void tuttiEQuattroComeIlDisegno()
+    {
+        QFETCH(int, gioco);
+        const Gioco& g = Giochi()[gioco];
+        Seminato disegno(99), percorso(99);
+        const Turni attesi = g.gioca(disegno.caso, AttributiInGioco{}, 500);
+        const Turni giocati = g.gioca(percorso.caso, AttributiInGioco{1, 2, 3, 4}, 500);
+        QCOMPARE(giocati, attesi);
+        QCOMPARE(percorso.estratti, disegno.estratti);
+        QCOMPARE(percorso.caso.BloccoCorrente(), disegno.caso.BloccoCorrente());
+    }
+
+    // A game is never told attributes it cannot play with: "trova il
+    // blocco" chooses none, the roads with two forks and the table need two
+    // different kinds. Refused, the attributes in play stay as they were.
+    void attributiRifiutati()
+    {
+        Seminato s(1);
+        RegoleTrova trova(s.caso, {});
+        QVERIFY(!trova.ImpostaAttributiInGioco({1}));
+        QVERIFY(trova.InGioco().tutti());
+        QVERIFY(trova.ImpostaAttributiInGioco({}));
+        for (const char* schermo : {"zirp8", "zirp9"}) {
+            RegolePosti posti(schermo, 4, 2, s.caso, {});
+            QVERIFY(posti.ImpostaAttributiInGioco({2, 4}));
+            QVERIFY(!posti.ImpostaAttributiInGioco({3}));
+            QCOMPARE(posti.InGioco(), (AttributiInGioco{2, 4}));
+        }
+        RegolePosti strade("zirp7", 2, 4, s.caso, {});
+        QVERIFY(strade.ImpostaAttributiInGioco({3}));
+        QCOMPARE(strade.InGioco().nomi(), QStringList{"dimensione"});
+    }
+};
+
+QTEST_GUILESS_MAIN(ProvaInGioco)
+#include "tst_in_gioco.moc"
