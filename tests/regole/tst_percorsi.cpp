@@ -139,7 +139,8 @@ const QList<FileSbagliato>& Sbagliati()
 }
 
 // Runs python3-jsonschema on files against the format's schema: the files
-// it refuses.
+// it refuses. The package is Debian's, so Debian's python runs it, whatever
+// other python the path finds first.
 QStringList RifiutatiDalloSchema(const QStringList& file)
 {
     static const char* programma = R"(
@@ -154,7 +155,7 @@ for nome in sys.argv[2:]:
         print(nome + "\t" + errori[0].message.replace("\n", " "))
 )";
     QProcess python;
-    python.start(QStringLiteral("python3"), QStringList{"-c", programma, TESSELO_SCHEMA_PERCORSO} + file);
+    python.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", programma, TESSELO_SCHEMA_PERCORSO} + file);
     if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0)
         qFatal("python3 with python3-jsonschema (scripts/pacchetti-prove.txt) cannot check the schema: %s",
                python.readAllStandardError().constData());
