@@ -11,6 +11,9 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzz_percorso tesselo_esempi_percorsi -j "$(nproc)"
 corpus=build/fuzz/corpus-percorsi
 mkdir -p "$corpus"
-cp build/fuzz/condivisi/percorsi/*/*.json "$corpus"/
+for esempio in build/fuzz/condivisi/percorsi/*/*.json; do
+  lingua=$(basename "$(dirname "$esempio")")
+  cp "$esempio" "$corpus/$lingua-$(basename "$esempio")"
+done
 cd build/fuzz
 ./tests/regole/fuzz_percorso -max_total_time="${1:-60}" -max_len=4096 corpus-percorsi
