@@ -12,6 +12,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <tuple>
 
 Q_DECLARE_METATYPE(AttributiInGioco)
 
@@ -127,42 +128,30 @@ QList<AttributiInGioco> Sottoinsiemi()
 class ProvaInGioco : public QObject {
     Q_OBJECT
 private slots:
-    // The draw itself: floor(Rnd × k) + 1 among the k in play, mapped onto
-    // them in the order of the game's numbering; "none" comes after them.
-    // "uguale - diverso" numbers size before colour, the others colour
-    // before size, so the same Rnd asks each its own first.
-    void estrazione_data()
+    // floor(Rnd × k) + 1 among the k in play, mapped onto them in the
+    // game's own numbering: "uguale - diverso" numbers size before colour,
+    // the others colour before size, so the same Rnd asks each its own
+    // first; "none" comes after those in play. With all four it is the
+    // design's floor(Rnd × 4) + 1, and floor(Rnd × 5) + 1 with "none".
+    void ordineDelGioco()
     {
-        QTest::addColumn<double>("rnd");
-        QTest::addColumn<AttributiInGioco>("inGioco");
-        QTest::addColumn<bool>("ordineForm1");
-        QTest::addColumn<bool>("niente");
-        QTest::addColumn<int>("atteso");
-        for (const double r : {0.0, 0.2499, 0.25, 0.9999})
-            QTest::addRow("all four, Rnd %g", r) << r << AttributiInGioco{} << false << false << int(r * 4) + 1;
-        for (const double r : {0.1999, 0.8})
-            QTest::addRow("all four or none, Rnd %g", r) << r << AttributiInGioco{} << false << true << int(r * 5) + 1;
-        QTest::newRow("colour and size, low") << 0.3 << AttributiInGioco{2, 3} << false << false << 2;
-        QTest::newRow("colour and size, high") << 0.7 << AttributiInGioco{2, 3} << false << false << 3;
-        QTest::newRow("form1: colour and size, low") << 0.3 << AttributiInGioco{2, 3} << true << false << 2;
-        QTest::newRow("form1: colour and size, high") << 0.7 << AttributiInGioco{2, 3} << true << false << 4;
-        QTest::newRow("form1: thickness alone") << 0.1 << AttributiInGioco{4} << true << false << 3;
-        QTest::newRow("shape or none, none") << 0.5 << AttributiInGioco{1} << false << true << Estrazioni::Niente;
-        QTest::newRow("three or none, thickness") << 0.7 << AttributiInGioco{1, 3, 4} << false << true << 4;
-    }
-    void estrazione()
-    {
-        QFETCH(double, rnd);
-        QFETCH(AttributiInGioco, inGioco);
-        QFETCH(bool, ordineForm1);
-        QFETCH(bool, niente);
-        QFETCH(int, atteso);
-        int estratti = 0;
-        Estrazioni caso([&] { return ++estratti, rnd; }, [](const Blocco&) { return QString(); });
-        const Estrazioni::OrdineAttributi ordine = ordineForm1 ? Estrazioni::OrdineAttributi{1, 3, 4, 2}
-                                                               : Estrazioni::OrdineComune;
-        QCOMPARE(niente ? caso.AttributoONiente(inGioco, ordine) : caso.Attributo(inGioco, ordine), atteso);
-        QCOMPARE(estratti, 1);
+        double rnd = 0;
+        Estrazioni caso([&] { return rnd; }, [](const Blocco&) { return QString(); });
+        RegoleForm1 form1(caso, {});
+        QVERIFY(form1.ImpostaAttributiInGioco({CriterioColore, CriterioDimensione}));
+        for (const auto& [r, comune, diForm1] : {std::tuple{0.3, CriterioColore, CriterioDimensione},
+                                                 std::tuple{0.7, CriterioDimensione, CriterioColore}}) {
+            rnd = r;
+            form1.ScegliAttributo();
+            QCOMPARE(RegoleForm1::Voce(form1.Attributo).criterio, int(diForm1));
+            QCOMPARE(caso.Attributo({CriterioColore, CriterioDimensione}), int(comune));
+        }
+        for (const double r : {0.0, 0.2499, 0.25, 0.5, 0.9999}) {
+            rnd = r;
+            QCOMPARE(caso.Attributo(), int(r * 4) + 1);
+            QCOMPARE(caso.AttributoONiente(), int(r * 5) + 1);
+            QCOMPARE(caso.AttributoONiente({CriterioForma}), r < 0.5 ? 1 : Estrazioni::Niente);
+        }
     }
 
     // A turn asks only about attributes in play (or none, where the game
@@ -233,24 +222,18 @@ private slots:
     }
 
     // A game is never told attributes it cannot play with: "trova il
-    // blocco" chooses none, the roads with two forks and the table need two
-    // different kinds. Refused, the attributes in play stay as they were.
+    // blocco" chooses none, the roads with two forks and the table need two.
+    // Refused, the attributes in play stay as they were.
     void attributiRifiutati()
     {
         Seminato s(1);
         RegoleTrova trova(s.caso, {});
-        QVERIFY(!trova.ImpostaAttributiInGioco({1}));
-        QVERIFY(trova.InGioco().tutti());
-        QVERIFY(trova.ImpostaAttributiInGioco({}));
+        QVERIFY(!trova.ImpostaAttributiInGioco({1}) && trova.InGioco().tutti());
         for (const char* schermo : {"zirp8", "zirp9"}) {
             RegolePosti posti(schermo, 4, 2, s.caso, {});
-            QVERIFY(posti.ImpostaAttributiInGioco({2, 4}));
-            QVERIFY(!posti.ImpostaAttributiInGioco({3}));
+            QVERIFY(posti.ImpostaAttributiInGioco({2, 4}) && !posti.ImpostaAttributiInGioco({3}));
             QCOMPARE(posti.InGioco(), (AttributiInGioco{2, 4}));
         }
-        RegolePosti strade("zirp7", 2, 4, s.caso, {});
-        QVERIFY(strade.ImpostaAttributiInGioco({3}));
-        QCOMPARE(strade.InGioco().nomi(), QStringList{"dimensione"});
     }
 };
 
