@@ -1,19 +1,33 @@
 #include "regole/Estrazioni.h"
 
-#include <cmath>
+#include <QVarLengthArray>
 
-namespace {
-constexpr int NumeroAttributi = 4;
-} // namespace
+#include <cmath>
 
 int Estrazioni::Estrai(int k)
 {
     return static_cast<int>(std::floor(Rnd() * k)) + 1;
 }
 
-int Estrazioni::Attributo()
+int Estrazioni::AttributoTra(const AttributiInGioco& inGioco, const OrdineAttributi& ordine, bool niente)
 {
-    return Estrai(NumeroAttributi);
+    QVarLengthArray<int, Niente> numeri;
+    for (int numero = 1; numero <= int(ordine.size()); ++numero)
+        if (inGioco.contiene(ordine[numero - 1]))
+            numeri.append(numero);
+    if (niente)
+        numeri.append(Niente);
+    return numeri[Estrai(int(numeri.size())) - 1];
+}
+
+int Estrazioni::Attributo(const AttributiInGioco& inGioco, const OrdineAttributi& ordine)
+{
+    return AttributoTra(inGioco, ordine, false);
+}
+
+int Estrazioni::AttributoONiente(const AttributiInGioco& inGioco, const OrdineAttributi& ordine)
+{
+    return AttributoTra(inGioco, ordine, true);
 }
 
 QString Estrazioni::ParolaCasuale(const QStringList& parole)

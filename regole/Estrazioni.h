@@ -1,15 +1,19 @@
 #pragma once
+#include "percorsi/Attributi.h"
 #include "registro/Blocco.h"
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 // The random draws of the games and the block drawn last. The rules of a
 // game are given one when they are made and draw through it alone: the
 // program gives them its own (Modulo1's, whose generator is the services'
 // and whose block is Modulo1's current block); a test gives one with a
-// generator it pins. Every draw is the design's, in the design's order.
+// generator it pins. Every draw is the design's, in the design's order; a
+// learning path's step narrows the attributes a turn may ask, and the
+// attribute draws below map theirs onto those in play.
 class Estrazioni {
 public:
     // Rnd, uniform in [0, 1); and the picture of a block, by the path rule.
@@ -20,10 +24,22 @@ public:
     double Rnd() { return rnd(); }
     // floor(Rnd × k) + 1: a whole number from 1 to k, each equally likely.
     int Estrai(int k);
-    // The attribute kind a turn asks, 1 to 4 in the game's own numbering.
-    // Every game draws the kind it asks here, and only here, among all four
-    // attributes.
-    int Attributo();
+    // A game's own numbering of the attribute kinds: the kind (1 shape,
+    // 2 colour, 3 size, 4 thickness) of its numbers 1 to 4.
+    using OrdineAttributi = std::array<int, 4>;
+    static constexpr OrdineAttributi OrdineComune{1, 2, 3, 4};
+    // The number Attributo... gives for none of the attributes.
+    static constexpr int Niente = 5;
+
+    // The attribute kind a turn asks, 1 to 4 in the game's own numbering:
+    // floor(Rnd × k) + 1 among the k attributes in play, mapped onto them in
+    // that numbering's order. With all four in play it is the design's
+    // floor(Rnd × 4) + 1. Every game draws the kind it asks here, and only
+    // here.
+    int Attributo(const AttributiInGioco& inGioco = {}, const OrdineAttributi& ordine = OrdineComune);
+    // The same among the attributes in play and, after them, none (Niente):
+    // floor(Rnd × (k + 1)) + 1, the design's floor(Rnd × 5) + 1 with all four.
+    int AttributoONiente(const AttributiInGioco& inGioco = {}, const OrdineAttributi& ordine = OrdineComune);
 
     // The design's four generators: each draws one word into the current
     // block, and its number among the words into NumeroCasuale.
@@ -48,6 +64,8 @@ public:
     qint16 NumeroCasuale = 0;
 
 private:
+    int AttributoTra(const AttributiInGioco& inGioco, const OrdineAttributi& ordine, bool niente);
+
     Generatore rnd;
     Percorso percorso;
 };

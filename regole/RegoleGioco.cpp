@@ -1,5 +1,6 @@
 #include "regole/RegoleGioco.h"
 
+#include "percorsi/Percorso.h"
 #include "registro/Giochi.h"
 
 #include <QElapsedTimer>
@@ -24,10 +25,18 @@ qint64 RegoleGioco::MillisecondiDelTurno() const
     return (orologio ? orologio() : OrologioDiSistema()) - inizioTurno;
 }
 
+bool RegoleGioco::ImpostaAttributiInGioco(const AttributiInGioco& attributi)
+{
+    const Percorsi::Gioco* gioco = Percorsi::GiocoDi(nomeSchermo);
+    if (!gioco || !Percorsi::ProblemaAttributi(*gioco, attributi).isEmpty())
+        return false;
+    inGioco = attributi;
+    return true;
+}
+
 QString RegoleGioco::NomeAttributo(int criterio)
 {
-    static const QStringList nomi{"forma", "colore", "dimensione", "spessore"};
-    return criterio >= 1 && criterio <= 4 ? nomi[criterio - 1] : QString();
+    return AttributiInGioco::Nomi().value(criterio - 1);
 }
 
 Registro::Domanda RegoleGioco::Condizione(int criterio, const QString& valore, bool negata)

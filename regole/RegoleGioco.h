@@ -29,6 +29,14 @@ public:
     // Milliseconds on the system's monotonic clock, from its first reading.
     static qint64 OrologioDiSistema();
 
+    // The attributes this game's turns may ask: all four, unless a learning
+    // path's step chooses fewer.
+    const AttributiInGioco& InGioco() const { return inGioco; }
+    // Sets them for the turns drawn from now; false, leaving them as they
+    // were, where this game cannot be played with them (it chooses none, or
+    // needs two).
+    bool ImpostaAttributiInGioco(const AttributiInGioco& attributi);
+
     // The attribute's name as answers record it: 1 "forma", 2 "colore",
     // 3 "dimensione", 4 "spessore".
     static QString NomeAttributo(int criterio);
@@ -58,4 +66,5 @@ private:
     QString nomeSchermo;
     Orologio orologio;
     qint64 inizioTurno = 0;
+    AttributiInGioco inGioco;
 };

@@ -8,7 +8,7 @@ void RegoleFORM2::ScegliInsieme()
 {
     NuovoSfondo();
     caso.BloccoCasuale();
-    Criterio = qint16(caso.Attributo());
+    Criterio = qint16(caso.Attributo(InGioco()));
 }
 
 void RegoleFORM2::PreparaTurno()

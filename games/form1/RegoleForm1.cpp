@@ -14,6 +14,10 @@ constexpr RegoleForm1::VoceAttributo Attributi[] = {
      {"rosso", "giallo", "blu", nullptr}},
 };
 
+// The attribute kinds in this game's numbering, as the draw maps them.
+constexpr Estrazioni::OrdineAttributi Ordine{Attributi[0].criterio, Attributi[1].criterio, Attributi[2].criterio,
+                                            Attributi[3].criterio};
+
 } // namespace
 
 const RegoleForm1::VoceAttributo& RegoleForm1::Voce(int attributo)
@@ -23,7 +27,7 @@ const RegoleForm1::VoceAttributo& RegoleForm1::Voce(int attributo)
 
 void RegoleForm1::ScegliAttributo()
 {
-    Attributo = qint16(caso.Attributo());
+    Attributo = qint16(caso.Attributo(InGioco(), Ordine));
 }
 
 void RegoleForm1::NuovaCoppia()

@@ -8,7 +8,7 @@ void RegoleZirp3::ScegliCondizione()
 {
     caso.BloccoCasuale();
     NuovoSfondo();
-    Criterio = qint16(caso.Attributo());
+    Criterio = qint16(caso.Attributo(InGioco()));
 }
 
 void RegoleZirp3::PreparaTurno()

@@ -69,6 +69,14 @@ done
 # The schema a school's technician applies to the server, the one the tests apply.
 cmp -s "$lavoro/contenuto/usr/share/tesselo/postgresql/schema.sql" "$sorgenti/registro/postgresql/schema.sql" \
   || fail "the package does not ship usr/share/tesselo/postgresql/schema.sql as in the sources"
+# The learning paths' schema, and every example path in every language.
+percorsi=$lavoro/contenuto/usr/share/tesselo/percorsi
+[[ -f $percorsi/percorso.schema.json ]] || fail "the package does not ship usr/share/tesselo/percorsi/percorso.schema.json"
+esempi=$(find "$sorgenti/percorsi/esempi" -maxdepth 1 -name '*.json' | wc -l)
+for lingua in "${lingue[@]}"; do
+  (( $(find "$percorsi/$lingua" -maxdepth 1 -type f -name '*.json' | wc -l) == esempi )) \
+    || fail "the package does not ship the $esempi example paths in usr/share/tesselo/percorsi/$lingua/"
+done
 
 meta=$lavoro/contenuto/usr/share/metainfo/org.example.tesselo.metainfo.xml
 appstreamcli validate --pedantic --no-net "$meta" >"$lavoro/appstream.txt" || { cat "$lavoro/appstream.txt"; fail "appstreamcli"; }
