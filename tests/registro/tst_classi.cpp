@@ -470,6 +470,14 @@ void TestClassi::unisciFileDiUnaClasse()
     QVERIFY(a.scegliClasse(prima));
     QVERIFY(a.bambini().isEmpty());
     QVERIFY(a.risposte().isEmpty());
+
+    // Into another class, a child already in this register is refused by
+    // name, and nothing of the file is added.
+    QVERIFY(!a.unisci(altro));
+    QVERIFY2(a.ultimoErrore().contains(QStringLiteral("Anna Rossi")) && a.ultimoErrore().contains(QStringLiteral("classe")),
+             qPrintable(a.ultimoErrore()));
+    QVERIFY(a.bambini().isEmpty());
+    QVERIFY(a.risposte().isEmpty());
 }
 
 // Of a file of several classes, the one that is ours: by uuid, else by name
