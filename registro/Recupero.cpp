@@ -28,12 +28,14 @@ constexpr qint64 MassimoByte = 64 * 1024 * 1024;
 constexpr qsizetype MassimoDomande = 8, MassimoBlocchi = 48, MassimoTesto = 200;
 constexpr qint64 MassimoMillisecondi = qint64(24) * 3600 * 1000;
 
-QByteArray Riga(const Risposta& r, qint64 bambino)
+QByteArray Riga(const Voce& v)
 {
+    const Risposta& r = v.risposta;
     const QJsonObject o{
         {"id", r.id.toString(QUuid::WithoutBraces)},
         {"quando", QString::number(r.quando.toMSecsSinceEpoch())},
-        {"bambino", QString::number(bambino)},
+        {"bambino", QString::number(v.bambino)},
+        {"classe", QString::number(v.classe)},
         {"schermo", r.schermo},
         {"domande", Server::JsonDomande(r.domande)},
         {"blocchi", Server::JsonBlocchi(r.blocchi)},
@@ -58,7 +60,7 @@ bool DomandaValida(const Domanda& d)
 
 // One line back into an answer, or nothing when any value is not one the
 // game could have recorded.
-std::optional<std::pair<Risposta, qint64>> Leggi(const QByteArray& riga)
+std::optional<Voce> Leggi(const QByteArray& riga)
 {
     QJsonParseError errore;
     const QJsonDocument doc = QJsonDocument::fromJson(riga, &errore);
@@ -77,10 +79,12 @@ std::optional<std::pair<Risposta, qint64>> Leggi(const QByteArray& riga)
                                QDateTime::currentMSecsSinceEpoch() + MassimoMillisecondi);
     const auto bambino = numero("bambino", 0, std::numeric_limits<qint64>::max());
     const auto millisecondi = numero("millisecondi", 0, MassimoMillisecondi);
+    // Lines written before registers had classes have none.
+    const auto classe = o.contains("classe") ? numero("classe", 0, std::numeric_limits<qint64>::max()) : std::optional<qint64>(0);
     r.schermo = o.value("schermo").toString();
     const QString domande = o.value("domande").toString(), blocchi = o.value("blocchi").toString();
     r.risposta = o.value("risposta").toString();
-    if (r.id.isNull() || !quando || !bambino || !millisecondi || !SchermoNoto(r.schermo) || !o.value("esatta").isBool()
+    if (r.id.isNull() || !quando || !bambino || !millisecondi || !classe || !SchermoNoto(r.schermo) || !o.value("esatta").isBool()
         || r.risposta.size() > MassimoTesto || domande.size() > 1000 || blocchi.size() > 5000)
         return std::nullopt;
     r.quando = QDateTime::fromMSecsSinceEpoch(*quando);
@@ -93,7 +97,7 @@ std::optional<std::pair<Risposta, qint64>> Leggi(const QByteArray& riga)
         || !std::all_of(r.domande.begin(), r.domande.end(), DomandaValida)
         || !std::all_of(r.blocchi.begin(), r.blocchi.end(), [](const Blocco& b) { return b.valido(); }))
         return std::nullopt;
-    return std::pair(r, *bambino);
+    return Voce{r, *bambino, *classe};
 }
 
 } // namespace
@@ -120,8 +124,8 @@ bool Salva(const QString& registro, const Risposte& risposte, QString& errore)
     }
     if (!testo.isEmpty() && !testo.endsWith('\n'))
         testo += '\n';  // a line cut short stays alone
-    for (const auto& [r, bambino] : risposte)
-        testo += Riga(r, bambino);
+    for (const Voce& v : risposte)
+        testo += Riga(v);
     // Written beside and renamed over: a disk that fills midway leaves the
     // file as it was.
     QSaveFile file(nome);

@@ -11,7 +11,15 @@
 // crash, or changed by hand, is refused alone.
 namespace Registro::Recupero {
 
-using Risposte = QList<std::pair<Risposta, qint64>>;
+// An answer waiting, its child (0: a guest) and the class of the sitting,
+// which a guest's answer goes to (0: a line written before registers had
+// classes).
+struct Voce {
+    Risposta risposta;
+    qint64 bambino = 0;
+    qint64 classe = 0;
+};
+using Risposte = QList<Voce>;
 
 // The file beside the register at registro: registro-recupero.jsonl for
 // registro.sqlite.

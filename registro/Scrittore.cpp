@@ -8,11 +8,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <sys/stat.h>
 #include <thread>
@@ -123,6 +126,12 @@ void Scrittore::Dati::segnaInUso()
         && file.write(QByteArray::number(::getpid())) > 0 && file.commit();
 }
 
+// The recovery file's answers, each class's in a transaction of its own
+// (a guest's answer goes to the class of its sitting), then the file goes.
+// A line of a class this register no longer has (it was moved aside and
+// started anew), or written before registers had classes, goes to the class
+// existing registers were brought into, or to the first class: a guest's
+// answer kept in the wrong class is better than one lost.
 void Scrittore::Dati::aggiungiRecupero()
 {
     int rifiutate = 0;
@@ -135,7 +144,25 @@ void Scrittore::Dati::aggiungiRecupero()
     }
     if (risposte.isEmpty() && rifiutate == 0)
         return;
-    if (!risposte.isEmpty() && archivio->registraTutte(risposte) != Accesso::Ok)
+    const QList<Classe> classi = archivio->classi();
+    if (classi.isEmpty())
+        return;  // tried again at the next start
+    const auto ripiego = std::find_if(classi.begin(), classi.end(),
+                                      [](const Classe& c) { return c.uuid == UuidClassePredefinita(); });
+    const qint64 altrimenti = ripiego != classi.end() ? ripiego->id : classi.front().id;
+    std::map<qint64, QList<std::pair<Risposta, qint64>>> perClasse;
+    for (const Recupero::Voce& v : risposte) {
+        const bool nota = std::any_of(classi.begin(), classi.end(), [&](const Classe& c) { return c.id == v.classe; });
+        perClasse[nota ? v.classe : altrimenti].append({v.risposta, v.bambino});
+    }
+    const std::optional<Classe> scelta = archivio->classeScelta();
+    bool scritte = true;
+    for (const auto& [classe, lotto] : perClasse)
+        scritte = scritte && archivio->scegliClasse(classe) && archivio->registraTutte(lotto) == Accesso::Ok;
+    if (scelta)
+        archivio->scegliClasse(scelta->id);
+    // Answers written twice are kept once: a failure retries the whole file.
+    if (!scritte)
         return;  // tried again at the next start
     if (rifiutate > 0)
         Avvisa(QStringLiteral("%1: %2 righe rifiutate, non sono risposte di Tesselo").arg(file).arg(rifiutate));
@@ -251,7 +278,7 @@ void Scrittore::Dati::concludi()
     {
         std::lock_guard blocco(mutex);
         for (const Voce& v : coda)
-            resto.append(v.risposta);
+            resto.append({v.risposta.first, v.risposta.second, v.classe});
         coda.clear();
         perse = oltreIlLimite;
     }

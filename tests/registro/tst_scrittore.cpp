@@ -81,6 +81,7 @@ private slots:
     void sostituito_data();
     void sostituito();
     void recupero();
+    void recuperoNellaClasse();
     void codaPiena();
     void fineSporca_data();
     void fineSporca();
@@ -455,6 +456,65 @@ void TestScrittore::recupero()
     }
     QVERIFY2(link.testo().contains("non è un file di risposte in attesa"), qPrintable(link.testo()));
     QCOMPARE(a.risposte().size(), lette.size());
+}
+
+// A guest's answers waiting in the recovery file go back to the class of
+// their sitting, on a register of several classes; a line written before
+// registers had classes goes to the class they were all brought into.
+void TestScrittore::recuperoNellaClasse()
+{
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("registro.sqlite");
+    qint64 predefinita = 0, seconda = 0;
+    {
+        Archivio a;
+        QCOMPARE(a.apri(percorso), Accesso::Ok);
+        predefinita = a.classi().first().id;
+        const auto b = a.salvaClasse({0, {}, "1B", a.classi().first().annoScolastico});
+        QVERIFY(b);
+        seconda = b->id;
+    }
+    QList<QUuid> accodate;
+    {
+        CatturaStderr errori;
+        Lucchetto blocco(percorso);
+        Scrittore s(percorso);
+        s.classeOspiti(seconda);
+        Registra(s, 3, &accodate);
+        s.attendi();
+    }
+    QFile file(Recupero::File(percorso));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray righe = file.readAll();
+    file.close();
+    QCOMPARE(righe.count('\n'), 3);
+    QJsonObject antica = QJsonDocument::fromJson(righe.left(righe.indexOf('\n'))).object();
+    QCOMPARE(antica.value("classe").toString(), QString::number(seconda));
+    antica.remove("classe");
+    const QUuid vecchia = QUuid::createUuid();
+    antica["id"] = vecchia.toString(QUuid::WithoutBraces);
+    righe += QJsonDocument(antica).toJson(QJsonDocument::Compact) + "\n";
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(righe) == righe.size());
+    file.close();
+
+    {
+        Scrittore s(percorso);
+        s.attendi();
+    }
+    QVERIFY(!QFile::exists(Recupero::File(percorso)));
+    Archivio a;
+    QCOMPARE(a.apri(percorso, false), Accesso::Ok);
+    const auto ids = [&](qint64 classe) {
+        QList<QUuid> lette;
+        if (a.scegliClasse(classe))
+            for (const auto& [r, bambino] : a.risposte())
+                lette << r.id;
+        std::sort(lette.begin(), lette.end());
+        return lette;
+    };
+    std::sort(accodate.begin(), accodate.end());
+    QCOMPARE(ids(seconda), accodate);
+    QCOMPARE(ids(predefinita), QList<QUuid>{vecchia});
 }
 
 void TestScrittore::codaPiena()
