@@ -489,11 +489,15 @@ std::optional<Bambino> Archivio::salva(const Bambino& bambino)
     return b;
 }
 
+// The write lock is taken at the start, so that a transaction that cannot
+// have it fails there, before it has written anything, and can simply be
+// begun again.
 bool Archivio::inizia()
 {
-    if (d->db().transaction())
+    QSqlQuery q(d->db());
+    if (q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return true;
-    d->fallito(d->db().lastError(), QStringLiteral("impossibile scrivere il registro"));
+    d->fallito(q.lastError(), QStringLiteral("impossibile scrivere il registro"));
     return false;
 }
 

@@ -264,8 +264,19 @@ std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIde
     const std::optional<Classe> sua = ClasseDaUnire(altro.classi(), *nostra, errore);
     if (!sua)
         return std::nullopt;
+    // The game's writer holds the register for a moment at each answer, and
+    // longer on a busy machine: each of the merge's transactions waits for
+    // it, a few pauses long, rather than giving up halfway.
+    const auto iniziaLotto = [this] {
+        for (int volta = 1; volta < TentativiLotto; ++volta) {
+            if (inizia())
+                return true;
+            QThread::msleep(PausaMs);
+        }
+        return inizia();
+    };
     const auto decisi = Decidi(altro.bambini(sua->id), bambini(), chiedi, errore);
-    if (!decisi || !inizia())
+    if (!decisi || !iniziaLotto())
         return std::nullopt;
     const auto mappa = mappaBambini(*decisi, errore);
     if (!mappa) {
@@ -277,7 +288,7 @@ std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIde
     int aggiunte = 0, nelLotto = 0;
     QElapsedTimer lotto;
     lotto.start();
-    bool aperta = inizia();
+    bool aperta = iniziaLotto();
     const bool letto = aperta && altro.scorri(sua->id, [&](const QSqlQuery& riga) {
         if (!scrivi(riga, mappa->value(riga.value(2).toLongLong(), 0), aggiunte))
             return false;
@@ -288,7 +299,7 @@ std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIde
         // at first: a pause that long after each short transaction lets it
         // in before its wait runs out.
         QThread::msleep(PausaMs);
-        aperta = aperta && inizia();
+        aperta = aperta && iniziaLotto();
         nelLotto = 0;
         lotto.start();
         return aperta;

@@ -245,6 +245,9 @@ protected:
     static constexpr int Lotto = 500;
     static constexpr int LottoMs = 10;
     static constexpr int PausaMs = 25;
+    // How many times a merge's transaction is begun before the merge gives
+    // up, a pause apart: a few seconds of a register held by another.
+    static constexpr int TentativiLotto = 20;
     // The merge of unisci, the same for every store: the file read through
     // AltroRegistro, its children decided on and added in one transaction,
     // then each answer given to scrivi with our id of its child (0, a
