@@ -12,7 +12,7 @@
 namespace Registro::Server {
 
 // The server's schema version this program reads and writes.
-constexpr int Versione = 2;
+constexpr int Versione = 3;
 
 // Opens the QPSQL connection nome (added when there is none) to imp's
 // server as utente, trying to connect for at most secondi, and reads the
@@ -32,13 +32,15 @@ QString JsonBlocchi(const QList<Blocco>& blocchi);
 QList<Domanda> Domande(const QString& json);
 QList<Blocco> Blocchi(const QString& json);
 
-// The statement that inserts one answer, bound by Lega. A resend is ignored
-// (the uuid is the only unique key, and a conflict target would need the
-// right to read the answers); an answer of a child no longer on the server
-// is dropped, as the child's removal dropped their others.
+// The statement that inserts one answer into its class, bound by Lega. A
+// resend is ignored (a conflict target would need the right to read the
+// answers); an answer of a child no longer in a class this login sees is
+// dropped, as the child's removal dropped their others. An answer of a
+// class this login does not see is tried all the same, so that the server
+// refuses it (the class not granted) and the refusal is kept, never lost.
 QString InserisciRisposta();
 // Binds an answer to InserisciRisposta; bambino is the child's uuid as text,
-// empty for a guest.
-void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino);
+// empty for a guest; classe the class's.
+void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString& classe);
 
 } // namespace Registro::Server
