@@ -112,7 +112,7 @@ struct Invio::Dati {
     // The server refused the data, and sending it again cannot help: a check
     // or a key broken, or an answer of a class the server no longer grants
     // this login (its row-level security refuses it as a privilege).
-    bool rifiutate(const Guasto& g, const QList<DaInviare>& risposte) const;
+    bool respinte(const Guasto& g, const QList<DaInviare>& risposte) const;
     int inviaUnaAllaVolta(const QList<DaInviare>& risposte);
     // One transaction on the server.
     void inviaLotto(const QList<DaInviare>& risposte);
@@ -500,7 +500,7 @@ int Invio::Dati::invia(const QList<DaInviare>& risposte)
     try {
         inviaLotto(risposte);
     } catch (const Guasto& g) {
-        if (!rifiutate(g, risposte))
+        if (!respinte(g, risposte))
             throw;
         return inviaUnaAllaVolta(risposte);
     }
@@ -520,7 +520,7 @@ int Invio::Dati::inviaUnaAllaVolta(const QList<DaInviare>& risposte)
             inviaLotto({a});
             inviate.append(a.riga);
         } catch (const Guasto& g) {
-            if (!rifiutate(g, {a})) {
+            if (!respinte(g, {a})) {
                 // What the server took stays taken; the rest waits.
                 togliDallaCoda(inviate, rifiutate);
                 throw;
@@ -536,7 +536,7 @@ int Invio::Dati::inviaUnaAllaVolta(const QList<DaInviare>& risposte)
     return int(inviate.size());
 }
 
-bool Invio::Dati::rifiutate(const Guasto& g, const QList<DaInviare>& risposte) const
+bool Invio::Dati::respinte(const Guasto& g, const QList<DaInviare>& risposte) const
 {
     return g.rifiuto()
         || (g.codice == QLatin1String("42501") && std::any_of(risposte.cbegin(), risposte.cend(), [&](const DaInviare& a) {

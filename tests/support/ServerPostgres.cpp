@@ -204,8 +204,11 @@ bool ServerPostgres::eseguiFile(const QString& database, const QString& file)
 bool ServerPostgres::creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti)
 {
     QString ruoli;
-    for (const auto& [nome, ruolo] : utenti)
+    for (const auto& [nome, ruolo] : utenti) {
         ruoli += QStringLiteral("CREATE ROLE %1 LOGIN%2;").arg(nome, ruolo.isEmpty() ? QString() : " IN ROLE " + ruolo);
+        if (ruolo == QLatin1String("tesselo_gioco") || ruolo == QLatin1String("tesselo_insegnante"))
+            ruoli += QStringLiteral("SELECT tesselo.assegna_classe('La mia classe', '%1');").arg(nome);
+    }
     return creaDatabase(database) && eseguiFile(database, FileSchema())
         && (ruoli.isEmpty() || client(QStringLiteral("psql"), {"-X", "-q", "-d", database, "-c", ruoli}));
 }

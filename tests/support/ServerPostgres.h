@@ -53,10 +53,15 @@ public:
     bool eseguiFile(const QString& database, const QString& file);
     // A school's register: the database created, the register's schema
     // (FileSchema) applied, and each login user, a name and the role it is a
-    // member of (none when empty), created.
+    // member of (none when empty), created; a game's or a teacher's user is
+    // granted the register's first class, "La mia classe", as a school of
+    // one class has it.
     bool creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti);
     // The register's schema in the source tree.
     static QString FileSchema() { return QStringLiteral(TESSELO_SCHEMA_POSTGRES); }
+    // The schema as version 2 left it, before classes: a school's server to
+    // upgrade.
+    static QString FileSchemaVersione2() { return QStringLiteral(TESSELO_SCHEMA_POSTGRES_2); }
     // A connection through the Qt PostgreSQL driver, opened; check isOpen().
     QSqlDatabase connetti(const QString& nomeConnessione, const QString& utente, const QString& database);
 
