@@ -372,7 +372,7 @@ private slots:
         QTest::addColumn<QString>("parole");
         QTest::newRow("nobody listening") << "vuoto" << "server del registro non raggiungibile";
         QTest::newRow("a server that never answers") << "muto" << "server del registro non raggiungibile";
-        QTest::newRow("a newer schema") << "nuovo" << "più recente (3)";
+        QTest::newRow("a newer schema") << "nuovo" << QStringLiteral("più recente (%1)").arg(Server::Versione + 1);
         QTest::newRow("a user the server does not know") << "utente" << "server del registro non raggiungibile";
         QTest::newRow("a database with no register") << "database" << "non c'è un registro di Tesselo";
         QTest::newRow("a port that is no number") << "porta" << "la porta \"cinque\" non è valida";
