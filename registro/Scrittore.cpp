@@ -84,7 +84,14 @@ struct Scrittore::Dati {
     mutable std::mutex mutex;
     std::condition_variable arrivata;  // an answer queued, or the end
     std::condition_variable vuota;     // the queue drained, or tried and waiting
-    std::deque<std::pair<Risposta, qint64>> coda;
+    // Each answer queued with the class a guest's answer goes to (0: the
+    // register's only one).
+    struct Voce {
+        std::pair<Risposta, qint64> risposta;
+        qint64 classe = 0;
+    };
+    std::deque<Voce> coda;
+    qint64 classeOspiti = 0;
     bool inCorso = false;   // the writer is working on the queue's head
     bool provata = false;   // the last try failed, and nothing was queued since
     bool fine = false;
@@ -101,7 +108,7 @@ struct Scrittore::Dati {
 
     void lavora();
     bool pronto();
-    bool scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto);
+    bool scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto, qint64 classe);
     void aggiungiRecupero();
     void segnaInUso();
     void concludi();
@@ -154,10 +161,14 @@ bool Scrittore::Dati::pronto()
     return true;
 }
 
-bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto)
+bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto, qint64 classe)
 {
     if (!pronto())
         return false;
+    if (classe != 0 && !archivio->scegliClasse(classe)) {
+        motivo = QStringLiteral("la classe scelta non è più nel registro");
+        return false;
+    }
     const Accesso esito = archivio->registraTutte(lotto);
     if (esito != Accesso::Ok) {
         motivo = archivio->ultimoErrore();
@@ -200,12 +211,14 @@ void Scrittore::Dati::lavora()
             continue;
         }
         const bool ultima = fine;
+        // One class's answers at a time.
+        const qint64 classe = coda.front().classe;
         QList<std::pair<Risposta, qint64>> lotto;
-        for (auto r = coda.begin(); r != coda.end() && lotto.size() < Lotto; ++r)
-            lotto.append(*r);
+        for (auto r = coda.begin(); r != coda.end() && r->classe == classe && lotto.size() < Lotto; ++r)
+            lotto.append(r->risposta);
         inCorso = true;
         blocco.unlock();
-        const bool scritto = scriviLotto(lotto);
+        const bool scritto = scriviLotto(lotto, classe);
         blocco.lock();
         inCorso = false;
         if (scritto) {
@@ -237,7 +250,8 @@ void Scrittore::Dati::concludi()
     int perse = 0;
     {
         std::lock_guard blocco(mutex);
-        resto = Recupero::Risposte(coda.begin(), coda.end());
+        for (const Voce& v : coda)
+            resto.append(v.risposta);
         coda.clear();
         perse = oltreIlLimite;
     }
@@ -288,10 +302,16 @@ void Scrittore::registra(const Risposta& risposta, qint64 bambino)
             ++d->oltreIlLimite;
             return;
         }
-        d->coda.emplace_back(risposta, bambino);
+        d->coda.push_back({{risposta, bambino}, d->classeOspiti});
         d->provata = false;
     }
     d->arrivata.notify_one();
+}
+
+void Scrittore::classeOspiti(qint64 classe)
+{
+    std::lock_guard blocco(d->mutex);
+    d->classeOspiti = classe;
 }
 
 void Scrittore::attendi()
