@@ -432,6 +432,23 @@ $$;
 CREATE OR REPLACE TRIGGER bambino_spostato AFTER UPDATE OF classe ON tesselo.bambini
     FOR EACH ROW WHEN (OLD.classe IS DISTINCT FROM NEW.classe) EXECUTE FUNCTION tesselo.bambino_spostato();
 
+-- An answer's uuid is the answer, whatever its time: the primary key holds
+-- the time too, as a partitioned table's must, so an answer whose uuid is
+-- stored with another time is skipped here, as a resend (ON CONFLICT DO
+-- NOTHING) is. With the owner's rights, since the game may not read answers.
+CREATE OR REPLACE FUNCTION tesselo.risposta_nuova() RETURNS trigger
+    LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+BEGIN
+    IF EXISTS (SELECT FROM tesselo.risposte WHERE uuid = NEW.uuid AND quando <> NEW.quando) THEN
+        RETURN NULL;
+    END IF;
+    RETURN NEW;
+END
+$$;
+CREATE OR REPLACE TRIGGER risposta_nuova BEFORE INSERT ON tesselo.risposte
+    FOR EACH ROW EXECUTE FUNCTION tesselo.risposta_nuova();
+
 -- The technician's commands (tesselo_dirigenza only).
 CREATE OR REPLACE FUNCTION tesselo.solo_dirigenza() RETURNS void
     LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
