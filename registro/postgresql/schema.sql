@@ -359,7 +359,10 @@ BEGIN
         INSERT INTO tesselo.classi_utenti (classe, utente)
             SELECT mia, r.rolname FROM pg_catalog.pg_roles r
             WHERE r.rolcanlogin AND NOT r.rolsuper
-              AND (pg_has_role(r.oid, 'tesselo_gioco', 'MEMBER') OR pg_has_role(r.oid, 'tesselo_insegnante', 'MEMBER'));
+              AND (pg_has_role(r.oid, 'tesselo_gioco', 'MEMBER') OR pg_has_role(r.oid, 'tesselo_insegnante', 'MEMBER'))
+              -- Roles serve the whole cluster: another school's users, kept
+              -- out of this database, are not this school's.
+              AND has_database_privilege(r.oid, current_database(), 'CONNECT');
     END IF;
     UPDATE tesselo.versione SET versione = 3;
 END

@@ -361,12 +361,16 @@ private slots:
     // A register of version 2 (one class, symbols unique on the server)
     // becomes "La mia classe" with every child and answer, granted to every
     // login user of the game and of the teachers, directly or through a
-    // group, and to nobody else.
+    // group, that may connect to it, and to nobody else.
     void migrazioneDallaVersione2()
     {
         QVERIFY(server.creaDatabase("vecchia"));
         QVERIFY2(server.eseguiFile("vecchia", QStringLiteral(TESSELO_SCHEMA_VERSIONE_2)), qPrintable(server.errore()));
-        QVERIFY(Psql("vecchia", "CREATE ROLE pc_gruppo LOGIN IN ROLE gruppo_gioco"));
+        // Another school's computer on the same cluster may not connect here.
+        QVERIFY(Psql("vecchia", "CREATE ROLE pc_gruppo LOGIN IN ROLE gruppo_gioco;"
+                                "CREATE ROLE pc_altra_scuola LOGIN IN ROLE tesselo_gioco;"
+                                "REVOKE CONNECT ON DATABASE vecchia FROM PUBLIC;"
+                                "GRANT CONNECT ON DATABASE vecchia TO maestra_a, maestra_b, pc_aula, pc_lab, gruppo_gioco"));
         QSqlDatabase vecchia = server.connetti("vecchia", ServerPostgres::Superutente, "vecchia");
         QVERIFY(vecchia.isOpen());
         QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 2);
