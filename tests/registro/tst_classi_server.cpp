@@ -427,7 +427,7 @@ void TestClassiServer::computerAggiornato()
     // child's and a guest's. Both are upgraded: the computer's answers
     // reach the server's migrated class, "La mia classe", the same class.
     QVERIFY(server.creaDatabase("vecchio"));
-    QVERIFY2(server.eseguiFile("vecchio", ServerPostgres::FileSchemaVersione2()), qPrintable(server.errore()));
+    QVERIFY2(server.eseguiFile("vecchio", QStringLiteral(TESSELO_SCHEMA_VERSIONE_2)), qPrintable(server.errore()));
     QVERIFY(server.client("psql", {"-X", "-q", "-d", "vecchio", "-c", "CREATE ROLE aula_vecchia LOGIN IN ROLE tesselo_gioco"}));
     const QUuid anna = QUuid::createUuid();
     QVERIFY(server.client("psql", {"-X", "-q", "-d", "vecchio", "-c",

@@ -237,3 +237,22 @@ QVariant Interroga(const QString& connessione, const QString& istruzione)
     }
     return q.next() ? q.value(0) : QVariant(true);
 }
+
+Esito Esegui(QSqlDatabase db, const QString& sql, const QVariantMap& valori)
+{
+    QSqlQuery q(db);
+    bool ok;
+    if (valori.isEmpty()) {
+        ok = q.exec(sql);
+    } else {
+        q.prepare(sql);
+        for (auto v = valori.cbegin(); v != valori.cend(); ++v)
+            q.bindValue(v.key(), v.value());
+        ok = q.exec();
+    }
+    const int righe = q.isSelect() ? -1 : q.numRowsAffected();
+    QVariant primo;
+    if (ok && q.isSelect() && q.next())
+        primo = q.value(0);
+    return {ok, q.lastError().nativeErrorCode(), righe, primo};
+}

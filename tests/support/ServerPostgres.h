@@ -59,9 +59,6 @@ public:
     bool creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti);
     // The register's schema in the source tree.
     static QString FileSchema() { return QStringLiteral(TESSELO_SCHEMA_POSTGRES); }
-    // The schema as version 2 left it, before classes: a school's server to
-    // upgrade.
-    static QString FileSchemaVersione2() { return QStringLiteral(TESSELO_SCHEMA_POSTGRES_2); }
     // A connection through the Qt PostgreSQL driver, opened; check isOpen().
     QSqlDatabase connetti(const QString& nomeConnessione, const QString& utente, const QString& database);
 
@@ -95,3 +92,13 @@ private:
 // it): the first value of its first row, true when it returns no row, and
 // nothing, with a warning, when it fails.
 QVariant Interroga(const QString& connessione, const QString& istruzione);
+
+// One statement on a connection, its values bound by name (none: run as
+// it is, which also runs what cannot be prepared, such as CREATE TABLE).
+struct Esito {
+    bool ok;
+    QString codice;   // SQLSTATE when it failed
+    int righe;        // rows changed, or -1
+    QVariant primo;   // the first column of the first row
+};
+Esito Esegui(QSqlDatabase db, const QString& sql, const QVariantMap& valori = {});

@@ -1,6 +1,6 @@
--- The register's schema as version 2 of Tesselo left it, before classes: the
--- starting point of the suites that upgrade a school's server. Never changed.
---
+-- The school's server schema at version 2, kept as servers of that version
+-- have it: the starting point of the migration that tst_scuola_ruoli tests.
+
 -- Tesselo's class register on a school's PostgreSQL server (15 or later).
 --
 -- Applied by a superuser to the register's database (by default "tesselo"):
