@@ -44,6 +44,14 @@ Accesso Apri(const Impostazioni& imp, const QString& utente, const QString& nome
         errore = QStringLiteral("è di una versione di Tesselo più recente (%1): va aggiornato il programma").arg(versione);
         return Accesso::PiuRecente;
     }
+    // An older schema has none of what this program reads and writes (the
+    // classes): the technician applies this version's schema first.
+    if (versione < Versione) {
+        s.close();
+        errore = QStringLiteral("il registro sul server è della versione %1, precedente a questa di Tesselo (%2):"
+                                " va aggiornato con il suo schema").arg(versione).arg(Versione);
+        return Accesso::Danneggiato;
+    }
     return Accesso::Ok;
 }
 

@@ -18,7 +18,8 @@ constexpr int Versione = 3;
 // server as utente, trying to connect for at most secondi, and reads the
 // schema's version into versione. Ok; NonRaggiungibile when the server did
 // not answer or refused the connection; Danneggiato when the version cannot
-// be read (no register there, or no right to read it); PiuRecente, the
+// be read (no register there, or no right to read it) or, the connection
+// closed again, is older than Versione (not yet upgraded); PiuRecente, the
 // connection closed again, when the schema is newer than Versione. errore
 // says why, in one line.
 Accesso Apri(const Impostazioni& imp, const QString& utente, const QString& nome, int secondi, QString& errore,

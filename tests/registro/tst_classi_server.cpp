@@ -459,10 +459,31 @@ void TestClassiServer::computerAggiornato()
     }
     QSqlDatabase::removeDatabase("vecchio");
     QCOMPARE(Valore(computer, "SELECT count(*) FROM da_inviare").toInt(), 2);
-    // The server upgraded by applying this version's schema.
-    QVERIFY2(server.eseguiFile("vecchio", ServerPostgres::FileSchema()), qPrintable(server.errore()));
     Impostazioni i = imp("aula_vecchia");
     i.database = "vecchio";
+    // The computer upgraded first: the server not yet, which neither the
+    // sender nor the teachers' program uses; the answers wait.
+    {
+        std::mutex mutex;
+        QString motivo;
+        Invio invio(i, computer);
+        invio.quandoFallito([&](const QString& m, std::chrono::milliseconds) {
+            std::lock_guard blocco(mutex);
+            motivo = m;
+        });
+        const auto letto = [&] {
+            std::lock_guard blocco(mutex);
+            return motivo;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!letto().isEmpty(), 10000);
+        QVERIFY2(letto().contains("della versione 2, precedente"), qPrintable(letto()));
+    }
+    QCOMPARE(Valore(computer, "SELECT count(*) FROM da_inviare").toInt(), 2);
+    ArchivioServer insegnante;
+    QCOMPARE(insegnante.apri(i), Accesso::Danneggiato);
+    QVERIFY2(insegnante.ultimoErrore().contains("va aggiornato"), qPrintable(insegnante.ultimoErrore()));
+    // The server upgraded by applying this version's schema.
+    QVERIFY2(server.eseguiFile("vecchio", ServerPostgres::FileSchema()), qPrintable(server.errore()));
     {
         std::atomic<int> inviate = 0;
         Invio invio(i, computer);
