@@ -129,17 +129,12 @@ class TestClassiServer : public QObject {
         return sql(QStringLiteral("INSERT INTO tesselo.bambini (uuid, nome, simbolo, classe) VALUES ('%1', '%2', '%3', '%4')")
                        .arg(uuid, nome, simbolo, classe)).isValid() ? uuid : QString();
     }
-    // The class on the server of each answer, as "name:answer" sorted.
+    // The class on the server of each answer, as "name:answer", sorted.
     QStringList classiDelleRisposte()
     {
-        QStringList righe;
-        QSqlQuery q(QSqlDatabase::database("super"));
-        if (!q.exec("SELECT c.nome || ':' || r.risposta FROM tesselo.risposte r JOIN tesselo.classi c ON c.uuid = r.classe"
-                    " ORDER BY 1"))
-            qWarning() << q.lastError().text();
-        while (q.next())
-            righe << q.value(0).toString();
-        return righe;
+        return sql("SELECT string_agg(v, '|' ORDER BY v) FROM (SELECT c.nome || ':' || r.risposta AS v"
+                   " FROM tesselo.risposte r JOIN tesselo.classi c ON c.uuid = r.classe) t")
+            .toString().split('|', Qt::SkipEmptyParts);
     }
     // Runs the sender of utente on the register at file until it has copied
     // the classes and sent every answer queued (or set it aside).
