@@ -111,7 +111,8 @@ QString InserisciRisposta()
 {
     return QStringLiteral(
         "INSERT INTO tesselo.risposte (uuid, quando, bambino, classe, gioco, domande, blocchi, risposta, esatta,"
-        " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid), CAST(? AS uuid), ?,"
+        " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid),"
+        " coalesce((SELECT classe FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)), CAST(? AS uuid)), ?,"
         " CAST(? AS jsonb), CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint)"
         " WHERE CAST(? AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(? AS uuid))"
         " OR NOT EXISTS (SELECT FROM tesselo.classi WHERE uuid = CAST(? AS uuid))"
@@ -125,16 +126,17 @@ void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString
     q.bindValue(0, Testo(r.id));
     q.bindValue(1, r.quando.toUTC().toString(Qt::ISODateWithMs));
     q.bindValue(2, chi);
-    q.bindValue(3, dove);
-    q.bindValue(4, r.schermo);
-    q.bindValue(5, JsonDomande(r.domande));
-    q.bindValue(6, JsonBlocchi(r.blocchi));
-    q.bindValue(7, r.risposta);
-    q.bindValue(8, r.esatta);
-    q.bindValue(9, r.millisecondi);
-    q.bindValue(10, chi);
+    q.bindValue(3, chi);
+    q.bindValue(4, dove);
+    q.bindValue(5, r.schermo);
+    q.bindValue(6, JsonDomande(r.domande));
+    q.bindValue(7, JsonBlocchi(r.blocchi));
+    q.bindValue(8, r.risposta);
+    q.bindValue(9, r.esatta);
+    q.bindValue(10, r.millisecondi);
     q.bindValue(11, chi);
-    q.bindValue(12, dove);
+    q.bindValue(12, chi);
+    q.bindValue(13, dove);
 }
 
 } // namespace Registro::Server

@@ -33,15 +33,17 @@ QString JsonBlocchi(const QList<Blocco>& blocchi);
 QList<Domanda> Domande(const QString& json);
 QList<Blocco> Blocchi(const QString& json);
 
-// The statement that inserts one answer into its class, bound by Lega. A
-// resend is ignored (a conflict target would need the right to read the
-// answers); an answer of a child no longer in a class this login sees is
-// dropped, as the child's removal dropped their others. An answer of a
-// class this login does not see is tried all the same, so that the server
-// refuses it (the class not granted) and the refusal is kept, never lost.
+// The statement that inserts one answer into its class, bound by Lega: a
+// child's answer into the child's class on the server (where the child may
+// have moved since), a guest's into the class given. A resend is ignored (a
+// conflict target would need the right to read the answers); an answer of
+// a child no longer in a class this login sees is dropped, as the child's
+// removal dropped their others. An answer of a class this login does not
+// see is tried all the same, so that the server refuses it (the class not
+// granted) and the refusal is kept, never lost.
 QString InserisciRisposta();
 // Binds an answer to InserisciRisposta; bambino is the child's uuid as text,
-// empty for a guest; classe the class's.
+// empty for a guest; classe the uuid of the class it was given in.
 void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString& classe);
 
 } // namespace Registro::Server
