@@ -83,7 +83,12 @@ Lettura LeggiClasse(const QString& percorso)
 {
     Registro::Archivio archivio;
     // The header and schema only: the start never waits for a large file.
-    const Registro::Accesso esito = archivio.apri(percorso, false, Registro::Controllo::Rapido);
+    Registro::Accesso esito = archivio.apri(percorso, false, Registro::Controllo::Rapido);
+    // A register of an earlier version cannot be read as it is: the first
+    // start after the program was updated brings it up to date (a large one
+    // takes seconds, once), as the writer would.
+    if (esito == Registro::Accesso::Mancante && QFileInfo(percorso).size() > 0)
+        esito = archivio.apri(percorso, true, Registro::Controllo::Rapido);
     if (esito == Registro::Accesso::Ok)
         return {archivio.bambini(), {}};
     if (esito == Registro::Accesso::Mancante)

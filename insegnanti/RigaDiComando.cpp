@@ -69,7 +69,9 @@ QString NomiClassi(const QList<Registro::Classe>& classi)
     QStringList nomi;
     for (const Registro::Classe& c : classi)
         if (!nomi.contains(c.nome))
-            nomi << Testo::tr("«%1»").arg(c.nome);
+            nomi << c.nome;
+    for (QString& nome : nomi)
+        nome = Testo::tr("«%1»").arg(nome);
     return nomi.join(QStringLiteral(", "));
 }
 

@@ -5,6 +5,7 @@
 #include "app/Seduta.h"
 #include "app/VociNomi.h"
 #include "registro/Archivio.h"
+#include "registro/Schema.h"
 #include "screens/FormChiGioca.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
@@ -402,6 +403,52 @@ private slots:
         }
         QSqlDatabase::removeDatabase("conta");
         QCOMPARE(nuove, 2);
+    }
+
+    // A register of the version before classes, as the program before this
+    // one left it: the first start brings it up to date, shows its children
+    // on "Chi gioca?" and records the sitting's answers.
+    void versionePrecedente_chiGiocaERegistra()
+    {
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        const QList<Registro::Bambino> classe = ClasseProva::Bambini(3);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "precedente");
+            db.setDatabaseName(percorso);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (int v = 0; v < 3; ++v)
+                for (const QString& istruzione : Registro::Schema::Passo(v))
+                    QVERIFY2(q.exec(istruzione), qPrintable(q.lastError().text()));
+            for (const Registro::Bambino& b : classe) {
+                q.prepare("INSERT INTO bambini (uuid, nome, cognome, simbolo) VALUES (randomblob(16), ?, ?, ?)");
+                q.addBindValue(b.nome);
+                q.addBindValue(b.cognome);
+                q.addBindValue(b.simbolo);
+                QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+            }
+            QVERIFY(q.exec("PRAGMA user_version = 3"));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("precedente");
+
+        Ambiente a;
+        CatturaStderr errori;
+        Avvia(percorso);
+        ClasseProva::ClicAvvio();
+        QVERIFY(Schermi::Trova(IdSchermo::FormChiGioca)->caricato());
+        QCOMPARE(Simboli().size(), classe.size() + 1);
+        ClasseProva::ScegliSimbolo(0);
+        const qint64 id = Seduta::Bambini().at(0).id;
+        GiocaDueRisposte(a);
+        QVERIFY(Seduta::Termina(10s));
+        QCOMPARE(errori.testo(), QString());
+        const auto risposte = Risposte(percorso);
+        QCOMPARE(risposte.size(), 2);
+        for (const auto& [risposta, bambino] : risposte)
+            QCOMPARE(bambino, id);
     }
 
     // A name is spoken as typed even when it reads like an option of the
