@@ -372,7 +372,9 @@ bool ArchivioServer::dirigenza() const
 
 std::optional<QList<Assegnazione>> ArchivioServer::assegnazioni() const
 {
-    if (!d->aperto)
+    // Only the management may read the grants: a teacher's login is not
+    // asked, so that her views never count a refused reading.
+    if (!d->aperto || !dirigenza())
         return std::nullopt;
     QList<Assegnazione> elenco;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT classe::text, utente::text FROM tesselo.classi_utenti"

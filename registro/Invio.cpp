@@ -243,8 +243,8 @@ QHash<QByteArray, qint64> SalvaClassi(QSqlDatabase db, const DelServer& server)
     while (vecchie.next())
         if (!server.classi.contains(vecchie.value(1).toByteArray()))
             soloQui.insert(vecchie.value(0).toLongLong(), vecchie.value(2).toString());
-    // Every local class first takes a name no class can have, so that names
-    // swapped on the server never collide here.
+    // Every local class first takes a name of its own ('~' and its id), so
+    // that names swapped on the server never collide here.
     QSqlQuery temporaneo = Prepara(db, QStringLiteral("UPDATE classi SET nome = '~' || id"));
     Esegui(temporaneo, cosa);
     QSqlQuery q = Prepara(db, QStringLiteral(

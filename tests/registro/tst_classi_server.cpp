@@ -287,6 +287,9 @@ void TestClassiServer::insegnanteSoloLeSue()
     QCOMPARE(maestra.bambini().first().nome, QStringLiteral("Anna"));
     QVERIFY(maestra.risposte().isEmpty());
     QVERIFY(!maestra.dirigenza());
+    maestra.nuovaLettura();
+    QVERIFY(!maestra.assegnazioni());
+    QCOMPARE(maestra.erroreLettura(), QString());
     // A child of hers added goes into 1A, even with a symbol 1B uses.
     QVERIFY(maestra.salva({0, {}, "Dario", {}, "cane"}));
     QCOMPARE(sql(QStringLiteral("SELECT count(*) FROM tesselo.bambini WHERE classe = '%1'").arg(primaA)).toInt(), 2);
