@@ -6,8 +6,8 @@
 // security, against the same statement as the tables' owner, whom no policy
 // binds, and against the same statement run by psql as the teacher.
 // Prints three rows (label, figure, floor, unit, ratio, tab-separated), each
-// a median of 11 runs after one that warms the cache; the plan with its
-// times goes to standard error.
+// a median of 11 rounds (the three statements in turn) after one that warms
+// the cache; the plan with its times goes to standard error.
 //   bench_scuola
 #include "bench/AnnoScolastico.h"
 #include "registro/Giochi.h"
@@ -23,6 +23,8 @@
 #include <QTimeZone>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 using namespace Registro;
 using namespace AnnoScolastico;
@@ -38,11 +40,11 @@ constexpr int Classi = 40, Varieta = 4096;
     std::exit(1);
 }
 
-void Esegui(QSqlDatabase db, const QString& sql)
+// The statement run, or the benchmark stopped.
+void Fai(QSqlDatabase db, const QString& sql)
 {
-    QSqlQuery q(db);
-    if (!q.exec(sql))
-        Fallito(sql.left(200) + QStringLiteral(": ") + q.lastError().text());
+    if (const Esito e = Esegui(db, sql); !e.ok)
+        Fallito(sql.left(200) + QStringLiteral(": ") + e.codice + QLatin1Char(' ') + db.lastError().text());
 }
 
 // The school's server as a school would set it up: a quarter of a small
@@ -67,14 +69,14 @@ void Genera(QSqlDatabase su, const QDate& inizio)
         simboli << QStringLiteral("'%1'").arg(QString::fromLatin1(Simboli()[i].chiave));
     for (int c = 0; c < Classi; ++c) {
         const QString nome = QString::number(1 + c / 8) + QChar(u'A' + c % 8);
-        Esegui(su, QStringLiteral("SELECT tesselo.crea_classe('%1', '%2')").arg(nome, anno));
-        Esegui(su, QStringLiteral("INSERT INTO tesselo.bambini (classe, nome, cognome, simbolo)"
+        Fai(su, QStringLiteral("SELECT tesselo.crea_classe('%1', '%2')").arg(nome, anno));
+        Fai(su, QStringLiteral("INSERT INTO tesselo.bambini (classe, nome, cognome, simbolo)"
                                   " SELECT tesselo.classe_di_nome('%1'), 'Bambino ' || k, 'Cognome', s"
                                   " FROM unnest(ARRAY[%2]) WITH ORDINALITY AS t(s, k)")
                        .arg(nome, simboli.join(',')));
     }
     // The answers' contents: what bench_registro writes, as the server keeps it.
-    Esegui(su, "CREATE UNLOGGED TABLE varieta (i integer PRIMARY KEY, gioco text, domande jsonb, blocchi jsonb,"
+    Fai(su, "CREATE UNLOGGED TABLE varieta (i integer PRIMARY KEY, gioco text, domande jsonb, blocchi jsonb,"
                " risposta text, esatta boolean, millisecondi bigint)");
     QSqlQuery q(su);
     q.prepare("INSERT INTO varieta VALUES (?, ?, CAST(? AS jsonb), CAST(? AS jsonb), ?, ?, ?)");
@@ -89,20 +91,20 @@ void Genera(QSqlDatabase su, const QDate& inizio)
             Fallito(q.lastError().text());
     }
     // The school days: weekdays from the first of September, as bench_registro's.
-    Esegui(su, QStringLiteral("CREATE UNLOGGED TABLE giorni AS SELECT row_number() OVER (ORDER BY g) - 1 AS n, g::date AS giorno"
+    Fai(su, QStringLiteral("CREATE UNLOGGED TABLE giorni AS SELECT row_number() OVER (ORDER BY g) - 1 AS n, g::date AS giorno"
                               " FROM generate_series(DATE '%1', DATE '%1' + 300, interval '1 day') AS g"
                               " WHERE extract(isodow FROM g) <= 5 ORDER BY g LIMIT %2")
                    .arg(inizio.toString(Qt::ISODate))
                    .arg(Giorni));
     // The rows are consistent by construction: the foreign keys' triggers
     // are left out of the load (replica), the policies bind no superuser.
-    Esegui(su, "SET session_replication_role = replica");
+    Fai(su, "SET session_replication_role = replica");
     for (int c = 0; c < Classi; ++c) {
         QElapsedTimer t;
         t.start();
         // Each child plays from 8:30 Rome time, an answer every 9 to 15 s;
         // what they answer cycles through the varieties by child, day and turn.
-        Esegui(su, QStringLiteral(
+        Fai(su, QStringLiteral(
             "INSERT INTO tesselo.risposte (uuid, quando, bambino, classe, gioco, domande, blocchi, risposta, esatta, millisecondi)"
             " SELECT gen_random_uuid(), (d.giorno + time '08:30') AT TIME ZONE 'Europe/Rome'"
             "   + (b.k * 40 + t.n * 12 + (b.k * 7 + t.n * 13 + d.n) % 4) * interval '1 second',"
@@ -117,13 +119,13 @@ void Genera(QSqlDatabase su, const QDate& inizio)
                        .arg(Varieta));
         std::fprintf(stderr, "class %d of %d: %lld ms\n", c + 1, Classi, t.elapsed());
     }
-    Esegui(su, "SET session_replication_role = DEFAULT");
-    Esegui(su, "DROP TABLE varieta, giorni");
+    Fai(su, "SET session_replication_role = DEFAULT");
+    Fai(su, "DROP TABLE varieta, giorni");
     // As the server's autovacuum leaves it: the visibility map set, so that
     // a class's stretch of the index is read without the rows.
     QElapsedTimer t;
     t.start();
-    Esegui(su, "VACUUM (ANALYZE) tesselo.risposte");
+    Fai(su, "VACUUM (ANALYZE) tesselo.risposte");
     std::fprintf(stderr, "vacuum and analyse: %lld ms\n", t.elapsed());
 }
 
@@ -140,45 +142,40 @@ QString Scritta(const QStringList& valori)
     return sql;
 }
 
-// Milliseconds of the statement on db, every row read, median of Prove runs.
-double Tempo(QSqlDatabase db, const QStringList& valori)
+// One run of the statement on db, every row read: its milliseconds.
+std::function<double()> Esecutore(QSqlDatabase db, const QStringList& valori)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(Sintesi);
-    int righe = 0;
-    const auto una = [&] {
+    auto q = std::make_shared<QSqlQuery>(db);
+    q->setForwardOnly(true);
+    q->prepare(Sintesi);
+    return [q, valori, utente = db.userName()] {
+        QElapsedTimer t;
+        t.start();
         for (int i = 0; i < valori.size(); ++i)
-            q.bindValue(i, valori[i]);
-        if (!q.exec())
-            Fallito(q.lastError().text());
-        for (righe = 0; q.next(); ++righe) {
-        }
+            q->bindValue(i, valori[i]);
+        if (!q->exec())
+            Fallito(q->lastError().text());
+        int righe = 0;
+        while (q->next())
+            ++righe;
+        const double ms = t.nsecsElapsed() / 1e6;
+        if (righe < Bambini)
+            Fallito(QStringLiteral("%1's class at a glance has only %2 rows").arg(utente).arg(righe));
+        return ms;
     };
-    una();
-    const double ms = Mediana(Tempi(Prove, una));
-    if (righe < Bambini)
-        Fallito(QStringLiteral("%1 a glance has only %2 rows").arg(db.userName()).arg(righe));
-    return ms;
 }
 
-// psql's own timer for the same statement as utente.
-double TempoPsql(ServerPostgres& server, const QString& utente, const QStringList& valori)
+// One run of the same statement by psql as utente: its own timer.
+double UnaPsql(ServerPostgres& server, const QString& utente, const QStringList& valori)
 {
-    QList<double> tempi;
-    for (int i = 0; i < Prove + 1; ++i) {
-        const auto uscita = server.client(QStringLiteral("psql"), {"-X", "-q", "-U", utente, "-d", Database, "-o",
-                                                                   "/dev/null", "-c", "\\timing on", "-c",
-                                                                   Scritta(valori)});
-        if (!uscita)
-            Fallito(server.errore());
-        const auto m = QRegularExpression(QStringLiteral("Time: ([0-9.]+) ms")).match(QString::fromUtf8(*uscita));
-        if (!m.hasMatch())
-            Fallito(QStringLiteral("psql printed no time: ") + QString::fromUtf8(*uscita));
-        if (i > 0)
-            tempi << m.captured(1).toDouble();
-    }
-    return Mediana(tempi);
+    const auto uscita = server.client(QStringLiteral("psql"), {"-X", "-q", "-U", utente, "-d", Database, "-o",
+                                                               "/dev/null", "-c", "\\timing on", "-c", Scritta(valori)});
+    if (!uscita)
+        Fallito(server.errore());
+    const auto m = QRegularExpression(QStringLiteral("Time: ([0-9.]+) ms")).match(QString::fromUtf8(*uscita));
+    if (!m.hasMatch())
+        Fallito(QStringLiteral("psql printed no time: ") + QString::fromUtf8(*uscita));
+    return m.captured(1).toDouble();
 }
 
 } // namespace
@@ -199,7 +196,7 @@ int main(int argc, char** argv)
     t.start();
     Genera(su, inizio);
     std::fprintf(stderr, "21.6 million answers in %lld s\n", t.elapsed() / 1000);
-    Esegui(su, "SELECT tesselo.assegna_classe('1A', 'maestra_1a')");
+    Fai(su, "SELECT tesselo.assegna_classe('1A', 'maestra_1a')");
     QSqlQuery uuid(su);
     if (!uuid.exec("SELECT tesselo.classe_di_nome('1A')::text, (SELECT count(*) FROM tesselo.risposte)") || !uuid.next())
         Fallito(uuid.lastError().text());
@@ -214,10 +211,18 @@ int main(int argc, char** argv)
                                                               "EXPLAIN (ANALYZE, BUFFERS) " + Scritta(valori)});
     std::fprintf(stderr, "%s\n", piano ? piano->constData() : qPrintable(server.errore()));
 
-    const double insegnante = Tempo(maestra, valori);
-    Riga("school of 40 classes: one class at a glance as its teacher (RLS)", insegnante, 1000, "ms");
-    Riga("school of 40 classes: the teacher against the same statement in psql", insegnante,
-         TempoPsql(server, QStringLiteral("maestra_1a"), valori), "ms");
-    Riga("school of 40 classes: the teacher (RLS) against the owner without RLS", insegnante, Tempo(su, valori), "ms");
+    // The three in turn, round after round, so that the machine's load
+    // weighs on each alike; the first round warms the cache and is not counted.
+    const auto insegnante = Esecutore(maestra, valori), proprietario = Esecutore(su, valori);
+    QList<double> conRls, senzaRls, psql;
+    for (int i = 0; i <= Prove; ++i) {
+        const double a = insegnante(), b = proprietario(), c = UnaPsql(server, QStringLiteral("maestra_1a"), valori);
+        if (i > 0)
+            conRls << a, senzaRls << b, psql << c;
+    }
+    const double rls = Mediana(conRls);
+    Riga("school of 40 classes: one class at a glance as its teacher (RLS)", rls, 1000, "ms");
+    Riga("school of 40 classes: the teacher against the same statement in psql", rls, Mediana(psql), "ms");
+    Riga("school of 40 classes: the teacher (RLS) against the owner without RLS", rls, Mediana(senzaRls), "ms");
     return 0;
 }

@@ -17,7 +17,7 @@ const QString Permesso = QStringLiteral("42501");    // insufficient_privilege
 const QString Doppione = QStringLiteral("23505");    // unique_violation
 
 // The game's insert: a resend is ignored. Without a conflict target, which
-// would need SELECT on the answers; the only unique key is the uuid. An
+// would need SELECT on the answers; the unique key is the uuid with its time. An
 // answer of a child removed meanwhile is dropped, not refused, so that it
 // cannot hold up the rest of a batch.
 const QString InserisciRisposta = QStringLiteral(
