@@ -24,8 +24,32 @@ namespace {
 // time zone.
 const QString Millisecondi = QStringLiteral("(extract(epoch FROM quando) * 1000)::bigint");
 const QString NelPeriodo = QStringLiteral("quando >= CAST(? AS timestamptz) AND quando < CAST(? AS timestamptz)");
-// PostgreSQL's code for a unique key refused.
+// PostgreSQL's codes for a unique key refused, and for a privilege this
+// login lacks (a table, a function, a row of a class not granted).
 const QString Doppione = QStringLiteral("23505");
+const QString NonConcesso = QStringLiteral("42501");
+
+// Integer ids given to the server's uuids (of children, or of classes), both
+// ways, the same for as long as the register is open.
+struct Numeri {
+    QHash<QUuid, qint64> ids;
+    QHash<qint64, QUuid> uuids;
+
+    qint64 id(const QUuid& uuid)
+    {
+        if (uuid.isNull())
+            return 0;
+        auto i = ids.constFind(uuid);
+        if (i != ids.cend())
+            return *i;
+        const qint64 nuovo = ids.size() + 1;
+        ids.insert(uuid, nuovo);
+        uuids.insert(nuovo, uuid);
+        return nuovo;
+    }
+    // As the server's statements take it: empty for 0 or an id never given.
+    QString testo(qint64 id) const { return id > 0 && uuids.contains(id) ? Server::Testo(uuids.value(id)) : QString(); }
+};
 
 } // namespace
 
@@ -42,9 +66,8 @@ struct ArchivioServer::Dati {
     // not for one each.
     mutable QElapsedTimer tentativo;
     static constexpr int Pausa = 10000;
-    // The integer ids given to the server's children, both ways.
-    mutable QHash<QUuid, qint64> ids;
-    mutable QHash<qint64, QUuid> uuids;
+    // The integer ids given to the server's children and classes.
+    mutable Numeri figli, classi;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
 
@@ -102,21 +125,22 @@ struct ArchivioServer::Dati {
         return fatto;
     }
     bool scrivi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile scrivere il registro sul server")); }
-    qint64 id(const QUuid& uuid) const
-    {
-        if (uuid.isNull())
-            return 0;
-        auto i = ids.constFind(uuid);
-        if (i != ids.cend())
-            return *i;
-        const qint64 nuovo = ids.size() + 1;
-        ids.insert(uuid, nuovo);
-        uuids.insert(nuovo, uuid);
-        return nuovo;
-    }
+    qint64 id(const QUuid& uuid) const { return figli.id(uuid); }
     // The child's uuid as the server's statements take it: empty for a guest
     // or an id never given.
-    QString uuid(qint64 id) const { return id > 0 && uuids.contains(id) ? Server::Testo(uuids.value(id)) : QString(); }
+    QString uuid(qint64 id) const { return figli.testo(id); }
+    // The chosen class's uuid, as the statements take it; empty when none is
+    // chosen.
+    QString scelta() const { return classi.testo(registro->classeId); }
+    // The chosen class's uuid for a write: empty, with the reason set, when
+    // none is chosen.
+    QString sceltaPerScrivere() const
+    {
+        const QString classe = scelta();
+        if (classe.isEmpty())
+            errore = registro->classeId == 0 ? registro->senzaClasse() : QStringLiteral("la classe non è nel registro");
+        return classe;
+    }
     // The condition on a child's answers, 0 the guests'; bind with scelto.
     static QString Chi(qint64 id) { return id == 0 ? QStringLiteral("bambino IS NULL") : QStringLiteral("bambino = CAST(? AS uuid)"); }
     void scelto(QSqlQuery& q, qint64 id) const
@@ -125,7 +149,22 @@ struct ArchivioServer::Dati {
             q.addBindValue(uuid(id));
     }
     // A guest, or a child who has an id here.
-    bool noto(qint64 id) const { return id == 0 || uuids.contains(id); }
+    bool noto(qint64 id) const { return id == 0 || figli.uuids.contains(id); }
+    Classe classe(const QSqlQuery& q) const
+    {
+        const QUuid u(q.value(0).toString());
+        return {classi.id(u), u, q.value(1).toString(), q.value(2).toString()};
+    }
+    // The server's refusal of what only the school's management may do, in
+    // one line; any other failure with the server's words.
+    bool eseguiDirigenza(QSqlQuery& q, const QString& cosa, const QString& soloDirigenza) const
+    {
+        if (esegui(q, cosa))
+            return true;
+        if (q.lastError().nativeErrorCode() == NonConcesso)
+            errore = QStringLiteral("solo la dirigenza della scuola può %1").arg(soloDirigenza);
+        return false;
+    }
     Bambino bambino(const QSqlQuery& q) const
     {
         const QUuid u(q.value(0).toString());
@@ -163,46 +202,6 @@ Accesso ArchivioServer::apri(const Impostazioni& imp, int secondi)
     return esito;
 }
 
-// Until the server keeps classes, its register is the one class every
-// register had before classes: the children and answers it holds.
-QList<Classe> ArchivioServer::classi() const
-{
-    if (!d->aperto)
-        return {};
-    return {Classe{1, UuidClassePredefinita(), QString::fromUtf8(NomeClassePredefinito()),
-                   AnnoScolasticoDi(QDate::currentDate())}};
-}
-
-namespace {
-
-const char* const SenzaClassi = "le classi del server non si possono ancora cambiare da questo programma";
-
-} // namespace
-
-std::optional<Classe> ArchivioServer::salvaClasse(const Classe&)
-{
-    d->errore = QString::fromUtf8(SenzaClassi);
-    return std::nullopt;
-}
-
-bool ArchivioServer::rimuoviClasse(qint64)
-{
-    d->errore = QString::fromUtf8(SenzaClassi);
-    return false;
-}
-
-bool ArchivioServer::nuovoAnno(const QList<Classe>&)
-{
-    d->errore = QString::fromUtf8(SenzaClassi);
-    return false;
-}
-
-bool ArchivioServer::spostaBambino(qint64, qint64)
-{
-    d->errore = QString::fromUtf8(SenzaClassi);
-    return false;
-}
-
 QString ArchivioServer::descrizione() const
 {
     return QCoreApplication::translate("Registro", "Registro sul server %1").arg(d->nome);
@@ -210,12 +209,226 @@ QString ArchivioServer::descrizione() const
 bool ArchivioServer::aperto() const { return d->aperto; }
 QString ArchivioServer::ultimoErrore() const { return d->errore; }
 
+QList<Classe> ArchivioServer::classi() const
+{
+    QList<Classe> elenco;
+    if (!d->aperto)
+        return elenco;
+    // Only the classes granted to this login come back: the server's own
+    // row-level security decides.
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, anno_scolastico FROM tesselo.classi"));
+    if (!d->leggi(q))
+        return elenco;
+    while (q.next())
+        elenco << d->classe(q);
+    OrdinaClassi(elenco);
+    return elenco;
+}
+
+std::optional<Classe> ArchivioServer::salvaClasse(const Classe& classe)
+{
+    if (!d->aperto) {
+        d->errore = QStringLiteral("il registro sul server non è aperto");
+        return std::nullopt;
+    }
+    if (const QString perche = ControllaClasse(classe); !perche.isEmpty()) {
+        d->errore = perche;
+        return std::nullopt;
+    }
+    Classe c = classe;
+    c.nome = NomePulito(c.nome);
+    const bool nuova = c.id == 0;
+    if (!nuova && d->classi.testo(c.id).isEmpty()) {
+        d->errore = QStringLiteral("la classe non è nel registro");
+        return std::nullopt;
+    }
+    QSqlQuery q = d->prepara(nuova ? QStringLiteral("SELECT tesselo.crea_classe(?, ?)::text")
+                                   : QStringLiteral("UPDATE tesselo.classi SET nome = ?, anno_scolastico = ?"
+                                                    " WHERE uuid = CAST(? AS uuid)"));
+    q.addBindValue(c.nome);
+    q.addBindValue(c.annoScolastico);
+    if (!nuova)
+        q.addBindValue(d->classi.testo(c.id));
+    if (!d->eseguiDirigenza(q, QStringLiteral("impossibile salvare la classe"),
+                            nuova ? QStringLiteral("creare una classe") : QStringLiteral("cambiare questa classe"))) {
+        if (q.lastError().nativeErrorCode() == Doppione)
+            d->errore = QStringLiteral("c'è già una classe %1").arg(NomeConAnno(c));
+        return std::nullopt;
+    }
+    if (nuova) {
+        c.uuid = q.next() ? QUuid(q.value(0).toString()) : QUuid();
+        c.id = d->classi.id(c.uuid);
+    } else if (q.numRowsAffected() != 1) {
+        d->errore = QStringLiteral("la classe non è tra quelle di questo utente");
+        return std::nullopt;
+    } else {
+        c.uuid = d->classi.uuids.value(c.id);
+    }
+    return c;
+}
+
+bool ArchivioServer::rimuoviClasse(qint64 id)
+{
+    const QString classe = d->aperto ? d->classi.testo(id) : QString();
+    if (classe.isEmpty()) {
+        d->errore = QStringLiteral("la classe non è nel registro");
+        return false;
+    }
+    QSqlQuery q = d->prepara(QStringLiteral(
+        "SELECT EXISTS (SELECT FROM tesselo.bambini WHERE classe = CAST(? AS uuid))"
+        " OR EXISTS (SELECT FROM tesselo.risposte WHERE classe = CAST(? AS uuid))"));
+    q.addBindValue(classe);
+    q.addBindValue(classe);
+    if (!d->leggi(q) || !q.next())
+        return false;
+    if (q.value(0).toBool()) {
+        d->errore = QStringLiteral("la classe ha bambini o risposte: non viene tolta");
+        return false;
+    }
+    QSqlQuery togli = d->prepara(QStringLiteral("DELETE FROM tesselo.classi WHERE uuid = CAST(? AS uuid)"));
+    togli.addBindValue(classe);
+    if (!d->eseguiDirigenza(togli, QStringLiteral("impossibile togliere la classe"), QStringLiteral("togliere una classe")))
+        return false;
+    if (togli.numRowsAffected() != 1) {
+        d->errore = QStringLiteral("la classe non è tra quelle di questo utente");
+        return false;
+    }
+    if (classeId == id)
+        classeId = 0;
+    return true;
+}
+
+bool ArchivioServer::nuovoAnno(const QList<Classe>& classi)
+{
+    if (!d->aperto) {
+        d->errore = QStringLiteral("il registro sul server non è aperto");
+        return false;
+    }
+    for (const Classe& c : classi) {
+        if (const QString perche = ControllaClasse(c); !perche.isEmpty()) {
+            d->errore = perche;
+            return false;
+        }
+        if (d->classi.testo(c.id).isEmpty()) {
+            d->errore = QStringLiteral("la classe non è nel registro");
+            return false;
+        }
+    }
+    if (!inizia())
+        return false;
+    QSqlQuery q = d->prepara(
+        QStringLiteral("UPDATE tesselo.classi SET nome = ?, anno_scolastico = ? WHERE uuid = CAST(? AS uuid)"));
+    for (const Classe& c : classi) {
+        Classe nuova = c;
+        nuova.nome = NomePulito(c.nome);
+        q.bindValue(0, nuova.nome);
+        q.bindValue(1, nuova.annoScolastico);
+        q.bindValue(2, d->classi.testo(c.id));
+        const bool fatto = d->eseguiDirigenza(q, QStringLiteral("impossibile passare al nuovo anno"),
+                                              QStringLiteral("cambiare questa classe"));
+        if (!fatto || q.numRowsAffected() != 1) {
+            if (!fatto && q.lastError().nativeErrorCode() == Doppione)
+                d->errore = QStringLiteral("c'è già una classe %1").arg(NomeConAnno(nuova));
+            else if (fatto)
+                d->errore = QStringLiteral("la classe non è tra quelle di questo utente");
+            annulla();
+            return false;
+        }
+    }
+    return concludi();
+}
+
+bool ArchivioServer::spostaBambino(qint64 bambino, qint64 classe)
+{
+    const QString chi = d->aperto ? d->uuid(bambino) : QString();
+    const QString dove = d->aperto ? d->classi.testo(classe) : QString();
+    if (chi.isEmpty() || dove.isEmpty()) {
+        d->errore = chi.isEmpty() ? QStringLiteral("il bambino non è nel registro") : QStringLiteral("la classe non è nel registro");
+        return false;
+    }
+    // One statement: the server moves the child's answers with them.
+    QSqlQuery q = d->prepara(QStringLiteral("UPDATE tesselo.bambini SET classe = CAST(? AS uuid) WHERE uuid = CAST(? AS uuid)"));
+    q.addBindValue(dove);
+    q.addBindValue(chi);
+    if (!d->scrivi(q) || q.numRowsAffected() != 1) {
+        if (q.lastError().nativeErrorCode() == Doppione)
+            d->errore = QStringLiteral("il contrassegno del bambino è già di un altro bambino di quella classe");
+        else if (!q.lastError().isValid())
+            d->errore = QStringLiteral("il bambino non è tra quelli di questo utente");
+        return false;
+    }
+    return true;
+}
+
+bool ArchivioServer::dirigenza() const
+{
+    if (!d->aperto)
+        return false;
+    QSqlQuery q = d->prepara(QStringLiteral(
+        "SELECT EXISTS (SELECT FROM pg_roles WHERE rolname = 'tesselo_dirigenza')"
+        " AND pg_has_role(session_user, 'tesselo_dirigenza', 'MEMBER')"));
+    return d->leggi(q) && q.next() && q.value(0).toBool();
+}
+
+std::optional<QList<Assegnazione>> ArchivioServer::assegnazioni() const
+{
+    // Only the management may read the grants: a teacher's login is not
+    // asked, so that her views never count a refused reading.
+    if (!d->aperto || !dirigenza())
+        return std::nullopt;
+    QList<Assegnazione> elenco;
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT classe::text, utente::text FROM tesselo.classi_utenti"
+                                            " ORDER BY classe, utente"));
+    if (!d->leggi(q))
+        return std::nullopt;
+    while (q.next())
+        elenco.append({d->classi.id(QUuid(q.value(0).toString())), q.value(1).toString()});
+    return elenco;
+}
+
+bool ArchivioServer::assegnaClasse(qint64 classe, const QString& utente)
+{
+    return concessione(QStringLiteral("assegna_classe"), classe, utente);
+}
+
+bool ArchivioServer::togliClasse(qint64 classe, const QString& utente)
+{
+    return concessione(QStringLiteral("togli_classe"), classe, utente);
+}
+
+bool ArchivioServer::concessione(const QString& funzione, qint64 classe, const QString& utente)
+{
+    if (!d->aperto || d->classi.testo(classe).isEmpty()) {
+        d->errore = QStringLiteral("la classe non è nel registro");
+        return false;
+    }
+    // The server's functions name a class as the technician does: by its
+    // name, the latest year's when several years share it.
+    const QList<Classe> tutte = classi();
+    const auto c = std::find_if(tutte.cbegin(), tutte.cend(), [&](const Classe& x) { return x.id == classe; });
+    const std::optional<Classe> perNome = c == tutte.cend() ? std::nullopt : TrovaClasse(tutte, c->nome);
+    if (!perNome || perNome->id != classe) {
+        d->errore = c == tutte.cend() ? QStringLiteral("la classe non è tra quelle di questo utente")
+                                      : QStringLiteral("la classe %1 ha il nome di una classe di un anno più recente:"
+                                                       " si assegna solo quella").arg(NomeConAnno(*c));
+        return false;
+    }
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT tesselo.%1(?, CAST(? AS name))").arg(funzione));
+    q.addBindValue(c->nome);
+    q.addBindValue(utente);
+    return d->eseguiDirigenza(q, QStringLiteral("impossibile cambiare a chi è assegnata la classe"),
+                              QStringLiteral("assegnare le classi"));
+}
+
 QList<Bambino> ArchivioServer::bambini() const
 {
     QList<Bambino> elenco;
-    if (!d->aperto)
+    const QString classe = d->aperto ? d->scelta() : QString();
+    if (classe.isEmpty())
         return elenco;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"
+                                            " WHERE classe = CAST(? AS uuid)"));
+    q.addBindValue(classe);
     if (!d->leggi(q))
         return elenco;
     while (q.next())
@@ -226,11 +439,12 @@ QList<Bambino> ArchivioServer::bambini() const
 
 std::optional<Bambino> ArchivioServer::bambino(qint64 id) const
 {
-    if (!d->aperto || d->uuid(id).isEmpty())
+    if (!d->aperto || d->uuid(id).isEmpty() || d->scelta().isEmpty())
         return std::nullopt;
-    QSqlQuery q = d->prepara(
-        QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"
+                                            " WHERE uuid = CAST(? AS uuid) AND classe = CAST(? AS uuid)"));
     q.addBindValue(d->uuid(id));
+    q.addBindValue(d->scelta());
     if (!d->leggi(q) || !q.next())
         return std::nullopt;
     return d->bambino(q);
@@ -241,22 +455,28 @@ std::optional<Bambino> ArchivioServer::salva(const Bambino& bambino)
     const std::optional<Bambino> valido = daSalvare(bambino, d->errore);
     if (!valido)
         return std::nullopt;
+    const QString classe = d->sceltaPerScrivere();
+    if (classe.isEmpty())
+        return std::nullopt;
     Bambino b = *valido;
     if (b.id != 0 && d->uuid(b.id).isEmpty()) {
         d->errore = QStringLiteral("il bambino non è nella classe");
         return std::nullopt;
     }
     // A child's uuid never changes on the server: an update keeps it.
-    b.uuid = b.id != 0 ? d->uuids.value(b.id) : b.uuid.isNull() ? QUuid::createUuid() : b.uuid;
+    b.uuid = b.id != 0 ? d->figli.uuids.value(b.id) : b.uuid.isNull() ? QUuid::createUuid() : b.uuid;
     if (b.cognome.isNull())
         b.cognome = QStringLiteral("");
     QSqlQuery q = d->prepara(
-        b.id == 0 ? QStringLiteral("INSERT INTO tesselo.bambini (nome, cognome, simbolo, uuid) VALUES (?, ?, ?, CAST(? AS uuid))")
-                  : QStringLiteral("UPDATE tesselo.bambini SET nome = ?, cognome = ?, simbolo = ? WHERE uuid = CAST(? AS uuid)"));
+        b.id == 0 ? QStringLiteral("INSERT INTO tesselo.bambini (nome, cognome, simbolo, uuid, classe)"
+                                   " VALUES (?, ?, ?, CAST(? AS uuid), CAST(? AS uuid))")
+                  : QStringLiteral("UPDATE tesselo.bambini SET nome = ?, cognome = ?, simbolo = ?"
+                                   " WHERE uuid = CAST(? AS uuid) AND classe = CAST(? AS uuid)"));
     q.addBindValue(b.nome);
     q.addBindValue(b.cognome);
     q.addBindValue(b.simbolo);
     q.addBindValue(Server::Testo(b.uuid));
+    q.addBindValue(classe);
     if (!d->esegui(q, QStringLiteral("impossibile salvare il bambino"))) {
         if (q.lastError().nativeErrorCode() == Doppione)
             d->errore = QStringLiteral("il contrassegno \"%1\" è già di un altro bambino").arg(b.simbolo);
@@ -298,18 +518,24 @@ int ArchivioServer::risposteDi(qint64 bambino) const
 {
     if (!d->aperto || !d->noto(bambino))
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE ") + Dati::Chi(bambino));
+    if (d->scelta().isEmpty())
+        return 0;
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE classe = CAST(? AS uuid) AND ")
+                             + Dati::Chi(bambino));
+    q.addBindValue(d->scelta());
     d->scelto(q, bambino);
     return d->leggi(q) && q.next() ? q.value(0).toInt() : 0;
 }
 
 bool ArchivioServer::rimuovi(qint64 bambino)
 {
-    if (!d->aperto || d->uuid(bambino).isEmpty())
+    if (!d->aperto || d->uuid(bambino).isEmpty() || d->sceltaPerScrivere().isEmpty())
         return false;
     // The child's answers go with them (ON DELETE CASCADE).
-    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)"));
+    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)"
+                                            " AND classe = CAST(? AS uuid)"));
     q.addBindValue(d->uuid(bambino));
+    q.addBindValue(d->scelta());
     return d->esegui(q, QStringLiteral("impossibile cancellare il bambino")) && q.numRowsAffected() == 1;
 }
 
@@ -317,7 +543,10 @@ Accesso ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& 
 {
     if (!d->aperto)
         return Accesso::NonRaggiungibile;
-    if (!inizia())
+    // Every answer goes to the chosen class: a guest's, and a child's, whose
+    // class it is.
+    const QString classe = d->sceltaPerScrivere();
+    if (classe.isEmpty() || !inizia())
         return Accesso::NonScrivibile;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     for (const auto& [r, bambino] : risposte) {
@@ -329,7 +558,7 @@ Accesso ArchivioServer::registraTutte(const QList<std::pair<Risposta, qint64>>& 
         Risposta conId = r;
         if (conId.id.isNull())
             conId.id = QUuid::createUuid();
-        Server::Lega(q, conId, d->uuid(bambino));
+        Server::Lega(q, conId, d->uuid(bambino), classe);
         if (!d->scrivi(q)) {
             annulla();
             return Accesso::NonScrivibile;
@@ -350,13 +579,14 @@ QString ArchivioServer::Momento(qint64 ms)
 void ArchivioServer::scorriRisposte(const Periodo& periodo,
                                     const std::function<void(const Risposta&, qint64)>& ciascuna) const
 {
-    if (!d->aperto)
+    if (!d->aperto || d->scelta().isEmpty())
         return;
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, %1, bambino::text, gioco, domande::text, blocchi::text,"
-                                            " risposta, esatta, millisecondi FROM tesselo.risposte WHERE %2"
-                                            " ORDER BY quando, uuid")
+                                            " risposta, esatta, millisecondi FROM tesselo.risposte"
+                                            " WHERE classe = CAST(? AS uuid) AND %2 ORDER BY quando, uuid")
                                  .arg(Millisecondi, NelPeriodo));
+    q.addBindValue(d->scelta());
     q.addBindValue(Momento(dal));
     q.addBindValue(Momento(al));
     if (!d->leggi(q))
@@ -378,35 +608,41 @@ void ArchivioServer::scorriRisposte(const Periodo& periodo,
 
 int ArchivioServer::cancellaRisposteDi(qint64 bambino)
 {
-    if (!d->aperto || d->uuid(bambino).isEmpty())
+    if (!d->aperto || d->uuid(bambino).isEmpty() || d->sceltaPerScrivere().isEmpty())
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM tesselo.risposte WHERE bambino = CAST(? AS uuid)"));
+    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM tesselo.risposte WHERE bambino = CAST(? AS uuid)"
+                                            " AND classe = CAST(? AS uuid)"));
     q.addBindValue(d->uuid(bambino));
+    q.addBindValue(d->scelta());
     return d->esegui(q, QStringLiteral("impossibile cancellare le risposte")) ? q.numRowsAffected() : 0;
 }
 
 int ArchivioServer::cancellaPrimaDi(const QDate& giorno)
 {
-    if (!d->aperto || !giorno.isValid())
+    if (!d->aperto || !giorno.isValid() || d->sceltaPerScrivere().isEmpty())
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM tesselo.risposte WHERE quando < CAST(? AS timestamptz)"));
+    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM tesselo.risposte WHERE classe = CAST(? AS uuid)"
+                                            " AND quando < CAST(? AS timestamptz)"));
+    q.addBindValue(d->scelta());
     q.addBindValue(Momento(giorno.startOfDay().toMSecsSinceEpoch()));
     return d->esegui(q, QStringLiteral("impossibile cancellare le risposte")) ? q.numRowsAffected() : 0;
 }
 
 QString ArchivioServer::QueryClasse()
 {
-    return QStringLiteral("SELECT bambino::text, gioco, count(*) FILTER (WHERE esatta), count(*) FROM tesselo.risposte"
-                          " WHERE %1 GROUP BY bambino, gioco")
-        .arg(NelPeriodo);
+    // The server's own statement of a class at a glance, run with this
+    // login's rights: a class not granted has no rows.
+    return QStringLiteral("SELECT bambino::text, gioco, esatte, risposte FROM tesselo.sintesi_classe("
+                          "CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS timestamptz))");
 }
 
 QList<RigaClasse> ArchivioServer::classe(const Periodo& periodo) const
 {
-    if (!d->aperto)
+    if (!d->aperto || d->scelta().isEmpty())
         return {};
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QueryClasse());
+    q.addBindValue(d->scelta());
     q.addBindValue(Momento(dal));
     q.addBindValue(Momento(al));
     if (!d->leggi(q))
@@ -424,12 +660,13 @@ QList<RigaClasse> ArchivioServer::classe(const Periodo& periodo) const
 
 SchedaBambino ArchivioServer::scheda(qint64 bambino, const Periodo& periodo) const
 {
-    if (!d->aperto || !d->noto(bambino))
+    if (!d->aperto || !d->noto(bambino) || d->scelta().isEmpty())
         return {};
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT %1, gioco, domande::text, blocchi::text, esatta FROM tesselo.risposte"
-                                            " WHERE %2 AND %3 ORDER BY quando")
+                                            " WHERE classe = CAST(? AS uuid) AND %2 AND %3 ORDER BY quando")
                                  .arg(Millisecondi, Dati::Chi(bambino), NelPeriodo));
+    q.addBindValue(d->scelta());
     d->scelto(q, bambino);
     q.addBindValue(Momento(dal));
     q.addBindValue(Momento(al));
@@ -446,9 +683,13 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile, const Chiedi
         d->errore = QStringLiteral("il registro sul server non è aperto");
         return std::nullopt;
     }
+    // The file's children and answers go into the chosen class.
+    const QString classe = d->sceltaPerScrivere();
+    if (classe.isEmpty())
+        return std::nullopt;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
-        Server::Lega(q, LeggiRisposta(riga), d->uuid(nostro));
+        Server::Lega(q, LeggiRisposta(riga), d->uuid(nostro), classe);
         if (!d->scrivi(q))
             return false;
         aggiunte += q.numRowsAffected();

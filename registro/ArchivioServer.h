@@ -8,9 +8,12 @@ namespace Registro {
 
 // The class register on the school's PostgreSQL server, as the teachers'
 // program uses it: one connection, as the teacher's user of the settings,
-// used from the thread that opened it. Children are known on the server by
-// their uuid alone; here each gets an integer id the first time it is seen,
-// the same for as long as this object lives. Answers are the server's
+// used from the thread that opened it. Children and classes are known on the
+// server by their uuid alone; here each gets an integer id the first time it
+// is seen, the same for as long as this object lives. The server itself
+// decides what this login reaches (row-level security): its classes, or
+// every class for the school's management; nothing here filters again what
+// the server already refuses. Answers are the server's
 // (words and JSON, see schema.sql), read back into the same values as the
 // local register's. A connection lost meanwhile (the server restarted) is
 // opened again by the next statement outside a transaction.
@@ -34,12 +37,18 @@ public:
     bool aperto() const override;
     QString ultimoErrore() const override;
 
-    // See Deposito: the classes and the chosen one.
+    // See Deposito: the classes this login is granted, and the chosen one's
+    // children and answers. A new class is made by the server's
+    // tesselo.crea_classe, which only the management may call.
     QList<Classe> classi() const override;
     std::optional<Classe> salvaClasse(const Classe& classe) override;
     bool rimuoviClasse(qint64 id) override;
     bool nuovoAnno(const QList<Classe>& classi) override;
     bool spostaBambino(qint64 bambino, qint64 classe) override;
+    bool dirigenza() const override;
+    std::optional<QList<Assegnazione>> assegnazioni() const override;
+    bool assegnaClasse(qint64 classe, const QString& utente) override;
+    bool togliClasse(qint64 classe, const QString& utente) override;
 
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;
@@ -58,8 +67,9 @@ public:
     std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
     std::optional<QList<Computer>> computer() const override;
 
-    // The statement behind classe(), its two values the period's first and
-    // one past its last moment (timestamptz): to time it against psql.
+    // The statement behind classe(), its three values the class's uuid, the
+    // period's first and one past its last moment (timestamptz): to time it
+    // against psql.
     static QString QueryClasse();
     // A period's end as classe() binds it: an ISO time in UTC, or
     // "-infinity" / "infinity" for an open end.
@@ -71,6 +81,10 @@ protected:
     void annulla() override;
 
 private:
+    // Grants a class to a login user, or takes it back, through the
+    // server's function of that name.
+    bool concessione(const QString& funzione, qint64 classe, const QString& utente);
+
     struct Dati;
     std::unique_ptr<Dati> d;
 };

@@ -49,6 +49,7 @@ struct DaInviare {
     qint64 riga;          // the local answer's id
     Risposta risposta;
     QString bambino;      // the child's uuid; empty for a guest
+    QByteArray classe;    // the 16 bytes of its class's uuid
 };
 
 // A failed step: why, in one line, and the server's SQLSTATE when it gave one.
@@ -90,6 +91,7 @@ struct Invio::Dati {
     QString nome;               // NomeComputer() of this register
     Schema::Uso uso;            // held while the local connection is open
     QSet<qint64> esclusi;       // local children the server does not know
+    QSet<QByteArray> concesse;  // the uuids of the classes the server grants this login
     bool avvisatoServer = false, avvisatoVersione = false, avvisatoEsclusi = false;
 
     void lavora();
@@ -101,12 +103,16 @@ struct Invio::Dati {
     void apriLocale();
     void collega();
     void chiudiServer();
-    void copiaClasse();
+    void copiaClassi();
     QList<DaInviare> lotto();
     // Sends a batch and takes it out of the queue; when the server refuses
     // it, each answer alone, setting aside those it refuses. Returns how many
     // reached the server.
     int invia(const QList<DaInviare>& risposte);
+    // The server refused the data, and sending it again cannot help: a check
+    // or a key broken, or an answer of a class the server no longer grants
+    // this login (its row-level security refuses it as a privilege).
+    bool respinte(const Guasto& g, const QList<DaInviare>& risposte) const;
     int inviaUnaAllaVolta(const QList<DaInviare>& risposte);
     // One transaction on the server.
     void inviaLotto(const QList<DaInviare>& risposte);
@@ -166,55 +172,137 @@ void Scrivendo(QSqlDatabase db, const QString& cosa)
         Fallisci(cosa, q.lastError());
 }
 
-// The local class is already the server's: the same children, names and
-// symbols, and none else.
-bool Uguale(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
-{
-    QSqlQuery q = Prepara(db, QStringLiteral("SELECT uuid, nome, cognome, simbolo FROM bambini"));
-    Esegui(q, QStringLiteral("impossibile leggere la classe"));
-    int n = 0;
-    for (; q.next(); ++n) {
-        const auto b = delServer.constFind(q.value(0).toByteArray());
-        if (b == delServer.cend() || b->nome != q.value(1).toString() || b->cognome != q.value(2).toString()
-            || b->simbolo != q.value(3).toString())
-            return false;
-    }
-    return n == delServer.size();
-}
+// What this computer's login user reaches on the server: the classes
+// granted to it and their children, by the 16 bytes of each uuid.
+struct DelServer {
+    struct Figlio {
+        Bambino bambino;
+        QByteArray classe;
+    };
+    QHash<QByteArray, Classe> classi;
+    QHash<QByteArray, Figlio> bambini;
+};
 
-// The server's class, by the 16 bytes of each child's uuid.
-QHash<QByteArray, Bambino> ClasseDelServer(QSqlDatabase pg)
+DelServer LeggiServer(QSqlDatabase pg)
 {
-    QSqlQuery q = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"));
+    DelServer letto;
+    // Row-level security leaves out every class not granted to this login.
+    QSqlQuery c = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, anno_scolastico FROM tesselo.classi"));
+    Esegui(c, QStringLiteral("impossibile leggere le classi dal server"));
+    while (c.next()) {
+        const QUuid uuid(c.value(0).toString());
+        letto.classi.insert(Codici::Uuid(uuid), {0, uuid, c.value(1).toString(), c.value(2).toString()});
+    }
+    QSqlQuery q = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, cognome, simbolo, classe::text FROM tesselo.bambini"));
     Esegui(q, QStringLiteral("impossibile leggere la classe dal server"));
-    QHash<QByteArray, Bambino> classe;
     while (q.next()) {
         const QUuid uuid(q.value(0).toString());
-        classe.insert(Codici::Uuid(uuid), {0, uuid, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
+        letto.bambini.insert(Codici::Uuid(uuid), {{0, uuid, q.value(1).toString(), q.value(2).toString(), q.value(3).toString()},
+                                                  Codici::Uuid(QUuid(q.value(4).toString()))});
     }
-    return classe;
+    return letto;
 }
 
-// The local children the server does not have: those with answers not yet
-// sent (by id, with their symbol), kept so that nothing of theirs is lost;
-// and the others, whom the teacher removed, all their answers on the server.
-std::pair<QHash<qint64, QString>, QList<qint64>> Confronta(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
+// The local copy is already the server's: the same classes and children,
+// with the same names, years and symbols, and none else.
+bool Uguale(QSqlDatabase db, const DelServer& server)
+{
+    QSqlQuery c = Prepara(db, QStringLiteral("SELECT uuid, nome, anno_scolastico FROM classi"));
+    Esegui(c, QStringLiteral("impossibile leggere le classi"));
+    int n = 0;
+    for (; c.next(); ++n) {
+        const auto k = server.classi.constFind(c.value(0).toByteArray());
+        if (k == server.classi.cend() || k->nome != c.value(1).toString() || k->annoScolastico != c.value(2).toString())
+            return false;
+    }
+    if (n != server.classi.size())
+        return false;
+    QSqlQuery q = Prepara(db, QStringLiteral(
+        "SELECT b.uuid, b.nome, b.cognome, b.simbolo, c.uuid FROM bambini b LEFT JOIN classi c ON c.id = b.classe"));
+    Esegui(q, QStringLiteral("impossibile leggere la classe"));
+    for (n = 0; q.next(); ++n) {
+        const auto f = server.bambini.constFind(q.value(0).toByteArray());
+        if (f == server.bambini.cend() || f->bambino.nome != q.value(1).toString()
+            || f->bambino.cognome != q.value(2).toString() || f->bambino.simbolo != q.value(3).toString()
+            || f->classe != q.value(4).toByteArray())
+            return false;
+    }
+    return n == server.bambini.size();
+}
+
+// Each class of the server added, or renamed and re-yeared by uuid; the
+// local classes the server no longer grants, whose answers are still
+// queued, keep their name unless a class of the server took it with their
+// year. Returns the local id of each class, by uuid.
+QHash<QByteArray, qint64> SalvaClassi(QSqlDatabase db, const DelServer& server)
+{
+    const QString cosa = QStringLiteral("impossibile scrivere le classi");
+    QSqlQuery vecchie = Prepara(db, QStringLiteral("SELECT id, uuid, nome FROM classi"));
+    Esegui(vecchie, cosa);
+    QHash<qint64, QString> soloQui;
+    while (vecchie.next())
+        if (!server.classi.contains(vecchie.value(1).toByteArray()))
+            soloQui.insert(vecchie.value(0).toLongLong(), vecchie.value(2).toString());
+    // Every local class first takes a name of its own ('~' and its id), so
+    // that names swapped on the server never collide here.
+    QSqlQuery temporaneo = Prepara(db, QStringLiteral("UPDATE classi SET nome = '~' || id"));
+    Esegui(temporaneo, cosa);
+    QSqlQuery q = Prepara(db, QStringLiteral(
+        "INSERT INTO classi (uuid, nome, anno_scolastico) VALUES (?, ?, ?)"
+        " ON CONFLICT (uuid) DO UPDATE SET nome = excluded.nome, anno_scolastico = excluded.anno_scolastico"));
+    for (auto c = server.classi.cbegin(); c != server.classi.cend(); ++c) {
+        q.bindValue(0, c.key());
+        q.bindValue(1, c->nome);
+        q.bindValue(2, c->annoScolastico);
+        Esegui(q, cosa);
+    }
+    QSqlQuery rinomina = Prepara(db, QStringLiteral("UPDATE OR IGNORE classi SET nome = ? WHERE id = ?"));
+    for (auto c = soloQui.cbegin(); c != soloQui.cend(); ++c) {
+        rinomina.bindValue(0, *c);
+        rinomina.bindValue(1, c.key());
+        Esegui(rinomina, cosa);
+    }
+    QSqlQuery ids = Prepara(db, QStringLiteral("SELECT uuid, id FROM classi"));
+    Esegui(ids, cosa);
+    QHash<QByteArray, qint64> locali;
+    while (ids.next())
+        locali.insert(ids.value(0).toByteArray(), ids.value(1).toLongLong());
+    return locali;
+}
+
+// The local children the server does not have, by what becomes of them:
+// those of a class the server grants with answers not yet sent (by id, with
+// their class and symbol) wait for the server, so that nothing of theirs is
+// lost; those of a class no longer granted stay while their answers are
+// queued (the server will refuse them, and they are set aside); the others,
+// whom the teacher removed, all their answers on the server, go.
+struct Confronto {
+    QHash<qint64, std::pair<qint64, QString>> soloQui;  // class and symbol of each who stays
+    QSet<qint64> inAttesa;                              // those of them whose class is granted
+    QList<qint64> rimossi;
+};
+
+Confronto Confronta(QSqlDatabase db, const DelServer& server)
 {
     QSqlQuery q = Prepara(db, QStringLiteral(
-        "SELECT b.id, b.uuid, b.simbolo, EXISTS (SELECT 1 FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
-        " WHERE r.bambino = b.id) FROM bambini b"));
+        "SELECT b.id, b.uuid, b.classe, b.simbolo, c.uuid, EXISTS (SELECT 1 FROM da_inviare d"
+        " JOIN risposte r ON r.id = d.risposta WHERE r.bambino = b.id)"
+        " FROM bambini b LEFT JOIN classi c ON c.id = b.classe"));
     Esegui(q, QStringLiteral("impossibile leggere la classe"));
-    QHash<qint64, QString> soloQui;
-    QList<qint64> rimossi;
+    Confronto esito;
     while (q.next()) {
-        if (delServer.contains(q.value(1).toByteArray()))
+        if (server.bambini.contains(q.value(1).toByteArray()))
             continue;
-        if (q.value(3).toBool())
-            soloQui.insert(q.value(0).toLongLong(), q.value(2).toString());
-        else
-            rimossi.append(q.value(0).toLongLong());
+        const qint64 id = q.value(0).toLongLong();
+        if (!q.value(5).toBool()) {
+            esito.rimossi.append(id);
+            continue;
+        }
+        esito.soloQui.insert(id, {q.value(2).toLongLong(), q.value(3).toString()});
+        if (server.classi.contains(q.value(4).toByteArray()))
+            esito.inAttesa.insert(id);
     }
-    return {soloQui, rimossi};
+    return esito;
 }
 
 void TogliRimossi(QSqlDatabase db, const QList<qint64>& rimossi)
@@ -227,38 +315,71 @@ void TogliRimossi(QSqlDatabase db, const QList<qint64>& rimossi)
         }
 }
 
-// Each child of the server added, or updated by uuid.
-void SalvaClasse(QSqlDatabase db, const QHash<QByteArray, Bambino>& delServer)
+// Each child of the server added, or updated by uuid, in their class; a
+// child the server moved to another class takes their answers with them.
+void SalvaBambini(QSqlDatabase db, const DelServer& server, const QHash<QByteArray, qint64>& classi)
 {
+    const QString cosa = QStringLiteral("impossibile scrivere la classe");
     QSqlQuery q = Prepara(db, QStringLiteral(
-        "INSERT INTO bambini (uuid, nome, cognome, simbolo) VALUES (?, ?, ?, ?)"
+        "INSERT INTO bambini (uuid, nome, cognome, simbolo, classe) VALUES (?, ?, ?, ?, ?)"
         " ON CONFLICT (uuid) DO UPDATE SET nome = excluded.nome, cognome = excluded.cognome,"
-        " simbolo = excluded.simbolo"));
-    for (auto b = delServer.cbegin(); b != delServer.cend(); ++b) {
-        q.bindValue(0, b.key());
-        q.bindValue(1, b->nome);
-        q.bindValue(2, b->cognome);
-        q.bindValue(3, b->simbolo);
-        Esegui(q, QStringLiteral("impossibile scrivere la classe"));
+        " simbolo = excluded.simbolo, classe = excluded.classe"));
+    for (auto f = server.bambini.cbegin(); f != server.bambini.cend(); ++f) {
+        q.bindValue(0, f.key());
+        q.bindValue(1, f->bambino.nome);
+        q.bindValue(2, f->bambino.cognome);
+        q.bindValue(3, f->bambino.simbolo);
+        q.bindValue(4, classi.value(f->classe));
+        Esegui(q, cosa);
     }
+    QSqlQuery seguono = Prepara(db, QStringLiteral(
+        "UPDATE risposte SET classe = b.classe FROM bambini b WHERE b.id = risposte.bambino AND risposte.classe <> b.classe"));
+    Esegui(seguono, cosa);
 }
 
 // A child known here alone keeps their symbol unless the server's class gave
-// it to another; then the first one free.
-void RimettiSimboli(QSqlDatabase db, const QHash<qint64, QString>& soloQui, const QHash<QByteArray, Bambino>& delServer)
+// it to another child of their class; then the first one free there.
+void RimettiSimboli(QSqlDatabase db, const QHash<qint64, std::pair<qint64, QString>>& soloQui, const DelServer& server,
+                    const QHash<QByteArray, qint64>& classi)
 {
-    QList<Bambino> classe(delServer.cbegin(), delServer.cend());
+    QHash<qint64, QList<Bambino>> perClasse;
+    for (auto f = server.bambini.cbegin(); f != server.bambini.cend(); ++f)
+        perClasse[classi.value(f->classe)].append(f->bambino);
     QSqlQuery q = Prepara(db, QStringLiteral("UPDATE bambini SET simbolo = ? WHERE id = ?"));
     for (auto i = soloQui.cbegin(); i != soloQui.cend(); ++i) {
-        const bool preso = std::any_of(classe.cbegin(), classe.cend(), [&](const Bambino& b) { return b.simbolo == *i; });
-        const std::optional<QString> simbolo = preso ? SimboloLibero(classe) : std::optional<QString>(*i);
+        const auto& [classe, suo] = *i;
+        QList<Bambino>& compagni = perClasse[classe];
+        const bool preso = std::any_of(compagni.cbegin(), compagni.cend(), [&](const Bambino& b) { return b.simbolo == suo; });
+        const std::optional<QString> simbolo = preso ? SimboloLibero(compagni) : std::optional<QString>(suo);
         if (!simbolo)
             continue;
-        classe.append({i.key(), {}, {}, {}, *simbolo});
+        compagni.append({i.key(), {}, {}, {}, *simbolo});
         q.bindValue(0, *simbolo);
         q.bindValue(1, i.key());
         Esegui(q, QStringLiteral("impossibile scrivere la classe"));
     }
+}
+
+// The classes the server no longer grants leave the copy, with their
+// children and answers, once none of their answers is queued.
+void TogliClassi(QSqlDatabase db, const DelServer& server)
+{
+    const QString cosa = QStringLiteral("impossibile scrivere le classi");
+    QSqlQuery q = Prepara(db, QStringLiteral(
+        "SELECT c.id, c.uuid FROM classi c WHERE NOT EXISTS (SELECT 1 FROM da_inviare d"
+        " JOIN risposte r ON r.id = d.risposta WHERE r.classe = c.id)"));
+    Esegui(q, cosa);
+    QList<qint64> via;
+    while (q.next())
+        if (!server.classi.contains(q.value(1).toByteArray()))
+            via.append(q.value(0).toLongLong());
+    for (const qint64 id : via)
+        for (const char* sql : {"DELETE FROM risposte WHERE classe = ?", "DELETE FROM bambini WHERE classe = ?",
+                                "DELETE FROM classi WHERE id = ?"}) {
+            QSqlQuery togli = Prepara(db, QString::fromLatin1(sql));
+            togli.addBindValue(id);
+            Esegui(togli, cosa);
+        }
 }
 
 } // namespace
@@ -316,11 +437,12 @@ void Invio::Dati::chiudiServer()
     pg().close();
 }
 
-void Invio::Dati::copiaClasse()
+void Invio::Dati::copiaClassi()
 {
-    const QHash<QByteArray, Bambino> delServer = ClasseDelServer(pg());
+    const DelServer server = LeggiServer(pg());
+    concesse = QSet<QByteArray>(server.classi.keyBegin(), server.classi.keyEnd());
     QSqlDatabase l = db();
-    if (Uguale(l, delServer)) {
+    if (Uguale(l, server)) {
         esclusi.clear();
         chiama(&Dati::classeCopiata);
         return;
@@ -328,17 +450,19 @@ void Invio::Dati::copiaClasse()
     const QString cosa = QStringLiteral("impossibile scrivere la classe");
     Scrivendo(l, cosa);
     try {
-        const auto [soloQui, rimossi] = Confronta(l, delServer);
+        const QHash<QByteArray, qint64> classi = SalvaClassi(l, server);
+        const Confronto confronto = Confronta(l, server);
         // Every local child first takes a symbol no child can have, so that
         // symbols swapped on the server never collide here.
         QSqlQuery temporaneo = Prepara(l, QStringLiteral("UPDATE bambini SET simbolo = '~' || id"));
         Esegui(temporaneo, cosa);
-        TogliRimossi(l, rimossi);
-        SalvaClasse(l, delServer);
-        RimettiSimboli(l, soloQui, delServer);
+        TogliRimossi(l, confronto.rimossi);
+        SalvaBambini(l, server, classi);
+        RimettiSimboli(l, confronto.soloQui, server, classi);
+        TogliClassi(l, server);
         if (!l.commit())
             Fallisci(cosa, l.lastError());
-        esclusi = QSet<qint64>(soloQui.keyBegin(), soloQui.keyEnd());
+        esclusi = confronto.inAttesa;
     } catch (const Guasto&) {
         l.rollback();
         throw;
@@ -356,15 +480,17 @@ QList<DaInviare> Invio::Dati::lotto()
         fuori.append(QString::number(id));
     QSqlQuery q = Prepara(db(), QStringLiteral(
         "SELECT r.uuid, r.quando, r.bambino, r.gioco, r.domande, r.blocchi, r.risposta, r.esatta, r.millisecondi,"
-        " d.risposta, b.uuid FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
-        " LEFT JOIN bambini b ON b.id = r.bambino %1 ORDER BY d.risposta LIMIT %2")
+        " d.risposta, b.uuid, c.uuid FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
+        " LEFT JOIN bambini b ON b.id = r.bambino LEFT JOIN classi c ON c.id = r.classe %1"
+        " ORDER BY d.risposta LIMIT %2")
         .arg(fuori.isEmpty() ? QString() : QStringLiteral("WHERE r.bambino NOT IN (%1)").arg(fuori.join(',')))
         .arg(Lotto));
     Esegui(q, QStringLiteral("impossibile leggere le risposte da inviare"));
     QList<DaInviare> risposte;
     while (q.next()) {
         const QUuid bambino = q.value(10).isNull() ? QUuid() : Codici::Uuid(q.value(10));
-        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q), bambino.isNull() ? QString() : Server::Testo(bambino)});
+        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q), bambino.isNull() ? QString() : Server::Testo(bambino),
+                         q.value(11).toByteArray()});
     }
     return risposte;
 }
@@ -374,7 +500,7 @@ int Invio::Dati::invia(const QList<DaInviare>& risposte)
     try {
         inviaLotto(risposte);
     } catch (const Guasto& g) {
-        if (!g.rifiuto())
+        if (!respinte(g, risposte))
             throw;
         return inviaUnaAllaVolta(risposte);
     }
@@ -394,7 +520,7 @@ int Invio::Dati::inviaUnaAllaVolta(const QList<DaInviare>& risposte)
             inviaLotto({a});
             inviate.append(a.riga);
         } catch (const Guasto& g) {
-            if (!g.rifiuto()) {
+            if (!respinte(g, {a})) {
                 // What the server took stays taken; the rest waits.
                 togliDallaCoda(inviate, rifiutate);
                 throw;
@@ -410,6 +536,14 @@ int Invio::Dati::inviaUnaAllaVolta(const QList<DaInviare>& risposte)
     return int(inviate.size());
 }
 
+bool Invio::Dati::respinte(const Guasto& g, const QList<DaInviare>& risposte) const
+{
+    return g.rifiuto()
+        || (g.codice == QLatin1String("42501") && std::any_of(risposte.cbegin(), risposte.cend(), [&](const DaInviare& a) {
+               return !concesse.contains(a.classe);
+           }));
+}
+
 void Invio::Dati::inviaLotto(const QList<DaInviare>& risposte)
 {
     QSqlDatabase s = pg();
@@ -421,7 +555,10 @@ void Invio::Dati::inviaLotto(const QList<DaInviare>& risposte)
     try {
         q = Prepara(s, Server::InserisciRisposta());
         for (const DaInviare& a : risposte) {
-            Server::Lega(q, a.risposta, a.bambino);
+            // An answer without a class (none in the register) is sent
+            // without one, for the server to refuse and the refusal kept.
+            Server::Lega(q, a.risposta, a.bambino,
+                         a.classe.isEmpty() ? QString() : Server::Testo(Codici::Uuid(QVariant(a.classe))));
             Esegui(q, QStringLiteral("risposta rifiutata dal server"));
         }
     } catch (const Guasto&) {
@@ -488,7 +625,7 @@ void Invio::Dati::giro()
 {
     apriLocale();
     collega();
-    copiaClasse();
+    copiaClassi();
     segnala(inCoda());
     for (QList<DaInviare> risposte = lotto(); !risposte.isEmpty() && !finito(); risposte = lotto()) {
         const int arrivate = invia(risposte);

@@ -24,9 +24,15 @@ namespace Registro {
 // table rifiutate of the local register, with the server's reason, with one
 // warning line, and the others go on. After each batch, and when it
 // connects, the computer reports its queue and its last contact, under its
-// host name and a code of this machine and register. It also copies the server's class into the local
-// register (children by uuid), so that "Chi gioca?" works while the server
-// is down. Against a server whose schema is newer than this program's, one
+// host name and a code of this machine and register.
+//
+// Each answer goes to the server with its class. Before sending, the
+// sender copies into the local register the classes the server grants this
+// computer's login user (one for a classroom's computer, several for the
+// lab's), by uuid, with their children, so that "Quale classe?" and "Chi
+// gioca?" work while the server is down. A class no longer granted leaves
+// the copy once none of its answers is queued: they are sent all the same,
+// and the server's refusal sets them aside like any other. Against a server whose schema is newer than this program's, one
 // warning line, and answers stay queued.
 class Invio {
 public:
@@ -63,8 +69,8 @@ public:
     // Called on the sender's thread after each attempt that failed, with its
     // reason and the wait before the next one.
     void quandoFallito(std::function<void(const QString& motivo, std::chrono::milliseconds attesa)> fatto);
-    // Called on the sender's thread after the server's class has been copied
-    // into the local register.
+    // Called on the sender's thread after the server's classes have been
+    // copied into the local register.
     void quandoClasseCopiata(std::function<void()> fatto);
 
 private:

@@ -44,6 +44,14 @@ Accesso Apri(const Impostazioni& imp, const QString& utente, const QString& nome
         errore = QStringLiteral("è di una versione di Tesselo più recente (%1): va aggiornato il programma").arg(versione);
         return Accesso::PiuRecente;
     }
+    // An older schema has none of what this program reads and writes (the
+    // classes): the technician applies this version's schema first.
+    if (versione < Versione) {
+        s.close();
+        errore = QStringLiteral("il registro sul server è della versione %1, precedente a questa di Tesselo (%2):"
+                                " va aggiornato con il suo schema").arg(versione).arg(Versione);
+        return Accesso::Danneggiato;
+    }
     return Accesso::Ok;
 }
 
@@ -102,27 +110,33 @@ QList<Blocco> Blocchi(const QString& json)
 QString InserisciRisposta()
 {
     return QStringLiteral(
-        "INSERT INTO tesselo.risposte (uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta,"
-        " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid), ?, CAST(? AS jsonb),"
-        " CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint)"
+        "INSERT INTO tesselo.risposte (uuid, quando, bambino, classe, gioco, domande, blocchi, risposta, esatta,"
+        " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid),"
+        " coalesce((SELECT classe FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)), CAST(? AS uuid)), ?,"
+        " CAST(? AS jsonb), CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint)"
         " WHERE CAST(? AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(? AS uuid))"
+        " OR NOT EXISTS (SELECT FROM tesselo.classi WHERE uuid = CAST(? AS uuid))"
         " ON CONFLICT DO NOTHING");
 }
 
-void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino)
+void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString& classe)
 {
+    const auto testo = [](const QString& t) { return t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t); };
+    const QVariant chi = testo(bambino), dove = testo(classe);
     q.bindValue(0, Testo(r.id));
     q.bindValue(1, r.quando.toUTC().toString(Qt::ISODateWithMs));
-    const QVariant chi = bambino.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(bambino);
     q.bindValue(2, chi);
-    q.bindValue(3, r.schermo);
-    q.bindValue(4, JsonDomande(r.domande));
-    q.bindValue(5, JsonBlocchi(r.blocchi));
-    q.bindValue(6, r.risposta);
-    q.bindValue(7, r.esatta);
-    q.bindValue(8, r.millisecondi);
-    q.bindValue(9, chi);
-    q.bindValue(10, chi);
+    q.bindValue(3, chi);
+    q.bindValue(4, dove);
+    q.bindValue(5, r.schermo);
+    q.bindValue(6, JsonDomande(r.domande));
+    q.bindValue(7, JsonBlocchi(r.blocchi));
+    q.bindValue(8, r.risposta);
+    q.bindValue(9, r.esatta);
+    q.bindValue(10, r.millisecondi);
+    q.bindValue(11, chi);
+    q.bindValue(12, chi);
+    q.bindValue(13, dove);
 }
 
 } // namespace Registro::Server

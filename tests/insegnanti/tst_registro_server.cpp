@@ -12,6 +12,7 @@
 #include "insegnanti/VistaComputer.h"
 #include "registro/ArchivioServer.h"
 #include "registro/FileClasse.h"
+#include "registro/Server.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -36,6 +37,9 @@ const QString Maestra = QStringLiteral("maestra");
 const QString Aula = QStringLiteral("aula");
 const QString NomeSql = QStringLiteral("Robert'); DROP TABLE tesselo.bambini;--");
 const QString NomeStrano = QStringLiteral("Zoë \"Lulù\" d'Àrco 😀");
+// The server's schema set to this program's version, and to a newer one.
+const QString VersioneAttuale = QStringLiteral("UPDATE tesselo.versione SET versione = %1").arg(Server::Versione);
+const QString VersioneNuova = QStringLiteral("UPDATE tesselo.versione SET versione = %1").arg(Server::Versione + 1);
 
 // Every view of a register over a period, as text: the class at a glance,
 // each child's record, every answer and the export. Children are told by
@@ -195,7 +199,7 @@ private slots:
     void init()
     {
         QVERIFY(sql("DELETE FROM tesselo.risposte") && sql("DELETE FROM tesselo.bambini")
-                && sql("DELETE FROM tesselo.computer") && sql("UPDATE tesselo.versione SET versione = 2"));
+                && sql("DELETE FROM tesselo.computer") && sql(VersioneAttuale));
         QDir(cartella.path()).removeRecursively();
         QDir().mkpath(cartella.path());
     }
@@ -368,7 +372,7 @@ private slots:
         QTest::addColumn<QString>("parole");
         QTest::newRow("nobody listening") << "vuoto" << "server del registro non raggiungibile";
         QTest::newRow("a server that never answers") << "muto" << "server del registro non raggiungibile";
-        QTest::newRow("a newer schema") << "nuovo" << "più recente (3)";
+        QTest::newRow("a newer schema") << "nuovo" << QStringLiteral("più recente (%1)").arg(Server::Versione + 1);
         QTest::newRow("a user the server does not know") << "utente" << "server del registro non raggiungibile";
         QTest::newRow("a database with no register") << "database" << "non c'è un registro di Tesselo";
         QTest::newRow("a port that is no number") << "porta" << "la porta \"cinque\" non è valida";
@@ -383,7 +387,7 @@ private slots:
         if (caso == "muto")
             muto.emplace(altrove);
         if (caso == "nuovo")
-            QVERIFY(sql("UPDATE tesselo.versione SET versione = 3"));
+            QVERIFY(sql(VersioneNuova));
         const QString conf = configurazione(caso == "vuoto" || caso == "muto" ? altrove : server.cartella(),
                                             caso == "utente" ? "utente_insegnante=sconosciuta"
                                             : caso == "porta" ? "porta=cinque"
@@ -395,7 +399,7 @@ private slots:
         QVERIFY2(e.err.startsWith("tesselo-registro: Il registro") && e.err.count('\n') == 1 && e.err.contains(parole),
                  qPrintable(e.err));
         QVERIFY2(e.ms < (ArchivioServer::AttesaConnessione + 4) * 1000, qPrintable(QString::number(e.ms)));
-        QVERIFY(sql("UPDATE tesselo.versione SET versione = 2"));
+        QVERIFY(sql(VersioneAttuale));
         QCOMPARE(apri()->bambini().size(), 0);
     }
 

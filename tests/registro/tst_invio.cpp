@@ -538,7 +538,7 @@ void TestInvio::rifiutateDaParte()
 
 void TestInvio::versioneNuova()
 {
-    QVERIFY(sql("UPDATE tesselo.versione SET versione = 3").isValid());
+    QVERIFY(sql(QStringLiteral("UPDATE tesselo.versione SET versione = %1").arg(Server::Versione + 1)).isValid());
     registra(3);
     std::atomic<int> fallimenti = 0;
     {
@@ -546,7 +546,7 @@ void TestInvio::versioneNuova()
         invio.quandoFallito([&](const QString&, std::chrono::milliseconds) { ++fallimenti; });
         QTRY_VERIFY_WITH_TIMEOUT(fallimenti.load() >= 2, 10000);
     }
-    QVERIFY(sql("UPDATE tesselo.versione SET versione = 2").isValid());
+    QVERIFY(sql(QStringLiteral("UPDATE tesselo.versione SET versione = %1").arg(Server::Versione)).isValid());
     QCOMPARE(inCoda(), 3);
     QCOMPARE(sulServer(), 0);
 }

@@ -17,7 +17,7 @@ const QString Permesso = QStringLiteral("42501");    // insufficient_privilege
 const QString Doppione = QStringLiteral("23505");    // unique_violation
 
 // The game's insert: a resend is ignored. Without a conflict target, which
-// would need SELECT on the answers; the only unique key is the uuid. An
+// would need SELECT on the answers; the unique key is the uuid with its time. An
 // answer of a child removed meanwhile is dropped, not refused, so that it
 // cannot hold up the rest of a batch.
 const QString InserisciRisposta = QStringLiteral(
@@ -34,32 +34,6 @@ QByteArray SenzaChiave(QByteArray testo)
     static const QRegularExpression chiave(QStringLiteral("^\\\\(un)?restrict .*$"),
                                            QRegularExpression::MultilineOption);
     return QString::fromUtf8(testo).remove(chiave).toUtf8();
-}
-
-struct Esito {
-    bool ok;
-    QString codice;   // SQLSTATE when it failed
-    int righe;        // rows changed, or -1
-    QVariant primo;   // the first column of the first row
-};
-
-Esito Esegui(QSqlDatabase db, const QString& sql, const QVariantMap& valori = {})
-{
-    QSqlQuery q(db);
-    bool ok;
-    if (valori.isEmpty()) {
-        ok = q.exec(sql);  // also what cannot be prepared, such as CREATE TABLE
-    } else {
-        q.prepare(sql);
-        for (auto v = valori.cbegin(); v != valori.cend(); ++v)
-            q.bindValue(v.key(), v.value());
-        ok = q.exec();
-    }
-    const int righe = q.isSelect() ? -1 : q.numRowsAffected();
-    QVariant primo;
-    if (ok && q.isSelect() && q.next())
-        primo = q.value(0);
-    return {ok, q.lastError().nativeErrorCode(), righe, primo};
 }
 
 QVariantMap Risposta(const QUuid& uuid, const QVariant& bambino, const QString& risposta = QStringLiteral("UGUALE"))
@@ -140,7 +114,7 @@ private slots:
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         const QByteArray prima = Catalogo("vuoto");
         QVERIFY(prima.contains("CREATE TABLE tesselo.risposte"));
-        QVERIFY(prima.endsWith("2\n"));
+        QVERIFY(prima.endsWith("3\n"));
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         QCOMPARE(Catalogo("vuoto"), prima);
     }
@@ -150,7 +124,7 @@ private slots:
         QVERIFY(server.creaDatabase("recente"));
         QVERIFY(server.eseguiFile("recente", Schema));
         QVERIFY(server.client("psql", {"-X", "-q", "-d", "recente", "-c",
-                                       "UPDATE tesselo.versione SET versione = 3; DROP INDEX tesselo.risposte_bambino"}));
+                                       "UPDATE tesselo.versione SET versione = 4; DROP INDEX tesselo.risposte_bambino"}));
         const QByteArray prima = Catalogo("recente");
         QVERIFY(!server.eseguiFile("recente", Schema));
         QVERIFY2(server.errore().contains("più recente"), qPrintable(server.errore()));
@@ -162,7 +136,7 @@ private slots:
         const QString ada = NuovoBambino("Ada", "gatto");
         QCOMPARE(Esegui(gioco, "SELECT nome FROM tesselo.bambini WHERE uuid = :u", {{":u", ada}}).primo.toString(),
                  "Ada");
-        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 2);
+        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 3);
 
         const QUuid id = QUuid::createUuid();
         const Esito prima = Esegui(gioco, InserisciRisposta, Risposta(id, ada));
@@ -278,7 +252,7 @@ private slots:
         QTest::newRow("delete answer") << "DELETE FROM tesselo.risposte";
         QTest::newRow("resend with conflict target")
             << "INSERT INTO tesselo.risposte (uuid, quando, gioco, esatta, millisecondi)"
-               " VALUES (gen_random_uuid(), now(), 'form1', true, 1) ON CONFLICT (uuid) DO NOTHING";
+               " VALUES (gen_random_uuid(), now(), 'form1', true, 1) ON CONFLICT (uuid, quando) DO NOTHING";
         QTest::newRow("add child") << "INSERT INTO tesselo.bambini (nome, simbolo) VALUES ('Eva', 'mela')";
         QTest::newRow("rename child") << "UPDATE tesselo.bambini SET nome = 'X'";
         QTest::newRow("remove child") << "DELETE FROM tesselo.bambini";
@@ -328,7 +302,7 @@ private slots:
         QCOMPARE(Esegui(insegnante, "SELECT count(*) FROM tesselo.risposte WHERE bambino = :b", {{":b", ada}})
                      .primo.toInt(), 1);
         QCOMPARE(Esegui(insegnante, "SELECT coda FROM tesselo.computer").primo.toInt(), 4);
-        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 2);
+        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 3);
         // The class at a glance: right and wrong by child and game.
         const Esito classe = Esegui(insegnante,
             "SELECT count(*) FILTER (WHERE esatta) FROM tesselo.risposte"
@@ -387,7 +361,7 @@ private slots:
         QCOMPARE(q.value(0).toString(), nome);
         QCOMPARE(q.value(1).toString(), nome);
         QCOMPARE(Esegui(insegnante, "SELECT risposta FROM tesselo.risposte").primo.toString(), nome);
-        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 4);
+        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 8);
     }
 };
 

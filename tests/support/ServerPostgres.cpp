@@ -204,8 +204,11 @@ bool ServerPostgres::eseguiFile(const QString& database, const QString& file)
 bool ServerPostgres::creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti)
 {
     QString ruoli;
-    for (const auto& [nome, ruolo] : utenti)
+    for (const auto& [nome, ruolo] : utenti) {
         ruoli += QStringLiteral("CREATE ROLE %1 LOGIN%2;").arg(nome, ruolo.isEmpty() ? QString() : " IN ROLE " + ruolo);
+        if (ruolo == QLatin1String("tesselo_gioco") || ruolo == QLatin1String("tesselo_insegnante"))
+            ruoli += QStringLiteral("SELECT tesselo.assegna_classe('La mia classe', '%1');").arg(nome);
+    }
     return creaDatabase(database) && eseguiFile(database, FileSchema())
         && (ruoli.isEmpty() || client(QStringLiteral("psql"), {"-X", "-q", "-d", database, "-c", ruoli}));
 }
@@ -233,4 +236,23 @@ QVariant Interroga(const QString& connessione, const QString& istruzione)
         return {};
     }
     return q.next() ? q.value(0) : QVariant(true);
+}
+
+Esito Esegui(QSqlDatabase db, const QString& sql, const QVariantMap& valori)
+{
+    QSqlQuery q(db);
+    bool ok;
+    if (valori.isEmpty()) {
+        ok = q.exec(sql);
+    } else {
+        q.prepare(sql);
+        for (auto v = valori.cbegin(); v != valori.cend(); ++v)
+            q.bindValue(v.key(), v.value());
+        ok = q.exec();
+    }
+    const int righe = q.isSelect() ? -1 : q.numRowsAffected();
+    QVariant primo;
+    if (ok && q.isSelect() && q.next())
+        primo = q.value(0);
+    return {ok, q.lastError().nativeErrorCode(), righe, primo};
 }

@@ -53,7 +53,9 @@ public:
     bool eseguiFile(const QString& database, const QString& file);
     // A school's register: the database created, the register's schema
     // (FileSchema) applied, and each login user, a name and the role it is a
-    // member of (none when empty), created.
+    // member of (none when empty), created; a game's or a teacher's user is
+    // granted the register's first class, "La mia classe", as a school of
+    // one class has it.
     bool creaRegistro(const QString& database, const QList<std::pair<QString, QString>>& utenti);
     // The register's schema in the source tree.
     static QString FileSchema() { return QStringLiteral(TESSELO_SCHEMA_POSTGRES); }
@@ -90,3 +92,13 @@ private:
 // it): the first value of its first row, true when it returns no row, and
 // nothing, with a warning, when it fails.
 QVariant Interroga(const QString& connessione, const QString& istruzione);
+
+// One statement on a connection, its values bound by name (none: run as
+// it is, which also runs what cannot be prepared, such as CREATE TABLE).
+struct Esito {
+    bool ok;
+    QString codice;   // SQLSTATE when it failed
+    int righe;        // rows changed, or -1
+    QVariant primo;   // the first column of the first row
+};
+Esito Esegui(QSqlDatabase db, const QString& sql, const QVariantMap& valori = {});
