@@ -206,7 +206,40 @@ Accesso Archivio::apri(const QString& percorso, bool crea, Controllo controllo)
     }
     Schema::SoloProprietario(percorso);
     d->aperto = true;
+    scegliSeUnica();
     return Accesso::Ok;
+}
+
+QList<Classe> Archivio::classi() const
+{
+    if (!d->aperto)
+        return {};
+    return {Classe{1, UuidClassePredefinita(), QString::fromUtf8(NomeClassePredefinito()),
+                   AnnoScolasticoDi(QDate::currentDate())}};
+}
+
+std::optional<Classe> Archivio::salvaClasse(const Classe&)
+{
+    d->errore = QStringLiteral("questo registro non ha ancora classi");
+    return std::nullopt;
+}
+
+bool Archivio::rimuoviClasse(qint64)
+{
+    d->errore = QStringLiteral("questo registro non ha ancora classi");
+    return false;
+}
+
+bool Archivio::nuovoAnno(const QList<Classe>&)
+{
+    d->errore = QStringLiteral("questo registro non ha ancora classi");
+    return false;
+}
+
+bool Archivio::spostaBambino(qint64, qint64)
+{
+    d->errore = QStringLiteral("questo registro non ha ancora classi");
+    return false;
 }
 
 Accesso Archivio::controlla()

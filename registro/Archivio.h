@@ -46,6 +46,13 @@ public:
     // The file last given to apri.
     QString file() const;
 
+    // See Deposito: the classes and the chosen one.
+    QList<Classe> classi() const override;
+    std::optional<Classe> salvaClasse(const Classe& classe) override;
+    bool rimuoviClasse(qint64 id) override;
+    bool nuovoAnno(const QList<Classe>& classi) override;
+    bool spostaBambino(qint64 bambino, qint64 classe) override;
+
     // The class.
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;

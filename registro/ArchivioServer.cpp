@@ -158,7 +158,49 @@ Accesso ArchivioServer::apri(const Impostazioni& imp, int secondi)
     int versione = -1;
     const Accesso esito = Server::Apri(imp, imp.utentePerInsegnanti(), d->connessione, secondi, d->errore, versione);
     d->aperto = esito == Accesso::Ok;
+    if (d->aperto)
+        scegliSeUnica();
     return esito;
+}
+
+// Until the server keeps classes, its register is the one class every
+// register had before classes: the children and answers it holds.
+QList<Classe> ArchivioServer::classi() const
+{
+    if (!d->aperto)
+        return {};
+    return {Classe{1, UuidClassePredefinita(), QString::fromUtf8(NomeClassePredefinito()),
+                   AnnoScolasticoDi(QDate::currentDate())}};
+}
+
+namespace {
+
+const char* const SenzaClassi = "le classi del server non si possono ancora cambiare da questo programma";
+
+} // namespace
+
+std::optional<Classe> ArchivioServer::salvaClasse(const Classe&)
+{
+    d->errore = QString::fromUtf8(SenzaClassi);
+    return std::nullopt;
+}
+
+bool ArchivioServer::rimuoviClasse(qint64)
+{
+    d->errore = QString::fromUtf8(SenzaClassi);
+    return false;
+}
+
+bool ArchivioServer::nuovoAnno(const QList<Classe>&)
+{
+    d->errore = QString::fromUtf8(SenzaClassi);
+    return false;
+}
+
+bool ArchivioServer::spostaBambino(qint64, qint64)
+{
+    d->errore = QString::fromUtf8(SenzaClassi);
+    return false;
 }
 
 QString ArchivioServer::descrizione() const

@@ -83,6 +83,36 @@ QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64
     return righe;
 }
 
+bool Deposito::scegliClasse(qint64 id)
+{
+    const QList<Classe> tutte = classi();
+    if (std::none_of(tutte.cbegin(), tutte.cend(), [&](const Classe& c) { return c.id == id; }))
+        return false;
+    classeId = id;
+    return true;
+}
+
+std::optional<Classe> Deposito::classeScelta() const
+{
+    if (classeId == 0)
+        return std::nullopt;
+    for (const Classe& c : classi())
+        if (c.id == classeId)
+            return c;
+    return std::nullopt;
+}
+
+void Deposito::scegliSeUnica()
+{
+    const QList<Classe> tutte = classi();
+    classeId = tutte.size() == 1 ? tutte.first().id : 0;
+}
+
+QString Deposito::senzaClasse() const
+{
+    return classeId == 0 ? QStringLiteral("scegli una classe") : QString();
+}
+
 QList<std::pair<Risposta, qint64>> Deposito::risposte(const Periodo& periodo) const
 {
     QList<std::pair<Risposta, qint64>> elenco;

@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
+#include "registro/Classe.h"
 #include "registro/Risposta.h"
 
 #include <QDate>
@@ -103,6 +104,13 @@ struct Computer {
     QDateTime ultimoContatto;
 };
 
+// A class of the school granted to a login user (a teacher's or a
+// computer's).
+struct Assegnazione {
+    qint64 classe;
+    QString utente;
+};
+
 // A class register as the teachers' program and the class files use it,
 // whatever keeps it: the local SQLite file (Archivio) or the school's
 // PostgreSQL server (ArchivioServer). Children have integer ids here; 0 is a
@@ -125,7 +133,40 @@ public:
     QString erroreLettura() const { return primaLetturaFallita; }
     void nuovaLettura() const { primaLetturaFallita.clear(); }
 
-    // The class, sorted by name then surname (see Ordina).
+    // The classes this register holds that this user may see (OrdinaClassi
+    // order).
+    virtual QList<Classe> classi() const = 0;
+    // The class every other operation concerns: bambini(), salva(),
+    // classe(), scheda(), risposte()/scorriRisposte(), cancella*,
+    // registraTutte() (a guest's answers go to it), unisci(), the class file
+    // import and export. Opening a register that holds exactly one class
+    // chooses it; with several, none is chosen until scegliClasse(): then
+    // bambini() and the views are empty and writes fail with ultimoErrore
+    // "scegli una classe".
+    bool scegliClasse(qint64 id);  // false for a class not in classi()
+    std::optional<Classe> classeScelta() const;
+    // Adds (id 0) or renames/re-years a class; fails when ControllaClasse
+    // fails or name and year are taken. Returns the stored class.
+    virtual std::optional<Classe> salvaClasse(const Classe& classe) = 0;
+    // Removes a class without children and answers; refuses one that has any.
+    virtual bool rimuoviClasse(qint64 id) = 0;
+    // New school year: each class given (by id) takes its new name and the
+    // year given, all in one transaction, all or none; children and answers
+    // stay with it.
+    virtual bool nuovoAnno(const QList<Classe>& classi) = 0;
+    // Moves a child, with their answers, into another class of this register
+    // (their symbol must be free there).
+    virtual bool spostaBambino(qint64 bambino, qint64 classe) = 0;
+
+    // The school's management (on the server only): whether this login may
+    // create classes and grant them; which login users each class is
+    // granted to; granting and taking back.
+    virtual bool dirigenza() const { return false; }
+    virtual std::optional<QList<Assegnazione>> assegnazioni() const { return std::nullopt; }
+    virtual bool assegnaClasse(qint64 classe, const QString& utente) { Q_UNUSED(classe) Q_UNUSED(utente) return false; }
+    virtual bool togliClasse(qint64 classe, const QString& utente) { Q_UNUSED(classe) Q_UNUSED(utente) return false; }
+
+    // The chosen class's children, sorted by name then surname (see Ordina).
     virtual QList<Bambino> bambini() const = 0;
     virtual std::optional<Bambino> bambino(qint64 id) const = 0;
     // Adds (id 0) or updates a child; fails when the symbol is taken or the
@@ -171,6 +212,13 @@ public:
     virtual std::optional<QList<Computer>> computer() const { return std::nullopt; }
 
 protected:
+    // The chosen class's id, 0 when none is.
+    qint64 classeId = 0;
+    // After opening: the one class chosen, or none when there are several.
+    void scegliSeUnica();
+    // Why a write cannot be done: "scegli una classe" when none is chosen;
+    // empty when one is.
+    QString senzaClasse() const;
     // A reading failed, for the reason given: kept unless an earlier one of
     // this refresh failed too.
     void letturaFallita(const QString& motivo) const
