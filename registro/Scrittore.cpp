@@ -90,6 +90,7 @@ struct Scrittore::Dati {
     bool fine = false;
     int oltreIlLimite = 0;  // answers refused by a full queue
     std::function<void(const QUuid&)> fatto;
+    std::optional<qint64> classe;  // scegliClasse's
     std::thread filo;
 
     // Only the writer's thread touches these.
@@ -101,6 +102,7 @@ struct Scrittore::Dati {
 
     void lavora();
     bool pronto();
+    bool classeScelta();
     bool scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto);
     void aggiungiRecupero();
     void segnaInUso();
@@ -154,9 +156,25 @@ bool Scrittore::Dati::pronto()
     return true;
 }
 
+// The register has the class of scegliClasse chosen, when one was given.
+bool Scrittore::Dati::classeScelta()
+{
+    std::optional<qint64> voluta;
+    {
+        std::lock_guard blocco(mutex);
+        voluta = classe;
+    }
+    if (!voluta || (archivio->classeScelta() && archivio->classeScelta()->id == *voluta))
+        return true;
+    if (archivio->scegliClasse(*voluta))
+        return true;
+    motivo = QStringLiteral("%1: la classe scelta non è più nel registro").arg(QDir::toNativeSeparators(percorso));
+    return false;
+}
+
 bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto)
 {
-    if (!pronto())
+    if (!pronto() || !classeScelta())
         return false;
     const Accesso esito = archivio->registraTutte(lotto);
     if (esito != Accesso::Ok) {
@@ -304,6 +322,12 @@ int Scrittore::inCoda() const
 {
     std::lock_guard blocco(d->mutex);
     return int(d->coda.size());
+}
+
+void Scrittore::scegliClasse(qint64 classe)
+{
+    std::lock_guard blocco(d->mutex);
+    d->classe = classe;
 }
 
 void Scrittore::quandoScritta(std::function<void(const QUuid&)> fatto)

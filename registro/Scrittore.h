@@ -38,6 +38,9 @@ public:
     void attendi();
     // Answers queued and not yet written.
     int inCoda() const;
+    // In a register of several classes, the class a guest's answers go to:
+    // chosen on the register before each write, whatever was queued before.
+    void scegliClasse(qint64 classe);
     // Called on the writer's thread after each answer is committed.
     void quandoScritta(std::function<void(const QUuid&)> fatto);
 
