@@ -355,7 +355,7 @@ void ScegliClasse(qint64 classe)
         scrittore = S().scrittore;
     }
     if (scrittore)
-        scrittore->scegliClasse(classe);
+        scrittore->classeOspiti(classe);
 }
 
 std::optional<qint64> ClasseScelta()

@@ -92,13 +92,14 @@ void Genera(Deposito& a, const QList<QDate>& giorni)
 
 // The sqlite3 program's own timer (".timer on", read from its standard
 // input: given as arguments, it prints nothing).
-double TempoSqlite3(const QString& file, const Periodo& periodo)
+double TempoSqlite3(const QString& file, const Periodo& periodo, qint64 classe)
 {
     const qint64 dal = periodo.dal->startOfDay().toMSecsSinceEpoch();
     const qint64 al = periodo.al->addDays(1).startOfDay().toMSecsSinceEpoch();
     QString query = Archivio::QueryClasse();
     query.replace(query.indexOf('?'), 1, QString::number(dal));
     query.replace(query.indexOf('?'), 1, QString::number(al));
+    query.replace(query.indexOf('?'), 1, QString::number(classe));
     QList<double> tempi;
     for (int i = 0; i < Prove; ++i) {
         QProcess p;

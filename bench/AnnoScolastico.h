@@ -22,8 +22,9 @@ void Genera(Registro::Deposito& registro, const QList<QDate>& giorni);
 
 double Mediana(QList<double> valori);
 // The sqlite3 program's own time for the statement Archivio::classe() runs
-// over periodo on file, median of Prove runs, in milliseconds.
-double TempoSqlite3(const QString& file, const Registro::Periodo& periodo);
+// over periodo for a class (its id) on file, median of Prove runs, in
+// milliseconds.
+double TempoSqlite3(const QString& file, const Registro::Periodo& periodo, qint64 classe);
 // One row of the benchmark's table: label, figure, floor, unit, ratio.
 void Riga(const char* etichetta, double valore, double base, const char* unita);
 

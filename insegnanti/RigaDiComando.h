@@ -1,17 +1,24 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QTextStream;
 
 namespace Insegnanti {
 
+namespace Registro {
+class Deposito;
+}
+
 // What the command line asks for: the window, or one of the options, each
-// given alone with its file.
+// given alone with its file, and for those on a register the class they
+// concern (--classe NOME, before or after it).
 enum class Comando { Finestra, Importa, Esporta, Unisci, Aiuto, Sbagliato };
 struct Richiesta {
     Comando comando = Comando::Finestra;
     QString file;
+    std::optional<QString> classe;
 };
 
 // The arguments after the program's name. Anything that is not one of the
@@ -22,6 +29,12 @@ Richiesta LeggiRigaDiComando(const QStringList& argomenti);
 // The short usage line, and the full help, which names the register's file.
 QString Uso();
 QString Aiuto(const QString& registro);
+
+// Chooses the class a command concerns: the one named (see
+// Registro::TrovaClasse), or without a name the register's only one. When
+// it cannot, nothing is chosen and the reason, listing the register's
+// classes, is returned; empty when one was chosen.
+QString ScegliClasse(Registro::Deposito& registro, const std::optional<QString>& nome);
 
 // Runs an option with no window at all, on the school's server when the
 // settings name one, else on the register at percorso: what was done goes

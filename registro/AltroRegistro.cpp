@@ -1,5 +1,6 @@
 #include "registro/AltroRegistro.h"
 
+#include "registro/Classe.h"
 #include "registro/Codici.h"
 #include "registro/Schema.h"
 
@@ -32,8 +33,11 @@ QString NonRegistro(const QString& file)
     return QStringLiteral("%1 non è un registro di Tesselo").arg(Nome(file));
 }
 
-// The most children a register may hold: one per symbol, with room to spare.
-constexpr int MassimoBambini = 1000;
+// The most children a register may hold: one per symbol, with room to spare,
+// in each of a school's classes.
+constexpr int MassimoBambini = 20000;
+// The most classes: a school's of several years.
+constexpr int MassimoClassi = 1000;
 
 // ---- The -wal beside the file ----
 
@@ -195,6 +199,8 @@ const Colonna ColonneRisposte[] = {
      }},
     {"esatta", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 0, 1); }},
     {"millisecondi", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 0, UnAnno); }},
+    // One of the file's classes: checked against them once they are read.
+    {"classe", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 1, std::numeric_limits<qint64>::max()); }},
 };
 
 bool NomeValido(const QString& tipo, const QVariant& v)
@@ -208,7 +214,28 @@ const Colonna ColonneBambini[] = {
     {"cognome", LunghezzaNome,
      [](const QString& t, const QVariant& v) { return E(t, "text") && v.toString().size() <= LunghezzaNome; }},
     {"simbolo", 32, [](const QString& t, const QVariant& v) { return E(t, "text") && !v.toString().isEmpty(); }},
+    {"classe", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 1, std::numeric_limits<qint64>::max()); }},
 };
+
+const Colonna ColonneClassi[] = {
+    {"uuid", 16, UuidValido},
+    {"nome", LunghezzaNomeClasse,
+     [](const QString& t, const QVariant& v) {
+         return E(t, "text") && !v.toString().trimmed().isEmpty() && v.toString().size() <= LunghezzaNomeClasse;
+     }},
+    {"anno_scolastico", 7, [](const QString& t, const QVariant& v) { return E(t, "text") && AnnoValido(v.toString()); }},
+};
+
+// Where the class column is among a table's checked columns, in a row read
+// by LetturaControllata.
+template <size_t N>
+int ColonnaClasse(const Colonna (&colonne)[N])
+{
+    for (size_t i = 0; i < N; ++i)
+        if (qstrcmp(colonne[i].nome, "classe") == 0)
+            return int(2 + 2 * i);
+    return -1;
+}
 
 // A statement that reads, after the row's id, each column's type and, when
 // no longer than its bound, its value: a huge value is never loaded.
@@ -263,6 +290,8 @@ struct AltroRegistro::Dati {
     QString connessione;
     QString errore;
     QList<Bambino> bambini;
+    QHash<qint64, qint64> classeDi;  // each child's class
+    QList<Classe> classi;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
 
@@ -296,6 +325,8 @@ struct AltroRegistro::Dati {
     bool apriDuro();
     bool walDelFile();
     bool aggiorna(int versione);
+    bool leggiClassi();
+    bool diUnaClasse(const QSqlQuery& q, int colonna) const;
     bool leggiBambini();
     bool controllaRisposte();
 };
@@ -404,6 +435,32 @@ bool AltroRegistro::Dati::aggiorna(int versione)
     return apriDuro() && (VersioneEsatta(db(), QStringLiteral("main")) == Schema::Versione || rifiuta(NonRegistro(file)));
 }
 
+bool AltroRegistro::Dati::leggiClassi()
+{
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.exec(LetturaControllata(ColonneClassi, "classi")))
+        return rifiuta(NonRegistro(file));
+    while (q.next()) {
+        if (classi.size() == MassimoClassi)
+            return rifiuta(QStringLiteral("%1 ha più di %2 classi").arg(Nome(file)).arg(MassimoClassi));
+        if (const char* colonna = Sbagliata(q, ColonneClassi))
+            return rifiuta(RigaSbagliata(file, q, "classi", colonna));
+        classi << Classe{q.value(0).toLongLong(), QUuid::fromRfc4122(q.value(2).toByteArray()),
+                         NomePulito(q.value(4).toString()), q.value(6).toString()};
+    }
+    if (classi.isEmpty())
+        return rifiuta(QStringLiteral("%1 non ha classi").arg(Nome(file)));
+    OrdinaClassi(classi);
+    return true;
+}
+
+bool AltroRegistro::Dati::diUnaClasse(const QSqlQuery& q, int colonna) const
+{
+    const qint64 classe = q.value(colonna).toLongLong();
+    return std::any_of(classi.cbegin(), classi.cend(), [&](const Classe& c) { return c.id == classe; });
+}
+
 bool AltroRegistro::Dati::leggiBambini()
 {
     QSqlQuery q(db());
@@ -415,6 +472,9 @@ bool AltroRegistro::Dati::leggiBambini()
             return rifiuta(QStringLiteral("%1 ha più di %2 bambini").arg(Nome(file)).arg(MassimoBambini));
         if (const char* colonna = Sbagliata(q, ColonneBambini))
             return rifiuta(RigaSbagliata(file, q, "bambini", colonna));
+        if (!diUnaClasse(q, ColonnaClasse(ColonneBambini)))
+            return rifiuta(RigaSbagliata(file, q, "bambini", "classe"));
+        classeDi.insert(q.value(0).toLongLong(), q.value(ColonnaClasse(ColonneBambini)).toLongLong());
         bambini << Bambino{q.value(0).toLongLong(), QUuid::fromRfc4122(q.value(2).toByteArray()),
                            NomePulito(q.value(4).toString()), NomePulito(q.value(6).toString()), q.value(8).toString()};
     }
@@ -430,6 +490,8 @@ bool AltroRegistro::Dati::controllaRisposte()
     while (q.next())
         if (const char* colonna = Sbagliata(q, ColonneRisposte))
             return rifiuta(RigaSbagliata(file, q, "risposte", colonna));
+        else if (!diUnaClasse(q, ColonnaClasse(ColonneRisposte)))
+            return rifiuta(RigaSbagliata(file, q, "risposte", "classe"));
     return true;
 }
 
@@ -444,12 +506,16 @@ bool AltroRegistro::apri(const QString& file)
 {
     d->chiudi();
     d->bambini.clear();
+    d->classeDi.clear();
+    d->classi.clear();
     d->errore.clear();
     d->file = file;
     if (d->leggi())
         return true;
     d->chiudi();
     d->bambini.clear();
+    d->classeDi.clear();
+    d->classi.clear();
     return false;
 }
 
@@ -467,20 +533,31 @@ bool AltroRegistro::Dati::leggi()
         return false;
     if (!integro())
         return rifiuta(QStringLiteral("%1 non è un registro di Tesselo, o è danneggiato").arg(Nome(file)));
-    return aggiorna(versione) && leggiBambini() && controllaRisposte();
+    return aggiorna(versione) && leggiClassi() && leggiBambini() && controllaRisposte();
 }
 
 QString AltroRegistro::errore() const { return d->errore; }
-const QList<Bambino>& AltroRegistro::bambini() const { return d->bambini; }
+const QList<Classe>& AltroRegistro::classi() const { return d->classi; }
 
-bool AltroRegistro::scorri(const std::function<bool(const QSqlQuery&)>& ciascuna) const
+QList<Bambino> AltroRegistro::bambini(qint64 classe) const
+{
+    QList<Bambino> elenco;
+    for (const Bambino& b : d->bambini)
+        if (d->classeDi.value(b.id) == classe)
+            elenco << b;
+    return elenco;
+}
+
+bool AltroRegistro::scorri(qint64 classe, const std::function<bool(const QSqlQuery&)>& ciascuna) const
 {
     if (d->connessione.isEmpty())
         return false;
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi"
-                               " FROM risposte ORDER BY id"))) {
+    q.prepare(QStringLiteral("SELECT uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi"
+                             " FROM risposte WHERE classe = ? ORDER BY id"));
+    q.addBindValue(classe);
+    if (!q.exec()) {
         d->errore = QStringLiteral("impossibile leggere %1").arg(Nome(d->file));
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include "registro/Bambino.h"
+#include "registro/Classe.h"
 
 #include <QString>
 #include <functional>
@@ -29,13 +30,18 @@ public:
     // Why apri or scorri failed, in one Italian line.
     QString errore() const;
 
-    // Its children, checked (ids of the other register).
-    const QList<Bambino>& bambini() const;
-    // Its answers one at a time, oldest id first, each already checked, as
-    // a row whose columns are uuid, quando, bambino, gioco, domande,
-    // blocchi, risposta, esatta, millisecondi (see LeggiRisposta).
-    // ciascuna returns false to stop; false when reading failed or stopped.
-    bool scorri(const std::function<bool(const QSqlQuery&)>& ciascuna) const;
+    // Its classes, checked (ids of the other register), in OrdinaClassi
+    // order: at least one (a file older than classes has the one it is
+    // brought up to).
+    const QList<Classe>& classi() const;
+    // The children of one of its classes, checked.
+    QList<Bambino> bambini(qint64 classe) const;
+    // The answers of one of its classes one at a time, oldest id first, each
+    // already checked, as a row whose columns are uuid, quando, bambino,
+    // gioco, domande, blocchi, risposta, esatta, millisecondi (see
+    // LeggiRisposta). ciascuna returns false to stop; false when reading
+    // failed or stopped.
+    bool scorri(qint64 classe, const std::function<bool(const QSqlQuery&)>& ciascuna) const;
 
 private:
     struct Dati;

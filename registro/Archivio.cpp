@@ -94,6 +94,8 @@ struct Archivio::Dati {
     Accesso preparaSchema(bool sola, Controllo controllo);
     Accesso controlla();
     std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
+    // Adds a class (nuova) or gives one its name and year.
+    bool scriviClasse(const Classe& classe, bool nuova);
 };
 
 Archivio::Archivio() : d(std::make_unique<Dati>()) {}
@@ -212,34 +214,159 @@ Accesso Archivio::apri(const QString& percorso, bool crea, Controllo controllo)
 
 QList<Classe> Archivio::classi() const
 {
+    QList<Classe> elenco;
     if (!d->aperto)
-        return {};
-    return {Classe{1, UuidClassePredefinita(), QString::fromUtf8(NomeClassePredefinito()),
-                   AnnoScolasticoDi(QDate::currentDate())}};
+        return elenco;
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, anno_scolastico FROM classi"));
+    if (!leggi(q, QStringLiteral("impossibile leggere le classi")))
+        return elenco;
+    while (q.next())
+        elenco << Classe{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), NomePulito(q.value(2).toString()),
+                         q.value(3).toString()};
+    OrdinaClassi(elenco);
+    return elenco;
 }
 
-std::optional<Classe> Archivio::salvaClasse(const Classe&)
+bool Archivio::Dati::scriviClasse(const Classe& c, bool nuova)
 {
-    d->errore = QStringLiteral("questo registro non ha ancora classi");
-    return std::nullopt;
+    QSqlQuery q = prepara(nuova ? QStringLiteral("INSERT INTO classi (uuid, nome, anno_scolastico) VALUES (?, ?, ?)")
+                                : QStringLiteral("UPDATE classi SET nome = ?, anno_scolastico = ? WHERE id = ?"));
+    if (nuova)
+        q.addBindValue(Codici::Uuid(c.uuid));
+    q.addBindValue(c.nome);
+    q.addBindValue(c.annoScolastico);
+    if (!nuova)
+        q.addBindValue(c.id);
+    if (!q.exec()) {
+        const bool doppia = Schema::Doppione(q.lastError());
+        fallito(q.lastError(), QStringLiteral("impossibile salvare la classe"));
+        if (doppia)
+            errore = QStringLiteral("c'è già una classe %1").arg(NomeConAnno(c));
+        return false;
+    }
+    if (!nuova && q.numRowsAffected() != 1) {
+        errore = QStringLiteral("la classe non è nel registro");
+        return false;
+    }
+    return true;
 }
 
-bool Archivio::rimuoviClasse(qint64)
+std::optional<Classe> Archivio::salvaClasse(const Classe& classe)
 {
-    d->errore = QStringLiteral("questo registro non ha ancora classi");
-    return false;
+    if (!d->aperto)
+        return std::nullopt;
+    Classe c = classe;
+    c.nome = NomePulito(c.nome);
+    if (QString motivo = ControllaClasse(c); !motivo.isEmpty()) {
+        d->errore = std::move(motivo);
+        return std::nullopt;
+    }
+    const bool nuova = c.id == 0;
+    if (nuova && c.uuid.isNull())
+        c.uuid = QUuid::createUuid();
+    if (!d->scriviClasse(c, nuova))
+        return std::nullopt;
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid FROM classi WHERE nome = ? AND anno_scolastico = ?"));
+    q.addBindValue(c.nome);
+    q.addBindValue(c.annoScolastico);
+    if (!d->esegui(q, QStringLiteral("impossibile leggere le classi")) || !q.next())
+        return std::nullopt;
+    c.id = q.value(0).toLongLong();
+    c.uuid = Codici::Uuid(q.value(1));
+    return c;
 }
 
-bool Archivio::nuovoAnno(const QList<Classe>&)
+bool Archivio::rimuoviClasse(qint64 id)
 {
-    d->errore = QStringLiteral("questo registro non ha ancora classi");
-    return false;
+    if (!d->aperto)
+        return false;
+    QSqlQuery q = d->prepara(QStringLiteral(
+        "DELETE FROM classi WHERE id = ? AND NOT EXISTS (SELECT 1 FROM bambini WHERE classe = classi.id)"
+        " AND NOT EXISTS (SELECT 1 FROM risposte WHERE classe = classi.id)"));
+    q.addBindValue(id);
+    if (!d->esegui(q, QStringLiteral("impossibile rimuovere la classe")))
+        return false;
+    if (q.numRowsAffected() != 1) {
+        d->errore = QStringLiteral("la classe non è nel registro, o ha ancora bambini o risposte");
+        return false;
+    }
+    if (classeId == id)
+        classeId = 0;
+    return true;
 }
 
-bool Archivio::spostaBambino(qint64, qint64)
+bool Archivio::nuovoAnno(const QList<Classe>& classi)
 {
-    d->errore = QStringLiteral("questo registro non ha ancora classi");
-    return false;
+    if (!d->aperto)
+        return false;
+    QList<Classe> nuove;
+    for (Classe c : classi) {
+        c.nome = NomePulito(c.nome);
+        if (QString motivo = ControllaClasse(c); !motivo.isEmpty()) {
+            d->errore = QStringLiteral("%1: %2").arg(c.nome, motivo);
+            return false;
+        }
+        nuove << c;
+    }
+    if (!inizia())
+        return false;
+    // Each class first takes a name no class can have (a NUL is cleaned
+    // out of every name), so that two classes may swap names, or one take
+    // the name another leaves; then each its new name.
+    QSqlQuery provvisorio = d->prepara(QStringLiteral("UPDATE classi SET nome = char(0) || id WHERE id = ?"));
+    for (const Classe& c : std::as_const(nuove)) {
+        provvisorio.addBindValue(c.id);
+        const bool fatto = d->esegui(provvisorio, QStringLiteral("impossibile cambiare anno"));
+        if (fatto && provvisorio.numRowsAffected() != 1)
+            d->errore = QStringLiteral("la classe %1 non è nel registro").arg(c.nome);
+        if (!fatto || provvisorio.numRowsAffected() != 1) {
+            annulla();
+            return false;
+        }
+    }
+    for (const Classe& c : std::as_const(nuove))
+        if (!d->scriviClasse(c, false)) {
+            annulla();
+            return false;
+        }
+    return concludi();
+}
+
+bool Archivio::spostaBambino(qint64 bambino, qint64 classe)
+{
+    if (!d->aperto)
+        return false;
+    const auto b = bambino > 0 ? Archivio::bambinoDi(bambino) : std::nullopt;
+    if (!b) {
+        d->errore = QStringLiteral("il bambino non è nel registro");
+        return false;
+    }
+    const QList<Classe> tutte = classi();
+    if (std::none_of(tutte.cbegin(), tutte.cend(), [&](const Classe& c) { return c.id == classe; })) {
+        d->errore = QStringLiteral("la classe non è nel registro");
+        return false;
+    }
+    if (!inizia())
+        return false;
+    QSqlQuery q = d->prepara(QStringLiteral("UPDATE bambini SET classe = ? WHERE id = ?"));
+    q.addBindValue(classe);
+    q.addBindValue(bambino);
+    if (!q.exec()) {
+        const bool doppio = Schema::Doppione(q.lastError());
+        d->fallito(q.lastError(), QStringLiteral("impossibile spostare il bambino"));
+        if (doppio)
+            d->errore = QStringLiteral("il contrassegno \"%1\" è già di un bambino di quella classe").arg(b->simbolo);
+        annulla();
+        return false;
+    }
+    QSqlQuery risposte = d->prepara(QStringLiteral("UPDATE risposte SET classe = ? WHERE bambino = ?"));
+    risposte.addBindValue(classe);
+    risposte.addBindValue(bambino);
+    if (!d->esegui(risposte, QStringLiteral("impossibile spostare le risposte"))) {
+        annulla();
+        return false;
+    }
+    return concludi();
 }
 
 Accesso Archivio::controlla()
@@ -283,7 +410,8 @@ QList<Bambino> Archivio::bambini() const
     QList<Bambino> elenco;
     if (!d->aperto)
         return elenco;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini WHERE classe = ?"));
+    q.addBindValue(classeId);
     if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return elenco;
     while (const auto b = d->leggiBambino(q))
@@ -294,6 +422,12 @@ QList<Bambino> Archivio::bambini() const
 
 std::optional<Bambino> Archivio::bambino(qint64 id) const
 {
+    const auto b = bambinoDi(id);
+    return b && classeDi(id) == classeId ? b : std::nullopt;
+}
+
+std::optional<Bambino> Archivio::bambinoDi(qint64 id) const
+{
     if (!d->aperto)
         return std::nullopt;
     QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini WHERE id = ?"));
@@ -303,28 +437,45 @@ std::optional<Bambino> Archivio::bambino(qint64 id) const
     return d->leggiBambino(q);
 }
 
+qint64 Archivio::classeDi(qint64 bambino) const
+{
+    if (!d->aperto)
+        return 0;
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT classe FROM bambini WHERE id = ?"));
+    q.addBindValue(bambino);
+    return leggi(q, QStringLiteral("impossibile leggere la classe")) && q.next() ? q.value(0).toLongLong() : 0;
+}
+
 std::optional<Bambino> Archivio::salva(const Bambino& bambino)
 {
     const std::optional<Bambino> valido = daSalvare(bambino, d->errore);
     if (!valido)
         return std::nullopt;
+    if (QString motivo = senzaClasse(); !motivo.isEmpty()) {
+        d->errore = std::move(motivo);
+        return std::nullopt;
+    }
     Bambino b = *valido;
     if (b.uuid.isNull())
         b.uuid = QUuid::createUuid();
     QSqlQuery q = d->prepara(
-        b.id == 0 ? QStringLiteral("INSERT INTO bambini (uuid, nome, cognome, simbolo) VALUES (?, ?, ?, ?)")
-                  : QStringLiteral("UPDATE bambini SET uuid = ?, nome = ?, cognome = ?, simbolo = ? WHERE id = ?"));
+        b.id == 0
+            ? QStringLiteral("INSERT INTO bambini (uuid, nome, cognome, simbolo, classe) VALUES (?, ?, ?, ?, ?)")
+            : QStringLiteral("UPDATE bambini SET uuid = ?, nome = ?, cognome = ?, simbolo = ? WHERE classe = ? AND id = ?"));
     q.addBindValue(Codici::Uuid(b.uuid));
     q.addBindValue(b.nome);
     q.addBindValue(b.cognome.isNull() ? QStringLiteral("") : b.cognome);
     q.addBindValue(b.simbolo);
+    q.addBindValue(classeId);
     if (b.id != 0)
         q.addBindValue(b.id);
     if (!q.exec()) {
         const bool doppio = Schema::Doppione(q.lastError());
         d->fallito(q.lastError(), QStringLiteral("impossibile salvare il bambino"));
         if (doppio)
-            d->errore = QStringLiteral("il contrassegno \"%1\" è già di un altro bambino").arg(b.simbolo);
+            d->errore = q.lastError().databaseText().contains(QLatin1String("bambini.uuid"))
+                ? QStringLiteral("%1 è già in un'altra classe di questo registro").arg(b.nomeCompleto())
+                : QStringLiteral("il contrassegno \"%1\" è già di un altro bambino").arg(b.simbolo);
         return std::nullopt;
     }
     if (b.id == 0)
@@ -364,7 +515,8 @@ int Archivio::risposteDi(qint64 bambino) const
 {
     if (!d->aperto)
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM risposte WHERE bambino = ?"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT count(*) FROM risposte WHERE classe = ? AND bambino = ?"));
+    q.addBindValue(classeId);
     q.addBindValue(bambino);
     return leggi(q, QStringLiteral("impossibile leggere il registro")) && q.next() ? q.value(0).toInt() : 0;
 }
@@ -376,13 +528,15 @@ bool Archivio::rimuovi(qint64 bambino)
     QSqlDatabase db = d->db();
     if (!db.transaction())
         return d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro")), false;
+    // A child of another class is not this class's to remove: the child's
+    // row goes first, and nothing is deleted unless it was there.
+    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM bambini WHERE classe = ? AND id = ?"));
+    q.addBindValue(classeId);
+    q.addBindValue(bambino);
     QSqlQuery risposte = d->prepara(QStringLiteral("DELETE FROM risposte WHERE bambino = ?"));
     risposte.addBindValue(bambino);
-    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM bambini WHERE id = ?"));
-    q.addBindValue(bambino);
-    if (d->esegui(risposte, QStringLiteral("impossibile cancellare le risposte"))
-        && d->esegui(q, QStringLiteral("impossibile cancellare il bambino")) && q.numRowsAffected() == 1
-        && db.commit())
+    if (d->esegui(q, QStringLiteral("impossibile cancellare il bambino")) && q.numRowsAffected() == 1
+        && d->esegui(risposte, QStringLiteral("impossibile cancellare le risposte")) && db.commit())
         return true;
     db.rollback();
     return false;
@@ -392,11 +546,12 @@ bool Archivio::classeEsiste() const
 {
     if (!d->aperto)
         return false;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT EXISTS (SELECT 1 FROM bambini)"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT EXISTS (SELECT 1 FROM bambini WHERE classe = ?)"));
+    q.addBindValue(classeId);
     return leggi(q, QStringLiteral("impossibile leggere la classe")) && q.next() && q.value(0).toBool();
 }
 
-bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
+bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino, qint64 classe)
 {
     q.bindValue(0, Codici::Uuid(r.id.isNull() ? QUuid::createUuid() : r.id));
     q.bindValue(1, r.quando.toMSecsSinceEpoch());
@@ -407,6 +562,8 @@ bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino)
     q.bindValue(6, Codici::TestoRisposta(r.risposta));
     q.bindValue(7, r.esatta ? 1 : 0);
     q.bindValue(8, r.millisecondi);
+    q.bindValue(9, bambino);
+    q.bindValue(10, classe == 0 ? QVariant() : QVariant(classe));
     return q.exec();
 }
 
@@ -414,13 +571,21 @@ Accesso Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& rispos
 {
     if (!d->aperto)
         return d->errore.isEmpty() ? Accesso::Mancante : Accesso::NonScrivibile;
+    // A child's answer goes to the child's class, a guest's to the chosen
+    // one, which there must be.
+    if (classeId == 0
+        && std::any_of(risposte.cbegin(), risposte.cend(), [](const auto& r) { return r.second == 0; })) {
+        d->errore = senzaClasse();
+        return Accesso::NonScrivibile;
+    }
     QSqlDatabase db = d->db();
     if (!db.transaction())
         return d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?,"
+                                            " coalesce((SELECT classe FROM bambini WHERE id = ?), ?))")
                                  .arg(QLatin1String(ColonneRisposta)));
     for (const auto& [r, bambino] : risposte)
-        if (!Scrivi(q, r, bambino)) {
+        if (!Scrivi(q, r, bambino, classeId)) {
             const QSqlError e = q.lastError();
             q.finish();
             db.rollback();
@@ -442,8 +607,9 @@ void Archivio::scorriRisposte(const Periodo& periodo,
         return;
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(
-        QStringLiteral("SELECT %1 FROM risposte WHERE quando >= ? AND quando < ? ORDER BY quando, id")
+        QStringLiteral("SELECT %1 FROM risposte WHERE classe = ? AND quando >= ? AND quando < ? ORDER BY quando, id")
             .arg(QLatin1String(ColonneRisposta)));
+    q.addBindValue(classeId);
     q.addBindValue(dal);
     q.addBindValue(al);
     if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
@@ -465,7 +631,8 @@ int Archivio::cancellaRisposteDi(qint64 bambino)
 {
     if (!d->aperto || bambino <= 0)
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM risposte WHERE bambino = ?"));
+    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM risposte WHERE classe = ? AND bambino = ?"));
+    q.addBindValue(classeId);
     q.addBindValue(bambino);
     return d->esegui(q, QStringLiteral("impossibile cancellare le risposte")) ? q.numRowsAffected() : 0;
 }
@@ -474,7 +641,8 @@ int Archivio::cancellaPrimaDi(const QDate& giorno)
 {
     if (!d->aperto || !giorno.isValid())
         return 0;
-    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM risposte WHERE quando < ?"));
+    QSqlQuery q = d->prepara(QStringLiteral("DELETE FROM risposte WHERE classe = ? AND quando < ?"));
+    q.addBindValue(classeId);
     q.addBindValue(giorno.startOfDay().toMSecsSinceEpoch());
     return d->esegui(q, QStringLiteral("impossibile cancellare le risposte")) ? q.numRowsAffected() : 0;
 }
@@ -482,7 +650,7 @@ int Archivio::cancellaPrimaDi(const QDate& giorno)
 QString Archivio::QueryClasse()
 {
     return QStringLiteral("SELECT bambino, gioco, total(esatta), count(*) FROM risposte"
-                          " WHERE quando >= ? AND quando < ? GROUP BY bambino, gioco");
+                          " WHERE quando >= ? AND quando < ? AND classe = ? GROUP BY bambino, gioco");
 }
 
 QList<RigaClasse> Archivio::classe(const Periodo& periodo) const
@@ -493,6 +661,7 @@ QList<RigaClasse> Archivio::classe(const Periodo& periodo) const
     QSqlQuery q = d->prepara(QueryClasse());
     q.addBindValue(dal);
     q.addBindValue(al);
+    q.addBindValue(classeId);
     if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return {};
     QHash<qint64, QList<Conto>> conti;
@@ -535,7 +704,8 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
         return {};
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT quando, gioco, domande, blocchi, esatta FROM risposte"
-                                            " WHERE bambino = ? AND quando >= ? AND quando < ? ORDER BY quando"));
+                                            " WHERE classe = ? AND bambino = ? AND quando >= ? AND quando < ? ORDER BY quando"));
+    q.addBindValue(classeId);
     q.addBindValue(bambino);
     q.addBindValue(dal);
     q.addBindValue(al);
@@ -553,11 +723,12 @@ std::optional<int> Archivio::unisci(const QString& altroFile, const ChiediIdenti
         return std::nullopt;
     }
     // Values already checked, written as the other register stores them.
-    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                  .arg(QLatin1String(ColonneRisposta)));
     return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
         for (int i = 0; i < 9; ++i)
             q.bindValue(i, i == 2 ? QVariant(nostro) : riga.value(i));
+        q.bindValue(9, classeId);
         if (!d->esegui(q, QStringLiteral("impossibile unire il registro")))
             return false;
         aggiunte += q.numRowsAffected();

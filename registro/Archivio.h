@@ -53,7 +53,7 @@ public:
     bool nuovoAnno(const QList<Classe>& classi) override;
     bool spostaBambino(qint64 bambino, qint64 classe) override;
 
-    // The class.
+    // The chosen class's children.
     QList<Bambino> bambini() const override;
     std::optional<Bambino> bambino(qint64 id) const override;
     std::optional<Bambino> salva(const Bambino& bambino) override;
@@ -71,8 +71,9 @@ public:
 
     QList<RigaClasse> classe(const Periodo& periodo) const override;
     SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const override;
-    // The statement behind classe(), its two values the first and one past
-    // the last millisecond since the epoch: to time it against other tools.
+    // The statement behind classe(), its three values the first and one past
+    // the last millisecond since the epoch, and the class's id: to time it
+    // against other tools.
     static QString QueryClasse();
     // What was asked and the blocks shown, as the export and the views write
     // them: "rosso e NON quadrato"; "triangolo rosso grande spesso, ...".
@@ -90,7 +91,12 @@ protected:
 private:
     // Runs a reading of this register; one that fails is told to the views.
     bool leggi(QSqlQuery& q, const QString& cosa) const;
-    static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino);
+    // Binds and runs the insert of an answer: the class of the child, or
+    // classe for a guest (or a child no longer in the register).
+    static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino, qint64 classe);
+    // A child of any class, and their class (0 for none).
+    std::optional<Bambino> bambinoDi(qint64 id) const;
+    qint64 classeDi(qint64 bambino) const;
 
     struct Dati;
     std::unique_ptr<Dati> d;

@@ -224,6 +224,28 @@ std::optional<QList<Bambino>> Decidi(QList<Bambino> altri, const QList<Bambino>&
     return altri;
 }
 
+// The class of the other register merged into ours: its only one, or among
+// several the one that is ours (by uuid, then by name and year); nothing,
+// with the reason, when none is.
+std::optional<Classe> ClasseDaUnire(const QList<Classe>& sue, const Classe& nostra, QString& errore)
+{
+    if (sue.size() == 1)
+        return sue.first();
+    auto trovata = std::find_if(sue.cbegin(), sue.cend(), [&](const Classe& c) { return c.uuid == nostra.uuid; });
+    if (trovata == sue.cend())
+        trovata = std::find_if(sue.cbegin(), sue.cend(), [&](const Classe& c) {
+            return c.nome == nostra.nome && c.annoScolastico == nostra.annoScolastico;
+        });
+    if (trovata != sue.cend())
+        return *trovata;
+    QStringList nomi;
+    for (const Classe& c : sue)
+        nomi << NomeConAnno(c);
+    errore = QStringLiteral("il file ha le classi %1, e nessuna è %2: scegli la classe da unire")
+                 .arg(nomi.join(QStringLiteral(", ")), NomeConAnno(nostra));
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIdentita& chiedi, QString& errore,
@@ -234,7 +256,15 @@ std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIde
         errore = altro.errore();
         return std::nullopt;
     }
-    const auto decisi = Decidi(altro.bambini(), bambini(), chiedi, errore);
+    const std::optional<Classe> nostra = classeScelta();
+    if (!nostra) {
+        errore = senzaClasse();
+        return std::nullopt;
+    }
+    const std::optional<Classe> sua = ClasseDaUnire(altro.classi(), *nostra, errore);
+    if (!sua)
+        return std::nullopt;
+    const auto decisi = Decidi(altro.bambini(sua->id), bambini(), chiedi, errore);
     if (!decisi || !inizia())
         return std::nullopt;
     const auto mappa = mappaBambini(*decisi, errore);
@@ -248,7 +278,7 @@ std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIde
     QElapsedTimer lotto;
     lotto.start();
     bool aperta = inizia();
-    const bool letto = aperta && altro.scorri([&](const QSqlQuery& riga) {
+    const bool letto = aperta && altro.scorri(sua->id, [&](const QSqlQuery& riga) {
         if (!scrivi(riga, mappa->value(riga.value(2).toLongLong(), 0), aggiunte))
             return false;
         if (++nelLotto < Lotto && lotto.elapsed() < LottoMs)

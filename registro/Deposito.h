@@ -196,7 +196,11 @@ public:
     virtual QList<RigaClasse> classe(const Periodo& periodo) const = 0;
     virtual SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const = 0;
 
-    // Merges a register's file (another computer's): children matched by
+    // Merges a register's file (another computer's) into the chosen class:
+    // the file's only class (a file older than classes has one), or the one
+    // of its classes that is ours, matched by uuid, then by name and year;
+    // a file of several classes none of which is ours is refused, naming
+    // them. Within the class, children matched by
     // their uuid, then by name and surname; answers matched by their id, so
     // merging twice adds nothing. A child of the file with the uuid of one
     // of ours but another name is asked about through chiedi; without it,

@@ -223,6 +223,8 @@ Importazione ImportaClasse(Deposito& archivio, const QString& file)
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return {0, QStringLiteral("il file non si può leggere")};
+    if (!archivio.classeScelta())
+        return {0, QStringLiteral("scegli una classe")};
     const LetturaClasse lettura = LeggiClasse(f.readAll());
     if (!lettura.errore.isEmpty())
         return {0, lettura.errore};

@@ -23,7 +23,8 @@ struct LetturaClasse {
 };
 LetturaClasse LeggiClasse(const QByteArray& contenuto);
 
-// Adds the children of a class file that are not in the class yet (same name
+// Adds to the chosen class the children of a class file that are not in it
+// yet (same name
 // and surname), each with a free symbol. All or nothing: on any error nothing
 // is added. Returns how many were added, or the error naming the line (the
 // caller names the file).
@@ -33,7 +34,7 @@ struct Importazione {
 };
 Importazione ImportaClasse(Deposito& archivio, const QString& file);
 
-// Every answer as CSV, one row per answer, separated by ";" in UTF-8 with
+// Every answer of the chosen class as CSV, one row per answer, separated by ";" in UTF-8 with
 // BOM, a cell that a spreadsheet would run as a formula (starting with "=",
 // "+", "-", "@", a tab or a carriage return) written after a "'", under the
 // header

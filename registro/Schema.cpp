@@ -64,8 +64,39 @@ const QList<QStringList> Migrazioni{
                     " BEGIN DELETE FROM rifiutate WHERE risposta = old.id; END"),
      QStringLiteral("CREATE TABLE questo_registro (unico INTEGER PRIMARY KEY CHECK (unico = 1), id BLOB NOT NULL)"),
      QStringLiteral("INSERT INTO questo_registro VALUES (1, randomblob(16))")},
+    // 3 -> 4: classes. Every register starts with the one class it held
+    // before, "La mia classe" of the current school year (1 September
+    // starts one), with a uuid the same everywhere; its children and answers
+    // are in it (the columns' default, its id). The children's table is made
+    // anew for a symbol unique within a class, keeping ids and uuids. An
+    // answer keeps its class: a guest's, the class chosen when it was given.
+    // The class at a glance reads the index of its own class alone.
+    {QStringLiteral("CREATE TABLE classi ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " nome TEXT NOT NULL,"
+                    " anno_scolastico TEXT NOT NULL,"
+                    " UNIQUE (nome, anno_scolastico))"),
+     QStringLiteral("INSERT INTO classi VALUES (1, x'7e55e110c1a54e008000000000000001', 'La mia classe',"
+                    " strftime('%Y', 'now', 'localtime', '-8 months') || '/'"
+                    " || substr(strftime('%Y', 'now', 'localtime', '+4 months'), 3))"),
+     QStringLiteral("CREATE TABLE bambini_classi ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " classe INTEGER NOT NULL DEFAULT 1 REFERENCES classi (id),"
+                    " nome TEXT NOT NULL,"
+                    " cognome TEXT NOT NULL DEFAULT '',"
+                    " simbolo TEXT NOT NULL,"
+                    " UNIQUE (classe, simbolo))"),
+     QStringLiteral("INSERT INTO bambini_classi (id, uuid, classe, nome, cognome, simbolo)"
+                    " SELECT id, uuid, 1, nome, cognome, simbolo FROM bambini"),
+     QStringLiteral("DROP TABLE bambini"),
+     QStringLiteral("ALTER TABLE bambini_classi RENAME TO bambini"),
+     QStringLiteral("ALTER TABLE risposte ADD COLUMN classe INTEGER NOT NULL DEFAULT 1"),
+     QStringLiteral("DROP INDEX risposte_classe"),
+     QStringLiteral("CREATE INDEX risposte_classe ON risposte (classe, bambino, gioco, quando, esatta)")},
 };
-static_assert(Versione == 3, "one migration step per version");
+static_assert(Versione == 4, "one migration step per version");
 
 } // namespace
 

@@ -84,13 +84,19 @@ struct Scrittore::Dati {
     mutable std::mutex mutex;
     std::condition_variable arrivata;  // an answer queued, or the end
     std::condition_variable vuota;     // the queue drained, or tried and waiting
-    std::deque<std::pair<Risposta, qint64>> coda;
+    // Each answer queued with the class a guest's answer goes to (0: the
+    // register's only one).
+    struct Voce {
+        std::pair<Risposta, qint64> risposta;
+        qint64 classe = 0;
+    };
+    std::deque<Voce> coda;
+    qint64 classeOspiti = 0;
     bool inCorso = false;   // the writer is working on the queue's head
     bool provata = false;   // the last try failed, and nothing was queued since
     bool fine = false;
     int oltreIlLimite = 0;  // answers refused by a full queue
     std::function<void(const QUuid&)> fatto;
-    std::optional<qint64> classe;  // scegliClasse's
     std::thread filo;
 
     // Only the writer's thread touches these.
@@ -102,8 +108,7 @@ struct Scrittore::Dati {
 
     void lavora();
     bool pronto();
-    bool classeScelta();
-    bool scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto);
+    bool scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto, qint64 classe);
     void aggiungiRecupero();
     void segnaInUso();
     void concludi();
@@ -156,26 +161,14 @@ bool Scrittore::Dati::pronto()
     return true;
 }
 
-// The register has the class of scegliClasse chosen, when one was given.
-bool Scrittore::Dati::classeScelta()
+bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto, qint64 classe)
 {
-    std::optional<qint64> voluta;
-    {
-        std::lock_guard blocco(mutex);
-        voluta = classe;
-    }
-    if (!voluta || (archivio->classeScelta() && archivio->classeScelta()->id == *voluta))
-        return true;
-    if (archivio->scegliClasse(*voluta))
-        return true;
-    motivo = QStringLiteral("%1: la classe scelta non è più nel registro").arg(QDir::toNativeSeparators(percorso));
-    return false;
-}
-
-bool Scrittore::Dati::scriviLotto(const QList<std::pair<Risposta, qint64>>& lotto)
-{
-    if (!pronto() || !classeScelta())
+    if (!pronto())
         return false;
+    if (classe != 0 && !archivio->scegliClasse(classe)) {
+        motivo = QStringLiteral("la classe scelta non è più nel registro");
+        return false;
+    }
     const Accesso esito = archivio->registraTutte(lotto);
     if (esito != Accesso::Ok) {
         motivo = archivio->ultimoErrore();
@@ -218,12 +211,14 @@ void Scrittore::Dati::lavora()
             continue;
         }
         const bool ultima = fine;
+        // One class's answers at a time.
+        const qint64 classe = coda.front().classe;
         QList<std::pair<Risposta, qint64>> lotto;
-        for (auto r = coda.begin(); r != coda.end() && lotto.size() < Lotto; ++r)
-            lotto.append(*r);
+        for (auto r = coda.begin(); r != coda.end() && r->classe == classe && lotto.size() < Lotto; ++r)
+            lotto.append(r->risposta);
         inCorso = true;
         blocco.unlock();
-        const bool scritto = scriviLotto(lotto);
+        const bool scritto = scriviLotto(lotto, classe);
         blocco.lock();
         inCorso = false;
         if (scritto) {
@@ -255,7 +250,8 @@ void Scrittore::Dati::concludi()
     int perse = 0;
     {
         std::lock_guard blocco(mutex);
-        resto = Recupero::Risposte(coda.begin(), coda.end());
+        for (const Voce& v : coda)
+            resto.append(v.risposta);
         coda.clear();
         perse = oltreIlLimite;
     }
@@ -306,10 +302,16 @@ void Scrittore::registra(const Risposta& risposta, qint64 bambino)
             ++d->oltreIlLimite;
             return;
         }
-        d->coda.emplace_back(risposta, bambino);
+        d->coda.push_back({{risposta, bambino}, d->classeOspiti});
         d->provata = false;
     }
     d->arrivata.notify_one();
+}
+
+void Scrittore::classeOspiti(qint64 classe)
+{
+    std::lock_guard blocco(d->mutex);
+    d->classeOspiti = classe;
 }
 
 void Scrittore::attendi()
@@ -322,12 +324,6 @@ int Scrittore::inCoda() const
 {
     std::lock_guard blocco(d->mutex);
     return int(d->coda.size());
-}
-
-void Scrittore::scegliClasse(qint64 classe)
-{
-    std::lock_guard blocco(d->mutex);
-    d->classe = classe;
 }
 
 void Scrittore::quandoScritta(std::function<void(const QUuid&)> fatto)

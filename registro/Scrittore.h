@@ -31,16 +31,17 @@ public:
     Scrittore(const Scrittore&) = delete;
     Scrittore& operator=(const Scrittore&) = delete;
 
-    // Queues one answer of a child (0: a guest); returns at once.
+    // Queues one answer of a child (0: a guest); returns at once. A child's
+    // answer goes to the child's class; a guest's to the class given last to
+    // classeOspiti (an id of the register's classes), or while none is, to
+    // the register's only class.
     void registra(const Risposta& risposta, qint64 bambino);
+    void classeOspiti(qint64 classe);
     // Waits until everything queued so far is written, or has been tried
     // and waits for the register; for tests and the end of the program only.
     void attendi();
     // Answers queued and not yet written.
     int inCoda() const;
-    // In a register of several classes, the class a guest's answers go to:
-    // chosen on the register before each write, whatever was queued before.
-    void scegliClasse(qint64 classe);
     // Called on the writer's thread after each answer is committed.
     void quandoScritta(std::function<void(const QUuid&)> fatto);
 
