@@ -5,11 +5,11 @@
 
 class QTextStream;
 
-namespace Insegnanti {
-
 namespace Registro {
 class Deposito;
 }
+
+namespace Insegnanti {
 
 // What the command line asks for: the window, or one of the options, each
 // given alone with its file, and for those on a register the class they
