@@ -83,17 +83,23 @@ DialogoNuovoAnno::DialogoNuovoAnno(const QList<Registro::Classe>& classi, QWidge
     griglia->addWidget(new QLabel(Testo::tr("Classe")), 0, 0);
     griglia->addWidget(new QLabel(Testo::tr("Nuovo nome")), 0, 1);
     griglia->addWidget(new QLabel(Testo::tr("Anno scolastico")), 0, 2);
+    // The classes of the latest year move up; one of an earlier year (a class
+    // kept as it was last September) is offered, unticked.
+    QString ultimo;
+    for (const Registro::Classe& classe : classi)
+        ultimo = std::max(ultimo, classe.annoScolastico);
     for (const Registro::Classe& classe : classi) {
         const int r = int(righe.size()) + 1;
         Registro::Classe seguente = classe;
         seguente.annoScolastico = Registro::AnnoSeguente(classe.annoScolastico).value_or(classe.annoScolastico);
         auto* sale = new QCheckBox(Registro::NomeConAnno(classe));
-        sale->setChecked(true);
+        sale->setChecked(classe.annoScolastico == ultimo);
         sale->setObjectName(QStringLiteral("sale%1").arg(r - 1));
         auto* nome = new QLineEdit(NomeSeguente(classe.nome));
         nome->setObjectName(QStringLiteral("nome%1").arg(r - 1));
         nome->setMaxLength(Registro::LunghezzaNomeClasse);
         nome->setAccessibleName(Testo::tr("Nuovo nome di %1").arg(Registro::NomeConAnno(classe)));
+        nome->setEnabled(sale->isChecked());
         connect(sale, &QCheckBox::toggled, nome, &QLineEdit::setEnabled);
         griglia->addWidget(sale, r, 0);
         griglia->addWidget(nome, r, 1);

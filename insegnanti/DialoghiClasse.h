@@ -33,7 +33,8 @@ private:
 
 // The new school year: each class on a row with the new name proposed
 // (NomeSeguente, which the teacher may change) and the following year; a
-// class left unticked (one that leaves the school) stays as it is.
+// class left unticked (one that leaves the school) stays as it is. The
+// classes of the latest year come ticked, those of earlier years not.
 class DialogoNuovoAnno : public QDialog {
     Q_OBJECT
 public:

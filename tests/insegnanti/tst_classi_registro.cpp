@@ -250,14 +250,18 @@ private slots:
         QCOMPARE(NomeSeguente(nome), seguente);
     }
 
-    // The dialog proposes "2A" in the following year for "1A", every class
-    // ticked; an unticked class is left out.
+    // The dialog proposes "2A" in the following year for "1A", the latest
+    // year's classes ticked and an earlier year's not; an unticked class is
+    // left out.
     void dialogoNuovoAnno_propone()
     {
         const QList<Registro::Classe> prima{{1, QUuid::createUuid(), "1A", "2026/27"},
                                             {2, QUuid::createUuid(), "Sezione Gialli", "2025/26"}};
         DialogoNuovoAnno dialogo(prima);
         QCOMPARE(dialogo.findChild<QLineEdit*>("nome0")->text(), QString("2A"));
+        QCOMPARE(dialogo.classi(), QList<Registro::Classe>({{1, prima[0].uuid, "2A", "2027/28"}}));
+        QVERIFY(!dialogo.findChild<QLineEdit*>("nome1")->isEnabled());
+        dialogo.findChild<QCheckBox*>("sale1")->setChecked(true);
         const QList<Registro::Classe> dopo = dialogo.classi();
         QCOMPARE(dopo.size(), 2);
         QCOMPARE(dopo[0], (Registro::Classe{1, prima[0].uuid, "2A", "2027/28"}));
