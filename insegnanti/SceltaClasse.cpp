@@ -39,7 +39,6 @@ SceltaClasse::SceltaClasse(Registro::Deposito& a, QWidget* padre)
         if (i >= 0 && archivio.scegliClasse(scelta->itemData(i).toLongLong()))
             emit cambiata();
     });
-    aggiorna();
 }
 
 void SceltaClasse::aggiorna()

@@ -18,7 +18,8 @@ public:
     explicit SceltaClasse(Registro::Deposito& archivio, QWidget* padre = nullptr);
 
     // Reads the register's classes again and shows the chosen one; when
-    // none is chosen yet, the first is.
+    // none is chosen yet, the first is. The window's refresh calls it first,
+    // so that a register on a server is never read before the window shows.
     void aggiorna();
     QComboBox* elenco() const { return scelta; }
 
