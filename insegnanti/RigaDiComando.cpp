@@ -31,13 +31,13 @@ Richiesta LeggiComando(const QStringList& argomenti)
         return {};
     const QString& opzione = argomenti.first();
     if (opzione == QLatin1String("--help") || opzione == QLatin1String("-h"))
-        return {argomenti.size() == 1 ? Comando::Aiuto : Comando::Sbagliato, {}};
+        return {argomenti.size() == 1 ? Comando::Aiuto : Comando::Sbagliato, {}, {}};
     const std::pair<const char*, Comando> conFile[] = {
         {"--importa", Comando::Importa}, {"--esporta", Comando::Esporta}, {"--unisci", Comando::Unisci}};
     for (const auto& [nome, comando] : conFile)
         if (opzione == QLatin1String(nome))
-            return argomenti.size() == 2 && !argomenti[1].isEmpty() ? Richiesta{comando, argomenti[1]}
-                                                                     : Richiesta{Comando::Sbagliato, {}};
+            return argomenti.size() == 2 && !argomenti[1].isEmpty() ? Richiesta{comando, argomenti[1], {}}
+                                                                     : Richiesta{Comando::Sbagliato, {}, {}};
     return {};
 }
 
@@ -48,7 +48,7 @@ Richiesta LeggiRigaDiComando(const QStringList& argomenti)
     QStringList resto = argomenti;
     std::optional<QString> classe;
     if (!TogliClasse(resto, classe))
-        return {Comando::Sbagliato, {}};
+        return {Comando::Sbagliato, {}, {}};
     Richiesta richiesta = LeggiComando(resto);
     if (!classe)
         return richiesta;
@@ -57,7 +57,7 @@ Richiesta LeggiRigaDiComando(const QStringList& argomenti)
     case Comando::Importa:
     case Comando::Esporta:
     case Comando::Unisci: richiesta.classe = classe; return richiesta;
-    default: return {Comando::Sbagliato, {}};
+    default: return {Comando::Sbagliato, {}, {}};
     }
 }
 
@@ -69,7 +69,9 @@ QString NomiClassi(const QList<Registro::Classe>& classi)
     QStringList nomi;
     for (const Registro::Classe& c : classi)
         if (!nomi.contains(c.nome))
-            nomi << Testo::tr("«%1»").arg(c.nome);
+            nomi << c.nome;
+    for (QString& nome : nomi)
+        nome = Testo::tr("«%1»").arg(nome);
     return nomi.join(QStringLiteral(", "));
 }
 

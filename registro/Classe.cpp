@@ -51,7 +51,9 @@ QString ControllaClasse(const Classe& classe)
 
 void OrdinaClassi(QList<Classe>& classi)
 {
-    QCollator ordine;
+    // Numbers in names ("2A", "10A") are read as numbers, which the C
+    // locale's collation cannot do: there, Italian's, the program's own.
+    QCollator ordine(QLocale().language() == QLocale::C ? QLocale(QLocale::Italian) : QLocale());
     ordine.setCaseSensitivity(Qt::CaseInsensitive);
     ordine.setNumericMode(true);
     std::stable_sort(classi.begin(), classi.end(), [&](const Classe& a, const Classe& b) {

@@ -17,6 +17,18 @@ namespace Registro::Schema {
 
 namespace {
 
+// The answers' triggers: every answer joins the queue of those not yet on
+// the school's server when stored, and leaves it, and the refused ones,
+// when deleted. Made again whenever the answers' table is.
+const QString InCoda = QStringLiteral("CREATE TRIGGER in_coda AFTER INSERT ON risposte"
+                                      " BEGIN INSERT INTO da_inviare VALUES (new.id); END");
+const QString FuoriCoda = QStringLiteral("CREATE TRIGGER fuori_coda AFTER DELETE ON risposte"
+                                         " BEGIN DELETE FROM da_inviare WHERE risposta = old.id; END");
+const QString FuoriRifiutate = QStringLiteral("CREATE TRIGGER fuori_rifiutate AFTER DELETE ON risposte"
+                                              " BEGIN DELETE FROM rifiutate WHERE risposta = old.id; END");
+// The answers' columns of the first version, in order.
+const char* const ColonneRisposte = "id, uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi";
+
 // Each step brings the schema from its index's version to the next. Columns
 // without a type keep what is stored: codes as integers or bytes, and text
 // for what has no code.
@@ -47,10 +59,8 @@ const QList<QStringList> Migrazioni{
     // join it too, so that a server set up later receives them.
     {QStringLiteral("CREATE TABLE da_inviare (risposta INTEGER PRIMARY KEY)"),
      QStringLiteral("INSERT INTO da_inviare SELECT id FROM risposte"),
-     QStringLiteral("CREATE TRIGGER in_coda AFTER INSERT ON risposte"
-                    " BEGIN INSERT INTO da_inviare VALUES (new.id); END"),
-     QStringLiteral("CREATE TRIGGER fuori_coda AFTER DELETE ON risposte"
-                    " BEGIN DELETE FROM da_inviare WHERE risposta = old.id; END")},
+     InCoda,
+     FuoriCoda},
     // 2 -> 3: answers the school's server refused (a check, a child no
     // longer there), out of the queue and kept with the server's reason, so
     // that one answer never holds back the others; and a random id of this
@@ -60,24 +70,25 @@ const QList<QStringList> Migrazioni{
                     " risposta INTEGER PRIMARY KEY,"
                     " quando INTEGER NOT NULL,"      // milliseconds since the epoch
                     " motivo TEXT NOT NULL)"),
-     QStringLiteral("CREATE TRIGGER fuori_rifiutate AFTER DELETE ON risposte"
-                    " BEGIN DELETE FROM rifiutate WHERE risposta = old.id; END"),
+     FuoriRifiutate,
      QStringLiteral("CREATE TABLE questo_registro (unico INTEGER PRIMARY KEY CHECK (unico = 1), id BLOB NOT NULL)"),
      QStringLiteral("INSERT INTO questo_registro VALUES (1, randomblob(16))")},
     // 3 -> 4: classes. Every register starts with the one class it held
     // before, "La mia classe" of the current school year (1 September
     // starts one), with a uuid the same everywhere; its children and answers
     // are in it (the columns' default, its id). The children's table is made
-    // anew for a symbol unique within a class, keeping ids and uuids. An
-    // answer keeps its class: a guest's, the class chosen when it was given.
-    // The class at a glance reads the index of its own class alone.
-    {QStringLiteral("CREATE TABLE classi ("
+    // anew for a symbol unique within a class, keeping ids and uuids, and
+    // the answers' for their class: a guest's answer keeps the class chosen
+    // when it was given. The class at a glance reads the index of its own
+    // class alone. Every statement holds on a file whose tables are already
+    // of this version, whatever its stamp says.
+    {QStringLiteral("CREATE TABLE IF NOT EXISTS classi ("
                     " id INTEGER PRIMARY KEY,"
                     " uuid BLOB NOT NULL UNIQUE,"
                     " nome TEXT NOT NULL,"
                     " anno_scolastico TEXT NOT NULL,"
                     " UNIQUE (nome, anno_scolastico))"),
-     QStringLiteral("INSERT INTO classi VALUES (1, x'7e55e110c1a54e008000000000000001', 'La mia classe',"
+     QStringLiteral("INSERT OR IGNORE INTO classi VALUES (1, x'7e55e110c1a54e008000000000000001', 'La mia classe',"
                     " strftime('%Y', 'now', 'localtime', '-8 months') || '/'"
                     " || substr(strftime('%Y', 'now', 'localtime', '+4 months'), 3))"),
      QStringLiteral("CREATE TABLE bambini_classi ("
@@ -92,8 +103,24 @@ const QList<QStringList> Migrazioni{
                     " SELECT id, uuid, 1, nome, cognome, simbolo FROM bambini"),
      QStringLiteral("DROP TABLE bambini"),
      QStringLiteral("ALTER TABLE bambini_classi RENAME TO bambini"),
-     QStringLiteral("ALTER TABLE risposte ADD COLUMN classe INTEGER NOT NULL DEFAULT 1"),
-     QStringLiteral("DROP INDEX risposte_classe"),
+     QStringLiteral("CREATE TABLE risposte_classi ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " quando INTEGER NOT NULL,"
+                    " bambino INTEGER NOT NULL DEFAULT 0,"
+                    " gioco,"
+                    " domande,"
+                    " blocchi,"
+                    " risposta,"
+                    " esatta INTEGER NOT NULL,"
+                    " millisecondi INTEGER NOT NULL,"
+                    " classe INTEGER NOT NULL DEFAULT 1 REFERENCES classi (id))"),
+     QStringLiteral("INSERT INTO risposte_classi (%1) SELECT %1 FROM risposte").arg(QLatin1String(ColonneRisposte)),
+     QStringLiteral("DROP TABLE risposte"),
+     QStringLiteral("ALTER TABLE risposte_classi RENAME TO risposte"),
+     InCoda,
+     FuoriCoda,
+     FuoriRifiutate,
      QStringLiteral("CREATE INDEX risposte_classe ON risposte (classe, bambino, gioco, quando, esatta)")},
 };
 static_assert(Versione == 4, "one migration step per version");

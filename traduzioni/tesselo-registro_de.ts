@@ -413,17 +413,32 @@
         <translation>Weiter</translation>
     </message>
     <message>
-        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>Im Klassenbuch „%1“ hat „%2“ den Code von „%3“ aus dieser Klasse, aber einen anderen Namen. Ist es dasselbe Kind?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Dasselbe Kind: zusammenführen</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Zwei Kinder: getrennt halten</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
-        <translation>Aufruf: tesselo-registro [--lingua CODE] [--importa DATEI.csv | --esporta DATEI.csv | --unisci DATEI.sqlite]
+        <translation>Aufruf: tesselo-registro [--lingua CODE] [--classe NAME] [--importa DATEI.csv | --esporta DATEI.csv | --unisci DATEI.sqlite]
 </translation>
     </message>
     <message>
         <source>Senza opzioni apre il registro della classe in una finestra.
   --importa FILE.csv     aggiunge alla classe i bambini di un file della
                          segreteria e scrive quanti ne ha aggiunti
-  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
   --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
@@ -432,13 +447,28 @@ Il registro è %1
         <translation>Ohne Optionen öffnet es das Klassenbuch in einem Fenster.
   --importa DATEI.csv     fügt der Klasse die Kinder einer Datei des
                           Sekretariats hinzu und schreibt, wie viele es waren
-  --esporta DATEI.csv     schreibt jede Antwort des Klassenbuchs in eine CSV-Datei
+  --esporta DATEI.csv     schreibt jede Antwort der Klasse in eine CSV-Datei
   --unisci DATEI.sqlite   fügt die Antworten des Klassenbuchs eines anderen Computers hinzu
+  --classe NAME           die Klasse, für die die Option gilt, mit dem Namen,
+                          den sie auf der Klassenseite hat; nötig, wenn das
+                          Klassenbuch mehrere Klassen hat
   --lingua CODE           die Sprache des Programms: %2; ohne
                           die aus tesselo.conf oder des Systems, sonst Italienisch
   --help                  zeigt diese Hilfe
 Das Klassenbuch ist %1
 </translation>
+    </message>
+    <message>
+        <source>il registro non ha classi</source>
+        <translation>das Klassenbuch hat keine Klassen</translation>
+    </message>
+    <message>
+        <source>la classe «%1» non è nel registro; le sue classi sono %2</source>
+        <translation>die Klasse „%1“ ist nicht im Klassenbuch; seine Klassen sind %2</translation>
+    </message>
+    <message>
+        <source>il registro ha più classi: scegline una con --classe NOME tra %1</source>
+        <translation>das Klassenbuch hat mehrere Klassen: wähle eine mit --classe NAME aus %1</translation>
     </message>
     <message>
         <source>nessuna risposta</source>
@@ -822,18 +852,6 @@ Das Klassenbuch ist %1
     <message>
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>Die Klasse %1 wurde „%2“ nicht entzogen: %3</translation>
-    </message>
-    <message>
-        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>Im Klassenbuch „%1“ hat „%2“ den Code von „%3“ aus dieser Klasse, aber einen anderen Namen. Ist es dasselbe Kind?</translation>
-    </message>
-    <message>
-        <source>Stesso bambino: unisci</source>
-        <translation>Dasselbe Kind: zusammenführen</translation>
-    </message>
-    <message>
-        <source>Due bambini: tieni separati</source>
-        <translation>Zwei Kinder: getrennt halten</translation>
     </message>
 </context>
 <context>

@@ -413,17 +413,32 @@
         <translation>Next</translation>
     </message>
     <message>
-        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>In the register “%1”, “%2” has the code of “%3” of this class, but another name. Is it the same child?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Same child: merge</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Two children: keep apart</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
-        <translation>usage: tesselo-registro [--lingua CODE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+        <translation>usage: tesselo-registro [--lingua CODE] [--classe NAME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </translation>
     </message>
     <message>
         <source>Senza opzioni apre il registro della classe in una finestra.
   --importa FILE.csv     aggiunge alla classe i bambini di un file della
                          segreteria e scrive quanti ne ha aggiunti
-  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
   --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
@@ -432,13 +447,28 @@ Il registro è %1
         <translation>Without options it opens the class register in a window.
   --importa FILE.csv     adds to the class the children of a file from the
                          school office and writes how many it added
-  --esporta FILE.csv     writes every answer of the register to a CSV file
+  --esporta FILE.csv     writes every answer of the class to a CSV file
   --unisci FILE.sqlite   adds the answers of another computer&apos;s register
+  --classe NAME          the class the option applies to, by the name it has
+                         on the class page; needed when the register has
+                         several classes
   --lingua CODE          the program&apos;s language: %2; without,
                          that of tesselo.conf or of the system, else Italian
   --help                 shows this help
 The register is %1
 </translation>
+    </message>
+    <message>
+        <source>il registro non ha classi</source>
+        <translation>the register has no classes</translation>
+    </message>
+    <message>
+        <source>la classe «%1» non è nel registro; le sue classi sono %2</source>
+        <translation>the class “%1” is not in the register; its classes are %2</translation>
+    </message>
+    <message>
+        <source>il registro ha più classi: scegline una con --classe NOME tra %1</source>
+        <translation>the register has several classes: choose one with --classe NAME among %1</translation>
     </message>
     <message>
         <source>nessuna risposta</source>
@@ -822,18 +852,6 @@ The register is %1
     <message>
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>The class %1 was not taken back from “%2”: %3</translation>
-    </message>
-    <message>
-        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>In the register “%1”, “%2” has the code of “%3” of this class, but another name. Is it the same child?</translation>
-    </message>
-    <message>
-        <source>Stesso bambino: unisci</source>
-        <translation>Same child: merge</translation>
-    </message>
-    <message>
-        <source>Due bambini: tieni separati</source>
-        <translation>Two children: keep apart</translation>
     </message>
 </context>
 <context>

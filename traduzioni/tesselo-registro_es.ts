@@ -413,17 +413,32 @@
         <translation>Siguiente</translation>
     </message>
     <message>
-        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>En el registro «%1», «%2» tiene el código de «%3» de esta clase, pero otro nombre. ¿Es el mismo niño?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Mismo niño: unir</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Dos niños: mantener separados</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
-        <translation>uso: tesselo-registro [--lingua CÓDIGO] [--importa ARCHIVO.csv | --esporta ARCHIVO.csv | --unisci ARCHIVO.sqlite]
+        <translation>uso: tesselo-registro [--lingua CÓDIGO] [--classe NOMBRE] [--importa ARCHIVO.csv | --esporta ARCHIVO.csv | --unisci ARCHIVO.sqlite]
 </translation>
     </message>
     <message>
         <source>Senza opzioni apre il registro della classe in una finestra.
   --importa FILE.csv     aggiunge alla classe i bambini di un file della
                          segreteria e scrive quanti ne ha aggiunti
-  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
   --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
@@ -432,13 +447,28 @@ Il registro è %1
         <translation>Sin opciones abre el registro de la clase en una ventana.
   --importa ARCHIVO.csv     añade a la clase los niños de un archivo de la
                             secretaría y escribe cuántos ha añadido
-  --esporta ARCHIVO.csv     escribe cada respuesta del registro en un archivo CSV
+  --esporta ARCHIVO.csv     escribe cada respuesta de la clase en un archivo CSV
   --unisci ARCHIVO.sqlite   añade las respuestas del registro de otro ordenador
+  --classe NOMBRE           la clase a la que se aplica la opción, con el nombre
+                            que tiene en la página de la clase; hace falta
+                            cuando el registro tiene varias clases
   --lingua CÓDIGO           el idioma del programa: %2; sin él,
                             el de tesselo.conf o del sistema, si no el italiano
   --help                    muestra esta ayuda
 El registro es %1
 </translation>
+    </message>
+    <message>
+        <source>il registro non ha classi</source>
+        <translation>el registro no tiene clases</translation>
+    </message>
+    <message>
+        <source>la classe «%1» non è nel registro; le sue classi sono %2</source>
+        <translation>la clase «%1» no está en el registro; sus clases son %2</translation>
+    </message>
+    <message>
+        <source>il registro ha più classi: scegline una con --classe NOME tra %1</source>
+        <translation>el registro tiene varias clases: elige una con --classe NOMBRE entre %1</translation>
     </message>
     <message>
         <source>nessuna risposta</source>
@@ -822,18 +852,6 @@ El registro es %1
     <message>
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>La clase %1 no se le ha quitado a «%2»: %3</translation>
-    </message>
-    <message>
-        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>En el registro «%1», «%2» tiene el código de «%3» de esta clase, pero otro nombre. ¿Es el mismo niño?</translation>
-    </message>
-    <message>
-        <source>Stesso bambino: unisci</source>
-        <translation>Mismo niño: unir</translation>
-    </message>
-    <message>
-        <source>Due bambini: tieni separati</source>
-        <translation>Dos niños: mantener separados</translation>
     </message>
 </context>
 <context>

@@ -413,17 +413,32 @@
         <translation>Suivant</translation>
     </message>
     <message>
-        <source>uso: tesselo-registro [--lingua CODICE] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
+        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
+        <translation>Dans le registre « %1 », « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
+    </message>
+    <message>
+        <source>Stesso bambino: unisci</source>
+        <translation>Même enfant : fusionner</translation>
+    </message>
+    <message>
+        <source>Due bambini: tieni separati</source>
+        <translation>Deux enfants : garder séparés</translation>
+    </message>
+    <message>
+        <source>uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]
 </source>
-        <translation>usage : tesselo-registro [--lingua CODE] [--importa FICHIER.csv | --esporta FICHIER.csv | --unisci FICHIER.sqlite]
+        <translation>usage : tesselo-registro [--lingua CODE] [--classe NOM] [--importa FICHIER.csv | --esporta FICHIER.csv | --unisci FICHIER.sqlite]
 </translation>
     </message>
     <message>
         <source>Senza opzioni apre il registro della classe in una finestra.
   --importa FILE.csv     aggiunge alla classe i bambini di un file della
                          segreteria e scrive quanti ne ha aggiunti
-  --esporta FILE.csv     scrive ogni risposta del registro in un file CSV
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
   --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
   --lingua CODICE        la lingua del programma: %2; senza,
                          quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
   --help                 mostra questo aiuto
@@ -432,13 +447,28 @@ Il registro è %1
         <translation>Sans option, ouvre le registre de la classe dans une fenêtre.
   --importa FICHIER.csv     ajoute à la classe les enfants d&apos;un fichier du
                             secrétariat et écrit combien il en a ajouté
-  --esporta FICHIER.csv     écrit chaque réponse du registre dans un fichier CSV
+  --esporta FICHIER.csv     écrit chaque réponse de la classe dans un fichier CSV
   --unisci FICHIER.sqlite   ajoute les réponses du registre d&apos;un autre ordinateur
+  --classe NOM              la classe à laquelle l&apos;option s&apos;applique, sous le nom
+                            qu&apos;elle a sur la page de la classe ; nécessaire quand
+                            le registre a plusieurs classes
   --lingua CODE             la langue du programme : %2 ; sans,
                             celle de tesselo.conf ou du système, sinon l&apos;italien
   --help                    affiche cette aide
 Le registre est %1
 </translation>
+    </message>
+    <message>
+        <source>il registro non ha classi</source>
+        <translation>le registre n&apos;a pas de classes</translation>
+    </message>
+    <message>
+        <source>la classe «%1» non è nel registro; le sue classi sono %2</source>
+        <translation>la classe « %1 » n&apos;est pas dans le registre ; ses classes sont %2</translation>
+    </message>
+    <message>
+        <source>il registro ha più classi: scegline una con --classe NOME tra %1</source>
+        <translation>le registre a plusieurs classes : choisissez-en une avec --classe NOM parmi %1</translation>
     </message>
     <message>
         <source>nessuna risposta</source>
@@ -822,18 +852,6 @@ Le registre est %1
     <message>
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>La classe %1 n&apos;a pas été retirée à « %2 » : %3</translation>
-    </message>
-    <message>
-        <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>Dans le registre « %1 », « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
-    </message>
-    <message>
-        <source>Stesso bambino: unisci</source>
-        <translation>Même enfant : fusionner</translation>
-    </message>
-    <message>
-        <source>Due bambini: tieni separati</source>
-        <translation>Deux enfants : garder séparés</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Rapporti.h"
 #include "insegnanti/Richieste.h"
+#include "insegnanti/RigaDiComando.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/VistaBambino.h"
@@ -69,6 +70,12 @@ QByteArray Campo(const QString& testo)
 Registro::Domanda D(const QString& attributo, const QString& valore = {}, bool negata = false)
 {
     return {attributo, valore, negata};
+}
+
+QByteArray Leggi(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // One answer of a child in a game, today at ora unless another day is given.
@@ -308,6 +315,90 @@ private slots:
         QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
         QCOMPARE(risposteTotali(), 5);
         QCOMPARE(archivio->bambini().size(), 2);
+    }
+
+    // --classe NOME, before or after the command, only with a command on a
+    // register, once, with a name.
+    void rigaDiComandoClasse()
+    {
+        const Richiesta dopo = LeggiRigaDiComando({"--esporta", "a.csv", "--classe", "1A"});
+        QCOMPARE(int(dopo.comando), int(Comando::Esporta));
+        QCOMPARE(dopo.file, QStringLiteral("a.csv"));
+        QCOMPARE(dopo.classe, QStringLiteral("1A"));
+        const Richiesta prima = LeggiRigaDiComando({"--classe", "Sezione Gialli", "--unisci", "b.sqlite"});
+        QCOMPARE(int(prima.comando), int(Comando::Unisci));
+        QCOMPARE(prima.classe, QStringLiteral("Sezione Gialli"));
+        QVERIFY(!LeggiRigaDiComando({"--importa", "c.csv"}).classe);
+        for (const QStringList& sbagliata : {QStringList{"--classe", "1A"}, QStringList{"--importa", "c.csv", "--classe"},
+                                             QStringList{"--classe", "", "--importa", "c.csv"},
+                                             QStringList{"--classe", "1A", "--classe", "1B", "--importa", "c.csv"},
+                                             QStringList{"--classe", "1A", "--help"}})
+            QCOMPARE(int(LeggiRigaDiComando(sbagliata).comando), int(Comando::Sbagliato));
+        const Esecuzione aiuto = esegui({QStringLiteral("--help")});
+        QVERIFY2(aiuto.out.contains(QStringLiteral("--classe NOME")), qPrintable(aiuto.out));
+        QCOMPARE(esegui({QStringLiteral("--classe"), QStringLiteral("1A")}).uscita, 2);
+    }
+
+    // With one class every command uses it; with two, --classe chooses the
+    // class to import into and to export, and a command without it, or with
+    // a name the register does not have, is refused listing the classes.
+    void classeDaRigaDiComando()
+    {
+        const Registro::Bambino anna = aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        Risposta(*archivio, anna.id, "form1", true, D("forma"));
+        const QString csv = cartella.filePath(QStringLiteral("uscita.csv"));
+        Esecuzione e = esegui({QStringLiteral("--esporta"), csv});
+        QCOMPARE(e.uscita, 0);
+        e = esegui({QStringLiteral("--classe"), QStringLiteral("La mia classe"), QStringLiteral("--esporta"), csv});
+        QCOMPARE(e.uscita, 0);
+        QCOMPARE(Leggi(csv).trimmed().split('\n').size(), 2);
+
+        const std::optional<Registro::Classe> gialli =
+            archivio->salvaClasse({0, {}, QStringLiteral("Sezione Gialli"), archivio->classi().first().annoScolastico});
+        QVERIFY(gialli);
+        // Another year's class of the same name is not the one a name means.
+        QVERIFY(archivio->salvaClasse({0, {}, QStringLiteral("Sezione Gialli"), QStringLiteral("2001/02")}));
+        QVERIFY(archivio->scegliClasse(gialli->id));
+        const Registro::Bambino bea = aggiungi(QStringLiteral("Bea"), {}, "gatto");
+        for (int ora : {9, 10, 11})
+            Risposta(*archivio, bea.id, "zirp7", false, D("colore", "rosso"), ora);
+        archivio.reset();
+
+        QFile::remove(csv);
+        for (const QStringList& senza : {QStringList{"--esporta", csv}, QStringList{"--classe", "sezione gialli", "--esporta", csv}}) {
+            e = esegui(senza);
+            QCOMPARE(e.uscita, 1);
+            QVERIFY2(e.err.contains(QStringLiteral("«La mia classe»")) && e.err.contains(QStringLiteral("«Sezione Gialli»"))
+                         && e.err.count(QStringLiteral("Sezione Gialli")) == 1,
+                     qPrintable(e.err));
+            QVERIFY(!QFile::exists(csv));
+        }
+        e = esegui({QStringLiteral("--classe"), QStringLiteral("Sezione Gialli"), QStringLiteral("--esporta"), csv});
+        QCOMPARE(e.uscita, 0);
+        const QByteArray esportate = Leggi(csv);
+        QVERIFY(esportate.startsWith("\xEF\xBB\xBF" "data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi\n"));
+        QCOMPARE(esportate.trimmed().split('\n').size(), 4);
+        QVERIFY(esportate.contains(";Bea;") && !esportate.contains(";Anna;"));
+
+        const QString classe = cartella.filePath(QStringLiteral("gialli.csv"));
+        Scrivi(classe, "Nome;Cognome\nCarlo;Verdi\nAnna;\n");
+        QCOMPARE(esegui({QStringLiteral("--importa"), classe}).uscita, 1);
+        e = esegui({QStringLiteral("--importa"), classe, QStringLiteral("--classe"), QStringLiteral("Sezione Gialli")});
+        QCOMPARE(e.uscita, 0);
+        QVERIFY2(e.out.contains(QStringLiteral("2 bambini aggiunti")), qPrintable(e.out + e.err));
+
+        archivio = std::make_unique<Registro::Archivio>();
+        QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
+        QVERIFY(archivio->scegliClasse(gialli->id));
+        QStringList nomi;
+        for (const Registro::Bambino& b : archivio->bambini())
+            nomi << b.nome + '/' + b.simbolo;
+        QCOMPARE(nomi, (QStringList{"Anna/coniglio", "Bea/gatto", "Carlo/cane"}));
+        for (const Registro::Classe& c : archivio->classi())
+            if (c.nome == QLatin1String("La mia classe")) {
+                QVERIFY(archivio->scegliClasse(c.id));
+                QCOMPARE(archivio->bambini().size(), 1);
+            }
     }
 
     // A register that cannot be opened is named with the reason, never a crash.
