@@ -305,8 +305,25 @@ Confronto Confronta(QSqlDatabase db, const DelServer& server)
     return esito;
 }
 
+// Answers the server refused are kept here only, with its reason: when the
+// child or class they belong to leaves the copy they go with it, and one
+// line says how many, so that none is lost unsaid.
+void AvvisaRifiutateTolte(QSqlDatabase db, const char* dove, qint64 id, const QString& di)
+{
+    QSqlQuery q = Prepara(db, QStringLiteral("SELECT count(*) FROM rifiutate f JOIN risposte r ON r.id = f.risposta"
+                                             " WHERE r.%1 = ?").arg(QLatin1String(dove)));
+    q.addBindValue(id);
+    Esegui(q, QStringLiteral("impossibile leggere le risposte rifiutate"));
+    if (q.next() && q.value(0).toInt() > 0)
+        Avvisa(QStringLiteral("%1 risposte rifiutate dal server tolte da questo computer con %2, che il server non ha più")
+                   .arg(q.value(0).toInt())
+                   .arg(di));
+}
+
 void TogliRimossi(QSqlDatabase db, const QList<qint64>& rimossi)
 {
+    for (const qint64 id : rimossi)
+        AvvisaRifiutateTolte(db, "bambino", id, QStringLiteral("un bambino"));
     for (const qint64 id : rimossi)
         for (const char* sql : {"DELETE FROM risposte WHERE bambino = ?", "DELETE FROM bambini WHERE id = ?"}) {
             QSqlQuery q = Prepara(db, QString::fromLatin1(sql));
@@ -373,6 +390,8 @@ void TogliClassi(QSqlDatabase db, const DelServer& server)
     while (q.next())
         if (!server.classi.contains(q.value(1).toByteArray()))
             via.append(q.value(0).toLongLong());
+    for (const qint64 id : via)
+        AvvisaRifiutateTolte(db, "classe", id, QStringLiteral("la sua classe"));
     for (const qint64 id : via)
         for (const char* sql : {"DELETE FROM risposte WHERE classe = ?", "DELETE FROM bambini WHERE classe = ?",
                                 "DELETE FROM classi WHERE id = ?"}) {

@@ -13,6 +13,7 @@
 #include "registro/Codici.h"
 #include "registro/Invio.h"
 #include "registro/Schema.h"
+#include "tests/support/CatturaStderr.h"
 #include "tests/support/ServerPostgres.h"
 
 #include <QSqlError>
@@ -246,6 +247,7 @@ void TestClassiServer::classeTolta()
     std::mutex mutex;
     QList<int> classiCopiate;   // the local classes after each copy
     std::atomic<int> inviate = 0;
+    CatturaStderr errori;
     Invio invio(imp(Laboratorio), lab);
     invio.quandoClasseCopiata([&] {
         const int n = Valore(lab, "SELECT count(*) FROM classi").toInt();
@@ -267,6 +269,11 @@ void TestClassiServer::classeTolta()
     invio.sveglia();
     QTRY_COMPARE_WITH_TIMEOUT(Copia(lab), QStringList{"1A: Anna gatto"}, 15000);
     QCOMPARE(Valore(lab, "SELECT count(*) FROM risposte").toInt(), 1);
+    // The refused answers left with the child and the class they were of,
+    // and a line says so for each.
+    for (const char* riga : {"1 risposte rifiutate dal server tolte da questo computer con un bambino",
+                             "1 risposte rifiutate dal server tolte da questo computer con la sua classe"})
+        QVERIFY2(errori.testo().contains(riga), qPrintable(errori.testo()));
 }
 
 void TestClassiServer::insegnanteSoloLeSue()
