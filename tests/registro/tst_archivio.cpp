@@ -5,6 +5,7 @@
 #include "registro/FileClasse.h"
 #include "registro/Giochi.h"
 #include "registro/Schema.h"
+#include "tests/support/ValoreSqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,23 +43,6 @@ Risposta Risp(const QString& schermo, QList<Domanda> domande, QList<Blocco> bloc
 
 const Blocco TriangoloRosso{"triangolo", "rosso", "grande", "spesso"};
 const Blocco QuadratoBlu{"quadrato", "blu", "piccolo", "sottile"};
-
-// A statement on a file of its own connection, outside the register.
-QVariant Valore(const QString& file, const QString& sql)
-{
-    QVariant v;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "prova");
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next())
-                v = q.value(0);
-        }
-    }
-    QSqlDatabase::removeDatabase("prova");
-    return v;
-}
 
 QByteArray Contenuto(const QString& file)
 {

@@ -15,6 +15,7 @@
 #include "registro/Schema.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/ServerPostgres.h"
+#include "tests/support/ValoreSqlite.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -50,28 +51,6 @@ Risposta Risp(int n)
 QString Testo(const QUuid& u)
 {
     return u.toString(QUuid::WithoutBraces);
-}
-
-// One value of a statement on a local register's file, on a connection of
-// the calling thread's own.
-QVariant Valore(const QString& file, const QString& sql)
-{
-    static std::atomic<int> contatore = 0;
-    const QString nome = QStringLiteral("valore-%1").arg(++contatore);
-    QVariant v;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome);
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next())
-                v = q.value(0);
-            else if (q.lastError().isValid())
-                qWarning() << sql << q.lastError().text();
-        }
-    }
-    QSqlDatabase::removeDatabase(nome);
-    return v;
 }
 
 // A local register's classes and their children, as text: "1A: Anna gatto, ..."

@@ -13,6 +13,7 @@
 #include "registro/Scrittore.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/ServerPostgres.h"
+#include "tests/support/ValoreSqlite.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -47,25 +48,6 @@ Risposta Risp(int n, const QString& testo = {})
     r.esatta = n % 3 != 0;
     r.millisecondi = n;
     return r;
-}
-
-// One value of a statement on the local register's file.
-QVariant Valore(const QString& file, const QString& sql)
-{
-    QVariant v;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "valore");
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next())
-                v = q.value(0);
-            else if (q.lastError().isValid())
-                qWarning() << sql << q.lastError().text();
-        }
-    }
-    QSqlDatabase::removeDatabase("valore");
-    return v;
 }
 
 void Scrivi(const QString& file, const QString& contenuto)
