@@ -22,9 +22,18 @@ namespace {
 
 using Registro::Avvisa;
 using Registro::Bambino;
+using Registro::Classe;
 using Registro::Scrittore;
 
 enum class Fase { Ferma, InLettura, Letta };
+
+// One class of the register as the sitting shows it: its children, and the
+// name each is shown and called by (NomeMostrato, in the same order).
+struct ClasseLetta {
+    Classe classe;
+    QList<Bambino> bambini;
+    QStringList nomi;
+};
 
 // What the reading thread hands to the interface thread. Every field but
 // the reader and the last two, the interface thread's alone, is read and
@@ -40,8 +49,10 @@ struct Stato {
     bool rinuncia = false;     // the start screen went on without the class
     bool vociPronte = false;
     QString percorso;
-    QList<Bambino> bambini;
+    QList<Bambino> bambini;    // the class that "Chi gioca?" shows
     QStringList nomi;          // NomeMostrato of each child, in the same order
+    QList<ClasseLetta> classi; // a register of several classes: each of them
+    std::optional<qint64> classeScelta;
     std::shared_ptr<Scrittore> scrittore;
     // The sender to the school's server, when one is set up.
     std::shared_ptr<Registro::Invio> invio;
@@ -75,8 +86,22 @@ QStringList NomiMostrati(const QList<Bambino>& classe)
 }
 
 struct Lettura {
-    QList<Bambino> classe;
+    QList<Bambino> classe;       // the only class's children
+    QList<ClasseLetta> classi;   // with several classes, each with its children
     QString errore;  // the warning line, when the register could not be read
+
+    // Whether the sitting has a register to write: one with children, or
+    // one of several classes (a guest's answers go to the class chosen).
+    bool daScrivere() const { return !classe.isEmpty() || !classi.isEmpty(); }
+    // Every name the sitting may speak: the children's, the classes', the guest's.
+    QStringList nomiDaDire() const
+    {
+        QStringList nomi = NomiMostrati(classe);
+        for (const ClasseLetta& c : classi)
+            nomi << c.classe.nome << c.nomi;
+        nomi.append(QString::fromUtf8(Registro::SimboloOspite().nome));
+        return nomi;
+    }
 };
 
 Lettura LeggiClasse(const QString& percorso)
@@ -89,12 +114,30 @@ Lettura LeggiClasse(const QString& percorso)
     // takes seconds, once), as the writer would.
     if (esito == Registro::Accesso::Mancante && QFileInfo(percorso).size() > 0)
         esito = archivio.apri(percorso, true, Registro::Controllo::Rapido);
-    if (esito == Registro::Accesso::Ok)
-        return {archivio.bambini(), {}};
     if (esito == Registro::Accesso::Mancante)
         return {};
-    // The register's reason names its file.
-    return {{}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
+    if (esito != Registro::Accesso::Ok)
+        // The register's reason names its file.
+        return {{}, {}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
+    const QList<Classe> classi = archivio.classi();
+    if (classi.size() <= 1)
+        return {archivio.bambini(), {}, {}};
+    Lettura letta;
+    for (const Classe& classe : classi)
+        if (archivio.scegliClasse(classe.id)) {
+            const QList<Bambino> bambini = archivio.bambini();
+            letta.classi.append({classe, bambini, NomiMostrati(bambini)});
+        }
+    return letta;
+}
+
+// Hands what was read to the interface thread, with its writer. Under the mutex.
+void Pubblica(Stato& s, const Lettura& letta, std::shared_ptr<Scrittore> scrittore)
+{
+    s.bambini = letta.classe;
+    s.nomi = NomiMostrati(letta.classe);
+    s.classi = letta.classi;
+    s.scrittore = std::move(scrittore);
 }
 
 // The sender of the school's server's settings; none without them, or with
@@ -154,7 +197,7 @@ void Risolvi(bool scaduto)
             s.rinuncia = true;
             Avvisa(QStringLiteral("registro non ancora letto (%1); si gioca senza registrare").arg(s.percorso));
         }
-        chiGioca = s.fase == Fase::Letta && !s.bambini.isEmpty();
+        chiGioca = s.fase == Fase::Letta && (!s.bambini.isEmpty() || !s.classi.isEmpty());
     }
     std::exchange(s.inAttesa, {})(chiGioca);
 }
@@ -165,13 +208,12 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
     const Lettura letta = LeggiClasse(percorso);
     // The writer opens the register on its own thread; made only for a class,
     // so that a register without children is never written.
-    auto scrittore = letta.classe.isEmpty() ? nullptr : std::make_shared<Scrittore>(percorso);
+    auto scrittore = letta.daScrivere() ? std::make_shared<Scrittore>(percorso) : nullptr;
     if (scrittore)
         scrittore->quandoScritta(Scritta);
     // Started once the class is read: it may create the register, to copy
     // the server's class into it for the next start.
-    auto invio = AvviaInvio(percorso, letta.classe.isEmpty(), generazione);
-    QStringList nomi = NomiMostrati(letta.classe);
+    auto invio = AvviaInvio(percorso, !letta.daScrivere(), generazione);
     bool pubblicata = false;
     {
         const std::lock_guard blocco(S().mutex);
@@ -183,9 +225,7 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
             Avvisa(letta.errore);
         S().invio = std::move(invio);
         if (!S().rinuncia && scrittore) {
-            S().bambini = letta.classe;
-            S().nomi = nomi;
-            S().scrittore = scrittore;
+            Pubblica(S(), letta, scrittore);
             pubblicata = true;
         }
         S().fase = Fase::Letta;
@@ -193,10 +233,8 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
     S().cambiato.notify_all();
     QMetaObject::invokeMethod(qApp, [] { Risolvi(false); }, Qt::QueuedConnection);
     scrittore.reset();
-    if (pubblicata) {
-        nomi.append(QString::fromUtf8(Registro::SimboloOspite().nome));
-        VociNomi::Prepara(nomi, fermo);
-    }
+    if (pubblicata)
+        VociNomi::Prepara(letta.nomiDaDire(), fermo);
     {
         // A class taken from the server meanwhile has its own voices to wait for.
         const std::lock_guard blocco(S().mutex);
@@ -234,21 +272,17 @@ void ClasseCopiata(int generazione)
         percorso = s.percorso;
     }
     const Lettura letta = LeggiClasse(percorso);
-    if (letta.classe.isEmpty())
+    if (!letta.daScrivere())
         return;
     auto scrittore = std::make_shared<Scrittore>(percorso);
     scrittore->quandoScritta(Scritta);
-    QStringList nomi = NomiMostrati(letta.classe);
     {
         const std::lock_guard blocco(s.mutex);
         if (!SenzaClasse(generazione))
             return;
-        s.bambini = letta.classe;
-        s.nomi = nomi;
-        s.scrittore = std::move(scrittore);
+        Pubblica(s, letta, std::move(scrittore));
         s.vociPronte = false;
-        nomi.append(QString::fromUtf8(Registro::SimboloOspite().nome));
-        s.voci = std::jthread([nomi, generazione](std::stop_token fermo) {
+        s.voci = std::jthread([nomi = letta.nomiDaDire(), generazione](std::stop_token fermo) {
             VociNomi::Prepara(nomi, fermo);
             {
                 const std::lock_guard blocco(S().mutex);
@@ -300,6 +334,39 @@ QString NomeMostrato(const Bambino& bambino)
     const std::lock_guard blocco(S().mutex);
     const qsizetype i = S().bambini.indexOf(bambino);
     return i < 0 ? bambino.nome : S().nomi.at(i);
+}
+
+QList<Classe> Classi()
+{
+    const std::lock_guard blocco(S().mutex);
+    QList<Classe> classi;
+    for (const ClasseLetta& c : S().classi)
+        classi.append(c.classe);
+    return classi;
+}
+
+void ScegliClasse(qint64 classe)
+{
+    std::shared_ptr<Scrittore> scrittore;
+    {
+        const std::lock_guard blocco(S().mutex);
+        const auto it = std::find_if(S().classi.cbegin(), S().classi.cend(),
+                                     [&](const ClasseLetta& c) { return c.classe.id == classe; });
+        if (it == S().classi.cend())
+            return;
+        S().bambini = it->bambini;
+        S().nomi = it->nomi;
+        S().classeScelta = classe;
+        scrittore = S().scrittore;
+    }
+    if (scrittore)
+        scrittore->classeOspiti(classe);
+}
+
+std::optional<qint64> ClasseScelta()
+{
+    const std::lock_guard blocco(S().mutex);
+    return S().classeScelta;
 }
 
 void Scegli(qint64 bambino)
@@ -385,6 +452,8 @@ bool Termina(std::chrono::milliseconds attesa)
         s.rinuncia = s.vociPronte = false;
         s.bambini.clear();
         s.nomi.clear();
+        s.classi.clear();
+        s.classeScelta.reset();
         s.scelto.reset();
     }
     s.inAttesa = {};

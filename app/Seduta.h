@@ -2,6 +2,7 @@
 #include "percorsi/Avanzamento.h"
 #include "registro/Archivio.h"
 #include "registro/Bambino.h"
+#include "registro/Classe.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +31,8 @@ namespace Seduta {
 void Avvia(const QString& percorso = Registro::Archivio::PercorsoPredefinito());
 
 // Asked once, by the start screen's click: calls poi on the interface thread
-// with whether "Chi gioca?" opens, at once when the class is read (or none is
+// with whether "Chi gioca?" opens (after "Quale classe?" when Classi() is
+// not empty), at once when the class is read (or none is
 // being read), else as soon as it is. The interface never waits meanwhile; a
 // class not read within attesa counts as no class for this run, with one
 // warning line.
@@ -43,6 +45,16 @@ void QuandoPronta(std::function<void(bool chiGioca)> poi,
 // of the class as it is now.
 QList<Registro::Bambino> Bambini();
 QString NomeMostrato(const Registro::Bambino& bambino);
+
+// The register's classes, in its order, when it holds more than one: the
+// start then asks "Quale classe?" first, and Bambini() is empty until
+// ScegliClasse(). Empty for a register of one class, or none.
+QList<Registro::Classe> Classi();
+// Makes a class of Classi() the sitting's: Bambini() are its children from
+// now on, and a guest's answers go to it.
+void ScegliClasse(qint64 classe);
+// The class chosen with ScegliClasse(); nothing before, or with one class.
+std::optional<qint64> ClasseScelta();
 
 // Starts the sitting of a child of Bambini() (id 0: a guest): every answer
 // from now on is queued for the register with that id.

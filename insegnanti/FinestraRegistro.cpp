@@ -5,12 +5,15 @@
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Rapporti.h"
 #include "insegnanti/Richieste.h"
+#include "insegnanti/DialoghiClasse.h"
 #include "insegnanti/Scala.h"
+#include "insegnanti/SceltaClasse.h"
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/Testo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
 #include "insegnanti/VistaComputer.h"
+#include "insegnanti/VistaScuola.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -27,7 +30,8 @@
 namespace Insegnanti {
 
 FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi quando)
-    : QMainWindow(padre), archivio(a), scelta(new SceltaPeriodo), schede(new QTabWidget),
+    : QMainWindow(padre), archivio(a), sceltaClasse(new SceltaClasse(a)), scelta(new SceltaPeriodo),
+      schede(new QTabWidget),
       gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
 {
     setWindowTitle(Testo::tr("Registro di Tesselo"));
@@ -38,8 +42,14 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
         vistaComputer = new VistaComputer(a);
         schede->addTab(vistaComputer, Testo::tr("C&omputer"));
     }
+    if (a.dirigenza()) {
+        vistaScuola = new VistaScuola(a);
+        schede->addTab(vistaScuola, Testo::tr("Scuola"));
+        connect(vistaScuola, &VistaScuola::cambiata, this, &FinestraRegistro::aggiorna);
+    }
     auto* centro = new QWidget;
     auto* colonna = new QVBoxLayout(centro);
+    colonna->addWidget(sceltaClasse);
     colonna->addWidget(scelta);
     colonna->addWidget(schede, 1);
     setCentralWidget(centro);
@@ -54,6 +64,7 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
     creaMenu();
 
     connect(scelta, &SceltaPeriodo::cambiato, this, &FinestraRegistro::aggiorna);
+    connect(sceltaClasse, &SceltaClasse::cambiata, this, &FinestraRegistro::aggiorna);
     connect(gestione, &GestioneClasse::cambiata, this, &FinestraRegistro::aggiorna);
     connect(vistaClasse, &VistaClasse::bambinoScelto, this, &FinestraRegistro::mostraBambino);
     connect(schede, &QTabWidget::currentChanged, this, [this](int pagina) {
@@ -134,6 +145,11 @@ void FinestraRegistro::creaMenu()
     registro->addAction(Testo::tr("&Esporta le risposte del periodo in CSV..."), this, &FinestraRegistro::esporta);
     registro->addAction(Testo::tr("&Unisci il registro di un altro computer..."), this, &FinestraRegistro::unisci);
     registro->addSeparator();
+    registro->addAction(Testo::tr("&Nuova classe..."), sceltaClasse, &SceltaClasse::nuova);
+    registro->addAction(Testo::tr("Rino&mina la classe..."), sceltaClasse, &SceltaClasse::rinomina);
+    registro->addAction(Testo::tr("Nuovo anno scolas&tico..."), sceltaClasse, &SceltaClasse::nuovoAnno)
+        ->setObjectName(QStringLiteral("nuovoAnnoScolastico"));
+    registro->addSeparator();
     registro->addAction(Testo::tr("&Aggiorna"), QKeySequence::Refresh, this, &FinestraRegistro::aggiorna);
     if (verifica)
         registro->addAction(Testo::tr("&Controlla il registro"), this, &FinestraRegistro::controlla)
@@ -159,12 +175,18 @@ void FinestraRegistro::aggiorna()
 {
     const Registro::Periodo p = scelta->periodo();
     archivio.nuovaLettura();
+    sceltaClasse->aggiorna();
+    const std::optional<Registro::Classe> classe = archivio.classeScelta();
+    setWindowTitle(classe ? Testo::tr("%1 — Registro di Tesselo").arg(Registro::NomeConAnno(*classe))
+                          : Testo::tr("Registro di Tesselo"));
     gestione->aggiorna();
     vistaBambino->aggiornaClasse();
     vistaClasse->mostra(p);
     vistaBambino->mostra(p);
     if (vistaComputer)
         vistaComputer->mostra();
+    if (vistaScuola)
+        vistaScuola->mostra();
     const QString errore = archivio.erroreLettura();
     quale->setText(errore.isEmpty() ? archivio.descrizione()
                                     : Testo::tr("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "

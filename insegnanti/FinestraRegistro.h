@@ -10,17 +10,21 @@ namespace Insegnanti {
 
 class ControlloCompleto;
 class GestioneClasse;
+class SceltaClasse;
 class SceltaPeriodo;
 class VistaBambino;
 class VistaClasse;
 class VistaComputer;
+class VistaScuola;
 struct Resoconto;
 
-// The teachers' program's window: the period at the top, then three pages,
-// the class, the class at a glance and one child, and a fourth, the school's
-// computers and their queues, when the register is on the server; the
-// menus export, merge, make reports and delete answers, each deletion after
-// a confirmation. The status bar names the register open.
+// The teachers' program's window: the class and the period at the top, then
+// three pages, the class, the class at a glance and one child, a fourth, the
+// school's computers and their queues, when the register is on the server,
+// and a fifth, the school's classes and who each is granted to, for a login
+// of the school's management; the menus export, merge, make reports and
+// delete answers, each deletion after a confirmation. The title names the
+// class shown, the status bar the register open.
 class FinestraRegistro : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,6 +40,9 @@ public:
     // The computers' page; none when the register is a local file.
     VistaComputer* computer() const { return vistaComputer; }
     SceltaPeriodo* periodo() const { return scelta; }
+    SceltaClasse* classi() const { return sceltaClasse; }
+    // The school's page; none but for a login of the school's management.
+    VistaScuola* scuola() const { return vistaScuola; }
     QTabWidget* pagine() const { return schede; }
     // The check of the whole file; none when the register is on the server.
     ControlloCompleto* controllo() const { return verifica; }
@@ -71,12 +78,14 @@ private:
     qint64 bambinoScelto();
 
     Registro::Deposito& archivio;
+    SceltaClasse* sceltaClasse;
     SceltaPeriodo* scelta;
     QTabWidget* schede;
     GestioneClasse* gestione;
     VistaClasse* vistaClasse;
     VistaBambino* vistaBambino;
     VistaComputer* vistaComputer = nullptr;
+    VistaScuola* vistaScuola = nullptr;
     QLabel* quale;  // which register is open, or why it could not be read
     ControlloCompleto* verifica = nullptr;
     bool daRiempire = false;  // the views wait for the first paint

@@ -29,7 +29,8 @@ QPushButton* Pulsante(const QString& testo, const QString& nome)
 GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), elenco(new QListWidget),
       pulsanteModifica(Pulsante(Testo::tr("&Modifica..."), QStringLiteral("modifica"))),
-      pulsanteRimuovi(Pulsante(Testo::tr("Rimuo&vi..."), QStringLiteral("rimuovi")))
+      pulsanteRimuovi(Pulsante(Testo::tr("Rimuo&vi..."), QStringLiteral("rimuovi"))),
+      pulsanteSposta(Pulsante(Testo::tr("Sposta i&n un'altra classe..."), QStringLiteral("sposta")))
 {
     elenco->setObjectName(QStringLiteral("bambini"));
     elenco->setIconSize(QSize(LatoIcona, LatoIcona));
@@ -40,12 +41,13 @@ GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
     connect(aggiungiP, &QPushButton::clicked, this, &GestioneClasse::aggiungi);
     connect(pulsanteModifica, &QPushButton::clicked, this, &GestioneClasse::modifica);
     connect(pulsanteRimuovi, &QPushButton::clicked, this, &GestioneClasse::rimuovi);
+    connect(pulsanteSposta, &QPushButton::clicked, this, &GestioneClasse::sposta);
     connect(importaP, &QPushButton::clicked, this, &GestioneClasse::importa);
     connect(elenco, &QListWidget::currentRowChanged, this, &GestioneClasse::aggiornaPulsanti);
     connect(elenco, &QListWidget::itemActivated, this, &GestioneClasse::modifica);
 
     auto* pulsanti = new QVBoxLayout;
-    for (QPushButton* p : {aggiungiP, pulsanteModifica, pulsanteRimuovi, importaP})
+    for (QPushButton* p : {aggiungiP, pulsanteModifica, pulsanteSposta, pulsanteRimuovi, importaP})
         pulsanti->addWidget(p);
     pulsanti->addStretch();
     auto* riga = new QHBoxLayout(this);
@@ -80,6 +82,7 @@ void GestioneClasse::aggiorna()
                            : b.nomeCompleto());
         voce->setData(Qt::UserRole, b.id);
     }
+    altreClassi = archivio.classi().size() > 1;
     scegli(prima);
     aggiornaPulsanti();
 }
@@ -88,6 +91,7 @@ void GestioneClasse::aggiornaPulsanti()
 {
     pulsanteModifica->setEnabled(scelto());
     pulsanteRimuovi->setEnabled(scelto());
+    pulsanteSposta->setEnabled(scelto() && altreClassi);
 }
 
 bool GestioneClasse::salva(const Registro::Bambino& bambino)
@@ -143,6 +147,27 @@ void GestioneClasse::rimuovi()
         return;
     if (!archivio.rimuovi(bambino->id))
         richieste().informa(this, Testo::tr("«%1» non è stato rimosso: %2")
+                                      .arg(bambino->nomeCompleto(), archivio.ultimoErrore()),
+                            true);
+    aggiorna();
+    emit cambiata();
+}
+
+void GestioneClasse::sposta()
+{
+    const std::optional<Registro::Bambino> bambino = archivio.bambino(scelto());
+    const std::optional<Registro::Classe> questa = archivio.classeScelta();
+    if (!bambino || !questa)
+        return;
+    QList<Registro::Classe> altre = archivio.classi();
+    altre.removeIf([&](const Registro::Classe& c) { return c.id == questa->id; });
+    const std::optional<qint64> verso = richieste().sceltaClasse(
+        this, Testo::tr("In quale classe spostare «%1»? Le sue risposte vanno con lui.").arg(bambino->nomeCompleto()),
+        altre);
+    if (!verso)
+        return;
+    if (!archivio.spostaBambino(bambino->id, *verso))
+        richieste().informa(this, Testo::tr("«%1» non è stato spostato: %2")
                                       .arg(bambino->nomeCompleto(), archivio.ultimoErrore()),
                             true);
     aggiorna();

@@ -9,8 +9,9 @@ class QPushButton;
 namespace Insegnanti {
 
 // The class: every child with their symbol and name; adding, renaming,
-// giving another symbol, removing (with all their answers, after a
-// confirmation that says how many), and importing a class file.
+// giving another symbol, moving to another class of the register (with
+// their answers), removing (with all their answers, after a confirmation
+// that says how many), and importing a class file.
 class GestioneClasse : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public slots:
     void aggiungi();
     void modifica();
     void rimuovi();
+    void sposta();
     void importa();
 
 signals:
@@ -39,6 +41,8 @@ private:
     QListWidget* elenco;
     QPushButton* pulsanteModifica;
     QPushButton* pulsanteRimuovi;
+    QPushButton* pulsanteSposta;
+    bool altreClassi = false;  // the register holds another class to move to
 };
 
 } // namespace Insegnanti

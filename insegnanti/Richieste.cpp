@@ -1,5 +1,6 @@
 #include "insegnanti/Richieste.h"
 
+#include "insegnanti/DialoghiClasse.h"
 #include "insegnanti/DialogoBambino.h"
 #include "insegnanti/Testo.h"
 
@@ -8,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -112,11 +114,46 @@ Registro::Identita StessoCodice(QWidget* padre, const QString& registro, const R
                                          : Registro::Identita::Annulla;
 }
 
+std::optional<Registro::Classe> DatiClasse(QWidget* padre, const Registro::Classe& iniziale)
+{
+    DialogoClasse dialogo(iniziale, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.classe();
+}
+
+std::optional<QList<Registro::Classe>> NuovoAnno(QWidget* padre, const QList<Registro::Classe>& classi)
+{
+    DialogoNuovoAnno dialogo(classi, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.classi();
+}
+
+std::optional<qint64> ChiediClasse(QWidget* padre, const QString& testo, const QList<Registro::Classe>& classi)
+{
+    QStringList nomi;
+    for (const Registro::Classe& c : classi)
+        nomi.append(Registro::NomeConAnno(c));
+    bool ok = false;
+    const QString scelta = QInputDialog::getItem(padre, Titolo(), testo, nomi, 0, false, &ok);
+    const qsizetype i = nomi.indexOf(scelta);
+    if (!ok || i < 0)
+        return std::nullopt;
+    return classi.at(i).id;
+}
+
+QString Riga(QWidget* padre, const QString& testo)
+{
+    return QInputDialog::getText(padre, Titolo(), testo).trimmed();
+}
+
 } // namespace
 
 Richieste& richieste()
 {
-    static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino, StessoCodice};
+    static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino, StessoCodice,
+                       DatiClasse, NuovoAnno, ChiediClasse, Riga};
     return r;
 }
 

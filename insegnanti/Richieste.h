@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
+#include "registro/Classe.h"
 
 #include <QDate>
 #include <QList>
@@ -41,6 +42,19 @@ struct Richieste {
     std::function<Registro::Identita(QWidget* padre, const QString& registro, const Registro::Bambino& nostro,
                                      const Registro::Bambino& altro)>
         stessoCodice;
+    // A class's name and school year, starting from iniziale (id 0: a new
+    // class); nothing when the teacher gives up.
+    std::function<std::optional<Registro::Classe>(QWidget* padre, const Registro::Classe& iniziale)> classe;
+    // The new school year of classi: those the teacher moves up, with their
+    // new names and years; nothing when she gives up.
+    std::function<std::optional<QList<Registro::Classe>>(QWidget* padre, const QList<Registro::Classe>& classi)>
+        nuovoAnno;
+    // One of classi, asked with testo: its id; nothing when the teacher gives up.
+    std::function<std::optional<qint64>(QWidget* padre, const QString& testo, const QList<Registro::Classe>& classi)>
+        sceltaClasse;
+    // A line the teacher writes (a login user's name), asked with testo;
+    // empty when she gives up.
+    std::function<QString(QWidget* padre, const QString& testo)> riga;
 };
 
 // The dialogs in use; the real ones unless a test has replaced them.

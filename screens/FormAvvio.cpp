@@ -98,7 +98,8 @@ void FormAvvio::PreparaAvvio()
 
 void FormAvvio::ApriMenu()
 {
-    // With a class, the child first says who plays. Further clicks while the
+    // With a class, the child first says who plays (with several, after the
+    // class is chosen). Further clicks while the
     // class is still being read change nothing.
     if (attendeClasse)
         return;
@@ -106,6 +107,8 @@ void FormAvvio::ApriMenu()
     Seduta::QuandoPronta([this](bool chiGioca) {
         attendeClasse = false;
         if (caricato())
-            Schermi::Vai(*this, chiGioca ? IdSchermo::FormChiGioca : IdSchermo::formMenu);
+            Schermi::Vai(*this, !chiGioca                     ? IdSchermo::formMenu
+                                : Seduta::Classi().isEmpty() ? IdSchermo::FormChiGioca
+                                                             : IdSchermo::FormQualeClasse);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "screens/FormAvvio.h"
 #include "screens/FormChiGioca.h"
+#include "screens/FormQualeClasse.h"
 #include "screens/formMenu.h"
 
 #include <map>
@@ -21,6 +22,7 @@ void CreaTutti()
     Registra(std::make_unique<FormAvvio>());
     Registra(std::make_unique<formMenu>());
     Registra(std::make_unique<FormChiGioca>());
+    Registra(std::make_unique<FormQualeClasse>());
     RegistraGiochi();
 }
 

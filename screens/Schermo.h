@@ -1,7 +1,7 @@
 #pragma once
 #include "screens/FinestraSchermo.h"
 // IdSchermo: the start screen, the menu, every game of the catalogue of the
-// games (giochi.cmake) and "Chi gioca?".
+// games (giochi.cmake), "Chi gioca?" and "Quale classe?".
 #include "screens/IdSchermo.h"
 
 #include <QPointer>

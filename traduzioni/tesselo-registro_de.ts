@@ -706,6 +706,153 @@ Das Klassenbuch ist %1
         <source>Il registro non si può controllare: %1.</source>
         <translation>Das Register lässt sich nicht prüfen: %1.</translation>
     </message>
+    <message>
+        <source>Rinomina la classe</source>
+        <translation>Klasse umbenennen</translation>
+    </message>
+    <message>
+        <source>Nuova classe</source>
+        <translation>Neue Klasse</translation>
+    </message>
+    <message>
+        <source>&amp;Nome della classe:</source>
+        <translation>&amp;Name der Klasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Anno scolastico:</source>
+        <translation>&amp;Schuljahr:</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico</source>
+        <translation>Neues Schuljahr</translation>
+    </message>
+    <message>
+        <source>Ogni classe spuntata passa all&apos;anno scolastico seguente con il nome scritto accanto, e tiene i suoi bambini e le loro risposte. Una classe non spuntata resta com&apos;è.</source>
+        <translation>Jede angekreuzte Klasse wechselt mit dem daneben geschriebenen Namen ins nächste Schuljahr und behält ihre Kinder und deren Antworten. Eine nicht angekreuzte Klasse bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Nuovo nome</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Anno scolastico</source>
+        <translation>Schuljahr</translation>
+    </message>
+    <message>
+        <source>Nuovo nome di %1</source>
+        <translation>Neuer Name von %1</translation>
+    </message>
+    <message>
+        <source>Passa al nuovo anno</source>
+        <translation>Ins neue Schuljahr</translation>
+    </message>
+    <message>
+        <source>Scuola</source>
+        <translation>Schule</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova classe...</source>
+        <translation>&amp;Neue Klasse...</translation>
+    </message>
+    <message>
+        <source>Rino&amp;mina la classe...</source>
+        <translation>Klasse u&amp;mbenennen...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolas&amp;tico...</source>
+        <translation>Neues Schuljahr (&amp;t)...</translation>
+    </message>
+    <message>
+        <source>%1 — Registro di Tesselo</source>
+        <translation>%1 — Tesselo-Klassenbuch</translation>
+    </message>
+    <message>
+        <source>Sposta i&amp;n un&apos;altra classe...</source>
+        <translation>In eine andere Klasse verschieben...</translation>
+    </message>
+    <message>
+        <source>In quale classe spostare «%1»? Le sue risposte vanno con lui.</source>
+        <translation>In welche Klasse soll „%1“ wechseln? Die Antworten gehen mit.</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato spostato: %2</source>
+        <translation>„%1“ wurde nicht verschoben: %2</translation>
+    </message>
+    <message>
+        <source>Rinomina classe...</source>
+        <translation>Klasse umbenennen...</translation>
+    </message>
+    <message>
+        <source>Nuova classe...</source>
+        <translation>Neue Klasse...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico...</source>
+        <translation>Neues Schuljahr...</translation>
+    </message>
+    <message>
+        <source>Class&amp;e:</source>
+        <translation>Kla&amp;sse:</translation>
+    </message>
+    <message>
+        <source>«%1» non può passare al nuovo anno: %2</source>
+        <translation>„%1“ kann nicht ins neue Schuljahr wechseln: %2</translation>
+    </message>
+    <message>
+        <source>Il nuovo anno scolastico non è stato applicato, nessuna classe è cambiata: %1</source>
+        <translation>Das neue Schuljahr wurde nicht übernommen, keine Klasse hat sich geändert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</source>
+        <translation>
+            <numerusform>%n Klasse ist ins neue Schuljahr gewechselt, mit ihren Kindern und deren Antworten.</numerusform>
+            <numerusform>%n Klassen sind ins neue Schuljahr gewechselt, mit ihren Kindern und deren Antworten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>La classe «%1» non è stata salvata: %2</source>
+        <translation>Die Klasse „%1“ wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Assegna a...</source>
+        <translation>Zuweisen an...</translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation>Entziehen</translation>
+    </message>
+    <message>
+        <source>Classe e utenti a cui è assegnata</source>
+        <translation>Klasse und die Benutzer, denen sie zugewiesen ist</translation>
+    </message>
+    <message>
+        <source>Crea classe...</source>
+        <translation>Klasse anlegen...</translation>
+    </message>
+    <message>
+        <source>Non si riesce a leggere a chi sono assegnate le classi: %1</source>
+        <translation>Es lässt sich nicht lesen, wem die Klassen zugewiesen sind: %1</translation>
+    </message>
+    <message>
+        <source>Ogni classe con gli utenti del server che la vedono: le insegnanti e i computer delle aule e del laboratorio.</source>
+        <translation>Jede Klasse mit den Benutzern des Servers, die sie sehen: die Lehrerinnen und die Computer der Klassenzimmer und des Computerraums.</translation>
+    </message>
+    <message>
+        <source>A quale utente del server assegnare la classe %1? Il nome con cui l&apos;insegnante o il computer accede al server:</source>
+        <translation>Welchem Benutzer des Servers soll die Klasse %1 zugewiesen werden? Der Name, mit dem sich die Lehrerin oder der Computer am Server anmeldet:</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata assegnata a «%2»: %3</source>
+        <translation>Die Klasse %1 wurde „%2“ nicht zugewiesen: %3</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata tolta a «%2»: %3</source>
+        <translation>Die Klasse %1 wurde „%2“ nicht entzogen: %3</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

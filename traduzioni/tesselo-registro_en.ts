@@ -706,6 +706,153 @@ The register is %1
         <source>Il registro non si può controllare: %1.</source>
         <translation>The register cannot be checked: %1.</translation>
     </message>
+    <message>
+        <source>Rinomina la classe</source>
+        <translation>Rename the class</translation>
+    </message>
+    <message>
+        <source>Nuova classe</source>
+        <translation>New class</translation>
+    </message>
+    <message>
+        <source>&amp;Nome della classe:</source>
+        <translation>&amp;Name of the class:</translation>
+    </message>
+    <message>
+        <source>&amp;Anno scolastico:</source>
+        <translation>School &amp;year:</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico</source>
+        <translation>New school year</translation>
+    </message>
+    <message>
+        <source>Ogni classe spuntata passa all&apos;anno scolastico seguente con il nome scritto accanto, e tiene i suoi bambini e le loro risposte. Una classe non spuntata resta com&apos;è.</source>
+        <translation>Each ticked class moves to the following school year with the name written beside it, and keeps its children and their answers. A class left unticked stays as it is.</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Nuovo nome</source>
+        <translation>New name</translation>
+    </message>
+    <message>
+        <source>Anno scolastico</source>
+        <translation>School year</translation>
+    </message>
+    <message>
+        <source>Nuovo nome di %1</source>
+        <translation>New name of %1</translation>
+    </message>
+    <message>
+        <source>Passa al nuovo anno</source>
+        <translation>Move to the new year</translation>
+    </message>
+    <message>
+        <source>Scuola</source>
+        <translation>School</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova classe...</source>
+        <translation>&amp;New class...</translation>
+    </message>
+    <message>
+        <source>Rino&amp;mina la classe...</source>
+        <translation>Rena&amp;me the class...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolas&amp;tico...</source>
+        <translation>New school &amp;year...</translation>
+    </message>
+    <message>
+        <source>%1 — Registro di Tesselo</source>
+        <translation>%1 — Tesselo Register</translation>
+    </message>
+    <message>
+        <source>Sposta i&amp;n un&apos;altra classe...</source>
+        <translation>Move to a&amp;nother class...</translation>
+    </message>
+    <message>
+        <source>In quale classe spostare «%1»? Le sue risposte vanno con lui.</source>
+        <translation>Which class should “%1” move to? Their answers go with them.</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato spostato: %2</source>
+        <translation>“%1” was not moved: %2</translation>
+    </message>
+    <message>
+        <source>Rinomina classe...</source>
+        <translation>Rename class...</translation>
+    </message>
+    <message>
+        <source>Nuova classe...</source>
+        <translation>New class...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico...</source>
+        <translation>New school year...</translation>
+    </message>
+    <message>
+        <source>Class&amp;e:</source>
+        <translation>Cl&amp;ass:</translation>
+    </message>
+    <message>
+        <source>«%1» non può passare al nuovo anno: %2</source>
+        <translation>“%1” cannot move to the new year: %2</translation>
+    </message>
+    <message>
+        <source>Il nuovo anno scolastico non è stato applicato, nessuna classe è cambiata: %1</source>
+        <translation>The new school year was not applied, no class has changed: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</source>
+        <translation>
+            <numerusform>%n class moved to the new school year, with its children and their answers.</numerusform>
+            <numerusform>%n classes moved to the new school year, with their children and their answers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>La classe «%1» non è stata salvata: %2</source>
+        <translation>The class “%1” was not saved: %2</translation>
+    </message>
+    <message>
+        <source>Assegna a...</source>
+        <translation>Grant to...</translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation>Take back</translation>
+    </message>
+    <message>
+        <source>Classe e utenti a cui è assegnata</source>
+        <translation>Class and the users it is granted to</translation>
+    </message>
+    <message>
+        <source>Crea classe...</source>
+        <translation>Create class...</translation>
+    </message>
+    <message>
+        <source>Non si riesce a leggere a chi sono assegnate le classi: %1</source>
+        <translation>Cannot read whom the classes are granted to: %1</translation>
+    </message>
+    <message>
+        <source>Ogni classe con gli utenti del server che la vedono: le insegnanti e i computer delle aule e del laboratorio.</source>
+        <translation>Each class with the server&apos;s users who see it: the teachers and the computers of the classrooms and of the lab.</translation>
+    </message>
+    <message>
+        <source>A quale utente del server assegnare la classe %1? Il nome con cui l&apos;insegnante o il computer accede al server:</source>
+        <translation>Which user of the server should the class %1 be granted to? The name the teacher or the computer logs in to the server with:</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata assegnata a «%2»: %3</source>
+        <translation>The class %1 was not granted to “%2”: %3</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata tolta a «%2»: %3</source>
+        <translation>The class %1 was not taken back from “%2”: %3</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

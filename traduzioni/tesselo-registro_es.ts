@@ -706,6 +706,153 @@ El registro es %1
         <source>Il registro non si può controllare: %1.</source>
         <translation>El registro no se puede comprobar: %1.</translation>
     </message>
+    <message>
+        <source>Rinomina la classe</source>
+        <translation>Renombrar la clase</translation>
+    </message>
+    <message>
+        <source>Nuova classe</source>
+        <translation>Nueva clase</translation>
+    </message>
+    <message>
+        <source>&amp;Nome della classe:</source>
+        <translation>&amp;Nombre de la clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Anno scolastico:</source>
+        <translation>&amp;Curso escolar:</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico</source>
+        <translation>Nuevo curso escolar</translation>
+    </message>
+    <message>
+        <source>Ogni classe spuntata passa all&apos;anno scolastico seguente con il nome scritto accanto, e tiene i suoi bambini e le loro risposte. Una classe non spuntata resta com&apos;è.</source>
+        <translation>Cada clase marcada pasa al curso escolar siguiente con el nombre escrito al lado, y conserva sus niños y sus respuestas. Una clase sin marcar se queda como está.</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Nuovo nome</source>
+        <translation>Nuevo nombre</translation>
+    </message>
+    <message>
+        <source>Anno scolastico</source>
+        <translation>Curso escolar</translation>
+    </message>
+    <message>
+        <source>Nuovo nome di %1</source>
+        <translation>Nuevo nombre de %1</translation>
+    </message>
+    <message>
+        <source>Passa al nuovo anno</source>
+        <translation>Pasar al nuevo curso</translation>
+    </message>
+    <message>
+        <source>Scuola</source>
+        <translation>Escuela</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova classe...</source>
+        <translation>&amp;Nueva clase...</translation>
+    </message>
+    <message>
+        <source>Rino&amp;mina la classe...</source>
+        <translation>Reno&amp;mbrar la clase...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolas&amp;tico...</source>
+        <translation>Nuevo curso escolar (&amp;t)...</translation>
+    </message>
+    <message>
+        <source>%1 — Registro di Tesselo</source>
+        <translation>%1 — Registro de Tesselo</translation>
+    </message>
+    <message>
+        <source>Sposta i&amp;n un&apos;altra classe...</source>
+        <translation>Mover a otra clase...</translation>
+    </message>
+    <message>
+        <source>In quale classe spostare «%1»? Le sue risposte vanno con lui.</source>
+        <translation>¿A qué clase mover a «%1»? Sus respuestas van con él.</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato spostato: %2</source>
+        <translation>«%1» no se ha movido: %2</translation>
+    </message>
+    <message>
+        <source>Rinomina classe...</source>
+        <translation>Renombrar la clase...</translation>
+    </message>
+    <message>
+        <source>Nuova classe...</source>
+        <translation>Nueva clase...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico...</source>
+        <translation>Nuevo curso escolar...</translation>
+    </message>
+    <message>
+        <source>Class&amp;e:</source>
+        <translation>Cla&amp;se:</translation>
+    </message>
+    <message>
+        <source>«%1» non può passare al nuovo anno: %2</source>
+        <translation>«%1» no puede pasar al nuevo curso: %2</translation>
+    </message>
+    <message>
+        <source>Il nuovo anno scolastico non è stato applicato, nessuna classe è cambiata: %1</source>
+        <translation>El nuevo curso escolar no se ha aplicado, ninguna clase ha cambiado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</source>
+        <translation>
+            <numerusform>%n clase ha pasado al nuevo curso escolar, con sus niños y sus respuestas.</numerusform>
+            <numerusform>%n clases han pasado al nuevo curso escolar, con sus niños y sus respuestas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>La classe «%1» non è stata salvata: %2</source>
+        <translation>La clase «%1» no se ha guardado: %2</translation>
+    </message>
+    <message>
+        <source>Assegna a...</source>
+        <translation>Asignar a...</translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Classe e utenti a cui è assegnata</source>
+        <translation>Clase y usuarios a los que está asignada</translation>
+    </message>
+    <message>
+        <source>Crea classe...</source>
+        <translation>Crear clase...</translation>
+    </message>
+    <message>
+        <source>Non si riesce a leggere a chi sono assegnate le classi: %1</source>
+        <translation>No se puede leer a quién están asignadas las clases: %1</translation>
+    </message>
+    <message>
+        <source>Ogni classe con gli utenti del server che la vedono: le insegnanti e i computer delle aule e del laboratorio.</source>
+        <translation>Cada clase con los usuarios del servidor que la ven: las maestras y los ordenadores de las aulas y del laboratorio.</translation>
+    </message>
+    <message>
+        <source>A quale utente del server assegnare la classe %1? Il nome con cui l&apos;insegnante o il computer accede al server:</source>
+        <translation>¿A qué usuario del servidor asignar la clase %1? El nombre con el que la maestra o el ordenador accede al servidor:</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata assegnata a «%2»: %3</source>
+        <translation>La clase %1 no se ha asignado a «%2»: %3</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata tolta a «%2»: %3</source>
+        <translation>La clase %1 no se le ha quitado a «%2»: %3</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -706,6 +706,153 @@ Le registre est %1
         <source>Il registro non si può controllare: %1.</source>
         <translation>Le registre ne peut pas être vérifié : %1.</translation>
     </message>
+    <message>
+        <source>Rinomina la classe</source>
+        <translation>Renommer la classe</translation>
+    </message>
+    <message>
+        <source>Nuova classe</source>
+        <translation>Nouvelle classe</translation>
+    </message>
+    <message>
+        <source>&amp;Nome della classe:</source>
+        <translation>&amp;Nom de la classe :</translation>
+    </message>
+    <message>
+        <source>&amp;Anno scolastico:</source>
+        <translation>&amp;Année scolaire :</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico</source>
+        <translation>Nouvelle année scolaire</translation>
+    </message>
+    <message>
+        <source>Ogni classe spuntata passa all&apos;anno scolastico seguente con il nome scritto accanto, e tiene i suoi bambini e le loro risposte. Una classe non spuntata resta com&apos;è.</source>
+        <translation>Chaque classe cochée passe à l&apos;année scolaire suivante avec le nom écrit à côté, et garde ses enfants et leurs réponses. Une classe non cochée reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Nuovo nome</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Anno scolastico</source>
+        <translation>Année scolaire</translation>
+    </message>
+    <message>
+        <source>Nuovo nome di %1</source>
+        <translation>Nouveau nom de %1</translation>
+    </message>
+    <message>
+        <source>Passa al nuovo anno</source>
+        <translation>Passer à la nouvelle année</translation>
+    </message>
+    <message>
+        <source>Scuola</source>
+        <translation>École</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova classe...</source>
+        <translation>&amp;Nouvelle classe...</translation>
+    </message>
+    <message>
+        <source>Rino&amp;mina la classe...</source>
+        <translation>Reno&amp;mmer la classe...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolas&amp;tico...</source>
+        <translation>Nouvelle année scolaire (&amp;t)...</translation>
+    </message>
+    <message>
+        <source>%1 — Registro di Tesselo</source>
+        <translation>%1 — Registre de Tesselo</translation>
+    </message>
+    <message>
+        <source>Sposta i&amp;n un&apos;altra classe...</source>
+        <translation>Déplacer dans une autre classe...</translation>
+    </message>
+    <message>
+        <source>In quale classe spostare «%1»? Le sue risposte vanno con lui.</source>
+        <translation>Dans quelle classe déplacer « %1 » ? Ses réponses le suivent.</translation>
+    </message>
+    <message>
+        <source>«%1» non è stato spostato: %2</source>
+        <translation>« %1 » n&apos;a pas été déplacé : %2</translation>
+    </message>
+    <message>
+        <source>Rinomina classe...</source>
+        <translation>Renommer la classe...</translation>
+    </message>
+    <message>
+        <source>Nuova classe...</source>
+        <translation>Nouvelle classe...</translation>
+    </message>
+    <message>
+        <source>Nuovo anno scolastico...</source>
+        <translation>Nouvelle année scolaire...</translation>
+    </message>
+    <message>
+        <source>Class&amp;e:</source>
+        <translation>Cla&amp;sse :</translation>
+    </message>
+    <message>
+        <source>«%1» non può passare al nuovo anno: %2</source>
+        <translation>« %1 » ne peut pas passer à la nouvelle année : %2</translation>
+    </message>
+    <message>
+        <source>Il nuovo anno scolastico non è stato applicato, nessuna classe è cambiata: %1</source>
+        <translation>La nouvelle année scolaire n&apos;a pas été appliquée, aucune classe n&apos;a changé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</source>
+        <translation>
+            <numerusform>%n classe est passée à la nouvelle année scolaire, avec ses enfants et leurs réponses.</numerusform>
+            <numerusform>%n classes sont passées à la nouvelle année scolaire, avec leurs enfants et leurs réponses.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>La classe «%1» non è stata salvata: %2</source>
+        <translation>La classe « %1 » n&apos;a pas été enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>Assegna a...</source>
+        <translation>Attribuer à...</translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Classe e utenti a cui è assegnata</source>
+        <translation>Classe et utilisateurs à qui elle est attribuée</translation>
+    </message>
+    <message>
+        <source>Crea classe...</source>
+        <translation>Créer une classe...</translation>
+    </message>
+    <message>
+        <source>Non si riesce a leggere a chi sono assegnate le classi: %1</source>
+        <translation>Impossible de lire à qui les classes sont attribuées : %1</translation>
+    </message>
+    <message>
+        <source>Ogni classe con gli utenti del server che la vedono: le insegnanti e i computer delle aule e del laboratorio.</source>
+        <translation>Chaque classe avec les utilisateurs du serveur qui la voient : les enseignantes et les ordinateurs des salles de classe et du laboratoire.</translation>
+    </message>
+    <message>
+        <source>A quale utente del server assegnare la classe %1? Il nome con cui l&apos;insegnante o il computer accede al server:</source>
+        <translation>À quel utilisateur du serveur attribuer la classe %1 ? Le nom avec lequel l&apos;enseignante ou l&apos;ordinateur se connecte au serveur :</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata assegnata a «%2»: %3</source>
+        <translation>La classe %1 n&apos;a pas été attribuée à « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>La classe %1 non è stata tolta a «%2»: %3</source>
+        <translation>La classe %1 n&apos;a pas été retirée à « %2 » : %3</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

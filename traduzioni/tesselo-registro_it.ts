@@ -52,5 +52,12 @@
             <numerusform>%n computer hanno ancora risposte in coda.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</source>
+        <translation>
+            <numerusform>%n classe è passata al nuovo anno scolastico, con i suoi bambini e le loro risposte.</numerusform>
+            <numerusform>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -322,5 +322,9 @@
         <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
         <translation>KLICKE AUF EINEN KNOPF, UM EIN SPIEL ZU STARTEN ODER ZU BEENDEN</translation>
     </message>
+    <message>
+        <source>Quale classe?</source>
+        <translation>Welche Klasse?</translation>
+    </message>
 </context>
 </TS>

@@ -322,5 +322,9 @@
         <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
         <translation>CLICK A BUTTON TO START A GAME OR TO FINISH</translation>
     </message>
+    <message>
+        <source>Quale classe?</source>
+        <translation>Which class?</translation>
+    </message>
 </context>
 </TS>

@@ -322,5 +322,9 @@
         <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
         <translation>HAZ CLIC EN UN BOTÓN PARA EMPEZAR UN JUEGO O PARA TERMINAR</translation>
     </message>
+    <message>
+        <source>Quale classe?</source>
+        <translation>¿Qué clase?</translation>
+    </message>
 </context>
 </TS>

@@ -322,5 +322,9 @@
         <source>CLICCARE SU UN BOTTONE PER AVVIARE UN GIOCO O PER TERMINARE</source>
         <translation>CLIQUE SUR UN BOUTON POUR LANCER UN JEU OU POUR TERMINER</translation>
     </message>
+    <message>
+        <source>Quale classe?</source>
+        <translation>Quelle classe ?</translation>
+    </message>
 </context>
 </TS>

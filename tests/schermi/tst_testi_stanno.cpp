@@ -189,6 +189,34 @@ private slots:
         QVERIFY(misurati >= 1);
     }
 
+    // "Quale classe?" on a register of twelve classes: its title.
+    void qualeClasse_data() { chiGioca_data(); }
+    void qualeClasse()
+    {
+        QFETCH(QString, lingua);
+        QTemporaryDir d;
+        qputenv("XDG_CACHE_HOME", d.filePath("cache").toUtf8());
+        const QString registro = d.filePath("registro.sqlite");
+        QStringList classi;
+        for (int i = 1; i <= 12; ++i)
+            classi << QString("%1%2").arg((i + 1) / 2).arg(i % 2 ? "A" : "B");
+        ClasseProva::CreaClassi(registro, classi, 0);
+        Ambiente a;
+        QVERIFY(ImpostaLinguaDelGioco(lingua));
+        Seduta::Avvia(registro);
+        QVERIFY(Seduta::AttendiPronta(std::chrono::seconds(30)));
+        Modulo1::Main();
+        SvuotaEventi();
+        ClasseProva::ClicAvvio();
+        QVERIFY(Schermi::Trova(IdSchermo::FormQualeClasse)->caricato());
+        int misurati = 0;
+        const QStringList difetti = ControllaSchermo(IdSchermo::FormQualeClasse, misurati);
+        QVERIFY(Seduta::Termina(std::chrono::seconds(10)));
+        ImpostaLinguaDelGioco(QStringLiteral("it"));
+        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+        QVERIFY(misurati >= 1);
+    }
+
     // Each answer of the chain games has a letter and a key of its own.
     void lettereDistinte_data()
     {

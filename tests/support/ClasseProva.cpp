@@ -41,6 +41,31 @@ QList<Registro::Bambino> Crea(const QString& percorso, int n)
     return salvati;
 }
 
+QList<Registro::Classe> CreaClassi(const QString& percorso, const QStringList& nomi, int n)
+{
+    Registro::Archivio archivio;
+    if (archivio.apri(percorso) != Registro::Accesso::Ok)
+        qFatal("register %s: %s", qPrintable(percorso), qPrintable(archivio.ultimoErrore()));
+    // The register's first class takes the first name; the others are added.
+    Registro::Classe classe = archivio.classi().value(0);
+    const QList<Registro::Bambino> tutti = Bambini(int(nomi.size()) * n);
+    for (int k = 0; k < nomi.size(); ++k) {
+        if (k > 0)
+            classe = {0, QUuid::createUuid(), {}, classe.annoScolastico};
+        classe.nome = nomi[k];
+        const std::optional<Registro::Classe> salvata = archivio.salvaClasse(classe);
+        if (!salvata || !archivio.scegliClasse(salvata->id))
+            qFatal("class %s not stored: %s", qPrintable(nomi[k]), qPrintable(archivio.ultimoErrore()));
+        for (int i = 0; i < n; ++i) {
+            Registro::Bambino bambino = tutti.at(k * n + i);
+            bambino.simbolo = tutti.at(i).simbolo;
+            if (!archivio.salva(bambino))
+                qFatal("child not stored: %s", qPrintable(archivio.ultimoErrore()));
+        }
+    }
+    return archivio.classi();
+}
+
 void ClicAvvio()
 {
     QTest::mouseClick(Ctl(IdSchermo::FormAvvio, "Label1"), Qt::LeftButton);

@@ -1,5 +1,6 @@
 #pragma once
 #include "registro/Bambino.h"
+#include "registro/Classe.h"
 
 #include <QList>
 #include <QString>
@@ -13,6 +14,11 @@ QList<Registro::Bambino> Bambini(int n);
 // Writes a register at percorso holding those children; fails the program
 // when the register cannot be written.
 QList<Registro::Bambino> Crea(const QString& percorso, int n);
+// Writes a register at percorso with a class of each name given, of this
+// school year, each holding n children (at most 24 in all) with names of
+// their own and the same symbols as the other classes' (a symbol is unique
+// within a class only); returns the classes in the register's order.
+QList<Registro::Classe> CreaClassi(const QString& percorso, const QStringList& nomi, int n);
 
 // From the start screen on show: the click that leads on (waiting until it
 // has), and the choice of the symbol at indice on "Chi gioca?" (the last is
