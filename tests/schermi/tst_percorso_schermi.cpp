@@ -70,7 +70,8 @@ private slots:
         Partita::ApriDalMenu(UgualeDiverso());
         QVERIFY(Gioco<form1>(IdSchermo::form1).InGioco().tutti());
         QVERIFY(!Schermi::Trova(IdSchermo::form1)->finestra()->findChild<QLabel*>("StellePercorso"));
-        QVERIFY(a.suono.voci.isEmpty());
+        QCOMPARE(Volte(a.suono.voci, "/ben_fatto.wav"), 0);
+        QVERIFY(a.suono.suonati.isEmpty());
     }
 
     // Each game of the path shows its step: done, the next, or to come; a
