@@ -55,6 +55,12 @@ void SuonoErrato()
     Suona(SuoniRisposta().last());
 }
 
+void SuonoFesta()
+{
+    if (SuonoAttivo)
+        Suona(SuoniRisposta().first());
+}
+
 bool Pronuncia(const QString& testo)
 {
     if (!Voci::haVoce(testo))

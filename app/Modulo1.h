@@ -46,6 +46,8 @@ int Estrai(int k);
 
 void SuonoEsatto();
 void SuonoErrato();
+// A learning path's celebration: always the same jingle, drawing nothing.
+void SuonoFesta();
 // Speaks a word or phrase the games show, from the voci/ folder, when the
 // sounds are on and the text has a voice; returns whether it has one.
 bool Pronuncia(const QString& testo);

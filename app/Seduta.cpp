@@ -390,6 +390,25 @@ std::optional<qint64> Scelto()
     return S().scelto;
 }
 
+namespace {
+std::optional<Avanzamento>& AvanzamentoSeduta()
+{
+    static std::optional<Avanzamento> avanzamento;
+    return avanzamento;
+}
+} // namespace
+
+void ImpostaAvanzamento(std::optional<Avanzamento> avanzamento)
+{
+    AvanzamentoSeduta() = std::move(avanzamento);
+}
+
+Avanzamento* AvanzamentoDelBambino()
+{
+    auto& avanzamento = AvanzamentoSeduta();
+    return avanzamento ? &*avanzamento : nullptr;
+}
+
 bool DiciNome(const QString& nome)
 {
     const QString file = VociNomi::File(nome);

@@ -1,4 +1,5 @@
 #pragma once
+#include "percorsi/Avanzamento.h"
 #include "registro/Archivio.h"
 #include "registro/Bambino.h"
 #include "registro/Classe.h"
@@ -60,6 +61,13 @@ std::optional<qint64> ClasseScelta();
 void Scegli(qint64 bambino);
 // The child of the sitting; nothing before the choice.
 std::optional<qint64> Scelto();
+
+// The learning path of the sitting's child and its progress, on the
+// interface thread: the register sets them when the child is chosen (the
+// path and the right answers counted for each step). Nothing means no path,
+// and the menu and the games are as designed.
+void ImpostaAvanzamento(std::optional<Avanzamento> avanzamento);
+Avanzamento* AvanzamentoDelBambino();
 
 // Speaks a child's name when the sounds are on and its voice is made;
 // returns whether it was played.

@@ -53,6 +53,8 @@ QStringList costruisci()
     // The main menu's buttons, so that a child can hear which game each one
     // opens ("Cosa cambia?" and "Cosa resta uguale?" are among the above).
     parole << Testi::NomiGiochi();
+    // A learning path's step or whole path done.
+    parole << Tesselo::tr("Ben fatto!");
 
     QStringList uniche;
     QSet<QString> nomi;

@@ -186,6 +186,12 @@ QAction* FinestraSchermo::aggiungiMenu(std::string_view nome, const QString& tes
     return azione;
 }
 
+void FinestraSchermo::aggiungiAngolo(QWidget* angolo)
+{
+    menuBar()->setCornerWidget(angolo, Qt::TopRightCorner);
+    adattaBarra();
+}
+
 QMenu* FinestraSchermo::aggiungiSottomenu(std::string_view nome, const QString& testo)
 {
     QMenu* menu = menuBar()->addMenu(testo);

@@ -40,6 +40,8 @@ public:
     // A menu-bar entry that acts when clicked, or one that opens a menu.
     QAction* aggiungiMenu(std::string_view nome, const QString& testo);
     QMenu* aggiungiSottomenu(std::string_view nome, const QString& testo);
+    // A widget at the menu bar's right end, outside the design's area.
+    void aggiungiAngolo(QWidget* angolo);
     QAction* aggiungiVoce(QMenu* menu, std::string_view nome, const QString& testo);
 
     void impostaSfondo(const QColor& colore);

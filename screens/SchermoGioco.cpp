@@ -4,6 +4,7 @@
 #include "app/Caratteri.h"
 #include "app/Colori.h"
 #include "app/Modulo1.h"
+#include "app/Seduta.h"
 #include "app/Servizi.h"
 #include "controls/Bottone.h"
 #include "controls/Cursori.h"
@@ -11,6 +12,7 @@
 #include "controls/Faccia.h"
 #include "controls/Immagine.h"
 #include "screens/Schermi.h"
+#include "screens/SegniPercorso.h"
 #include "BlockArt.h"
 
 #include <QAction>
@@ -107,6 +109,7 @@ void SchermoGioco::DimenticaControlli()
 void SchermoGioco::Form_Load()
 {
     PreparaRidimensionatore();
+    ApplicaPercorso();
     if (v.coloreCasualeAllaCarica)
         ImpostaSfondoCasuale();
     if (v.avvio == Avvio::Caricamento)
@@ -153,6 +156,42 @@ void SchermoGioco::RispostaGiudicata(const Registro::Risposta& risposta)
         RispostaErrata();
     if (const auto& registra = servizi().registra)
         registra(risposta);
+    ContaPerIlPercorso(risposta.esatta);
+}
+
+void SchermoGioco::ApplicaPercorso()
+{
+    auto* regole = dynamic_cast<RegoleGioco*>(this);
+    const Avanzamento* avanzamento = Seduta::AvanzamentoDelBambino();
+    passo = avanzamento && regole ? avanzamento->passoDi(regole->schermo()) : std::nullopt;
+    if (regole)
+        regole->ImpostaAttributiInGioco(passo ? avanzamento->percorso().passi[*passo].attributi : AttributiInGioco{});
+    if (!passo)
+        return;
+    auto* stelle = new SegniPercorso::Stelle(avanzamento->percorso().passi[*passo].esatte);
+    stelle->setFont(CarattereSans(12, true));
+    stelle->mostra(avanzamento->esatte(*passo));
+    finestra()->aggiungiAngolo(stelle);
+    cc.stelle = stelle;
+    cc.festa = new SegniPercorso::Festa(finestra()->superficie());
+    cc.festa->setObjectName(QStringLiteral("FestaPercorso"));
+    cc.festa->hide();
+}
+
+void SchermoGioco::ContaPerIlPercorso(bool esatta)
+{
+    Avanzamento* avanzamento = Seduta::AvanzamentoDelBambino();
+    if (!avanzamento || !passo || !cc.stelle)
+        return;
+    const bool completato = avanzamento->aggiungi(*passo, esatta);
+    static_cast<SegniPercorso::Stelle*>(cc.stelle)->mostra(avanzamento->esatte(*passo));
+    if (!completato)
+        return;
+    // In the middle of the surface, over the game for a moment: the mouse
+    // goes through it, and nothing of the game moves.
+    const QRect area = finestra()->superficie()->rect();
+    cc.festa->setGeometry(area.adjusted(area.width() / 4, area.height() / 3, -area.width() / 4, -area.height() / 3));
+    SegniPercorso::Festeggia(finestra(), cc.festa);
 }
 
 void SchermoGioco::mnuAzzera()

@@ -15,6 +15,7 @@ class Etichetta;
 class Faccia;
 class Immagine;
 class QAction;
+class QLabel;
 class QWidget;
 
 // Which step resets the counts and starts the first turn.
@@ -67,6 +68,10 @@ public:
         Faccia* ComandoIconaSi = nullptr;
         Faccia* ComandoIconaNo = nullptr;
         Bottone* bottoneavanti = nullptr;   // made by CreaBottoneAvanti
+        // Under a learning path's step: its stars at the menu bar's end and
+        // the celebration of its goal, hidden until then.
+        QLabel* stelle = nullptr;
+        QWidget* festa = nullptr;
     };
     const ControlliCornice& cornice() const { return cc; }
 
@@ -122,6 +127,12 @@ private:
     void Form_Load() final;
     void Form_Activate() final;
     void AzzeraEInizia();
+    // The step of the child's learning path this game plays, if any: its
+    // attributes in play for the rules, and its stars.
+    void ApplicaPercorso();
+    void ContaPerIlPercorso(bool esatta);
+
+    std::optional<qsizetype> passo;
 
     const Variante& v;
     ControlliCornice cc;

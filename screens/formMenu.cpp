@@ -4,11 +4,13 @@
 #include "app/Caratteri.h"
 #include "app/Colori.h"
 #include "app/Modulo1.h"
+#include "app/Seduta.h"
 #include "controls/Bottone.h"
 #include "controls/Cursori.h"
 #include "controls/Etichetta.h"
 #include "screens/Programma.h"
 #include "screens/Schermi.h"
+#include "screens/SegniPercorso.h"
 
 #include <QCheckBox>
 
@@ -22,6 +24,9 @@ constexpr Posto Progetto[] = {
     {"Check1", -1, 4320, 3480, 3135, 375},
     {"Command5", -1, 4200, 4320, LarghezzaBottone, AltezzaBottone},
 };
+
+// Where a path done shows: the free space below the right column's games.
+constexpr Posto PostoTraguardo{"Traguardo", -1, 4200, 2595, LarghezzaBottone, 825};
 
 constexpr Posto PostoDi(const BottoneGioco& b)
 {
@@ -49,6 +54,9 @@ void formMenu::CreaControlli(FinestraSchermo& f)
     c.Command5 = f.aggiungi(new Bottone(Tesselo::tr("FINE")), Cerca(Progetto, "Command5"));
     c.Command5->setFont(caratteBottoni);
     QObject::connect(c.Command5, &Bottone::clicked, [] { Modulo1::ChiediUscita(); });
+    const Avanzamento* avanzamento = Seduta::AvanzamentoDelBambino();
+    if (avanzamento && avanzamento->finito())
+        c.Traguardo = f.aggiungi(new SegniPercorso::Festa, PostoTraguardo);
 }
 
 void formMenu::Form_Load()
@@ -57,6 +65,43 @@ void formMenu::Form_Load()
     finestra()->impostaSfondo(ColoreDa(quint32(Modulo1::ColoreCasuale())));
     ImpostaSfondo(c.Check1, finestra()->sfondo());
     c.Check1->setChecked(Modulo1::SuonoAttivo);
+    MostraPercorso();
+}
+
+void formMenu::MostraPercorso()
+{
+    const Avanzamento* avanzamento = Seduta::AvanzamentoDelBambino();
+    if (!avanzamento) {
+        percorsoFesteggiato = false;
+        return;
+    }
+    const auto giochi = Percorsi::Giochi();
+    const auto prossimo = avanzamento->prossimo();
+    const int passi = int(avanzamento->passi());
+    for (std::size_t i = 0; i < c.giochi.size(); ++i) {
+        const QString schermo = QString::fromLatin1(giochi[i].schermo);
+        Bottone* bottone = c.giochi[i];
+        if (!avanzamento->contiene(schermo)) {
+            bottone->setEnabled(!avanzamento->percorso().soloPercorso);
+            continue;
+        }
+        // The step the game plays, or its last once all of its are done.
+        auto passo = avanzamento->passoDi(schermo);
+        const bool fatto = !passo;
+        if (fatto)
+            for (qsizetype k = 0; k < passi; ++k)
+                if (avanzamento->percorso().passi[k].gioco == schermo)
+                    passo = k;
+        const bool ilProssimo = passo == prossimo;
+        SegniPercorso::Segna(bottone, SegniPercorso::Segno(int(*passo) + 1, fatto, ilProssimo));
+        bottone->setAccessibleDescription(SegniPercorso::Descrizione(int(*passo) + 1, passi, fatto, ilProssimo));
+    }
+    if (!avanzamento->finito())
+        percorsoFesteggiato = false;
+    else if (!percorsoFesteggiato) {
+        percorsoFesteggiato = true;
+        SegniPercorso::Festeggia(finestra());
+    }
 }
 
 void formMenu::Check1_Click()

@@ -18,6 +18,7 @@ public:
         std::array<Bottone*, std::size(BottoniGiochi)> giochi{};  // in the menu's order
         QCheckBox* Check1 = nullptr;
         Bottone* Command5 = nullptr;
+        QWidget* Traguardo = nullptr;  // a learning path done; else none
     };
     const Controlli& controlli() const { return c; }
 
@@ -34,6 +35,11 @@ protected:
 private:
     void Check1_Click();
     void ApriGioco(IdSchermo gioco);
+    // The marks of the child's learning path, when there is one.
+    void MostraPercorso();
+
+    // Whether the path done was celebrated already, so that it is once.
+    bool percorsoFesteggiato = false;
 
     Controlli c;
 };

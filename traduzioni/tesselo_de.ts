@@ -133,6 +133,26 @@
 <context>
     <name>Tesselo</name>
     <message>
+        <source>passo %1 di %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>, fatto</source>
+        <translation>, erledigt</translation>
+    </message>
+    <message>
+        <source>, il prossimo</source>
+        <translation>, der nächste</translation>
+    </message>
+    <message>
+        <source>Ben fatto!</source>
+        <translation>Gut gemacht!</translation>
+    </message>
+    <message>
+        <source>%1 di %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
         <source>Sì</source>
         <translation>Ja</translation>
     </message>

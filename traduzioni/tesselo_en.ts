@@ -133,6 +133,26 @@
 <context>
     <name>Tesselo</name>
     <message>
+        <source>passo %1 di %2</source>
+        <translation>step %1 of %2</translation>
+    </message>
+    <message>
+        <source>, fatto</source>
+        <translation>, done</translation>
+    </message>
+    <message>
+        <source>, il prossimo</source>
+        <translation>, the next one</translation>
+    </message>
+    <message>
+        <source>Ben fatto!</source>
+        <translation>Well done!</translation>
+    </message>
+    <message>
+        <source>%1 di %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
         <source>Sì</source>
         <translation>Yes</translation>
     </message>

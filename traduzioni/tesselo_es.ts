@@ -133,6 +133,26 @@
 <context>
     <name>Tesselo</name>
     <message>
+        <source>passo %1 di %2</source>
+        <translation>paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>, fatto</source>
+        <translation>, hecho</translation>
+    </message>
+    <message>
+        <source>, il prossimo</source>
+        <translation>, el siguiente</translation>
+    </message>
+    <message>
+        <source>Ben fatto!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>%1 di %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
         <source>Sì</source>
         <translation>Sí</translation>
     </message>

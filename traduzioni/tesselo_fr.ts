@@ -133,6 +133,26 @@
 <context>
     <name>Tesselo</name>
     <message>
+        <source>passo %1 di %2</source>
+        <translation>étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>, fatto</source>
+        <translation>, faite</translation>
+    </message>
+    <message>
+        <source>, il prossimo</source>
+        <translation>, la prochaine</translation>
+    </message>
+    <message>
+        <source>Ben fatto!</source>
+        <translation>Bravo !</translation>
+    </message>
+    <message>
+        <source>%1 di %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
         <source>Sì</source>
         <translation>Oui</translation>
     </message>
