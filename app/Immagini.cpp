@@ -51,6 +51,12 @@ constexpr std::chrono::milliseconds AttesaPreparazione{200};
 // beyond the bound. Pictures fitted to a box are kept here too, under keys
 // of their own. Loads and the preparation ahead of need use it from several
 // threads.
+// What a picture of this many bytes costs the cache, in whole KiB.
+constexpr qint64 InKiB(qint64 byte)
+{
+    return (byte + 1023) / 1024;
+}
+
 class CacheFigure {
 public:
     // A decoding's key begins with what tells the bytes apart: their hash
@@ -113,7 +119,7 @@ public:
                 // for the loads waiting on it.
                 if (inCorso.value(chiave) == chi)
                     inCorso.remove(chiave);
-                const qint64 kib = (immagine.sizeInBytes() + 1023) / 1024;
+                const qint64 kib = InKiB(immagine.sizeInBytes());
                 if (!immagine.isNull())
                     inserisci(chiave, immagine, kib);
                 finito.notify_all();
@@ -599,6 +605,27 @@ QSize Mostrata(const Lettura& lettura, QSize lato)
     return lato.isEmpty() ? lettura.dimensione : DimensioneAdattata(lettura.dimensione, lato);
 }
 
+// The reading's picture fitted to a box of lato, or to a box a pixel
+// larger or smaller each way, if the cache has it: a screen loads its
+// pictures before its window fills the screen, for boxes it can only
+// estimate to within a pixel, and its first paint fits them to the boxes
+// they really have, which are those prepared ahead of need.
+std::optional<QImage> MostrataPronta(const Lettura& lettura, QSize lato)
+{
+    CacheFigure& cache = magazzino().cache;
+    if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, Mostrata(lettura, lato))))
+        return pronta;
+    if (lato.isEmpty())
+        return std::nullopt;
+    for (int dx : {-1, 0, 1})
+        for (int dy : {-1, 0, 1}) {
+            const QSize vicino = Mostrata(lettura, lato + QSize(dx, dy));
+            if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, vicino)))
+                return pronta;
+        }
+    return std::nullopt;
+}
+
 // Decodes what Leggi did not find for a control's box: the picture fitted to
 // the box is kept, not the decoded one (unless it is shown as decoded).
 void DecodificaMostrata(Lettura& lettura, QSize lato)
@@ -642,7 +669,7 @@ std::vector<Lettura> CaricaTutte(const QList<RichiestaFigura>& richieste, bool n
         QByteArray chiave = l.chiave;
         if (nelRiquadro) {
             chiave = ChiaveMostrata(l.chiave, l.dimensione, Mostrata(l, r.lato));
-            if (auto pronta = magazzino().cache.trova(chiave)) {
+            if (auto pronta = MostrataPronta(l, r.lato)) {
                 l.mostrata = *pronta;
                 l.daDecodificare.reset();
                 continue;
@@ -701,8 +728,12 @@ bool PreparaUna(const QString& percorso, QSize lato, Preparati& preparati)
     if (cache.trova(chiave))
         return true;
     const bool comeDecodificata = chiave == d.chiave;
+    // Fitted copies within three quarters of their bound: the rest is for
+    // the pictures the screen shows meanwhile, which would otherwise push
+    // out the first ones prepared.
     if (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
-                         : (preparati.mostrate += qint64(mostrata.width()) * mostrata.height() * 4) > CacheMostrateMassima)
+                         : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
+                             > CacheMostrateMassima / 4 * 3)
         return false;
     const bool ancheDecodificata = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 4;
     QImage decodificata = cache.trova(d.chiave).value_or(QImage());

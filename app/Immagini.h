@@ -96,7 +96,7 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 // need, a quarter of their bound. Together they keep resident memory within
 // 1.5 times the menu's.
 inline constexpr qint64 CacheFigureMassima = 16LL * 1024 * 1024;
-inline constexpr qint64 CacheMostrateMassima = 8LL * 1024 * 1024;
+inline constexpr qint64 CacheMostrateMassima = 10LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
