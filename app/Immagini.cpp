@@ -708,7 +708,7 @@ struct Preparati {
 
 // Prepares one picture for a box of lato, unless the cache has it: its copy
 // fitted to the box, and the decoded picture too while the decoded pictures
-// take no more than a quarter of their bound. False once what
+// take no more than an eighth of their bound. False once what
 // has been prepared would go past the cache's bound: beyond it, each picture
 // would push out one prepared a moment ago.
 bool PreparaUna(const QString& percorso, QSize lato, Preparati& preparati)
@@ -728,14 +728,14 @@ bool PreparaUna(const QString& percorso, QSize lato, Preparati& preparati)
     if (cache.trova(chiave))
         return true;
     const bool comeDecodificata = chiave == d.chiave;
-    // Fitted copies within three quarters of their bound: the rest is for
+    // Fitted copies within seven eighths of their bound: the rest is for
     // the pictures the screen shows meanwhile, which would otherwise push
     // out the first ones prepared.
     if (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
                          : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
-                             > CacheMostrateMassima / 4 * 3)
+                             > CacheMostrateMassima / 8 * 7)
         return false;
-    const bool ancheDecodificata = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 4;
+    const bool ancheDecodificata = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 8;
     QImage decodificata = cache.trova(d.chiave).value_or(QImage());
     cache.ottieni(chiave, [&] {
         if (decodificata.isNull())
@@ -801,8 +801,12 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
         return magazzino().cache.ottieni(chiave, decodificata);
     return magazzino().cache.ottieni(diQuesta, [&] {
         // A picture shown at least twice as large each way loses nothing
-        // that shows at half its size or less.
-        const bool basta = mostrataOra.width() >= 2 * mostrata.width() && mostrataOra.height() >= 2 * mostrata.height();
+        // that shows at half its size or less; nor one shown a pixel or two
+        // larger (fitted to a box estimated before the window filled the
+        // screen), which loses less than decoding again would cost.
+        const QSize piu = mostrataOra.size() - mostrata;
+        const bool doppia = mostrataOra.width() >= 2 * mostrata.width() && mostrataOra.height() >= 2 * mostrata.height();
+        const bool basta = doppia || (piu.width() >= 0 && piu.height() >= 0 && piu.width() <= 2 && piu.height() <= 2);
         const QImage figura = basta ? mostrataOra : decodificata();
         return figura.isNull() ? figura : Scalata(figura, mostrata);
     });

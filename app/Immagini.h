@@ -52,8 +52,8 @@ struct FiguraNelRiquadro {
 QList<FiguraNelRiquadro> CaricaFigureNeiRiquadri(const QList<RichiestaFigura>& richieste);
 // The picture of chiave (decoded at dimensione) fitted to another box: from
 // the cache, or else fitted and kept: from mostrataOra, the picture as shown
-// now, when that is at least twice as large each way, or else from what
-// decodificata gives (asked for only then).
+// now, when that is at least twice as large each way or at most two pixels
+// larger, or else from what decodificata gives (asked for only then).
 QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSize riquadro, const QImage& mostrataOra,
                                 const std::function<QImage()>& decodificata);
 
@@ -62,7 +62,7 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
 // child (starting a moment later, so that the screen asking finishes opening
 // first): a later load of the same bytes for such a box then finds them
 // ready, at the size they are shown, and the decoded pictures too while they
-// take no more than a quarter of the cache. A load still reads its file, and
+// take no more than an eighth of their bound. A load still reads its file, and
 // the bytes it reads decide what shows. It stops when the pictures it has
 // prepared fill the cache, and a new call replaces what is left of the last
 // one. It never warns: a damaged file is named when a screen loads it.
@@ -93,10 +93,10 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 // 750 KB): all 60 pictures for the boxes of the games with the most pictures
 // on a 1024 × 768 screen fit in the second. The decoded pictures are kept
 // for loads that ask for them (CaricaFigura) and, of those prepared ahead of
-// need, a quarter of their bound. Together they keep resident memory within
+// need, an eighth of their bound. Together they keep resident memory within
 // 1.5 times the menu's.
 inline constexpr qint64 CacheFigureMassima = 16LL * 1024 * 1024;
-inline constexpr qint64 CacheMostrateMassima = 10LL * 1024 * 1024;
+inline constexpr qint64 CacheMostrateMassima = 8LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
