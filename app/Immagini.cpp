@@ -5,6 +5,7 @@
 #include "BlockArt.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCache>
 #include <QHash>
 #include <QFileInfo>
@@ -472,6 +473,15 @@ struct Magazzino {
 Magazzino& magazzino()
 {
     static Magazzino m;
+    // The preparation fits pictures with Qt's scaling, which runs on Qt's
+    // shared thread pool: it stops while the application object is being
+    // destroyed, before that pool is, whether or not the program stopped it
+    // itself.
+    static const bool fermataAllUscita = [] {
+        qAddPostRoutine([] { magazzino().ferma(); });
+        return true;
+    }();
+    Q_UNUSED(fermataAllUscita);
     return m;
 }
 
