@@ -5,6 +5,7 @@
 #include "BlockArt.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCache>
 #include <QHash>
 #include <QFileInfo>
@@ -51,8 +52,19 @@ constexpr std::chrono::milliseconds AttesaPreparazione{200};
 // beyond the bound. Pictures fitted to a box are kept here too, under keys
 // of their own. Loads and the preparation ahead of need use it from several
 // threads.
+// What a picture of this many bytes costs the cache, in whole KiB.
+constexpr qint64 InKiB(qint64 byte)
+{
+    return (byte + 1023) / 1024;
+}
+
 class CacheFigure {
 public:
+    // A decoding's key begins with what tells the bytes apart: their hash
+    // and length; then comes the size decoded at. Any other key is a
+    // picture's fitted copy's.
+    static constexpr qsizetype ByteDelContenuto = 3 * sizeof(qint64);
+    static constexpr qsizetype ByteDellaDecodifica = 5 * sizeof(qint64);
     static QByteArray chiave(const QByteArray& dati, QSize dimensione)
     {
         const XXH128_hash_t h = XXH3_128bits(dati.constData(), size_t(dati.size()));
@@ -65,7 +77,7 @@ public:
     std::optional<QImage> trova(const QByteArray& chiave)
     {
         const std::lock_guard blocco(mutex);
-        if (const QImage* i = cache.object(chiave))
+        if (const QImage* i = di(chiave).object(chiave))
             return *i;
         return std::nullopt;
     }
@@ -88,7 +100,7 @@ public:
     {
         std::unique_lock blocco(mutex);
         for (;;) {
-            if (const QImage* i = cache.object(chiave))
+            if (const QImage* i = di(chiave).object(chiave))
                 return *i;
             const auto altro = inCorso.constFind(chiave);
             if (altro == inCorso.cend() || (chi == Chi::Caricamento && *altro == Chi::Preparazione))
@@ -108,30 +120,61 @@ public:
                 // for the loads waiting on it.
                 if (inCorso.value(chiave) == chi)
                     inCorso.remove(chiave);
-                const qint64 kib = (immagine.sizeInBytes() + 1023) / 1024;
-                if (!immagine.isNull() && kib <= cache.maxCost() && !cache.contains(chiave))
-                    cache.insert(chiave, new QImage(immagine), kib);
+                const qint64 kib = InKiB(immagine.sizeInBytes());
+                if (!immagine.isNull())
+                    inserisci(chiave, immagine, kib);
                 finito.notify_all();
             });
             immagine = decodifica();
         }
         return immagine;
     }
+    // What the decoded pictures take.
+    qint64 byteDecodificate() const
+    {
+        const std::lock_guard blocco(mutex);
+        return qint64(decodificate.totalCost()) * 1024;
+    }
     qint64 byte() const
     {
         const std::lock_guard blocco(mutex);
-        return qint64(cache.totalCost()) * 1024;
+        return (qint64(decodificate.totalCost()) + mostrate.totalCost()) * 1024;
     }
     void svuota()
     {
         const std::lock_guard blocco(mutex);
-        cache.clear();
+        decodificate.clear();
+        mostrate.clear();
     }
 
 private:
     mutable std::mutex mutex;
     std::condition_variable finito;
-    QCache<QByteArray, QImage> cache{int(CacheFigureMassima / 1024)};
+    using Cache = QCache<QByteArray, QImage>;
+    Cache& di(const QByteArray& chiave)
+    {
+        return chiave.size() == ByteDellaDecodifica ? decodificate : mostrate;
+    }
+    // Keeps a picture within its own bound, and both kinds within the
+    // whole cache's: the least recently used of the other kind make room.
+    void inserisci(const QByteArray& chiave, const QImage& immagine, qint64 kib)
+    {
+        Cache& questa = di(chiave);
+        Cache& altra = &questa == &decodificate ? mostrate : decodificate;
+        if (kib > questa.maxCost() || questa.contains(chiave))
+            return;
+        questa.insert(chiave, new QImage(immagine), kib);
+        const qsizetype resto = CacheFigureMassima / 1024 - questa.totalCost();
+        if (altra.totalCost() > resto) {
+            const qsizetype bound = altra.maxCost();
+            altra.setMaxCost(std::max<qsizetype>(0, resto));
+            altra.setMaxCost(bound);
+        }
+    }
+    // Decoded pictures, and fitted copies, each dropping its least
+    // recently used beyond its own bound.
+    Cache decodificate{int(CacheFigureMassima / 1024)};
+    Cache mostrate{int(CacheMostrateMassima / 1024)};
     QHash<QByteArray, Chi> inCorso;
 };
 
@@ -289,7 +332,7 @@ public:
         // after decoding, so a sideways-stored photo is decoded for the box
         // turned too.
         lettore.setAutoTransform(true);
-        const bool girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
+        girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
         ridotta = DimensioneDaDecodificare(dimensione, girata ? lato.transposed() : lato);
         if (ridotta != dimensione)
             lettore.setScaledSize(ridotta);
@@ -304,6 +347,8 @@ public:
     }
     // About what the decoded picture takes in memory.
     qint64 byte() const { return qint64(ridotta.width()) * ridotta.height() * 4; }
+    // The size of the decoded picture, once turned upright.
+    QSize decodificata() const { return girata ? ridotta.transposed() : ridotta; }
     QImage decodifica() { return lettore.read(); }
 
     QByteArray chiave;
@@ -314,6 +359,7 @@ private:
     QBuffer buffer;
     QImageReader lettore;
     QSize ridotta;
+    bool girata = false;
     bool oltreIlLimite = false;
 };
 
@@ -427,6 +473,15 @@ struct Magazzino {
 Magazzino& magazzino()
 {
     static Magazzino m;
+    // The preparation fits pictures with Qt's scaling, which runs on Qt's
+    // shared thread pool: it stops while the application object is being
+    // destroyed, before that pool is, whether or not the program stopped it
+    // itself.
+    static const bool fermataAllUscita = [] {
+        qAddPostRoutine([] { magazzino().ferma(); });
+        return true;
+    }();
+    Q_UNUSED(fermataAllUscita);
     return m;
 }
 
@@ -439,21 +494,36 @@ struct Lettura {
     // The file read first, then those to read if it gives no picture (see
     // FileDaProvare).
     QStringList file;
+    // The key of the bytes read and their decoding, and the size decoded at.
+    QByteArray chiave;
+    QSize dimensione;
+    // The picture fitted to its box, for a control.
+    QImage mostrata;
 };
 
 // Reads the first of the files afresh (its bytes as they are now decide what
 // shows) and looks for their decoding in the cache.
 Lettura LeggiPrimo(const QStringList& file, QSize lato)
 {
+    Lettura lettura;
+    lettura.file = file;
     const auto contenuto = LeggiFileRegolare(file.first(), FileMassimo);
-    if (!contenuto)
-        return {{}, QStringLiteral("immagine mancante, non leggibile o troppo grande"), {}, file};
+    if (!contenuto) {
+        lettura.motivo = QStringLiteral("immagine mancante, non leggibile o troppo grande");
+        return lettura;
+    }
     auto d = std::make_unique<Decodificatore>(file.first(), *contenuto, lato);
-    if (!d->valido())
-        return {{}, d->motivo, {}, file};
-    if (auto trovata = magazzino().cache.trova(d->chiave))
-        return {*trovata, {}, {}, file};
-    return {{}, {}, std::move(d), file};
+    if (!d->valido()) {
+        lettura.motivo = d->motivo;
+        return lettura;
+    }
+    lettura.chiave = d->chiave;
+    lettura.dimensione = d->decodificata();
+    if (auto trovata = magazzino().cache.trova(lettura.chiave))
+        lettura.immagine = *trovata;
+    else
+        lettura.daDecodificare = std::move(d);
+    return lettura;
 }
 
 Lettura Leggi(const QString& percorso, QSize lato)
@@ -477,24 +547,27 @@ void Decodifica(Lettura& lettura)
 // A picture as a control shows it. A user's own picture that cannot be read
 // is named once, and the installed one is read in its place; one that still
 // gives nothing is drawn from its words when it is a block's, and its file is
-// named once.
-Figura Completa(const QString& percorso, Lettura lettura, QSize lato)
+// named once. The reading is left as it ends.
+Figura Completa(const QString& percorso, Lettura& lettura, QSize lato)
 {
-    while (lettura.immagine.isNull() && lettura.file.size() > 1) {
+    while (lettura.immagine.isNull() && lettura.mostrata.isNull() && lettura.file.size() > 1) {
         AvvisaFile(lettura.file.first(), lettura.motivo + QStringLiteral("; si usa quella del gioco"));
         lettura = LeggiPrimo(lettura.file.mid(1), lato);
         Decodifica(lettura);
     }
-    if (lettura.immagine.isNull()) {
+    if (lettura.immagine.isNull() && lettura.mostrata.isNull()) {
+        lettura.chiave.clear();
         if (const auto blocco = BloccoDaPercorso(percorso)) {
             lettura.immagine = Media::disegnaBlocco(blocco->forma, blocco->colore, blocco->dimensione,
                                                     blocco->spessore, LatoRiserva);
+            lettura.dimensione = lettura.immagine.size();
             lettura.motivo += QStringLiteral("; disegnata dal programma");
         }
         AvvisaFile(percorso, lettura.motivo);
     }
     // An empty picture has nothing for a screen reader to say.
-    return {lettura.immagine, lettura.immagine.isNull() ? QString() : NomeFigura(percorso)};
+    const bool vuota = lettura.immagine.isNull() && lettura.mostrata.isNull();
+    return {lettura.immagine, vuota ? QString() : NomeFigura(percorso)};
 }
 
 // Runs fai(0) ... fai(n - 1) on this thread and on the idle threads of the
@@ -523,6 +596,167 @@ void InParallelo(int n, const std::function<void(int)>& fai)
     finiti.acquire(aiutanti);
 }
 
+// The key of a picture decoded at dimensione and shown at mostrata: the key
+// of its bytes alone (whatever size they were decoded at) and that size,
+// apart from every decoding's key. A picture shown at the size it is decoded
+// at is the decoded picture itself, under its decoding's key.
+QByteArray ChiaveMostrata(const QByteArray& chiave, QSize dimensione, QSize mostrata)
+{
+    if (mostrata == dimensione)
+        return chiave;
+    const qint64 campi[] = {mostrata.width(), mostrata.height()};
+    return QByteArrayLiteral("mostrata") + chiave.left(CacheFigure::ByteDelContenuto)
+        + QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
+}
+
+// The size a reading is shown at in a box of lato.
+QSize Mostrata(const Lettura& lettura, QSize lato)
+{
+    return lato.isEmpty() ? lettura.dimensione : DimensioneAdattata(lettura.dimensione, lato);
+}
+
+// The reading's picture fitted to a box of lato, or to a box a pixel
+// larger or smaller each way, if the cache has it: a screen loads its
+// pictures before its window fills the screen, for boxes it can only
+// estimate to within a pixel, and its first paint fits them to the boxes
+// they really have, which are those prepared ahead of need.
+std::optional<QImage> MostrataPronta(const Lettura& lettura, QSize lato)
+{
+    CacheFigure& cache = magazzino().cache;
+    if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, Mostrata(lettura, lato))))
+        return pronta;
+    if (lato.isEmpty())
+        return std::nullopt;
+    for (int dx : {-1, 0, 1})
+        for (int dy : {-1, 0, 1}) {
+            const QSize vicino = Mostrata(lettura, lato + QSize(dx, dy));
+            if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, vicino)))
+                return pronta;
+        }
+    return std::nullopt;
+}
+
+// Decodes what Leggi did not find for a control's box: the picture fitted to
+// the box is kept, not the decoded one (unless it is shown as decoded).
+void DecodificaMostrata(Lettura& lettura, QSize lato)
+{
+    const QSize mostrata = Mostrata(lettura, lato);
+    const QByteArray chiave = ChiaveMostrata(lettura.chiave, lettura.dimensione, mostrata);
+    if (chiave == lettura.chiave) {
+        Decodifica(lettura);
+        lettura.mostrata = lettura.immagine;
+        return;
+    }
+    Decodificatore& d = *lettura.daDecodificare;
+    lettura.mostrata = magazzino().cache.ottieni(chiave, [&] {
+        lettura.immagine = d.decodifica();
+        return lettura.immagine.isNull() ? QImage() : Scalata(lettura.immagine, mostrata);
+    });
+    if (lettura.mostrata.isNull())
+        lettura.motivo = d.motivoDelFallimento();
+    lettura.daDecodificare.reset();
+}
+
+// Reads every file and looks for its picture in the cache; then decodes, on
+// several threads, only the pictures the cache does not have (for pictures
+// already decoded, waking another thread would cost more than it saves), the
+// same bytes asked for at the same size in several places once. For a
+// control's box (nelRiquadro), the picture fitted to the box is looked for
+// first, and when the cache has it nothing is decoded.
+std::vector<Lettura> CaricaTutte(const QList<RichiestaFigura>& richieste, bool nelRiquadro)
+{
+    std::vector<Lettura> letture;
+    std::vector<size_t> daDecodificare;
+    QHash<QByteArray, size_t> primaCon;  // the first reading of each key
+    std::vector<std::optional<size_t>> comeLa(size_t(richieste.size()));
+    letture.reserve(size_t(richieste.size()));
+    for (const RichiestaFigura& r : richieste) {
+        const size_t i = letture.size();
+        letture.push_back(Leggi(r.percorso, r.lato));
+        Lettura& l = letture.back();
+        if (!l.daDecodificare)
+            continue;
+        QByteArray chiave = l.chiave;
+        if (nelRiquadro) {
+            chiave = ChiaveMostrata(l.chiave, l.dimensione, Mostrata(l, r.lato));
+            if (auto pronta = MostrataPronta(l, r.lato)) {
+                l.mostrata = *pronta;
+                l.daDecodificare.reset();
+                continue;
+            }
+        }
+        const auto prima = primaCon.constFind(chiave);
+        if (prima == primaCon.cend()) {
+            primaCon.insert(chiave, i);
+            daDecodificare.push_back(i);
+        } else {
+            comeLa[i] = *prima;
+            l.daDecodificare.reset();
+        }
+    }
+    InParallelo(int(daDecodificare.size()), [&](int k) {
+        const size_t i = daDecodificare[size_t(k)];
+        if (nelRiquadro)
+            DecodificaMostrata(letture[i], richieste[qsizetype(i)].lato);
+        else
+            Decodifica(letture[i]);
+    });
+    for (size_t i = 0; i < letture.size(); ++i)
+        if (comeLa[i]) {
+            letture[i].immagine = letture[*comeLa[i]].immagine;
+            letture[i].mostrata = letture[*comeLa[i]].mostrata;
+            letture[i].motivo = letture[*comeLa[i]].motivo;
+        }
+    return letture;
+}
+
+// What one preparation has put in the cache: fitted copies, and decoded
+// pictures shown as they are.
+struct Preparati {
+    qint64 mostrate = 0, decodificate = 0;
+};
+
+// Prepares one picture for a box of lato, unless the cache has it: its copy
+// fitted to the box, and the decoded picture too while the decoded pictures
+// take no more than an eighth of their bound. False once what
+// has been prepared would go past the cache's bound: beyond it, each picture
+// would push out one prepared a moment ago.
+bool PreparaUna(const QString& percorso, QSize lato, Preparati& preparati)
+{
+    // The user's own picture, when there is one: the installed one is
+    // decoded only when that cannot be.
+    const auto contenuto = LeggiFileRegolare(FileDaProvare(percorso).first(), FileMassimo);
+    if (!contenuto)
+        return true;
+    Decodificatore d(percorso, *contenuto, lato);
+    if (!d.valido())
+        return true;
+    const QSize dimensione = d.decodificata();
+    const QSize mostrata = lato.isEmpty() ? dimensione : DimensioneAdattata(dimensione, lato);
+    const QByteArray chiave = ChiaveMostrata(d.chiave, dimensione, mostrata);
+    CacheFigure& cache = magazzino().cache;
+    if (cache.trova(chiave))
+        return true;
+    const bool comeDecodificata = chiave == d.chiave;
+    // Fitted copies within seven eighths of their bound: the rest is for
+    // the pictures the screen shows meanwhile, which would otherwise push
+    // out the first ones prepared.
+    if (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
+                         : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
+                             > CacheMostrateMassima / 8 * 7)
+        return false;
+    const bool ancheDecodificata = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 8;
+    QImage decodificata = cache.trova(d.chiave).value_or(QImage());
+    cache.ottieni(chiave, [&] {
+        if (decodificata.isNull())
+            decodificata = d.decodifica();
+        return comeDecodificata || decodificata.isNull() ? decodificata : Scalata(decodificata, mostrata);
+    }, CacheFigure::Chi::Preparazione);
+    if (ancheDecodificata && !decodificata.isNull())
+        cache.ottieni(d.chiave, [&] { return decodificata; }, CacheFigure::Chi::Preparazione);
+    return true;
+}
+
 } // namespace
 
 QString NomeFigura(const QString& percorso)
@@ -537,76 +771,78 @@ Figura CaricaFigura(const QString& percorso, QSize lato)
 {
     Lettura lettura = Leggi(percorso, lato);
     Decodifica(lettura);
-    return Completa(percorso, std::move(lettura), lato);
+    return Completa(percorso, lettura, lato);
 }
 
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste)
 {
-    // Files are read and looked up here; only the pictures the cache does not
-    // have are decoded on several threads (for pictures already decoded,
-    // waking another thread would cost more than it saves), and the same
-    // bytes asked for at the same size in several places are decoded once.
-    std::vector<Lettura> letture;
-    std::vector<size_t> daDecodificare;
-    QHash<QByteArray, size_t> primaCon;  // the first reading of each key
-    std::vector<std::optional<size_t>> comeLa(size_t(richieste.size()));
-    letture.reserve(size_t(richieste.size()));
-    for (const RichiestaFigura& r : richieste) {
-        const size_t i = letture.size();
-        letture.push_back(Leggi(r.percorso, r.lato));
-        if (const auto& d = letture.back().daDecodificare) {
-            const auto prima = primaCon.constFind(d->chiave);
-            if (prima == primaCon.cend()) {
-                primaCon.insert(d->chiave, i);
-                daDecodificare.push_back(i);
-            } else {
-                comeLa[i] = *prima;
-                letture.back().daDecodificare.reset();
-            }
-        }
-    }
-    InParallelo(int(daDecodificare.size()), [&](int i) { Decodifica(letture[daDecodificare[size_t(i)]]); });
-    for (size_t i = 0; i < letture.size(); ++i)
-        if (comeLa[i]) {
-            letture[i].immagine = letture[*comeLa[i]].immagine;
-            letture[i].motivo = letture[*comeLa[i]].motivo;
-        }
+    std::vector<Lettura> letture = CaricaTutte(richieste, false);
     QList<Figura> figure;
     for (size_t i = 0; i < letture.size(); ++i)
-        figure.append(Completa(richieste[qsizetype(i)].percorso, std::move(letture[i]), richieste[qsizetype(i)].lato));
+        figure.append(Completa(richieste[qsizetype(i)].percorso, letture[i], richieste[qsizetype(i)].lato));
     return figure;
+}
+
+QList<FiguraNelRiquadro> CaricaFigureNeiRiquadri(const QList<RichiestaFigura>& richieste)
+{
+    std::vector<Lettura> letture = CaricaTutte(richieste, true);
+    QList<FiguraNelRiquadro> figure;
+    for (size_t i = 0; i < letture.size(); ++i) {
+        const RichiestaFigura& r = richieste[qsizetype(i)];
+        Lettura& l = letture[i];
+        Figura figura = Completa(r.percorso, l, r.lato);
+        if (l.mostrata.isNull() && !l.immagine.isNull())
+            l.mostrata = l.chiave.isEmpty()
+                ? FiguraAdattata(l.immagine, r.lato)
+                : FiguraNelRiquadroDiverso(l.chiave, l.dimensione, r.lato, {}, [&] { return l.immagine; });
+        figure.append({std::move(figura), l.mostrata, l.dimensione, l.chiave});
+    }
+    return figure;
+}
+
+QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSize riquadro, const QImage& mostrataOra,
+                                const std::function<QImage()>& decodificata)
+{
+    const QSize mostrata = DimensioneAdattata(dimensione, riquadro);
+    if (mostrata.isEmpty())
+        return {};
+    const QByteArray diQuesta = ChiaveMostrata(chiave, dimensione, mostrata);
+    if (diQuesta == chiave)
+        return magazzino().cache.ottieni(chiave, decodificata);
+    return magazzino().cache.ottieni(diQuesta, [&] {
+        // A picture shown at least twice as large each way loses nothing
+        // that shows at half its size or less; nor one shown a pixel or two
+        // larger (fitted to a box estimated before the window filled the
+        // screen), which loses less than decoding again would cost.
+        const QSize piu = mostrataOra.size() - mostrata;
+        const bool doppia = mostrataOra.width() >= 2 * mostrata.width() && mostrataOra.height() >= 2 * mostrata.height();
+        const bool basta = doppia || (piu.width() >= 0 && piu.height() >= 0 && piu.width() <= 2 && piu.height() <= 2);
+        const QImage figura = basta ? mostrataOra : decodificata();
+        return figura.isNull() ? figura : Scalata(figura, mostrata);
+    });
 }
 
 void PreparaFigure(const QStringList& percorsi, QSize lato)
 {
+    PreparaFigure(percorsi, QList<QSize>{lato});
+}
+
+void PreparaFigure(const QStringList& percorsi, const QList<QSize>& lati)
+{
     Magazzino& m = magazzino();
     const int mio = m.nuovoGiro();
-    m.riserva.start([&m, mio, percorsi, lato] {
+    m.riserva.start([&m, mio, percorsi, lati] {
         m.priorita.inSecondoPiano();
         const auto finita = qScopeGuard([&m] { m.priorita.finita(); });
         // A moment's wait: a screen that has just asked is still opening, and
         // its own pictures come first.
         if (!m.aspetta(mio, AttesaPreparazione))
             return;
-        qint64 preparati = 0;
-        for (const QString& percorso : percorsi) {
-            if (m.giro != mio)
-                return;
-            // The user's own picture, when there is one: the installed one is
-            // decoded only when that cannot be.
-            const auto contenuto = LeggiFileRegolare(FileDaProvare(percorso).first(), FileMassimo);
-            if (!contenuto)
-                continue;
-            Decodificatore d(percorso, *contenuto, lato);
-            if (!d.valido())
-                continue;
-            // The pictures of this preparation stay within the cache: beyond
-            // it, each would push out one prepared a moment ago.
-            preparati += d.byte();
-            if (preparati > CacheFigureMassima)
-                return;
-            m.cache.ottieni(d.chiave, [&] { return d.decodifica(); }, CacheFigure::Chi::Preparazione);
-        }
+        Preparati preparati;
+        for (const QSize& lato : lati)
+            for (const QString& percorso : percorsi)
+                if (m.giro != mio || !PreparaUna(percorso, lato, preparati))
+                    return;
     });
 }
 
@@ -635,6 +871,13 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro)
     const QByteArray chiave = QByteArrayLiteral("adattata")
         + QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
     return magazzino().cache.ottieni(chiave, [&] { return Scalata(figura, lato); });
+}
+
+void RestituisciMemoriaLibera()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 void TaciDecodificatori()

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringList>
 #include <QSize>
+#include <functional>
 #include <QString>
 
 // A picture as a picture control shows it, with what a screen reader says for it.
@@ -33,10 +34,35 @@ struct RichiestaFigura {
 };
 QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
 
-// Decodes these pictures for a box of lato into the cache ahead of need, on a
-// thread of its own, while the program waits for the child (starting a moment
-// later, so that the screen asking finishes opening first): a later load of
-// the same bytes then finds them decoded. A load still reads its file, and
+// A picture loaded for a control's box, as the control shows it: fitted to
+// the box, keeping its proportions (see DimensioneAdattata). The cache keeps
+// pictures at the size they are shown: one found there is neither decoded
+// nor fitted again, and then the picture as CaricaFigura gives it is not
+// made at all (its picture is null) until someone asks for it.
+struct FiguraNelRiquadro {
+    Figura figura;       // as CaricaFigura gives it, or a null picture (see above)
+    QImage mostrata;     // fitted to the box
+    QSize dimensione;    // the size of figura's picture, made or not
+    // What the cache tells the bytes read and their decoding by; empty for a
+    // picture the program drew, or none.
+    QByteArray chiave;
+};
+// Several pictures, each for its box (RichiestaFigura::lato), loaded as
+// CaricaFigure loads them: read afresh, the same warnings, the same pictures.
+QList<FiguraNelRiquadro> CaricaFigureNeiRiquadri(const QList<RichiestaFigura>& richieste);
+// The picture of chiave (decoded at dimensione) fitted to another box: from
+// the cache, or else fitted and kept: from mostrataOra, the picture as shown
+// now, when that is at least twice as large each way or at most two pixels
+// larger, or else from what decodificata gives (asked for only then).
+QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSize riquadro, const QImage& mostrataOra,
+                                const std::function<QImage()>& decodificata);
+
+// Prepares these pictures ahead of need for boxes of each of lati, box by
+// box in that order, on a thread of its own, while the program waits for the
+// child (starting a moment later, so that the screen asking finishes opening
+// first): a later load of the same bytes for such a box then finds them
+// ready, at the size they are shown, and the decoded pictures too while they
+// take no more than an eighth of their bound. A load still reads its file, and
 // the bytes it reads decide what shows. It stops when the pictures it has
 // prepared fill the cache, and a new call replaces what is left of the last
 // one. It never warns: a damaged file is named when a screen loads it.
@@ -44,6 +70,7 @@ QList<Figura> CaricaFigure(const QList<RichiestaFigura>& richieste);
 // the processor from the program's own work or from another program, and
 // ps -L shows it by this name; a load never waits for it, but decodes a
 // picture that thread is still decoding itself.
+void PreparaFigure(const QStringList& percorsi, const QList<QSize>& lati);
 void PreparaFigure(const QStringList& percorsi, QSize lato);
 inline constexpr char NomeFiloPreparazione[] = "figure-anticipo";
 // Waits at most ms milliseconds (-1: as long as needed) for the pictures
@@ -60,16 +87,25 @@ QSize DimensioneAdattata(QSize figura, QSize riquadro);
 // shown again at the same size is not fitted again.
 QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 
-// The bound of the cache of decoded and fitted pictures: all 60 pictures of
-// a set of 12-megapixel photos, decoded at an eighth (750 KB each) for the
-// boxes of a 1024 × 768 screen, fit in it with their fitted copies. (A bound
-// of 20 MiB keeps resident memory within 1.5 times the menu's, but then a
-// turn with photos decodes most of its pictures while the child waits.)
-inline constexpr qint64 CacheFigureMassima = 64LL * 1024 * 1024;
+// The bounds of the cache: of decoded pictures, and of pictures fitted to
+// their boxes. What the screens show are fitted copies (a 12-megapixel photo
+// fitted to a box of "trova il blocco" takes 60 KB, decoded at an eighth
+// 750 KB): all 60 pictures for the boxes of the games with the most pictures
+// on a 1024 × 768 screen fit in the second. The decoded pictures are kept
+// for loads that ask for them (CaricaFigura) and, of those prepared ahead of
+// need, an eighth of their bound. Together they keep resident memory within
+// 1.5 times the menu's.
+inline constexpr qint64 CacheFigureMassima = 16LL * 1024 * 1024;
+inline constexpr qint64 CacheMostrateMassima = 8LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).
 qint64 ByteCacheFigure();
 void SvuotaCacheFigure();
+
+// Gives the memory the program's heap holds free back to the system (glibc
+// keeps what pictures of some tens of KiB leave free, in every thread's
+// arena, for later allocations).
+void RestituisciMemoriaLibera();
 
 // Keeps the image decoders' own complaints (Qt's image-io and colour-profile
 // logging categories) off standard error: the program names a picture it cannot show itself, once

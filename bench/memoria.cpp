@@ -77,5 +77,8 @@ int main(int argc, char* argv[])
     std::printf("decoded-picture cache (bound)\t%.0f\t%.0f\tKiB\t%.3f\n", ByteCacheFigure() / 1024.0,
                 CacheFigureMassima / 1024.0, double(ByteCacheFigure()) / CacheFigureMassima);
     Schermi::DistruggiTutti();
+    // As the game does: the preparation ahead of need stops while Qt's
+    // shared thread pool, which its scaling waits for, still stands.
+    SvuotaCacheFigure();
     return 0;
 }

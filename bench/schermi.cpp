@@ -164,5 +164,8 @@ int main(int argc, char* argv[])
         std::printf("%s\t%.2f\t%.2f\tms\t%.2f\n", qPrintable(nome), p, f, p / f);
     }
     Schermi::DistruggiTutti();
+    // As the game does: the preparation ahead of need stops while Qt's
+    // shared thread pool, which its scaling waits for, still stands.
+    SvuotaCacheFigure();
     return 0;
 }

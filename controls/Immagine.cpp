@@ -16,8 +16,7 @@ Immagine::Immagine(QWidget* genitore) : QAbstractButton(genitore)
 
 void Immagine::carica(const QString& percorso)
 {
-    const Figura f = CaricaFigura(percorso, latoMassimo());
-    impostaFigura(f.immagine, f.nome);
+    caricaInsieme({{this, percorso}});
 }
 
 void Immagine::caricaInsieme(const QList<std::pair<Immagine*, QString>>& richieste)
@@ -25,9 +24,21 @@ void Immagine::caricaInsieme(const QList<std::pair<Immagine*, QString>>& richies
     QList<RichiestaFigura> file;
     for (const auto& [immagine, percorso] : richieste)
         file.append({percorso, immagine->latoMassimo()});
-    const QList<Figura> figure = CaricaFigure(file);
+    const QList<FiguraNelRiquadro> figure = CaricaFigureNeiRiquadri(file);
     for (qsizetype i = 0; i < richieste.size(); ++i)
-        richieste[i].first->impostaFigura(figure[i].immagine, figure[i].nome);
+        richieste[i].first->impostaFigura(figure[i], file[i].percorso, file[i].lato);
+}
+
+const QImage& Immagine::immagine() const
+{
+    if (figura.isNull() && !vuota()) {
+        // The same file read again, as when it was loaded; should it give
+        // nothing now, the picture as shown.
+        figura = CaricaFigura(percorso, latoCaricato).immagine;
+        if (figura.isNull())
+            figura = scalata;
+    }
+    return figura;
 }
 
 QSize Immagine::latoMassimo() const
@@ -44,19 +55,30 @@ QSize Immagine::latoMassimo() const
 
 void Immagine::svuota()
 {
-    impostaFigura({}, {});
+    impostaFigura({}, {}, {});
 }
 
 void Immagine::copiaDa(const Immagine& altra)
 {
-    impostaFigura(altra.figura, altra.accessibleName());
+    figura = altra.figura;
+    dimensione = altra.dimensione;
+    chiave = altra.chiave;
+    percorso = altra.percorso;
+    latoCaricato = altra.latoCaricato;
+    scalata = altra.scalata;
+    setAccessibleName(altra.accessibleName());
+    update();
 }
 
-void Immagine::impostaFigura(const QImage& immagine, const QString& nome)
+void Immagine::impostaFigura(const FiguraNelRiquadro& f, const QString& file, QSize lato)
 {
-    figura = immagine;
-    scalata = {};
-    setAccessibleName(nome);
+    figura = f.figura.immagine;
+    dimensione = f.mostrata.isNull() && figura.isNull() ? QSize() : f.dimensione;
+    chiave = f.chiave;
+    percorso = file;
+    latoCaricato = lato;
+    scalata = f.mostrata;
+    setAccessibleName(f.figura.nome);
     update();
 }
 
@@ -69,15 +91,17 @@ void Immagine::setBordo(bool conBordo)
 void Immagine::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!figura.isNull()) {
+    if (!vuota()) {
         // As large as fits, keeping its proportions, in the middle of the box;
         // the box's background shows around it.
         const qreal scala = devicePixelRatioF();
         const QSize riquadro = size() * scala;
-        if (scalata.size() != DimensioneAdattata(figura.size(), riquadro)) {
-            scalata = FiguraAdattata(figura, riquadro);
-            scalata.setDevicePixelRatio(scala);
+        if (scalata.size() != DimensioneAdattata(dimensione, riquadro)) {
+            scalata = chiave.isEmpty()
+                ? FiguraAdattata(immagine(), riquadro)
+                : FiguraNelRiquadroDiverso(chiave, dimensione, riquadro, scalata, [this] { return immagine(); });
         }
+        scalata.setDevicePixelRatio(scala);
         const QSize margine = (riquadro - scalata.size()) / 2;
         p.drawImage(QPointF(margine.width() / scala, margine.height() / scala), scalata);
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/Immagini.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QList>
@@ -19,8 +21,10 @@ public:
     static void caricaInsieme(const QList<std::pair<Immagine*, QString>>& richieste);
     void svuota();
     void copiaDa(const Immagine& altra);
-    bool vuota() const { return figura.isNull(); }
-    const QImage& immagine() const { return figura; }
+    bool vuota() const { return dimensione.isEmpty(); }
+    // The picture as CaricaFigura gives it. A picture the cache had ready at
+    // the size shown is read and decoded only when asked for here.
+    const QImage& immagine() const;
 
     void setBordo(bool bordo);
 
@@ -35,9 +39,16 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
 
 private:
-    void impostaFigura(const QImage& immagine, const QString& nome);
+    void impostaFigura(const FiguraNelRiquadro& figura, const QString& percorso, QSize lato);
 
-    QImage figura;
+    // The picture loaded: as CaricaFigura gives it (null until asked for,
+    // when it came ready from the cache), its size, its key in the cache,
+    // and where it was loaded from for which box.
+    mutable QImage figura;
+    QSize dimensione;
+    QByteArray chiave;
+    QString percorso;
+    QSize latoCaricato;
     QImage scalata;  // the picture at the size it is shown at, made when that changes
     bool bordo = false;
 };

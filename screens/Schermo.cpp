@@ -6,6 +6,10 @@
 #include "controls/Immagine.h"
 #include "screens/Programma.h"
 
+#include <QTimer>
+#include <algorithm>
+#include <map>
+
 Schermo::~Schermo()
 {
     delete finestra_.data();
@@ -40,19 +44,62 @@ void Schermo::Mostra()
     }
 }
 
+namespace {
+
+// A screen's picture boxes, as they are once its window fills the screen,
+// each with how many pictures it shows at once.
+using Riquadri = QList<std::pair<QSize, int>>;
+
+// The boxes, those that show the most pictures at once first: a turn that
+// shows many is the one that would wait longest for its pictures.
+QList<QSize> PerNumero(Riquadri riquadri)
+{
+    std::stable_sort(riquadri.begin(), riquadri.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    QList<QSize> lati;
+    for (const auto& [lato, quanti] : riquadri)
+        lati.append(lato);
+    return lati;
+}
+
+} // namespace
+
 void Schermo::PreparaFigureDelGioco()
 {
-    QSize lato;
-    for (const Immagine* immagine : finestra_->findChildren<Immagine*>())
-        lato = lato.expandedTo(immagine->latoMassimo());
-    if (lato.isEmpty())
+    // The picture boxes of every screen shown so far in this run: a game's
+    // turns to come show their pictures in the same boxes.
+    static std::map<IdSchermo, Riquadri> riquadri;
+    Riquadri& miei = riquadri[id()];
+    miei.clear();
+    for (const Immagine* immagine : finestra_->findChildren<Immagine*>()) {
+        const QSize lato = immagine->latoMassimo();
+        if (lato.isEmpty())
+            continue;
+        const auto stesso = std::find_if(miei.begin(), miei.end(), [&](const auto& r) { return r.first == lato; });
+        if (stesso == miei.end())
+            miei.append({lato, 1});
+        else
+            ++stesso->second;
+    }
+    // A screen without pictures leaves the preparation under way as it is.
+    if (miei.isEmpty())
         return;
+    Riquadri altri;
+    for (const auto& [schermo, suoi] : riquadri)
+        if (schermo != id())
+            altri += suoi;
+    // A game's own boxes come first, for its next turns; the start screen
+    // shows no new pictures, and the games come after it.
+    QList<QSize> lati;
+    for (const QSize& lato : id() == IdSchermo::FormAvvio ? PerNumero(altri) + PerNumero(miei)
+                                                          : PerNumero(miei) + PerNumero(altri))
+        if (!lati.contains(lato))
+            lati.append(lato);
     QStringList percorsi;
     for (const Blocco& blocco : Blocco::tutti())
         percorsi.append(blocco.percorso(Modulo1::CartellaApplicazione()));
     for (const QString& parola : ParoleConFigura())
         percorsi.append(Modulo1::CartellaApplicazione() + "/jpg/" + parola + ".jpg");
-    PreparaFigure(percorsi, lato);
+    PreparaFigure(percorsi, lati);
 }
 
 void Schermo::Scarica()
@@ -66,7 +113,10 @@ void Schermo::Scarica()
     vecchia->segnaChiusuraDelProgramma();
     vecchia->hide();
     // Deleted once the handler that asked for it has returned: a screen is
-    // usually unloaded from a click on one of its own controls.
+    // usually unloaded from a click on one of its own controls. Once it is
+    // gone, with its pictures, the memory they leave free goes back to the
+    // system.
+    QObject::connect(vecchia, &QObject::destroyed, [] { QTimer::singleShot(0, RestituisciMemoriaLibera); });
     vecchia->deleteLater();
 }
 

@@ -538,6 +538,67 @@ private slots:
         QVERIFY(insieme[2].nome.startsWith("triangolo"));
         QVERIFY(insieme[4].immagine.isNull());
     }
+
+    // A control whose box its pictures were prepared for paints the copy
+    // fitted to that box, as large as fits and in the middle, and the cache
+    // takes nothing more; the picture it holds is the one a load gives. The
+    // bytes read at the load still decide: a file replaced since shows its
+    // new picture. Copied into a box half as large, the picture is fitted
+    // from the one shown, its file not read again.
+    void controllo_copiaPreparataNelSuoRiquadro()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        const QString foto = Scrivi(d, "jpg/quarti.jpg", Jpeg(Quarti()));
+        const QString rossa = Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::red));
+        QWidget f;
+        f.resize(f.screen()->size());
+        auto* controllo = new Immagine(&f);
+        controllo->setGeometry(0, 0, 100, 50);
+        PreparaFigure({foto, rossa}, controllo->latoMassimo());
+        QVERIFY(AttendiFigurePreparate(10000));
+        const qint64 preparati = ByteCacheFigure();
+        controllo->carica(foto);
+        QCOMPARE(ByteCacheFigure(), preparati);
+        // 320 x 240 shown 66 x 50, from x = 17.
+        QCOMPARE(QuartiVisti(controllo->grab().toImage().copy(17, 0, 66, 50)), QStringLiteral("RGBW"));
+        QCOMPARE(ByteCacheFigure(), preparati);
+        QCOMPARE(controllo->immagine(), CaricaFigura(foto, controllo->latoMassimo()).immagine);
+
+        auto* piccolo = new Immagine(&f);
+        piccolo->setGeometry(0, 60, 40, 20);
+        QVERIFY(QFile::remove(foto));
+        CatturaStderr errori;
+        piccolo->copiaDa(*controllo);
+        // Shown 26 x 20, from x = 7.
+        QCOMPARE(QuartiVisti(piccolo->grab().toImage().copy(7, 0, 26, 20)), QStringLiteral("RGBW"));
+        QCOMPARE(errori.testo(), QString());
+
+        Scrivi(d, "jpg/rossa.bmp", Bmp(Qt::green));
+        controllo->carica(rossa);
+        QVERIFY(qGreen(controllo->grab().toImage().pixel(50, 25)) > 250);
+    }
+
+    // Fitted copies stay within their own bound, the least recently used
+    // going first; a decoded picture as large as the whole cache's bound
+    // pushes fitted copies out, and both kinds stay within that bound.
+    void cache_copieAdattateNelLoroLimite()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        for (int i = 0; i < 40; ++i) {
+            QImage img(600, 600, QImage::Format_RGB32);
+            img.fill(QColor::fromHsv(i * 9, 255, 255));
+            QCOMPARE(FiguraAdattata(img, QSize(300, 300)).size(), QSize(300, 300));
+            QVERIFY2(ByteCacheFigure() <= CacheMostrateMassima, qPrintable(QString::number(ByteCacheFigure())));
+        }
+        QVERIFY(ByteCacheFigure() >= CacheMostrateMassima / 2);
+        QImage grande(2048, 2048, QImage::Format_RGB32);
+        grande.fill(Qt::yellow);
+        QVERIFY(!CaricaFigura(Scrivi(d, "jpg/grande.jpg", Jpeg(grande)), QSize(2048, 2048)).immagine.isNull());
+        QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
+        QVERIFY(ByteCacheFigure() >= 2048 * 2048 * 4);
+    }
 };
 
 TESSELO_TEST_MAIN(ProvaImmagini)
