@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 // Every attribute value in capitals, and its negation.
@@ -118,6 +120,30 @@ QStringList ControllaSchermo(IdSchermo id, int& misurati)
     return difetti;
 }
 
+// The screen the start screen leads to, on a register that crea makes, in a
+// language: every text of it fits.
+void ControllaAllAvvio(const QString& lingua, IdSchermo schermo, const std::function<void(const QString&)>& crea)
+{
+    QTemporaryDir d;
+    qputenv("XDG_CACHE_HOME", d.filePath("cache").toUtf8());
+    const QString registro = d.filePath("registro.sqlite");
+    crea(registro);
+    Ambiente a;
+    QVERIFY(ImpostaLinguaDelGioco(lingua));
+    Seduta::Avvia(registro);
+    QVERIFY(Seduta::AttendiPronta(std::chrono::seconds(30)));
+    Modulo1::Main();
+    SvuotaEventi();
+    ClasseProva::ClicAvvio();
+    QVERIFY(Schermi::Trova(schermo)->caricato());
+    int misurati = 0;
+    const QStringList difetti = ControllaSchermo(schermo, misurati);
+    QVERIFY(Seduta::Termina(std::chrono::seconds(10)));
+    ImpostaLinguaDelGioco(QStringLiteral("it"));
+    QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+    QVERIFY(misurati >= 1);
+}
+
 } // namespace
 
 class ProvaTestiStanno : public QObject {
@@ -169,24 +195,7 @@ private slots:
     void chiGioca()
     {
         QFETCH(QString, lingua);
-        QTemporaryDir d;
-        qputenv("XDG_CACHE_HOME", d.filePath("cache").toUtf8());
-        const QString registro = d.filePath("registro.sqlite");
-        ClasseProva::Crea(registro, 24);
-        Ambiente a;
-        QVERIFY(ImpostaLinguaDelGioco(lingua));
-        Seduta::Avvia(registro);
-        QVERIFY(Seduta::AttendiPronta(std::chrono::seconds(30)));
-        Modulo1::Main();
-        SvuotaEventi();
-        ClasseProva::ClicAvvio();
-        QVERIFY(Schermi::Trova(IdSchermo::FormChiGioca)->caricato());
-        int misurati = 0;
-        const QStringList difetti = ControllaSchermo(IdSchermo::FormChiGioca, misurati);
-        QVERIFY(Seduta::Termina(std::chrono::seconds(10)));
-        ImpostaLinguaDelGioco(QStringLiteral("it"));
-        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
-        QVERIFY(misurati >= 1);
+        ControllaAllAvvio(lingua, IdSchermo::FormChiGioca, [](const QString& registro) { ClasseProva::Crea(registro, 24); });
     }
 
     // "Quale classe?" on a register of twelve classes: its title.
@@ -194,27 +203,12 @@ private slots:
     void qualeClasse()
     {
         QFETCH(QString, lingua);
-        QTemporaryDir d;
-        qputenv("XDG_CACHE_HOME", d.filePath("cache").toUtf8());
-        const QString registro = d.filePath("registro.sqlite");
-        QStringList classi;
-        for (int i = 1; i <= 12; ++i)
-            classi << QString("%1%2").arg((i + 1) / 2).arg(i % 2 ? "A" : "B");
-        ClasseProva::CreaClassi(registro, classi, 0);
-        Ambiente a;
-        QVERIFY(ImpostaLinguaDelGioco(lingua));
-        Seduta::Avvia(registro);
-        QVERIFY(Seduta::AttendiPronta(std::chrono::seconds(30)));
-        Modulo1::Main();
-        SvuotaEventi();
-        ClasseProva::ClicAvvio();
-        QVERIFY(Schermi::Trova(IdSchermo::FormQualeClasse)->caricato());
-        int misurati = 0;
-        const QStringList difetti = ControllaSchermo(IdSchermo::FormQualeClasse, misurati);
-        QVERIFY(Seduta::Termina(std::chrono::seconds(10)));
-        ImpostaLinguaDelGioco(QStringLiteral("it"));
-        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
-        QVERIFY(misurati >= 1);
+        ControllaAllAvvio(lingua, IdSchermo::FormQualeClasse, [](const QString& registro) {
+            QStringList classi;
+            for (int i = 1; i <= 12; ++i)
+                classi << QString("%1%2").arg((i + 1) / 2).arg(i % 2 ? "A" : "B");
+            ClasseProva::CreaClassi(registro, classi, 0);
+        });
     }
 
     // Each answer of the chain games has a letter and a key of its own.
