@@ -8,9 +8,14 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <algorithm>
 #include <memory>
 
 namespace {
+
+// How far ahead of what is heard a recording read as it plays is handed to
+// the sound server: half a second, well within what its decoder keeps ready.
+constexpr qint64 AnticipoFlusso = 500'000; // microseconds
 
 QAudioFormat Formato(int frequenza, int canali)
 {
@@ -49,14 +54,17 @@ public:
         ferma();
         dati.setData(suono.campioni);
         dati.open(QIODevice::ReadOnly);
-        return avvia(Formato(suono.frequenza, suono.canali), dati);
+        // A short sound goes to the sound server whole at once: it plays to
+        // its end even when this program is not scheduled while it plays.
+        return avvia(Formato(suono.frequenza, suono.canali), dati, suono.campioni.size());
     }
 
     Riproduzione suona(SorgentePcm& sorgente) override
     {
         ferma();
         flusso = std::make_unique<Flusso>(sorgente);
-        return avvia(Formato(sorgente.frequenza(), sorgente.canali()), *flusso);
+        const QAudioFormat formato = Formato(sorgente.frequenza(), sorgente.canali());
+        return avvia(formato, *flusso, std::min(sorgente.byte(), qint64(formato.bytesForDuration(AnticipoFlusso))));
     }
 
     void ferma() override
@@ -70,7 +78,9 @@ public:
     }
 
 private:
-    Riproduzione avvia(const QAudioFormat& formato, QIODevice& da)
+    // The server holds up to byteAnticipo bytes not yet played, so that a
+    // busy machine that leaves this thread waiting does not starve it.
+    Riproduzione avvia(const QAudioFormat& formato, QIODevice& da, qint64 byteAnticipo)
     {
         const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
         if (dispositivo.isNull())
@@ -78,6 +88,7 @@ private:
         if (!dispositivo.isFormatSupported(formato))
             return Riproduzione::FormatoNonSupportato;
         uscita = std::make_unique<QAudioSink>(dispositivo, formato);
+        uscita->setBufferSize(qsizetype(byteAnticipo));
         uscita->start(&da);
         return Riproduzione::Suona;
     }

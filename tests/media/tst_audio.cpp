@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -440,7 +441,7 @@ private slots:
         QVERIFY(Sox({"-n", "-r", "96000", "-c", "2", "-e", "floating-point", "-b", "64", lunga, "synth", "60",
                      "sine", "440", "vol", "0.5"}));
         const long memoriaPrima = PiccoMemoriaKiB();
-        qint64 clicPiuLento = 0;
+        std::vector<qint64> clic;
         CanaleAudio canale;
         // The channel has played before, as in a game, so that the clicks
         // time the long sound alone, not the sound module's first load.
@@ -450,15 +451,21 @@ private slots:
             QElapsedTimer t;
             t.start();
             canale.playSound(lunga);
-            clicPiuLento = std::max(clicPiuLento, t.elapsed());
+            clic.push_back(t.elapsed());
             QTest::qWait(100);
         }
         const Ascolto a = r.attendi([](const Ascolto& finora) {
             return finora.secondiUdibili > 3.8 || finora.pausaPiuLunga >= 0.25;
         });
         const long crescita = (PiccoMemoriaKiB() - memoriaPrima) / 1024;
-        qInfo("slowest click %lld ms; peak memory grew by %ld MiB", clicPiuLento, crescita);
-        QVERIFY2(clicPiuLento < 60, qPrintable(QString("a click took %1 ms").arg(clicPiuLento)));
+        // A click that waits for the decoding waits on every click; one that
+        // a busy machine left unscheduled is slow alone: the median click
+        // tells the first from the second.
+        std::sort(clic.begin(), clic.end());
+        const qint64 clicMediano = clic[clic.size() / 2];
+        qInfo("median click %lld ms, slowest %lld ms; peak memory grew by %ld MiB", clicMediano, clic.back(),
+              crescita);
+        QVERIFY2(clicMediano < 60, qPrintable(QString("a click took %1 ms").arg(clicMediano)));
         QVERIFY2(a.secondiUdibili > 3.8, qPrintable(QString("heard for %1 s").arg(a.secondiUdibili)));
         QVERIFY2(a.pausaPiuLunga < 0.25, qPrintable(QString("a silence of %1 s").arg(a.pausaPiuLunga)));
         QVERIFY2(crescita < 40, qPrintable(QString("peak memory grew by %1 MiB").arg(crescita)));
