@@ -80,6 +80,17 @@ public:
     static QString TestoDomande(const QList<Domanda>& domande);
     static QString TestoBlocchi(const QList<Blocco>& blocchi);
 
+    // See Deposito: groups, paths, assignments and progress.
+    QList<Gruppo> gruppi() const override;
+    std::optional<Gruppo> salvaGruppo(const Gruppo& gruppo) override;
+    bool rimuoviGruppo(qint64 id) override;
+    QList<PercorsoSalvato> percorsi() const override;
+    std::optional<PercorsoSalvato> salvaPercorso(const PercorsoSalvato& percorso) override;
+    bool rimuoviPercorso(qint64 id) override;
+    bool assegnaPercorso(Destinatario a, qint64 chi, qint64 percorso) override;
+    PercorsiAssegnati percorsiAssegnati() const override;
+    QList<AvanzamentoBambino> avanzamenti() const override;
+
     // See Deposito::unisci.
     std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
 

@@ -36,6 +36,7 @@ struct Bambino {
     QString nome;           // required
     QString cognome;        // may be empty
     QString simbolo;        // a Simbolo's key, unique in the class
+    qint64 gruppo = 0;      // the id of the child's group in the class; 0: none
 
     // "Nome Cognome", or the first name alone.
     QString nomeCompleto() const;

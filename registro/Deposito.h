@@ -2,6 +2,7 @@
 #include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
 #include "registro/Classe.h"
+#include "registro/PercorsiClasse.h"
 #include "registro/Risposta.h"
 
 #include <QDate>
@@ -195,6 +196,33 @@ public:
     // The teacher's views, over a period.
     virtual QList<RigaClasse> classe(const Periodo& periodo) const = 0;
     virtual SchedaBambino scheda(qint64 bambino, const Periodo& periodo) const = 0;
+
+    // The chosen class's groups (OrdinaGruppi order). salvaGruppo adds (id
+    // 0) or renames one; fails when ControllaGruppo fails or the name is
+    // taken in the class. rimuoviGruppo leaves its children in no group and
+    // ends the group's assignment. A child joins or leaves a group through
+    // salva (Bambino::gruppo, a group of the child's class or 0).
+    virtual QList<Gruppo> gruppi() const = 0;
+    virtual std::optional<Gruppo> salvaGruppo(const Gruppo& gruppo) = 0;
+    virtual bool rimuoviGruppo(qint64 id) = 0;
+
+    // The chosen class's learning paths (OrdinaPercorsi order).
+    // salvaPercorso adds (id 0; a null uuid is given one) or changes one;
+    // fails when Percorsi::ProblemaPercorso finds a problem or the name is
+    // taken in the class. Changing a path keeps the answers given under it.
+    // rimuoviPercorso ends its assignments; the answers recorded under it
+    // stay, with its uuid.
+    virtual QList<PercorsoSalvato> percorsi() const = 0;
+    virtual std::optional<PercorsoSalvato> salvaPercorso(const PercorsoSalvato& percorso) = 0;
+    virtual bool rimuoviPercorso(qint64 id) = 0;
+    // Assigns a path of the class (percorso 0: takes the assignment back) to
+    // the class, a group or a child of it (chi, ignored for the class). A
+    // child has one path at a time: PercorsoDi decides which.
+    virtual bool assegnaPercorso(Destinatario a, qint64 chi, qint64 percorso) = 0;
+    virtual PercorsiAssegnati percorsiAssegnati() const = 0;
+    // Each child of the chosen class who has a path, with their progress,
+    // in bambini() order.
+    virtual QList<AvanzamentoBambino> avanzamenti() const = 0;
 
     // Merges a register's file (another computer's) into the chosen class:
     // the file's only class (a file older than classes has one), or the one

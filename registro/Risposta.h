@@ -34,6 +34,10 @@ struct Risposta {
     QString risposta;           // the answer given, in the words the screen shows ("UGUALE", "3", a block's name)
     bool esatta = false;
     qint64 millisecondi = 0;    // from the turn's start to this answer
+    // The learning path and step the answer was given under (the step
+    // counted from 1); null and 0 when the child played without a path.
+    QUuid percorso;
+    int passo = 0;
 
     bool operator==(const Risposta&) const = default;
 };
