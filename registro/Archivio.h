@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/Deposito.h"
 
+#include <QSqlDatabase>
 #include <memory>
 
 class QSqlQuery;
@@ -90,6 +91,48 @@ public:
     bool assegnaPercorso(Destinatario a, qint64 chi, qint64 percorso) override;
     PercorsiAssegnati percorsiAssegnati() const override;
     QList<AvanzamentoBambino> avanzamenti() const override;
+
+    // What the sender copies from the school's server into this register.
+    // The members run on this register's connection in a transaction of
+    // their own; the static forms on the given connection to a register of
+    // this version, inside the caller's transaction (they open none, and on
+    // failure the caller rolls back). All return false, with errore (or
+    // ultimoErrore) set, when a statement fails.
+    //
+    // The class's groups and paths become exactly those given, matched by
+    // uuid: those here and not given go (their assignments with them), the
+    // others are renamed or changed in place, keeping their ids. A group
+    // that fails ControllaGruppo or a path that fails ProblemaPercorso, or
+    // one without a uuid, is left out. percorsoClasse is the class's own
+    // path (a null uuid: none). perBambino gives, by the child's uuid, the
+    // uuids of the child's group and own path (null: none); a child of the
+    // class left out has neither, and a uuid that names no group or path of
+    // the class counts as none.
+    struct GruppoEPercorso {
+        QUuid gruppo;
+        QUuid percorso;
+    };
+    static bool CopiaPercorsiClasse(QSqlDatabase db, qint64 classe, const QList<Gruppo>& gruppi,
+                                    const QList<PercorsoSalvato>& percorsi, const QUuid& percorsoClasse,
+                                    const QHash<QUuid, GruppoEPercorso>& perBambino, QString& errore);
+    bool copiaPercorsiClasse(qint64 classe, const QList<Gruppo>& gruppi, const QList<PercorsoSalvato>& percorsi,
+                             const QUuid& percorsoClasse, const QHash<QUuid, GruppoEPercorso>& perBambino);
+    // A right answer under a path that the school's server holds, given on
+    // another computer (or on this one and already sent).
+    struct EsattaAltrove {
+        QUuid risposta;
+        QUuid bambino;
+        QUuid percorso;
+        int passo = 0;  // 1-based
+    };
+    // The class's children's right answers from elsewhere become exactly
+    // those given. An entry whose child is not in the class, or whose
+    // answer, path or step is missing, is left out; an answer given twice is
+    // kept once. avanzamenti() counts them with the local answers, each
+    // answer (by uuid) once.
+    static bool SostituisciEsatteAltrove(QSqlDatabase db, qint64 classe, const QList<EsattaAltrove>& esatte,
+                                         QString& errore);
+    bool sostituisciEsatteAltrove(qint64 classe, const QList<EsattaAltrove>& esatte);
 
     // See Deposito::unisci.
     std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
