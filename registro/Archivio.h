@@ -99,24 +99,28 @@ public:
     // failure the caller rolls back). All return false, with errore (or
     // ultimoErrore) set, when a statement fails.
     //
-    // The class's groups and paths become exactly those given, matched by
-    // uuid: those here and not given go (their assignments with them), the
-    // others are renamed or changed in place, keeping their ids. A group
-    // that fails ControllaGruppo or a path that fails ProblemaPercorso, or
-    // one without a uuid, is left out. percorsoClasse is the class's own
-    // path (a null uuid: none). perBambino gives, by the child's uuid, the
-    // uuids of the child's group and own path (null: none); a child of the
-    // class left out has neither, and a uuid that names no group or path of
-    // the class counts as none.
-    struct GruppoEPercorso {
-        QUuid gruppo;
-        QUuid percorso;
+    // A class's groups, paths and assignments as the server holds them, all
+    // by uuid.
+    struct PercorsiDelServer {
+        QList<Gruppo> gruppi;             // ids ignored
+        QList<PercorsoSalvato> percorsi;  // ids ignored
+        QUuid percorsoClasse;             // the class's own path; null: none
+        QHash<QUuid, QUuid> perGruppo;    // a group's path, by the group's uuid
+        struct DelBambino {
+            QUuid gruppo;    // null: none
+            QUuid percorso;  // the child's own path; null: none
+        };
+        QHash<QUuid, DelBambino> perBambino;  // by the child's uuid
     };
-    static bool CopiaPercorsiClasse(QSqlDatabase db, qint64 classe, const QList<Gruppo>& gruppi,
-                                    const QList<PercorsoSalvato>& percorsi, const QUuid& percorsoClasse,
-                                    const QHash<QUuid, GruppoEPercorso>& perBambino, QString& errore);
-    bool copiaPercorsiClasse(qint64 classe, const QList<Gruppo>& gruppi, const QList<PercorsoSalvato>& percorsi,
-                             const QUuid& percorsoClasse, const QHash<QUuid, GruppoEPercorso>& perBambino);
+    // The class's groups and paths become exactly those given: those here
+    // and not given go (their assignments with them), the others are renamed
+    // or changed in place, keeping their ids. A group that fails
+    // ControllaGruppo, a path that fails ProblemaPercorso, one without a
+    // uuid or with the name of one before it, is left out. A child of the
+    // class left out of perBambino has neither group nor path of their own,
+    // and a uuid that names no group or path of the class counts as none.
+    static bool CopiaPercorsiClasse(QSqlDatabase db, qint64 classe, const PercorsiDelServer& server, QString& errore);
+    bool copiaPercorsiClasse(qint64 classe, const PercorsiDelServer& server);
     // A right answer under a path that the school's server holds, given on
     // another computer (or on this one and already sent).
     struct EsattaAltrove {
@@ -127,9 +131,10 @@ public:
     };
     // The class's children's right answers from elsewhere become exactly
     // those given. An entry whose child is not in the class, or whose
-    // answer, path or step is missing, is left out; an answer given twice is
-    // kept once. avanzamenti() counts them with the local answers, each
-    // answer (by uuid) once.
+    // answer or path is missing or whose step is outside 1 to
+    // Percorso::MassimoPassi, is left out; an answer given twice is kept
+    // once. avanzamenti() counts them with the local answers, each answer
+    // (by uuid) once.
     static bool SostituisciEsatteAltrove(QSqlDatabase db, qint64 classe, const QList<EsattaAltrove>& esatte,
                                          QString& errore);
     bool sostituisciEsatteAltrove(qint64 classe, const QList<EsattaAltrove>& esatte);
@@ -157,7 +162,9 @@ private:
 };
 
 // One answer from a row whose columns, from primo on, are the table's uuid,
-// quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi.
-Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0);
+// quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi;
+// and, when percorso is not -1, from that column on, the path's uuid and the
+// step (both NULL for an answer given without a path).
+Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0, int percorso = -1);
 
 } // namespace Registro
