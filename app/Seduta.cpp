@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QTimer>
 #include <condition_variable>
 #include <future>
@@ -20,6 +21,7 @@ namespace Seduta {
 
 namespace {
 
+using Registro::AvanzamentoBambino;
 using Registro::Avvisa;
 using Registro::Bambino;
 using Registro::Classe;
@@ -27,16 +29,27 @@ using Registro::Scrittore;
 
 enum class Fase { Ferma, InLettura, Letta };
 
-// One class of the register as the sitting shows it: its children, and the
-// name each is shown and called by (NomeMostrato, in the same order).
+// The progress of each child of a class who has a learning path, by child.
+using Avanzamenti = QHash<qint64, AvanzamentoBambino>;
+
+// One class of the register as the sitting shows it: its children, the
+// name each is shown and called by (NomeMostrato, in the same order), and
+// the progress of those with a path.
 struct ClasseLetta {
     Classe classe;
     QList<Bambino> bambini;
     QStringList nomi;
+    Avanzamenti avanzamenti;
+};
+
+// A child's progress as this run has counted it, on the path of that uuid.
+struct Giocato {
+    QUuid percorso;
+    Avanzamento avanzamento;
 };
 
 // What the reading thread hands to the interface thread. Every field but
-// the reader and the last two, the interface thread's alone, is read and
+// the reader and those marked the interface thread's alone is read and
 // written under the mutex: the class and its writer may still arrive from
 // the school's server after the phase is Letta (ClasseCopiata, on the
 // sender's thread), while the interface reads them.
@@ -51,6 +64,7 @@ struct Stato {
     QString percorso;
     QList<Bambino> bambini;    // the class that "Chi gioca?" shows
     QStringList nomi;          // NomeMostrato of each child, in the same order
+    Avanzamenti avanzamenti;   // of the class that "Chi gioca?" shows, as last read
     QList<ClasseLetta> classi; // a register of several classes: each of them
     std::optional<qint64> classeScelta;
     std::shared_ptr<Scrittore> scrittore;
@@ -64,6 +78,11 @@ struct Stato {
     // The interface thread's alone: what the start screen's click waits for.
     std::function<void(bool)> inAttesa;
     int attese = 0;
+    // The interface thread's alone: the progress of every child chosen in
+    // this run, as they left it, and the path of the child playing now.
+    QHash<qint64, Giocato> giocati;
+    std::optional<Avanzamento> avanzamento;
+    QUuid percorsoInCorso;
 };
 
 Stato& S()
@@ -87,6 +106,7 @@ QStringList NomiMostrati(const QList<Bambino>& classe)
 
 struct Lettura {
     QList<Bambino> classe;       // the only class's children
+    Avanzamenti avanzamenti;     // and the progress of those with a path
     QList<ClasseLetta> classi;   // with several classes, each with its children
     QString errore;  // the warning line, when the register could not be read
 
@@ -104,6 +124,14 @@ struct Lettura {
     }
 };
 
+Avanzamenti AvanzamentiDi(const Registro::Archivio& archivio)
+{
+    Avanzamenti avanzamenti;
+    for (const AvanzamentoBambino& a : archivio.avanzamenti())
+        avanzamenti.insert(a.bambino, a);
+    return avanzamenti;
+}
+
 Lettura LeggiClasse(const QString& percorso)
 {
     Registro::Archivio archivio;
@@ -118,15 +146,15 @@ Lettura LeggiClasse(const QString& percorso)
         return {};
     if (esito != Registro::Accesso::Ok)
         // The register's reason names its file.
-        return {{}, {}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
+        return {{}, {}, {}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
     const QList<Classe> classi = archivio.classi();
     if (classi.size() <= 1)
-        return {archivio.bambini(), {}, {}};
+        return {archivio.bambini(), AvanzamentiDi(archivio), {}, {}};
     Lettura letta;
     for (const Classe& classe : classi)
         if (archivio.scegliClasse(classe.id)) {
             const QList<Bambino> bambini = archivio.bambini();
-            letta.classi.append({classe, bambini, NomiMostrati(bambini)});
+            letta.classi.append({classe, bambini, NomiMostrati(bambini), AvanzamentiDi(archivio)});
         }
     return letta;
 }
@@ -136,8 +164,27 @@ void Pubblica(Stato& s, const Lettura& letta, std::shared_ptr<Scrittore> scritto
 {
     s.bambini = letta.classe;
     s.nomi = NomiMostrati(letta.classe);
+    s.avanzamenti = letta.avanzamenti;
     s.classi = letta.classi;
     s.scrittore = std::move(scrittore);
+}
+
+// The progress read again (after the sender copied the server's class):
+// each class's, the chosen one's for "Chi gioca?". The children stay as
+// read at the start. Under the mutex.
+void AggiornaAvanzamenti(Stato& s, const Lettura& letta)
+{
+    if (s.classi.isEmpty()) {
+        s.avanzamenti = letta.avanzamenti;
+        return;
+    }
+    for (ClasseLetta& c : s.classi)
+        for (const ClasseLetta& nuova : letta.classi)
+            if (nuova.classe.id == c.classe.id) {
+                c.avanzamenti = nuova.avanzamenti;
+                if (s.classeScelta == c.classe.id)
+                    s.avanzamenti = c.avanzamenti;
+            }
 }
 
 // The sender of the school's server's settings; none without them, or with
@@ -172,11 +219,12 @@ void Scritta(const QUuid& id)
 void ClasseCopiata(int generazione);
 
 // The sender of the school's server's settings, for the register at
-// percorso; when no class was read, the server's is taken once copied.
-std::shared_ptr<Registro::Invio> AvviaInvio(const QString& percorso, bool senzaClasse, int generazione)
+// percorso; each copy of the server's class is read: the whole class when
+// none was read, else the children's progress.
+std::shared_ptr<Registro::Invio> AvviaInvio(const QString& percorso, int generazione)
 {
     auto invio = AvviaInvio(percorso);
-    if (invio && senzaClasse)
+    if (invio)
         invio->quandoClasseCopiata([generazione] { ClasseCopiata(generazione); });
     return invio;
 }
@@ -213,7 +261,7 @@ void Leggi(std::stop_token fermo, QString percorso, int generazione)
         scrittore->quandoScritta(Scritta);
     // Started once the class is read: it may create the register, to copy
     // the server's class into it for the next start.
-    auto invio = AvviaInvio(percorso, !letta.daScrivere(), generazione);
+    auto invio = AvviaInvio(percorso, generazione);
     bool pubblicata = false;
     {
         const std::lock_guard blocco(S().mutex);
@@ -252,26 +300,43 @@ bool SenzaClasse(int generazione)
     return s.generazione == generazione && s.fase == Fase::Letta && !s.rinuncia && !s.scrittore && !s.scelto;
 }
 
+// The class was read and published, and the sitting goes on. Under the mutex.
+bool ConClasse(int generazione)
+{
+    const Stato& s = S();
+    return s.generazione == generazione && s.fase == Fase::Letta && s.scrittore;
+}
+
 // On the sender's thread, each time it has copied the server's class: on a
 // computer whose register held no class at the start, the class is read
 // again and published, so that the next click of the start screen opens
 // "Chi gioca?" in this run. Nobody waits for it: a click before it goes to
-// the menu as without a class.
+// the menu as without a class. With a class, the children's progress is
+// read again, with what they did on other computers, for the next child
+// chosen.
 void ClasseCopiata(int generazione)
 {
     Stato& s = S();
     QString percorso;
+    bool senzaClasse = false;
     {
         // The start's reader publishes just after starting the sender.
         std::unique_lock blocco(s.mutex);
         s.cambiato.wait_for(blocco, std::chrono::seconds(2), [&] {
             return s.fase != Fase::InLettura || s.generazione != generazione;
         });
-        if (!SenzaClasse(generazione))
+        senzaClasse = SenzaClasse(generazione);
+        if (!senzaClasse && !ConClasse(generazione))
             return;
         percorso = s.percorso;
     }
     const Lettura letta = LeggiClasse(percorso);
+    if (!senzaClasse) {
+        const std::lock_guard blocco(s.mutex);
+        if (ConClasse(generazione))
+            AggiornaAvanzamenti(s, letta);
+        return;
+    }
     if (!letta.daScrivere())
         return;
     auto scrittore = std::make_shared<Scrittore>(percorso);
@@ -356,6 +421,7 @@ void ScegliClasse(qint64 classe)
             return;
         S().bambini = it->bambini;
         S().nomi = it->nomi;
+        S().avanzamenti = it->avanzamenti;
         S().classeScelta = classe;
         scrittore = S().scrittore;
     }
@@ -369,19 +435,70 @@ std::optional<qint64> ClasseScelta()
     return S().classeScelta;
 }
 
+namespace {
+
+// The child playing till now keeps their progress for when they are chosen
+// again in this run.
+void ConservaAvanzamento(Stato& s, std::optional<qint64> scelto)
+{
+    if (scelto && s.avanzamento && !s.percorsoInCorso.isNull())
+        s.giocati.insert(*scelto, {s.percorsoInCorso, *s.avanzamento});
+}
+
+// A child's progress as they start playing: each step's count as the
+// register last read it or as this run counted it, whichever is more (the
+// read may be older than their answers of this run, or hold them already).
+Avanzamento AvanzamentoIniziale(const AvanzamentoBambino& letto, const Giocato* giocato)
+{
+    QList<int> esatte = letto.esatte;
+    // The same path, changed since (another step, another goal), starts
+    // from the register's counts.
+    if (giocato && giocato->percorso == letto.percorso.uuid
+        && giocato->avanzamento.percorso() == letto.percorso.percorso) {
+        esatte.resize(giocato->avanzamento.passi());
+        for (qsizetype i = 0; i < esatte.size(); ++i)
+            esatte[i] = std::max(esatte[i], giocato->avanzamento.esatte(i));
+    }
+    return Avanzamento(letto.percorso.percorso, esatte);
+}
+
+} // namespace
+
 void Scegli(qint64 bambino)
 {
+    Stato& s = S();
     std::shared_ptr<Scrittore> scrittore;
+    std::optional<AvanzamentoBambino> letto;
     {
-        const std::lock_guard blocco(S().mutex);
-        S().scelto = bambino;
-        scrittore = S().scrittore;
+        const std::lock_guard blocco(s.mutex);
+        ConservaAvanzamento(s, s.scelto);
+        s.scelto = bambino;
+        scrittore = s.scrittore;
+        // A guest has no path.
+        if (bambino != 0 && s.avanzamenti.contains(bambino))
+            letto = s.avanzamenti.value(bambino);
     }
+    if (letto) {
+        const auto giocato = s.giocati.constFind(bambino);
+        ImpostaAvanzamento(AvanzamentoIniziale(*letto, giocato == s.giocati.cend() ? nullptr : &*giocato),
+                           letto->percorso.uuid);
+    } else
+        ImpostaAvanzamento(std::nullopt);
     if (!scrittore)
         return;
     servizi().registra = [scrittore = std::move(scrittore), bambino](const Registro::Risposta& risposta) {
         scrittore->registra(risposta, bambino);
     };
+}
+
+void Lascia()
+{
+    Stato& s = S();
+    servizi().registra = {};
+    ConservaAvanzamento(s, Scelto());
+    ImpostaAvanzamento(std::nullopt);
+    const std::lock_guard blocco(s.mutex);
+    s.scelto.reset();
 }
 
 std::optional<qint64> Scelto()
@@ -390,23 +507,21 @@ std::optional<qint64> Scelto()
     return S().scelto;
 }
 
-namespace {
-std::optional<Avanzamento>& AvanzamentoSeduta()
+void ImpostaAvanzamento(std::optional<Avanzamento> avanzamento, const QUuid& percorso)
 {
-    static std::optional<Avanzamento> avanzamento;
-    return avanzamento;
-}
-} // namespace
-
-void ImpostaAvanzamento(std::optional<Avanzamento> avanzamento)
-{
-    AvanzamentoSeduta() = std::move(avanzamento);
+    S().percorsoInCorso = avanzamento ? percorso : QUuid();
+    S().avanzamento = std::move(avanzamento);
 }
 
 Avanzamento* AvanzamentoDelBambino()
 {
-    auto& avanzamento = AvanzamentoSeduta();
+    auto& avanzamento = S().avanzamento;
     return avanzamento ? &*avanzamento : nullptr;
+}
+
+QUuid PercorsoDelBambino()
+{
+    return S().avanzamento ? S().percorsoInCorso : QUuid();
 }
 
 bool DiciNome(const QString& nome)
@@ -452,12 +567,15 @@ bool Termina(std::chrono::milliseconds attesa)
         s.rinuncia = s.vociPronte = false;
         s.bambini.clear();
         s.nomi.clear();
+        s.avanzamenti.clear();
         s.classi.clear();
         s.classeScelta.reset();
         s.scelto.reset();
     }
     s.inAttesa = {};
     ++s.attese;
+    s.giocati.clear();
+    ImpostaAvanzamento(std::nullopt);
     s.cambiato.notify_all();
     lettore.request_stop();
     voci.request_stop();

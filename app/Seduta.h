@@ -57,17 +57,27 @@ void ScegliClasse(qint64 classe);
 std::optional<qint64> ClasseScelta();
 
 // Starts the sitting of a child of Bambini() (id 0: a guest): every answer
-// from now on is queued for the register with that id.
+// from now on is queued for the register with that id, and the child plays
+// their learning path, if they have one (a guest has none), from the right
+// answers the register counted for each step, or those counted in this run
+// where more.
 void Scegli(qint64 bambino);
 // The child of the sitting; nothing before the choice.
 std::optional<qint64> Scelto();
+// Hands the computer to the next child: nothing more is recorded for the
+// one chosen, whose progress is kept for when they are chosen again in this
+// run, and no path is in play until the next Scegli().
+void Lascia();
 
 // The learning path of the sitting's child and its progress, on the
-// interface thread: the register sets them when the child is chosen (the
-// path and the right answers counted for each step). Nothing means no path,
-// and the menu and the games are as designed.
-void ImpostaAvanzamento(std::optional<Avanzamento> avanzamento);
+// interface thread: Scegli() sets them (the path, its uuid, and the right
+// answers counted for each step). Nothing means no path, and the menu and
+// the games are as designed. The games update the progress in place.
+void ImpostaAvanzamento(std::optional<Avanzamento> avanzamento, const QUuid& percorso = {});
 Avanzamento* AvanzamentoDelBambino();
+// The uuid of that path, which the answers given under it record; null
+// without a path, or for one that is not the register's.
+QUuid PercorsoDelBambino();
 
 // Speaks a child's name when the sounds are on and its voice is made;
 // returns whether it was played.

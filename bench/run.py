@@ -28,6 +28,10 @@ Everything runs offscreen on the 1024 x 768 screen the tests use.
              the game's click on the start screen to "Chi gioca?" and the
              teachers' program's first paint, each against an empty register
              in the same run, and the class at a glance against sqlite3
+  paths      what a learning path costs a turn against the same turn without
+             one (bench_percorsi): each game's turn drawn with two attributes
+             in play against all four, a right answer counted for its step
+             with its stars, and the menu opened with the path's marks
   school     a school of 40 classes of 30 children on a PostgreSQL server of its
              own, 21.6 million answers of one school year (bench_scuola, about
              half an hour): one class at a glance as its teacher under 1 s,
@@ -43,6 +47,7 @@ Figures are medians of interleaved runs.
   bench/run.py [--runs N] [--rounds N] [--repeat N] [--visits N] [--skip-memory]
                [--no-photos] [--skip-register] [--skip-large-register]
                [--only-large-register] [--large-runs N] [--skip-school] [--only-school]
+               [--skip-paths] [--only-paths]
                [--base BUILD] [--no-build]
 
 On a busy machine, BENCH_CPU=1 times the screens by the CPU time of the
@@ -165,6 +170,22 @@ def register(build):
         print(f"{label:{width}} {value:>9.3f} {unit:<2} {limit:>9.3f} {unit:<2} {ratio:>6.2f} {mark}")
 
 
+# A turn under a learning path against the same turn without one.
+PATH_TARGET = 1.1
+
+
+def paths(build, env):
+    """The learning path's rows, each against the same step without a path."""
+    rows = rows_of(build, "percorsi", env)
+    width = max(len(r[0]) for r in rows)
+    print("\nlearning path, each step against the same step without a path")
+    print(f"{'benchmark':{width}} {'path':>12} {'no path':>12} {'ratio':>6} {'target':>7}")
+    for label, value, floor, unit in rows:
+        ratio = value / floor
+        mark = f"{'<=' + format(PATH_TARGET, '.2f'):>7}" + ("" if ratio <= PATH_TARGET else " !")
+        print(f"{label:{width}} {value:>9.3f} {unit:<2} {floor:>9.3f} {unit:<2} {ratio:>6.2f} {mark}")
+
+
 # The school's goals, by the start of each row's label after "school of 40
 # classes: ": the figure against its floor.
 SCHOOL_GOALS = {"one class": 1.0, "the teacher against": 2.0, "the teacher (RLS)": 1.2}
@@ -264,6 +285,8 @@ def main():
     parser.add_argument("--skip-school", action="store_true",
                         help="leave out the school of 40 classes (21.6 million answers)")
     parser.add_argument("--only-school", action="store_true", help="measure the school of 40 classes alone")
+    parser.add_argument("--skip-paths", action="store_true", help="leave out the learning path's cost")
+    parser.add_argument("--only-paths", action="store_true", help="measure the learning path's cost alone")
     parser.add_argument("--large-runs", type=int, default=5,
                         help="runs of each program on each large register (default 5)")
     parser.add_argument("--base", metavar="BUILD",
@@ -283,6 +306,10 @@ def main():
         builds["before"] = os.path.abspath(args.base)
     if args.only_school:
         school(builds["after"])
+        return 0
+    if args.only_paths:
+        with tempfile.TemporaryDirectory() as runtime:
+            paths(builds["after"], environment(runtime))
         return 0
     if args.only_large_register:
         with tempfile.TemporaryDirectory() as runtime:
@@ -367,6 +394,9 @@ def main():
     if not args.skip_large_register:
         with tempfile.TemporaryDirectory() as runtime:
             large_register(builds, environment(runtime), args.large_runs)
+    if not args.skip_paths:
+        with tempfile.TemporaryDirectory() as runtime:
+            paths(builds["after"], environment(runtime))
     if not args.skip_school:
         school(builds["after"])
     print(f"\n(start-up: medians of {args.runs} interleaved runs; screens: medians of {args.rounds} rounds, "

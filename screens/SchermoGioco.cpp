@@ -155,8 +155,18 @@ void SchermoGioco::RispostaGiudicata(const Registro::Risposta& risposta)
     else
         RispostaErrata();
     if (const auto& registra = servizi().registra)
-        registra(risposta);
+        registra(SottoIlPasso(risposta));
     ContaPerIlPercorso(risposta.esatta);
+}
+
+Registro::Risposta SchermoGioco::SottoIlPasso(Registro::Risposta risposta) const
+{
+    const QUuid percorso = Seduta::PercorsoDelBambino();
+    if (passo && !percorso.isNull()) {
+        risposta.percorso = percorso;
+        risposta.passo = int(*passo) + 1;
+    }
+    return risposta;
 }
 
 void SchermoGioco::ApplicaPercorso()

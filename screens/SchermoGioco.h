@@ -131,6 +131,9 @@ private:
     // attributes in play for the rules, and its stars.
     void ApplicaPercorso();
     void ContaPerIlPercorso(bool esatta);
+    // The answer with the path and the step (from 1) it was given under,
+    // when the game plays a step of the register's path.
+    Registro::Risposta SottoIlPasso(Registro::Risposta risposta) const;
 
     std::optional<qsizetype> passo;
 

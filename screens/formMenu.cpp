@@ -11,8 +11,10 @@
 #include "screens/Programma.h"
 #include "screens/Schermi.h"
 #include "screens/SegniPercorso.h"
+#include "screens/SimboloBambino.h"
 
 #include <QCheckBox>
+#include <QShortcut>
 
 namespace {
 
@@ -27,6 +29,9 @@ constexpr Posto Progetto[] = {
 
 // Where a path done shows: the free space below the right column's games.
 constexpr Posto PostoTraguardo{"Traguardo", -1, 4200, 2595, LarghezzaBottone, 825};
+// Where the playing child's symbol shows: the top right corner, right of the
+// right column, as high as a button, as tall as a card of "Chi gioca?".
+constexpr Posto PostoSimbolo{"SimboloGiocatore", -1, 7760, 120, 565, AltezzaBottone};
 
 constexpr Posto PostoDi(const BottoneGioco& b)
 {
@@ -57,6 +62,29 @@ void formMenu::CreaControlli(FinestraSchermo& f)
     const Avanzamento* avanzamento = Seduta::AvanzamentoDelBambino();
     if (avanzamento && avanzamento->finito())
         c.Traguardo = f.aggiungi(new SegniPercorso::Festa, PostoTraguardo);
+    CreaCambioBambino(f);
+}
+
+const QKeySequence formMenu::TastoAltroBambino{Qt::CTRL | Qt::SHIFT | Qt::Key_N};
+
+void formMenu::CreaCambioBambino(FinestraSchermo& f)
+{
+    const std::optional<Giocatore> giocatore = GiocatoreScelto();
+    if (!giocatore)
+        return;
+    c.SimboloGiocatore = f.aggiungi(new SimboloDaTenere(*giocatore->simbolo, giocatore->nome, [this] { AltroBambino(); }),
+                                    PostoSimbolo);
+    QObject::connect(new QShortcut(TastoAltroBambino, &f), &QShortcut::activated, [this] { AltroBambino(); });
+}
+
+void formMenu::AltroBambino()
+{
+    if (!caricato())
+        return;
+    Seduta::Lascia();
+    // The next child's path done is celebrated for them.
+    percorsoFesteggiato = false;
+    Schermi::Vai(*this, IdSchermo::FormChiGioca);
 }
 
 void formMenu::Form_Load()
