@@ -27,7 +27,7 @@ const char* const ColonneRisposta = "uuid, quando, bambino, gioco, domande, bloc
 
 } // namespace
 
-Risposta LeggiRisposta(const QSqlQuery& q, int primo)
+Risposta LeggiRisposta(const QSqlQuery& q, int primo, int percorso)
 {
     Risposta r;
     r.id = Codici::Uuid(q.value(primo));
@@ -39,6 +39,10 @@ Risposta LeggiRisposta(const QSqlQuery& q, int primo)
     r.risposta = Codici::TestoRisposta(q.value(primo + 6));
     r.esatta = q.value(primo + 7).toBool();
     r.millisecondi = q.value(primo + 8).toLongLong();
+    if (percorso >= 0 && !q.value(percorso).isNull()) {
+        r.percorso = Codici::Uuid(q.value(percorso));
+        r.passo = r.percorso.isNull() ? 0 : q.value(percorso + 1).toInt();
+    }
     return r;
 }
 
