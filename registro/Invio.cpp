@@ -2,7 +2,7 @@
 
 #include "registro/Avviso.h"
 #include "registro/Codici.h"
-#include "registro/PercorsiDelServer.h"
+#include "registro/PercorsiDelleClassi.h"
 #include "registro/Schema.h"
 #include "registro/Server.h"
 
@@ -462,8 +462,8 @@ void Invio::Dati::chiudiServer()
 void Invio::Dati::copiaClassi()
 {
     const DelServer server = LeggiServer(pg());
-    PercorsiDelServer percorsi;
-    if (QSqlError e; !LeggiPercorsiDelServer(pg(), percorsi, e))
+    PercorsiDelleClassi percorsi;
+    if (QSqlError e; !LeggiPercorsiDelleClassi(pg(), percorsi, e))
         Fallisci(QStringLiteral("impossibile leggere i percorsi dal server"), e);
     concesse = QSet<QByteArray>(server.classi.keyBegin(), server.classi.keyEnd());
     QSqlDatabase l = db();
@@ -485,7 +485,7 @@ void Invio::Dati::copiaClassi()
         SalvaBambini(l, server, classi);
         RimettiSimboli(l, confronto.soloQui, server, classi);
         TogliClassi(l, server);
-        if (QString errore; !CopiaPercorsiDelServer(l, percorsi, classi, errore))
+        if (QString errore; !CopiaPercorsiDelleClassi(l, percorsi, classi, errore))
             throw Guasto{errore};
         if (!l.commit())
             Fallisci(cosa, l.lastError());
@@ -517,11 +517,8 @@ QList<DaInviare> Invio::Dati::lotto()
     QList<DaInviare> risposte;
     while (q.next()) {
         const QUuid bambino = q.value(10).isNull() ? QUuid() : Codici::Uuid(q.value(10));
-        Risposta r = LeggiRisposta(q);
-        // The path and step the answer was given under go with it.
-        r.percorso = q.value(12).isNull() ? QUuid() : Codici::Uuid(q.value(12));
-        r.passo = r.percorso.isNull() ? 0 : q.value(13).toInt();
-        risposte.append({q.value(9).toLongLong(), r, bambino.isNull() ? QString() : Server::Testo(bambino),
+        // With the path and step it was given under.
+        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q, 0, 12), bambino.isNull() ? QString() : Server::Testo(bambino),
                          q.value(11).toByteArray()});
     }
     return risposte;

@@ -60,7 +60,7 @@ class TestScuolaRuoli : public QObject {
     QString Percorso(const QString& classe, const QString& nome)
     {
         return Valore("INSERT INTO tesselo.percorsi (classe, nome, dati) VALUES (CAST(:c AS uuid), :n,"
-                      " jsonb_build_object('versione', 1, 'nome', :n2, 'passi', '[{\"gioco\": \"form1\", \"esatte\": 3}]'::jsonb))"
+                      " jsonb_build_object('versione', 1, 'nome', CAST(:n2 AS text), 'passi', CAST('[{\"gioco\": \"form1\", \"esatte\": 3}]' AS jsonb)))"
                       " RETURNING uuid", {{":c", classe}, {":n", nome}, {":n2", nome}});
     }
     QString Gruppo(const QString& classe, const QString& nome, const QString& percorso = {})
@@ -193,7 +193,7 @@ private slots:
         const QString bea = Bambino(classe1B, "Bea", "gatto");
         const QString diB = Percorso(classe1B, "Forme");
         const QString gruppoB = Gruppo(classe1B, "grandi", diB);
-        const QString dati = "jsonb_build_object('versione', 1, 'nome', :n2, 'passi', '[]'::jsonb)";
+        const QString dati = "jsonb_build_object('versione', 1, 'nome', CAST(:n2 AS text), 'passi', CAST('[]' AS jsonb))";
         const QString nuovo = "INSERT INTO tesselo.percorsi (classe, nome, dati) VALUES (CAST(:c AS uuid), :n, " + dati
                               + ") RETURNING uuid";
         const Esito suo = Esegui(maestraA, nuovo, {{":c", classe1A}, {":n", "Forme"}, {":n2", "Forme"}});
@@ -543,7 +543,7 @@ private slots:
         QVERIFY(!prima.isEmpty());
 
         QVERIFY2(server.eseguiFile("vecchia", ServerPostgres::FileSchema()), qPrintable(server.errore()));
-        QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 3);
+        QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 4);
         QCOMPARE(Esegui(vecchia, impronta).primo.toString(), prima);
         QCOMPARE(Conta(vecchia, "SELECT count(*) FROM tesselo.risposte"), 10002);
         QCOMPARE(Conta(vecchia, "SELECT count(*) FROM tesselo.bambini WHERE classe = CAST(:m AS uuid)", {{":m", Mia}}), 30);

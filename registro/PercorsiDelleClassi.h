@@ -13,12 +13,9 @@
 // child's progress needs.
 namespace Registro {
 
-struct PercorsiDelServer {
+struct PercorsiDelleClassi {
     struct DiClasse {
-        QList<Gruppo> gruppi;
-        QList<PercorsoSalvato> percorsi;
-        QUuid percorsoClasse;
-        QHash<QUuid, Archivio::GruppoEPercorso> perBambino;
+        Archivio::PercorsiDelServer percorsi;
         QList<Archivio::EsattaAltrove> esatte;
     };
     // By the 16 bytes of the class's uuid: the classes this login reaches.
@@ -31,12 +28,12 @@ struct PercorsiDelServer {
 // Reads them as this login's row-level security lets it: false, with the
 // server's error, when a statement fails. A path that is not a path (as a
 // file would be refused) is left out.
-bool LeggiPercorsiDelServer(QSqlDatabase server, PercorsiDelServer& letti, QSqlError& errore);
+bool LeggiPercorsiDelleClassi(QSqlDatabase server, PercorsiDelleClassi& letti, QSqlError& errore);
 // Writes them into the local register, inside the caller's transaction;
 // classi gives the local id of each class by the bytes of its uuid, and a
 // class missing from it is passed over. False, with errore, when a
 // statement fails.
-bool CopiaPercorsiDelServer(QSqlDatabase locale, const PercorsiDelServer& letti,
+bool CopiaPercorsiDelleClassi(QSqlDatabase locale, const PercorsiDelleClassi& letti,
                             const QHash<QByteArray, qint64>& classi, QString& errore);
 
 } // namespace Registro

@@ -1,4 +1,4 @@
-#include "registro/PercorsiDelServer.h"
+#include "registro/PercorsiDelleClassi.h"
 
 #include "registro/Codici.h"
 #include "percorsi/FilePercorso.h"
@@ -42,33 +42,37 @@ bool Scorri(QSqlDatabase server, const QString& sql, QByteArray& impronta, QSqlE
 
 } // namespace
 
-bool LeggiPercorsiDelServer(QSqlDatabase server, PercorsiDelServer& letti, QSqlError& errore)
+bool LeggiPercorsiDelleClassi(QSqlDatabase server, PercorsiDelleClassi& letti, QSqlError& errore)
 {
     letti = {};
     auto& classi = letti.classi;
-    const auto classe = [&](const QSqlQuery& q, int colonna) -> PercorsiDelServer::DiClasse& {
+    const auto classe = [&](const QSqlQuery& q, int colonna) -> PercorsiDelleClassi::DiClasse& {
         return classi[Codici::Uuid(QUuid(q.value(colonna).toString()))];
     };
     return Scorri(server, QStringLiteral("SELECT uuid::text, percorso::text FROM tesselo.classi ORDER BY uuid"),
                   letti.impronta, errore,
-                  [&](const QSqlQuery& q) { classe(q, 0).percorsoClasse = Uuid(q.value(1)); })
-        && Scorri(server, QStringLiteral("SELECT uuid::text, classe::text, nome FROM tesselo.gruppi ORDER BY uuid"),
+                  [&](const QSqlQuery& q) { classe(q, 0).percorsi.percorsoClasse = Uuid(q.value(1)); })
+        && Scorri(server, QStringLiteral("SELECT uuid::text, classe::text, nome, percorso::text FROM tesselo.gruppi"
+                                         " ORDER BY uuid"),
                   letti.impronta, errore,
                   [&](const QSqlQuery& q) {
-                      classe(q, 1).gruppi.append({0, Uuid(q.value(0)), NomePulito(q.value(2).toString())});
+                      Archivio::PercorsiDelServer& p = classe(q, 1).percorsi;
+                      p.gruppi.append({0, Uuid(q.value(0)), NomePulito(q.value(2).toString())});
+                      if (!q.value(3).isNull())
+                          p.perGruppo.insert(Uuid(q.value(0)), Uuid(q.value(3)));
                   })
         && Scorri(server, QStringLiteral("SELECT uuid::text, classe::text, dati::text FROM tesselo.percorsi ORDER BY uuid"),
                   letti.impronta, errore,
                   [&](const QSqlQuery& q) {
                       const Percorsi::Lettura letto = Percorsi::LeggiTesto(q.value(2).toString().toUtf8());
                       if (letto.percorso)
-                          classe(q, 1).percorsi.append({0, Uuid(q.value(0)), *letto.percorso});
+                          classe(q, 1).percorsi.percorsi.append({0, Uuid(q.value(0)), *letto.percorso});
                   })
         && Scorri(server, QStringLiteral("SELECT uuid::text, classe::text, gruppo::text, percorso::text FROM tesselo.bambini"
                                          " WHERE gruppo IS NOT NULL OR percorso IS NOT NULL ORDER BY uuid"),
                   letti.impronta, errore,
                   [&](const QSqlQuery& q) {
-                      classe(q, 1).perBambino.insert(Uuid(q.value(0)), {Uuid(q.value(2)), Uuid(q.value(3))});
+                      classe(q, 1).percorsi.perBambino.insert(Uuid(q.value(0)), {Uuid(q.value(2)), Uuid(q.value(3))});
                   })
         && Scorri(server, QStringLiteral("SELECT e.risposta::text, b.classe::text, e.bambino::text, e.percorso::text, e.passo"
                                          " FROM tesselo.esatte_percorsi() AS e JOIN tesselo.bambini AS b ON b.uuid = e.bambino"
@@ -78,14 +82,14 @@ bool LeggiPercorsiDelServer(QSqlDatabase server, PercorsiDelServer& letti, QSqlE
                   });
 }
 
-bool CopiaPercorsiDelServer(QSqlDatabase locale, const PercorsiDelServer& letti,
+bool CopiaPercorsiDelleClassi(QSqlDatabase locale, const PercorsiDelleClassi& letti,
                             const QHash<QByteArray, qint64>& classi, QString& errore)
 {
     for (auto c = letti.classi.cbegin(); c != letti.classi.cend(); ++c) {
         const qint64 id = classi.value(c.key());
         if (id == 0)
             continue;
-        if (!Archivio::CopiaPercorsiClasse(locale, id, c->gruppi, c->percorsi, c->percorsoClasse, c->perBambino, errore)
+        if (!Archivio::CopiaPercorsiClasse(locale, id, c->percorsi, errore)
             || !Archivio::SostituisciEsatteAltrove(locale, id, c->esatte, errore))
             return false;
     }
