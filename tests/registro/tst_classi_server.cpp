@@ -526,7 +526,8 @@ void TestClassiServer::percorsiDellaMaestra()
     // refused, what turns text around left out; a child joins a group; a
     // path read back as saved; paths assigned to the class, a group and a
     // child, the child's own first. Answers under a path count as progress,
-    // step by step, each once, and a path changed keeps them. A group
+    // step by step, each once, and a path changed keeps them; one whose step
+    // is none is stored without its path. A group
     // removed leaves its children in none, a path removed ends its
     // assignments and its answers keep its uuid. 1B's are out of reach.
     ArchivioServer maestra;
@@ -576,7 +577,7 @@ void TestClassiServer::percorsiDellaMaestra()
     const auto risposta = Sul(forme->uuid, 1, true, anna.id);
     QCOMPARE(maestra.registraTutte({risposta, risposta, Sul(forme->uuid, 1, true, anna.id), Sul(forme->uuid, 1, false, anna.id),
                                     Sul(forme->uuid, 2, true, anna.id), Sul(forme->uuid, 2, true, 0),
-                                    Sul(colori->uuid, 1, true, dario->id)}),
+                                    Sul(colori->uuid, 1, true, dario->id), Sul(forme->uuid, 0, true, anna.id)}),
              Accesso::Ok);
     QCOMPARE(Avanzamenti(maestra), (QStringList{"Anna: Forme 2/1", "Dario: Forme 0/0"}));
     PercorsoSalvato cambiato = *forme;
