@@ -153,6 +153,9 @@ private:
     // Binds and runs the insert of an answer: the class of the child, or
     // classe for a guest (or a child no longer in the register).
     static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino, qint64 classe);
+    // Adds to the chosen class the paths of another register whose uuid this
+    // one does not have, each under a name free in the class.
+    bool aggiungiPercorsi(const QList<PercorsoSalvato>& suoi);
     // A child of any class, and their class (0 for none).
     std::optional<Bambino> bambinoDi(qint64 id) const;
     qint64 classeDi(qint64 bambino) const;
