@@ -558,12 +558,13 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile, const Chiedi
         return std::nullopt;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
-        Server::Lega(q, LeggiRisposta(riga), d->uuid(nostro), classe);
+        // The file's rows hold the path and step from the tenth column on.
+        Server::Lega(q, LeggiRisposta(riga, 0, 9), d->uuid(nostro), classe);
         if (!d->scrivi(q))
             return false;
         aggiunte += q.numRowsAffected();
         return true;
-    });
+    }, [this](const QList<PercorsoSalvato>& suoi) { return aggiungiPercorsi(suoi); });
 }
 
 std::optional<QList<Computer>> ArchivioServer::computer() const

@@ -184,6 +184,38 @@ bool ArchivioServer::rimuoviPercorso(qint64 id)
     return true;
 }
 
+bool ArchivioServer::aggiungiPercorsi(const QList<PercorsoSalvato>& suoi)
+{
+    const QString classe = d->scelta();
+    QSqlQuery nomi = d->prepara(QStringLiteral("SELECT nome FROM tesselo.percorsi WHERE classe = CAST(? AS uuid)"));
+    nomi.addBindValue(classe);
+    if (!d->scrivi(nomi))
+        return false;
+    QSet<QString> presi;
+    while (nomi.next())
+        presi.insert(nomi.value(0).toString());
+    // A uuid the server has, in this class or in one this login does not
+    // see, is left as it is there.
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT INTO tesselo.percorsi (nome, dati, uuid, classe)"
+                                            " VALUES (?, CAST(? AS jsonb), CAST(? AS uuid), CAST(? AS uuid))"
+                                            " ON CONFLICT (uuid) DO NOTHING"));
+    for (const PercorsoSalvato& p : suoi) {
+        Percorso nuovo = p.percorso;
+        nuovo.nome = NomeLibero(NomePulito(nuovo.nome), presi);
+        if (p.uuid.isNull() || !Percorsi::ProblemaPercorso(nuovo).isEmpty())
+            continue;
+        q.bindValue(0, nuovo.nome);
+        q.bindValue(1, QString::fromUtf8(Percorsi::Testo(nuovo)));
+        q.bindValue(2, Server::Testo(p.uuid));
+        q.bindValue(3, classe);
+        if (!d->scrivi(q))
+            return false;
+        if (q.numRowsAffected() == 1)
+            presi.insert(nuovo.nome);
+    }
+    return true;
+}
+
 bool ArchivioServer::assegnaPercorso(Destinatario a, qint64 chi, qint64 percorso)
 {
     const QString classe = d->aperto ? d->sceltaPerScrivere() : QString();

@@ -218,6 +218,7 @@ private slots:
     void computerAggiornato();
     void percorsiDellaMaestra();
     void passoSuDueComputer();
+    void unioneConIPercorsi();
 };
 
 void TestClassiServer::laboratorioEAula()
@@ -660,6 +661,38 @@ void TestClassiServer::passoSuDueComputer()
     }
     QCOMPARE(progresso(aula), QStringList{"Anna: Forme 2/1"});
     QVERIFY(server.riavvia());
+    // The test's own connection went with the server: opened afresh.
+    QSqlDatabase::database("super", false).close();
+}
+
+void TestClassiServer::unioneConIPercorsi()
+{
+    // A computer's register merged into 1A brings the paths its answers were
+    // given under, by uuid (a name 1A has already gets one of its own), so
+    // that they count; merged again, nothing more.
+    const QString file = cartella->filePath("altro.sqlite");
+    QUuid forme;
+    {
+        Archivio altro;
+        QCOMPARE(altro.apri(file), Accesso::Ok);
+        const auto elsa = altro.salva({0, {}, "Elsa", {}, "mela"});
+        const auto suo = altro.salvaPercorso({0, {}, DueGiochi("Forme")});
+        QVERIFY(elsa && suo);
+        forme = suo->uuid;
+        QVERIFY(altro.assegnaPercorso(Destinatario::Bambino, elsa->id, suo->id));
+        QCOMPARE(altro.registraTutte({Sul(forme, 1, true, elsa->id), Sul(forme, 2, true, elsa->id)}), Accesso::Ok);
+    }
+    ArchivioServer maestra;
+    QCOMPARE(maestra.apri(imp(Maestra)), Accesso::Ok);
+    QVERIFY(maestra.salvaPercorso({0, {}, DueGiochi("Forme")}));
+    QCOMPARE(maestra.unisci(file), std::optional<int>(2));
+    QCOMPARE(maestra.unisci(file), std::optional<int>(0));
+    QStringList nomi;
+    for (const PercorsoSalvato& p : maestra.percorsi())
+        nomi << p.percorso.nome + (p.uuid == forme ? "*" : "");
+    QCOMPARE(nomi, (QStringList{"Forme", "Forme (2)*"}));
+    QCOMPARE(sql(QStringLiteral("SELECT string_agg(passo::text, ',' ORDER BY passo) FROM tesselo.risposte"
+                                " WHERE percorso = '%1'").arg(Testo(forme))).toString(), QStringLiteral("1,2"));
 }
 
 QTEST_GUILESS_MAIN(TestClassiServer)
