@@ -555,8 +555,9 @@ void TestClassiServer::percorsiDellaMaestra()
 
     const std::optional<PercorsoSalvato> forme = maestra.salvaPercorso({0, {}, DueGiochi("Forme")});
     QVERIFY2(forme, qPrintable(maestra.ultimoErrore()));
-    const std::optional<PercorsoSalvato> colori = maestra.salvaPercorso({0, {}, DueGiochi("Colori")});
+    const std::optional<PercorsoSalvato> colori = maestra.salvaPercorso({0, {}, DueGiochi(QStringLiteral("Colori\u202E"))});
     QVERIFY(colori && !forme->uuid.isNull());
+    QCOMPARE(colori->percorso.nome, QStringLiteral("Colori"));
     QVERIFY(!maestra.salvaPercorso({0, {}, DueGiochi("Forme")}));
     Percorso senzaMeta = DueGiochi("Troppo");
     senzaMeta.passi[0].esatte = 100;
