@@ -39,18 +39,6 @@ QString SelezionePercorsi()
         .arg(Percorsi::MassimoByte);
 }
 
-// nome, or the first of "nome (2)", "nome (3)"... that is not taken, cut to
-// a path's longest name.
-QString NomeLibero(const QString& nome, const QSet<QString>& presi)
-{
-    QString libero = nome;
-    for (int n = 2; presi.contains(libero); ++n) {
-        const QString numero = QStringLiteral(" (%1)").arg(n);
-        libero = nome.left(Percorso::MassimoNome - numero.size()) + numero;
-    }
-    return libero;
-}
-
 // ---- What the sender copies ----
 
 QSqlQuery Prepara(QSqlDatabase db, const QString& sql)

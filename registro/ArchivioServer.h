@@ -92,6 +92,11 @@ protected:
     void annulla() override;
 
 private:
+    // The paths of a merged file that the server lacks (by uuid), added to
+    // the chosen class inside the merge's transaction, so that the answers
+    // given under them count; a name the class has already gets one of its
+    // own (NomeLibero).
+    bool aggiungiPercorsi(const QList<PercorsoSalvato>& suoi);
     // Grants a class to a login user, or takes it back, through the
     // server's function of that name.
     bool concessione(const QString& funzione, qint64 classe, const QString& utente);

@@ -48,6 +48,16 @@ void OrdinaPercorsi(QList<PercorsoSalvato>& percorsi)
     });
 }
 
+QString NomeLibero(const QString& nome, const QSet<QString>& presi)
+{
+    QString libero = nome;
+    for (int n = 2; presi.contains(libero); ++n) {
+        const QString numero = QStringLiteral(" (%1)").arg(n);
+        libero = nome.left(Percorso::MassimoNome - numero.size()) + numero;
+    }
+    return libero;
+}
+
 qint64 PercorsoDi(qint64 bambino, qint64 gruppo, const PercorsiAssegnati& assegnati)
 {
     if (const qint64 proprio = assegnati.bambini.value(bambino))

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QUuid>
 #include <optional>
@@ -39,6 +40,9 @@ struct PercorsoSalvato {
 
 // Paths by name, as a person sorts them.
 void OrdinaPercorsi(QList<PercorsoSalvato>& percorsi);
+// nome, or the first of "nome (2)", "nome (3)"... that is not taken, cut to
+// a path's longest name: a path merged in beside one of the same name.
+QString NomeLibero(const QString& nome, const QSet<QString>& presi);
 
 // Whom a path is assigned to.
 enum class Destinatario { Classe, Gruppo, Bambino };
