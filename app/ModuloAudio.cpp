@@ -54,8 +54,9 @@ public:
         ferma();
         dati.setData(suono.campioni);
         dati.open(QIODevice::ReadOnly);
-        // A short sound goes to the sound server whole at once: it plays to
-        // its end even when this program is not scheduled while it plays.
+        // A short sound goes to the sound server whole before it starts: it
+        // plays to its end even when this program is not scheduled while it
+        // plays.
         return avvia(Formato(suono.frequenza, suono.canali), dati, suono.campioni.size());
     }
 
@@ -80,6 +81,12 @@ public:
 private:
     // The server holds up to byteAnticipo bytes not yet played, so that a
     // busy machine that leaves this thread waiting does not starve it.
+    // PulseAudio gives a stream about half of the latency asked for (the
+    // sink takes the rest), and once a stream has run dry it waits for
+    // nearly that half again before it plays on: a short sound's tail
+    // written late, after the server ran out, would never be heard. Asking
+    // for twice the length makes the stream hold all of it; a source no
+    // longer than that is then started only once it is all there.
     Riproduzione avvia(const QAudioFormat& formato, QIODevice& da, qint64 byteAnticipo)
     {
         const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
@@ -88,7 +95,7 @@ private:
         if (!dispositivo.isFormatSupported(formato))
             return Riproduzione::FormatoNonSupportato;
         uscita = std::make_unique<QAudioSink>(dispositivo, formato);
-        uscita->setBufferSize(qsizetype(byteAnticipo));
+        uscita->setBufferSize(qsizetype(2 * byteAnticipo));
         uscita->start(&da);
         return Riproduzione::Suona;
     }

@@ -4,7 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh asan gioco prove
-export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+# The leak check does not follow __tls_get_addr: GCC 12's sanitizer reads the
+# size of a library's thread-local block from a glibc heap header that a
+# block made by ASan's own allocator does not have (libjpeg's, loaded with
+# Qt's JPEG plugin), and its tracer then crashes on a made-up range. Those
+# blocks are ordinary heap blocks that each thread's own storage points to,
+# so the check still scans them and a leak is still found.
+export QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0
 # Leaks of the system's desktop libraries are suppressed by library name
 # (scripts/lsan.supp says why each one is there).
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
