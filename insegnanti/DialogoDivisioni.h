@@ -4,28 +4,26 @@
 #include <QDialog>
 
 class QComboBox;
-class QTableWidget;
+class QLabel;
 
 namespace Insegnanti {
 
 // The children of a class file whose one cell of surname and name splits in
 // more than one way ("ROSSI BIANCHI ANNA"): for each, the cell as the file
 // holds it, the surname chosen among its readings (the likeliest offered
-// first) and the name that leaves. Importing takes the readings shown.
+// first) and the name that leaves. Importing takes the readings shown. Row
+// r's controls are named "cella_r", "cognome_r" (the choice, reached with
+// Tab like any control) and "nome_r".
 class DialogoDivisioni : public QDialog {
     Q_OBJECT
 public:
     explicit DialogoDivisioni(const QList<Registro::Alunno>& incerti, QWidget* padre = nullptr);
     // The children with the readings now chosen.
     QList<Registro::Alunno> alunni() const;
-    // The table, its second column the surnames' choices.
-    QTableWidget* tabella() const { return righe; }
 
 private:
-    void mostraNome(int riga);
-
     QList<Registro::Alunno> incerti;
-    QTableWidget* righe;
+    QList<QComboBox*> cognomi;
 };
 
 } // namespace Insegnanti

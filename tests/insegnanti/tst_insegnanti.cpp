@@ -794,20 +794,23 @@ private slots:
         std::optional<int> seconda = 1;
         richieste().divisioni = [&](QWidget*, const QList<Registro::Alunno>& incerti) {
             DialogoDivisioni dialogo(incerti);
-            for (int r = 0; r < dialogo.tabella()->rowCount(); ++r) {
-                const auto* cognomi = qobject_cast<QComboBox*>(dialogo.tabella()->cellWidget(r, 1));
-                mostrati << dialogo.tabella()->item(r, 0)->text() + " = " + cognomi->currentText() + " / "
-                        + dialogo.tabella()->item(r, 2)->text();
-            }
+            const auto riga = [&](int r) {
+                return dialogo.findChild<QLabel*>(QStringLiteral("cella_%1").arg(r))->text() + " = "
+                    + dialogo.findChild<QComboBox*>(QStringLiteral("cognome_%1").arg(r))->currentText() + " / "
+                    + dialogo.findChild<QLabel*>(QStringLiteral("nome_%1").arg(r))->text();
+            };
+            for (int r = 0; r < incerti.size(); ++r)
+                mostrati << riga(r);
             if (!seconda)
                 return std::optional<QList<Registro::Alunno>>();
-            qobject_cast<QComboBox*>(dialogo.tabella()->cellWidget(1, 1))->setCurrentIndex(*seconda);
-            mostrati << dialogo.tabella()->item(1, 2)->text();
+            dialogo.findChild<QComboBox*>(QStringLiteral("cognome_1"))->setCurrentIndex(*seconda);
+            mostrati << riga(1);
             return std::optional(dialogo.alunni());
         };
         finestra.classe()->importa();
         QCOMPARE(mostrati, (QStringList{"LO BIANCO ANNA MARIA = Lo Bianco / Anna Maria",
-                                        "ROSSI BIANCHI ANNA = Rossi / Bianchi Anna", "Anna"}));
+                                        "ROSSI BIANCHI ANNA = Rossi / Bianchi Anna",
+                                        "ROSSI BIANCHI ANNA = Rossi Bianchi / Anna"}));
         QVERIFY2(d.messaggi.value(0).contains(QStringLiteral("3 bambini aggiunti")), qPrintable(d.messaggi.value(0)));
         QStringList nomi;
         for (const Registro::Bambino& b : archivio->bambini())
