@@ -28,7 +28,10 @@ namespace {
 const char* const ColonneRisposta =
     "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi, percorso, passo";
 constexpr int ColonnaPercorso = 9;
-const char* const ColonneBambino = "id, uuid, nome, cognome, simbolo, gruppo";
+// A child's group only when it is one of the child's class, whatever the
+// file says.
+const char* const ColonneBambino = "id, uuid, nome, cognome, simbolo,"
+    " (SELECT g.id FROM gruppi g WHERE g.id = bambini.gruppo AND g.classe = bambini.classe)";
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QtEndian>
 
@@ -88,7 +89,8 @@ const QList<QStringList> Migrazioni{
                     " nome TEXT NOT NULL,"
                     " anno_scolastico TEXT NOT NULL,"
                     " UNIQUE (nome, anno_scolastico))"),
-     QStringLiteral("INSERT OR IGNORE INTO classi VALUES (1, x'7e55e110c1a54e008000000000000001', 'La mia classe',"
+     QStringLiteral("INSERT OR IGNORE INTO classi (id, uuid, nome, anno_scolastico)"
+                    " VALUES (1, x'7e55e110c1a54e008000000000000001', 'La mia classe',"
                     " strftime('%Y', 'now', 'localtime', '-8 months') || '/'"
                     " || substr(strftime('%Y', 'now', 'localtime', '+4 months'), 3))"),
      QStringLiteral("CREATE TABLE bambini_classi ("
@@ -131,15 +133,17 @@ const QList<QStringList> Migrazioni{
     // keys, so triggers do what their clauses say: a class takes its groups
     // and paths with it, a group or path gone leaves nobody assigned to it,
     // a child gone takes their answers from elsewhere, and a child moved to
-    // another class leaves their group and path behind.
-    {QStringLiteral("CREATE TABLE percorsi ("
+    // another class leaves their group and path behind. As the step before,
+    // every statement holds on a file whose tables are already of this
+    // version (a column already there is added; see Migra).
+    {QStringLiteral("CREATE TABLE IF NOT EXISTS percorsi ("
                     " id INTEGER PRIMARY KEY,"
                     " uuid BLOB NOT NULL UNIQUE,"
                     " classe INTEGER NOT NULL REFERENCES classi (id) ON DELETE CASCADE,"
                     " nome TEXT NOT NULL,"
                     " dati TEXT NOT NULL,"
                     " UNIQUE (classe, nome))"),
-     QStringLiteral("CREATE TABLE gruppi ("
+     QStringLiteral("CREATE TABLE IF NOT EXISTS gruppi ("
                     " id INTEGER PRIMARY KEY,"
                     " uuid BLOB NOT NULL UNIQUE,"
                     " classe INTEGER NOT NULL REFERENCES classi (id) ON DELETE CASCADE,"
@@ -151,24 +155,24 @@ const QList<QStringList> Migrazioni{
      QStringLiteral("ALTER TABLE classi ADD COLUMN percorso INTEGER REFERENCES percorsi (id) ON DELETE SET NULL"),
      QStringLiteral("ALTER TABLE risposte ADD COLUMN percorso BLOB"),
      QStringLiteral("ALTER TABLE risposte ADD COLUMN passo INTEGER"),
-     QStringLiteral("CREATE INDEX risposte_percorso ON risposte (bambino, percorso, passo) WHERE percorso IS NOT NULL"),
-     QStringLiteral("CREATE TABLE esatte_altrove ("
+     QStringLiteral("CREATE INDEX IF NOT EXISTS risposte_percorso ON risposte (bambino, percorso, passo) WHERE percorso IS NOT NULL"),
+     QStringLiteral("CREATE TABLE IF NOT EXISTS esatte_altrove ("
                     " uuid BLOB PRIMARY KEY,"
                     " bambino INTEGER NOT NULL REFERENCES bambini (id) ON DELETE CASCADE,"
                     " percorso BLOB NOT NULL,"
                     " passo INTEGER NOT NULL)"),
-     QStringLiteral("CREATE TRIGGER classe_tolta AFTER DELETE ON classi BEGIN"
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS classe_tolta AFTER DELETE ON classi BEGIN"
                     " DELETE FROM gruppi WHERE classe = old.id;"
                     " DELETE FROM percorsi WHERE classe = old.id; END"),
-     QStringLiteral("CREATE TRIGGER gruppo_tolto AFTER DELETE ON gruppi BEGIN"
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS gruppo_tolto AFTER DELETE ON gruppi BEGIN"
                     " UPDATE bambini SET gruppo = NULL WHERE gruppo = old.id; END"),
-     QStringLiteral("CREATE TRIGGER percorso_tolto AFTER DELETE ON percorsi BEGIN"
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS percorso_tolto AFTER DELETE ON percorsi BEGIN"
                     " UPDATE classi SET percorso = NULL WHERE percorso = old.id;"
                     " UPDATE gruppi SET percorso = NULL WHERE percorso = old.id;"
                     " UPDATE bambini SET percorso = NULL WHERE percorso = old.id; END"),
-     QStringLiteral("CREATE TRIGGER bambino_tolto AFTER DELETE ON bambini BEGIN"
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS bambino_tolto AFTER DELETE ON bambini BEGIN"
                     " DELETE FROM esatte_altrove WHERE bambino = old.id; END"),
-     QStringLiteral("CREATE TRIGGER bambino_spostato AFTER UPDATE OF classe ON bambini"
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS bambino_spostato AFTER UPDATE OF classe ON bambini"
                     " WHEN new.classe IS NOT old.classe BEGIN"
                     " UPDATE bambini SET gruppo = NULL, percorso = NULL WHERE id = new.id; END")},
 };
@@ -406,11 +410,30 @@ Accesso Verifica(QSqlDatabase& db, QString& errore)
     return Accesso::Ok;
 }
 
+namespace {
+
+// A column a step adds that the table already has: the file's tables are
+// newer than its stamp, and the step is done.
+bool GiaAggiunta(const QString& istruzione, const QSqlError& errore)
+{
+    return istruzione.startsWith(QLatin1String("ALTER TABLE ")) && istruzione.contains(QLatin1String(" ADD COLUMN "))
+        && errore.databaseText().startsWith(QLatin1String("duplicate column name"));
+}
+
+} // namespace
+
 Accesso Migra(QSqlDatabase& db, QString& errore)
 {
     if (VersioneDi(db) == Versione)
         return Accesso::Ok;
     QSqlQuery q(db);
+    // A step that makes a table anew renames it into the old one's place:
+    // on a file whose tables are newer than its stamp, a later version's
+    // triggers name the old table, gone for that moment, and SQLite's
+    // check of every trigger at a rename would refuse it. The triggers
+    // are whole again once the rename is done.
+    q.exec(QStringLiteral("PRAGMA legacy_alter_table = ON"));
+    const auto ripristina = qScopeGuard([&] { QSqlQuery(db).exec(QStringLiteral("PRAGMA legacy_alter_table = OFF")); });
     const auto fallito = [&] {
         const QSqlError e = q.lastError().isValid() ? q.lastError() : db.lastError();
         errore = QStringLiteral("impossibile aggiornare il registro %1: %2").arg(Nome(db.databaseName()), Motivo(e));
@@ -433,7 +456,7 @@ Accesso Migra(QSqlDatabase& db, QString& errore)
     }
     for (int v = versione; v < Versione; ++v)
         for (const QString& istruzione : Migrazioni[v])
-            if (!q.exec(istruzione))
+            if (!q.exec(istruzione) && !GiaAggiunta(istruzione, q.lastError()))
                 return fallito();
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Versione)) || !db.commit())
         return fallito();

@@ -100,6 +100,10 @@ void TestPercorsiRegistro::gruppi()
     QVERIFY(!a.salva({0, {}, "Ugo", {}, "cane", piccoli->id}));
     QCOMPARE(a.ultimoErrore(), QStringLiteral("il gruppo non è nella classe"));
     QVERIFY(a.gruppi().isEmpty() && !a.rimuoviGruppo(piccoli->id));
+    // A child's row naming another class's group is read without it.
+    const auto ugo = a.salva({0, {}, "Ugo", {}, "cane"});
+    Valore(a.file(), QStringLiteral("UPDATE bambini SET gruppo = %1 WHERE id = %2").arg(piccoli->id).arg(ugo->id));
+    QCOMPARE(a.bambino(ugo->id)->gruppo, 0);
 
     QVERIFY(a.scegliClasse(prima));
     QVERIFY(a.rimuoviGruppo(grandi->id));
