@@ -180,7 +180,11 @@ void GestioneClasse::importa()
                                                   Testo::tr("File CSV (*.csv *.CSV *.txt);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
-    const EsitoOperazione esito = Importa(archivio, file);
+    const EsitoOperazione esito = Importa(archivio, file, [this](const QList<Registro::Alunno>& incerti) {
+        return richieste().divisioni(this, incerti);
+    });
+    if (esito.messaggio.isEmpty())
+        return;
     aggiorna();
     emit cambiata();
     richieste().informa(this, esito.messaggio, !esito.riuscito);

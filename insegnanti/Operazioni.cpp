@@ -17,17 +17,73 @@ QString Nome(const QString& file)
 {
     return QStringLiteral("«%1»").arg(QFileInfo(file).fileName());
 }
+
+
+QString Problema(const Registro::ProblemaClasse& problema)
+{
+    return Registro::DescriviProblema(problema, [](const char* testo, const char* commento) {
+        return Testo::tr(testo, commento);
+    });
+}
+
+// The uncertain splits taken as proposed, for the teacher to check.
+QString DaControllare(const QList<Registro::Alunno>& incerti)
+{
+    QStringList letti;
+    for (const Registro::Alunno& a : incerti)
+        letti << Testo::tr("«%1» come %2").arg(a.cella, Registro::Bambino{0, {}, a.nome, a.cognome, {}}.nomeCompleto());
+    return Testo::tr("Nome e cognome da controllare nella pagina della classe: %1.").arg(letti.join(QStringLiteral("; ")));
+}
+
+// The file's children with the teacher's reading of each uncertain split;
+// nothing when she gives up.
+std::optional<QList<Registro::Alunno>> Confermati(QList<Registro::Alunno> alunni, const ConfermaDivisioni& conferma)
+{
+    QList<qsizetype> dove;
+    QList<Registro::Alunno> incerti;
+    for (qsizetype i = 0; i < alunni.size(); ++i)
+        if (!alunni[i].modi.isEmpty()) {
+            dove << i;
+            incerti << alunni[i];
+        }
+    if (incerti.isEmpty())
+        return alunni;
+    const std::optional<QList<Registro::Alunno>> confermati = conferma(incerti);
+    if (!confermati || confermati->size() != incerti.size())
+        return std::nullopt;
+    for (qsizetype i = 0; i < dove.size(); ++i)
+        alunni[dove[i]] = confermati->at(i);
+    return alunni;
+}
+
 } // namespace
 
-EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file)
+EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file, const ConfermaDivisioni& conferma)
 {
-    const Registro::Importazione fatto = Registro::ImportaClasse(archivio, file);
-    if (!fatto.errore.isEmpty())
-        return {false, Testo::tr("Il file %1 non è stato importato: %2").arg(Nome(file), fatto.errore)};
+    Registro::Importazione fatto;
+    if (conferma) {
+        const Registro::LetturaClasse lettura = Registro::LeggiFileClasse(file);
+        if (lettura.problema)
+            fatto.problema = lettura.problema;
+        else if (const auto alunni = Confermati(lettura.alunni, conferma))
+            fatto = Registro::AggiungiAlunni(archivio, *alunni);
+        else
+            return {false, {}};
+    } else {
+        fatto = Registro::ImportaClasse(archivio, file);
+    }
+    if (fatto.problema)
+        return {false, Testo::tr("Il file %1 non è stato importato: %2").arg(Nome(file), Problema(fatto.problema))};
+    QStringList detto;
     if (!fatto.aggiunti)
-        return {true, Testo::tr("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.")
-                          .arg(Nome(file))};
-    return {true, Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(Nome(file))};
+        detto << Testo::tr("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.").arg(Nome(file));
+    else
+        detto << Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(Nome(file));
+    if (fatto.spostati)
+        detto << Testo::conta("%n bambini già nella classe sono passati al gruppo del file.", "", fatto.spostati);
+    if (!fatto.incerti.isEmpty())
+        detto << DaControllare(fatto.incerti);
+    return {true, detto.join(QLatin1Char(' '))};
 }
 
 EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)

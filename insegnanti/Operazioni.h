@@ -1,7 +1,10 @@
 #pragma once
 #include "registro/Archivio.h"
+#include "registro/FileClasse.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include <QString>
 
@@ -15,9 +18,17 @@ struct EsitoOperazione {
     QString messaggio;
 };
 
-// The children of a class file not in the class yet; nothing on any error,
-// which names the line.
-EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file);
+// The teacher's reading of the children whose name and surname the class
+// file holds in one cell that splits in more than one way (Alunno::modi):
+// the same children, each with the name and surname she confirms; nothing
+// when she gives up the import.
+using ConfermaDivisioni = std::function<std::optional<QList<Registro::Alunno>>(const QList<Registro::Alunno>& incerti)>;
+// The children of a class file not in the class yet, and the groups the
+// file gives; nothing on any error, which names the line and the column in
+// the language shown. Uncertain splits go to conferma; without it (the
+// command line) they are taken as proposed and the message names them.
+// Given up, nothing is done and the message is empty.
+EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file, const ConfermaDivisioni& conferma = {});
 // The answers of a period as CSV, written whole or not at all.
 EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {});
 // The answers of another register's file that this one does not hold yet;

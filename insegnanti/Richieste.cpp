@@ -2,6 +2,7 @@
 
 #include "insegnanti/DialoghiClasse.h"
 #include "insegnanti/DialogoBambino.h"
+#include "insegnanti/DialogoDivisioni.h"
 #include "insegnanti/Testo.h"
 
 #include <QDateEdit>
@@ -143,6 +144,14 @@ std::optional<qint64> ChiediClasse(QWidget* padre, const QString& testo, const Q
     return classi.at(i).id;
 }
 
+std::optional<QList<Registro::Alunno>> Divisioni(QWidget* padre, const QList<Registro::Alunno>& incerti)
+{
+    DialogoDivisioni dialogo(incerti, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.alunni();
+}
+
 QString Riga(QWidget* padre, const QString& testo)
 {
     return QInputDialog::getText(padre, Titolo(), testo).trimmed();
@@ -153,7 +162,7 @@ QString Riga(QWidget* padre, const QString& testo)
 Richieste& richieste()
 {
     static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino, StessoCodice,
-                       DatiClasse, NuovoAnno, ChiediClasse, Riga};
+                       DatiClasse, NuovoAnno, ChiediClasse, Divisioni, Riga};
     return r;
 }
 

@@ -2,6 +2,7 @@
 #include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
 #include "registro/Classe.h"
+#include "registro/FileClasse.h"
 
 #include <QDate>
 #include <QList>
@@ -52,6 +53,11 @@ struct Richieste {
     // One of classi, asked with testo: its id; nothing when the teacher gives up.
     std::function<std::optional<qint64>(QWidget* padre, const QString& testo, const QList<Registro::Classe>& classi)>
         sceltaClasse;
+    // The children of a class file whose surname and name split in more
+    // than one way, each with the reading the teacher confirms; nothing
+    // when she gives up the import.
+    std::function<std::optional<QList<Registro::Alunno>>(QWidget* padre, const QList<Registro::Alunno>& incerti)>
+        divisioni;
     // A line the teacher writes (a login user's name), asked with testo;
     // empty when she gives up.
     std::function<QString(QWidget* padre, const QString& testo)> riga;

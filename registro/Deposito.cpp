@@ -40,8 +40,8 @@ void Ordina(QList<Bambino>& bambini)
     QCollator ordine;
     ordine.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(bambini.begin(), bambini.end(), [&](const Bambino& a, const Bambino& b) {
-        const int c = ordine.compare(a.nome, b.nome);
-        return c != 0 ? c < 0 : ordine.compare(a.cognome, b.cognome) < 0;
+        const int c = ordine.compare(a.cognome, b.cognome);
+        return c != 0 ? c < 0 : ordine.compare(a.nome, b.nome) < 0;
     });
 }
 

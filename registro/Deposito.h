@@ -167,7 +167,7 @@ public:
     virtual bool assegnaClasse(qint64 classe, const QString& utente) { Q_UNUSED(classe) Q_UNUSED(utente) return false; }
     virtual bool togliClasse(qint64 classe, const QString& utente) { Q_UNUSED(classe) Q_UNUSED(utente) return false; }
 
-    // The chosen class's children, sorted by name then surname (see Ordina).
+    // The chosen class's children, sorted by surname then name (see Ordina).
     virtual QList<Bambino> bambini() const = 0;
     virtual std::optional<Bambino> bambino(qint64 id) const = 0;
     // Adds (id 0) or updates a child; fails when the symbol is taken or the
@@ -299,8 +299,9 @@ private:
 // The first and one past the last moment of a period, in local time, as
 // milliseconds since the epoch; an open end is the least or greatest value.
 std::pair<qint64, qint64> Estremi(const Periodo& periodo);
-// Children in the order every view shows them: name, then surname, letter
-// case and accents as a person sorts them.
+// Children in the order every view shows them, as Italian registers list
+// them: surname, then name (a child without surname first), letter case and
+// accents as a person sorts them.
 void Ordina(QList<Bambino>& bambini);
 // The first symbol of Simboli() no child of the class has.
 std::optional<QString> SimboloLibero(const QList<Bambino>& classe);

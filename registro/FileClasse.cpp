@@ -2,7 +2,10 @@
 
 #include <QFile>
 #include <QStringDecoder>
-#include <QStringTokenizer>
+
+#include <limits>
+#include <tuple>
+#include <variant>
 
 namespace Registro {
 
@@ -79,22 +82,10 @@ struct Record {
     QStringList campi;
 };
 
-// The separator the header line (the first that is not blank) uses: the more frequent of ";" and ",".
-QChar Separatore(const QString& testo)
-{
-    QString intestazione;
-    for (const QStringView riga : QStringTokenizer(testo, QLatin1Char('\n')))
-        if (!riga.trimmed().isEmpty()) {
-            intestazione = riga.toString();
-            break;
-        }
-    return intestazione.count(QLatin1Char(',')) > intestazione.count(QLatin1Char(';')) ? QLatin1Char(',')
-                                                                                       : QLatin1Char(';');
-}
-
 // Records as RFC 4180 has them: quoted fields may hold the separator, line
-// breaks and doubled quotes; lines end in LF or CR LF.
-QList<Record> Records(const QString& testo, QChar separatore)
+// breaks and doubled quotes; lines end in LF or CR LF. Those that start on
+// the lines up to finoARiga.
+QList<Record> Records(const QString& testo, QChar separatore, int finoARiga = std::numeric_limits<int>::max())
 {
     QList<Record> records;
     Record r{1, {}};
@@ -122,6 +113,8 @@ QList<Record> Records(const QString& testo, QChar separatore)
         } else if (c == QLatin1Char('\n')) {
             chiudiCampo();
             records << r;
+            if (riga >= finoARiga)
+                return records;
             r = {++riga, {}};
         } else if (c != QLatin1Char('\r')) {
             campo += c;
@@ -139,12 +132,97 @@ bool Vuoto(const Record& r)
     return std::all_of(r.campi.cbegin(), r.campi.cend(), [](const QString& c) { return c.trimmed().isEmpty(); });
 }
 
-qsizetype Colonna(const QStringList& intestazione, const char* nome)
+// The header is looked for on the file's first lines, below a title, the
+// school's name or a date.
+constexpr int RigheIntestazione = 10;
+
+// What a column of the header holds.
+enum class Ruolo { Nome, Cognome, Insieme, Gruppo };
+
+// The headers of each language's class files, in lower case and without
+// accents, as Chiave makes them.
+constexpr std::pair<Ruolo, const char*> Intestazioni[] = {
+    {Ruolo::Nome, "nome"},          {Ruolo::Nome, "first name"},   {Ruolo::Nome, "prenom"},
+    {Ruolo::Nome, "nombre"},        {Ruolo::Nome, "vorname"},      {Ruolo::Cognome, "cognome"},
+    {Ruolo::Cognome, "surname"},    {Ruolo::Cognome, "nom"},       {Ruolo::Cognome, "apellidos"},
+    {Ruolo::Cognome, "nachname"},   {Ruolo::Insieme, "alunno"},    {Ruolo::Insieme, "cognome e nome"},
+    {Ruolo::Gruppo, "gruppo"},      {Ruolo::Gruppo, "group"},      {Ruolo::Gruppo, "groupe"},
+    {Ruolo::Gruppo, "grupo"},       {Ruolo::Gruppo, "gruppe"},
+};
+
+// A header's cell compared without letter case, accents or extra blanks.
+QString Chiave(const QString& cella)
 {
-    for (qsizetype i = 0; i < intestazione.size(); ++i)
-        if (intestazione[i].trimmed().compare(QLatin1String(nome), Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    QString chiave = cella.normalized(QString::NormalizationForm_D);
+    chiave.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return chiave.simplified().toLower();
+}
+
+// The columns of a line read as a header; -1 for each it lacks.
+struct Colonne {
+    qsizetype nome = -1, cognome = -1, insieme = -1, gruppo = -1;
+
+    // Names the children: name and surname, or the two in one column.
+    bool complete() const { return (nome >= 0 && cognome >= 0) || (nome < 0 && cognome < 0 && insieme >= 0); }
+    bool qualcuna() const { return nome >= 0 || cognome >= 0 || insieme >= 0; }
+};
+
+Colonne ColonneDi(const QStringList& campi)
+{
+    Colonne c;
+    for (qsizetype i = campi.size() - 1; i >= 0; --i) {
+        const QString chiave = Chiave(campi[i]);
+        for (const auto& [ruolo, testo] : Intestazioni) {
+            if (chiave != QLatin1String(testo))
+                continue;
+            qsizetype& colonna = ruolo == Ruolo::Nome ? c.nome
+                : ruolo == Ruolo::Cognome             ? c.cognome
+                : ruolo == Ruolo::Insieme             ? c.insieme
+                                                      : c.gruppo;
+            colonna = i;  // the first of a header that names one twice
+        }
+    }
+    return c;
+}
+
+// The header among the first records: the first that names the children's
+// columns (trovata), else the first that names one of them, else none.
+struct Testata {
+    qsizetype record = -1;
+    Colonne colonne;
+    bool trovata = false;
+    qsizetype campi = 0;  // how many fields the separator made of it
+};
+
+Testata CercaIntestazione(const QList<Record>& records)
+{
+    Testata parziale;
+    for (qsizetype i = 0; i < records.size() && records[i].riga <= RigheIntestazione; ++i) {
+        const Colonne c = ColonneDi(records[i].campi);
+        if (c.complete())
+            return {i, c, true, records[i].campi.size()};
+        if (c.qualcuna() && parziale.record < 0)
+            parziale = {i, c, false, records[i].campi.size()};
+    }
+    return parziale;
+}
+
+// The separator under which the first lines show a header: the one that
+// finds the children's columns, with the most fields among several, ";"
+// before "," before a tab.
+QChar Separatore(const QString& testo)
+{
+    QChar scelto = QLatin1Char(';');
+    std::tuple<bool, bool, qsizetype> migliore{false, false, 0};
+    for (const QChar separatore : {QLatin1Char(';'), QLatin1Char(','), QLatin1Char('\t')}) {
+        const Testata t = CercaIntestazione(Records(testo, separatore, RigheIntestazione));
+        const std::tuple<bool, bool, qsizetype> questa{t.trovata, t.record >= 0, t.campi};
+        if (questa > migliore) {
+            migliore = questa;
+            scelto = separatore;
+        }
+    }
+    return scelto;
 }
 
 // What a spreadsheet would run as a formula, starting with one of these
@@ -185,66 +263,234 @@ bool StessoNome(const Bambino& b, const Alunno& a)
 
 } // namespace
 
+QString DescriviProblema(const ProblemaClasse& p, const Traduttore& traduci)
+{
+    const auto t = [&](const char* testo, const char* commento = nullptr) {
+        return traduci ? traduci(testo, commento) : QString::fromUtf8(testo);
+    };
+    switch (p.tipo) {
+    case ProblemaClasse::Nessuno: return {};
+    case ProblemaClasse::Codifiche:
+        return t(QT_TRANSLATE_NOOP("Insegnanti",
+                                   "riga %1: il file mescola UTF-8 e un'altra codifica; salvalo di nuovo in UTF-8"))
+            .arg(p.riga);
+    case ProblemaClasse::Vuoto:
+        return t(QT_TRANSLATE_NOOP("Insegnanti", "riga 1: il file è vuoto, manca l'intestazione con Nome e Cognome"));
+    case ProblemaClasse::Colonna: {
+        struct Intestazione {
+            const char* testo;
+            const char* commento;
+        };
+        static constexpr Intestazione Nome = QT_TRANSLATE_NOOP3("Insegnanti", "Nome", "una colonna del file di una classe");
+        static constexpr Intestazione Cognome
+            = QT_TRANSLATE_NOOP3("Insegnanti", "Cognome", "una colonna del file di una classe");
+        const Intestazione& c = p.colonna == ProblemaClasse::Colonne::Nome ? Nome : Cognome;
+        const QString colonna = t(c.testo, c.commento);
+        return t(QT_TRANSLATE_NOOP("Insegnanti", "riga %1: manca la colonna %2")).arg(p.riga).arg(colonna);
+    }
+    case ProblemaClasse::SenzaNome: return t(QT_TRANSLATE_NOOP("Insegnanti", "riga %1: manca il nome")).arg(p.riga);
+    case ProblemaClasse::NomeLungo:
+        return t(QT_TRANSLATE_NOOP("Insegnanti",
+                                   "riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno"))
+            .arg(p.riga)
+            .arg(LunghezzaNome);
+    case ProblemaClasse::GruppoLungo:
+        return t(QT_TRANSLATE_NOOP("Insegnanti", "riga %1: il nome del gruppo può avere al massimo %2 caratteri"))
+            .arg(p.riga)
+            .arg(LunghezzaNomeGruppo);
+    case ProblemaClasse::NonLeggibile: return t(QT_TRANSLATE_NOOP("Insegnanti", "il file non si può leggere"));
+    case ProblemaClasse::SenzaClasse: return t(QT_TRANSLATE_NOOP("Insegnanti", "scegli una classe"));
+    case ProblemaClasse::Contrassegni:
+        return t(QT_TRANSLATE_NOOP("Insegnanti", "i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto"))
+            .arg(Simboli().size());
+    case ProblemaClasse::DelRegistro: return p.dettaglio;
+    }
+    return {};
+}
+
+namespace {
+
+LetturaClasse Errore(ProblemaClasse::Tipo tipo, int riga = 0,
+                     ProblemaClasse::Colonne colonna = ProblemaClasse::Colonne::Nome)
+{
+    const ProblemaClasse problema{tipo, riga, colonna, {}};
+    return {{}, DescriviProblema(problema), problema};
+}
+
+// A cell as the export wrote it, cleaned.
+QString Pulita(const Record& r, qsizetype colonna)
+{
+    return NomePulito(SenzaApostrofo(r.campi.value(colonna).trimmed())).trimmed();
+}
+
+// The child of a line under the header; the problem when there is one.
+std::variant<Alunno, ProblemaClasse::Tipo> LeggiAlunno(const Record& r, const Colonne& c)
+{
+    Alunno a;
+    a.riga = r.riga;
+    if (c.nome >= 0) {
+        a.nome = CasoUsuale(Pulita(r, c.nome));
+        a.cognome = CasoUsuale(Pulita(r, c.cognome));
+    } else {
+        a.cella = Pulita(r, c.insieme);
+        // Longer than a name and a surname, it is refused unsplit.
+        if (a.cella.size() > 2 * LunghezzaNome + 1)
+            return ProblemaClasse::NomeLungo;
+        const Divisioni divisioni = DividiNome(a.cella);
+        if (!divisioni.modi.isEmpty()) {
+            a.nome = divisioni.modi.first().nome;
+            a.cognome = divisioni.modi.first().cognome;
+        }
+        if (!divisioni.certa)
+            a.modi = divisioni.modi;
+    }
+    if (c.gruppo >= 0)
+        a.gruppo = Pulita(r, c.gruppo);
+    if (a.nome.isEmpty())
+        return ProblemaClasse::SenzaNome;
+    if (a.nome.size() > LunghezzaNome || a.cognome.size() > LunghezzaNome)
+        return ProblemaClasse::NomeLungo;
+    if (a.gruppo.size() > LunghezzaNomeGruppo)
+        return ProblemaClasse::GruppoLungo;
+    return a;
+}
+
+} // namespace
+
 LetturaClasse LeggiClasse(const QByteArray& contenuto)
 {
     const auto [testo, rigaMista] = Decodifica(contenuto);
     if (rigaMista)
-        return {{}, QStringLiteral("riga %1: il file mescola UTF-8 e un'altra codifica; salvalo di nuovo in UTF-8")
-                        .arg(rigaMista)};
+        return Errore(ProblemaClasse::Codifiche, rigaMista);
     QList<Record> records = Records(testo, Separatore(testo));
     records.removeIf(Vuoto);
     if (records.isEmpty())
-        return {{}, QStringLiteral("riga 1: il file è vuoto, manca l'intestazione con Nome e Cognome")};
-    const Record& intestazione = records.first();
-    const qsizetype nome = Colonna(intestazione.campi, "Nome"), cognome = Colonna(intestazione.campi, "Cognome");
-    if (nome < 0 || cognome < 0)
-        return {{}, QStringLiteral("riga %1: manca la colonna %2")
-                        .arg(intestazione.riga)
-                        .arg(nome < 0 ? QStringLiteral("Nome") : QStringLiteral("Cognome"))};
+        return Errore(ProblemaClasse::Vuoto);
+    const Testata testata = CercaIntestazione(records);
+    if (!testata.trovata) {
+        const int riga = records.value(std::max<qsizetype>(testata.record, 0)).riga;
+        const bool senzaNome = testata.colonne.nome < 0 && testata.colonne.insieme < 0;
+        return Errore(ProblemaClasse::Colonna, riga,
+                      senzaNome || testata.colonne.cognome >= 0 ? ProblemaClasse::Colonne::Nome
+                                                                : ProblemaClasse::Colonne::Cognome);
+    }
     LetturaClasse lettura;
-    for (qsizetype i = 1; i < records.size(); ++i) {
-        const auto cella = [&](qsizetype colonna) {
-            return NomePulito(SenzaApostrofo(records[i].campi.value(colonna).trimmed())).trimmed();
-        };
-        const Alunno a{cella(nome), cella(cognome)};
-        if (a.nome.isEmpty())
-            return {{}, QStringLiteral("riga %1: manca il nome").arg(records[i].riga)};
-        if (a.nome.size() > LunghezzaNome || a.cognome.size() > LunghezzaNome)
-            return {{}, QStringLiteral("riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno")
-                            .arg(records[i].riga)
-                            .arg(LunghezzaNome)};
-        lettura.alunni << a;
+    for (qsizetype i = testata.record + 1; i < records.size(); ++i) {
+        const auto letto = LeggiAlunno(records[i], testata.colonne);
+        if (const auto* tipo = std::get_if<ProblemaClasse::Tipo>(&letto))
+            return Errore(*tipo, records[i].riga);
+        lettura.alunni << std::get<Alunno>(letto);
     }
     return lettura;
 }
 
-Importazione ImportaClasse(Deposito& archivio, const QString& file)
+LetturaClasse LeggiFileClasse(const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return {0, QStringLiteral("il file non si può leggere")};
+        return Errore(ProblemaClasse::NonLeggibile);
+    return LeggiClasse(f.readAll());
+}
+
+namespace {
+
+Importazione Fallita(ProblemaClasse problema)
+{
+    return {0, 0, DescriviProblema(problema), std::move(problema), {}};
+}
+
+Importazione Fallita(ProblemaClasse::Tipo tipo, const QString& dettaglio = {})
+{
+    return Fallita(ProblemaClasse{tipo, 0, ProblemaClasse::Colonne::Nome, dettaglio});
+}
+
+// The class's group of each name the file gives (in any letter case),
+// those the class lacks made; nothing when one cannot be, with the groups
+// made so far removed.
+std::optional<QHash<QString, qint64>> GruppiDelFile(Deposito& archivio, const QList<Alunno>& alunni, QString& errore)
+{
+    QHash<QString, qint64> gruppi;
+    for (const Gruppo& g : archivio.gruppi())
+        gruppi.insert(g.nome.toCaseFolded(), g.id);
+    QList<qint64> fatti;
+    for (const Alunno& a : alunni) {
+        const QString chiave = a.gruppo.toCaseFolded();
+        if (a.gruppo.isEmpty() || gruppi.contains(chiave))
+            continue;
+        const std::optional<Gruppo> fatto = archivio.salvaGruppo({0, QUuid::createUuid(), a.gruppo});
+        if (!fatto) {
+            errore = archivio.ultimoErrore();
+            for (const qint64 id : fatti)
+                archivio.rimuoviGruppo(id);
+            return std::nullopt;
+        }
+        fatti << fatto->id;
+        gruppi.insert(chiave, fatto->id);
+    }
+    return gruppi;
+}
+
+} // namespace
+
+Importazione AggiungiAlunni(Deposito& archivio, const QList<Alunno>& alunni)
+{
     if (!archivio.classeScelta())
-        return {0, QStringLiteral("scegli una classe")};
-    const LetturaClasse lettura = LeggiClasse(f.readAll());
-    if (!lettura.errore.isEmpty())
-        return {0, lettura.errore};
+        return Fallita(ProblemaClasse::SenzaClasse);
     QList<Bambino> classe = archivio.bambini();
     QList<Bambino> nuovi;
-    for (const Alunno& a : lettura.alunni) {
-        const auto presente = [&](const Bambino& b) { return StessoNome(b, a); };
-        if (std::any_of(classe.cbegin(), classe.cend(), presente))
+    // Children already in the class whom the file puts in a group, and
+    // which of the file's lines each one is.
+    QList<std::pair<Bambino, const Alunno*>> spostati;
+    QList<const Alunno*> diNuovi;
+    for (const Alunno& a : alunni) {
+        const auto presente = std::find_if(classe.begin(), classe.end(), [&](const Bambino& b) { return StessoNome(b, a); });
+        if (presente != classe.end()) {
+            if (presente->id && !a.gruppo.isEmpty())
+                spostati.append({*presente, &a});
             continue;
+        }
         const auto simbolo = SimboloLibero(classe);
         if (!simbolo)
-            return {0, QStringLiteral("i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto")
-                           .arg(Simboli().size())};
-        const Bambino b{0, QUuid::createUuid(), a.nome, a.cognome, *simbolo};
+            return Fallita(ProblemaClasse::Contrassegni);
+        Bambino b{0, QUuid::createUuid(), a.nome, a.cognome, *simbolo};
         classe << b;
         nuovi << b;
+        diNuovi << &a;
     }
+    QString errore;
+    const std::optional<QHash<QString, qint64>> gruppi = GruppiDelFile(archivio, alunni, errore);
+    if (!gruppi)
+        return Fallita(ProblemaClasse::DelRegistro, errore);
+    const auto gruppoDi = [&](const Alunno& a) { return a.gruppo.isEmpty() ? 0 : gruppi->value(a.gruppo.toCaseFolded()); };
+    for (qsizetype i = 0; i < nuovi.size(); ++i)
+        nuovi[i].gruppo = gruppoDi(*diNuovi[i]);
+    int cambiati = 0;
+    for (auto& [b, a] : spostati)
+        if (const qint64 gruppo = gruppoDi(*a); gruppo != b.gruppo) {
+            b.gruppo = gruppo;
+            nuovi << b;
+            ++cambiati;
+        }
     if (!archivio.salvaTutti(nuovi))
-        return {0, archivio.ultimoErrore()};
-    return {int(nuovi.size()), {}};
+        return Fallita(ProblemaClasse::DelRegistro, archivio.ultimoErrore());
+    return {int(nuovi.size()) - cambiati, cambiati, {}, {}, {}};
+}
+
+Importazione ImportaClasse(Deposito& archivio, const QString& file)
+{
+    const LetturaClasse lettura = LeggiFileClasse(file);
+    if (lettura.problema.tipo == ProblemaClasse::NonLeggibile)
+        return Fallita(lettura.problema);
+    if (!archivio.classeScelta())
+        return Fallita(ProblemaClasse::SenzaClasse);
+    if (lettura.problema)
+        return Fallita(lettura.problema);
+    Importazione fatta = AggiungiAlunni(archivio, lettura.alunni);
+    if (!fatta.problema)
+        for (const Alunno& a : lettura.alunni)
+            if (!a.modi.isEmpty())
+                fatta.incerti << a;
+    return fatta;
 }
 
 QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo)

@@ -853,6 +853,99 @@ Das Klassenbuch ist %1
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>Die Klasse %1 wurde „%2“ nicht entzogen: %3</translation>
     </message>
+    <message>
+        <source>riga %1: il file mescola UTF-8 e un&apos;altra codifica; salvalo di nuovo in UTF-8</source>
+        <translation>Zeile %1: Die Datei mischt UTF-8 und eine andere Kodierung; speichere sie erneut als UTF-8</translation>
+    </message>
+    <message>
+        <source>riga 1: il file è vuoto, manca l&apos;intestazione con Nome e Cognome</source>
+        <translation>Zeile 1: Die Datei ist leer, die Kopfzeile mit Vorname und Nachname fehlt</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>riga %1: manca la colonna %2</source>
+        <translation>Zeile %1: Die Spalte %2 fehlt</translation>
+    </message>
+    <message>
+        <source>riga %1: manca il nome</source>
+        <translation>Zeile %1: Der Vorname fehlt</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno</source>
+        <translation>Zeile %1: Vorname und Nachname dürfen jeweils höchstens %2 Zeichen haben</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome del gruppo può avere al massimo %2 caratteri</source>
+        <translation>Zeile %1: Der Name der Gruppe darf höchstens %2 Zeichen haben</translation>
+    </message>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>scegli una classe</source>
+        <translation>wähle eine Klasse</translation>
+    </message>
+    <message>
+        <source>i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto</source>
+        <translation>es gibt mehr Kinder als Zeichen (%1): keines wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>«%1» come %2</source>
+        <translation>„%1“ als %2</translation>
+    </message>
+    <message>
+        <source>Nome e cognome da controllare nella pagina della classe: %1.</source>
+        <translation>Vorname und Nachname auf der Seite der Klasse prüfen: %1.</translation>
+    </message>
+    <message>
+        <source>Nomi e cognomi da controllare</source>
+        <translation>Vor- und Nachnamen prüfen</translation>
+    </message>
+    <message>
+        <source>Nel file, questi bambini hanno cognome e nome in una sola colonna, e si possono dividere in più modi. Scegli il cognome di ciascuno; il resto è il nome.</source>
+        <translation>In der Datei stehen Nachname und Vorname dieser Kinder in einer einzigen Spalte, die sich auf mehrere Arten trennen lässt. Wähle jeweils den Nachnamen; der Rest ist der Vorname.</translation>
+    </message>
+    <message>
+        <source>Nel file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>(nessun cognome)</source>
+        <translation>(kein Nachname)</translation>
+    </message>
+    <message>
+        <source>Cognome di «%1»</source>
+        <translation>Nachname von „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Importa</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini già nella classe sono passati al gruppo del file.</source>
+        <translation>
+            <numerusform>%n Kind, das schon in der Klasse war, ist in die Gruppe der Datei gewechselt.</numerusform>
+            <numerusform>%n Kinder, die schon in der Klasse waren, sind in die Gruppe der Datei gewechselt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -853,6 +853,99 @@ The register is %1
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>The class %1 was not taken back from “%2”: %3</translation>
     </message>
+    <message>
+        <source>riga %1: il file mescola UTF-8 e un&apos;altra codifica; salvalo di nuovo in UTF-8</source>
+        <translation>line %1: the file mixes UTF-8 and another encoding; save it again as UTF-8</translation>
+    </message>
+    <message>
+        <source>riga 1: il file è vuoto, manca l&apos;intestazione con Nome e Cognome</source>
+        <translation>line 1: the file is empty, the header with First name and Surname is missing</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>riga %1: manca la colonna %2</source>
+        <translation>line %1: the column %2 is missing</translation>
+    </message>
+    <message>
+        <source>riga %1: manca il nome</source>
+        <translation>line %1: the first name is missing</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno</source>
+        <translation>line %1: the first name and the surname may have at most %2 characters each</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome del gruppo può avere al massimo %2 caratteri</source>
+        <translation>line %1: the group&apos;s name may have at most %2 characters</translation>
+    </message>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>scegli una classe</source>
+        <translation>choose a class</translation>
+    </message>
+    <message>
+        <source>i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto</source>
+        <translation>there are more children than symbols (%1): none was added</translation>
+    </message>
+    <message>
+        <source>«%1» come %2</source>
+        <translation>“%1” as %2</translation>
+    </message>
+    <message>
+        <source>Nome e cognome da controllare nella pagina della classe: %1.</source>
+        <translation>First name and surname to check on the class page: %1.</translation>
+    </message>
+    <message>
+        <source>Nomi e cognomi da controllare</source>
+        <translation>First names and surnames to check</translation>
+    </message>
+    <message>
+        <source>Nel file, questi bambini hanno cognome e nome in una sola colonna, e si possono dividere in più modi. Scegli il cognome di ciascuno; il resto è il nome.</source>
+        <translation>In the file, these children have their surname and first name in one column, which can be split in more than one way. Choose each child&apos;s surname; the rest is the first name.</translation>
+    </message>
+    <message>
+        <source>Nel file</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>(nessun cognome)</source>
+        <translation>(no surname)</translation>
+    </message>
+    <message>
+        <source>Cognome di «%1»</source>
+        <translation>Surname of “%1”</translation>
+    </message>
+    <message>
+        <source>&amp;Importa</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini già nella classe sono passati al gruppo del file.</source>
+        <translation>
+            <numerusform>%n child already in the class moved to the group the file gives.</numerusform>
+            <numerusform>%n children already in the class moved to the group the file gives.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

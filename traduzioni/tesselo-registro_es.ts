@@ -853,6 +853,99 @@ El registro es %1
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>La clase %1 no se le ha quitado a «%2»: %3</translation>
     </message>
+    <message>
+        <source>riga %1: il file mescola UTF-8 e un&apos;altra codifica; salvalo di nuovo in UTF-8</source>
+        <translation>línea %1: el archivo mezcla UTF-8 y otra codificación; guárdalo de nuevo en UTF-8</translation>
+    </message>
+    <message>
+        <source>riga 1: il file è vuoto, manca l&apos;intestazione con Nome e Cognome</source>
+        <translation>línea 1: el archivo está vacío, falta el encabezado con Nombre y Apellidos</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>riga %1: manca la colonna %2</source>
+        <translation>línea %1: falta la columna %2</translation>
+    </message>
+    <message>
+        <source>riga %1: manca il nome</source>
+        <translation>línea %1: falta el nombre</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno</source>
+        <translation>línea %1: el nombre y los apellidos pueden tener como máximo %2 caracteres cada uno</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome del gruppo può avere al massimo %2 caratteri</source>
+        <translation>línea %1: el nombre del grupo puede tener como máximo %2 caracteres</translation>
+    </message>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>scegli una classe</source>
+        <translation>elige una clase</translation>
+    </message>
+    <message>
+        <source>i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto</source>
+        <translation>hay más niños que símbolos (%1): no se ha añadido ninguno</translation>
+    </message>
+    <message>
+        <source>«%1» come %2</source>
+        <translation>«%1» como %2</translation>
+    </message>
+    <message>
+        <source>Nome e cognome da controllare nella pagina della classe: %1.</source>
+        <translation>Nombre y apellidos que revisar en la página de la clase: %1.</translation>
+    </message>
+    <message>
+        <source>Nomi e cognomi da controllare</source>
+        <translation>Nombres y apellidos que revisar</translation>
+    </message>
+    <message>
+        <source>Nel file, questi bambini hanno cognome e nome in una sola colonna, e si possono dividere in più modi. Scegli il cognome di ciascuno; il resto è il nome.</source>
+        <translation>En el archivo, estos niños tienen los apellidos y el nombre en una sola columna, que se puede dividir de varias maneras. Elige los apellidos de cada uno; el resto es el nombre.</translation>
+    </message>
+    <message>
+        <source>Nel file</source>
+        <translation>En el archivo</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>(nessun cognome)</source>
+        <translation>(sin apellidos)</translation>
+    </message>
+    <message>
+        <source>Cognome di «%1»</source>
+        <translation>Apellidos de «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Importa</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini già nella classe sono passati al gruppo del file.</source>
+        <translation>
+            <numerusform>%n niño que ya estaba en la clase ha pasado al grupo del archivo.</numerusform>
+            <numerusform>%n niños que ya estaban en la clase han pasado al grupo del archivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

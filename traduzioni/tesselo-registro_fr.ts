@@ -853,6 +853,99 @@ Le registre est %1
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
         <translation>La classe %1 n&apos;a pas été retirée à « %2 » : %3</translation>
     </message>
+    <message>
+        <source>riga %1: il file mescola UTF-8 e un&apos;altra codifica; salvalo di nuovo in UTF-8</source>
+        <translation>ligne %1 : le fichier mélange l&apos;UTF-8 et un autre codage ; enregistrez-le à nouveau en UTF-8</translation>
+    </message>
+    <message>
+        <source>riga 1: il file è vuoto, manca l&apos;intestazione con Nome e Cognome</source>
+        <translation>ligne 1 : le fichier est vide, il manque l&apos;en-tête avec Prénom et Nom</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <comment>una colonna del file di una classe</comment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>riga %1: manca la colonna %2</source>
+        <translation>ligne %1 : il manque la colonne %2</translation>
+    </message>
+    <message>
+        <source>riga %1: manca il nome</source>
+        <translation>ligne %1 : il manque le prénom</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome e il cognome possono avere al massimo %2 caratteri ciascuno</source>
+        <translation>ligne %1 : le prénom et le nom peuvent avoir au plus %2 caractères chacun</translation>
+    </message>
+    <message>
+        <source>riga %1: il nome del gruppo può avere al massimo %2 caratteri</source>
+        <translation>ligne %1 : le nom du groupe peut avoir au plus %2 caractères</translation>
+    </message>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>scegli una classe</source>
+        <translation>choisissez une classe</translation>
+    </message>
+    <message>
+        <source>i bambini sono più dei contrassegni (%1): nessuno è stato aggiunto</source>
+        <translation>il y a plus d&apos;enfants que de symboles (%1) : aucun n&apos;a été ajouté</translation>
+    </message>
+    <message>
+        <source>«%1» come %2</source>
+        <translation>« %1 » comme %2</translation>
+    </message>
+    <message>
+        <source>Nome e cognome da controllare nella pagina della classe: %1.</source>
+        <translation>Prénom et nom à vérifier sur la page de la classe : %1.</translation>
+    </message>
+    <message>
+        <source>Nomi e cognomi da controllare</source>
+        <translation>Prénoms et noms à vérifier</translation>
+    </message>
+    <message>
+        <source>Nel file, questi bambini hanno cognome e nome in una sola colonna, e si possono dividere in più modi. Scegli il cognome di ciascuno; il resto è il nome.</source>
+        <translation>Dans le fichier, ces enfants ont leur nom et leur prénom dans une seule colonne, qui peut se diviser de plusieurs façons. Choisissez le nom de chacun ; le reste est le prénom.</translation>
+    </message>
+    <message>
+        <source>Nel file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message>
+        <source>Cognome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>(nessun cognome)</source>
+        <translation>(pas de nom)</translation>
+    </message>
+    <message>
+        <source>Cognome di «%1»</source>
+        <translation>Nom de « %1 »</translation>
+    </message>
+    <message>
+        <source>&amp;Importa</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini già nella classe sono passati al gruppo del file.</source>
+        <translation>
+            <numerusform>%n enfant déjà dans la classe est passé dans le groupe du fichier.</numerusform>
+            <numerusform>%n enfants déjà dans la classe sont passés dans le groupe du fichier.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

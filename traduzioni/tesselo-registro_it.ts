@@ -59,5 +59,12 @@
             <numerusform>%n classi sono passate al nuovo anno scolastico, con i loro bambini e le loro risposte.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n bambini già nella classe sono passati al gruppo del file.</source>
+        <translation>
+            <numerusform>%n bambino già nella classe è passato al gruppo del file.</numerusform>
+            <numerusform>%n bambini già nella classe sono passati al gruppo del file.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -137,14 +137,14 @@ private slots:
         QCOMPARE(scelta->currentIndex(), 0);
         QVERIFY(finestra.windowTitle().contains(Registro::NomeConAnno(classi[0])));
         auto* bambini = finestra.classe()->findChild<QListWidget*>("bambini");
-        QCOMPARE(Righe(bambini), QStringList({"Giulia Rossi", "Mattia D'Angelo", "Nicolò"}));
+        QCOMPARE(Righe(bambini), QStringList({"Nicolò", "Mattia D'Angelo", "Giulia Rossi"}));
         const QStringList righe1A = RigheBambini(finestra.sintesi()->tabella());
         QCOMPARE(righe1A.size(), 3);
 
         scelta->setCurrentIndex(1);
         QCOMPARE(archivio.classeScelta()->id, classi[1].id);
         QVERIFY(finestra.windowTitle().contains(Registro::NomeConAnno(classi[1])));
-        QCOMPARE(Righe(bambini), QStringList({"Giulia Bianchi", "Leonardo Esposito", "Sofia"}));
+        QCOMPARE(Righe(bambini), QStringList({"Sofia", "Giulia Bianchi", "Leonardo Esposito"}));
         const QStringList righe2B = RigheBambini(finestra.sintesi()->tabella());
         QCOMPARE(righe2B.size(), 3);
         QVERIFY(std::none_of(righe2B.begin(), righe2B.end(), [&](const QString& r) { return righe1A.contains(r); }));
@@ -203,7 +203,7 @@ private slots:
         FinestraRegistro finestra(archivio);
         Dialoghi d;
         auto* bambini = finestra.classe()->findChild<QListWidget*>("bambini");
-        bambini->setCurrentRow(0);
+        bambini->setCurrentRow(2);
         const qint64 giulia = finestra.classe()->scelto();
         QCOMPARE(archivio.bambino(giulia)->nome, QString("Giulia"));
         const QList<Registro::Classe> tutte = archivio.classi();
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(d.offerte.size(), 2);
         QVERIFY(std::none_of(d.offerte.begin(), d.offerte.end(),
                              [&](const Registro::Classe& c) { return c.id == classi[0].id; }));
-        QCOMPARE(Righe(bambini), QStringList({"Mattia D'Angelo", "Nicolò"}));
+        QCOMPARE(Righe(bambini), QStringList({"Nicolò", "Mattia D'Angelo"}));
         QVERIFY(archivio.scegliClasse(treC));
         QCOMPARE(archivio.bambini().size(), 1);
 

@@ -8,6 +8,7 @@
 #include "tests/support/TestoSta.h"
 
 #include "insegnanti/FinestraRegistro.h"
+#include "insegnanti/Operazioni.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/Testo.h"
@@ -283,6 +284,36 @@ private slots:
         InLingua in(lingua);
         QVERIFY(in.riuscita);
         QCOMPARE(ParoleMostrate(registrate), mostrate);
+    }
+
+    void importaSbagliato_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("it") << "it" << "non è stato importato: riga 2: manca la colonna Cognome";
+        QTest::newRow("en") << "en" << "was not imported: line 2: the column Surname is missing";
+        QTest::newRow("fr") << "fr" << "n'a pas été importé : ligne 2 : il manque la colonne Nom";
+        QTest::newRow("es") << "es" << "no se ha importado: línea 2: falta la columna Apellidos";
+        QTest::newRow("de") << "de" << "wurde nicht importiert: Zeile 2: Die Spalte Nachname fehlt";
+    }
+    // A class file refused is told wholly in the language shown, its line
+    // and the column it lacks, named as that language's files name it.
+    void importaSbagliato()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QString, motivo);
+        QTemporaryDir cartella;
+        Registro::Archivio archivio;
+        QCOMPARE(archivio.apri(cartella.filePath("registro.sqlite")), Registro::Accesso::Ok);
+        const QString file = cartella.filePath("classe.csv");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Classe 1A\nNome;Classe\nAnna;1A\n") > 0);
+        f.close();
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        const EsitoOperazione esito = Importa(archivio, file);
+        QVERIFY(!esito.riuscito);
+        QVERIFY2(esito.messaggio.endsWith(motivo), qPrintable(esito.messaggio));
     }
 
     void rigaDiComando_data()

@@ -173,9 +173,9 @@ void TestArchivio::bambiniEContrassegni()
     QVERIFY(a.salva({0, {}, "Luca", {}, "cane"}));        // anna's old symbol is free again
     const QList<Bambino> classe = a.bambini();
     QCOMPARE(classe.size(), 3);
-    QCOMPARE(classe[0].nome, QStringLiteral("Annalisa"));  // sorted by name, letter case aside
-    QCOMPARE(classe[1].nome, QStringLiteral("Luca"));
-    QCOMPARE(classe[2], *zoe);
+    QCOMPARE(classe[0].nome, QStringLiteral("Luca"));  // sorted by surname (none first), then name, letter case aside
+    QCOMPARE(classe[1], *zoe);
+    QCOMPARE(classe[2].nome, QStringLiteral("Annalisa"));
     QCOMPARE(SimboloLibero(classe), QStringLiteral("coniglio"));
 
     QList<Bambino> nuovi{{0, {}, "Pia", {}, "orso"}, {0, {}, "Teo", {}, "orso"}};
@@ -533,13 +533,13 @@ void TestArchivio::unisci()
     QCOMPARE(Contenuto(loro) + Contenuto(loro + "-wal"), loroPrima);
     const QList<Bambino> classe = a.bambini();
     QCOMPARE(classe.size(), 4);
-    QCOMPARE(classe[0].simbolo, QStringLiteral("gatto"));   // ours kept
+    QCOMPARE(classe[3].simbolo, QStringLiteral("gatto"));   // ours kept
     QCOMPARE(classe[1].nome, QStringLiteral("Lea"));
     QCOMPARE(classe[1].simbolo, QStringLiteral("coniglio"));  // cane is Ugo's here: the first free one
     QCOMPARE(classe[2].nome, QStringLiteral("Teo 🦄"));
     QCOMPARE(classe[2].cognome, QStringLiteral("O'Neil"));
     QCOMPARE(classe[2].simbolo, QStringLiteral("leone"));
-    QCOMPARE(classe[3], *ugoNostro);
+    QCOMPARE(classe[0], *ugoNostro);
     QCOMPARE(a.risposteDi(anna->id), 2);
     QCOMPARE(a.risposteDi(ugoNostro->id), 1);
     QCOMPARE(a.risposteDi(classe[2].id), 1);

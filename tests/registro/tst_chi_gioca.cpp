@@ -122,7 +122,7 @@ private slots:
     {
         QTest::addColumn<int>("scelto");
         QTest::addRow("il primo") << 0;
-        QTest::addRow("uno con un omonimo") << 3;
+        QTest::addRow("uno con un omonimo") << 2;
         QTest::addRow("l'ospite") << 5;
     }
     void conClasse_ilSimboloSceltoRegistraPerQuelBambino()
@@ -145,8 +145,9 @@ private slots:
         QStringList nomi;
         for (const QAbstractButton* s : simboli)
             nomi.append(s->accessibleName());
-        // Sorted by name; the two Giulias told apart by their surnames.
-        QCOMPARE(nomi, QStringList({"Giulia Bianchi", "Giulia Rossi", "Mattia", "Nicolò", "Sofia", "ospite"}));
+        // Sorted by surname, then name, those without a surname first; the
+        // two Giulias told apart by their surnames.
+        QCOMPARE(nomi, QStringList({"Nicolò", "Sofia", "Giulia Bianchi", "Mattia", "Giulia Rossi", "ospite"}));
 
         const QString nome = nomi.at(scelto);
         ClasseProva::ScegliSimbolo(scelto);

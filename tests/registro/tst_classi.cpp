@@ -168,8 +168,8 @@ void TestClassi::migrazione()
                         AnnoScolasticoDi(QDate::currentDate())};
     QCOMPARE(a.classi(), QList<Classe>{attesa});
     QCOMPARE(a.classeScelta(), attesa);
-    QCOMPARE(a.bambini().value(0), (Bambino{7, QUuid(QStringLiteral("00112233-4455-6677-8899-aabbccddeeff")), "Anna", "Rossi", "gatto"}));
-    QCOMPARE(Nomi(a), (QStringList{"Anna/gatto", "Luca/cane"}));
+    QCOMPARE(a.bambini().value(1), (Bambino{7, QUuid(QStringLiteral("00112233-4455-6677-8899-aabbccddeeff")), "Anna", "Rossi", "gatto"}));
+    QCOMPARE(Nomi(a), (QStringList{"Luca/cane", "Anna/gatto"}));
     QCOMPARE(Risposte(a), (QStringList{"SI:7", "SI:7", "SI:0"}));
     QCOMPARE(Conta(percorso, "SELECT count(*) FROM risposte WHERE classe = 1"), 3);
     QCOMPARE(Sql(percorso, {"SELECT name FROM pragma_index_info('risposte_classe') WHERE seqno = 0"}).toString(),
@@ -325,8 +325,8 @@ void TestClassi::unisciFileDiUnaClasse()
     qint64 prima = 0;
     const Classe seconda = dueClassi(a, QStringLiteral("unisci-una-%1.sqlite").arg(versione), &prima);
     QCOMPARE(a.unisci(altro), 3);
-    QCOMPARE(Nomi(a), (QStringList{"Anna/gatto", "Luca/cane"}));
-    QCOMPARE(a.risposteDi(a.bambini().first().id), 2);
+    QCOMPARE(Nomi(a), (QStringList{"Luca/cane", "Anna/gatto"}));
+    QCOMPARE(a.risposteDi(a.bambini().last().id), 2);
     QCOMPARE(Risposte(a).size(), 3);
     QCOMPARE(a.unisci(altro), 0);
 

@@ -2,6 +2,7 @@
 // into the register, and the export of every answer.
 #include "registro/FileClasse.h"
 #include "registro/Giochi.h"
+#include "registro/PercorsiClasse.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,7 +37,11 @@ private slots:
     void leggi();
     void errori_data();
     void errori();
+    void dividi_data();
+    void dividi();
+    void problemi();
     void importa();
+    void gruppi();
     void troppiBambini();
     void esporta();
     void formuleInerti();
@@ -70,6 +75,28 @@ void TestFileClasse::leggi_data()
     QTest::newRow("NUL and direction controls dropped")
         << QByteArray("Nome;Cognome\nZo\xC3\xAB\x00;\xE2\x80\xAEissoR\xE2\x80\xAC\n", 31)
         << QList<Alunno>{{"Zoë", "issoR"}};
+    // The school office's files: a title above the header, tabs, another
+    // language's headers, names in capitals.
+    QTest::newRow("title lines above the header, tabs")
+        << QByteArray("Scuola primaria \"G. Rodari\"\r\nClasse 1A\t\t2026-09-14\r\n\r\nN.\tCognome\tNome\r\n"
+                      "1\tD'AMICO\tNICCOL\xC3\x92\r\n2\tRossi\tZo\xC3\xAB\r\n")
+        << QList<Alunno>{{"Niccolò", "D'Amico"}, {"Zoë", "Rossi"}};
+    QTest::newRow("header on the tenth line")
+        << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nNome;Cognome\nAnna;Verdi\n") << QList<Alunno>{{"Anna", "Verdi"}};
+    QTest::newRow("English, commas") << QByteArray("Surname,First name\nVerdi,Anna\n") << QList<Alunno>{{"Anna", "Verdi"}};
+    QTest::newRow("French, accents dropped")
+        << QByteArray("PRENOM;NOM\nAnna;Verdi\n") << QList<Alunno>{{"Anna", "Verdi"}};
+    QTest::newRow("Spanish, tabs") << QByteArray("Apellidos\tNombre\nVerdi\tAnna\n") << QList<Alunno>{{"Anna", "Verdi"}};
+    QTest::newRow("German, Windows-1252")
+        << QByteArray("Vorname;Nachname\nJ\xFCrgen;M\xDCLLER\n") << QList<Alunno>{{"Jürgen", "Müller"}};
+    QTest::newRow("\"Alunno\", surname first, particles")
+        << QByteArray("Alunno;Data di nascita\nDE LUCA GIULIA;2020-01-02\nDELL'ACQUA MARCO;\nD'AMICO NICCOL\xC3\x92;\n")
+        << QList<Alunno>{{"Giulia", "De Luca"}, {"Marco", "Dell'Acqua"}, {"Niccolò", "D'Amico"}};
+    QTest::newRow("\"Cognome e nome\", a title, uncertain splits proposed")
+        << QByteArray("Elenco alunni\n\"cognome e nome\",sezione\nLO BIANCO ANNA MARIA,A\n\"Rossi, Anna Maria\",A\n")
+        << QList<Alunno>{{"Anna Maria", "Lo Bianco"}, {"Anna Maria", "Rossi"}};
+    QTest::newRow("Nome and Cognome over Alunno")
+        << QByteArray("Alunno;Nome;Cognome\nVERDI ANNA;Ugo;Neri\n") << QList<Alunno>{{"Ugo", "Neri"}};
     QTest::newRow("100 characters") << "Nome;Cognome\n" + QByteArray(100, 'a') + ";" + QByteArray(50, 'b') + "\n"
                                     << QList<Alunno>{{QString(100, 'a'), QString(50, 'b')}};
 }
@@ -107,6 +134,18 @@ void TestFileClasse::errori_data()
     QTest::newRow("a name of 101 characters")
         << "Nome;Cognome\nAnna;Verdi\n" + QByteArray(101, 'a') + ";\n"
         << "riga 3: il nome e il cognome possono avere al massimo 100 caratteri ciascuno";
+    QTest::newRow("a title, then a header without surname")
+        << QByteArray("Classe 1A;;\nNome;Classe\nAnna;1A\n") << "riga 2: manca la colonna Cognome";
+    QTest::newRow("header on the eleventh line")
+        << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nNome;Cognome\nAnna;Verdi\n") << "riga 1: manca la colonna Nome";
+    QTest::newRow("Alunno beside a Cognome column") << QByteArray("Alunno;Cognome\nVERDI ANNA;Verdi\n")
+                                                   << "riga 1: manca la colonna Nome";
+    QTest::newRow("an empty Alunno cell") << QByteArray("Alunno;Classe\nVERDI ANNA;1A\n;1A\n") << "riga 3: manca il nome";
+    QTest::newRow("an Alunno cell too long to split")
+        << "Alunno\n" + QByteArray(150, 'A') + " " + QByteArray(51, 'B') + "\n"
+        << "riga 2: il nome e il cognome possono avere al massimo 100 caratteri ciascuno";
+    QTest::newRow("a group of 51 characters") << "Nome;Cognome;Gruppo\nAnna;Verdi;" + QByteArray(51, 'g') + "\n"
+                                              << "riga 2: il nome del gruppo può avere al massimo 50 caratteri";
     QTest::newRow("a 10 MB surname") << "Nome;Cognome\nAnna;" + QByteArray(10'000'000, 'v') + "\n"
                                      << "riga 2: il nome e il cognome possono avere al massimo 100 caratteri ciascuno";
 }
@@ -118,6 +157,67 @@ void TestFileClasse::errori()
     const LetturaClasse lettura = LeggiClasse(contenuto);
     QCOMPARE(lettura.errore, errore);
     QVERIFY(lettura.alunni.isEmpty());
+}
+
+void TestFileClasse::dividi_data()
+{
+    QTest::addColumn<QString>("cella");
+    QTest::addColumn<QStringList>("modi");  // "surname / name", the likeliest first
+    QTest::addColumn<bool>("certa");
+    QTest::newRow("two words") << "ROSSI MARIO" << QStringList{"Rossi / Mario"} << true;
+    QTest::newRow("a particle") << "DE LUCA GIULIA" << QStringList{"De Luca / Giulia"} << true;
+    QTest::newRow("an apostrophe") << "DELL'ACQUA MARCO" << QStringList{"Dell'Acqua / Marco"} << true;
+    QTest::newRow("an apostrophe and a blank") << "DELL' ACQUA MARCO" << QStringList{"Dell'Acqua / Marco"} << true;
+    QTest::newRow("typographic apostrophe, accent")
+        << "D’AMICO NICCOLÒ" << QStringList{"D’Amico / Niccolò"} << true;
+    QTest::newRow("particles in a row") << "DE LA CRUZ MARIA" << QStringList{"De La Cruz / Maria"} << true;
+    QTest::newRow("hyphen") << "ROSSI-BIANCHI ANNA" << QStringList{"Rossi-Bianchi / Anna"} << true;
+    QTest::newRow("a double name") << "LO BIANCO ANNA MARIA"
+                                   << QStringList{"Lo Bianco / Anna Maria", "Lo Bianco Anna / Maria"} << false;
+    QTest::newRow("a double surname")
+        << "ROSSI BIANCHI ANNA" << QStringList{"Rossi / Bianchi Anna", "Rossi Bianchi / Anna"} << false;
+    QTest::newRow("a particle after the first word")
+        << "ROSSI DE LUCA GIULIA" << QStringList{"Rossi De Luca / Giulia", "Rossi / De Luca Giulia"} << false;
+    QTest::newRow("a particle and one word") << "DE LUCA" << QStringList{"De / Luca"} << false;
+    QTest::newRow("one word") << "ROSSI" << QStringList{" / Rossi"} << false;
+    QTest::newRow("a comma") << "LO BIANCO, ANNA MARIA" << QStringList{"Lo Bianco / Anna Maria"} << true;
+    QTest::newRow("surname in capitals") << "ROSSI BIANCHI Anna Maria" << QStringList{"Rossi Bianchi / Anna Maria"}
+                                         << true;
+    QTest::newRow("usual case kept") << "  De  Luca   Giulia " << QStringList{"De Luca / Giulia"} << true;
+    QTest::newRow("blank") << " " << QStringList{} << false;
+}
+
+void TestFileClasse::dividi()
+{
+    QFETCH(QString, cella);
+    QFETCH(QStringList, modi);
+    QFETCH(bool, certa);
+    const Divisioni divisioni = DividiNome(cella);
+    QStringList letti;
+    for (const Divisione& d : divisioni.modi)
+        letti << d.cognome + " / " + d.nome;
+    QCOMPARE(letti, modi);
+    QCOMPARE(divisioni.certa, certa);
+}
+
+// A problem is a value, told in Italian or through the teachers' program's
+// translation: the line and the column's name go into the translated text.
+void TestFileClasse::problemi()
+{
+    const LetturaClasse lettura = LeggiClasse("Titolo\nNome;Classe\n");
+    QCOMPARE(lettura.problema.tipo, ProblemaClasse::Colonna);
+    QCOMPARE(lettura.problema.riga, 2);
+    QCOMPARE(lettura.problema.colonna, ProblemaClasse::Colonne::Cognome);
+    QCOMPARE(DescriviProblema(lettura.problema), lettura.errore);
+    QStringList chiesti;
+    const QString tradotto = DescriviProblema(lettura.problema, [&](const char* testo, const char* commento) {
+        chiesti << QString::fromUtf8(testo) + " | " + QString::fromUtf8(commento ? commento : "");
+        return QString::fromUtf8(testo).toUpper();
+    });
+    QCOMPARE(tradotto, QStringLiteral("RIGA 2: MANCA LA COLONNA COGNOME"));
+    QCOMPARE(chiesti, (QStringList{"Cognome | una colonna del file di una classe", "riga %1: manca la colonna %2 | "}));
+    QVERIFY(!LeggiClasse("Nome;Cognome\nAnna;Verdi\n").problema);
+    QCOMPARE(LeggiFileClasse(cartella.filePath("nessuno.csv")).problema.tipo, ProblemaClasse::NonLeggibile);
 }
 
 void TestFileClasse::importa()
@@ -132,9 +232,9 @@ void TestFileClasse::importa()
     QCOMPARE(i.aggiunti, 2);  // Anna is there already, Ugo is one child
     const QList<Bambino> classe = a.bambini();
     QCOMPARE(classe.size(), 3);
-    QCOMPARE(classe[1].nome, QStringLiteral("Lea"));
-    QCOMPARE(classe[1].simbolo, QStringLiteral("coniglio"));  // gatto is Anna's, cane went to Ugo
-    QCOMPARE(classe[2].simbolo, QStringLiteral("cane"));
+    QCOMPARE(classe[0].nome, QStringLiteral("Lea"));  // by surname: Lea has none, then Bianchi, Verdi
+    QCOMPARE(classe[0].simbolo, QStringLiteral("coniglio"));  // gatto is Anna's, cane went to Ugo
+    QCOMPARE(classe[1].simbolo, QStringLiteral("cane"));
     QCOMPARE(ImportaClasse(a, buono).aggiunti, 0);
 
     const QString cattivo = Scrivi(cartella, "cattiva.csv", "Nome;Cognome\nPia;Neri\n;Rossi\n");
@@ -143,6 +243,39 @@ void TestFileClasse::importa()
     QCOMPARE(e.errore, QStringLiteral("riga 3: manca il nome"));
     QCOMPARE(a.bambini().size(), 3);  // Pia was not added either
     QVERIFY(!ImportaClasse(a, cartella.filePath("nessuno.csv")).errore.isEmpty());
+}
+
+// A "Gruppo" column puts each child of the file in that group of the
+// class, made when missing whatever its letter case; an empty cell leaves a
+// child as they are; a child already in the class changes group.
+void TestFileClasse::gruppi()
+{
+    Archivio a;
+    QCOMPARE(a.apri(cartella.filePath("gruppi.sqlite")), Accesso::Ok);
+    const auto piccoli = a.salvaGruppo({0, QUuid::createUuid(), "Piccoli"});
+    QVERIFY2(piccoli, qPrintable(a.ultimoErrore()));
+    const auto anna = a.salva({0, {}, "Anna", "Verdi", "gatto"});
+    const auto ugo = a.salva({0, {}, "Ugo", "Neri", "cane", piccoli->id});
+    QVERIFY(anna && ugo);
+    const Importazione i = ImportaClasse(
+        a, Scrivi(cartella, "gruppi.csv",
+                  "Cognome;Nome;GRUPPO\nVerdi;Anna;piccoli\nNeri;Ugo;\nRossi;Lea;Grandi\nBianchi;Pia;grandi\n"
+                  "Gialli;Eva;\n"));
+    QCOMPARE(i.errore, QString());
+    QCOMPARE(i.aggiunti, 3);
+    QCOMPARE(i.spostati, 1);  // Anna; Ugo keeps his group
+    QList<Gruppo> gruppi = a.gruppi();
+    QCOMPARE(gruppi.size(), 2);
+    QCOMPARE(gruppi[0].nome, QStringLiteral("Grandi"));  // as the file first wrote it
+    QHash<QString, qint64> gruppoDi;
+    for (const Bambino& b : a.bambini())
+        gruppoDi.insert(b.nome, b.gruppo);
+    QCOMPARE(gruppoDi, (QHash<QString, qint64>{{"Anna", piccoli->id}, {"Ugo", piccoli->id}, {"Lea", gruppi[0].id},
+                                               {"Pia", gruppi[0].id}, {"Eva", 0}}));
+    // Nothing changes twice.
+    const QString stesso = cartella.filePath("gruppi.csv");
+    QCOMPARE(ImportaClasse(a, stesso).aggiunti + ImportaClasse(a, stesso).spostati, 0);
+    QCOMPARE(a.gruppi().size(), 2);
 }
 
 void TestFileClasse::troppiBambini()

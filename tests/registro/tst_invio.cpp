@@ -569,9 +569,9 @@ void TestInvio::classeCopiata()
     QStringList classe;
     for (const Bambino& b : a.bambini())
         classe.append(QStringList{b.uuid.toString(), b.nome, b.cognome, b.simbolo}.join('|'));
-    const QStringList attesa{QStringList{anna.toString(), "Anna Maria", "D'Amico", "cane"}.join('|'),
-                             QStringList{bruno.toString(), "Bruno", "", "gatto"}.join('|'),
-                             QStringList{dario.toString(), "Dario", "", "mela"}.join('|')};
+    const QStringList attesa{QStringList{bruno.toString(), "Bruno", "", "gatto"}.join('|'),
+                             QStringList{dario.toString(), "Dario", "", "mela"}.join('|'),
+                             QStringList{anna.toString(), "Anna Maria", "D'Amico", "cane"}.join('|')};
     QCOMPARE(classe, attesa);
     // Dario's answer waits for him on the server; Carlo's went with him.
     QCOMPARE(inCoda(), 1);
