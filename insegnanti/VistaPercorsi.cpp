@@ -115,8 +115,11 @@ VistaPercorsi::VistaPercorsi(Registro::Deposito& a, QWidget* padre, const QStrin
     tabellaAssegnazioni->setColumnCount(3);
     tabellaAssegnazioni->setHorizontalHeaderLabels(
         {Testo::tr("Chi"), Testo::tr("Percorso assegnato"), Testo::tr("Percorso che gioca")});
-    tabellaAssegnazioni->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tabellaAssegnazioni->setMinimumWidth(420);
+    // The paths assigned and played share what the names leave.
+    tabellaAssegnazioni->horizontalHeader()->setSectionResizeMode(ColonnaAssegnato, QHeaderView::Stretch);
+    tabellaAssegnazioni->horizontalHeader()->setSectionResizeMode(ColonnaGiocato, QHeaderView::Stretch);
+    tabellaAssegnazioni->setColumnWidth(ColonnaChi, LarghezzaNome * 4 / 5);
+    tabellaAssegnazioni->setMinimumWidth(480);
 
     auto* nuovoP = Pulsante(Testo::tr("&Nuovo percorso..."), QStringLiteral("nuovo"));
     auto* modificaP = Pulsante(Testo::tr("&Modifica..."), QStringLiteral("modifica"));
@@ -160,8 +163,8 @@ VistaPercorsi::VistaPercorsi(Registro::Deposito& a, QWidget* padre, const QStrin
     griglia->addWidget(descrizione, 2, 0);
     griglia->addWidget(titoloAvanzamento, 3, 0, 1, 3);
     griglia->addWidget(tabellaAvanzamento, 4, 0, 1, 3);
-    griglia->setColumnStretch(0, 2);
-    griglia->setColumnStretch(2, 3);
+    griglia->setColumnStretch(0, 1);
+    griglia->setColumnStretch(2, 2);
     griglia->setRowStretch(1, 3);
     griglia->setRowStretch(4, 2);
     mostra();
