@@ -946,6 +946,386 @@ Das Klassenbuch ist %1
             <numerusform>%n Kinder, die schon in der Klasse waren, sind in die Gruppe der Datei gewechselt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>nessun gruppo</source>
+        <translation>keine Gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppo:</source>
+        <translation>&amp;Gruppe:</translation>
+    </message>
+    <message>
+        <source>&amp;Solo il percorso: gli altri giochi restano chiusi</source>
+        <translation>&amp;Nur der Lernweg: die anderen Spiele bleiben geschlossen</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un passo</source>
+        <translation>Schritt &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Togli il passo</source>
+        <translation>Schritt &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>S&amp;u</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Giù</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Nuovo percorso</source>
+        <translation>Neuer Lernweg</translation>
+    </message>
+    <message>
+        <source>Modifica il percorso</source>
+        <translation>Lernweg bearbeiten</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Le risposte esatte che completano il passo</source>
+        <translation>Die richtigen Antworten, die den Schritt abschließen</translation>
+    </message>
+    <message>
+        <source>&amp;Obiettivo (facoltativo):</source>
+        <translation>&amp;Ziel (freiwillig):</translation>
+    </message>
+    <message>
+        <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
+        <translation>Die &amp;Schritte, in der Reihenfolge, in der das Kind sie spielt:</translation>
+    </message>
+    <message>
+        <source>Gioco del passo %1</source>
+        <translation>Spiel von Schritt %1</translation>
+    </message>
+    <message>
+        <source>Esatte del passo %1</source>
+        <translation>Richtige Antworten von Schritt %1</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 in gioco</source>
+        <translation>Schritt %1: %2 im Spiel</translation>
+    </message>
+    <message>
+        <source>Nel gioco «%1» non si scelgono attributi.</source>
+        <translation>Im Spiel „%1“ werden keine Merkmale gewählt.</translation>
+    </message>
+    <message>
+        <source>un altro percorso della classe si chiama già «%1»</source>
+        <translation>ein anderer Lernweg der Klasse heißt schon „%1“</translation>
+    </message>
+    <message>
+        <source>va scelto almeno un attributo</source>
+        <translation>mindestens ein Merkmal wählen</translation>
+    </message>
+    <message>
+        <source>Non si può ancora salvare: %1.</source>
+        <translation>Noch nicht speicherbar: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Percorsi</source>
+        <translation>&amp;Lernwege</translation>
+    </message>
+    <message>
+        <source>Gruppi della classe</source>
+        <translation>Gruppen der Klasse</translation>
+    </message>
+    <message>
+        <source>nel gruppo «%1»</source>
+        <translation>in der Gruppe „%1“</translation>
+    </message>
+    <message>
+        <source>Rinomina...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Rimuovi...</source>
+        <translation>Entfernen...</translation>
+    </message>
+    <message>
+        <source>Gruppi</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>N&amp;uovo gruppo...</source>
+        <translation>Ne&amp;ue Gruppe...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n bambini)</source>
+        <translation>
+            <numerusform>%1 (%n Kind)</numerusform>
+            <numerusform>%1 (%n Kinder)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato salvato: %2</source>
+        <translation>Die Gruppe „%1“ wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Il nome del nuovo gruppo (per esempio «piccoli», «mezzani», «grandi»):</source>
+        <translation>Der Name der neuen Gruppe (zum Beispiel „Kleine“, „Mittlere“, „Große“):</translation>
+    </message>
+    <message>
+        <source>Il nuovo nome del gruppo «%1»:</source>
+        <translation>Der neue Name der Gruppe „%1“:</translation>
+    </message>
+    <message>
+        <source>Rimuovere il gruppo «%1»?
+
+</source>
+        <translation>Die Gruppe „%1“ entfernen?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini del gruppo restano nella classe, senza gruppo.</source>
+        <translation>
+            <numerusform>%n Kind der Gruppe bleibt in der Klasse, ohne Gruppe.</numerusform>
+            <numerusform>%n Kinder der Gruppe bleiben in der Klasse, ohne Gruppe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha nessun bambino.</source>
+        <translation>Sie hat keine Kinder.</translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato rimosso: %2</source>
+        <translation>Die Gruppe „%1“ wurde nicht entfernt: %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato salvato: %2</source>
+        <translation>Der Lernweg „%1“ wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source> (copia)</source>
+        <translation> (Kopie)</translation>
+    </message>
+    <message>
+        <source> (copia %1)</source>
+        <translation> (Kopie %1)</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato importato: %1</source>
+        <translation>Der Lernweg wurde nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» importato dal file «%2».</source>
+        <translation>Lernweg „%1“ aus der Datei „%2“ importiert.</translation>
+    </message>
+    <message>
+        <source>Percorso importato dal file «%2» come «%1»: la classe ha già un percorso «%3».</source>
+        <translation>Lernweg aus der Datei „%2“ als „%1“ importiert: Die Klasse hat schon einen Lernweg „%3“.</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato esportato: %2</source>
+        <translation>Der Lernweg „%1“ wurde nicht exportiert: %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» esportato nel file «%2».</source>
+        <translation>Lernweg „%1“ in die Datei „%2“ exportiert.</translation>
+    </message>
+    <message>
+        <source>Gli esempi non ci sono: manca la cartella %1.</source>
+        <translation>Die Beispiele fehlen: Es gibt keinen Ordner %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n percorsi di esempio aggiunti alla classe.</source>
+        <translation>
+            <numerusform>%n Beispiel-Lernweg zur Klasse hinzugefügt.</numerusform>
+            <numerusform>%n Beispiel-Lernwege zur Klasse hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gli esempi sono già tutti nella classe.</source>
+        <translation>Die Beispiele sind schon alle in der Klasse.</translation>
+    </message>
+    <message>
+        <source>%1 Non sono stati importati:
+%2</source>
+        <translation>%1 Nicht importiert:
+%2</translation>
+    </message>
+    <message>
+        <source>Passo %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte su %1</source>
+        <translation>
+            <numerusform>%n richtig von %1</numerusform>
+            <numerusform>%n richtig von %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, fatto</source>
+        <translation>%1, erledigt</translation>
+    </message>
+    <message>
+        <source>%1, il prossimo</source>
+        <translation>%1, der nächste</translation>
+    </message>
+    <message>
+        <source>%1, passo %2 («%3»): %4</source>
+        <translation>%1, Schritt %2 („%3“): %4</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato</source>
+        <translation>Zugewiesener Lernweg</translation>
+    </message>
+    <message>
+        <source>Percorso che gioca</source>
+        <translation>Gespielter Lernweg</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo percorso...</source>
+        <translation>&amp;Neuer Lernweg...</translation>
+    </message>
+    <message>
+        <source>&amp;Duplica</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>&amp;Importa da un file...</source>
+        <translation>Aus Datei &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Esporta in un &amp;file...</source>
+        <translation>In &amp;Datei exportieren...</translation>
+    </message>
+    <message>
+        <source>Importa &amp;gli esempi</source>
+        <translation>Bei&amp;spiele importieren</translation>
+    </message>
+    <message>
+        <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
+        <translation>Die Beispiel-Lernwege, die das Programm mitbringt, für Kinder von drei bis sieben Jahren</translation>
+    </message>
+    <message>
+        <source>I &amp;percorsi della classe:</source>
+        <translation>Die &amp;Lernwege der Klasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Chi gioca quale percorso:</source>
+        <translation>&amp;Wer spielt welchen Lernweg:</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
+        <translation>Die Klasse hat noch keine Lernwege: einen neuen anlegen oder die Beispiele importieren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi</source>
+        <translation>
+            <numerusform>%n Schritt</numerusform>
+            <numerusform>%n Schritte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, solo il percorso</source>
+        <translation>%1, nur der Lernweg</translation>
+    </message>
+    <message>
+        <source>Tutta la classe</source>
+        <translation>Die ganze Klasse</translation>
+    </message>
+    <message>
+        <source>Gruppo «%1»</source>
+        <translation>Gruppe „%1“</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato a %1</source>
+        <translation>Lernweg für %1</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1 (del gruppo)</source>
+        <translation>%1 (der Gruppe)</translation>
+    </message>
+    <message>
+        <source>%1 (della classe)</source>
+        <translation>%1 (der Klasse)</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento dei bambini in un percorso: scegliere il percorso.</source>
+        <translation>Der Fortschritt der Kinder auf einem Lernweg: den Lernweg wählen.</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento in «%1»: in ogni passo le risposte esatte su quelle che lo completano; ✓ un passo fatto, in grassetto il prossimo.</source>
+        <translation>Fortschritt auf „%1“: in jedem Schritt die richtigen Antworten von denen, die ihn abschließen; ✓ ein erledigter Schritt, fett der nächste.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino gioca «%1»: lo si assegna alla classe, a un gruppo o a un bambino.</source>
+        <translation>Kein Kind spielt „%1“: ihn der Klasse, einer Gruppe oder einem Kind zuweisen.</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato assegnato: %1</source>
+        <translation>Der Lernweg wurde nicht zugewiesen: %1</translation>
+    </message>
+    <message>
+        <source>Eliminare il percorso «%1»?
+
+</source>
+        <translation>Den Lernweg „%1“ löschen?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lo giocano %n bambini: non lo giocheranno più.</source>
+        <translation>
+            <numerusform>%n Kind spielt ihn: Es wird ihn nicht mehr spielen.</numerusform>
+            <numerusform>%n Kinder spielen ihn: Sie werden ihn nicht mehr spielen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le risposte date nel percorso restano nel registro.</source>
+        <translation>Die auf dem Lernweg gegebenen Antworten bleiben im Klassenbuch.</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato eliminato: %2</source>
+        <translation>Der Lernweg „%1“ wurde nicht gelöscht: %2</translation>
+    </message>
+    <message>
+        <source>Importa un percorso</source>
+        <translation>Lernweg importieren</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json);;Tutti i file (*)</source>
+        <translation>Tesselo-Lernwege (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Esporta il percorso</source>
+        <translation>Lernweg exportieren</translation>
+    </message>
+    <message>
+        <source>percorso</source>
+        <translation>lernweg</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json)</source>
+        <translation>Tesselo-Lernwege (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

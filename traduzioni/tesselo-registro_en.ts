@@ -946,6 +946,386 @@ The register is %1
             <numerusform>%n children already in the class moved to the group the file gives.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>nessun gruppo</source>
+        <translation>no group</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppo:</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>&amp;Solo il percorso: gli altri giochi restano chiusi</source>
+        <translation>&amp;Only the path: the other games stay closed</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un passo</source>
+        <translation>&amp;Add a step</translation>
+    </message>
+    <message>
+        <source>&amp;Togli il passo</source>
+        <translation>&amp;Remove the step</translation>
+    </message>
+    <message>
+        <source>S&amp;u</source>
+        <translation>&amp;Up</translation>
+    </message>
+    <message>
+        <source>&amp;Giù</source>
+        <translation>&amp;Down</translation>
+    </message>
+    <message>
+        <source>Nuovo percorso</source>
+        <translation>New path</translation>
+    </message>
+    <message>
+        <source>Modifica il percorso</source>
+        <translation>Edit the path</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Right answers</translation>
+    </message>
+    <message>
+        <source>Le risposte esatte che completano il passo</source>
+        <translation>The right answers that complete the step</translation>
+    </message>
+    <message>
+        <source>&amp;Obiettivo (facoltativo):</source>
+        <translation>&amp;Aim (optional):</translation>
+    </message>
+    <message>
+        <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
+        <translation>The &amp;steps, in the order the child plays them:</translation>
+    </message>
+    <message>
+        <source>Gioco del passo %1</source>
+        <translation>Game of step %1</translation>
+    </message>
+    <message>
+        <source>Esatte del passo %1</source>
+        <translation>Right answers of step %1</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 in gioco</source>
+        <translation>Step %1: %2 in play</translation>
+    </message>
+    <message>
+        <source>Nel gioco «%1» non si scelgono attributi.</source>
+        <translation>In the game “%1” no attributes are chosen.</translation>
+    </message>
+    <message>
+        <source>un altro percorso della classe si chiama già «%1»</source>
+        <translation>another path of the class is already called “%1”</translation>
+    </message>
+    <message>
+        <source>va scelto almeno un attributo</source>
+        <translation>choose at least one attribute</translation>
+    </message>
+    <message>
+        <source>Non si può ancora salvare: %1.</source>
+        <translation>It cannot be saved yet: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Percorsi</source>
+        <translation>&amp;Paths</translation>
+    </message>
+    <message>
+        <source>Gruppi della classe</source>
+        <translation>Groups of the class</translation>
+    </message>
+    <message>
+        <source>nel gruppo «%1»</source>
+        <translation>in the group “%1”</translation>
+    </message>
+    <message>
+        <source>Rinomina...</source>
+        <translation>Rename...</translation>
+    </message>
+    <message>
+        <source>Rimuovi...</source>
+        <translation>Remove...</translation>
+    </message>
+    <message>
+        <source>Gruppi</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>N&amp;uovo gruppo...</source>
+        <translation>New gro&amp;up...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n bambini)</source>
+        <translation>
+            <numerusform>%1 (%n child)</numerusform>
+            <numerusform>%1 (%n children)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato salvato: %2</source>
+        <translation>The group “%1” was not saved: %2</translation>
+    </message>
+    <message>
+        <source>Il nome del nuovo gruppo (per esempio «piccoli», «mezzani», «grandi»):</source>
+        <translation>The name of the new group (for example “little ones”, “middle ones”, “big ones”):</translation>
+    </message>
+    <message>
+        <source>Il nuovo nome del gruppo «%1»:</source>
+        <translation>The new name of the group “%1”:</translation>
+    </message>
+    <message>
+        <source>Rimuovere il gruppo «%1»?
+
+</source>
+        <translation>Remove the group “%1”?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini del gruppo restano nella classe, senza gruppo.</source>
+        <translation>
+            <numerusform>The group&apos;s %n child stays in the class, in no group.</numerusform>
+            <numerusform>The group&apos;s %n children stay in the class, in no group.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha nessun bambino.</source>
+        <translation>It has no children.</translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato rimosso: %2</source>
+        <translation>The group “%1” was not removed: %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato salvato: %2</source>
+        <translation>The path “%1” was not saved: %2</translation>
+    </message>
+    <message>
+        <source> (copia)</source>
+        <translation> (copy)</translation>
+    </message>
+    <message>
+        <source> (copia %1)</source>
+        <translation> (copy %1)</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato importato: %1</source>
+        <translation>The path was not imported: %1</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» importato dal file «%2».</source>
+        <translation>Path “%1” imported from the file “%2”.</translation>
+    </message>
+    <message>
+        <source>Percorso importato dal file «%2» come «%1»: la classe ha già un percorso «%3».</source>
+        <translation>Path imported from the file “%2” as “%1”: the class already has a path “%3”.</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato esportato: %2</source>
+        <translation>The path “%1” was not exported: %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» esportato nel file «%2».</source>
+        <translation>Path “%1” exported to the file “%2”.</translation>
+    </message>
+    <message>
+        <source>Gli esempi non ci sono: manca la cartella %1.</source>
+        <translation>The examples are missing: there is no folder %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n percorsi di esempio aggiunti alla classe.</source>
+        <translation>
+            <numerusform>%n example path added to the class.</numerusform>
+            <numerusform>%n example paths added to the class.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gli esempi sono già tutti nella classe.</source>
+        <translation>The examples are all in the class already.</translation>
+    </message>
+    <message>
+        <source>%1 Non sono stati importati:
+%2</source>
+        <translation>%1 Not imported:
+%2</translation>
+    </message>
+    <message>
+        <source>Passo %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte su %1</source>
+        <translation>
+            <numerusform>%n right of %1</numerusform>
+            <numerusform>%n right of %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, fatto</source>
+        <translation>%1, done</translation>
+    </message>
+    <message>
+        <source>%1, il prossimo</source>
+        <translation>%1, the next one</translation>
+    </message>
+    <message>
+        <source>%1, passo %2 («%3»): %4</source>
+        <translation>%1, step %2 (“%3”): %4</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato</source>
+        <translation>Path assigned</translation>
+    </message>
+    <message>
+        <source>Percorso che gioca</source>
+        <translation>Path played</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo percorso...</source>
+        <translation>&amp;New path...</translation>
+    </message>
+    <message>
+        <source>&amp;Duplica</source>
+        <translation>&amp;Duplicate</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina...</source>
+        <translation>D&amp;elete...</translation>
+    </message>
+    <message>
+        <source>&amp;Importa da un file...</source>
+        <translation>&amp;Import from a file...</translation>
+    </message>
+    <message>
+        <source>Esporta in un &amp;file...</source>
+        <translation>Export to a &amp;file...</translation>
+    </message>
+    <message>
+        <source>Importa &amp;gli esempi</source>
+        <translation>Import the e&amp;xamples</translation>
+    </message>
+    <message>
+        <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
+        <translation>The example paths that come with the program, for children aged three to seven</translation>
+    </message>
+    <message>
+        <source>I &amp;percorsi della classe:</source>
+        <translation>The class&apos;s &amp;paths:</translation>
+    </message>
+    <message>
+        <source>&amp;Chi gioca quale percorso:</source>
+        <translation>Who plays &amp;which path:</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
+        <translation>The class has no paths yet: make a new one, or import the examples.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi</source>
+        <translation>
+            <numerusform>%n step</numerusform>
+            <numerusform>%n steps</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, solo il percorso</source>
+        <translation>%1, only the path</translation>
+    </message>
+    <message>
+        <source>Tutta la classe</source>
+        <translation>The whole class</translation>
+    </message>
+    <message>
+        <source>Gruppo «%1»</source>
+        <translation>Group “%1”</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato a %1</source>
+        <translation>Path assigned to %1</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (del gruppo)</source>
+        <translation>%1 (the group&apos;s)</translation>
+    </message>
+    <message>
+        <source>%1 (della classe)</source>
+        <translation>%1 (the class&apos;s)</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento dei bambini in un percorso: scegliere il percorso.</source>
+        <translation>The children&apos;s progress on a path: choose the path.</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento in «%1»: in ogni passo le risposte esatte su quelle che lo completano; ✓ un passo fatto, in grassetto il prossimo.</source>
+        <translation>Progress on “%1”: in each step the right answers against those that complete it; ✓ a step done, the next one in bold.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino gioca «%1»: lo si assegna alla classe, a un gruppo o a un bambino.</source>
+        <translation>No child plays “%1”: assign it to the class, a group or a child.</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato assegnato: %1</source>
+        <translation>The path was not assigned: %1</translation>
+    </message>
+    <message>
+        <source>Eliminare il percorso «%1»?
+
+</source>
+        <translation>Delete the path “%1”?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lo giocano %n bambini: non lo giocheranno più.</source>
+        <translation>
+            <numerusform>%n child plays it: they will not play it any more.</numerusform>
+            <numerusform>%n children play it: they will not play it any more.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le risposte date nel percorso restano nel registro.</source>
+        <translation>The answers given on the path stay in the register.</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato eliminato: %2</source>
+        <translation>The path “%1” was not deleted: %2</translation>
+    </message>
+    <message>
+        <source>Importa un percorso</source>
+        <translation>Import a path</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json);;Tutti i file (*)</source>
+        <translation>Tesselo paths (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Esporta il percorso</source>
+        <translation>Export the path</translation>
+    </message>
+    <message>
+        <source>percorso</source>
+        <translation>path</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json)</source>
+        <translation>Tesselo paths (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

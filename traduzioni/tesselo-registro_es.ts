@@ -946,6 +946,386 @@ El registro es %1
             <numerusform>%n niños que ya estaban en la clase han pasado al grupo del archivo.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>nessun gruppo</source>
+        <translation>ningún grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppo:</source>
+        <translation>&amp;Grupo:</translation>
+    </message>
+    <message>
+        <source>&amp;Solo il percorso: gli altri giochi restano chiusi</source>
+        <translation>&amp;Solo el recorrido: los demás juegos quedan cerrados</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un passo</source>
+        <translation>&amp;Añadir un paso</translation>
+    </message>
+    <message>
+        <source>&amp;Togli il passo</source>
+        <translation>&amp;Quitar el paso</translation>
+    </message>
+    <message>
+        <source>S&amp;u</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>&amp;Giù</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Nuovo percorso</source>
+        <translation>Nuevo recorrido</translation>
+    </message>
+    <message>
+        <source>Modifica il percorso</source>
+        <translation>Modificar el recorrido</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Le risposte esatte che completano il passo</source>
+        <translation>Las respuestas correctas que completan el paso</translation>
+    </message>
+    <message>
+        <source>&amp;Obiettivo (facoltativo):</source>
+        <translation>&amp;Objetivo (opcional):</translation>
+    </message>
+    <message>
+        <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
+        <translation>Los &amp;pasos, en el orden en que el niño los juega:</translation>
+    </message>
+    <message>
+        <source>Gioco del passo %1</source>
+        <translation>Juego del paso %1</translation>
+    </message>
+    <message>
+        <source>Esatte del passo %1</source>
+        <translation>Respuestas correctas del paso %1</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 in gioco</source>
+        <translation>Paso %1: %2 en juego</translation>
+    </message>
+    <message>
+        <source>Nel gioco «%1» non si scelgono attributi.</source>
+        <translation>En el juego «%1» no se eligen atributos.</translation>
+    </message>
+    <message>
+        <source>un altro percorso della classe si chiama già «%1»</source>
+        <translation>otro recorrido de la clase ya se llama «%1»</translation>
+    </message>
+    <message>
+        <source>va scelto almeno un attributo</source>
+        <translation>hay que elegir al menos un atributo</translation>
+    </message>
+    <message>
+        <source>Non si può ancora salvare: %1.</source>
+        <translation>Todavía no se puede guardar: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Percorsi</source>
+        <translation>&amp;Recorridos</translation>
+    </message>
+    <message>
+        <source>Gruppi della classe</source>
+        <translation>Grupos de la clase</translation>
+    </message>
+    <message>
+        <source>nel gruppo «%1»</source>
+        <translation>en el grupo «%1»</translation>
+    </message>
+    <message>
+        <source>Rinomina...</source>
+        <translation>Renombrar...</translation>
+    </message>
+    <message>
+        <source>Rimuovi...</source>
+        <translation>Quitar...</translation>
+    </message>
+    <message>
+        <source>Gruppi</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>N&amp;uovo gruppo...</source>
+        <translation>N&amp;uevo grupo...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n bambini)</source>
+        <translation>
+            <numerusform>%1 (%n niño)</numerusform>
+            <numerusform>%1 (%n niños)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato salvato: %2</source>
+        <translation>El grupo «%1» no se ha guardado: %2</translation>
+    </message>
+    <message>
+        <source>Il nome del nuovo gruppo (per esempio «piccoli», «mezzani», «grandi»):</source>
+        <translation>El nombre del nuevo grupo (por ejemplo «pequeños», «medianos», «mayores»):</translation>
+    </message>
+    <message>
+        <source>Il nuovo nome del gruppo «%1»:</source>
+        <translation>El nuevo nombre del grupo «%1»:</translation>
+    </message>
+    <message>
+        <source>Rimuovere il gruppo «%1»?
+
+</source>
+        <translation>¿Quitar el grupo «%1»?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini del gruppo restano nella classe, senza gruppo.</source>
+        <translation>
+            <numerusform>%n niño del grupo se queda en la clase, sin grupo.</numerusform>
+            <numerusform>%n niños del grupo se quedan en la clase, sin grupo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha nessun bambino.</source>
+        <translation>No tiene ningún niño.</translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato rimosso: %2</source>
+        <translation>El grupo «%1» no se ha quitado: %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato salvato: %2</source>
+        <translation>El recorrido «%1» no se ha guardado: %2</translation>
+    </message>
+    <message>
+        <source> (copia)</source>
+        <translation> (copia)</translation>
+    </message>
+    <message>
+        <source> (copia %1)</source>
+        <translation> (copia %1)</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato importato: %1</source>
+        <translation>El recorrido no se ha importado: %1</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» importato dal file «%2».</source>
+        <translation>Recorrido «%1» importado del archivo «%2».</translation>
+    </message>
+    <message>
+        <source>Percorso importato dal file «%2» come «%1»: la classe ha già un percorso «%3».</source>
+        <translation>Recorrido importado del archivo «%2» como «%1»: la clase ya tiene un recorrido «%3».</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato esportato: %2</source>
+        <translation>El recorrido «%1» no se ha exportado: %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» esportato nel file «%2».</source>
+        <translation>Recorrido «%1» exportado al archivo «%2».</translation>
+    </message>
+    <message>
+        <source>Gli esempi non ci sono: manca la cartella %1.</source>
+        <translation>Faltan los ejemplos: no existe la carpeta %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n percorsi di esempio aggiunti alla classe.</source>
+        <translation>
+            <numerusform>%n recorrido de ejemplo añadido a la clase.</numerusform>
+            <numerusform>%n recorridos de ejemplo añadidos a la clase.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gli esempi sono già tutti nella classe.</source>
+        <translation>Los ejemplos ya están todos en la clase.</translation>
+    </message>
+    <message>
+        <source>%1 Non sono stati importati:
+%2</source>
+        <translation>%1 No importados:
+%2</translation>
+    </message>
+    <message>
+        <source>Passo %1</source>
+        <translation>Paso %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte su %1</source>
+        <translation>
+            <numerusform>%n correcta de %1</numerusform>
+            <numerusform>%n correctas de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, fatto</source>
+        <translation>%1, hecho</translation>
+    </message>
+    <message>
+        <source>%1, il prossimo</source>
+        <translation>%1, el siguiente</translation>
+    </message>
+    <message>
+        <source>%1, passo %2 («%3»): %4</source>
+        <translation>%1, paso %2 («%3»): %4</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Quién</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato</source>
+        <translation>Recorrido asignado</translation>
+    </message>
+    <message>
+        <source>Percorso che gioca</source>
+        <translation>Recorrido que juega</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo percorso...</source>
+        <translation>&amp;Nuevo recorrido...</translation>
+    </message>
+    <message>
+        <source>&amp;Duplica</source>
+        <translation>&amp;Duplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina...</source>
+        <translation>&amp;Eliminar...</translation>
+    </message>
+    <message>
+        <source>&amp;Importa da un file...</source>
+        <translation>&amp;Importar de un archivo...</translation>
+    </message>
+    <message>
+        <source>Esporta in un &amp;file...</source>
+        <translation>Exportar a un archi&amp;vo...</translation>
+    </message>
+    <message>
+        <source>Importa &amp;gli esempi</source>
+        <translation>Importar los e&amp;jemplos</translation>
+    </message>
+    <message>
+        <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
+        <translation>Los recorridos de ejemplo que trae el programa, para niños de tres a siete años</translation>
+    </message>
+    <message>
+        <source>I &amp;percorsi della classe:</source>
+        <translation>Los &amp;recorridos de la clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Chi gioca quale percorso:</source>
+        <translation>&amp;Quién juega qué recorrido:</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
+        <translation>La clase todavía no tiene recorridos: se crea uno nuevo, o se importan los ejemplos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi</source>
+        <translation>
+            <numerusform>%n paso</numerusform>
+            <numerusform>%n pasos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, solo il percorso</source>
+        <translation>%1, solo el recorrido</translation>
+    </message>
+    <message>
+        <source>Tutta la classe</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>Gruppo «%1»</source>
+        <translation>Grupo «%1»</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato a %1</source>
+        <translation>Recorrido asignado a %1</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1 (del gruppo)</source>
+        <translation>%1 (del grupo)</translation>
+    </message>
+    <message>
+        <source>%1 (della classe)</source>
+        <translation>%1 (de la clase)</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento dei bambini in un percorso: scegliere il percorso.</source>
+        <translation>El avance de los niños en un recorrido: elegir el recorrido.</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento in «%1»: in ogni passo le risposte esatte su quelle che lo completano; ✓ un passo fatto, in grassetto il prossimo.</source>
+        <translation>El avance en «%1»: en cada paso las respuestas correctas sobre las que lo completan; ✓ un paso hecho, en negrita el siguiente.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino gioca «%1»: lo si assegna alla classe, a un gruppo o a un bambino.</source>
+        <translation>Ningún niño juega «%1»: se asigna a la clase, a un grupo o a un niño.</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato assegnato: %1</source>
+        <translation>El recorrido no se ha asignado: %1</translation>
+    </message>
+    <message>
+        <source>Eliminare il percorso «%1»?
+
+</source>
+        <translation>¿Eliminar el recorrido «%1»?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lo giocano %n bambini: non lo giocheranno più.</source>
+        <translation>
+            <numerusform>Lo juega %n niño: ya no lo jugará.</numerusform>
+            <numerusform>Lo juegan %n niños: ya no lo jugarán.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le risposte date nel percorso restano nel registro.</source>
+        <translation>Las respuestas dadas en el recorrido se quedan en el registro.</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato eliminato: %2</source>
+        <translation>El recorrido «%1» no se ha eliminado: %2</translation>
+    </message>
+    <message>
+        <source>Importa un percorso</source>
+        <translation>Importar un recorrido</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json);;Tutti i file (*)</source>
+        <translation>Recorridos de Tesselo (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Esporta il percorso</source>
+        <translation>Exportar el recorrido</translation>
+    </message>
+    <message>
+        <source>percorso</source>
+        <translation>recorrido</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json)</source>
+        <translation>Recorridos de Tesselo (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -946,6 +946,386 @@ Le registre est %1
             <numerusform>%n enfants déjà dans la classe sont passés dans le groupe du fichier.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>nessun gruppo</source>
+        <translation>aucun groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppo:</source>
+        <translation>&amp;Groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;Solo il percorso: gli altri giochi restano chiusi</source>
+        <translation>&amp;Seulement le parcours : les autres jeux restent fermés</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi un passo</source>
+        <translation>&amp;Ajouter une étape</translation>
+    </message>
+    <message>
+        <source>&amp;Togli il passo</source>
+        <translation>&amp;Retirer l&apos;étape</translation>
+    </message>
+    <message>
+        <source>S&amp;u</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>&amp;Giù</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Nuovo percorso</source>
+        <translation>Nouveau parcours</translation>
+    </message>
+    <message>
+        <source>Modifica il percorso</source>
+        <translation>Modifier le parcours</translation>
+    </message>
+    <message>
+        <source>Gioco</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Le risposte esatte che completano il passo</source>
+        <translation>Les réponses justes qui achèvent l&apos;étape</translation>
+    </message>
+    <message>
+        <source>&amp;Obiettivo (facoltativo):</source>
+        <translation>&amp;Objectif (facultatif) :</translation>
+    </message>
+    <message>
+        <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
+        <translation>Les é&amp;tapes, dans l&apos;ordre où l&apos;enfant les joue :</translation>
+    </message>
+    <message>
+        <source>Gioco del passo %1</source>
+        <translation>Jeu de l&apos;étape %1</translation>
+    </message>
+    <message>
+        <source>Esatte del passo %1</source>
+        <translation>Réponses justes de l&apos;étape %1</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 in gioco</source>
+        <translation>Étape %1 : %2 en jeu</translation>
+    </message>
+    <message>
+        <source>Nel gioco «%1» non si scelgono attributi.</source>
+        <translation>Dans le jeu « %1 », on ne choisit pas d&apos;attributs.</translation>
+    </message>
+    <message>
+        <source>un altro percorso della classe si chiama già «%1»</source>
+        <translation>un autre parcours de la classe s&apos;appelle déjà « %1 »</translation>
+    </message>
+    <message>
+        <source>va scelto almeno un attributo</source>
+        <translation>il faut choisir au moins un attribut</translation>
+    </message>
+    <message>
+        <source>Non si può ancora salvare: %1.</source>
+        <translation>On ne peut pas encore l&apos;enregistrer : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Percorsi</source>
+        <translation>&amp;Parcours</translation>
+    </message>
+    <message>
+        <source>Gruppi della classe</source>
+        <translation>Groupes de la classe</translation>
+    </message>
+    <message>
+        <source>nel gruppo «%1»</source>
+        <translation>dans le groupe « %1 »</translation>
+    </message>
+    <message>
+        <source>Rinomina...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <source>Rimuovi...</source>
+        <translation>Retirer...</translation>
+    </message>
+    <message>
+        <source>Gruppi</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>N&amp;uovo gruppo...</source>
+        <translation>Nouveau gro&amp;upe...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n bambini)</source>
+        <translation>
+            <numerusform>%1 (%n enfant)</numerusform>
+            <numerusform>%1 (%n enfants)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato salvato: %2</source>
+        <translation>Le groupe « %1 » n&apos;a pas été enregistré : %2</translation>
+    </message>
+    <message>
+        <source>Il nome del nuovo gruppo (per esempio «piccoli», «mezzani», «grandi»):</source>
+        <translation>Le nom du nouveau groupe (par exemple « petits », « moyens », « grands ») :</translation>
+    </message>
+    <message>
+        <source>Il nuovo nome del gruppo «%1»:</source>
+        <translation>Le nouveau nom du groupe « %1 » :</translation>
+    </message>
+    <message>
+        <source>Rimuovere il gruppo «%1»?
+
+</source>
+        <translation>Retirer le groupe « %1 » ?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini del gruppo restano nella classe, senza gruppo.</source>
+        <translation>
+            <numerusform>%n enfant du groupe reste dans la classe, sans groupe.</numerusform>
+            <numerusform>%n enfants du groupe restent dans la classe, sans groupe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Non ha nessun bambino.</source>
+        <translation>Il n&apos;a aucun enfant.</translation>
+    </message>
+    <message>
+        <source>Il gruppo «%1» non è stato rimosso: %2</source>
+        <translation>Le groupe « %1 » n&apos;a pas été retiré : %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato salvato: %2</source>
+        <translation>Le parcours « %1 » n&apos;a pas été enregistré : %2</translation>
+    </message>
+    <message>
+        <source> (copia)</source>
+        <translation> (copie)</translation>
+    </message>
+    <message>
+        <source> (copia %1)</source>
+        <translation> (copie %1)</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato importato: %1</source>
+        <translation>Le parcours n&apos;a pas été importé : %1</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» importato dal file «%2».</source>
+        <translation>Parcours « %1 » importé du fichier « %2 ».</translation>
+    </message>
+    <message>
+        <source>Percorso importato dal file «%2» come «%1»: la classe ha già un percorso «%3».</source>
+        <translation>Parcours importé du fichier « %2 » sous le nom « %1 » : la classe a déjà un parcours « %3 ».</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato esportato: %2</source>
+        <translation>Le parcours « %1 » n&apos;a pas été exporté : %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» esportato nel file «%2».</source>
+        <translation>Parcours « %1 » exporté dans le fichier « %2 ».</translation>
+    </message>
+    <message>
+        <source>Gli esempi non ci sono: manca la cartella %1.</source>
+        <translation>Les exemples manquent : le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n percorsi di esempio aggiunti alla classe.</source>
+        <translation>
+            <numerusform>%n parcours d&apos;exemple ajouté à la classe.</numerusform>
+            <numerusform>%n parcours d&apos;exemple ajoutés à la classe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gli esempi sono già tutti nella classe.</source>
+        <translation>Les exemples sont déjà tous dans la classe.</translation>
+    </message>
+    <message>
+        <source>%1 Non sono stati importati:
+%2</source>
+        <translation>%1 Non importés :
+%2</translation>
+    </message>
+    <message>
+        <source>Passo %1</source>
+        <translation>Étape %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte su %1</source>
+        <translation>
+            <numerusform>%n juste sur %1</numerusform>
+            <numerusform>%n justes sur %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, fatto</source>
+        <translation>%1, fait</translation>
+    </message>
+    <message>
+        <source>%1, il prossimo</source>
+        <translation>%1, la prochaine</translation>
+    </message>
+    <message>
+        <source>%1, passo %2 («%3»): %4</source>
+        <translation>%1, étape %2 (« %3 ») : %4</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Qui</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato</source>
+        <translation>Parcours attribué</translation>
+    </message>
+    <message>
+        <source>Percorso che gioca</source>
+        <translation>Parcours joué</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo percorso...</source>
+        <translation>&amp;Nouveau parcours...</translation>
+    </message>
+    <message>
+        <source>&amp;Duplica</source>
+        <translation>&amp;Dupliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina...</source>
+        <translation>&amp;Effacer...</translation>
+    </message>
+    <message>
+        <source>&amp;Importa da un file...</source>
+        <translation>&amp;Importer d&apos;un fichier...</translation>
+    </message>
+    <message>
+        <source>Esporta in un &amp;file...</source>
+        <translation>Exporter dans un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Importa &amp;gli esempi</source>
+        <translation>Importer les e&amp;xemples</translation>
+    </message>
+    <message>
+        <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
+        <translation>Les parcours d&apos;exemple fournis avec le programme, pour les enfants de trois à sept ans</translation>
+    </message>
+    <message>
+        <source>I &amp;percorsi della classe:</source>
+        <translation>Les &amp;parcours de la classe :</translation>
+    </message>
+    <message>
+        <source>&amp;Chi gioca quale percorso:</source>
+        <translation>&amp;Qui joue quel parcours :</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
+        <translation>La classe n&apos;a pas encore de parcours : en créer un nouveau, ou importer les exemples.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi</source>
+        <translation>
+            <numerusform>%n étape</numerusform>
+            <numerusform>%n étapes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, solo il percorso</source>
+        <translation>%1, seulement le parcours</translation>
+    </message>
+    <message>
+        <source>Tutta la classe</source>
+        <translation>Toute la classe</translation>
+    </message>
+    <message>
+        <source>Gruppo «%1»</source>
+        <translation>Groupe « %1 »</translation>
+    </message>
+    <message>
+        <source>Percorso assegnato a %1</source>
+        <translation>Parcours attribué à %1</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1 (del gruppo)</source>
+        <translation>%1 (du groupe)</translation>
+    </message>
+    <message>
+        <source>%1 (della classe)</source>
+        <translation>%1 (de la classe)</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento dei bambini in un percorso: scegliere il percorso.</source>
+        <translation>La progression des enfants dans un parcours : choisir le parcours.</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento in «%1»: in ogni passo le risposte esatte su quelle che lo completano; ✓ un passo fatto, in grassetto il prossimo.</source>
+        <translation>La progression dans « %1 » : à chaque étape les réponses justes sur celles qui l&apos;achèvent ; ✓ une étape faite, en gras la prochaine.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino gioca «%1»: lo si assegna alla classe, a un gruppo o a un bambino.</source>
+        <translation>Aucun enfant ne joue « %1 » : l&apos;attribuer à la classe, à un groupe ou à un enfant.</translation>
+    </message>
+    <message>
+        <source>Il percorso non è stato assegnato: %1</source>
+        <translation>Le parcours n&apos;a pas été attribué : %1</translation>
+    </message>
+    <message>
+        <source>Eliminare il percorso «%1»?
+
+</source>
+        <translation>Effacer le parcours « %1 » ?
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lo giocano %n bambini: non lo giocheranno più.</source>
+        <translation>
+            <numerusform>%n enfant le joue : il ne le jouera plus.</numerusform>
+            <numerusform>%n enfants le jouent : ils ne le joueront plus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le risposte date nel percorso restano nel registro.</source>
+        <translation>Les réponses données dans le parcours restent dans le registre.</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato eliminato: %2</source>
+        <translation>Le parcours « %1 » n&apos;a pas été effacé : %2</translation>
+    </message>
+    <message>
+        <source>Importa un percorso</source>
+        <translation>Importer un parcours</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json);;Tutti i file (*)</source>
+        <translation>Parcours de Tesselo (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Esporta il percorso</source>
+        <translation>Exporter le parcours</translation>
+    </message>
+    <message>
+        <source>percorso</source>
+        <translation>parcours</translation>
+    </message>
+    <message>
+        <source>Percorsi di Tesselo (*.json)</source>
+        <translation>Parcours de Tesselo (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -66,5 +66,47 @@
             <numerusform>%n bambini già nella classe sono passati al gruppo del file.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n bambini)</source>
+        <translation>
+            <numerusform>%1 (%n bambino)</numerusform>
+            <numerusform>%1 (%n bambini)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini del gruppo restano nella classe, senza gruppo.</source>
+        <translation>
+            <numerusform>%n bambino del gruppo resta nella classe, senza gruppo.</numerusform>
+            <numerusform>%n bambini del gruppo restano nella classe, senza gruppo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n percorsi di esempio aggiunti alla classe.</source>
+        <translation>
+            <numerusform>%n percorso di esempio aggiunto alla classe.</numerusform>
+            <numerusform>%n percorsi di esempio aggiunti alla classe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n esatte su %1</source>
+        <translation>
+            <numerusform>%n esatta su %1</numerusform>
+            <numerusform>%n esatte su %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi</source>
+        <translation>
+            <numerusform>%n passo</numerusform>
+            <numerusform>%n passi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lo giocano %n bambini: non lo giocheranno più.</source>
+        <translation>
+            <numerusform>Lo gioca %n bambino: non lo giocherà più.</numerusform>
+            <numerusform>Lo giocano %n bambini: non lo giocheranno più.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
