@@ -15,6 +15,15 @@ struct EsitoOperazione {
     QString messaggio;
 };
 
+// A file as the messages name it: «its name», without its folder.
+QString NomeFile(const QString& file);
+// Names as a message lists them: each once, in «», separated by commas.
+QString Elenco(const QStringList& nomi);
+// Writes a file the teacher alone may read (it holds the children's names),
+// whole or not at all; why it could not, in one sentence, empty when it was
+// written.
+QString ScriviPrivato(const QString& file, const QByteArray& contenuto);
+
 // The children of a class file not in the class yet; nothing on any error,
 // which names the line.
 EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file);
