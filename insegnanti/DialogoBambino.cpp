@@ -3,6 +3,7 @@
 #include "insegnanti/Testo.h"
 #include "registro/DisegnoSimbolo.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -18,6 +19,12 @@ constexpr int LatoIcona = 56;
 }
 
 DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringList& liberi, QWidget* padre)
+    : DialogoBambino(bambino, liberi, {}, padre)
+{
+}
+
+DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringList& liberi,
+                               const QList<Registro::Gruppo>& gruppi, QWidget* padre)
     : QDialog(padre), iniziale(bambino), nome(new QLineEdit(bambino.nome)), cognome(new QLineEdit(bambino.cognome)),
       simboli(new QListWidget)
 {
@@ -31,6 +38,15 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
     auto* campi = new QFormLayout;
     campi->addRow(Testo::tr("&Nome:"), nome);
     campi->addRow(Testo::tr("&Cognome (facoltativo):"), cognome);
+    if (!gruppi.isEmpty()) {
+        gruppo = new QComboBox;
+        gruppo->setObjectName(QStringLiteral("gruppo"));
+        gruppo->addItem(Testo::tr("nessun gruppo"), 0);
+        for (const Registro::Gruppo& g : gruppi)
+            gruppo->addItem(g.nome, g.id);
+        gruppo->setCurrentIndex(std::max(0, gruppo->findData(bambino.gruppo)));
+        campi->addRow(Testo::tr("&Gruppo:"), gruppo);
+    }
 
     simboli->setViewMode(QListView::IconMode);
     simboli->setIconSize(QSize(LatoIcona, LatoIcona));
@@ -76,6 +92,8 @@ Registro::Bambino DialogoBambino::bambino() const
     b.cognome = cognome->text();
     if (const QListWidgetItem* voce = simboli->currentItem())
         b.simbolo = voce->data(Qt::UserRole).toString();
+    if (gruppo)
+        b.gruppo = gruppo->currentData().toLongLong();
     return b;
 }
 

@@ -13,6 +13,7 @@
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
 #include "insegnanti/VistaComputer.h"
+#include "insegnanti/VistaPercorsi.h"
 #include "insegnanti/VistaScuola.h"
 
 #include <QFileInfo>
@@ -32,12 +33,14 @@ namespace Insegnanti {
 FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi quando)
     : QMainWindow(padre), archivio(a), sceltaClasse(new SceltaClasse(a)), scelta(new SceltaPeriodo),
       schede(new QTabWidget),
-      gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a))
+      gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a)),
+      vistaPercorsi(new VistaPercorsi(a))
 {
     setWindowTitle(Testo::tr("Registro di Tesselo"));
     schede->addTab(gestione, Testo::tr("&La classe"));
     schede->addTab(vistaClasse, Testo::tr("I risul&tati della classe"));
     schede->addTab(vistaBambino, Testo::tr("&Un bambino"));
+    schede->addTab(vistaPercorsi, Testo::tr("&Percorsi"));
     if (a.computer()) {
         vistaComputer = new VistaComputer(a);
         schede->addTab(vistaComputer, Testo::tr("C&omputer"));
@@ -66,6 +69,7 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
     connect(scelta, &SceltaPeriodo::cambiato, this, &FinestraRegistro::aggiorna);
     connect(sceltaClasse, &SceltaClasse::cambiata, this, &FinestraRegistro::aggiorna);
     connect(gestione, &GestioneClasse::cambiata, this, &FinestraRegistro::aggiorna);
+    connect(vistaPercorsi, &VistaPercorsi::cambiata, this, &FinestraRegistro::aggiorna);
     connect(vistaClasse, &VistaClasse::bambinoScelto, this, &FinestraRegistro::mostraBambino);
     connect(schede, &QTabWidget::currentChanged, this, [this](int pagina) {
         // The child chosen in the class list is the one the child's page shows.
@@ -183,6 +187,7 @@ void FinestraRegistro::aggiorna()
     vistaBambino->aggiornaClasse();
     vistaClasse->mostra(p);
     vistaBambino->mostra(p);
+    vistaPercorsi->mostra();
     if (vistaComputer)
         vistaComputer->mostra();
     if (vistaScuola)

@@ -15,13 +15,15 @@ class SceltaPeriodo;
 class VistaBambino;
 class VistaClasse;
 class VistaComputer;
+class VistaPercorsi;
 class VistaScuola;
 struct Resoconto;
 
 // The teachers' program's window: the class and the period at the top, then
-// three pages, the class, the class at a glance and one child, a fourth, the
+// four pages, the class, the class at a glance, one child and the class's
+// learning paths, a fifth, the
 // school's computers and their queues, when the register is on the server,
-// and a fifth, the school's classes and who each is granted to, for a login
+// and a sixth, the school's classes and who each is granted to, for a login
 // of the school's management; the menus export, merge, make reports and
 // delete answers, each deletion after a confirmation. The title names the
 // class shown, the status bar the register open.
@@ -37,6 +39,7 @@ public:
     GestioneClasse* classe() const { return gestione; }
     VistaClasse* sintesi() const { return vistaClasse; }
     VistaBambino* bambino() const { return vistaBambino; }
+    VistaPercorsi* percorsi() const { return vistaPercorsi; }
     // The computers' page; none when the register is a local file.
     VistaComputer* computer() const { return vistaComputer; }
     SceltaPeriodo* periodo() const { return scelta; }
@@ -84,6 +87,7 @@ private:
     GestioneClasse* gestione;
     VistaClasse* vistaClasse;
     VistaBambino* vistaBambino;
+    VistaPercorsi* vistaPercorsi;
     VistaComputer* vistaComputer = nullptr;
     VistaScuola* vistaScuola = nullptr;
     QLabel* quale;  // which register is open, or why it could not be read

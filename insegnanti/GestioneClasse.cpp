@@ -1,22 +1,68 @@
 #include "insegnanti/GestioneClasse.h"
 
 #include "insegnanti/DialogoBambino.h"
+#include "insegnanti/GestioneGruppi.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
 #include "registro/DisegnoSimbolo.h"
 
+#include <QApplication>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace Insegnanti {
 
 namespace {
 constexpr int LatoIcona = 40;
+// What a child's row holds besides the name: the id, the group's name.
+constexpr int RuoloId = Qt::UserRole;
+constexpr int RuoloGruppo = Qt::UserRole + 1;
+
+// The children's list with each child's group in a column of its own, at
+// the row's right end; the name, elided before it, stays the row's text.
+class ColonnaGruppo : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* pittore, const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override
+    {
+        const QString gruppo = indice.data(RuoloGruppo).toString();
+        if (gruppo.isEmpty()) {
+            QStyledItemDelegate::paint(pittore, opzioni, indice);
+            return;
+        }
+        // The whole row's ground first, so that a chosen row is chosen to its end.
+        QStyleOptionViewItem riga = opzioni;
+        initStyleOption(&riga, indice);
+        riga.text.clear();
+        riga.icon = QIcon();
+        const QWidget* vista = opzioni.widget;
+        QStyle* stile = vista ? vista->style() : QApplication::style();
+        stile->drawControl(QStyle::CE_ItemViewItem, &riga, pittore, vista);
+        const int larghezza = Larghezza(opzioni.rect);
+        QStyleOptionViewItem nome = opzioni;
+        nome.rect.setRight(opzioni.rect.right() - larghezza);
+        QStyledItemDelegate::paint(pittore, nome, indice);
+        const QRect colonna(nome.rect.right() + 1, opzioni.rect.top(), larghezza - 4, opzioni.rect.height());
+        const bool scelta = opzioni.state & QStyle::State_Selected;
+        pittore->save();
+        pittore->setPen(opzioni.palette.color(scelta ? QPalette::HighlightedText : QPalette::Text));
+        pittore->drawText(colonna, Qt::AlignVCenter | Qt::AlignLeft,
+                          opzioni.fontMetrics.elidedText(gruppo, Qt::ElideRight, colonna.width()));
+        pittore->restore();
+    }
+
+private:
+    static int Larghezza(const QRect& riga) { return std::min(220, riga.width() / 3); }
+};
 
 QPushButton* Pulsante(const QString& testo, const QString& nome)
 {
@@ -30,12 +76,14 @@ GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), elenco(new QListWidget),
       pulsanteModifica(Pulsante(Testo::tr("&Modifica..."), QStringLiteral("modifica"))),
       pulsanteRimuovi(Pulsante(Testo::tr("Rimuo&vi..."), QStringLiteral("rimuovi"))),
-      pulsanteSposta(Pulsante(Testo::tr("Sposta i&n un'altra classe..."), QStringLiteral("sposta")))
+      pulsanteSposta(Pulsante(Testo::tr("Sposta i&n un'altra classe..."), QStringLiteral("sposta"))),
+      gestioneGruppi(new GestioneGruppi(a))
 {
     elenco->setObjectName(QStringLiteral("bambini"));
     elenco->setIconSize(QSize(LatoIcona, LatoIcona));
     elenco->setTextElideMode(Qt::ElideRight);
     elenco->setUniformItemSizes(true);
+    elenco->setItemDelegate(new ColonnaGruppo(elenco));
     auto* aggiungiP = Pulsante(Testo::tr("&Aggiungi un bambino..."), QStringLiteral("aggiungi"));
     auto* importaP = Pulsante(Testo::tr("&Importa una classe da un file CSV..."), QStringLiteral("importa"));
     connect(aggiungiP, &QPushButton::clicked, this, &GestioneClasse::aggiungi);
@@ -45,11 +93,19 @@ GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
     connect(importaP, &QPushButton::clicked, this, &GestioneClasse::importa);
     connect(elenco, &QListWidget::currentRowChanged, this, &GestioneClasse::aggiornaPulsanti);
     connect(elenco, &QListWidget::itemActivated, this, &GestioneClasse::modifica);
+    connect(gestioneGruppi, &GestioneGruppi::cambiati, this, [this] {
+        aggiorna();
+        emit cambiata();
+    });
 
     auto* pulsanti = new QVBoxLayout;
     for (QPushButton* p : {aggiungiP, pulsanteModifica, pulsanteSposta, pulsanteRimuovi, importaP})
         pulsanti->addWidget(p);
-    pulsanti->addStretch();
+    auto* riquadroGruppi = new QGroupBox(Testo::tr("Gruppi della classe"));
+    auto* colonnaGruppi = new QVBoxLayout(riquadroGruppi);
+    colonnaGruppi->addWidget(gestioneGruppi);
+    pulsanti->addSpacing(12);
+    pulsanti->addWidget(riquadroGruppi, 1);
     auto* riga = new QHBoxLayout(this);
     riga->addWidget(elenco, 1);
     riga->addLayout(pulsanti);
@@ -59,13 +115,13 @@ GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)
 qint64 GestioneClasse::scelto() const
 {
     const QListWidgetItem* voce = elenco->currentItem();
-    return voce ? voce->data(Qt::UserRole).toLongLong() : 0;
+    return voce ? voce->data(RuoloId).toLongLong() : 0;
 }
 
 void GestioneClasse::scegli(qint64 bambino)
 {
     for (int i = 0; i < elenco->count(); ++i)
-        if (elenco->item(i)->data(Qt::UserRole).toLongLong() == bambino)
+        if (elenco->item(i)->data(RuoloId).toLongLong() == bambino)
             elenco->setCurrentRow(i);
 }
 
@@ -73,15 +129,27 @@ void GestioneClasse::aggiorna()
 {
     const qint64 prima = scelto();
     elenco->clear();
-    for (const Registro::Bambino& b : archivio.bambini()) {
+    QHash<qint64, QString> nomiGruppi;
+    for (const Registro::Gruppo& g : archivio.gruppi())
+        nomiGruppi.insert(g.id, g.nome);
+    const QList<Registro::Bambino> bambini = archivio.bambini();
+    for (const Registro::Bambino& b : bambini) {
         const Registro::Simbolo* s = Registro::TrovaSimbolo(b.simbolo);
         auto* voce = new QListWidgetItem(b.nomeCompleto(), elenco);
         if (s)
             voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona)));
-        voce->setToolTip(s ? QStringLiteral("%1 (%2)").arg(b.nomeCompleto(), QString::fromUtf8(s->nome))
-                           : b.nomeCompleto());
-        voce->setData(Qt::UserRole, b.id);
+        QString suggerimento = s ? QStringLiteral("%1 (%2)").arg(b.nomeCompleto(), QString::fromUtf8(s->nome))
+                                 : b.nomeCompleto();
+        if (const QString gruppo = nomiGruppi.value(b.gruppo); !gruppo.isEmpty()) {
+            const QString nelGruppo = Testo::tr("nel gruppo «%1»").arg(gruppo);
+            suggerimento += QLatin1Char('\n') + nelGruppo;
+            voce->setData(RuoloGruppo, gruppo);
+            voce->setData(Qt::AccessibleDescriptionRole, nelGruppo);
+        }
+        voce->setToolTip(suggerimento);
+        voce->setData(RuoloId, b.id);
     }
+    gestioneGruppi->mostra(bambini);
     altreClassi = archivio.classi().size() > 1;
     scegli(prima);
     aggiornaPulsanti();
@@ -119,7 +187,7 @@ void GestioneClasse::aggiungi()
     }
     Registro::Bambino nuovo;
     nuovo.uuid = QUuid::createUuid();
-    if (const std::optional<Registro::Bambino> b = richieste().bambino(this, nuovo, liberi))
+    if (const std::optional<Registro::Bambino> b = chiedi(nuovo, liberi))
         salva(*b);
 }
 
@@ -129,8 +197,15 @@ void GestioneClasse::modifica()
     if (!bambino)
         return;
     const QStringList liberi = SimboliLiberi(archivio.bambini(), bambino->id);
-    if (const std::optional<Registro::Bambino> b = richieste().bambino(this, *bambino, liberi))
+    if (const std::optional<Registro::Bambino> b = chiedi(*bambino, liberi))
         salva(*b);
+}
+
+std::optional<Registro::Bambino> GestioneClasse::chiedi(const Registro::Bambino& iniziale, const QStringList& liberi)
+{
+    const QList<Registro::Gruppo> gruppi = archivio.gruppi();
+    return gruppi.isEmpty() ? richieste().bambino(this, iniziale, liberi)
+                            : richieste().bambinoNeiGruppi(this, iniziale, liberi, gruppi);
 }
 
 void GestioneClasse::rimuovi()

@@ -2,6 +2,7 @@
 
 #include "insegnanti/DialoghiClasse.h"
 #include "insegnanti/DialogoBambino.h"
+#include "insegnanti/DialogoPercorso.h"
 #include "insegnanti/Testo.h"
 
 #include <QDateEdit>
@@ -11,6 +12,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -86,12 +88,18 @@ std::optional<QDate> Giorno(QWidget* padre, const QString& testo)
     return data->date();
 }
 
-std::optional<Registro::Bambino> Bambino(QWidget* padre, const Registro::Bambino& iniziale, const QStringList& liberi)
+std::optional<Registro::Bambino> BambinoNeiGruppi(QWidget* padre, const Registro::Bambino& iniziale,
+                                                  const QStringList& liberi, const QList<Registro::Gruppo>& gruppi)
 {
-    DialogoBambino dialogo(iniziale, liberi, padre);
+    DialogoBambino dialogo(iniziale, liberi, gruppi, padre);
     if (dialogo.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialogo.bambino();
+}
+
+std::optional<Registro::Bambino> Bambino(QWidget* padre, const Registro::Bambino& iniziale, const QStringList& liberi)
+{
+    return BambinoNeiGruppi(padre, iniziale, liberi, {});
 }
 
 // Giving up is the default: nothing is merged by a habitual Enter.
@@ -148,12 +156,25 @@ QString Riga(QWidget* padre, const QString& testo)
     return QInputDialog::getText(padre, Titolo(), testo).trimmed();
 }
 
+QString Nome(QWidget* padre, const QString& testo, const QString& iniziale)
+{
+    return QInputDialog::getText(padre, Titolo(), testo, QLineEdit::Normal, iniziale).trimmed();
+}
+
+std::optional<Percorso> DatiPercorso(QWidget* padre, const Percorso& iniziale, bool nuovo, const QStringList& altriNomi)
+{
+    DialogoPercorso dialogo(iniziale, nuovo, altriNomi, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.percorso();
+}
+
 } // namespace
 
 Richieste& richieste()
 {
     static Richieste r{Conferma, Informa, FileDaAprire, FileDaSalvare, Stampante, Giorno, Bambino, StessoCodice,
-                       DatiClasse, NuovoAnno, ChiediClasse, Riga};
+                       DatiClasse, NuovoAnno, ChiediClasse, Riga, Nome, BambinoNeiGruppi, DatiPercorso};
     return r;
 }
 

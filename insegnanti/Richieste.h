@@ -2,6 +2,7 @@
 #include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
 #include "registro/Classe.h"
+#include "registro/PercorsiClasse.h"
 
 #include <QDate>
 #include <QList>
@@ -55,6 +56,20 @@ struct Richieste {
     // A line the teacher writes (a login user's name), asked with testo;
     // empty when she gives up.
     std::function<QString(QWidget* padre, const QString& testo)> riga;
+    // A name the teacher writes (a group's), asked with testo, starting
+    // from iniziale; empty when she gives up.
+    std::function<QString(QWidget* padre, const QString& testo, const QString& iniziale)> nome;
+    // A child's name, symbol and group, for a class that has groups: as
+    // bambino, and the child's group chosen among gruppi (or none).
+    std::function<std::optional<Registro::Bambino>(QWidget* padre, const Registro::Bambino& iniziale,
+                                                   const QStringList& liberi, const QList<Registro::Gruppo>& gruppi)>
+        bambinoNeiGruppi;
+    // A learning path, starting from iniziale (nuovo: one the class does
+    // not have yet), under a name none of altriNomi (the class's other
+    // paths) has; nothing when the teacher gives up.
+    std::function<std::optional<Percorso>(QWidget* padre, const Percorso& iniziale, bool nuovo,
+                                          const QStringList& altriNomi)>
+        percorso;
 };
 
 // The dialogs in use; the real ones unless a test has replaced them.

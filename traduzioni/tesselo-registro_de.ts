@@ -918,18 +918,6 @@ Das Klassenbuch ist %1
         <translation>Der Lernpfad wurde nicht importiert: %1</translation>
     </message>
     <message>
-        <source>la classe ha già un percorso «%1»</source>
-        <translation>die Klasse hat schon einen Lernpfad „%1“</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» aggiunto alla classe dal file %2.</source>
-        <translation>Lernpfad „%1“ aus der Datei %2 zur Klasse hinzugefügt.</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» esportato nel file %2.</source>
-        <translation>Lernpfad „%1“ in die Datei %2 exportiert.</translation>
-    </message>
-    <message>
         <source>Il percorso «%1» non è stato esportato: %2</source>
         <translation>Der Lernpfad „%1“ wurde nicht exportiert: %2</translation>
     </message>

@@ -917,18 +917,6 @@ The register is %1
         <translation>The path was not imported: %1</translation>
     </message>
     <message>
-        <source>la classe ha già un percorso «%1»</source>
-        <translation>the class already has a path “%1”</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» aggiunto alla classe dal file %2.</source>
-        <translation>Path “%1” added to the class from the file %2.</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» esportato nel file %2.</source>
-        <translation>Path “%1” exported to the file %2.</translation>
-    </message>
-    <message>
         <source>Il percorso «%1» non è stato esportato: %2</source>
         <translation>The path “%1” was not exported: %2</translation>
     </message>

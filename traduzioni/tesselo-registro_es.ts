@@ -918,18 +918,6 @@ El registro es %1
         <translation>El recorrido no se ha importado: %1</translation>
     </message>
     <message>
-        <source>la classe ha già un percorso «%1»</source>
-        <translation>la clase ya tiene un recorrido «%1»</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» aggiunto alla classe dal file %2.</source>
-        <translation>Recorrido «%1» añadido a la clase desde el archivo %2.</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» esportato nel file %2.</source>
-        <translation>Recorrido «%1» exportado al archivo %2.</translation>
-    </message>
-    <message>
         <source>Il percorso «%1» non è stato esportato: %2</source>
         <translation>El recorrido «%1» no se ha exportado: %2</translation>
     </message>

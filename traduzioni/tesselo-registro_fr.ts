@@ -918,18 +918,6 @@ Le registre est %1
         <translation>Le parcours n&apos;a pas été importé : %1</translation>
     </message>
     <message>
-        <source>la classe ha già un percorso «%1»</source>
-        <translation>la classe a déjà un parcours « %1 »</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» aggiunto alla classe dal file %2.</source>
-        <translation>Parcours « %1 » ajouté à la classe depuis le fichier %2.</translation>
-    </message>
-    <message>
-        <source>Percorso «%1» esportato nel file %2.</source>
-        <translation>Parcours « %1 » exporté dans le fichier %2.</translation>
-    </message>
-    <message>
         <source>Il percorso «%1» non è stato esportato: %2</source>
         <translation>Le parcours « %1 » n&apos;a pas été exporté : %2</translation>
     </message>

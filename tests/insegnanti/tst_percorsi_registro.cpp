@@ -112,24 +112,24 @@ private slots:
                  letta);
     }
 
-    // A path file is added under its name, once; a bad file or a name the
-    // class has already changes nothing; the path exported reads back the
-    // same, readable by its owner alone; a name the class lacks is refused
-    // naming the class's paths.
+    // A path file is added under its name, printed, or under a name of its
+    // own when the class has a path of the file's; a bad file changes
+    // nothing; the path exported reads back the same, readable by its owner
+    // alone; a name the class lacks is refused naming the class's paths.
     void importaEdEsporta()
     {
         QString errore;
         QVERIFY2(Percorsi::ScriviFile(file("forme.json"), Forme, errore), qPrintable(errore));
         Scrivi(file("rotto.json"), R"({"versione": 1, "nome": "Rotto", "passi": [{"gioco": "tetris", "esatte": 3}]})");
         EsecuzioneRegistro e = esegui({QStringLiteral("--importa-percorso"), file("forme.json")});
-        QVERIFY2(e.uscita == 0 && e.out == QStringLiteral("Percorso «Forme e colori» aggiunto alla classe dal file «forme.json».\n"),
+        QVERIFY2(e.uscita == 0 && e.out == QStringLiteral("Percorso «Forme e colori» importato dal file «forme.json».\n"),
                  qPrintable(e.out + e.err));
         e = esegui({QStringLiteral("--importa-percorso"), file("forme.json")});
-        QVERIFY2(e.uscita == 1 && e.err.contains(QStringLiteral("la classe ha già un percorso «Forme e colori»")), qPrintable(e.err));
+        QVERIFY2(e.uscita == 0 && e.out.contains(QStringLiteral("come «Forme e colori (2)»")), qPrintable(e.out + e.err));
         e = esegui({QStringLiteral("--importa-percorso"), file("rotto.json")});
         QVERIFY2(e.uscita == 1 && e.err.contains(QStringLiteral("rotto.json: passo 1: il gioco «tetris» non esiste")),
                  qPrintable(e.err));
-        QCOMPARE(archivio->percorsi().size(), 1);
+        QCOMPARE(archivio->percorsi().size(), 2);
         QCOMPARE(archivio->percorsi().first().percorso, Forme);
 
         e = esegui({QStringLiteral("--esporta-percorso"), Forme.nome, file("uscita.json")});
@@ -139,7 +139,8 @@ private slots:
         QVERIFY(::stat(QFile::encodeName(file("uscita.json")).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
         e = esegui({QStringLiteral("--esporta-percorso"), QStringLiteral("forme e colori"), file("altro.json")});
-        QVERIFY2(e.uscita == 1 && e.err.contains(QStringLiteral("i suoi percorsi sono «Forme e colori»")), qPrintable(e.err));
+        QVERIFY2(e.uscita == 1 && e.err.contains(QStringLiteral("i suoi percorsi sono «Forme e colori», «Forme e colori (2)»")),
+                 qPrintable(e.err));
         QVERIFY(!QFile::exists(file("altro.json")));
     }
 
