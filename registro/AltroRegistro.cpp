@@ -3,6 +3,7 @@
 #include "registro/Classe.h"
 #include "registro/Codici.h"
 #include "registro/Schema.h"
+#include "percorsi/FilePercorso.h"
 
 #include <QAtomicInteger>
 #include <QDateTime>
@@ -201,6 +202,10 @@ const Colonna ColonneRisposte[] = {
     {"millisecondi", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 0, UnAnno); }},
     // One of the file's classes: checked against them once they are read.
     {"classe", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 1, std::numeric_limits<qint64>::max()); }},
+    // The path and step an answer was given under: both or neither (checked
+    // together once the row's columns are).
+    {"percorso", 16, [](const QString& t, const QVariant& v) { return E(t, "null") || UuidValido(t, v); }},
+    {"passo", 20, [](const QString& t, const QVariant& v) { return E(t, "null") || Intero(t, v, 1, Percorso::MassimoPassi); }},
 };
 
 bool NomeValido(const QString& tipo, const QVariant& v)
@@ -217,6 +222,16 @@ const Colonna ColonneBambini[] = {
     {"classe", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 1, std::numeric_limits<qint64>::max()); }},
 };
 
+// A path's text is read only within the size of a path's file; it must be a
+// path this program reads, and its name the row's.
+const Colonna ColonnePercorsi[] = {
+    {"uuid", 16, UuidValido},
+    {"classe", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 1, std::numeric_limits<qint64>::max()); }},
+    {"nome", Percorso::MassimoNome,
+     [](const QString& t, const QVariant& v) { return E(t, "text") && !v.toString().trimmed().isEmpty(); }},
+    {"dati", int(Percorsi::MassimoByte), [](const QString& t, const QVariant&) { return E(t, "text"); }},
+};
+
 const Colonna ColonneClassi[] = {
     {"uuid", 16, UuidValido},
     {"nome", LunghezzaNomeClasse,
@@ -226,15 +241,20 @@ const Colonna ColonneClassi[] = {
     {"anno_scolastico", 7, [](const QString& t, const QVariant& v) { return E(t, "text") && AnnoValido(v.toString()); }},
 };
 
-// Where the class column is among a table's checked columns, in a row read
+// Where a column's value is among a table's checked columns, in a row read
 // by LetturaControllata.
+template <size_t N>
+int Posizione(const Colonna (&colonne)[N], const char* nome)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (qstrcmp(colonne[i].nome, nome) == 0)
+            return int(2 + 2 * i);
+    return -1;
+}
 template <size_t N>
 int ColonnaClasse(const Colonna (&colonne)[N])
 {
-    for (size_t i = 0; i < N; ++i)
-        if (qstrcmp(colonne[i].nome, "classe") == 0)
-            return int(2 + 2 * i);
-    return -1;
+    return Posizione(colonne, "classe");
 }
 
 // A statement that reads, after the row's id, each column's type and, when
@@ -292,6 +312,7 @@ struct AltroRegistro::Dati {
     QList<Bambino> bambini;
     QHash<qint64, qint64> classeDi;  // each child's class
     QList<Classe> classi;
+    QHash<qint64, QList<PercorsoSalvato>> percorsi;  // by class
 
     QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
 
@@ -328,6 +349,7 @@ struct AltroRegistro::Dati {
     bool leggiClassi();
     bool diUnaClasse(const QSqlQuery& q, int colonna) const;
     bool leggiBambini();
+    bool leggiPercorsi();
     bool controllaRisposte();
 };
 
@@ -481,17 +503,41 @@ bool AltroRegistro::Dati::leggiBambini()
     return true;
 }
 
+bool AltroRegistro::Dati::leggiPercorsi()
+{
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.exec(LetturaControllata(ColonnePercorsi, "percorsi")))
+        return rifiuta(NonRegistro(file));
+    while (q.next()) {
+        if (const char* colonna = Sbagliata(q, ColonnePercorsi))
+            return rifiuta(RigaSbagliata(file, q, "percorsi", colonna));
+        if (!diUnaClasse(q, ColonnaClasse(ColonnePercorsi)))
+            return rifiuta(RigaSbagliata(file, q, "percorsi", "classe"));
+        const Percorsi::Lettura letto = Percorsi::LeggiTesto(q.value(Posizione(ColonnePercorsi, "dati")).toByteArray());
+        if (!letto.percorso || letto.percorso->nome != q.value(Posizione(ColonnePercorsi, "nome")).toString())
+            return rifiuta(RigaSbagliata(file, q, "percorsi", "dati"));
+        percorsi[q.value(ColonnaClasse(ColonnePercorsi)).toLongLong()].append(
+            {q.value(0).toLongLong(), QUuid::fromRfc4122(q.value(Posizione(ColonnePercorsi, "uuid")).toByteArray()),
+             *letto.percorso});
+    }
+    return true;
+}
+
 bool AltroRegistro::Dati::controllaRisposte()
 {
     QSqlQuery q(db());
     q.setForwardOnly(true);
     if (!q.exec(LetturaControllata(ColonneRisposte, "risposte")))
         return rifiuta(NonRegistro(file));
+    const int percorso = Posizione(ColonneRisposte, "percorso"), passo = Posizione(ColonneRisposte, "passo");
     while (q.next())
         if (const char* colonna = Sbagliata(q, ColonneRisposte))
             return rifiuta(RigaSbagliata(file, q, "risposte", colonna));
         else if (!diUnaClasse(q, ColonnaClasse(ColonneRisposte)))
             return rifiuta(RigaSbagliata(file, q, "risposte", "classe"));
+        else if (q.value(percorso).isNull() != q.value(passo).isNull())
+            return rifiuta(RigaSbagliata(file, q, "risposte", "passo"));
     return true;
 }
 
@@ -508,6 +554,7 @@ bool AltroRegistro::apri(const QString& file)
     d->bambini.clear();
     d->classeDi.clear();
     d->classi.clear();
+    d->percorsi.clear();
     d->errore.clear();
     d->file = file;
     if (d->leggi())
@@ -516,6 +563,7 @@ bool AltroRegistro::apri(const QString& file)
     d->bambini.clear();
     d->classeDi.clear();
     d->classi.clear();
+    d->percorsi.clear();
     return false;
 }
 
@@ -533,11 +581,12 @@ bool AltroRegistro::Dati::leggi()
         return false;
     if (!integro())
         return rifiuta(QStringLiteral("%1 non è un registro di Tesselo, o è danneggiato").arg(Nome(file)));
-    return aggiorna(versione) && leggiClassi() && leggiBambini() && controllaRisposte();
+    return aggiorna(versione) && leggiClassi() && leggiBambini() && leggiPercorsi() && controllaRisposte();
 }
 
 QString AltroRegistro::errore() const { return d->errore; }
 const QList<Classe>& AltroRegistro::classi() const { return d->classi; }
+QList<PercorsoSalvato> AltroRegistro::percorsi(qint64 classe) const { return d->percorsi.value(classe); }
 
 QList<Bambino> AltroRegistro::bambini(qint64 classe) const
 {
@@ -554,8 +603,8 @@ bool AltroRegistro::scorri(qint64 classe, const std::function<bool(const QSqlQue
         return false;
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi"
-                             " FROM risposte WHERE classe = ? ORDER BY id"));
+    q.prepare(QStringLiteral("SELECT uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi,"
+                             " percorso, passo FROM risposte WHERE classe = ? ORDER BY id"));
     q.addBindValue(classe);
     if (!q.exec()) {
         d->errore = QStringLiteral("impossibile leggere %1").arg(Nome(d->file));

@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/Bambino.h"
 #include "registro/Classe.h"
+#include "registro/PercorsiClasse.h"
 
 #include <QString>
 #include <functional>
@@ -36,11 +37,14 @@ public:
     const QList<Classe>& classi() const;
     // The children of one of its classes, checked.
     QList<Bambino> bambini(qint64 classe) const;
+    // The learning paths of one of its classes, checked (ids of the other
+    // register): each one's text a path this program reads, under its name.
+    QList<PercorsoSalvato> percorsi(qint64 classe) const;
     // The answers of one of its classes one at a time, oldest id first, each
     // already checked, as a row whose columns are uuid, quando, bambino,
-    // gioco, domande, blocchi, risposta, esatta, millisecondi (see
-    // LeggiRisposta). ciascuna returns false to stop; false when reading
-    // failed or stopped.
+    // gioco, domande, blocchi, risposta, esatta, millisecondi, percorso,
+    // passo (see LeggiRisposta; the path from column 9). ciascuna returns
+    // false to stop; false when reading failed or stopped.
     bool scorri(qint64 classe, const std::function<bool(const QSqlQuery&)>& ciascuna) const;
 
 private:

@@ -1,4 +1,5 @@
 #include "registro/Archivio.h"
+#include "registro/ArchivioDati.h"
 
 #include "registro/Avviso.h"
 #include "registro/Codici.h"
@@ -23,11 +24,15 @@ namespace Registro {
 
 namespace {
 
-const char* const ColonneRisposta = "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi";
+// An answer's columns as LeggiRisposta reads them, its path and step last.
+const char* const ColonneRisposta =
+    "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi, percorso, passo";
+constexpr int ColonnaPercorso = 9;
+const char* const ColonneBambino = "id, uuid, nome, cognome, simbolo, gruppo";
 
 } // namespace
 
-Risposta LeggiRisposta(const QSqlQuery& q, int primo)
+Risposta LeggiRisposta(const QSqlQuery& q, int primo, int percorso)
 {
     Risposta r;
     r.id = Codici::Uuid(q.value(primo));
@@ -39,64 +44,12 @@ Risposta LeggiRisposta(const QSqlQuery& q, int primo)
     r.risposta = Codici::TestoRisposta(q.value(primo + 6));
     r.esatta = q.value(primo + 7).toBool();
     r.millisecondi = q.value(primo + 8).toLongLong();
+    if (percorso >= 0 && !q.value(percorso).isNull()) {
+        r.percorso = Codici::Uuid(q.value(percorso));
+        r.passo = r.percorso.isNull() ? 0 : q.value(percorso + 1).toInt();
+    }
     return r;
 }
-
-struct Archivio::Dati {
-    QString connessione;
-    QString percorso;
-    QString errore;
-    QString spostato;
-    bool aperto = false;
-    Schema::Uso uso;  // held while the connection is open
-
-    QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
-
-    // A prepared statement; the caller binds and runs it.
-    QSqlQuery prepara(const QString& sql) const
-    {
-        QSqlQuery q(db());
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        return q;
-    }
-
-    Accesso fallito(const QSqlError& e, const QString& cosa)
-    {
-        errore = QStringLiteral("%1 (%2): %3").arg(cosa, QDir::toNativeSeparators(percorso), Schema::Motivo(e));
-        return Schema::EsitoDi(e);
-    }
-
-    bool esegui(QSqlQuery& q, const QString& cosa)
-    {
-        if (q.exec())
-            return true;
-        fallito(q.lastError(), cosa);
-        return false;
-    }
-
-    void chiudi()
-    {
-        if (!connessione.isEmpty()) {
-            {
-                QSqlDatabase d = db();
-                d.close();
-            }
-            QSqlDatabase::removeDatabase(connessione);
-            connessione.clear();
-            aperto = false;
-        }
-        uso.lascia();
-    }
-
-    Accesso apriFile(const QString& file, bool crea);
-    // sola: opened read-only, so neither migrated nor switched to WAL.
-    Accesso preparaSchema(bool sola, Controllo controllo);
-    Accesso controlla();
-    std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
-    // Adds a class (nuova) or gives one its name and year.
-    bool scriviClasse(const Classe& classe, bool nuova);
-};
 
 Archivio::Archivio() : d(std::make_unique<Dati>()) {}
 
@@ -401,8 +354,7 @@ std::optional<Bambino> Archivio::Dati::leggiBambino(QSqlQuery& q) const
     // Names are shown as read: a register written before names were cleaned
     // on the way in may still hold direction controls.
     return Bambino{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), NomePulito(q.value(2).toString()),
-                   NomePulito(q.value(3).toString()),
-                   q.value(4).toString()};
+                   NomePulito(q.value(3).toString()), q.value(4).toString(), q.value(5).toLongLong()};
 }
 
 QList<Bambino> Archivio::bambini() const
@@ -410,7 +362,7 @@ QList<Bambino> Archivio::bambini() const
     QList<Bambino> elenco;
     if (!d->aperto)
         return elenco;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini WHERE classe = ?"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT %1 FROM bambini WHERE classe = ?").arg(QLatin1String(ColonneBambino)));
     q.addBindValue(classeId);
     if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return elenco;
@@ -430,7 +382,7 @@ std::optional<Bambino> Archivio::bambinoDi(qint64 id) const
 {
     if (!d->aperto)
         return std::nullopt;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, cognome, simbolo FROM bambini WHERE id = ?"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT %1 FROM bambini WHERE id = ?").arg(QLatin1String(ColonneBambino)));
     q.addBindValue(id);
     if (!leggi(q, QStringLiteral("impossibile leggere la classe")))
         return std::nullopt;
@@ -458,14 +410,18 @@ std::optional<Bambino> Archivio::salva(const Bambino& bambino)
     Bambino b = *valido;
     if (b.uuid.isNull())
         b.uuid = QUuid::createUuid();
+    if (b.gruppo != 0 && !d->dellaClasse("gruppi", b.gruppo, classeId, QStringLiteral("il gruppo non è nella classe")))
+        return std::nullopt;
     QSqlQuery q = d->prepara(
         b.id == 0
-            ? QStringLiteral("INSERT INTO bambini (uuid, nome, cognome, simbolo, classe) VALUES (?, ?, ?, ?, ?)")
-            : QStringLiteral("UPDATE bambini SET uuid = ?, nome = ?, cognome = ?, simbolo = ? WHERE classe = ? AND id = ?"));
+            ? QStringLiteral("INSERT INTO bambini (uuid, nome, cognome, simbolo, gruppo, classe) VALUES (?, ?, ?, ?, ?, ?)")
+            : QStringLiteral("UPDATE bambini SET uuid = ?, nome = ?, cognome = ?, simbolo = ?, gruppo = ?"
+                             " WHERE classe = ? AND id = ?"));
     q.addBindValue(Codici::Uuid(b.uuid));
     q.addBindValue(b.nome);
     q.addBindValue(b.cognome.isNull() ? QStringLiteral("") : b.cognome);
     q.addBindValue(b.simbolo);
+    q.addBindValue(b.gruppo == 0 ? QVariant() : QVariant(b.gruppo));
     q.addBindValue(classeId);
     if (b.id != 0)
         q.addBindValue(b.id);
@@ -566,8 +522,11 @@ bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino, qint64 cl
     q.bindValue(6, Codici::TestoRisposta(r.risposta));
     q.bindValue(7, r.esatta ? 1 : 0);
     q.bindValue(8, r.millisecondi);
-    q.bindValue(9, bambino);
-    q.bindValue(10, classe == 0 ? QVariant() : QVariant(classe));
+    // A path and its step together, or neither.
+    q.bindValue(9, r.conPercorso() ? QVariant(Codici::Uuid(r.percorso)) : QVariant());
+    q.bindValue(10, r.conPercorso() ? QVariant(r.passo) : QVariant());
+    q.bindValue(11, bambino);
+    q.bindValue(12, classe == 0 ? QVariant() : QVariant(classe));
     return q.exec();
 }
 
@@ -585,7 +544,7 @@ Accesso Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& rispos
     QSqlDatabase db = d->db();
     if (!db.transaction())
         return d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?,"
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
                                             " coalesce((SELECT classe FROM bambini WHERE id = ?), ?))")
                                  .arg(QLatin1String(ColonneRisposta)));
     for (const auto& [r, bambino] : risposte)
@@ -619,7 +578,7 @@ void Archivio::scorriRisposte(const Periodo& periodo,
     if (!leggi(q, QStringLiteral("impossibile leggere il registro")))
         return;
     while (q.next())
-        ciascuna(LeggiRisposta(q), q.value(2).toLongLong());
+        ciascuna(LeggiRisposta(q, 0, ColonnaPercorso), q.value(2).toLongLong());
 }
 
 bool Archivio::contiene(const QUuid& id) const
@@ -727,17 +686,20 @@ std::optional<int> Archivio::unisci(const QString& altroFile, const ChiediIdenti
         return std::nullopt;
     }
     // Values already checked, written as the other register stores them.
-    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe)"
+                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                  .arg(QLatin1String(ColonneRisposta)));
-    return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
-        for (int i = 0; i < 9; ++i)
+    const auto scrivi = [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
+        for (int i = 0; i < ColonnaPercorso + 2; ++i)
             q.bindValue(i, i == 2 ? QVariant(nostro) : riga.value(i));
-        q.bindValue(9, classeId);
+        q.bindValue(ColonnaPercorso + 2, classeId);
         if (!d->esegui(q, QStringLiteral("impossibile unire il registro")))
             return false;
         aggiunte += q.numRowsAffected();
         return true;
-    });
+    };
+    return unisciCon(altroFile, chiedi, d->errore, scrivi,
+                     [this](const QList<PercorsoSalvato>& suoi) { return aggiungiPercorsi(suoi); });
 }
 
 } // namespace Registro

@@ -1,6 +1,7 @@
 #pragma once
 #include "registro/Deposito.h"
 
+#include <QSqlDatabase>
 #include <memory>
 
 class QSqlQuery;
@@ -91,6 +92,53 @@ public:
     PercorsiAssegnati percorsiAssegnati() const override;
     QList<AvanzamentoBambino> avanzamenti() const override;
 
+    // What the sender copies from the school's server into this register.
+    // The members run on this register's connection in a transaction of
+    // their own; the static forms on the given connection to a register of
+    // this version, inside the caller's transaction (they open none, and on
+    // failure the caller rolls back). All return false, with errore (or
+    // ultimoErrore) set, when a statement fails.
+    //
+    // A class's groups, paths and assignments as the server holds them, all
+    // by uuid.
+    struct PercorsiDelServer {
+        QList<Gruppo> gruppi;             // ids ignored
+        QList<PercorsoSalvato> percorsi;  // ids ignored
+        QUuid percorsoClasse;             // the class's own path; null: none
+        QHash<QUuid, QUuid> perGruppo;    // a group's path, by the group's uuid
+        struct DelBambino {
+            QUuid gruppo;    // null: none
+            QUuid percorso;  // the child's own path; null: none
+        };
+        QHash<QUuid, DelBambino> perBambino;  // by the child's uuid
+    };
+    // The class's groups and paths become exactly those given: those here
+    // and not given go (their assignments with them), the others are renamed
+    // or changed in place, keeping their ids. A group that fails
+    // ControllaGruppo, a path that fails ProblemaPercorso, one without a
+    // uuid or with the name of one before it, is left out. A child of the
+    // class left out of perBambino has neither group nor path of their own,
+    // and a uuid that names no group or path of the class counts as none.
+    static bool CopiaPercorsiClasse(QSqlDatabase db, qint64 classe, const PercorsiDelServer& server, QString& errore);
+    bool copiaPercorsiClasse(qint64 classe, const PercorsiDelServer& server);
+    // A right answer under a path that the school's server holds, given on
+    // another computer (or on this one and already sent).
+    struct EsattaAltrove {
+        QUuid risposta;
+        QUuid bambino;
+        QUuid percorso;
+        int passo = 0;  // 1-based
+    };
+    // The class's children's right answers from elsewhere become exactly
+    // those given. An entry whose child is not in the class, or whose
+    // answer or path is missing or whose step is outside 1 to
+    // Percorso::MassimoPassi, is left out; an answer given twice is kept
+    // once. avanzamenti() counts them with the local answers, each answer
+    // (by uuid) once.
+    static bool SostituisciEsatteAltrove(QSqlDatabase db, qint64 classe, const QList<EsattaAltrove>& esatte,
+                                         QString& errore);
+    bool sostituisciEsatteAltrove(qint64 classe, const QList<EsattaAltrove>& esatte);
+
     // See Deposito::unisci.
     std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
 
@@ -105,6 +153,9 @@ private:
     // Binds and runs the insert of an answer: the class of the child, or
     // classe for a guest (or a child no longer in the register).
     static bool Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino, qint64 classe);
+    // Adds to the chosen class the paths of another register whose uuid this
+    // one does not have, each under a name free in the class.
+    bool aggiungiPercorsi(const QList<PercorsoSalvato>& suoi);
     // A child of any class, and their class (0 for none).
     std::optional<Bambino> bambinoDi(qint64 id) const;
     qint64 classeDi(qint64 bambino) const;
@@ -114,7 +165,9 @@ private:
 };
 
 // One answer from a row whose columns, from primo on, are the table's uuid,
-// quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi.
-Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0);
+// quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi;
+// and, when percorso is not -1, from that column on, the path's uuid and the
+// step (both NULL for an answer given without a path).
+Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0, int percorso = -1);
 
 } // namespace Registro

@@ -249,7 +249,8 @@ std::optional<Classe> ClasseDaUnire(const QList<Classe>& sue, const Classe& nost
 } // namespace
 
 std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIdentita& chiedi, QString& errore,
-                                       const std::function<bool(const QSqlQuery&, qint64, int&)>& scrivi)
+                                       const std::function<bool(const QSqlQuery&, qint64, int&)>& scrivi,
+                                       const std::function<bool(const QList<PercorsoSalvato>&)>& percorsi)
 {
     AltroRegistro altro;
     if (!altro.apri(altroFile)) {
@@ -279,7 +280,7 @@ std::optional<int> Deposito::unisciCon(const QString& altroFile, const ChiediIde
     if (!decisi || !iniziaLotto())
         return std::nullopt;
     const auto mappa = mappaBambini(*decisi, errore);
-    if (!mappa) {
+    if (!mappa || (percorsi && !percorsi(altro.percorsi(sua->id)))) {
         annulla();
         return std::nullopt;
     }

@@ -281,9 +281,12 @@ protected:
     // then each answer given to scrivi with our id of its child (0, a
     // guest, for a child the file no longer has), Lotto answers per
     // transaction. scrivi adds to aggiunte the answers it stored; false
-    // when it failed, with the error set.
+    // when it failed, with the error set. percorsi, when given, is handed
+    // the file's paths of the class in the children's transaction, to add
+    // those missing here; false when it failed, with the error set.
     std::optional<int> unisciCon(const QString& altroFile, const ChiediIdentita& chiedi, QString& errore,
-                                 const std::function<bool(const QSqlQuery& riga, qint64 nostro, int& aggiunte)>& scrivi);
+                                 const std::function<bool(const QSqlQuery& riga, qint64 nostro, int& aggiunte)>& scrivi,
+                                 const std::function<bool(const QList<PercorsoSalvato>& suoi)>& percorsi = {});
     // The child salva is given, when the register is open and the child may
     // be stored; otherwise nothing, with the reason in errore when the child
     // is at fault.

@@ -2,6 +2,7 @@
 
 #include "registro/Giochi.h"
 #include "registro/Server.h"
+#include "percorsi/Percorso.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ constexpr qint64 MassimoMillisecondi = qint64(24) * 3600 * 1000;
 QByteArray Riga(const Voce& v)
 {
     const Risposta& r = v.risposta;
-    const QJsonObject o{
+    QJsonObject o{
         {"id", r.id.toString(QUuid::WithoutBraces)},
         {"quando", QString::number(r.quando.toMSecsSinceEpoch())},
         {"bambino", QString::number(v.bambino)},
@@ -43,6 +44,12 @@ QByteArray Riga(const Voce& v)
         {"esatta", r.esatta},
         {"millisecondi", QString::number(r.millisecondi)},
     };
+    // An answer given under a path carries it and its step; others have
+    // neither, as every line had before paths.
+    if (r.conPercorso()) {
+        o.insert("percorso", r.percorso.toString(QUuid::WithoutBraces));
+        o.insert("passo", QString::number(r.passo));
+    }
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -93,6 +100,14 @@ std::optional<Voce> Leggi(const QByteArray& riga)
     r.blocchi = Server::Blocchi(blocchi);
     r.esatta = o.value("esatta").toBool();
     r.millisecondi = *millisecondi;
+    // A path and its step, both or neither.
+    if (o.contains("percorso") || o.contains("passo")) {
+        r.percorso = QUuid::fromString(o.value("percorso").toString());
+        const auto passo = numero("passo", 1, Percorso::MassimoPassi);
+        if (r.percorso.isNull() || !passo)
+            return std::nullopt;
+        r.passo = int(*passo);
+    }
     if (r.domande.size() > MassimoDomande || r.blocchi.size() > MassimoBlocchi
         || !std::all_of(r.domande.begin(), r.domande.end(), DomandaValida)
         || !std::all_of(r.blocchi.begin(), r.blocchi.end(), [](const Blocco& b) { return b.valido(); }))

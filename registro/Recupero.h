@@ -8,7 +8,9 @@
 // The answers a writer could not put into its register before the program
 // ended, kept in a file beside it (readable by its owner only) until the next
 // start adds them. One JSON object a line, in words: a line cut short by a
-// crash, or changed by hand, is refused alone.
+// crash, or changed by hand, is refused alone. An answer given under a
+// learning path has its path's uuid and step too; lines without them (all
+// those written before paths) are answers without a path.
 namespace Registro::Recupero {
 
 // An answer waiting, its child (0: a guest) and the class of the sitting,

@@ -1,5 +1,7 @@
 #include "registro/Risposta.h"
 
+#include "percorsi/Percorso.h"
+
 #include <QStringList>
 
 namespace Registro {
@@ -9,6 +11,11 @@ QString Domanda::testo() const
     if (valore.isEmpty())
         return attributo;
     return negata ? QStringLiteral("NON ") + valore : valore;
+}
+
+bool Risposta::conPercorso() const
+{
+    return !percorso.isNull() && passo >= 1 && passo <= Percorso::MassimoPassi;
 }
 
 Risposta NuovaRisposta()

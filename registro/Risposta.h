@@ -38,6 +38,9 @@ struct Risposta {
     // counted from 1); null and 0 when the child played without a path.
     QUuid percorso;
     int passo = 0;
+    // Whether it names a path and a step of one (1 to Percorso::MassimoPassi):
+    // the register keeps both, or neither.
+    bool conPercorso() const;
 
     bool operator==(const Risposta&) const = default;
 };

@@ -122,8 +122,57 @@ const QList<QStringList> Migrazioni{
      FuoriCoda,
      FuoriRifiutate,
      QStringLiteral("CREATE INDEX risposte_classe ON risposte (classe, bambino, gioco, quando, esatta)")},
+    // 4 -> 5: learning paths. A class's groups and paths, each path kept as
+    // its file holds it; the path of the class, of each group and of each
+    // child; the path and step each answer was given under (no reference:
+    // an answer outlives its path), with the index that counts a child's
+    // progress; and the right answers under a path that the school's server
+    // holds from other computers. The connection does not enforce foreign
+    // keys, so triggers do what their clauses say: a class takes its groups
+    // and paths with it, a group or path gone leaves nobody assigned to it,
+    // a child gone takes their answers from elsewhere, and a child moved to
+    // another class leaves their group and path behind.
+    {QStringLiteral("CREATE TABLE percorsi ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " classe INTEGER NOT NULL REFERENCES classi (id) ON DELETE CASCADE,"
+                    " nome TEXT NOT NULL,"
+                    " dati TEXT NOT NULL,"
+                    " UNIQUE (classe, nome))"),
+     QStringLiteral("CREATE TABLE gruppi ("
+                    " id INTEGER PRIMARY KEY,"
+                    " uuid BLOB NOT NULL UNIQUE,"
+                    " classe INTEGER NOT NULL REFERENCES classi (id) ON DELETE CASCADE,"
+                    " nome TEXT NOT NULL,"
+                    " percorso INTEGER REFERENCES percorsi (id) ON DELETE SET NULL,"
+                    " UNIQUE (classe, nome))"),
+     QStringLiteral("ALTER TABLE bambini ADD COLUMN gruppo INTEGER REFERENCES gruppi (id) ON DELETE SET NULL"),
+     QStringLiteral("ALTER TABLE bambini ADD COLUMN percorso INTEGER REFERENCES percorsi (id) ON DELETE SET NULL"),
+     QStringLiteral("ALTER TABLE classi ADD COLUMN percorso INTEGER REFERENCES percorsi (id) ON DELETE SET NULL"),
+     QStringLiteral("ALTER TABLE risposte ADD COLUMN percorso BLOB"),
+     QStringLiteral("ALTER TABLE risposte ADD COLUMN passo INTEGER"),
+     QStringLiteral("CREATE INDEX risposte_percorso ON risposte (bambino, percorso, passo) WHERE percorso IS NOT NULL"),
+     QStringLiteral("CREATE TABLE esatte_altrove ("
+                    " uuid BLOB PRIMARY KEY,"
+                    " bambino INTEGER NOT NULL REFERENCES bambini (id) ON DELETE CASCADE,"
+                    " percorso BLOB NOT NULL,"
+                    " passo INTEGER NOT NULL)"),
+     QStringLiteral("CREATE TRIGGER classe_tolta AFTER DELETE ON classi BEGIN"
+                    " DELETE FROM gruppi WHERE classe = old.id;"
+                    " DELETE FROM percorsi WHERE classe = old.id; END"),
+     QStringLiteral("CREATE TRIGGER gruppo_tolto AFTER DELETE ON gruppi BEGIN"
+                    " UPDATE bambini SET gruppo = NULL WHERE gruppo = old.id; END"),
+     QStringLiteral("CREATE TRIGGER percorso_tolto AFTER DELETE ON percorsi BEGIN"
+                    " UPDATE classi SET percorso = NULL WHERE percorso = old.id;"
+                    " UPDATE gruppi SET percorso = NULL WHERE percorso = old.id;"
+                    " UPDATE bambini SET percorso = NULL WHERE percorso = old.id; END"),
+     QStringLiteral("CREATE TRIGGER bambino_tolto AFTER DELETE ON bambini BEGIN"
+                    " DELETE FROM esatte_altrove WHERE bambino = old.id; END"),
+     QStringLiteral("CREATE TRIGGER bambino_spostato AFTER UPDATE OF classe ON bambini"
+                    " WHEN new.classe IS NOT old.classe BEGIN"
+                    " UPDATE bambini SET gruppo = NULL, percorso = NULL WHERE id = new.id; END")},
 };
-static_assert(Versione == 4, "one migration step per version");
+static_assert(Versione == 5, "one migration step per version");
 
 } // namespace
 

@@ -12,7 +12,7 @@ namespace Registro::Schema {
 // The version this program writes (PRAGMA user_version). Version 0 is a file
 // with no tables yet; each step of the migrations brings one version to the
 // next.
-constexpr int Versione = 4;
+constexpr int Versione = 5;
 // How long a statement waits for another program's lock before it gives up.
 constexpr int AttesaMs = 200;
 
