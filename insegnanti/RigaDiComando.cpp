@@ -180,11 +180,13 @@ QString Aiuto(const QString& registro)
 
 namespace {
 
-// Exporting makes no register where there is none, and there is nothing
-// to export, assign or count in a register just made.
+// The commands that write to the register open it for writing, which
+// makes one where there is none; exporting opens it read-only and makes
+// none.
 bool CreaRegistro(Comando comando)
 {
-    return comando == Comando::Importa || comando == Comando::Unisci || comando == Comando::ImportaPercorso;
+    return comando == Comando::Importa || comando == Comando::Unisci || comando == Comando::ImportaPercorso
+        || comando == Comando::AssegnaPercorso;
 }
 
 EsitoOperazione Esegui(const Richiesta& richiesta, Registro::Deposito& archivio)

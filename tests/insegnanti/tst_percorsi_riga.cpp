@@ -30,7 +30,7 @@ QByteArray Leggi(const QString& file)
 
 } // namespace
 
-class TestPercorsiRegistro : public QObject {
+class TestPercorsiRiga : public QObject {
     Q_OBJECT
 
     QTemporaryDir cartella;
@@ -163,7 +163,7 @@ private slots:
                  {{"Strade", "--bambino", "Anna"}, "nella classe nessun bambino si chiama «Anna»"},
                  {{"Strade", "--bambino", "Carlo Neri"}, "nella classe 2 bambini si chiamano «Carlo Neri»"},
                  {{"Strade", "--gruppo", "grandi"}, "la classe non ha un gruppo «grandi»; i suoi gruppi sono «piccoli»"},
-                 {{"Tetris", "--tutta-la-classe"}, "i suoi percorsi sono «Forme e colori», «Strade»"}}) {
+                 {{"Tetris", "--tutta-la-classe"}, "la classe non ha un percorso «Tetris»; i suoi percorsi sono «Forme e colori», «Strade»"}}) {
             const EsecuzioneRegistro e = assegna(argomenti);
             QVERIFY2(e.uscita == 1 && e.err.startsWith("tesselo-registro: Il percorso «" + argomenti.first() + "» non è stato assegnato: " + motivo),
                      qPrintable(e.err));
@@ -219,5 +219,5 @@ private slots:
     }
 };
 
-TESSELO_TEST_MAIN(TestPercorsiRegistro)
-#include "tst_percorsi_registro.moc"
+TESSELO_TEST_MAIN(TestPercorsiRiga)
+#include "tst_percorsi_riga.moc"
