@@ -1,4 +1,5 @@
 #include "registro/ArchivioServer.h"
+#include "registro/ArchivioServerDati.h"
 
 #include "registro/Archivio.h"
 #include "registro/Codici.h"
@@ -24,153 +25,9 @@ namespace {
 // time zone.
 const QString Millisecondi = QStringLiteral("(extract(epoch FROM quando) * 1000)::bigint");
 const QString NelPeriodo = QStringLiteral("quando >= CAST(? AS timestamptz) AND quando < CAST(? AS timestamptz)");
-// PostgreSQL's codes for a unique key refused, and for a privilege this
-// login lacks (a table, a function, a row of a class not granted).
-const QString Doppione = QStringLiteral("23505");
-const QString NonConcesso = QStringLiteral("42501");
-
-// Integer ids given to the server's uuids (of children, or of classes), both
-// ways, the same for as long as the register is open.
-struct Numeri {
-    QHash<QUuid, qint64> ids;
-    QHash<qint64, QUuid> uuids;
-
-    qint64 id(const QUuid& uuid)
-    {
-        if (uuid.isNull())
-            return 0;
-        auto i = ids.constFind(uuid);
-        if (i != ids.cend())
-            return *i;
-        const qint64 nuovo = ids.size() + 1;
-        ids.insert(uuid, nuovo);
-        uuids.insert(nuovo, uuid);
-        return nuovo;
-    }
-    // As the server's statements take it: empty for 0 or an id never given.
-    QString testo(qint64 id) const { return id > 0 && uuids.contains(id) ? Server::Testo(uuids.value(id)) : QString(); }
-};
+using CodiceSql::Doppione;
 
 } // namespace
-
-struct ArchivioServer::Dati {
-    QString connessione;
-    QString nome;  // host and database, for the teacher
-    mutable QString errore;
-    // The register these are of, told of every read that failed.
-    const ArchivioServer* registro = nullptr;
-    bool aperto = false;
-    bool inTransazione = false;
-    // Since the last attempt to connect again that failed: one attempt in
-    // Pausa, so that a view's many reads wait for one connection timeout,
-    // not for one each.
-    mutable QElapsedTimer tentativo;
-    static constexpr int Pausa = 10000;
-    // The integer ids given to the server's children and classes.
-    mutable Numeri figli, classi;
-
-    QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
-
-    QSqlQuery prepara(const QString& sql) const
-    {
-        // Closed by a reconnection that failed: tried again first.
-        if (aperto && !db().isOpen())
-            riconnessa();
-        QSqlQuery q(db());
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        return q;
-    }
-    bool esegui(QSqlQuery& q, const QString& cosa) const
-    {
-        if (q.exec() || (riconnessa() && ancora(q)))
-            return true;
-        errore = Server::Motivo(cosa, q.lastError());
-        return false;
-    }
-    // The connection was lost (a server restarted, a network that came
-    // back) and is open again. A lost connection never comes back by
-    // itself: without this the program would show an empty class until it
-    // is started again. Never inside a transaction, whose earlier
-    // statements went with the connection.
-    bool riconnessa() const
-    {
-        if (inTransazione || (tentativo.isValid() && !tentativo.hasExpired(Pausa))
-            || (db().isOpen() && QSqlQuery(db()).exec(QStringLiteral("SELECT 1"))))
-            return false;
-        QSqlDatabase c = db();
-        c.close();
-        if (c.open()) {
-            tentativo.invalidate();
-            return true;
-        }
-        tentativo.start();
-        return false;
-    }
-    // The statement of q prepared and run again on the new connection.
-    bool ancora(QSqlQuery& q) const
-    {
-        QSqlQuery di_nuovo = prepara(q.lastQuery());
-        for (const QVariant& v : q.boundValues())
-            di_nuovo.addBindValue(v);
-        const bool fatto = di_nuovo.exec();
-        q = std::move(di_nuovo);
-        return fatto;
-    }
-    bool leggi(QSqlQuery& q) const
-    {
-        const bool fatto = esegui(q, QStringLiteral("impossibile leggere il registro sul server"));
-        if (!fatto)
-            registro->letturaFallita(errore);
-        return fatto;
-    }
-    bool scrivi(QSqlQuery& q) const { return esegui(q, QStringLiteral("impossibile scrivere il registro sul server")); }
-    qint64 id(const QUuid& uuid) const { return figli.id(uuid); }
-    // The child's uuid as the server's statements take it: empty for a guest
-    // or an id never given.
-    QString uuid(qint64 id) const { return figli.testo(id); }
-    // The chosen class's uuid, as the statements take it; empty when none is
-    // chosen.
-    QString scelta() const { return classi.testo(registro->classeId); }
-    // The chosen class's uuid for a write: empty, with the reason set, when
-    // none is chosen.
-    QString sceltaPerScrivere() const
-    {
-        const QString classe = scelta();
-        if (classe.isEmpty())
-            errore = registro->classeId == 0 ? registro->senzaClasse() : QStringLiteral("la classe non è nel registro");
-        return classe;
-    }
-    // The condition on a child's answers, 0 the guests'; bind with scelto.
-    static QString Chi(qint64 id) { return id == 0 ? QStringLiteral("bambino IS NULL") : QStringLiteral("bambino = CAST(? AS uuid)"); }
-    void scelto(QSqlQuery& q, qint64 id) const
-    {
-        if (id != 0)
-            q.addBindValue(uuid(id));
-    }
-    // A guest, or a child who has an id here.
-    bool noto(qint64 id) const { return id == 0 || figli.uuids.contains(id); }
-    Classe classe(const QSqlQuery& q) const
-    {
-        const QUuid u(q.value(0).toString());
-        return {classi.id(u), u, q.value(1).toString(), q.value(2).toString()};
-    }
-    // The server's refusal of what only the school's management may do, in
-    // one line; any other failure with the server's words.
-    bool eseguiDirigenza(QSqlQuery& q, const QString& cosa, const QString& soloDirigenza) const
-    {
-        if (esegui(q, cosa))
-            return true;
-        if (q.lastError().nativeErrorCode() == NonConcesso)
-            errore = QStringLiteral("solo la dirigenza della scuola può %1").arg(soloDirigenza);
-        return false;
-    }
-    Bambino bambino(const QSqlQuery& q) const
-    {
-        const QUuid u(q.value(0).toString());
-        return {id(u), u, NomePulito(q.value(1).toString()), NomePulito(q.value(2).toString()), q.value(3).toString()};
-    }
-};
 
 ArchivioServer::ArchivioServer() : d(std::make_unique<Dati>())
 {
@@ -426,8 +283,8 @@ QList<Bambino> ArchivioServer::bambini() const
     const QString classe = d->aperto ? d->scelta() : QString();
     if (classe.isEmpty())
         return elenco;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"
-                                            " WHERE classe = CAST(? AS uuid)"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT %1 FROM tesselo.bambini WHERE classe = CAST(? AS uuid)")
+                                 .arg(Dati::Bambini));
     q.addBindValue(classe);
     if (!d->leggi(q))
         return elenco;
@@ -441,8 +298,9 @@ std::optional<Bambino> ArchivioServer::bambino(qint64 id) const
 {
     if (!d->aperto || d->uuid(id).isEmpty() || d->scelta().isEmpty())
         return std::nullopt;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, cognome, simbolo FROM tesselo.bambini"
-                                            " WHERE uuid = CAST(? AS uuid) AND classe = CAST(? AS uuid)"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT %1 FROM tesselo.bambini"
+                                            " WHERE uuid = CAST(? AS uuid) AND classe = CAST(? AS uuid)")
+                                 .arg(Dati::Bambini));
     q.addBindValue(d->uuid(id));
     q.addBindValue(d->scelta());
     if (!d->leggi(q) || !q.next())
@@ -467,19 +325,28 @@ std::optional<Bambino> ArchivioServer::salva(const Bambino& bambino)
     b.uuid = b.id != 0 ? d->figli.uuids.value(b.id) : b.uuid.isNull() ? QUuid::createUuid() : b.uuid;
     if (b.cognome.isNull())
         b.cognome = QStringLiteral("");
+    const QString gruppo = d->gruppi.testo(b.gruppo);
+    if (b.gruppo != 0 && gruppo.isEmpty()) {
+        d->errore = QStringLiteral("il gruppo non è nella classe");
+        return std::nullopt;
+    }
     QSqlQuery q = d->prepara(
-        b.id == 0 ? QStringLiteral("INSERT INTO tesselo.bambini (nome, cognome, simbolo, uuid, classe)"
-                                   " VALUES (?, ?, ?, CAST(? AS uuid), CAST(? AS uuid))")
-                  : QStringLiteral("UPDATE tesselo.bambini SET nome = ?, cognome = ?, simbolo = ?"
+        b.id == 0 ? QStringLiteral("INSERT INTO tesselo.bambini (nome, cognome, simbolo, gruppo, uuid, classe)"
+                                   " VALUES (?, ?, ?, CAST(? AS uuid), CAST(? AS uuid), CAST(? AS uuid))")
+                  : QStringLiteral("UPDATE tesselo.bambini SET nome = ?, cognome = ?, simbolo = ?, gruppo = CAST(? AS uuid)"
                                    " WHERE uuid = CAST(? AS uuid) AND classe = CAST(? AS uuid)"));
     q.addBindValue(b.nome);
     q.addBindValue(b.cognome);
     q.addBindValue(b.simbolo);
+    q.addBindValue(gruppo.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(gruppo));
     q.addBindValue(Server::Testo(b.uuid));
     q.addBindValue(classe);
     if (!d->esegui(q, QStringLiteral("impossibile salvare il bambino"))) {
-        if (q.lastError().nativeErrorCode() == Doppione)
+        const QString codice = q.lastError().nativeErrorCode();
+        if (codice == Doppione)
             d->errore = QStringLiteral("il contrassegno \"%1\" è già di un altro bambino").arg(b.simbolo);
+        else if (codice == CodiceSql::SenzaRiferimento)
+            d->errore = QStringLiteral("il gruppo non è nella classe");
         return std::nullopt;
     }
     if (q.numRowsAffected() != 1) {
@@ -583,7 +450,7 @@ void ArchivioServer::scorriRisposte(const Periodo& periodo,
         return;
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, %1, bambino::text, gioco, domande::text, blocchi::text,"
-                                            " risposta, esatta, millisecondi FROM tesselo.risposte"
+                                            " risposta, esatta, millisecondi, percorso::text, passo FROM tesselo.risposte"
                                             " WHERE classe = CAST(? AS uuid) AND %2 ORDER BY quando, uuid")
                                  .arg(Millisecondi, NelPeriodo));
     q.addBindValue(d->scelta());
@@ -602,6 +469,8 @@ void ArchivioServer::scorriRisposte(const Periodo& periodo,
         r.risposta = q.value(6).toString();
         r.esatta = q.value(7).toBool();
         r.millisecondi = q.value(8).toLongLong();
+        r.percorso = QUuid(q.value(9).toString());
+        r.passo = r.percorso.isNull() ? 0 : q.value(10).toInt();
         ciascuna(r, q.value(2).isNull() ? 0 : d->id(QUuid(q.value(2).toString())));
     }
 }

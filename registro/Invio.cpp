@@ -2,6 +2,7 @@
 
 #include "registro/Avviso.h"
 #include "registro/Codici.h"
+#include "registro/PercorsiDelleClassi.h"
 #include "registro/Schema.h"
 #include "registro/Server.h"
 
@@ -92,6 +93,8 @@ struct Invio::Dati {
     Schema::Uso uso;            // held while the local connection is open
     QSet<qint64> esclusi;       // local children the server does not know
     QSet<QByteArray> concesse;  // the uuids of the classes the server grants this login
+    // What of the learning paths the server held when last copied.
+    std::optional<QByteArray> percorsiCopiati;
     bool avvisatoServer = false, avvisatoVersione = false, avvisatoEsclusi = false;
 
     void lavora();
@@ -459,9 +462,12 @@ void Invio::Dati::chiudiServer()
 void Invio::Dati::copiaClassi()
 {
     const DelServer server = LeggiServer(pg());
+    PercorsiDelleClassi percorsi;
+    if (QSqlError e; !LeggiPercorsiDelleClassi(pg(), percorsi, e))
+        Fallisci(QStringLiteral("impossibile leggere i percorsi dal server"), e);
     concesse = QSet<QByteArray>(server.classi.keyBegin(), server.classi.keyEnd());
     QSqlDatabase l = db();
-    if (Uguale(l, server)) {
+    if (Uguale(l, server) && percorsiCopiati == percorsi.impronta) {
         esclusi.clear();
         chiama(&Dati::classeCopiata);
         return;
@@ -479,9 +485,12 @@ void Invio::Dati::copiaClassi()
         SalvaBambini(l, server, classi);
         RimettiSimboli(l, confronto.soloQui, server, classi);
         TogliClassi(l, server);
+        if (QString errore; !CopiaPercorsiDelleClassi(l, percorsi, classi, errore))
+            throw Guasto{errore};
         if (!l.commit())
             Fallisci(cosa, l.lastError());
         esclusi = confronto.inAttesa;
+        percorsiCopiati = percorsi.impronta;
     } catch (const Guasto&) {
         l.rollback();
         throw;
@@ -499,7 +508,7 @@ QList<DaInviare> Invio::Dati::lotto()
         fuori.append(QString::number(id));
     QSqlQuery q = Prepara(db(), QStringLiteral(
         "SELECT r.uuid, r.quando, r.bambino, r.gioco, r.domande, r.blocchi, r.risposta, r.esatta, r.millisecondi,"
-        " d.risposta, b.uuid, c.uuid FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
+        " d.risposta, b.uuid, c.uuid, r.percorso, r.passo FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
         " LEFT JOIN bambini b ON b.id = r.bambino LEFT JOIN classi c ON c.id = r.classe %1"
         " ORDER BY d.risposta LIMIT %2")
         .arg(fuori.isEmpty() ? QString() : QStringLiteral("WHERE r.bambino NOT IN (%1)").arg(fuori.join(',')))
@@ -508,7 +517,8 @@ QList<DaInviare> Invio::Dati::lotto()
     QList<DaInviare> risposte;
     while (q.next()) {
         const QUuid bambino = q.value(10).isNull() ? QUuid() : Codici::Uuid(q.value(10));
-        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q), bambino.isNull() ? QString() : Server::Testo(bambino),
+        // With the path and step it was given under.
+        risposte.append({q.value(9).toLongLong(), LeggiRisposta(q, 0, 12), bambino.isNull() ? QString() : Server::Testo(bambino),
                          q.value(11).toByteArray()});
     }
     return risposte;

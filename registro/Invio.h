@@ -29,8 +29,11 @@ namespace Registro {
 // Each answer goes to the server with its class. Before sending, the
 // sender copies into the local register the classes the server grants this
 // computer's login user (one for a classroom's computer, several for the
-// lab's), by uuid, with their children, so that "Quale classe?" and "Chi
-// gioca?" work while the server is down. A class no longer granted leaves
+// lab's), by uuid, with their children, their groups, learning paths and
+// who plays which, and the right answers given under those paths on every
+// computer (so that a child who played elsewhere sees one progress, each
+// answer counted once), so that "Quale classe?", "Chi gioca?" and the paths
+// work while the server is down. Each answer goes with its path and step. A class no longer granted leaves
 // the copy once none of its answers is queued: they are sent all the same,
 // and the server's refusal sets them aside like any other. Against a server whose schema is newer than this program's, one
 // warning line, and answers stay queued.

@@ -1,5 +1,7 @@
 #include "registro/Server.h"
 
+#include "percorsi/Percorso.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -111,9 +113,10 @@ QString InserisciRisposta()
 {
     return QStringLiteral(
         "INSERT INTO tesselo.risposte (uuid, quando, bambino, classe, gioco, domande, blocchi, risposta, esatta,"
-        " millisecondi) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid),"
+        " millisecondi, percorso, passo) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid),"
         " coalesce((SELECT classe FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)), CAST(? AS uuid)), ?,"
-        " CAST(? AS jsonb), CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint)"
+        " CAST(? AS jsonb), CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint), CAST(? AS uuid),"
+        " CAST(? AS smallint)"
         " WHERE CAST(? AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(? AS uuid))"
         " OR NOT EXISTS (SELECT FROM tesselo.classi WHERE uuid = CAST(? AS uuid))"
         " ON CONFLICT DO NOTHING");
@@ -134,9 +137,14 @@ void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString
     q.bindValue(8, r.risposta);
     q.bindValue(9, r.esatta);
     q.bindValue(10, r.millisecondi);
-    q.bindValue(11, chi);
-    q.bindValue(12, chi);
-    q.bindValue(13, dove);
+    // A path and its step, both or neither: an answer whose step is out of
+    // any path's range goes without them rather than being refused.
+    const bool sulPercorso = !r.percorso.isNull() && r.passo >= 1 && r.passo <= Percorso::MassimoPassi;
+    q.bindValue(11, sulPercorso ? QVariant(Testo(r.percorso)) : QVariant(QMetaType::fromType<QString>()));
+    q.bindValue(12, sulPercorso ? QVariant(r.passo) : QVariant(QMetaType::fromType<int>()));
+    q.bindValue(13, chi);
+    q.bindValue(14, chi);
+    q.bindValue(15, dove);
 }
 
 } // namespace Registro::Server

@@ -12,7 +12,7 @@
 namespace Registro::Server {
 
 // The server's schema version this program reads and writes.
-constexpr int Versione = 3;
+constexpr int Versione = 4;
 
 // Opens the QPSQL connection nome (added when there is none) to imp's
 // server as utente, trying to connect for at most secondi, and reads the
@@ -42,7 +42,9 @@ QList<Blocco> Blocchi(const QString& json);
 // see is tried all the same, so that the server refuses it (the class not
 // granted) and the refusal is kept, never lost.
 QString InserisciRisposta();
-// Binds an answer to InserisciRisposta; bambino is the child's uuid as text,
+// Binds an answer, with its path and step, to InserisciRisposta (a step
+// outside 1..Percorso::MassimoPassi, or no path, sends neither); bambino is
+// the child's uuid as text,
 // empty for a guest; classe the uuid of the class it was given in.
 void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString& classe);
 

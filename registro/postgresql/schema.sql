@@ -8,8 +8,11 @@
 -- it creates the schema "tesselo", its tables and three group roles (NOLOGIN):
 --   tesselo_gioco       the game: reads the schema's version and the classes
 --                       granted to its login user with their children,
---                       inserts answers into them, reports its computer's
---                       queue through tesselo.segnala_coda(); nothing else.
+--                       groups and learning paths, inserts answers into
+--                       them, reads the right answers given under a path
+--                       (tesselo.esatte_percorsi()), reports its
+--                       computer's queue through tesselo.segnala_coda();
+--                       nothing else.
 --                       Every login user may change its own password (ALTER
 --                       ROLE): make the game's users unable to log in with a
 --                       password they chose, e.g. by authenticating them
@@ -17,8 +20,9 @@
 --                       job, as the guide says.
 --   tesselo_insegnante  the teachers' program: on the classes granted to its
 --                       login user, reads everything, manages the children,
---                       merges and deletes answers, renames a class and
---                       moves it to a new school year.
+--                       the groups and the learning paths, merges and
+--                       deletes answers, renames a class and moves it to a
+--                       new school year.
 --   tesselo_dirigenza   the head of school and the technician: all that a
 --                       teacher may, on every class, and alone creates
 --                       classes and grants them to login users:
@@ -76,7 +80,7 @@ INSERT INTO tesselo.versione (versione) VALUES (0) ON CONFLICT DO NOTHING;
 
 DO $$
 BEGIN
-    IF (SELECT versione FROM tesselo.versione) > 3 THEN
+    IF (SELECT versione FROM tesselo.versione) > 4 THEN
         RAISE EXCEPTION 'il registro è di una versione di Tesselo più recente (%): lo schema non viene modificato',
             (SELECT versione FROM tesselo.versione);
     END IF;
@@ -561,9 +565,119 @@ CREATE POLICY mie_classi ON tesselo.risposte
                 AND (bambino IS NULL OR EXISTS (SELECT FROM tesselo.bambini AS b
                                                 WHERE b.uuid = risposte.bambino AND b.classe = risposte.classe)));
 
+-- Version 4: a class's groups and learning paths, who plays which, and the
+-- path and step each answer was given under.
+DO $$
+BEGIN
+    IF (SELECT versione FROM tesselo.versione) >= 4 THEN
+        RETURN;
+    END IF;
+    -- A learning path of a class: dati is the whole path as its file holds
+    -- it (a JSON object whose "nome" is the row's name). Its uuid is what
+    -- answers record, on every computer. The pair (uuid, classe) is a key
+    -- so that whatever is assigned a path takes one of its own class.
+    CREATE TABLE tesselo.percorsi (
+        uuid uuid PRIMARY KEY DEFAULT gen_random_uuid(),
+        classe uuid NOT NULL REFERENCES tesselo.classi ON DELETE CASCADE,
+        nome text NOT NULL CHECK (nome ~ '[^[:space:]]' AND char_length(nome) <= 100
+            AND nome !~ '[\u202A-\u202E\u2066-\u2069]'),
+        dati jsonb NOT NULL CHECK (jsonb_typeof(dati) = 'object' AND octet_length(dati::text) <= 1048576
+            AND dati->>'nome' = nome),
+        UNIQUE (classe, nome),
+        UNIQUE (uuid, classe)
+    );
+    -- A group of a class ("piccoli", "mezzani", "grandi") and its path. A
+    -- path removed leaves the group without one; the class stays.
+    CREATE TABLE tesselo.gruppi (
+        uuid uuid PRIMARY KEY DEFAULT gen_random_uuid(),
+        classe uuid NOT NULL REFERENCES tesselo.classi ON DELETE CASCADE,
+        nome text NOT NULL CHECK (nome ~ '[^[:space:]]' AND char_length(nome) <= 50
+            AND nome !~ '[\u202A-\u202E\u2066-\u2069]'),
+        percorso uuid,
+        UNIQUE (classe, nome),
+        UNIQUE (uuid, classe),
+        FOREIGN KEY (percorso, classe) REFERENCES tesselo.percorsi (uuid, classe) ON DELETE SET NULL (percorso)
+    );
+    -- A child's group and own path, and the class's path: of the same class
+    -- always, and none once that group or path is removed.
+    ALTER TABLE tesselo.bambini
+        ADD COLUMN gruppo uuid,
+        ADD COLUMN percorso uuid,
+        ADD CONSTRAINT bambini_gruppo_fkey FOREIGN KEY (gruppo, classe)
+            REFERENCES tesselo.gruppi (uuid, classe) ON DELETE SET NULL (gruppo),
+        ADD CONSTRAINT bambini_percorso_fkey FOREIGN KEY (percorso, classe)
+            REFERENCES tesselo.percorsi (uuid, classe) ON DELETE SET NULL (percorso);
+    ALTER TABLE tesselo.classi
+        ADD COLUMN percorso uuid,
+        ADD CONSTRAINT classi_percorso_fkey FOREIGN KEY (percorso, uuid)
+            REFERENCES tesselo.percorsi (uuid, classe) ON DELETE SET NULL (percorso);
+    -- The path and step (from 1) an answer was given under, both or
+    -- neither. No foreign key: an answer outlives its path. NOT VALID as
+    -- the sizes of version 2: the rows stored before have neither.
+    ALTER TABLE tesselo.risposte
+        ADD COLUMN percorso uuid,
+        ADD COLUMN passo smallint,
+        ADD CONSTRAINT percorso_con_passo CHECK ((percorso IS NULL) = (passo IS NULL)) NOT VALID,
+        ADD CONSTRAINT passo_nel_percorso CHECK (passo BETWEEN 1 AND 100) NOT VALID;
+    -- A child's progress counts their right answers under each step of a
+    -- path: the index holds only answers given under one.
+    CREATE INDEX risposte_percorso ON tesselo.risposte (classe, bambino, percorso, passo)
+        INCLUDE (esatta) WHERE percorso IS NOT NULL;
+    UPDATE tesselo.versione SET versione = 4;
+END
+$$;
+
+-- A child moved to another class leaves their group and own path behind:
+-- both are the old class's. Before the row is written, so that its keys are
+-- checked as it will be.
+CREATE OR REPLACE FUNCTION tesselo.bambino_cambia_classe() RETURNS trigger
+    LANGUAGE plpgsql SET search_path = pg_catalog, pg_temp
+AS $$
+BEGIN
+    IF NEW.gruppo IS NOT DISTINCT FROM OLD.gruppo THEN
+        NEW.gruppo := NULL;
+    END IF;
+    IF NEW.percorso IS NOT DISTINCT FROM OLD.percorso THEN
+        NEW.percorso := NULL;
+    END IF;
+    RETURN NEW;
+END
+$$;
+CREATE OR REPLACE TRIGGER bambino_cambia_classe BEFORE UPDATE OF classe ON tesselo.bambini
+    FOR EACH ROW WHEN (OLD.classe IS DISTINCT FROM NEW.classe) EXECUTE FUNCTION tesselo.bambino_cambia_classe();
+
+-- The right answers given under a path of its class by the children of
+-- this session's login user's classes, at most 100 for each child, path
+-- and step (a step's goal is at most 99): all that a computer needs to show
+-- a child's progress made on other computers, and the only answers the
+-- game may read. With the owner's rights, since the game may not read
+-- answers; the classes are session_user's (mie_classi()).
+CREATE OR REPLACE FUNCTION tesselo.esatte_percorsi()
+    RETURNS TABLE (bambino uuid, percorso uuid, passo smallint, risposta uuid)
+    LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+    SELECT e.bambino, e.percorso, e.passo, e.uuid
+    FROM (SELECT r.bambino, r.percorso, r.passo, r.uuid,
+                 row_number() OVER (PARTITION BY r.bambino, r.percorso, r.passo ORDER BY r.quando, r.uuid) AS n
+          FROM tesselo.risposte AS r
+          JOIN tesselo.percorsi AS p ON p.uuid = r.percorso AND p.classe = r.classe
+          WHERE r.classe = ANY (ARRAY(SELECT tesselo.mie_classi()))
+            AND r.percorso IS NOT NULL AND r.bambino IS NOT NULL AND r.esatta) AS e
+    WHERE e.n <= 100
+$$;
+
+ALTER TABLE tesselo.percorsi ENABLE ROW LEVEL SECURITY, FORCE ROW LEVEL SECURITY;
+ALTER TABLE tesselo.gruppi ENABLE ROW LEVEL SECURITY, FORCE ROW LEVEL SECURITY;
+DROP POLICY IF EXISTS mie_classi ON tesselo.percorsi;
+CREATE POLICY mie_classi ON tesselo.percorsi
+    USING (classe = ANY (ARRAY(SELECT tesselo.mie_classi())));
+DROP POLICY IF EXISTS mie_classi ON tesselo.gruppi;
+CREATE POLICY mie_classi ON tesselo.gruppi
+    USING (classe = ANY (ARRAY(SELECT tesselo.mie_classi())));
+
 -- Later versions: their steps here, e.g.
---   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 4 THEN
---       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 4;
+--   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 5 THEN
+--       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 5;
 --   END IF; END $$;
 
 -- Privileges, restated whole on every run so that each role has exactly
@@ -579,15 +693,21 @@ GRANT EXECUTE ON FUNCTION tesselo.mie_classi(), tesselo.dirigenza(), tesselo.cla
     tesselo.anno_valido(text), tesselo.anno_scolastico_di(date)
     TO tesselo_gioco, tesselo_insegnante, tesselo_dirigenza;
 
-GRANT SELECT ON tesselo.versione, tesselo.classi, tesselo.bambini TO tesselo_gioco;
+GRANT SELECT ON tesselo.versione, tesselo.classi, tesselo.bambini, tesselo.gruppi, tesselo.percorsi
+    TO tesselo_gioco;
 GRANT INSERT ON tesselo.risposte TO tesselo_gioco;
-GRANT EXECUTE ON FUNCTION tesselo.segnala_coda(text, integer) TO tesselo_gioco;
+GRANT EXECUTE ON FUNCTION tesselo.segnala_coda(text, integer), tesselo.esatte_percorsi() TO tesselo_gioco;
 
 GRANT SELECT ON tesselo.versione, tesselo.classi, tesselo.bambini, tesselo.risposte, tesselo.computer
     TO tesselo_insegnante, tesselo_dirigenza;
 GRANT UPDATE (nome, anno_scolastico) ON tesselo.classi TO tesselo_insegnante, tesselo_dirigenza;
-GRANT INSERT, DELETE, UPDATE (nome, cognome, simbolo, classe) ON tesselo.bambini
+GRANT INSERT, DELETE, UPDATE (nome, cognome, simbolo, classe, gruppo, percorso) ON tesselo.bambini
     TO tesselo_insegnante, tesselo_dirigenza;
+GRANT UPDATE (percorso) ON tesselo.classi TO tesselo_insegnante, tesselo_dirigenza;
+-- A path or a group keeps its uuid and its class: what answers and
+-- assignments refer to.
+GRANT SELECT, INSERT, DELETE, UPDATE (nome, dati) ON tesselo.percorsi TO tesselo_insegnante, tesselo_dirigenza;
+GRANT SELECT, INSERT, DELETE, UPDATE (nome, percorso) ON tesselo.gruppi TO tesselo_insegnante, tesselo_dirigenza;
 GRANT INSERT, DELETE ON tesselo.risposte TO tesselo_insegnante, tesselo_dirigenza;
 GRANT DELETE ON tesselo.computer TO tesselo_insegnante, tesselo_dirigenza;
 GRANT EXECUTE ON FUNCTION tesselo.sintesi_classe(uuid, timestamptz, timestamptz)

@@ -13,6 +13,7 @@
 #include "registro/Codici.h"
 #include "registro/Invio.h"
 #include "registro/Schema.h"
+#include "percorsi/Percorso.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/ServerPostgres.h"
 #include "tests/support/ValoreSqlite.h"
@@ -66,6 +67,39 @@ QStringList Copia(const QString& file)
         for (const Bambino& b : a.bambini())
             figli << b.nome + ' ' + b.simbolo;
         righe << c.nome + ": " + figli.join(", ");
+    }
+    return righe;
+}
+
+// A path of two steps: two right answers in «uguale - diverso» with shape
+// and colour in play, then one in «insiemi».
+Percorso DueGiochi(const QString& nome)
+{
+    return {nome, "forme e colori", false, {{"form1", {1, 2}, 2}, {"FORM2", {}, 1}}};
+}
+
+// An answer given under a step of a path.
+std::pair<Risposta, qint64> Sul(const QUuid& percorso, int passo, bool esatta, qint64 bambino)
+{
+    Risposta r = Risp(passo);
+    r.esatta = esatta;
+    r.percorso = percorso;
+    r.passo = passo;
+    return {r, bambino};
+}
+
+// Each child's progress as "Name: path 2/1", in bambini() order.
+QStringList Avanzamenti(const Deposito& d)
+{
+    QHash<qint64, QString> nomi;
+    for (const Bambino& b : d.bambini())
+        nomi.insert(b.id, b.nome);
+    QStringList righe;
+    for (const AvanzamentoBambino& a : d.avanzamenti()) {
+        QStringList conti;
+        for (const int n : a.esatte)
+            conti << QString::number(n);
+        righe << QStringLiteral("%1: %2 %3").arg(nomi.value(a.bambino), a.percorso.percorso.nome, conti.join('/'));
     }
     return righe;
 }
@@ -160,7 +194,7 @@ private slots:
     }
     void init()
     {
-        for (const char* tabella : {"risposte", "bambini", "classi_utenti", "classi", "computer"})
+        for (const char* tabella : {"risposte", "bambini", "gruppi", "percorsi", "classi_utenti", "classi", "computer"})
             QVERIFY(sql(QStringLiteral("DELETE FROM tesselo.%1").arg(QLatin1String(tabella))).isValid());
         // Two classes of the school, each with a child whose symbol the
         // other's child has too: the lab's computer serves both, the
@@ -182,6 +216,8 @@ private slots:
     void nuovoAnnoESpostamento();
     void unioneNellaClasseScelta();
     void computerAggiornato();
+    void percorsiDellaMaestra();
+    void passoSuDueComputer();
 };
 
 void TestClassiServer::laboratorioEAula()
@@ -482,6 +518,148 @@ void TestClassiServer::computerAggiornato()
     QCOMPARE(Interroga("vecchio", QStringLiteral("SELECT count(*) FROM tesselo.risposte WHERE bambino = '%1'")
                                       .arg(Testo(anna))).toInt(), 1);
     QSqlDatabase::database("vecchio").close();
+}
+
+void TestClassiServer::percorsiDellaMaestra()
+{
+    // The teacher of 1A keeps its groups and paths: a name taken or empty
+    // refused, what turns text around left out; a child joins a group; a
+    // path read back as saved; paths assigned to the class, a group and a
+    // child, the child's own first. Answers under a path count as progress,
+    // step by step, each once, and a path changed keeps them; one whose step
+    // is none is stored without its path. A group
+    // removed leaves its children in none, a path removed ends its
+    // assignments and its answers keep its uuid. 1B's are out of reach.
+    ArchivioServer maestra;
+    QCOMPARE(maestra.apri(imp(Maestra)), Accesso::Ok);
+    const std::optional<Gruppo> piccoli = maestra.salvaGruppo({0, {}, QStringLiteral("piccoli\u202E")});
+    QVERIFY2(piccoli, qPrintable(maestra.ultimoErrore()));
+    QCOMPARE(piccoli->nome, QStringLiteral("piccoli"));
+    QVERIFY(!maestra.salvaGruppo({0, {}, "piccoli"}));
+    QVERIFY2(maestra.ultimoErrore().contains("c'è già"), qPrintable(maestra.ultimoErrore()));
+    QVERIFY(!maestra.salvaGruppo({0, {}, " "}));
+    const std::optional<Gruppo> grandi = maestra.salvaGruppo({0, {}, "grandi"});
+    QVERIFY(grandi);
+    Gruppo mezzani = *grandi;
+    mezzani.nome = "mezzani";
+    QVERIFY(maestra.salvaGruppo(mezzani));
+    QCOMPARE(maestra.gruppi(), (QList<Gruppo>{mezzani, *piccoli}));
+    Bambino anna = maestra.bambini().value(0);
+    anna.gruppo = piccoli->id;
+    QVERIFY2(maestra.salva(anna), qPrintable(maestra.ultimoErrore()));
+    const std::optional<Bambino> dario = maestra.salva({0, {}, "Dario", {}, "cane", mezzani.id});
+    QVERIFY(dario);
+    QCOMPARE(maestra.bambini(), (QList<Bambino>{anna, *dario}));
+    QVERIFY(!maestra.salva({0, {}, "Elsa", {}, "mela", 999}));
+
+    const std::optional<PercorsoSalvato> forme = maestra.salvaPercorso({0, {}, DueGiochi("Forme")});
+    QVERIFY2(forme, qPrintable(maestra.ultimoErrore()));
+    const std::optional<PercorsoSalvato> colori = maestra.salvaPercorso({0, {}, DueGiochi("Colori")});
+    QVERIFY(colori && !forme->uuid.isNull());
+    QVERIFY(!maestra.salvaPercorso({0, {}, DueGiochi("Forme")}));
+    Percorso senzaMeta = DueGiochi("Troppo");
+    senzaMeta.passi[0].esatte = 100;
+    QVERIFY(!maestra.salvaPercorso({0, {}, senzaMeta}));
+    QCOMPARE(maestra.ultimoErrore(), Percorsi::ProblemaPercorso(senzaMeta));
+    QCOMPARE(maestra.percorsi(), (QList<PercorsoSalvato>{*colori, *forme}));
+
+    QVERIFY(maestra.assegnaPercorso(Destinatario::Classe, 0, forme->id));
+    QVERIFY(maestra.assegnaPercorso(Destinatario::Gruppo, piccoli->id, colori->id));
+    QCOMPARE(Avanzamenti(maestra), (QStringList{"Anna: Colori 0/0", "Dario: Forme 0/0"}));
+    QVERIFY(maestra.assegnaPercorso(Destinatario::Bambino, anna.id, forme->id));
+    const PercorsiAssegnati assegnati = maestra.percorsiAssegnati();
+    QCOMPARE(assegnati.classe, forme->id);
+    QCOMPARE(assegnati.gruppi, (QHash<qint64, qint64>{{piccoli->id, colori->id}}));
+    QCOMPARE(assegnati.bambini, (QHash<qint64, qint64>{{anna.id, forme->id}}));
+    QVERIFY(!maestra.assegnaPercorso(Destinatario::Bambino, anna.id, 999));
+    QVERIFY(!maestra.assegnaPercorso(Destinatario::Gruppo, 999, forme->id));
+
+    const auto risposta = Sul(forme->uuid, 1, true, anna.id);
+    QCOMPARE(maestra.registraTutte({risposta, risposta, Sul(forme->uuid, 1, true, anna.id), Sul(forme->uuid, 1, false, anna.id),
+                                    Sul(forme->uuid, 2, true, anna.id), Sul(forme->uuid, 2, true, 0),
+                                    Sul(colori->uuid, 1, true, dario->id), Sul(forme->uuid, 0, true, anna.id)}),
+             Accesso::Ok);
+    QCOMPARE(Avanzamenti(maestra), (QStringList{"Anna: Forme 2/1", "Dario: Forme 0/0"}));
+    PercorsoSalvato cambiato = *forme;
+    cambiato.percorso.passi.append({"FormTrova", {}, 3});
+    QVERIFY2(maestra.salvaPercorso(cambiato), qPrintable(maestra.ultimoErrore()));
+    QCOMPARE(Avanzamenti(maestra), (QStringList{"Anna: Forme 2/1/0", "Dario: Forme 0/0/0"}));
+
+    QVERIFY(maestra.rimuoviGruppo(piccoli->id));
+    QCOMPARE(maestra.bambini().value(0).gruppo, 0);
+    QVERIFY(maestra.percorsiAssegnati().gruppi.isEmpty());
+    QVERIFY(maestra.rimuoviPercorso(forme->id));
+    QVERIFY(Avanzamenti(maestra).isEmpty());
+    QCOMPARE(maestra.percorsiAssegnati().classe, 0);
+    int sulPercorso = 0;
+    for (const auto& [r, chi] : maestra.risposte())
+        sulPercorso += r.percorso == forme->uuid && r.passo >= 1;
+    QCOMPARE(sulPercorso, 5);
+
+    // The server's rows are data from outside: a path that is not a path
+    // is left out, and the reading says so. 1B's paths are not hers.
+    QVERIFY(sql(QStringLiteral("INSERT INTO tesselo.percorsi (classe, nome, dati) VALUES ('%1', 'Rotto',"
+                               " '{\"versione\": 1, \"nome\": \"Rotto\", \"passi\": [{\"gioco\": \"nessuno\", \"esatte\": 3}]}'),"
+                               " ('%2', 'Altrui', '{\"versione\": 1, \"nome\": \"Altrui\", \"passi\": [{\"gioco\": \"form1\", \"esatte\": 3}]}')")
+                    .arg(primaA, primaB)).isValid());
+    maestra.nuovaLettura();
+    QCOMPARE(maestra.percorsi(), QList<PercorsoSalvato>{*colori});
+    QVERIFY2(maestra.erroreLettura().contains("nessuno"), qPrintable(maestra.erroreLettura()));
+}
+
+void TestClassiServer::passoSuDueComputer()
+{
+    // Anna plays her path's first step (two right answers) on the
+    // classroom's computer, one right answer there, and finishes it on the
+    // lab's, then plays the second step there: each computer shows one
+    // progress, hers on both, each answer counted once whether it is queued,
+    // sent, or from the other computer; the teacher's view too. With the
+    // server down, the copy still has the path and the progress.
+    ArchivioServer maestra;
+    QCOMPARE(maestra.apri(imp(Maestra)), Accesso::Ok);
+    const std::optional<PercorsoSalvato> forme = maestra.salvaPercorso({0, {}, DueGiochi("Forme")});
+    QVERIFY(forme);
+    QVERIFY(maestra.assegnaPercorso(Destinatario::Bambino, maestra.bambini().value(0).id, forme->id));
+    const QString aula = cartella->filePath("aula.sqlite"), lab = cartella->filePath("laboratorio.sqlite");
+    const auto progresso = [](const QString& file) {
+        Archivio a;
+        if (a.apri(file) != Accesso::Ok || !a.scegliClasse(TrovaClasse(a.classi(), "1A").value_or(Classe{}).id))
+            return QStringList{"non si apre"};
+        return Avanzamenti(a);
+    };
+    const auto gioca = [](const QString& file, const QList<std::pair<QUuid, std::pair<int, bool>>>& risposte) {
+        Archivio a;
+        if (a.apri(file) != Accesso::Ok || !a.scegliClasse(TrovaClasse(a.classi(), "1A").value_or(Classe{}).id))
+            return false;
+        QList<std::pair<Risposta, qint64>> date;
+        for (const auto& [percorso, passo] : risposte)
+            date.append(Sul(percorso, passo.first, passo.second, a.bambini().value(0).id));
+        return a.registraTutte(date) == Accesso::Ok;
+    };
+    QVERIFY(inviaTutto(Aula, aula));
+    QCOMPARE(progresso(aula), QStringList{"Anna: Forme 0/0"});
+    QVERIFY(gioca(aula, {{forme->uuid, {1, true}}, {forme->uuid, {1, false}}}));
+    QCOMPARE(progresso(aula), QStringList{"Anna: Forme 1/0"});
+    QVERIFY(inviaTutto(Aula, aula));
+    QCOMPARE(progresso(aula), QStringList{"Anna: Forme 1/0"});
+    QVERIFY(inviaTutto(Laboratorio, lab));
+    QCOMPARE(progresso(lab), QStringList{"Anna: Forme 1/0"});
+    QVERIFY(gioca(lab, {{forme->uuid, {1, true}}, {forme->uuid, {2, true}}}));
+    QCOMPARE(progresso(lab), QStringList{"Anna: Forme 2/1"});
+    QVERIFY(inviaTutto(Laboratorio, lab));
+    QCOMPARE(progresso(lab), QStringList{"Anna: Forme 2/1"});
+    QVERIFY(inviaTutto(Aula, aula));
+    QCOMPARE(progresso(aula), QStringList{"Anna: Forme 2/1"});
+    QCOMPARE(Avanzamenti(maestra), QStringList{"Anna: Forme 2/1"});
+    QVERIFY(server.ferma());
+    {
+        std::atomic<int> fallimenti = 0;
+        Invio invio(imp(Aula), aula);
+        invio.quandoFallito([&](const QString&, std::chrono::milliseconds) { ++fallimenti; });
+        QTRY_VERIFY_WITH_TIMEOUT(fallimenti.load() >= 1, 10000);
+    }
+    QCOMPARE(progresso(aula), QStringList{"Anna: Forme 2/1"});
+    QVERIFY(server.riavvia());
 }
 
 QTEST_GUILESS_MAIN(TestClassiServer)

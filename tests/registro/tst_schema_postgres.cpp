@@ -114,9 +114,34 @@ private slots:
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         const QByteArray prima = Catalogo("vuoto");
         QVERIFY(prima.contains("CREATE TABLE tesselo.risposte"));
-        QVERIFY(prima.endsWith("3\n"));
+        QVERIFY(prima.endsWith("4\n"));
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         QCOMPARE(Catalogo("vuoto"), prima);
+    }
+
+    // A register of version 3, migrated, has exactly the shape of a new one;
+    // the answers it held keep every value and have no path.
+    void dallaVersione3ComeNuovo()
+    {
+        QVERIFY(server.creaDatabase("nuovo4") && server.eseguiFile("nuovo4", Schema));
+        QVERIFY(server.creaDatabase("vecchio3"));
+        QVERIFY2(server.eseguiFile("vecchio3", QStringLiteral(TESSELO_SCHEMA_VERSIONE_3)), qPrintable(server.errore()));
+        QVERIFY(server.client("psql", {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-d", "vecchio3", "-c",
+                                       "INSERT INTO tesselo.bambini (nome, simbolo) VALUES ('Ada', 'gatto');"
+                                       "INSERT INTO tesselo.risposte (uuid, quando, bambino, gioco, esatta, millisecondi)"
+                                       " SELECT gen_random_uuid(), now() - i * interval '1 day', b.uuid, 'form1', i % 2 = 0, i"
+                                       " FROM tesselo.bambini b, generate_series(1, 50) i"}));
+        const QStringList impronta = {"-X", "-At", "-d", "vecchio3", "-c",
+                                      "SELECT md5(string_agg(concat_ws('|', uuid, quando, bambino, classe, gioco, esatta,"
+                                      " millisecondi), ',' ORDER BY uuid)) FROM tesselo.risposte"};
+        const auto prima = server.client("psql", impronta);
+        QVERIFY(prima && prima->size() > 10);
+        QVERIFY2(server.eseguiFile("vecchio3", Schema), qPrintable(server.errore()));
+        QCOMPARE(Catalogo("vecchio3"), Catalogo("nuovo4"));
+        QCOMPARE(server.client("psql", impronta), prima);
+        QCOMPARE(server.client("psql", {"-X", "-At", "-d", "vecchio3", "-c",
+                                        "SELECT count(*) FROM tesselo.risposte WHERE percorso IS NULL AND passo IS NULL"}),
+                 std::optional<QByteArray>("50\n"));
     }
 
     void registroPiuRecenteLasciatoStare()
@@ -124,7 +149,7 @@ private slots:
         QVERIFY(server.creaDatabase("recente"));
         QVERIFY(server.eseguiFile("recente", Schema));
         QVERIFY(server.client("psql", {"-X", "-q", "-d", "recente", "-c",
-                                       "UPDATE tesselo.versione SET versione = 4; DROP INDEX tesselo.risposte_bambino"}));
+                                       "UPDATE tesselo.versione SET versione = 5; DROP INDEX tesselo.risposte_bambino"}));
         const QByteArray prima = Catalogo("recente");
         QVERIFY(!server.eseguiFile("recente", Schema));
         QVERIFY2(server.errore().contains("più recente"), qPrintable(server.errore()));
@@ -136,7 +161,7 @@ private slots:
         const QString ada = NuovoBambino("Ada", "gatto");
         QCOMPARE(Esegui(gioco, "SELECT nome FROM tesselo.bambini WHERE uuid = :u", {{":u", ada}}).primo.toString(),
                  "Ada");
-        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 3);
+        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 4);
 
         const QUuid id = QUuid::createUuid();
         const Esito prima = Esegui(gioco, InserisciRisposta, Risposta(id, ada));
@@ -258,6 +283,13 @@ private slots:
         QTest::newRow("remove child") << "DELETE FROM tesselo.bambini";
         QTest::newRow("write computers") << "INSERT INTO tesselo.computer VALUES ('aula-9', 0, now())";
         QTest::newRow("change version") << "UPDATE tesselo.versione SET versione = 9";
+        QTest::newRow("add path")
+            << "INSERT INTO tesselo.percorsi (classe, nome, dati) SELECT uuid, 'P', '{\"nome\": \"P\"}' FROM tesselo.classi";
+        QTest::newRow("change path") << "UPDATE tesselo.percorsi SET nome = 'X'";
+        QTest::newRow("remove group") << "DELETE FROM tesselo.gruppi";
+        QTest::newRow("assign path to child") << "UPDATE tesselo.bambini SET percorso = NULL";
+        QTest::newRow("assign path to class") << "UPDATE tesselo.classi SET percorso = NULL";
+        QTest::newRow("move child to group") << "UPDATE tesselo.bambini SET gruppo = NULL";
         QTest::newRow("new table") << "CREATE TABLE tesselo.altro (x int)";
     }
     void giocoRifiutato()
@@ -283,6 +315,8 @@ private slots:
             << "INSERT INTO tesselo.risposte (uuid, quando, gioco, esatta, millisecondi)"
                " VALUES (gen_random_uuid(), now(), 'form1', true, 1) ON CONFLICT DO NOTHING";
         QTest::newRow("report queue") << "SELECT tesselo.segnala_coda('aula-1', 1)";
+        QTest::newRow("read paths") << "SELECT count(*) FROM tesselo.percorsi";
+        QTest::newRow("read progress") << "SELECT count(*) FROM tesselo.esatte_percorsi()";
     }
     void estraneoRifiutato()
     {
@@ -302,7 +336,7 @@ private slots:
         QCOMPARE(Esegui(insegnante, "SELECT count(*) FROM tesselo.risposte WHERE bambino = :b", {{":b", ada}})
                      .primo.toInt(), 1);
         QCOMPARE(Esegui(insegnante, "SELECT coda FROM tesselo.computer").primo.toInt(), 4);
-        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 3);
+        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 4);
         // The class at a glance: right and wrong by child and game.
         const Esito classe = Esegui(insegnante,
             "SELECT count(*) FILTER (WHERE esatta) FROM tesselo.risposte"
@@ -361,7 +395,7 @@ private slots:
         QCOMPARE(q.value(0).toString(), nome);
         QCOMPARE(q.value(1).toString(), nome);
         QCOMPARE(Esegui(insegnante, "SELECT risposta FROM tesselo.risposte").primo.toString(), nome);
-        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 8);
+        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 10);
     }
 };
 

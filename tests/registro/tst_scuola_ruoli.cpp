@@ -3,7 +3,9 @@
 // granted to session_user. A teacher her classes, a computer the classes it
 // serves (without reading answers), the management every class and the
 // commands; classes sharing symbols; a new school year; answers partitioned
-// by school year; and the migration of a one-class register of version 2.
+// by school year; the paths and groups of each class, and what of the
+// answers the game may read for them; and the migration of a one-class
+// register of version 2.
 #include "tests/support/ServerPostgres.h"
 
 #include <QFile>
@@ -53,6 +55,19 @@ class TestScuolaRuoli : public QObject {
     {
         return Valore("INSERT INTO tesselo.bambini (classe, nome, simbolo) VALUES (CAST(:c AS uuid), :n, :s) RETURNING uuid",
                       {{":c", classe}, {":n", nome}, {":s", simbolo}});
+    }
+    // A learning path of one step added by the superuser to a class; its uuid.
+    QString Percorso(const QString& classe, const QString& nome)
+    {
+        return Valore("INSERT INTO tesselo.percorsi (classe, nome, dati) VALUES (CAST(:c AS uuid), :n,"
+                      " jsonb_build_object('versione', 1, 'nome', CAST(:n2 AS text), 'passi', CAST('[{\"gioco\": \"form1\", \"esatte\": 3}]' AS jsonb)))"
+                      " RETURNING uuid", {{":c", classe}, {":n", nome}, {":n2", nome}});
+    }
+    QString Gruppo(const QString& classe, const QString& nome, const QString& percorso = {})
+    {
+        return Valore("INSERT INTO tesselo.gruppi (classe, nome, percorso) VALUES (CAST(:c AS uuid), :n,"
+                      " CAST(NULLIF(:p, '') AS uuid)) RETURNING uuid",
+                      {{":c", classe}, {":n", nome}, {":p", percorso.isNull() ? QStringLiteral("") : percorso}});
     }
     // Where an answer is stored: its partition.
     QString Partizione(const QString& bambino)
@@ -107,6 +122,8 @@ private slots:
     {
         QVERIFY(Esegui(su, "DELETE FROM tesselo.risposte").ok);
         QVERIFY(Esegui(su, "DELETE FROM tesselo.bambini").ok);
+        QVERIFY(Esegui(su, "DELETE FROM tesselo.gruppi").ok);
+        QVERIFY(Esegui(su, "DELETE FROM tesselo.percorsi").ok);
     }
 
     // Symbols are unique in a class, not across the school.
@@ -164,6 +181,135 @@ private slots:
         QCOMPARE(Valore("SELECT nome FROM tesselo.bambini WHERE uuid = CAST(:b AS uuid)", {{":b", bea}}), "Bea");
         QCOMPARE(Conta(su, "SELECT count(*) FROM tesselo.risposte WHERE classe = CAST(:c AS uuid)", {{":c", classe1B}}), 2);
         QCOMPARE(Conta(su, "SELECT count(*) FROM tesselo.bambini WHERE classe = CAST(:c AS uuid)", {{":c", classe1A}}), 2);
+    }
+
+    // A teacher of 1A creates, changes, assigns and removes the paths and
+    // groups of 1A alone; whatever is assigned a path takes one of its own
+    // class. What refers to a removed path or group is left without one, and
+    // a child moved to another class leaves both behind.
+    void percorsiEGruppiDelleSueClassi()
+    {
+        const QString ada = Bambino(classe1A, "Ada", "gatto");
+        const QString bea = Bambino(classe1B, "Bea", "gatto");
+        const QString diB = Percorso(classe1B, "Forme");
+        const QString gruppoB = Gruppo(classe1B, "grandi", diB);
+        const QString dati = "jsonb_build_object('versione', 1, 'nome', CAST(:n2 AS text), 'passi', CAST('[]' AS jsonb))";
+        const QString nuovo = "INSERT INTO tesselo.percorsi (classe, nome, dati) VALUES (CAST(:c AS uuid), :n, " + dati
+                              + ") RETURNING uuid";
+        const Esito suo = Esegui(maestraA, nuovo, {{":c", classe1A}, {":n", "Forme"}, {":n2", "Forme"}});
+        QVERIFY2(suo.ok, qPrintable(suo.codice));
+        const QString diA = suo.primo.toString();
+        QCOMPARE(Esegui(maestraA, nuovo, {{":c", classe1B}, {":n", "Colori"}, {":n2", "Colori"}}).codice, Permesso);
+        QCOMPARE(Esegui(maestraA, nuovo, {{":c", classe1A}, {":n", "Forme"}, {":n2", "Forme"}}).codice, Doppione);
+        // The row's name is the path's, and named as a class is.
+        for (const auto& [nome, nelFile] : {std::pair{"Colori", "Altro"}, {"", ""}, {"A\u202EB", "A\u202EB"}})
+            QCOMPARE(Esegui(maestraA, nuovo, {{":c", classe1A}, {":n", nome}, {":n2", nelFile}}).codice,
+                     QStringLiteral("23514"));
+        const Esito gruppo = Esegui(maestraA, "INSERT INTO tesselo.gruppi (classe, nome, percorso)"
+                                              " VALUES (CAST(:c AS uuid), 'piccoli', CAST(:p AS uuid)) RETURNING uuid",
+                                    {{":c", classe1A}, {":p", diA}});
+        QVERIFY2(gruppo.ok, qPrintable(gruppo.codice));
+        const QString gruppoA = gruppo.primo.toString();
+        QCOMPARE(Conta(maestraA, "SELECT count(*) FROM tesselo.percorsi"), 1);
+        QCOMPARE(Conta(maestraA, "SELECT count(*) FROM tesselo.gruppi"), 1);
+        QCOMPARE(Conta(maestraB, "SELECT count(*) FROM tesselo.percorsi"), 1);
+
+        // Assigned within 1A; another class's path or group refers to nothing.
+        const QString assegna = "UPDATE tesselo.bambini SET gruppo = CAST(:g AS uuid), percorso = CAST(:p AS uuid)"
+                                " WHERE uuid = CAST(:b AS uuid)";
+        QCOMPARE(Esegui(maestraA, assegna, {{":g", gruppoA}, {":p", diA}, {":b", ada}}).righe, 1);
+        QCOMPARE(Esegui(maestraA, "UPDATE tesselo.classi SET percorso = CAST(:p AS uuid) WHERE uuid = CAST(:c AS uuid)",
+                        {{":p", diA}, {":c", classe1A}}).righe, 1);
+        const QString altrui = "23503";  // foreign_key_violation
+        QCOMPARE(Esegui(maestraA, assegna, {{":g", gruppoB}, {":p", diA}, {":b", ada}}).codice, altrui);
+        QCOMPARE(Esegui(maestraA, assegna, {{":g", gruppoA}, {":p", diB}, {":b", ada}}).codice, altrui);
+        QCOMPARE(Esegui(maestraA, "UPDATE tesselo.gruppi SET percorso = CAST(:p AS uuid)", {{":p", diB}}).codice, altrui);
+        QCOMPARE(Esegui(maestraA, "UPDATE tesselo.classi SET percorso = CAST(:p AS uuid)", {{":p", diB}}).codice, altrui);
+        // 1B's rows: unseen and untouched. A path's uuid and class stay.
+        QCOMPARE(Esegui(maestraA, "UPDATE tesselo.percorsi SET dati = dati WHERE uuid = CAST(:p AS uuid)", {{":p", diB}}).righe, 0);
+        QCOMPARE(Esegui(maestraA, "DELETE FROM tesselo.gruppi WHERE uuid = CAST(:g AS uuid)", {{":g", gruppoB}}).righe, 0);
+        QCOMPARE(Esegui(maestraA, assegna, {{":g", gruppoB}, {":p", diB}, {":b", bea}}).righe, 0);
+        QCOMPARE(Esegui(maestraA, "UPDATE tesselo.percorsi SET classe = CAST(:c AS uuid)", {{":c", classe1B}}).codice, Permesso);
+        QCOMPARE(Esegui(maestraA, "UPDATE tesselo.gruppi SET uuid = gen_random_uuid()").codice, Permesso);
+        QCOMPARE(Conta(su, "SELECT count(*) FROM tesselo.gruppi WHERE percorso IS NOT NULL"), 2);
+
+        // The group removed: Ada in none. The path removed: no one has it.
+        QCOMPARE(Esegui(maestraA, "DELETE FROM tesselo.gruppi WHERE uuid = CAST(:g AS uuid)", {{":g", gruppoA}}).righe, 1);
+        QCOMPARE(Valore("SELECT gruppo IS NULL AND percorso IS NOT NULL FROM tesselo.bambini WHERE uuid = CAST(:b AS uuid)",
+                        {{":b", ada}}), "true");
+        QCOMPARE(Esegui(maestraA, "DELETE FROM tesselo.percorsi WHERE uuid = CAST(:p AS uuid)", {{":p", diA}}).righe, 1);
+        QCOMPARE(Conta(su, "SELECT count(*) FROM tesselo.bambini WHERE percorso IS NOT NULL"), 0);
+        QCOMPARE(Conta(su, "SELECT count(*) FROM tesselo.classi WHERE percorso IS NOT NULL"), 0);
+
+        // Moved to 1B, Bea leaves 1B's group and path behind in 1B.
+        QVERIFY(Esegui(su, assegna, {{":g", gruppoB}, {":p", diB}, {":b", bea}}).ok);
+        QVERIFY(Esegui(su, "UPDATE tesselo.bambini SET simbolo = 'mela' WHERE uuid = CAST(:b AS uuid)", {{":b", bea}}).ok);
+        QCOMPARE(Esegui(preside, "UPDATE tesselo.bambini SET classe = CAST(:c AS uuid) WHERE uuid = CAST(:b AS uuid)",
+                        {{":c", classe1A}, {":b", bea}}).righe, 1);
+        QCOMPARE(Valore("SELECT gruppo IS NULL AND percorso IS NULL FROM tesselo.bambini WHERE uuid = CAST(:b AS uuid)",
+                        {{":b", bea}}), "true");
+        // An empty class goes with its paths, even the one it is assigned.
+        const QString vuota = Esegui(preside, "SELECT tesselo.crea_classe('Vuota', :a)", {{":a", anno}}).primo.toString();
+        const QString suo2 = Percorso(vuota, "Suo");
+        QVERIFY(Esegui(su, "UPDATE tesselo.classi SET percorso = CAST(:p AS uuid) WHERE uuid = CAST(:c AS uuid)",
+                       {{":p", suo2}, {":c", vuota}}).ok);
+        QCOMPARE(Esegui(preside, "DELETE FROM tesselo.classi WHERE uuid = CAST(:c AS uuid)", {{":c", vuota}}).righe, 1);
+        QCOMPARE(Conta(su, "SELECT count(*) FROM tesselo.percorsi WHERE classe = CAST(:c AS uuid)", {{":c", vuota}}), 0);
+    }
+
+    // The game's computers read the paths and groups of their classes, and of
+    // the answers only the right ones under a path, at most 100 per child,
+    // path and step; they write none of it.
+    void giocoLeggeIPercorsiDelleSueClassi()
+    {
+        const QString ada = Bambino(classe1A, "Ada", "gatto");
+        const QString bea = Bambino(classe1B, "Bea", "gatto");
+        const QString diA = Percorso(classe1A, "Forme"), diB = Percorso(classe1B, "Forme");
+        Gruppo(classe1A, "piccoli", diA);
+        Gruppo(classe1B, "grandi", diB);
+        QCOMPARE(Conta(aula, "SELECT count(*) FROM tesselo.percorsi"), 1);
+        QCOMPARE(Conta(aula, "SELECT count(*) FROM tesselo.gruppi"), 1);
+        QCOMPARE(Conta(laboratorio, "SELECT count(*) FROM tesselo.percorsi"), 2);
+        QCOMPARE(Conta(laboratorio, "SELECT count(*) FROM tesselo.gruppi"), 2);
+        for (const QString& sql : {QStringLiteral("UPDATE tesselo.percorsi SET nome = nome"),
+                                   QStringLiteral("DELETE FROM tesselo.gruppi"),
+                                   QStringLiteral("UPDATE tesselo.bambini SET percorso = NULL"),
+                                   QStringLiteral("UPDATE tesselo.classi SET percorso = NULL")})
+            QCOMPARE(Esegui(aula, sql).codice, Permesso);
+
+        // Under a path: 120 right answers of Ada on step 1, 2 wrong, 3 right
+        // on step 2; a guest's right one; Bea's in 1B (from the lab); one
+        // without a path.
+        const QString sulPercorso =
+            "INSERT INTO tesselo.risposte (uuid, quando, bambino, classe, gioco, esatta, millisecondi, percorso, passo)"
+            " SELECT gen_random_uuid(), now() - i * interval '1 minute', CAST(NULLIF(:b, '') AS uuid), CAST(:c AS uuid),"
+            " 'form1', :esatta, 100, CAST(:p AS uuid), :passo FROM generate_series(1, :n) AS i";
+        const auto gioca = [&](const QString& classe, const QString& bambino, const QString& percorso, int passo,
+                               bool esatta, int n) {
+            const Esito e = Esegui(classe == classe1B ? laboratorio : aula, sulPercorso,
+                                   {{":b", bambino}, {":c", classe}, {":p", percorso}, {":passo", passo},
+                                    {":esatta", esatta}, {":n", n}});
+            return e.ok && e.righe == n;
+        };
+        QVERIFY(gioca(classe1A, ada, diA, 1, true, 120));
+        QVERIFY(gioca(classe1A, ada, diA, 1, false, 2));
+        QVERIFY(gioca(classe1A, ada, diA, 2, true, 3));
+        QVERIFY(gioca(classe1A, "", diA, 1, true, 1));
+        QVERIFY(gioca(classe1B, bea, diB, 1, true, 4));
+        QVERIFY(Esegui(aula, InserisciRisposta, Risposta(classe1A, ada)).ok);
+        // A path without its step, or a step out of any path, is refused.
+        QCOMPARE(Esegui(aula, sulPercorso, {{":b", ada}, {":c", classe1A}, {":p", diA}, {":passo", QVariant(QMetaType::fromType<int>())},
+                                           {":esatta", true}, {":n", 1}}).codice, QStringLiteral("23514"));
+        QCOMPARE(Esegui(aula, sulPercorso, {{":b", ada}, {":c", classe1A}, {":p", diA}, {":passo", 101},
+                                           {":esatta", true}, {":n", 1}}).codice, QStringLiteral("23514"));
+        const QString conti = "SELECT string_agg(v, ',' ORDER BY v) FROM (SELECT passo || ':' || count(*) AS v"
+                              " FROM tesselo.esatte_percorsi() GROUP BY passo) AS t";
+        QCOMPARE(Esegui(aula, conti).primo.toString(), QStringLiteral("1:100,2:3"));
+        QCOMPARE(Esegui(laboratorio, conti).primo.toString(), QStringLiteral("1:104,2:3"));
+        QCOMPARE(Conta(aula, "SELECT count(DISTINCT risposta) FROM tesselo.esatte_percorsi()"), 103);
+        QCOMPARE(Conta(aula, "SELECT count(*) FROM tesselo.esatte_percorsi() WHERE bambino <> CAST(:b AS uuid)", {{":b", ada}}), 0);
+        QCOMPARE(Esegui(maestraA, "SELECT count(*) FROM tesselo.esatte_percorsi()").codice, Permesso);
+        QCOMPARE(Esegui(aula, "SELECT count(*) FROM tesselo.risposte").codice, Permesso);
     }
 
     // The management's commands and tables are refused to a teacher and to
@@ -397,7 +543,7 @@ private slots:
         QVERIFY(!prima.isEmpty());
 
         QVERIFY2(server.eseguiFile("vecchia", ServerPostgres::FileSchema()), qPrintable(server.errore()));
-        QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 3);
+        QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 4);
         QCOMPARE(Esegui(vecchia, impronta).primo.toString(), prima);
         QCOMPARE(Conta(vecchia, "SELECT count(*) FROM tesselo.risposte"), 10002);
         QCOMPARE(Conta(vecchia, "SELECT count(*) FROM tesselo.bambini WHERE classe = CAST(:m AS uuid)", {{":m", Mia}}), 30);
