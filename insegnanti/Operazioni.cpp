@@ -12,11 +12,33 @@
 
 namespace Insegnanti {
 
-namespace {
-QString Nome(const QString& file)
+QString NomeFile(const QString& file)
 {
     return QStringLiteral("«%1»").arg(QFileInfo(file).fileName());
 }
+
+QString Elenco(const QStringList& nomi)
+{
+    QStringList diversi;
+    for (const QString& nome : nomi)
+        if (!diversi.contains(nome))
+            diversi << nome;
+    for (QString& nome : diversi)
+        nome = Testo::tr("«%1»").arg(nome);
+    return diversi.join(QStringLiteral(", "));
+}
+
+QString ScriviPrivato(const QString& file, const QByteArray& contenuto)
+{
+    // The children's names and answers: readable by the teacher alone.
+    QSaveFile uscita(file);
+    if (!uscita.open(QIODevice::WriteOnly) || !uscita.setPermissions(QFile::ReadOwner | QFile::WriteOwner)
+        || uscita.write(contenuto) < 0 || !uscita.commit())
+        return Testo::tr("Il file %1 non si può scrivere: %2").arg(file, uscita.errorString());
+    return {};
+}
+
+namespace {
 
 
 QString Problema(const Registro::ProblemaClasse& problema)
@@ -73,12 +95,12 @@ EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file, const
         fatto = Registro::ImportaClasse(archivio, file);
     }
     if (fatto.problema)
-        return {false, Testo::tr("Il file %1 non è stato importato: %2").arg(Nome(file), Problema(fatto.problema))};
+        return {false, Testo::tr("Il file %1 non è stato importato: %2").arg(NomeFile(file), Problema(fatto.problema))};
     QStringList detto;
     if (!fatto.aggiunti)
-        detto << Testo::tr("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.").arg(Nome(file));
+        detto << Testo::tr("Nessun bambino aggiunto: quelli del file %1 sono già tutti nella classe.").arg(NomeFile(file));
     else
-        detto << Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(Nome(file));
+        detto << Testo::conta("%n bambini aggiunti alla classe dal file %1.", "", fatto.aggiunti).arg(NomeFile(file));
     if (fatto.spostati)
         detto << Testo::conta("%n bambini già nella classe sono passati al gruppo del file.", "", fatto.spostati);
     if (!fatto.incerti.isEmpty())
@@ -88,13 +110,9 @@ EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file, const
 
 EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
 {
-    // The children's names and answers: readable by the teacher alone.
-    QSaveFile uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly) || !uscita.setPermissions(QFile::ReadOwner | QFile::WriteOwner)
-        || uscita.write(Registro::EsportaCsv(archivio, periodo)) < 0
-        || !uscita.commit())
-        return {false, Testo::tr("Il file %1 non si può scrivere: %2").arg(file, uscita.errorString())};
-    return {true, Testo::tr("Risposte esportate nel file %1.").arg(Nome(file))};
+    if (const QString errore = ScriviPrivato(file, Registro::EsportaCsv(archivio, periodo)); !errore.isEmpty())
+        return {false, errore};
+    return {true, Testo::tr("Risposte esportate nel file %1.").arg(NomeFile(file))};
 }
 
 EsitoOperazione Unisci(Registro::Deposito& archivio, const QString& file, const Registro::ChiediIdentita& chiedi)
@@ -104,10 +122,10 @@ EsitoOperazione Unisci(Registro::Deposito& archivio, const QString& file, const 
         return {false, Testo::tr("Il file %1 non c'è.").arg(file)};
     const std::optional<int> aggiunte = archivio.unisci(file, chiedi);
     if (!aggiunte)
-        return {false, Testo::tr("Il file %1 non è stato unito: %2").arg(Nome(file), archivio.ultimoErrore())};
+        return {false, Testo::tr("Il file %1 non è stato unito: %2").arg(NomeFile(file), archivio.ultimoErrore())};
     return {true, Testo::tr("%1 dal registro %2.")
                       .arg(Testo::conta("%n risposte aggiunte", "", *aggiunte),
-                           Nome(file))};
+                           NomeFile(file))};
 }
 
 QString NonSiApre(const Registro::Deposito& archivio, Registro::Accesso esito, const QString& nome)

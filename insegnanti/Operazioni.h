@@ -18,6 +18,15 @@ struct EsitoOperazione {
     QString messaggio;
 };
 
+// A file as the messages name it: «its name», without its folder.
+QString NomeFile(const QString& file);
+// Names as a message lists them: each once, in «», separated by commas.
+QString Elenco(const QStringList& nomi);
+// Writes a file the teacher alone may read (it holds the children's names),
+// whole or not at all; why it could not, in one sentence, empty when it was
+// written.
+QString ScriviPrivato(const QString& file, const QByteArray& contenuto);
+
 // The teacher's reading of the children whose name and surname the class
 // file holds in one cell that splits in more than one way (Alunno::modi):
 // the same children, each with the name and surname she confirms; nothing

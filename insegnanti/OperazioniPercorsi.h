@@ -7,8 +7,11 @@
 #include <optional>
 
 // What the teacher does with the class's learning paths besides editing
-// them: a path's file imported or exported, a path copied, the installed
-// examples imported. Each says what it did in one Italian sentence.
+// them, from the window and from the command line, the same on a local
+// register and on the school's server: a path's file imported or exported,
+// a path copied, the installed examples imported, a path assigned by name,
+// each child's progress exported. Each says what it did in one Italian
+// sentence.
 namespace Insegnanti {
 
 // A name no path of the class has (presi): nome itself when it is free,
@@ -27,6 +30,8 @@ struct EsitoPercorso : EsitoOperazione {
 EsitoPercorso ImportaPercorso(Registro::Deposito& archivio, const QString& file);
 // The path as a file teachers share, readable by its owner alone.
 EsitoOperazione EsportaPercorso(const Percorso& percorso, const QString& file);
+// The class's path of that name, written as such a file.
+EsitoOperazione EsportaPercorso(const Registro::Deposito& archivio, const QString& nome, const QString& file);
 // A copy of a path of the class, as a path of its own ("… (copia)"); the
 // answers given under the original stay with it.
 EsitoPercorso DuplicaPercorso(Registro::Deposito& archivio, const Percorso& percorso);
@@ -38,5 +43,17 @@ QString CartellaEsempi();
 // from cartella/<code>/: each one whose name no path of the class has is
 // added, so that importing them again adds nothing.
 EsitoOperazione ImportaEsempi(Registro::Deposito& archivio, const QString& cartella = CartellaEsempi());
+
+// The class's path of that name assigned to the whole class, to its group
+// named chi, or to its child whose full name (Bambino::nomeCompleto) is chi.
+EsitoOperazione AssegnaPercorso(Registro::Deposito& archivio, const QString& nome, Registro::Destinatario a,
+                                const QString& chi);
+// Each child's progress on their path, as CSV (Registro::EsportaAvanzamentoCsv).
+EsitoOperazione EsportaAvanzamento(const Registro::Deposito& archivio, const QString& file);
+
+// The class's path of that name; nothing, with the reason in errore (the
+// class's paths listed, or why they could not be read), when there is none.
+std::optional<Registro::PercorsoSalvato> TrovaPercorso(const Registro::Deposito& archivio, const QString& nome,
+                                                       QString& errore);
 
 } // namespace Insegnanti

@@ -1,6 +1,7 @@
 #include "insegnanti/RigaDiComando.h"
 
 #include "insegnanti/Operazioni.h"
+#include "insegnanti/OperazioniPercorsi.h"
 #include "insegnanti/Testo.h"
 #include "comune/LinguaDelProgramma.h"
 #include "registro/Deposito.h"
@@ -11,19 +12,36 @@ namespace Insegnanti {
 
 namespace {
 
-// The command line without --classe NOME, whose name goes to classe; false
-// when it is given twice or without a name.
-bool TogliClasse(QStringList& argomenti, std::optional<QString>& classe)
+// The command line without the option and its value, which goes to valore;
+// false when it is given twice or without a value.
+bool TogliOpzione(QStringList& argomenti, QLatin1String opzione, std::optional<QString>& valore)
 {
-    const qsizetype dove = argomenti.indexOf(QStringLiteral("--classe"));
+    const qsizetype dove = argomenti.indexOf(opzione);
     if (dove < 0)
         return true;
     if (dove + 1 >= argomenti.size() || argomenti[dove + 1].isEmpty())
         return false;
-    classe = argomenti[dove + 1];
+    valore = argomenti[dove + 1];
     argomenti.remove(dove, 2);
-    return !argomenti.contains(QStringLiteral("--classe"));
+    return !argomenti.contains(opzione);
 }
+
+// Each option of a command and the values that follow it: a file, or for a
+// path its name and then its file if it has one.
+struct Forma {
+    const char* opzione;
+    Comando comando;
+    bool nome, file;
+};
+constexpr Forma Forme[] = {
+    {"--importa", Comando::Importa, false, true},
+    {"--esporta", Comando::Esporta, false, true},
+    {"--unisci", Comando::Unisci, false, true},
+    {"--importa-percorso", Comando::ImportaPercorso, false, true},
+    {"--esporta-percorso", Comando::EsportaPercorso, true, true},
+    {"--assegna-percorso", Comando::AssegnaPercorso, true, false},
+    {"--avanzamento", Comando::Avanzamento, false, true},
+};
 
 Richiesta LeggiComando(const QStringList& argomenti)
 {
@@ -31,14 +49,41 @@ Richiesta LeggiComando(const QStringList& argomenti)
         return {};
     const QString& opzione = argomenti.first();
     if (opzione == QLatin1String("--help") || opzione == QLatin1String("-h"))
-        return {argomenti.size() == 1 ? Comando::Aiuto : Comando::Sbagliato, {}, {}};
-    const std::pair<const char*, Comando> conFile[] = {
-        {"--importa", Comando::Importa}, {"--esporta", Comando::Esporta}, {"--unisci", Comando::Unisci}};
-    for (const auto& [nome, comando] : conFile)
-        if (opzione == QLatin1String(nome))
-            return argomenti.size() == 2 && !argomenti[1].isEmpty() ? Richiesta{comando, argomenti[1], {}}
-                                                                     : Richiesta{Comando::Sbagliato, {}, {}};
+        return Richiesta::Di(argomenti.size() == 1 ? Comando::Aiuto : Comando::Sbagliato);
+    for (const Forma& forma : Forme) {
+        if (opzione != QLatin1String(forma.opzione))
+            continue;
+        const QStringList valori = argomenti.sliced(1);
+        if (valori.size() != int(forma.nome) + int(forma.file) || valori.contains(QString()))
+            return Richiesta::Di(Comando::Sbagliato);
+        Richiesta richiesta = Richiesta::Di(forma.comando);
+        if (forma.nome)
+            richiesta.percorso = valori.first();
+        if (forma.file)
+            richiesta.file = valori.last();
+        return richiesta;
+    }
     return {};
+}
+
+// Whom --assegna-percorso names, taken out of the command line: one of
+// --bambino, --gruppo and --tutta-la-classe, given once; nothing when none
+// is; false when more than one is, or one is given twice or without a name.
+bool TogliDestinatario(QStringList& argomenti, std::optional<std::pair<Registro::Destinatario, QString>>& destinatario)
+{
+    std::optional<QString> bambino, gruppo;
+    const qsizetype tutta = argomenti.removeAll(QStringLiteral("--tutta-la-classe"));
+    if (!TogliOpzione(argomenti, QLatin1String("--bambino"), bambino)
+        || !TogliOpzione(argomenti, QLatin1String("--gruppo"), gruppo)
+        || int(bambino.has_value()) + int(gruppo.has_value()) + tutta > 1)
+        return false;
+    if (bambino)
+        destinatario = {Registro::Destinatario::Bambino, *bambino};
+    else if (gruppo)
+        destinatario = {Registro::Destinatario::Gruppo, *gruppo};
+    else if (tutta)
+        destinatario = {Registro::Destinatario::Classe, {}};
+    return true;
 }
 
 } // namespace
@@ -47,17 +92,23 @@ Richiesta LeggiRigaDiComando(const QStringList& argomenti)
 {
     QStringList resto = argomenti;
     std::optional<QString> classe;
-    if (!TogliClasse(resto, classe))
-        return {Comando::Sbagliato, {}, {}};
+    std::optional<std::pair<Registro::Destinatario, QString>> destinatario;
+    if (!TogliOpzione(resto, QLatin1String("--classe"), classe) || !TogliDestinatario(resto, destinatario))
+        return Richiesta::Di(Comando::Sbagliato);
     Richiesta richiesta = LeggiComando(resto);
+    // Whom to, with --assegna-percorso and only there.
+    if ((richiesta.comando == Comando::AssegnaPercorso) != destinatario.has_value())
+        return Richiesta::Di(Comando::Sbagliato);
+    if (destinatario)
+        std::tie(richiesta.a, richiesta.chi) = *destinatario;
     if (!classe)
         return richiesta;
     // A class only for the commands on a register.
     switch (richiesta.comando) {
-    case Comando::Importa:
-    case Comando::Esporta:
-    case Comando::Unisci: richiesta.classe = classe; return richiesta;
-    default: return {Comando::Sbagliato, {}, {}};
+    case Comando::Finestra:
+    case Comando::Aiuto:
+    case Comando::Sbagliato: return Richiesta::Di(Comando::Sbagliato);
+    default: richiesta.classe = classe; return richiesta;
     }
 }
 
@@ -68,11 +119,8 @@ QString NomiClassi(const QList<Registro::Classe>& classi)
 {
     QStringList nomi;
     for (const Registro::Classe& c : classi)
-        if (!nomi.contains(c.nome))
-            nomi << c.nome;
-    for (QString& nome : nomi)
-        nome = Testo::tr("«%1»").arg(nome);
-    return nomi.join(QStringLiteral(", "));
+        nomi << c.nome;
+    return Elenco(nomi);
 }
 
 } // namespace
@@ -94,7 +142,9 @@ QString ScegliClasse(Registro::Deposito& registro, const std::optional<QString>&
 
 QString Uso()
 {
-    return Testo::tr("uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]\n");
+    return Testo::tr("uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]\n")
+        + Testo::tr("     tesselo-registro [--lingua CODICE] [--classe NOME] [--importa-percorso FILE.json | --esporta-percorso NOME FILE.json | --avanzamento FILE.csv]\n"
+                    "     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino \"NOME COGNOME\" | --gruppo NOME | --tutta-la-classe)\n");
 }
 
 QString Aiuto(const QString& registro)
@@ -106,6 +156,18 @@ QString Aiuto(const QString& registro)
               "                         segreteria e scrive quanti ne ha aggiunti\n"
               "  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV\n"
               "  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer\n"
+              "  --importa-percorso FILE.json\n"
+              "                         aggiunge alla classe il percorso di un file e ne\n"
+              "                         scrive il nome\n"
+              "  --esporta-percorso NOME FILE.json\n"
+              "                         scrive in un file il percorso della classe con quel nome\n"
+              "  --assegna-percorso NOME --bambino \"NOME COGNOME\"\n"
+              "  --assegna-percorso NOME --gruppo NOME\n"
+              "  --assegna-percorso NOME --tutta-la-classe\n"
+              "                         assegna il percorso a un bambino, a un gruppo o a\n"
+              "                         tutta la classe\n"
+              "  --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino\n"
+              "                         nel suo percorso, passo per passo\n"
               "  --classe NOME          la classe a cui si applica l'opzione, col nome che ha\n"
               "                         nella pagina della classe; serve quando il registro\n"
               "                         ha più classi\n"
@@ -115,6 +177,36 @@ QString Aiuto(const QString& registro)
               "Il registro è %1\n")
               .arg(registro, ElencoLingue());
 }
+
+namespace {
+
+// The commands that write to the register open it for writing, which
+// makes one where there is none; exporting opens it read-only and makes
+// none.
+bool CreaRegistro(Comando comando)
+{
+    return comando == Comando::Importa || comando == Comando::Unisci || comando == Comando::ImportaPercorso
+        || comando == Comando::AssegnaPercorso;
+}
+
+EsitoOperazione Esegui(const Richiesta& richiesta, Registro::Deposito& archivio)
+{
+    switch (richiesta.comando) {
+    case Comando::Importa: return Importa(archivio, richiesta.file);
+    case Comando::Esporta: return Esporta(archivio, richiesta.file);
+    case Comando::Unisci: return Unisci(archivio, richiesta.file);
+    case Comando::ImportaPercorso: return ImportaPercorso(archivio, richiesta.file);
+    case Comando::EsportaPercorso: return EsportaPercorso(archivio, richiesta.percorso, richiesta.file);
+    case Comando::AssegnaPercorso: return AssegnaPercorso(archivio, richiesta.percorso, richiesta.a, richiesta.chi);
+    case Comando::Avanzamento: return EsportaAvanzamento(archivio, richiesta.file);
+    case Comando::Finestra:
+    case Comando::Aiuto:
+    case Comando::Sbagliato: break;
+    }
+    return {};
+}
+
+} // namespace
 
 int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTextStream& uscita,
                         QTextStream& errori)
@@ -130,8 +222,7 @@ int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTe
     default:
         break;
     }
-    // Exporting makes no register where there is none.
-    const RegistroAperto aperto = ApriRegistro(percorso, richiesta.comando != Comando::Esporta);
+    const RegistroAperto aperto = ApriRegistro(percorso, CreaRegistro(richiesta.comando));
     if (!aperto.deposito) {
         errori << "tesselo-registro: " << aperto.errore << '\n';
         return 1;
@@ -141,9 +232,7 @@ int EseguiRigaDiComando(const Richiesta& richiesta, const QString& percorso, QTe
         errori << "tesselo-registro: " << motivo << '\n';
         return 1;
     }
-    const EsitoOperazione esito = richiesta.comando == Comando::Importa ? Importa(archivio, richiesta.file)
-                      : richiesta.comando == Comando::Esporta ? Esporta(archivio, richiesta.file)
-                                                              : Unisci(archivio, richiesta.file);
+    const EsitoOperazione esito = Esegui(richiesta, archivio);
     (esito.riuscito ? uscita : errori) << (esito.riuscito ? "" : "tesselo-registro: ") << esito.messaggio << '\n';
     return esito.riuscito ? 0 : 1;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "registro/PercorsiClasse.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,12 +15,39 @@ namespace Insegnanti {
 
 // What the command line asks for: the window, or one of the options, each
 // given alone with its file, and for those on a register the class they
-// concern (--classe NOME, before or after it).
-enum class Comando { Finestra, Importa, Esporta, Unisci, Aiuto, Sbagliato };
+// concern (--classe NOME, before or after it). A path is named as the
+// class's paths are (--esporta-percorso NOME FILE.json, --assegna-percorso
+// NOME) and assigned to one child, one group or the whole class (--bambino
+// "Nome Cognome", --gruppo NOME, --tutta-la-classe, before or after it).
+enum class Comando {
+    Finestra,
+    Importa,
+    Esporta,
+    Unisci,
+    ImportaPercorso,
+    EsportaPercorso,
+    AssegnaPercorso,
+    Avanzamento,
+    Aiuto,
+    Sbagliato
+};
 struct Richiesta {
     Comando comando = Comando::Finestra;
     QString file;
     std::optional<QString> classe;
+    QString percorso;  // the path's name
+    // Whom --assegna-percorso gives the path to: the child's full name or
+    // the group's name (empty for the class).
+    Registro::Destinatario a = Registro::Destinatario::Classe;
+    QString chi;
+
+    // A request of that command with nothing else yet.
+    static Richiesta Di(Comando comando)
+    {
+        Richiesta r;
+        r.comando = comando;
+        return r;
+    }
 };
 
 // The arguments after the program's name. Anything that is not one of the

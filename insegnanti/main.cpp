@@ -72,7 +72,7 @@ int main(int argc, char* argv[])
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti.append(QString::fromLocal8Bit(argv[i]));
-    const Richiesta richiesta = linguaData ? LeggiRigaDiComando(argomenti) : Richiesta{Comando::Sbagliato, {}, {}};
+    const Richiesta richiesta = linguaData ? LeggiRigaDiComando(argomenti) : Richiesta::Di(Comando::Sbagliato);
     return richiesta.comando == Comando::Finestra ? ConFinestra(argc, argv, lingua)
                                                   : SenzaFinestra(argc, argv, richiesta, lingua);
 }

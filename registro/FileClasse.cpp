@@ -1,5 +1,7 @@
 #include "registro/FileClasse.h"
 
+#include "registro/Giochi.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -493,29 +495,78 @@ Importazione ImportaClasse(Deposito& archivio, const QString& file)
     return fatta;
 }
 
-QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo)
+namespace {
+
+// One line of an export: its cells as Campo writes them, separated by ";".
+QString RigaCsv(const QStringList& campi)
+{
+    QStringList citati;
+    for (const QString& c : campi)
+        citati << Campo(c);
+    return citati.join(QLatin1Char(';')) + QLatin1Char('\n');
+}
+
+// An export's file: UTF-8 with a BOM, which spreadsheets need to read it
+// as UTF-8.
+QByteArray FileCsv(const QString& testo)
+{
+    return QByteArray("\xEF\xBB\xBF") + testo.toUtf8();
+}
+
+QString Bit(bool vero)
+{
+    return vero ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// Children by id, each by their full name.
+QHash<qint64, QString> NomiCompleti(const QList<Bambino>& bambini)
 {
     QHash<qint64, QString> nomi;
-    for (const Bambino& b : archivio.bambini())
+    for (const Bambino& b : bambini)
         nomi.insert(b.id, b.nomeCompleto());
+    return nomi;
+}
+
+} // namespace
+
+QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo)
+{
+    const QHash<qint64, QString> nomi = NomiCompleti(archivio.bambini());
     QString testo = QStringLiteral("data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi\n");
     archivio.scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) {
-        const QStringList campi{
+        testo += RigaCsv({
             r.quando.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
             nomi.value(bambino, QString::fromUtf8(SimboloOspite().nome)),
             r.gioco,
             Archivio::TestoDomande(r.domande),
             Archivio::TestoBlocchi(r.blocchi),
             r.risposta,
-            r.esatta ? QStringLiteral("1") : QStringLiteral("0"),
+            Bit(r.esatta),
             QString::number(r.millisecondi),
-        };
-        QStringList citati;
-        for (const QString& c : campi)
-            citati << Campo(c);
-        testo += citati.join(QLatin1Char(';')) + QLatin1Char('\n');
+        });
     });
-    return QByteArray("\xEF\xBB\xBF") + testo.toUtf8();
+    return FileCsv(testo);
+}
+
+QByteArray EsportaAvanzamentoCsv(const QList<Bambino>& bambini, const QList<AvanzamentoBambino>& avanzamenti)
+{
+    const QHash<qint64, QString> nomi = NomiCompleti(bambini);
+    QString testo = QStringLiteral("bambino;percorso;passo;gioco;esatte;obiettivo;fatto\n");
+    for (const AvanzamentoBambino& bambino : avanzamenti) {
+        const Avanzamento avanzamento = bambino.avanzamento();
+        const QList<Passo>& passi = avanzamento.percorso().passi;
+        for (qsizetype i = 0; i < passi.size(); ++i)
+            testo += RigaCsv({
+                nomi.value(bambino.bambino),
+                avanzamento.percorso().nome,
+                QString::number(i + 1),
+                DidascaliaGioco(passi[i].gioco),
+                QString::number(avanzamento.esatte(i)),
+                QString::number(passi[i].esatte),
+                Bit(avanzamento.fatto(i)),
+            });
+    }
+    return FileCsv(testo);
 }
 
 } // namespace Registro

@@ -93,4 +93,13 @@ Importazione ImportaClasse(Deposito& archivio, const QString& file);
 // data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi
 QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo = {});
 
+// Children's progress on their learning paths (Deposito::avanzamenti()),
+// as the export writes CSV: one row per child and step, in the order given
+// and step order, under the header
+// bambino;percorso;passo;gioco;esatte;obiettivo;fatto
+// with the child's full name (from bambini), the path's name, the step from
+// 1, the game's menu caption, the right answers given under the step (all of
+// them, past the goal too), its goal, and 1 when the step is done, else 0.
+QByteArray EsportaAvanzamentoCsv(const QList<Bambino>& bambini, const QList<AvanzamentoBambino>& avanzamenti);
+
 } // namespace Registro

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Makes the teachers' guide's screenshots of the class register,
-# docs/schermate/registro-classe.png and registro-bambino.png: fills a
-# register in a temporary folder with a made-up class of 24 children over
-# three months (registro_inventato), then shows tesselo-registro on a private
-# X display of 1024 x 768 under openbox and photographs the class at a
-# glance and one child's page. With a folder as argument, it saves them
+# docs/schermate/registro-classe.png, registro-bambino.png and
+# registro-percorsi.png: fills a register in a temporary folder with a
+# made-up class of 24 children over three months (registro_inventato), the
+# first example path given to the whole class and each child some way along
+# it, then shows tesselo-registro on a private X display of 1024 x 768 under
+# openbox and photographs the class at a glance, one child's page and the
+# paths' page. With a folder as argument, it saves them
 # there instead, also at 1920 x 1080, to look at. With --lingua CODE first
 # (en, fr, es, de; or TESSELO_LINGUA=CODE), it shows the program in that
 # language and saves the pictures in docs/schermate/CODE/ (or the folder
@@ -22,14 +24,16 @@ done
 # Only the two programs it runs: the guide, which shows these pictures, is
 # built from them.
 cmake --preset release >/dev/null
-cmake --build build/release --target tesselo-registro registro_inventato >/dev/null
+cmake --build build/release --target tesselo-registro registro_inventato tesselo_esempi_percorsi >/dev/null
 predefinita=docs/schermate
 [[ $lingua != it ]] && predefinita=docs/schermate/$lingua
 uscita=$(realpath -m "${1:-$predefinita}")
 mkdir -p "$uscita"
 dati=$(mktemp -d)
 trap 'rm -rf "$dati"' EXIT
-build/release/tests/insegnanti/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 >/dev/null
+# The path in the language shown, as "Importa gli esempi" would add it.
+esempio=build/release/condivisi/percorsi/$lingua/prime-forme-e-colori.json
+build/release/tests/insegnanti/registro_inventato "$dati/tesselo/registro.sqlite" 24 3 20 "$esempio" >/dev/null
 dimensioni=1024x768
 # The letters that open its two pages (Alt with the underlined letter of the
 # page's tab), as the language shown writes them.
@@ -62,11 +66,14 @@ done
 xdotool windowmove --sync "$id" 0 0 windowsize --sync "$id" 100% 100% windowactivate --sync "$id"
 sleep 1
 # The pages are reached from the keyboard: Alt with the underlined letter of
-# the class's results' tab, then of one child's.
+# the class's results' tab, then of one child's; the paths' page is the
+# tab whose letter the period's label shares: the second Alt with it.
 xdotool key "$tasto_classe"; sleep 1.5
 import -window "$id" "$uscita/registro-classe$suffisso.png"
 xdotool key "$tasto_bambino"; sleep 2
 import -window "$id" "$uscita/registro-bambino$suffisso.png"
+xdotool key alt+p; sleep 0.5; xdotool key alt+p; sleep 2
+import -window "$id" "$uscita/registro-percorsi$suffisso.png"
 SUL_DISPLAY
 done
 ls "$uscita"/registro-*.png

@@ -1326,6 +1326,125 @@ Das Klassenbuch ist %1
         <source>Percorsi di Tesselo (*.json)</source>
         <translation>Tesselo-Lernwege (*.json)</translation>
     </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --importa-percorso FILE.json
+                         aggiunge alla classe il percorso di un file e ne
+                         scrive il nome
+  --esporta-percorso NOME FILE.json
+                         scrive in un file il percorso della classe con quel nome
+  --assegna-percorso NOME --bambino &quot;NOME COGNOME&quot;
+  --assegna-percorso NOME --gruppo NOME
+  --assegna-percorso NOME --tutta-la-classe
+                         assegna il percorso a un bambino, a un gruppo o a
+                         tutta la classe
+  --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
+                         nel suo percorso, passo per passo
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
+  --lingua CODICE        la lingua del programma: %2; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Ohne Optionen öffnet es das Klassenbuch in einem Fenster.
+  --importa DATEI.csv     fügt der Klasse die Kinder einer Datei des
+                          Sekretariats hinzu und schreibt, wie viele es waren
+  --esporta DATEI.csv     schreibt jede Antwort der Klasse in eine CSV-Datei
+  --unisci DATEI.sqlite   fügt die Antworten des Klassenbuchs eines anderen Computers hinzu
+  --importa-percorso DATEI.json
+                          fügt der Klasse den Lernpfad einer Datei hinzu und
+                          schreibt seinen Namen
+  --esporta-percorso NAME DATEI.json
+                          schreibt den Lernpfad der Klasse mit diesem Namen
+                          in eine Datei
+  --assegna-percorso NAME --bambino &quot;VORNAME NACHNAME&quot;
+  --assegna-percorso NAME --gruppo NAME
+  --assegna-percorso NAME --tutta-la-classe
+                          weist den Lernpfad einem Kind, einer Gruppe oder
+                          der ganzen Klasse zu
+  --avanzamento DATEI.csv schreibt in eine CSV-Datei, wie weit jedes Kind auf
+                          seinem Lernpfad ist, Schritt für Schritt
+  --classe NAME           die Klasse, für die die Option gilt, mit dem Namen,
+                          den sie auf der Klassenseite hat; nötig, wenn das
+                          Klassenbuch mehrere Klassen hat
+  --lingua CODE           die Sprache des Programms: %2; ohne
+                          die aus tesselo.conf oder des Systems, sonst Italienisch
+  --help                  zeigt diese Hilfe
+Das Klassenbuch ist %1
+</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] [--importa-percorso FILE.json | --esporta-percorso NOME FILE.json | --avanzamento FILE.csv]
+     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino &quot;NOME COGNOME&quot; | --gruppo NOME | --tutta-la-classe)
+</source>
+        <translation>        tesselo-registro [--lingua CODE] [--classe NAME] [--importa-percorso DATEI.json | --esporta-percorso NAME DATEI.json | --avanzamento DATEI.csv]
+        tesselo-registro [--lingua CODE] [--classe NAME] --assegna-percorso NAME (--bambino &quot;VORNAME NACHNAME&quot; | --gruppo NAME | --tutta-la-classe)
+</translation>
+    </message>
+    <message>
+        <source>la classe non ha gruppi</source>
+        <translation>die Klasse hat keine Gruppen</translation>
+    </message>
+    <message>
+        <source>la classe non ha un gruppo «%1»; i suoi gruppi sono %2</source>
+        <translation>die Klasse hat keine Gruppe „%1“; ihre Gruppen sind %2</translation>
+    </message>
+    <message>
+        <source>nella classe nessun bambino si chiama «%1»</source>
+        <translation>kein Kind der Klasse heißt „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</source>
+        <translation>
+            <numerusform>%n Kind der Klasse heißt „%1“: geben Sie jedem auf der Klassenseite einen anderen Namen</numerusform>
+            <numerusform>%n Kinder der Klasse heißen „%1“: geben Sie jedem auf der Klassenseite einen anderen Namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>la classe non ha percorsi</source>
+        <translation>die Klasse hat keine Lernpfade</translation>
+    </message>
+    <message>
+        <source>la classe non ha un percorso «%1»; i suoi percorsi sono %2</source>
+        <translation>die Klasse hat keinen Lernpfad „%1“; ihre Lernpfade sind %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato assegnato: %2</source>
+        <translation>Der Lernpfad „%1“ wurde nicht zugewiesen: %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a tutta la classe.</source>
+        <translation>Lernpfad „%1“ der ganzen Klasse zugewiesen.</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato al gruppo «%2».</source>
+        <translation>Lernpfad „%1“ der Gruppe „%2“ zugewiesen.</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a «%2».</source>
+        <translation>Lernpfad „%1“ an „%2“ zugewiesen.</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento non è stato esportato: %1</source>
+        <translation>Der Fortschritt wurde nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>
+        <translation>Kein Kind der Klasse hat einen Lernpfad: die Datei %1 enthält nur die Kopfzeile.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Avanzamento di %n bambini esportato nel file %1.</source>
+        <translation>
+            <numerusform>Fortschritt von %n Kind in die Datei %1 exportiert.</numerusform>
+            <numerusform>Fortschritt von %n Kindern in die Datei %1 exportiert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

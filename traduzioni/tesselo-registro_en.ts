@@ -1326,6 +1326,124 @@ The register is %1
         <source>Percorsi di Tesselo (*.json)</source>
         <translation>Tesselo paths (*.json)</translation>
     </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --importa-percorso FILE.json
+                         aggiunge alla classe il percorso di un file e ne
+                         scrive il nome
+  --esporta-percorso NOME FILE.json
+                         scrive in un file il percorso della classe con quel nome
+  --assegna-percorso NOME --bambino &quot;NOME COGNOME&quot;
+  --assegna-percorso NOME --gruppo NOME
+  --assegna-percorso NOME --tutta-la-classe
+                         assegna il percorso a un bambino, a un gruppo o a
+                         tutta la classe
+  --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
+                         nel suo percorso, passo per passo
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
+  --lingua CODICE        la lingua del programma: %2; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Without options it opens the class register in a window.
+  --importa FILE.csv     adds to the class the children of a file from the
+                         school office and writes how many it added
+  --esporta FILE.csv     writes every answer of the class to a CSV file
+  --unisci FILE.sqlite   adds the answers of another computer&apos;s register
+  --importa-percorso FILE.json
+                         adds to the class the path of a file and writes
+                         its name
+  --esporta-percorso NAME FILE.json
+                         writes the class&apos;s path of that name to a file
+  --assegna-percorso NAME --bambino &quot;FIRST-NAME SURNAME&quot;
+  --assegna-percorso NAME --gruppo NAME
+  --assegna-percorso NAME --tutta-la-classe
+                         assigns the path to a child, to a group or to the
+                         whole class
+  --avanzamento FILE.csv writes to a CSV file how far each child has come on
+                         their path, step by step
+  --classe NAME          the class the option applies to, by the name it has
+                         on the class page; needed when the register has
+                         several classes
+  --lingua CODE          the program&apos;s language: %2; without,
+                         that of tesselo.conf or of the system, else Italian
+  --help                 shows this help
+The register is %1
+</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] [--importa-percorso FILE.json | --esporta-percorso NOME FILE.json | --avanzamento FILE.csv]
+     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino &quot;NOME COGNOME&quot; | --gruppo NOME | --tutta-la-classe)
+</source>
+        <translation>       tesselo-registro [--lingua CODE] [--classe NAME] [--importa-percorso FILE.json | --esporta-percorso NAME FILE.json | --avanzamento FILE.csv]
+       tesselo-registro [--lingua CODE] [--classe NAME] --assegna-percorso NAME (--bambino &quot;FIRST-NAME SURNAME&quot; | --gruppo NAME | --tutta-la-classe)
+</translation>
+    </message>
+    <message>
+        <source>la classe non ha gruppi</source>
+        <translation>the class has no groups</translation>
+    </message>
+    <message>
+        <source>la classe non ha un gruppo «%1»; i suoi gruppi sono %2</source>
+        <translation>the class has no group “%1”; its groups are %2</translation>
+    </message>
+    <message>
+        <source>nella classe nessun bambino si chiama «%1»</source>
+        <translation>no child of the class is called “%1”</translation>
+    </message>
+    <message numerus="yes">
+        <source>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</source>
+        <translation>
+            <numerusform>%n child of the class is called “%1”: give each a different name on the class page</numerusform>
+            <numerusform>%n children of the class are called “%1”: give each a different name on the class page</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>la classe non ha percorsi</source>
+        <translation>the class has no paths</translation>
+    </message>
+    <message>
+        <source>la classe non ha un percorso «%1»; i suoi percorsi sono %2</source>
+        <translation>the class has no path “%1”; its paths are %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato assegnato: %2</source>
+        <translation>The path “%1” was not assigned: %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a tutta la classe.</source>
+        <translation>Path “%1” assigned to the whole class.</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato al gruppo «%2».</source>
+        <translation>Path “%1” assigned to the group “%2”.</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a «%2».</source>
+        <translation>Path “%1” assigned to “%2”.</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento non è stato esportato: %1</source>
+        <translation>The progress was not exported: %1</translation>
+    </message>
+    <message>
+        <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>
+        <translation>No child of the class has a path: the file %1 holds the header alone.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Avanzamento di %n bambini esportato nel file %1.</source>
+        <translation>
+            <numerusform>Progress of %n child exported to the file %1.</numerusform>
+            <numerusform>Progress of %n children exported to the file %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

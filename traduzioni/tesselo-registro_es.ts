@@ -1326,6 +1326,125 @@ El registro es %1
         <source>Percorsi di Tesselo (*.json)</source>
         <translation>Recorridos de Tesselo (*.json)</translation>
     </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --importa-percorso FILE.json
+                         aggiunge alla classe il percorso di un file e ne
+                         scrive il nome
+  --esporta-percorso NOME FILE.json
+                         scrive in un file il percorso della classe con quel nome
+  --assegna-percorso NOME --bambino &quot;NOME COGNOME&quot;
+  --assegna-percorso NOME --gruppo NOME
+  --assegna-percorso NOME --tutta-la-classe
+                         assegna il percorso a un bambino, a un gruppo o a
+                         tutta la classe
+  --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
+                         nel suo percorso, passo per passo
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
+  --lingua CODICE        la lingua del programma: %2; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Sin opciones abre el registro de la clase en una ventana.
+  --importa ARCHIVO.csv     añade a la clase los niños de un archivo de la
+                            secretaría y escribe cuántos ha añadido
+  --esporta ARCHIVO.csv     escribe cada respuesta de la clase en un archivo CSV
+  --unisci ARCHIVO.sqlite   añade las respuestas del registro de otro ordenador
+  --importa-percorso ARCHIVO.json
+                            añade a la clase el recorrido de un archivo y
+                            escribe su nombre
+  --esporta-percorso NOMBRE ARCHIVO.json
+                            escribe en un archivo el recorrido de la clase
+                            con ese nombre
+  --assegna-percorso NOMBRE --bambino &quot;NOMBRE APELLIDO&quot;
+  --assegna-percorso NOMBRE --gruppo NOMBRE
+  --assegna-percorso NOMBRE --tutta-la-classe
+                            asigna el recorrido a un niño, a un grupo o a
+                            toda la clase
+  --avanzamento ARCHIVO.csv escribe en un archivo CSV por dónde va cada niño
+                            en su recorrido, paso a paso
+  --classe NOMBRE           la clase a la que se aplica la opción, con el nombre
+                            que tiene en la página de la clase; hace falta
+                            cuando el registro tiene varias clases
+  --lingua CÓDIGO           el idioma del programa: %2; sin él,
+                            el de tesselo.conf o del sistema, si no el italiano
+  --help                    muestra esta ayuda
+El registro es %1
+</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] [--importa-percorso FILE.json | --esporta-percorso NOME FILE.json | --avanzamento FILE.csv]
+     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino &quot;NOME COGNOME&quot; | --gruppo NOME | --tutta-la-classe)
+</source>
+        <translation>     tesselo-registro [--lingua CÓDIGO] [--classe NOMBRE] [--importa-percorso ARCHIVO.json | --esporta-percorso NOMBRE ARCHIVO.json | --avanzamento ARCHIVO.csv]
+     tesselo-registro [--lingua CÓDIGO] [--classe NOMBRE] --assegna-percorso NOMBRE (--bambino &quot;NOMBRE APELLIDO&quot; | --gruppo NOMBRE | --tutta-la-classe)
+</translation>
+    </message>
+    <message>
+        <source>la classe non ha gruppi</source>
+        <translation>la clase no tiene grupos</translation>
+    </message>
+    <message>
+        <source>la classe non ha un gruppo «%1»; i suoi gruppi sono %2</source>
+        <translation>la clase no tiene un grupo «%1»; sus grupos son %2</translation>
+    </message>
+    <message>
+        <source>nella classe nessun bambino si chiama «%1»</source>
+        <translation>ningún niño de la clase se llama «%1»</translation>
+    </message>
+    <message numerus="yes">
+        <source>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</source>
+        <translation>
+            <numerusform>%n niño de la clase se llama «%1»: da a cada uno un nombre distinto en la página de la clase</numerusform>
+            <numerusform>%n niños de la clase se llaman «%1»: da a cada uno un nombre distinto en la página de la clase</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>la classe non ha percorsi</source>
+        <translation>la clase no tiene recorridos</translation>
+    </message>
+    <message>
+        <source>la classe non ha un percorso «%1»; i suoi percorsi sono %2</source>
+        <translation>la clase no tiene un recorrido «%1»; sus recorridos son %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato assegnato: %2</source>
+        <translation>El recorrido «%1» no se ha asignado: %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a tutta la classe.</source>
+        <translation>Recorrido «%1» asignado a toda la clase.</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato al gruppo «%2».</source>
+        <translation>Recorrido «%1» asignado al grupo «%2».</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a «%2».</source>
+        <translation>Recorrido «%1» asignado a «%2».</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento non è stato esportato: %1</source>
+        <translation>El progreso no se ha exportado: %1</translation>
+    </message>
+    <message>
+        <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>
+        <translation>Ningún niño de la clase tiene un recorrido: el archivo %1 solo tiene la cabecera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Avanzamento di %n bambini esportato nel file %1.</source>
+        <translation>
+            <numerusform>Progreso de %n niño exportado al archivo %1.</numerusform>
+            <numerusform>Progreso de %n niños exportado al archivo %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

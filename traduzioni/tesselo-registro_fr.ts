@@ -1326,6 +1326,125 @@ Le registre est %1
         <source>Percorsi di Tesselo (*.json)</source>
         <translation>Parcours de Tesselo (*.json)</translation>
     </message>
+    <message>
+        <source>Senza opzioni apre il registro della classe in una finestra.
+  --importa FILE.csv     aggiunge alla classe i bambini di un file della
+                         segreteria e scrive quanti ne ha aggiunti
+  --esporta FILE.csv     scrive ogni risposta della classe in un file CSV
+  --unisci FILE.sqlite   aggiunge le risposte del registro di un altro computer
+  --importa-percorso FILE.json
+                         aggiunge alla classe il percorso di un file e ne
+                         scrive il nome
+  --esporta-percorso NOME FILE.json
+                         scrive in un file il percorso della classe con quel nome
+  --assegna-percorso NOME --bambino &quot;NOME COGNOME&quot;
+  --assegna-percorso NOME --gruppo NOME
+  --assegna-percorso NOME --tutta-la-classe
+                         assegna il percorso a un bambino, a un gruppo o a
+                         tutta la classe
+  --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
+                         nel suo percorso, passo per passo
+  --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
+                         nella pagina della classe; serve quando il registro
+                         ha più classi
+  --lingua CODICE        la lingua del programma: %2; senza,
+                         quella di tesselo.conf o del sistema, altrimenti l&apos;italiano
+  --help                 mostra questo aiuto
+Il registro è %1
+</source>
+        <translation>Sans option, ouvre le registre de la classe dans une fenêtre.
+  --importa FICHIER.csv     ajoute à la classe les enfants d&apos;un fichier du
+                            secrétariat et écrit combien il en a ajouté
+  --esporta FICHIER.csv     écrit chaque réponse de la classe dans un fichier CSV
+  --unisci FICHIER.sqlite   ajoute les réponses du registre d&apos;un autre ordinateur
+  --importa-percorso FICHIER.json
+                            ajoute à la classe le parcours d&apos;un fichier et
+                            écrit son nom
+  --esporta-percorso NOM FICHIER.json
+                            écrit dans un fichier le parcours de la classe qui
+                            porte ce nom
+  --assegna-percorso NOM --bambino &quot;PRÉNOM NOM&quot;
+  --assegna-percorso NOM --gruppo NOM
+  --assegna-percorso NOM --tutta-la-classe
+                            attribue le parcours à un enfant, à un groupe ou
+                            à toute la classe
+  --avanzamento FICHIER.csv écrit dans un fichier CSV où en est chaque enfant
+                            dans son parcours, étape par étape
+  --classe NOM              la classe à laquelle l&apos;option s&apos;applique, sous le nom
+                            qu&apos;elle a sur la page de la classe ; nécessaire quand
+                            le registre a plusieurs classes
+  --lingua CODE             la langue du programme : %2 ; sans,
+                            celle de tesselo.conf ou du système, sinon l&apos;italien
+  --help                    affiche cette aide
+Le registre est %1
+</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] [--importa-percorso FILE.json | --esporta-percorso NOME FILE.json | --avanzamento FILE.csv]
+     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino &quot;NOME COGNOME&quot; | --gruppo NOME | --tutta-la-classe)
+</source>
+        <translation>        tesselo-registro [--lingua CODE] [--classe NOM] [--importa-percorso FICHIER.json | --esporta-percorso NOM FICHIER.json | --avanzamento FICHIER.csv]
+        tesselo-registro [--lingua CODE] [--classe NOM] --assegna-percorso NOM (--bambino &quot;PRÉNOM NOM&quot; | --gruppo NOM | --tutta-la-classe)
+</translation>
+    </message>
+    <message>
+        <source>la classe non ha gruppi</source>
+        <translation>la classe n&apos;a pas de groupes</translation>
+    </message>
+    <message>
+        <source>la classe non ha un gruppo «%1»; i suoi gruppi sono %2</source>
+        <translation>la classe n&apos;a pas de groupe « %1 » ; ses groupes sont %2</translation>
+    </message>
+    <message>
+        <source>nella classe nessun bambino si chiama «%1»</source>
+        <translation>aucun enfant de la classe ne s&apos;appelle « %1 »</translation>
+    </message>
+    <message numerus="yes">
+        <source>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</source>
+        <translation>
+            <numerusform>%n enfant de la classe s&apos;appelle « %1 » : donnez à chacun un nom différent sur la page de la classe</numerusform>
+            <numerusform>%n enfants de la classe s&apos;appellent « %1 » : donnez à chacun un nom différent sur la page de la classe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>la classe non ha percorsi</source>
+        <translation>la classe n&apos;a pas de parcours</translation>
+    </message>
+    <message>
+        <source>la classe non ha un percorso «%1»; i suoi percorsi sono %2</source>
+        <translation>la classe n&apos;a pas de parcours « %1 » ; ses parcours sont %2</translation>
+    </message>
+    <message>
+        <source>Il percorso «%1» non è stato assegnato: %2</source>
+        <translation>Le parcours « %1 » n&apos;a pas été attribué : %2</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a tutta la classe.</source>
+        <translation>Parcours « %1 » attribué à toute la classe.</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato al gruppo «%2».</source>
+        <translation>Parcours « %1 » attribué au groupe « %2 ».</translation>
+    </message>
+    <message>
+        <source>Percorso «%1» assegnato a «%2».</source>
+        <translation>Parcours « %1 » attribué à « %2 ».</translation>
+    </message>
+    <message>
+        <source>L&apos;avanzamento non è stato esportato: %1</source>
+        <translation>La progression n&apos;a pas été exportée : %1</translation>
+    </message>
+    <message>
+        <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>
+        <translation>Aucun enfant de la classe n&apos;a de parcours : le fichier %1 n&apos;a que l&apos;en-tête.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Avanzamento di %n bambini esportato nel file %1.</source>
+        <translation>
+            <numerusform>Progression de %n enfant exportée dans le fichier %1.</numerusform>
+            <numerusform>Progression de %n enfants exportée dans le fichier %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -108,5 +108,19 @@
             <numerusform>Lo giocano %n bambini: non lo giocheranno più.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</source>
+        <translation>
+            <numerusform>nella classe %n bambino si chiama «%1»: dai a ognuno un nome diverso nella pagina della classe</numerusform>
+            <numerusform>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Avanzamento di %n bambini esportato nel file %1.</source>
+        <translation>
+            <numerusform>Avanzamento di %n bambino esportato nel file %1.</numerusform>
+            <numerusform>Avanzamento di %n bambini esportato nel file %1.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

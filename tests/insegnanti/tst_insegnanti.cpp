@@ -5,6 +5,7 @@
 #include "tests/support/ClasseInventata.h"
 #include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/RigaRegistro.h"
 
 #include "comune/Stile.h"
 #include "insegnanti/DialogoBambino.h"
@@ -149,23 +150,12 @@ class TestInsegnanti : public QObject {
     }
 
     // Runs the real program with no display at all: a window would abort.
-    struct Esecuzione {
-        int uscita;
-        QString out, err;
-    };
+    using Esecuzione = EsecuzioneRegistro;
     Esecuzione esegui(const QStringList& argomenti, const QString& datiUtente = {})
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcessEnvironment env;
         env.insert(QStringLiteral("XDG_DATA_HOME"), datiUtente.isEmpty() ? cartella.path() : datiUtente);
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TESSELO_REGISTRO), argomenti);
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-            qFatal("tesselo-registro did not end normally: %s", qPrintable(p.readAllStandardError()));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return EseguiRegistro(argomenti, env);
     }
 
     int risposteTotali() const { return int(archivio->risposte().size()); }

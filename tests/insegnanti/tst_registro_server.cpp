@@ -10,6 +10,7 @@
 
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/VistaComputer.h"
+#include "percorsi/FilePercorso.h"
 #include "registro/ArchivioServer.h"
 #include "registro/FileClasse.h"
 #include "registro/Server.h"
@@ -345,6 +346,44 @@ private slots:
         QVERIFY2(!QFile::exists(cartella.filePath("dati/tesselo/registro.sqlite")), "no local register is made");
     }
 
+    // The path commands on the server the settings name, as on a local
+    // register: a path imported, assigned to a child by name, exported, and
+    // the child's answers under it written as their progress.
+    void percorsiDaRigaDiComando()
+    {
+        const auto pulisci = qScopeGuard([&] { sql("DELETE FROM tesselo.percorsi"); });
+        const QString conf = configurazione(server.cartella());
+        auto registro = apri();
+        const Bambino anna = registro->salva({0, QUuid::createUuid(), "Anna", "Rossi", "gatto"}).value();
+        const Percorso strade{"Strade", {}, false, {{"zirp7", {2, 3}, 5}}};
+        QString errore;
+        QVERIFY2(Percorsi::ScriviFile(cartella.filePath("strade.json"), strade, errore), qPrintable(errore));
+        Esecuzione e = esegui({"--importa-percorso", cartella.filePath("strade.json")}, conf);
+        QVERIFY2(e.uscita == 0 && e.out.contains("Percorso «Strade» importato"), qPrintable(e.out + e.err));
+        e = esegui({"--assegna-percorso", "Strade", "--bambino", "Anna Rossi"}, conf);
+        QVERIFY2(e.uscita == 0, qPrintable(e.err));
+        const PercorsoSalvato salvato = registro->percorsi().value(0);
+        QCOMPARE(registro->percorsiAssegnati().bambini.value(anna.id), salvato.id);
+        QList<std::pair<Risposta, qint64>> risposte;
+        for (bool esatta : {true, true, false}) {
+            Risposta r = RispostaInventata("zirp7", QDateTime::currentDateTime(), esatta, {"colore", "rosso", false},
+                                           {Blocco{"triangolo", "rosso", "grande", "spesso"}});
+            r.percorso = salvato.uuid;
+            r.passo = 1;
+            risposte.append({r, anna.id});
+        }
+        QVERIFY2(registro->registraTutte(risposte) == Accesso::Ok, qPrintable(registro->ultimoErrore()));
+        e = esegui({"--avanzamento", cartella.filePath("avanzamento.csv")}, conf);
+        QFile f(cartella.filePath("avanzamento.csv"));
+        QVERIFY2(e.uscita == 0 && f.open(QIODevice::ReadOnly), qPrintable(e.err));
+        QCOMPARE(f.readAll(), QByteArray("\xEF\xBB\xBF" "bambino;percorso;passo;gioco;esatte;obiettivo;fatto\n"
+                                         "Anna Rossi;Strade;1;le strade 1;2;5;0\n"));
+        e = esegui({"--esporta-percorso", "Strade", cartella.filePath("uscita.json")}, conf);
+        QVERIFY2(e.uscita == 0, qPrintable(e.err));
+        QCOMPARE(Percorsi::LeggiFile(cartella.filePath("uscita.json")).percorso, strade);
+        QVERIFY2(!QFile::exists(cartella.filePath("dati/tesselo/registro.sqlite")), "no local register is made");
+    }
+
     // A laptop's register with an answer under a game code this version does
     // not know is not merged into the server: the command says which code,
     // and the server keeps none of the register's answers.
@@ -437,7 +476,7 @@ private slots:
         QCOMPARE(int(locale.apri(cartella.filePath("locale.sqlite"))), int(Accesso::Ok));
         Insegnanti::FinestraRegistro sulFile(locale);
         QVERIFY(!sulFile.computer());
-        QCOMPARE(sulFile.pagine()->count(), 3);
+        QCOMPARE(sulFile.pagine()->count(), finestra.pagine()->count() - 1);  // all but the computers' page
         QVERIFY(sulFile.statusBar()->findChild<QLabel*>("registro")->text().endsWith("locale.sqlite"));
     }
 
