@@ -17,8 +17,10 @@ constexpr QColor Contorno{0x1a, 0x1a, 0x1a};
 constexpr QColor Oro{0xff, 0xc8, 0x00};
 constexpr QColor Verde{0x1b, 0x7a, 0x2e};
 
-// Drawn large: the icon is scaled down to the button, never up.
+// Drawn large: the icon is scaled down to the button, never up. A clear
+// strip on its right keeps the mark off the caption beside it.
 constexpr int Lato = 128;
+constexpr int Margine = Lato / 6;
 // How long the celebration shows, and when the word is spoken after its sound.
 constexpr int DurataFesta = 2500, RitardoVoce = 900;
 
@@ -39,7 +41,7 @@ QPainterPath Stella(QPointF centro, qreal raggio)
 
 QIcon Segno(int numero, bool fatto, bool prossimo)
 {
-    QPixmap pixmap(Lato, Lato);
+    QPixmap pixmap(Lato + Margine, Lato);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -77,7 +79,7 @@ public:
     static void adatta(QAbstractButton* bottone)
     {
         const int lato = bottone->height() * 7 / 10;
-        bottone->setIconSize({lato, lato});
+        bottone->setIconSize({lato * (Lato + Margine) / Lato, lato});
     }
 
 protected:

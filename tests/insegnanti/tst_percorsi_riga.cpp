@@ -209,10 +209,10 @@ private slots:
         QCOMPARE(int(archivio->registra(risposte.first().first, anna)), int(Registro::Accesso::Ok));
         e = esegui({QStringLiteral("--avanzamento"), file("avanzamento.csv")});
         QCOMPARE(e.out, QStringLiteral("Avanzamento di 2 bambini esportato nel file «avanzamento.csv».\n"));
-        QCOMPARE(Leggi(file("avanzamento.csv")), intestazione + "'=Anna Rossi;Forme e colori;1;uguale - diverso;4;3;1\n"
-                                                                "'=Anna Rossi;Forme e colori;2;trova il blocco;1;2;0\n"
-                                                                "Bea;Forme e colori;1;uguale - diverso;0;3;0\n"
-                                                                "Bea;Forme e colori;2;trova il blocco;0;2;0\n");
+        QCOMPARE(Leggi(file("avanzamento.csv")), intestazione + "Bea;Forme e colori;1;uguale - diverso;0;3;0\n"
+                                                                "Bea;Forme e colori;2;trova il blocco;0;2;0\n"
+                                                                "'=Anna Rossi;Forme e colori;1;uguale - diverso;4;3;1\n"
+                                                                "'=Anna Rossi;Forme e colori;2;trova il blocco;1;2;0\n");
         struct stat info;
         QVERIFY(::stat(QFile::encodeName(file("avanzamento.csv")).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 0777, 0600u);

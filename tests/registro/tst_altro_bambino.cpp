@@ -27,9 +27,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// ClasseProva::Crea(percorso, 3) sorted by name on "Chi gioca?": Giulia,
-// Mattia, Nicolò, then the guest.
-enum Simbolo { Giulia, Mattia, Nicolo, Ospite };
+// ClasseProva::Crea(percorso, 3) sorted by surname, then name, on "Chi
+// gioca?": Nicolò (no surname), Mattia D'Angelo, Giulia Rossi, then the
+// guest.
+enum Simbolo { Nicolo, Mattia, Giulia, Ospite };
 
 Passo P(const char* gioco, int esatte, AttributiInGioco attributi = {})
 {
