@@ -1,5 +1,6 @@
 #include "insegnanti/DialogoPercorso.h"
 
+#include "insegnanti/Pulsante.h"
 #include "insegnanti/Testo.h"
 #include "media/Testi.h"
 
@@ -25,13 +26,6 @@ namespace {
 
 // The goal a new step starts with.
 constexpr int EsatteNuovoPasso = 10;
-
-QPushButton* Pulsante(const QString& testo, const QString& nome)
-{
-    auto* p = new QPushButton(testo);
-    p->setObjectName(nome);
-    return p;
-}
 
 QComboBox* SceltaGioco(const QString& schermo)
 {

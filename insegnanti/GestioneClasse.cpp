@@ -3,6 +3,7 @@
 #include "insegnanti/DialogoBambino.h"
 #include "insegnanti/GestioneGruppi.h"
 #include "insegnanti/Operazioni.h"
+#include "insegnanti/Pulsante.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
@@ -64,12 +65,6 @@ private:
     static int Larghezza(const QRect& riga) { return std::min(220, riga.width() / 3); }
 };
 
-QPushButton* Pulsante(const QString& testo, const QString& nome)
-{
-    auto* p = new QPushButton(testo);
-    p->setObjectName(nome);
-    return p;
-}
 } // namespace
 
 GestioneClasse::GestioneClasse(Registro::Deposito& a, QWidget* padre)

@@ -1,5 +1,6 @@
 #include "insegnanti/GestioneGruppi.h"
 
+#include "insegnanti/Pulsante.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Testo.h"
 
@@ -8,15 +9,6 @@
 #include <QPushButton>
 
 namespace Insegnanti {
-
-namespace {
-QPushButton* Pulsante(const QString& testo, const QString& nome)
-{
-    auto* p = new QPushButton(testo);
-    p->setObjectName(nome);
-    return p;
-}
-} // namespace
 
 GestioneGruppi::GestioneGruppi(Registro::Deposito& a, QWidget* padre)
     : QWidget(padre), archivio(a), lista(new QListWidget),

@@ -2,6 +2,7 @@
 
 #include "insegnanti/DialogoPercorso.h"
 #include "insegnanti/FinestraRegistro.h"
+#include "insegnanti/Pulsante.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
@@ -23,13 +24,6 @@ namespace {
 
 constexpr int LatoIcona = 28;
 constexpr int LarghezzaNome = 220;
-
-QPushButton* Pulsante(const QString& testo, const QString& nome)
-{
-    auto* p = new QPushButton(testo);
-    p->setObjectName(nome);
-    return p;
-}
 
 QTableWidget* Tabella(const QString& nome)
 {

@@ -1,6 +1,7 @@
 #include "insegnanti/VistaScuola.h"
 
 #include "insegnanti/DialoghiClasse.h"
+#include "insegnanti/Pulsante.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/SceltaClasse.h"
 #include "insegnanti/Testo.h"
@@ -19,13 +20,6 @@ namespace {
 // What a row holds: a class's id, and on a user's row the user's name.
 constexpr int RuoloClasse = Qt::UserRole;
 constexpr int RuoloUtente = Qt::UserRole + 1;
-
-QPushButton* Pulsante(const QString& testo, const QString& nome)
-{
-    auto* p = new QPushButton(testo);
-    p->setObjectName(nome);
-    return p;
-}
 
 } // namespace
 
