@@ -19,6 +19,9 @@ struct Passo {
     QString gioco;  // the screen's name, as answers record it ("form1")
     AttributiInGioco attributi;
     int esatte = MinimoEsatte;
+    // "su misura": the attribute a turn asks is drawn weighted by how far
+    // the child still is from mastering each attribute in play.
+    bool suMisura = false;
 
     bool operator==(const Passo&) const = default;
 };

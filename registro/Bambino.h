@@ -24,6 +24,8 @@ const Simbolo& SimboloOspite();
 
 // The longest name or surname a child may have, in characters.
 constexpr int LunghezzaNome = 100;
+// The longest note a teacher may keep on a child, in characters.
+constexpr int LunghezzaNota = 1000;
 // A name as it is stored and shown: without NUL characters, and without the
 // controls that embed, override or isolate a text's direction, which would
 // turn the name, or the text around it, right to left.

@@ -14,6 +14,8 @@ struct Classe {
     QUuid uuid;               // the same class on the server and every computer
     QString nome;             // "1A"
     QString annoScolastico;   // "2026/27"
+    // Whether the class's games speak each question as a turn starts.
+    bool leggiDomande = true;
     bool operator==(const Classe&) const = default;
 };
 

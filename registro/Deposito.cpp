@@ -113,6 +113,15 @@ QString Deposito::senzaClasse() const
     return classeId == 0 ? QStringLiteral("scegli una classe") : QString();
 }
 
+void Deposito::scorriPrimeRisposte(const Periodo& periodo,
+                                   const std::function<void(const Padronanza::Prova&)>& ciascuna) const
+{
+    scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) {
+        if (bambino > 0 && r.tentativo == 1)
+            ciascuna({bambino, r.quando.toMSecsSinceEpoch(), r.schermo, Padronanza::AbilitaDi(r.domande), r.esatta});
+    });
+}
+
 QList<std::pair<Risposta, qint64>> Deposito::risposte(const Periodo& periodo) const
 {
     QList<std::pair<Risposta, qint64>> elenco;
@@ -415,7 +424,7 @@ SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype qu
     for (const auto& [voce, volte] : std::as_const(sbagliati))
         s.piuSbagliati.append({DidascaliaGioco(lettori.schermo(voce[0])),
                                Archivio::TestoDomande(lettori.domande(voce[1])),
-                               Archivio::TestoBlocchi(lettori.blocchi(voce[2])), volte});
+                               Archivio::TestoBlocchi(lettori.blocchi(voce[2])), volte, {}});
     // Most often wrong first; ties in the order of their words.
     std::sort(s.piuSbagliati.begin(), s.piuSbagliati.end(), [](const auto& a, const auto& b) {
         return a.volte != b.volte ? a.volte > b.volte

@@ -2,6 +2,7 @@
 #include "registro/AltroRegistro.h"
 #include "registro/Bambino.h"
 #include "registro/Classe.h"
+#include "registro/Padronanza.h"
 #include "registro/PercorsiClasse.h"
 #include "registro/Risposta.h"
 
@@ -40,8 +41,11 @@ struct Periodo {
 };
 
 // Right and wrong answers of one group (a child in a game, an attribute...).
+// Only a turn's first answers count as right or wrong; the retries after a
+// wrong answer are counted apart.
 struct Conto {
     int esatte = 0, errate = 0;
+    int riprove = 0;
     int totale() const { return esatte + errate; }
     // The share right, 0 to 1; nothing when no answer.
     std::optional<double> quota() const;
@@ -93,8 +97,13 @@ struct SchedaBambino : ContiScheda {
     struct Errore {
         QString gioco, domanda, blocchi;  // as the export writes them
         int volte = 0;
+        QString risposta;                 // what the child answered, the latest time
     };
     QList<Errore> piuSbagliati;  // most often wrong first, at most 10
+    // The last answer's time in the period (invalid when none), and the time
+    // spent playing: each turn from its start to its last answer, summed.
+    QDateTime ultimaVolta;
+    qint64 millisecondiDiGioco = 0;
 };
 
 // A computer of the school that sends its answers to the server: how many
@@ -238,6 +247,21 @@ public:
     // that the game is never kept waiting: a merge cut short leaves whole
     // answers, and merging again adds the rest.
     virtual std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) = 0;
+
+    // The teacher's note on a child of the chosen class (at most
+    // LunghezzaNota characters, as NomePulito leaves it; empty removes it).
+    // The game never reads notes.
+    virtual QString nota(qint64 bambino) const { Q_UNUSED(bambino) return {}; }
+    virtual bool salvaNota(qint64 bambino, const QString& testo) { Q_UNUSED(bambino) Q_UNUSED(testo) return false; }
+    // The chosen class's first answers of a period as the estimate of what
+    // each child has learned reads them, oldest first (guests left out).
+    virtual void scorriPrimeRisposte(const Periodo& periodo,
+                                     const std::function<void(const Padronanza::Prova&)>& ciascuna) const;
+    // The model's probabilities fitted on the chosen class's answers, as
+    // Padronanza::Modello::json() writes them, with when they were fitted;
+    // nothing when never fitted or unreadable.
+    virtual std::optional<Padronanza::Modello> modello() const { return std::nullopt; }
+    virtual bool salvaModello(const Padronanza::Modello& modello) { Q_UNUSED(modello) return false; }
 
     // The school's computers and their queues, those with answers still
     // queued first; nothing when this register is not on a server.

@@ -38,6 +38,11 @@ struct Risposta {
     // counted from 1); null and 0 when the child played without a path.
     QUuid percorso;
     int passo = 0;
+    // Which attempt at its turn's question this is: 1 for the turn's first
+    // answer, 2 and on for the retries after a wrong one, with the same
+    // question and blocks on show. Only first answers tell what a child has
+    // learned.
+    int tentativo = 1;
     // Whether it names a path and a step of one (1 to Percorso::MassimoPassi):
     // the register keeps both, or neither.
     bool conPercorso() const;

@@ -175,8 +175,46 @@ const QList<QStringList> Migrazioni{
      QStringLiteral("CREATE TRIGGER IF NOT EXISTS bambino_spostato AFTER UPDATE OF classe ON bambini"
                     " WHEN new.classe IS NOT old.classe BEGIN"
                     " UPDATE bambini SET gruppo = NULL, percorso = NULL WHERE id = new.id; END")},
+    // 5 -> 6: what each child has learned. Each answer's attempt at its
+    // turn's question: 1 for the turn's first answer, 2 and on for the
+    // retries after a wrong one. The answers stored before are told apart by
+    // the start of their turn (quando less millisecondi): an answer is a
+    // retry of the one before it of the same child, class and game when
+    // that one was wrong, asked the same, and was given after this one's
+    // turn began (by more than TolleranzaTurnoMs, for the two clocks). A
+    // teacher's note on a child, in a table of its own so that the game,
+    // which reads the children, never reads it; whether the class's games
+    // read their questions aloud; and the probabilities of the estimate of
+    // what the children have learned, fitted on a class's answers, with
+    // when. As the steps before, every statement holds again on a file
+    // already of this version.
+    {QStringLiteral("ALTER TABLE risposte ADD COLUMN tentativo INTEGER NOT NULL DEFAULT 1"),
+     QStringLiteral("WITH ordinate AS ("
+                    " SELECT id, classe, bambino, gioco, quando,"
+                    " CASE WHEN lag(esatta) OVER w = 0 AND lag(domande) OVER w IS domande"
+                    " AND quando - millisecondi < lag(quando) OVER w - %1 THEN 0 ELSE 1 END AS nuovo"
+                    " FROM risposte WINDOW w AS (PARTITION BY classe, bambino, gioco ORDER BY quando, id)),"
+                    " turni AS (SELECT id, classe, bambino, gioco, quando,"
+                    " sum(nuovo) OVER (PARTITION BY classe, bambino, gioco ORDER BY quando, id) AS turno FROM ordinate),"
+                    " numerate AS (SELECT id, row_number() OVER"
+                    " (PARTITION BY classe, bambino, gioco, turno ORDER BY quando, id) AS n FROM turni)"
+                    " UPDATE risposte SET tentativo = numerate.n FROM numerate"
+                    " WHERE risposte.id = numerate.id AND risposte.tentativo IS NOT numerate.n")
+         .arg(TolleranzaTurnoMs),
+     QStringLiteral("CREATE TABLE IF NOT EXISTS note ("
+                    " bambino INTEGER PRIMARY KEY REFERENCES bambini (id) ON DELETE CASCADE,"
+                    " testo TEXT NOT NULL)"),
+     QStringLiteral("ALTER TABLE classi ADD COLUMN leggi_domande INTEGER NOT NULL DEFAULT 1"),
+     QStringLiteral("CREATE TABLE IF NOT EXISTS padronanza ("
+                    " classe INTEGER PRIMARY KEY REFERENCES classi (id) ON DELETE CASCADE,"
+                    " adattati INTEGER NOT NULL,"   // milliseconds since the epoch
+                    " dati TEXT NOT NULL)"),
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS nota_tolta AFTER DELETE ON bambini BEGIN"
+                    " DELETE FROM note WHERE bambino = old.id; END"),
+     QStringLiteral("CREATE TRIGGER IF NOT EXISTS padronanza_tolta AFTER DELETE ON classi BEGIN"
+                    " DELETE FROM padronanza WHERE classe = old.id; END")},
 };
-static_assert(Versione == 5, "one migration step per version");
+static_assert(Versione == 6, "one migration step per version");
 
 } // namespace
 

@@ -12,7 +12,12 @@ namespace Registro::Schema {
 // The version this program writes (PRAGMA user_version). Version 0 is a file
 // with no tables yet; each step of the migrations brings one version to the
 // next.
-constexpr int Versione = 5;
+constexpr int Versione = 6;
+// Two answers of one turn: the later one's turn began (its time less its
+// milliseconds) more than this before the earlier one was given. Answers of
+// turns that follow each other are at least a feedback apart; the margin
+// covers the wall clock and the turn's monotonic clock drifting apart.
+constexpr int TolleranzaTurnoMs = 50;
 // How long a statement waits for another program's lock before it gives up.
 constexpr int AttesaMs = 200;
 

@@ -12,7 +12,7 @@
 namespace Registro::Server {
 
 // The server's schema version this program reads and writes.
-constexpr int Versione = 4;
+constexpr int Versione = 5;
 
 // Opens the QPSQL connection nome (added when there is none) to imp's
 // server as utente, trying to connect for at most secondi, and reads the

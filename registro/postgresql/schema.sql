@@ -80,7 +80,7 @@ INSERT INTO tesselo.versione (versione) VALUES (0) ON CONFLICT DO NOTHING;
 
 DO $$
 BEGIN
-    IF (SELECT versione FROM tesselo.versione) > 4 THEN
+    IF (SELECT versione FROM tesselo.versione) > 5 THEN
         RAISE EXCEPTION 'il registro è di una versione di Tesselo più recente (%): lo schema non viene modificato',
             (SELECT versione FROM tesselo.versione);
     END IF;
@@ -675,9 +675,73 @@ DROP POLICY IF EXISTS mie_classi ON tesselo.gruppi;
 CREATE POLICY mie_classi ON tesselo.gruppi
     USING (classe = ANY (ARRAY(SELECT tesselo.mie_classi())));
 
+-- Version 5: what each child has learned.
+DO $$
+BEGIN
+    IF (SELECT versione FROM tesselo.versione) >= 5 THEN
+        RETURN;
+    END IF;
+    -- Which attempt at its turn's question an answer is: 1 for the turn's
+    -- first answer, 2 and on for the retries after a wrong one. The answers
+    -- stored before are told apart by the start of their turn (quando less
+    -- millisecondi): an answer is a retry of the one before it of the same
+    -- child, class and game when that one was wrong, asked the same, and was
+    -- given after this one's turn began (by more than 50 ms, for the two
+    -- clocks). NOT VALID as the checks of version 2.
+    ALTER TABLE tesselo.risposte
+        ADD COLUMN tentativo smallint NOT NULL DEFAULT 1,
+        ADD CONSTRAINT tentativo_valido CHECK (tentativo >= 1) NOT VALID;
+    WITH ordinate AS (
+        SELECT uuid, quando, classe, bambino, gioco,
+               CASE WHEN lag(esatta) OVER w = false AND lag(domande) OVER w = domande
+                         AND quando - millisecondi * interval '1 millisecond'
+                             < lag(quando) OVER w - interval '50 milliseconds'
+                    THEN 0 ELSE 1 END AS nuovo
+        FROM tesselo.risposte
+        WINDOW w AS (PARTITION BY classe, bambino, gioco ORDER BY quando, uuid)),
+    turni AS (
+        SELECT uuid, quando, classe, bambino, gioco,
+               sum(nuovo) OVER (PARTITION BY classe, bambino, gioco ORDER BY quando, uuid) AS turno
+        FROM ordinate),
+    numerate AS (
+        SELECT uuid, quando,
+               row_number() OVER (PARTITION BY classe, bambino, gioco, turno ORDER BY quando, uuid) AS n
+        FROM turni)
+    UPDATE tesselo.risposte AS r SET tentativo = numerate.n
+        FROM numerate
+        WHERE r.uuid = numerate.uuid AND r.quando = numerate.quando AND numerate.n > 1;
+    -- A teacher's note on a child: the teachers' alone, never the game's,
+    -- which reads the children.
+    CREATE TABLE tesselo.note (
+        bambino uuid PRIMARY KEY REFERENCES tesselo.bambini ON DELETE CASCADE,
+        testo text NOT NULL CHECK (char_length(testo) <= 1000 AND testo !~ '[\u202A-\u202E\u2066-\u2069]')
+    );
+    -- Whether the class's games read their questions aloud as a turn starts.
+    ALTER TABLE tesselo.classi ADD COLUMN leggi_domande boolean NOT NULL DEFAULT true;
+    -- The probabilities of the estimate of what the children have learned,
+    -- fitted on the class's answers, and when: the class's, not a child's.
+    CREATE TABLE tesselo.padronanza (
+        classe uuid PRIMARY KEY REFERENCES tesselo.classi ON DELETE CASCADE,
+        adattati timestamptz NOT NULL,
+        dati jsonb NOT NULL CHECK (jsonb_typeof(dati) = 'object' AND octet_length(dati::text) <= 65536)
+    );
+    UPDATE tesselo.versione SET versione = 5;
+END
+$$;
+
+ALTER TABLE tesselo.note ENABLE ROW LEVEL SECURITY, FORCE ROW LEVEL SECURITY;
+ALTER TABLE tesselo.padronanza ENABLE ROW LEVEL SECURITY, FORCE ROW LEVEL SECURITY;
+DROP POLICY IF EXISTS mie_classi ON tesselo.note;
+CREATE POLICY mie_classi ON tesselo.note
+    USING (EXISTS (SELECT FROM tesselo.bambini AS b
+                   WHERE b.uuid = note.bambino AND b.classe = ANY (ARRAY(SELECT tesselo.mie_classi()))));
+DROP POLICY IF EXISTS mie_classi ON tesselo.padronanza;
+CREATE POLICY mie_classi ON tesselo.padronanza
+    USING (classe = ANY (ARRAY(SELECT tesselo.mie_classi())));
+
 -- Later versions: their steps here, e.g.
---   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 5 THEN
---       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 5;
+--   DO $$ BEGIN IF (SELECT versione FROM tesselo.versione) < 6 THEN
+--       ALTER TABLE ...; UPDATE tesselo.versione SET versione = 6;
 --   END IF; END $$;
 
 -- Privileges, restated whole on every run so that each role has exactly
@@ -693,8 +757,8 @@ GRANT EXECUTE ON FUNCTION tesselo.mie_classi(), tesselo.dirigenza(), tesselo.cla
     tesselo.anno_valido(text), tesselo.anno_scolastico_di(date)
     TO tesselo_gioco, tesselo_insegnante, tesselo_dirigenza;
 
-GRANT SELECT ON tesselo.versione, tesselo.classi, tesselo.bambini, tesselo.gruppi, tesselo.percorsi
-    TO tesselo_gioco;
+GRANT SELECT ON tesselo.versione, tesselo.classi, tesselo.bambini, tesselo.gruppi, tesselo.percorsi,
+    tesselo.padronanza TO tesselo_gioco;
 GRANT INSERT ON tesselo.risposte TO tesselo_gioco;
 GRANT EXECUTE ON FUNCTION tesselo.segnala_coda(text, integer), tesselo.esatte_percorsi() TO tesselo_gioco;
 
@@ -703,7 +767,9 @@ GRANT SELECT ON tesselo.versione, tesselo.classi, tesselo.bambini, tesselo.rispo
 GRANT UPDATE (nome, anno_scolastico) ON tesselo.classi TO tesselo_insegnante, tesselo_dirigenza;
 GRANT INSERT, DELETE, UPDATE (nome, cognome, simbolo, classe, gruppo, percorso) ON tesselo.bambini
     TO tesselo_insegnante, tesselo_dirigenza;
-GRANT UPDATE (percorso) ON tesselo.classi TO tesselo_insegnante, tesselo_dirigenza;
+GRANT UPDATE (percorso, leggi_domande) ON tesselo.classi TO tesselo_insegnante, tesselo_dirigenza;
+GRANT SELECT, INSERT, DELETE, UPDATE (testo) ON tesselo.note TO tesselo_insegnante, tesselo_dirigenza;
+GRANT SELECT, INSERT, DELETE, UPDATE (adattati, dati) ON tesselo.padronanza TO tesselo_insegnante, tesselo_dirigenza;
 -- A path or a group keeps its uuid and its class: what answers and
 -- assignments refer to.
 GRANT SELECT, INSERT, DELETE, UPDATE (nome, dati) ON tesselo.percorsi TO tesselo_insegnante, tesselo_dirigenza;

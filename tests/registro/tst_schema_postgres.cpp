@@ -114,7 +114,7 @@ private slots:
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         const QByteArray prima = Catalogo("vuoto");
         QVERIFY(prima.contains("CREATE TABLE tesselo.risposte"));
-        QVERIFY(prima.endsWith("4\n"));
+        QVERIFY(prima.endsWith("5\n"));
         QVERIFY2(server.eseguiFile("vuoto", Schema), qPrintable(server.errore()));
         QCOMPARE(Catalogo("vuoto"), prima);
     }
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(server.creaDatabase("recente"));
         QVERIFY(server.eseguiFile("recente", Schema));
         QVERIFY(server.client("psql", {"-X", "-q", "-d", "recente", "-c",
-                                       "UPDATE tesselo.versione SET versione = 5; DROP INDEX tesselo.risposte_bambino"}));
+                                       "UPDATE tesselo.versione SET versione = 6; DROP INDEX tesselo.risposte_bambino"}));
         const QByteArray prima = Catalogo("recente");
         QVERIFY(!server.eseguiFile("recente", Schema));
         QVERIFY2(server.errore().contains("più recente"), qPrintable(server.errore()));
@@ -161,7 +161,7 @@ private slots:
         const QString ada = NuovoBambino("Ada", "gatto");
         QCOMPARE(Esegui(gioco, "SELECT nome FROM tesselo.bambini WHERE uuid = :u", {{":u", ada}}).primo.toString(),
                  "Ada");
-        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 4);
+        QCOMPARE(Esegui(gioco, "SELECT versione FROM tesselo.versione").primo.toInt(), 5);
 
         const QUuid id = QUuid::createUuid();
         const Esito prima = Esegui(gioco, InserisciRisposta, Risposta(id, ada));
@@ -336,7 +336,7 @@ private slots:
         QCOMPARE(Esegui(insegnante, "SELECT count(*) FROM tesselo.risposte WHERE bambino = :b", {{":b", ada}})
                      .primo.toInt(), 1);
         QCOMPARE(Esegui(insegnante, "SELECT coda FROM tesselo.computer").primo.toInt(), 4);
-        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 4);
+        QCOMPARE(Esegui(insegnante, "SELECT versione FROM tesselo.versione").primo.toInt(), 5);
         // The class at a glance: right and wrong by child and game.
         const Esito classe = Esegui(insegnante,
             "SELECT count(*) FILTER (WHERE esatta) FROM tesselo.risposte"
@@ -395,7 +395,7 @@ private slots:
         QCOMPARE(q.value(0).toString(), nome);
         QCOMPARE(q.value(1).toString(), nome);
         QCOMPARE(Esegui(insegnante, "SELECT risposta FROM tesselo.risposte").primo.toString(), nome);
-        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 10);
+        QCOMPARE(Conta("SELECT count(*) FROM pg_tables WHERE schemaname = 'tesselo'"), 12);
     }
 };
 

@@ -538,7 +538,7 @@ private slots:
         QVERIFY(!prima.isEmpty());
 
         QVERIFY2(server.eseguiFile("vecchia", ServerPostgres::FileSchema()), qPrintable(server.errore()));
-        QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 4);
+        QCOMPARE(Conta(vecchia, "SELECT versione FROM tesselo.versione"), 5);
         QCOMPARE(Esegui(vecchia, impronta).primo.toString(), prima);
         QCOMPARE(Conta(vecchia, "SELECT count(*) FROM tesselo.risposte"), 10002);
         QCOMPARE(Conta(vecchia, "SELECT count(*) FROM tesselo.bambini WHERE classe = CAST(:m AS uuid)", {{":m", Mia}}), 30);
