@@ -75,9 +75,9 @@ protected:
     Estrazioni& caso;
 
 private:
+    FontePesi suMisura;
     QString nomeSchermo;
     Orologio orologio;
     qint64 inizioTurno = 0;
     AttributiInGioco inGioco;
-    FontePesi suMisura;
 };
