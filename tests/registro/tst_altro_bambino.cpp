@@ -124,6 +124,20 @@ QList<std::pair<Registro::Risposta, qint64>> Risposte(const QString& percorso)
     return archivio.risposte();
 }
 
+// A first answer of "uguale - diverso" about the attribute alone.
+Registro::Risposta Risposta(const char* attributo, bool esatta, const QDateTime& quando)
+{
+    Registro::Risposta r = Registro::NuovaRisposta();
+    r.quando = quando;
+    r.schermo = QStringLiteral("form1");
+    r.gioco = QStringLiteral("uguale - diverso");
+    r.domande = {{QString::fromLatin1(attributo), {}, false}};
+    r.blocchi = {Blocco{"cerchio", "rosso", "grande", "spesso"}, Blocco{"cerchio", "blu", "grande", "sottile"}};
+    r.risposta = QStringLiteral("DIVERSI");
+    r.esatta = esatta;
+    return r;
+}
+
 } // namespace
 
 class ProvaAltroBambino : public QObject {
@@ -233,17 +247,8 @@ private slots:
             Registro::Archivio archivio;
             QCOMPARE(archivio.apri(percorso), Registro::Accesso::Ok);
             QList<std::pair<Registro::Risposta, qint64>> colori;
-            for (int i = 0; i < 20; ++i) {
-                Registro::Risposta r = Registro::NuovaRisposta();
-                r.quando = QDateTime::currentDateTime().addDays(-1).addSecs(i * 10);
-                r.schermo = QStringLiteral("form1");
-                r.gioco = QStringLiteral("uguale - diverso");
-                r.domande = {{QStringLiteral("colore"), {}, false}};
-                r.blocchi = {Blocco{"cerchio", "rosso", "grande", "spesso"}, Blocco{"cerchio", "blu", "grande", "spesso"}};
-                r.risposta = QStringLiteral("DIVERSI");
-                r.esatta = true;
-                colori.append({r, mattia});
-            }
+            for (int i = 0; i < 20; ++i)
+                colori.append({Risposta("colore", true, QDateTime::currentDateTime().addDays(-1).addSecs(i * 10)), mattia});
             QCOMPARE(archivio.registraTutte(colori), Registro::Accesso::Ok);
         }
         Ambiente a;
@@ -273,9 +278,7 @@ private slots:
         const std::array<double, 4> dopo = Seduta::PesiSuMisura();
         for (int c = 1; c <= 4; ++c)
             QVERIFY(c == chiesto ? dopo[c - 1] < prima[c - 1] : dopo[c - 1] == prima[c - 1]);
-        Registro::Risposta riprova = Registro::NuovaRisposta();
-        riprova.schermo = QStringLiteral("form1");
-        riprova.domande = {{QStringLiteral("forma"), {}, false}};
+        Registro::Risposta riprova = Risposta("forma", false, QDateTime::currentDateTime());
         riprova.tentativo = 2;
         servizi().registra(riprova);
         QCOMPARE(Seduta::PesiSuMisura(), dopo);
@@ -291,28 +294,17 @@ private slots:
         QTemporaryDir dati;
         const QString percorso = dati.filePath("registro.sqlite");
         const qint64 bambino = ClasseProva::Crea(percorso, 3).first().id;
-        const auto risposta = [](const char* attributo, bool esatta, const QDateTime& quando) {
-            Registro::Risposta r = Registro::NuovaRisposta();
-            r.quando = quando;
-            r.schermo = QStringLiteral("zirp3");
-            r.gioco = QStringLiteral("quanti sono ?");
-            r.domande = {{QString::fromLatin1(attributo), QStringLiteral("rosso"), false}};
-            r.blocchi = {Blocco{"cerchio", "rosso", "grande", "spesso"}};
-            r.risposta = QStringLiteral("1");
-            r.esatta = esatta;
-            return r;
-        };
         Stime attese;
         {
             Registro::Archivio archivio;
             QCOMPARE(archivio.apri(percorso), Registro::Accesso::Ok);
             for (int i = 0; i < 6; ++i) {
-                const auto r = risposta(i % 2 ? "colore" : "forma", i != 3, QDateTime::currentDateTime().addSecs(i - 60));
+                const auto r = Risposta(i % 2 ? "colore" : "forma", i != 3, QDateTime::currentDateTime().addSecs(i - 60));
                 QCOMPARE(archivio.registra(r, bambino), Registro::Accesso::Ok);
                 attese.aggiungi({bambino, r.quando.toMSecsSinceEpoch(), r.schermo, AbilitaDi(r.domande), r.esatta});
             }
         }
-        const auto nuova = risposta("colore", false, QDateTime::currentDateTime());
+        const auto nuova = Risposta("colore", false, QDateTime::currentDateTime());
         const Prova provaNuova{bambino, nuova.quando.toMSecsSinceEpoch(), nuova.schermo, AbilitaDi(nuova.domande), false};
         attese.aggiungi(provaNuova);
         const auto pesiDi = [&](const Stime& stime) {
