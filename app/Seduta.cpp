@@ -2,6 +2,7 @@
 
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
+#include "app/StimeBambino.h"
 #include "app/VociNomi.h"
 #include "registro/Avviso.h"
 #include "registro/Impostazioni.h"
@@ -12,10 +13,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTimer>
+#include <algorithm>
 #include <condition_variable>
 #include <future>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace Seduta {
 
@@ -83,6 +86,11 @@ struct Stato {
     QHash<qint64, Giocato> giocati;
     std::optional<Avanzamento> avanzamento;
     QUuid percorsoInCorso;
+    // The interface thread's alone: the estimates of the child playing a
+    // path with a "su misura" step, and those of children before, kept
+    // until their reading thread has ended.
+    std::optional<StimeBambino> stime;
+    std::vector<StimeBambino> stimeLasciate;
 };
 
 Stato& S()
@@ -462,6 +470,21 @@ Avanzamento AvanzamentoIniziale(const AvanzamentoBambino& letto, const Giocato* 
     return Avanzamento(letto.percorso.percorso, esatte);
 }
 
+// The estimates of the child playing are set aside: their reading thread
+// may still run, and is never waited for here.
+void LasciaStime(Stato& s)
+{
+    std::erase_if(s.stimeLasciate, [](const StimeBambino& stime) { return stime.finito(); });
+    if (s.stime)
+        s.stimeLasciate.push_back(std::move(*s.stime));
+    s.stime.reset();
+}
+
+bool SuMisura(const Percorso& percorso)
+{
+    return std::ranges::any_of(percorso.passi, &Passo::suMisura);
+}
+
 } // namespace
 
 void Scegli(qint64 bambino)
@@ -469,11 +492,15 @@ void Scegli(qint64 bambino)
     Stato& s = S();
     std::shared_ptr<Scrittore> scrittore;
     std::optional<AvanzamentoBambino> letto;
+    QString registro;
+    std::optional<qint64> classe;
     {
         const std::lock_guard blocco(s.mutex);
         ConservaAvanzamento(s, s.scelto);
         s.scelto = bambino;
         scrittore = s.scrittore;
+        registro = s.percorso;
+        classe = s.classeScelta;
         // A guest has no path.
         if (bambino != 0 && s.avanzamenti.contains(bambino))
             letto = s.avanzamenti.value(bambino);
@@ -484,10 +511,15 @@ void Scegli(qint64 bambino)
                            letto->percorso.uuid);
     } else
         ImpostaAvanzamento(std::nullopt);
+    LasciaStime(s);
+    if (letto && SuMisura(letto->percorso.percorso))
+        s.stime.emplace(bambino, scrittore ? registro : QString(), classe);
     if (!scrittore)
         return;
     servizi().registra = [scrittore = std::move(scrittore), bambino](const Registro::Risposta& risposta) {
         scrittore->registra(risposta, bambino);
+        if (S().stime)
+            S().stime->aggiungi(risposta);
     };
 }
 
@@ -497,6 +529,7 @@ void Lascia()
     servizi().registra = {};
     ConservaAvanzamento(s, Scelto());
     ImpostaAvanzamento(std::nullopt);
+    LasciaStime(s);
     const std::lock_guard blocco(s.mutex);
     s.scelto.reset();
 }
@@ -522,6 +555,17 @@ Avanzamento* AvanzamentoDelBambino()
 QUuid PercorsoDelBambino()
 {
     return S().avanzamento ? S().percorsoInCorso : QUuid();
+}
+
+std::array<double, 4> PesiSuMisura()
+{
+    auto& stime = S().stime;
+    return stime ? stime->pesi() : StimeBambino(0, {}, std::nullopt).pesi();
+}
+
+bool StimeLette()
+{
+    return S().stime && S().stime->lette();
 }
 
 bool DiciNome(const QString& nome)
@@ -576,6 +620,8 @@ bool Termina(std::chrono::milliseconds attesa)
     ++s.attese;
     s.giocati.clear();
     ImpostaAvanzamento(std::nullopt);
+    LasciaStime(s);
+    std::vector<StimeBambino> stime = std::exchange(s.stimeLasciate, {});
     s.cambiato.notify_all();
     lettore.request_stop();
     voci.request_stop();
@@ -584,7 +630,7 @@ bool Termina(std::chrono::milliseconds attesa)
     auto fatto = std::make_shared<std::promise<void>>();
     std::future<void> finito = fatto->get_future();
     std::thread fine([lettore = std::move(lettore), voci = std::move(voci), scrittore = std::move(scrittore),
-                      invio = std::move(invio), fatto]() mutable {
+                      invio = std::move(invio), stime = std::move(stime), fatto]() mutable {
         // The sender stops alongside: what it has not sent stays queued in
         // the register for the next start.
         std::thread fermaInvio([&invio] { invio.reset(); });
@@ -592,6 +638,7 @@ bool Termina(std::chrono::milliseconds attesa)
             lettore.join();
         if (voci.joinable())
             voci.join();
+        stime.clear();
         scrittore.reset();
         fermaInvio.join();
         fatto->set_value();

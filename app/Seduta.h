@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QUuid>
+#include <array>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -78,6 +79,19 @@ Avanzamento* AvanzamentoDelBambino();
 // The uuid of that path, which the answers given under it record; null
 // without a path, or for one that is not the register's.
 QUuid PercorsoDelBambino();
+
+// The weights of a "su misura" step's draw for the sitting's child, by
+// attribute kind ([0] shape ... [3] thickness): PesiSuMisura of their
+// estimates. When Scegli() starts a child whose path has such a step, their
+// first answers in the register are read once, on a thread of their own,
+// with the class's fitted model (the defaults when it has none); every
+// turn's first answer they give from then on updates the estimates. Until
+// the register is read, without one and for a guest, the estimates are the
+// model's starting ones.
+std::array<double, 4> PesiSuMisura();
+// Whether the sitting's child's estimates have been read from the register
+// (for tests).
+bool StimeLette();
 
 // Speaks a child's name when the sounds are on and its voice is made;
 // returns whether it was played.

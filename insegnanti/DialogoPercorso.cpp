@@ -42,6 +42,25 @@ QComboBox* SceltaGioco(const QString& schermo)
     return giochi;
 }
 
+// A box to tick in a step's row, where its game draws attributes; a dash
+// otherwise.
+QTableWidgetItem* Casella(const Percorsi::Gioco* gioco, bool spuntata, const QString& descrizione)
+{
+    auto* voce = new QTableWidgetItem;
+    voce->setTextAlignment(Qt::AlignCenter);
+    if (gioco && gioco->sceglieAttributi()) {
+        voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        voce->setCheckState(spuntata ? Qt::Checked : Qt::Unchecked);
+        voce->setToolTip(descrizione);
+    } else {
+        voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        voce->setText(QStringLiteral("–"));
+        if (gioco)
+            voce->setToolTip(Testo::tr("Nel gioco «%1» non si scelgono attributi.").arg(Testi::NomeGioco(gioco->didascalia)));
+    }
+    return voce;
+}
+
 } // namespace
 
 DialogoPercorso::DialogoPercorso(const Percorso& iniziale, bool nuovo, const QStringList& altri, QWidget* padre)
@@ -69,8 +88,11 @@ DialogoPercorso::DialogoPercorso(const Percorso& iniziale, bool nuovo, const QSt
     QStringList colonne{Testo::tr("Gioco")};
     for (const QString& attributo : AttributiInGioco::Nomi())
         colonne.append(Testi::Parola(attributo));
+    colonne.append(Testo::tr("Su misura"));
     colonne.append(Testo::tr("Esatte"));
     tabella->setHorizontalHeaderLabels(colonne);
+    tabella->horizontalHeaderItem(ColonnaSuMisura)
+        ->setToolTip(Testo::tr("L'attributo di ogni turno esce più spesso se il bambino non l'ha ancora imparato"));
     tabella->horizontalHeaderItem(ColonnaEsatte)->setToolTip(Testo::tr("Le risposte esatte che completano il passo"));
     tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabella->horizontalHeader()->setSectionResizeMode(ColonnaGioco, QHeaderView::Stretch);
@@ -166,36 +188,24 @@ void DialogoPercorso::mostraRiga(int riga, const Passo& passo)
     // The cells under the widgets only make the row selectable.
     tabella->setItem(riga, ColonnaGioco, new QTableWidgetItem);
     tabella->setItem(riga, ColonnaEsatte, new QTableWidgetItem);
-    mostraAttributi(riga, passo.attributi);
+    mostraAttributi(riga, passo.attributi, passo.suMisura);
     connect(gioco, &QComboBox::currentIndexChanged, this, [this, riga] {
         // Another game starts with every attribute in play, or none to choose.
         const QSignalBlocker zitta(tabella);
-        mostraAttributi(riga, AttributiInGioco());
+        mostraAttributi(riga, AttributiInGioco(), false);
         aggiorna();
     });
     connect(esatte, &QSpinBox::valueChanged, this, &DialogoPercorso::aggiorna);
 }
 
-void DialogoPercorso::mostraAttributi(int riga, const AttributiInGioco& attributi)
+void DialogoPercorso::mostraAttributi(int riga, const AttributiInGioco& attributi, bool suMisura)
 {
     const auto* gioco = Percorsi::GiocoDi(passo(riga).gioco);
-    const bool sceglie = gioco && gioco->sceglieAttributi();
-    for (int a = 0; a < AttributiInGioco::Numero; ++a) {
-        auto* voce = new QTableWidgetItem;
-        voce->setTextAlignment(Qt::AlignCenter);
-        if (sceglie) {
-            voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            voce->setCheckState(attributi.contiene(a + 1) ? Qt::Checked : Qt::Unchecked);
-            voce->setToolTip(Testo::tr("Passo %1: %2 in gioco").arg(riga + 1).arg(Testi::Parola(AttributiInGioco::Nomi()[a])));
-        } else {
-            voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            voce->setText(QStringLiteral("–"));
-            if (gioco)
-                voce->setToolTip(Testo::tr("Nel gioco «%1» non si scelgono attributi.")
-                                     .arg(Testi::NomeGioco(gioco->didascalia)));
-        }
-        tabella->setItem(riga, PrimoAttributo + a, voce);
-    }
+    for (int a = 0; a < AttributiInGioco::Numero; ++a)
+        tabella->setItem(riga, PrimoAttributo + a,
+                         Casella(gioco, attributi.contiene(a + 1),
+                                 Testo::tr("Passo %1: %2 in gioco").arg(riga + 1).arg(Testi::Parola(AttributiInGioco::Nomi()[a]))));
+    tabella->setItem(riga, ColonnaSuMisura, Casella(gioco, suMisura, Testo::tr("Passo %1 su misura").arg(riga + 1)));
 }
 
 Passo DialogoPercorso::passo(int riga) const
@@ -211,6 +221,8 @@ Passo DialogoPercorso::passo(int riga) const
             voce && (voce->flags() & Qt::ItemIsUserCheckable) && voce->checkState() == Qt::Checked)
             scelti.append(a + 1);
     p.attributi = AttributiInGioco::Di(scelti);
+    const QTableWidgetItem* suMisura = tabella->item(riga, ColonnaSuMisura);
+    p.suMisura = suMisura && (suMisura->flags() & Qt::ItemIsUserCheckable) && suMisura->checkState() == Qt::Checked;
     return p;
 }
 

@@ -15,8 +15,8 @@ namespace Insegnanti {
 
 // A learning path, new or changed: its name, its aim, whether only its games
 // can be played, and its steps, one row each: the game, the attributes in
-// play (check boxes, where the game draws attributes) and the right answers
-// that complete the step. Steps are added, removed and moved up and down.
+// play and whether the step is "su misura" (check boxes, where the game
+// draws attributes) and the right answers that complete the step. Steps are added, removed and moved up and down.
 // The first problem of the path is shown and the path cannot be saved
 // while there is one, nor under a name another path of the class has.
 class DialogoPercorso : public QDialog {
@@ -34,7 +34,13 @@ public:
     QString problema() const;
 
     // The columns of the steps' table.
-    enum Colonna { ColonnaGioco, PrimoAttributo, ColonnaEsatte = PrimoAttributo + AttributiInGioco::Numero, Colonne };
+    enum Colonna {
+        ColonnaGioco,
+        PrimoAttributo,
+        ColonnaSuMisura = PrimoAttributo + AttributiInGioco::Numero,
+        ColonnaEsatte,
+        Colonne
+    };
     QTableWidget* passi() const { return tabella; }
 
 protected:
@@ -47,8 +53,9 @@ private:
     // The steps shown afresh, the row scelta chosen.
     void mostraPassi(const QList<Passo>& passi, int scelta);
     void mostraRiga(int riga, const Passo& passo);
-    // The attributes' cells of a row, after its game changed.
-    void mostraAttributi(int riga, const AttributiInGioco& attributi);
+    // The attributes' cells of a row and its "su misura" cell, after its
+    // game changed.
+    void mostraAttributi(int riga, const AttributiInGioco& attributi, bool suMisura);
     Passo passo(int riga) const;
     void aggiorna();
 

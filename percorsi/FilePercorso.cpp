@@ -20,7 +20,7 @@ namespace Percorsi {
 namespace {
 
 const QStringList ChiaviPercorso{"versione", "nome", "obiettivo", "solo_percorso", "passi"};
-const QStringList ChiaviPasso{"gioco", "attributi", "esatte"};
+const QStringList ChiaviPasso{"gioco", "attributi", "esatte", "su_misura"};
 
 QString Chiave(const QString& chiave)
 {
@@ -171,6 +171,9 @@ QString LeggiPasso(const QJsonValue& v, Passo& passo)
     if (!esatte)
         return Tipo("esatte", "un numero intero");
     passo.esatte = *esatte;
+    if (o.contains(u"su_misura") && !o.value(u"su_misura").isBool())
+        return Tipo("su_misura", "true o false");
+    passo.suMisura = o.value(u"su_misura").toBool();
     return ProblemaPasso(passo);
 }
 
@@ -289,7 +292,12 @@ QByteArray Testo(const Percorso& percorso)
         const Gioco* gioco = GiocoDi(passo.gioco);
         if (gioco && gioco->sceglieAttributi())
             t += ", \"attributi\": " + Valore(QJsonArray::fromStringList(passo.attributi.nomi())).replace(",", ", ");
-        t += ", \"esatte\": " + QByteArray::number(passo.esatte) + "}";
+        t += ", \"esatte\": " + QByteArray::number(passo.esatte);
+        // Written only when true, so that a file of a path without it reads
+        // as it did before.
+        if (passo.suMisura)
+            t += ", \"su_misura\": true";
+        t += "}";
     }
     t += "\n    ]\n}\n";
     return t;

@@ -7,13 +7,15 @@
 
 // A learning path as a file teachers share: JSON in UTF-8,
 //   {"versione": 1, "nome": "...", "obiettivo": "...", "solo_percorso": false,
-//    "passi": [{"gioco": "form1", "attributi": ["forma", "colore"], "esatte": 10},
+//    "passi": [{"gioco": "form1", "attributi": ["forma", "colore"], "esatte": 10, "su_misura": true},
 //              {"gioco": "FormTrova", "esatte": 3}]}
 // "gioco" is the screen's name, as answers record it; "attributi" may be
 // left out, meaning all four, and is never given for a game that chooses
-// none; "obiettivo" and "solo_percorso" may be left out too. A file comes
-// from anyone: it is data, read within bounds, and refused whole at its
-// first problem.
+// none; "obiettivo" and "solo_percorso" may be left out too. "su_misura"
+// (the step's attribute drawn weighted by what the child has learned, in a
+// game that chooses attributes) left out means false, and is written only
+// when true. A file comes from anyone: it is data, read within bounds, and
+// refused whole at its first problem.
 namespace Percorsi {
 
 // The version of the format this program writes and reads; a file of a

@@ -85,6 +85,9 @@ QString ProblemaPasso(const Passo& passo)
         return QStringLiteral("«esatte» deve essere un numero da %1 a %2")
             .arg(Passo::MinimoEsatte)
             .arg(Passo::MassimoEsatte);
+    if (passo.suMisura && !gioco->sceglieAttributi())
+        return QStringLiteral("nel gioco «%1» non si scelgono attributi: il passo non può essere «su misura»")
+            .arg(QString::fromUtf8(gioco->didascalia));
     return ProblemaAttributi(*gioco, passo.attributi);
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 // The random draws of the games and the block drawn last. The rules of a
 // game are given one when they are made and draw through it alone: the
@@ -36,10 +37,20 @@ public:
     // that numbering's order. With all four in play it is the design's
     // floor(Rnd × 4) + 1. Every game draws the kind it asks here, and only
     // here.
-    int Attributo(const AttributiInGioco& inGioco = {}, const OrdineAttributi& ordine = OrdineComune);
+    //
+    // On a "su misura" step each attribute kind has a weight (Pesi, by kind:
+    // [0] shape ... [3] thickness, each above 0): the one Rnd of the draw
+    // falls on the attributes in play, in the numbering's order, each given
+    // a share of [0, 1) in proportion to its weight.
+    using Pesi = std::array<double, 4>;
+    int Attributo(const AttributiInGioco& inGioco = {}, const OrdineAttributi& ordine = OrdineComune,
+                  const std::optional<Pesi>& pesi = {});
     // The same among the attributes in play and, after them, none (Niente):
     // floor(Rnd × (k + 1)) + 1, the design's floor(Rnd × 5) + 1 with all four.
-    int AttributoONiente(const AttributiInGioco& inGioco = {}, const OrdineAttributi& ordine = OrdineComune);
+    // Weighted, Niente keeps its share 1/(k + 1) at the end of [0, 1), and
+    // the attributes share the rest by their weights.
+    int AttributoONiente(const AttributiInGioco& inGioco = {}, const OrdineAttributi& ordine = OrdineComune,
+                         const std::optional<Pesi>& pesi = {});
 
     // The design's four generators: each draws one word into the current
     // block, and its number among the words into NumeroCasuale.
@@ -64,7 +75,8 @@ public:
     qint16 NumeroCasuale = 0;
 
 private:
-    int AttributoTra(const AttributiInGioco& inGioco, const OrdineAttributi& ordine, bool niente);
+    int AttributoTra(const AttributiInGioco& inGioco, const OrdineAttributi& ordine, bool niente,
+                     const std::optional<Pesi>& pesi);
 
     Generatore rnd;
     Percorso percorso;

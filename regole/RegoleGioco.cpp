@@ -34,6 +34,16 @@ bool RegoleGioco::ImpostaAttributiInGioco(const AttributiInGioco& attributi)
     return true;
 }
 
+int RegoleGioco::AttributoDelTurno(const Estrazioni::OrdineAttributi& ordine)
+{
+    return caso.Attributo(inGioco, ordine, suMisura ? std::optional(suMisura()) : std::nullopt);
+}
+
+int RegoleGioco::AttributoONienteDelTurno(const Estrazioni::OrdineAttributi& ordine)
+{
+    return caso.AttributoONiente(inGioco, ordine, suMisura ? std::optional(suMisura()) : std::nullopt);
+}
+
 QString RegoleGioco::NomeAttributo(int criterio)
 {
     return AttributiInGioco::Nomi().value(criterio - 1);

@@ -36,6 +36,12 @@ public:
     // were, where this game cannot be played with them (it chooses none, or
     // needs two).
     bool ImpostaAttributiInGioco(const AttributiInGioco& attributi);
+    // Where a "su misura" step's weights come from, read afresh at each
+    // draw (they change with every answer); empty, as without a path: every
+    // attribute in play equally likely, the design's draw.
+    using FontePesi = std::function<Estrazioni::Pesi()>;
+    void ImpostaSuMisura(FontePesi pesi) { suMisura = std::move(pesi); }
+    bool SuMisura() const { return bool(suMisura); }
 
     // The attribute's name as answers record it: 1 "forma", 2 "colore",
     // 3 "dimensione", 4 "spessore".
@@ -59,10 +65,17 @@ protected:
     Registro::Risposta Giudizio(bool esatta, const QString& risposta, QList<Registro::Domanda> domande,
                                 QList<Blocco> blocchi) const;
 
+    // The attribute a turn asks, through caso.Attributo or
+    // caso.AttributoONiente: among those in play, weighted on a "su misura"
+    // step.
+    int AttributoDelTurno(const Estrazioni::OrdineAttributi& ordine = Estrazioni::OrdineComune);
+    int AttributoONienteDelTurno(const Estrazioni::OrdineAttributi& ordine = Estrazioni::OrdineComune);
+
     // Where every random draw of the rules comes from.
     Estrazioni& caso;
 
 private:
+    FontePesi suMisura;
     QString nomeSchermo;
     Orologio orologio;
     qint64 inizioTurno = 0;

@@ -174,8 +174,11 @@ void SchermoGioco::ApplicaPercorso()
     auto* regole = dynamic_cast<RegoleGioco*>(this);
     const Avanzamento* avanzamento = Seduta::AvanzamentoDelBambino();
     passo = avanzamento && regole ? avanzamento->passoDi(regole->schermo()) : std::nullopt;
-    if (regole)
+    if (regole) {
         regole->ImpostaAttributiInGioco(passo ? avanzamento->percorso().passi[*passo].attributi : AttributiInGioco{});
+        const bool suMisura = passo && avanzamento->percorso().passi[*passo].suMisura;
+        regole->ImpostaSuMisura(suMisura ? RegoleGioco::FontePesi(Seduta::PesiSuMisura) : RegoleGioco::FontePesi());
+    }
     if (!passo)
         return;
     auto* stelle = new SegniPercorso::Stelle(avanzamento->percorso().passi[*passo].esatte);

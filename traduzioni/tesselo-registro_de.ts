@@ -1015,6 +1015,18 @@ Das Klassenbuch ist %1
         <translation>Schritt %1: %2 im Spiel</translation>
     </message>
     <message>
+        <source>Su misura</source>
+        <translation>Nach Maß</translation>
+    </message>
+    <message>
+        <source>L&apos;attributo di ogni turno esce più spesso se il bambino non l&apos;ha ancora imparato</source>
+        <translation>Das Merkmal jeder Runde kommt öfter, solange das Kind es noch nicht gelernt hat</translation>
+    </message>
+    <message>
+        <source>Passo %1 su misura</source>
+        <translation>Schritt %1 nach Maß</translation>
+    </message>
+    <message>
         <source>Nel gioco «%1» non si scelgono attributi.</source>
         <translation>Im Spiel „%1“ werden keine Merkmale gewählt.</translation>
     </message>

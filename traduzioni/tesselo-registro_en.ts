@@ -1015,6 +1015,18 @@ The register is %1
         <translation>Step %1: %2 in play</translation>
     </message>
     <message>
+        <source>Su misura</source>
+        <translation>Tailored</translation>
+    </message>
+    <message>
+        <source>L&apos;attributo di ogni turno esce più spesso se il bambino non l&apos;ha ancora imparato</source>
+        <translation>Each turn’s attribute comes up more often while the child has not learned it yet</translation>
+    </message>
+    <message>
+        <source>Passo %1 su misura</source>
+        <translation>Step %1 tailored</translation>
+    </message>
+    <message>
         <source>Nel gioco «%1» non si scelgono attributi.</source>
         <translation>In the game “%1” no attributes are chosen.</translation>
     </message>

@@ -1015,6 +1015,18 @@ El registro es %1
         <translation>Paso %1: %2 en juego</translation>
     </message>
     <message>
+        <source>Su misura</source>
+        <translation>A medida</translation>
+    </message>
+    <message>
+        <source>L&apos;attributo di ogni turno esce più spesso se il bambino non l&apos;ha ancora imparato</source>
+        <translation>El atributo de cada turno sale más a menudo mientras el niño aún no lo ha aprendido</translation>
+    </message>
+    <message>
+        <source>Passo %1 su misura</source>
+        <translation>Paso %1 a medida</translation>
+    </message>
+    <message>
         <source>Nel gioco «%1» non si scelgono attributi.</source>
         <translation>En el juego «%1» no se eligen atributos.</translation>
     </message>

@@ -1015,6 +1015,18 @@ Le registre est %1
         <translation>Étape %1 : %2 en jeu</translation>
     </message>
     <message>
+        <source>Su misura</source>
+        <translation>Sur mesure</translation>
+    </message>
+    <message>
+        <source>L&apos;attributo di ogni turno esce più spesso se il bambino non l&apos;ha ancora imparato</source>
+        <translation>L&apos;attribut de chaque tour revient plus souvent tant que l&apos;enfant ne l&apos;a pas encore appris</translation>
+    </message>
+    <message>
+        <source>Passo %1 su misura</source>
+        <translation>Étape %1 sur mesure</translation>
+    </message>
+    <message>
         <source>Nel gioco «%1» non si scelgono attributi.</source>
         <translation>Dans le jeu « %1 », on ne choisit pas d&apos;attributs.</translation>
     </message>

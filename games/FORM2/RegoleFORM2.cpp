@@ -8,7 +8,7 @@ void RegoleFORM2::ScegliInsieme()
 {
     NuovoSfondo();
     caso.BloccoCasuale();
-    Criterio = qint16(caso.Attributo(InGioco()));
+    Criterio = qint16(AttributoDelTurno());
 }
 
 void RegoleFORM2::PreparaTurno()

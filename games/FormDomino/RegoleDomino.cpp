@@ -31,7 +31,7 @@ void RegoleDomino::NuovaCatena()
 void RegoleDomino::ScegliAltroBlocco()
 {
     // The attribute that changes (or stays), among those in play; 4: none.
-    RispostaGiusta = qint16(caso.AttributoONiente(InGioco()) - 1);
+    RispostaGiusta = qint16(AttributoONienteDelTurno() - 1);
     if (regola == Regola::CosaCambia) {
         // Only that one changes; with none, the same block comes again.
         switch (RispostaGiusta) {

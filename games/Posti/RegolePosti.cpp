@@ -38,7 +38,7 @@ void RegolePosti::ScegliCriterio()
     NuovoSfondo();
     // The reference block: only its word of the drawn kind is used.
     caso.BloccoCasuale();
-    Criterio1 = qint16(caso.Attributo(InGioco()));
+    Criterio1 = qint16(AttributoDelTurno());
     Attributi[0] = caso.BloccoCorrente().parola(Criterio1);
 }
 
@@ -51,10 +51,10 @@ void RegolePosti::ScegliCriteri()
     if (!caso.BloccoCorrente().valido())
         caso.BloccoCasuale();
     const Blocco riferimento = caso.BloccoCorrente();
-    Criterio1 = qint16(caso.Attributo(InGioco()));
+    Criterio1 = qint16(AttributoDelTurno());
     Attributi[0] = riferimento.parola(Criterio1);
     do
-        Criterio2 = qint16(caso.Attributo(InGioco()));
+        Criterio2 = qint16(AttributoDelTurno());
     while (Criterio2 == Criterio1);
     Attributi[1] = riferimento.parola(Criterio2);
 }

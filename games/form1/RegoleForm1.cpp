@@ -27,7 +27,7 @@ const RegoleForm1::VoceAttributo& RegoleForm1::Voce(int attributo)
 
 void RegoleForm1::ScegliAttributo()
 {
-    Attributo = qint16(caso.Attributo(InGioco(), Ordine));
+    Attributo = qint16(AttributoDelTurno(Ordine));
 }
 
 void RegoleForm1::NuovaCoppia()

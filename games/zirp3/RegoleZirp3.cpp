@@ -8,7 +8,7 @@ void RegoleZirp3::ScegliCondizione()
 {
     caso.BloccoCasuale();
     NuovoSfondo();
-    Criterio = qint16(caso.Attributo(InGioco()));
+    Criterio = qint16(AttributoDelTurno());
 }
 
 void RegoleZirp3::PreparaTurno()

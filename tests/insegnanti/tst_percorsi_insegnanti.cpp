@@ -1,6 +1,6 @@
 // The teachers' program's learning paths and groups, offscreen against a
-// real register: a path edited in its dialog and on the «Percorsi» page
-// comes back as it was given, a bad path is refused with its reason, a
+// real register: a path edited in its dialog (its steps "su misura" too)
+// and on the «Percorsi» page comes back as it was given, a bad path is refused with its reason, a
 // path's file goes out and comes in again, the examples come in once,
 // assigning a path shows in the progress table, and the class's groups are
 // made, given to a child, renamed and removed on the class page.
@@ -225,6 +225,40 @@ private slots:
         QVERIFY(!(casella(1, 1)->flags() & Qt::ItemIsUserCheckable));
         Pulsante(dialogo, "togliPasso")->click();
         QCOMPARE(dialogo.percorso(), atteso);
+    }
+
+    // A step's "su misura" box shows the step as it is and gives it back,
+    // ticked or not; a game that chooses no attribute has none, and a step
+    // whose game changes starts without it. Saved, the register gives the
+    // step back as it was ticked.
+    void dialogo_suMisura()
+    {
+        Percorso suMisura = Forme();
+        suMisura.passi[1].suMisura = true;
+        DialogoPercorso dialogo(suMisura, false, {});
+        QCOMPARE(dialogo.percorso(), suMisura);
+        QTableWidget* passi = dialogo.passi();
+        const auto casella = [&](int riga) { return passi->item(riga, DialogoPercorso::ColonnaSuMisura); };
+        QCOMPARE(passi->horizontalHeaderItem(DialogoPercorso::ColonnaSuMisura)->text(), Testo::tr("Su misura"));
+        QCOMPARE(casella(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(casella(1)->checkState(), Qt::Checked);
+        QVERIFY(!(casella(2)->flags() & Qt::ItemIsUserCheckable));
+        casella(0)->setCheckState(Qt::Checked);
+        casella(1)->setCheckState(Qt::Unchecked);
+        QVERIFY(dialogo.percorso().passi[0].suMisura && !dialogo.percorso().passi[1].suMisura);
+        QVERIFY(dialogo.problema().isEmpty());
+
+        auto* gioco = qobject_cast<QComboBox*>(passi->cellWidget(0, DialogoPercorso::ColonnaGioco));
+        gioco->setCurrentIndex(gioco->findData(QStringLiteral("FormTrova")));
+        QVERIFY(!dialogo.percorso().passi[0].suMisura);
+        gioco->setCurrentIndex(gioco->findData(QStringLiteral("zirp7")));
+        QCOMPARE(casella(0)->checkState(), Qt::Unchecked);
+        casella(0)->setCheckState(Qt::Checked);
+
+        const auto salvato = archivio->salvaPercorso({0, QUuid::createUuid(), dialogo.percorso()});
+        QVERIFY2(salvato, qPrintable(archivio->ultimoErrore()));
+        QCOMPARE(archivio->percorsi().first().percorso, dialogo.percorso());
+        QVERIFY(archivio->percorsi().first().percorso.passi[0].suMisura);
     }
 
     void dialogo_problemi_data()

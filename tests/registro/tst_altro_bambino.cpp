@@ -2,10 +2,12 @@
 // sitting: the menu's symbol held for a second (mouse or finger) or the
 // teacher's keys open "Chi gioca?" again; every child plays the path the
 // register assigns them, their answers carry its uuid and step, and what
-// they did stays with them for the rest of the run. Without a class, none
-// of it shows.
+// they did stays with them for the rest of the run; a "su misura" step
+// draws by what the child has learned. Without a class, none of it shows.
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
+#include "app/Servizi.h"
+#include "app/StimeBambino.h"
 #include "controls/Bottone.h"
 #include "games/form1/form1.h"
 #include "registro/Archivio.h"
@@ -22,6 +24,7 @@
 #include <QPointingDevice>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 using namespace std::chrono_literals;
 
@@ -121,6 +124,20 @@ QList<std::pair<Registro::Risposta, qint64>> Risposte(const QString& percorso)
     return archivio.risposte();
 }
 
+// A first answer of "uguale - diverso" about the attribute alone.
+Registro::Risposta Risposta(const char* attributo, bool esatta, const QDateTime& quando)
+{
+    Registro::Risposta r = Registro::NuovaRisposta();
+    r.quando = quando;
+    r.schermo = QStringLiteral("form1");
+    r.gioco = QStringLiteral("uguale - diverso");
+    r.domande = {{QString::fromLatin1(attributo), {}, false}};
+    r.blocchi = {Blocco{"cerchio", "rosso", "grande", "spesso"}, Blocco{"cerchio", "blu", "grande", "sottile"}};
+    r.risposta = QStringLiteral("DIVERSI");
+    r.esatta = esatta;
+    return r;
+}
+
 } // namespace
 
 class ProvaAltroBambino : public QObject {
@@ -209,6 +226,107 @@ private slots:
         QCOMPARE(BottoneDi("Command2")->accessibleDescription(), QStringLiteral("passo 1 di 2, fatto"));
         Partita::ApriDalMenu(VoceDi(IdSchermo::form1));
         QCOMPARE(Stelle(IdSchermo::form1), QStringLiteral("2 di 3"));
+    }
+
+    // On a "su misura" step what a child has learned comes up rarely, and
+    // never vanishes: Mattia's register holds twenty right first answers
+    // about colour in "uguale - diverso" and none about the rest, so colour
+    // is drawn about 0.1 / (0.1 + 3 × 0.8) of the turns and each other
+    // attribute a third of the rest. Each first answer he gives then moves
+    // the weight of the attribute it asked, and his retries move none.
+    void suMisura_imparatoEsceDiRado()
+    {
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        const QList<Registro::Bambino> classe = ClasseProva::Crea(percorso, 3);
+        const qint64 mattia = std::find_if(classe.begin(), classe.end(), [](const auto& b) { return b.nome == "Mattia"; })->id;
+        Passo passo = P("form1", 99);
+        passo.suMisura = true;
+        Assegna(percorso, "Su misura", {passo}, mattia);
+        {
+            Registro::Archivio archivio;
+            QCOMPARE(archivio.apri(percorso), Registro::Accesso::Ok);
+            QList<std::pair<Registro::Risposta, qint64>> colori;
+            for (int i = 0; i < 20; ++i)
+                colori.append({Risposta("colore", true, QDateTime::currentDateTime().addDays(-1).addSecs(i * 10)), mattia});
+            QCOMPARE(archivio.registraTutte(colori), Registro::Accesso::Ok);
+        }
+        Ambiente a;
+        Avvia(percorso);
+        ClasseProva::ScegliSimbolo(Mattia);
+        QTRY_VERIFY(Seduta::StimeLette());
+        Partita::ApriDalMenu(VoceDi(IdSchermo::form1));
+        form1& gioco = Gioco<form1>(IdSchermo::form1);
+        constexpr int N = 1000;
+        QMap<int, int> conti;
+        for (int i = 0; i < N; ++i) {
+            gioco.ScegliAttributo();
+            ++conti[RegoleForm1::Voce(gioco.Attributo).criterio];
+        }
+        const double colore = 0.1 / 2.5, altro = 0.8 / 2.5;
+        QVERIFY2(std::abs(conti[CriterioColore] - N * colore) <= 4 * std::sqrt(N * colore * (1 - colore)),
+                 qPrintable(QStringLiteral("colour asked %1 times of %2").arg(conti[CriterioColore]).arg(N)));
+        for (const int c : {CriterioForma, CriterioDimensione, CriterioSpessore})
+            QVERIFY2(std::abs(conti[c] - N * altro) <= 4 * std::sqrt(N * altro * (1 - altro)),
+                     qPrintable(QStringLiteral("kind %1 asked %2 times of %3").arg(c).arg(conti[c]).arg(N)));
+
+        // A right first answer lowers the weight of the attribute asked, and
+        // of no other.
+        const int chiesto = RegoleForm1::Voce(gioco.Attributo).criterio;
+        const std::array<double, 4> prima = Seduta::PesiSuMisura();
+        QVERIFY(Partita::Giusta(IdSchermo::form1));
+        const std::array<double, 4> dopo = Seduta::PesiSuMisura();
+        for (int c = 1; c <= 4; ++c)
+            QVERIFY(c == chiesto ? dopo[c - 1] < prima[c - 1] : dopo[c - 1] == prima[c - 1]);
+        Registro::Risposta riprova = Risposta("forma", false, QDateTime::currentDateTime());
+        riprova.tentativo = 2;
+        servizi().registra(riprova);
+        QCOMPARE(Seduta::PesiSuMisura(), dopo);
+    }
+
+    // What the register holds and what the child gives meanwhile are one
+    // history: an answer given while the register is read counts once,
+    // after the register's; a register that cannot be read leaves the
+    // starting estimates with the answers given.
+    void suMisura_stimeLetteEDate()
+    {
+        using namespace Registro::Padronanza;
+        QTemporaryDir dati;
+        const QString percorso = dati.filePath("registro.sqlite");
+        const qint64 bambino = ClasseProva::Crea(percorso, 3).first().id;
+        Stime attese;
+        {
+            Registro::Archivio archivio;
+            QCOMPARE(archivio.apri(percorso), Registro::Accesso::Ok);
+            for (int i = 0; i < 6; ++i) {
+                const auto r = Risposta(i % 2 ? "colore" : "forma", i != 3, QDateTime::currentDateTime().addSecs(i - 60));
+                QCOMPARE(archivio.registra(r, bambino), Registro::Accesso::Ok);
+                attese.aggiungi({bambino, r.quando.toMSecsSinceEpoch(), r.schermo, AbilitaDi(r.domande), r.esatta});
+            }
+        }
+        const auto nuova = Risposta("colore", false, QDateTime::currentDateTime());
+        const Prova provaNuova{bambino, nuova.quando.toMSecsSinceEpoch(), nuova.schermo, AbilitaDi(nuova.domande), false};
+        attese.aggiungi(provaNuova);
+        const auto pesiDi = [&](const Stime& stime) {
+            std::array<double, 4> s{};
+            for (int i = 0; i < 4; ++i)
+                s[i] = stime.di(bambino, Abilita(i)).stima;
+            return PesiSuMisura(s);
+        };
+
+        Seduta::StimeBambino lette(bambino, percorso, std::nullopt);
+        lette.aggiungi(nuova);
+        QTRY_VERIFY(lette.lette());
+        QCOMPARE(lette.pesi(), pesiDi(attese));
+
+        Seduta::StimeBambino senza(bambino, dati.filePath("nessuno.sqlite"), std::nullopt);
+        senza.aggiungi(nuova);
+        QTRY_VERIFY(senza.finito());
+        QVERIFY(!senza.lette());
+        Stime soloNuova;
+        soloNuova.aggiungi(provaNuova);
+        QCOMPARE(senza.pesi(), pesiDi(soloNuova));
+        QVERIFY(!QFileInfo::exists(dati.filePath("nessuno.sqlite")));
     }
 
     // The symbol on the menu is the playing child's, named by them, in a

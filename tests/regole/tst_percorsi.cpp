@@ -2,7 +2,8 @@
 // message naming its first problem and no path; what the writer writes
 // reads back the same; the shipped example paths, in every language, pass
 // both the JSON Schema of the format (checked by python3-jsonschema) and the
-// reader, and the schema refuses what the reader refuses. Random bytes are
+// reader, and the schema refuses what the reader refuses; a step "su misura"
+// only where its file says so. Random bytes are
 // the fuzzer's (fuzz_percorso).
 #include "percorsi/FilePercorso.h"
 
@@ -64,6 +65,10 @@ const QList<FileSbagliato>& Sbagliati()
          "passo 1: il gioco «le strade 2» vuole almeno 2 attributi", 1},
         {"table, one attribute", ConPassi(R"({"gioco": "zirp9", "attributi": ["spessore"], "esatte": 3})"),
          "passo 1: il gioco «tabella» vuole almeno 2 attributi", 1},
+        {"su misura not true or false", ConPassi(R"({"gioco": "form1", "esatte": 3, "su_misura": 1})"),
+         "passo 1: «su_misura» deve essere true o false", 1},
+        {"su misura in find the block", ConPassi(R"({"gioco": "FormTrova", "esatte": 3, "su_misura": true})"),
+         "passo 1: nel gioco «trova il blocco» non si scelgono attributi: il passo non può essere «su misura»", 1},
         {"goal 0", ConPassi(R"({"gioco": "form1", "esatte": 0})"), "passo 1: «esatte» deve essere un numero da 1 a 99", 1},
         {"goal 2.5", ConPassi(R"({"gioco": "form1", "esatte": 2.5})"), "passo 1: «esatte» deve essere un numero intero", 1},
         {"second step", ConPassi(R"({"gioco": "form1", "esatte": 3}, {"gioco": "zirp7", "esatte": -1})"),
@@ -211,6 +216,34 @@ private slots:
         QVERIFY(!Percorsi::ScriviFile(file, sbagliato, errore));
         QCOMPARE(errore, file + ": passo 4: nel gioco «trova il blocco» non si scelgono attributi: il passo non ha «attributi»");
         QCOMPARE(*Percorsi::LeggiFile(file).percorso, Completo());
+    }
+
+    // A step is "su misura" only where its file says true; false and no
+    // key read alike, even in a game that chooses no attribute, and the
+    // writer writes the key only for a step that is, so that a path without
+    // any reads and writes as before.
+    void suMisura()
+    {
+        const auto letta = LeggiTesto(ConPassi(R"({"gioco": "form1", "esatte": 3, "su_misura": true},
+            {"gioco": "zirp8", "attributi": ["forma", "colore"], "esatte": 2, "su_misura": false},
+            {"gioco": "FormTrova", "esatte": 1, "su_misura": false}, {"gioco": "FORM2", "esatte": 4})"));
+        QVERIFY2(letta.percorso, qPrintable(letta.errore));
+        QCOMPARE(letta.percorso->passi.size(), 4);
+        QVERIFY(letta.percorso->passi[0].suMisura);
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(!letta.percorso->passi[i].suMisura);
+        const QByteArray testo = Percorsi::Testo(*letta.percorso);
+        QVERIFY(testo.contains("{\"gioco\": \"form1\", \"attributi\": [\"forma\", \"colore\", \"dimensione\", \"spessore\"], "
+                               "\"esatte\": 3, \"su_misura\": true},\n"));
+        QCOMPARE(testo.count("su_misura"), 1);
+        QCOMPARE(*LeggiTesto(testo).percorso, *letta.percorso);
+        QCOMPARE(Percorsi::Testo(*LeggiTesto(Esempio).percorso).count("su_misura"), 0);
+        // The schema takes it as the reader does.
+        QTemporaryDir dir;
+        QFile file(dir.filePath("su_misura.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size());
+        file.close();
+        QCOMPARE(RifiutatiDalloSchema({file.fileName()}), QStringList());
     }
 
     // The example paths: the same files in every language, the steps the
