@@ -96,7 +96,10 @@ GrigliaPadronanza::GrigliaPadronanza(const Registro::Deposito& a, StimeClasse& s
         emit bambinoScelto(griglia->item(riga, 0)->data(Qt::UserRole).toLongLong());
     });
 
-    auto* titolo = new QLabel(Testo::tr("<b>Che cosa ha imparato ciascun bambino</b>"));
+    auto* titolo = new QLabel(Testo::tr("Che cosa ha imparato ciascun bambino"));
+    QFont grassetto = titolo->font();
+    grassetto.setBold(true);
+    titolo->setFont(grassetto);
     stato->setObjectName(QStringLiteral("statoStime"));
     stato->setWordWrap(true);
     auto* legenda = new QLabel(Testo::tr(
