@@ -1,7 +1,6 @@
 #include "insegnanti/GraficoPadronanza.h"
 
 #include "insegnanti/GrigliaPadronanza.h"
-#include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/StimeClasse.h"
 #include "insegnanti/Testo.h"
 #include "media/Testi.h"
@@ -56,45 +55,14 @@ qreal Momento(const QDate& giorno)
 
 } // namespace
 
-GraficoPadronanza::GraficoPadronanza(const StimeClasse& s, QWidget* padre)
-    : QWidget(padre), stime(s), vista(new QChartView),
-      tabellaLivelli(Tabella(QStringLiteral("livelli"), {Testo::tr("livello"), Testo::tr("stima"), Testo::tr("risposte")})),
-      titoloUltime(new QLabel),
-      tabellaUltime(Tabella(QStringLiteral("ultime"), {Testo::tr("giorno"), Testo::tr("gioco"), Testo::tr("risposta")}))
+GraficoPadronanza::GraficoPadronanza(const StimeClasse& s, QWidget* padre) : QChartView(padre), stime(s)
 {
-    vista->setObjectName(QStringLiteral("graficoPadronanza"));
-    vista->setRenderHint(QPainter::Antialiasing);
-    vista->setMinimumSize(300, 240);
-    tabellaLivelli->setRowCount(NumeroAbilita);
-    QStringList abilita;
-    for (Abilita a : TutteLeAbilita)
-        abilita << NomeAbilita(a);
-    tabellaLivelli->setVerticalHeaderLabels(abilita);
-    tabellaLivelli->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabellaLivelli->setSelectionMode(QAbstractItemView::SingleSelection);
-    tabellaLivelli->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tabellaLivelli->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    tabellaUltime->verticalHeader()->hide();
-    tabellaUltime->setSelectionMode(QAbstractItemView::NoSelection);
-    titoloUltime->setWordWrap(true);
-
-    auto* colonna = new QVBoxLayout(this);
-    colonna->setContentsMargins(0, 0, 0, 0);
-    colonna->addWidget(vista, 3);
-    colonna->addWidget(tabellaLivelli);
-    colonna->addWidget(titoloUltime);
-    colonna->addWidget(tabellaUltime, 2);
-
-    connect(tabellaLivelli, &QTableWidget::currentCellChanged, this, &GraficoPadronanza::mostraUltime);
+    setObjectName(QStringLiteral("graficoPadronanza"));
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(300, 240);
     connect(&stime, &StimeClasse::pronte, this, &GraficoPadronanza::ridisegna);
-    connect(&stime, &StimeClasse::iniziate, this, &GraficoPadronanza::mostraGrafico);
-    tabellaLivelli->setCurrentCell(0, 0);
+    connect(&stime, &StimeClasse::iniziate, this, &GraficoPadronanza::ridisegna);
     ridisegna();
-}
-
-QChart* GraficoPadronanza::grafico() const
-{
-    return vista->chart();
 }
 
 void GraficoPadronanza::mostra(qint64 b, const Registro::Periodo& p)
@@ -105,13 +73,6 @@ void GraficoPadronanza::mostra(qint64 b, const Registro::Periodo& p)
 }
 
 void GraficoPadronanza::ridisegna()
-{
-    mostraGrafico();
-    mostraLivelli();
-    mostraUltime();
-}
-
-void GraficoPadronanza::mostraGrafico()
 {
     const std::optional<Padronanze>& p = stime.ultime();
     auto* chart = new QChart;
@@ -160,12 +121,53 @@ void GraficoPadronanza::mostraGrafico()
     chart->setTitle(stime.inCorso() && !p ? Testo::tr("Calcolo delle stime in corso…")
                     : primo                ? Testo::tr("Stima di ciò che ha imparato, giorno per giorno")
                                            : Testo::tr("Nessuna stima nel periodo"));
-    QChart* vecchio = vista->chart();
-    vista->setChart(chart);
+    QChart* vecchio = this->chart();
+    setChart(chart);
     delete vecchio;
 }
 
-void GraficoPadronanza::mostraLivelli()
+ProvePadronanza::ProvePadronanza(const StimeClasse& s, QWidget* padre)
+    : QWidget(padre), stime(s),
+      tabellaLivelli(Tabella(QStringLiteral("livelli"), {Testo::tr("livello"), Testo::tr("stima"), Testo::tr("risposte")})),
+      titoloUltime(new QLabel),
+      tabellaUltime(Tabella(QStringLiteral("ultime"), {Testo::tr("giorno"), Testo::tr("gioco"), Testo::tr("risposta")}))
+{
+    tabellaLivelli->setRowCount(NumeroAbilita);
+    // The skills by their legend's names, which leave the room to the levels.
+    for (Abilita a : TutteLeAbilita) {
+        auto* nome = new QTableWidgetItem(NomeAbilita(a, true));
+        nome->setToolTip(NomeAbilita(a));
+        tabellaLivelli->setVerticalHeaderItem(int(a), nome);
+    }
+    tabellaLivelli->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabellaLivelli->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabellaLivelli->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabellaLivelli->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabellaLivelli->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tabellaUltime->verticalHeader()->hide();
+    tabellaUltime->setSelectionMode(QAbstractItemView::NoSelection);
+    titoloUltime->setWordWrap(true);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->addWidget(tabellaLivelli);
+    colonna->addWidget(titoloUltime);
+    colonna->addWidget(tabellaUltime, 1);
+
+    connect(tabellaLivelli, &QTableWidget::currentCellChanged, this, &ProvePadronanza::mostraUltime);
+    connect(&stime, &StimeClasse::pronte, this, [this] { mostra(bambino); });
+    tabellaLivelli->setCurrentCell(0, 1);
+    mostra(0);
+}
+
+void ProvePadronanza::mostra(qint64 b)
+{
+    bambino = b;
+    mostraLivelli();
+    mostraUltime();
+}
+
+void ProvePadronanza::mostraLivelli()
 {
     const std::optional<Padronanze>& p = stime.ultime();
     for (Abilita a : TutteLeAbilita) {
@@ -176,7 +178,10 @@ void GraficoPadronanza::mostraLivelli()
             continue;
         }
         const Stima s = p->stime.di(bambino, a);
-        tabellaLivelli->setItem(r, 0, VoceLivello(s, NomeAbilita(a)));
+        // The level keeps its colour in the chosen row too.
+        QTableWidgetItem* livello = VoceLivello(s, NomeAbilita(a));
+        livello->setFlags(Qt::ItemIsEnabled);
+        tabellaLivelli->setItem(r, 0, livello);
         tabellaLivelli->setItem(r, 1, Cella(LocaleMostrata().toString(s.stima, 'f', 2)));
         tabellaLivelli->setItem(r, 2, Cella(QString::number(s.risposte)));
         for (int c = 1; c < 3; ++c)
@@ -184,12 +189,12 @@ void GraficoPadronanza::mostraLivelli()
     }
 }
 
-Abilita GraficoPadronanza::abilitaScelta() const
+Abilita ProvePadronanza::abilitaScelta() const
 {
     return TutteLeAbilita[size_t(std::clamp(tabellaLivelli->currentRow(), 0, NumeroAbilita - 1))];
 }
 
-void GraficoPadronanza::mostraUltime()
+void ProvePadronanza::mostraUltime()
 {
     const Abilita a = abilitaScelta();
     titoloUltime->setText(Testo::tr("Le ultime dieci prime risposte: %1").arg(NomeAbilita(a)));
@@ -198,7 +203,7 @@ void GraficoPadronanza::mostraUltime()
     tabellaUltime->setRowCount(int(ultime.size()));
     for (int r = 0; r < ultime.size(); ++r) {
         const Prova& prova = ultime[r];
-        tabellaUltime->setItem(r, 0, Cella(TestoGiorno(QDateTime::fromMSecsSinceEpoch(prova.quando).date())));
+        tabellaUltime->setItem(r, 0, Cella(LocaleMostrata().toString(QDateTime::fromMSecsSinceEpoch(prova.quando).date(), QLocale::ShortFormat)));
         tabellaUltime->setItem(
             r, 1, Cella(Testi::NomeGioco(Registro::DidascaliaGioco(prova.schermo).toUtf8().constData())));
         tabellaUltime->setItem(r, 2, Cella(prova.esatta ? Testo::tr("esatta") : Testo::tr("errata")));

@@ -99,8 +99,11 @@ VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre, StimeCla
     griglia->setRowStretch(1, 3);
     griglia->setRowStretch(3, 2);
     if (stime) {
+        // The estimates' chart beside the shares', the evidence beside the mistakes.
         stimeBambino = new GraficoPadronanza(*stime);
-        griglia->addWidget(stimeBambino, 1, 2, 3, 1);
+        proveBambino = new ProvePadronanza(*stime);
+        griglia->addWidget(stimeBambino, 1, 2);
+        griglia->addWidget(proveBambino, 2, 2, 2, 1);
         griglia->setColumnStretch(2, 1);
     }
 
@@ -151,8 +154,10 @@ void VistaBambino::mostra(const Registro::Periodo& periodo)
     mostraQuote(scheda);
     mostraGrafico(scheda);
     mostraErrori(scheda);
-    if (stimeBambino)
+    if (stimeBambino) {
         stimeBambino->mostra(scelto(), periodo);
+        proveBambino->mostra(scelto());
+    }
 }
 
 void VistaBambino::mostraQuote(const Registro::SchedaBambino& scheda)

@@ -12,6 +12,7 @@ class QTableWidget;
 namespace Insegnanti {
 
 class GraficoPadronanza;
+class ProvePadronanza;
 class StimeClasse;
 
 // A group of a child's record as the teacher reads it: an attribute by the
@@ -39,8 +40,9 @@ public:
     QTableWidget* quote() const { return tabellaQuote; }
     QChart* grafico() const;
     QTableWidget* errori() const { return tabellaErrori; }
-    // What the child has learned; none without estimates.
+    // What the child has learned, and the evidence; none without estimates.
     GraficoPadronanza* padronanza() const { return stimeBambino; }
+    ProvePadronanza* prove() const { return proveBambino; }
 
 signals:
     void sceltoCambiato();
@@ -57,6 +59,7 @@ private:
     QChartView* vistaGrafico;
     QTableWidget* tabellaErrori;
     GraficoPadronanza* stimeBambino = nullptr;
+    ProvePadronanza* proveBambino = nullptr;
 };
 
 } // namespace Insegnanti

@@ -227,11 +227,13 @@ private slots:
 
         StimeClasse stime(*archivio, [](const QList<Prova>&) { return Predefinito(); });
         GraficoPadronanza grafico(stime);
+        ProvePadronanza prove(stime);
         stime.aggiorna();
         Attendi(stime);
         grafico.mostra(anna.id, {});
+        prove.mostra(anna.id);
 
-        const QList<QAbstractSeries*> serie = grafico.grafico()->series();
+        const QList<QAbstractSeries*> serie = grafico.chart()->series();
         QCOMPARE(serie.size(), NumeroAbilita + 1);
         const auto* forma = static_cast<QLineSeries*>(serie[int(Abilita::Forma)]);
         QCOMPARE(forma->name(), NomeAbilita(Abilita::Forma, true));
@@ -247,31 +249,31 @@ private slots:
         QCOMPARE(soglia->at(0).y(), SogliaAcquisito);
         QCOMPARE(soglia->at(1).y(), SogliaAcquisito);
         QVERIFY(soglia->at(0).x() < forma->at(0).x() && soglia->at(1).x() > forma->at(1).x());
-        for (QAbstractAxis* asse : grafico.grafico()->axes(Qt::Vertical)) {
+        for (QAbstractAxis* asse : grafico.chart()->axes(Qt::Vertical)) {
             QCOMPARE(static_cast<QValueAxis*>(asse)->min(), 0.0);
             QCOMPARE(static_cast<QValueAxis*>(asse)->max(), 1.0);
         }
 
-        QTableWidget* livelli = grafico.livelli();
+        QTableWidget* livelli = prove.livelli();
         QCOMPARE(livelli->item(int(Abilita::Forma), 0)->text(), ParolaLivello(LivelloDi(Dopo("++-++++++++--"), 13)));
         QCOMPARE(livelli->item(int(Abilita::Forma), 2)->text(), QStringLiteral("13"));
         QCOMPARE(livelli->item(int(Abilita::Spessore), 0)->text(), QStringLiteral("poche risposte"));
         QCOMPARE(livelli->item(int(Abilita::Spessore), 2)->text(), QStringLiteral("1"));
 
         // The last ten of forma: today's eight, newest first, and yesterday's last two.
-        QTableWidget* ultime = grafico.ultime();
+        QTableWidget* ultime = prove.ultime();
         QCOMPARE(ultime->rowCount(), 10);
         QCOMPARE(ultime->item(0, 2)->text(), QStringLiteral("errata"));
         QCOMPARE(ultime->item(2, 2)->text(), QStringLiteral("esatta"));
         QCOMPARE(ultime->item(0, 1)->text(), QStringLiteral("le strade 1"));
         QCOMPARE(ultime->item(9, 1)->text(), QStringLiteral("uguale - diverso"));
-        livelli->setCurrentCell(int(Abilita::Spessore), 0);
+        livelli->setCurrentCell(int(Abilita::Spessore), 1);
         QCOMPARE(ultime->rowCount(), 1);
         QCOMPARE(ultime->item(0, 2)->text(), QStringLiteral("errata"));
 
         // Today only: one point per skill answered today.
         grafico.mostra(anna.id, Registro::Periodo::Oggi());
-        QCOMPARE(static_cast<QLineSeries*>(grafico.grafico()->series()[int(Abilita::Forma)])->count(), 1);
+        QCOMPARE(static_cast<QLineSeries*>(grafico.chart()->series()[int(Abilita::Forma)])->count(), 1);
     }
 
     // The model is fitted when the register's is missing or a day old, then
