@@ -59,7 +59,9 @@ GraficoPadronanza::GraficoPadronanza(const StimeClasse& s, QWidget* padre) : QCh
 {
     setObjectName(QStringLiteral("graficoPadronanza"));
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(300, 240);
+    // Narrower than the weekly chart beside it, so that the page still fits
+    // a small screen in every language.
+    setMinimumSize(220, 240);
     connect(&stime, &StimeClasse::pronte, this, &GraficoPadronanza::ridisegna);
     connect(&stime, &StimeClasse::iniziate, this, &GraficoPadronanza::ridisegna);
     ridisegna();
@@ -128,7 +130,7 @@ void GraficoPadronanza::ridisegna()
 
 ProvePadronanza::ProvePadronanza(const StimeClasse& s, QWidget* padre)
     : QWidget(padre), stime(s),
-      tabellaLivelli(Tabella(QStringLiteral("livelli"), {Testo::tr("livello"), Testo::tr("stima"), Testo::tr("risposte")})),
+      tabellaLivelli(Tabella(QStringLiteral("livelli"), {Testo::tr("livello"), Testo::tr("risposte")})),
       titoloUltime(new QLabel),
       tabellaUltime(Tabella(QStringLiteral("ultime"), {Testo::tr("giorno"), Testo::tr("gioco"), Testo::tr("risposta")}))
 {
@@ -142,7 +144,6 @@ ProvePadronanza::ProvePadronanza(const StimeClasse& s, QWidget* padre)
     tabellaLivelli->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabellaLivelli->setSelectionMode(QAbstractItemView::SingleSelection);
     tabellaLivelli->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tabellaLivelli->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaLivelli->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tabellaUltime->verticalHeader()->hide();
     tabellaUltime->setSelectionMode(QAbstractItemView::NoSelection);
@@ -182,10 +183,8 @@ void ProvePadronanza::mostraLivelli()
         QTableWidgetItem* livello = VoceLivello(s, NomeAbilita(a));
         livello->setFlags(Qt::ItemIsEnabled);
         tabellaLivelli->setItem(r, 0, livello);
-        tabellaLivelli->setItem(r, 1, Cella(LocaleMostrata().toString(s.stima, 'f', 2)));
-        tabellaLivelli->setItem(r, 2, Cella(QString::number(s.risposte)));
-        for (int c = 1; c < 3; ++c)
-            tabellaLivelli->item(r, c)->setTextAlignment(Qt::AlignCenter);
+        tabellaLivelli->setItem(r, 1, Cella(QString::number(s.risposte)));
+        tabellaLivelli->item(r, 1)->setTextAlignment(Qt::AlignCenter);
     }
 }
 

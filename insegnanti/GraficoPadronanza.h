@@ -30,8 +30,8 @@ private:
     Registro::Periodo periodo;
 };
 
-// The evidence behind one child's levels: each skill's level with the
-// estimate and the number of first answers behind it, and the last ten
+// The evidence behind one child's levels: each skill's level (the estimate
+// in its tooltip) with the number of first answers behind it, and the last ten
 // first answers (day, game, right or wrong) of the skill chosen there.
 class ProvePadronanza : public QWidget {
     Q_OBJECT

@@ -76,6 +76,7 @@ VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre, StimeCla
     tabellaQuote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaQuote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaQuote->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tabellaQuote->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     tabellaErrori->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     tabellaErrori->verticalHeader()->hide();
     vistaGrafico->setObjectName(QStringLiteral("grafico"));

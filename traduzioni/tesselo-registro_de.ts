@@ -1454,10 +1454,6 @@ Das Klassenbuch ist %1
         <translation>Stufe</translation>
     </message>
     <message>
-        <source>stima</source>
-        <translation>Schätzung</translation>
-    </message>
-    <message>
         <source>risposte</source>
         <translation>Antworten</translation>
     </message>

@@ -1453,10 +1453,6 @@ The register is %1
         <translation>level</translation>
     </message>
     <message>
-        <source>stima</source>
-        <translation>estimate</translation>
-    </message>
-    <message>
         <source>risposte</source>
         <translation>answers</translation>
     </message>

@@ -1454,10 +1454,6 @@ El registro es %1
         <translation>nivel</translation>
     </message>
     <message>
-        <source>stima</source>
-        <translation>estimación</translation>
-    </message>
-    <message>
         <source>risposte</source>
         <translation>respuestas</translation>
     </message>

@@ -1454,10 +1454,6 @@ Le registre est %1
         <translation>niveau</translation>
     </message>
     <message>
-        <source>stima</source>
-        <translation>estimation</translation>
-    </message>
-    <message>
         <source>risposte</source>
         <translation>réponses</translation>
     </message>
