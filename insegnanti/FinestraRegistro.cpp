@@ -9,6 +9,7 @@
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaClasse.h"
 #include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/StimeClasse.h"
 #include "insegnanti/Testo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
@@ -31,9 +32,9 @@
 namespace Insegnanti {
 
 FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi quando)
-    : QMainWindow(padre), archivio(a), sceltaClasse(new SceltaClasse(a)), scelta(new SceltaPeriodo),
-      schede(new QTabWidget),
-      gestione(new GestioneClasse(a)), vistaClasse(new VistaClasse(a)), vistaBambino(new VistaBambino(a)),
+    : QMainWindow(padre), archivio(a), padronanze(new StimeClasse(a, &Registro::Padronanza::Adatta, this)),
+      sceltaClasse(new SceltaClasse(a)), scelta(new SceltaPeriodo), schede(new QTabWidget), gestione(new GestioneClasse(a)),
+      vistaClasse(new VistaClasse(a, nullptr, padronanze)), vistaBambino(new VistaBambino(a, nullptr, padronanze)),
       vistaPercorsi(new VistaPercorsi(a))
 {
     setWindowTitle(Testo::tr("Registro di Tesselo"));
@@ -155,6 +156,8 @@ void FinestraRegistro::creaMenu()
         ->setObjectName(QStringLiteral("nuovoAnnoScolastico"));
     registro->addSeparator();
     registro->addAction(Testo::tr("&Aggiorna"), QKeySequence::Refresh, this, &FinestraRegistro::aggiorna);
+    registro->addAction(Testo::tr("A&ggiorna le stime"), padronanze, &StimeClasse::riadatta)
+        ->setObjectName(QStringLiteral("menuAggiornaStime"));
     if (verifica)
         registro->addAction(Testo::tr("&Controlla il registro"), this, &FinestraRegistro::controlla)
             ->setObjectName(QStringLiteral("controlla"));
@@ -187,6 +190,7 @@ void FinestraRegistro::aggiorna()
     vistaBambino->aggiornaClasse();
     vistaClasse->mostra(p);
     vistaBambino->mostra(p);
+    padronanze->aggiorna();
     vistaPercorsi->mostra();
     if (vistaComputer)
         vistaComputer->mostra();
@@ -260,21 +264,26 @@ void FinestraRegistro::stampa(const Resoconto& resoconto)
         Stampa(resoconto, stampante);
 }
 
+const Padronanze* FinestraRegistro::stimePronte() const
+{
+    return padronanze->ultime() ? &*padronanze->ultime() : nullptr;
+}
+
 void FinestraRegistro::pdfClasse()
 {
-    salvaPdf(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione()),
+    salvaPdf(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione(), stimePronte()),
              NomeFile(Testo::tr("resoconto"), Testo::tr("classe"), QStringLiteral("pdf")));
 }
 
 void FinestraRegistro::stampaClasse()
 {
-    stampa(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione()));
+    stampa(ResocontoClasse(archivio, scelta->periodo(), scelta->descrizione(), stimePronte()));
 }
 
 void FinestraRegistro::pdfBambino()
 {
     if (const qint64 id = bambinoScelto())
-        salvaPdf(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione()),
+        salvaPdf(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione(), stimePronte()),
                  NomeFile(Testo::tr("resoconto"), archivio.bambino(id).value_or(Registro::Bambino{}).nomeCompleto(),
                           QStringLiteral("pdf")));
 }
@@ -282,7 +291,7 @@ void FinestraRegistro::pdfBambino()
 void FinestraRegistro::stampaBambino()
 {
     if (const qint64 id = bambinoScelto())
-        stampa(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione()));
+        stampa(ResocontoBambino(archivio, id, scelta->periodo(), scelta->descrizione(), stimePronte()));
 }
 
 void FinestraRegistro::cancellaRisposteBambino()

@@ -12,11 +12,13 @@ class ControlloCompleto;
 class GestioneClasse;
 class SceltaClasse;
 class SceltaPeriodo;
+class StimeClasse;
 class VistaBambino;
 class VistaClasse;
 class VistaComputer;
 class VistaPercorsi;
 class VistaScuola;
+struct Padronanze;
 struct Resoconto;
 
 // The teachers' program's window: the class and the period at the top, then
@@ -39,6 +41,8 @@ public:
     GestioneClasse* classe() const { return gestione; }
     VistaClasse* sintesi() const { return vistaClasse; }
     VistaBambino* bambino() const { return vistaBambino; }
+    // What each child of the class has learned, as both pages show it.
+    StimeClasse* stime() const { return padronanze; }
     VistaPercorsi* percorsi() const { return vistaPercorsi; }
     // The computers' page; none when the register is a local file.
     VistaComputer* computer() const { return vistaComputer; }
@@ -76,11 +80,14 @@ private:
     void mostraBambino(qint64 id);
     void salvaPdf(const Resoconto& resoconto, const QString& proposto);
     void stampa(const Resoconto& resoconto);
+    // The estimates the pages show, for the reports; none until computed.
+    const Padronanze* stimePronte() const;
     // The child chosen on the child's page; 0, after telling the teacher to
     // choose one, when there is none.
     qint64 bambinoScelto();
 
     Registro::Deposito& archivio;
+    StimeClasse* padronanze;
     SceltaClasse* sceltaClasse;
     SceltaPeriodo* scelta;
     QTabWidget* schede;

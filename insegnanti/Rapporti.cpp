@@ -1,7 +1,9 @@
 #include "insegnanti/Rapporti.h"
 
+#include "insegnanti/GrigliaPadronanza.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/StimeClasse.h"
 #include "insegnanti/Testo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
@@ -63,10 +65,54 @@ Resoconto Nuovo(const QString& titolo, bool orizzontale)
 }
 
 const QString Tabella = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
+
+// A level's word on its colour.
+QString CasellaLivello(const Registro::Padronanza::Stima& stima)
+{
+    return QStringLiteral("<td align=\"center\" bgcolor=\"%1\">%2</td>")
+        .arg(ColoreLivello(stima.livello()).name(), E(ParolaLivello(stima.livello())));
+}
+
+// The estimates given, or the register's own now.
+Padronanze StimeDi(const Registro::Deposito& archivio, const Padronanze* stime)
+{
+    return stime ? *stime : PadronanzeDelRegistro(archivio);
+}
+
+// What each child of the class has learned: a row per child, a column per
+// skill, each cell the level's word.
+QString LivelliClasse(const QList<Registro::Bambino>& bambini, const Padronanze& stime)
+{
+    QString html = Testo::tr("<h2>Che cosa ha imparato ciascun bambino</h2>") + Tabella + Testo::tr("<tr><th>Bambino</th>");
+    for (Registro::Padronanza::Abilita a : Registro::Padronanza::TutteLeAbilita)
+        html += QStringLiteral("<th>%1</th>").arg(E(NomeAbilita(a)));
+    html += QStringLiteral("</tr>");
+    for (const Registro::Bambino& b : bambini) {
+        html += QStringLiteral("<tr><td>%1</td>").arg(E(NomeRiga(b)));
+        for (Registro::Padronanza::Abilita a : Registro::Padronanza::TutteLeAbilita)
+            html += CasellaLivello(stime.stime.di(b.id, a));
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// One child's level, estimate and first answers in each skill.
+QString LivelliBambino(qint64 bambino, const Padronanze& stime)
+{
+    QString html = Testo::tr("<h2>Che cosa ha imparato</h2>") + Tabella
+        + Testo::tr("<tr><th></th><th>livello</th><th>stima</th><th>risposte</th></tr>");
+    for (Registro::Padronanza::Abilita a : Registro::Padronanza::TutteLeAbilita) {
+        const Registro::Padronanza::Stima s = stime.stime.di(bambino, a);
+        html += QStringLiteral("<tr><td>%1</td>%2<td align=\"center\">%3</td><td align=\"center\">%4</td></tr>")
+                    .arg(E(NomeAbilita(a)), CasellaLivello(s), LocaleMostrata().toString(s.stima, 'f', 2))
+                    .arg(s.risposte);
+    }
+    return html + QStringLiteral("</table>");
+}
 } // namespace
 
 Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
-                          const QString& periodoInParole)
+                          const QString& periodoInParole, const Padronanze* stime)
 {
     Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto della classe"), true);
     QString html = Intestazione(r.titolo, periodoInParole)
@@ -82,12 +128,13 @@ Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Pe
             html += Casella(c, c.totale() ? TestoConto(c) + QStringLiteral("<br>") + TestoQuota(c) : TestoConto(c));
         html += QStringLiteral("</tr>");
     }
-    r.documento->setHtml(html + QStringLiteral("</table>"));
+    html += QStringLiteral("</table>");
+    r.documento->setHtml(html + LivelliClasse(archivio.bambini(), StimeDi(archivio, stime)));
     return r;
 }
 
 Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const Registro::Periodo& periodo,
-                           const QString& periodoInParole)
+                           const QString& periodoInParole, const Padronanze* stime)
 {
     const Registro::Bambino bambino = archivio.bambino(id).value_or(Registro::Bambino{});
     Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto di %1").arg(bambino.nomeCompleto()), false);
@@ -131,7 +178,7 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
                         .arg(e.volte);
         html += QStringLiteral("</table>");
     }
-    r.documento->setHtml(html);
+    r.documento->setHtml(html + LivelliBambino(id, StimeDi(archivio, stime)));
     return r;
 }
 

@@ -9,6 +9,8 @@ class QTextDocument;
 
 namespace Insegnanti {
 
+struct Padronanze;
+
 // A report to print or to save as PDF, for parents' meetings: its title
 // (the PDF's title too), the page's orientation and the document itself.
 struct Resoconto {
@@ -18,12 +20,15 @@ struct Resoconto {
 };
 
 // The class: each child's right and wrong answers in each game over the
-// period described by periodoInParole.
+// period described by periodoInParole, then each child's level in each
+// skill, from the estimates given (computed here from the register's model
+// when none are).
 Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
-                          const QString& periodoInParole);
-// One child: the six shares, week by week, and the items most often wrong.
+                          const QString& periodoInParole, const Padronanze* stime = nullptr);
+// One child: the six shares, week by week, the items most often wrong, and
+// the child's level in each skill.
 Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 bambino, const Registro::Periodo& periodo,
-                           const QString& periodoInParole);
+                           const QString& periodoInParole, const Padronanze* stime = nullptr);
 
 // Prints on a printer already set up (by the print dialog, or for a file).
 void Stampa(const Resoconto& resoconto, QPrinter& stampante);

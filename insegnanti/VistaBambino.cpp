@@ -1,5 +1,6 @@
 #include "insegnanti/VistaBambino.h"
 
+#include "insegnanti/GraficoPadronanza.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
 #include "insegnanti/VistaClasse.h"
@@ -57,7 +58,7 @@ QStringList VociScheda()
     return voci;
 }
 
-VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
+VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre, StimeClasse* stime)
     : QWidget(padre), archivio(a), bambini(new QComboBox),
       tabellaQuote(Tabella(QStringLiteral("quote"), {Testo::tr("esatte"), Testo::tr("errate"),
                                                       Testo::tr("quota esatte")})),
@@ -75,6 +76,7 @@ VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
     tabellaQuote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaQuote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaQuote->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tabellaQuote->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     tabellaErrori->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     tabellaErrori->verticalHeader()->hide();
     vistaGrafico->setObjectName(QStringLiteral("grafico"));
@@ -97,6 +99,14 @@ VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
     griglia->setColumnStretch(1, 1);
     griglia->setRowStretch(1, 3);
     griglia->setRowStretch(3, 2);
+    if (stime) {
+        // The estimates' chart beside the shares', the evidence beside the mistakes.
+        stimeBambino = new GraficoPadronanza(*stime);
+        proveBambino = new ProvePadronanza(*stime);
+        griglia->addWidget(stimeBambino, 1, 2);
+        griglia->addWidget(proveBambino, 2, 2, 2, 1);
+        griglia->setColumnStretch(2, 1);
+    }
 
     connect(bambini, &QComboBox::currentIndexChanged, this, [this] {
         mostra(ultimo);
@@ -145,6 +155,10 @@ void VistaBambino::mostra(const Registro::Periodo& periodo)
     mostraQuote(scheda);
     mostraGrafico(scheda);
     mostraErrori(scheda);
+    if (stimeBambino) {
+        stimeBambino->mostra(scelto(), periodo);
+        proveBambino->mostra(scelto());
+    }
 }
 
 void VistaBambino::mostraQuote(const Registro::SchedaBambino& scheda)

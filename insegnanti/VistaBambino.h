@@ -11,6 +11,10 @@ class QTableWidget;
 
 namespace Insegnanti {
 
+class GraficoPadronanza;
+class ProvePadronanza;
+class StimeClasse;
+
 // A group of a child's record as the teacher reads it: an attribute by the
 // blocks' word for it, conditions by their name (breve: the shorter one of
 // a chart's legend), in the language shown.
@@ -20,11 +24,12 @@ QStringList VociScheda();
 
 // One child over a period: the share right for each attribute and for
 // conditions with and without "NON", a chart of each share week by week, and
-// the items most often wrong.
+// the items most often wrong; with the class's estimates, beside them what
+// the child has learned.
 class VistaBambino : public QWidget {
     Q_OBJECT
 public:
-    explicit VistaBambino(const Registro::Deposito& archivio, QWidget* padre = nullptr);
+    explicit VistaBambino(const Registro::Deposito& archivio, QWidget* padre = nullptr, StimeClasse* stime = nullptr);
 
     // The children to choose from, keeping the one chosen where it still is.
     void aggiornaClasse();
@@ -35,6 +40,9 @@ public:
     QTableWidget* quote() const { return tabellaQuote; }
     QChart* grafico() const;
     QTableWidget* errori() const { return tabellaErrori; }
+    // What the child has learned, and the evidence; none without estimates.
+    GraficoPadronanza* padronanza() const { return stimeBambino; }
+    ProvePadronanza* prove() const { return proveBambino; }
 
 signals:
     void sceltoCambiato();
@@ -50,6 +58,8 @@ private:
     QTableWidget* tabellaQuote;
     QChartView* vistaGrafico;
     QTableWidget* tabellaErrori;
+    GraficoPadronanza* stimeBambino = nullptr;
+    ProvePadronanza* proveBambino = nullptr;
 };
 
 } // namespace Insegnanti

@@ -1,5 +1,6 @@
 #include "insegnanti/VistaClasse.h"
 
+#include "insegnanti/GrigliaPadronanza.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
 #include "media/Testi.h"
@@ -31,7 +32,7 @@ QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
 }
 } // namespace
 
-VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre)
+VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre, StimeClasse* stime)
     : QWidget(padre), archivio(a), griglia(new QTableWidget)
 {
     griglia->setObjectName(QStringLiteral("classe"));
@@ -62,6 +63,11 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre)
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(griglia, 1);
     colonna->addWidget(legenda);
+    if (stime) {
+        livelli = new GrigliaPadronanza(archivio, *stime);
+        connect(livelli, &GrigliaPadronanza::bambinoScelto, this, &VistaClasse::bambinoScelto);
+        colonna->addWidget(livelli, 1);
+    }
 }
 
 void VistaClasse::mostra(const Registro::Periodo& periodo)
@@ -80,6 +86,8 @@ void VistaClasse::mostra(const Registro::Periodo& periodo)
             griglia->setItem(r, g + 1, voce);
         }
     }
+    if (livelli)
+        livelli->mostra();
 }
 
 QList<Registro::RigaClasse> RigheClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo)

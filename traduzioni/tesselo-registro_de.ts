@@ -1457,6 +1457,109 @@ Das Klassenbuch ist %1
             <numerusform>Fortschritt von %n Kindern in die Datei %1 exportiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A&amp;ggiorna le stime</source>
+        <translation>&amp;Schätzungen aktualisieren</translation>
+    </message>
+    <message>
+        <source>livello</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Calcolo delle stime in corso…</source>
+        <translation>Die Schätzungen werden berechnet…</translation>
+    </message>
+    <message>
+        <source>Stima di ciò che ha imparato, giorno per giorno</source>
+        <translation>Schätzung des Gelernten, Tag für Tag</translation>
+    </message>
+    <message>
+        <source>Nessuna stima nel periodo</source>
+        <translation>Keine Schätzung im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Le ultime dieci prime risposte: %1</source>
+        <translation>Die letzten zehn ersten Antworten: %1</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>errata</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>%1 (stima %2 su %3)</source>
+        <translation>%1 (Schätzung %2 aus %3)</translation>
+    </message>
+    <message>
+        <source>Che cosa ha imparato ciascun bambino</source>
+        <translation>Was jedes Kind gelernt hat</translation>
+    </message>
+    <message>
+        <source>Da tutte le prime risposte di ogni turno: «acquisito» quando la stima arriva a 0,95; «poche risposte» sotto le %1 risposte. Passare sopra una casella per la stima e il numero di risposte.</source>
+        <translation>Aus der ersten Antwort jeder Runde: „beherrscht“, wenn die Schätzung 0,95 erreicht; „zu wenige Antworten“ unter %1 Antworten. Auf ein Feld zeigen für die Schätzung und die Zahl der Antworten.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello adattate il %1.</source>
+        <translation>Wahrscheinlichkeiten des Modells angepasst am %1.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello predefinite.</source>
+        <translation>Voreingestellte Wahrscheinlichkeiten des Modells.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato ciascun bambino&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Was jedes Kind gelernt hat&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Was gelernt wurde&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;livello&lt;/th&gt;&lt;th&gt;stima&lt;/th&gt;&lt;th&gt;risposte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Stufe&lt;/th&gt;&lt;th&gt;Schätzung&lt;/th&gt;&lt;th&gt;Antworten&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>poche risposte</source>
+        <translation>zu wenige Antworten</translation>
+    </message>
+    <message>
+        <source>non ancora</source>
+        <translation>noch nicht</translation>
+    </message>
+    <message>
+        <source>in via di acquisizione</source>
+        <translation>im Aufbau</translation>
+    </message>
+    <message>
+        <source>acquisito</source>
+        <translation>beherrscht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte</source>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -1456,6 +1456,109 @@ The register is %1
             <numerusform>Progress of %n children exported to the file %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A&amp;ggiorna le stime</source>
+        <translation>Update the e&amp;stimates</translation>
+    </message>
+    <message>
+        <source>livello</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>risposte</source>
+        <translation>answers</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <translation>answer</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Calcolo delle stime in corso…</source>
+        <translation>Computing the estimates…</translation>
+    </message>
+    <message>
+        <source>Stima di ciò che ha imparato, giorno per giorno</source>
+        <translation>Estimate of what has been learned, day by day</translation>
+    </message>
+    <message>
+        <source>Nessuna stima nel periodo</source>
+        <translation>No estimate in the period</translation>
+    </message>
+    <message>
+        <source>Le ultime dieci prime risposte: %1</source>
+        <translation>The last ten first answers: %1</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>errata</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>%1 (stima %2 su %3)</source>
+        <translation>%1 (estimate %2 from %3)</translation>
+    </message>
+    <message>
+        <source>Che cosa ha imparato ciascun bambino</source>
+        <translation>What each child has learned</translation>
+    </message>
+    <message>
+        <source>Da tutte le prime risposte di ogni turno: «acquisito» quando la stima arriva a 0,95; «poche risposte» sotto le %1 risposte. Passare sopra una casella per la stima e il numero di risposte.</source>
+        <translation>From every turn&apos;s first answer: “mastered” when the estimate reaches 0.95; “too few answers” under %1 answers. Point at a cell for the estimate and the number of answers.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello adattate il %1.</source>
+        <translation>Model probabilities fitted on %1.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello predefinite.</source>
+        <translation>Default model probabilities.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato ciascun bambino&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;What each child has learned&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;What has been learned&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;livello&lt;/th&gt;&lt;th&gt;stima&lt;/th&gt;&lt;th&gt;risposte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;level&lt;/th&gt;&lt;th&gt;estimate&lt;/th&gt;&lt;th&gt;answers&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>poche risposte</source>
+        <translation>too few answers</translation>
+    </message>
+    <message>
+        <source>non ancora</source>
+        <translation>not yet</translation>
+    </message>
+    <message>
+        <source>in via di acquisizione</source>
+        <translation>developing</translation>
+    </message>
+    <message>
+        <source>acquisito</source>
+        <translation>mastered</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte</source>
+        <translation>
+            <numerusform>%n answer</numerusform>
+            <numerusform>%n answers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

@@ -1457,6 +1457,109 @@ El registro es %1
             <numerusform>Progreso de %n niños exportado al archivo %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A&amp;ggiorna le stime</source>
+        <translation>Actuali&amp;zar las estimaciones</translation>
+    </message>
+    <message>
+        <source>livello</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>risposte</source>
+        <translation>respuestas</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <translation>respuesta</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Calcolo delle stime in corso…</source>
+        <translation>Calculando las estimaciones…</translation>
+    </message>
+    <message>
+        <source>Stima di ciò che ha imparato, giorno per giorno</source>
+        <translation>Estimación de lo aprendido, día a día</translation>
+    </message>
+    <message>
+        <source>Nessuna stima nel periodo</source>
+        <translation>Ninguna estimación en el periodo</translation>
+    </message>
+    <message>
+        <source>Le ultime dieci prime risposte: %1</source>
+        <translation>Las diez últimas primeras respuestas: %1</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>errata</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>%1 (stima %2 su %3)</source>
+        <translation>%1 (estimación %2 sobre %3)</translation>
+    </message>
+    <message>
+        <source>Che cosa ha imparato ciascun bambino</source>
+        <translation>Lo que ha aprendido cada niño</translation>
+    </message>
+    <message>
+        <source>Da tutte le prime risposte di ogni turno: «acquisito» quando la stima arriva a 0,95; «poche risposte» sotto le %1 risposte. Passare sopra una casella per la stima e il numero di risposte.</source>
+        <translation>A partir de la primera respuesta de cada turno: «adquirido» cuando la estimación llega a 0,95; «pocas respuestas» por debajo de %1 respuestas. Pasar el puntero sobre una casilla para ver la estimación y el número de respuestas.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello adattate il %1.</source>
+        <translation>Probabilidades del modelo ajustadas el %1.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello predefinite.</source>
+        <translation>Probabilidades del modelo predeterminadas.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato ciascun bambino&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Lo que ha aprendido cada niño&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Lo aprendido&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;livello&lt;/th&gt;&lt;th&gt;stima&lt;/th&gt;&lt;th&gt;risposte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;nivel&lt;/th&gt;&lt;th&gt;estimación&lt;/th&gt;&lt;th&gt;respuestas&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>poche risposte</source>
+        <translation>pocas respuestas</translation>
+    </message>
+    <message>
+        <source>non ancora</source>
+        <translation>aún no</translation>
+    </message>
+    <message>
+        <source>in via di acquisizione</source>
+        <translation>en proceso</translation>
+    </message>
+    <message>
+        <source>acquisito</source>
+        <translation>adquirido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte</source>
+        <translation>
+            <numerusform>%n respuesta</numerusform>
+            <numerusform>%n respuestas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

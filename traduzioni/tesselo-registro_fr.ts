@@ -1457,6 +1457,109 @@ Le registre est %1
             <numerusform>Progression de %n enfants exportée dans le fichier %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A&amp;ggiorna le stime</source>
+        <translation>Mettre à jour les e&amp;stimations</translation>
+    </message>
+    <message>
+        <source>livello</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>risposte</source>
+        <translation>réponses</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <translation>réponse</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Calcolo delle stime in corso…</source>
+        <translation>Calcul des estimations en cours…</translation>
+    </message>
+    <message>
+        <source>Stima di ciò che ha imparato, giorno per giorno</source>
+        <translation>Estimation de ce qui a été appris, jour après jour</translation>
+    </message>
+    <message>
+        <source>Nessuna stima nel periodo</source>
+        <translation>Aucune estimation sur la période</translation>
+    </message>
+    <message>
+        <source>Le ultime dieci prime risposte: %1</source>
+        <translation>Les dix dernières premières réponses : %1</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>errata</source>
+        <translation>fausse</translation>
+    </message>
+    <message>
+        <source>%1 (stima %2 su %3)</source>
+        <translation>%1 (estimation %2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Che cosa ha imparato ciascun bambino</source>
+        <translation>Ce que chaque enfant a appris</translation>
+    </message>
+    <message>
+        <source>Da tutte le prime risposte di ogni turno: «acquisito» quando la stima arriva a 0,95; «poche risposte» sotto le %1 risposte. Passare sopra una casella per la stima e il numero di risposte.</source>
+        <translation>D&apos;après la première réponse de chaque tour : « acquis » quand l&apos;estimation atteint 0,95 ; « trop peu de réponses » en dessous de %1 réponses. Survoler une case pour l&apos;estimation et le nombre de réponses.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello adattate il %1.</source>
+        <translation>Probabilités du modèle ajustées le %1.</translation>
+    </message>
+    <message>
+        <source>Probabilità del modello predefinite.</source>
+        <translation>Probabilités du modèle par défaut.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato ciascun bambino&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Ce que chaque enfant a appris&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Che cosa ha imparato&lt;/h2&gt;</source>
+        <translation>&lt;h2&gt;Ce qui a été appris&lt;/h2&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;livello&lt;/th&gt;&lt;th&gt;stima&lt;/th&gt;&lt;th&gt;risposte&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;niveau&lt;/th&gt;&lt;th&gt;estimation&lt;/th&gt;&lt;th&gt;réponses&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>poche risposte</source>
+        <translation>trop peu de réponses</translation>
+    </message>
+    <message>
+        <source>non ancora</source>
+        <translation>pas encore acquis</translation>
+    </message>
+    <message>
+        <source>in via di acquisizione</source>
+        <translation>en cours d&apos;acquisition</translation>
+    </message>
+    <message>
+        <source>acquisito</source>
+        <translation>acquis</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n risposte</source>
+        <translation>
+            <numerusform>%n réponse</numerusform>
+            <numerusform>%n réponses</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>

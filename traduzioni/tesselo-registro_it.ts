@@ -122,5 +122,12 @@
             <numerusform>Avanzamento di %n bambini esportato nel file %1.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n risposte</source>
+        <translation>
+            <numerusform>%n risposta</numerusform>
+            <numerusform>%n risposte</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
