@@ -10,9 +10,15 @@
 #include "registro/Giochi.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QAbstractTextDocumentLayout>
+#include <QTextFrame>
+#include <QTextTable>
+#include <limits>
 #include <QUrl>
 
 namespace Insegnanti {
@@ -25,12 +31,39 @@ QString E(const QString& testo)
     return testo.toHtmlEscaped();
 }
 
-// A cell coloured by its share, with the count and the share in words.
+// The grey of a share from few answers, as on the screen.
+const QString GrigioPoche = QStringLiteral("#707070");
+
+// A cell coloured by its share; a share from few answers in grey italics,
+// without colour.
 QString Casella(const Registro::Conto& conto, const QString& testo)
 {
+    if (PocheRisposte(conto))
+        return QStringLiteral("<td align=\"center\"><i><font color=\"%1\">%2</font></i></td>").arg(GrigioPoche, testo);
     const std::optional<double> q = conto.quota();
     const QString sfondo = q ? QStringLiteral(" bgcolor=\"%1\"").arg(ColoreQuota(*q).name()) : QString();
     return QStringLiteral("<td align=\"center\"%1>%2</td>").arg(sfondo, testo);
+}
+
+// A class cell: the share with the counts, and the retries beneath.
+QString CasellaClasse(const Registro::Conto& conto)
+{
+    QString testo = E(TestoConto(conto));
+    if (conto.riprove > 0)
+        testo += QStringLiteral("<br>") + E(Testo::conta("+%n riprove", "", conto.riprove));
+    return Casella(conto, testo);
+}
+
+// Every table's first row is its header, printed again at the top of each
+// page the table runs onto.
+void IntestazioniRipetute(QTextDocument& documento)
+{
+    for (QTextFrame* f : documento.rootFrame()->childFrames())
+        if (auto* tabella = qobject_cast<QTextTable*>(f)) {
+            QTextTableFormat formato = tabella->format();
+            formato.setHeaderRowCount(1);
+            tabella->setFormat(formato);
+        }
 }
 
 // The title (after a picture, when given), the period and the day printed.
@@ -70,7 +103,11 @@ Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Pe
 {
     Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto della classe"), true);
     QString html = Intestazione(r.titolo, periodoInParole)
-        + Testo::tr("<p>In ogni casella: risposte esatte / errate e la quota di esatte.</p>") + Tabella
+        + Testo::conta("<p>In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), "
+                       "contando la prima risposta di ogni turno, e le riprove dopo un errore. In grigio corsivo, "
+                       "senza colore, una quota di meno di %n risposte.</p>",
+                       "", Registro::Padronanza::MinimoRisposte)
+        + Tabella
         + Testo::tr("<tr><th>Bambino</th>");
     for (const Registro::Gioco& g : Registro::Giochi())
         html += QStringLiteral("<th>%1</th>").arg(E(Testi::NomeGioco(g.didascalia)));
@@ -79,10 +116,11 @@ Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Pe
         html += QStringLiteral("<tr><td>%1%2</td>")
                     .arg(Simbolo(*r.documento, riga.bambino.simbolo, 20), E(NomeRiga(riga.bambino)));
         for (const Registro::Conto& c : riga.perGioco)
-            html += Casella(c, c.totale() ? TestoConto(c) + QStringLiteral("<br>") + TestoQuota(c) : TestoConto(c));
+            html += CasellaClasse(c);
         html += QStringLiteral("</tr>");
     }
     r.documento->setHtml(html + QStringLiteral("</table>"));
+    IntestazioniRipetute(*r.documento);
     return r;
 }
 
@@ -132,13 +170,71 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
         html += QStringLiteral("</table>");
     }
     r.documento->setHtml(html);
+    IntestazioniRipetute(*r.documento);
     return r;
 }
+
+namespace {
+
+// Where a table's row stands in the document laid out: its top and bottom.
+std::pair<qreal, qreal> AltezzaRiga(const QAbstractTextDocumentLayout& disposizione, const QTextTable& tabella, int riga)
+{
+    qreal alto = std::numeric_limits<qreal>::max(), basso = std::numeric_limits<qreal>::lowest();
+    for (int c = 0; c < tabella.columns(); ++c) {
+        const QTextTableCell cella = tabella.cellAt(riga, c);
+        const QTextBlock ultimo = cella.lastCursorPosition().block();
+        for (QTextBlock b = cella.firstCursorPosition().block(); b.isValid(); b = b.next()) {
+            const QRectF dove = disposizione.blockBoundingRect(b);
+            alto = std::min(alto, dove.top());
+            basso = std::max(basso, dove.bottom());
+            if (b == ultimo)
+                break;
+        }
+    }
+    return {alto, basso};
+}
+
+// A report is printed on pages of its own: the document laid out on the
+// printer's page, which QTextDocument::print then scales onto the paper.
+// A table's row that a page's end would cut starts the next page instead
+// (under the table's header, which every page repeats), unless it is
+// taller than half a page.
+void RigheIntere(QTextDocument& documento, QPrinter& stampante)
+{
+    if (stampante.pageLayout().margins(QPageLayout::Millimeter).isNull())
+        stampante.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    // The document's own units: pixels of the screen's logical resolution,
+    // which print() scales from.
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    const qreal dpi = schermo ? schermo->logicalDotsPerInchY() : 96;
+    documento.setPageSize(stampante.pageLayout().paintRectPoints().size().toSizeF() * (dpi / 72));
+    const QAbstractTextDocumentLayout* disposizione = documento.documentLayout();
+    const qreal pagina = documento.pageSize().height();
+    for (QTextFrame* f : documento.rootFrame()->childFrames()) {
+        auto* tabella = qobject_cast<QTextTable*>(f);
+        if (!tabella)
+            continue;
+        for (int r = tabella->format().headerRowCount(); r < tabella->rows(); ++r) {
+            const auto [alto, basso] = AltezzaRiga(*disposizione, *tabella, r);
+            if (int(alto / pagina) == int((basso - 1) / pagina) || basso - alto >= pagina / 2)
+                continue;
+            for (int c = 0; c < tabella->columns(); ++c) {
+                QTextCursor inizio = tabella->cellAt(r, c).firstCursorPosition();
+                QTextBlockFormat formato = inizio.blockFormat();
+                formato.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                inizio.setBlockFormat(formato);
+            }
+        }
+    }
+}
+
+} // namespace
 
 void Stampa(const Resoconto& resoconto, QPrinter& stampante)
 {
     stampante.setDocName(resoconto.titolo);
     stampante.setPageOrientation(resoconto.orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
+    RigheIntere(*resoconto.documento, stampante);
     resoconto.documento->print(&stampante);
 }
 
