@@ -124,6 +124,7 @@ VistaBambino::VistaBambino(Registro::Deposito& a, QWidget* padre)
     tabellaQuote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabellaQuote->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tabellaErrori->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    tabellaErrori->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     tabellaErrori->verticalHeader()->hide();
     vistaGrafico->setObjectName(QStringLiteral("grafico"));
     vistaGrafico->setRenderHint(QPainter::Antialiasing);
