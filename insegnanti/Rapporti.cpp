@@ -132,6 +132,7 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
     const Registro::SchedaBambino scheda = archivio.scheda(id, periodo);
 
     QString html = Intestazione(r.titolo, periodoInParole, Simbolo(*r.documento, bambino.simbolo, 32))
+        + QStringLiteral("<p>%1</p>").arg(E(TestoTempo(scheda)))
         + Testo::tr("<h2>Risposte esatte ed errate</h2>") + Tabella
         + Testo::tr("<tr><th></th><th>esatte</th><th>errate</th><th>quota esatte</th></tr>");
     for (const Registro::GruppoScheda& g : Registro::GruppiScheda()) {
@@ -162,11 +163,13 @@ Resoconto ResocontoBambino(const Registro::Deposito& archivio, qint64 id, const 
     if (scheda.piuSbagliati.isEmpty()) {
         html += Testo::tr("<p>Nessuna risposta errata nel periodo.</p>");
     } else {
-        html += Tabella + Testo::tr("<tr><th>gioco</th><th>domanda</th><th>blocchi</th><th>volte</th></tr>");
+        html += Tabella
+            + Testo::tr("<tr><th>gioco</th><th>domanda</th><th>blocchi</th><th>volte</th><th>l'ultima risposta</th></tr>");
         for (const Registro::SchedaBambino::Errore& e : scheda.piuSbagliati)
-            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"center\">%4</td></tr>")
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"center\">%4</td><td>%5</td></tr>")
                         .arg(E(Testi::NomeGioco(e.gioco.toUtf8().constData())), E(ParoleMostrate(e.domanda)), E(ParoleMostrate(e.blocchi)))
-                        .arg(e.volte);
+                        .arg(e.volte)
+                        .arg(E(ParoleMostrate(e.risposta)));
         html += QStringLiteral("</table>");
     }
     r.documento->setHtml(html);

@@ -74,6 +74,14 @@ QIcon Tratto(const Registro::GruppoScheda& g)
 constexpr int AltezzaNota = 90;
 } // namespace
 
+QString TestoTempo(const Registro::SchedaBambino& scheda)
+{
+    return scheda.ultimaVolta.isValid()
+        ? Testo::tr("Ha giocato l'ultima volta %1; tempo di gioco nel periodo: %2.")
+              .arg(TestoGiorno(scheda.ultimaVolta.toLocalTime().date()), TestoDurata(scheda.millisecondiDiGioco))
+        : Testo::tr("Non ha giocato nel periodo.");
+}
+
 QString TestoDurata(qint64 millisecondi)
 {
     if (millisecondi <= 0)
@@ -309,11 +317,7 @@ void VistaBambino::mostra(const Registro::Periodo& periodo)
 
 void VistaBambino::mostraTempo(const Registro::SchedaBambino& scheda)
 {
-    etichettaTempo->setText(
-        scheda.ultimaVolta.isValid()
-            ? Testo::tr("Ha giocato l'ultima volta %1; tempo di gioco nel periodo: %2.")
-                  .arg(TestoGiorno(scheda.ultimaVolta.toLocalTime().date()), TestoDurata(scheda.millisecondiDiGioco))
-            : Testo::tr("Non ha giocato nel periodo."));
+    etichettaTempo->setText(TestoTempo(scheda));
 }
 
 void VistaBambino::mostraQuote(const Registro::SchedaBambino& scheda)

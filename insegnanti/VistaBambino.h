@@ -23,6 +23,9 @@ QStringList VociScheda();
 // Time spent playing as the teacher reads it: "1 h 20 min", "12 min",
 // "meno di 1 min"; "–" for none.
 QString TestoDurata(qint64 millisecondi);
+// The last day a child played in the period and the time spent, in a
+// sentence; that the child did not play, when so.
+QString TestoTempo(const Registro::SchedaBambino& scheda);
 
 // One child over a period: the share right for each attribute and for
 // conditions with and without "NON", a chart of each share week by week

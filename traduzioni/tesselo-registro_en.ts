@@ -385,8 +385,8 @@
         <translation>&lt;p&gt;No wrong answers in the period.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;game&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocks&lt;/th&gt;&lt;th&gt;times&lt;/th&gt;&lt;/tr&gt;</translation>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;game&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocks&lt;/th&gt;&lt;th&gt;times&lt;/th&gt;&lt;th&gt;latest answer&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>

@@ -385,8 +385,8 @@
         <translation>&lt;p&gt;Aucune réponse fausse dans la période.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;jeu&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocs&lt;/th&gt;&lt;th&gt;fois&lt;/th&gt;&lt;/tr&gt;</translation>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;jeu&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocs&lt;/th&gt;&lt;th&gt;fois&lt;/th&gt;&lt;th&gt;dernière réponse&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>

@@ -281,6 +281,10 @@ private slots:
         QCOMPARE(vista.tempo()->text(),
                  QStringLiteral("Ha giocato l'ultima volta %1; tempo di gioco nel periodo: 1 h 20 min.")
                      .arg(TestoGiorno(QDate(2026, 3, 2))));
+        // The child's report says it too.
+        QVERIFY(ResocontoBambino(*archivio, anna.id, {}, QStringLiteral("tutto"))
+                    .documento->toPlainText()
+                    .contains(vista.tempo()->text()));
     }
 
     // The teacher's note: saved with the button or on leaving the field,
