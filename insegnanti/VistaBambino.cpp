@@ -76,10 +76,12 @@ constexpr int AltezzaNota = 90;
 
 QString TestoTempo(const Registro::SchedaBambino& scheda)
 {
-    return scheda.ultimaVolta.isValid()
-        ? Testo::tr("Ha giocato l'ultima volta %1; tempo di gioco nel periodo: %2.")
-              .arg(TestoGiorno(scheda.ultimaVolta.toLocalTime().date()), TestoDurata(scheda.millisecondiDiGioco))
-        : Testo::tr("Non ha giocato nel periodo.");
+    if (scheda.ultimaVolta.isValid())
+        return Testo::tr("Ha giocato l'ultima volta %1; tempo di gioco nel periodo: %2.")
+            .arg(TestoGiorno(scheda.ultimaVolta.toLocalTime().date()), TestoDurata(scheda.millisecondiDiGioco));
+    // A register that does not tell when the child played says nothing
+    // rather than that the child did not.
+    return scheda.settimane.isEmpty() ? Testo::tr("Non ha giocato nel periodo.") : QString();
 }
 
 QString TestoDurata(qint64 millisecondi)
@@ -340,7 +342,8 @@ void VistaBambino::mostraGrafico(const Registro::SchedaBambino& scheda)
     auto* chart = new QChart;
     chart->setTitle(scheda.settimane.isEmpty() ? Testo::tr("Nessuna risposta nel periodo")
                                                : Testo::tr("Quota di risposte esatte, settimana per settimana"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // The check boxes beside the chart are its legend.
+    chart->legend()->hide();
     auto* asseX = new QDateTimeAxis;
     asseX->setFormat(QStringLiteral("d/M"));
     asseX->setTitleText(Testo::tr("settimana dal lunedì"));

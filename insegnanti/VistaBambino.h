@@ -24,7 +24,7 @@ QStringList VociScheda();
 // "meno di 1 min"; "–" for none.
 QString TestoDurata(qint64 millisecondi);
 // The last day a child played in the period and the time spent, in a
-// sentence; that the child did not play, when so.
+// sentence; that the child did not play, when no answer is in the period.
 QString TestoTempo(const Registro::SchedaBambino& scheda);
 
 // One child over a period: the share right for each attribute and for

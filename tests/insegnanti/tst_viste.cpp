@@ -273,6 +273,10 @@ private slots:
         vista.scegli(anna.id);
         vista.mostra({});
         QCOMPARE(vista.tempo()->text(), QStringLiteral("Non ha giocato nel periodo."));
+        // Answers, but no time of them from the register: nothing said.
+        risposte(anna.id, "form1", 1, 0);
+        vista.mostra({});
+        QCOMPARE(vista.tempo()->text(), QString());
         archivio->ritocco = [](Registro::SchedaBambino& s) {
             s.ultimaVolta = QDateTime(QDate(2026, 3, 2), QTime(10, 30));
             s.millisecondiDiGioco = 80 * 60'000;
