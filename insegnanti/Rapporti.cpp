@@ -45,10 +45,11 @@ QString Casella(const Registro::Conto& conto, const QString& testo)
     return QStringLiteral("<td align=\"center\"%1>%2</td>").arg(sfondo, testo);
 }
 
-// A class cell: the share with the counts, and the retries beneath.
+// A class cell: the share, the counts beneath, and the retries.
 QString CasellaClasse(const Registro::Conto& conto)
 {
-    QString testo = E(TestoConto(conto));
+    QString testo = conto.totale() ? E(TestoQuota(conto)) + QStringLiteral("<br>") + E(TestoRisposte(conto))
+                                   : E(TestoConto(conto));
     if (conto.riprove > 0)
         testo += QStringLiteral("<br>") + E(Testo::conta("+%n riprove", "", conto.riprove));
     return Casella(conto, testo);
@@ -98,29 +99,53 @@ Resoconto Nuovo(const QString& titolo, bool orizzontale)
 const QString Tabella = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
 } // namespace
 
-Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
-                          const QString& periodoInParole)
+namespace {
+
+// The class report's document, its table broken at the rows given.
+void ComponiClasse(QTextDocument& documento, const QString& titolo, const QList<Registro::RigaClasse>& righe,
+                   const QString& periodoInParole, const QList<int>& inizi)
 {
-    Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto della classe"), true);
-    QString html = Intestazione(r.titolo, periodoInParole)
+    // The same widths in every piece of the table: the names a fifth, the
+    // games the rest.
+    const int larghezzaGioco = 80 / int(Registro::Giochi().size());
+    QString intestazione = Testo::tr("<tr><th>Bambino</th>").replace(QStringLiteral("<th>"),
+                                                                      QStringLiteral("<th width=\"20%\">"));
+    for (const Registro::Gioco& g : Registro::Giochi())
+        intestazione += QStringLiteral("<th width=\"%1%\">%2</th>").arg(larghezzaGioco).arg(E(Testi::NomeGioco(g.didascalia)));
+    intestazione += QStringLiteral("</tr>");
+    QString html = Intestazione(titolo, periodoInParole)
         + Testo::conta("<p>In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), "
                        "contando la prima risposta di ogni turno, e le riprove dopo un errore. In grigio corsivo, "
                        "senza colore, una quota di meno di %n risposte.</p>",
                        "", Registro::Padronanza::MinimoRisposte)
-        + Tabella
-        + Testo::tr("<tr><th>Bambino</th>");
-    for (const Registro::Gioco& g : Registro::Giochi())
-        html += QStringLiteral("<th>%1</th>").arg(E(Testi::NomeGioco(g.didascalia)));
-    html += QStringLiteral("</tr>");
-    for (const Registro::RigaClasse& riga : RigheClasse(archivio, periodo)) {
+        + Tabella + intestazione;
+    for (int r = 0; r < righe.size(); ++r) {
+        if (inizi.contains(r))
+            html += QStringLiteral("</table>") + QString(Tabella).replace(QStringLiteral("<table "),
+                                                    QStringLiteral("<table style=\"page-break-before: always\" "))
+                + intestazione;
+        const Registro::RigaClasse& riga = righe[r];
         html += QStringLiteral("<tr><td>%1%2</td>")
-                    .arg(Simbolo(*r.documento, riga.bambino.simbolo, 20), E(NomeRiga(riga.bambino)));
+                    .arg(Simbolo(documento, riga.bambino.simbolo, 20), E(NomeRiga(riga.bambino)));
         for (const Registro::Conto& c : riga.perGioco)
             html += CasellaClasse(c);
         html += QStringLiteral("</tr>");
     }
-    r.documento->setHtml(html + QStringLiteral("</table>"));
-    IntestazioniRipetute(*r.documento);
+    documento.setHtml(html + QStringLiteral("</table>"));
+    IntestazioniRipetute(documento);
+}
+
+} // namespace
+
+Resoconto ResocontoClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo,
+                          const QString& periodoInParole)
+{
+    Resoconto r = Nuovo(Testo::tr("Tesselo: resoconto della classe"), true);
+    r.spezza = [titolo = r.titolo, righe = RigheClasse(archivio, periodo), periodoInParole](
+                   QTextDocument& documento, const QList<int>& inizi) {
+        ComponiClasse(documento, titolo, righe, periodoInParole, inizi);
+    };
+    r.spezza(*r.documento, {});
     return r;
 }
 
@@ -197,12 +222,32 @@ std::pair<qreal, qreal> AltezzaRiga(const QAbstractTextDocumentLayout& disposizi
     return {alto, basso};
 }
 
+// The first row (counted across the document's tables, headers left out)
+// that a page's end cuts, unless it is taller than half a page.
+std::optional<int> PrimaRigaTagliata(const QTextDocument& documento)
+{
+    const QAbstractTextDocumentLayout& disposizione = *documento.documentLayout();
+    const qreal pagina = documento.pageSize().height();
+    int contate = 0;
+    for (QTextFrame* f : documento.rootFrame()->childFrames()) {
+        const auto* tabella = qobject_cast<const QTextTable*>(f);
+        if (!tabella)
+            continue;
+        for (int r = tabella->format().headerRowCount(); r < tabella->rows(); ++r, ++contate) {
+            const auto [alto, basso] = AltezzaRiga(disposizione, *tabella, r);
+            if (int(alto / pagina) != int((basso - 1) / pagina) && basso - alto < pagina / 2)
+                return contate;
+        }
+    }
+    return std::nullopt;
+}
+
 // A report is printed on pages of its own: the document laid out on the
 // printer's page, which QTextDocument::print then scales onto the paper.
-// A table's row that a page's end would cut starts the next page instead
-// (under the table's header, which every page repeats), unless it is
-// taller than half a page.
-void RigheIntere(QTextDocument& documento, QPrinter& stampante)
+// Qt cuts a table's row where a page ends; a report that can break its
+// table (Resoconto::spezza) starts a new piece of it, on a new page, at
+// each row that would be cut, until none is.
+void Impagina(const Resoconto& resoconto, QPrinter& stampante)
 {
     if (stampante.pageLayout().margins(QPageLayout::Millimeter).isNull())
         stampante.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
@@ -210,24 +255,17 @@ void RigheIntere(QTextDocument& documento, QPrinter& stampante)
     // which print() scales from.
     const QScreen* schermo = QGuiApplication::primaryScreen();
     const qreal dpi = schermo ? schermo->logicalDotsPerInchY() : 96;
+    QTextDocument& documento = *resoconto.documento;
     documento.setPageSize(stampante.pageLayout().paintRectPoints().size().toSizeF() * (dpi / 72));
-    const QAbstractTextDocumentLayout* disposizione = documento.documentLayout();
-    const qreal pagina = documento.pageSize().height();
-    for (QTextFrame* f : documento.rootFrame()->childFrames()) {
-        auto* tabella = qobject_cast<QTextTable*>(f);
-        if (!tabella)
-            continue;
-        for (int r = tabella->format().headerRowCount(); r < tabella->rows(); ++r) {
-            const auto [alto, basso] = AltezzaRiga(*disposizione, *tabella, r);
-            if (int(alto / pagina) == int((basso - 1) / pagina) || basso - alto >= pagina / 2)
-                continue;
-            for (int c = 0; c < tabella->columns(); ++c) {
-                QTextCursor inizio = tabella->cellAt(r, c).firstCursorPosition();
-                QTextBlockFormat formato = inizio.blockFormat();
-                formato.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                inizio.setBlockFormat(formato);
-            }
-        }
+    if (!resoconto.spezza)
+        return;
+    QList<int> inizi;
+    while (const std::optional<int> tagliata = PrimaRigaTagliata(documento)) {
+        // A row cut at the top of a piece stays: it would be cut anywhere.
+        if (inizi.contains(*tagliata) || *tagliata == 0)
+            break;
+        inizi.append(*tagliata);
+        resoconto.spezza(documento, inizi);
     }
 }
 
@@ -237,7 +275,7 @@ void Stampa(const Resoconto& resoconto, QPrinter& stampante)
 {
     stampante.setDocName(resoconto.titolo);
     stampante.setPageOrientation(resoconto.orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
-    RigheIntere(*resoconto.documento, stampante);
+    Impagina(resoconto, stampante);
     resoconto.documento->print(&stampante);
 }
 

@@ -27,10 +27,14 @@ QString TestoConto(const Registro::Conto& conto)
 {
     if (!conto.totale())
         return QStringLiteral("–");
-    return Testo::tr("%1 · %2 ✓ %3 ✗", "the share right, then the first answers right and wrong")
-        .arg(TestoQuota(conto))
-        .arg(conto.esatte)
-        .arg(conto.errate);
+    return Testo::tr("%1 · %2", "the share right, then the first answers right (✓) and wrong (✗)")
+        .arg(TestoQuota(conto), TestoRisposte(conto));
+}
+
+QString TestoRisposte(const Registro::Conto& conto)
+{
+    // A count and its mark never part at the end of a line.
+    return QStringLiteral("%1\u00A0✓ %2\u00A0✗").arg(conto.esatte).arg(conto.errate);
 }
 
 QString TestoQuota(const Registro::Conto& conto)

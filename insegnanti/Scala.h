@@ -16,6 +16,8 @@ QColor ColoreQuota(double quota);
 // the first answers right and wrong), "80%", and in words "12 esatte e 3
 // errate (80%)"; "–" and "nessuna risposta" when empty.
 QString TestoConto(const Registro::Conto& conto);
+// The first answers right and wrong alone: "12 ✓ 3 ✗".
+QString TestoRisposte(const Registro::Conto& conto);
 QString TestoQuota(const Registro::Conto& conto);
 QString DescrizioneConto(const Registro::Conto& conto);
 // The words of a cell's tooltip: DescrizioneConto, then the retries after a

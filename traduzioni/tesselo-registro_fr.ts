@@ -1438,9 +1438,9 @@ Le registre est %1
         </translation>
     </message>
     <message>
-        <source>%1 · %2 ✓ %3 ✗</source>
-        <comment>the share right, then the first answers right and wrong</comment>
-        <translation>%1 · %2 ✓ %3 ✗</translation>
+        <source>%1 · %2</source>
+        <comment>the share right, then the first answers right (✓) and wrong (✗)</comment>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1; %2</source>

@@ -423,9 +423,9 @@ private slots:
         QCOMPARE(riga.value(QStringLiteral("ospite"), -1), 2);
         const int a = riga["Anna"], l = riga[NomeLungo + ' ' + NomeSql];
         QCOMPARE(t->item(l, 0)->toolTip(), NomeLungo + ' ' + NomeSql);
-        QCOMPARE(t->item(a, 1)->text(), QStringLiteral("75% · 3 ✓ 1 ✗"));
-        QCOMPARE(t->item(l, 2)->text(), QStringLiteral("0% · 0 ✓ 2 ✗"));
-        QCOMPARE(t->item(2, 3)->text(), QStringLiteral("100% · 1 ✓ 0 ✗"));
+        QCOMPARE(t->item(a, 1)->text(), QStringLiteral("75% · 3\u00A0✓ 1\u00A0✗"));
+        QCOMPARE(t->item(l, 2)->text(), QStringLiteral("0% · 0\u00A0✓ 2\u00A0✗"));
+        QCOMPARE(t->item(2, 3)->text(), QStringLiteral("100% · 1\u00A0✓ 0\u00A0✗"));
         QCOMPARE(t->item(a, 2)->text(), QStringLiteral("–"));
         QCOMPARE(t->item(a, 2)->background().style(), Qt::NoBrush);
         // Shares of fewer than five answers have no colour, red least of all.
@@ -435,7 +435,7 @@ private slots:
 
         // The colour follows the share: 60%, between yellow and green.
         vista.mostra({});
-        QCOMPARE(t->item(riga["Anna"], 1)->text(), QStringLiteral("60% · 3 ✓ 2 ✗"));
+        QCOMPARE(t->item(riga["Anna"], 1)->text(), QStringLiteral("60% · 3\u00A0✓ 2\u00A0✗"));
         QCOMPARE(t->item(riga["Anna"], 1)->background().color(), ColoreQuota(0.6));
     }
 
@@ -757,11 +757,11 @@ private slots:
         Risposta(*archivio, anna, "FormTrova", true, {});
         finestra.periodo()->scegli(SceltaPeriodo::Oggi);
         finestra.aggiorna();
-        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("100% · 1 ✓ 0 ✗"));
+        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("100% · 1\u00A0✓ 0\u00A0✗"));
         finestra.periodo()->scegli(SceltaPeriodo::DateScelte, QDate::currentDate().addDays(-3), QDate::currentDate());
         QCOMPARE(DescriviPeriodo(finestra.periodo()->periodo()).left(4), QStringLiteral("dal "));
         finestra.aggiorna();
-        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("100% · 2 ✓ 0 ✗"));
+        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("100% · 2\u00A0✓ 0\u00A0✗"));
 
         d.file = cartella.filePath(QStringLiteral("esportate.csv"));
         finestra.esporta();

@@ -172,14 +172,14 @@ private slots:
         QTest::addColumn<QString>("suggerimento");
         QTest::addColumn<bool>("poche");
         QTest::newRow("none") << 0 << 0 << 0 << "–" << "nessuna risposta" << false;
-        QTest::newRow("three of five") << 3 << 2 << 0 << "60% · 3 ✓ 2 ✗" << "3 esatte e 2 errate (60%)" << false;
-        QTest::newRow("retries") << 3 << 2 << 4 << "60% · 3 ✓ 2 ✗"
+        QTest::newRow("three of five") << 3 << 2 << 0 << "60% · 3\u00A0✓ 2\u00A0✗" << "3 esatte e 2 errate (60%)" << false;
+        QTest::newRow("retries") << 3 << 2 << 4 << "60% · 3\u00A0✓ 2\u00A0✗"
                                  << "3 esatte e 2 errate (60%); 4 riprove dopo un errore" << false;
-        QTest::newRow("one retry") << 0 << 5 << 1 << "0% · 0 ✓ 5 ✗"
+        QTest::newRow("one retry") << 0 << 5 << 1 << "0% · 0\u00A0✓ 5\u00A0✗"
                                    << "0 esatte e 5 errate (0%); 1 riprova dopo un errore" << false;
-        QTest::newRow("four wrong") << 0 << 4 << 0 << "0% · 0 ✓ 4 ✗" << "0 esatte e 4 errate (0%) — poche risposte"
+        QTest::newRow("four wrong") << 0 << 4 << 0 << "0% · 0\u00A0✓ 4\u00A0✗" << "0 esatte e 4 errate (0%) — poche risposte"
                                     << true;
-        QTest::newRow("one right") << 1 << 0 << 0 << "100% · 1 ✓ 0 ✗" << "1 esatta e 0 errate (100%) — poche risposte"
+        QTest::newRow("one right") << 1 << 0 << 0 << "100% · 1\u00A0✓ 0\u00A0✗" << "1 esatta e 0 errate (100%) — poche risposte"
                                    << true;
     }
     void casella()
@@ -385,7 +385,8 @@ private slots:
     }
 
     // A class of 60 children runs onto several pages: each page starts with
-    // the column titles, and every child's row stands whole on one page, as
+    // the column titles and has children under them, and every child's row
+    // stands whole on one page, as
     // poppler reads the words of the PDF's pages and where each stands.
     void resocontoSuPiuPagine()
     {
@@ -429,6 +430,8 @@ private slots:
                 const double y = w.captured(1).toDouble();
                 if (w.captured(2) == QLatin1String("Bambino") && !titoli)
                     titoli = y;
+                if (w.captured(2) == QLatin1String("ospite"))
+                    primoBambino = std::min(primoBambino, y);
                 if (const QRegularExpressionMatch b = delBambino.match(w.captured(2)); b.hasMatch()) {
                     primoBambino = std::min(primoBambino, y);
                     pagineDi[b.captured(1)].insert(pagine);
@@ -436,6 +439,7 @@ private slots:
                 }
             }
             QVERIFY2(titoli, qPrintable(QStringLiteral("page %1 has no column titles").arg(pagine)));
+            QVERIFY2(primoBambino < 1e9, qPrintable(QStringLiteral("page %1 has no child").arg(pagine)));
             QVERIFY2(*titoli < primoBambino, qPrintable(QStringLiteral("page %1 starts with a child").arg(pagine)));
         }
         QVERIFY2(pagine >= 3, qPrintable(QString::number(pagine)));
