@@ -11,6 +11,7 @@
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
+#include "insegnanti/VistaComputer.h"
 #include "registro/Giochi.h"
 
 #include <QChart>
@@ -39,6 +40,9 @@ public:
     QHash<qint64, QString> note;
     bool guasto = false;
     QList<Registro::RigaClasse> righe;  // the class at a glance, when given
+    std::optional<QList<Registro::Computer>> computers;
+
+    std::optional<QList<Registro::Computer>> computer() const override { return computers; }
 
     QList<Registro::RigaClasse> classe(const Registro::Periodo& periodo) const override
     {
@@ -382,6 +386,27 @@ private slots:
         QCOMPARE(visibili(), scelte);
         vista.mostra(Registro::Periodo::Oggi());
         QCOMPARE(visibili(), scelte);
+    }
+
+    // The school's computers sort by name (lab-9 before lab-10), by queue
+    // as a number and by last contact, "mai" last either way.
+    void computerOrdinati()
+    {
+        const QDateTime ieri = QDateTime::currentDateTime().addDays(-1), prima = ieri.addDays(-5);
+        archivio->computers = QList<Registro::Computer>{
+            {QStringLiteral("lab-10"), 2, prima}, {QStringLiteral("lab-9"), 10, {}}, {QStringLiteral("aula"), 0, ieri}};
+        VistaComputer vista(*archivio);
+        vista.mostra();
+        QTableWidget* t = vista.tabella();
+        QCOMPARE(Colonna(t, 0), (QStringList{"lab-10", "lab-9", "aula"}));
+        t->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(Colonna(t, 0), (QStringList{"aula", "lab-9", "lab-10"}));
+        t->sortByColumn(1, Qt::AscendingOrder);
+        QCOMPARE(Colonna(t, 1), (QStringList{"0", "2", "10"}));
+        t->sortByColumn(2, Qt::AscendingOrder);
+        QCOMPARE(Colonna(t, 0), (QStringList{"lab-10", "aula", "lab-9"}));
+        t->sortByColumn(2, Qt::DescendingOrder);
+        QCOMPARE(Colonna(t, 0), (QStringList{"aula", "lab-10", "lab-9"}));
     }
 
     // A class of 60 children runs onto several pages: each page starts with
