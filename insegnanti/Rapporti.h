@@ -2,6 +2,7 @@
 #include "registro/Archivio.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -17,6 +18,12 @@ struct Resoconto {
     QString titolo;
     bool orizzontale = false;
     std::unique_ptr<QTextDocument> documento;
+    // A report whose table keeps each row whole on a page: makes the
+    // document again with its table broken into several, each with its
+    // header and on a page of its own, the first at the top of the report
+    // and one more starting at each row given (0: the first under the
+    // header). Printing finds where.
+    std::function<void(QTextDocument&, const QList<int>&)> spezza;
 };
 
 // The class: each child's right and wrong answers in each game over the

@@ -1,8 +1,13 @@
 #include "insegnanti/Scala.h"
 
 #include "comune/Stile.h"
+#include "insegnanti/Ordinamento.h"
 #include "insegnanti/Testo.h"
 #include "media/Testi.h"
+#include "registro/Padronanza.h"
+
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <QRegularExpression>
 #include <QTableWidgetItem>
@@ -22,7 +27,14 @@ QString TestoConto(const Registro::Conto& conto)
 {
     if (!conto.totale())
         return QStringLiteral("–");
-    return QStringLiteral("%1 / %2").arg(conto.esatte).arg(conto.errate);
+    return Testo::tr("%1 · %2", "the share right, then the first answers right (✓) and wrong (✗)")
+        .arg(TestoQuota(conto), TestoRisposte(conto));
+}
+
+QString TestoRisposte(const Registro::Conto& conto)
+{
+    // A count and its mark never part at the end of a line.
+    return QStringLiteral("%1\u00A0✓ %2\u00A0✗").arg(conto.esatte).arg(conto.errate);
 }
 
 QString TestoQuota(const Registro::Conto& conto)
@@ -39,13 +51,33 @@ QString DescrizioneConto(const Registro::Conto& conto)
         .arg(Testo::conta("%n esatte", "", conto.esatte), Testo::conta("%n errate", "", conto.errate), TestoQuota(conto));
 }
 
+QString DettaglioConto(const Registro::Conto& conto)
+{
+    QString testo = DescrizioneConto(conto);
+    if (conto.riprove > 0)
+        testo = Testo::tr("%1; %2").arg(testo, Testo::conta("%n riprove dopo un errore", "", conto.riprove));
+    if (PocheRisposte(conto))
+        testo = Testo::tr("%1 — poche risposte").arg(testo);
+    return testo;
+}
+
+bool PocheRisposte(const Registro::Conto& conto)
+{
+    return conto.totale() > 0 && conto.totale() < Registro::Padronanza::MinimoRisposte;
+}
+
 QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo)
 {
-    auto* voce = new QTableWidgetItem(testo);
+    const std::optional<double> quota = conto.quota();
+    QTableWidgetItem* voce = Ordinata(testo, quota ? QVariant(*quota) : QVariant());
     voce->setTextAlignment(Qt::AlignCenter);
-    voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    voce->setToolTip(DescrizioneConto(conto));
-    if (const std::optional<double> q = conto.quota()) {
+    voce->setToolTip(DettaglioConto(conto));
+    if (PocheRisposte(conto)) {
+        QFont corsivo = voce->font();
+        corsivo.setItalic(true);
+        voce->setFont(corsivo);
+        voce->setForeground(QGuiApplication::palette().color(QPalette::PlaceholderText));
+    } else if (const std::optional<double> q = quota) {
         const QColor sfondo = ColoreQuota(*q);
         voce->setBackground(sfondo);
         voce->setForeground(InchiostroSu(sfondo));

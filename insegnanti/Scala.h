@@ -12,15 +12,27 @@ namespace Insegnanti {
 // half, green for all, light enough that black text reads on every one.
 QColor ColoreQuota(double quota);
 
-// A count as the teacher reads it: "12 / 3" (right / wrong), "80%", and in
-// words "12 esatte e 3 errate (80%)"; "–" and "nessuna risposta" when empty.
+// A count as the teacher reads it: "80% · 12 ✓ 3 ✗" (the share right, then
+// the first answers right and wrong), "80%", and in words "12 esatte e 3
+// errate (80%)"; "–" and "nessuna risposta" when empty.
 QString TestoConto(const Registro::Conto& conto);
+// The first answers right and wrong alone: "12 ✓ 3 ✗".
+QString TestoRisposte(const Registro::Conto& conto);
 QString TestoQuota(const Registro::Conto& conto);
 QString DescrizioneConto(const Registro::Conto& conto);
+// The words of a cell's tooltip: DescrizioneConto, then the retries after a
+// wrong answer when there were any, and "poche risposte" for a share that
+// says little.
+QString DettaglioConto(const Registro::Conto& conto);
 
-// A table cell that shows testo on the colour of conto's share, with the
-// count in words as its tooltip; left on the palette's own colours when
-// there is no answer.
+// A share from so few first answers that it says little about a child:
+// shown apart, never on the colour of a share.
+bool PocheRisposte(const Registro::Conto& conto);
+
+// A table cell that shows testo on the colour of conto's share, with
+// DettaglioConto as its tooltip, sorting by the share; left on the
+// palette's own colours when there is no answer, and in grey italics when
+// there are few.
 QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo);
 
 // "Verrà cancellata 1 risposta", "Verranno cancellate 3 risposte": what a

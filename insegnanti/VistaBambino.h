@@ -5,8 +5,10 @@
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QTableWidget;
 
 namespace Insegnanti {
@@ -22,14 +24,22 @@ QString NomeGruppo(const Registro::GruppoScheda& gruppo, bool breve = false);
 // The names of every group of Registro::GruppiScheda(), in order.
 QStringList VociScheda();
 
+// Time spent playing as the teacher reads it: "1 h 20 min", "12 min",
+// "meno di 1 min"; "–" for none.
+QString TestoDurata(qint64 millisecondi);
+// The last day a child played in the period and the time spent, in a
+// sentence; that the child did not play, when no answer is in the period.
+QString TestoTempo(const Registro::SchedaBambino& scheda);
+
 // One child over a period: the share right for each attribute and for
-// conditions with and without "NON", a chart of each share week by week, and
-// the items most often wrong; with the class's estimates, beside them what
-// the child has learned.
+// conditions with and without "NON", a chart of each share week by week
+// (the lines the teacher ticks), the items most often wrong, the last day
+// played and the time spent, and the teacher's note on the child; with the
+// class's estimates, beside them what the child has learned.
 class VistaBambino : public QWidget {
     Q_OBJECT
 public:
-    explicit VistaBambino(const Registro::Deposito& archivio, QWidget* padre = nullptr, StimeClasse* stime = nullptr);
+    explicit VistaBambino(Registro::Deposito& archivio, QWidget* padre = nullptr, StimeClasse* stime = nullptr);
 
     // The children to choose from, keeping the one chosen where it still is.
     void aggiornaClasse();
@@ -43,23 +53,47 @@ public:
     // What the child has learned, and the evidence; none without estimates.
     GraficoPadronanza* padronanza() const { return stimeBambino; }
     ProvePadronanza* prove() const { return proveBambino; }
+    // The check box of each line of the chart, in GruppiScheda() order.
+    const QList<QCheckBox*>& linee() const { return sceltaLinee; }
+    QLabel* tempo() const { return etichettaTempo; }
+    QPlainTextEdit* nota() const { return campoNota; }
+    QLabel* esitoNota() const { return etichettaNota; }
+
+    // Saves the note shown when it was changed: true when it was saved or
+    // needed no saving; otherwise the page says why, and it stays to be
+    // saved again. The note is saved too when the field loses the focus,
+    // and before another child is shown.
+    bool salvaNota();
 
 signals:
     void sceltoCambiato();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void mostraQuote(const Registro::SchedaBambino& scheda);
     void mostraGrafico(const Registro::SchedaBambino& scheda);
     void mostraErrori(const Registro::SchedaBambino& scheda);
+    void mostraTempo(const Registro::SchedaBambino& scheda);
+    void mostraNota();
+    void mostraLinee();
+    QWidget* creaNota();
+    QWidget* creaLinee();
 
-    const Registro::Deposito& archivio;
+    Registro::Deposito& archivio;
     Registro::Periodo ultimo;
     QComboBox* bambini;
     QTableWidget* tabellaQuote;
     QChartView* vistaGrafico;
+    QList<QCheckBox*> sceltaLinee;
     QTableWidget* tabellaErrori;
     GraficoPadronanza* stimeBambino = nullptr;
     ProvePadronanza* proveBambino = nullptr;
+    QLabel* etichettaTempo;
+    QPlainTextEdit* campoNota;
+    QLabel* etichettaNota;
+    qint64 bambinoDellaNota = 0;
 };
 
 } // namespace Insegnanti

@@ -1,6 +1,7 @@
 #include "insegnanti/VistaClasse.h"
 
 #include "insegnanti/GrigliaPadronanza.h"
+#include "insegnanti/Ordinamento.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
 #include "media/Testi.h"
@@ -18,12 +19,13 @@ namespace {
 constexpr int LatoIcona = 28;
 constexpr int LarghezzaNome = 220;
 
+// A child's name, sorting by surname, then name; the guests' row last
+// either way.
 QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
 {
     const Registro::Simbolo* s =
         bambino.id ? Registro::TrovaSimbolo(bambino.simbolo) : &Registro::SimboloOspite();
-    auto* voce = new QTableWidgetItem(NomeRiga(bambino));
-    voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    QTableWidgetItem* voce = Ordinata(NomeRiga(bambino), bambino.id ? QVariant(ChiaveNome(bambino)) : QVariant());
     voce->setToolTip(NomeRiga(bambino));
     voce->setData(Qt::UserRole, bambino.id);
     if (s)
@@ -52,13 +54,17 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre, StimeClass
     griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     griglia->setColumnWidth(0, LarghezzaNome);
     griglia->verticalHeader()->setDefaultSectionSize(LatoIcona + 8);
+    Ordinabile(griglia);
     connect(griglia, &QTableWidget::cellDoubleClicked, this, [this](int riga) {
         emit bambinoScelto(griglia->item(riga, 0)->data(Qt::UserRole).toLongLong());
     });
 
-    auto* legenda = new QLabel(Testo::tr(
-        "In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) "
-        "al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda."));
+    auto* legenda = new QLabel(Testo::conta(
+        "In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la "
+        "prima risposta di ogni turno. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi "
+        "tutte esatte); in grigio corsivo, senza colore, una quota di meno di %n risposte, che dice ancora poco. "
+        "Un clic sul titolo di una colonna ordina le righe; un doppio clic su un bambino apre la sua scheda.",
+        "", Registro::Padronanza::MinimoRisposte));
     legenda->setWordWrap(true);
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(griglia, 1);
@@ -73,6 +79,7 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre, StimeClass
 void VistaClasse::mostra(const Registro::Periodo& periodo)
 {
     const QList<Registro::RigaClasse> righe = RigheClasse(archivio, periodo);
+    const Riempimento riempimento(griglia);
     griglia->clearContents();
     griglia->setRowCount(int(righe.size()));
     for (int r = 0; r < righe.size(); ++r) {
@@ -82,7 +89,7 @@ void VistaClasse::mostra(const Registro::Periodo& periodo)
             QTableWidgetItem* voce = VoceConto(conto, TestoConto(conto));
             voce->setToolTip(QStringLiteral("%1, %2: %3")
                                  .arg(NomeRiga(righe[r].bambino), Testi::NomeGioco(Registro::Giochi()[g].didascalia),
-                                      DescrizioneConto(conto)));
+                                      DettaglioConto(conto)));
             griglia->setItem(r, g + 1, voce);
         }
     }
@@ -105,6 +112,11 @@ QList<Registro::RigaClasse> RigheClasse(const Registro::Deposito& archivio, cons
     riga.bambino.simbolo = QString::fromLatin1(Registro::SimboloOspite().chiave);
     righe.append(riga);
     return righe;
+}
+
+QStringList ChiaveNome(const Registro::Bambino& bambino)
+{
+    return {bambino.cognome, bambino.nome};
 }
 
 QString NomeRiga(const Registro::Bambino& bambino)

@@ -36,6 +36,8 @@ private:
 // The rows of the class at a glance, with the guests' row last even when no
 // guest has played.
 QList<Registro::RigaClasse> RigheClasse(const Registro::Deposito& archivio, const Registro::Periodo& periodo);
+// What a child's name sorts by in a table: surname, then name.
+QStringList ChiaveNome(const Registro::Bambino& bambino);
 // The name a row shows: the child's full name, or "ospite".
 QString NomeRiga(const Registro::Bambino& bambino);
 // A game's caption broken into two lines near its middle, for a narrow

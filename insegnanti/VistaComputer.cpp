@@ -1,5 +1,6 @@
 #include "insegnanti/VistaComputer.h"
 
+#include "insegnanti/Ordinamento.h"
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/Testo.h"
 
@@ -14,10 +15,10 @@ namespace Insegnanti {
 
 namespace {
 
-QTableWidgetItem* Voce(const QString& testo, Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignVCenter)
+QTableWidgetItem* Voce(const QString& testo, const QVariant& chiave,
+                       Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* voce = new QTableWidgetItem(testo);
-    voce->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    QTableWidgetItem* voce = Ordinata(testo, chiave);
     voce->setTextAlignment(allineamento);
     return voce;
 }
@@ -35,6 +36,7 @@ VistaComputer::VistaComputer(const Registro::Deposito& a, QWidget* padre)
     griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
     griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Ordinabile(griglia);
     riassunto->setWordWrap(true);
     auto* legenda = new QLabel(Testo::tr(
         "Le risposte in coda sono su quel computer e non ancora nel registro del server: arrivano "
@@ -49,15 +51,18 @@ VistaComputer::VistaComputer(const Registro::Deposito& a, QWidget* padre)
 void VistaComputer::mostra()
 {
     const QList<Registro::Computer> elenco = archivio.computer().value_or(QList<Registro::Computer>{});
+    const Riempimento riempimento(griglia);
     griglia->clearContents();
     griglia->setRowCount(int(elenco.size()));
     int conCoda = 0;
     for (int r = 0; r < elenco.size(); ++r) {
         const Registro::Computer& c = elenco[r];
         conCoda += c.coda > 0;
-        griglia->setItem(r, 0, Voce(c.nome));
-        griglia->setItem(r, 1, Voce(QString::number(c.coda), Qt::AlignRight | Qt::AlignVCenter));
-        griglia->setItem(r, 2, Voce(TestoMomento(c.ultimoContatto)));
+        griglia->setItem(r, 0, Voce(c.nome, c.nome));
+        griglia->setItem(r, 1, Voce(QString::number(c.coda), c.coda, Qt::AlignRight | Qt::AlignVCenter));
+        // "mai" last, whichever way the column is sorted.
+        griglia->setItem(r, 2, Voce(TestoMomento(c.ultimoContatto),
+                                    c.ultimoContatto.isValid() ? QVariant(c.ultimoContatto.toMSecsSinceEpoch()) : QVariant()));
         if (c.coda > 0)
             for (int colonna = 0; colonna < 3; ++colonna) {
                 QFont grassetto = griglia->item(r, colonna)->font();

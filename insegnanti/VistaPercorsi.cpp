@@ -2,10 +2,12 @@
 
 #include "insegnanti/DialogoPercorso.h"
 #include "insegnanti/FinestraRegistro.h"
+#include "insegnanti/Ordinamento.h"
 #include "insegnanti/Pulsante.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
+#include "insegnanti/VistaClasse.h"
 #include "media/Testi.h"
 #include "registro/DisegnoSimbolo.h"
 
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace Insegnanti {
 
@@ -39,9 +42,20 @@ QTableWidget* Tabella(const QString& nome)
     return t;
 }
 
-QTableWidgetItem* Voce(const QString& testo, const Registro::Simbolo* simbolo = nullptr)
+// The progress table sorts by its columns; the assignments keep their
+// order (the class, its groups, its children), the order in which a
+// child's path is decided.
+QTableWidget* TabellaOrdinabile(const QString& nome)
 {
-    auto* voce = new QTableWidgetItem(testo);
+    QTableWidget* t = Tabella(nome);
+    Ordinabile(t);
+    return t;
+}
+
+// A cell, sorting by chiave (see Ordinabile).
+QTableWidgetItem* Voce(const QString& testo, const Registro::Simbolo* simbolo = nullptr, const QVariant& chiave = {})
+{
+    QTableWidgetItem* voce = Ordinata(testo, chiave);
     voce->setFlags(Qt::ItemIsEnabled);
     voce->setToolTip(testo);
     if (simbolo)
@@ -72,7 +86,9 @@ QTableWidgetItem* VocePasso(const QString& bambino, const Avanzamento& avanzamen
     const int esatte = avanzamento.esatte(passo);
     const int obiettivo = avanzamento.percorso().passi[passo].esatte;
     const bool fatto = avanzamento.fatto(passo);
-    auto* voce = Voce(QStringLiteral("%1 / %2").arg(esatte).arg(obiettivo) + (fatto ? QStringLiteral(" ✓") : QString()));
+    // A done step sorts above any count short of its goal.
+    auto* voce = Voce(QStringLiteral("%1 / %2").arg(esatte).arg(obiettivo) + (fatto ? QStringLiteral(" ✓") : QString()),
+                      nullptr, fatto ? std::numeric_limits<int>::max() : std::min(esatte, obiettivo));
     voce->setTextAlignment(Qt::AlignCenter);
     const Percorsi::Gioco* gioco = Percorsi::GiocoDi(avanzamento.percorso().passi[passo].gioco);
     QString stato = Testo::conta("%n esatte su %1", "", esatte).arg(obiettivo);
@@ -99,7 +115,7 @@ QTableWidgetItem* VocePasso(const QString& bambino, const Avanzamento& avanzamen
 VistaPercorsi::VistaPercorsi(Registro::Deposito& a, QWidget* padre, const QString& esempi)
     : QWidget(padre), archivio(a), cartellaEsempi(esempi), lista(new QListWidget), descrizione(new QLabel),
       tabellaAssegnazioni(Tabella(QStringLiteral("assegnazioni"))), titoloAvanzamento(new QLabel),
-      tabellaAvanzamento(Tabella(QStringLiteral("avanzamento")))
+      tabellaAvanzamento(TabellaOrdinabile(QStringLiteral("avanzamento")))
 {
     lista->setObjectName(QStringLiteral("percorsi"));
     descrizione->setObjectName(QStringLiteral("descrizione"));
@@ -274,6 +290,7 @@ void VistaPercorsi::mostraAssegnazioni()
 void VistaPercorsi::mostraAvanzamento()
 {
     const std::optional<Registro::PercorsoSalvato> p = sceltoSalvato();
+    const Riempimento riempimento(tabellaAvanzamento);
     tabellaAvanzamento->clear();
     tabellaAvanzamento->setRowCount(0);
     QStringList intestazioni{Testo::tr("Bambino")};
@@ -298,7 +315,7 @@ void VistaPercorsi::mostraAvanzamento()
         const Registro::Bambino& b = bambini[a.bambino];
         const int r = tabellaAvanzamento->rowCount();
         tabellaAvanzamento->insertRow(r);
-        tabellaAvanzamento->setItem(r, 0, Voce(b.nomeCompleto(), Registro::TrovaSimbolo(b.simbolo)));
+        tabellaAvanzamento->setItem(r, 0, Voce(b.nomeCompleto(), Registro::TrovaSimbolo(b.simbolo), ChiaveNome(b)));
         const Avanzamento avanzamento = a.avanzamento();
         for (qsizetype i = 0; i < avanzamento.passi(); ++i)
             tabellaAvanzamento->setItem(r, int(i) + 1, VocePasso(b.nomeCompleto(), avanzamento, i));

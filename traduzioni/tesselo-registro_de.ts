@@ -349,10 +349,6 @@
         <translation>Tesselo: Bericht der Klasse</translation>
     </message>
     <message>
-        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;In jedem Feld: richtige / falsche Antworten und der Anteil der richtigen.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
         <translation>&lt;tr&gt;&lt;th&gt;Kind&lt;/th&gt;</translation>
     </message>
@@ -387,10 +383,6 @@
     <message>
         <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Keine falschen Antworten im Zeitraum.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Klötze&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>
@@ -606,10 +598,6 @@ Das Klassenbuch ist %1
     <message>
         <source>Bambino</source>
         <translation>Kind</translation>
-    </message>
-    <message>
-        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
-        <translation>In jedem Feld: richtige / falsche Antworten. Die Farbe geht von Rot (wenige richtig) über Gelb (die Hälfte) zu Grün (fast alle richtig). Ein Doppelklick auf ein Kind öffnet sein Blatt.</translation>
     </message>
     <message>
         <source>ospite</source>
@@ -1559,6 +1547,107 @@ Das Klassenbuch ist %1
             <numerusform>%n Antwort</numerusform>
             <numerusform>%n Antworten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Klötze&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;th&gt;letzte Antwort&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>the share right, then the first answers right (✓) and wrong (✗)</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n riprove dopo un errore</source>
+        <translation>
+            <numerusform>%n neuer Versuch nach einem Fehler</numerusform>
+            <numerusform>%n neue Versuche nach einem Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n riprove</source>
+        <translation>
+            <numerusform>+%n neuer Versuch</numerusform>
+            <numerusform>+%n neue Versuche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — poche risposte</source>
+        <translation>%1 — wenige Antworten</translation>
+    </message>
+    <message numerus="yes">
+        <source>In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte); in grigio corsivo, senza colore, una quota di meno di %n risposte, che dice ancora poco. Un clic sul titolo di una colonna ordina le righe; un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>
+            <numerusform>In jedem Feld: der Anteil richtiger Antworten, dann wie viele richtig (✓) und wie viele falsch (✗) waren, gezählt wird die erste Antwort jeder Runde. Die Farbe geht von Rot (wenige richtig) über Gelb (die Hälfte) zu Grün (fast alle richtig); grau und kursiv, ohne Farbe, ein Anteil aus weniger als %n Antwort, der noch wenig sagt. Ein Klick auf den Titel einer Spalte sortiert die Zeilen; ein Doppelklick auf ein Kind öffnet sein Blatt.</numerusform>
+            <numerusform>In jedem Feld: der Anteil richtiger Antworten, dann wie viele richtig (✓) und wie viele falsch (✗) waren, gezählt wird die erste Antwort jeder Runde. Die Farbe geht von Rot (wenige richtig) über Gelb (die Hälfte) zu Grün (fast alle richtig); grau und kursiv, ohne Farbe, ein Anteil aus weniger als %n Antworten, der noch wenig sagt. Ein Klick auf den Titel einer Spalte sortiert die Zeilen; ein Doppelklick auf ein Kind öffnet sein Blatt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;p&gt;In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno, e le riprove dopo un errore. In grigio corsivo, senza colore, una quota di meno di %n risposte.&lt;/p&gt;</source>
+        <translation>
+            <numerusform>&lt;p&gt;In jedem Feld: der Anteil richtiger Antworten, dann wie viele richtig (✓) und wie viele falsch (✗) waren, gezählt wird die erste Antwort jeder Runde, und die neuen Versuche nach einem Fehler. Grau und kursiv, ohne Farbe, ein Anteil aus weniger als %n Antwort.&lt;/p&gt;</numerusform>
+            <numerusform>&lt;p&gt;In jedem Feld: der Anteil richtiger Antworten, dann wie viele richtig (✓) und wie viele falsch (✗) waren, gezählt wird die erste Antwort jeder Runde, und die neuen Versuche nach einem Fehler. Grau und kursiv, ohne Farbe, ein Anteil aus weniger als %n Antworten.&lt;/p&gt;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>meno di 1 min</source>
+        <translation>weniger als 1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>l&apos;ultima risposta</source>
+        <translation>letzte Antwort</translation>
+    </message>
+    <message>
+        <source>Una nota sul bambino, per l&apos;insegnante soltanto.</source>
+        <translation>Eine Notiz zum Kind, nur für die Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>&amp;Nota dell&apos;insegnante:</source>
+        <translation>&amp;Notiz der Lehrkraft:</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va la nota</source>
+        <translation>Notiz spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Linee del grafico:</source>
+        <translation>Linien des Diagramms:</translation>
+    </message>
+    <message>
+        <source>La nota non è salvata: è lunga %1 caratteri, se ne tengono al massimo %2.</source>
+        <translation>Die Notiz ist nicht gespeichert: Sie ist %1 Zeichen lang, höchstens %2 werden behalten.</translation>
+    </message>
+    <message>
+        <source>La nota su %1 non è salvata: %2.</source>
+        <translation>Die Notiz zu %1 ist nicht gespeichert: %2.</translation>
+    </message>
+    <message>
+        <source>Nota salvata.</source>
+        <translation>Notiz gespeichert.</translation>
+    </message>
+    <message>
+        <source>Ha giocato l&apos;ultima volta %1; tempo di gioco nel periodo: %2.</source>
+        <translation>Zuletzt gespielt am %1; Spielzeit im Zeitraum: %2.</translation>
+    </message>
+    <message>
+        <source>Non ha giocato nel periodo.</source>
+        <translation>Hat im Zeitraum nicht gespielt.</translation>
     </message>
 </context>
 <context>

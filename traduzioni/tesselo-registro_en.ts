@@ -349,10 +349,6 @@
         <translation>Tesselo: class report</translation>
     </message>
     <message>
-        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;In each cell: right / wrong answers and the share of right ones.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
         <translation>&lt;tr&gt;&lt;th&gt;Child&lt;/th&gt;</translation>
     </message>
@@ -387,10 +383,6 @@
     <message>
         <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
         <translation>&lt;p&gt;No wrong answers in the period.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;game&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocks&lt;/th&gt;&lt;th&gt;times&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>
@@ -606,10 +598,6 @@ The register is %1
     <message>
         <source>Bambino</source>
         <translation>Child</translation>
-    </message>
-    <message>
-        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
-        <translation>In each cell: right / wrong answers. The colour goes from red (few right) through yellow (half) to green (nearly all right). A double click on a child opens their page.</translation>
     </message>
     <message>
         <source>ospite</source>
@@ -1558,6 +1546,107 @@ The register is %1
             <numerusform>%n answer</numerusform>
             <numerusform>%n answers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;game&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocks&lt;/th&gt;&lt;th&gt;times&lt;/th&gt;&lt;th&gt;latest answer&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>the share right, then the first answers right (✓) and wrong (✗)</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n riprove dopo un errore</source>
+        <translation>
+            <numerusform>%n retry after a wrong answer</numerusform>
+            <numerusform>%n retries after a wrong answer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n riprove</source>
+        <translation>
+            <numerusform>+%n retry</numerusform>
+            <numerusform>+%n retries</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — poche risposte</source>
+        <translation>%1 — few answers</translation>
+    </message>
+    <message numerus="yes">
+        <source>In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte); in grigio corsivo, senza colore, una quota di meno di %n risposte, che dice ancora poco. Un clic sul titolo di una colonna ordina le righe; un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>
+            <numerusform>In each cell: the share of right answers, then how many were right (✓) and how many wrong (✗), counting each turn&apos;s first answer. The colour goes from red (few right) through yellow (half) to green (nearly all right); in grey italics, without colour, a share of fewer than %n answer, which says little yet. A click on a column&apos;s title sorts the rows; a double click on a child opens their page.</numerusform>
+            <numerusform>In each cell: the share of right answers, then how many were right (✓) and how many wrong (✗), counting each turn&apos;s first answer. The colour goes from red (few right) through yellow (half) to green (nearly all right); in grey italics, without colour, a share of fewer than %n answers, which says little yet. A click on a column&apos;s title sorts the rows; a double click on a child opens their page.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;p&gt;In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno, e le riprove dopo un errore. In grigio corsivo, senza colore, una quota di meno di %n risposte.&lt;/p&gt;</source>
+        <translation>
+            <numerusform>&lt;p&gt;In each cell: the share of right answers, then how many were right (✓) and how many wrong (✗), counting each turn&apos;s first answer, and the retries after a wrong answer. In grey italics, without colour, a share of fewer than %n answer.&lt;/p&gt;</numerusform>
+            <numerusform>&lt;p&gt;In each cell: the share of right answers, then how many were right (✓) and how many wrong (✗), counting each turn&apos;s first answer, and the retries after a wrong answer. In grey italics, without colour, a share of fewer than %n answers.&lt;/p&gt;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>meno di 1 min</source>
+        <translation>less than 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>l&apos;ultima risposta</source>
+        <translation>latest answer</translation>
+    </message>
+    <message>
+        <source>Una nota sul bambino, per l&apos;insegnante soltanto.</source>
+        <translation>A note on the child, for the teacher only.</translation>
+    </message>
+    <message>
+        <source>&amp;Nota dell&apos;insegnante:</source>
+        <translation>Teacher&apos;s &amp;note:</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va la nota</source>
+        <translation>Sa&amp;ve the note</translation>
+    </message>
+    <message>
+        <source>Linee del grafico:</source>
+        <translation>Lines of the chart:</translation>
+    </message>
+    <message>
+        <source>La nota non è salvata: è lunga %1 caratteri, se ne tengono al massimo %2.</source>
+        <translation>The note is not saved: it is %1 characters long, and at most %2 are kept.</translation>
+    </message>
+    <message>
+        <source>La nota su %1 non è salvata: %2.</source>
+        <translation>The note on %1 is not saved: %2.</translation>
+    </message>
+    <message>
+        <source>Nota salvata.</source>
+        <translation>Note saved.</translation>
+    </message>
+    <message>
+        <source>Ha giocato l&apos;ultima volta %1; tempo di gioco nel periodo: %2.</source>
+        <translation>Last played %1; time played in the period: %2.</translation>
+    </message>
+    <message>
+        <source>Non ha giocato nel periodo.</source>
+        <translation>Did not play in the period.</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
     </message>
 </context>
 <context>

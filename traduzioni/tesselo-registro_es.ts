@@ -349,10 +349,6 @@
         <translation>Tesselo: informe de la clase</translation>
     </message>
     <message>
-        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;En cada casilla: respuestas correctas / incorrectas y la proporción de correctas.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
         <translation>&lt;tr&gt;&lt;th&gt;Niño&lt;/th&gt;</translation>
     </message>
@@ -387,10 +383,6 @@
     <message>
         <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Ninguna respuesta incorrecta en el periodo.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;juego&lt;/th&gt;&lt;th&gt;pregunta&lt;/th&gt;&lt;th&gt;bloques&lt;/th&gt;&lt;th&gt;veces&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>
@@ -606,10 +598,6 @@ El registro es %1
     <message>
         <source>Bambino</source>
         <translation>Niño</translation>
-    </message>
-    <message>
-        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
-        <translation>En cada casilla: respuestas correctas / incorrectas. El color va del rojo (pocas correctas) al amarillo (la mitad) y al verde (casi todas correctas). Un doble clic en un niño abre su ficha.</translation>
     </message>
     <message>
         <source>ospite</source>
@@ -1559,6 +1547,107 @@ El registro es %1
             <numerusform>%n respuesta</numerusform>
             <numerusform>%n respuestas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;juego&lt;/th&gt;&lt;th&gt;pregunta&lt;/th&gt;&lt;th&gt;bloques&lt;/th&gt;&lt;th&gt;veces&lt;/th&gt;&lt;th&gt;última respuesta&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>the share right, then the first answers right (✓) and wrong (✗)</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n riprove dopo un errore</source>
+        <translation>
+            <numerusform>%n reintento tras un error</numerusform>
+            <numerusform>%n reintentos tras un error</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n riprove</source>
+        <translation>
+            <numerusform>+%n reintento</numerusform>
+            <numerusform>+%n reintentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — poche risposte</source>
+        <translation>%1 — pocas respuestas</translation>
+    </message>
+    <message numerus="yes">
+        <source>In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte); in grigio corsivo, senza colore, una quota di meno di %n risposte, che dice ancora poco. Un clic sul titolo di una colonna ordina le righe; un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>
+            <numerusform>En cada casilla: la proporción de respuestas correctas, luego cuántas correctas (✓) y cuántas incorrectas (✗), contando la primera respuesta de cada turno. El color va del rojo (pocas correctas) al amarillo (la mitad) y al verde (casi todas correctas); en gris cursiva, sin color, una proporción de menos de %n respuesta, que aún dice poco. Un clic en el título de una columna ordena las filas; un doble clic en un niño abre su ficha.</numerusform>
+            <numerusform>En cada casilla: la proporción de respuestas correctas, luego cuántas correctas (✓) y cuántas incorrectas (✗), contando la primera respuesta de cada turno. El color va del rojo (pocas correctas) al amarillo (la mitad) y al verde (casi todas correctas); en gris cursiva, sin color, una proporción de menos de %n respuestas, que aún dice poco. Un clic en el título de una columna ordena las filas; un doble clic en un niño abre su ficha.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;p&gt;In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno, e le riprove dopo un errore. In grigio corsivo, senza colore, una quota di meno di %n risposte.&lt;/p&gt;</source>
+        <translation>
+            <numerusform>&lt;p&gt;En cada casilla: la proporción de respuestas correctas, luego cuántas correctas (✓) y cuántas incorrectas (✗), contando la primera respuesta de cada turno, y los reintentos tras un error. En gris cursiva, sin color, una proporción de menos de %n respuesta.&lt;/p&gt;</numerusform>
+            <numerusform>&lt;p&gt;En cada casilla: la proporción de respuestas correctas, luego cuántas correctas (✓) y cuántas incorrectas (✗), contando la primera respuesta de cada turno, y los reintentos tras un error. En gris cursiva, sin color, una proporción de menos de %n respuestas.&lt;/p&gt;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>meno di 1 min</source>
+        <translation>menos de 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>l&apos;ultima risposta</source>
+        <translation>última respuesta</translation>
+    </message>
+    <message>
+        <source>Una nota sul bambino, per l&apos;insegnante soltanto.</source>
+        <translation>Una nota sobre el niño, solo para el docente.</translation>
+    </message>
+    <message>
+        <source>&amp;Nota dell&apos;insegnante:</source>
+        <translation>&amp;Nota del docente:</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va la nota</source>
+        <translation>&amp;Guardar la nota</translation>
+    </message>
+    <message>
+        <source>Linee del grafico:</source>
+        <translation>Líneas del gráfico:</translation>
+    </message>
+    <message>
+        <source>La nota non è salvata: è lunga %1 caratteri, se ne tengono al massimo %2.</source>
+        <translation>La nota no se ha guardado: tiene %1 caracteres y se guardan como máximo %2.</translation>
+    </message>
+    <message>
+        <source>La nota su %1 non è salvata: %2.</source>
+        <translation>La nota sobre %1 no se ha guardado: %2.</translation>
+    </message>
+    <message>
+        <source>Nota salvata.</source>
+        <translation>Nota guardada.</translation>
+    </message>
+    <message>
+        <source>Ha giocato l&apos;ultima volta %1; tempo di gioco nel periodo: %2.</source>
+        <translation>Jugó por última vez el %1; tiempo de juego en el periodo: %2.</translation>
+    </message>
+    <message>
+        <source>Non ha giocato nel periodo.</source>
+        <translation>No jugó en el periodo.</translation>
     </message>
 </context>
 <context>

@@ -349,10 +349,6 @@
         <translation>Tesselo : bilan de la classe</translation>
     </message>
     <message>
-        <source>&lt;p&gt;In ogni casella: risposte esatte / errate e la quota di esatte.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Dans chaque case : réponses justes / fausses et la part de justes.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;tr&gt;&lt;th&gt;Bambino&lt;/th&gt;</source>
         <translation>&lt;tr&gt;&lt;th&gt;Enfant&lt;/th&gt;</translation>
     </message>
@@ -387,10 +383,6 @@
     <message>
         <source>&lt;p&gt;Nessuna risposta errata nel periodo.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Aucune réponse fausse dans la période.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;jeu&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocs&lt;/th&gt;&lt;th&gt;fois&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>
@@ -606,10 +598,6 @@ Le registre est %1
     <message>
         <source>Bambino</source>
         <translation>Enfant</translation>
-    </message>
-    <message>
-        <source>In ogni casella: risposte esatte / errate. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte). Un doppio clic su un bambino apre la sua scheda.</source>
-        <translation>Dans chaque case : réponses justes / fausses. La couleur va du rouge (peu de justes) au jaune (la moitié) au vert (presque toutes justes). Un double clic sur un enfant ouvre sa fiche.</translation>
     </message>
     <message>
         <source>ospite</source>
@@ -1559,6 +1547,107 @@ Le registre est %1
             <numerusform>%n réponse</numerusform>
             <numerusform>%n réponses</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th&gt;jeu&lt;/th&gt;&lt;th&gt;question&lt;/th&gt;&lt;th&gt;blocs&lt;/th&gt;&lt;th&gt;fois&lt;/th&gt;&lt;th&gt;dernière réponse&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>the share right, then the first answers right (✓) and wrong (✗)</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n riprove dopo un errore</source>
+        <translation>
+            <numerusform>%n nouvel essai après une erreur</numerusform>
+            <numerusform>%n nouveaux essais après une erreur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n riprove</source>
+        <translation>
+            <numerusform>+%n nouvel essai</numerusform>
+            <numerusform>+%n nouveaux essais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — poche risposte</source>
+        <translation>%1 — peu de réponses</translation>
+    </message>
+    <message numerus="yes">
+        <source>In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno. Il colore va dal rosso (poche esatte) al giallo (metà) al verde (quasi tutte esatte); in grigio corsivo, senza colore, una quota di meno di %n risposte, che dice ancora poco. Un clic sul titolo di una colonna ordina le righe; un doppio clic su un bambino apre la sua scheda.</source>
+        <translation>
+            <numerusform>Dans chaque case : la part de réponses justes, puis combien de justes (✓) et combien de fausses (✗), en comptant la première réponse de chaque tour. La couleur va du rouge (peu de justes) au jaune (la moitié) au vert (presque toutes justes) ; en gris italique, sans couleur, une part de moins de %n réponse, qui dit encore peu. Un clic sur le titre d&apos;une colonne trie les lignes ; un double clic sur un enfant ouvre sa fiche.</numerusform>
+            <numerusform>Dans chaque case : la part de réponses justes, puis combien de justes (✓) et combien de fausses (✗), en comptant la première réponse de chaque tour. La couleur va du rouge (peu de justes) au jaune (la moitié) au vert (presque toutes justes) ; en gris italique, sans couleur, une part de moins de %n réponses, qui dit encore peu. Un clic sur le titre d&apos;une colonne trie les lignes ; un double clic sur un enfant ouvre sa fiche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;p&gt;In ogni casella: la quota di risposte esatte, poi quante esatte (✓) e quante errate (✗), contando la prima risposta di ogni turno, e le riprove dopo un errore. In grigio corsivo, senza colore, una quota di meno di %n risposte.&lt;/p&gt;</source>
+        <translation>
+            <numerusform>&lt;p&gt;Dans chaque case : la part de réponses justes, puis combien de justes (✓) et combien de fausses (✗), en comptant la première réponse de chaque tour, et les nouveaux essais après une erreur. En gris italique, sans couleur, une part de moins de %n réponse.&lt;/p&gt;</numerusform>
+            <numerusform>&lt;p&gt;Dans chaque case : la part de réponses justes, puis combien de justes (✓) et combien de fausses (✗), en comptant la première réponse de chaque tour, et les nouveaux essais après une erreur. En gris italique, sans couleur, une part de moins de %n réponses.&lt;/p&gt;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>meno di 1 min</source>
+        <translation>moins d&apos;1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>l&apos;ultima risposta</source>
+        <translation>dernière réponse</translation>
+    </message>
+    <message>
+        <source>Una nota sul bambino, per l&apos;insegnante soltanto.</source>
+        <translation>Une note sur l&apos;enfant, pour l&apos;enseignant seulement.</translation>
+    </message>
+    <message>
+        <source>&amp;Nota dell&apos;insegnante:</source>
+        <translation>&amp;Note de l&apos;enseignant :</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va la nota</source>
+        <translation>Enregistrer la &amp;note</translation>
+    </message>
+    <message>
+        <source>Linee del grafico:</source>
+        <translation>Lignes du graphique :</translation>
+    </message>
+    <message>
+        <source>La nota non è salvata: è lunga %1 caratteri, se ne tengono al massimo %2.</source>
+        <translation>La note n&apos;est pas enregistrée : elle fait %1 caractères, et %2 au plus sont gardés.</translation>
+    </message>
+    <message>
+        <source>La nota su %1 non è salvata: %2.</source>
+        <translation>La note sur %1 n&apos;est pas enregistrée : %2.</translation>
+    </message>
+    <message>
+        <source>Nota salvata.</source>
+        <translation>Note enregistrée.</translation>
+    </message>
+    <message>
+        <source>Ha giocato l&apos;ultima volta %1; tempo di gioco nel periodo: %2.</source>
+        <translation>A joué pour la dernière fois le %1 ; temps de jeu sur la période : %2.</translation>
+    </message>
+    <message>
+        <source>Non ha giocato nel periodo.</source>
+        <translation>N&apos;a pas joué sur la période.</translation>
     </message>
 </context>
 <context>

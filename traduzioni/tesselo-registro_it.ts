@@ -129,5 +129,19 @@
             <numerusform>%n risposte</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n riprove dopo un errore</source>
+        <translation>
+            <numerusform>%n riprova dopo un errore</numerusform>
+            <numerusform>%n riprove dopo un errore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n riprove</source>
+        <translation>
+            <numerusform>+%n riprova</numerusform>
+            <numerusform>+%n riprove</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

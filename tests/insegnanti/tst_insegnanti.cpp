@@ -423,18 +423,20 @@ private slots:
         QCOMPARE(riga.value(QStringLiteral("ospite"), -1), 2);
         const int a = riga["Anna"], l = riga[NomeLungo + ' ' + NomeSql];
         QCOMPARE(t->item(l, 0)->toolTip(), NomeLungo + ' ' + NomeSql);
-        QCOMPARE(t->item(a, 1)->text(), QStringLiteral("3 / 1"));
-        QCOMPARE(t->item(l, 2)->text(), QStringLiteral("0 / 2"));
-        QCOMPARE(t->item(2, 3)->text(), QStringLiteral("1 / 0"));
+        QCOMPARE(t->item(a, 1)->text(), QStringLiteral("75% · 3\u00A0✓ 1\u00A0✗"));
+        QCOMPARE(t->item(l, 2)->text(), QStringLiteral("0% · 0\u00A0✓ 2\u00A0✗"));
+        QCOMPARE(t->item(2, 3)->text(), QStringLiteral("100% · 1\u00A0✓ 0\u00A0✗"));
         QCOMPARE(t->item(a, 2)->text(), QStringLiteral("–"));
         QCOMPARE(t->item(a, 2)->background().style(), Qt::NoBrush);
-        // The colour follows the share: 0% red, 75% between yellow and green, 100% green.
-        QCOMPARE(t->item(l, 2)->background().color(), ColoreQuota(0));
-        QCOMPARE(t->item(a, 1)->background().color(), ColoreQuota(0.75));
-        QCOMPARE(t->item(2, 3)->background().color(), ColoreQuota(1));
+        // Shares of fewer than five answers have no colour, red least of all.
+        QCOMPARE(t->item(a, 1)->background().style(), Qt::NoBrush);
+        QCOMPARE(t->item(l, 2)->background().style(), Qt::NoBrush);
+        QCOMPARE(t->item(2, 3)->background().style(), Qt::NoBrush);
 
+        // The colour follows the share: 60%, between yellow and green.
         vista.mostra({});
-        QCOMPARE(t->item(riga["Anna"], 1)->text(), QStringLiteral("3 / 2"));
+        QCOMPARE(t->item(riga["Anna"], 1)->text(), QStringLiteral("60% · 3\u00A0✓ 2\u00A0✗"));
+        QCOMPARE(t->item(riga["Anna"], 1)->background().color(), ColoreQuota(0.6));
     }
 
     // The scale runs red, yellow, green with the share, and its text stays
@@ -460,7 +462,7 @@ private slots:
         scura.setColor(QPalette::Text, Qt::white);
         scura.setColor(QPalette::Base, QColor(30, 30, 30));
         QApplication::setPalette(scura);
-        Registro::Conto conto{int(quota * 4), 4 - int(quota * 4)};
+        Registro::Conto conto{int(quota * 8), 8 - int(quota * 8)};
         std::unique_ptr<QTableWidgetItem> voce(VoceConto(conto, TestoConto(conto)));
         QApplication::setPalette(prima);
         QCOMPARE(voce->background().color(), sfondo);
@@ -492,7 +494,7 @@ private slots:
         QCOMPARE(q->item(4, 2)->text(), QStringLiteral("100%"));  // without NON
         QCOMPARE(q->item(5, 2)->text(), QStringLiteral("0%"));    // with NON
         QCOMPARE(q->item(3, 2)->text(), QStringLiteral("–"));     // spessore never asked
-        QCOMPARE(q->item(5, 2)->background().color(), ColoreQuota(0));
+        QCOMPARE(q->item(5, 2)->background().style(), Qt::NoBrush);  // two answers: too few for a colour
 
         const QList<QAbstractSeries*> serie = vista.grafico()->series();
         QCOMPARE(serie.size(), 6);
@@ -755,11 +757,11 @@ private slots:
         Risposta(*archivio, anna, "FormTrova", true, {});
         finestra.periodo()->scegli(SceltaPeriodo::Oggi);
         finestra.aggiorna();
-        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("1 / 0"));
+        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("100% · 1\u00A0✓ 0\u00A0✗"));
         finestra.periodo()->scegli(SceltaPeriodo::DateScelte, QDate::currentDate().addDays(-3), QDate::currentDate());
         QCOMPARE(DescriviPeriodo(finestra.periodo()->periodo()).left(4), QStringLiteral("dal "));
         finestra.aggiorna();
-        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("2 / 0"));
+        QCOMPARE(finestra.sintesi()->tabella()->item(0, 4)->text(), QStringLiteral("100% · 2\u00A0✓ 0\u00A0✗"));
 
         d.file = cartella.filePath(QStringLiteral("esportate.csv"));
         finestra.esporta();
