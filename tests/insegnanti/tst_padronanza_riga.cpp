@@ -208,19 +208,6 @@ private slots:
         QVERIFY2(e.uscita == 0, qPrintable(e.err));
         QCOMPARE(Leggi(file), Intestazione + SenzaRisposte("Zoe", Padronanza::Predefinito()));
     }
-
-    // The option takes exactly its file.
-    void forme()
-    {
-        for (const QStringList& sbagliata : {QStringList{"--padronanza"}, QStringList{"--padronanza", "a.csv", "b.csv"}}) {
-            const EsecuzioneRegistro e = esegui("sqlite", sbagliata);
-            QCOMPARE(e.uscita, 2);
-            QVERIFY2(e.err.contains("--padronanza FILE.csv"), qPrintable(e.err));
-        }
-        const EsecuzioneRegistro aiuto = esegui("sqlite", {"--help"});
-        QCOMPARE(aiuto.uscita, 0);
-        QVERIFY2(aiuto.out.contains("--padronanza FILE.csv  scrive in un file CSV"), qPrintable(aiuto.out));
-    }
 };
 
 TESSELO_TEST_MAIN(TestPadronanzaRiga)
