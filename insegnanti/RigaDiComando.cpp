@@ -5,6 +5,7 @@
 #include "insegnanti/Testo.h"
 #include "comune/LinguaDelProgramma.h"
 #include "registro/Deposito.h"
+#include "registro/FileClasse.h"
 
 #include <QTextStream>
 
@@ -41,6 +42,7 @@ constexpr Forma Forme[] = {
     {"--esporta-percorso", Comando::EsportaPercorso, true, true},
     {"--assegna-percorso", Comando::AssegnaPercorso, true, false},
     {"--avanzamento", Comando::Avanzamento, false, true},
+    {"--padronanza", Comando::Padronanza, false, true},
 };
 
 Richiesta LeggiComando(const QStringList& argomenti)
@@ -144,7 +146,8 @@ QString Uso()
 {
     return Testo::tr("uso: tesselo-registro [--lingua CODICE] [--classe NOME] [--importa FILE.csv | --esporta FILE.csv | --unisci FILE.sqlite]\n")
         + Testo::tr("     tesselo-registro [--lingua CODICE] [--classe NOME] [--importa-percorso FILE.json | --esporta-percorso NOME FILE.json | --avanzamento FILE.csv]\n"
-                    "     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino \"NOME COGNOME\" | --gruppo NOME | --tutta-la-classe)\n");
+                    "     tesselo-registro [--lingua CODICE] [--classe NOME] --assegna-percorso NOME (--bambino \"NOME COGNOME\" | --gruppo NOME | --tutta-la-classe)\n")
+        + Testo::tr("     tesselo-registro [--lingua CODICE] [--classe NOME] --padronanza FILE.csv\n");
 }
 
 QString Aiuto(const QString& registro)
@@ -168,6 +171,8 @@ QString Aiuto(const QString& registro)
               "                         tutta la classe\n"
               "  --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino\n"
               "                         nel suo percorso, passo per passo\n"
+              "  --padronanza FILE.csv  scrive in un file CSV, per ogni bambino e abilità,\n"
+              "                         la stima di quanto l'ha acquisita e il suo livello\n"
               "  --classe NOME          la classe a cui si applica l'opzione, col nome che ha\n"
               "                         nella pagina della classe; serve quando il registro\n"
               "                         ha più classi\n"
@@ -189,6 +194,18 @@ bool CreaRegistro(Comando comando)
         || comando == Comando::AssegnaPercorso;
 }
 
+// What each child of the class has learned, as CSV.
+EsitoOperazione EsportaPadronanza(const Registro::Deposito& archivio, const QString& file)
+{
+    archivio.nuovaLettura();
+    const QByteArray contenuto = Registro::EsportaPadronanzaCsv(archivio);
+    if (const QString errore = archivio.erroreLettura(); !errore.isEmpty())
+        return {false, Testo::tr("Le stime non sono state esportate: %1").arg(errore)};
+    if (const QString errore = ScriviPrivato(file, contenuto); !errore.isEmpty())
+        return {false, errore};
+    return {true, Testo::tr("Stime della classe esportate nel file %1.").arg(NomeFile(file))};
+}
+
 EsitoOperazione Esegui(const Richiesta& richiesta, Registro::Deposito& archivio)
 {
     switch (richiesta.comando) {
@@ -199,6 +216,7 @@ EsitoOperazione Esegui(const Richiesta& richiesta, Registro::Deposito& archivio)
     case Comando::EsportaPercorso: return EsportaPercorso(archivio, richiesta.percorso, richiesta.file);
     case Comando::AssegnaPercorso: return AssegnaPercorso(archivio, richiesta.percorso, richiesta.a, richiesta.chi);
     case Comando::Avanzamento: return EsportaAvanzamento(archivio, richiesta.file);
+    case Comando::Padronanza: return EsportaPadronanza(archivio, richiesta.file);
     case Comando::Finestra:
     case Comando::Aiuto:
     case Comando::Sbagliato: break;

@@ -28,6 +28,7 @@ enum class Comando {
     EsportaPercorso,
     AssegnaPercorso,
     Avanzamento,
+    Padronanza,
     Aiuto,
     Sbagliato
 };

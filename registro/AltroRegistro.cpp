@@ -206,6 +206,9 @@ const Colonna ColonneRisposte[] = {
     // together once the row's columns are).
     {"percorso", 16, [](const QString& t, const QVariant& v) { return E(t, "null") || UuidValido(t, v); }},
     {"passo", 20, [](const QString& t, const QVariant& v) { return E(t, "null") || Intero(t, v, 1, Percorso::MassimoPassi); }},
+    // Which attempt at its turn (an older file's derived when its copy is
+    // brought up to date).
+    {"tentativo", 20, [](const QString& t, const QVariant& v) { return Intero(t, v, 1, Risposta::MassimoTentativo); }},
 };
 
 bool NomeValido(const QString& tipo, const QVariant& v)
@@ -604,7 +607,7 @@ bool AltroRegistro::scorri(qint64 classe, const std::function<bool(const QSqlQue
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi,"
-                             " percorso, passo FROM risposte WHERE classe = ? ORDER BY id"));
+                             " percorso, passo, tentativo FROM risposte WHERE classe = ? ORDER BY id"));
     q.addBindValue(classe);
     if (!q.exec()) {
         d->errore = QStringLiteral("impossibile leggere %1").arg(Nome(d->file));

@@ -43,7 +43,7 @@ public:
     // The answers of one of its classes one at a time, oldest id first, each
     // already checked, as a row whose columns are uuid, quando, bambino,
     // gioco, domande, blocchi, risposta, esatta, millisecondi, percorso,
-    // passo (see LeggiRisposta; the path from column 9). ciascuna returns
+    // passo, tentativo (see LeggiRisposta; the path from column 9). ciascuna returns
     // false to stop; false when reading failed or stopped.
     bool scorri(qint64 classe, const std::function<bool(const QSqlQuery&)>& ciascuna) const;
 

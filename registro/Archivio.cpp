@@ -24,9 +24,10 @@ namespace Registro {
 
 namespace {
 
-// An answer's columns as LeggiRisposta reads them, its path and step last.
+// An answer's columns as LeggiRisposta reads them, its path, step and attempt
+// last.
 const char* const ColonneRisposta =
-    "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi, percorso, passo";
+    "uuid, quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi, percorso, passo, tentativo";
 constexpr int ColonnaPercorso = 9;
 // A child's group only when it is one of the child's class, whatever the
 // file says.
@@ -47,10 +48,13 @@ Risposta LeggiRisposta(const QSqlQuery& q, int primo, int percorso)
     r.risposta = Codici::TestoRisposta(q.value(primo + 6));
     r.esatta = q.value(primo + 7).toBool();
     r.millisecondi = q.value(primo + 8).toLongLong();
-    if (percorso >= 0 && !q.value(percorso).isNull()) {
+    if (percorso < 0)
+        return r;
+    if (!q.value(percorso).isNull()) {
         r.percorso = Codici::Uuid(q.value(percorso));
         r.passo = r.percorso.isNull() ? 0 : q.value(percorso + 1).toInt();
     }
+    r.tentativo = std::clamp(q.value(percorso + 2).toInt(), 1, int(Risposta::MassimoTentativo));
     return r;
 }
 
@@ -173,24 +177,27 @@ QList<Classe> Archivio::classi() const
     QList<Classe> elenco;
     if (!d->aperto)
         return elenco;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, anno_scolastico FROM classi"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, anno_scolastico, leggi_domande FROM classi"));
     if (!leggi(q, QStringLiteral("impossibile leggere le classi")))
         return elenco;
     while (q.next())
         elenco << Classe{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), NomePulito(q.value(2).toString()),
-                         q.value(3).toString()};
+                         q.value(3).toString(), q.value(4).toInt() != 0};
     OrdinaClassi(elenco);
     return elenco;
 }
 
-bool Archivio::Dati::scriviClasse(const Classe& c, bool nuova)
+bool Archivio::Dati::scriviClasse(const Classe& c, bool nuova, bool conImpostazioni)
 {
-    QSqlQuery q = prepara(nuova ? QStringLiteral("INSERT INTO classi (uuid, nome, anno_scolastico) VALUES (?, ?, ?)")
-                                : QStringLiteral("UPDATE classi SET nome = ?, anno_scolastico = ? WHERE id = ?"));
+    QSqlQuery q = prepara(nuova ? QStringLiteral("INSERT INTO classi (uuid, nome, anno_scolastico, leggi_domande)"
+                                                 " VALUES (?, ?, ?, ?)")
+                                : QStringLiteral("UPDATE classi SET nome = ?, anno_scolastico = ?,"
+                                                 " leggi_domande = coalesce(?, leggi_domande) WHERE id = ?"));
     if (nuova)
         q.addBindValue(Codici::Uuid(c.uuid));
     q.addBindValue(c.nome);
     q.addBindValue(c.annoScolastico);
+    q.addBindValue(conImpostazioni ? QVariant(c.leggiDomande ? 1 : 0) : QVariant());
     if (!nuova)
         q.addBindValue(c.id);
     if (!q.exec()) {
@@ -220,15 +227,17 @@ std::optional<Classe> Archivio::salvaClasse(const Classe& classe)
     const bool nuova = c.id == 0;
     if (nuova && c.uuid.isNull())
         c.uuid = QUuid::createUuid();
-    if (!d->scriviClasse(c, nuova))
+    if (!d->scriviClasse(c, nuova, true))
         return std::nullopt;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid FROM classi WHERE nome = ? AND anno_scolastico = ?"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, leggi_domande FROM classi"
+                                            " WHERE nome = ? AND anno_scolastico = ?"));
     q.addBindValue(c.nome);
     q.addBindValue(c.annoScolastico);
     if (!d->esegui(q, QStringLiteral("impossibile leggere le classi")) || !q.next())
         return std::nullopt;
     c.id = q.value(0).toLongLong();
     c.uuid = Codici::Uuid(q.value(1));
+    c.leggiDomande = q.value(2).toInt() != 0;
     return c;
 }
 
@@ -281,7 +290,7 @@ bool Archivio::nuovoAnno(const QList<Classe>& classi)
         }
     }
     for (const Classe& c : std::as_const(nuove))
-        if (!d->scriviClasse(c, false)) {
+        if (!d->scriviClasse(c, false, false)) {
             annulla();
             return false;
         }
@@ -528,8 +537,9 @@ bool Archivio::Scrivi(QSqlQuery& q, const Risposta& r, qint64 bambino, qint64 cl
     // A path and its step together, or neither.
     q.bindValue(9, r.conPercorso() ? QVariant(Codici::Uuid(r.percorso)) : QVariant());
     q.bindValue(10, r.conPercorso() ? QVariant(r.passo) : QVariant());
-    q.bindValue(11, bambino);
-    q.bindValue(12, classe == 0 ? QVariant() : QVariant(classe));
+    q.bindValue(11, std::clamp(r.tentativo, 1, int(Risposta::MassimoTentativo)));
+    q.bindValue(12, bambino);
+    q.bindValue(13, classe == 0 ? QVariant() : QVariant(classe));
     return q.exec();
 }
 
@@ -547,7 +557,7 @@ Accesso Archivio::registraTutte(const QList<std::pair<Risposta, qint64>>& rispos
     QSqlDatabase db = d->db();
     if (!db.transaction())
         return d->fallito(db.lastError(), QStringLiteral("impossibile scrivere il registro"));
-    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+    QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
                                             " coalesce((SELECT classe FROM bambini WHERE id = ?), ?))")
                                  .arg(QLatin1String(ColonneRisposta)));
     for (const auto& [r, bambino] : risposte)
@@ -615,7 +625,9 @@ int Archivio::cancellaPrimaDi(const QDate& giorno)
 
 QString Archivio::QueryClasse()
 {
-    return QStringLiteral("SELECT bambino, gioco, total(esatta), count(*) FROM risposte"
+    // Right and all first answers, and retries, from the index risposte_classe alone.
+    return QStringLiteral("SELECT bambino, gioco, total(tentativo = 1 AND esatta), total(tentativo = 1),"
+                          " total(tentativo > 1) FROM risposte"
                           " WHERE quando >= ? AND quando < ? AND classe = ? GROUP BY bambino, gioco");
 }
 
@@ -635,8 +647,8 @@ QList<RigaClasse> Archivio::classe(const Periodo& periodo) const
         const QVariant gioco = q.value(1);
         if (gioco.typeId() == QMetaType::QString)
             continue;  // a game this version does not know
-        const int esatte = int(q.value(2).toLongLong());
-        ContaGioco(conti, q.value(0).toLongLong(), gioco.toInt(), esatte, int(q.value(3).toLongLong()));
+        ContaGioco(conti, q.value(0).toLongLong(), gioco.toInt(), int(q.value(2).toLongLong()),
+                   int(q.value(3).toLongLong()), int(q.value(4).toLongLong()));
     }
     return ComponiClasse(bambini(), conti);
 }
@@ -669,8 +681,9 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
     if (!d->aperto)
         return {};
     const auto [dal, al] = Estremi(periodo);
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT quando, gioco, domande, blocchi, esatta FROM risposte"
-                                            " WHERE classe = ? AND bambino = ? AND quando >= ? AND quando < ? ORDER BY quando"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT quando, gioco, domande, blocchi, esatta, tentativo, risposta,"
+                                            " millisecondi FROM risposte"
+                                            " WHERE classe = ? AND bambino = ? AND quando >= ? AND quando < ? ORDER BY quando, id"));
     q.addBindValue(classeId);
     q.addBindValue(bambino);
     q.addBindValue(dal);
@@ -679,7 +692,8 @@ SchedaBambino Archivio::scheda(qint64 bambino, const Periodo& periodo) const
         return {};
     return LeggiScheda(q, {[](const QVariant& v) { return Codici::Schermo(v); },
                            [](const QVariant& v) { return Codici::Domande(v); },
-                           [](const QVariant& v) { return Codici::Blocchi(v); }});
+                           [](const QVariant& v) { return Codici::Blocchi(v); },
+                           [](const QVariant& v) { return Codici::TestoRisposta(v); }});
 }
 
 std::optional<int> Archivio::unisci(const QString& altroFile, const ChiediIdentita& chiedi)
@@ -690,12 +704,12 @@ std::optional<int> Archivio::unisci(const QString& altroFile, const ChiediIdenti
     }
     // Values already checked, written as the other register stores them.
     QSqlQuery q = d->prepara(QStringLiteral("INSERT OR IGNORE INTO risposte (%1, classe)"
-                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                  .arg(QLatin1String(ColonneRisposta)));
     const auto scrivi = [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
-        for (int i = 0; i < ColonnaPercorso + 2; ++i)
+        for (int i = 0; i < ColonnaPercorso + 3; ++i)
             q.bindValue(i, i == 2 ? QVariant(nostro) : riga.value(i));
-        q.bindValue(ColonnaPercorso + 2, classeId);
+        q.bindValue(ColonnaPercorso + 3, classeId);
         if (!d->esegui(q, QStringLiteral("impossibile unire il registro")))
             return false;
         aggiunte += q.numRowsAffected();

@@ -142,6 +142,17 @@ public:
     // See Deposito::unisci.
     std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
 
+    // See Deposito: notes, first answers and the fitted model.
+    QString nota(qint64 bambino) const override;
+    bool salvaNota(qint64 bambino, const QString& testo) override;
+    void scorriPrimeRisposte(const Periodo& periodo,
+                             const std::function<void(const Padronanza::Prova&)>& ciascuna) const override;
+    std::optional<Padronanza::Modello> modello() const override;
+    bool salvaModello(const Padronanza::Modello& modello) override;
+    // The statement behind scorriPrimeRisposte, its three values the class's
+    // id and the first and one past the last millisecond since the epoch.
+    static QString QueryPrimeRisposte();
+
 protected:
     bool inizia() override;
     bool concludi() override;
@@ -167,7 +178,7 @@ private:
 // One answer from a row whose columns, from primo on, are the table's uuid,
 // quando, bambino, gioco, domande, blocchi, risposta, esatta, millisecondi;
 // and, when percorso is not -1, from that column on, the path's uuid and the
-// step (both NULL for an answer given without a path).
+// step (both NULL for an answer given without a path), then the attempt.
 Risposta LeggiRisposta(const QSqlQuery& q, int primo = 0, int percorso = -1);
 
 } // namespace Registro

@@ -63,8 +63,9 @@ struct Archivio::Dati {
     Accesso preparaSchema(bool sola, Controllo controllo);
     Accesso controlla();
     std::optional<Bambino> leggiBambino(QSqlQuery& q) const;
-    // Adds a class (nuova) or gives one its name and year.
-    bool scriviClasse(const Classe& classe, bool nuova);
+    // Adds a class (nuova) or gives one its name and year, and its
+    // settings (leggiDomande) when conImpostazioni.
+    bool scriviClasse(const Classe& classe, bool nuova, bool conImpostazioni);
 
     // Whether the row id of tabella (gruppi, percorsi) is one of the
     // class's; when not, errore is altrimenti (or why it cannot be read).

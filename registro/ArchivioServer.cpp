@@ -15,6 +15,7 @@
 #include <QSqlError>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <limits>
 
 namespace Registro {
@@ -73,7 +74,7 @@ QList<Classe> ArchivioServer::classi() const
         return elenco;
     // Only the classes granted to this login come back: the server's own
     // row-level security decides.
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, anno_scolastico FROM tesselo.classi"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, nome, anno_scolastico, leggi_domande FROM tesselo.classi"));
     if (!d->leggi(q))
         return elenco;
     while (q.next())
@@ -99,6 +100,8 @@ std::optional<Classe> ArchivioServer::salvaClasse(const Classe& classe)
         d->errore = QStringLiteral("la classe non è nel registro");
         return std::nullopt;
     }
+    // A new class is the management's to create; its settings are then a
+    // teacher's to change, as the class's.
     QSqlQuery q = d->prepara(nuova ? QStringLiteral("SELECT tesselo.crea_classe(?, ?)::text")
                                    : QStringLiteral("UPDATE tesselo.classi SET nome = ?, anno_scolastico = ?"
                                                     " WHERE uuid = CAST(? AS uuid)"));
@@ -106,10 +109,13 @@ std::optional<Classe> ArchivioServer::salvaClasse(const Classe& classe)
     q.addBindValue(c.annoScolastico);
     if (!nuova)
         q.addBindValue(d->classi.testo(c.id));
+    if (!inizia())
+        return std::nullopt;
     if (!d->eseguiDirigenza(q, QStringLiteral("impossibile salvare la classe"),
                             nuova ? QStringLiteral("creare una classe") : QStringLiteral("cambiare questa classe"))) {
         if (q.lastError().nativeErrorCode() == Doppione)
             d->errore = QStringLiteral("c'è già una classe %1").arg(NomeConAnno(c));
+        annulla();
         return std::nullopt;
     }
     if (nuova) {
@@ -117,11 +123,21 @@ std::optional<Classe> ArchivioServer::salvaClasse(const Classe& classe)
         c.id = d->classi.id(c.uuid);
     } else if (q.numRowsAffected() != 1) {
         d->errore = QStringLiteral("la classe non è tra quelle di questo utente");
+        annulla();
         return std::nullopt;
     } else {
         c.uuid = d->classi.uuids.value(c.id);
     }
-    return c;
+    QSqlQuery impostazioni = d->prepara(QStringLiteral("UPDATE tesselo.classi SET leggi_domande = ?"
+                                                       " WHERE uuid = CAST(? AS uuid) AND leggi_domande IS DISTINCT FROM ?"));
+    impostazioni.addBindValue(c.leggiDomande);
+    impostazioni.addBindValue(Server::Testo(c.uuid));
+    impostazioni.addBindValue(c.leggiDomande);
+    if (!d->scrivi(impostazioni)) {
+        annulla();
+        return std::nullopt;
+    }
+    return concludi() ? std::optional(c) : std::nullopt;
 }
 
 bool ArchivioServer::rimuoviClasse(qint64 id)
@@ -450,7 +466,7 @@ void ArchivioServer::scorriRisposte(const Periodo& periodo,
         return;
     const auto [dal, al] = Estremi(periodo);
     QSqlQuery q = d->prepara(QStringLiteral("SELECT uuid::text, %1, bambino::text, gioco, domande::text, blocchi::text,"
-                                            " risposta, esatta, millisecondi, percorso::text, passo FROM tesselo.risposte"
+                                            " risposta, esatta, millisecondi, percorso::text, passo, tentativo FROM tesselo.risposte"
                                             " WHERE classe = CAST(? AS uuid) AND %2 ORDER BY quando, uuid")
                                  .arg(Millisecondi, NelPeriodo));
     q.addBindValue(d->scelta());
@@ -471,6 +487,7 @@ void ArchivioServer::scorriRisposte(const Periodo& periodo,
         r.millisecondi = q.value(8).toLongLong();
         r.percorso = QUuid(q.value(9).toString());
         r.passo = r.percorso.isNull() ? 0 : q.value(10).toInt();
+        r.tentativo = std::clamp(q.value(11).toInt(), 1, int(Risposta::MassimoTentativo));
         ciascuna(r, q.value(2).isNull() ? 0 : d->id(QUuid(q.value(2).toString())));
     }
 }
@@ -501,7 +518,7 @@ QString ArchivioServer::QueryClasse()
 {
     // The server's own statement of a class at a glance, run with this
     // login's rights: a class not granted has no rows.
-    return QStringLiteral("SELECT bambino::text, gioco, esatte, risposte FROM tesselo.sintesi_classe("
+    return QStringLiteral("SELECT bambino::text, gioco, esatte, risposte, riprove FROM tesselo.sintesi_classe("
                           "CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS timestamptz))");
 }
 
@@ -522,7 +539,7 @@ QList<RigaClasse> ArchivioServer::classe(const Periodo& periodo) const
         if (gioco.typeId() == QMetaType::QString)
             continue;  // a game this version does not know
         const qint64 bambino = q.value(0).isNull() ? 0 : d->id(QUuid(q.value(0).toString()));
-        ContaGioco(conti, bambino, gioco.toInt(), q.value(2).toInt(), q.value(3).toInt());
+        ContaGioco(conti, bambino, gioco.toInt(), q.value(2).toInt(), q.value(3).toInt(), q.value(4).toInt());
     }
     return ComponiClasse(bambini(), conti);
 }
@@ -532,8 +549,9 @@ SchedaBambino ArchivioServer::scheda(qint64 bambino, const Periodo& periodo) con
     if (!d->aperto || !d->noto(bambino) || d->scelta().isEmpty())
         return {};
     const auto [dal, al] = Estremi(periodo);
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT %1, gioco, domande::text, blocchi::text, esatta FROM tesselo.risposte"
-                                            " WHERE classe = CAST(? AS uuid) AND %2 AND %3 ORDER BY quando")
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT %1, gioco, domande::text, blocchi::text, esatta, tentativo, risposta,"
+                                            " millisecondi FROM tesselo.risposte"
+                                            " WHERE classe = CAST(? AS uuid) AND %2 AND %3 ORDER BY quando, uuid")
                                  .arg(Millisecondi, Dati::Chi(bambino), NelPeriodo));
     q.addBindValue(d->scelta());
     d->scelto(q, bambino);
@@ -543,7 +561,8 @@ SchedaBambino ArchivioServer::scheda(qint64 bambino, const Periodo& periodo) con
         return {};
     return LeggiScheda(q, {[](const QVariant& v) { return v.toString(); },
                            [](const QVariant& v) { return Server::Domande(v.toString()); },
-                           [](const QVariant& v) { return Server::Blocchi(v.toString()); }});
+                           [](const QVariant& v) { return Server::Blocchi(v.toString()); },
+                           [](const QVariant& v) { return v.toString(); }});
 }
 
 std::optional<int> ArchivioServer::unisci(const QString& altroFile, const ChiediIdentita& chiedi)
@@ -558,7 +577,8 @@ std::optional<int> ArchivioServer::unisci(const QString& altroFile, const Chiedi
         return std::nullopt;
     QSqlQuery q = d->prepara(Server::InserisciRisposta());
     return unisciCon(altroFile, chiedi, d->errore, [&](const QSqlQuery& riga, qint64 nostro, int& aggiunte) {
-        // The file's rows hold the path and step from the tenth column on.
+        // The file's rows hold the path, step and attempt from the tenth
+        // column on.
         Server::Lega(q, LeggiRisposta(riga, 0, 9), d->uuid(nostro), classe);
         if (!d->scrivi(q))
             return false;

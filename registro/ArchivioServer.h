@@ -78,6 +78,14 @@ public:
     std::optional<int> unisci(const QString& altroFile, const ChiediIdentita& chiedi = {}) override;
     std::optional<QList<Computer>> computer() const override;
 
+    // See Deposito: notes, first answers and the fitted model.
+    QString nota(qint64 bambino) const override;
+    bool salvaNota(qint64 bambino, const QString& testo) override;
+    void scorriPrimeRisposte(const Periodo& periodo,
+                             const std::function<void(const Padronanza::Prova&)>& ciascuna) const override;
+    std::optional<Padronanza::Modello> modello() const override;
+    bool salvaModello(const Padronanza::Modello& modello) override;
+
     // The statement behind classe(), its three values the class's uuid, the
     // period's first and one past its last moment (timestamptz): to time it
     // against psql.

@@ -142,10 +142,11 @@ struct ArchivioServer::Dati {
     }
     // A guest, or a child who has an id here.
     bool noto(qint64 id) const { return id == 0 || figli.uuids.contains(id); }
+    // A class from the columns uuid, nome, anno_scolastico, leggi_domande.
     Classe classe(const QSqlQuery& q) const
     {
         const QUuid u(q.value(0).toString());
-        return {classi.id(u), u, q.value(1).toString(), q.value(2).toString()};
+        return {classi.id(u), u, q.value(1).toString(), q.value(2).toString(), q.value(3).toBool()};
     }
     // The server's refusal of what only the school's management may do, in
     // one line; any other failure with the server's words.

@@ -84,6 +84,22 @@ QString NomePulito(QString nome)
     return nome;
 }
 
+QString NotaPulita(QString nota)
+{
+    nota.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    nota.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    nota = NomePulito(std::move(nota));
+    nota.removeIf([](QChar c) { return c.category() == QChar::Other_Control && c != u'\n' && c != u'\t'; });
+    return nota.trimmed();
+}
+
+QString ControllaNota(const QString& pulita)
+{
+    return pulita.size() > LunghezzaNota
+        ? QStringLiteral("la nota è più lunga di %1 caratteri").arg(LunghezzaNota)
+        : QString();
+}
+
 QString Bambino::nomeCompleto() const
 {
     return cognome.isEmpty() ? nome : nome + QLatin1Char(' ') + cognome;

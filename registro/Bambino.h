@@ -30,6 +30,12 @@ constexpr int LunghezzaNota = 1000;
 // controls that embed, override or isolate a text's direction, which would
 // turn the name, or the text around it, right to left.
 QString NomePulito(QString nome);
+// A teacher's note as it is stored: as NomePulito leaves it, its lines
+// ended by "\n" alone, without other control characters (tabs kept), and
+// without blanks at either end. ControllaNota says why it cannot be stored
+// (longer than LunghezzaNota); empty when it can.
+QString NotaPulita(QString nota);
+QString ControllaNota(const QString& pulita);
 
 // A child of the class.
 struct Bambino {

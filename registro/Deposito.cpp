@@ -60,7 +60,8 @@ QString ControllaBambino(const Bambino& b)
     return {};
 }
 
-void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco, int esatte, int totale)
+void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco, int esatte, int totale,
+                int riprove)
 {
     const Gioco* g = GiocoDiCodice(gioco);
     if (!g)
@@ -70,6 +71,7 @@ void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco
     riga.resize(qsizetype(Giochi().size()));
     riga[posto].esatte += esatte;
     riga[posto].errate += totale - esatte;
+    riga[posto].riprove += riprove;
 }
 
 QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64, QList<Conto>>& conti)
@@ -353,14 +355,15 @@ std::span<const GruppoScheda> GruppiScheda()
 
 namespace {
 
-void Aggiungi(Conto& c, bool esatta)
+// A first answer counts as right or wrong, a retry apart.
+void Aggiungi(Conto& c, bool esatta, bool prima)
 {
-    ++(esatta ? c.esatte : c.errate);
+    ++(!prima ? c.riprove : esatta ? c.esatte : c.errate);
 }
 
 // An answer's counts in the groups it belongs to: each attribute it asked
 // about, and conditions with or without "NON".
-void Conta(ContiScheda& conti, const QList<Domanda>& domande, bool esatta)
+void Conta(ContiScheda& conti, const QList<Domanda>& domande, bool esatta, bool prima)
 {
     bool condizione = false, negata = false;
     for (const Domanda& d : domande) {
@@ -373,7 +376,7 @@ void Conta(ContiScheda& conti, const QList<Domanda>& domande, bool esatta)
         })
                                      : condizione && negata == g.negata;
         if (suo)
-            Aggiungi(conti.*g.conto, esatta);
+            Aggiungi(conti.*g.conto, esatta, prima);
     }
 }
 
@@ -382,6 +385,18 @@ QByteArray Grezzo(const QVariant& v)
 {
     return v.typeId() == QMetaType::QString ? 'T' + v.toString().toUtf8()
         : v.typeId() == QMetaType::QByteArray ? 'B' + v.toByteArray() : 'N' + v.toByteArray();
+}
+
+// What one more answer of a game adds to the time spent playing: a first
+// answer the time from its turn's start; a retry the time since the answer
+// before it in the turn (from the turn's start when that one is out of the
+// period). turni keeps each game's milliseconds counted so far.
+qint64 TempoDelTurno(QHash<QByteArray, qint64>& turni, const QByteArray& gioco, bool prima, qint64 millisecondi)
+{
+    const auto turno = turni.constFind(gioco);
+    const qint64 contati = !prima && turno != turni.cend() ? *turno : 0;
+    turni.insert(gioco, std::max(millisecondi, contati));
+    return std::max<qint64>(0, millisecondi - contati);
 }
 
 } // namespace
@@ -401,9 +416,21 @@ SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype qu
     SchedaBambino s;
     GiornoLocale giornoDi;
     using Voce = std::array<QVariant, 3>;  // game, questions, blocks as stored
-    QHash<QByteArray, std::pair<Voce, int>> sbagliati;
+    struct Sbagliato {
+        Voce voce;
+        int volte = 0;
+        QVariant risposta;  // the latest wrong one, as stored
+    };
+    QHash<QByteArray, Sbagliato> sbagliati;
+    // Each game's turn on show: the milliseconds from its start to its
+    // latest answer, already counted. A child plays one game at a time, so a
+    // retry is of the turn its game has on show.
+    QHash<QByteArray, qint64> turni;
+    qint64 ultima = std::numeric_limits<qint64>::min();
     while (righe.next()) {
-        const QDate giorno = giornoDi(righe.value(0).toLongLong());
+        const qint64 quando = righe.value(0).toLongLong();
+        ultima = quando;
+        const QDate giorno = giornoDi(quando);
         const QDate lunedi = giorno.addDays(1 - giorno.dayOfWeek());
         if (s.settimane.isEmpty() || s.settimane.last().lunedi != lunedi) {
             SchedaBambino::Settimana nuova;
@@ -412,19 +439,26 @@ SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype qu
         }
         const QList<Domanda> domande = lettori.domande(righe.value(2));
         const bool esatta = righe.value(4).toBool();
-        Conta(s, domande, esatta);
-        Conta(s.settimane.last(), domande, esatta);
+        const bool prima = righe.value(5).toInt() <= 1;
+        Conta(s, domande, esatta, prima);
+        Conta(s.settimane.last(), domande, esatta, prima);
+        s.millisecondiDiGioco += TempoDelTurno(turni, Grezzo(righe.value(1)), prima, righe.value(7).toLongLong());
         if (esatta)
             continue;
         const Voce voce{righe.value(1), righe.value(2), righe.value(3)};
-        auto& conto = sbagliati[Grezzo(voce[0]) + '\0' + Grezzo(voce[1]) + '\0' + Grezzo(voce[2])];
-        conto.first = voce;
-        ++conto.second;
+        Sbagliato& conto = sbagliati[Grezzo(voce[0]) + '\0' + Grezzo(voce[1]) + '\0' + Grezzo(voce[2])];
+        conto.voce = voce;
+        conto.volte += prima ? 1 : 0;
+        conto.risposta = righe.value(6);
     }
-    for (const auto& [voce, volte] : std::as_const(sbagliati))
-        s.piuSbagliati.append({DidascaliaGioco(lettori.schermo(voce[0])),
-                               Archivio::TestoDomande(lettori.domande(voce[1])),
-                               Archivio::TestoBlocchi(lettori.blocchi(voce[2])), volte, {}});
+    if (ultima != std::numeric_limits<qint64>::min())
+        s.ultimaVolta = QDateTime::fromMSecsSinceEpoch(ultima);
+    for (const Sbagliato& x : std::as_const(sbagliati))
+        if (x.volte > 0)
+            s.piuSbagliati.append({DidascaliaGioco(lettori.schermo(x.voce[0])),
+                                   Archivio::TestoDomande(lettori.domande(x.voce[1])),
+                                   Archivio::TestoBlocchi(lettori.blocchi(x.voce[2])), x.volte,
+                                   lettori.risposta(x.risposta)});
     // Most often wrong first; ties in the order of their words.
     std::sort(s.piuSbagliati.begin(), s.piuSbagliati.end(), [](const auto& a, const auto& b) {
         return a.volte != b.volte ? a.volte > b.volte

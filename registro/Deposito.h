@@ -99,7 +99,7 @@ struct SchedaBambino : ContiScheda {
         int volte = 0;
         QString risposta;                 // what the child answered, the latest time
     };
-    QList<Errore> piuSbagliati;  // most often wrong first, at most 10
+    QList<Errore> piuSbagliati;  // most often wrong at the first answer first, at most 10
     // The last answer's time in the period (invalid when none), and the time
     // spent playing: each turn from its start to its last answer, summed.
     QDateTime ultimaVolta;
@@ -339,23 +339,30 @@ Bambino Ospite();
 // answered.
 QList<RigaClasse> ComponiClasse(const QList<Bambino>& classe, const QHash<qint64, QList<Conto>>& conti);
 // Adds one group's count of a game, given as its stored code, into the
-// game's place in Giochi(): a code this version does not know is left out.
-void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco, int esatte, int totale);
+// game's place in Giochi(): esatte right of totale first answers, and
+// riprove retries. A code this version does not know is left out.
+void ContaGioco(QHash<qint64, QList<Conto>>& conti, qint64 bambino, qint64 gioco, int esatte, int totale,
+                int riprove);
 
 // How a store keeps what an answer was about: its own readers of the stored
-// game (the screen's name), questions and blocks.
+// game (the screen's name), questions, blocks and answer given.
 struct Lettori {
     std::function<QString(const QVariant&)> schermo;
     std::function<QList<Domanda>(const QVariant&)> domande;
     std::function<QList<Blocco>(const QVariant&)> blocchi;
+    std::function<QString(const QVariant&)> risposta;
 };
 
 // One child's record from the rows of a query, oldest first, whose columns
 // are the moment (milliseconds since the epoch), the game, the questions,
-// the blocks and whether the answer was right, as the store keeps them: the
-// counts by attribute and by condition, week by week, and at most quanti
-// items most often wrong. The items are told apart by their stored values
-// and put into words once each, at the end.
+// the blocks, whether the answer was right, its attempt, the answer given
+// and its milliseconds from the turn's start, as the store keeps them: the
+// counts by attribute and by condition (first answers right and wrong,
+// retries apart), week by week; the last answer's time and the time spent
+// playing; and at most quanti items most often wrong at the first answer,
+// each with what the child answered wrong the latest time. The items are
+// told apart by their stored values and put into words once each, at the
+// end.
 SchedaBambino LeggiScheda(QSqlQuery& righe, const Lettori& lettori, qsizetype quanti = 10);
 
 // The local day of moments given in milliseconds since the epoch, as

@@ -548,6 +548,42 @@ QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo)
     return FileCsv(testo);
 }
 
+Padronanza::Modello ModelloDellaClasse(const Deposito& archivio, const QList<Padronanza::Prova>& prove)
+{
+    if (std::optional<Padronanza::Modello> salvato = archivio.modello())
+        return *std::move(salvato);
+    return prove.isEmpty() ? Padronanza::Predefinito() : Padronanza::Adatta(prove);
+}
+
+QByteArray EsportaPadronanzaCsv(const Deposito& archivio)
+{
+    QList<Padronanza::Prova> prove;
+    archivio.scorriPrimeRisposte({}, [&](const Padronanza::Prova& p) { prove.append(p); });
+    Padronanza::Stime stime(ModelloDellaClasse(archivio, prove));
+    for (const Padronanza::Prova& p : std::as_const(prove))
+        stime.aggiungi(p);
+    const auto numero = [](double x) { return QString::number(x, 'f', 4); };
+    QString testo = QStringLiteral(
+        "bambino;abilita;stima;livello;risposte;p_iniziale;p_apprendimento;p_indovinare;p_sbagliare\n");
+    for (const Bambino& b : archivio.bambini())
+        for (const Padronanza::Abilita a : Padronanza::TutteLeAbilita) {
+            const Padronanza::Stima s = stime.di(b.id, a);
+            const Padronanza::Parametri p = stime.modello().di(a, s.giocoPiuGiocato);
+            testo += RigaCsv({
+                b.nomeCompleto(),
+                QString::fromLatin1(Padronanza::Chiave(a)),
+                numero(s.stima),
+                QString::fromLatin1(Padronanza::TestoLivello(s.livello())),
+                QString::number(s.risposte),
+                numero(p.iniziale),
+                numero(p.apprendimento),
+                numero(p.indovinare),
+                numero(p.sbagliare),
+            });
+        }
+    return FileCsv(testo);
+}
+
 QByteArray EsportaAvanzamentoCsv(const QList<Bambino>& bambini, const QList<AvanzamentoBambino>& avanzamenti)
 {
     const QHash<qint64, QString> nomi = NomiCompleti(bambini);

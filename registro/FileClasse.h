@@ -102,4 +102,17 @@ QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo = {});
 // them, past the goal too), its goal, and 1 when the step is done, else 0.
 QByteArray EsportaAvanzamentoCsv(const QList<Bambino>& bambini, const QList<AvanzamentoBambino>& avanzamenti);
 
+// The probabilities the chosen class's estimates use: the model stored for
+// it, else one fitted on its first answers (prove), else the defaults.
+Padronanza::Modello ModelloDellaClasse(const Deposito& archivio, const QList<Padronanza::Prova>& prove);
+// What each child of the chosen class has learned, as the export writes
+// CSV: one row per child (bambini() order) and skill, under the header
+// bambino;abilita;stima;livello;risposte;p_iniziale;p_apprendimento;p_indovinare;p_sbagliare
+// with the child's full name, the skill's key (Padronanza::Chiave), the
+// estimate after the child's last first answer, its level in Italian words,
+// the first answers behind it, and the four probabilities used, the guess
+// that of the game the child played most for the skill. Numbers have a dot
+// as their decimal separator.
+QByteArray EsportaPadronanzaCsv(const Deposito& archivio);
+
 } // namespace Registro

@@ -190,11 +190,12 @@ DelServer LeggiServer(QSqlDatabase pg)
 {
     DelServer letto;
     // Row-level security leaves out every class not granted to this login.
-    QSqlQuery c = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, anno_scolastico FROM tesselo.classi"));
+    QSqlQuery c = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, anno_scolastico, leggi_domande FROM tesselo.classi"));
     Esegui(c, QStringLiteral("impossibile leggere le classi dal server"));
     while (c.next()) {
         const QUuid uuid(c.value(0).toString());
-        letto.classi.insert(Codici::Uuid(uuid), {0, uuid, c.value(1).toString(), c.value(2).toString()});
+        letto.classi.insert(Codici::Uuid(uuid),
+                            {0, uuid, c.value(1).toString(), c.value(2).toString(), c.value(3).toBool()});
     }
     QSqlQuery q = Prepara(pg, QStringLiteral("SELECT uuid::text, nome, cognome, simbolo, classe::text FROM tesselo.bambini"));
     Esegui(q, QStringLiteral("impossibile leggere la classe dal server"));
@@ -207,15 +208,16 @@ DelServer LeggiServer(QSqlDatabase pg)
 }
 
 // The local copy is already the server's: the same classes and children,
-// with the same names, years and symbols, and none else.
+// with the same names, years, settings and symbols, and none else.
 bool Uguale(QSqlDatabase db, const DelServer& server)
 {
-    QSqlQuery c = Prepara(db, QStringLiteral("SELECT uuid, nome, anno_scolastico FROM classi"));
+    QSqlQuery c = Prepara(db, QStringLiteral("SELECT uuid, nome, anno_scolastico, leggi_domande FROM classi"));
     Esegui(c, QStringLiteral("impossibile leggere le classi"));
     int n = 0;
     for (; c.next(); ++n) {
         const auto k = server.classi.constFind(c.value(0).toByteArray());
-        if (k == server.classi.cend() || k->nome != c.value(1).toString() || k->annoScolastico != c.value(2).toString())
+        if (k == server.classi.cend() || k->nome != c.value(1).toString() || k->annoScolastico != c.value(2).toString()
+            || k->leggiDomande != (c.value(3).toInt() != 0))
             return false;
     }
     if (n != server.classi.size())
@@ -233,10 +235,10 @@ bool Uguale(QSqlDatabase db, const DelServer& server)
     return n == server.bambini.size();
 }
 
-// Each class of the server added, or renamed and re-yeared by uuid; the
-// local classes the server no longer grants, whose answers are still
-// queued, keep their name unless a class of the server took it with their
-// year. Returns the local id of each class, by uuid.
+// Each class of the server added, or renamed, re-yeared and given its
+// settings by uuid; the local classes the server no longer grants, whose
+// answers are still queued, keep their name unless a class of the server
+// took it with their year. Returns the local id of each class, by uuid.
 QHash<QByteArray, qint64> SalvaClassi(QSqlDatabase db, const DelServer& server)
 {
     const QString cosa = QStringLiteral("impossibile scrivere le classi");
@@ -251,12 +253,14 @@ QHash<QByteArray, qint64> SalvaClassi(QSqlDatabase db, const DelServer& server)
     QSqlQuery temporaneo = Prepara(db, QStringLiteral("UPDATE classi SET nome = '~' || id"));
     Esegui(temporaneo, cosa);
     QSqlQuery q = Prepara(db, QStringLiteral(
-        "INSERT INTO classi (uuid, nome, anno_scolastico) VALUES (?, ?, ?)"
-        " ON CONFLICT (uuid) DO UPDATE SET nome = excluded.nome, anno_scolastico = excluded.anno_scolastico"));
+        "INSERT INTO classi (uuid, nome, anno_scolastico, leggi_domande) VALUES (?, ?, ?, ?)"
+        " ON CONFLICT (uuid) DO UPDATE SET nome = excluded.nome, anno_scolastico = excluded.anno_scolastico,"
+        " leggi_domande = excluded.leggi_domande"));
     for (auto c = server.classi.cbegin(); c != server.classi.cend(); ++c) {
         q.bindValue(0, c.key());
         q.bindValue(1, c->nome);
         q.bindValue(2, c->annoScolastico);
+        q.bindValue(3, c->leggiDomande ? 1 : 0);
         Esegui(q, cosa);
     }
     QSqlQuery rinomina = Prepara(db, QStringLiteral("UPDATE OR IGNORE classi SET nome = ? WHERE id = ?"));
@@ -508,7 +512,7 @@ QList<DaInviare> Invio::Dati::lotto()
         fuori.append(QString::number(id));
     QSqlQuery q = Prepara(db(), QStringLiteral(
         "SELECT r.uuid, r.quando, r.bambino, r.gioco, r.domande, r.blocchi, r.risposta, r.esatta, r.millisecondi,"
-        " d.risposta, b.uuid, c.uuid, r.percorso, r.passo FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
+        " d.risposta, b.uuid, c.uuid, r.percorso, r.passo, r.tentativo FROM da_inviare d JOIN risposte r ON r.id = d.risposta"
         " LEFT JOIN bambini b ON b.id = r.bambino LEFT JOIN classi c ON c.id = r.classe %1"
         " ORDER BY d.risposta LIMIT %2")
         .arg(fuori.isEmpty() ? QString() : QStringLiteral("WHERE r.bambino NOT IN (%1)").arg(fuori.join(',')))
@@ -517,7 +521,7 @@ QList<DaInviare> Invio::Dati::lotto()
     QList<DaInviare> risposte;
     while (q.next()) {
         const QUuid bambino = q.value(10).isNull() ? QUuid() : Codici::Uuid(q.value(10));
-        // With the path and step it was given under.
+        // With the path and step it was given under, and its attempt.
         risposte.append({q.value(9).toLongLong(), LeggiRisposta(q, 0, 12), bambino.isNull() ? QString() : Server::Testo(bambino),
                          q.value(11).toByteArray()});
     }

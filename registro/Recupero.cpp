@@ -50,6 +50,10 @@ QByteArray Riga(const Voce& v)
         o.insert("percorso", r.percorso.toString(QUuid::WithoutBraces));
         o.insert("passo", QString::number(r.passo));
     }
+    // A retry says which attempt it is; a first answer says nothing, as
+    // every line had before attempts were told apart.
+    if (r.tentativo > 1)
+        o.insert("tentativo", QString::number(r.tentativo));
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -107,6 +111,12 @@ std::optional<Voce> Leggi(const QByteArray& riga)
         if (r.percorso.isNull() || !passo)
             return std::nullopt;
         r.passo = int(*passo);
+    }
+    if (o.contains("tentativo")) {
+        const auto tentativo = numero("tentativo", 1, Risposta::MassimoTentativo);
+        if (!tentativo)
+            return std::nullopt;
+        r.tentativo = int(*tentativo);
     }
     if (r.domande.size() > MassimoDomande || r.blocchi.size() > MassimoBlocchi
         || !std::all_of(r.domande.begin(), r.domande.end(), DomandaValida)

@@ -43,6 +43,7 @@ struct Risposta {
     // question and blocks on show. Only first answers tell what a child has
     // learned.
     int tentativo = 1;
+    static constexpr int MassimoTentativo = 32767;  // a count never overflows: it stops here
     // Whether it names a path and a step of one (1 to Percorso::MassimoPassi):
     // the register keeps both, or neither.
     bool conPercorso() const;

@@ -212,7 +212,13 @@ const QList<QStringList> Migrazioni{
      QStringLiteral("CREATE TRIGGER IF NOT EXISTS nota_tolta AFTER DELETE ON bambini BEGIN"
                     " DELETE FROM note WHERE bambino = old.id; END"),
      QStringLiteral("CREATE TRIGGER IF NOT EXISTS padronanza_tolta AFTER DELETE ON classi BEGIN"
-                    " DELETE FROM padronanza WHERE classe = old.id; END")},
+                    " DELETE FROM padronanza WHERE classe = old.id; END"),
+     // The class at a glance counts first answers and retries apart, still
+     // from its index alone; the estimate reads a class's first answers in
+     // time order from an index of them alone.
+     QStringLiteral("DROP INDEX IF EXISTS risposte_classe"),
+     QStringLiteral("CREATE INDEX risposte_classe ON risposte (classe, bambino, gioco, quando, esatta, tentativo)"),
+     QStringLiteral("CREATE INDEX IF NOT EXISTS risposte_prime ON risposte (classe, quando) WHERE tentativo = 1")},
 };
 static_assert(Versione == 6, "one migration step per version");
 

@@ -8,6 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
+#include <algorithm>
+
 namespace Registro::Server {
 
 QString Motivo(const QString& cosa, const QSqlError& e)
@@ -113,10 +115,10 @@ QString InserisciRisposta()
 {
     return QStringLiteral(
         "INSERT INTO tesselo.risposte (uuid, quando, bambino, classe, gioco, domande, blocchi, risposta, esatta,"
-        " millisecondi, percorso, passo) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid),"
+        " millisecondi, percorso, passo, tentativo) SELECT CAST(? AS uuid), CAST(? AS timestamptz), CAST(? AS uuid),"
         " coalesce((SELECT classe FROM tesselo.bambini WHERE uuid = CAST(? AS uuid)), CAST(? AS uuid)), ?,"
         " CAST(? AS jsonb), CAST(? AS jsonb), ?, CAST(? AS boolean), CAST(? AS bigint), CAST(? AS uuid),"
-        " CAST(? AS smallint)"
+        " CAST(? AS smallint), CAST(? AS smallint)"
         " WHERE CAST(? AS uuid) IS NULL OR EXISTS (SELECT FROM tesselo.bambini WHERE uuid = CAST(? AS uuid))"
         " OR NOT EXISTS (SELECT FROM tesselo.classi WHERE uuid = CAST(? AS uuid))"
         " ON CONFLICT DO NOTHING");
@@ -142,9 +144,10 @@ void Lega(QSqlQuery& q, const Risposta& r, const QString& bambino, const QString
     const bool sulPercorso = !r.percorso.isNull() && r.passo >= 1 && r.passo <= Percorso::MassimoPassi;
     q.bindValue(11, sulPercorso ? QVariant(Testo(r.percorso)) : QVariant(QMetaType::fromType<QString>()));
     q.bindValue(12, sulPercorso ? QVariant(r.passo) : QVariant(QMetaType::fromType<int>()));
-    q.bindValue(13, chi);
+    q.bindValue(13, std::clamp(r.tentativo, 1, int(Risposta::MassimoTentativo)));
     q.bindValue(14, chi);
-    q.bindValue(15, dove);
+    q.bindValue(15, chi);
+    q.bindValue(16, dove);
 }
 
 } // namespace Registro::Server

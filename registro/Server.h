@@ -42,7 +42,7 @@ QList<Blocco> Blocchi(const QString& json);
 // see is tried all the same, so that the server refuses it (the class not
 // granted) and the refusal is kept, never lost.
 QString InserisciRisposta();
-// Binds an answer, with its path and step, to InserisciRisposta (a step
+// Binds an answer, with its path, step and attempt, to InserisciRisposta (a step
 // outside 1..Percorso::MassimoPassi, or no path, sends neither); bambino is
 // the child's uuid as text,
 // empty for a guest; classe the uuid of the class it was given in.

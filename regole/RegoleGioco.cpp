@@ -5,6 +5,8 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 qint64 RegoleGioco::OrologioDiSistema()
 {
     static const QElapsedTimer avvio = [] {
@@ -18,6 +20,13 @@ qint64 RegoleGioco::OrologioDiSistema()
 void RegoleGioco::IniziaTurno()
 {
     inizioTurno = orologio ? orologio() : OrologioDiSistema();
+    risposteDelTurno = 0;
+}
+
+int RegoleGioco::ProssimoTentativo()
+{
+    risposteDelTurno = std::min(risposteDelTurno + 1, int(Registro::Risposta::MassimoTentativo));
+    return risposteDelTurno;
 }
 
 qint64 RegoleGioco::MillisecondiDelTurno() const

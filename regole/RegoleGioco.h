@@ -26,6 +26,10 @@ public:
     // timed from here.
     void IniziaTurno();
     qint64 MillisecondiDelTurno() const;
+    // The attempt the next judged answer of the turn on show is: 1 for its
+    // first, 2 and on for each retry after a wrong one; counted as the
+    // answer is handed on.
+    int ProssimoTentativo();
     // Milliseconds on the system's monotonic clock, from its first reading.
     static qint64 OrologioDiSistema();
 
@@ -79,5 +83,6 @@ private:
     QString nomeSchermo;
     Orologio orologio;
     qint64 inizioTurno = 0;
+    int risposteDelTurno = 0;
     AttributiInGioco inGioco;
 };

@@ -154,8 +154,11 @@ void SchermoGioco::RispostaGiudicata(const Registro::Risposta& risposta)
         RispostaEsatta();
     else
         RispostaErrata();
+    Registro::Risposta registrata = SottoIlPasso(risposta);
+    if (auto* regole = dynamic_cast<RegoleGioco*>(this))
+        registrata.tentativo = regole->ProssimoTentativo();
     if (const auto& registra = servizi().registra)
-        registra(SottoIlPasso(risposta));
+        registra(registrata);
     ContaPerIlPercorso(risposta.esatta);
 }
 

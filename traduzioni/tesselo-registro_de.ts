@@ -1344,6 +1344,8 @@ Das Klassenbuch ist %1
                          tutta la classe
   --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
                          nel suo percorso, passo per passo
+  --padronanza FILE.csv  scrive in un file CSV, per ogni bambino e abilità,
+                         la stima di quanto l&apos;ha acquisita e il suo livello
   --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
                          nella pagina della classe; serve quando il registro
                          ha più classi
@@ -1370,6 +1372,8 @@ Il registro è %1
                           der ganzen Klasse zu
   --avanzamento DATEI.csv schreibt in eine CSV-Datei, wie weit jedes Kind auf
                           seinem Lernpfad ist, Schritt für Schritt
+  --padronanza DATEI.csv schreibt in eine CSV-Datei für jedes Kind und jede
+                          Fähigkeit, wie sicher es sie beherrscht, und die Stufe
   --classe NAME           die Klasse, für die die Option gilt, mit dem Namen,
                           den sie auf der Klassenseite hat; nötig, wenn das
                           Klassenbuch mehrere Klassen hat
@@ -1433,6 +1437,20 @@ Das Klassenbuch ist %1
     <message>
         <source>L&apos;avanzamento non è stato esportato: %1</source>
         <translation>Der Fortschritt wurde nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] --padronanza FILE.csv
+</source>
+        <translation>        tesselo-registro [--lingua CODE] [--classe NAME] --padronanza DATEI.csv
+</translation>
+    </message>
+    <message>
+        <source>Le stime non sono state esportate: %1</source>
+        <translation>Die Schätzungen wurden nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Stime della classe esportate nel file %1.</source>
+        <translation>Schätzungen der Klasse in die Datei %1 exportiert.</translation>
     </message>
     <message>
         <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>

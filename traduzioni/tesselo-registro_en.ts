@@ -1344,6 +1344,8 @@ The register is %1
                          tutta la classe
   --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
                          nel suo percorso, passo per passo
+  --padronanza FILE.csv  scrive in un file CSV, per ogni bambino e abilità,
+                         la stima di quanto l&apos;ha acquisita e il suo livello
   --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
                          nella pagina della classe; serve quando il registro
                          ha più classi
@@ -1369,6 +1371,8 @@ Il registro è %1
                          whole class
   --avanzamento FILE.csv writes to a CSV file how far each child has come on
                          their path, step by step
+  --padronanza FILE.csv  writes to a CSV file, for each child and skill, the
+                         estimate of how far it is learned, and its level
   --classe NAME          the class the option applies to, by the name it has
                          on the class page; needed when the register has
                          several classes
@@ -1432,6 +1436,20 @@ The register is %1
     <message>
         <source>L&apos;avanzamento non è stato esportato: %1</source>
         <translation>The progress was not exported: %1</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] --padronanza FILE.csv
+</source>
+        <translation>       tesselo-registro [--lingua CODE] [--classe NAME] --padronanza FILE.csv
+</translation>
+    </message>
+    <message>
+        <source>Le stime non sono state esportate: %1</source>
+        <translation>The estimates were not exported: %1</translation>
+    </message>
+    <message>
+        <source>Stime della classe esportate nel file %1.</source>
+        <translation>Estimates of the class exported to the file %1.</translation>
     </message>
     <message>
         <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>

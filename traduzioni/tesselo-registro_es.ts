@@ -1344,6 +1344,8 @@ El registro es %1
                          tutta la classe
   --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
                          nel suo percorso, passo per passo
+  --padronanza FILE.csv  scrive in un file CSV, per ogni bambino e abilità,
+                         la stima di quanto l&apos;ha acquisita e il suo livello
   --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
                          nella pagina della classe; serve quando il registro
                          ha più classi
@@ -1370,6 +1372,8 @@ Il registro è %1
                             toda la clase
   --avanzamento ARCHIVO.csv escribe en un archivo CSV por dónde va cada niño
                             en su recorrido, paso a paso
+  --padronanza ARCHIVO.csv escribe en un archivo CSV, por cada niño y habilidad,
+                            la estimación de cuánto la ha adquirido y su nivel
   --classe NOMBRE           la clase a la que se aplica la opción, con el nombre
                             que tiene en la página de la clase; hace falta
                             cuando el registro tiene varias clases
@@ -1433,6 +1437,20 @@ El registro es %1
     <message>
         <source>L&apos;avanzamento non è stato esportato: %1</source>
         <translation>El progreso no se ha exportado: %1</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] --padronanza FILE.csv
+</source>
+        <translation>     tesselo-registro [--lingua CÓDIGO] [--classe NOMBRE] --padronanza ARCHIVO.csv
+</translation>
+    </message>
+    <message>
+        <source>Le stime non sono state esportate: %1</source>
+        <translation>Las estimaciones no se han exportado: %1</translation>
+    </message>
+    <message>
+        <source>Stime della classe esportate nel file %1.</source>
+        <translation>Estimaciones de la clase exportadas al archivo %1.</translation>
     </message>
     <message>
         <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>

@@ -1344,6 +1344,8 @@ Le registre est %1
                          tutta la classe
   --avanzamento FILE.csv scrive in un file CSV a che punto è ogni bambino
                          nel suo percorso, passo per passo
+  --padronanza FILE.csv  scrive in un file CSV, per ogni bambino e abilità,
+                         la stima di quanto l&apos;ha acquisita e il suo livello
   --classe NOME          la classe a cui si applica l&apos;opzione, col nome che ha
                          nella pagina della classe; serve quando il registro
                          ha più classi
@@ -1370,6 +1372,8 @@ Il registro è %1
                             à toute la classe
   --avanzamento FICHIER.csv écrit dans un fichier CSV où en est chaque enfant
                             dans son parcours, étape par étape
+  --padronanza FICHIER.csv écrit dans un fichier CSV, pour chaque enfant et
+                            compétence, son acquisition estimée et son niveau
   --classe NOM              la classe à laquelle l&apos;option s&apos;applique, sous le nom
                             qu&apos;elle a sur la page de la classe ; nécessaire quand
                             le registre a plusieurs classes
@@ -1433,6 +1437,20 @@ Le registre est %1
     <message>
         <source>L&apos;avanzamento non è stato esportato: %1</source>
         <translation>La progression n&apos;a pas été exportée : %1</translation>
+    </message>
+    <message>
+        <source>     tesselo-registro [--lingua CODICE] [--classe NOME] --padronanza FILE.csv
+</source>
+        <translation>        tesselo-registro [--lingua CODE] [--classe NOM] --padronanza FICHIER.csv
+</translation>
+    </message>
+    <message>
+        <source>Le stime non sono state esportate: %1</source>
+        <translation>Les estimations n&apos;ont pas été exportées : %1</translation>
+    </message>
+    <message>
+        <source>Stime della classe esportate nel file %1.</source>
+        <translation>Estimations de la classe exportées dans le fichier %1.</translation>
     </message>
     <message>
         <source>Nessun bambino della classe ha un percorso: nel file %1 c&apos;è solo l&apos;intestazione.</source>

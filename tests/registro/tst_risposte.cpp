@@ -265,6 +265,41 @@ private slots:
         ControllaDomande(id, m, r);
     }
 
+    // A turn answered wrong, wrong again, then right, in each game: the
+    // register receives its attempts 1, 2 and 3, each retry with the
+    // question and blocks of the first; the next turn's answer is its
+    // first again.
+    void tentativiDiUnTurno_data()
+    {
+        QTest::addColumn<int>("gioco");
+        for (int i = 0; i < Partita::Giochi().size(); ++i)
+            QTest::addRow("%s", Partita::Giochi()[i].nome) << i;
+    }
+    void tentativiDiUnTurno()
+    {
+        QFETCH(int, gioco);
+        const Partita::VoceGioco& voce = Partita::Giochi()[gioco];
+        Ambiente a(quint64(gioco + 7));
+        QList<Risposta> registrate;
+        servizi().registra = [&](const Risposta& r) { registrate.append(r); };
+        Partita::AvviaFinoAlMenu();
+        Partita::ApriDalMenu(voce);
+        QVERIFY(Partita::Sbagliata(voce.id));
+        QVERIFY(Partita::Sbagliata(voce.id));
+        QVERIFY(Partita::Giusta(voce.id));
+        QVERIFY(Partita::Giusta(voce.id));
+        QCOMPARE(registrate.size(), 4);
+        QList<int> tentativi;
+        for (const Risposta& r : registrate)
+            tentativi << r.tentativo;
+        QCOMPARE(tentativi, (QList<int>{1, 2, 3, 1}));
+        for (int i = 1; i < 3; ++i) {
+            QCOMPARE(registrate[i].domande, registrate[0].domande);
+            if (voce.id != IdSchermo::FormTrova && voce.id != IdSchermo::FORM2)
+                QCOMPARE(registrate[i].blocchi, registrate[0].blocchi);
+        }
+    }
+
     // «uguale - diverso» numbers its attributes in an order of its own; the
     // register receives each as the register numbers it, whichever of the
     // four a turn asks.
