@@ -173,24 +173,26 @@ QList<Classe> Archivio::classi() const
     QList<Classe> elenco;
     if (!d->aperto)
         return elenco;
-    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, anno_scolastico FROM classi"));
+    QSqlQuery q = d->prepara(QStringLiteral("SELECT id, uuid, nome, anno_scolastico, leggi_domande FROM classi"));
     if (!leggi(q, QStringLiteral("impossibile leggere le classi")))
         return elenco;
     while (q.next())
         elenco << Classe{q.value(0).toLongLong(), Codici::Uuid(q.value(1)), NomePulito(q.value(2).toString()),
-                         q.value(3).toString()};
+                         q.value(3).toString(), q.value(4).toInt() != 0};
     OrdinaClassi(elenco);
     return elenco;
 }
 
 bool Archivio::Dati::scriviClasse(const Classe& c, bool nuova)
 {
-    QSqlQuery q = prepara(nuova ? QStringLiteral("INSERT INTO classi (uuid, nome, anno_scolastico) VALUES (?, ?, ?)")
-                                : QStringLiteral("UPDATE classi SET nome = ?, anno_scolastico = ? WHERE id = ?"));
+    QSqlQuery q = prepara(
+        nuova ? QStringLiteral("INSERT INTO classi (uuid, nome, anno_scolastico, leggi_domande) VALUES (?, ?, ?, ?)")
+              : QStringLiteral("UPDATE classi SET nome = ?, anno_scolastico = ?, leggi_domande = ? WHERE id = ?"));
     if (nuova)
         q.addBindValue(Codici::Uuid(c.uuid));
     q.addBindValue(c.nome);
     q.addBindValue(c.annoScolastico);
+    q.addBindValue(c.leggiDomande ? 1 : 0);
     if (!nuova)
         q.addBindValue(c.id);
     if (!q.exec()) {
