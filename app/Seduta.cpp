@@ -70,6 +70,7 @@ struct Stato {
     Avanzamenti avanzamenti;   // of the class that "Chi gioca?" shows, as last read
     QList<ClasseLetta> classi; // a register of several classes: each of them
     std::optional<qint64> classeScelta;
+    bool leggiDomande = false; // the only class's setting
     std::shared_ptr<Scrittore> scrittore;
     // The sender to the school's server, when one is set up.
     std::shared_ptr<Registro::Invio> invio;
@@ -117,6 +118,7 @@ struct Lettura {
     Avanzamenti avanzamenti;     // and the progress of those with a path
     QList<ClasseLetta> classi;   // with several classes, each with its children
     QString errore;  // the warning line, when the register could not be read
+    bool leggiDomande = false;   // the only class's "Leggi le domande"
 
     // Whether the sitting has a register to write: one with children, or
     // one of several classes (a guest's answers go to the class chosen).
@@ -157,7 +159,7 @@ Lettura LeggiClasse(const QString& percorso)
         return {{}, {}, {}, archivio.ultimoErrore() + QStringLiteral("; si gioca senza registrare")};
     const QList<Classe> classi = archivio.classi();
     if (classi.size() <= 1)
-        return {archivio.bambini(), AvanzamentiDi(archivio), {}, {}};
+        return {archivio.bambini(), AvanzamentiDi(archivio), {}, {}, !classi.isEmpty() && classi.first().leggiDomande};
     Lettura letta;
     for (const Classe& classe : classi)
         if (archivio.scegliClasse(classe.id)) {
@@ -174,22 +176,26 @@ void Pubblica(Stato& s, const Lettura& letta, std::shared_ptr<Scrittore> scritto
     s.nomi = NomiMostrati(letta.classe);
     s.avanzamenti = letta.avanzamenti;
     s.classi = letta.classi;
+    s.leggiDomande = letta.leggiDomande;
     s.scrittore = std::move(scrittore);
 }
 
 // The progress read again (after the sender copied the server's class):
-// each class's, the chosen one's for "Chi gioca?". The children stay as
-// read at the start. Under the mutex.
+// each class's, the chosen one's for "Chi gioca?", with each class's
+// setting for reading the questions. The children stay as read at the
+// start. Under the mutex.
 void AggiornaAvanzamenti(Stato& s, const Lettura& letta)
 {
     if (s.classi.isEmpty()) {
         s.avanzamenti = letta.avanzamenti;
+        s.leggiDomande = letta.leggiDomande;
         return;
     }
     for (ClasseLetta& c : s.classi)
         for (const ClasseLetta& nuova : letta.classi)
             if (nuova.classe.id == c.classe.id) {
                 c.avanzamenti = nuova.avanzamenti;
+                c.classe.leggiDomande = nuova.classe.leggiDomande;
                 if (s.classeScelta == c.classe.id)
                     s.avanzamenti = c.avanzamenti;
             }
@@ -443,6 +449,19 @@ std::optional<qint64> ClasseScelta()
     return S().classeScelta;
 }
 
+bool LeggiDomande()
+{
+    const std::lock_guard blocco(S().mutex);
+    const Stato& s = S();
+    if (!s.scelto)
+        return false;
+    if (s.classi.isEmpty())
+        return s.leggiDomande;
+    const auto it = std::find_if(s.classi.cbegin(), s.classi.cend(),
+                                 [&](const ClasseLetta& c) { return c.classe.id == s.classeScelta; });
+    return it != s.classi.cend() && it->classe.leggiDomande;
+}
+
 namespace {
 
 // The child playing till now keeps their progress for when they are chosen
@@ -614,6 +633,7 @@ bool Termina(std::chrono::milliseconds attesa)
         s.avanzamenti.clear();
         s.classi.clear();
         s.classeScelta.reset();
+        s.leggiDomande = false;
         s.scelto.reset();
     }
     s.inAttesa = {};

@@ -56,6 +56,10 @@ QList<Registro::Classe> Classi();
 void ScegliClasse(qint64 classe);
 // The class chosen with ScegliClasse(); nothing before, or with one class.
 std::optional<qint64> ClasseScelta();
+// Whether the games speak each question as a turn starts: a child (or a
+// guest) of a class plays, and that class's "Leggi le domande" is on.
+// False without a class, before the choice and after Lascia().
+bool LeggiDomande();
 
 // Starts the sitting of a child of Bambini() (id 0: a guest): every answer
 // from now on is queued for the register with that id, and the child plays

@@ -39,7 +39,8 @@ QString NomeSeguente(const QString& nome)
 }
 
 DialogoClasse::DialogoClasse(const Registro::Classe& classe, QWidget* padre)
-    : QDialog(padre), iniziale(classe), nome(new QLineEdit(classe.nome)), anno(new QLineEdit(classe.annoScolastico))
+    : QDialog(padre), iniziale(classe), nome(new QLineEdit(classe.nome)), anno(new QLineEdit(classe.annoScolastico)),
+      leggiDomande(new QCheckBox(Testo::tr("Leggi le domande")))
 {
     setWindowTitle(classe.id ? Testo::tr("Rinomina la classe") : Testo::tr("Nuova classe"));
     nome->setObjectName(QStringLiteral("nome"));
@@ -50,6 +51,11 @@ DialogoClasse::DialogoClasse(const Registro::Classe& classe, QWidget* padre)
     auto* campi = new QFormLayout;
     campi->addRow(Testo::tr("&Nome della classe:"), nome);
     campi->addRow(Testo::tr("&Anno scolastico:"), anno);
+    leggiDomande->setObjectName(QStringLiteral("leggiDomande"));
+    leggiDomande->setChecked(classe.leggiDomande);
+    leggiDomande->setToolTip(
+        Testo::tr("Ogni gioco dice la sua domanda a voce quando comincia un turno, per chi non sa ancora leggere."));
+    campi->addRow(leggiDomande);
     auto* colonna = new QVBoxLayout(this);
     colonna->addLayout(campi);
     colonna->addWidget(Pulsanti(this, classe.id ? Testo::tr("Salva") : Testo::tr("Aggiungi"), conferma));
@@ -63,6 +69,7 @@ Registro::Classe DialogoClasse::classe() const
     Registro::Classe c = iniziale;
     c.nome = nome->text();
     c.annoScolastico = anno->text().trimmed();
+    c.leggiDomande = leggiDomande->isChecked();
     return c;
 }
 

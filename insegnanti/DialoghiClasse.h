@@ -14,7 +14,8 @@ namespace Insegnanti {
 // raised by one ("1A" -> "2A", "Classe 3" stays), otherwise the same name.
 QString NomeSeguente(const QString& nome);
 
-// A class's name and school year ("2026/27"): a new class, or one renamed.
+// A class's name and school year ("2026/27"), and whether its games read
+// each question aloud: a new class, or one renamed.
 class DialogoClasse : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ private:
     Registro::Classe iniziale;
     QLineEdit* nome;
     QLineEdit* anno;
+    QCheckBox* leggiDomande;
     QPushButton* conferma;
 };
 

@@ -5,6 +5,7 @@
 #include "app/Colori.h"
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
+#include "comune/Stile.h"
 #include "controls/Etichetta.h"
 #include "screens/GrigliaCarte.h"
 #include "screens/Schermi.h"
@@ -46,7 +47,14 @@ void FormChiGioca::CreaControlli(FinestraSchermo& f)
 void FormChiGioca::Form_Load()
 {
     PreparaRidimensionatore();
-    finestra()->impostaSfondo(ColoreDa(quint32(Modulo1::ColoreCasuale())));
+    const QColor sfondo = ColoreDa(quint32(Modulo1::ColoreCasuale()));
+    finestra()->impostaSfondo(sfondo);
+    // The title is written in whichever of black and white reads on the
+    // colour drawn: black on the darker ones (pure blue, red, green) would
+    // be hard to make out.
+    QPalette tavolozza = c.Titolo->palette();
+    tavolozza.setColor(QPalette::WindowText, InchiostroSu(sfondo));
+    c.Titolo->setPalette(tavolozza);
 }
 
 void FormChiGioca::Form_Activate()

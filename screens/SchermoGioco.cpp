@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QShortcut>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -54,8 +55,22 @@ const QKeySequence SchermoGioco::TastoDomanda{Qt::Key_F1};
 
 void SchermoGioco::DiciDomanda()
 {
-    if (finestra())
-        Modulo1::Pronuncia(EtichettaDomanda()->text());
+    if (!finestra())
+        return;
+    cc.domandaInAttesa->stop();
+    Modulo1::Pronuncia(EtichettaDomanda()->text());
+}
+
+void SchermoGioco::TurnoIniziato(Inizio inizio)
+{
+    if (!finestra() || !Seduta::LeggiDomande())
+        return;
+    if (inizio == Inizio::Subito) {
+        DiciDomanda();
+        return;
+    }
+    const bool festa = cc.festa && !cc.festa->isHidden();
+    cc.domandaInAttesa->start(festa ? SegniPercorso::DurataFesta : SegniPercorso::RitardoVoce);
 }
 
 QString SchermoGioco::Didascalia(const QString& parola, qint16 conteggio)
@@ -90,6 +105,10 @@ void SchermoGioco::CreaControlli(FinestraSchermo& f)
     CreaControlliGioco(f);
     // The key that speaks the question; it takes no place in the Tab order.
     QObject::connect(new QShortcut(TastoDomanda, &f), &QShortcut::activated, [this] { DiciDomanda(); });
+    // Gone with the window: a screen left never speaks.
+    cc.domandaInAttesa = new QTimer(&f);
+    cc.domandaInAttesa->setSingleShot(true);
+    QObject::connect(cc.domandaInAttesa, &QTimer::timeout, [this] { DiciDomanda(); });
 
     cc.etEsatti = CreaPunteggio(f, posto("etEsatti"), QT_TRANSLATE_NOOP("Tesselo", "esatti"));
     cc.etErrati = CreaPunteggio(f, posto("etErrati"), QT_TRANSLATE_NOOP("Tesselo", "errati"));
@@ -128,6 +147,7 @@ void SchermoGioco::AzzeraEInizia()
     Modulo1::ContatoreEsatti = 0;
     Modulo1::ContatoreErrati = 0;
     PrimoTurno();
+    TurnoIniziato();
 }
 
 void SchermoGioco::RispostaEsatta()
@@ -150,6 +170,9 @@ void SchermoGioco::RispostaErrata()
 
 void SchermoGioco::RispostaGiudicata(const Registro::Risposta& risposta)
 {
+    // The answer's own sound is heard, not the question it answers.
+    if (cc.domandaInAttesa)
+        cc.domandaInAttesa->stop();
     if (risposta.esatta)
         RispostaEsatta();
     else
@@ -279,6 +302,7 @@ void SchermoGioco::RiapriTurno()
     for (QWidget* risposta : ControlliRisposta())
         risposta->setEnabled(true);
     cc.bottoneavanti->setEnabled(false);
+    TurnoIniziato();
 }
 
 QString SchermoGioco::IncoerenzaRisposte() const

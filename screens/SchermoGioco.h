@@ -16,6 +16,7 @@ class Faccia;
 class Immagine;
 class QAction;
 class QLabel;
+class QTimer;
 class QWidget;
 
 // Which step resets the counts and starts the first turn.
@@ -72,6 +73,9 @@ public:
         // the celebration of its goal, hidden until then.
         QLabel* stelle = nullptr;
         QWidget* festa = nullptr;
+        // The question of a turn that began with an answer's sound, waiting
+        // for that sound to be heard.
+        QTimer* domandaInAttesa = nullptr;
     };
     const ControlliCornice& cornice() const { return cc; }
 
@@ -79,6 +83,13 @@ public:
     // does: the question's label is spoken as a click on it would speak it.
     static const QKeySequence TastoDomanda;
     void DiciDomanda();
+    // A turn's question is on show. Where the class has "Leggi le domande"
+    // on, it is spoken as the question key speaks it: at once, or, when the
+    // turn began with a judged answer's sound (the game moved on by itself),
+    // once that sound and any celebration are heard, unless the child
+    // answers first. Without a class, or with the setting off, nothing.
+    enum class Inizio { Subito, DopoRisposta };
+    void TurnoIniziato(Inizio inizio = Inizio::Subito);
     // The label that holds the game's question: the attribute asked, the
     // set's or the count's condition, the block to find, the first road sign
     // or row header, the chain's question.

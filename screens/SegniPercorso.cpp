@@ -21,9 +21,6 @@ constexpr QColor Verde{0x1b, 0x7a, 0x2e};
 // strip on its right keeps the mark off the caption beside it.
 constexpr int Lato = 128;
 constexpr int Margine = Lato / 6;
-// How long the celebration shows, and when the word is spoken after its sound.
-constexpr int DurataFesta = 2500, RitardoVoce = 900;
-
 QPainterPath Stella(QPointF centro, qreal raggio)
 {
     QPainterPath stella;

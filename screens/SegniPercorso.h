@@ -11,6 +11,10 @@
 // desktop themes alike, and at any pixel ratio.
 namespace SegniPercorso {
 
+// How long a celebration shows, and how long after its sound the word is
+// spoken: the program's own answer sounds are over by then.
+constexpr int DurataFesta = 2500, RitardoVoce = 900;
+
 // A round badge: the step's number, or a tick once it is done; the next step
 // filled in bright yellow with a thick outline, the others white.
 QIcon Segno(int numero, bool fatto, bool prossimo);

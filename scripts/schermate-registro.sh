@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Makes the teachers' guide's screenshots of the class register,
-# docs/schermate/registro-classe.png, registro-bambino.png and
-# registro-percorsi.png: fills a register in a temporary folder with a
-# made-up class of 24 children over three months (registro_inventato), the
-# first example path given to the whole class and each child some way along
-# it, then shows tesselo-registro on a private X display of 1024 x 768 under
-# openbox and photographs the class at a glance, one child's page and the
-# paths' page. With a folder as argument, it saves them
-# there instead, also at 1920 x 1080, to look at. With --lingua CODE first
-# (en, fr, es, de; or TESSELO_LINGUA=CODE), it shows the program in that
+# docs/schermate/registro-classe.png, registro-bambino.png,
+# registro-percorsi.png and registro-dialogo-classe.png: fills a register in
+# a temporary folder with a made-up class of 24 children over three months
+# (registro_inventato), the first example path given to the whole class and
+# each child some way along it, then shows tesselo-registro on a private X
+# display of 1024 x 768 under openbox and photographs the class at a glance,
+# one child's page, the paths' page and the class's dialog (its name, year
+# and "Leggi le domande"). With a folder as argument, it saves them there
+# instead, also at 1920 x 1080, to look at. With --lingua CODE first (en,
+# fr, es, de; or TESSELO_LINGUA=CODE), it shows the program in that
 # language and saves the pictures in docs/schermate/CODE/ (or the folder
 # given).
 set -euo pipefail
@@ -40,6 +41,7 @@ dimensioni=1024x768
 . scripts/traduzione.sh
 pagina_classe=$(traduzione "$lingua" "I risul&tati della classe")
 pagina_bambino=$(traduzione "$lingua" "&Un bambino")
+rinomina_classe=$(traduzione "$lingua" "Rino&mina la classe...")
 tasto() { local dopo=${1#*&}; printf 'alt+%s' "${dopo:0:1}" | tr 'A-Z' 'a-z'; }
 [[ $# -gt 0 ]] && dimensioni="1024x768 1920x1080"
 
@@ -47,9 +49,10 @@ for dimensione in $dimensioni; do
   suffisso=""
   [[ $# -gt 0 ]] && suffisso=-$dimensione
   xvfb-run -a -s "-screen 0 ${dimensione}x24 -noreset" bash -s "$PWD/build/release/tesselo/tesselo-registro" \
-    "$dati" "$uscita" "$suffisso" "$lingua" "$(tasto "$pagina_classe")" "$(tasto "$pagina_bambino")" <<'SUL_DISPLAY'
+    "$dati" "$uscita" "$suffisso" "$lingua" "$(tasto "$pagina_classe")" "$(tasto "$pagina_bambino")" \
+    "$(tasto "$rinomina_classe" | sed 's/^alt+//')" <<'SUL_DISPLAY'
 set -euo pipefail
-programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5 tasto_classe=$6 tasto_bambino=$7
+programma=$1 dati=$2 uscita=$3 suffisso=$4 lingua=$5 tasto_classe=$6 tasto_bambino=$7 tasto_rinomina=$8
 opzioni=()
 [[ $lingua != it ]] && opzioni=(--lingua "$lingua")
 openbox >/dev/null 2>&1 & wm=$!
@@ -74,6 +77,14 @@ xdotool key "$tasto_bambino"; sleep 2
 import -window "$id" "$uscita/registro-bambino$suffisso.png"
 xdotool key alt+p; sleep 0.5; xdotool key alt+p; sleep 2
 import -window "$id" "$uscita/registro-percorsi$suffisso.png"
+# The class's dialog, from the menu «Registro», the first of the bar (Alt
+# alone reaches it in every language; a page may share its letter): the
+# window that opens last.
+xdotool key alt; sleep 0.5; xdotool key Return; sleep 0.5; xdotool key "$tasto_rinomina"; sleep 1.5
+dialogo=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$id" | tail -1) || true
+[[ -n $dialogo ]] || { echo "schermate-registro: the class's dialog did not open" >&2; exit 1; }
+import -window "$dialogo" "$uscita/registro-dialogo-classe$suffisso.png"
+xdotool key Escape
 SUL_DISPLAY
 done
 ls "$uscita"/registro-*.png

@@ -711,6 +711,14 @@ Das Klassenbuch ist %1
         <translation>&amp;Schuljahr:</translation>
     </message>
     <message>
+        <source>Leggi le domande</source>
+        <translation>Fragen vorlesen</translation>
+    </message>
+    <message>
+        <source>Ogni gioco dice la sua domanda a voce quando comincia un turno, per chi non sa ancora leggere.</source>
+        <translation>Jedes Spiel spricht seine Frage, wenn eine Runde beginnt, für Kinder, die noch nicht lesen können.</translation>
+    </message>
+    <message>
         <source>Nuovo anno scolastico</source>
         <translation>Neues Schuljahr</translation>
     </message>

@@ -711,6 +711,14 @@ The register is %1
         <translation>School &amp;year:</translation>
     </message>
     <message>
+        <source>Leggi le domande</source>
+        <translation>Read the questions aloud</translation>
+    </message>
+    <message>
+        <source>Ogni gioco dice la sua domanda a voce quando comincia un turno, per chi non sa ancora leggere.</source>
+        <translation>Each game says its question aloud as a turn starts, for children who cannot read yet.</translation>
+    </message>
+    <message>
         <source>Nuovo anno scolastico</source>
         <translation>New school year</translation>
     </message>

@@ -711,6 +711,14 @@ El registro es %1
         <translation>&amp;Curso escolar:</translation>
     </message>
     <message>
+        <source>Leggi le domande</source>
+        <translation>Leer las preguntas en voz alta</translation>
+    </message>
+    <message>
+        <source>Ogni gioco dice la sua domanda a voce quando comincia un turno, per chi non sa ancora leggere.</source>
+        <translation>Cada juego dice su pregunta en voz alta al empezar un turno, para quien todavía no sabe leer.</translation>
+    </message>
+    <message>
         <source>Nuovo anno scolastico</source>
         <translation>Nuevo curso escolar</translation>
     </message>

@@ -711,6 +711,14 @@ Le registre est %1
         <translation>&amp;Année scolaire :</translation>
     </message>
     <message>
+        <source>Leggi le domande</source>
+        <translation>Lire les questions à voix haute</translation>
+    </message>
+    <message>
+        <source>Ogni gioco dice la sua domanda a voce quando comincia un turno, per chi non sa ancora leggere.</source>
+        <translation>Chaque jeu dit sa question à voix haute au début d&apos;un tour, pour les enfants qui ne savent pas encore lire.</translation>
+    </message>
+    <message>
         <source>Nuovo anno scolastico</source>
         <translation>Nouvelle année scolaire</translation>
     </message>

@@ -134,6 +134,7 @@ void FORM2::TurnoGiusto(const Registro::Risposta& risposta)
 {
     RispostaGiudicata(risposta);
     PreparaTurno();
+    TurnoIniziato(Inizio::DopoRisposta);
 }
 
 void FORM2::mnuControlloSi_Click()

@@ -137,6 +137,7 @@ void SchermoDomino::Command1_Click(int Index)
     if (!Avanza()) {
         // The chain is complete: a new one replaces it at once.
         NuovaCatena();
+        TurnoIniziato(Inizio::DopoRisposta);
         return;
     }
     c.Label1[PassoCatena]->show();
