@@ -81,7 +81,7 @@ VistaBambino::VistaBambino(const Registro::Deposito& a, QWidget* padre)
     vistaGrafico->setRenderHint(QPainter::Antialiasing);
     vistaGrafico->setMinimumSize(360, 240);
 
-    auto* etichetta = new QLabel(Testo::tr("&Bambino:"));
+    auto* etichetta = new QLabel(Testo::tr("B&ambino:"));
     etichetta->setBuddy(bambini);
     auto* titoloErrori = new QLabel(Testo::tr("Le domande sbagliate più spesso"));
     auto* griglia = new QGridLayout(this);

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&amp;Cognome (facoltativo):</source>
-        <translation>&amp;Nachname (freiwillig):</translation>
+        <translation>&amp;Nachname (optional):</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -32,7 +32,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <source>&amp;Il contrassegno (quelli già dati ad altri bambini non ci sono):</source>
         <translation>Das &amp;Zeichen (die schon anderen Kindern gegebenen fehlen):</translation>
     </message>
     <message>
@@ -45,10 +45,10 @@
     </message>
     <message>
         <source>I risul&amp;tati della classe</source>
-        <translation>Die &amp;Ergebnisse der Klasse</translation>
+        <translation>Die Er&amp;gebnisse der Klasse</translation>
     </message>
     <message>
-        <source>&amp;Un bambino</source>
+        <source>Un &amp;bambino</source>
         <translation>Ein Ki&amp;nd</translation>
     </message>
     <message>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Cancella</source>
-        <translation>&amp;Löschen</translation>
+        <translation>L&amp;öschen</translation>
     </message>
     <message>
         <source>Cancella le risposte di un &amp;bambino...</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Cancellare le risposte date prima di quale giorno?</source>
-        <translation>Die vor welchem Tag gegebenen Antworten löschen?</translation>
+        <translation>Antworten vor welchem Tag löschen?</translation>
     </message>
     <message>
         <source>Non ci sono risposte date prima del %1.</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>&amp;Modifica...</source>
-        <translation>&amp;Bearbeiten...</translation>
+        <translation>Be&amp;arbeiten...</translation>
     </message>
     <message>
         <source>Rimuo&amp;vi...</source>
@@ -270,6 +270,46 @@
         <translation>Antworten in die Datei %1 exportiert.</translation>
     </message>
     <message>
+        <source>data_ora</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Datum_Uhrzeit</translation>
+    </message>
+    <message>
+        <source>bambino</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>millisecondi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
         <source>Il file %1 non c&apos;è.</source>
         <translation>Die Datei %1 gibt es nicht.</translation>
     </message>
@@ -290,7 +330,7 @@
     </message>
     <message>
         <source>non c&apos;è ancora</source>
-        <translation>es gibt es noch nicht</translation>
+        <translation>es existiert noch nicht</translation>
     </message>
     <message>
         <source>non si può scrivere</source>
@@ -390,7 +430,7 @@
     </message>
     <message>
         <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Klötze&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Blöcke&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Il file %1 non si può scrivere.</source>
@@ -475,6 +515,11 @@ Das Klassenbuch ist %1
         <translation>keine Antworten</translation>
     </message>
     <message>
+        <source>e</source>
+        <comment>joins the conditions of one question: rosso e grande</comment>
+        <translation>und</translation>
+    </message>
+    <message>
         <source>%1 e %2 (%3)</source>
         <translation>%1 und %2 (%3)</translation>
     </message>
@@ -524,7 +569,7 @@ Das Klassenbuch ist %1
         <translation>frei gewählte Daten</translation>
     </message>
     <message>
-        <source>&amp;Periodo:</source>
+        <source>Perio&amp;do:</source>
         <translation>&amp;Zeitraum:</translation>
     </message>
     <message>
@@ -569,14 +614,14 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>blocchi</source>
-        <translation>Klötze</translation>
+        <translation>Blöcke</translation>
     </message>
     <message>
         <source>volte</source>
         <translation>Mal</translation>
     </message>
     <message>
-        <source>&amp;Bambino:</source>
+        <source>B&amp;ambino:</source>
         <translation>K&amp;ind:</translation>
     </message>
     <message>
@@ -996,7 +1041,7 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>&amp;Obiettivo (facoltativo):</source>
-        <translation>&amp;Ziel (freiwillig):</translation>
+        <translation>&amp;Ziel (optional):</translation>
     </message>
     <message>
         <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
@@ -1189,16 +1234,16 @@ Das Klassenbuch ist %1
         <translation>Gespielter Lernweg</translation>
     </message>
     <message>
-        <source>&amp;Nuovo percorso...</source>
-        <translation>&amp;Neuer Lernweg...</translation>
+        <source>Nuo&amp;vo percorso...</source>
+        <translation>Ne&amp;uer Lernweg...</translation>
     </message>
     <message>
-        <source>&amp;Duplica</source>
+        <source>D&amp;uplica</source>
         <translation>&amp;Duplizieren</translation>
     </message>
     <message>
-        <source>&amp;Elimina...</source>
-        <translation>&amp;Löschen...</translation>
+        <source>Elimi&amp;na...</source>
+        <translation>Lös&amp;chen...</translation>
     </message>
     <message>
         <source>&amp;Importa da un file...</source>
@@ -1206,22 +1251,22 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>Esporta in un &amp;file...</source>
-        <translation>In &amp;Datei exportieren...</translation>
+        <translation>In Da&amp;tei exportieren...</translation>
     </message>
     <message>
         <source>Importa &amp;gli esempi</source>
-        <translation>Bei&amp;spiele importieren</translation>
+        <translation>Beis&amp;piele importieren</translation>
     </message>
     <message>
         <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
         <translation>Die Beispiel-Lernwege, die das Programm mitbringt, für Kinder von drei bis sieben Jahren</translation>
     </message>
     <message>
-        <source>I &amp;percorsi della classe:</source>
-        <translation>Die &amp;Lernwege der Klasse:</translation>
+        <source>I percorsi dell&amp;a classe:</source>
+        <translation>Di&amp;e Lernwege der Klasse:</translation>
     </message>
     <message>
-        <source>&amp;Chi gioca quale percorso:</source>
+        <source>Chi gioca &amp;quale percorso:</source>
         <translation>&amp;Wer spielt welchen Lernweg:</translation>
     </message>
     <message>
@@ -1455,6 +1500,189 @@ Das Klassenbuch ist %1
     <message>
         <source>Registro sul server %1</source>
         <translation>Klassenbuch auf dem Server %1</translation>
+    </message>
+</context>
+<context>
+    <name>Simboli</name>
+    <message>
+        <source>gatto</source>
+        <translation>Katze</translation>
+    </message>
+    <message>
+        <source>cane</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>coniglio</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>orso</source>
+        <translation>Bär</translation>
+    </message>
+    <message>
+        <source>leone</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>rana</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <source>maiale</source>
+        <translation>Schwein</translation>
+    </message>
+    <message>
+        <source>pulcino</source>
+        <translation>Küken</translation>
+    </message>
+    <message>
+        <source>pinguino</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>elefante</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>tartaruga</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>pesce</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>farfalla</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>coccinella</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>chiocciola</source>
+        <translation>Schnecke</translation>
+    </message>
+    <message>
+        <source>mela</source>
+        <translation>Apfel</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>Banane</translation>
+    </message>
+    <message>
+        <source>fragola</source>
+        <translation>Erdbeere</translation>
+    </message>
+    <message>
+        <source>uva</source>
+        <translation>Trauben</translation>
+    </message>
+    <message>
+        <source>arancia</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>anguria</source>
+        <translation>Wassermelone</translation>
+    </message>
+    <message>
+        <source>pera</source>
+        <translation>Birne</translation>
+    </message>
+    <message>
+        <source>carota</source>
+        <translation>Karotte</translation>
+    </message>
+    <message>
+        <source>sole</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>luna</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>stella</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>girasole</source>
+        <translation>Sonnenblume</translation>
+    </message>
+    <message>
+        <source>albero</source>
+        <translation>Baum</translation>
+    </message>
+    <message>
+        <source>fungo</source>
+        <translation>Pilz</translation>
+    </message>
+    <message>
+        <source>pallone</source>
+        <translation>Ball</translation>
+    </message>
+    <message>
+        <source>automobile</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>trenino</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>Segelboot</translation>
+    </message>
+    <message>
+        <source>aereo</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>razzo</source>
+        <translation>Rakete</translation>
+    </message>
+    <message>
+        <source>ombrello</source>
+        <translation>Regenschirm</translation>
+    </message>
+    <message>
+        <source>chiave</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>campanella</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>palloncino</source>
+        <translation>Luftballon</translation>
+    </message>
+    <message>
+        <source>pacco regalo</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>casetta</source>
+        <translation>Häuschen</translation>
+    </message>
+    <message>
+        <source>tamburo</source>
+        <translation>Trommel</translation>
+    </message>
+    <message>
+        <source>chitarra</source>
+        <translation>Gitarre</translation>
+    </message>
+    <message>
+        <source>matita</source>
+        <translation>Bleistift</translation>
     </message>
 </context>
 </TS>
