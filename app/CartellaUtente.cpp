@@ -35,6 +35,13 @@ QList<FileGioco> VociDellaLingua(const QString& lingua)
     return voci;
 }
 
+// The language a voice speaks, by its own name, as espeak-ng's voice has it:
+// "British English" for en-gb, where the language alone would be American.
+QString NomeDellaVoce(const QString& lingua)
+{
+    return QLocale(Lingua::VoceEspeak(lingua)).nativeLanguageName();
+}
+
 // Every file the game reads, in groups, named as the game names them; the
 // voices of every language, each in a group of its own.
 QList<std::pair<QString, QList<FileGioco>>> FileDelGioco()
@@ -56,7 +63,7 @@ QList<std::pair<QString, QList<FileGioco>>> FileDelGioco()
         const QString titolo = lingua == Lingua::Disponibili().first()
             ? QStringLiteral("Voci, ognuna dice il testo scritto accanto")
             : QStringLiteral("Voci in %1 (voci/%2), ognuna dice il testo scritto accanto")
-                  .arg(QLocale(lingua).nativeLanguageName(), Lingua::SottocartellaVoci(lingua));
+                  .arg(NomeDellaVoce(lingua), Lingua::SottocartellaVoci(lingua));
         gruppi.append({titolo, VociDellaLingua(lingua)});
     }
     ImpostaLinguaDelGioco(mostrata);

@@ -60,7 +60,7 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
         if (!liberi.contains(chiave) && chiave != bambino.simbolo)
             continue;
         auto* voce = new QListWidgetItem(QPixmap::fromImage(Registro::ImmagineSimbolo(s, LatoIcona)),
-                                         QString::fromUtf8(s.nome), simboli);
+                                         Registro::NomeSimbolo(s), simboli);
         voce->setData(Qt::UserRole, chiave);
         if (chiave == bambino.simbolo)
             simboli->setCurrentItem(voce);
@@ -77,7 +77,7 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
 
     auto* colonna = new QVBoxLayout(this);
     colonna->addLayout(campi);
-    auto* etichetta = new QLabel(Testo::tr("Il &contrassegno (quelli già dati ad altri bambini non ci sono):"));
+    auto* etichetta = new QLabel(Testo::tr("&Il contrassegno (quelli già dati ad altri bambini non ci sono):"));
     etichetta->setBuddy(simboli);
     colonna->addWidget(etichetta);
     colonna->addWidget(simboli, 1);

@@ -40,7 +40,7 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
     setWindowTitle(Testo::tr("Registro di Tesselo"));
     schede->addTab(gestione, Testo::tr("&La classe"));
     schede->addTab(vistaClasse, Testo::tr("I risul&tati della classe"));
-    schede->addTab(vistaBambino, Testo::tr("&Un bambino"));
+    schede->addTab(vistaBambino, Testo::tr("Un &bambino"));
     schede->addTab(vistaPercorsi, Testo::tr("&Percorsi"));
     if (a.computer()) {
         vistaComputer = new VistaComputer(a);
@@ -226,7 +226,7 @@ void FinestraRegistro::esporta()
         Testo::tr("File CSV (*.csv)"));
     if (file.isEmpty())
         return;
-    const EsitoOperazione esito = Esporta(archivio, file, scelta->periodo());
+    const EsitoOperazione esito = Esporta(archivio, file, scelta->periodo(), LinguaCsv::Mostrata);
     richieste().informa(this, esito.messaggio, !esito.riuscito);
 }
 

@@ -133,7 +133,7 @@ void GestioneClasse::aggiorna()
         auto* voce = new QListWidgetItem(b.nomeCompleto(), elenco);
         if (s)
             voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona)));
-        QString suggerimento = s ? QStringLiteral("%1 (%2)").arg(b.nomeCompleto(), QString::fromUtf8(s->nome))
+        QString suggerimento = s ? QStringLiteral("%1 (%2)").arg(b.nomeCompleto(), Registro::NomeSimbolo(*s))
                                  : b.nomeCompleto();
         if (const QString gruppo = nomiGruppi.value(b.gruppo); !gruppo.isEmpty()) {
             const QString nelGruppo = Testo::tr("nel gruppo «%1»").arg(gruppo);

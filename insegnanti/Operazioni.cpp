@@ -1,6 +1,8 @@
 #include "insegnanti/Operazioni.h"
 
+#include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
+#include "media/Testi.h"
 #include "registro/ArchivioServer.h"
 #include "registro/Avviso.h"
 #include "registro/FileClasse.h"
@@ -14,7 +16,7 @@ namespace Insegnanti {
 
 QString NomeFile(const QString& file)
 {
-    return QStringLiteral("«%1»").arg(QFileInfo(file).fileName());
+    return Testo::tr("«%1»").arg(QFileInfo(file).fileName());
 }
 
 QString Elenco(const QStringList& nomi)
@@ -108,9 +110,24 @@ EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file, const
     return {true, detto.join(QLatin1Char(' '))};
 }
 
-EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo)
+EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo,
+                        LinguaCsv lingua)
 {
-    if (const QString errore = ScriviPrivato(file, Registro::EsportaCsv(archivio, periodo)); !errore.isEmpty())
+    // In the language shown: the header, and every word of the values as
+    // the window shows it.
+    const Registro::ParoleCsv mostrate{
+        {Testo::tr("data_ora", "a column of the CSV export"), Testo::tr("bambino", "a column of the CSV export"),
+         Testo::tr("gioco", "a column of the CSV export"), Testo::tr("domanda", "a column of the CSV export"),
+         Testo::tr("blocchi", "a column of the CSV export"), Testo::tr("risposta", "a column of the CSV export"),
+         Testo::tr("esatta", "a column of the CSV export"), Testo::tr("millisecondi", "a column of the CSV export")},
+        Testo::tr("ospite"),
+        [](const QString& gioco) { return Testi::NomeGioco(gioco.toUtf8().constData()); },
+        ParoleMostrate,
+        ParoleMostrate,
+        RispostaMostrata};
+    const QByteArray csv = lingua == LinguaCsv::Mostrata ? Registro::EsportaCsv(archivio, periodo, mostrate)
+                                                         : Registro::EsportaCsv(archivio, periodo);
+    if (const QString errore = ScriviPrivato(file, csv); !errore.isEmpty())
         return {false, errore};
     return {true, Testo::tr("Risposte esportate nel file %1.").arg(NomeFile(file))};
 }

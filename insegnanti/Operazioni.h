@@ -38,8 +38,12 @@ using ConfermaDivisioni = std::function<std::optional<QList<Registro::Alunno>>(c
 // command line) they are taken as proposed and the message names them.
 // Given up, nothing is done and the message is empty.
 EsitoOperazione Importa(Registro::Deposito& archivio, const QString& file, const ConfermaDivisioni& conferma = {});
-// The answers of a period as CSV, written whole or not at all.
-EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {});
+// The answers of a period as CSV, written whole or not at all: with the
+// fixed Italian header and words, for scripts (the command line), or with
+// the header and words of the language shown (the window).
+enum class LinguaCsv { Fissa, Mostrata };
+EsitoOperazione Esporta(const Registro::Deposito& archivio, const QString& file, const Registro::Periodo& periodo = {},
+                        LinguaCsv lingua = LinguaCsv::Fissa);
 // The answers of another register's file that this one does not hold yet;
 // chiedi decides on a child whose code is ours but whose name is not (none:
 // such a file is refused, as on the command line).

@@ -90,16 +90,41 @@ QString RisposteCancellate(int n)
     return Testo::conta("Verranno cancellate %n risposte", "", n);
 }
 
+namespace {
+
+// One word the register keeps, in the language shown.
+QString ParolaMostrata(const QString& parola)
+{
+    if (parola == u"e")
+        return Testo::tr("e", "joins the conditions of one question: rosso e grande");
+    if (parola == parola.toUpper() && parola != parola.toLower())
+        return Testi::Maiuscola(parola.toLower());
+    return Testi::Parola(parola);
+}
+
+} // namespace
+
 QString ParoleMostrate(const QString& testo)
 {
-    static const QRegularExpression parola(QStringLiteral("\\p{L}+"));
+    // A word, or "NON" and the word it denies.
+    static const QRegularExpression parola(QStringLiteral("\\bNON (\\p{L}+)|\\p{L}+"));
     QString mostrato;
     qsizetype dopo = 0;
     for (const QRegularExpressionMatch& m : parola.globalMatch(testo)) {
-        mostrato += testo.mid(dopo, m.capturedStart() - dopo) + Testi::Parola(m.captured());
+        mostrato += testo.mid(dopo, m.capturedStart() - dopo);
+        mostrato += m.hasCaptured(1) ? Testi::Negazione(ParolaMostrata(m.captured(1))) : ParolaMostrata(m.captured());
         dopo = m.capturedEnd();
     }
     return mostrato + testo.mid(dopo);
+}
+
+QString RispostaMostrata(const QString& risposta)
+{
+    // The answer buttons' captions the rules record as they are written.
+    for (const char* didascalia : {"UGUALE", "DIVERSA", "DIVERSO", "Fatto"})
+        if (risposta == QLatin1String(didascalia))
+            return QCoreApplication::translate("Tesselo", didascalia);
+    return ParoleMostrate(risposta);
 }
 
 } // namespace Insegnanti

@@ -40,8 +40,14 @@ QTableWidgetItem* VoceConto(const Registro::Conto& conto, const QString& testo);
 QString RisposteCancellate(int n);
 
 // A question or blocks as the register keeps them, in the program's own
-// words ("triangolo blu grande spesso"), with each word in the language
-// shown.
+// words ("triangolo blu grande spesso", "NON rosso e grande"), with each
+// word in the language shown: a word in capitals stays in capitals, "NON"
+// is the language's negation as the games write it, and "e" between a
+// question's conditions its "and".
 QString ParoleMostrate(const QString& testo);
+// An answer as the register keeps it, in the language shown: the captions
+// of the answer buttons ("UGUALE", "Fatto") as the games show them, any
+// other answer (a number, a block, a condition) as ParoleMostrate says.
+QString RispostaMostrata(const QString& risposta);
 
 } // namespace Insegnanti

@@ -27,7 +27,7 @@ SceltaPeriodo::SceltaPeriodo(QWidget* padre)
     }
     auto* riga = new QHBoxLayout(this);
     riga->setContentsMargins(0, 0, 0, 0);
-    auto* etichetta = new QLabel(Testo::tr("&Periodo:"));
+    auto* etichetta = new QLabel(Testo::tr("Perio&do:"));
     etichetta->setBuddy(scelta);
     riga->addWidget(etichetta);
     riga->addWidget(scelta);

@@ -142,7 +142,7 @@ VistaBambino::VistaBambino(Registro::Deposito& a, QWidget* padre, StimeClasse* s
     vistaGrafico->setRenderHint(QPainter::Antialiasing);
     vistaGrafico->setMinimumSize(360, 240);
 
-    auto* etichetta = new QLabel(Testo::tr("&Bambino:"));
+    auto* etichetta = new QLabel(Testo::tr("B&ambino:"));
     etichetta->setBuddy(bambini);
     auto* titoloErrori = new QLabel(Testo::tr("Le domande sbagliate più spesso"));
     etichettaTempo->setObjectName(QStringLiteral("tempo"));

@@ -131,10 +131,10 @@ VistaPercorsi::VistaPercorsi(Registro::Deposito& a, QWidget* padre, const QStrin
     tabellaAssegnazioni->setColumnWidth(ColonnaChi, LarghezzaNome * 4 / 5);
     tabellaAssegnazioni->setMinimumWidth(480);
 
-    auto* nuovoP = Pulsante(Testo::tr("&Nuovo percorso..."), QStringLiteral("nuovo"));
+    auto* nuovoP = Pulsante(Testo::tr("Nuo&vo percorso..."), QStringLiteral("nuovo"));
     auto* modificaP = Pulsante(Testo::tr("&Modifica..."), QStringLiteral("modifica"));
-    auto* duplicaP = Pulsante(Testo::tr("&Duplica"), QStringLiteral("duplica"));
-    auto* eliminaP = Pulsante(Testo::tr("&Elimina..."), QStringLiteral("elimina"));
+    auto* duplicaP = Pulsante(Testo::tr("D&uplica"), QStringLiteral("duplica"));
+    auto* eliminaP = Pulsante(Testo::tr("Elimi&na..."), QStringLiteral("elimina"));
     auto* importaP = Pulsante(Testo::tr("&Importa da un file..."), QStringLiteral("importa"));
     auto* esportaP = Pulsante(Testo::tr("Esporta in un &file..."), QStringLiteral("esporta"));
     auto* esempiP = Pulsante(Testo::tr("Importa &gli esempi"), QStringLiteral("esempi"));
@@ -160,9 +160,9 @@ VistaPercorsi::VistaPercorsi(Registro::Deposito& a, QWidget* padre, const QStrin
     for (QPushButton* p : {importaP, esportaP, esempiP})
         pulsanti->addWidget(p);
     pulsanti->addStretch();
-    auto* titoloElenco = new QLabel(Testo::tr("I &percorsi della classe:"));
+    auto* titoloElenco = new QLabel(Testo::tr("I percorsi dell&a classe:"));
     titoloElenco->setBuddy(lista);
-    auto* titoloAssegnazioni = new QLabel(Testo::tr("&Chi gioca quale percorso:"));
+    auto* titoloAssegnazioni = new QLabel(Testo::tr("Chi gioca &quale percorso:"));
     titoloAssegnazioni->setBuddy(tabellaAssegnazioni);
     auto* griglia = new QGridLayout(this);
     griglia->addWidget(titoloElenco, 0, 0);

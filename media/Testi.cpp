@@ -3,6 +3,8 @@
 // The menu's captions, kept by the register in Italian.
 #include "media/DidascalieGiochi.h"
 
+#include "Lingua.h"
+
 #include <QStringList>
 
 namespace Testi {
@@ -22,7 +24,33 @@ namespace {
     QT_TRANSLATE_NOOP("Parole", "spessore"), QT_TRANSLATE_NOOP("Parole", "niente"),
 };
 
+// How each language orders a block's words where it differs from Italian.
+// English puts every adjective before the noun, size and thickness before
+// colour ("BIG THIN YELLOW RECTANGLE"). French puts size before the noun and
+// colour and thickness after it ("GRAND RECTANGLE JAUNE MINCE"); its four
+// shapes are masculine, as the words are written. Spanish follows Italian,
+// noun first. German keeps the noun first too, as a list of the block's
+// words: before the noun its adjectives would need endings the words do not
+// have ("großes gelbes Rechteck").
+struct Ordine {
+    const char* lingua;
+    std::array<int, 4> parole;
+};
+constexpr std::array<int, 4> OrdineItaliano{0, 1, 2, 3};
+constexpr Ordine Ordini[] = {
+    {"en", {2, 3, 1, 0}},
+    {"fr", {2, 0, 1, 3}},
+};
+
 } // namespace
+
+std::array<int, 4> OrdineParole(const QString& lingua)
+{
+    for (const Ordine& o : Ordini)
+        if (lingua == QLatin1String(o.lingua))
+            return o.parole;
+    return OrdineItaliano;
+}
 
 QString Parola(const QString& parola)
 {
@@ -37,15 +65,23 @@ QString Maiuscola(const QString& parola)
 QString Condizione(const QString& parola, bool negata)
 {
     const QString valore = Maiuscola(parola);
+    return negata ? Negazione(valore) : valore;
+}
+
+QString Negazione(const QString& testo)
+{
     //: A condition's negation as the roads and the table write it: "NON ROSSO".
-    return negata ? Tesselo::tr("NON %1").arg(valore) : valore;
+    return Tesselo::tr("NON %1").arg(testo);
 }
 
 QString Descrizione(const QString& forma, const QString& colore, const QString& dimensione,
                     const QString& spessore)
 {
-    return QStringList{Maiuscola(forma), Maiuscola(colore), Maiuscola(dimensione), Maiuscola(spessore)}.join(
-        QStringLiteral("\r\n"));
+    const std::array<const QString*, 4> parole{&forma, &colore, &dimensione, &spessore};
+    QStringList righe;
+    for (const int tipo : OrdineParole(Lingua::Attuale()))
+        righe << Maiuscola(*parole[tipo]);
+    return righe.join(QStringLiteral("\r\n"));
 }
 
 QString ConSpazi(const char* testo)

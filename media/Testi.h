@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The program's shown texts are written in Italian as Tesselo::tr("...") and
 // shown in the language set by Lingua (the Italian text itself in Italian).
 struct Tesselo {
@@ -19,10 +21,18 @@ QString Parola(const QString& parola);
 QString Maiuscola(const QString& parola);
 // A condition: the word in capitals, or "NON" before it.
 QString Condizione(const QString& parola, bool negata);
-// A block told in four lines of capitals (shape, colour, size, thickness),
-// joined by carriage return and line feed.
+// A text after the language's "NON", as conditions write it.
+QString Negazione(const QString& testo);
+// A block told in four lines of capitals, joined by carriage return and
+// line feed, in the order the language shown names a block's words (see
+// OrdineParole): Italian's is shape, colour, size, thickness.
 QString Descrizione(const QString& forma, const QString& colore, const QString& dimensione,
                     const QString& spessore);
+// The order in which a language names a block's four words, each as an
+// attribute kind counted from 0 (shape, colour, size, thickness): Italian's,
+// the design's, for a language that has no order of its own.
+std::array<int, 4> OrdineParole(const QString& lingua);
+
 // A menu caption whose blanks after the words belong to the design: the
 // words translated, the same blanks after them.
 QString ConSpazi(const char* testo);

@@ -1,59 +1,66 @@
 #include "registro/Bambino.h"
 
+#include <QCoreApplication>
+
 namespace Registro {
 
 namespace {
 // Animals, fruit and things a child knows by sight, each unlike the others in
 // shape and colour.
 constexpr Simbolo Elenco[] = {
-    {"gatto", "\xF0\x9F\x90\xB1", "gatto"},
-    {"cane", "\xF0\x9F\x90\xB6", "cane"},
-    {"coniglio", "\xF0\x9F\x90\xB0", "coniglio"},
-    {"orso", "\xF0\x9F\x90\xBB", "orso"},
-    {"leone", "\xF0\x9F\xA6\x81", "leone"},
-    {"rana", "\xF0\x9F\x90\xB8", "rana"},
-    {"maiale", "\xF0\x9F\x90\xB7", "maiale"},
-    {"pulcino", "\xF0\x9F\x90\xA5", "pulcino"},
-    {"pinguino", "\xF0\x9F\x90\xA7", "pinguino"},
-    {"elefante", "\xF0\x9F\x90\x98", "elefante"},
-    {"tartaruga", "\xF0\x9F\x90\xA2", "tartaruga"},
-    {"pesce", "\xF0\x9F\x90\x9F", "pesce"},
-    {"farfalla", "\xF0\x9F\xA6\x8B", "farfalla"},
-    {"coccinella", "\xF0\x9F\x90\x9E", "coccinella"},
-    {"chiocciola", "\xF0\x9F\x90\x8C", "chiocciola"},
-    {"mela", "\xF0\x9F\x8D\x8E", "mela"},
-    {"banana", "\xF0\x9F\x8D\x8C", "banana"},
-    {"fragola", "\xF0\x9F\x8D\x93", "fragola"},
-    {"uva", "\xF0\x9F\x8D\x87", "uva"},
-    {"arancia", "\xF0\x9F\x8D\x8A", "arancia"},
-    {"ciliegie", "\xF0\x9F\x8D\x92", "ciliegie"},
-    {"anguria", "\xF0\x9F\x8D\x89", "anguria"},
-    {"pera", "\xF0\x9F\x8D\x90", "pera"},
-    {"carota", "\xF0\x9F\xA5\x95", "carota"},
-    {"sole", "\xE2\x98\x80\xEF\xB8\x8F", "sole"},
-    {"luna", "\xF0\x9F\x8C\x99", "luna"},
-    {"stella", "\xE2\xAD\x90", "stella"},
-    {"girasole", "\xF0\x9F\x8C\xBB", "girasole"},
-    {"albero", "\xF0\x9F\x8C\xB3", "albero"},
-    {"fungo", "\xF0\x9F\x8D\x84", "fungo"},
-    {"palla", "\xE2\x9A\xBD", "pallone"},
-    {"automobile", "\xF0\x9F\x9A\x97", "automobile"},
-    {"trenino", "\xF0\x9F\x9A\x82", "trenino"},
-    {"barca", "\xE2\x9B\xB5", "barca a vela"},
-    {"aereo", "\xE2\x9C\x88\xEF\xB8\x8F", "aereo"},
-    {"razzo", "\xF0\x9F\x9A\x80", "razzo"},
-    {"ombrello", "\xE2\x98\x82\xEF\xB8\x8F", "ombrello"},
-    {"chiave", "\xF0\x9F\x94\x91", "chiave"},
-    {"campanella", "\xF0\x9F\x94\x94", "campanella"},
-    {"palloncino", "\xF0\x9F\x8E\x88", "palloncino"},
-    {"regalo", "\xF0\x9F\x8E\x81", "pacco regalo"},
-    {"casa", "\xF0\x9F\x8F\xA0", "casetta"},
-    {"tamburo", "\xF0\x9F\xA5\x81", "tamburo"},
-    {"chitarra", "\xF0\x9F\x8E\xB8", "chitarra"},
-    {"matita", "\xE2\x9C\x8F\xEF\xB8\x8F", "matita"},
+    {"gatto", "\xF0\x9F\x90\xB1", QT_TRANSLATE_NOOP("Simboli", "gatto")},
+    {"cane", "\xF0\x9F\x90\xB6", QT_TRANSLATE_NOOP("Simboli", "cane")},
+    {"coniglio", "\xF0\x9F\x90\xB0", QT_TRANSLATE_NOOP("Simboli", "coniglio")},
+    {"orso", "\xF0\x9F\x90\xBB", QT_TRANSLATE_NOOP("Simboli", "orso")},
+    {"leone", "\xF0\x9F\xA6\x81", QT_TRANSLATE_NOOP("Simboli", "leone")},
+    {"rana", "\xF0\x9F\x90\xB8", QT_TRANSLATE_NOOP("Simboli", "rana")},
+    {"maiale", "\xF0\x9F\x90\xB7", QT_TRANSLATE_NOOP("Simboli", "maiale")},
+    {"pulcino", "\xF0\x9F\x90\xA5", QT_TRANSLATE_NOOP("Simboli", "pulcino")},
+    {"pinguino", "\xF0\x9F\x90\xA7", QT_TRANSLATE_NOOP("Simboli", "pinguino")},
+    {"elefante", "\xF0\x9F\x90\x98", QT_TRANSLATE_NOOP("Simboli", "elefante")},
+    {"tartaruga", "\xF0\x9F\x90\xA2", QT_TRANSLATE_NOOP("Simboli", "tartaruga")},
+    {"pesce", "\xF0\x9F\x90\x9F", QT_TRANSLATE_NOOP("Simboli", "pesce")},
+    {"farfalla", "\xF0\x9F\xA6\x8B", QT_TRANSLATE_NOOP("Simboli", "farfalla")},
+    {"coccinella", "\xF0\x9F\x90\x9E", QT_TRANSLATE_NOOP("Simboli", "coccinella")},
+    {"chiocciola", "\xF0\x9F\x90\x8C", QT_TRANSLATE_NOOP("Simboli", "chiocciola")},
+    {"mela", "\xF0\x9F\x8D\x8E", QT_TRANSLATE_NOOP("Simboli", "mela")},
+    {"banana", "\xF0\x9F\x8D\x8C", QT_TRANSLATE_NOOP("Simboli", "banana")},
+    {"fragola", "\xF0\x9F\x8D\x93", QT_TRANSLATE_NOOP("Simboli", "fragola")},
+    {"uva", "\xF0\x9F\x8D\x87", QT_TRANSLATE_NOOP("Simboli", "uva")},
+    {"arancia", "\xF0\x9F\x8D\x8A", QT_TRANSLATE_NOOP("Simboli", "arancia")},
+    {"ciliegie", "\xF0\x9F\x8D\x92", QT_TRANSLATE_NOOP("Simboli", "ciliegie")},
+    {"anguria", "\xF0\x9F\x8D\x89", QT_TRANSLATE_NOOP("Simboli", "anguria")},
+    {"pera", "\xF0\x9F\x8D\x90", QT_TRANSLATE_NOOP("Simboli", "pera")},
+    {"carota", "\xF0\x9F\xA5\x95", QT_TRANSLATE_NOOP("Simboli", "carota")},
+    {"sole", "\xE2\x98\x80\xEF\xB8\x8F", QT_TRANSLATE_NOOP("Simboli", "sole")},
+    {"luna", "\xF0\x9F\x8C\x99", QT_TRANSLATE_NOOP("Simboli", "luna")},
+    {"stella", "\xE2\xAD\x90", QT_TRANSLATE_NOOP("Simboli", "stella")},
+    {"girasole", "\xF0\x9F\x8C\xBB", QT_TRANSLATE_NOOP("Simboli", "girasole")},
+    {"albero", "\xF0\x9F\x8C\xB3", QT_TRANSLATE_NOOP("Simboli", "albero")},
+    {"fungo", "\xF0\x9F\x8D\x84", QT_TRANSLATE_NOOP("Simboli", "fungo")},
+    {"palla", "\xE2\x9A\xBD", QT_TRANSLATE_NOOP("Simboli", "pallone")},
+    {"automobile", "\xF0\x9F\x9A\x97", QT_TRANSLATE_NOOP("Simboli", "automobile")},
+    {"trenino", "\xF0\x9F\x9A\x82", QT_TRANSLATE_NOOP("Simboli", "trenino")},
+    {"barca", "\xE2\x9B\xB5", QT_TRANSLATE_NOOP("Simboli", "barca a vela")},
+    {"aereo", "\xE2\x9C\x88\xEF\xB8\x8F", QT_TRANSLATE_NOOP("Simboli", "aereo")},
+    {"razzo", "\xF0\x9F\x9A\x80", QT_TRANSLATE_NOOP("Simboli", "razzo")},
+    {"ombrello", "\xE2\x98\x82\xEF\xB8\x8F", QT_TRANSLATE_NOOP("Simboli", "ombrello")},
+    {"chiave", "\xF0\x9F\x94\x91", QT_TRANSLATE_NOOP("Simboli", "chiave")},
+    {"campanella", "\xF0\x9F\x94\x94", QT_TRANSLATE_NOOP("Simboli", "campanella")},
+    {"palloncino", "\xF0\x9F\x8E\x88", QT_TRANSLATE_NOOP("Simboli", "palloncino")},
+    {"regalo", "\xF0\x9F\x8E\x81", QT_TRANSLATE_NOOP("Simboli", "pacco regalo")},
+    {"casa", "\xF0\x9F\x8F\xA0", QT_TRANSLATE_NOOP("Simboli", "casetta")},
+    {"tamburo", "\xF0\x9F\xA5\x81", QT_TRANSLATE_NOOP("Simboli", "tamburo")},
+    {"chitarra", "\xF0\x9F\x8E\xB8", QT_TRANSLATE_NOOP("Simboli", "chitarra")},
+    {"matita", "\xE2\x9C\x8F\xEF\xB8\x8F", QT_TRANSLATE_NOOP("Simboli", "matita")},
 };
 constexpr Simbolo Ospite{"ospite", "\xF0\x9F\x99\x82", "ospite"};
 } // namespace
+
+QString NomeSimbolo(const Simbolo& simbolo)
+{
+    return QCoreApplication::translate("Simboli", simbolo.nome);
+}
 
 std::span<const Simbolo> Simboli()
 {

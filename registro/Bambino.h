@@ -13,6 +13,8 @@ struct Simbolo {
     const char* emoji;      // UTF-8 of the emoji drawn
     const char* nome;       // "gatto", for the teacher, in Italian
 };
+// A symbol's name in the language shown: "cat" for "gatto".
+QString NomeSimbolo(const Simbolo& simbolo);
 
 // At least 30 clearly different symbols (animals, fruit, objects), in the
 // order the teachers' program offers them. "ospite" is not among them.

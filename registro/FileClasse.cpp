@@ -531,16 +531,26 @@ QHash<qint64, QString> NomiCompleti(const QList<Bambino>& bambini)
 
 QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo)
 {
+    const auto uguale = [](const QString& testo) { return testo; };
+    return EsportaCsv(archivio, periodo,
+                      {{QStringLiteral("data_ora"), QStringLiteral("bambino"), QStringLiteral("gioco"),
+                        QStringLiteral("domanda"), QStringLiteral("blocchi"), QStringLiteral("risposta"),
+                        QStringLiteral("esatta"), QStringLiteral("millisecondi")},
+                       QString::fromUtf8(SimboloOspite().nome), uguale, uguale, uguale, uguale});
+}
+
+QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo, const ParoleCsv& parole)
+{
     const QHash<qint64, QString> nomi = NomiCompleti(archivio.bambini());
-    QString testo = QStringLiteral("data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi\n");
+    QString testo = RigaCsv(parole.colonne);
     archivio.scorriRisposte(periodo, [&](const Risposta& r, qint64 bambino) {
         testo += RigaCsv({
             r.quando.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
-            nomi.value(bambino, QString::fromUtf8(SimboloOspite().nome)),
-            r.gioco,
-            Archivio::TestoDomande(r.domande),
-            Archivio::TestoBlocchi(r.blocchi),
-            r.risposta,
+            nomi.value(bambino, parole.ospite),
+            parole.gioco(r.gioco),
+            parole.domanda(Archivio::TestoDomande(r.domande)),
+            parole.blocchi(Archivio::TestoBlocchi(r.blocchi)),
+            parole.risposta(r.risposta),
             Bit(r.esatta),
             QString::number(r.millisecondi),
         });

@@ -91,7 +91,17 @@ Importazione ImportaClasse(Deposito& archivio, const QString& file);
 // "+", "-", "@", a tab or a carriage return) written after a "'", under the
 // header
 // data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi
+// and with the values in the program's own Italian words, for scripts; or
+// with the header and words of parole, the language a teacher reads.
+struct ParoleCsv {
+    QStringList colonne;  // the header's eight names
+    QString ospite;       // the name of a guest's answers
+    // A game's caption, a question, blocks and an answer, each given as the
+    // register keeps it.
+    std::function<QString(const QString&)> gioco, domanda, blocchi, risposta;
+};
 QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo = {});
+QByteArray EsportaCsv(const Deposito& archivio, const Periodo& periodo, const ParoleCsv& parole);
 
 // Children's progress on their learning paths (Deposito::avanzamenti()),
 // as the export writes CSV: one row per child and step, in the order given

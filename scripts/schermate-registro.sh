@@ -40,7 +40,7 @@ dimensioni=1024x768
 # page's tab), as the language shown writes them.
 . scripts/traduzione.sh
 pagina_classe=$(traduzione "$lingua" "I risul&tati della classe")
-pagina_bambino=$(traduzione "$lingua" "&Un bambino")
+pagina_bambino=$(traduzione "$lingua" "Un &bambino")
 rinomina_classe=$(traduzione "$lingua" "Rino&mina la classe...")
 tasto() { local dopo=${1#*&}; printf 'alt+%s' "${dopo:0:1}" | tr 'A-Z' 'a-z'; }
 [[ $# -gt 0 ]] && dimensioni="1024x768 1920x1080"

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&amp;Cognome (facoltativo):</source>
-        <translation>&amp;Nachname (freiwillig):</translation>
+        <translation>&amp;Nachname (optional):</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -32,10 +32,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
-        <translation>Das &amp;Zeichen (die schon anderen Kindern gegebenen fehlen):</translation>
-    </message>
-    <message>
         <source>Registro di Tesselo</source>
         <translation>Tesselo-Klassenbuch</translation>
     </message>
@@ -45,11 +41,7 @@
     </message>
     <message>
         <source>I risul&amp;tati della classe</source>
-        <translation>Die &amp;Ergebnisse der Klasse</translation>
-    </message>
-    <message>
-        <source>&amp;Un bambino</source>
-        <translation>Ein Ki&amp;nd</translation>
+        <translation>Die Er&amp;gebnisse der Klasse</translation>
     </message>
     <message>
         <source>C&amp;omputer</source>
@@ -101,7 +93,7 @@
     </message>
     <message>
         <source>&amp;Cancella</source>
-        <translation>&amp;Löschen</translation>
+        <translation>L&amp;öschen</translation>
     </message>
     <message>
         <source>Cancella le risposte di un &amp;bambino...</source>
@@ -177,7 +169,7 @@
     </message>
     <message>
         <source>Cancellare le risposte date prima di quale giorno?</source>
-        <translation>Die vor welchem Tag gegebenen Antworten löschen?</translation>
+        <translation>Antworten vor welchem Tag löschen?</translation>
     </message>
     <message>
         <source>Non ci sono risposte date prima del %1.</source>
@@ -193,7 +185,7 @@
     </message>
     <message>
         <source>&amp;Modifica...</source>
-        <translation>&amp;Bearbeiten...</translation>
+        <translation>Be&amp;arbeiten...</translation>
     </message>
     <message>
         <source>Rimuo&amp;vi...</source>
@@ -290,7 +282,7 @@
     </message>
     <message>
         <source>non c&apos;è ancora</source>
-        <translation>es gibt es noch nicht</translation>
+        <translation>es existiert noch nicht</translation>
     </message>
     <message>
         <source>non si può scrivere</source>
@@ -516,10 +508,6 @@ Das Klassenbuch ist %1
         <translation>frei gewählte Daten</translation>
     </message>
     <message>
-        <source>&amp;Periodo:</source>
-        <translation>&amp;Zeitraum:</translation>
-    </message>
-    <message>
         <source>dal</source>
         <translation>vom</translation>
     </message>
@@ -561,15 +549,11 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>blocchi</source>
-        <translation>Klötze</translation>
+        <translation>Blöcke</translation>
     </message>
     <message>
         <source>volte</source>
         <translation>Mal</translation>
-    </message>
-    <message>
-        <source>&amp;Bambino:</source>
-        <translation>K&amp;ind:</translation>
     </message>
     <message>
         <source>Le domande sbagliate più spesso</source>
@@ -992,7 +976,7 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>&amp;Obiettivo (facoltativo):</source>
-        <translation>&amp;Ziel (freiwillig):</translation>
+        <translation>&amp;Ziel (optional):</translation>
     </message>
     <message>
         <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
@@ -1197,40 +1181,20 @@ Das Klassenbuch ist %1
         <translation>Gespielter Lernweg</translation>
     </message>
     <message>
-        <source>&amp;Nuovo percorso...</source>
-        <translation>&amp;Neuer Lernweg...</translation>
-    </message>
-    <message>
-        <source>&amp;Duplica</source>
-        <translation>&amp;Duplizieren</translation>
-    </message>
-    <message>
-        <source>&amp;Elimina...</source>
-        <translation>&amp;Löschen...</translation>
-    </message>
-    <message>
         <source>&amp;Importa da un file...</source>
         <translation>Aus Datei &amp;importieren...</translation>
     </message>
     <message>
         <source>Esporta in un &amp;file...</source>
-        <translation>In &amp;Datei exportieren...</translation>
+        <translation>In Da&amp;tei exportieren...</translation>
     </message>
     <message>
         <source>Importa &amp;gli esempi</source>
-        <translation>Bei&amp;spiele importieren</translation>
+        <translation>Beis&amp;piele importieren</translation>
     </message>
     <message>
         <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
         <translation>Die Beispiel-Lernwege, die das Programm mitbringt, für Kinder von drei bis sieben Jahren</translation>
-    </message>
-    <message>
-        <source>I &amp;percorsi della classe:</source>
-        <translation>Die &amp;Lernwege der Klasse:</translation>
-    </message>
-    <message>
-        <source>&amp;Chi gioca quale percorso:</source>
-        <translation>&amp;Wer spielt welchen Lernweg:</translation>
     </message>
     <message>
         <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
@@ -1576,7 +1540,7 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>&lt;tr&gt;&lt;th&gt;gioco&lt;/th&gt;&lt;th&gt;domanda&lt;/th&gt;&lt;th&gt;blocchi&lt;/th&gt;&lt;th&gt;volte&lt;/th&gt;&lt;th&gt;l&apos;ultima risposta&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Klötze&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;th&gt;letzte Antwort&lt;/th&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;th&gt;Spiel&lt;/th&gt;&lt;th&gt;Frage&lt;/th&gt;&lt;th&gt;Blöcke&lt;/th&gt;&lt;th&gt;Mal&lt;/th&gt;&lt;th&gt;letzte Antwort&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>%1 · %2</source>
@@ -1675,6 +1639,87 @@ Das Klassenbuch ist %1
         <source>Non ha giocato nel periodo.</source>
         <translation>Hat im Zeitraum nicht gespielt.</translation>
     </message>
+    <message>
+        <source>&amp;Il contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>Das &amp;Zeichen (die schon anderen Kindern gegebenen fehlen):</translation>
+    </message>
+    <message>
+        <source>Un &amp;bambino</source>
+        <translation>Ein Ki&amp;nd</translation>
+    </message>
+    <message>
+        <source>data_ora</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Datum_Uhrzeit</translation>
+    </message>
+    <message>
+        <source>bambino</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>millisecondi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>e</source>
+        <comment>joins the conditions of one question: rosso e grande</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Perio&amp;do:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>B&amp;ambino:</source>
+        <translation>K&amp;ind:</translation>
+    </message>
+    <message>
+        <source>Nuo&amp;vo percorso...</source>
+        <translation>Ne&amp;uer Lernweg...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplica</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>Elimi&amp;na...</source>
+        <translation>Lös&amp;chen...</translation>
+    </message>
+    <message>
+        <source>I percorsi dell&amp;a classe:</source>
+        <translation>Di&amp;e Lernwege der Klasse:</translation>
+    </message>
+    <message>
+        <source>Chi gioca &amp;quale percorso:</source>
+        <translation>&amp;Wer spielt welchen Lernweg:</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>
@@ -1685,6 +1730,189 @@ Das Klassenbuch ist %1
     <message>
         <source>Registro sul server %1</source>
         <translation>Klassenbuch auf dem Server %1</translation>
+    </message>
+</context>
+<context>
+    <name>Simboli</name>
+    <message>
+        <source>gatto</source>
+        <translation>Katze</translation>
+    </message>
+    <message>
+        <source>cane</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>coniglio</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>orso</source>
+        <translation>Bär</translation>
+    </message>
+    <message>
+        <source>leone</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>rana</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <source>maiale</source>
+        <translation>Schwein</translation>
+    </message>
+    <message>
+        <source>pulcino</source>
+        <translation>Küken</translation>
+    </message>
+    <message>
+        <source>pinguino</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>elefante</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>tartaruga</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>pesce</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>farfalla</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>coccinella</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>chiocciola</source>
+        <translation>Schnecke</translation>
+    </message>
+    <message>
+        <source>mela</source>
+        <translation>Apfel</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>Banane</translation>
+    </message>
+    <message>
+        <source>fragola</source>
+        <translation>Erdbeere</translation>
+    </message>
+    <message>
+        <source>uva</source>
+        <translation>Trauben</translation>
+    </message>
+    <message>
+        <source>arancia</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>anguria</source>
+        <translation>Wassermelone</translation>
+    </message>
+    <message>
+        <source>pera</source>
+        <translation>Birne</translation>
+    </message>
+    <message>
+        <source>carota</source>
+        <translation>Karotte</translation>
+    </message>
+    <message>
+        <source>sole</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>luna</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>stella</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>girasole</source>
+        <translation>Sonnenblume</translation>
+    </message>
+    <message>
+        <source>albero</source>
+        <translation>Baum</translation>
+    </message>
+    <message>
+        <source>fungo</source>
+        <translation>Pilz</translation>
+    </message>
+    <message>
+        <source>pallone</source>
+        <translation>Ball</translation>
+    </message>
+    <message>
+        <source>automobile</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>trenino</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>Segelboot</translation>
+    </message>
+    <message>
+        <source>aereo</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>razzo</source>
+        <translation>Rakete</translation>
+    </message>
+    <message>
+        <source>ombrello</source>
+        <translation>Regenschirm</translation>
+    </message>
+    <message>
+        <source>chiave</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>campanella</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>palloncino</source>
+        <translation>Luftballon</translation>
+    </message>
+    <message>
+        <source>pacco regalo</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>casetta</source>
+        <translation>Häuschen</translation>
+    </message>
+    <message>
+        <source>tamburo</source>
+        <translation>Trommel</translation>
+    </message>
+    <message>
+        <source>chitarra</source>
+        <translation>Gitarre</translation>
+    </message>
+    <message>
+        <source>matita</source>
+        <translation>Bleistift</translation>
     </message>
 </context>
 </TS>

@@ -32,24 +32,16 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
-        <translation>The &amp;symbol (those already given to other children are not shown):</translation>
-    </message>
-    <message>
         <source>Registro di Tesselo</source>
         <translation>Tesselo Register</translation>
     </message>
     <message>
         <source>&amp;La classe</source>
-        <translation>The c&amp;lass</translation>
+        <translation>T&amp;he class</translation>
     </message>
     <message>
         <source>I risul&amp;tati della classe</source>
         <translation>Class resul&amp;ts</translation>
-    </message>
-    <message>
-        <source>&amp;Un bambino</source>
-        <translation>&amp;One child</translation>
     </message>
     <message>
         <source>C&amp;omputer</source>
@@ -57,7 +49,7 @@
     </message>
     <message>
         <source>&amp;Registro</source>
-        <translation>&amp;Register</translation>
+        <translation>Re&amp;gister</translation>
     </message>
     <message>
         <source>&amp;Importa una classe da un file CSV...</source>
@@ -69,7 +61,7 @@
     </message>
     <message>
         <source>&amp;Unisci il registro di un altro computer...</source>
-        <translation>&amp;Merge another computer&apos;s register...</translation>
+        <translation>Merge &amp;another computer&apos;s register...</translation>
     </message>
     <message>
         <source>&amp;Aggiorna</source>
@@ -81,7 +73,7 @@
     </message>
     <message>
         <source>Re&amp;soconti</source>
-        <translation>R&amp;eports</translation>
+        <translation>&amp;Reports</translation>
     </message>
     <message>
         <source>Resoconto della &amp;classe in PDF...</source>
@@ -193,7 +185,7 @@
     </message>
     <message>
         <source>&amp;Modifica...</source>
-        <translation>Chan&amp;ge...</translation>
+        <translation>&amp;Edit...</translation>
     </message>
     <message>
         <source>Rimuo&amp;vi...</source>
@@ -201,7 +193,7 @@
     </message>
     <message>
         <source>&amp;Aggiungi un bambino...</source>
-        <translation>&amp;Add a child...</translation>
+        <translation>Add a &amp;child...</translation>
     </message>
     <message>
         <source>«%1» non è stato salvato: %2</source>
@@ -358,11 +350,11 @@
     </message>
     <message>
         <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;esatte&lt;/th&gt;&lt;th&gt;errate&lt;/th&gt;&lt;th&gt;quota esatte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;right&lt;/th&gt;&lt;th&gt;wrong&lt;/th&gt;&lt;th&gt;share right&lt;/th&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;right&lt;/th&gt;&lt;th&gt;wrong&lt;/th&gt;&lt;th&gt;% correct&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;h2&gt;Settimana per settimana (quota di risposte esatte)&lt;/h2&gt;</source>
-        <translation>&lt;/table&gt;&lt;h2&gt;Week by week (share of right answers)&lt;/h2&gt;</translation>
+        <translation>&lt;/table&gt;&lt;h2&gt;Week by week (% correct)&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Nessuna risposta nel periodo.&lt;/p&gt;</source>
@@ -516,10 +508,6 @@ The register is %1
         <translation>chosen dates</translation>
     </message>
     <message>
-        <source>&amp;Periodo:</source>
-        <translation>&amp;Period:</translation>
-    </message>
-    <message>
         <source>dal</source>
         <translation>from</translation>
     </message>
@@ -549,7 +537,7 @@ The register is %1
     </message>
     <message>
         <source>quota esatte</source>
-        <translation>share right</translation>
+        <translation>% correct</translation>
     </message>
     <message>
         <source>gioco</source>
@@ -568,10 +556,6 @@ The register is %1
         <translation>times</translation>
     </message>
     <message>
-        <source>&amp;Bambino:</source>
-        <translation>&amp;Child:</translation>
-    </message>
-    <message>
         <source>Le domande sbagliate più spesso</source>
         <translation>The questions most often answered wrongly</translation>
     </message>
@@ -581,7 +565,7 @@ The register is %1
     </message>
     <message>
         <source>Quota di risposte esatte, settimana per settimana</source>
-        <translation>Share of right answers, week by week</translation>
+        <translation>% correct, week by week</translation>
     </message>
     <message>
         <source>settimana dal lunedì</source>
@@ -992,7 +976,7 @@ The register is %1
     </message>
     <message>
         <source>&amp;Obiettivo (facoltativo):</source>
-        <translation>&amp;Aim (optional):</translation>
+        <translation>A&amp;im (optional):</translation>
     </message>
     <message>
         <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
@@ -1040,7 +1024,7 @@ The register is %1
     </message>
     <message>
         <source>&amp;Percorsi</source>
-        <translation>&amp;Paths</translation>
+        <translation>Path&amp;s</translation>
     </message>
     <message>
         <source>Gruppi della classe</source>
@@ -1197,18 +1181,6 @@ The register is %1
         <translation>Path played</translation>
     </message>
     <message>
-        <source>&amp;Nuovo percorso...</source>
-        <translation>&amp;New path...</translation>
-    </message>
-    <message>
-        <source>&amp;Duplica</source>
-        <translation>&amp;Duplicate</translation>
-    </message>
-    <message>
-        <source>&amp;Elimina...</source>
-        <translation>D&amp;elete...</translation>
-    </message>
-    <message>
         <source>&amp;Importa da un file...</source>
         <translation>&amp;Import from a file...</translation>
     </message>
@@ -1223,14 +1195,6 @@ The register is %1
     <message>
         <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
         <translation>The example paths that come with the program, for children aged three to seven</translation>
-    </message>
-    <message>
-        <source>I &amp;percorsi della classe:</source>
-        <translation>The class&apos;s &amp;paths:</translation>
-    </message>
-    <message>
-        <source>&amp;Chi gioca quale percorso:</source>
-        <translation>Who plays &amp;which path:</translation>
     </message>
     <message>
         <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
@@ -1674,6 +1638,87 @@ The register is %1
         <source>%1 h</source>
         <translation>%1 h</translation>
     </message>
+    <message>
+        <source>&amp;Il contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>&amp;The symbol (those already given to other children are not shown):</translation>
+    </message>
+    <message>
+        <source>Un &amp;bambino</source>
+        <translation>&amp;One child</translation>
+    </message>
+    <message>
+        <source>data_ora</source>
+        <comment>a column of the CSV export</comment>
+        <translation>date_time</translation>
+    </message>
+    <message>
+        <source>bambino</source>
+        <comment>a column of the CSV export</comment>
+        <translation>child</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <comment>a column of the CSV export</comment>
+        <translation>game</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <comment>a column of the CSV export</comment>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>blocks</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>answer</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>millisecondi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>milliseconds</translation>
+    </message>
+    <message>
+        <source>e</source>
+        <comment>joins the conditions of one question: rosso e grande</comment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>Perio&amp;do:</source>
+        <translation>&amp;Period:</translation>
+    </message>
+    <message>
+        <source>B&amp;ambino:</source>
+        <translation>&amp;Child:</translation>
+    </message>
+    <message>
+        <source>Nuo&amp;vo percorso...</source>
+        <translation>&amp;New path...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplica</source>
+        <translation>D&amp;uplicate</translation>
+    </message>
+    <message>
+        <source>Elimi&amp;na...</source>
+        <translation>De&amp;lete...</translation>
+    </message>
+    <message>
+        <source>I percorsi dell&amp;a classe:</source>
+        <translation>The &amp;class&apos;s paths:</translation>
+    </message>
+    <message>
+        <source>Chi gioca &amp;quale percorso:</source>
+        <translation>Who plays &amp;which path:</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>
@@ -1684,6 +1729,189 @@ The register is %1
     <message>
         <source>Registro sul server %1</source>
         <translation>Register on the server %1</translation>
+    </message>
+</context>
+<context>
+    <name>Simboli</name>
+    <message>
+        <source>gatto</source>
+        <translation>cat</translation>
+    </message>
+    <message>
+        <source>cane</source>
+        <translation>dog</translation>
+    </message>
+    <message>
+        <source>coniglio</source>
+        <translation>rabbit</translation>
+    </message>
+    <message>
+        <source>orso</source>
+        <translation>bear</translation>
+    </message>
+    <message>
+        <source>leone</source>
+        <translation>lion</translation>
+    </message>
+    <message>
+        <source>rana</source>
+        <translation>frog</translation>
+    </message>
+    <message>
+        <source>maiale</source>
+        <translation>pig</translation>
+    </message>
+    <message>
+        <source>pulcino</source>
+        <translation>chick</translation>
+    </message>
+    <message>
+        <source>pinguino</source>
+        <translation>penguin</translation>
+    </message>
+    <message>
+        <source>elefante</source>
+        <translation>elephant</translation>
+    </message>
+    <message>
+        <source>tartaruga</source>
+        <translation>tortoise</translation>
+    </message>
+    <message>
+        <source>pesce</source>
+        <translation>fish</translation>
+    </message>
+    <message>
+        <source>farfalla</source>
+        <translation>butterfly</translation>
+    </message>
+    <message>
+        <source>coccinella</source>
+        <translation>ladybird</translation>
+    </message>
+    <message>
+        <source>chiocciola</source>
+        <translation>snail</translation>
+    </message>
+    <message>
+        <source>mela</source>
+        <translation>apple</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>banana</translation>
+    </message>
+    <message>
+        <source>fragola</source>
+        <translation>strawberry</translation>
+    </message>
+    <message>
+        <source>uva</source>
+        <translation>grapes</translation>
+    </message>
+    <message>
+        <source>arancia</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>cherries</translation>
+    </message>
+    <message>
+        <source>anguria</source>
+        <translation>watermelon</translation>
+    </message>
+    <message>
+        <source>pera</source>
+        <translation>pear</translation>
+    </message>
+    <message>
+        <source>carota</source>
+        <translation>carrot</translation>
+    </message>
+    <message>
+        <source>sole</source>
+        <translation>sun</translation>
+    </message>
+    <message>
+        <source>luna</source>
+        <translation>moon</translation>
+    </message>
+    <message>
+        <source>stella</source>
+        <translation>star</translation>
+    </message>
+    <message>
+        <source>girasole</source>
+        <translation>sunflower</translation>
+    </message>
+    <message>
+        <source>albero</source>
+        <translation>tree</translation>
+    </message>
+    <message>
+        <source>fungo</source>
+        <translation>mushroom</translation>
+    </message>
+    <message>
+        <source>pallone</source>
+        <translation>ball</translation>
+    </message>
+    <message>
+        <source>automobile</source>
+        <translation>car</translation>
+    </message>
+    <message>
+        <source>trenino</source>
+        <translation>little train</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>sailing boat</translation>
+    </message>
+    <message>
+        <source>aereo</source>
+        <translation>aeroplane</translation>
+    </message>
+    <message>
+        <source>razzo</source>
+        <translation>rocket</translation>
+    </message>
+    <message>
+        <source>ombrello</source>
+        <translation>umbrella</translation>
+    </message>
+    <message>
+        <source>chiave</source>
+        <translation>key</translation>
+    </message>
+    <message>
+        <source>campanella</source>
+        <translation>bell</translation>
+    </message>
+    <message>
+        <source>palloncino</source>
+        <translation>balloon</translation>
+    </message>
+    <message>
+        <source>pacco regalo</source>
+        <translation>present</translation>
+    </message>
+    <message>
+        <source>casetta</source>
+        <translation>little house</translation>
+    </message>
+    <message>
+        <source>tamburo</source>
+        <translation>drum</translation>
+    </message>
+    <message>
+        <source>chitarra</source>
+        <translation>guitar</translation>
+    </message>
+    <message>
+        <source>matita</source>
+        <translation>pencil</translation>
     </message>
 </context>
 </TS>

@@ -32,7 +32,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <source>&amp;Il contrassegno (quelli già dati ad altri bambini non ci sono):</source>
         <translation>El &amp;símbolo (no están los que ya tienen otros niños):</translation>
     </message>
     <message>
@@ -48,7 +48,7 @@
         <translation>Los resul&amp;tados de la clase</translation>
     </message>
     <message>
-        <source>&amp;Un bambino</source>
+        <source>Un &amp;bambino</source>
         <translation>&amp;Un niño</translation>
     </message>
     <message>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>&amp;Registro</source>
-        <translation>&amp;Registro</translation>
+        <translation>Re&amp;gistro</translation>
     </message>
     <message>
         <source>&amp;Importa una classe da un file CSV...</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Re&amp;soconti</source>
-        <translation>&amp;Informes</translation>
+        <translation>In&amp;formes</translation>
     </message>
     <message>
         <source>Resoconto della &amp;classe in PDF...</source>
@@ -268,6 +268,46 @@
     <message>
         <source>Risposte esportate nel file %1.</source>
         <translation>Respuestas exportadas al archivo %1.</translation>
+    </message>
+    <message>
+        <source>data_ora</source>
+        <comment>a column of the CSV export</comment>
+        <translation>fecha_hora</translation>
+    </message>
+    <message>
+        <source>bambino</source>
+        <comment>a column of the CSV export</comment>
+        <translation>niño</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <comment>a column of the CSV export</comment>
+        <translation>juego</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <comment>a column of the CSV export</comment>
+        <translation>pregunta</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>bloques</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>respuesta</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>millisecondi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>milisegundos</translation>
     </message>
     <message>
         <source>Il file %1 non c&apos;è.</source>
@@ -467,6 +507,11 @@ El registro es %1
         <translation>ninguna respuesta</translation>
     </message>
     <message>
+        <source>e</source>
+        <comment>joins the conditions of one question: rosso e grande</comment>
+        <translation>y</translation>
+    </message>
+    <message>
         <source>%1 e %2 (%3)</source>
         <translation>%1 y %2 (%3)</translation>
     </message>
@@ -516,7 +561,7 @@ El registro es %1
         <translation>fechas a elegir</translation>
     </message>
     <message>
-        <source>&amp;Periodo:</source>
+        <source>Perio&amp;do:</source>
         <translation>&amp;Periodo:</translation>
     </message>
     <message>
@@ -568,7 +613,7 @@ El registro es %1
         <translation>veces</translation>
     </message>
     <message>
-        <source>&amp;Bambino:</source>
+        <source>B&amp;ambino:</source>
         <translation>&amp;Niño:</translation>
     </message>
     <message>
@@ -1064,7 +1109,7 @@ El registro es %1
     </message>
     <message>
         <source>N&amp;uovo gruppo...</source>
-        <translation>N&amp;uevo grupo...</translation>
+        <translation>&amp;Nuevo grupo...</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n bambini)</source>
@@ -1197,15 +1242,15 @@ El registro es %1
         <translation>Recorrido que juega</translation>
     </message>
     <message>
-        <source>&amp;Nuovo percorso...</source>
+        <source>Nuo&amp;vo percorso...</source>
         <translation>&amp;Nuevo recorrido...</translation>
     </message>
     <message>
-        <source>&amp;Duplica</source>
+        <source>D&amp;uplica</source>
         <translation>&amp;Duplicar</translation>
     </message>
     <message>
-        <source>&amp;Elimina...</source>
+        <source>Elimi&amp;na...</source>
         <translation>&amp;Eliminar...</translation>
     </message>
     <message>
@@ -1225,11 +1270,11 @@ El registro es %1
         <translation>Los recorridos de ejemplo que trae el programa, para niños de tres a siete años</translation>
     </message>
     <message>
-        <source>I &amp;percorsi della classe:</source>
-        <translation>Los &amp;recorridos de la clase:</translation>
+        <source>I percorsi dell&amp;a classe:</source>
+        <translation>Los re&amp;corridos de la clase:</translation>
     </message>
     <message>
-        <source>&amp;Chi gioca quale percorso:</source>
+        <source>Chi gioca &amp;quale percorso:</source>
         <translation>&amp;Quién juega qué recorrido:</translation>
     </message>
     <message>
@@ -1685,6 +1730,189 @@ El registro es %1
     <message>
         <source>Registro sul server %1</source>
         <translation>Registro en el servidor %1</translation>
+    </message>
+</context>
+<context>
+    <name>Simboli</name>
+    <message>
+        <source>gatto</source>
+        <translation>gato</translation>
+    </message>
+    <message>
+        <source>cane</source>
+        <translation>perro</translation>
+    </message>
+    <message>
+        <source>coniglio</source>
+        <translation>conejo</translation>
+    </message>
+    <message>
+        <source>orso</source>
+        <translation>oso</translation>
+    </message>
+    <message>
+        <source>leone</source>
+        <translation>león</translation>
+    </message>
+    <message>
+        <source>rana</source>
+        <translation>rana</translation>
+    </message>
+    <message>
+        <source>maiale</source>
+        <translation>cerdo</translation>
+    </message>
+    <message>
+        <source>pulcino</source>
+        <translation>pollito</translation>
+    </message>
+    <message>
+        <source>pinguino</source>
+        <translation>pingüino</translation>
+    </message>
+    <message>
+        <source>elefante</source>
+        <translation>elefante</translation>
+    </message>
+    <message>
+        <source>tartaruga</source>
+        <translation>tortuga</translation>
+    </message>
+    <message>
+        <source>pesce</source>
+        <translation>pez</translation>
+    </message>
+    <message>
+        <source>farfalla</source>
+        <translation>mariposa</translation>
+    </message>
+    <message>
+        <source>coccinella</source>
+        <translation>mariquita</translation>
+    </message>
+    <message>
+        <source>chiocciola</source>
+        <translation>caracol</translation>
+    </message>
+    <message>
+        <source>mela</source>
+        <translation>manzana</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>plátano</translation>
+    </message>
+    <message>
+        <source>fragola</source>
+        <translation>fresa</translation>
+    </message>
+    <message>
+        <source>uva</source>
+        <translation>uvas</translation>
+    </message>
+    <message>
+        <source>arancia</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>cerezas</translation>
+    </message>
+    <message>
+        <source>anguria</source>
+        <translation>sandía</translation>
+    </message>
+    <message>
+        <source>pera</source>
+        <translation>pera</translation>
+    </message>
+    <message>
+        <source>carota</source>
+        <translation>zanahoria</translation>
+    </message>
+    <message>
+        <source>sole</source>
+        <translation>sol</translation>
+    </message>
+    <message>
+        <source>luna</source>
+        <translation>luna</translation>
+    </message>
+    <message>
+        <source>stella</source>
+        <translation>estrella</translation>
+    </message>
+    <message>
+        <source>girasole</source>
+        <translation>girasol</translation>
+    </message>
+    <message>
+        <source>albero</source>
+        <translation>árbol</translation>
+    </message>
+    <message>
+        <source>fungo</source>
+        <translation>seta</translation>
+    </message>
+    <message>
+        <source>pallone</source>
+        <translation>balón</translation>
+    </message>
+    <message>
+        <source>automobile</source>
+        <translation>coche</translation>
+    </message>
+    <message>
+        <source>trenino</source>
+        <translation>trenecito</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>velero</translation>
+    </message>
+    <message>
+        <source>aereo</source>
+        <translation>avión</translation>
+    </message>
+    <message>
+        <source>razzo</source>
+        <translation>cohete</translation>
+    </message>
+    <message>
+        <source>ombrello</source>
+        <translation>paraguas</translation>
+    </message>
+    <message>
+        <source>chiave</source>
+        <translation>llave</translation>
+    </message>
+    <message>
+        <source>campanella</source>
+        <translation>campanita</translation>
+    </message>
+    <message>
+        <source>palloncino</source>
+        <translation>globo</translation>
+    </message>
+    <message>
+        <source>pacco regalo</source>
+        <translation>regalo</translation>
+    </message>
+    <message>
+        <source>casetta</source>
+        <translation>casita</translation>
+    </message>
+    <message>
+        <source>tamburo</source>
+        <translation>tambor</translation>
+    </message>
+    <message>
+        <source>chitarra</source>
+        <translation>guitarra</translation>
+    </message>
+    <message>
+        <source>matita</source>
+        <translation>lápiz</translation>
     </message>
 </context>
 </TS>

@@ -32,10 +32,6 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Il &amp;contrassegno (quelli già dati ad altri bambini non ci sono):</source>
-        <translation>Le &amp;symbole (ceux déjà donnés à d&apos;autres enfants n&apos;y sont pas) :</translation>
-    </message>
-    <message>
         <source>Registro di Tesselo</source>
         <translation>Registre de Tesselo</translation>
     </message>
@@ -48,12 +44,8 @@
         <translation>Les résul&amp;tats de la classe</translation>
     </message>
     <message>
-        <source>&amp;Un bambino</source>
-        <translation>&amp;Un enfant</translation>
-    </message>
-    <message>
         <source>C&amp;omputer</source>
-        <translation>O&amp;rdinateurs</translation>
+        <translation>&amp;Ordinateurs</translation>
     </message>
     <message>
         <source>&amp;Registro</source>
@@ -101,7 +93,7 @@
     </message>
     <message>
         <source>&amp;Cancella</source>
-        <translation>&amp;Effacer</translation>
+        <translation>Effa&amp;cer</translation>
     </message>
     <message>
         <source>Cancella le risposte di un &amp;bambino...</source>
@@ -113,7 +105,7 @@
     </message>
     <message>
         <source>%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). Riprovare con «Aggiorna».</source>
-        <translation>%1 — impossible de le lire, ce qui est affiché peut être incomplet (%2). Réessayer avec « Actualiser ».</translation>
+        <translation>%1 — impossible de le lire, ce qui est affiché peut être incomplet (%2). Réessayer avec « Actualiser ».</translation>
     </message>
     <message>
         <source>La classe non ha ancora nessun bambino.</source>
@@ -161,13 +153,13 @@
     </message>
     <message>
         <source>«%1» non ha nessuna risposta nel registro.</source>
-        <translation>« %1 » n&apos;a aucune réponse dans le registre.</translation>
+        <translation>« %1 » n&apos;a aucune réponse dans le registre.</translation>
     </message>
     <message>
         <source>Cancellare tutte le risposte di «%1»?
 
 %2. Il bambino resta nella classe.</source>
-        <translation>Effacer toutes les réponses de « %1 » ?
+        <translation>Effacer toutes les réponses de « %1 » ?
 
 %2. L&apos;enfant reste dans la classe.</translation>
     </message>
@@ -205,7 +197,7 @@
     </message>
     <message>
         <source>«%1» non è stato salvato: %2</source>
-        <translation>« %1 » n&apos;a pas été enregistré : %2</translation>
+        <translation>« %1 » n&apos;a pas été enregistré : %2</translation>
     </message>
     <message>
         <source>Ogni contrassegno è già di un bambino della classe.</source>
@@ -215,7 +207,7 @@
         <source>Rimuovere «%1» dalla classe?
 
 </source>
-        <translation>Retirer « %1 » de la classe ?
+        <translation>Retirer « %1 » de la classe ?
 
 </translation>
     </message>
@@ -236,7 +228,7 @@
     </message>
     <message>
         <source>«%1» non è stato rimosso: %2</source>
-        <translation>« %1 » n&apos;a pas été retiré : %2</translation>
+        <translation>« %1 » n&apos;a pas été retiré : %2</translation>
     </message>
     <message>
         <source>Importa una classe</source>
@@ -326,7 +318,7 @@
     </message>
     <message>
         <source>«%1»</source>
-        <translation>« %1 »</translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>il server non risponde, o non accetta l&apos;utente %1 (%2)</source>
@@ -358,11 +350,11 @@
     </message>
     <message>
         <source>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;esatte&lt;/th&gt;&lt;th&gt;errate&lt;/th&gt;&lt;th&gt;quota esatte&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;justes&lt;/th&gt;&lt;th&gt;fausses&lt;/th&gt;&lt;th&gt;part de justes&lt;/th&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;justes&lt;/th&gt;&lt;th&gt;fausses&lt;/th&gt;&lt;th&gt;taux de réussite&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;h2&gt;Settimana per settimana (quota di risposte esatte)&lt;/h2&gt;</source>
-        <translation>&lt;/table&gt;&lt;h2&gt;Semaine par semaine (part de réponses justes)&lt;/h2&gt;</translation>
+        <translation>&lt;/table&gt;&lt;h2&gt;Semaine par semaine (taux de réussite)&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Nessuna risposta nel periodo.&lt;/p&gt;</source>
@@ -406,7 +398,7 @@
     </message>
     <message>
         <source>Nel registro «%1», «%2» ha lo stesso codice di «%3» di questa classe, ma un altro nome. È lo stesso bambino?</source>
-        <translation>Dans le registre « %1 », « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
+        <translation>Dans le registre « %1 », « %2 » a le code de « %3 » de cette classe, mais un autre nom. Est-ce le même enfant ?</translation>
     </message>
     <message>
         <source>Stesso bambino: unisci</source>
@@ -456,7 +448,7 @@ Le registre est %1
     </message>
     <message>
         <source>la classe «%1» non è nel registro; le sue classi sono %2</source>
-        <translation>la classe « %1 » n&apos;est pas dans le registre ; ses classes sont %2</translation>
+        <translation>la classe « %1 » n&apos;est pas dans le registre ; ses classes sont %2</translation>
     </message>
     <message>
         <source>il registro ha più classi: scegline una con --classe NOME tra %1</source>
@@ -516,10 +508,6 @@ Le registre est %1
         <translation>dates au choix</translation>
     </message>
     <message>
-        <source>&amp;Periodo:</source>
-        <translation>&amp;Période :</translation>
-    </message>
-    <message>
         <source>dal</source>
         <translation>du</translation>
     </message>
@@ -549,7 +537,7 @@ Le registre est %1
     </message>
     <message>
         <source>quota esatte</source>
-        <translation>part de justes</translation>
+        <translation>taux de réussite</translation>
     </message>
     <message>
         <source>gioco</source>
@@ -568,10 +556,6 @@ Le registre est %1
         <translation>fois</translation>
     </message>
     <message>
-        <source>&amp;Bambino:</source>
-        <translation>&amp;Enfant :</translation>
-    </message>
-    <message>
         <source>Le domande sbagliate più spesso</source>
         <translation>Les questions le plus souvent ratées</translation>
     </message>
@@ -581,7 +565,7 @@ Le registre est %1
     </message>
     <message>
         <source>Quota di risposte esatte, settimana per settimana</source>
-        <translation>Part de réponses justes, semaine par semaine</translation>
+        <translation>Taux de réussite, semaine par semaine</translation>
     </message>
     <message>
         <source>settimana dal lunedì</source>
@@ -772,11 +756,11 @@ Le registre est %1
     </message>
     <message>
         <source>In quale classe spostare «%1»? Le sue risposte vanno con lui.</source>
-        <translation>Dans quelle classe déplacer « %1 » ? Ses réponses le suivent.</translation>
+        <translation>Dans quelle classe déplacer « %1 » ? Ses réponses le suivent.</translation>
     </message>
     <message>
         <source>«%1» non è stato spostato: %2</source>
-        <translation>« %1 » n&apos;a pas été déplacé : %2</translation>
+        <translation>« %1 » n&apos;a pas été déplacé : %2</translation>
     </message>
     <message>
         <source>Rinomina classe...</source>
@@ -796,7 +780,7 @@ Le registre est %1
     </message>
     <message>
         <source>«%1» non può passare al nuovo anno: %2</source>
-        <translation>« %1 » ne peut pas passer à la nouvelle année : %2</translation>
+        <translation>« %1 » ne peut pas passer à la nouvelle année : %2</translation>
     </message>
     <message>
         <source>Il nuovo anno scolastico non è stato applicato, nessuna classe è cambiata: %1</source>
@@ -811,7 +795,7 @@ Le registre est %1
     </message>
     <message>
         <source>La classe «%1» non è stata salvata: %2</source>
-        <translation>La classe « %1 » n&apos;a pas été enregistrée : %2</translation>
+        <translation>La classe « %1 » n&apos;a pas été enregistrée : %2</translation>
     </message>
     <message>
         <source>Assegna a...</source>
@@ -843,11 +827,11 @@ Le registre est %1
     </message>
     <message>
         <source>La classe %1 non è stata assegnata a «%2»: %3</source>
-        <translation>La classe %1 n&apos;a pas été attribuée à « %2 » : %3</translation>
+        <translation>La classe %1 n&apos;a pas été attribuée à « %2 » : %3</translation>
     </message>
     <message>
         <source>La classe %1 non è stata tolta a «%2»: %3</source>
-        <translation>La classe %1 n&apos;a pas été retirée à « %2 » : %3</translation>
+        <translation>La classe %1 n&apos;a pas été retirée à « %2 » : %3</translation>
     </message>
     <message>
         <source>riga %1: il file mescola UTF-8 e un&apos;altra codifica; salvalo di nuovo in UTF-8</source>
@@ -897,7 +881,7 @@ Le registre est %1
     </message>
     <message>
         <source>«%1» come %2</source>
-        <translation>« %1 » comme %2</translation>
+        <translation>« %1 » comme %2</translation>
     </message>
     <message>
         <source>Nome e cognome da controllare nella pagina della classe: %1.</source>
@@ -929,7 +913,7 @@ Le registre est %1
     </message>
     <message>
         <source>Cognome di «%1»</source>
-        <translation>Nom de « %1 »</translation>
+        <translation>Nom de « %1 »</translation>
     </message>
     <message>
         <source>&amp;Importa</source>
@@ -996,7 +980,7 @@ Le registre est %1
     </message>
     <message>
         <source>I &amp;passi, nell&apos;ordine in cui il bambino li gioca:</source>
-        <translation>Les é&amp;tapes, dans l&apos;ordre où l&apos;enfant les joue :</translation>
+        <translation>&amp;Les étapes, dans l&apos;ordre où l&apos;enfant les joue :</translation>
     </message>
     <message>
         <source>Gioco del passo %1</source>
@@ -1024,11 +1008,11 @@ Le registre est %1
     </message>
     <message>
         <source>Nel gioco «%1» non si scelgono attributi.</source>
-        <translation>Dans le jeu « %1 », on ne choisit pas d&apos;attributs.</translation>
+        <translation>Dans le jeu « %1 », on ne choisit pas d&apos;attributs.</translation>
     </message>
     <message>
         <source>un altro percorso della classe si chiama già «%1»</source>
-        <translation>un autre parcours de la classe s&apos;appelle déjà « %1 »</translation>
+        <translation>un autre parcours de la classe s&apos;appelle déjà « %1 »</translation>
     </message>
     <message>
         <source>va scelto almeno un attributo</source>
@@ -1048,7 +1032,7 @@ Le registre est %1
     </message>
     <message>
         <source>nel gruppo «%1»</source>
-        <translation>dans le groupe « %1 »</translation>
+        <translation>dans le groupe « %1 »</translation>
     </message>
     <message>
         <source>Rinomina...</source>
@@ -1064,7 +1048,7 @@ Le registre est %1
     </message>
     <message>
         <source>N&amp;uovo gruppo...</source>
-        <translation>Nouveau gro&amp;upe...</translation>
+        <translation>&amp;Nouveau groupe...</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n bambini)</source>
@@ -1075,21 +1059,21 @@ Le registre est %1
     </message>
     <message>
         <source>Il gruppo «%1» non è stato salvato: %2</source>
-        <translation>Le groupe « %1 » n&apos;a pas été enregistré : %2</translation>
+        <translation>Le groupe « %1 » n&apos;a pas été enregistré : %2</translation>
     </message>
     <message>
         <source>Il nome del nuovo gruppo (per esempio «piccoli», «mezzani», «grandi»):</source>
-        <translation>Le nom du nouveau groupe (par exemple « petits », « moyens », « grands ») :</translation>
+        <translation>Le nom du nouveau groupe (par exemple « petits », « moyens », « grands ») :</translation>
     </message>
     <message>
         <source>Il nuovo nome del gruppo «%1»:</source>
-        <translation>Le nouveau nom du groupe « %1 » :</translation>
+        <translation>Le nouveau nom du groupe « %1 » :</translation>
     </message>
     <message>
         <source>Rimuovere il gruppo «%1»?
 
 </source>
-        <translation>Retirer le groupe « %1 » ?
+        <translation>Retirer le groupe « %1 » ?
 
 </translation>
     </message>
@@ -1106,11 +1090,11 @@ Le registre est %1
     </message>
     <message>
         <source>Il gruppo «%1» non è stato rimosso: %2</source>
-        <translation>Le groupe « %1 » n&apos;a pas été retiré : %2</translation>
+        <translation>Le groupe « %1 » n&apos;a pas été retiré : %2</translation>
     </message>
     <message>
         <source>Il percorso «%1» non è stato salvato: %2</source>
-        <translation>Le parcours « %1 » n&apos;a pas été enregistré : %2</translation>
+        <translation>Le parcours « %1 » n&apos;a pas été enregistré : %2</translation>
     </message>
     <message>
         <source> (copia)</source>
@@ -1126,19 +1110,19 @@ Le registre est %1
     </message>
     <message>
         <source>Percorso «%1» importato dal file «%2».</source>
-        <translation>Parcours « %1 » importé du fichier « %2 ».</translation>
+        <translation>Parcours « %1 » importé du fichier « %2 ».</translation>
     </message>
     <message>
         <source>Percorso importato dal file «%2» come «%1»: la classe ha già un percorso «%3».</source>
-        <translation>Parcours importé du fichier « %2 » sous le nom « %1 » : la classe a déjà un parcours « %3 ».</translation>
+        <translation>Parcours importé du fichier « %2 » sous le nom « %1 » : la classe a déjà un parcours « %3 ».</translation>
     </message>
     <message>
         <source>Il percorso «%1» non è stato esportato: %2</source>
-        <translation>Le parcours « %1 » n&apos;a pas été exporté : %2</translation>
+        <translation>Le parcours « %1 » n&apos;a pas été exporté : %2</translation>
     </message>
     <message>
         <source>Percorso «%1» esportato nel file «%2».</source>
-        <translation>Parcours « %1 » exporté dans le fichier « %2 ».</translation>
+        <translation>Parcours « %1 » exporté dans le fichier « %2 ».</translation>
     </message>
     <message>
         <source>Gli esempi non ci sono: manca la cartella %1.</source>
@@ -1182,7 +1166,7 @@ Le registre est %1
     </message>
     <message>
         <source>%1, passo %2 («%3»): %4</source>
-        <translation>%1, étape %2 (« %3 ») : %4</translation>
+        <translation>%1, étape %2 (« %3 ») : %4</translation>
     </message>
     <message>
         <source>Chi</source>
@@ -1195,18 +1179,6 @@ Le registre est %1
     <message>
         <source>Percorso che gioca</source>
         <translation>Parcours joué</translation>
-    </message>
-    <message>
-        <source>&amp;Nuovo percorso...</source>
-        <translation>&amp;Nouveau parcours...</translation>
-    </message>
-    <message>
-        <source>&amp;Duplica</source>
-        <translation>&amp;Dupliquer</translation>
-    </message>
-    <message>
-        <source>&amp;Elimina...</source>
-        <translation>&amp;Effacer...</translation>
     </message>
     <message>
         <source>&amp;Importa da un file...</source>
@@ -1223,14 +1195,6 @@ Le registre est %1
     <message>
         <source>I percorsi di esempio che il programma porta con sé, per bambini dai tre ai sette anni</source>
         <translation>Les parcours d&apos;exemple fournis avec le programme, pour les enfants de trois à sept ans</translation>
-    </message>
-    <message>
-        <source>I &amp;percorsi della classe:</source>
-        <translation>Les &amp;parcours de la classe :</translation>
-    </message>
-    <message>
-        <source>&amp;Chi gioca quale percorso:</source>
-        <translation>&amp;Qui joue quel parcours :</translation>
     </message>
     <message>
         <source>La classe non ha ancora percorsi: se ne crea uno nuovo, o si importano gli esempi.</source>
@@ -1253,7 +1217,7 @@ Le registre est %1
     </message>
     <message>
         <source>Gruppo «%1»</source>
-        <translation>Groupe « %1 »</translation>
+        <translation>Groupe « %1 »</translation>
     </message>
     <message>
         <source>Percorso assegnato a %1</source>
@@ -1277,11 +1241,11 @@ Le registre est %1
     </message>
     <message>
         <source>L&apos;avanzamento in «%1»: in ogni passo le risposte esatte su quelle che lo completano; ✓ un passo fatto, in grassetto il prossimo.</source>
-        <translation>La progression dans « %1 » : à chaque étape les réponses justes sur celles qui l&apos;achèvent ; ✓ une étape faite, en gras la prochaine.</translation>
+        <translation>La progression dans « %1 » : à chaque étape les réponses justes sur celles qui l&apos;achèvent ; ✓ une étape faite, en gras la prochaine.</translation>
     </message>
     <message>
         <source>Nessun bambino gioca «%1»: lo si assegna alla classe, a un gruppo o a un bambino.</source>
-        <translation>Aucun enfant ne joue « %1 » : l&apos;attribuer à la classe, à un groupe ou à un enfant.</translation>
+        <translation>Aucun enfant ne joue « %1 » : l&apos;attribuer à la classe, à un groupe ou à un enfant.</translation>
     </message>
     <message>
         <source>Il percorso non è stato assegnato: %1</source>
@@ -1291,7 +1255,7 @@ Le registre est %1
         <source>Eliminare il percorso «%1»?
 
 </source>
-        <translation>Effacer le parcours « %1 » ?
+        <translation>Effacer le parcours « %1 » ?
 
 </translation>
     </message>
@@ -1312,7 +1276,7 @@ Le registre est %1
     </message>
     <message>
         <source>Il percorso «%1» non è stato eliminato: %2</source>
-        <translation>Le parcours « %1 » n&apos;a pas été effacé : %2</translation>
+        <translation>Le parcours « %1 » n&apos;a pas été effacé : %2</translation>
     </message>
     <message>
         <source>Importa un percorso</source>
@@ -1405,17 +1369,17 @@ Le registre est %1
     </message>
     <message>
         <source>la classe non ha un gruppo «%1»; i suoi gruppi sono %2</source>
-        <translation>la classe n&apos;a pas de groupe « %1 » ; ses groupes sont %2</translation>
+        <translation>la classe n&apos;a pas de groupe « %1 » ; ses groupes sont %2</translation>
     </message>
     <message>
         <source>nella classe nessun bambino si chiama «%1»</source>
-        <translation>aucun enfant de la classe ne s&apos;appelle « %1 »</translation>
+        <translation>aucun enfant de la classe ne s&apos;appelle « %1 »</translation>
     </message>
     <message numerus="yes">
         <source>nella classe %n bambini si chiamano «%1»: dai a ognuno un nome diverso nella pagina della classe</source>
         <translation>
-            <numerusform>%n enfant de la classe s&apos;appelle « %1 » : donnez à chacun un nom différent sur la page de la classe</numerusform>
-            <numerusform>%n enfants de la classe s&apos;appellent « %1 » : donnez à chacun un nom différent sur la page de la classe</numerusform>
+            <numerusform>%n enfant de la classe s&apos;appelle « %1 » : donnez à chacun un nom différent sur la page de la classe</numerusform>
+            <numerusform>%n enfants de la classe s&apos;appellent « %1 » : donnez à chacun un nom différent sur la page de la classe</numerusform>
         </translation>
     </message>
     <message>
@@ -1424,23 +1388,23 @@ Le registre est %1
     </message>
     <message>
         <source>la classe non ha un percorso «%1»; i suoi percorsi sono %2</source>
-        <translation>la classe n&apos;a pas de parcours « %1 » ; ses parcours sont %2</translation>
+        <translation>la classe n&apos;a pas de parcours « %1 » ; ses parcours sont %2</translation>
     </message>
     <message>
         <source>Il percorso «%1» non è stato assegnato: %2</source>
-        <translation>Le parcours « %1 » n&apos;a pas été attribué : %2</translation>
+        <translation>Le parcours « %1 » n&apos;a pas été attribué : %2</translation>
     </message>
     <message>
         <source>Percorso «%1» assegnato a tutta la classe.</source>
-        <translation>Parcours « %1 » attribué à toute la classe.</translation>
+        <translation>Parcours « %1 » attribué à toute la classe.</translation>
     </message>
     <message>
         <source>Percorso «%1» assegnato al gruppo «%2».</source>
-        <translation>Parcours « %1 » attribué au groupe « %2 ».</translation>
+        <translation>Parcours « %1 » attribué au groupe « %2 ».</translation>
     </message>
     <message>
         <source>Percorso «%1» assegnato a «%2».</source>
-        <translation>Parcours « %1 » attribué à « %2 ».</translation>
+        <translation>Parcours « %1 » attribué à « %2 ».</translation>
     </message>
     <message>
         <source>L&apos;avanzamento non è stato esportato: %1</source>
@@ -1675,6 +1639,87 @@ Le registre est %1
         <source>Non ha giocato nel periodo.</source>
         <translation>N&apos;a pas joué sur la période.</translation>
     </message>
+    <message>
+        <source>&amp;Il contrassegno (quelli già dati ad altri bambini non ci sono):</source>
+        <translation>Le &amp;symbole (ceux déjà donnés à d&apos;autres enfants n&apos;y sont pas) :</translation>
+    </message>
+    <message>
+        <source>Un &amp;bambino</source>
+        <translation>&amp;Un enfant</translation>
+    </message>
+    <message>
+        <source>data_ora</source>
+        <comment>a column of the CSV export</comment>
+        <translation>date_heure</translation>
+    </message>
+    <message>
+        <source>bambino</source>
+        <comment>a column of the CSV export</comment>
+        <translation>enfant</translation>
+    </message>
+    <message>
+        <source>gioco</source>
+        <comment>a column of the CSV export</comment>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>domanda</source>
+        <comment>a column of the CSV export</comment>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>blocchi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>blocs</translation>
+    </message>
+    <message>
+        <source>risposta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>réponse</translation>
+    </message>
+    <message>
+        <source>esatta</source>
+        <comment>a column of the CSV export</comment>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>millisecondi</source>
+        <comment>a column of the CSV export</comment>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>e</source>
+        <comment>joins the conditions of one question: rosso e grande</comment>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Perio&amp;do:</source>
+        <translation>P&amp;ériode :</translation>
+    </message>
+    <message>
+        <source>B&amp;ambino:</source>
+        <translation>&amp;Enfant :</translation>
+    </message>
+    <message>
+        <source>Nuo&amp;vo percorso...</source>
+        <translation>&amp;Nouveau parcours...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplica</source>
+        <translation>&amp;Dupliquer</translation>
+    </message>
+    <message>
+        <source>Elimi&amp;na...</source>
+        <translation>&amp;Effacer...</translation>
+    </message>
+    <message>
+        <source>I percorsi dell&amp;a classe:</source>
+        <translation>Les p&amp;arcours de la classe :</translation>
+    </message>
+    <message>
+        <source>Chi gioca &amp;quale percorso:</source>
+        <translation>&amp;Qui joue quel parcours :</translation>
+    </message>
 </context>
 <context>
     <name>Registro</name>
@@ -1685,6 +1730,189 @@ Le registre est %1
     <message>
         <source>Registro sul server %1</source>
         <translation>Registre sur le serveur %1</translation>
+    </message>
+</context>
+<context>
+    <name>Simboli</name>
+    <message>
+        <source>gatto</source>
+        <translation>chat</translation>
+    </message>
+    <message>
+        <source>cane</source>
+        <translation>chien</translation>
+    </message>
+    <message>
+        <source>coniglio</source>
+        <translation>lapin</translation>
+    </message>
+    <message>
+        <source>orso</source>
+        <translation>ours</translation>
+    </message>
+    <message>
+        <source>leone</source>
+        <translation>lion</translation>
+    </message>
+    <message>
+        <source>rana</source>
+        <translation>grenouille</translation>
+    </message>
+    <message>
+        <source>maiale</source>
+        <translation>cochon</translation>
+    </message>
+    <message>
+        <source>pulcino</source>
+        <translation>poussin</translation>
+    </message>
+    <message>
+        <source>pinguino</source>
+        <translation>pingouin</translation>
+    </message>
+    <message>
+        <source>elefante</source>
+        <translation>éléphant</translation>
+    </message>
+    <message>
+        <source>tartaruga</source>
+        <translation>tortue</translation>
+    </message>
+    <message>
+        <source>pesce</source>
+        <translation>poisson</translation>
+    </message>
+    <message>
+        <source>farfalla</source>
+        <translation>papillon</translation>
+    </message>
+    <message>
+        <source>coccinella</source>
+        <translation>coccinelle</translation>
+    </message>
+    <message>
+        <source>chiocciola</source>
+        <translation>escargot</translation>
+    </message>
+    <message>
+        <source>mela</source>
+        <translation>pomme</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>banane</translation>
+    </message>
+    <message>
+        <source>fragola</source>
+        <translation>fraise</translation>
+    </message>
+    <message>
+        <source>uva</source>
+        <translation>raisin</translation>
+    </message>
+    <message>
+        <source>arancia</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>cerises</translation>
+    </message>
+    <message>
+        <source>anguria</source>
+        <translation>pastèque</translation>
+    </message>
+    <message>
+        <source>pera</source>
+        <translation>poire</translation>
+    </message>
+    <message>
+        <source>carota</source>
+        <translation>carotte</translation>
+    </message>
+    <message>
+        <source>sole</source>
+        <translation>soleil</translation>
+    </message>
+    <message>
+        <source>luna</source>
+        <translation>lune</translation>
+    </message>
+    <message>
+        <source>stella</source>
+        <translation>étoile</translation>
+    </message>
+    <message>
+        <source>girasole</source>
+        <translation>tournesol</translation>
+    </message>
+    <message>
+        <source>albero</source>
+        <translation>arbre</translation>
+    </message>
+    <message>
+        <source>fungo</source>
+        <translation>champignon</translation>
+    </message>
+    <message>
+        <source>pallone</source>
+        <translation>ballon</translation>
+    </message>
+    <message>
+        <source>automobile</source>
+        <translation>voiture</translation>
+    </message>
+    <message>
+        <source>trenino</source>
+        <translation>petit train</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>voilier</translation>
+    </message>
+    <message>
+        <source>aereo</source>
+        <translation>avion</translation>
+    </message>
+    <message>
+        <source>razzo</source>
+        <translation>fusée</translation>
+    </message>
+    <message>
+        <source>ombrello</source>
+        <translation>parapluie</translation>
+    </message>
+    <message>
+        <source>chiave</source>
+        <translation>clé</translation>
+    </message>
+    <message>
+        <source>campanella</source>
+        <translation>clochette</translation>
+    </message>
+    <message>
+        <source>palloncino</source>
+        <translation>ballon de baudruche</translation>
+    </message>
+    <message>
+        <source>pacco regalo</source>
+        <translation>cadeau</translation>
+    </message>
+    <message>
+        <source>casetta</source>
+        <translation>maisonnette</translation>
+    </message>
+    <message>
+        <source>tamburo</source>
+        <translation>tambour</translation>
+    </message>
+    <message>
+        <source>chitarra</source>
+        <translation>guitare</translation>
+    </message>
+    <message>
+        <source>matita</source>
+        <translation>crayon</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>Giochi</name>
     <message>
         <source>uguale - diverso</source>
-        <translation>gleich - anders</translation>
+        <translation>gleich - verschieden</translation>
     </message>
     <message>
         <source>insiemi</source>
@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>DIVERSA</source>
-        <translation>ANDERS</translation>
+        <translation>VERSCHIEDEN</translation>
     </message>
     <message>
         <source>DIVERSO</source>
-        <translation>ANDERS</translation>
+        <translation>VERSCHIEDEN</translation>
     </message>
     <message>
         <source>Aiuto</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>DIVERSI</source>
-        <translation>ANDERS</translation>
+        <translation>VERSCHIEDEN</translation>
     </message>
     <message>
         <source>ricomincia</source>

@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>ricomincia</source>
-        <translation>restart</translation>
+        <translation>bring back</translation>
     </message>
     <message>
         <source>Puoi cliccare sui blocchi che non rispettano la condizione per cancellarli</source>

@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>avanti</source>
-        <translation>seguir</translation>
+        <translation>siguiente</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Informazioni</source>
-        <translation>Información</translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Esci</source>
@@ -288,19 +288,19 @@
     </message>
     <message>
         <source>esatti</source>
-        <translation>bien</translation>
+        <translation>éxitos</translation>
     </message>
     <message>
         <source>errati</source>
-        <translation>mal</translation>
+        <translation>errores</translation>
     </message>
     <message>
         <source>Esatti</source>
-        <translation>Bien</translation>
+        <translation>Éxitos</translation>
     </message>
     <message>
         <source>Errati</source>
-        <translation>Mal</translation>
+        <translation>Errores</translation>
     </message>
     <message>
         <source>Vuoi tornare al menù?</source>

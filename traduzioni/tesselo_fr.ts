@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>errati</source>
-        <translation>fautes</translation>
+        <translation>erreurs</translation>
     </message>
     <message>
         <source>Esatti</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Errati</source>
-        <translation>Fautes</translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Vuoi tornare al menù?</source>

@@ -2,13 +2,22 @@
 // window, menus, tabs, headers and chart; the texts that count something in
 // each language's plural forms; the command line's messages in the language
 // chosen as the game chooses it; the texts of buttons, labels, tabs and
-// headers fit their room.
+// headers fit their room; no two controls of a window or items of a menu
+// share an accelerator; questions, answers, symbols and the window's CSV
+// export in the language shown.
+#include "tests/support/Acceleratori.h"
 #include "tests/support/ClasseInventata.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/TestoSta.h"
 
+#include "insegnanti/DialoghiClasse.h"
+#include "insegnanti/DialogoBambino.h"
+#include "insegnanti/DialogoDivisioni.h"
+#include "insegnanti/DialogoPercorso.h"
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/Operazioni.h"
+#include "insegnanti/Rapporti.h"
+#include "insegnanti/Richieste.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaPeriodo.h"
 #include "insegnanti/Testo.h"
@@ -22,11 +31,14 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLegendMarker>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTextDocument>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QXmlStreamReader>
@@ -196,6 +208,52 @@ struct Esecuzione {
     int uscita;
     QString out, err;
 };
+
+// Every dialog of the teachers' program, as each is made, with every
+// control it may show: a child's in a class with groups, new and changed,
+// a class, the new school year, the splits of a class file and a path.
+std::vector<std::unique_ptr<QDialog>> Dialoghi()
+{
+    std::vector<std::unique_ptr<QDialog>> dialoghi;
+    const QList<Registro::Gruppo> gruppi{{1, QUuid::createUuid(), QStringLiteral("piccoli")}};
+    QStringList liberi;
+    for (const Registro::Simbolo& s : Registro::Simboli())
+        liberi << QString::fromLatin1(s.chiave);
+    Registro::Bambino anna;
+    anna.nome = QStringLiteral("Anna");
+    dialoghi.push_back(std::make_unique<DialogoBambino>(anna, liberi, gruppi));
+    anna.id = 1;
+    dialoghi.push_back(std::make_unique<DialogoBambino>(anna, liberi, gruppi));
+    const Registro::Classe classe{1, QUuid::createUuid(), QStringLiteral("1A"), QStringLiteral("2026/27")};
+    dialoghi.push_back(std::make_unique<DialogoClasse>(classe));
+    dialoghi.push_back(std::make_unique<DialogoNuovoAnno>(QList<Registro::Classe>{classe}));
+    Registro::Alunno incerto{QStringLiteral("Anna Maria"), QStringLiteral("Lo Bianco")};
+    incerto.cella = QStringLiteral("LO BIANCO ANNA MARIA");
+    incerto.modi = {{QStringLiteral("Lo Bianco"), QStringLiteral("Anna Maria")},
+                    {QStringLiteral("Lo"), QStringLiteral("Bianco Anna Maria")}};
+    dialoghi.push_back(std::make_unique<DialogoDivisioni>(QList<Registro::Alunno>{incerto}));
+    Percorso percorso;
+    percorso.nome = QStringLiteral("colori");
+    percorso.passi = {DialogoPercorso::PassoNuovo()};
+    dialoghi.push_back(std::make_unique<DialogoPercorso>(percorso, true, QStringList{}));
+    return dialoghi;
+}
+
+// A wrong answer of Anna's in "le strade 2" under two conditions, one of
+// them denied, and a guest's right one in "uguale - diverso".
+void RisposteDaMostrare(Registro::Archivio& archivio, qint64 anna)
+{
+    Registro::Risposta r = RispostaInventata(QStringLiteral("zirp8"), QDateTime::currentDateTime().addSecs(-60), false,
+                                             {QStringLiteral("forma"), QStringLiteral("rotondo"), true},
+                                             {Blocco{"quadrato", "blu", "piccolo", "sottile"}});
+    r.domande.append({QStringLiteral("dimensione"), QStringLiteral("grande"), false});
+    r.risposta = QStringLiteral("NON ROTONDO, GRANDE");
+    archivio.registra(r, anna);
+    r = RispostaInventata(QStringLiteral("form1"), QDateTime::currentDateTime().addSecs(-30), true,
+                          {QStringLiteral("dimensione"), {}, false}, {Blocco{"rotondo", "rosso", "grande", "spesso"}});
+    r.risposta = QStringLiteral("DIVERSO");
+    archivio.registra(r, 0);
+}
 
 } // namespace
 
@@ -406,6 +464,191 @@ private slots:
         });
         QVERIFY2(misurati > 20, qPrintable(QString::number(misurati)));
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+    }
+
+    void acceleratori_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        for (const QString& lingua : Lingua::Disponibili())
+            QTest::newRow(qPrintable(lingua)) << lingua;
+    }
+    // In every language no two controls of the window (on each of its
+    // pages), of a dialog or items of one menu share an accelerator letter.
+    void acceleratori()
+    {
+        QFETCH(QString, lingua);
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        Finestra f;
+        QStringList scontri;
+        int testi = 0;
+        f.perOgniScheda([&] {
+            scontri << ScontriAcceleratori(f.finestra.get());
+            testi += int(TestiDellaFinestra(f.finestra.get()).size());
+        });
+        for (const std::unique_ptr<QDialog>& dialogo : Dialoghi()) {
+            dialogo->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialogo.get()));
+            scontri << ScontriAcceleratori(dialogo.get());
+            testi += int(TestiDellaFinestra(dialogo.get()).size());
+        }
+        scontri.removeDuplicates();
+        QVERIFY2(scontri.isEmpty(), qPrintable(scontri.join('\n')));
+        QVERIFY(testi > 60);
+    }
+
+    void domandeERisposte_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QString>("domanda");
+        QTest::addColumn<QString>("risposta");
+        QTest::addColumn<QString>("bottone");
+        QTest::newRow("it") << "it" << "NON rotondo e grande" << "NON ROTONDO, GRANDE" << "DIVERSO";
+        QTest::newRow("en") << "en" << "NOT circle and big" << "NOT CIRCLE, BIG" << "DIFFERENT";
+        QTest::newRow("fr") << "fr" << "PAS rond et grand" << "PAS ROND, GRAND" << "DIFFÉRENTE";
+        QTest::newRow("es") << "es" << "NO círculo y grande" << "NO CÍRCULO, GRANDE" << "DIFERENTE";
+        QTest::newRow("de") << "de" << "NICHT Kreis und groß" << "NICHT KREIS, GROSS" << "VERSCHIEDEN";
+    }
+    // A question's conditions and an answer as the register keeps them are
+    // shown in the language's own words, "NON" and "e" too, on the child's
+    // page and in the child's report.
+    void domandeERisposte()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QString, domanda);
+        QFETCH(QString, risposta);
+        QFETCH(QString, bottone);
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        QCOMPARE(ParoleMostrate(QStringLiteral("NON rotondo e grande")), domanda);
+        QCOMPARE(RispostaMostrata(QStringLiteral("NON ROTONDO, GRANDE")), risposta);
+        QCOMPARE(RispostaMostrata(QStringLiteral("DIVERSO")), bottone);
+        QCOMPARE(RispostaMostrata(QStringLiteral("7")), QStringLiteral("7"));
+
+        Finestra f;
+        const qint64 anna = f.archivio.bambini().first().id;
+        RisposteDaMostrare(f.archivio, anna);
+        f.finestra->aggiorna();
+        const QTableWidget* errori = f.finestra->bambino()->errori();
+        QStringList domande;
+        for (int r = 0; r < errori->rowCount(); ++r)
+            domande << errori->item(r, 1)->text();
+        QVERIFY2(domande.contains(domanda), qPrintable(domande.join(" | ")));
+        const Resoconto resoconto =
+            ResocontoBambino(f.archivio, anna, Registro::Periodo{}, QStringLiteral("sempre"));
+        QVERIFY(resoconto.documento->toPlainText().contains(domanda));
+    }
+
+    void esportazione_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QString>("intestazione");
+        QTest::addColumn<QString>("anna");
+        QTest::addColumn<QString>("ospite");
+        const QString italiana = "data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi";
+        QTest::newRow("it") << "it" << italiana
+                            << ";Anna;le strade 2;NON rotondo e grande;quadrato blu piccolo sottile;NON ROTONDO, GRANDE;0;"
+                            << ";ospite;uguale - diverso;dimensione;rotondo rosso grande spesso;DIVERSO;1;";
+        QTest::newRow("en") << "en" << "date_time;child;game;question;blocks;answer;right;milliseconds"
+                            << ";Anna;roads 2;NOT circle and big;square blue small thin;NOT CIRCLE, BIG;0;"
+                            << ";guest;same - different;size;circle red big thick;DIFFERENT;1;";
+        QTest::newRow("fr") << "fr" << "date_heure;enfant;jeu;question;blocs;réponse;juste;millisecondes"
+                            << ";Anna;les routes 2;PAS rond et grand;carré bleu petit mince;PAS ROND, GRAND;0;"
+                            << ";invité;pareil - différent;taille;rond rouge grand épais;DIFFÉRENTE;1;";
+        QTest::newRow("es") << "es" << "fecha_hora;niño;juego;pregunta;bloques;respuesta;correcta;milisegundos"
+                            << ";Anna;los caminos 2;NO círculo y grande;cuadrado azul pequeño delgado;NO CÍRCULO, GRANDE;0;"
+                            << ";invitado;igual - diferente;tamaño;círculo rojo grande grueso;DIFERENTE;1;";
+        QTest::newRow("de") << "de" << "Datum_Uhrzeit;Kind;Spiel;Frage;Blöcke;Antwort;richtig;Millisekunden"
+                            << ";Anna;Straßen 2;NICHT Kreis und groß;Quadrat blau klein dünn;NICHT KREIS, GROSS;0;"
+                            << ";Gast;gleich - verschieden;Größe;Kreis rot groß dick;VERSCHIEDEN;1;";
+    }
+    // The window's export is in the language shown, its header and its
+    // words; the command line's, in any language, keeps the fixed Italian
+    // header and words that scripts read.
+    void esportazione()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QString, intestazione);
+        QFETCH(QString, anna);
+        QFETCH(QString, ospite);
+        QTemporaryDir casa;
+        const QString registro = casa.filePath(QStringLiteral("dati/tesselo/registro.sqlite"));
+        QVERIFY(QDir().mkpath(QFileInfo(registro).path()));
+        {
+            Registro::Archivio archivio;
+            QCOMPARE(archivio.apri(registro), Registro::Accesso::Ok);
+            RiempiRegistro(archivio);
+            RisposteDaMostrare(archivio, archivio.bambini().first().id);
+        }
+        // The file's text after the BOM spreadsheets need; nothing without it.
+        const auto leggi = [](const QString& file) {
+            QFile f(file);
+            const QByteArray dati = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            return dati.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(dati.mid(3)) : QString();
+        };
+        const QString mostrato = casa.filePath(QStringLiteral("finestra.csv"));
+        {
+            InLingua in(lingua);
+            QVERIFY(in.riuscita);
+            Registro::Archivio archivio;
+            QCOMPARE(archivio.apri(registro), Registro::Accesso::Ok);
+            const Richieste prima = richieste();
+            richieste().fileDaSalvare = [&](QWidget*, const QString&, const QString&, const QString&) { return mostrato; };
+            richieste().informa = [](QWidget*, const QString&, bool) {};
+            FinestraRegistro finestra(archivio);
+            finestra.esporta();
+            richieste() = prima;
+        }
+        const QString csv = leggi(mostrato);
+        QVERIFY2(csv.startsWith(intestazione + '\n'), qPrintable(csv.left(200)));
+        QVERIFY2(csv.contains(anna) && csv.contains(ospite), qPrintable(csv));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", casa.filePath("dati"));
+        env.insert("XDG_CONFIG_HOME", casa.filePath("conf"));
+        env.insert("XDG_CONFIG_DIRS", casa.filePath("sistema"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        const QString fisso = casa.filePath(QStringLiteral("riga.csv"));
+        p.start(QStringLiteral(TESSELO_REGISTRO), {"--lingua", lingua, "--esporta", fisso});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString righe = leggi(fisso);
+        QVERIFY2(righe.startsWith(QStringLiteral("data_ora;bambino;gioco;domanda;blocchi;risposta;esatta;millisecondi\n")),
+                 qPrintable(righe.left(200)));
+        QVERIFY2(righe.contains(";Anna;le strade 2;NON rotondo e grande;quadrato blu piccolo sottile;NON ROTONDO, GRANDE;0;")
+                     && righe.contains(";ospite;uguale - diverso;dimensione;rotondo rosso grande spesso;DIVERSO;1;"),
+                 qPrintable(righe));
+    }
+
+    void simboli_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QStringList>("primi");
+        QTest::newRow("it") << "it" << QStringList{"gatto", "cane", "coniglio"};
+        QTest::newRow("en") << "en" << QStringList{"cat", "dog", "rabbit"};
+        QTest::newRow("fr") << "fr" << QStringList{"chat", "chien", "lapin"};
+        QTest::newRow("es") << "es" << QStringList{"gato", "perro", "conejo"};
+        QTest::newRow("de") << "de" << QStringList{"Katze", "Hund", "Hase"};
+    }
+    // The symbols a teacher chooses among are captioned in the language
+    // shown.
+    void simboli()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QStringList, primi);
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        QStringList liberi;
+        for (const Registro::Simbolo& s : Registro::Simboli())
+            liberi << QString::fromLatin1(s.chiave);
+        DialogoBambino dialogo(Registro::Bambino{}, liberi);
+        const QListWidget* simboli = dialogo.findChild<QListWidget*>(QStringLiteral("simboli"));
+        QCOMPARE(simboli->count(), int(Registro::Simboli().size()));
+        QStringList mostrati;
+        for (int i = 0; i < primi.size(); ++i)
+            mostrati << simboli->item(i)->text();
+        QCOMPARE(mostrati, primi);
     }
 };
 

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(Modulo1::ContatoreErrati, qint16(0));
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[7]);
         QCOMPARE(Trova().Bersaglio, qint16(5));
-        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({Su("triangolo"), Su("rosso"), Su("grande"), Su("spesso")}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), Descritte("triangolo", "rosso", "grande", "spesso"));
         QCOMPARE(Blocco_(0)->property("Tag").toString(), QString("rotondogiallopiccolospesso"));
         QCOMPARE(Blocco_(0)->accessibleName(), QString("rotondo giallo piccolo spesso"));
         for (int k = 1; k < 12; ++k)
@@ -141,7 +141,7 @@ private slots:
         QTest::mouseClick(Ctl(Id, "bottoneavanti"), Qt::LeftButton);
         QCOMPARE(Blocco_(11)->accessibleName(), Altro.nome());
         QCOMPARE(ValoreColore(Trova().finestra()->sfondo()), Modulo1::Palette[12]);
-        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), QStringList({Su("rotondo"), Su("blu"), Su("grande"), Su("sottile")}));
+        QCOMPARE(Testo("EtFrase2").split(QStringLiteral("\r\n")), Descritte("rotondo", "blu", "grande", "sottile"));
         QVERIFY(Ctl(Id, "Shape1")->isHidden());
         QVERIFY(!Ctl(Id, "bottoneavanti")->isEnabled());
         QCOMPARE(Trova().finestra()->focusWidget(), Blocco_(0));
@@ -175,7 +175,7 @@ private slots:
     {
         GiocaConOgniSeme(Id, 3, [](int turno) {
             QStringList parole;
-            for (const QString& riga : Testo("EtFrase2").split(QStringLiteral("\r\n")))
+            for (const QString& riga : InOrdineItaliano(Testo("EtFrase2").split(QStringLiteral("\r\n"))))
                 parole << Interna(riga);
             const QString cercato = parole.join(' ');
             QVERIFY2(BloccoDaNome(cercato), qPrintable(cercato));

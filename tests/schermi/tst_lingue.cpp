@@ -1,15 +1,18 @@
 // The game in other languages: which language a run shows, the translation
-// files themselves, the register's answers whatever the language, and each
-// language's spoken words.
+// files themselves, the register's answers whatever the language, each
+// language's spoken words, the found block's words in each language's own
+// order, and no accelerator shared by two controls of a screen.
 #include "app/FileSicuri.h"
 #include "app/Modulo1.h"
 #include "app/Servizi.h"
 #include "comune/LinguaDelProgramma.h"
 #include "controls/Etichetta.h"
+#include "games/FormTrova/FormTrova.h"
 #include "media/Lingua.h"
 #include "media/Testi.h"
 #include "media/Voci.h"
 #include "screens/SchermoGioco.h"
+#include "tests/support/Acceleratori.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <QTest>
 #include <QXmlStreamReader>
 
 using Registro::Risposta;
@@ -328,6 +332,87 @@ private slots:
         QFile tradotto(cartella + Voci::nomeFile(Testi::Condizione("rosso", true)));
         QVERIFY(rosso.open(QIODevice::ReadOnly) && tradotto.open(QIODevice::ReadOnly));
         QCOMPARE(rosso.readAll() == tradotto.readAll(), lingua == "it");
+    }
+
+    void bloccoDescritto_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QList<int>>("ordine");
+        QTest::addColumn<QString>("descritto");
+        QTest::addColumn<QString>("voce");
+        // The order of the words as kinds: 0 shape, 1 colour, 2 size, 3 thickness.
+        QTest::newRow("it") << "it" << QList<int>{0, 1, 2, 3} << "RETTANGOLO\r\nGIALLO\r\nGRANDE\r\nSOTTILE"
+                            << "rettangolo_giallo_grande_sottile.wav";
+        QTest::newRow("en") << "en" << QList<int>{2, 3, 1, 0} << "BIG\r\nTHIN\r\nYELLOW\r\nRECTANGLE"
+                            << "big_thin_yellow_rectangle.wav";
+        QTest::newRow("fr") << "fr" << QList<int>{2, 0, 1, 3} << "GRAND\r\nRECTANGLE\r\nJAUNE\r\nMINCE"
+                            << "grand_rectangle_jaune_mince.wav";
+        QTest::newRow("es") << "es" << QList<int>{0, 1, 2, 3} << "RECTÁNGULO\r\nAMARILLO\r\nGRANDE\r\nDELGADO"
+                            << "rectangulo_amarillo_grande_delgado.wav";
+        QTest::newRow("de") << "de" << QList<int>{0, 1, 2, 3} << "RECHTECK\r\nGELB\r\nGROSS\r\nDÜNN"
+                            << "rechteck_gelb_gross_dunn.wav";
+    }
+    // "trova il blocco" shows and speaks the block to find in the order its
+    // language names a block's words; the register keeps the design's.
+    void bloccoDescritto()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QList<int>, ordine);
+        QFETCH(QString, descritto);
+        QFETCH(QString, voce);
+        Ambiente a;
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        QCOMPARE(Testi::Descrizione("rettangolo", "giallo", "grande", "sottile"), descritto);
+        const QString cartella = QStringLiteral(TESSELO_APP_DIR "/voci/") + Lingua::SottocartellaVoci(lingua);
+        QVERIFY(Voci::haVoce(descritto));
+        QCOMPARE(Voci::nomeFile(descritto), voce);
+        QVERIFY(QFileInfo(cartella + voce).size() > 44);
+
+        QList<Risposta> registrate;
+        servizi().registra = [&](const Risposta& r) { registrate.append(r); };
+        Partita::AvviaFinoAlMenu();
+        const auto trova = std::find_if(Partita::Giochi().cbegin(), Partita::Giochi().cend(),
+                                        [](const Partita::VoceGioco& g) { return g.id == IdSchermo::FormTrova; });
+        Partita::ApriDalMenu(*trova);
+        const auto* schermo = static_cast<FormTrova*>(Schermi::Trova(IdSchermo::FormTrova));
+        const Blocco& bersaglio = schermo->Blocchi[size_t(schermo->Bersaglio)];
+        QStringList righe;
+        for (const int tipo : ordine)
+            righe << Testi::Maiuscola(bersaglio.parola(tipo + 1));
+        Etichetta* frase = schermo->controlli().EtFrase2;
+        QCOMPARE(frase->text(), righe.join("\r\n"));
+        QTest::mouseClick(frase, Qt::LeftButton);
+        QCOMPARE(a.suono.voci.value(a.suono.voci.size() - 1), cartella + Voci::nomeFile(righe.join("\r\n")));
+        QVERIFY(Partita::Giusta(IdSchermo::FormTrova));
+        servizi().registra = nullptr;
+        QCOMPARE(registrate.size(), 1);
+        QCOMPARE(registrate.first().domande.first().valore, bersaglio.forma);
+        QCOMPARE(registrate.first().domande.last().valore, bersaglio.spessore);
+    }
+
+    void acceleratori_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        for (const QString& lingua : Lingua::Disponibili())
+            QTest::newRow(qPrintable(lingua)) << lingua;
+    }
+    // No two controls of the menu or of a game's screen, nor two items of
+    // one of their menus, share an accelerator letter, in any language.
+    void acceleratori()
+    {
+        QFETCH(QString, lingua);
+        Ambiente a;
+        InLingua in(lingua);
+        QVERIFY(in.riuscita);
+        Partita::AvviaFinoAlMenu();
+        QStringList scontri = ScontriAcceleratori(Schermi::Trova(IdSchermo::formMenu)->finestra());
+        for (const Partita::VoceGioco& gioco : Partita::Giochi()) {
+            Partita::ApriDalMenu(gioco);
+            scontri << ScontriAcceleratori(Schermi::Trova(gioco.id)->finestra());
+            Partita::TornaAlMenu(a, gioco.id);
+        }
+        QVERIFY2(scontri.isEmpty(), qPrintable(scontri.join('\n')));
     }
 };
 

@@ -1,8 +1,10 @@
 #pragma once
+#include "media/Lingua.h"
 #include "media/Testi.h"
 #include "registro/Blocco.h"
 
 #include <QString>
+#include <QStringList>
 
 // What the game suites compare, in the language they run in (TESSELO_LINGUA,
 // Italian without): the program's texts and the words of the blocks go
@@ -33,4 +35,24 @@ inline QString Interna(const QString& mostrata)
             if (Su(parola) == mostrata)
                 return parola;
     return {};
+}
+// The four lines that describe a block, in the order the language names its
+// words (Italian's: shape, colour, size, thickness), each as Su writes it.
+inline QStringList Descritte(const QString& forma, const QString& colore, const QString& dimensione,
+                             const QString& spessore)
+{
+    const QString parole[] = {forma, colore, dimensione, spessore};
+    QStringList righe;
+    for (const int tipo : Testi::OrdineParole(Lingua::Attuale()))
+        righe << Su(parole[tipo]);
+    return righe;
+}
+// The same lines put back in Italian's order: shape, colour, size, thickness.
+inline QStringList InOrdineItaliano(const QStringList& righe)
+{
+    QStringList parole(4);
+    const std::array<int, 4> ordine = Testi::OrdineParole(Lingua::Attuale());
+    for (int i = 0; i < 4 && i < righe.size(); ++i)
+        parole[ordine[size_t(i)]] = righe[i];
+    return parole;
 }
