@@ -151,10 +151,12 @@ private slots:
     void adattaNeiLimiti()
     {
         QFETCH(bool, esatta);
+        // Each skill asked alone in turn, "NON" with the shape.
+        static const unsigned abilita[] = {0b00001u, 0b00010u, 0b00100u, 0b01000u, 0b10001u};
         QList<Prova> prove;
         for (int n = 0; n < 50; ++n)
             for (qint64 b = 1; b <= 30; ++b)
-                prove.append({b, n, n % 2 ? "form1" : "zirp8", 0b11111u, esatta});
+                prove.append({b, n, n % 2 ? "form1" : "zirp8", abilita[n % 5], esatta});
         const Modello m = Adatta(prove);
         Limiti(m);
         QCOMPARE(m.indovinarePerGioco.size(), 2);
@@ -188,6 +190,12 @@ private slots:
         QCOMPARE(abbastanza.di(Abilita::Colore, "zirp3"), Base);
         QCOMPARE(Adatta(prove(MinimoRisposteAbilita, 0, MinimoRisposteGioco - 1)).indovinarePerGioco.keys(),
                  QList<QString>{"form1"});
+        // An answer of several skills is a chance to learn each, but not the
+        // evidence of any: alone, it leaves the defaults.
+        QList<Prova> trova = prove(300, 0, 0);
+        for (Prova& p : trova)
+            p.abilita = 0b01111u;
+        QCOMPARE(Adatta(trova).abilita, Predefinito().abilita);
         // Screens outside the catalogue never get one.
         QList<Prova> ignoti = prove(300, 0, 0);
         for (Prova& p : ignoti)
