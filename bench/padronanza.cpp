@@ -15,7 +15,8 @@
 // another of the same learners (held out). Printed, each beside its goal:
 //   (a) the area under the ROC curve of predicting each next first answer,
 //       skill by skill, by the model (ProbabilitaEsatta before the answer)
-//       and by the child's running share right in that skill;
+//       and by the child's running share right in that skill (and, for
+//       reference, the same over the answers of one skill only);
 //   (b) the median number of a skill's answers from the moment it is really
 //       learned to "acquisito" (never reached: counted as longer than any),
 //       and how often "acquisito" is given to a skill not yet learned: of all
