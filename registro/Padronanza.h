@@ -120,7 +120,7 @@ constexpr int MinimoRisposteGioco = 50;
 // A skill with less than MinimoRisposteAbilita answers of evidence keeps
 // Predefinito()'s probabilities. Every probability stays within [0.001,
 // 0.999], the guess at most MassimoIndovinare and the slip at most
-// MassimoSbagliare. About 0.1 s for a class of 30 over a school year
+// MassimoSbagliare. 0.1 to 0.2 s for a class of 30 over a school year
 // (540,000 answers): run it off the interface thread.
 Modello Adatta(const QList<Prova>& prove);
 // Whether a model fitted then is due again (at most once a day).
