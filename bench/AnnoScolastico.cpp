@@ -13,8 +13,6 @@ using namespace Registro;
 
 namespace AnnoScolastico {
 
-namespace {
-
 QList<qint64> Classe(Deposito& a)
 {
     QList<qint64> ids;
@@ -24,8 +22,6 @@ QList<qint64> Classe(Deposito& a)
                    ->id;
     return ids;
 }
-
-} // namespace
 
 double Mediana(QList<double> valori)
 {

@@ -14,6 +14,9 @@ constexpr int Bambini = 30, Giorni = 180, AlGiorno = 100, Prove = 11;
 
 // The school days: weekdays from inizio on.
 QList<QDate> GiorniDiScuola(const QDate& inizio);
+// The class's children saved into the register, "Bambino 1" to "Bambino
+// 30": their ids.
+QList<qint64> Classe(Registro::Deposito& registro);
 // One answer as a game gives it: one or two conditions, one to four blocks,
 // a word, a number or a block's name as the answer.
 Registro::Risposta Casuale(QRandomGenerator& caso, const QDateTime& quando);
