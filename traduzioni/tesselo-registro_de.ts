@@ -1437,7 +1437,7 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>A&amp;ggiorna le stime</source>
-        <translation>&amp;Schätzungen aktualisieren</translation>
+        <translation>S&amp;chätzungen aktualisieren</translation>
     </message>
     <message>
         <source>livello</source>
@@ -1609,7 +1609,7 @@ Das Klassenbuch ist %1
     </message>
     <message>
         <source>&amp;Nota dell&apos;insegnante:</source>
-        <translation>&amp;Notiz der Lehrkraft:</translation>
+        <translation>No&amp;tiz der Lehrkraft:</translation>
     </message>
     <message>
         <source>Sal&amp;va la nota</source>

@@ -1436,7 +1436,7 @@ The register is %1
     </message>
     <message>
         <source>A&amp;ggiorna le stime</source>
-        <translation>Update the e&amp;stimates</translation>
+        <translation>&amp;Update the estimates</translation>
     </message>
     <message>
         <source>livello</source>

@@ -1690,11 +1690,11 @@ El registro es %1
     </message>
     <message>
         <source>&amp;Nota dell&apos;insegnante:</source>
-        <translation>&amp;Nota del docente:</translation>
+        <translation>Nota &amp;del docente:</translation>
     </message>
     <message>
         <source>Sal&amp;va la nota</source>
-        <translation>&amp;Guardar la nota</translation>
+        <translation>Gu&amp;ardar la nota</translation>
     </message>
     <message>
         <source>Linee del grafico:</source>

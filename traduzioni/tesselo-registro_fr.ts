@@ -1437,7 +1437,7 @@ Le registre est %1
     </message>
     <message>
         <source>A&amp;ggiorna le stime</source>
-        <translation>Mettre à jour les e&amp;stimations</translation>
+        <translation>Mettre à &amp;jour les estimations</translation>
     </message>
     <message>
         <source>livello</source>
@@ -1613,7 +1613,7 @@ Le registre est %1
     </message>
     <message>
         <source>Sal&amp;va la nota</source>
-        <translation>Enregistrer la &amp;note</translation>
+        <translation>En&amp;registrer la note</translation>
     </message>
     <message>
         <source>Linee del grafico:</source>

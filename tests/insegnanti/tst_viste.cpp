@@ -277,10 +277,14 @@ private slots:
         vista.scegli(anna.id);
         vista.mostra({});
         QCOMPARE(vista.tempo()->text(), QStringLiteral("Non ha giocato nel periodo."));
-        // Answers, but no time of them from the register: nothing said.
+        // An answer just given: the register gives its day, and a turn of
+        // less than a minute.
         risposte(anna.id, "form1", 1, 0);
         vista.mostra({});
-        QCOMPARE(vista.tempo()->text(), QString());
+        const QDate oggi = QDate::currentDate();
+        QCOMPARE(vista.tempo()->text(),
+                 QStringLiteral("Ha giocato l'ultima volta %1; tempo di gioco nel periodo: meno di 1 min.")
+                     .arg(TestoGiorno(oggi)));
         archivio->ritocco = [](Registro::SchedaBambino& s) {
             s.ultimaVolta = QDateTime(QDate(2026, 3, 2), QTime(10, 30));
             s.millisecondiDiGioco = 80 * 60'000;
