@@ -1,7 +1,9 @@
 #include "app/CanaleAudio.h"
 #include "app/Modulo1.h"
+#include "app/Wav.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
+#include "media/LivelloVoci.h"
 #include "media/Voci.h"
 #include "screens/SchermoGioco.h"
 #include "tests/support/Ambiente.h"
@@ -9,9 +11,12 @@
 #include "tests/support/Partita.h"
 #include "tests/support/ServerAudio.h"
 
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtEndian>
+#include <cmath>
+#include <numeric>
 
 // The spoken words: every word a game shows has its voice beside the program,
 // a click on a word speaks it and does nothing else a label would not do, the
@@ -63,6 +68,65 @@ Misura Misura_(const QString& file)
             m.rms = parti[1].trimmed().toDouble();
     }
     return m;
+}
+
+// What a voice file holds, measured on the samples the game's own decoder
+// gives: its peak and level in dBFS, and the silence (nothing above
+// -50 dBFS) before its first sound and after its last, in seconds.
+struct Ascolto {
+    bool mono = false;
+    double piccoDb = -INFINITY;
+    double livelloDb = -INFINITY;
+    double prima = 0;
+    double dopo = 0;
+};
+
+// The level of speech: the mean power of the 50 ms blocks above -50 dBFS
+// that are no more than 10 dB below the mean of those blocks.
+double LivelloDi(const QList<double>& blocchi)
+{
+    const auto media = [](const QList<double>& p) { return std::accumulate(p.begin(), p.end(), 0.0) / p.size(); };
+    QList<double> parlato = blocchi;
+    parlato.removeIf([](double p) { return p <= 1e-5; });
+    if (parlato.isEmpty())
+        return -INFINITY;
+    const double soglia = media(parlato) / 10;
+    parlato.removeIf([soglia](double p) { return p < soglia; });
+    return 10 * std::log10(media(parlato));
+}
+
+Ascolto Ascolta(const QString& file)
+{
+    Ascolto a;
+    const std::optional<SuonoPcm> pcm = LeggiWav(file);
+    if (!pcm || pcm->canali != 1 || pcm->frequenza <= 0)
+        return a;
+    a.mono = true;
+    const auto* s = reinterpret_cast<const qint16*>(pcm->campioni.constData());
+    const qsizetype n = pcm->campioni.size() / 2;
+    const int lato = pcm->frequenza / 20;
+    const double udibile = 32768 * std::pow(10.0, -50 / 20.0);
+    qsizetype primo = n, ultimo = -1;
+    int picco = 0;
+    QList<double> blocchi;
+    double somma = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        picco = std::max(picco, std::abs(int(s[i])));
+        if (std::abs(s[i]) > udibile) {
+            primo = std::min(primo, i);
+            ultimo = i;
+        }
+        somma += double(s[i]) * s[i] / (32768.0 * 32768.0);
+        if ((i + 1) % lato == 0) {
+            blocchi << somma / lato;
+            somma = 0;
+        }
+    }
+    a.piccoDb = 20 * std::log10(picco / 32768.0);
+    a.livelloDb = LivelloDi(blocchi);
+    a.prima = double(primo) / pcm->frequenza;
+    a.dopo = double(n - 1 - ultimo) / pcm->frequenza;
+    return a;
 }
 
 // Texts a game shows that are not words to hear: the score labels and the
@@ -161,6 +225,37 @@ private slots:
         }
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
         QVERIFY(Voci::tutte().size() > 90);
+    }
+
+    // Every voice of every language decodes as mono, never clips (its peak
+    // stays below -1 dBFS), is within 1 dB of the one level (and each
+    // language on average within half a decibel of it), and follows its
+    // last sound by no more than 50 ms of silence, so the next sound is not
+    // held back; it starts with a short silence, not inside a sound.
+    void ogniVoce_alloStessoLivelloSenzaSilenzioInCoda()
+    {
+        QStringList difetti;
+        QMap<QString, QList<double>> livelli;
+        QDirIterator voci(QStringLiteral(TESSELO_APP_DIR "/voci"), {"*.wav"}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        while (voci.hasNext()) {
+            const QString file = voci.next();
+            const QString lingua = QFileInfo(file).dir().dirName();
+            const Ascolto a = Ascolta(file);
+            livelli[lingua] << a.livelloDb;
+            if (!a.mono || a.piccoDb > Media::PiccoVoce + 0.01 || std::abs(a.livelloDb - Media::LivelloVoce) > 1
+                || a.dopo > 0.05 || a.prima < 0.005 || a.prima > 0.05)
+                difetti << QString("%1/%2: %3, peak %4 dBFS, level %5 dBFS, %6 s before, %7 s after")
+                               .arg(lingua, voci.fileName(), a.mono ? "mono" : "not decoded as mono")
+                               .arg(a.piccoDb, 0, 'f', 2).arg(a.livelloDb, 0, 'f', 2).arg(a.prima).arg(a.dopo);
+        }
+        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+        QCOMPARE(livelli.size(), Lingua::Disponibili().size());
+        for (auto l = livelli.cbegin(); l != livelli.cend(); ++l) {
+            QVERIFY2(l->size() > 90, qPrintable(l.key()));
+            const double media = std::accumulate(l->begin(), l->end(), 0.0) / l->size();
+            QVERIFY2(std::abs(media - Media::LivelloVoce) < 0.5, qPrintable(QString("%1: %2 dBFS").arg(l.key()).arg(media)));
+        }
     }
 
     // A left click on a label that shows a word plays that word's file and
