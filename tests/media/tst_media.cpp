@@ -1,5 +1,4 @@
 #include "BlockArt.h"
-#include "LivelloVoci.h"
 #include "SoundSynth.h"
 
 #include <QHash>
@@ -7,7 +6,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <numbers>
 
 using namespace Qt::StringLiterals;
 
@@ -60,40 +58,6 @@ QRgb coloreDominante(const QImage& img)
 
 quint32 le32(const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
 quint16 le16(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-
-constexpr int kHz = 22050;
-
-// A voice as espeak-ng writes it, made of parole bursts of a 220 Hz tone of
-// the given amplitude, 0.5 s each, with a pause of pausa seconds between
-// them where the tone goes on at -40 dBFS, as a word's fading end; 60 ms of
-// silence before and 620 ms after; picchi single-sample peaks of 10 times
-// the amplitude in the first burst, 0.1 s apart.
-std::vector<double> voceFinta(int parole, double pausa, double ampiezza, int picchi)
-{
-    std::vector<double> v(size_t(0.06 * kHz), 0.0);
-    const auto tono = [&](double secondi, double a) {
-        for (int i = 0; i < int(secondi * kHz); ++i)
-            v.push_back(a * std::sin(2 * std::numbers::pi * 220 * i / kHz));
-    };
-    for (int p = 0; p < parole; ++p) {
-        if (p > 0)
-            tono(pausa, 0.01);
-        tono(0.5, ampiezza);
-    }
-    for (int k = 0; k < picchi; ++k)
-        v[size_t((0.06 + 0.1 + 0.1 * k) * kHz)] = 10 * ampiezza;
-    v.resize(v.size() + size_t(0.62 * kHz), 0.0);
-    return v;
-}
-
-// Seconds of silence (nothing above -50 dBFS) at the start and at the end.
-std::pair<double, double> silenzi(const std::vector<double>& v)
-{
-    const auto suono = [](double s) { return std::abs(s) > std::pow(10.0, -50 / 20.0); };
-    const auto primo = std::find_if(v.begin(), v.end(), suono);
-    const auto ultimo = std::find_if(v.rbegin(), v.rend(), suono);
-    return {double(primo - v.begin()) / kHz, double(ultimo - v.rbegin()) / kHz};
-}
 
 } // namespace
 
@@ -205,57 +169,6 @@ private slots:
     }
 
     void suonoSconosciuto() { QVERIFY(Media::sintetizzaWav(5).isEmpty()); }
-
-    // A voice comes out at the one level whatever its own, the quiet pauses
-    // of a phrase not making it louder; a peak that would clip is held below -1 dBFS
-    // without lowering the rest; 25 ms of silence are left at each end, in
-    // place of espeak-ng's 60 ms before and 620 ms after.
-    void livellaVoce_data()
-    {
-        QTest::addColumn<int>("parole");
-        QTest::addColumn<double>("ampiezza");
-        QTest::addColumn<int>("picchi");
-        QTest::newRow("quieter word") << 1 << 0.03 << 0;
-        QTest::newRow("louder word") << 1 << 0.5 << 0;
-        QTest::newRow("phrase with a pause") << 3 << 0.1 << 0;
-        QTest::newRow("sharp peaks") << 1 << 0.08 << 3;
-    }
-    void livellaVoce()
-    {
-        QFETCH(int, parole);
-        QFETCH(double, ampiezza);
-        QFETCH(int, picchi);
-        const std::vector<double> voce = Media::livellaVoce(voceFinta(parole, 0.3, ampiezza, picchi), kHz);
-
-        const double lunghezza = parole * 0.5 + (parole - 1) * 0.3 + 2 * Media::MargineVoce;
-        QVERIFY2(std::abs(double(voce.size()) / kHz - lunghezza) < 0.002, qPrintable(QString::number(voce.size())));
-        const auto [prima, dopo] = silenzi(voce);
-        QVERIFY2(prima >= 0.02 && prima <= 0.03 && dopo >= 0.02 && dopo <= 0.03,
-                 qPrintable(u"%1 s before, %2 s after"_s.arg(prima).arg(dopo)));
-
-        // The tone's own level, read from its crests away from the peaks.
-        double picco = 0, tono = 0;
-        for (size_t i = 0; i < voce.size(); ++i) {
-            picco = std::max(picco, std::abs(voce[i]));
-            const double t = double(i) / kHz - Media::MargineVoce;
-            if (t > 0.1 - 0.015 && t < 0.1 + 0.1 * picchi + 0.015)
-                continue;
-            tono = std::max(tono, std::abs(voce[i]));
-        }
-        QVERIFY2(20 * std::log10(picco) <= Media::PiccoVoce + 1e-9, qPrintable(QString::number(picco)));
-        const double livello = 20 * std::log10(tono / std::sqrt(2.0));
-        QVERIFY2(std::abs(livello - Media::LivelloVoce) < 0.5, qPrintable(QString::number(livello)));
-    }
-
-    // Silence, or a file too quiet to hear, is left as it is.
-    void livellaVoce_silenzioResta()
-    {
-        const std::vector<double> muta(kHz, 0.0);
-        QCOMPARE(Media::livellaVoce(muta, kHz), muta);
-        QVERIFY(std::isinf(Media::livelloParlato(muta, kHz)));
-        const std::vector<double> sussurro = voceFinta(1, 0, 0.0005, 0);
-        QCOMPARE(Media::livellaVoce(sussurro, kHz), sussurro);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMedia)
