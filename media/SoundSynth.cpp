@@ -115,42 +115,49 @@ void aggiungi32(QByteArray& b, quint32 v)
     b.append(le, 4);
 }
 
-QByteArray wav(const std::vector<double>& buffer, double picco)
+// The samples scaled so that the loudest is at picco.
+std::vector<double> alPicco(std::vector<double> buffer, double picco)
 {
     double massimo = 0;
     for (double s : buffer)
         massimo = std::max(massimo, std::abs(s));
     const double guadagno = massimo > 0 ? picco / massimo : 0;
+    for (double& s : buffer)
+        s *= guadagno;
+    return buffer;
+}
 
-    const quint32 byteDati = quint32(buffer.size() * 2);
+} // namespace
+
+QByteArray scriviWav(const std::vector<double>& campioni, int frequenza)
+{
+    const quint32 byteDati = quint32(campioni.size() * 2);
     QByteArray b;
     b.reserve(44 + int(byteDati));
     b.append("RIFF", 4);
     aggiungi32(b, 36 + byteDati);
     b.append("WAVE", 4);
     b.append("fmt ", 4);
-    aggiungi32(b, 16);             // chunk size
-    aggiungi16(b, 1);              // PCM
-    aggiungi16(b, 1);              // mono
-    aggiungi32(b, kFrequenza);     // sample rate
-    aggiungi32(b, kFrequenza * 2); // bytes per second
-    aggiungi16(b, 2);              // bytes per frame
-    aggiungi16(b, 16);             // bits per sample
+    aggiungi32(b, 16);                     // chunk size
+    aggiungi16(b, 1);                      // PCM
+    aggiungi16(b, 1);                      // mono
+    aggiungi32(b, quint32(frequenza));     // sample rate
+    aggiungi32(b, quint32(frequenza) * 2); // bytes per second
+    aggiungi16(b, 2);                      // bytes per frame
+    aggiungi16(b, 16);                     // bits per sample
     b.append("data", 4);
     aggiungi32(b, byteDati);
-    for (double s : buffer)
-        aggiungi16(b, quint16(qint16(std::lround(std::clamp(s * guadagno, -1.0, 1.0) * 32767))));
+    for (double s : campioni)
+        aggiungi16(b, quint16(qint16(std::lround(std::clamp(s, -1.0, 1.0) * 32767))));
     return b;
 }
-
-} // namespace
 
 QByteArray sintetizzaWav(int quale)
 {
     const std::vector<double> buffer = melodia(quale);
     if (buffer.empty())
         return {};
-    return wav(buffer, quale == 0 ? kPiccoNo : kPiccoSi);
+    return scriviWav(alPicco(buffer, quale == 0 ? kPiccoNo : kPiccoSi), kFrequenza);
 }
 
 } // namespace Media

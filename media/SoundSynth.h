@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 // Short synthesised sounds for the game's feedback, built sample by sample so
 // that no sound file has to be shipped or decoded.
 namespace Media {
@@ -11,5 +13,10 @@ namespace Media {
 // ("yes"); quale 0: a soft two-note descending "no". Any other value gives an
 // empty array. The result is the same on every call.
 QByteArray sintetizzaWav(int quale);
+
+// The bytes of a complete WAV file (PCM, 16-bit signed little endian, mono)
+// holding samples in [-1, 1] at frequenza samples per second; a sample
+// beyond is clipped.
+QByteArray scriviWav(const std::vector<double>& campioni, int frequenza);
 
 } // namespace Media

@@ -6,13 +6,15 @@
 //   tesselo-media --voci <output folder>    the voci/ folder: every word the
 //                                           games show, spoken by espeak-ng in
 //                                           every language (the translations
-//                                           are read from traduzioni/ there)
+//                                           are read from traduzioni/ there),
+//                                           all at one level and trimmed
 //
 // Files whose content is already up to date are left alone, so rebuilding
 // does not change their timestamps.
 
 #include "BlockArt.h"
 #include "Lingua.h"
+#include "LivelloVoci.h"
 #include "Voci.h"
 #include "SoundSynth.h"
 
@@ -27,6 +29,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <sndfile.h>
 
 using namespace Qt::StringLiterals;
 
@@ -156,6 +160,23 @@ void togliVociVecchie(const QString& cartella, const QSet<QString>& nomi)
             errore() << "tesselo-media: cannot remove " << dir.filePath(nome) << Qt::endl;
 }
 
+// A voice espeak-ng wrote, read by libsndfile, at the voices' one level and
+// without its trailing silence, as the bytes of a WAV file; empty when it
+// holds no mono sound.
+QByteArray livellata(const QString& wav)
+{
+    SF_INFO info{};
+    SNDFILE* sf = sf_open(QFile::encodeName(wav).constData(), SFM_READ, &info);
+    if (!sf)
+        return {};
+    std::vector<double> campioni(size_t(std::max<sf_count_t>(0, info.frames)));
+    const bool letto = info.channels == 1 && sf_readf_double(sf, campioni.data(), info.frames) == info.frames;
+    sf_close(sf);
+    if (!letto || campioni.empty())
+        return {};
+    return Media::scriviWav(Media::livellaVoce(campioni, info.samplerate), info.samplerate);
+}
+
 // One language's words, into voci/ for Italian and voci/<code>/ for the others.
 bool generaVociLingua(Scrittore& s, const QString& lingua, const QString& wav)
 {
@@ -172,12 +193,12 @@ bool generaVociLingua(Scrittore& s, const QString& lingua, const QString& wav)
                      << Qt::endl;
             return false;
         }
-        QFile file(wav);
-        if (!file.open(QIODevice::ReadOnly) || file.size() <= 44) {
+        const QByteArray voce = livellata(wav);
+        if (voce.isEmpty()) {
             errore() << "tesselo-media: espeak-ng wrote no sound for \"" << parola << "\"" << Qt::endl;
             return false;
         }
-        if (!s.salva(u"voci/"_s + Lingua::SottocartellaVoci(lingua) + Voci::nomeFile(parola), file.readAll()))
+        if (!s.salva(u"voci/"_s + Lingua::SottocartellaVoci(lingua) + Voci::nomeFile(parola), voce))
             return false;
     }
     togliVociVecchie(s.percorso(u"voci/"_s + Lingua::SottocartellaVoci(lingua)), nomi);

@@ -1,7 +1,9 @@
 #include "app/CanaleAudio.h"
 #include "app/Modulo1.h"
+#include "app/Wav.h"
 #include "controls/Bottone.h"
 #include "controls/Etichetta.h"
+#include "media/LivelloVoci.h"
 #include "media/Voci.h"
 #include "screens/SchermoGioco.h"
 #include "tests/support/Ambiente.h"
@@ -9,9 +11,12 @@
 #include "tests/support/Partita.h"
 #include "tests/support/ServerAudio.h"
 
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtEndian>
+#include <cmath>
+#include <numeric>
 
 // The spoken words: every word a game shows has its voice beside the program,
 // a click on a word speaks it and does nothing else a label would not do, the
@@ -63,6 +68,48 @@ Misura Misura_(const QString& file)
             m.rms = parti[1].trimmed().toDouble();
     }
     return m;
+}
+
+// What a voice file holds, measured on the samples the game's own decoder
+// gives (mono, or nothing): its peak in dBFS; its level, the mean power of
+// the 50 ms blocks above -50 dBFS that are no more than 10 dB below those
+// blocks' mean; the seconds of silence (nothing above -50 dBFS) before its
+// first sound and after its last.
+struct Ascolto {
+    double picco = 0, livello = -INFINITY, prima = 0, dopo = 0;
+};
+
+std::optional<Ascolto> Ascolta(const QString& file)
+{
+    const std::optional<SuonoPcm> pcm = LeggiWav(file);
+    if (!pcm || pcm->canali != 1)
+        return {};
+    const auto* s = reinterpret_cast<const qint16*>(pcm->campioni.constData());
+    const qsizetype n = pcm->campioni.size() / 2, lato = pcm->frequenza / 20;
+    qsizetype primo = n, ultimo = -1;
+    int picco = 0;
+    QList<double> blocchi{0};
+    for (qsizetype i = 0; i < n; ++i) {
+        picco = std::max(picco, std::abs(int(s[i])));
+        if (std::abs(s[i]) > 32768 * std::pow(10.0, -50 / 20.0)) {
+            primo = std::min(primo, i);
+            ultimo = i;
+        }
+        blocchi.back() += double(s[i]) * s[i] / (32768.0 * 32768.0 * lato);
+        if ((i + 1) % lato == 0)
+            blocchi << 0;
+    }
+    blocchi.removeLast(); // not a whole block
+    const auto media = [](const QList<double>& p) { return std::accumulate(p.begin(), p.end(), 0.0) / p.size(); };
+    blocchi.removeIf([](double p) { return p <= 1e-5; });
+    Ascolto a{20 * std::log10(picco / 32768.0), -INFINITY, double(primo) / pcm->frequenza,
+              double(n - 1 - ultimo) / pcm->frequenza};
+    if (!blocchi.isEmpty()) {
+        const double soglia = media(blocchi) / 10;
+        blocchi.removeIf([soglia](double p) { return p < soglia; });
+        a.livello = 10 * std::log10(media(blocchi));
+    }
+    return a;
 }
 
 // Texts a game shows that are not words to hear: the score labels and the
@@ -161,6 +208,35 @@ private slots:
         }
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
         QVERIFY(Voci::tutte().size() > 90);
+    }
+
+    // Every voice of every language decodes as mono, never clips (its peak
+    // stays below -1 dBFS), is within 1 dB of the one level (and each
+    // language on average within half a decibel of it), and follows its
+    // last sound by no more than 50 ms of silence, so the next sound is not
+    // held back; it starts with a short silence, not inside a sound.
+    void ogniVoce_alloStessoLivelloSenzaSilenzioInCoda()
+    {
+        QStringList difetti;
+        QMap<QString, QList<double>> livelli;
+        QDirIterator voci(QStringLiteral(TESSELO_APP_DIR "/voci"), {"*.wav"}, QDir::Files, QDirIterator::Subdirectories);
+        while (voci.hasNext()) {
+            const QString lingua = QFileInfo(voci.next()).dir().dirName();
+            const std::optional<Ascolto> a = Ascolta(voci.filePath());
+            livelli[lingua] << (a ? a->livello : -INFINITY);
+            if (!a || a->picco > Media::PiccoVoce + 0.01 || std::abs(a->livello - Media::LivelloVoce) > 1
+                || a->dopo > 0.05 || a->prima < 0.005 || a->prima > 0.05)
+                difetti << QString("%1/%2: peak %3 dBFS, level %4 dBFS, %5 s before, %6 s after")
+                               .arg(lingua, voci.fileName()).arg(a ? a->picco : NAN).arg(a ? a->livello : NAN)
+                               .arg(a ? a->prima : NAN).arg(a ? a->dopo : NAN);
+        }
+        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+        QCOMPARE(livelli.size(), Lingua::Disponibili().size());
+        for (auto l = livelli.cbegin(); l != livelli.cend(); ++l) {
+            const double media = std::accumulate(l->begin(), l->end(), 0.0) / l->size();
+            QVERIFY2(l->size() > 90 && std::abs(media - Media::LivelloVoce) < 0.5,
+                     qPrintable(QString("%1: %2 voices at %3 dBFS").arg(l.key()).arg(l->size()).arg(media)));
+        }
     }
 
     // A left click on a label that shows a word plays that word's file and

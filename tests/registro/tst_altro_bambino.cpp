@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <memory>
 
 using namespace std::chrono_literals;
 
@@ -360,10 +361,11 @@ private slots:
 
         QWidget* finestra = simbolo->window();
         const QPoint centro = simbolo->mapTo(finestra, simbolo->rect().center());
-        QPointingDevice* schermoTattile = QTest::createTouchDevice();
+        // The test's own touch screen, registered with Qt until this case ends.
+        const std::unique_ptr<QPointingDevice> schermoTattile(dito ? QTest::createTouchDevice() : nullptr);
         const auto premi = [&] {
             if (dito)
-                QTest::touchEvent(finestra, schermoTattile).press(0, centro, finestra);
+                QTest::touchEvent(finestra, schermoTattile.get()).press(0, centro, finestra);
             else
                 QTest::mousePress(simbolo, Qt::LeftButton, {}, simbolo->rect().center());
         };
@@ -371,7 +373,7 @@ private slots:
         // stands there once "Chi gioca?" has opened.
         const auto lascia = [&](QWidget* dove) {
             if (dito) {
-                QTest::touchEvent(dove, schermoTattile).release(0, centro, dove);
+                QTest::touchEvent(dove, schermoTattile.get()).release(0, centro, dove);
                 return;
             }
             QWidget* sotto = dove->childAt(centro);
