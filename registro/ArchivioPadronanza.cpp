@@ -35,15 +35,13 @@ bool Archivio::salvaNota(qint64 bambino, const QString& testo)
 {
     if (!d->aperto)
         return false;
-    const QString pulita = NotaPulita(testo);
-    if (QString motivo = ControllaNota(pulita); !motivo.isEmpty()) {
+    QString motivo;
+    const std::optional<QString> nota = notaDaSalvare(bambino, testo, motivo);
+    if (!nota) {
         d->errore = std::move(motivo);
         return false;
     }
-    if (!Archivio::bambino(bambino)) {
-        d->errore = QStringLiteral("il bambino non è nella classe");
-        return false;
-    }
+    const QString& pulita = *nota;
     QSqlQuery q = d->prepara(pulita.isEmpty()
                                  ? QStringLiteral("DELETE FROM note WHERE bambino = ?")
                                  : QStringLiteral("INSERT INTO note (bambino, testo) VALUES (?, ?)"

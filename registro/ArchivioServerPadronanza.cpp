@@ -36,15 +36,13 @@ bool ArchivioServer::salvaNota(qint64 bambino, const QString& testo)
         d->errore = QStringLiteral("il registro sul server non è aperto");
         return false;
     }
-    const QString pulita = NotaPulita(testo);
-    if (QString motivo = ControllaNota(pulita); !motivo.isEmpty()) {
+    QString motivo;
+    const std::optional<QString> nota = notaDaSalvare(bambino, testo, motivo);
+    if (!nota) {
         d->errore = std::move(motivo);
         return false;
     }
-    if (!ArchivioServer::bambino(bambino)) {
-        d->errore = QStringLiteral("il bambino non è nella classe");
-        return false;
-    }
+    const QString& pulita = *nota;
     QSqlQuery q = d->prepara(pulita.isEmpty()
                                  ? QStringLiteral("DELETE FROM tesselo.note WHERE bambino = CAST(? AS uuid)")
                                  : QStringLiteral("INSERT INTO tesselo.note (bambino, testo) VALUES (CAST(? AS uuid), ?)"

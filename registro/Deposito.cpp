@@ -115,6 +115,17 @@ QString Deposito::senzaClasse() const
     return classeId == 0 ? QStringLiteral("scegli una classe") : QString();
 }
 
+std::optional<QString> Deposito::notaDaSalvare(qint64 bambino, const QString& testo, QString& motivo) const
+{
+    QString pulita = NotaPulita(testo);
+    motivo = ControllaNota(pulita);
+    if (motivo.isEmpty() && !this->bambino(bambino))
+        motivo = QStringLiteral("il bambino non è nella classe");
+    if (!motivo.isEmpty())
+        return std::nullopt;
+    return pulita;
+}
+
 void Deposito::scorriPrimeRisposte(const Periodo& periodo,
                                    const std::function<void(const Padronanza::Prova&)>& ciascuna) const
 {

@@ -275,6 +275,9 @@ protected:
     // Why a write cannot be done: "scegli una classe" when none is chosen;
     // empty when one is.
     QString senzaClasse() const;
+    // A note as it is stored for a child of the chosen class: cleaned and
+    // checked; nothing, with the reason, when it cannot be.
+    std::optional<QString> notaDaSalvare(qint64 bambino, const QString& testo, QString& motivo) const;
     // A reading failed, for the reason given: kept unless an earlier one of
     // this refresh failed too.
     void letturaFallita(const QString& motivo) const
