@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -40,7 +41,13 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
     setWindowTitle(Testo::tr("Registro di Tesselo"));
     schede->addTab(gestione, Testo::tr("&La classe"));
     schede->addTab(vistaClasse, Testo::tr("I risul&tati della classe"));
-    schede->addTab(vistaBambino, Testo::tr("Un &bambino"));
+    // The child's page holds two charts and two tables side by side: on a
+    // small screen it scrolls rather than widen the window past the screen.
+    paginaBambino = new QScrollArea;
+    paginaBambino->setWidget(vistaBambino);
+    paginaBambino->setWidgetResizable(true);
+    paginaBambino->setFrameShape(QFrame::NoFrame);
+    schede->addTab(paginaBambino, Testo::tr("Un &bambino"));
     schede->addTab(vistaPercorsi, Testo::tr("&Percorsi"));
     if (a.computer()) {
         vistaComputer = new VistaComputer(a);
@@ -74,7 +81,7 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
     connect(vistaClasse, &VistaClasse::bambinoScelto, this, &FinestraRegistro::mostraBambino);
     connect(schede, &QTabWidget::currentChanged, this, [this](int pagina) {
         // The child chosen in the class list is the one the child's page shows.
-        if (schede->widget(pagina) == vistaBambino && gestione->scelto())
+        if (schede->widget(pagina) == paginaBambino && gestione->scelto())
             vistaBambino->scegli(gestione->scelto());
     });
 
@@ -208,7 +215,7 @@ void FinestraRegistro::mostraBambino(qint64 id)
     if (!id)
         return;
     vistaBambino->scegli(id);
-    schede->setCurrentWidget(vistaBambino);
+    schede->setCurrentWidget(paginaBambino);
 }
 
 qint64 FinestraRegistro::bambinoScelto()

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class QLabel;
+class QScrollArea;
 class QTabWidget;
 
 namespace Insegnanti {
@@ -94,6 +95,7 @@ private:
     GestioneClasse* gestione;
     VistaClasse* vistaClasse;
     VistaBambino* vistaBambino;
+    QScrollArea* paginaBambino;
     VistaPercorsi* vistaPercorsi;
     VistaComputer* vistaComputer = nullptr;
     VistaScuola* vistaScuola = nullptr;

@@ -157,23 +157,25 @@ VistaBambino::VistaBambino(Registro::Deposito& a, QWidget* padre, StimeClasse* s
     sinistra->addWidget(tabellaQuote);
     sinistra->addWidget(creaNota());
     sinistra->addStretch();
-    griglia->addLayout(scelta, 0, 0, 1, 4);
+    auto* centro = new QVBoxLayout;
+    centro->addWidget(vistaGrafico, 1);
+    centro->addWidget(creaLinee());
+    griglia->addLayout(scelta, 0, 0, 1, 3);
     griglia->addLayout(sinistra, 1, 0);
-    griglia->addWidget(vistaGrafico, 1, 1);
-    griglia->addWidget(creaLinee(), 1, 2, Qt::AlignTop);
-    griglia->addWidget(titoloErrori, 2, 0, 1, 3);
-    griglia->addWidget(tabellaErrori, 3, 0, 1, 3);
+    griglia->addLayout(centro, 1, 1);
+    griglia->addWidget(titoloErrori, 2, 0, 1, 2);
+    griglia->addWidget(tabellaErrori, 3, 0, 1, 2);
     griglia->setColumnStretch(1, 1);
     griglia->setRowStretch(1, 3);
     griglia->setRowStretch(3, 2);
     if (stime) {
-        // The estimates' chart beside the shares' and their lines, the
-        // evidence beside the mistakes.
+        // The estimates' chart beside the shares', the evidence beside the
+        // mistakes.
         stimeBambino = new GraficoPadronanza(*stime);
         proveBambino = new ProvePadronanza(*stime);
-        griglia->addWidget(stimeBambino, 1, 3);
-        griglia->addWidget(proveBambino, 2, 3, 2, 1);
-        griglia->setColumnStretch(3, 1);
+        griglia->addWidget(stimeBambino, 1, 2);
+        griglia->addWidget(proveBambino, 2, 2, 2, 1);
+        griglia->setColumnStretch(2, 1);
     }
 
     connect(bambini, &QComboBox::currentIndexChanged, this, [this] {
@@ -216,20 +218,23 @@ QWidget* VistaBambino::creaNota()
 
 QWidget* VistaBambino::creaLinee()
 {
+    // Two columns of check boxes under the chart, so that the page keeps
+    // its room beside it for the estimates.
     auto* riquadro = new QWidget;
-    auto* colonna = new QVBoxLayout(riquadro);
-    colonna->setContentsMargins(0, 0, 0, 0);
-    colonna->addWidget(new QLabel(Testo::tr("Linee del grafico:")));
+    auto* griglia = new QGridLayout(riquadro);
+    griglia->setContentsMargins(0, 0, 0, 0);
+    griglia->addWidget(new QLabel(Testo::tr("Linee del grafico:")), 0, 0, 1, 2);
     int i = 0;
     for (const Registro::GruppoScheda& g : Registro::GruppiScheda()) {
         auto* casella = new QCheckBox(NomeGruppo(g));
-        casella->setObjectName(QStringLiteral("linea_%1").arg(i++));
+        casella->setObjectName(QStringLiteral("linea_%1").arg(i));
         casella->setIcon(Tratto(g));
         casella->setIconSize(QSize(28, 12));
         casella->setChecked(true);
         connect(casella, &QCheckBox::toggled, this, &VistaBambino::mostraLinee);
-        colonna->addWidget(casella);
+        griglia->addWidget(casella, 1 + i / 2, i % 2);
         sceltaLinee.append(casella);
+        ++i;
     }
     return riquadro;
 }
