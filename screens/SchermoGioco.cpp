@@ -107,6 +107,7 @@ void SchermoGioco::CreaControlli(FinestraSchermo& f)
     QObject::connect(new QShortcut(TastoDomanda, &f), &QShortcut::activated, [this] { DiciDomanda(); });
     // Gone with the window: a screen left never speaks.
     cc.domandaInAttesa = new QTimer(&f);
+    cc.domandaInAttesa->setObjectName(QStringLiteral("domandaInAttesa"));
     cc.domandaInAttesa->setSingleShot(true);
     QObject::connect(cc.domandaInAttesa, &QTimer::timeout, [this] { DiciDomanda(); });
 

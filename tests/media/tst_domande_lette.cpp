@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace std::chrono_literals;
 
@@ -58,6 +59,20 @@ const Partita::VoceGioco& GiocoDi(IdSchermo id)
 QString Domanda(IdSchermo id)
 {
     return Voce(static_cast<SchermoGioco*>(Schermi::Trova(id))->EtichettaDomanda()->text());
+}
+
+// Whether the screen's question is still to be said later, its timer
+// running. That timer is the only way a question is said after the event
+// that starts a turn: once it has stopped or fired and the posted events
+// have been handled, nothing more is said of the turn, so that a case
+// waits for that, not on the clock, to show a silence.
+bool DomandaInAttesa(IdSchermo id)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const QWidget* finestra = Schermi::Trova(id)->finestra();
+    const auto* timer = finestra ? finestra->findChild<QTimer*>("domandaInAttesa") : nullptr;
+    return timer && timer->isActive();
 }
 
 void Clic(QWidget* w)
@@ -194,7 +209,7 @@ private slots:
             QCOMPARE(canale->richieste.mid(canale->richieste.size() - 2), (QStringList{Voce("avanti"), Domanda(id)}));
         }
         // Said once per turn.
-        QTest::qWait(1200);
+        QTRY_VERIFY_WITH_TIMEOUT(!DomandaInAttesa(id), 5000);
         QCOMPARE(canale->richieste.count(Domanda(id)), 1);
     }
 
@@ -236,7 +251,7 @@ private slots:
         QVERIFY(AlProssimoTurno(id));
         QVERIFY(Partita::Sbagliata(id));
         canale->richieste.clear();
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(!DomandaInAttesa(id), 5000);
         QVERIFY2(canale->richieste.isEmpty(), qPrintable(canale->richieste.join('\n')));
 
         QVERIFY(AlProssimoTurno(id));
@@ -244,13 +259,14 @@ private slots:
         QWidget* finestra = Schermi::Trova(id)->finestra();
         QApplication::setActiveWindow(finestra);
         QTest::keyClick(finestra->windowHandle(), SchermoGioco::TastoDomanda[0].key());
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(!DomandaInAttesa(id), 5000);
         QCOMPARE(canale->richieste, QStringList{Domanda(id)});
 
         QVERIFY(AlProssimoTurno(id));
+        QVERIFY(DomandaInAttesa(id));
         Partita::TornaAlMenu(a, id);
         canale->richieste.clear();
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(!DomandaInAttesa(id), 5000);
         QVERIFY2(canale->richieste.isEmpty(), qPrintable(canale->richieste.join('\n')));
     }
 
@@ -286,7 +302,7 @@ private slots:
             canale->richieste.clear();
             Partita::ApriDalMenu(g);
             AlProssimoTurno(g.id);
-            QTest::qWait(1200);
+            QTRY_VERIFY_WITH_TIMEOUT(!DomandaInAttesa(g.id), 5000);
             // The chains' question is also their button's word on the menu.
             const QString domanda = Domanda(g.id);
             const bool nome = Modulo1::SuonoAttivo && domanda == Voce(QString::fromUtf8(g.nome));
