@@ -5,4 +5,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh release gioco prove
 export QT_QPA_PLATFORM=offscreen
-ctest --preset release -j "$(nproc)" --output-on-failure "$@"
+ctest --preset release -j "$(($(nproc) + 4))" --output-on-failure "$@"

@@ -7,6 +7,7 @@
 #   pacchetto  the installed tree, the Debian package and the build's rules
 #   registro   the class register, its teachers' program and who is playing
 set(TESSELO_ETICHETTE regole schermi media desktop pacchetto registro)
+include(${CMAKE_CURRENT_LIST_DIR}/Processori.cmake)
 function(tesselo_etichetta prova etichetta)
   if(NOT etichetta IN_LIST TESSELO_ETICHETTE)
     list(JOIN TESSELO_ETICHETTE ", " etichette)
@@ -14,6 +15,7 @@ function(tesselo_etichetta prova etichetta)
   endif()
   set_tests_properties(${prova} PROPERTIES LABELS ${etichetta})
   set_property(GLOBAL APPEND PROPERTY TESSELO_PROVE_ETICHETTATE ${prova})
+  tesselo_processori(${prova})
 endfunction()
 
 # A test added without a label would run only with the whole suite. The check
@@ -38,5 +40,6 @@ function(tesselo_controlla_etichette cartella)
       message(FATAL_ERROR "test ${prova} has no label: give it one with tesselo_etichetta()")
     endif()
   endforeach()
+  tesselo_controlla_processori("${prove}")
 endfunction()
 cmake_language(DEFER CALL tesselo_controlla_etichette ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,7 +1,8 @@
 # Configures small projects that declare their tests through Etichette.cmake
 # and checks which of them configure: every test labelled, yes; a test
 # without a label, even one declared last or in a subfolder, or with a label
-# not in the list, no, with a message naming it.
+# not in the list, no, with a message naming it; and the processors each
+# suite takes.
 #   cmake -DETICHETTE=<Etichette.cmake> -P prova_etichette.cmake
 string(RANDOM LENGTH 8 caso)
 set(radice ${CMAKE_CURRENT_BINARY_DIR}/prova_etichette_${caso})
@@ -45,4 +46,18 @@ prova(sotto "add_subdirectory(sotto)" ""
       "add_test(NAME sotto COMMAND true)\ntesselo_etichetta(sotto schermi)")
 prova(sotto_senza "add_subdirectory(sotto)\nadd_test(NAME ultima COMMAND true)\ntesselo_etichetta(ultima media)"
       "test sotto has no label" "add_test(NAME sotto COMMAND true)")
+# The processors: a suite declared as waiting takes no slot and the others
+# one each, in a subfolder too; a long suite gets its seconds as its cost; a
+# name that is no suite's stops the configuration.
+prova(processori "tesselo_in_attesa(attesa)\ntesselo_durata(sotto 40)\nadd_subdirectory(sotto)" ""
+      "add_test(NAME attesa COMMAND true)\ntesselo_etichetta(attesa media)\nadd_test(NAME sotto COMMAND true)\ntesselo_etichetta(sotto schermi)")
+file(READ ${radice}/processori/build/sotto/CTestTestfile.cmake prove_sotto)
+foreach(atteso "attesa]=] PROPERTIES  LABELS" "sotto]=] PROPERTIES  COST \"40\" LABELS \"schermi\" RESOURCE_GROUPS \"processori:1\"")
+  string(FIND "${prove_sotto}" "${atteso}" dove)
+  if(dove EQUAL -1)
+    message(SEND_ERROR "processori: no \"${atteso}\" in:\n${prove_sotto}")
+  endif()
+endforeach()
+prova(in_attesa_sconosciuta "tesselo_in_attesa(nessuna)" "no test is named nessuna")
+prova(durata_sconosciuta "tesselo_durata(nessuna 10)" "no test is named nessuna")
 file(REMOVE_RECURSE ${radice})
