@@ -702,9 +702,10 @@ struct Preparati {
 // Prepares one picture for each box of lati, unless the cache has it: its
 // copy fitted to the box, and the decoded picture too while the decoded
 // pictures take no more than an eighth of their bound. The file is read once,
-// and decoded once for all the boxes a load decodes it at the same size for,
-// so that each copy is the one that load would make: a 12-megapixel photo
-// takes some 25 ms to decode even at an eighth, whatever the box. False once
+// and decoded once for each run of boxes, one after the other in lati, that
+// a load decodes it at the same size for, so that each copy is the one that
+// load would make: a 12-megapixel photo takes some 25 ms to decode even at
+// an eighth, whatever the box (the boxes of a screen mostly share that size). False once
 // the preparation is to stop (fermata), or once what has been prepared would
 // go past the cache's bound: beyond it, each picture would push out one
 // prepared a moment ago.

@@ -60,8 +60,9 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
 // Prepares these pictures ahead of need on a thread of its own, while the
 // program waits for the child, starting at once (a screen asks once it has
 // been painted): group after group of boxes, in that order, each picture
-// for every box of its group, read once and decoded once for all the boxes
-// a load decodes it at the same size for. A later load of the same bytes for
+// for every box of its group, read once and decoded once for each run of
+// boxes, one after the other in the group, that a load decodes it at the
+// same size for. A later load of the same bytes for
 // such a box then finds them ready, at the size they are shown, and the
 // decoded pictures too while they take no more than an eighth of their
 // bound. A load still reads its file, and the bytes it reads decide what
