@@ -18,7 +18,6 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -41,7 +40,6 @@ namespace {
 constexpr qint64 FileMassimo = 64 * 1024 * 1024;
 constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
 constexpr int LatoRiserva = 480;
-constexpr std::chrono::milliseconds AttesaPreparazione{200};
 
 // Decoded pictures, keyed by what decides their pixels: the file's bytes
 // that the decoder is given (their XXH3 hash and their length, see
@@ -422,8 +420,6 @@ struct Magazzino {
     // Each preparation has a number; one whose number is no longer the last
     // stops.
     std::atomic<int> giro{0};
-    std::mutex mutex;
-    std::condition_variable cambio;
     PrioritaPreparazione priorita;
     QThreadPool riserva;
     // The threads that decode a screen's pictures side by side with the
@@ -448,25 +444,12 @@ struct Magazzino {
         aiutanti.setExpiryTimeout(-1);
     }
     ~Magazzino() { ferma(); }
-    int nuovoGiro()
-    {
-        const std::lock_guard blocco(mutex);
-        const int g = ++giro;
-        cambio.notify_all();
-        return g;
-    }
+    int nuovoGiro() { return ++giro; }
     void ferma()
     {
         nuovoGiro();
         priorita.inPrimoPiano();
         riserva.waitForDone();
-    }
-    // Waits for a while, unless the preparation of number g is replaced
-    // meanwhile; true when it is still the last.
-    bool aspetta(int g, std::chrono::milliseconds durata)
-    {
-        std::unique_lock blocco(mutex);
-        return !cambio.wait_for(blocco, durata, [&] { return giro != g; });
     }
 };
 
@@ -716,44 +699,68 @@ struct Preparati {
     qint64 mostrate = 0, decodificate = 0;
 };
 
-// Prepares one picture for a box of lato, unless the cache has it: its copy
-// fitted to the box, and the decoded picture too while the decoded pictures
-// take no more than an eighth of their bound. False once what
-// has been prepared would go past the cache's bound: beyond it, each picture
-// would push out one prepared a moment ago.
-bool PreparaUna(const QString& percorso, QSize lato, Preparati& preparati)
+// Prepares one picture for each box of lati, unless the cache has it: its
+// copy fitted to the box, and the decoded picture too while the decoded
+// pictures take no more than an eighth of their bound. The file is read once,
+// and decoded once for each run of boxes, one after the other in lati, that
+// a load decodes it at the same size for, so that each copy is the one that
+// load would make: a 12-megapixel photo takes some 25 ms to decode even at
+// an eighth, whatever the box (the boxes of a screen mostly share that size). False once
+// the preparation is to stop (fermata), or once what has been prepared would
+// go past the cache's bound: beyond it, each picture would push out one
+// prepared a moment ago.
+bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& preparati,
+                const std::function<bool()>& fermata)
 {
     // The user's own picture, when there is one: the installed one is
     // decoded only when that cannot be.
     const auto contenuto = LeggiFileRegolare(FileDaProvare(percorso).first(), FileMassimo);
     if (!contenuto)
         return true;
-    Decodificatore d(percorso, *contenuto, lato);
-    if (!d.valido())
-        return true;
-    const QSize dimensione = d.decodificata();
-    const QSize mostrata = lato.isEmpty() ? dimensione : DimensioneAdattata(dimensione, lato);
-    const QByteArray chiave = ChiaveMostrata(d.chiave, dimensione, mostrata);
     CacheFigure& cache = magazzino().cache;
-    if (cache.trova(chiave))
-        return true;
-    const bool comeDecodificata = chiave == d.chiave;
-    // Fitted copies within seven eighths of their bound: the rest is for
-    // the pictures the screen shows meanwhile, which would otherwise push
-    // out the first ones prepared.
-    if (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
-                         : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
-                             > CacheMostrateMassima / 8 * 7)
-        return false;
-    const bool ancheDecodificata = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 8;
-    QImage decodificata = cache.trova(d.chiave).value_or(QImage());
-    cache.ottieni(chiave, [&] {
-        if (decodificata.isNull())
-            decodificata = d.decodifica();
-        return comeDecodificata || decodificata.isNull() ? decodificata : Scalata(decodificata, mostrata);
-    }, CacheFigure::Chi::Preparazione);
-    if (ancheDecodificata && !decodificata.isNull())
-        cache.ottieni(d.chiave, [&] { return decodificata; }, CacheFigure::Chi::Preparazione);
+    // The last decoding made here, for the boxes after it that decode at
+    // the same size; a decoding that failed is not tried again.
+    QByteArray ultima;
+    QImage decodificata;
+    bool fallita = false;
+    for (const QSize& lato : lati) {
+        if (fermata())
+            return false;
+        Decodificatore d(percorso, *contenuto, lato);
+        if (!d.valido())
+            return true;
+        const QSize dimensione = d.decodificata();
+        const QSize mostrata = lato.isEmpty() ? dimensione : DimensioneAdattata(dimensione, lato);
+        const QByteArray chiave = ChiaveMostrata(d.chiave, dimensione, mostrata);
+        if (cache.trova(chiave))
+            continue;
+        if (d.chiave != ultima) {
+            ultima = d.chiave;
+            decodificata = cache.trova(d.chiave).value_or(QImage());
+            fallita = false;
+        }
+        if (fallita)
+            continue;
+        const bool comeDecodificata = chiave == d.chiave;
+        // Fitted copies within seven eighths of their bound: the rest is for
+        // the pictures the screen shows meanwhile, which would otherwise push
+        // out the first ones prepared.
+        if (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
+                             : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
+                                 > CacheMostrateMassima / 8 * 7)
+            return false;
+        const bool ancheDecodificata
+            = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 8;
+        cache.ottieni(chiave, [&] {
+            if (decodificata.isNull()) {
+                decodificata = d.decodifica();
+                fallita = decodificata.isNull();
+            }
+            return comeDecodificata || decodificata.isNull() ? decodificata : Scalata(decodificata, mostrata);
+        }, CacheFigure::Chi::Preparazione);
+        if (ancheDecodificata && !decodificata.isNull())
+            cache.ottieni(d.chiave, [&] { return decodificata; }, CacheFigure::Chi::Preparazione);
+    }
     return true;
 }
 
@@ -824,24 +831,29 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
 
 void PreparaFigure(const QStringList& percorsi, QSize lato)
 {
-    PreparaFigure(percorsi, QList<QSize>{lato});
+    PreparaFigure(percorsi, QList<QList<QSize>>{{lato}});
 }
 
 void PreparaFigure(const QStringList& percorsi, const QList<QSize>& lati)
 {
+    QList<QList<QSize>> gruppi;
+    for (const QSize& lato : lati)
+        gruppi.append({lato});
+    PreparaFigure(percorsi, gruppi);
+}
+
+void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& gruppi)
+{
     Magazzino& m = magazzino();
     const int mio = m.nuovoGiro();
-    m.riserva.start([&m, mio, percorsi, lati] {
+    m.riserva.start([&m, mio, percorsi, gruppi] {
         m.priorita.inSecondoPiano();
         const auto finita = qScopeGuard([&m] { m.priorita.finita(); });
-        // A moment's wait: a screen that has just asked is still opening, and
-        // its own pictures come first.
-        if (!m.aspetta(mio, AttesaPreparazione))
-            return;
+        const auto fermata = [&m, mio] { return m.giro != mio; };
         Preparati preparati;
-        for (const QSize& lato : lati)
+        for (const QList<QSize>& lati : gruppi)
             for (const QString& percorso : percorsi)
-                if (m.giro != mio || !PreparaUna(percorso, lato, preparati))
+                if (!PreparaUna(percorso, lati, preparati, fermata))
                     return;
     });
 }

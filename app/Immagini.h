@@ -57,19 +57,24 @@ QList<FiguraNelRiquadro> CaricaFigureNeiRiquadri(const QList<RichiestaFigura>& r
 QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSize riquadro, const QImage& mostrataOra,
                                 const std::function<QImage()>& decodificata);
 
-// Prepares these pictures ahead of need for boxes of each of lati, box by
-// box in that order, on a thread of its own, while the program waits for the
-// child (starting a moment later, so that the screen asking finishes opening
-// first): a later load of the same bytes for such a box then finds them
-// ready, at the size they are shown, and the decoded pictures too while they
-// take no more than an eighth of their bound. A load still reads its file, and
-// the bytes it reads decide what shows. It stops when the pictures it has
-// prepared fill the cache, and a new call replaces what is left of the last
-// one. It never warns: a damaged file is named when a screen loads it.
+// Prepares these pictures ahead of need on a thread of its own, while the
+// program waits for the child, starting at once (a screen asks once it has
+// been painted): group after group of boxes, in that order, each picture
+// for every box of its group, read once and decoded once for each run of
+// boxes, one after the other in the group, that a load decodes it at the
+// same size for. A later load of the same bytes for
+// such a box then finds them ready, at the size they are shown, and the
+// decoded pictures too while they take no more than an eighth of their
+// bound. A load still reads its file, and the bytes it reads decide what
+// shows. It stops when the pictures it has prepared fill the cache, and a
+// new call replaces what is left of the last one. It never warns: a damaged
+// file is named when a screen loads it.
 // On Linux that thread is in the idle scheduling class, so that it never takes
 // the processor from the program's own work or from another program, and
 // ps -L shows it by this name; a load never waits for it, but decodes a
 // picture that thread is still decoding itself.
+void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& gruppi);
+// Each box a group of its own: box by box, in that order.
 void PreparaFigure(const QStringList& percorsi, const QList<QSize>& lati);
 void PreparaFigure(const QStringList& percorsi, QSize lato);
 inline constexpr char NomeFiloPreparazione[] = "figure-anticipo";
@@ -95,7 +100,7 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro);
 // for loads that ask for them (CaricaFigura) and, of those prepared ahead of
 // need, an eighth of their bound. Together they keep resident memory within
 // 1.5 times the menu's.
-inline constexpr qint64 CacheFigureMassima = 16LL * 1024 * 1024;
+inline constexpr qint64 CacheFigureMassima = 12LL * 1024 * 1024;
 inline constexpr qint64 CacheMostrateMassima = 8LL * 1024 * 1024;
 // What the cache holds now, and emptying it (at exit, and for measurements
 // and tests; the preparation under way is stopped first).

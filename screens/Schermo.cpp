@@ -7,7 +7,9 @@
 #include "screens/Programma.h"
 
 #include <QTimer>
+#include <QEvent>
 #include <algorithm>
+#include <functional>
 #include <map>
 
 Schermo::~Schermo()
@@ -40,11 +42,38 @@ void Schermo::Mostra()
         attivato = true;
         Form_Activate();
         finestra_->setUpdatesEnabled(true);
-        PreparaFigureDelGioco();
+        PreparaDopoIlDisegno();
     }
 }
 
 namespace {
+
+// Runs fai once the window's surface has been painted for the first time,
+// when that paint is over (or never, should the window go first).
+class DopoIlPrimoDisegno final : public QObject {
+public:
+    DopoIlPrimoDisegno(QWidget* superficie, std::function<void()> fai) : QObject(superficie), fai(std::move(fai))
+    {
+        superficie->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint && !dipinta) {
+            dipinta = true;
+            QTimer::singleShot(0, this, [this] {
+                fai();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> fai;
+    bool dipinta = false;
+};
 
 // A screen's picture boxes, as they are once its window fills the screen,
 // each with how many pictures it shows at once.
@@ -62,6 +91,16 @@ QList<QSize> PerNumero(Riquadri riquadri)
 }
 
 } // namespace
+
+void Schermo::PreparaDopoIlDisegno()
+{
+    // The screen's own pictures are loaded; once they show, the thread that
+    // prepares the next ones may start.
+    new DopoIlPrimoDisegno(finestra_->superficie(), [this] {
+        if (finestra_)
+            PreparaFigureDelGioco();
+    });
+}
 
 void Schermo::PreparaFigureDelGioco()
 {
@@ -85,21 +124,34 @@ void Schermo::PreparaFigureDelGioco()
         return;
     Riquadri altri;
     for (const auto& [schermo, suoi] : riquadri)
-        if (schermo != id())
+        if (schermo != id() && schermo != IdSchermo::FormAvvio)
             altri += suoi;
-    // A game's own boxes come first, for its next turns; the start screen
-    // shows no new pictures, and the games come after it.
-    QList<QSize> lati;
-    for (const QSize& lato : id() == IdSchermo::FormAvvio ? PerNumero(altri) + PerNumero(miei)
-                                                          : PerNumero(miei) + PerNumero(altri))
-        if (!lati.contains(lato))
-            lati.append(lato);
+    // A game's own boxes come first, for its next turns, then those of the
+    // other games shown so far: each group's pictures read and decoded once
+    // for all its boxes. The start screen is shown once, its pictures
+    // loaded: from there, only the games' boxes (none in a run that has not
+    // shown a game yet).
+    QList<QList<QSize>> gruppi;
+    QList<QSize> visti;
+    for (const QList<QSize>& lati : id() == IdSchermo::FormAvvio ? QList<QList<QSize>>{PerNumero(altri)}
+                                                                  : QList<QList<QSize>>{PerNumero(miei), PerNumero(altri)}) {
+        QList<QSize> gruppo;
+        for (const QSize& lato : lati)
+            if (!visti.contains(lato)) {
+                visti.append(lato);
+                gruppo.append(lato);
+            }
+        if (!gruppo.isEmpty())
+            gruppi.append(gruppo);
+    }
+    if (gruppi.isEmpty())
+        return;
     QStringList percorsi;
     for (const Blocco& blocco : Blocco::tutti())
         percorsi.append(blocco.percorso(Modulo1::CartellaApplicazione()));
     for (const QString& parola : ParoleConFigura())
         percorsi.append(Modulo1::CartellaApplicazione() + "/jpg/" + parola + ".jpg");
-    PreparaFigure(percorsi, lati);
+    PreparaFigure(percorsi, gruppi);
 }
 
 void Schermo::Scarica()

@@ -46,8 +46,11 @@ protected:
 
 private:
     // While the child looks at the screen, every block and attribute picture
-    // is decoded ahead of need for the screen's largest picture box, so that
-    // the turns to come find their pictures decoded.
+    // is prepared ahead of need for the picture boxes of the games shown so
+    // far (the screen's own first), so that the turns to come find their
+    // pictures fitted to their boxes; it starts once the screen has been
+    // painted.
+    void PreparaDopoIlDisegno();
     void PreparaFigureDelGioco();
 
     const IdSchermo identita;

@@ -54,6 +54,14 @@ QImage Quarti()
     return img;
 }
 
+// A picture that takes, decoded whole, as much as the whole cache's bound.
+QImage GrandeComeLaCache(const QColor& colore)
+{
+    QImage grande(2048, int(CacheFigureMassima / (4 * 2048)), QImage::Format_RGB32);
+    grande.fill(colore);
+    return grande;
+}
+
 QString QuartiVisti(const QImage& img)
 {
     QString visti;
@@ -351,10 +359,10 @@ private slots:
         SvuotaCacheFigure();
         QCOMPARE(FiguraAdattata(daCapo, QSize(50, 30)), adattata);
 
-        // Pictures of 16 MiB each, decoded whole: more than the bound holds.
+        // Pictures each as large as the bound, decoded whole: more than the
+        // bound holds.
         for (int i = 0; i < 8; ++i) {
-            QImage grande(2048, 2048, QImage::Format_RGB32);
-            grande.fill(QColor::fromHsv(i * 40, 255, 255));
+            const QImage grande = GrandeComeLaCache(QColor::fromHsv(i * 40, 255, 255));
             const QString p = Scrivi(d, QStringLiteral("jpg/grande%1.jpg").arg(i), Jpeg(grande));
             QVERIFY(!CaricaFigura(p, QSize(2048, 2048)).immagine.isNull());
             QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
@@ -390,13 +398,12 @@ private slots:
         CaricaFigura(rotta, QSize(80, 60));
         QCOMPARE(dopo.testo().count(QStringLiteral("rotta.jpg")), 1);
 
-        // Pictures of 16 MiB each, decoded whole: more than the bound holds.
+        // Pictures each as large as the bound, decoded whole: more than the
+        // bound holds.
         QStringList grandi;
-        for (int i = 0; i < 8; ++i) {
-            QImage grande(2048, 2048, QImage::Format_RGB32);
-            grande.fill(QColor::fromHsv(i * 40, 255, 255));
-            grandi << Scrivi(d, QStringLiteral("jpg/grande%1.jpg").arg(i), Jpeg(grande));
-        }
+        for (int i = 0; i < 8; ++i)
+            grandi << Scrivi(d, QStringLiteral("jpg/grande%1.jpg").arg(i),
+                             Jpeg(GrandeComeLaCache(QColor::fromHsv(i * 40, 255, 255))));
         PreparaFigure(grandi, QSize(2048, 2048));
         QVERIFY(AttendiFigurePreparate(20000));
         QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
@@ -579,6 +586,45 @@ private slots:
         QVERIFY(qGreen(controllo->grab().toImage().pixel(50, 25)) > 250);
     }
 
+    // Prepared as one group for several boxes, a picture is decoded once for
+    // the boxes that decode it at the same size (an eighth of 1600 x 1200
+    // covers the first three, the fourth needs half): each box's copy is
+    // then the very one a load for that box alone makes from the file, and
+    // loading it decodes nothing more. A damaged file in the group is left
+    // to its load, which names it.
+    void preparazione_unGruppoComeCaricamentiSoli()
+    {
+        QTemporaryDir d;
+        SvuotaCacheFigure();
+        QImage sfumata(1600, 1200, QImage::Format_RGB32);
+        for (int y = 0; y < sfumata.height(); ++y)
+            for (int x = 0; x < sfumata.width(); ++x)
+                sfumata.setPixel(x, y, qRgb(x * 255 / 1600, y * 255 / 1200, (x ^ y) & 0xFF));
+        const QString foto = Scrivi(d, "jpg/sfumata.jpg", Jpeg(sfumata));
+        const QString rotta = Scrivi(d, "jpg/rotta.jpg", Jpeg(sfumata).left(900));
+        const QList<QSize> lati{{150, 150}, {151, 100}, {190, 140}, {700, 500}};
+        CatturaStderr errori;
+        PreparaFigure({rotta, foto}, QList<QList<QSize>>{lati});
+        QVERIFY(AttendiFigurePreparate(10000));
+        QCOMPARE(errori.testo(), QString());
+        QList<RichiestaFigura> richieste;
+        for (const QSize& lato : lati)
+            richieste.append({foto, lato});
+        const qint64 preparati = ByteCacheFigure();
+        QVERIFY(preparati > 0);
+        const QList<FiguraNelRiquadro> pronte = CaricaFigureNeiRiquadri(richieste);
+        QCOMPARE(ByteCacheFigure(), preparati);
+        for (qsizetype i = 0; i < richieste.size(); ++i) {
+            SvuotaCacheFigure();
+            const QImage sola = CaricaFigureNeiRiquadri({richieste[i]}).first().mostrata;
+            QCOMPARE(pronte[i].mostrata.size(), DimensioneAdattata({1600, 1200}, lati[i]));
+            QVERIFY2(pronte[i].mostrata == sola, qPrintable(QStringLiteral("box %1").arg(i)));
+        }
+        CatturaStderr dopo;
+        CaricaFigura(rotta, QSize(150, 150));
+        QCOMPARE(dopo.testo().count(QStringLiteral("rotta.jpg")), 1);
+    }
+
     // Fitted copies stay within their own bound, the least recently used
     // going first; a decoded picture as large as the whole cache's bound
     // pushes fitted copies out, and both kinds stay within that bound.
@@ -593,11 +639,10 @@ private slots:
             QVERIFY2(ByteCacheFigure() <= CacheMostrateMassima, qPrintable(QString::number(ByteCacheFigure())));
         }
         QVERIFY(ByteCacheFigure() >= CacheMostrateMassima / 2);
-        QImage grande(2048, 2048, QImage::Format_RGB32);
-        grande.fill(Qt::yellow);
-        QVERIFY(!CaricaFigura(Scrivi(d, "jpg/grande.jpg", Jpeg(grande)), QSize(2048, 2048)).immagine.isNull());
+        QVERIFY(!CaricaFigura(Scrivi(d, "jpg/grande.jpg", Jpeg(GrandeComeLaCache(Qt::yellow))), QSize(2048, 2048))
+                     .immagine.isNull());
         QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
-        QVERIFY(ByteCacheFigure() >= 2048 * 2048 * 4);
+        QVERIFY(ByteCacheFigure() >= CacheFigureMassima);
     }
 };
 

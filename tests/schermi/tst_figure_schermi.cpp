@@ -14,7 +14,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -165,17 +164,23 @@ private slots:
         for (int giro = 0; giro < 12; ++giro) {
             SvuotaCacheFigure();
             const IdSchermo id = giro % 2 ? IdSchermo::FormTrova : IdSchermo::FormAvvio;
-            // The preparation waits a moment before it starts: the screen's
-            // own load lands before it, inside it or after it.
+            // The preparation starts at once: the screen's own load lands
+            // while it decodes its first picture, once it has prepared one,
+            // or once it is done.
             PreparaFigure(media.percorsi, QSize(200 + giro, 180));
-            QThread::msleep(150 + 10 * giro);
+            if (giro % 3 == 1)
+                QTRY_VERIFY_WITH_TIMEOUT(ByteCacheFigure() > 0, 30000);
+            else if (giro % 3 == 2)
+                QVERIFY(AttendiFigurePreparate(30000));
             ApriSchermo(id);
             for (Immagine* figura : Schermi::Trova(id)->finestra()->findChildren<Immagine*>())
                 QVERIFY2(!figura->vuota() || !figura->isVisible(), qPrintable(figura->objectName()));
             // The same files asked for from this thread while the other
-            // prepares them at the box size the screen asks for.
+            // prepares them at the box size the screen asks for, or once it
+            // has.
             PreparaFigure(media.percorsi, Schermi::Trova(id)->finestra()->findChild<Immagine*>()->latoMassimo());
-            QThread::msleep(190 + 3 * giro);
+            if (giro / 3 % 2)
+                QVERIFY(AttendiFigurePreparate(30000));
             QList<RichiestaFigura> richieste;
             for (const QString& p : media.percorsi.mid(0, 12))
                 richieste.append({p, QSize(300, 220)});
