@@ -301,7 +301,7 @@ void VistaBambino::aggiornaClasse()
     bambini->clear();
     for (const Registro::Bambino& b : archivio.bambini()) {
         const Registro::Simbolo* s = Registro::TrovaSimbolo(b.simbolo);
-        bambini->addItem(s ? QIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona))) : QIcon(),
+        bambini->addItem(s ? QIcon(Registro::IconaSimbolo(*s, LatoIcona, bambini->devicePixelRatioF())) : QIcon(),
                          b.nomeCompleto(), b.id);
         bambini->setItemData(bambini->count() - 1, b.nomeCompleto(), Qt::ToolTipRole);
     }

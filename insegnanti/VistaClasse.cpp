@@ -21,7 +21,7 @@ constexpr int LarghezzaNome = 220;
 
 // A child's name, sorting by surname, then name; the guests' row last
 // either way.
-QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
+QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino, qreal rapporto)
 {
     const Registro::Simbolo* s =
         bambino.id ? Registro::TrovaSimbolo(bambino.simbolo) : &Registro::SimboloOspite();
@@ -29,7 +29,7 @@ QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
     voce->setToolTip(NomeRiga(bambino));
     voce->setData(Qt::UserRole, bambino.id);
     if (s)
-        voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona)));
+        voce->setIcon(Registro::IconaSimbolo(*s, LatoIcona, rapporto));
     return voce;
 }
 } // namespace
@@ -83,7 +83,7 @@ void VistaClasse::mostra(const Registro::Periodo& periodo)
     griglia->clearContents();
     griglia->setRowCount(int(righe.size()));
     for (int r = 0; r < righe.size(); ++r) {
-        griglia->setItem(r, 0, VoceBambino(righe[r].bambino));
+        griglia->setItem(r, 0, VoceBambino(righe[r].bambino, griglia->devicePixelRatioF()));
         for (int g = 0; g < righe[r].perGioco.size() && g + 1 < griglia->columnCount(); ++g) {
             const Registro::Conto& conto = righe[r].perGioco[g];
             QTableWidgetItem* voce = VoceConto(conto, TestoConto(conto));

@@ -198,6 +198,25 @@ private slots:
         }
         QCOMPARE(disegni.size(), 8);
         QVERIFY(Registro::ImmagineSimbolo(simboli[0], 64) != Registro::ImmagineSimbolo(simboli[1], 64));
+
+        // An icon has the screen's pixels for its size, its ratio set, and is
+        // made once per symbol, size and ratio.
+        QSet<qint64> icone;
+        for (const qreal rapporto : {1.0, 1.5, 2.0}) {
+            const QPixmap icona = Registro::IconaSimbolo(simboli[0], 28, rapporto);
+            QCOMPARE(icona.size(), QSize(qRound(28 * rapporto), qRound(28 * rapporto)));
+            QCOMPARE(icona.devicePixelRatio(), rapporto);
+            QCOMPARE(icona.deviceIndependentSize(), QSizeF(28, 28));
+            QCOMPARE(Registro::IconaSimbolo(simboli[0], 28, rapporto).cacheKey(), icona.cacheKey());
+            icone.insert(icona.cacheKey());
+        }
+        icone.insert(Registro::IconaSimbolo(simboli[1], 28, 1.0).cacheKey());
+        icone.insert(Registro::IconaSimbolo(simboli[0], 32, 1.0).cacheKey());
+        QCOMPARE(icone.size(), 5);
+        const QImage doppia = Registro::IconaSimbolo(simboli[0], 28, 2.0).toImage();
+        QImage attesa = Registro::ImmagineSimbolo(simboli[0], 56).convertToFormat(doppia.format());
+        attesa.setDevicePixelRatio(2.0);
+        QCOMPARE(doppia, attesa);
     }
 
     // --help lists every option and the register's file; a wrong command
