@@ -1,6 +1,7 @@
 #include "insegnanti/VistaClasse.h"
 
 #include "insegnanti/GrigliaPadronanza.h"
+#include "insegnanti/Lettura.h"
 #include "insegnanti/Ordinamento.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
@@ -78,7 +79,26 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre, StimeClass
 
 void VistaClasse::mostra(const Registro::Periodo& periodo)
 {
-    const QList<Registro::RigaClasse> righe = RigheClasse(archivio, periodo);
+    const quint64 questa = ++chiesta;
+    const auto arrivate = [this, questa](const QList<Registro::RigaClasse>& righe, const QString& errore) {
+        // A reading that a later one has overtaken shows nothing.
+        if (questa != chiesta)
+            return;
+        mostrata = questa;
+        mostraRighe(righe);
+        emit lette(errore);
+    };
+    const auto leggi = [periodo](const Registro::Deposito& a) { return RigheClasse(a, periodo); };
+    if (sulFilo) {
+        LeggiSulFilo(this, archivio, leggi, arrivate);
+    } else {
+        const QList<Registro::RigaClasse> righe = leggi(archivio);
+        arrivate(righe, archivio.erroreLettura());
+    }
+}
+
+void VistaClasse::mostraRighe(const QList<Registro::RigaClasse>& righe)
+{
     const Riempimento riempimento(griglia);
     griglia->clearContents();
     griglia->setRowCount(int(righe.size()));
