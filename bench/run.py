@@ -247,7 +247,7 @@ def large_register(builds, env, runs):
                         times.setdefault((version, mode, size), []).append(ms)
     versions = list(builds)
     print(f"\nlarge register, against an empty register in the same run (medians of {runs} runs)")
-    width = 48
+    width = 64
     print(f"{'benchmark':{width}}" + "".join(f" {v:>12}" for v in reversed(versions))
           + f" {'against':>12} {'ratio':>6} goal")
     for mode in ("chi-gioca", "finestra", "blocco"):
