@@ -59,7 +59,7 @@ DialogoBambino::DialogoBambino(const Registro::Bambino& bambino, const QStringLi
         const QString chiave = QString::fromLatin1(s.chiave);
         if (!liberi.contains(chiave) && chiave != bambino.simbolo)
             continue;
-        auto* voce = new QListWidgetItem(QPixmap::fromImage(Registro::ImmagineSimbolo(s, LatoIcona)),
+        auto* voce = new QListWidgetItem(Registro::IconaSimbolo(s, LatoIcona, simboli->devicePixelRatioF()),
                                          Registro::NomeSimbolo(s), simboli);
         voce->setData(Qt::UserRole, chiave);
         if (chiave == bambino.simbolo)

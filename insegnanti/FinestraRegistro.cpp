@@ -91,6 +91,13 @@ FinestraRegistro::FinestraRegistro(Registro::Deposito& a, QWidget* padre, Riempi
                std::min(spazio.height(), std::max(700, spazio.height() * 3 / 4)));
     }
     daRiempire = quando == Riempi::DopoLaPrimaPittura;
+    // Then the figures that read many answers come on threads of their own,
+    // each view filled as its own arrive.
+    vistaClasse->leggiSulFilo(daRiempire);
+    vistaBambino->leggiSulFilo(daRiempire);
+    padronanze->leggiSulFilo(daRiempire);
+    connect(vistaClasse, &VistaClasse::lette, this, &FinestraRegistro::letturaFallita);
+    connect(vistaBambino, &VistaBambino::letta, this, &FinestraRegistro::letturaFallita);
     if (!daRiempire)
         aggiorna();
 }
@@ -105,8 +112,15 @@ bool FinestraRegistro::event(QEvent* evento)
             this,
             [this] {
                 aggiorna();
-                if (std::exchange(controlloDopo, false))
-                    controllaSeScaduto();
+                // The week's check once the class at a glance is in, so that
+                // its reading never delays the figures.
+                if (std::exchange(controlloDopo, false)) {
+                    if (vistaClasse->inLettura())
+                        connect(vistaClasse, &VistaClasse::lette, this, &FinestraRegistro::controllaSeScaduto,
+                                Qt::SingleShotConnection);
+                    else
+                        controllaSeScaduto();
+                }
             },
             Qt::QueuedConnection);
     }
@@ -203,11 +217,16 @@ void FinestraRegistro::aggiorna()
         vistaComputer->mostra();
     if (vistaScuola)
         vistaScuola->mostra();
-    const QString errore = archivio.erroreLettura();
-    quale->setText(errore.isEmpty() ? archivio.descrizione()
-                                    : Testo::tr("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "
-                                                     "Riprovare con «Aggiorna».")
-                                          .arg(archivio.descrizione(), errore));
+    quale->setText(archivio.descrizione());
+    letturaFallita(archivio.erroreLettura());
+}
+
+void FinestraRegistro::letturaFallita(const QString& errore)
+{
+    if (!errore.isEmpty())
+        quale->setText(Testo::tr("%1 — non si riesce a leggerlo, ciò che si vede può essere incompleto (%2). "
+                                 "Riprovare con «Aggiorna».")
+                           .arg(archivio.descrizione(), errore));
 }
 
 void FinestraRegistro::mostraBambino(qint64 id)

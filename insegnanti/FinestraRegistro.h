@@ -34,8 +34,11 @@ class FinestraRegistro : public QMainWindow {
     Q_OBJECT
 public:
     // Subito fills the views at once; DopoLaPrimaPittura paints the window
-    // first and fills it right after, so that a large register never keeps
-    // the teacher before an empty screen.
+    // first and fills it right after, the class at a glance, the child's
+    // record and the first answers of the estimates read on threads of
+    // their own (each view filled as its figures arrive), so that a large
+    // register never keeps the teacher before an empty screen nor a window
+    // that does not answer.
     enum class Riempi { Subito, DopoLaPrimaPittura };
     explicit FinestraRegistro(Registro::Deposito& archivio, QWidget* padre = nullptr, Riempi quando = Riempi::Subito);
 
@@ -77,6 +80,9 @@ protected:
 
 private:
     void controllato(Registro::Accesso esito, const QString& motivo);
+    // A view's reading failed (errore empty: it did not): the status bar
+    // says so until the next refresh.
+    void letturaFallita(const QString& errore);
     void creaMenu();
     void mostraBambino(qint64 id);
     void salvaPdf(const Resoconto& resoconto, const QString& proposto);

@@ -132,7 +132,7 @@ void GestioneClasse::aggiorna()
         const Registro::Simbolo* s = Registro::TrovaSimbolo(b.simbolo);
         auto* voce = new QListWidgetItem(b.nomeCompleto(), elenco);
         if (s)
-            voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona)));
+            voce->setIcon(Registro::IconaSimbolo(*s, LatoIcona, elenco->devicePixelRatioF()));
         QString suggerimento = s ? QStringLiteral("%1 (%2)").arg(b.nomeCompleto(), Registro::NomeSimbolo(*s))
                                  : b.nomeCompleto();
         if (const QString gruppo = nomiGruppi.value(b.gruppo); !gruppo.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "insegnanti/StimeClasse.h"
 
+#include "insegnanti/Lettura.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace Insegnanti {
@@ -75,7 +77,11 @@ void StimeClasse::aggiorna(bool riadatta)
         emit pronte();
         return;
     }
-    QList<Prova> prove = PrimeRisposte(archivio);
+    // The first answers are read on the pool's thread too, through another
+    // connection, where the register offers one; otherwise here.
+    Registro::Deposito::AltraLettura apri = sulFilo && !ancoraQui ? archivio.altraLettura() : Registro::Deposito::AltraLettura{};
+    ancoraQui = false;
+    QList<Prova> prove = apri ? QList<Prova>{} : PrimeRisposte(archivio);
     // The newer of the register's model and the one fitted here.
     std::optional<Modello> salvato = archivio.modello();
     const auto qui = adattati.constFind(classe->id);
@@ -83,11 +89,20 @@ void StimeClasse::aggiorna(bool riadatta)
         salvato = *qui;
     const bool daAdattare = riadatta || DaRiadattare(salvato, QDateTime::currentDateTimeUtc());
     calcolando = true;
-    calcolo.setFuture(QtConcurrent::run(
-        [prove = std::move(prove), base = salvato.value_or(Predefinito()), daAdattare, f = adatta, id = classe->id] {
+    calcolo.setFuture(QtConcurrent::run(&FiliDelRegistro(),
+        [prove = std::move(prove), apri = std::move(apri), base = salvato.value_or(Predefinito()), daAdattare,
+         f = adatta, id = classe->id]() mutable {
             Esito e;
             e.classe = id;
             e.adattato = daAdattare;
+            if (apri) {
+                const std::unique_ptr<Registro::Deposito> altra = apri();
+                if (!altra) {
+                    e.nonLette = true;
+                    return e;
+                }
+                prove = PrimeRisposte(*altra);
+            }
             e.modello = daAdattare ? f(prove) : base;
             e.padronanze = CalcolaPadronanze(prove, e.modello);
             return e;
@@ -101,6 +116,12 @@ void StimeClasse::concluso()
     calcolando = false;
     bool ancora = std::exchange(daRifare, false);
     const bool riadattaAncora = std::exchange(daRiadattare, false);
+    if (e.nonLette) {
+        // The other connection could not be opened: read here instead.
+        ancoraQui = true;
+        aggiorna(riadattaAncora || e.adattato);
+        return;
+    }
     const std::optional<Registro::Classe> classe = archivio.classeScelta();
     // Estimates of a class no longer chosen are not this class's.
     const bool suoi = classe && classe->id == e.classe;

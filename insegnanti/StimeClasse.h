@@ -46,13 +46,15 @@ QList<Registro::Padronanza::Prova> PrimeRisposte(const Registro::Deposito& archi
 Padronanze PadronanzeDelRegistro(const Registro::Deposito& archivio);
 
 // The chosen class's estimates as the window shows them, made on a thread
-// of the pool so that the window never waits: the first answers read from
-// the register (on the register's own thread, since a register's
-// connection belongs to the thread that opened it), then, off it, the model
-// fitted again when the teacher asks for it or when the stored one is a day
-// old (or missing), and every estimate computed. A fitted model is saved in
-// the register; where the register cannot keep it, it is kept here, so that
-// it is still fitted at most once a day.
+// of FiliDelRegistro() so that the window never waits: the first answers
+// read from the register (on the register's own thread, since a
+// register's connection belongs to the thread that opened it, or with
+// leggiSulFilo on the computation's thread through another connection),
+// then, off it, the model fitted again when the teacher asks for it or
+// when the stored one is a day old (or missing), and every estimate
+// computed. A fitted model is saved in the register; where the register
+// cannot keep it, it is kept here, so that it is still fitted at most once
+// a day.
 class StimeClasse : public QObject {
     Q_OBJECT
 public:
@@ -67,6 +69,11 @@ public:
     void aggiorna(bool riadatta = false);
     // The teacher's request: the model fitted again, then every estimate.
     void riadatta() { aggiorna(true); }
+
+    // Whether the first answers are read on the pool's thread too, through
+    // another connection to the register (Deposito::altraLettura), rather
+    // than on this thread.
+    void leggiSulFilo(bool si) { sulFilo = si; }
 
     // From the request until its estimates (or the next request's) are in.
     bool inCorso() const { return calcolando; }
@@ -89,6 +96,7 @@ private:
         bool adattato = false;
         Registro::Padronanza::Modello modello;
         Padronanze padronanze;
+        bool nonLette = false;  // the other connection could not be opened
     };
     void concluso();
 
@@ -96,6 +104,8 @@ private:
     Adattamento adatta;
     QFutureWatcher<Esito> calcolo;
     bool calcolando = false;  // a computation's outcome is yet to come in
+    bool sulFilo = false;
+    bool ancoraQui = false;   // the next reading is done here
     bool daRifare = false, daRiadattare = false;
     std::optional<Padronanze> risultato;
     std::optional<Registro::Padronanza::Modello> modelloUsato;

@@ -7,6 +7,7 @@
 #include "insegnanti/Testo.h"
 #include "insegnanti/VistaClasse.h"
 #include "media/Testi.h"
+#include "insegnanti/Lettura.h"
 #include "registro/DisegnoSimbolo.h"
 
 #include <QChart>
@@ -301,7 +302,7 @@ void VistaBambino::aggiornaClasse()
     bambini->clear();
     for (const Registro::Bambino& b : archivio.bambini()) {
         const Registro::Simbolo* s = Registro::TrovaSimbolo(b.simbolo);
-        bambini->addItem(s ? QIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona))) : QIcon(),
+        bambini->addItem(s ? QIcon(Registro::IconaSimbolo(*s, LatoIcona, bambini->devicePixelRatioF())) : QIcon(),
                          b.nomeCompleto(), b.id);
         bambini->setItemData(bambini->count() - 1, b.nomeCompleto(), Qt::ToolTipRole);
     }
@@ -324,17 +325,34 @@ qint64 VistaBambino::scelto() const
 void VistaBambino::mostra(const Registro::Periodo& periodo)
 {
     ultimo = periodo;
-    const Registro::SchedaBambino scheda = scelto() ? archivio.scheda(scelto(), periodo) : Registro::SchedaBambino{};
     bambini->setToolTip(bambini->currentText());
-    mostraQuote(scheda);
-    mostraGrafico(scheda);
-    mostraErrori(scheda);
     if (stimeBambino) {
         stimeBambino->mostra(scelto(), periodo);
         proveBambino->mostra(scelto());
     }
-    mostraTempo(scheda);
     mostraNota();
+    const quint64 questa = ++chiesta;
+    const auto arrivata = [this, questa](const Registro::SchedaBambino& scheda, const QString& errore) {
+        // A reading that a later one (another child, another period) has
+        // overtaken shows nothing.
+        if (questa != chiesta)
+            return;
+        mostrata = questa;
+        mostraQuote(scheda);
+        mostraGrafico(scheda);
+        mostraErrori(scheda);
+        mostraTempo(scheda);
+        emit letta(errore);
+    };
+    const auto leggi = [bambino = scelto(), periodo](const Registro::Deposito& a) {
+        return bambino ? a.scheda(bambino, periodo) : Registro::SchedaBambino{};
+    };
+    if (sulFilo) {
+        LeggiSulFilo(this, archivio, leggi, arrivata);
+    } else {
+        const Registro::SchedaBambino scheda = leggi(archivio);
+        arrivata(scheda, archivio.erroreLettura());
+    }
 }
 
 void VistaBambino::mostraTempo(const Registro::SchedaBambino& scheda)

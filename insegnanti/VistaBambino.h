@@ -45,7 +45,13 @@ public:
     void aggiornaClasse();
     void scegli(qint64 bambino);
     qint64 scelto() const;
+    // The chosen child's record over the period, read on this thread, or
+    // with leggiSulFilo on a thread of its own: the last child and period
+    // asked for are the ones shown, whatever order the readings end in.
     void mostra(const Registro::Periodo& periodo);
+    void leggiSulFilo(bool si) { sulFilo = si; }
+    // A record asked for is not on show yet.
+    bool inLettura() const { return mostrata != chiesta; }
 
     QTableWidget* quote() const { return tabellaQuote; }
     QChart* grafico() const;
@@ -67,6 +73,9 @@ public:
 
 signals:
     void sceltoCambiato();
+    // The last record asked for is on show; errore says why the register
+    // could not be read for it, empty when it could.
+    void letta(const QString& errore);
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -82,6 +91,8 @@ private:
     QWidget* creaLinee();
 
     Registro::Deposito& archivio;
+    bool sulFilo = false;
+    quint64 chiesta = 0, mostrata = 0;  // records asked for, and the last one shown
     Registro::Periodo ultimo;
     QComboBox* bambini;
     QTableWidget* tabellaQuote;

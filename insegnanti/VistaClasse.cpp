@@ -1,6 +1,7 @@
 #include "insegnanti/VistaClasse.h"
 
 #include "insegnanti/GrigliaPadronanza.h"
+#include "insegnanti/Lettura.h"
 #include "insegnanti/Ordinamento.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/Testo.h"
@@ -21,7 +22,7 @@ constexpr int LarghezzaNome = 220;
 
 // A child's name, sorting by surname, then name; the guests' row last
 // either way.
-QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
+QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino, qreal rapporto)
 {
     const Registro::Simbolo* s =
         bambino.id ? Registro::TrovaSimbolo(bambino.simbolo) : &Registro::SimboloOspite();
@@ -29,7 +30,7 @@ QTableWidgetItem* VoceBambino(const Registro::Bambino& bambino)
     voce->setToolTip(NomeRiga(bambino));
     voce->setData(Qt::UserRole, bambino.id);
     if (s)
-        voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*s, LatoIcona)));
+        voce->setIcon(Registro::IconaSimbolo(*s, LatoIcona, rapporto));
     return voce;
 }
 } // namespace
@@ -78,12 +79,31 @@ VistaClasse::VistaClasse(const Registro::Deposito& a, QWidget* padre, StimeClass
 
 void VistaClasse::mostra(const Registro::Periodo& periodo)
 {
-    const QList<Registro::RigaClasse> righe = RigheClasse(archivio, periodo);
+    const quint64 questa = ++chiesta;
+    const auto arrivate = [this, questa](const QList<Registro::RigaClasse>& righe, const QString& errore) {
+        // A reading that a later one has overtaken shows nothing.
+        if (questa != chiesta)
+            return;
+        mostrata = questa;
+        mostraRighe(righe);
+        emit lette(errore);
+    };
+    const auto leggi = [periodo](const Registro::Deposito& a) { return RigheClasse(a, periodo); };
+    if (sulFilo) {
+        LeggiSulFilo(this, archivio, leggi, arrivate);
+    } else {
+        const QList<Registro::RigaClasse> righe = leggi(archivio);
+        arrivate(righe, archivio.erroreLettura());
+    }
+}
+
+void VistaClasse::mostraRighe(const QList<Registro::RigaClasse>& righe)
+{
     const Riempimento riempimento(griglia);
     griglia->clearContents();
     griglia->setRowCount(int(righe.size()));
     for (int r = 0; r < righe.size(); ++r) {
-        griglia->setItem(r, 0, VoceBambino(righe[r].bambino));
+        griglia->setItem(r, 0, VoceBambino(righe[r].bambino, griglia->devicePixelRatioF()));
         for (int g = 0; g < righe[r].perGioco.size() && g + 1 < griglia->columnCount(); ++g) {
             const Registro::Conto& conto = righe[r].perGioco[g];
             QTableWidgetItem* voce = VoceConto(conto, TestoConto(conto));

@@ -18,7 +18,14 @@ class VistaClasse : public QWidget {
     Q_OBJECT
 public:
     explicit VistaClasse(const Registro::Deposito& archivio, QWidget* padre = nullptr, StimeClasse* stime = nullptr);
+    // The period's rows, read on this thread, or with sulFilo (see
+    // leggiSulFilo) on a thread of their own; the last period asked for is
+    // the one shown, whatever order the readings end in.
     void mostra(const Registro::Periodo& periodo);
+    // Whether mostra reads on a thread of its own (see LeggiSulFilo).
+    void leggiSulFilo(bool si) { sulFilo = si; }
+    // A reading asked for is not on show yet.
+    bool inLettura() const { return mostrata != chiesta; }
     QTableWidget* tabella() const { return griglia; }
     // The grid of levels; none without estimates.
     GrigliaPadronanza* padronanza() const { return livelli; }
@@ -26,8 +33,15 @@ public:
 signals:
     // The teacher opened a child's row (0: the guests).
     void bambinoScelto(qint64 bambino);
+    // The last rows asked for are on show; errore says why the register
+    // could not be read for them, empty when it could.
+    void lette(const QString& errore);
 
 private:
+    void mostraRighe(const QList<Registro::RigaClasse>& righe);
+
+    bool sulFilo = false;
+    quint64 chiesta = 0, mostrata = 0;  // readings begun, and the last one shown
     const Registro::Deposito& archivio;
     QTableWidget* griglia;
     GrigliaPadronanza* livelli = nullptr;

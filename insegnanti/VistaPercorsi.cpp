@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -59,7 +60,7 @@ QTableWidgetItem* Voce(const QString& testo, const Registro::Simbolo* simbolo = 
     voce->setFlags(Qt::ItemIsEnabled);
     voce->setToolTip(testo);
     if (simbolo)
-        voce->setIcon(QPixmap::fromImage(Registro::ImmagineSimbolo(*simbolo, LatoIcona)));
+        voce->setIcon(Registro::IconaSimbolo(*simbolo, LatoIcona, qGuiApp->devicePixelRatio()));
     return voce;
 }
 

@@ -2,6 +2,7 @@
 #include "comune/Stile.h"
 
 #include "insegnanti/FinestraRegistro.h"
+#include "insegnanti/Lettura.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/RigaDiComando.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QThreadPool>
 #include <cstdio>
 
 using namespace Insegnanti;
@@ -60,7 +62,12 @@ int ConFinestra(int argc, char* argv[], const QString& lingua)
     FinestraRegistro finestra(*aperto.deposito, nullptr, FinestraRegistro::Riempi::DopoLaPrimaPittura);
     finestra.show();
     finestra.controllaSeScaduto();
-    return QApplication::exec();
+    const int esito = QApplication::exec();
+    // A reading still running on the pool's threads holds a connection of
+    // its own to the register: it ends before the program does.
+    finestra.hide();
+    FiliDelRegistro().waitForDone();
+    return esito;
 }
 
 } // namespace

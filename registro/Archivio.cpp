@@ -351,6 +351,23 @@ QString Archivio::ultimoErrore() const { return d->errore; }
 QString Archivio::fileSpostato() const { return d->spostato; }
 QString Archivio::file() const { return d->percorso; }
 
+Deposito::AltraLettura Archivio::altraLettura() const
+{
+    if (!d->aperto)
+        return {};
+    const std::optional<Classe> scelta = classeScelta();
+    return [percorso = d->percorso, classe = scelta ? scelta->id : 0]() -> std::unique_ptr<Deposito> {
+        auto altra = std::make_unique<Archivio>();
+        // This connection has checked and migrated the file already: the
+        // other one reads its header and schema, as every opening does.
+        if (altra->apri(percorso, false, Controllo::Rapido) != Accesso::Ok)
+            return nullptr;
+        if (classe && !altra->scegliClasse(classe))
+            return nullptr;
+        return altra;
+    };
+}
+
 bool Archivio::leggi(QSqlQuery& q, const QString& cosa) const
 {
     if (d->esegui(q, cosa))

@@ -46,6 +46,9 @@ public:
     QString fileSpostato() const;
     // The file last given to apri.
     QString file() const;
+    // The same file opened read-only, its header and schema checked, the
+    // same class chosen (see Deposito).
+    AltraLettura altraLettura() const override;
 
     // See Deposito: the classes and the chosen one.
     QList<Classe> classi() const override;

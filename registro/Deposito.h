@@ -13,6 +13,7 @@
 #include <QString>
 #include <QRgb>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -132,6 +133,14 @@ public:
     // Which register this is, for the teacher: a file, or a server's
     // database.
     virtual QString descrizione() const = 0;
+    // What opens another connection to this register, for reading only,
+    // with the class chosen now: made here, called on another thread, which
+    // the connection then belongs to, so that a long reading never keeps a
+    // window waiting. It gives none when the register cannot be opened
+    // then; and there is none where the register offers no other
+    // connection. Either way the reading is done on this connection.
+    using AltraLettura = std::function<std::unique_ptr<Deposito>()>;
+    virtual AltraLettura altraLettura() const { return {}; }
     virtual bool aperto() const = 0;
     // Why the last operation failed, in one Italian line.
     virtual QString ultimoErrore() const = 0;

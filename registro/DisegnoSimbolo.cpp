@@ -76,4 +76,19 @@ QImage ImmagineSimbolo(const Simbolo& simbolo, int lato)
     return Memorizzato(simbolo, lato);
 }
 
+QPixmap IconaSimbolo(const Simbolo& simbolo, int lato, qreal rapporto)
+{
+    // Ratios are a few fixed steps (1, 1.25, 1.5, 2, ...): kept in hundredths.
+    const int centesimi = std::max(1, qRound(rapporto * 100));
+    static QHash<std::pair<QByteArray, std::pair<int, int>>, QPixmap> icone;
+    const std::pair chiave(QByteArray(simbolo.emoji), std::pair(lato, centesimi));
+    if (const auto trovata = icone.constFind(chiave); trovata != icone.cend())
+        return *trovata;
+    const qreal esatto = centesimi / 100.0;
+    QPixmap icona = QPixmap::fromImage(Memorizzato(simbolo, std::max(1, qRound(lato * esatto))));
+    icona.setDevicePixelRatio(esatto);
+    icone.insert(chiave, icona);
+    return icona;
+}
+
 } // namespace Registro

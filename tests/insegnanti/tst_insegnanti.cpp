@@ -13,12 +13,14 @@
 #include "insegnanti/Controllo.h"
 #include "insegnanti/FinestraRegistro.h"
 #include "insegnanti/GestioneClasse.h"
+#include "insegnanti/Lettura.h"
 #include "insegnanti/Operazioni.h"
 #include "insegnanti/Rapporti.h"
 #include "insegnanti/Richieste.h"
 #include "insegnanti/RigaDiComando.h"
 #include "insegnanti/Scala.h"
 #include "insegnanti/SceltaPeriodo.h"
+#include "insegnanti/StimeClasse.h"
 #include "insegnanti/VistaBambino.h"
 #include "insegnanti/VistaClasse.h"
 #include "registro/DisegnoSimbolo.h"
@@ -41,6 +43,7 @@
 #include <QSqlQuery>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QThreadPool>
 
 #include <sys/stat.h>
 
@@ -169,7 +172,12 @@ private slots:
         archivio = std::make_unique<Registro::Archivio>();
         QCOMPARE(int(archivio->apri(registro())), int(Registro::Accesso::Ok));
     }
-    void cleanup() { archivio.reset(); }
+    void cleanup()
+    {
+        // A window's readings on the pool's threads end with the case.
+        FiliDelRegistro().waitForDone();
+        archivio.reset();
+    }
 
     // Each symbol at each size is drawn once and then handed out again (the
     // very same picture); different symbols stay different, every size has
@@ -198,6 +206,25 @@ private slots:
         }
         QCOMPARE(disegni.size(), 8);
         QVERIFY(Registro::ImmagineSimbolo(simboli[0], 64) != Registro::ImmagineSimbolo(simboli[1], 64));
+
+        // An icon has the screen's pixels for its size, its ratio set, and is
+        // made once per symbol, size and ratio.
+        QSet<qint64> icone;
+        for (const qreal rapporto : {1.0, 1.5, 2.0}) {
+            const QPixmap icona = Registro::IconaSimbolo(simboli[0], 28, rapporto);
+            QCOMPARE(icona.size(), QSize(qRound(28 * rapporto), qRound(28 * rapporto)));
+            QCOMPARE(icona.devicePixelRatio(), rapporto);
+            QCOMPARE(icona.deviceIndependentSize(), QSizeF(28, 28));
+            QCOMPARE(Registro::IconaSimbolo(simboli[0], 28, rapporto).cacheKey(), icona.cacheKey());
+            icone.insert(icona.cacheKey());
+        }
+        icone.insert(Registro::IconaSimbolo(simboli[1], 28, 1.0).cacheKey());
+        icone.insert(Registro::IconaSimbolo(simboli[0], 32, 1.0).cacheKey());
+        QCOMPARE(icone.size(), 5);
+        const QImage doppia = Registro::IconaSimbolo(simboli[0], 28, 2.0).toImage();
+        QImage attesa = Registro::ImmagineSimbolo(simboli[0], 56).convertToFormat(doppia.format());
+        attesa.setDevicePixelRatio(2.0);
+        QCOMPARE(doppia, attesa);
     }
 
     // --help lists every option and the register's file; a wrong command
@@ -836,6 +863,82 @@ private slots:
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         QTRY_COMPARE(finestra.sintesi()->tabella()->rowCount(), righe);
+    }
+
+    // A window that reads its figures on threads shows, once they are in,
+    // what a window that read them at once shows: the class at a glance,
+    // the child's record and the estimates. Readings asked for one after
+    // the other show the last one asked, whichever ends first; and with a
+    // register whose other connection cannot be opened (its file gone from
+    // the folder) the figures still come, read on the window's own.
+    void letturaSulFilo_comeSubito()
+    {
+        const Registro::Bambino anna = aggiungi(QStringLiteral("Anna"), {}, "gatto");
+        const Registro::Bambino luca = aggiungi(QStringLiteral("Luca"), QStringLiteral("Bianchi"), "cane");
+        for (int i = 0; i < 6; ++i)
+            Risposta(*archivio, anna.id, "form1", i % 3 != 0, D("forma"));
+        Risposta(*archivio, anna.id, "form1", false, D("forma"), 10, QDate::currentDate().addDays(-40));
+        Risposta(*archivio, luca.id, "FORM2", false, D("colore", "rosso"));
+        Risposta(*archivio, luca.id, "FORM2", true, D("colore", "blu"));
+        Risposta(*archivio, 0, "zirp3", true, D("dimensione", "grande"));
+        Dialoghi d;
+        const auto testi = [](const QTableWidget* t) {
+            QStringList celle;
+            for (int r = 0; r < t->rowCount(); ++r)
+                for (int c = 0; c < t->columnCount(); ++c)
+                    celle << (t->item(r, c) ? t->item(r, c)->text() + '|' + t->item(r, c)->toolTip() : QString());
+            return celle;
+        };
+        const auto pronta = [](const FinestraRegistro& f) {
+            return !f.sintesi()->inLettura() && !f.bambino()->inLettura() && !f.stime()->inCorso()
+                && f.stime()->ultime().has_value();
+        };
+        for (const bool senzaAltra : {false, true}) {
+            FinestraRegistro subito(*archivio);
+            subito.bambino()->scegli(luca.id);
+            QTRY_VERIFY(pronta(subito));
+            if (senzaAltra)
+                QVERIFY(QFile::rename(registro(), registro() + QStringLiteral(".altrove")));
+            const auto rimetti = qScopeGuard([&] {
+                if (senzaAltra)
+                    QFile::rename(registro() + QStringLiteral(".altrove"), registro());
+            });
+            if (!senzaAltra) {
+                QVERIFY(archivio->altraLettura());
+                QVERIFY(archivio->altraLettura()());
+            } else {
+                QVERIFY(!archivio->altraLettura()());
+            }
+            FinestraRegistro finestra(*archivio, nullptr, FinestraRegistro::Riempi::DopoLaPrimaPittura);
+            finestra.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+            finestra.bambino()->scegli(luca.id);
+            QTRY_VERIFY(pronta(finestra));
+            QCOMPARE(testi(finestra.sintesi()->tabella()), testi(subito.sintesi()->tabella()));
+            QCOMPARE(testi(finestra.bambino()->quote()), testi(subito.bambino()->quote()));
+            QCOMPARE(testi(finestra.bambino()->errori()), testi(subito.bambino()->errori()));
+            QCOMPARE(finestra.bambino()->tempo()->text(), subito.bambino()->tempo()->text());
+            QCOMPARE(finestra.stime()->ultime()->stime.di(anna.id, Registro::Padronanza::Abilita::Forma).stima,
+                     subito.stime()->ultime()->stime.di(anna.id, Registro::Padronanza::Abilita::Forma).stima);
+            QCOMPARE(finestra.stime()->ultime()->storie.size(), subito.stime()->ultime()->storie.size());
+            QVERIFY(!finestra.statusBar()->findChild<QLabel*>(QStringLiteral("registro"))->text().contains(
+                QStringLiteral("non si riesce")));
+
+            // Today, then the whole register: the whole register shows.
+            finestra.sintesi()->mostra(Registro::Periodo::Oggi());
+            finestra.sintesi()->mostra({});
+            QTRY_VERIFY(!finestra.sintesi()->inLettura());
+            subito.sintesi()->mostra({});
+            QCOMPARE(testi(finestra.sintesi()->tabella()), testi(subito.sintesi()->tabella()));
+            // Luca over the whole register, then Anna: Anna's record shows.
+            finestra.bambino()->mostra({});
+            finestra.bambino()->scegli(anna.id);
+            QTRY_VERIFY(!finestra.bambino()->inLettura());
+            subito.bambino()->mostra({});
+            subito.bambino()->scegli(anna.id);
+            QCOMPARE(testi(finestra.bambino()->quote()), testi(subito.bambino()->quote()));
+            QCOMPARE(testi(finestra.bambino()->errori()), testi(subito.bambino()->errori()));
+        }
     }
 
     // The whole file checked on request, on a thread: an intact register is
