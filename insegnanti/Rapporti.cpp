@@ -96,7 +96,7 @@ QString Simbolo(QTextDocument& documento, const QString& chiave, int lato)
 
 Resoconto Nuovo(const QString& titolo, bool orizzontale)
 {
-    Resoconto r{titolo, orizzontale, std::make_unique<QTextDocument>()};
+    Resoconto r{titolo, orizzontale, std::make_unique<QTextDocument>(), {}};
     r.documento->setMetaInformation(QTextDocument::DocumentTitle, titolo);
     r.documento->setDefaultStyleSheet(QStringLiteral(
         "body { font-size: 10pt; } h1 { font-size: 16pt; } h2 { font-size: 12pt; }"
