@@ -1,9 +1,8 @@
 # How the suites share the machine's processors. Each suite takes one slot of
 # the resource "processori", of which processori.json (written in the build
 # tree, one slot per logical core) offers as many as the machine has cores:
-# ctest's resource allocation (ctest --resource-spec-file, or the test
-# preset) then never runs more computing suites at once than there are
-# cores. A suite that mostly waits on real time (sounds played at their own
+# ctest's resource allocation, which the test presets point at that file,
+# then never runs more computing suites at once than there are cores. A suite that mostly waits on real time (sounds played at their own
 # speed, a folder's clock ticking over, a lock's timeout) is declared with
 # tesselo_in_attesa() and takes no slot: it runs beside the others, and
 # ctest's -j bounds how many run at once in all. tesselo_durata() gives a
