@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -55,6 +56,19 @@ QString Unisci(const QString& cartella, const QString& nome)
     return cartella.endsWith('/') ? cartella + nome : cartella + '/' + nome;
 }
 
+// Times of change within this many seconds of now may still change within
+// the same tick of their clock (see IdentitaFile).
+constexpr time_t SecondiPerAssestarsi = 2;
+
+IdentitaFile Identita(const struct stat& info)
+{
+    const std::int64_t campi[] = {std::int64_t(info.st_dev), std::int64_t(info.st_ino), std::int64_t(info.st_size),
+                                  info.st_mtim.tv_sec, info.st_mtim.tv_nsec, info.st_ctim.tv_sec,
+                                  info.st_ctim.tv_nsec};
+    return {QByteArray(reinterpret_cast<const char*>(campi), sizeof campi),
+            std::time(nullptr) - info.st_ctim.tv_sec > SecondiPerAssestarsi};
+}
+
 // The names in folders, each read again only once its folder has changed: a
 // picture is looked up at every load, and reading a folder costs ten times
 // as much as asking for its time of change. That time is the inode's change
@@ -83,7 +97,7 @@ public:
                 nomi.append(QByteArray(voce->d_name));
             ::closedir(dir);
         }
-        if (std::time(nullptr) - info.st_ctim.tv_sec > 2) {
+        if (std::time(nullptr) - info.st_ctim.tv_sec > SecondiPerAssestarsi) {
             const std::lock_guard blocco(mutex);
             // The program looks in a handful of folders; a long run of tests
             // in fresh temporary folders should not fill the memory.
@@ -214,7 +228,16 @@ QStringList FileDaProvare(const QString& percorso)
     return {suo, percorso};
 }
 
-std::optional<QByteArray> LeggiFileRegolare(const QString& percorso, qint64 limite)
+std::optional<IdentitaFile> IdentitaDelFile(const QString& percorso)
+{
+    const QString trovato = TrovaFile(percorso);
+    struct stat info;
+    if (trovato.isEmpty() || ::stat(QFile::encodeName(trovato).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return Identita(info);
+}
+
+std::optional<QByteArray> LeggiFileRegolare(const QString& percorso, qint64 limite, IdentitaFile* identita)
 {
     const QString trovato = TrovaFile(percorso);
     if (trovato.isEmpty())
@@ -222,6 +245,13 @@ std::optional<QByteArray> LeggiFileRegolare(const QString& percorso, qint64 limi
     QFile file(trovato);
     if (file.size() > limite || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    if (identita) {
+        // The file opened, whatever its name leads to by now.
+        struct stat info;
+        if (::fstat(file.handle(), &info) != 0 || !S_ISREG(info.st_mode))
+            return std::nullopt;
+        *identita = Identita(info);
+    }
     return file.readAll();
 }
 

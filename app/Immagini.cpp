@@ -2,13 +2,18 @@
 
 #include "registro/Blocco.h"
 #include "app/FileSicuri.h"
+#include "app/Servizi.h"
 #include "BlockArt.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCache>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
 #include <QHash>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -26,8 +31,12 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 #include <xxhash.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #ifdef Q_OS_LINUX
 #include <cstring>
 #include <pthread.h>
@@ -38,7 +47,7 @@ namespace {
 
 // A phone's largest photos: 50 megapixels and more, tens of MiB.
 constexpr qint64 FileMassimo = 64 * 1024 * 1024;
-constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
+constexpr qint64 PixelMassimiFigura = 64LL * 1000 * 1000;
 constexpr int LatoRiserva = 480;
 
 // Decoded pictures, keyed by what decides their pixels: the file's bytes
@@ -314,7 +323,7 @@ public:
             lettore.setAutoDetectImageFormat(true);
         }
         const QSize dimensione = lettore.size();
-        if (!dimensione.isValid() || qint64(dimensione.width()) * dimensione.height() > PixelMassimi) {
+        if (!dimensione.isValid() || qint64(dimensione.width()) * dimensione.height() > PixelMassimiFigura) {
             motivo = TroppoGrande;
             return;
         }
@@ -331,6 +340,7 @@ public:
         // turned too.
         lettore.setAutoTransform(true);
         girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
+        originale = dimensione;
         ridotta = DimensioneDaDecodificare(dimensione, girata ? lato.transposed() : lato);
         if (ridotta != dimensione)
             lettore.setScaledSize(ridotta);
@@ -351,13 +361,16 @@ public:
 
     QByteArray chiave;
     QString motivo;
+    // The file's picture as stored, and whether it is turned a quarter to
+    // be shown upright.
+    QSize originale;
+    bool girata = false;
 
 private:
     static inline const QString TroppoGrande = QStringLiteral("immagine non valida o troppo grande");
     QBuffer buffer;
     QImageReader lettore;
     QSize ridotta;
-    bool girata = false;
     bool oltreIlLimite = false;
 };
 
@@ -425,6 +438,9 @@ struct Magazzino {
     // The threads that decode a screen's pictures side by side with the
     // thread that asks (see InParallelo).
     QThreadPool aiutanti;
+    // The thread that writes the fitted copies kept between runs, so that a
+    // screen's load never waits for the disk.
+    QThreadPool scrittura;
 
     Magazzino()
     {
@@ -442,6 +458,7 @@ struct Magazzino {
         riserva.setExpiryTimeout(-1);
         aiutanti.setMaxThreadCount(QThread::idealThreadCount());
         aiutanti.setExpiryTimeout(-1);
+        scrittura.setMaxThreadCount(1);
     }
     ~Magazzino() { ferma(); }
     int nuovoGiro() { return ++giro; }
@@ -450,6 +467,7 @@ struct Magazzino {
         nuovoGiro();
         priorita.inPrimoPiano();
         riserva.waitForDone();
+        scrittura.waitForDone();
     }
 };
 
@@ -468,6 +486,277 @@ Magazzino& magazzino()
     return m;
 }
 
+// What a picture file's bytes are, as far as decoding them for any box
+// goes: the key of their content (see CacheFigure::chiave), the picture's
+// size as stored, and whether it is turned a quarter to be shown upright.
+struct Nota {
+    QByteArray contenuto;
+    QSize originale;
+    bool girata = false;
+};
+
+// What the settled picture files read in this run hold, by their identity
+// with their extension (which chooses their decoder): a screen shown again
+// finds its pictures in the cache without reading their files (a phone's
+// photo is some megabytes to read and hash, and a screen shows a dozen).
+// Safe on any thread.
+class Note {
+public:
+    std::optional<Nota> trova(const QByteArray& origine)
+    {
+        const std::lock_guard blocco(mutex);
+        const auto nota = note.constFind(origine);
+        return nota == note.cend() ? std::nullopt : std::optional(*nota);
+    }
+    void annota(const QByteArray& origine, const Nota& nota)
+    {
+        const std::lock_guard blocco(mutex);
+        // The program shows some hundred pictures; a long run of tests in
+        // fresh folders should not fill the memory.
+        if (note.size() >= 4096)
+            note.clear();
+        note.insert(origine, nota);
+    }
+    void svuota()
+    {
+        const std::lock_guard blocco(mutex);
+        note.clear();
+    }
+
+private:
+    std::mutex mutex;
+    QHash<QByteArray, Nota> note;
+};
+
+Note& note()
+{
+    static Note n;
+    return n;
+}
+
+// Pictures fitted to their boxes, kept between runs in the folder
+// servizi().cartellaCopie: a 12-megapixel photo takes some 25 ms to decode
+// even at an eighth, and a screen of "trova il blocco" shows a dozen; its
+// copy fitted to a box is read in some microseconds. Two kinds of file, each
+// named by the hash of what it stands for, in hexadecimal: a note of a
+// settled picture file (by its identity and extension), and a copy of a
+// picture fitted to a box (by its key in the cache, which holds the key of
+// the content it was made from and its size). The folder is the user's, and
+// anything in it may be damaged or planted: a file is taken only when it is
+// a regular file of its size, names what it was asked for, has sizes that
+// agree with each other, and its content hashes as it says.
+namespace Copie {
+
+constexpr char Firma[8] = {'T', 'S', 'L', 'F', 'I', 'G', 'U', 'R'};
+constexpr quint32 Versione = 1;
+// A copy's pixels at most (a box of some 1000 × 1000 pixels): larger ones
+// are fitted when shown, as they are few.
+constexpr qint64 PixelMassimi = 4LL * 1024 * 1024;
+// The folder at most: beyond it, the files used longest ago go.
+constexpr qint64 CartellaMassima = 64LL * 1024 * 1024;
+// A file read is marked as used at most once a day.
+constexpr time_t Giorno = 24 * 60 * 60;
+constexpr qsizetype ChiaveMassima = 64;
+
+// What begins every file: what it is, what it stands for, and the hash of
+// what follows.
+struct Testa {
+    char firma[8];
+    quint32 versione;
+    quint32 lunghezzaChiave;
+    char chiave[ChiaveMassima];
+    quint64 controllo;
+};
+
+struct DatiNota {
+    qint64 contenuto[3];
+    qint32 originale[2];
+    qint32 girata;
+    qint32 riserva;
+};
+
+struct DatiCopia {
+    qint32 mostrata[2];
+    quint32 formato;
+    quint32 riserva;
+};
+
+QString Percorso(const QString& cartella, const QByteArray& chiave, const char* tipo)
+{
+    const XXH128_hash_t h = XXH3_128bits(chiave.constData(), size_t(chiave.size()));
+    return cartella + QStringLiteral("/%1%2.%3")
+                          .arg(h.high64, 16, 16, QLatin1Char('0'))
+                          .arg(h.low64, 16, 16, QLatin1Char('0'))
+                          .arg(QLatin1String(tipo));
+}
+
+// The content after the head of the file of chiave, when the file is sound:
+// no more than massimi bytes.
+std::optional<QByteArray> Leggi(const QByteArray& chiave, const char* tipo, qint64 massimi)
+{
+    const QString cartella = servizi().cartellaCopie;
+    if (cartella.isEmpty() || chiave.size() > ChiaveMassima)
+        return std::nullopt;
+    // Without following a link, nor waiting on a FIFO planted there.
+    const int fd = ::open(QFile::encodeName(Percorso(cartella, chiave, tipo)).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const auto chiudi = qScopeGuard([fd] { ::close(fd); });
+    struct stat info;
+    Testa t;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < qint64(sizeof t)
+        || info.st_size > qint64(sizeof t) + massimi || ::read(fd, &t, sizeof t) != qint64(sizeof t)
+        || std::memcmp(t.firma, Firma, sizeof Firma) != 0 || t.versione != Versione
+        || t.lunghezzaChiave != quint32(chiave.size()) || std::memcmp(t.chiave, chiave.constData(), size_t(chiave.size())) != 0)
+        return std::nullopt;
+    QByteArray contenuto(qsizetype(info.st_size - qint64(sizeof t)), Qt::Uninitialized);
+    if (::read(fd, contenuto.data(), size_t(contenuto.size())) != contenuto.size()
+        || XXH3_64bits(contenuto.constData(), size_t(contenuto.size())) != t.controllo)
+        return std::nullopt;
+    // Marked as used, so that the folder's bound takes the files no screen
+    // has shown for longest.
+    if (std::time(nullptr) - info.st_mtim.tv_sec > Giorno)
+        ::futimens(fd, nullptr);
+    return contenuto;
+}
+
+// Keeps the folder within its bound, the files used longest ago going first.
+void Sfoltisci(const QString& cartella)
+{
+    struct Voce {
+        QString percorso;
+        qint64 byte;
+        QDateTime usata;
+    };
+    std::vector<Voce> voci;
+    qint64 totale = 0;
+    QDirIterator it(cartella, {QStringLiteral("*.nota"), QStringLiteral("*.copia")}, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        voci.push_back({info.filePath(), info.size(), info.lastModified()});
+        totale += info.size();
+    }
+    if (totale <= CartellaMassima)
+        return;
+    std::sort(voci.begin(), voci.end(), [](const Voce& a, const Voce& b) { return a.usata < b.usata; });
+    for (const Voce& v : voci) {
+        if (totale <= CartellaMassima / 4 * 3)
+            break;
+        if (QFile::remove(v.percorso))
+            totale -= v.byte;
+    }
+}
+
+// Writes the file of chiave, on the thread that writes them.
+void Scrivi(const QString& cartella, const QByteArray& chiave, const char* tipo, const QByteArray& contenuto)
+{
+    static std::once_flag sfoltita;
+    if (!QDir().mkpath(cartella))
+        return;
+    QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Once a run, before the first file is added.
+    std::call_once(sfoltita, [&] { Sfoltisci(cartella); });
+    Testa t{};
+    std::memcpy(t.firma, Firma, sizeof Firma);
+    t.versione = Versione;
+    t.lunghezzaChiave = quint32(chiave.size());
+    std::memcpy(t.chiave, chiave.constData(), size_t(chiave.size()));
+    t.controllo = XXH3_64bits(contenuto.constData(), size_t(contenuto.size()));
+    // Written whole under another name and then renamed: a file is either
+    // all there or not at all, and one cut short by a crash fails its hash.
+    QSaveFile file(Percorso(cartella, chiave, tipo));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(reinterpret_cast<const char*>(&t), sizeof t);
+        file.write(contenuto);
+        file.commit();
+    }
+}
+
+void Conserva(const QByteArray& chiave, const char* tipo, const QByteArray& contenuto)
+{
+    const QString cartella = servizi().cartellaCopie;
+    if (cartella.isEmpty() || chiave.size() > ChiaveMassima)
+        return;
+    magazzino().scrittura.start([cartella, chiave, tipo, contenuto] { Scrivi(cartella, chiave, tipo, contenuto); });
+}
+
+// What a note is kept under: its file's identity and extension, whatever
+// their length, in 16 bytes.
+QByteArray ChiaveNota(const QByteArray& origine)
+{
+    const XXH128_hash_t h = XXH3_128bits(origine.constData(), size_t(origine.size()));
+    const quint64 campi[] = {h.low64, h.high64};
+    return QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
+}
+
+// The note of a settled picture file, by its identity and extension.
+std::optional<Nota> LeggiNota(const QByteArray& origine)
+{
+    const auto contenuto = Leggi(ChiaveNota(origine), "nota", sizeof(DatiNota));
+    DatiNota n;
+    if (!contenuto || contenuto->size() != qsizetype(sizeof n))
+        return std::nullopt;
+    std::memcpy(&n, contenuto->constData(), sizeof n);
+    const QSize originale(n.originale[0], n.originale[1]);
+    if (originale.isEmpty() || qint64(originale.width()) * originale.height() > PixelMassimiFigura || n.contenuto[2] <= 0
+        || (n.girata != 0 && n.girata != 1))
+        return std::nullopt;
+    return Nota{QByteArray(reinterpret_cast<const char*>(n.contenuto), sizeof n.contenuto), originale, n.girata == 1};
+}
+
+void ConservaNota(const QByteArray& origine, const Nota& nota)
+{
+    DatiNota n{};
+    std::memcpy(n.contenuto, nota.contenuto.constData(), sizeof n.contenuto);
+    n.originale[0] = nota.originale.width();
+    n.originale[1] = nota.originale.height();
+    n.girata = nota.girata;
+    Conserva(ChiaveNota(origine), "nota",
+             QByteArray(reinterpret_cast<const char*>(&n), sizeof n));
+}
+
+// The copy kept under chiave, fitted to mostrata.
+QImage LeggiCopia(const QByteArray& chiave, QSize mostrata)
+{
+    const qint64 byte = qint64(mostrata.width()) * mostrata.height() * 4;
+    if (mostrata.isEmpty() || byte > PixelMassimi)
+        return {};
+    const auto contenuto = Leggi(chiave, "copia", qint64(sizeof(DatiCopia)) + byte);
+    DatiCopia c;
+    if (!contenuto || contenuto->size() != qsizetype(sizeof c) + byte)
+        return {};
+    std::memcpy(&c, contenuto->constData(), sizeof c);
+    const auto formato = QImage::Format(c.formato);
+    if (QSize(c.mostrata[0], c.mostrata[1]) != mostrata
+        || (formato != QImage::Format_RGB32 && formato != QImage::Format_ARGB32_Premultiplied))
+        return {};
+    QImage immagine(mostrata, formato);
+    if (immagine.isNull() || immagine.sizeInBytes() != byte)
+        return {};
+    std::memcpy(immagine.bits(), contenuto->constData() + sizeof c, size_t(byte));
+    return immagine;
+}
+
+// Keeps a picture fitted to its box for later runs; one that is not stored
+// whole in a format it can be read back in is not kept.
+void ConservaCopia(const QByteArray& chiave, const QImage& mostrata)
+{
+    if (mostrata.isNull() || mostrata.sizeInBytes() > PixelMassimi || mostrata.bytesPerLine() != mostrata.width() * 4
+        || (mostrata.format() != QImage::Format_RGB32 && mostrata.format() != QImage::Format_ARGB32_Premultiplied))
+        return;
+    DatiCopia c{};
+    c.mostrata[0] = mostrata.width();
+    c.mostrata[1] = mostrata.height();
+    c.formato = quint32(mostrata.format());
+    QByteArray contenuto(reinterpret_cast<const char*>(&c), sizeof c);
+    contenuto.append(reinterpret_cast<const char*>(mostrata.constBits()), mostrata.sizeInBytes());
+    Conserva(chiave, "copia", contenuto);
+}
+
+} // namespace Copie
+
 // One picture on its way: its file read, and its picture found in the cache,
 // or left to decode, or why there is none.
 struct Lettura {
@@ -482,7 +771,31 @@ struct Lettura {
     QSize dimensione;
     // The picture fitted to its box, for a control.
     QImage mostrata;
+    // The identity of the file read with its extension (see Note), when it
+    // is settled; and whether its picture came from a copy kept between runs.
+    QByteArray origine;
+    bool daCopia = false;
 };
+
+QByteArray Origine(const IdentitaFile& identita, const QString& percorso)
+{
+    return identita.stabile ? identita.chiave + QFileInfo(percorso).suffix().toLower().toUtf8() : QByteArray();
+}
+
+// The key and size of a noted file's decoding for a box of lato, as a
+// Decodificatore of its bytes gives them.
+void Applica(const Nota& nota, QSize lato, Lettura& lettura)
+{
+    const QSize ridotta = DimensioneDaDecodificare(nota.originale, nota.girata ? lato.transposed() : lato);
+    const qint64 campi[] = {ridotta.width(), ridotta.height()};
+    lettura.chiave = nota.contenuto + QByteArray(reinterpret_cast<const char*>(campi), sizeof campi);
+    lettura.dimensione = nota.girata ? ridotta.transposed() : ridotta;
+}
+
+Nota NotaDi(const Decodificatore& d)
+{
+    return {d.chiave.left(CacheFigure::ByteDelContenuto), d.originale, d.girata};
+}
 
 // Reads the first of the files afresh (its bytes as they are now decide what
 // shows) and looks for their decoding in the cache.
@@ -490,7 +803,8 @@ Lettura LeggiPrimo(const QStringList& file, QSize lato)
 {
     Lettura lettura;
     lettura.file = file;
-    const auto contenuto = LeggiFileRegolare(file.first(), FileMassimo);
+    IdentitaFile identita;
+    const auto contenuto = LeggiFileRegolare(file.first(), FileMassimo, &identita);
     if (!contenuto) {
         lettura.motivo = QStringLiteral("immagine mancante, non leggibile o troppo grande");
         return lettura;
@@ -502,16 +816,14 @@ Lettura LeggiPrimo(const QStringList& file, QSize lato)
     }
     lettura.chiave = d->chiave;
     lettura.dimensione = d->decodificata();
+    lettura.origine = Origine(identita, file.first());
+    if (!lettura.origine.isEmpty())
+        note().annota(lettura.origine, NotaDi(*d));
     if (auto trovata = magazzino().cache.trova(lettura.chiave))
         lettura.immagine = *trovata;
     else
         lettura.daDecodificare = std::move(d);
     return lettura;
-}
-
-Lettura Leggi(const QString& percorso, QSize lato)
-{
-    return LeggiPrimo(FileDaProvare(percorso), lato);
 }
 
 // Decodes what Leggi did not find (unless another thread has just done so).
@@ -599,28 +911,102 @@ QSize Mostrata(const Lettura& lettura, QSize lato)
 }
 
 // The reading's picture fitted to a box of lato, or to a box a pixel
-// larger or smaller each way, if the cache has it: a screen loads its
-// pictures before its window fills the screen, for boxes it can only
-// estimate to within a pixel, and its first paint fits them to the boxes
-// they really have, which are those prepared ahead of need.
-std::optional<QImage> MostrataPronta(const Lettura& lettura, QSize lato)
+// larger or smaller each way, if the cache has it, or else a copy kept
+// between runs (then put in the cache as chi): a screen loads its pictures
+// before its window fills the screen, for boxes it can only estimate to
+// within a pixel, and its first paint fits them to the boxes they really
+// have, which are those prepared ahead of need.
+std::optional<QImage> MostrataPronta(Lettura& lettura, QSize lato, CacheFigure::Chi chi = CacheFigure::Chi::Caricamento)
 {
+    std::vector<QSize> dimensioni{Mostrata(lettura, lato)};
+    if (!lato.isEmpty())
+        for (int dx : {-1, 0, 1})
+            for (int dy : {-1, 0, 1})
+                if (const QSize vicino = Mostrata(lettura, lato + QSize(dx, dy));
+                    std::find(dimensioni.begin(), dimensioni.end(), vicino) == dimensioni.end())
+                    dimensioni.push_back(vicino);
     CacheFigure& cache = magazzino().cache;
-    if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, Mostrata(lettura, lato))))
-        return pronta;
-    if (lato.isEmpty())
-        return std::nullopt;
-    for (int dx : {-1, 0, 1})
-        for (int dy : {-1, 0, 1}) {
-            const QSize vicino = Mostrata(lettura, lato + QSize(dx, dy));
-            if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, vicino)))
-                return pronta;
+    for (const QSize& d : dimensioni)
+        if (auto pronta = cache.trova(ChiaveMostrata(lettura.chiave, lettura.dimensione, d)))
+            return pronta;
+    for (const QSize& d : dimensioni) {
+        const QByteArray chiave = ChiaveMostrata(lettura.chiave, lettura.dimensione, d);
+        if (const QImage copia = Copie::LeggiCopia(chiave, d); !copia.isNull()) {
+            lettura.daCopia = true;
+            return cache.ottieni(chiave, [&] { return copia; }, chi);
         }
+    }
     return std::nullopt;
 }
 
+// The picture of a settled file that needs no reading of it: the decoded
+// picture from the cache, or the one fitted to a box of lato (nelRiquadro)
+// as MostrataPronta finds it. What the file holds is known from this run's
+// note of it, or else from a note kept between runs.
+std::optional<Lettura> LetturaSenzaFile(const QStringList& file, QSize lato, bool nelRiquadro,
+                                        CacheFigure::Chi chi = CacheFigure::Chi::Caricamento)
+{
+    const auto identita = IdentitaDelFile(file.first());
+    if (!identita || !identita->stabile)
+        return std::nullopt;
+    Lettura lettura;
+    lettura.file = file;
+    lettura.origine = Origine(*identita, file.first());
+    std::optional<Nota> nota = note().trova(lettura.origine);
+    if (!nota && nelRiquadro && (nota = Copie::LeggiNota(lettura.origine)))
+        note().annota(lettura.origine, *nota);
+    if (!nota)
+        return std::nullopt;
+    Applica(*nota, lato, lettura);
+    if (!nelRiquadro) {
+        if (auto trovata = magazzino().cache.trova(lettura.chiave)) {
+            lettura.immagine = *trovata;
+            return lettura;
+        }
+    } else if (auto pronta = MostrataPronta(lettura, lato, chi)) {
+        lettura.mostrata = *pronta;
+        return lettura;
+    }
+    return std::nullopt;
+}
+
+// A picture's file read afresh, unless it is settled and its picture is
+// ready without (see LetturaSenzaFile).
+Lettura Leggi(const QString& percorso, QSize lato, bool nelRiquadro)
+{
+    const QStringList file = FileDaProvare(percorso);
+    if (auto pronta = LetturaSenzaFile(file, lato, nelRiquadro))
+        return std::move(*pronta);
+    return LeggiPrimo(file, lato);
+}
+
+// Keeps a picture just fitted to its box, under chiave, for later runs, and
+// the note of its settled file (origine) for this run and later ones; the
+// note is written once a run.
+void Conserva(const QByteArray& origine, const Nota& nota, const QByteArray& chiave, const QImage& mostrata)
+{
+    if (QString(servizi().cartellaCopie).isEmpty())
+        return;
+    Copie::ConservaCopia(chiave, mostrata);
+    if (origine.isEmpty())
+        return;
+    static std::mutex mutex;
+    static QSet<QByteArray> scritte;
+    {
+        const std::lock_guard blocco(mutex);
+        if (scritte.size() >= 4096)
+            scritte.clear();
+        if (scritte.contains(origine))
+            return;
+        scritte.insert(origine);
+    }
+    note().annota(origine, nota);
+    Copie::ConservaNota(origine, nota);
+}
+
 // Decodes what Leggi did not find for a control's box: the picture fitted to
-// the box is kept, not the decoded one (unless it is shown as decoded).
+// the box is kept, not the decoded one (unless it is shown as decoded), and
+// so is a copy of it for later runs.
 void DecodificaMostrata(Lettura& lettura, QSize lato)
 {
     const QSize mostrata = Mostrata(lettura, lato);
@@ -637,6 +1023,8 @@ void DecodificaMostrata(Lettura& lettura, QSize lato)
     });
     if (lettura.mostrata.isNull())
         lettura.motivo = d.motivoDelFallimento();
+    else
+        Conserva(lettura.origine, NotaDi(d), chiave, lettura.mostrata);
     lettura.daDecodificare.reset();
 }
 
@@ -655,7 +1043,7 @@ std::vector<Lettura> CaricaTutte(const QList<RichiestaFigura>& richieste, bool n
     letture.reserve(size_t(richieste.size()));
     for (const RichiestaFigura& r : richieste) {
         const size_t i = letture.size();
-        letture.push_back(Leggi(r.percorso, r.lato));
+        letture.push_back(Leggi(r.percorso, r.lato, nelRiquadro));
         Lettura& l = letture.back();
         if (!l.daDecodificare)
             continue;
@@ -713,10 +1101,12 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
                 const std::function<bool()>& fermata)
 {
     // The user's own picture, when there is one: the installed one is
-    // decoded only when that cannot be.
-    const auto contenuto = LeggiFileRegolare(FileDaProvare(percorso).first(), FileMassimo);
-    if (!contenuto)
-        return true;
+    // decoded only when that cannot be. Its file is read only for a box
+    // whose picture is neither in the cache nor kept from an earlier run.
+    const QStringList file = FileDaProvare(percorso);
+    std::optional<QByteArray> contenuto;
+    IdentitaFile identita;
+    bool letto = false;
     CacheFigure& cache = magazzino().cache;
     // The last decoding made here, for the boxes after it that decode at
     // the same size; a decoding that failed is not tried again.
@@ -726,6 +1116,16 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
     for (const QSize& lato : lati) {
         if (fermata())
             return false;
+        if (const auto pronta = LetturaSenzaFile(file, lato, true, CacheFigure::Chi::Preparazione)) {
+            if (pronta->daCopia
+                && (preparati.mostrate += InKiB(pronta->mostrata.sizeInBytes()) * 1024) > CacheMostrateMassima / 8 * 7)
+                return false;
+            continue;
+        }
+        if (!std::exchange(letto, true))
+            contenuto = LeggiFileRegolare(file.first(), FileMassimo, &identita);
+        if (!contenuto)
+            return true;
         Decodificatore d(percorso, *contenuto, lato);
         if (!d.valido())
             return true;
@@ -751,13 +1151,15 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
             return false;
         const bool ancheDecodificata
             = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 8;
-        cache.ottieni(chiave, [&] {
+        const QImage preparata = cache.ottieni(chiave, [&] {
             if (decodificata.isNull()) {
                 decodificata = d.decodifica();
                 fallita = decodificata.isNull();
             }
             return comeDecodificata || decodificata.isNull() ? decodificata : Scalata(decodificata, mostrata);
         }, CacheFigure::Chi::Preparazione);
+        if (!preparata.isNull())
+            Conserva(Origine(identita, file.first()), NotaDi(d), chiave, preparata);
         if (ancheDecodificata && !decodificata.isNull())
             cache.ottieni(d.chiave, [&] { return decodificata; }, CacheFigure::Chi::Preparazione);
     }
@@ -776,7 +1178,7 @@ QString NomeFigura(const QString& percorso)
 
 Figura CaricaFigura(const QString& percorso, QSize lato)
 {
-    Lettura lettura = Leggi(percorso, lato);
+    Lettura lettura = Leggi(percorso, lato, false);
     Decodifica(lettura);
     return Completa(percorso, lettura, lato);
 }
@@ -817,15 +1219,22 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
     if (diQuesta == chiave)
         return magazzino().cache.ottieni(chiave, decodificata);
     return magazzino().cache.ottieni(diQuesta, [&] {
-        // A picture shown at least twice as large each way loses nothing
-        // that shows at half its size or less; nor one shown a pixel or two
-        // larger (fitted to a box estimated before the window filled the
-        // screen), which loses less than decoding again would cost.
+        // A copy kept from an earlier run first. A picture shown at least
+        // twice as large each way loses nothing that shows at half its size
+        // or less; nor one shown a pixel or two larger (fitted to a box
+        // estimated before the window filled the screen), which loses less
+        // than decoding again would cost.
         const QSize piu = mostrataOra.size() - mostrata;
         const bool doppia = mostrataOra.width() >= 2 * mostrata.width() && mostrataOra.height() >= 2 * mostrata.height();
         const bool basta = doppia || (piu.width() >= 0 && piu.height() >= 0 && piu.width() <= 2 && piu.height() <= 2);
+        if (QImage copia = Copie::LeggiCopia(diQuesta, mostrata); !copia.isNull())
+            return copia;
         const QImage figura = basta ? mostrataOra : decodificata();
-        return figura.isNull() ? figura : Scalata(figura, mostrata);
+        if (figura.isNull())
+            return figura;
+        QImage adattata = Scalata(figura, mostrata);
+        Copie::ConservaCopia(diQuesta, adattata);
+        return adattata;
     });
 }
 
@@ -910,4 +1319,5 @@ void SvuotaCacheFigure()
 {
     magazzino().ferma();
     magazzino().cache.svuota();
+    note().svuota();
 }

@@ -44,6 +44,9 @@ void usaServiziReali()
     // thread of their own.
     s.cartellaApplicazione = QCoreApplication::applicationDirPath();
     s.cartellaUtente = CartellaUtenteReale();
+    // Beside the names' voices, in the user's cache.
+    if (const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation); !cache.isEmpty())
+        s.cartellaCopie = cache + QStringLiteral("/tesselo/figure");
     s.cartellaTraduzioni.clear();
     s.orologio = nullptr;
     s.apriCartella = [](const QString& cartella) {

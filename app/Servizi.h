@@ -67,6 +67,10 @@ struct Servizi {
     // The user's own media folder, laid out as that one, whose files replace
     // the program's file by file; empty means none.
     CartellaCondivisa cartellaUtente;
+    // The folder where pictures fitted to their boxes are kept between runs,
+    // so that a later run shows them without decoding their files again;
+    // empty means none.
+    CartellaCondivisa cartellaCopie;
     // Shows a folder in the desktop's file manager; false when it cannot.
     std::function<bool(const QString& cartella)> apriCartella;
     // Milliseconds on a clock that never goes back, which times each answer

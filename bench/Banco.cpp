@@ -10,6 +10,8 @@
 #include "games/zirp8/zirp8.h"
 #include "games/zirp9/zirp9.h"
 #include "screens/Schermi.h"
+#include "screens/Schermo.h"
+#include "controls/Immagine.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
-#include <sys/inotify.h>
 #include <ctime>
 #include <unistd.h>
 
@@ -134,46 +135,32 @@ double MisuraFinoAlDisegno(IdSchermo id, const std::function<void()>& azione)
     return t.millisecondi();
 }
 
-FileAperti::FileAperti(const QString& cartella) : fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+FigureNuove::FigureNuove(IdSchermo id) : id(id)
 {
-    QStringList cartelle{cartella};
-    QDirIterator it(cartella, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        cartelle.append(it.next());
-    for (const QString& c : cartelle)
-        osservate.emplace_back(inotify_add_watch(fd, QFile::encodeName(c).constData(), IN_OPEN), c);
+    azzera();
 }
 
-FileAperti::~FileAperti()
-{
-    if (fd >= 0)
-        ::close(fd);
-}
-
-void FileAperti::azzera()
+void FigureNuove::azzera()
 {
     raccogli();
 }
 
-QStringList FileAperti::raccogli()
+QStringList FigureNuove::raccogli()
 {
-    QStringList file;
-    alignas(inotify_event) char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        for (ssize_t i = 0; i < n;) {
-            const auto* e = reinterpret_cast<const inotify_event*>(buffer + i);
-            if (!(e->mask & IN_ISDIR) && e->len > 0) {
-                for (const auto& [w, c] : osservate)
-                    if (w == e->wd)
-                        file.append(c + '/' + QFile::decodeName(e->name));
-            }
-            i += ssize_t(sizeof(inotify_event)) + e->len;
-        }
+    QStringList nuove;
+    std::map<const QObject*, QString> ora;
+    // A screen not yet opened has no window.
+    const QWidget* finestra = Schermi::Trova(id)->finestra();
+    for (const Immagine* i : finestra ? finestra->findChildren<Immagine*>() : QList<Immagine*>()) {
+        if (!i->isVisible() || i->vuota())
+            continue;
+        ora[i] = i->file();
+        const auto prima = mostrate.find(i);
+        if (prima == mostrate.end() || prima->second != i->file())
+            nuove.append(i->file());
     }
-    return file;
+    mostrate = std::move(ora);
+    return nuove;
 }
 
 double DecodificaSola(const QStringList& file)

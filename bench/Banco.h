@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <vector>
 
 class QAbstractButton;
@@ -44,24 +45,21 @@ private:
     qint64 inizioCpu;
 };
 
-// The files under a folder (and its subfolders) opened while it watches,
-// in order, through inotify: what a step really read, whatever it was.
-class FileAperti {
+// The pictures a screen shows anew: what its picture controls show that
+// they did not show at the last look (a picture's file read afresh or found
+// ready in memory alike).
+class FigureNuove {
 public:
-    explicit FileAperti(const QString& cartella);
-    ~FileAperti();
-    FileAperti(const FileAperti&) = delete;
-    FileAperti& operator=(const FileAperti&) = delete;
-
+    explicit FigureNuove(IdSchermo id);
     void azzera();
     QStringList raccogli();
 
 private:
-    int fd = -1;
-    std::vector<std::pair<int, QString>> osservate;
+    IdSchermo id;
+    std::map<const QObject*, QString> mostrate;
 };
 
-// The floor of a step that opened these pictures: decoding the same files
+// The floor of a step that showed these pictures: decoding the same files
 // with QImageReader alone, in milliseconds.
 double DecodificaSola(const QStringList& file);
 

@@ -80,7 +80,10 @@ TURN_LIMIT_MS = 16.0
 
 
 def environment(runtime):
-    return dict(os.environ, QT_QPA_PLATFORM="offscreen:configfile=" + SCREEN, XDG_RUNTIME_DIR=runtime)
+    # The program keeps its pictures fitted to their boxes in the user's cache:
+    # one of the run's own, which its first start fills.
+    return dict(os.environ, QT_QPA_PLATFORM="offscreen:configfile=" + SCREEN, XDG_RUNTIME_DIR=runtime,
+                XDG_CACHE_HOME=os.path.join(runtime, "cache"))
 
 
 def start_up(build, executable, env):

@@ -25,6 +25,8 @@ public:
     // The picture as CaricaFigura gives it. A picture the cache had ready at
     // the size shown is read and decoded only when asked for here.
     const QImage& immagine() const;
+    // The media file the picture shown was loaded from.
+    const QString& file() const { return percorso; }
 
     void setBordo(bool bordo);
 
