@@ -13,7 +13,8 @@
 #include <QDirIterator>
 #include <QHash>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <QSet>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -517,15 +519,29 @@ public:
             note.clear();
         note.insert(origine, nota);
     }
+    // True the first time it is asked of origine since the notes were
+    // emptied: a note is kept between runs once a run.
+    bool daConservare(const QByteArray& origine)
+    {
+        const std::lock_guard blocco(mutex);
+        if (conservate.size() >= 4096)
+            conservate.clear();
+        if (conservate.contains(origine))
+            return false;
+        conservate.insert(origine);
+        return true;
+    }
     void svuota()
     {
         const std::lock_guard blocco(mutex);
         note.clear();
+        conservate.clear();
     }
 
 private:
     std::mutex mutex;
     QHash<QByteArray, Nota> note;
+    QSet<QByteArray> conservate;
 };
 
 Note& note()
@@ -664,14 +680,20 @@ void Scrivi(const QString& cartella, const QByteArray& chiave, const char* tipo,
     t.lunghezzaChiave = quint32(chiave.size());
     std::memcpy(t.chiave, chiave.constData(), size_t(chiave.size()));
     t.controllo = XXH3_64bits(contenuto.constData(), size_t(contenuto.size()));
-    // Written whole under another name and then renamed: a file is either
-    // all there or not at all, and one cut short by a crash fails its hash.
-    QSaveFile file(Percorso(cartella, chiave, tipo));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(reinterpret_cast<const char*>(&t), sizeof t);
-        file.write(contenuto);
-        file.commit();
-    }
+    // Written whole under a new name of its own and then renamed: a file is
+    // either all there or not at all, and one cut short by a crash fails its
+    // hash. The rename replaces whatever had the name, a link included,
+    // never what a link leads to.
+    QTemporaryFile file(cartella + QStringLiteral("/XXXXXX.scrittura"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return;
+    const bool scritto = file.write(reinterpret_cast<const char*>(&t), sizeof t) == qint64(sizeof t)
+        && file.write(contenuto) == contenuto.size() && file.flush();
+    file.close();
+    if (!scritto || std::rename(QFile::encodeName(file.fileName()).constData(),
+                                QFile::encodeName(Percorso(cartella, chiave, tipo)).constData()) != 0)
+        file.remove();
 }
 
 void Conserva(const QByteArray& chiave, const char* tipo, const QByteArray& contenuto)
@@ -797,6 +819,15 @@ Nota NotaDi(const Decodificatore& d)
     return {d.chiave.left(CacheFigure::ByteDelContenuto), d.originale, d.girata};
 }
 
+// Notes what a settled file (origine) holds, for this run and, once a run,
+// for later ones.
+void Annota(const QByteArray& origine, const Nota& nota)
+{
+    note().annota(origine, nota);
+    if (note().daConservare(origine))
+        Copie::ConservaNota(origine, nota);
+}
+
 // Reads the first of the files afresh (its bytes as they are now decide what
 // shows) and looks for their decoding in the cache.
 Lettura LeggiPrimo(const QStringList& file, QSize lato)
@@ -818,7 +849,7 @@ Lettura LeggiPrimo(const QStringList& file, QSize lato)
     lettura.dimensione = d->decodificata();
     lettura.origine = Origine(identita, file.first());
     if (!lettura.origine.isEmpty())
-        note().annota(lettura.origine, NotaDi(*d));
+        Annota(lettura.origine, NotaDi(*d));
     if (auto trovata = magazzino().cache.trova(lettura.chiave))
         lettura.immagine = *trovata;
     else
@@ -980,30 +1011,6 @@ Lettura Leggi(const QString& percorso, QSize lato, bool nelRiquadro)
     return LeggiPrimo(file, lato);
 }
 
-// Keeps a picture just fitted to its box, under chiave, for later runs, and
-// the note of its settled file (origine) for this run and later ones; the
-// note is written once a run.
-void Conserva(const QByteArray& origine, const Nota& nota, const QByteArray& chiave, const QImage& mostrata)
-{
-    if (QString(servizi().cartellaCopie).isEmpty())
-        return;
-    Copie::ConservaCopia(chiave, mostrata);
-    if (origine.isEmpty())
-        return;
-    static std::mutex mutex;
-    static QSet<QByteArray> scritte;
-    {
-        const std::lock_guard blocco(mutex);
-        if (scritte.size() >= 4096)
-            scritte.clear();
-        if (scritte.contains(origine))
-            return;
-        scritte.insert(origine);
-    }
-    note().annota(origine, nota);
-    Copie::ConservaNota(origine, nota);
-}
-
 // Decodes what Leggi did not find for a control's box: the picture fitted to
 // the box is kept, not the decoded one (unless it is shown as decoded), and
 // so is a copy of it for later runs.
@@ -1024,7 +1031,7 @@ void DecodificaMostrata(Lettura& lettura, QSize lato)
     if (lettura.mostrata.isNull())
         lettura.motivo = d.motivoDelFallimento();
     else
-        Conserva(lettura.origine, NotaDi(d), chiave, lettura.mostrata);
+        Copie::ConservaCopia(chiave, lettura.mostrata);
     lettura.daDecodificare.reset();
 }
 
@@ -1113,12 +1120,16 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
     QByteArray ultima;
     QImage decodificata;
     bool fallita = false;
+    // A picture taken from a copy of an earlier run counts as prepared.
+    const auto oltre = [&](const Lettura& pronta) {
+        return pronta.daCopia
+            && (preparati.mostrate += InKiB(pronta.mostrata.sizeInBytes()) * 1024) > CacheMostrateMassima / 8 * 7;
+    };
     for (const QSize& lato : lati) {
         if (fermata())
             return false;
         if (const auto pronta = LetturaSenzaFile(file, lato, true, CacheFigure::Chi::Preparazione)) {
-            if (pronta->daCopia
-                && (preparati.mostrate += InKiB(pronta->mostrata.sizeInBytes()) * 1024) > CacheMostrateMassima / 8 * 7)
+            if (oltre(*pronta))
                 return false;
             continue;
         }
@@ -1129,6 +1140,15 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
         Decodificatore d(percorso, *contenuto, lato);
         if (!d.valido())
             return true;
+        // Once its bytes are known, a copy of an earlier run may serve.
+        if (const QByteArray origine = Origine(identita, file.first()); !origine.isEmpty()) {
+            Annota(origine, NotaDi(d));
+            if (const auto pronta = LetturaSenzaFile(file, lato, true, CacheFigure::Chi::Preparazione)) {
+                if (oltre(*pronta))
+                    return false;
+                continue;
+            }
+        }
         const QSize dimensione = d.decodificata();
         const QSize mostrata = lato.isEmpty() ? dimensione : DimensioneAdattata(dimensione, lato);
         const QByteArray chiave = ChiaveMostrata(d.chiave, dimensione, mostrata);
@@ -1159,7 +1179,7 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
             return comeDecodificata || decodificata.isNull() ? decodificata : Scalata(decodificata, mostrata);
         }, CacheFigure::Chi::Preparazione);
         if (!preparata.isNull())
-            Conserva(Origine(identita, file.first()), NotaDi(d), chiave, preparata);
+            Copie::ConservaCopia(chiave, preparata);
         if (ancheDecodificata && !decodificata.isNull())
             cache.ottieni(d.chiave, [&] { return decodificata; }, CacheFigure::Chi::Preparazione);
     }

@@ -12,9 +12,12 @@ struct Figura {
     QString nome;
 };
 
-// Reads a media picture afresh from its file (letter case of the name
-// ignored): the user's own file of that name when there is one (see
-// FileDaProvare), or else the program's. A user's file that cannot be shown
+// Reads a media picture from its file (letter case of the name ignored):
+// the user's own file of that name when there is one (see FileDaProvare), or
+// else the program's. A file is read afresh at every load unless it is
+// settled (see IdentitaFile) and its picture is ready: a file whose identity
+// has not changed since this run read it holds the same bytes, and its
+// picture is taken from the cache without reading it again. A user's file that cannot be shown
 // is named once on standard error and the program's file is shown instead. Photos of up to 64 megapixels and 64 MiB are accepted and shown
 // upright whatever their orientation tag. The decoding of the bytes just read
 // is saved in a cache of at most CacheFigureMassima bytes, so that a picture
@@ -48,7 +51,11 @@ struct FiguraNelRiquadro {
     QByteArray chiave;
 };
 // Several pictures, each for its box (RichiestaFigura::lato), loaded as
-// CaricaFigure loads them: read afresh, the same warnings, the same pictures.
+// CaricaFigure loads them: the same warnings, the same pictures. A settled
+// file's picture fitted to its box is also taken, without reading the file,
+// from the copies kept between runs in servizi().cartellaCopie, which every
+// picture fitted to its box here is added to: a folder of the user's, whose
+// files are taken only when they prove sound, and kept within 64 MiB.
 QList<FiguraNelRiquadro> CaricaFigureNeiRiquadri(const QList<RichiestaFigura>& richieste);
 // The picture of chiave (decoded at dimensione) fitted to another box: from
 // the cache, or else fitted and kept: from mostrataOra, the picture as shown
@@ -62,11 +69,10 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
 // been painted): group after group of boxes, in that order, each picture
 // for every box of its group, read once and decoded once for each run of
 // boxes, one after the other in the group, that a load decodes it at the
-// same size for. A later load of the same bytes for
-// such a box then finds them ready, at the size they are shown, and the
-// decoded pictures too while they take no more than an eighth of their
-// bound. A load still reads its file, and the bytes it reads decide what
-// shows. It stops when the pictures it has prepared fill the cache, and a
+// same size for; a picture kept between runs is taken from there instead. A
+// later load of the same bytes for such a box then finds them ready, at the
+// size they are shown, and the decoded pictures too while they take no more
+// than an eighth of their bound. It stops when the pictures it has prepared fill the cache, and a
 // new call replaces what is left of the last one. It never warns: a damaged
 // file is named when a screen loads it.
 // On Linux that thread is in the idle scheduling class, so that it never takes

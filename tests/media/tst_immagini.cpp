@@ -77,20 +77,6 @@ QByteArray Jpeg(const QImage& img, bool progressivo = false)
     return Codifica(img, "jpeg", progressivo);
 }
 
-// A JPEG with an Exif block that holds only the orientation tag, right after
-// its start marker, as a phone writes it.
-QByteArray ConOrientamento(QByteArray jpeg, int tag)
-{
-    const unsigned char exif[] = {0xFF, 0xE1, 0x00, 0x22, 'E', 'x', 'i', 'f', 0, 0,
-                                  'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00,       // TIFF header
-                                  0x01, 0x00,                                           // one entry
-                                  0x12, 0x01, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00,       // orientation, SHORT, 1
-                                  static_cast<unsigned char>(tag), 0x00, 0x00, 0x00,
-                                  0x00, 0x00, 0x00, 0x00};                              // no next IFD
-    jpeg.insert(2, reinterpret_cast<const char*>(exif), sizeof exif);
-    return jpeg;
-}
-
 // A plain picture of one colour, uncompressed: two colours give files of one
 // length.
 QByteArray Bmp(Qt::GlobalColor colore)
