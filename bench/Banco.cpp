@@ -1,5 +1,6 @@
 #include "bench/Banco.h"
 
+#include "app/FileSicuri.h"
 #include "app/Modulo1.h"
 #include "games/FORM2/FORM2.h"
 #include "games/FormDomino/SchermoDomino.h"
@@ -167,7 +168,9 @@ double DecodificaSola(const QStringList& file)
 {
     const Cronometro t;
     for (const QString& f : file) {
-        QImageReader lettore(f);
+        // The name a screen asks for, found whatever its letter case, as the
+        // program finds it.
+        QImageReader lettore(TrovaFile(f));
         const QImage immagine = lettore.read();
         if (immagine.isNull())
             qFatal("cannot decode %s", qPrintable(f));

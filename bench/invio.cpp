@@ -37,12 +37,6 @@ Risposta Numero(int n)
     return r;
 }
 
-bool Esegui(QSqlDatabase db, const QString& sql)
-{
-    QSqlQuery q(db);
-    return q.exec(sql);
-}
-
 // Milliseconds to send a queue of Risposte answers; negative on failure.
 double Prova(ServerPostgres& server, QSqlDatabase super, const QList<Bambino>& classe)
 {
@@ -61,7 +55,7 @@ double Prova(ServerPostgres& server, QSqlDatabase super, const QList<Bambino>& c
         if (a.registraTutte(risposte) != Accesso::Ok)
             return -1;
     }
-    if (!Esegui(super, QStringLiteral("DELETE FROM tesselo.risposte")))
+    if (!Esegui(super, QStringLiteral("DELETE FROM tesselo.risposte")).ok)
         return -1;
     Impostazioni imp;
     imp.host = server.cartella();
@@ -97,7 +91,7 @@ int main(int argc, char** argv)
                         QString::fromLatin1(Simboli()[i].chiave)};
         classe.append(b);
         if (!Esegui(super, QStringLiteral("INSERT INTO tesselo.bambini (uuid, nome, simbolo) VALUES ('%1', '%2', '%3')")
-                               .arg(b.uuid.toString(QUuid::WithoutBraces), b.nome, b.simbolo))) {
+                               .arg(b.uuid.toString(QUuid::WithoutBraces), b.nome, b.simbolo)).ok) {
             std::fprintf(stderr, "bench_invio: the class could not be stored\n");
             return 1;
         }

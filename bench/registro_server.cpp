@@ -30,7 +30,7 @@ const QString Database = QStringLiteral("tesselo");
 }
 
 // psql's own timer for the statement behind classe(), its values written in.
-double TempoPsql(ServerPostgres& server, const Classe& classe, const Periodo& periodo)
+double TempoPsql(ServerPostgres& server, const Registro::Classe& classe, const Periodo& periodo)
 {
     const auto [dal, al] = Estremi(periodo);
     QString query = ArchivioServer::QueryClasse();
