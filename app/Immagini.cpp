@@ -941,16 +941,22 @@ QSize Mostrata(const Lettura& lettura, QSize lato)
     return lato.isEmpty() ? lettura.dimensione : DimensioneAdattata(lettura.dimensione, lato);
 }
 
-// The reading's picture fitted to a box of lato, or to a box a pixel
-// larger or smaller each way, if the cache has it, or else a copy kept
-// between runs (then put in the cache as chi): a screen loads its pictures
-// before its window fills the screen, for boxes it can only estimate to
-// within a pixel, and its first paint fits them to the boxes they really
-// have, which are those prepared ahead of need.
-std::optional<QImage> MostrataPronta(Lettura& lettura, QSize lato, CacheFigure::Chi chi = CacheFigure::Chi::Caricamento)
+// Who asks for a picture fitted to its box: a screen's load, which takes it
+// fitted to a box a pixel off too, or the preparation ahead of need, which
+// prepares it for the very box it was asked for.
+enum class Per { Caricamento, Preparazione };
+
+// The reading's picture fitted to a box of lato, or (for a load) to a box a
+// pixel larger or smaller each way, if the cache has it, or else a copy kept
+// between runs (then put in the cache): a screen loads its pictures before
+// its window fills the screen, for boxes it can only estimate to within a
+// pixel, and its first paint fits them to the boxes they really have, which
+// are those prepared ahead of need.
+std::optional<QImage> MostrataPronta(Lettura& lettura, QSize lato, Per per = Per::Caricamento)
 {
+    const auto chi = per == Per::Caricamento ? CacheFigure::Chi::Caricamento : CacheFigure::Chi::Preparazione;
     std::vector<QSize> dimensioni{Mostrata(lettura, lato)};
-    if (!lato.isEmpty())
+    if (!lato.isEmpty() && per == Per::Caricamento)
         for (int dx : {-1, 0, 1})
             for (int dy : {-1, 0, 1})
                 if (const QSize vicino = Mostrata(lettura, lato + QSize(dx, dy));
@@ -975,7 +981,7 @@ std::optional<QImage> MostrataPronta(Lettura& lettura, QSize lato, CacheFigure::
 // as MostrataPronta finds it. What the file holds is known from this run's
 // note of it, or else from a note kept between runs.
 std::optional<Lettura> LetturaSenzaFile(const QStringList& file, QSize lato, bool nelRiquadro,
-                                        CacheFigure::Chi chi = CacheFigure::Chi::Caricamento)
+                                        Per per = Per::Caricamento)
 {
     const auto identita = IdentitaDelFile(file.first());
     if (!identita || !identita->stabile)
@@ -994,7 +1000,7 @@ std::optional<Lettura> LetturaSenzaFile(const QStringList& file, QSize lato, boo
             lettura.immagine = *trovata;
             return lettura;
         }
-    } else if (auto pronta = MostrataPronta(lettura, lato, chi)) {
+    } else if (auto pronta = MostrataPronta(lettura, lato, per)) {
         lettura.mostrata = *pronta;
         return lettura;
     }
@@ -1128,7 +1134,7 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
     for (const QSize& lato : lati) {
         if (fermata())
             return false;
-        if (const auto pronta = LetturaSenzaFile(file, lato, true, CacheFigure::Chi::Preparazione)) {
+        if (const auto pronta = LetturaSenzaFile(file, lato, true, Per::Preparazione)) {
             if (oltre(*pronta))
                 return false;
             continue;
@@ -1143,7 +1149,7 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
         // Once its bytes are known, a copy of an earlier run may serve.
         if (const QByteArray origine = Origine(identita, file.first()); !origine.isEmpty()) {
             Annota(origine, NotaDi(d));
-            if (const auto pronta = LetturaSenzaFile(file, lato, true, CacheFigure::Chi::Preparazione)) {
+            if (const auto pronta = LetturaSenzaFile(file, lato, true, Per::Preparazione)) {
                 if (oltre(*pronta))
                     return false;
                 continue;
