@@ -288,11 +288,20 @@ QMap<QString, int> ContaAvvisi(const QString& testo, const QStringList& elenco, 
     return conta;
 }
 
-void CopiaMedia(const QString& verso)
+// The program's media in the folder verso, for a case to damage there. The
+// pictures and sounds are copied; the voices (some 46 MB in 550 files, whose
+// copy took most of the suite's time) only when the case damages them, and
+// else linked as a folder, which the program reads through and the case
+// never writes in.
+void CopiaMedia(const QString& verso, Classe danneggiata)
 {
-    for (const char* cartella : {"jpg", "suoni", "voci"})
-        fs::copy(fs::path(TESSELO_APP_DIR) / cartella, fs::path(verso.toStdString()) / cartella,
-                 fs::copy_options::recursive);
+    const fs::path origine(TESSELO_APP_DIR), copia(verso.toStdString());
+    for (const char* cartella : {"jpg", "suoni"})
+        fs::copy(origine / cartella, copia / cartella, fs::copy_options::recursive);
+    if (danneggiata == Classe::Voci)
+        fs::copy(origine / "voci", copia / "voci", fs::copy_options::recursive);
+    else
+        fs::create_directory_symlink(origine / "voci", copia / "voci");
 }
 
 // The reason a sound or voice damaged this way is named with.
@@ -498,7 +507,7 @@ private slots:
         }
 
         QTemporaryDir cartella;
-        CopiaMedia(cartella.path());
+        CopiaMedia(cartella.path(), classe);
         QStringList danneggiati = FileDi(cartella.path(), classe);
         if (danno == Danno::CartellaMancante) {
             const char* sotto = classe == Classe::Voci ? "voci" : classe == Classe::Suoni ? "suoni" : "jpg";
@@ -676,7 +685,7 @@ private slots:
     {
         QFETCH(Classe, classe);
         QTemporaryDir cartella;
-        CopiaMedia(cartella.path());
+        CopiaMedia(cartella.path(), classe);
         Ambiente a;
         servizi().cartellaApplicazione = cartella.path();
 

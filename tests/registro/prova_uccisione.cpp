@@ -3,20 +3,15 @@
 //   prova_uccisione --gioca FILE           the first child plays every game
 //                                          without end; each answer's id is
 //                                          printed once the register holds it
-//   prova_uccisione --verifica FILE IDS    the register passes SQLite's
-//                                          integrity check and holds every id
+// verifica_uccisione checks the register after each kill.
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
-#include "registro/Archivio.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/ClasseProva.h"
 #include "tests/support/Partita.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <cstdio>
 
 using namespace std::chrono_literals;
@@ -47,42 +42,6 @@ namespace {
     }
 }
 
-int Verifica(const QString& percorso, const QString& elenco)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
-        db.setDatabaseName(percorso);
-        QSqlQuery controllo(db);
-        if (!db.open() || !controllo.exec(QStringLiteral("PRAGMA integrity_check")) || !controllo.next()
-            || controllo.value(0).toString() != QLatin1String("ok")) {
-            std::fprintf(stderr, "integrity_check: %s\n", qPrintable(controllo.value(0).toString()));
-            return 1;
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
-    Registro::Archivio archivio;
-    if (archivio.apri(percorso, false) != Registro::Accesso::Ok) {
-        std::fprintf(stderr, "not opened: %s\n", qPrintable(archivio.ultimoErrore()));
-        return 1;
-    }
-    QFile file(elenco);
-    if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    int trovate = 0;
-    for (const QByteArray& riga : file.readAll().split('\n')) {
-        const QUuid id = QUuid::fromString(QLatin1String(riga.trimmed()));
-        if (id.isNull())
-            continue;
-        if (!archivio.contiene(id)) {
-            std::fprintf(stderr, "answer %s printed as written, not in the register\n", riga.constData());
-            return 1;
-        }
-        ++trovate;
-    }
-    std::printf("%d\n", trovate);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -95,8 +54,6 @@ int main(int argc, char* argv[])
         return ClasseProva::Crea(argomenti[2], 20).size() == 20 ? 0 : 1;
     if (argomenti.size() == 3 && argomenti[1] == QLatin1String("--gioca"))
         Gioca(argomenti[2]);
-    if (argomenti.size() == 4 && argomenti[1] == QLatin1String("--verifica"))
-        return Verifica(argomenti[2], argomenti[3]);
-    std::fputs("uso: prova_uccisione --prepara FILE | --gioca FILE | --verifica FILE IDS\n", stderr);
+    std::fputs("uso: prova_uccisione --prepara FILE | --gioca FILE\n", stderr);
     return 2;
 }

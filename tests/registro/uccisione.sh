@@ -3,13 +3,14 @@
 # writer, and is killed with SIGKILL at a random moment while it writes, again
 # and again. After every kill the register passes SQLite's integrity check and
 # holds every answer the program printed as written.
-#   uccisione.sh <prova_uccisione> [kills]
+#   uccisione.sh <prova_uccisione> <verifica_uccisione> [kills]
 # The kills are shared between two registers killed side by side: each kill
 # mostly waits (for the first answer, then for its random moment), so two
 # take about the time of one.
 set -u
 prova=$1
-volte=${2:-200}
+verifica=$2
+volte=${3:-200}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cartella=$(mktemp -d) || fail "no temporary folder"
@@ -41,7 +42,7 @@ uccidi() {
         wait "$pid" 2>/dev/null
         pid=
         : >"$dove/pid"
-        trovate=$("$prova" --verifica "$registro" "$dove/scritte.txt") || fail "kill $i"
+        trovate=$("$verifica" "$registro" "$dove/scritte.txt") || fail "kill $i"
         verificate=$((verificate + trovate))
     done
     echo "$verificate"
