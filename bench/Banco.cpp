@@ -19,6 +19,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <ctime>
 #include <unistd.h>
@@ -74,6 +75,11 @@ void PreparaBanco(std::uint64_t seme)
     s.termina = [] {};
     s.beep = [] {};
     s.cartellaApplicazione = CartellaMedia();
+    // As the game keeps the pictures fitted to their boxes between runs: in
+    // a folder of the benchmark's own, empty as it starts, which its first
+    // visits fill.
+    static const QTemporaryDir copie;
+    s.cartellaCopie = copie.path();
     Modulo1::SuonoAttivo = true;
     Schermi::CreaTutti();
     Disegni();

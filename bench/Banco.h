@@ -19,7 +19,8 @@ class QAbstractButton;
 QString CartellaMedia();
 
 // Services for a benchmark: no audio device, no dialog (every question is
-// answered Yes, so "Esci" goes back to the menu), media from CartellaMedia().
+// answered Yes, so "Esci" goes back to the menu), media from CartellaMedia(),
+// and a folder of its own for the pictures kept between runs.
 void PreparaBanco(std::uint64_t seme);
 
 // The loaded screen's control named as in the design ("Image1(3)"), or null.

@@ -15,7 +15,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QDir>
 #include <algorithm>
@@ -136,13 +135,10 @@ int main(int argc, char* argv[])
     // At a child's pace, from a start with nothing decoded: the start screen,
     // a click, the menu, a click on "trova il blocco", each screen looked at
     // for pausa seconds; click to the end of the game's first paint, against
-    // a frame of 16 ms (the median, and the worst of the rounds). As the game
-    // runs, the pictures fitted to their boxes are kept between runs: a start
-    // after an earlier one finds them; the first start with these pictures
-    // (an empty folder) decodes them all.
+    // a frame of 16 ms (the median, and the worst of the rounds). A start
+    // after an earlier one finds the pictures that run fitted to their boxes;
+    // the first start with these pictures (an empty folder) decodes them all.
     const auto trova = std::find_if(giochi.begin(), giochi.end(), [](const Partita& g) { return g.id == IdSchermo::FormTrova; });
-    QTemporaryDir copie;
-    servizi().cartellaCopie = copie.path();
     for (const auto& [pausa, prima] : {std::pair(0.15, false), std::pair(1.0, false), std::pair(0.15, true)}) {
         if (trova == giochi.end())
             break;
@@ -150,7 +146,7 @@ int main(int argc, char* argv[])
         for (int volta = -1; volta < giri; ++volta) {
             SvuotaCacheFigure();
             if (prima)
-                QDir(copie.path()).removeRecursively();
+                QDir(servizi().cartellaCopie).removeRecursively();
             Schermi::Vai(menu, IdSchermo::FormAvvio);
             Svuota();
             Guarda(pausa);
