@@ -16,6 +16,9 @@ IFS=';' read -r -a lingue <<<"${3:-}"
 (( ${#lingue[@]} > 1 )) || { echo "installazione.sh: no languages given" >&2; exit 1; }
 lavoro=$(mktemp -d "${TMPDIR:-/tmp}/tesselo installato è.XXXXXX")
 prefix=$lavoro/prefisso
+# What the program keeps in the user's cache (the names' voices, the pictures
+# fitted to their boxes) stays in the test's folder.
+export XDG_CACHE_HOME=$lavoro/cache
 xvfb=""
 controlli=()
 pulisci() {
@@ -250,6 +253,12 @@ for avvio in "${avvii[@]}"; do
     cat "$lavoro/errori.txt"; fail "media not found by $comando started from $cartella"
   fi
 done
+# The pictures those starts fitted to their boxes are kept for the next, in a
+# folder of the user's alone.
+copie=$XDG_CACHE_HOME/tesselo/figure
+[[ $(stat -c %a "$copie" 2>/dev/null) == 700 ]] || fail "no folder of kept pictures for the user alone: $copie"
+compgen -G "$copie/*.copia" >/dev/null || fail "no picture fitted to its box was kept in $copie"
+if find "$copie" -type f ! -perm 600 | grep .; then fail "kept pictures that others may read"; fi
 
 # The package, installed by dpkg into a throwaway system and removed again.
 # The test becomes root of a user namespace of its own (unshare), where /usr
