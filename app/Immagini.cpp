@@ -696,12 +696,26 @@ void Scrivi(const QString& cartella, const QByteArray& chiave, const char* tipo,
         file.remove();
 }
 
-void Conserva(const QByteArray& chiave, const char* tipo, const QByteArray& contenuto)
+// Writes the file of chiave on the thread that writes them, or at once on
+// this one (subito).
+void Conserva(const QByteArray& chiave, const char* tipo, const QByteArray& contenuto, bool subito = false)
 {
     const QString cartella = servizi().cartellaCopie;
     if (cartella.isEmpty() || chiave.size() > ChiaveMassima)
         return;
-    magazzino().scrittura.start([cartella, chiave, tipo, contenuto] { Scrivi(cartella, chiave, tipo, contenuto); });
+    if (subito)
+        Scrivi(cartella, chiave, tipo, contenuto);
+    else
+        magazzino().scrittura.start([cartella, chiave, tipo, contenuto] { Scrivi(cartella, chiave, tipo, contenuto); });
+}
+
+// Whether a copy is kept under chiave (sound or not: a load finds out).
+bool Esiste(const QByteArray& chiave)
+{
+    const QString cartella = servizi().cartellaCopie;
+    struct stat info;
+    return !cartella.isEmpty() && chiave.size() <= ChiaveMassima
+        && ::lstat(QFile::encodeName(Percorso(cartella, chiave, "copia")).constData(), &info) == 0;
 }
 
 // What a note is kept under: its file's identity and extension, whatever
@@ -763,7 +777,7 @@ QImage LeggiCopia(const QByteArray& chiave, QSize mostrata)
 
 // Keeps a picture fitted to its box for later runs; one that is not stored
 // whole in a format it can be read back in is not kept.
-void ConservaCopia(const QByteArray& chiave, const QImage& mostrata)
+void ConservaCopia(const QByteArray& chiave, const QImage& mostrata, bool subito = false)
 {
     if (mostrata.isNull() || mostrata.sizeInBytes() > PixelMassimi || mostrata.bytesPerLine() != mostrata.width() * 4
         || (mostrata.format() != QImage::Format_RGB32 && mostrata.format() != QImage::Format_ARGB32_Premultiplied))
@@ -774,7 +788,7 @@ void ConservaCopia(const QByteArray& chiave, const QImage& mostrata)
     c.formato = quint32(mostrata.format());
     QByteArray contenuto(reinterpret_cast<const char*>(&c), sizeof c);
     contenuto.append(reinterpret_cast<const char*>(mostrata.constBits()), mostrata.sizeInBytes());
-    Conserva(chiave, "copia", contenuto);
+    Conserva(chiave, "copia", contenuto, subito);
 }
 
 } // namespace Copie
@@ -1098,7 +1112,28 @@ std::vector<Lettura> CaricaTutte(const QList<RichiestaFigura>& richieste, bool n
 // pictures shown as they are.
 struct Preparati {
     qint64 mostrate = 0, decodificate = 0;
+    // Once the cache is full, the rest are fitted for the copies kept
+    // between runs alone.
+    bool soloCopie = false;
 };
+
+// Whether a settled file's picture fitted to a box of lato is among the
+// copies kept between runs, known without reading the file.
+bool TraLeCopie(const QStringList& file, QSize lato)
+{
+    const auto identita = IdentitaDelFile(file.first());
+    if (!identita || !identita->stabile)
+        return false;
+    Lettura lettura;
+    lettura.origine = Origine(*identita, file.first());
+    std::optional<Nota> nota = note().trova(lettura.origine);
+    if (!nota && (nota = Copie::LeggiNota(lettura.origine)))
+        note().annota(lettura.origine, *nota);
+    if (!nota)
+        return false;
+    Applica(*nota, lato, lettura);
+    return Copie::Esiste(ChiaveMostrata(lettura.chiave, lettura.dimensione, Mostrata(lettura, lato)));
+}
 
 // Prepares one picture for each box of lati, unless the cache has it: its
 // copy fitted to the box, and the decoded picture too while the decoded
@@ -1127,14 +1162,25 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
     QImage decodificata;
     bool fallita = false;
     // A picture taken from a copy of an earlier run counts as prepared.
+    // Once the cache is full, the preparation goes on for the copies alone
+    // (if there is a folder for them), so that every screen's pictures are
+    // soon kept there; without one, it stops.
+    const bool conCopie = !QString(servizi().cartellaCopie).isEmpty();
+    const auto pieno = [&] {
+        preparati.soloCopie = conCopie;
+        return !conCopie;
+    };
     const auto oltre = [&](const Lettura& pronta) {
         return pronta.daCopia
-            && (preparati.mostrate += InKiB(pronta.mostrata.sizeInBytes()) * 1024) > CacheMostrateMassima / 8 * 7;
+            && (preparati.mostrate += InKiB(pronta.mostrata.sizeInBytes()) * 1024) > CacheMostrateMassima / 8 * 7
+            && pieno();
     };
     for (const QSize& lato : lati) {
         if (fermata())
             return false;
-        if (const auto pronta = LetturaSenzaFile(file, lato, true, Per::Preparazione)) {
+        if (preparati.soloCopie && TraLeCopie(file, lato))
+            continue;
+        if (const auto pronta = preparati.soloCopie ? std::nullopt : LetturaSenzaFile(file, lato, true, Per::Preparazione)) {
             if (oltre(*pronta))
                 return false;
             continue;
@@ -1149,7 +1195,7 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
         // Once its bytes are known, a copy of an earlier run may serve.
         if (const QByteArray origine = Origine(identita, file.first()); !origine.isEmpty()) {
             Annota(origine, NotaDi(d));
-            if (const auto pronta = LetturaSenzaFile(file, lato, true, Per::Preparazione)) {
+            if (const auto pronta = preparati.soloCopie ? std::nullopt : LetturaSenzaFile(file, lato, true, Per::Preparazione)) {
                 if (oltre(*pronta))
                     return false;
                 continue;
@@ -1171,10 +1217,25 @@ bool PreparaUna(const QString& percorso, const QList<QSize>& lati, Preparati& pr
         // Fitted copies within seven eighths of their bound: the rest is for
         // the pictures the screen shows meanwhile, which would otherwise push
         // out the first ones prepared.
-        if (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
-                             : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
-                                 > CacheMostrateMassima / 8 * 7)
+        if (!preparati.soloCopie
+            && (comeDecodificata ? (preparati.decodificate += d.byte()) > CacheFigureMassima
+                                 : (preparati.mostrate += InKiB(qint64(mostrata.width()) * mostrata.height() * 4) * 1024)
+                                     > CacheMostrateMassima / 8 * 7)
+            && pieno())
             return false;
+        if (preparati.soloCopie) {
+            // Written here, as this thread runs only when nothing else
+            // wants the processor; a picture shown as decoded has no copy.
+            if (comeDecodificata || Copie::Esiste(chiave))
+                continue;
+            if (decodificata.isNull()) {
+                decodificata = d.decodifica();
+                fallita = decodificata.isNull();
+            }
+            if (!fallita)
+                Copie::ConservaCopia(chiave, Scalata(decodificata, mostrata), true);
+            continue;
+        }
         const bool ancheDecodificata
             = !comeDecodificata && cache.byteDecodificate() + d.byte() <= CacheFigureMassima / 8;
         const QImage preparata = cache.ottieni(chiave, [&] {

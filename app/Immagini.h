@@ -72,9 +72,11 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
 // same size for; a picture kept between runs is taken from there instead. A
 // later load of the same bytes for such a box then finds them ready, at the
 // size they are shown, and the decoded pictures too while they take no more
-// than an eighth of their bound. It stops when the pictures it has prepared fill the cache, and a
-// new call replaces what is left of the last one. It never warns: a damaged
-// file is named when a screen loads it.
+// than an eighth of their bound. Once the pictures it has prepared fill the
+// cache, it goes on fitting the rest for the copies kept between runs alone
+// (without a folder for them, it stops there). A new call replaces what is
+// left of the last one. It never warns: a damaged file is named when a
+// screen loads it.
 // On Linux that thread is in the idle scheduling class, so that it never takes
 // the processor from the program's own work or from another program, and
 // ps -L shows it by this name; a load never waits for it, but decodes a

@@ -168,6 +168,24 @@ private slots:
         QCOMPARE(aperture->conta(), 3);
     }
 
+    // Ahead of need, past what the cache may hold, the pictures are still
+    // fitted for the copies: each one of three a third of the cache's
+    // bound is then shown without reading its file.
+    void preparateOltreLaCache()
+    {
+        NuovaEsecuzione();
+        for (const QString& f : FileIn(copie.path(), "*"))
+            QFile::remove(f);
+        PreparaFigure(percorsi, QSize(1000, 1000));
+        QVERIFY(AttendiFigurePreparate(60000));
+        QVERIFY(ByteCacheFigure() <= CacheMostrateMassima);
+        NuovaEsecuzione();
+        QCOMPARE(FileIn(copie.path(), "*.copia").size(), 3);
+        aperture->conta();
+        QCOMPARE(Carica({1000, 1000}).size(), 3);
+        QCOMPARE(aperture->conta(), 0);
+    }
+
     // Whatever is found in the folder in a copy's or a note's place, the
     // picture shown is its file's, read and decoded again, and nothing waits.
     void copieGuaste_data()
