@@ -1338,11 +1338,11 @@ void PreparaFigure(const QStringList& percorsi, const QList<QSize>& lati)
     PreparaFigure(percorsi, gruppi);
 }
 
-void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& gruppi)
+void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& gruppi, const QList<QSize>& soloCopie)
 {
     Magazzino& m = magazzino();
     const int mio = m.nuovoGiro();
-    m.riserva.start([&m, mio, percorsi, gruppi] {
+    m.riserva.start([&m, mio, percorsi, gruppi, soloCopie] {
         m.priorita.inSecondoPiano();
         const auto finita = qScopeGuard([&m] { m.priorita.finita(); });
         const auto fermata = [&m, mio] { return m.giro != mio; };
@@ -1351,6 +1351,12 @@ void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& grupp
             for (const QString& percorso : percorsi)
                 if (!PreparaUna(percorso, lati, preparati, fermata))
                     return;
+        if (soloCopie.isEmpty() || QString(servizi().cartellaCopie).isEmpty())
+            return;
+        preparati.soloCopie = true;
+        for (const QString& percorso : percorsi)
+            if (!PreparaUna(percorso, soloCopie, preparati, fermata))
+                return;
     });
 }
 

@@ -81,7 +81,10 @@ QImage FiguraNelRiquadroDiverso(const QByteArray& chiave, QSize dimensione, QSiz
 // the processor from the program's own work or from another program, and
 // ps -L shows it by this name; a load never waits for it, but decodes a
 // picture that thread is still decoding itself.
-void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& gruppi);
+// The boxes of soloCopie come last, their pictures fitted for the copies
+// kept between runs alone (a screen shown once a run, for its next one).
+void PreparaFigure(const QStringList& percorsi, const QList<QList<QSize>>& gruppi,
+                   const QList<QSize>& soloCopie = {});
 // Each box a group of its own: box by box, in that order.
 void PreparaFigure(const QStringList& percorsi, const QList<QSize>& lati);
 void PreparaFigure(const QStringList& percorsi, QSize lato);

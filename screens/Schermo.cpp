@@ -3,6 +3,7 @@
 #include "registro/Blocco.h"
 #include "app/Immagini.h"
 #include "app/Modulo1.h"
+#include "app/Servizi.h"
 #include "controls/Immagine.h"
 #include "screens/Programma.h"
 
@@ -128,9 +129,9 @@ void Schermo::PreparaFigureDelGioco()
             altri += suoi;
     // A game's own boxes come first, for its next turns, then those of the
     // other games shown so far: each group's pictures read and decoded once
-    // for all its boxes. The start screen is shown once, its pictures
+    // for all its boxes. The start screen is shown once a run, its pictures
     // loaded: from there, only the games' boxes (none in a run that has not
-    // shown a game yet).
+    // shown a game yet), and its own for the copies kept for the next run.
     QList<QList<QSize>> gruppi;
     QList<QSize> visti;
     for (const QList<QSize>& lati : id() == IdSchermo::FormAvvio ? QList<QList<QSize>>{PerNumero(altri)}
@@ -144,14 +145,18 @@ void Schermo::PreparaFigureDelGioco()
         if (!gruppo.isEmpty())
             gruppi.append(gruppo);
     }
-    if (gruppi.isEmpty())
+    // Without a folder for the copies, nothing is prepared for them.
+    const QList<QSize> perLaProssima = id() == IdSchermo::FormAvvio && !QString(servizi().cartellaCopie).isEmpty()
+        ? PerNumero(miei)
+        : QList<QSize>();
+    if (gruppi.isEmpty() && perLaProssima.isEmpty())
         return;
     QStringList percorsi;
     for (const Blocco& blocco : Blocco::tutti())
         percorsi.append(blocco.percorso(Modulo1::CartellaApplicazione()));
     for (const QString& parola : ParoleConFigura())
         percorsi.append(Modulo1::CartellaApplicazione() + "/jpg/" + parola + ".jpg");
-    PreparaFigure(percorsi, gruppi);
+    PreparaFigure(percorsi, gruppi, perLaProssima);
 }
 
 void Schermo::Scarica()

@@ -186,6 +186,23 @@ private slots:
         QCOMPARE(aperture->conta(), 0);
     }
 
+    // Boxes prepared for the next run alone: their pictures kept among the
+    // copies, none of them in memory.
+    void preparatePerLaProssima()
+    {
+        NuovaEsecuzione();
+        for (const QString& f : FileIn(copie.path(), "*"))
+            QFile::remove(f);
+        PreparaFigure(percorsi, {}, {QSize(80, 80)});
+        QVERIFY(AttendiFigurePreparate(60000));
+        QCOMPARE(ByteCacheFigure(), 0);
+        NuovaEsecuzione();
+        QCOMPARE(FileIn(copie.path(), "*.copia").size(), 3);
+        aperture->conta();
+        QCOMPARE(Carica({80, 80}).size(), 3);
+        QCOMPARE(aperture->conta(), 0);
+    }
+
     // Whatever is found in the folder in a copy's or a note's place, the
     // picture shown is its file's, read and decoded again, and nothing waits.
     void copieGuaste_data()
