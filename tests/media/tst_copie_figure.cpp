@@ -97,6 +97,11 @@ class ProvaCopieFigure : public QObject {
     }
     // As a new run starts: nothing in memory, the copies written.
     static void NuovaEsecuzione() { SvuotaCacheFigure(); }
+    void SvuotaCopie()
+    {
+        for (const QString& f : FileIn(copie.path(), "*"))
+            QFile::remove(f);
+    }
 
 private slots:
     void initTestCase()
@@ -149,8 +154,7 @@ private slots:
     void unaVoltaDecodificate()
     {
         NuovaEsecuzione();
-        for (const QString& f : FileIn(copie.path(), "*"))
-            QFile::remove(f);
+        SvuotaCopie();
         aperture->conta();
         const QList<QImage> prima = Carica();
         QCOMPARE(aperture->conta(), 3);
@@ -174,8 +178,7 @@ private slots:
     void preparateOltreLaCache()
     {
         NuovaEsecuzione();
-        for (const QString& f : FileIn(copie.path(), "*"))
-            QFile::remove(f);
+        SvuotaCopie();
         PreparaFigure(percorsi, QSize(1000, 1000));
         QVERIFY(AttendiFigurePreparate(60000));
         QVERIFY(ByteCacheFigure() <= CacheMostrateMassima);
@@ -191,8 +194,7 @@ private slots:
     void preparatePerLaProssima()
     {
         NuovaEsecuzione();
-        for (const QString& f : FileIn(copie.path(), "*"))
-            QFile::remove(f);
+        SvuotaCopie();
         PreparaFigure(percorsi, {}, {QSize(80, 80)});
         QVERIFY(AttendiFigurePreparate(60000));
         QCOMPARE(ByteCacheFigure(), 0);
@@ -221,8 +223,7 @@ private slots:
         QFETCH(QString, filtro);
         QFETCH(int, guasto);
         NuovaEsecuzione();
-        for (const QString& f : FileIn(copie.path(), "*"))
-            QFile::remove(f);
+        SvuotaCopie();
         const QList<QImage> giuste = Carica();
         NuovaEsecuzione();
         const QStringList file = FileIn(copie.path(), filtro);
