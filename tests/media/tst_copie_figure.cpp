@@ -97,6 +97,16 @@ class ProvaCopieFigure : public QObject {
     }
     // As a new run starts: nothing in memory, the copies written.
     static void NuovaEsecuzione() { SvuotaCacheFigure(); }
+    // In a new run, the three pictures for a box of lato are shown from
+    // their copies, without opening their files.
+    void MostrateDalleCopie(QSize lato)
+    {
+        NuovaEsecuzione();
+        QCOMPARE(FileIn(copie.path(), "*.copia").size(), 3);
+        aperture->conta();
+        QCOMPARE(Carica(lato).size(), 3);
+        QCOMPARE(aperture->conta(), 0);
+    }
     void SvuotaCopie()
     {
         for (const QString& f : FileIn(copie.path(), "*"))
@@ -182,11 +192,7 @@ private slots:
         PreparaFigure(percorsi, QSize(1000, 1000));
         QVERIFY(AttendiFigurePreparate(60000));
         QVERIFY(ByteCacheFigure() <= CacheMostrateMassima);
-        NuovaEsecuzione();
-        QCOMPARE(FileIn(copie.path(), "*.copia").size(), 3);
-        aperture->conta();
-        QCOMPARE(Carica({1000, 1000}).size(), 3);
-        QCOMPARE(aperture->conta(), 0);
+        MostrateDalleCopie({1000, 1000});
     }
 
     // Boxes prepared for the next run alone: their pictures kept among the
@@ -198,11 +204,7 @@ private slots:
         PreparaFigure(percorsi, {}, {QSize(80, 80)});
         QVERIFY(AttendiFigurePreparate(60000));
         QCOMPARE(ByteCacheFigure(), 0);
-        NuovaEsecuzione();
-        QCOMPARE(FileIn(copie.path(), "*.copia").size(), 3);
-        aperture->conta();
-        QCOMPARE(Carica({80, 80}).size(), 3);
-        QCOMPARE(aperture->conta(), 0);
+        MostrateDalleCopie({80, 80});
     }
 
     // Whatever is found in the folder in a copy's or a note's place, the
