@@ -35,6 +35,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+// XXH3 compiled in, rather than loaded from libxxhash at start.
+#define XXH_INLINE_ALL
 #include <xxhash.h>
 #include <fcntl.h>
 #include <sys/stat.h>
