@@ -1,6 +1,8 @@
-// The sound module (tesselo-audio): plays decoded 16-bit samples through a
-// QAudioSink. Built as a separate shared module so that the program itself
-// does not link Qt Multimedia.
+// The sound module (tesselo-audio): decodes WAV files with libsndfile and
+// plays their 16-bit samples through a QAudioSink. Built as a separate shared
+// module so that the program itself links neither libsndfile (and its
+// codecs' libraries) nor Qt Multimedia.
+#include "app/FlussoWav.h"
 #include "app/UscitaAudio.h"
 
 #include <QAudioDevice>
@@ -26,12 +28,12 @@ QAudioFormat Formato(int frequenza, int canali)
     return formato;
 }
 
-// A SorgentePcm as the device the audio output pulls from. Its size is the
-// whole sound's, as a buffer's would be, so that the output starts a sound
-// shorter than its own buffer at once.
+// A recording decoded as it plays, as the device the audio output pulls
+// from. Its size is the whole sound's, as a buffer's would be, so that the
+// output starts a sound shorter than its own buffer at once.
 class Flusso final : public QIODevice {
 public:
-    explicit Flusso(SorgentePcm& s) : sorgente(s) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    explicit Flusso(FlussoWav& s) : sorgente(s) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
     bool isSequential() const override { return true; }
     qint64 size() const override { return sorgente.byte(); }
     bool atEnd() const override { return sorgente.finita(); }
@@ -42,7 +44,7 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    SorgentePcm& sorgente;
+    FlussoWav& sorgente;
 };
 
 class UscitaQtMultimedia final : public UscitaAudio {
@@ -60,12 +62,30 @@ public:
         return avvia(Formato(suono.frequenza, suono.canali), dati, suono.campioni.size());
     }
 
-    Riproduzione suona(SorgentePcm& sorgente) override
+    Esito suonaFile(std::unique_ptr<QIODevice> file, std::function<void()> guasto) override
     {
         ferma();
-        flusso = std::make_unique<Flusso>(sorgente);
-        const QAudioFormat formato = Formato(sorgente.frequenza(), sorgente.canali());
-        return avvia(formato, *flusso, std::min(sorgente.byte(), qint64(formato.bytesForDuration(AnticipoFlusso))));
+        AperturaWav a = LettoreWav::apri(std::move(file));
+        if (!a.lettore)
+            return {a.motivo};
+        if (a.lettore->campioniNelFile() <= CampioniDecodificatiSubito) {
+            const auto suono = DecodificaTutto(*a.lettore);
+            if (!suono)
+                return {QStringLiteral("suono danneggiato")};
+            return {{}, suona(*suono)};
+        }
+        auto nuovo = std::make_unique<FlussoWav>(std::move(a.lettore), std::move(guasto));
+        if (!nuovo->pronto)
+            return {QStringLiteral("suono danneggiato")};
+        lungo = std::move(nuovo);
+        flusso = std::make_unique<Flusso>(*lungo);
+        const QAudioFormat formato = Formato(lungo->frequenza(), lungo->canali());
+        const Riproduzione esito =
+            avvia(formato, *flusso, std::min(lungo->byte(), qint64(formato.bytesForDuration(AnticipoFlusso))));
+        // Nothing reads it: its thread need not go on.
+        if (esito != Riproduzione::Suona)
+            ferma();
+        return {{}, esito};
     }
 
     void ferma() override
@@ -76,6 +96,7 @@ public:
         }
         dati.close();
         flusso.reset();
+        lungo.reset();
     }
 
 private:
@@ -102,7 +123,8 @@ private:
 
     std::unique_ptr<QAudioSink> uscita;
     QBuffer dati;
-    std::unique_ptr<Flusso> flusso;
+    std::unique_ptr<FlussoWav> lungo; // the long recording playing, if any
+    std::unique_ptr<Flusso> flusso;   // its device
 };
 
 } // namespace

@@ -1,39 +1,37 @@
 #pragma once
 #include "app/Wav.h"
 
+#include <QString>
 #include <QtGlobal>
+#include <functional>
+#include <memory>
 
-// Samples that arrive while they play: a long recording decoded ahead on a
-// thread of its own. Read by the audio output on the interface thread, so
-// no call ever waits for the decoder.
-class SorgentePcm {
-public:
-    virtual ~SorgentePcm() = default;
-    virtual int canali() const = 0;
-    virtual int frequenza() const = 0;
-    // The bytes of every frame of the sound (signed 16-bit samples).
-    virtual qint64 byte() const = 0;
-    // Copies up to massimo bytes of whole frames into destinazione: silence
-    // while the decoder is behind, 0 only once the sound is over.
-    virtual qint64 leggi(char* destinazione, qint64 massimo) = 0;
-    virtual bool finita() const = 0;
-};
+class QIODevice;
 
-// What the sound module offers the program: decoded samples played on the
-// default audio output. The module is the only part of the program that uses
-// Qt Multimedia (and, through it, the audio system's libraries); the program
-// loads it the first time it plays a sound, so that nothing of it is loaded
-// at start-up.
+// What the sound module offers the program: sound files decoded and played
+// on the default audio output. The module is the only part of the program
+// that decodes sounds (with libsndfile) and uses Qt Multimedia (and, through
+// it, the audio system's libraries); the program loads it the first time it
+// plays a sound, so that nothing of them is loaded at start-up.
 class UscitaAudio {
 public:
     enum class Riproduzione { Suona, NessunDispositivo, FormatoNonSupportato };
+    // A file's outcome: why it cannot be played (nothing plays then), or
+    // how the output took it.
+    struct Esito {
+        QString motivo;
+        Riproduzione riproduzione = Riproduzione::NessunDispositivo;
+    };
 
     virtual ~UscitaAudio() = default;
     // Stops the sound still playing, then starts this one; never waits.
     virtual Riproduzione suona(const SuonoPcm& suono) = 0;
-    // The same for samples read as they play; sorgente stays the caller's
-    // and must outlive the sound (until ferma() or the next suona()).
-    virtual Riproduzione suona(SorgentePcm& sorgente) = 0;
+    // The same for a WAV file's content, whose header and chunk list are
+    // checked first (see LettoreWav::apri): a short sound is decoded whole
+    // at once, a long one while it plays, on a thread of its own, so that it
+    // is never held whole in memory. guasto is called on that thread if the
+    // file turns out damaged while it plays; the sound then stops there.
+    virtual Esito suonaFile(std::unique_ptr<QIODevice> file, std::function<void()> guasto) = 0;
     virtual void ferma() = 0;
 };
 

@@ -1,10 +1,6 @@
 #include "app/Wav.h"
 
-#include "app/FileSicuri.h"
-
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -261,19 +257,6 @@ std::optional<SuonoPcm> DecodificaTutto(LettoreWav& lettore)
     return suono;
 }
 
-AperturaWav ApriWav(const QString& percorso)
-{
-    const QString trovato = TrovaFile(percorso);
-    if (trovato.isEmpty())
-        return Rifiuto(QFileInfo(percorso).isDir() ? QStringLiteral("è una cartella, non un file WAV")
-                       : QFileInfo::exists(percorso) ? QStringLiteral("non è un file WAV")
-                                                     : QStringLiteral("suono mancante"));
-    auto file = std::make_unique<QFile>(trovato);
-    if (!file->open(QIODevice::ReadOnly))
-        return Rifiuto(QStringLiteral("suono non leggibile"));
-    return LettoreWav::apri(std::move(file));
-}
-
 AperturaWav ApriWav(const QByteArray& file)
 {
     auto buffer = std::make_unique<QBuffer>();
@@ -282,21 +265,8 @@ AperturaWav ApriWav(const QByteArray& file)
     return LettoreWav::apri(std::move(buffer));
 }
 
-namespace {
-
-std::optional<SuonoPcm> DecodificaAperto(const AperturaWav& a)
-{
-    return a.lettore ? DecodificaTutto(*a.lettore) : std::nullopt;
-}
-
-} // namespace
-
 std::optional<SuonoPcm> AnalizzaWav(const QByteArray& file)
 {
-    return DecodificaAperto(ApriWav(file));
-}
-
-std::optional<SuonoPcm> LeggiWav(const QString& percorso)
-{
-    return DecodificaAperto(ApriWav(percorso));
+    const AperturaWav a = ApriWav(file);
+    return a.lettore ? DecodificaTutto(*a.lettore) : std::nullopt;
 }

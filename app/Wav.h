@@ -30,7 +30,8 @@ struct AperturaWav;
 // (PCM 8 to 32 bit, float 32 and 64, µ-law, A-law, IMA and MS ADPCM...).
 class LettoreWav {
 public:
-    // Opens a WAV file's content; see ApriWav.
+    // Opens a WAV file's content, reading its header and chunk list only;
+    // see ApriWav.
     static AperturaWav apri(std::unique_ptr<QIODevice> sorgente);
     ~LettoreWav();
     LettoreWav(const LettoreWav&) = delete;
@@ -68,20 +69,15 @@ struct AperturaWav {
     QString motivo;
 };
 
-// Opens a WAV file, found whatever the letter case of its name; only regular
-// files are opened. Reads the header and the chunk list only: a file whose
-// chunks claim more than it holds (a truncated copy), one with no samples,
-// one longer than DurataMassimaSuono or one libsndfile refuses gives the
-// reason, never a reader.
-AperturaWav ApriWav(const QString& percorso);
-// The same for a file's bytes held in memory.
+// Opens a WAV file's bytes held in memory, as LettoreWav::apri does a file:
+// a file whose chunks claim more than it holds (a truncated copy), one with
+// no samples, one longer than DurataMassimaSuono or one libsndfile refuses
+// gives the reason, never a reader.
 AperturaWav ApriWav(const QByteArray& file);
 
 // Every frame of a reader in memory; nothing when the file turns out damaged,
 // never a partial sound.
 std::optional<SuonoPcm> DecodificaTutto(LettoreWav& lettore);
 
-// A WAV file's bytes, or the file itself, decoded whole; nothing when it
-// cannot be played.
+// A WAV file's bytes decoded whole; nothing when they cannot be played.
 std::optional<SuonoPcm> AnalizzaWav(const QByteArray& file);
-std::optional<SuonoPcm> LeggiWav(const QString& percorso);

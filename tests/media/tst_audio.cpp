@@ -3,6 +3,7 @@
 #include "tests/support/MainProva.h"
 #include "tests/support/ServerAudio.h"
 #include "tests/support/Tono.h"
+#include "tests/support/WavDaFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

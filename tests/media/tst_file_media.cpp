@@ -6,6 +6,7 @@
 #include "tests/support/Ambiente.h"
 #include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
+#include "tests/support/WavDaFile.h"
 #include "SoundSynth.h"
 
 #include <QBuffer>

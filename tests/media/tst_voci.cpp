@@ -10,6 +10,7 @@
 #include "tests/support/MainProva.h"
 #include "tests/support/Partita.h"
 #include "tests/support/ServerAudio.h"
+#include "tests/support/WavDaFile.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

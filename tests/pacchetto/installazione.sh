@@ -127,11 +127,15 @@ count() { find "$prefix/$1" -type f -name "$2" | wc -l; }
 app=$prefix/lib/games/tesselo
 [[ -x $prefix/games/tesselo ]] || fail "no launcher in games/"
 [[ -x $app/tesselo ]] || fail "no executable in lib/games/tesselo/"
-# Sounds are played by a module beside the executable; the executable itself
-# does not load Qt Multimedia at start-up.
+# Sounds are decoded and played by a module beside the executable; the
+# executable itself loads neither Qt Multimedia nor libsndfile at start-up,
+# nor libxxhash, whose hash it has compiled in.
 [[ -f $app/tesselo-audio.so ]] || fail "no sound module in lib/games/tesselo/"
-readelf -d "$app/tesselo" | grep Multimedia >/dev/null && fail "the executable links Qt Multimedia"
-readelf -d "$app/tesselo-audio.so" | grep Multimedia >/dev/null || fail "the sound module does not link Qt Multimedia"
+readelf -d "$app/tesselo" >"$lavoro/dinamica.txt"
+grep -E 'Multimedia|libsndfile|libxxhash' "$lavoro/dinamica.txt" && fail "the executable links what it needs only later"
+readelf -d "$app/tesselo-audio.so" >"$lavoro/dinamica.txt"
+grep Multimedia "$lavoro/dinamica.txt" >/dev/null || fail "the sound module does not link Qt Multimedia"
+grep libsndfile "$lavoro/dinamica.txt" >/dev/null || fail "the sound module does not link libsndfile"
 (( $(count lib/games/tesselo/jpg '*.JPG') == 48 )) || fail "not 48 block pictures"
 (( $(find "$app/jpg" -maxdepth 1 -type f -name '*.jpg' | wc -l) == 12 )) || fail "not 12 attribute pictures"
 (( $(count lib/games/tesselo/suoni '*.wav') == 5 )) || fail "not 5 sounds"
