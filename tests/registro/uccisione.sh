@@ -30,14 +30,16 @@ uccidi() {
         "$prova" --gioca "$registro" >"$dove/scritte.txt" 2>"$dove/errori.txt" &
         pid=$!
         echo "$pid" >"$dove/pid"
-        # From the first answer written on, a random moment up to half a second.
+        # From the first answer written on, a random moment up to a quarter of
+        # a second: the game writes some three hundred answers a second, so
+        # each kill lands anywhere in one of up to seventy writes.
         for ((attesa = 0; attesa < 600; attesa++)); do
             [ -s "$dove/scritte.txt" ] && break
             kill -0 "$pid" 2>/dev/null || fail "kill $i: the program ended by itself: $(cat "$dove/errori.txt")"
             sleep 0.05
         done
         [ -s "$dove/scritte.txt" ] || fail "kill $i: no answer written in 30 s: $(cat "$dove/errori.txt")"
-        sleep "0.$(printf %03d $((RANDOM % 500)))"
+        sleep "0.$(printf %03d $((RANDOM % 250)))"
         kill -KILL "$pid"
         wait "$pid" 2>/dev/null
         pid=
