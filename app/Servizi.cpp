@@ -24,6 +24,12 @@ QString CartellaUtenteReale()
 
 } // namespace
 
+QString CartellaCopieUtente()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return cache.isEmpty() ? QString() : cache + QStringLiteral("/tesselo/figure");
+}
+
 Servizi& servizi()
 {
     static Servizi s;
@@ -45,8 +51,7 @@ void usaServiziReali()
     s.cartellaApplicazione = QCoreApplication::applicationDirPath();
     s.cartellaUtente = CartellaUtenteReale();
     // Beside the names' voices, in the user's cache.
-    if (const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation); !cache.isEmpty())
-        s.cartellaCopie = cache + QStringLiteral("/tesselo/figure");
+    s.cartellaCopie = CartellaCopieUtente();
     s.cartellaTraduzioni.clear();
     s.orologio = nullptr;
     s.apriCartella = [](const QString& cartella) {

@@ -88,6 +88,10 @@ Servizi& servizi();
 // is set); false (and Italian) when its file cannot be read.
 bool ImpostaLinguaDelGioco(const QString& codice);
 
+// The folder of the fitted pictures' copies in the user's cache
+// ($XDG_CACHE_HOME, by default ~/.cache); empty without one.
+QString CartellaCopieUtente();
+
 // Puts back the services the real program uses (clock-seeded generator, real
 // sound channel, real message boxes, the executable's media folder and the
 // user's in the XDG data folder).

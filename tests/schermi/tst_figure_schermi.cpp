@@ -133,6 +133,11 @@ QRect DoveSiVede(QWidget* controllo, const std::function<bool(QRgb)>& dellaFigur
 class ProvaFigureSchermi : public QObject {
     Q_OBJECT
 private slots:
+    // Its photos are made afresh for each case: copies kept for a later run
+    // would serve nobody, and fitting every photo to every box for them
+    // would keep the preparation going long after the screens are shown.
+    void initTestCase() { servizi().cartellaCopie.clear(); }
+
     // One phone photo copied over every picture: the start screen and "trova
     // il blocco" (twelve places) show it, while the thread that prepares
     // pictures ahead of need decodes the same bytes; sizes that do and do not

@@ -19,7 +19,11 @@ inline bool LinguaDelleProve()
 }
 
 // Every suite runs offscreen on one 1024 × 768 screen at 96 dots per inch,
-// with the style the program uses and the build's translations.
+// with the style the program uses and the build's translations. Under ctest,
+// which names the build's own cache folder, the suites keep the pictures
+// fitted to their boxes there, as the game keeps them in the user's cache:
+// a later suite takes them from there instead of decoding every picture
+// again. Run by hand without XDG_CACHE_HOME, a suite keeps none.
 #define TESSELO_TEST_MAIN(Classe)                                                              \
     int main(int argc, char* argv[])                                                           \
     {                                                                                          \
@@ -28,6 +32,8 @@ inline bool LinguaDelleProve()
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());                                   \
         QApplication app(argc, argv);                                                          \
         servizi().cartellaTraduzioni = QStringLiteral(TESSELO_APP_DIR "/traduzioni");          \
+        if (qEnvironmentVariableIsSet("XDG_CACHE_HOME"))                                       \
+            servizi().cartellaCopie = CartellaCopieUtente();                                   \
         if (!LinguaDelleProve())                                                               \
             return 1;                                                                          \
         QApplication::setStyle(CreaStile());                                                   \
