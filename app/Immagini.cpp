@@ -54,6 +54,20 @@ constexpr qint64 FileMassimo = 64 * 1024 * 1024;
 constexpr qint64 PixelMassimiFigura = 64LL * 1000 * 1000;
 constexpr int LatoRiserva = 480;
 
+#ifdef __GLIBC__
+// Whether glibc's allocator setting "glibc.malloc.<nome>" is given in its
+// tunables (GLIBC_TUNABLES="glibc.malloc.trim_threshold=...:..."): whoever
+// sets it there has chosen how the heap holds memory, and the program's own
+// setting of the same kind gives way.
+bool AllocatoreRegolato(const char* nome)
+{
+    const QByteArray voce = QByteArrayLiteral("glibc.malloc.") + nome + '=';
+    const QList<QByteArray> regolazioni = qgetenv("GLIBC_TUNABLES").split(':');
+    return std::any_of(regolazioni.cbegin(), regolazioni.cend(),
+                       [&](const QByteArray& r) { return r.startsWith(voce); });
+}
+#endif
+
 // Decoded pictures, keyed by what decides their pixels: the file's bytes
 // that the decoder is given (their XXH3 hash and their length, see
 // JpegEssenziale) and the size they are decoded at. The same bytes always
@@ -453,8 +467,10 @@ struct Magazzino {
         // memory of its own from the system and gives it back whole when it
         // leaves; by default glibc raises this threshold once the first one
         // is freed, and later pictures leave holes in the heap (measured:
-        // 35 MB more resident memory once the cache is full).
-        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+        // 35 MB more resident memory once the cache is full). A threshold
+        // set through glibc's own tunables is kept as set.
+        if (!AllocatoreRegolato("mmap_threshold"))
+            mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
         // One thread, kept for the whole run: a thread made anew for every
         // preparation would leave the allocator an arena of its own each time.
@@ -1392,7 +1408,11 @@ QImage FiguraAdattata(const QImage& figura, QSize riquadro)
 void RestituisciMemoriaLibera()
 {
 #ifdef __GLIBC__
-    malloc_trim(0);
+    // A trim threshold set through glibc's tunables says how much free
+    // memory the heap is to keep, and it is kept.
+    static const bool regolato = AllocatoreRegolato("trim_threshold");
+    if (!regolato)
+        malloc_trim(0);
 #endif
 }
 

@@ -15,6 +15,9 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -394,6 +397,58 @@ private slots:
         QVERIFY(AttendiFigurePreparate(20000));
         QVERIFY2(ByteCacheFigure() <= CacheFigureMassima, qPrintable(QString::number(ByteCacheFigure())));
         QVERIFY(ByteCacheFigure() >= CacheFigureMassima / 2);
+    }
+
+    // The memory freed in the middle of the heap goes back to the system
+    // once a screen is gone; when glibc's tunables set how much free memory
+    // the heap keeps, it is kept. Each way in a process of its own, as glibc
+    // reads its tunables when a process starts.
+    void memoriaLibera_tornaAlSistemaSalvoTaglie_data()
+    {
+        QTest::addColumn<QString>("taglie");
+        QTest::addColumn<bool>("restituita");
+        QTest::newRow("the game's own") << QString() << true;
+        QTest::newRow("trim threshold tuned") << QStringLiteral("glibc.malloc.trim_threshold=1073741824") << false;
+    }
+    void memoriaLibera_tornaAlSistemaSalvoTaglie()
+    {
+#if defined(__SANITIZE_ADDRESS__) || !defined(__GLIBC__)
+        QSKIP("the heap here is not glibc's");
+#else
+        QFETCH(QString, taglie);
+        QFETCH(bool, restituita);
+        static const char Figlio[] = "TESSELO_PROVA_HEAP_FIGLIO";
+        if (!qEnvironmentVariableIsSet(Figlio)) {
+            QProcess figlio;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(Figlio, "1");
+            ambiente.insert("GLIBC_TUNABLES", taglie);
+            figlio.setProcessEnvironment(ambiente);
+            figlio.setProcessChannelMode(QProcess::MergedChannels);
+            figlio.start(QCoreApplication::applicationFilePath(),
+                         {QStringLiteral("memoriaLibera_tornaAlSistemaSalvoTaglie:%1").arg(QTest::currentDataTag())});
+            QVERIFY(figlio.waitForFinished(60000));
+            const QString uscita = QString::fromLocal8Bit(figlio.readAll());
+            QVERIFY2(figlio.exitCode() == 0 && uscita.contains("PASS   : ProvaImmagini::memoriaLibera"), qPrintable(uscita));
+            return;
+        }
+        // 64 MiB in blocks of 32 KiB, with a small block kept after each, so
+        // that only a trim gives the freed ones back.
+        std::vector<char*> liberati, tenuti;
+        for (int i = 0; i < 2048; ++i) {
+            liberati.push_back(static_cast<char*>(std::malloc(32 * 1024)));
+            std::memset(liberati.back(), i, 32 * 1024);
+            tenuti.push_back(static_cast<char*>(std::malloc(64)));
+        }
+        for (char* b : liberati)
+            std::free(b);
+        const qint64 prima = MemoriaKiB("VmRSS");
+        RestituisciMemoriaLibera();
+        const qint64 tornati = prima - MemoriaKiB("VmRSS");
+        for (char* b : tenuti)
+            std::free(b);
+        QVERIFY2(restituita ? tornati > 48 * 1024 : tornati < 8 * 1024, qPrintable(QStringLiteral("%1 KiB back").arg(tornati)));
+#endif
     }
 
     // The thread that prepares pictures ahead of need is in Linux's idle
