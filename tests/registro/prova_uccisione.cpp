@@ -6,6 +6,8 @@
 // verifica_uccisione checks the register after each kill.
 #include "app/Modulo1.h"
 #include "app/Seduta.h"
+#include "app/Servizi.h"
+#include "comune/Stile.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
 #include "tests/support/ClasseProva.h"
@@ -48,6 +50,11 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TESSELO_TEST_SCREEN);
     QApplication app(argc, argv);
+    // The game's style, and its pictures fitted to their boxes kept in the
+    // cache the test names, as the game keeps them for the next start: each
+    // start after the first takes them from there, killed or not.
+    QApplication::setStyle(CreaStile());
+    servizi().cartellaCopie = CartellaCopieUtente();
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList argomenti = app.arguments();
     if (argomenti.size() == 3 && argomenti[1] == QLatin1String("--prepara"))
