@@ -38,7 +38,7 @@ done
 # CPack cannot store a path outside ASCII, as the test folder's name is, under
 # the C locale. The symbols are packed with xz at its fastest level: the same
 # format and files as the shipped package's, which is only smaller
-# (packaging/ripara_dbgsym.cmake).
+# (packaging/pacchetto_simboli.cmake).
 LC_ALL=C.UTF-8 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$lavoro/pacchetti" -D CPACK_TESSELO_DBGSYM_XZ=0 \
   >/dev/null || fail "cpack failed"
 deb=$(echo "$lavoro"/pacchetti/tesselo_*.deb)
