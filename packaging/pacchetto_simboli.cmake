@@ -63,7 +63,8 @@ file(WRITE "${simboli}/DEBIAN/control"
   "Build-Ids: ${build_ids}\n")
 # Straight into the folder the packages go to: CPack moves there only the
 # packages it made itself.
-execute_process(COMMAND dpkg-deb --root-owner-group -Zxz -z${CPACK_TESSELO_DBGSYM_XZ} -b "${simboli}"
-  "${CPACK_PACKAGE_DIRECTORY}/${Package}-dbgsym_${Version}_${Architecture}.ddeb"
+set(ddeb "${CPACK_PACKAGE_DIRECTORY}/${Package}-dbgsym_${Version}_${Architecture}.ddeb")
+execute_process(COMMAND dpkg-deb --root-owner-group -Zxz -z${CPACK_TESSELO_DBGSYM_XZ} -b "${simboli}" "${ddeb}"
   OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE_RECURSE "${simboli}")
+message("CPack: - debugging symbols: ${ddeb} generated.")
