@@ -1,5 +1,6 @@
 #include "app/Immagini.h"
 #include "controls/Immagine.h"
+#include "tests/support/CasoFiglio.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
@@ -419,17 +420,11 @@ private slots:
         QFETCH(bool, restituita);
         static const char Figlio[] = "TESSELO_PROVA_HEAP_FIGLIO";
         if (!qEnvironmentVariableIsSet(Figlio)) {
-            QProcess figlio;
             QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
             ambiente.insert(Figlio, "1");
             ambiente.insert("GLIBC_TUNABLES", taglie);
-            figlio.setProcessEnvironment(ambiente);
-            figlio.setProcessChannelMode(QProcess::MergedChannels);
-            figlio.start(QCoreApplication::applicationFilePath(),
-                         {QStringLiteral("memoriaLibera_tornaAlSistemaSalvoTaglie:%1").arg(QTest::currentDataTag())});
-            QVERIFY(figlio.waitForFinished(60000));
-            const QString uscita = QString::fromLocal8Bit(figlio.readAll());
-            QVERIFY2(figlio.exitCode() == 0 && uscita.contains("PASS   : ProvaImmagini::memoriaLibera"), qPrintable(uscita));
+            const CasoFiglio figlio(ambiente, 60000);
+            QVERIFY2(figlio.passato, qPrintable(figlio.uscita));
             return;
         }
         // 64 MiB in blocks of 32 KiB, with a small block kept after each, so

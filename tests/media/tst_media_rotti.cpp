@@ -13,6 +13,7 @@
 #include "games/zirp8/zirp8.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
+#include "tests/support/CasoFiglio.h"
 #include "tests/support/CatturaStderr.h"
 #include "tests/support/Codifica.h"
 #include "tests/support/ComeUtenteComune.h"
@@ -487,22 +488,14 @@ private slots:
         // case): LeakSanitizer's end-of-run check cannot stop the threads of
         // a process whose credentials were changed, and it crashes there.
         if (danno == Danno::Illeggibile && !qEnvironmentVariableIsSet(FiglioSenzaPermessi)) {
-            QProcess figlio;
             QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
             ambiente.insert(FiglioSenzaPermessi, "1");
             const QString asan = ambiente.value("ASAN_OPTIONS");
             ambiente.insert("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") + "detect_leaks=0");
-            figlio.setProcessEnvironment(ambiente);
-            figlio.setProcessChannelMode(QProcess::MergedChannels);
-            figlio.start(QCoreApplication::applicationFilePath(),
-                         {QStringLiteral("fileRotti:%1").arg(QString::fromUtf8(QTest::currentDataTag()))});
-            QVERIFY(figlio.waitForFinished(240000));
-            const QString uscita = QString::fromLocal8Bit(figlio.readAll());
-            if (uscita.contains(QLatin1String("SKIP   :")))
+            const CasoFiglio figlio(ambiente, 240000);
+            if (figlio.saltato)
                 QSKIP("this process reads files whatever their permissions and cannot drop that right");
-            QVERIFY2(figlio.exitStatus() == QProcess::NormalExit && figlio.exitCode() == 0
-                         && uscita.contains(QLatin1String("PASS   : ProvaMediaRotti::fileRotti(")),
-                     qPrintable(uscita));
+            QVERIFY2(figlio.passato, qPrintable(figlio.uscita));
             return;
         }
 

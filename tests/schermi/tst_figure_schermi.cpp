@@ -8,6 +8,7 @@
 #include "screens/Schermi.h"
 #include "screens/Schermo.h"
 #include "tests/support/Ambiente.h"
+#include "tests/support/CasoFiglio.h"
 #include "tests/support/Codifica.h"
 #include "tests/support/MainProva.h"
 
@@ -219,18 +220,10 @@ private slots:
         QFETCH(QSize, finestra);
         QFETCH(int, densita);
         if (qRound(qApp->devicePixelRatio()) != densita) {
-            QProcess figlio;
             QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
             ambiente.insert("QT_SCALE_FACTOR", QString::number(densita));
-            figlio.setProcessEnvironment(ambiente);
-            figlio.setProcessChannelMode(QProcess::MergedChannels);
-            figlio.start(QCoreApplication::applicationFilePath(),
-                         {QStringLiteral("figuraQuadrata_restaQuadrata:%1").arg(QTest::currentDataTag())});
-            QVERIFY(figlio.waitForFinished(120000));
-            const QString uscita = QString::fromLocal8Bit(figlio.readAll());
-            QVERIFY2(figlio.exitStatus() == QProcess::NormalExit && figlio.exitCode() == 0
-                         && uscita.contains(QLatin1String("PASS   : ProvaFigureSchermi::figuraQuadrata")),
-                     qPrintable(uscita));
+            const CasoFiglio figlio(ambiente, 120000);
+            QVERIFY2(figlio.passato, qPrintable(figlio.uscita));
             return;
         }
         QImage quadrato(300, 300, QImage::Format_RGB32);
