@@ -10,6 +10,11 @@
 # format, data.tar.xz, from the same files, only larger: the install test
 # packs with level 0, as level 6 takes about 50 s of processor time for the
 # symbols' 86 MB and level 0 about 8 s.
+# Only the Debian package has binaries to give debugging symbols and
+# Depends to; the source tarball, and any other package, is left as made.
+if(NOT CPACK_GENERATOR STREQUAL "DEB")
+  return()
+endif()
 if(NOT CPACK_TESSELO_DBGSYM_XZ MATCHES "^[0-9]$")
   message(FATAL_ERROR "CPACK_TESSELO_DBGSYM_XZ is not an xz level from 0 to 9: '${CPACK_TESSELO_DBGSYM_XZ}'")
 endif()

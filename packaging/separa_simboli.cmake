@@ -11,6 +11,11 @@
 #   stripped and linked to them, as Debian's dbgsym packages have it.
 #   pacchetto_simboli.cmake makes the debugging symbols package from that
 #   tree once the package is made.
+# Only the Debian package has binaries to give debugging symbols and
+# Depends to; the source tarball, and any other package, is left as made.
+if(NOT CPACK_GENERATOR STREQUAL "DEB")
+  return()
+endif()
 set(radice "${CPACK_TEMPORARY_DIRECTORY}")
 set(simboli "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_NAME}-dbgsym")
 file(REMOVE_RECURSE "${simboli}")

@@ -46,6 +46,14 @@ ddeb=$(echo "$lavoro"/pacchetti/tesselo-dbgsym_*.ddeb)
 [[ -f $deb && -f $ddeb ]] || fail "cpack made no package or no debugging symbols package"
 [[ $(ar t "$ddeb") == $'debian-binary\ncontrol.tar.xz\ndata.tar.xz' ]] \
   || fail "the debugging symbols package is not compressed with xz: $(ar t "$ddeb" | tr '\n' ' ')"
+# The source release, made with the same cpack scripts, holds the sources
+# and the two commands that build them.
+LC_ALL=C.UTF-8 cpack --config "$build/CPackSourceConfig.cmake" -B "$lavoro/sorgenti" >/dev/null \
+  || fail "cpack made no source release"
+tar -tzf "$lavoro"/sorgenti/tesselo-*.tar.gz >"$lavoro/sorgenti.txt" || fail "the source release is no tar.gz"
+for file in CMakeLists.txt run.sh test.sh packaging/separa_simboli.cmake; do
+  grep -qx "tesselo-[0-9.]*/$file" "$lavoro/sorgenti.txt" || fail "the source release has no $file"
+done
 
 # lintian and reuse read only the packages and the sources: they run beside
 # the checks below, and their verdicts are read at the end (controlla).
