@@ -30,6 +30,7 @@
 #include <malloc.h>
 #endif
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -40,6 +41,7 @@
 #include <xxhash.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
 #include <cstring>
@@ -624,35 +626,52 @@ QString Percorso(const QString& cartella, const QByteArray& chiave, const char* 
                           .arg(QLatin1String(tipo));
 }
 
-// The content after the head of the file of chiave, when the file is sound:
-// no more than massimi bytes.
-std::optional<QByteArray> Leggi(const QByteArray& chiave, const char* tipo, qint64 massimi)
+// A piece of memory that a file's content is read into.
+struct Parte {
+    void* dati;
+    size_t byte;
+};
+
+// Reads the content after the head of the file of chiave straight into the
+// pieces given, one after the other; true when the file is sound and its
+// content fills them exactly. A copy's pixels go into the picture that shows
+// them, with no buffer between: on a machine where every fresh page costs a
+// fault, a buffer the size of the picture costs as much again.
+bool Leggi(const QByteArray& chiave, const char* tipo, std::initializer_list<Parte> parti)
 {
     const QString cartella = servizi().cartellaCopie;
     if (cartella.isEmpty() || chiave.size() > ChiaveMassima)
-        return std::nullopt;
+        return false;
     // Without following a link, nor waiting on a FIFO planted there.
     const int fd = ::open(QFile::encodeName(Percorso(cartella, chiave, tipo)).constData(),
                           O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return false;
     const auto chiudi = qScopeGuard([fd] { ::close(fd); });
-    struct stat info;
     Testa t;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < qint64(sizeof t)
-        || info.st_size > qint64(sizeof t) + massimi || ::read(fd, &t, sizeof t) != qint64(sizeof t)
+    std::vector<iovec> pezzi{{&t, sizeof t}};
+    qint64 contenuto = 0;
+    for (const Parte& p : parti) {
+        pezzi.push_back({p.dati, p.byte});
+        contenuto += qint64(p.byte);
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size != qint64(sizeof t) + contenuto
+        || ::readv(fd, pezzi.data(), int(pezzi.size())) != info.st_size
         || std::memcmp(t.firma, Firma, sizeof Firma) != 0 || t.versione != Versione
         || t.lunghezzaChiave != quint32(chiave.size()) || std::memcmp(t.chiave, chiave.constData(), size_t(chiave.size())) != 0)
-        return std::nullopt;
-    QByteArray contenuto(qsizetype(info.st_size - qint64(sizeof t)), Qt::Uninitialized);
-    if (::read(fd, contenuto.data(), size_t(contenuto.size())) != contenuto.size()
-        || XXH3_64bits(contenuto.constData(), size_t(contenuto.size())) != t.controllo)
-        return std::nullopt;
+        return false;
+    XXH3_state_t stato;
+    XXH3_64bits_reset(&stato);
+    for (const Parte& p : parti)
+        XXH3_64bits_update(&stato, p.dati, p.byte);
+    if (XXH3_64bits_digest(&stato) != t.controllo)
+        return false;
     // Marked as used, so that the folder's bound takes the files no screen
     // has shown for longest.
     if (std::time(nullptr) - info.st_mtim.tv_sec > Giorno)
         ::futimens(fd, nullptr);
-    return contenuto;
+    return true;
 }
 
 // Keeps the folder within its bound, the files used longest ago going first.
@@ -748,11 +767,9 @@ QByteArray ChiaveNota(const QByteArray& origine)
 // The note of a settled picture file, by its identity and extension.
 std::optional<Nota> LeggiNota(const QByteArray& origine)
 {
-    const auto contenuto = Leggi(ChiaveNota(origine), "nota", sizeof(DatiNota));
     DatiNota n;
-    if (!contenuto || contenuto->size() != qsizetype(sizeof n))
+    if (!Leggi(ChiaveNota(origine), "nota", {{&n, sizeof n}}))
         return std::nullopt;
-    std::memcpy(&n, contenuto->constData(), sizeof n);
     const QSize originale(n.originale[0], n.originale[1]);
     if (originale.isEmpty() || qint64(originale.width()) * originale.height() > PixelMassimiFigura || n.contenuto[2] <= 0
         || (n.girata != 0 && n.girata != 1))
@@ -777,19 +794,18 @@ QImage LeggiCopia(const QByteArray& chiave, QSize mostrata)
     const qint64 byte = qint64(mostrata.width()) * mostrata.height() * 4;
     if (mostrata.isEmpty() || byte > PixelMassimi)
         return {};
-    const auto contenuto = Leggi(chiave, "copia", qint64(sizeof(DatiCopia)) + byte);
+    // Both formats a copy may be in take four bytes a pixel: the pixels are
+    // read first and the picture takes the format its head names.
+    QImage immagine(mostrata, QImage::Format_RGB32);
     DatiCopia c;
-    if (!contenuto || contenuto->size() != qsizetype(sizeof c) + byte)
+    if (immagine.isNull() || immagine.sizeInBytes() != byte
+        || !Leggi(chiave, "copia", {{&c, sizeof c}, {immagine.bits(), size_t(byte)}}))
         return {};
-    std::memcpy(&c, contenuto->constData(), sizeof c);
     const auto formato = QImage::Format(c.formato);
     if (QSize(c.mostrata[0], c.mostrata[1]) != mostrata
         || (formato != QImage::Format_RGB32 && formato != QImage::Format_ARGB32_Premultiplied))
         return {};
-    QImage immagine(mostrata, formato);
-    if (immagine.isNull() || immagine.sizeInBytes() != byte)
-        return {};
-    std::memcpy(immagine.bits(), contenuto->constData() + sizeof c, size_t(byte));
+    immagine.reinterpretAsFormat(formato);
     return immagine;
 }
 

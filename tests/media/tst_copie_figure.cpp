@@ -83,6 +83,7 @@ class ProvaCopieFigure : public QObject {
     Q_OBJECT
     QTemporaryDir foto, copie;
     QList<QString> percorsi;
+    QString trasparente;
     std::unique_ptr<Aperture> aperture;
 
     QList<QImage> Carica(QSize lato = {120, 120})
@@ -122,6 +123,15 @@ private slots:
         Scrivi(foto.filePath("girata.jpg"), ConOrientamento(jpeg, 6));
         Scrivi(foto.filePath("piatta.bmp"), Bmp(Qt::red));
         percorsi = {foto.filePath("diritta.jpg"), foto.filePath("girata.jpg"), foto.filePath("piatta.bmp")};
+        // A red disc on nothing.
+        QImage disco(200, 200, QImage::Format_ARGB32);
+        disco.fill(Qt::transparent);
+        for (int y = 0; y < disco.height(); ++y)
+            for (int x = 0; x < disco.width(); ++x)
+                if ((x - 100) * (x - 100) + (y - 100) * (y - 100) < 80 * 80)
+                    disco.setPixel(x, y, qRgba(255, 0, 0, 255));
+        trasparente = foto.filePath("disco.png");
+        Scrivi(trasparente, Codifica(disco, "png"));
         servizi().cartellaCopie = copie.path();
         aperture = std::make_unique<Aperture>(foto.path());
         AttendiCheSiAssestino();
@@ -266,6 +276,23 @@ private slots:
         for (auto b = bersagli.cbegin(); b != bersagli.cend(); ++b)
             QCOMPARE(LeggiTutto(b.key()), b.value());
         QDir(altrove).removeRecursively();
+    }
+
+    // A picture with see-through parts comes back from its copy as it was
+    // kept, see-through where it was.
+    void trasparenteDallaCopia()
+    {
+        const QList<RichiestaFigura> richiesta{{trasparente, {120, 120}}};
+        NuovaEsecuzione();
+        const QImage prima = CaricaFigureNeiRiquadri(richiesta).first().mostrata;
+        QVERIFY(prima.hasAlphaChannel());
+        QCOMPARE(qAlpha(prima.pixel(0, 0)), 0);
+        NuovaEsecuzione();
+        aperture->conta();
+        const QImage dopo = CaricaFigureNeiRiquadri(richiesta).first().mostrata;
+        QCOMPARE(aperture->conta(), 0);
+        QCOMPARE(dopo.format(), prima.format());
+        QCOMPARE(dopo, prima);
     }
 
     // A file written again in place, its size and time of modification
