@@ -289,20 +289,38 @@ QMap<QString, int> ContaAvvisi(const QString& testo, const QStringList& elenco, 
     return conta;
 }
 
-// The program's media in the folder verso, for a case to damage there. The
-// pictures and sounds are copied; the voices (some 46 MB in 550 files, whose
-// copy took most of the suite's time) only when the case damages them, and
-// else linked as a folder, which the program reads through and the case
-// never writes in.
+// The program's media in the folder verso, for a case to damage there: the
+// files of the class it damages are copied, and the others linked to the
+// build's (a folder, or an attribute picture), which the program reads
+// through and the case never writes in. The voices are some 46 MB in 550
+// files, whose copy took most of the suite's time; and the pictures left
+// whole are the same files in every case, which the program takes from the
+// copies fitted to their boxes it keeps, rather than decoding them and
+// keeping them again.
 void CopiaMedia(const QString& verso, Classe danneggiata)
 {
     const fs::path origine(TESSELO_APP_DIR), copia(verso.toStdString());
-    for (const char* cartella : {"jpg", "suoni"})
-        fs::copy(origine / cartella, copia / cartella, fs::copy_options::recursive);
-    if (danneggiata == Classe::Voci)
-        fs::copy(origine / "voci", copia / "voci", fs::copy_options::recursive);
-    else
-        fs::create_directory_symlink(origine / "voci", copia / "voci");
+    const auto prendi = [&](const fs::path& relativo, bool daDanneggiare) {
+        if (daDanneggiare)
+            fs::copy(origine / relativo, copia / relativo, fs::copy_options::recursive);
+        else if (fs::is_directory(origine / relativo))
+            fs::create_directory_symlink(origine / relativo, copia / relativo);
+        else
+            fs::create_symlink(origine / relativo, copia / relativo);
+    };
+    prendi("suoni", danneggiata == Classe::Suoni);
+    prendi("voci", danneggiata == Classe::Voci);
+    if (!FileJpeg(danneggiata)) {
+        prendi("jpg", false);
+        return;
+    }
+    // A colour's folder holds its block pictures; the attribute pictures
+    // stand beside them.
+    fs::create_directory(copia / "jpg");
+    for (const fs::directory_entry& voce : fs::directory_iterator(origine / "jpg")) {
+        const fs::path relativo = fs::path("jpg") / voce.path().filename();
+        prendi(relativo, voce.is_directory() ? danneggiata == Classe::Blocchi : danneggiata == Classe::Attributi);
+    }
 }
 
 // The reason a sound or voice damaged this way is named with.
