@@ -190,7 +190,7 @@ private slots:
     void inizioTurno_diceLaDomanda()
     {
         QFETCH(IdSchermo, id);
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         UnaClasse(percorso, true);
         Ambiente a(4);
@@ -218,7 +218,7 @@ private slots:
     // heard over it, after the answer button's own word.
     void risposta_dopoLaDomanda()
     {
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         UnaClasse(percorso, true);
         Ambiente a(6);
@@ -239,7 +239,7 @@ private slots:
     // meanwhile says nothing on the menu.
     void domandaInAttesa_taceSeSiRispondeOSiEsce()
     {
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         UnaClasse(percorso, true);
         Ambiente a(8);
@@ -283,7 +283,7 @@ private slots:
     void nienteDetto()
     {
         QFETCH(QString, caso);
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         if (caso != "senza classe")
             UnaClasse(percorso, caso != "spenta");
@@ -326,7 +326,7 @@ private slots:
     {
         QFETCH(int, classe);
         QFETCH(bool, detta);
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         const QList<Registro::Classe> classi = ClasseProva::CreaClassi(percorso, {"1A", "1B"}, 2);
         {

@@ -156,7 +156,7 @@ private slots:
     // did in this run. Each answer is the child's who gave it.
     void percorsi_ogniBambinoIlSuo()
     {
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         const QList<Registro::Bambino> classe = ClasseProva::Crea(percorso, 3);
         const auto id = [&](const char* nome) {
@@ -237,7 +237,7 @@ private slots:
     // the weight of the attribute it asked, and his retries move none.
     void suMisura_imparatoEsceDiRado()
     {
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         const QList<Registro::Bambino> classe = ClasseProva::Crea(percorso, 3);
         const qint64 mattia = std::find_if(classe.begin(), classe.end(), [](const auto& b) { return b.nome == "Mattia"; })->id;
@@ -292,7 +292,7 @@ private slots:
     void suMisura_stimeLetteEDate()
     {
         using namespace Registro::Padronanza;
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         const qint64 bambino = ClasseProva::Crea(percorso, 3).first().id;
         Stime attese;
@@ -344,7 +344,7 @@ private slots:
     void simbolo_tenutoUnSecondo()
     {
         QFETCH(bool, dito);
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         const QString percorso = dati.filePath("registro.sqlite");
         ClasseProva::Crea(percorso, 3);
         Ambiente a;
@@ -411,7 +411,7 @@ private slots:
     // teacher's keys change nothing.
     void senzaClasse_nienteCambia()
     {
-        QTemporaryDir dati;
+        ClasseProva::Cartella dati;
         Ambiente a;
         Avvia(dati.filePath("registro.sqlite"));
         QVERIFY(Caricato(IdSchermo::formMenu));

@@ -1,5 +1,6 @@
 #include "tests/support/ClasseProva.h"
 
+#include "app/Seduta.h"
 #include "registro/Archivio.h"
 #include "screens/Schermi.h"
 #include "tests/support/Ambiente.h"
@@ -8,6 +9,12 @@
 #include <QTest>
 
 namespace ClasseProva {
+
+Cartella::~Cartella()
+{
+    if (!Seduta::Termina(std::chrono::seconds(10)))
+        qWarning("the sitting did not end: its register may be left in %s", qPrintable(path()));
+}
 
 QList<Registro::Bambino> Bambini(int n)
 {

@@ -4,9 +4,18 @@
 
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
 
 // A class for the tests of "Chi gioca?" and of the sitting.
 namespace ClasseProva {
+
+// A test's folder for a register that a sitting writes in: the sitting ends
+// before the folder goes. Ended after it, the sitting's writer would make
+// the register again in the folder just removed, and leave it behind.
+class Cartella : public QTemporaryDir {
+public:
+    ~Cartella();
+};
 
 // n children (at most 24) with names as a class has them: accents, an
 // apostrophe, two with the same first name; each with its own symbol.
